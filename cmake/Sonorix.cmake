@@ -1,0 +1,28 @@
+# Warnings as errors on our own code only; Qt and system headers come in as SYSTEM.
+add_library(sonorix_warnings INTERFACE)
+target_compile_options(sonorix_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+
+if(SONORIX_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# sonorix_add_gtest(<name> [QT] SOURCES ... LIBS ... [ENV ...])
+# One test executable, its cases registered with CTest one by one. Every case
+# runs headless and has a timeout, so a modal window left open fails fast.
+function(sonorix_add_gtest name)
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  if(T_QT)
+    # A QApplication lives for the whole test binary.
+    target_link_libraries(${name} PRIVATE ${T_LIBS} sonorix_qt_test_main GTest::gtest sonorix_warnings)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main sonorix_warnings)
+  endif()
+  set_target_properties(${name} PROPERTIES ENABLE_EXPORTS ON)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 60
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SONORIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};SONORIX_BINARY_DIR=${CMAKE_BINARY_DIR};${T_ENV}")
+endfunction()

@@ -1,0 +1,138 @@
+// The drill window: the program's main window, where the student practises.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "Catalogue.h"
+#include "FilterState.h"
+#include "Question.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+class TRadioGroup;
+class TWayMidi;
+class TWayMidiOut;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- controls (positions are in the client area below the menu) ---------
+  QWidget* Client = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* CorrectLabel = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* IncorrectLabel = nullptr;
+  QLabel* TimeLabel = nullptr;
+  QPushButton* Button1 = nullptr;  // BEGIN / END
+  QPushButton* Button4 = nullptr;  // Repeat (F1)
+  QPushButton* Button2 = nullptr;  // Arpeggiate Up (F2)
+  QPushButton* Button3 = nullptr;  // Arpeggiate Down (F3)
+  QLabel* StaticText1 = nullptr;   // answer prefix "3 -" / "4 -"
+  QLineEdit* Edit1 = nullptr;
+  QPushButton* SubmitButton = nullptr;
+  QListWidget* ListBox = nullptr;
+  TRadioGroup* RadioGroup = nullptr;   // Play: chord / figure / mixed figure
+  TRadioGroup* RadioGroup1 = nullptr;  // cardinality
+  TRadioGroup* RadioGroup2 = nullptr;  // range
+  QPushButton* FilterButton = nullptr;
+  QTimer* Timer1 = nullptr;
+  QMenuBar* MainMenu1 = nullptr;
+  QMenu* Exit1 = nullptr;
+  QAction* LoginNewPerson1 = nullptr;
+  QAction* Exit2 = nullptr;
+  QMenu* Filters1 = nullptr;
+  QAction* SetFiltersRange1 = nullptr;
+  QMenu* MIDI1 = nullptr;
+  QAction* Midisetup1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* Instructionsreadmetxt1 = nullptr;
+  QAction* AboutSonorix1 = nullptr;
+
+  // --- MIDI components (the port goes before the library) -----------------
+  std::unique_ptr<TWayMidi> WayMidi;
+  std::unique_ptr<TWayMidiOut> WayMidiOut;
+
+  // --- catalogue and the views of it -------------------------------------
+  Catalogue catalogue;
+  CardinalityList currentList;            // currentList.length is the list length
+  int32_t answerRowMap[kMaxListLength] = {};
+
+  // --- question state and drill flags ------------------------------------
+  QuestionState question;
+  int32_t lowestNote = 43;
+  int32_t highestNote = 67;
+  int32_t gapUnit = 250;
+  bool FiltersUsed = false;
+  FilterState DrillFilterState;
+
+  // --- drill members ------------------------------------------------------
+  bool Drilling = false;
+  int32_t CorrectCount = 0;
+  int32_t IncorrectCount = 0;
+  uint32_t DrillStart = 0;
+  int32_t SegmentCorrect = 0;
+  int32_t SegmentIncorrect = 0;
+  uint32_t SegmentStart = 0;
+  double SessionDate = 0;
+  bool LoggedIn = false;
+  int32_t CurrentPersonIndex = 0;
+  std::string CurrentPersonName;  // up to 99 characters
+  int32_t OutDeviceCount = 0;
+
+  // --- catalogue operations ----------------------------------------------
+  void LoadCatalogue();
+  int FillCardinalityList(int cardinality);
+  std::string FormatSetClassLabel(int listIndex) const;
+  const SetClassEntry* ListEntry(int listIndex) const;
+
+  // --- question, playback, session log -----------------------------------
+  void GenerateQuestion();
+  void PlayQuestion();
+  void WriteStartRecord();
+  void WriteFilterRecord(const FilterState& state);
+  void WriteSegmentRecord();
+
+  // --- event handlers -----------------------------------------------------
+  void FormShow();
+  void FormClose();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void SubmitButtonClick();
+  void SubmitButtonKeyPress(char key);
+  void Edit1KeyUp(int key);
+  void ListBoxClick();
+  void GeneralKeyPress(char key);
+  void RadioGroup1Click();
+  void RadioGroup2Click();
+  void FilterButtonClick();
+  void LoginNewPerson1Click();
+  void Exit2Click();
+  void Midisetup1Click();
+  void Instructionsreadmetxt1Click();
+  void AboutSonorix1Click();
+  void ClockTick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool shownOnce_ = false;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,62 @@
+// The filter window: which cardinality, which range and which set classes are drilled.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+#include "FilterState.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TRadioGroup;
+
+class TFilterForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFilterForm(QWidget* parent = nullptr);
+  ~TFilterForm() override;
+
+  // --- designed controls --------------------------------------------------
+  QLabel* Label1 = nullptr;
+  QFrame* Bevel1 = nullptr;
+  TRadioGroup* RadioGroup2 = nullptr;  // cardinality
+  TRadioGroup* RadioGroup1 = nullptr;  // range
+  QCheckBox* SaveBox = nullptr;
+  QPushButton* Button1 = nullptr;      // OK
+  QPushButton* AllButton1 = nullptr;
+  QPushButton* NoneButton1 = nullptr;
+
+  // --- run-time members ---------------------------------------------------
+  std::array<QCheckBox*, 32> SetClassBoxes = {};
+  int ShownPage = 0;  // 0 trichords, 1 tetrachords
+
+  // --- operations ---------------------------------------------------------
+  int ShowModal();
+  bool IsEnabled(int listIndex) const;
+  int RangeIndex() const;
+  int CardinalityIndex() const;
+  int ModeCode() const;
+  int32_t EnabledMaskLow() const;
+  int32_t EnabledMaskHigh() const;
+  void GetFilterState(FilterState& state) const;
+  static void SetFilterState(FilterState& state, int32_t low, int32_t high, int32_t mode);
+  static bool SameFilterState(int32_t a1, int32_t a2, int32_t a3, int32_t b1, int32_t b2, int32_t b3);
+  void SaveFilters() const;
+  static void LoadFilters(FilterState& state);
+  void ApplyFilters(const FilterState& state);
+  void FillAnswerList();
+  void BuildTrichordPage();
+  void BuildTetrachordPage();
+  void AllButton1Click();
+  void NoneButton1Click();
+  void RadioGroup2Click();
+  void FormClose();
+
+ protected:
+  void done(int result) override;  // every way of closing runs FormClose
+};
+
+extern TFilterForm* FilterForm;

@@ -1,0 +1,67 @@
+// The small layer that stands where the program calls on the operating system:
+// clock, sleeps, today's date, files, libraries and message-only windows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// --- time -------------------------------------------------------------------
+
+// Milliseconds since program start (steady clock). Wraps like a 32-bit tick count.
+uint32_t PlatformTickCount();
+
+// Sleeps for ms milliseconds.
+void PlatformSleep(uint32_t ms);
+
+// Sleeps until PlatformTickCount() reaches the absolute tick `deadline`
+// (compared as a wrapping 32-bit difference). Never spins the CPU: it sleeps
+// and only yields for the last fraction of a millisecond.
+void PlatformWaitUntil(uint32_t deadline);
+
+// Today's local date as whole days since 30 December 1899.
+double PlatformToday();
+
+// Seconds since the Unix epoch, for seeding the random source.
+uint32_t PlatformTimeSeconds();
+
+// Tests replace the clock and the sleeps so that drills and figures run
+// instantly and deterministically. Passing empty functions restores the real ones.
+struct PlatformTimeHooks {
+  std::function<uint32_t()> tickCount;           // replaces PlatformTickCount
+  std::function<void(uint32_t ms)> sleep;        // replaces PlatformSleep
+  std::function<void(uint32_t deadline)> waitUntil;  // replaces PlatformWaitUntil
+  std::function<double()> today;                 // replaces PlatformToday
+};
+void PlatformSetTimeHooks(PlatformTimeHooks hooks);
+
+// --- files ------------------------------------------------------------------
+
+bool PlatformFileExists(const std::string& name);
+
+// --- libraries --------------------------------------------------------------
+
+using PlatformLibrary = void*;
+// Loads library N as libN.so through dlopen's ordinary search; nullptr on failure.
+PlatformLibrary PlatformLoadLibrary(const std::string& name);
+// Looks up an entry point by its decorated name (_Name@k → exported symbol Name).
+void* PlatformGetProcAddress(PlatformLibrary lib, const std::string& decoratedName);
+// Unloads; false when the system refuses.
+bool PlatformFreeLibrary(PlatformLibrary lib);
+
+// --- message-only windows ---------------------------------------------------
+
+// A message procedure returns true when it handled the message; unhandled
+// messages go to default handling (which does nothing).
+using PlatformMessageProc = std::function<bool(uint32_t message, uintptr_t wParam, intptr_t lParam)>;
+
+// Creates a hidden message-only window and returns its non-zero 32-bit id.
+// Must be called on the GUI thread.
+uint32_t PlatformCreateMessageWindow(PlatformMessageProc proc);
+// Destroys it; messages still queued for it are dropped.
+void PlatformDestroyMessageWindow(uint32_t window);
+
+// Thread-safe: queues the message; the GUI thread's event loop delivers it to
+// the window's procedure. Returns 1 when queued, 0 for an unknown window.
+// Exported with C linkage so that the driver library finds it at run time.
+extern "C" int PlatformPostMessage(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam);

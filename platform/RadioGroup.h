@@ -1,0 +1,30 @@
+// A radio group with an item index, as the windows' designs use them.
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QRadioButton;
+
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent);
+
+  // -1 when no item is selected.
+  int ItemIndex() const { return itemIndex_; }
+  // Selecting an item from code runs OnClick exactly as a user's click does,
+  // and only when the selection changes. -1 clears the selection.
+  void SetItemIndex(int index);
+  int Count() const { return static_cast<int>(buttons_.size()); }
+  QRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+
+  std::function<void()> OnClick;
+
+ private:
+  void Select(int index);
+  std::vector<QRadioButton*> buttons_;
+  int itemIndex_ = -1;
+};

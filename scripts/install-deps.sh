@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Sonorix needs to build, run and test, and only
+# those that are missing. Works as root or through sudo.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libfluidsynth-dev librtmidi-dev timgm6mb-soundfont
+  libgtest-dev
+)
+# Tests and fuzzing need these too.
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
