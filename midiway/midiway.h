@@ -31,15 +31,52 @@ typedef struct MIDIEVENT {
 #define MIDIWAY_MSG_SYNC_DONE 0x5457u
 #define MIDIWAY_TIME_NOW 0xFFFFFFFFu
 
+/* Version 1.0. */
+#define MIDIWAY_VERSION 0x0100u
+
+/* Refusals of OpenMidiOut (all at most 32). */
+#define MIDIWAY_OPEN_FAILED 1u        /* the device did not come up; see GetMidiwayLastError */
+#define MIDIWAY_OPEN_BAD_DEVICE 2u    /* no such device */
+#define MIDIWAY_OPEN_IN_USE 4u        /* the built-in synthesizer is open already */
+#define MIDIWAY_OPEN_NO_SOUNDFONT 5u  /* the built-in synthesizer found no SoundFont */
+#define MIDIWAY_OPEN_NO_AUDIO 6u      /* the built-in synthesizer found no audio output */
+
+/* Results of PutMidiOut. */
+#define MIDIWAY_PUT_TAKEN 0u
+#define MIDIWAY_PUT_FULL 1u        /* output buffer full; 0x5453 follows when there is room */
+#define MIDIWAY_PUT_BAD_HANDLE 2u  /* not an open output port */
+#define MIDIWAY_PUT_BAD_EVENT 3u   /* no event, or a status that is not one whole message */
+
+/* Timed events an output port holds. */
+#define MIDIWAY_OUT_BUFFER_EVENTS 1024u
+
+/* Device 0, the built-in synthesizer, reads these environment variables at open:
+ *   MIDIWAY_SOUNDFONT     SoundFont to use before the system's default General MIDI one
+ *   MIDIWAY_AUDIO_DRIVER  the one FluidSynth audio driver to try (default: pulseaudio,
+ *                         alsa, sdl2, jack in that order)
+ *   MIDIWAY_AUDIO_FILE    render in real time into this WAV file instead of a sound card
+ *                         (16-bit stereo PCM; frame 0 is the moment OpenMidiOut returns)
+ * It releases every note 2 seconds after its note-on; a new note-on of the key restarts that.
+ */
+
 /* Version in the low 16 bits (major in the high byte). */
 MIDIWAY_EXPORT uint32_t GetMidiwayVersion(void);
+/* Copies the text of the last refusal or failure (zero-terminated, cut to size);
+ * returns its full length, 0 when there has been none. */
+MIDIWAY_EXPORT uint32_t GetMidiwayLastError(char* text, uint32_t size);
 
 /* Output ports. Device 0 is the built-in synthesizer; 1..n the ALSA sequencer's ports. */
 MIDIWAY_EXPORT uint32_t GetNumOutDevices(void);
 /* Fills 32 bytes with a zero-terminated description; 0 past the last device. */
 MIDIWAY_EXPORT uint32_t GetMidiOutDescription(uint32_t deviceId, char* description);
+/* window: where 0x5453 goes (0: nowhere). syncHandle: the sync whose tempo and
+ * resolution time the events; 0 (or no open sync) means 120 bpm, 480 ticks per
+ * quarter. param is reserved. Returns a handle above 32, or a refusal (0..32). */
 MIDIWAY_EXPORT uint32_t OpenMidiOut(uint32_t window, uint32_t deviceId, uint32_t syncHandle, uint32_t param);
+/* Drops the waiting events and silences the port at once: all notes off and
+ * all sound off on all 16 channels. */
 MIDIWAY_EXPORT void ResetMidiOut(uint32_t handle);
+/* Drops the waiting timed events; what sounds goes on sounding. */
 MIDIWAY_EXPORT void FlushMidiOut(uint32_t handle);
 MIDIWAY_EXPORT void CloseMidiOut(uint32_t handle);
 /* Low 16 bits 0: taken. Otherwise not taken now; 0x5453 follows when there is room. */

@@ -1,0 +1,169 @@
+// How fast the built-in synthesizer answers and what it costs:
+//  - OpenMidiOut on device 0 (wall and CPU time; the first open in a process
+//    also starts FluidSynth's own tables),
+//  - the memory (RSS) an open port adds,
+//  - the time from PutMidiOut to the note's onset in the rendered audio
+//    (the WAV file the library renders in real time, so without any sound
+//    card buffer), and the loudness of a velocity-64 four-note chord.
+// Usage: midiway_bench [trials]   (renders into a temporary WAV file)
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "midiway.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double ThreadCpuMs() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+long RssKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  return 0;
+}
+
+// The left channel of a 16-bit stereo WAV file, as the library writes it.
+std::vector<float> ReadLeft(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<float> left;
+  for (size_t at = 44; at + 4 <= bytes.size(); at += 4) {
+    int16_t sample;
+    std::memcpy(&sample, &bytes[at], 2);
+    left.push_back(sample / 32768.0f);
+  }
+  return left;
+}
+
+struct Stats {
+  double min, median, p90, max;
+};
+
+Stats Summarise(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  auto at = [&](double q) { return values[std::min(values.size() - 1, static_cast<size_t>(q * values.size()))]; };
+  return {values.front(), at(0.5), at(0.9), values.back()};
+}
+
+uint32_t OpenSynth() {
+  const uint32_t handle = OpenMidiOut(0, 0, 0, 78624);
+  if (handle <= 32) {
+    char error[512];
+    GetMidiwayLastError(error, sizeof error);
+    std::fprintf(stderr, "built-in synthesizer refused (%u): %s\n", handle, error);
+    std::exit(1);
+  }
+  return handle;
+}
+
+void Put(uint32_t handle, uint8_t status, uint8_t data1, uint8_t data2) {
+  MIDIEVENT event{MIDIWAY_TIME_NOW, status, data1, data2, 0};
+  PutMidiOut(handle, &event);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int trials = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+  const std::string path = "/tmp/midiway-bench-" + std::to_string(getpid()) + ".wav";
+  setenv("MIDIWAY_AUDIO_FILE", path.c_str(), 1);
+
+  // Open: the first in the process, then again after a close.
+  const long rssBefore = RssKb();
+  std::vector<double> openWall, openCpu;
+  for (int round = 0; round < 6; ++round) {
+    const double cpu = ThreadCpuMs();
+    const auto begin = Clock::now();
+    const uint32_t handle = OpenSynth();
+    openWall.push_back(Ms(Clock::now() - begin));
+    openCpu.push_back(ThreadCpuMs() - cpu);
+    CloseMidiOut(handle);
+  }
+  std::printf("OpenMidiOut(device 0), first in process: %.1f ms wall, %.1f ms CPU\n", openWall[0], openCpu[0]);
+  const Stats again = Summarise({openWall.begin() + 1, openWall.end()});
+  const Stats againCpu = Summarise({openCpu.begin() + 1, openCpu.end()});
+  std::printf("OpenMidiOut(device 0), again: median %.1f ms (min %.1f, max %.1f) wall, median %.1f ms CPU\n",
+              again.median, again.min, again.max, againCpu.median);
+
+  const uint32_t handle = OpenSynth();
+  const auto start = Clock::now();  // frame 0 of the file is no later than this
+  for (uint8_t key : {60, 64, 67, 72}) Put(handle, 0x90, key, 64);
+  std::this_thread::sleep_for(600ms);
+  const long rssOpen = RssKb();
+  Put(handle, 0xB0, 121, 0);
+  ResetMidiOut(handle);
+
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int> jitter(0, 3000);  // puts fall anywhere in a render block
+  std::vector<Clock::time_point> puts;
+  for (int i = 0; i < trials; ++i) {
+    std::this_thread::sleep_for(120ms + std::chrono::microseconds(jitter(random)));
+    puts.push_back(Clock::now());
+    Put(handle, 0x90, static_cast<uint8_t>(60 + i % 12), 64);
+    std::this_thread::sleep_for(60ms);
+    ResetMidiOut(handle);
+  }
+  std::this_thread::sleep_for(50ms);
+  CloseMidiOut(handle);
+  const long rssClosed = RssKb();
+
+  const std::vector<float> left = ReadLeft(path);
+  std::remove(path.c_str());
+  const double rate = 44100.0;
+  float peak = 0;
+  double energy = 0;
+  for (size_t i = 0; i < std::min<size_t>(left.size(), 22050); ++i) {
+    peak = std::max(peak, std::fabs(left[i]));
+    energy += left[i] * left[i];
+  }
+  std::vector<double> firstSample, audible;
+  for (const auto& put : puts) {
+    const double putSeconds = std::chrono::duration<double>(put - start).count();
+    const size_t from = static_cast<size_t>(std::max(0.0, putSeconds * rate - 256));
+    const size_t to = std::min(left.size(), from + static_cast<size_t>(0.06 * rate));
+    auto onset = [&](float threshold) {
+      for (size_t i = from; i < to; ++i)
+        if (std::fabs(left[i]) > threshold) return (i / rate - putSeconds) * 1e3;
+      return static_cast<double>(NAN);
+    };
+    firstSample.push_back(onset(0.0f));
+    audible.push_back(onset(0.01f));  // -40 dBFS
+  }
+  if (std::getenv("MIDIWAY_BENCH_VERBOSE"))
+    for (size_t i = 0; i < puts.size(); ++i) std::printf("note %zu: %.2f / %.2f ms\n", 60 + i % 12, firstSample[i], audible[i]);
+  const Stats first = Summarise(firstSample);
+  const Stats heard = Summarise(audible);
+  std::printf("PutMidiOut -> first non-zero sample: median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f (%d notes)\n",
+              first.median, first.p90, first.min, first.max, trials);
+  std::printf("PutMidiOut -> onset above -40 dBFS:  median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f\n", heard.median,
+              heard.p90, heard.min, heard.max);
+  std::printf("Sound card buffer when one is used: %d x %d frames = %.1f ms at 44.1 kHz\n", 3, 128, 3 * 128 / 44.1);
+  std::printf("Velocity-64 chord C4 E4 G4 C5: peak %.1f dBFS, RMS (first 0.5 s) %.1f dBFS\n", 20 * std::log10(peak),
+              10 * std::log10(energy / 22050));
+  std::printf("Memory: RSS %.1f MB before, +%.1f MB with the port open and a chord played, +%.1f MB after close\n",
+              rssBefore / 1024.0, (rssOpen - rssBefore) / 1024.0, (rssClosed - rssBefore) / 1024.0);
+  return 0;
+}

@@ -1,0 +1,92 @@
+// One open output port: the device behind it (a sink), the bounded buffer of
+// timed events, the port's clock and the thread that plays the buffer.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <queue>
+#include <thread>
+#include <vector>
+
+#include "midiway.h"
+
+namespace midiway {
+
+using Clock = std::chrono::steady_clock;
+
+// The device a port drives. Calls are serialised by the port.
+class OutSink {
+ public:
+  virtual ~OutSink() = default;
+  // One complete message; length follows from the status byte (1 to 3 bytes).
+  virtual void Send(const uint8_t* message, int length) = 0;
+  // All notes off and all sound off on all 16 channels.
+  virtual void Silence() = 0;
+  // Called once, as the last step of opening.
+  virtual void Start() {}
+};
+
+// Bytes in a channel or system message with this status; 0 when the status
+// cannot be sent as one MIDIEVENT (data byte, SysEx, undefined).
+int MessageLength(uint8_t status);
+
+class OutPort : public std::enable_shared_from_this<OutPort> {
+ public:
+  // autoRelease > 0: every note started is released that long after its note-on.
+  OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease);
+  ~OutPort();
+  OutPort(const OutPort&) = delete;
+  OutPort& operator=(const OutPort&) = delete;
+
+  // Starts the device and the port's thread (which holds the port until it ends).
+  void Start(uint32_t handle);
+  uint32_t Put(const MIDIEVENT& event);
+  void Reset();
+  void Flush();
+  // Stops the clock, drops the buffer, silences and releases the device.
+  void Close();
+
+ private:
+  struct Timed {
+    Clock::time_point due;
+    uint8_t message[3];
+  };
+  struct Release {
+    Clock::time_point due;
+    uint8_t channel, key;
+    bool operator>(const Release& other) const { return due > other.due; }
+  };
+
+  void Run();
+  void SendLocked(const uint8_t* message, int length, Clock::time_point now);
+  void ClearReleasesLocked(int channel);
+  void DropBufferLocked();
+  Clock::time_point DueLocked(uint32_t delta, Clock::time_point now);
+
+  std::unique_ptr<OutSink> sink_;
+  const uint32_t window_;
+  const std::chrono::nanoseconds autoRelease_;
+  uint32_t handle_ = 0;
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool closed_ = false;
+  bool roomWanted_ = false;  // a put was refused; post when there is room
+  std::deque<Timed> buffer_;
+  // The port's clock: timed events are counted in ticks from an anchor.
+  Clock::time_point anchor_{};
+  uint64_t ticks_ = 0;
+  Clock::time_point lastDue_{};
+  uint32_t tempo_ = 500000;  // microseconds per quarter
+  uint32_t resolution_ = 480;  // ticks per quarter
+  // Pending automatic releases; an entry counts only while it matches the key's deadline.
+  std::priority_queue<Release, std::vector<Release>, std::greater<>> releases_;
+  Clock::time_point deadline_[16][128] = {};
+  std::thread thread_;
+};
+
+}  // namespace midiway

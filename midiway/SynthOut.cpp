@@ -1,0 +1,219 @@
+#include "SynthOut.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "Diagnostics.h"
+
+namespace midiway {
+namespace {
+
+constexpr uint32_t kSdlInitAudio = 0x00000010;
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::string(value) : std::string();
+}
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// SoundFonts in a folder, sorted so that the choice does not depend on the
+// order the file system lists them in.
+std::vector<std::string> SoundFontsIn(const char* folder) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const auto extension = it->path().extension().string();
+    if (extension == ".sf2" || extension == ".sf3" || extension == ".SF2" || extension == ".SF3")
+      found.push_back(it->path().string());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+// FluidSynth's SDL2 output needs the host to have started SDL's audio; SDL2
+// is already loaded as FluidSynth's dependency.
+void* StartSdlAudio(std::string& error) {
+  void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
+  if (sdl == nullptr) {
+    error = "SDL2 not available";
+    return nullptr;
+  }
+  auto init = reinterpret_cast<int (*)(uint32_t)>(dlsym(sdl, "SDL_InitSubSystem"));
+  auto getError = reinterpret_cast<const char* (*)()>(dlsym(sdl, "SDL_GetError"));
+  if (init != nullptr && init(kSdlInitAudio) == 0) return sdl;
+  error = getError != nullptr ? getError() : "SDL2 audio did not start";
+  dlclose(sdl);
+  return nullptr;
+}
+
+void StopSdlAudio(void* sdl) {
+  if (sdl == nullptr) return;
+  if (auto quit = reinterpret_cast<void (*)(uint32_t)>(dlsym(sdl, "SDL_QuitSubSystem")); quit != nullptr)
+    quit(kSdlInitAudio);
+  dlclose(sdl);
+}
+
+}  // namespace
+
+std::vector<std::string> SoundFontCandidates() {
+  std::vector<std::string> candidates;
+  if (std::string chosen = Env("MIDIWAY_SOUNDFONT"); !chosen.empty()) candidates.push_back(chosen);
+  candidates.push_back("/usr/share/sounds/sf2/default-GM.sf2");
+  candidates.push_back("/usr/share/sounds/sf3/default-GM.sf3");
+  for (const char* folder : {"/usr/share/sounds/sf2", "/usr/share/soundfonts"})
+    for (auto& path : SoundFontsIn(folder)) candidates.push_back(std::move(path));
+  return candidates;
+}
+
+std::unique_ptr<SynthOut> SynthOut::Open(std::string& error, uint32_t& code) {
+  QuietLibraries();
+  std::unique_ptr<SynthOut> out(new SynthOut());
+  out->settings_ = new_fluid_settings();
+  if (out->settings_ == nullptr) {
+    error = "FluidSynth settings could not be created";
+    code = MIDIWAY_OPEN_FAILED;
+    return nullptr;
+  }
+  fluid_settings_t* s = out->settings_;
+  fluid_settings_setnum(s, "synth.sample-rate", 44100.0);
+  fluid_settings_setnum(s, "synth.gain", kSynthGain);
+  fluid_settings_setint(s, "synth.polyphony", 128);
+  // Dry sound: a reverb tail would ring on after a reset.
+  fluid_settings_setint(s, "synth.reverb.active", 0);
+  fluid_settings_setint(s, "synth.chorus.active", 0);
+  // Samples are read when a preset is chosen, so a large SoundFont costs
+  // only the instruments in use.
+  fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+  fluid_settings_setint(s, "synth.lock-memory", 0);
+  fluid_settings_setint(s, "audio.period-size", kPeriodFrames);
+  fluid_settings_setint(s, "audio.periods", kPeriods);
+  fluid_settings_setint(s, "audio.jack.autoconnect", 1);
+  fluid_settings_setstr(s, "audio.pulseaudio.media-role", "music");
+
+  const unsigned fluidErrors = FluidErrorCount();
+  out->synth_ = new_fluid_synth(s);
+  if (out->synth_ == nullptr) {
+    const std::string why = FluidErrorSince(fluidErrors);
+    error = "synthesizer could not be created" + (why.empty() ? std::string() : ": " + why);
+    code = MIDIWAY_OPEN_FAILED;
+    return nullptr;
+  }
+  if (!out->LoadSoundFont(error)) {
+    code = MIDIWAY_OPEN_NO_SOUNDFONT;
+    return nullptr;
+  }
+  if (!out->StartAudio(error)) {
+    code = MIDIWAY_OPEN_NO_AUDIO;
+    return nullptr;
+  }
+  return out;
+}
+
+bool SynthOut::LoadSoundFont(std::string& error) {
+  std::string failures;
+  for (const auto& path : SoundFontCandidates()) {
+    if (!IsFile(path)) continue;
+    const unsigned fluidErrors = FluidErrorCount();
+    QuietGlib quiet;
+    if (fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) return true;
+    const std::string why = FluidErrorSince(fluidErrors);
+    failures += "; " + path + ": " + (why.empty() ? "not a SoundFont" : why);
+  }
+  error = "no SoundFont found" + failures;
+  return false;
+}
+
+bool SynthOut::StartAudio(std::string& error) {
+  double rate = 44100.0;
+  fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+  if (std::string file = Env("MIDIWAY_AUDIO_FILE"); !file.empty()) {
+    wav_ = WavRenderer::Create(file, synth_, static_cast<uint32_t>(rate), error);
+    return wav_ != nullptr;
+  }
+  std::vector<std::string> drivers = {"pulseaudio", "alsa", "sdl2", "jack"};
+  if (std::string chosen = Env("MIDIWAY_AUDIO_DRIVER"); !chosen.empty()) drivers = {chosen};
+  std::string failures;
+  for (const auto& name : drivers) {
+    std::string why;
+    if (name == "sdl2" && (sdl_ = StartSdlAudio(why)) == nullptr) {
+      failures += (failures.empty() ? "" : "; ") + name + ": " + why;
+      continue;
+    }
+    const unsigned fluidErrors = FluidErrorCount();
+    fluid_settings_setstr(settings_, "audio.driver", name.c_str());
+    driver_ = new_fluid_audio_driver(settings_, synth_);
+    if (driver_ != nullptr) return true;
+    StopSdlAudio(sdl_);
+    sdl_ = nullptr;
+    why = FluidErrorSince(fluidErrors);
+    failures += (failures.empty() ? "" : "; ") + name + ": " + (why.empty() ? "failed" : why);
+  }
+  error = "no audio output (" + failures + ")";
+  return false;
+}
+
+SynthOut::~SynthOut() {
+  // The output goes first: it calls into the synthesizer until deleted.
+  wav_.reset();
+  if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
+  StopSdlAudio(sdl_);
+  if (synth_ != nullptr) delete_fluid_synth(synth_);
+  if (settings_ != nullptr) delete_fluid_settings(settings_);
+}
+
+void SynthOut::Start() {
+  if (wav_) wav_->Start();
+}
+
+void SynthOut::Send(const uint8_t* message, int length) {
+  const uint8_t status = message[0];
+  if (status == 0xFF) {
+    fluid_synth_system_reset(synth_);
+    return;
+  }
+  if (status >= 0xF0 || length < 2) return;  // the synthesizer has no use for system messages
+  const int channel = status & 0x0F;
+  const int d1 = message[1];
+  const int d2 = length > 2 ? message[2] : 0;
+  switch (status & 0xF0) {
+    case 0x80:
+      fluid_synth_noteoff(synth_, channel, d1);
+      break;
+    case 0x90:
+      if (d2 == 0)
+        fluid_synth_noteoff(synth_, channel, d1);
+      else
+        fluid_synth_noteon(synth_, channel, d1, d2);
+      break;
+    case 0xA0:
+      fluid_synth_key_pressure(synth_, channel, d1, d2);
+      break;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, d1, d2);
+      break;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, d1);
+      break;
+    case 0xD0:
+      fluid_synth_channel_pressure(synth_, channel, d1);
+      break;
+    case 0xE0:
+      fluid_synth_pitch_bend(synth_, channel, d1 | (d2 << 7));
+      break;
+  }
+}
+
+void SynthOut::Silence() {
+  fluid_synth_all_notes_off(synth_, -1);
+  fluid_synth_all_sounds_off(synth_, -1);
+}
+
+}  // namespace midiway

@@ -1,0 +1,129 @@
+#include "WavRenderer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace midiway {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBlockFrames = 64;  // 1.5 ms at 44.1 kHz: how late a put can sound
+constexpr int kChannels = 2;
+constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 36;  // what the RIFF sizes can count
+
+void Put16(std::vector<uint8_t>& out, uint16_t value) {
+  out.push_back(static_cast<uint8_t>(value));
+  out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t value) {
+  Put16(out, static_cast<uint16_t>(value));
+  Put16(out, static_cast<uint16_t>(value >> 16));
+}
+
+void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+
+}  // namespace
+
+std::vector<uint8_t> WavHeader(uint32_t sampleRate, uint16_t channels, uint32_t dataBytes) {
+  std::vector<uint8_t> h;
+  h.reserve(44);
+  PutTag(h, "RIFF");
+  Put32(h, 36 + dataBytes);
+  PutTag(h, "WAVE");
+  PutTag(h, "fmt ");
+  Put32(h, 16);
+  Put16(h, 1);  // PCM
+  Put16(h, channels);
+  Put32(h, sampleRate);
+  Put32(h, sampleRate * channels * 2);
+  Put16(h, static_cast<uint16_t>(channels * 2));
+  Put16(h, 16);
+  PutTag(h, "data");
+  Put32(h, dataBytes);
+  return h;
+}
+
+std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, fluid_synth_t* synth,
+                                                 uint32_t sampleRate, std::string& error) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) {
+    error = "cannot create audio file " + path;
+    return nullptr;
+  }
+  std::unique_ptr<WavRenderer> renderer(new WavRenderer(file, synth, sampleRate));
+  renderer->WriteHeader();
+  if (renderer->failed_) {
+    error = "cannot write audio file " + path;
+    return nullptr;
+  }
+  return renderer;
+}
+
+WavRenderer::WavRenderer(std::FILE* file, fluid_synth_t* synth, uint32_t sampleRate)
+    : file_(file), synth_(synth), rate_(sampleRate), mix_(kBlockFrames * kChannels), pcm_() {
+  pcm_.reserve(kBlockFrames * kChannels * 2);
+}
+
+WavRenderer::~WavRenderer() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  wake_.notify_one();
+  if (thread_.joinable()) thread_.join();
+  WriteHeader();
+  std::fclose(file_);
+}
+
+void WavRenderer::Start() {
+  const auto start = Clock::now();
+  thread_ = std::thread([this, start] {
+    std::unique_lock lock(mutex_);
+    uint64_t headerAt = rate_;
+    for (;;) {
+      const bool stopping = stop_;
+      const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
+      const uint64_t due = static_cast<uint64_t>(elapsed.count()) * rate_ / 1000000000ull;
+      lock.unlock();
+      while (frames_ + kBlockFrames <= due) RenderBlock();
+      if (frames_ >= headerAt) {  // keep the file readable while it grows
+        WriteHeader();
+        headerAt = frames_ + rate_;
+      }
+      lock.lock();
+      if (stopping) break;
+      const auto next = start + std::chrono::nanoseconds((frames_ + kBlockFrames) * 1000000000ull / rate_);
+      wake_.wait_until(lock, next, [this] { return stop_; });
+    }
+  });
+}
+
+void WavRenderer::RenderBlock() {
+  float* left = mix_.data();
+  fluid_synth_write_float(synth_, kBlockFrames, left, 0, kChannels, left, 1, kChannels);
+  frames_ += kBlockFrames;
+  if (failed_ || dataBytes_ + kBlockFrames * kChannels * 2 > kMaxDataBytes) return;
+  pcm_.clear();
+  for (float sample : mix_) {
+    const long value = std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f);
+    Put16(pcm_, static_cast<uint16_t>(static_cast<int16_t>(value)));
+  }
+  if (std::fwrite(pcm_.data(), 1, pcm_.size(), file_) != pcm_.size())
+    failed_ = true;
+  else
+    dataBytes_ += pcm_.size();
+}
+
+void WavRenderer::WriteHeader() {
+  const auto header = WavHeader(rate_, kChannels, static_cast<uint32_t>(dataBytes_));
+  const long end = std::ftell(file_);
+  if (std::fseek(file_, 0, SEEK_SET) != 0 || std::fwrite(header.data(), 1, header.size(), file_) != header.size())
+    failed_ = true;
+  if (end > 0) std::fseek(file_, end, SEEK_SET);
+  std::fflush(file_);
+}
+
+}  // namespace midiway
