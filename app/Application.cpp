@@ -1,17 +1,48 @@
 #include "Application.h"
 
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
+
+#include "DrillWindow.h"
 
 TSonorixApplication::TSonorixApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Sonorix"));
+  const QString platform = platformName();
+  showsMessageBoxes_ = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
 bool TSonorixApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& e) {
-    QMessageBox::critical(activeWindow(), QStringLiteral("Sonorix"), QString::fromLocal8Bit(e.what()));
+    ShowException(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    // Nothing in the program raises anything else, but letting it through
+    // the toolkit's event dispatch would end the program.
+    ShowException(QStringLiteral("Unknown exception"));
   }
   return false;
+}
+
+void TSonorixApplication::ShowException(const QString& message) {
+  std::fprintf(stderr, "sonorix: %s\n", message.toLocal8Bit().constData());
+  std::fflush(stderr);
+  if (showsMessageBoxes_) QMessageBox::critical(activeWindow(), applicationName(), message);
+}
+
+int RunSonorix(TSonorixApplication& app) {
+  try {
+    CreateSonorixWindows();
+  } catch (const std::exception& e) {
+    app.ShowException(QString::fromLocal8Bit(e.what()));
+    return 1;
+  } catch (...) {
+    app.ShowException(QStringLiteral("Unknown exception"));
+    return 1;
+  }
+  Form1->show();
+  const int rc = app.exec();
+  DestroySonorixWindows();
+  return rc;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
 
 class TSonorixApplication : public QApplication {
  public:
@@ -9,6 +10,18 @@ class TSonorixApplication : public QApplication {
   // An exception leaving an event handler is shown in a message box and the
   // rest of that handler is abandoned.
   bool notify(QObject* receiver, QEvent* event) override;
+
+  // Reports an exception's message: on stderr always, and in a modal message
+  // box when the program has a screen someone can look at.
+  void ShowException(const QString& message);
+
+  // Headless platforms (offscreen, minimal) have nobody to answer a modal box,
+  // which would then wait forever; there the message goes to stderr only.
+  bool ShowsMessageBoxes() const { return showsMessageBoxes_; }
+  void SetShowsMessageBoxes(bool shows) { showsMessageBoxes_ = shows; }
+
+ private:
+  bool showsMessageBoxes_ = true;
 };
 
 // Creates the windows in the program's fixed order, each once, and sets the
@@ -17,3 +30,8 @@ class TSonorixApplication : public QApplication {
 void CreateSonorixWindows();
 // Destroys them in reverse order of creation and clears the global instances.
 void DestroySonorixWindows();
+
+// The program: creates the windows, shows the drill window and runs the event
+// loop until it closes. A failure while the windows are created is reported,
+// no window is shown, and the result is 1.
+int RunSonorix(TSonorixApplication& app);

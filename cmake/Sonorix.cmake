@@ -20,9 +20,21 @@ function(sonorix_add_gtest name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main sonorix_warnings)
   endif()
   set_target_properties(${name} PROPERTIES ENABLE_EXPORTS ON)
+  target_compile_definitions(${name} PRIVATE
+    SONORIX_TEST_SOURCE_DIR="${CMAKE_SOURCE_DIR}" SONORIX_TEST_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # Cases are listed when CTest runs, so building needs no display. The
+  # environment is set through an include file that runs after the listing:
+  # passed to gtest_discover_tests directly, a list of variables is cut at its
+  # first semicolon.
   gtest_discover_tests(${name}
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 60
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SONORIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};SONORIX_BINARY_DIR=${CMAKE_BINARY_DIR};${T_ENV}")
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    TEST_LIST ${name}_TESTS
+    PROPERTIES TIMEOUT 60)
+  set(env "QT_QPA_PLATFORM=offscreen" "SONORIX_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+          "SONORIX_BINARY_DIR=${CMAKE_BINARY_DIR}" ${T_ENV})
+  set(envfile ${CMAKE_CURRENT_BINARY_DIR}/${name}_env.cmake)
+  file(WRITE ${envfile} "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${env}\")\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${envfile})
 endfunction()

@@ -65,3 +65,7 @@ void PlatformDestroyMessageWindow(uint32_t window);
 // the window's procedure. Returns 1 when queued, 0 for an unknown window.
 // Exported with C linkage so that the driver library finds it at run time.
 extern "C" int PlatformPostMessage(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+// Tests only: when dir is not empty, libraries are loaded from that folder
+// alone instead of through the ordinary search. An empty dir restores it.
+void PlatformSetLibrarySearchDirForTesting(const std::string& dir);

@@ -10,9 +10,9 @@ build="$root/build-test"
 if [[ ! -f "$build/build.ninja" ]]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONORIX_SANITIZE=ON >/dev/null
 fi
+export QT_QPA_PLATFORM=offscreen
 cmake --build "$build"
 
-export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+  // Tests never need a display, also when CTest lists their cases.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
