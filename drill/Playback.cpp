@@ -1,0 +1,64 @@
+#include "Playback.h"
+
+#include <algorithm>
+
+#include "Platform.h"
+
+uint32_t PlatformPlaybackPort::Now() { return PlatformTickCount(); }
+void PlatformPlaybackPort::WaitUntil(uint32_t tick) { PlatformWaitUntil(tick); }
+void PlatformPlaybackPort::Sleep(uint32_t ms) { PlatformSleep(ms); }
+
+PlayManner PlayMannerFromItemIndex(int itemIndex) {
+  switch (itemIndex) {
+    case 1: return PlayManner::Figure;
+    case 2: return PlayManner::MixedFigure;
+    default: return PlayManner::Chord;
+  }
+}
+
+MIDIEVENT NoteOnEvent(int32_t note) {
+  MIDIEVENT event{};
+  event.time = MIDIWAY_TIME_NOW;
+  event.status = 144;
+  event.data1 = static_cast<uint8_t>(note & 0xFF);
+  event.data2 = 64;
+  return event;
+}
+
+namespace {
+
+// The note arrays hold four entries; a damaged count must not read past them.
+int NoteCount(const QuestionState& q) { return std::clamp<int32_t>(q.noteCount, 0, 4); }
+
+}  // namespace
+
+void PlayQuestionNotes(const QuestionState& q, PlayManner manner, PlaybackPort& port) {
+  const int n = NoteCount(q);
+  if (manner == PlayManner::Chord) {
+    for (int j = 0; j < n; ++j) port.Send(NoteOnEvent(q.sortedNotes[j]));
+    return;
+  }
+  for (int i = 0; i < n; ++i) {
+    port.Send(NoteOnEvent(q.playedNotes[i]));
+    if (i >= n - 1) break;
+    if (manner == PlayManner::MixedFigure && i == q.joinedIndex) continue;
+    const auto gap = static_cast<uint32_t>(std::max<int32_t>(q.noteGaps[i], 0));
+    // The deadline is read once; the wait sleeps to it rather than polling.
+    port.WaitUntil(port.Now() + gap);
+  }
+}
+
+void ArpeggiateUp(const QuestionState& q, PlaybackPort& port) {
+  const int n = NoteCount(q);
+  for (int i = 0; i < n; ++i) {
+    port.Send(NoteOnEvent(q.sortedNotes[i]));
+    port.Sleep(kArpeggioStepMs);
+  }
+}
+
+void ArpeggiateDown(const QuestionState& q, PlaybackPort& port) {
+  for (int i = NoteCount(q) - 1; i >= 0; --i) {
+    port.Send(NoteOnEvent(q.sortedNotes[i]));
+    port.Sleep(kArpeggioStepMs);
+  }
+}

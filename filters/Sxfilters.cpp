@@ -1,7 +1,295 @@
 #include "Sxfilters.h"
 
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "DrillWindow.h"
+#include "RadioGroup.h"
+
 TFilterForm* FilterForm = nullptr;
 
-TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) { setWindowTitle(QStringLiteral("FILTERS")); }
+namespace {
+
+constexpr int kBoxWidth = 110;
+constexpr int kRowPitch = 30;
+constexpr int kMargin = 30;  // frame padding, and the gap to the right-hand column
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(x, y, w, h);
+  return button;
+}
+
+}  // namespace
+
+TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("FILTERS"));
+  setModal(true);
+
+  // The frame goes first so that it stays beneath the boxes it surrounds.
+  Bevel1 = new QFrame(this);
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(11, 25, 230, 501);
+  Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  Label1 = new QLabel(QStringLiteral("Trichords"), this);
+  Label1->move(95, 30);
+  Label1->adjustSize();
+
+  RadioGroup2 = new TRadioGroup(QString(), {QStringLiteral("TRICHORDS"), QStringLiteral("TETRACHORDS")}, this);
+  RadioGroup2->setGeometry(256, 20, 228, 90);
+  RadioGroup2->SetItemIndex(0);
+
+  RadioGroup1 = new TRadioGroup(QString(),
+                                {QStringLiteral("Sets in \"Closed Position\""),
+                                 QStringLiteral("Sets distributed within one octave"),
+                                 QStringLiteral("Sets distributed within two octaves")},
+                                this);
+  RadioGroup1->setGeometry(256, 117, 279, 102);
+  RadioGroup1->SetItemIndex(0);
+
+  SaveBox = new QCheckBox(QStringLiteral("Save these settings for future sessions"), this);
+  SaveBox->setGeometry(261, 241, 257, 21);
+  SaveBox->setChecked(true);
+
+  Button1 = MakeButton(this, QStringLiteral("OK"), 286, 286, 210, 29);
+  Button1->setDefault(true);
+  AllButton1 = MakeButton(this, QStringLiteral("ALL"), 260, 342, 62, 31);
+  AllButton1->setAutoDefault(false);
+  NoneButton1 = MakeButton(this, QStringLiteral("NONE"), 260, 382, 62, 30);
+  NoneButton1->setAutoDefault(false);
+
+  connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+  connect(AllButton1, &QPushButton::clicked, this, [this] { AllButton1Click(); });
+  connect(NoneButton1, &QPushButton::clicked, this, [this] { NoneButton1Click(); });
+  // Wired after the defaults are set, so construction runs no handler.
+  RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
+
+  // The boxes have no handlers: a change takes effect when the window closes.
+  for (auto& box : SetClassBoxes) {
+    box = new QCheckBox(this);
+    box->setChecked(false);
+    box->hide();
+    box->resize(kBoxWidth, box->sizeHint().height());
+  }
+
+  // The drill window already exists: the page fills its cardinality list.
+  BuildTrichordPage();
+}
+
+// The boxes are children of the window and go with it.
 TFilterForm::~TFilterForm() = default;
-void TFilterForm::done(int result) { QDialog::done(result); }
+
+int TFilterForm::ShowModal() { return exec(); }
+
+void TFilterForm::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+// --- settings ------------------------------------------------------------------
+
+int TFilterForm::ListLength() const {
+  if (!Form1) return 0;
+  return std::clamp<int>(Form1->currentList.length, 0, kMaxListLength);
+}
+
+bool TFilterForm::IsEnabled(int listIndex) const {
+  if (listIndex < 0 || listIndex >= ListLength()) return false;
+  return SetClassBoxes[static_cast<size_t>(listIndex)]->isChecked();
+}
+
+int TFilterForm::RangeIndex() const { return RadioGroup1->ItemIndex(); }
+int TFilterForm::CardinalityIndex() const { return RadioGroup2->ItemIndex(); }
+int TFilterForm::ModeCode() const { return RangeIndex() + 3 * CardinalityIndex(); }
+
+std::array<bool, 32> TFilterForm::CheckedBoxes() const {
+  std::array<bool, 32> checked{};
+  for (size_t i = 0; i < checked.size(); ++i) checked[i] = SetClassBoxes[i]->isChecked();
+  return checked;
+}
+
+int32_t TFilterForm::EnabledMaskLow() const { return MaskLowOf(CheckedBoxes().data(), ListLength()); }
+int32_t TFilterForm::EnabledMaskHigh() const { return MaskHighOf(CheckedBoxes().data(), ListLength()); }
+
+void TFilterForm::GetFilterState(FilterState& state) const {
+  state.LowMask = EnabledMaskLow();
+  state.HighMask = EnabledMaskHigh();
+  state.ModeCode = RangeIndex() + 3 * CardinalityIndex();
+}
+
+void TFilterForm::SetFilterState(FilterState& state, int32_t low, int32_t high, int32_t mode) {
+  state.LowMask = low;
+  state.HighMask = high;
+  state.ModeCode = mode;
+}
+
+bool TFilterForm::SameFilterState(int32_t a1, int32_t a2, int32_t a3, int32_t b1, int32_t b2, int32_t b3) {
+  return a1 == b1 && a2 == b2 && a3 == b3;
+}
+
+void TFilterForm::SaveFilters() const {
+  FilterState state;
+  GetFilterState(state);
+  // A file that cannot be written is not reported; the settings stay in force.
+  SaveFiltersFile(kFiltersFileName, state);
+}
+
+void TFilterForm::LoadFilters(FilterState& state) { state = LoadFiltersFile(kFiltersFileName); }
+
+void TFilterForm::ApplyFilters(const FilterState& state) {
+  if (state.ModeCode < 3) {
+    RadioGroup1->SetItemIndex(state.ModeCode);
+    RadioGroup2->SetItemIndex(0);
+    BuildTrichordPage();
+  } else {
+    RadioGroup1->SetItemIndex(state.ModeCode - 3);
+    RadioGroup2->SetItemIndex(1);
+    BuildTetrachordPage();
+  }
+  for (QCheckBox* box : SetClassBoxes) box->setChecked(false);
+  // Bits beyond the list stand for no set class and check nothing.
+  const int length = ListLength();
+  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(MaskEnables(state, i));
+  // A state that enables nothing would leave the drill without a question.
+  if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
+  FillAnswerList();
+  if (Form1) Form1->question.noteCount = CardinalityIndex() + 3;
+}
+
+void TFilterForm::FillAnswerList() {
+  if (!Form1 || !Form1->ListBox) return;
+  Form1->ListBox->clear();
+  int row = 0;
+  const int length = ListLength();
+  for (int i = 0; i < length; ++i) {
+    if (!SetClassBoxes[static_cast<size_t>(i)]->isChecked()) continue;
+    Form1->ListBox->addItem(QString::fromStdString(Form1->FormatSetClassLabel(i)));
+    Form1->answerRowMap[row++] = i;
+  }
+}
+
+// --- pages ---------------------------------------------------------------------
+
+void TFilterForm::BuildTrichordPage() {
+  BuildPage(3, {20, 140}, 6, QStringLiteral("trichords"), QStringLiteral("3 -"), 0);
+}
+
+void TFilterForm::BuildTetrachordPage() {
+  BuildPage(4, {20, 160, 290}, 10, QStringLiteral("tetrachords"), QStringLiteral("4 -"), 1);
+}
+
+void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,
+                            const QString& caption, const QString& prefix, int page) {
+  const int length = Form1 ? std::clamp(Form1->FillCardinalityList(cardinality), 0, kMaxListLength) : 0;
+  if (Form1) Form1->currentList.length = length;
+
+  for (QCheckBox* box : SetClassBoxes) {
+    box->hide();
+    box->resize(kBoxWidth, box->height());
+  }
+
+  const QRect frame = Bevel1->geometry();
+  // With no boxes (no catalogue) the frame keeps the first column's size.
+  int rightmost = frame.left() + *columnOffsets.begin() + kBoxWidth;
+  int lowest = frame.top() + kMargin;
+  const std::vector<int> offsets(columnOffsets);
+  for (size_t column = 0; column < offsets.size(); ++column) {
+    // 110 pixels, or what the label needs in a wider font, up to the next column.
+    const int room = column + 1 < offsets.size() ? offsets[column + 1] - offsets[column] : kBoxWidth * 2;
+    for (int row = 0; row < rowsPerColumn; ++row) {
+      const int i = static_cast<int>(column) * rowsPerColumn + row;
+      if (i >= length) break;
+      QCheckBox* box = SetClassBoxes[static_cast<size_t>(i)];
+      box->setText(QString::fromStdString(Form1->FormatSetClassLabel(i)));
+      const QSize hint = box->sizeHint();
+      box->resize(std::clamp(hint.width(), kBoxWidth, std::max(kBoxWidth, room)), hint.height());
+      box->move(frame.left() + offsets[column], frame.top() + kMargin + kRowPitch * row);
+      box->show();
+      box->setChecked(true);
+      rightmost = std::max(rightmost, box->x() + box->width());
+      lowest = std::max(lowest, box->y() + box->height());
+    }
+  }
+
+  const int frameWidth = rightmost - frame.left() + kMargin;
+  // The trichord frame reaches below the NONE button, not below its boxes.
+  const int bottom = page == 0 ? NoneButton1->y() + NoneButton1->height() : lowest;
+  const int frameHeight = bottom - frame.top() + kMargin;
+  Bevel1->setGeometry(frame.left(), frame.top(), frameWidth, frameHeight);
+
+  Label1->setText(caption);
+  Label1->adjustSize();
+  Label1->move(frame.left() + frameWidth / 2 - Label1->width() / 2, Label1->y());
+
+  if (Form1 && Form1->StaticText1) {
+    Form1->StaticText1->setText(prefix);
+    Form1->StaticText1->adjustSize();
+  }
+
+  const int right = frame.left() + frameWidth + kMargin;
+  for (QWidget* w : std::initializer_list<QWidget*>{RadioGroup2, RadioGroup1, SaveBox, Button1, AllButton1, NoneButton1})
+    w->move(right, w->y());
+
+  setFixedSize(RadioGroup1->x() + RadioGroup1->width() + 25, frame.top() + frameHeight + 80);
+  ShownPage = page;
+}
+
+// --- buttons and groups --------------------------------------------------------
+
+void TFilterForm::AllButton1Click() {
+  const int length = ListLength();
+  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(true);
+}
+
+void TFilterForm::NoneButton1Click() {
+  const int length = ListLength();
+  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(false);
+}
+
+void TFilterForm::CheckFirst(int count) {
+  const int n = std::min<int>(count, static_cast<int>(SetClassBoxes.size()));
+  for (int i = 0; i < n; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(true);
+}
+
+void TFilterForm::RadioGroup2Click() {
+  const int cardinality = CardinalityIndex();
+  if (cardinality == ShownPage) return;
+  if (cardinality == 0) {
+    BuildTrichordPage();
+    CheckFirst(kTrichordCount);
+  } else {
+    BuildTetrachordPage();
+    CheckFirst(kTetrachordCount);
+  }
+  FillAnswerList();
+}
+
+void TFilterForm::FormClose() {
+  // 1. Never hand the drill an empty choice.
+  if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0)
+    CheckFirst(CardinalityIndex() == 0 ? kTrichordCount : kTetrachordCount);
+  // 2.
+  if (SaveBox->isChecked()) SaveFilters();
+  // 3.
+  FillAnswerList();
+  if (!Form1) return;
+  // 4. A question of the cardinality no longer drilled is replaced.
+  if (CardinalityIndex() + 3 != Form1->question.noteCount) {
+    Form1->question.noteCount = CardinalityIndex() + 3;
+    if (Form1->Drilling) {
+      Form1->GenerateQuestion();
+      Form1->PlayQuestion();
+    }
+  }
+  // 5. So is one whose set class was switched off.
+  if (Form1->Drilling && !IsEnabled(Form1->question.listIndex)) {
+    Form1->GenerateQuestion();
+    Form1->PlayQuestion();
+  }
+}

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "FilterState.h"
 
@@ -57,6 +58,15 @@ class TFilterForm : public QDialog {
 
  protected:
   void done(int result) override;  // every way of closing runs FormClose
+
+ private:
+  // The length of the drill window's current cardinality list (0..29).
+  int ListLength() const;
+  std::array<bool, 32> CheckedBoxes() const;
+  // Checks boxes 0 to count - 1.
+  void CheckFirst(int count);
+  void BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn, const QString& caption,
+                 const QString& prefix, int page);
 };
 
 extern TFilterForm* FilterForm;
