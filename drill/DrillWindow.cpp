@@ -1,18 +1,550 @@
 #include "DrillWindow.h"
 
-#include <QCloseEvent>
-#include <QShowEvent>
+#include <cstdio>
+#include <exception>
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+
+#include "Platform.h"
+#include "RadioGroup.h"
+#include "Random.h"
+#include "Sxerrorform.h"
+#include "Sxfilters.h"
+#include "Sxlogin.h"
 #include "Waymidi.h"
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Sonorix"));
+namespace {
+
+// A list box that reports selections made with the keyboard as clicks, the
+// way a native list box does; selections made from code stay silent.
+class TAnswerListBox : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+  std::function<void()> OnKeySelect;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && OnKeySelect) OnKeySelect();
+  }
+};
+
+QFont PointFont(const QWidget* w, int points) {
+  QFont f = w->font();
+  f.setPointSize(points);
+  return f;
 }
 
-TForm1::~TForm1() = default;
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int points) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(PointFont(label, points));
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
 
-void TForm1::showEvent(QShowEvent* event) { QMainWindow::showEvent(event); }
-void TForm1::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
-bool TForm1::eventFilter(QObject* watched, QEvent* event) { return QMainWindow::eventFilter(watched, event); }
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(x, y, w, h);
+  button->setAutoDefault(false);
+  return button;
+}
+
+// A wider system font must not let a caption run into the value after it.
+void PlaceAfter(QLabel* value, const QLabel* caption, int x) {
+  value->move(std::max(x, caption->x() + caption->width() + 4), value->y());
+}
+
+// Nor cut off the items of a radio group: it grows to the right as needed.
+void FitItems(TRadioGroup* group) {
+  int right = 0;
+  for (int i = 0; i < group->Count(); ++i) right = std::max(right, group->Button(i)->geometry().right());
+  if (right + 8 > group->width()) group->resize(right + 8, group->height());
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+// Handlers take the codes of the original key events.
+constexpr int kVkReturn = 13;
+constexpr int kVkF1 = 112;
+constexpr int kVkF2 = 113;
+constexpr int kVkF3 = 114;
+
+int VirtualKeyOf(const QKeyEvent* event) {
+  const int key = event->key();
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return kVkF1 + (key - Qt::Key_F1);
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kVkReturn;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
+  return 0;
+}
+
+// The character a key press types, or 0 when it types none or more than one.
+char CharOf(const QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.size() != 1 || text[0].unicode() > 127) return 0;
+  return static_cast<char>(text[0].unicode());
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Sonorix"));
+
+  // --- the controls of the window's layout ---------------------------------
+  Client = new QWidget(this);
+  setCentralWidget(Client);
+
+  // Edit1 comes first so that it is first in the tab order and has the focus.
+  StaticText1 = new QLabel(QStringLiteral("3 -"), Client);
+  StaticText1->move(188, 173);
+  StaticText1->adjustSize();
+  Edit1 = new QLineEdit(Client);
+  Edit1->setGeometry(208, 172, 33, 21);
+  SubmitButton = MakeButton(Client, QStringLiteral("Submit"), 262, 171, 75, 25);
+  SubmitButton->setDefault(true);
+
+  Label1 = MakeLabel(Client, QStringLiteral("Correct:"), 58, 24, 12);
+  CorrectLabel = MakeLabel(Client, QStringLiteral("0"), 122, 24, 12);
+  Label2 = MakeLabel(Client, QStringLiteral("Incorrect:"), 178, 24, 12);
+  IncorrectLabel = MakeLabel(Client, QStringLiteral("0"), 250, 24, 12);
+  TimeLabel = MakeLabel(Client, QStringLiteral("0:00"), 306, 24, 12);
+  PlaceAfter(CorrectLabel, Label1, 122);
+  PlaceAfter(IncorrectLabel, Label2, 250);
+
+  Button1 = MakeButton(Client, QStringLiteral("BEGIN"), 140, 79, 169, 33);
+  Button1->setFont(PointFont(Button1, 14));
+  Button1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+  Button4 = MakeButton(Client, QStringLiteral("Repeat (F1)"), 37, 119, 120, 25);
+  Button2 = MakeButton(Client, QStringLiteral("Arpeggiate Up (F2)"), 164, 119, 122, 25);
+  Button3 = MakeButton(Client, QStringLiteral("Arpeggiate Down (F3)"), 293, 119, 136, 25);
+
+  auto* list = new TAnswerListBox(Client);
+  list->setGeometry(168, 200, 113, 160);
+  list->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->OnKeySelect = [this] { ListBoxClick(); };
+  ListBox = list;
+
+  RadioGroup = new TRadioGroup(QStringLiteral("Play:"),
+                               {QStringLiteral("chord"), QStringLiteral("figure"), QStringLiteral("mixed figure")},
+                               Client);
+  RadioGroup->setGeometry(42, 204, 113, 97);
+  RadioGroup->SetItemIndex(0);
+  RadioGroup1 = new TRadioGroup(QString(), {QStringLiteral("TRICHORDS"), QStringLiteral("TETRACHORDS")}, Client);
+  RadioGroup1->setGeometry(317, 200, 121, 60);
+  RadioGroup2 = new TRadioGroup(QString(),
+                                {QStringLiteral("\"close position\""), QStringLiteral("within 1 octave"),
+                                 QStringLiteral("within 2 octaves")},
+                                Client);
+  RadioGroup2->setGeometry(317, 272, 121, 84);
+  FitItems(RadioGroup);
+  FitItems(RadioGroup1);
+  FitItems(RadioGroup2);
+  // The two selectors stand one above the other: keep their edges aligned.
+  const int selectorWidth = std::max(RadioGroup1->width(), RadioGroup2->width());
+  RadioGroup1->resize(selectorWidth, RadioGroup1->height());
+  RadioGroup2->resize(selectorWidth, RadioGroup2->height());
+  FilterButton = MakeButton(Client, QStringLiteral("More Filters"), 340, 368, 75, 25);
+
+  MainMenu1 = new QMenuBar(this);
+  setMenuBar(MainMenu1);
+  Exit1 = MainMenu1->addMenu(QStringLiteral("Exit"));
+  LoginNewPerson1 = Exit1->addAction(QStringLiteral("Login New Person"));
+  Exit2 = Exit1->addAction(QStringLiteral("Exit"));
+  Filters1 = MainMenu1->addMenu(QStringLiteral("Filters"));
+  SetFiltersRange1 = Filters1->addAction(QStringLiteral("Set Filters"));
+  MIDI1 = MainMenu1->addMenu(QStringLiteral("MIDI"));
+  Midisetup1 = MIDI1->addAction(QStringLiteral("Midi Setup"));
+  Help1 = MainMenu1->addMenu(QStringLiteral("Help"));
+  Instructionsreadmetxt1 = Help1->addAction(QStringLiteral("Instructions (readme.txt)"));
+  AboutSonorix1 = Help1->addAction(QStringLiteral("About Sonorix"));
+  // The MIDI setup, readme and about windows do not exist yet: their items
+  // stay visible but cannot be chosen.
+  Midisetup1->setEnabled(false);
+  Instructionsreadmetxt1->setEnabled(false);
+  AboutSonorix1->setEnabled(false);
+
+  // Tab order: the answer field, Submit, then the rest in reading order.
+  QWidget::setTabOrder(Edit1, SubmitButton);
+  QWidget::setTabOrder(SubmitButton, Button4);
+  QWidget::setTabOrder(Button4, Button2);
+  QWidget::setTabOrder(Button2, Button3);
+  QWidget* previous = Button3;
+  for (TRadioGroup* group : {RadioGroup, RadioGroup1, RadioGroup2}) {
+    for (int i = 0; i < group->Count(); ++i) {
+      QWidget::setTabOrder(previous, group->Button(i));
+      previous = group->Button(i);
+    }
+  }
+  QWidget::setTabOrder(previous, FilterButton);
+
+  // --- handlers ------------------------------------------------------------
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+  connect(SubmitButton, &QPushButton::clicked, this, [this] { SubmitButtonClick(); });
+  connect(ListBox, &QListWidget::itemClicked, this, [this] { ListBoxClick(); });
+  connect(FilterButton, &QPushButton::clicked, this, [this] { FilterButtonClick(); });
+  RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
+  RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
+  connect(LoginNewPerson1, &QAction::triggered, this, [this] { LoginNewPerson1Click(); });
+  connect(Exit2, &QAction::triggered, this, [this] { Exit2Click(); });
+  connect(SetFiltersRange1, &QAction::triggered, this, [this] { FilterButtonClick(); });
+
+  // Keys: Enter anywhere submits; p, q, r on the buttons and the list; the
+  // answer field's key releases.
+  installEventFilter(this);
+  Client->installEventFilter(this);
+  for (QWidget* w : Client->findChildren<QWidget*>()) w->installEventFilter(this);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, [this] { ClockTick(); });
+
+  // --- creation, in its order ---------------------------------------------
+  // 1. The MIDI components: the library (its failure ends the start), the
+  //    port linked to it, device 0 opened.
+  WayMidi = std::make_unique<TWayMidi>();
+  WayMidiOut = std::make_unique<TWayMidiOut>();
+  WayMidiOut->WayMidi = WayMidi.get();
+  WayMidiOut->Open(0, 78624);
+  // 2. The random source.
+  ProgramRandom().Seed(PlatformTimeSeconds());
+  // 3. Range, first note count and the figure's time unit.
+  highestNote = 67;
+  lowestNote = 43;
+  question.noteCount = 3;
+  gapUnit = 250;
+  // 4. Counters and their labels.
+  IncorrectCount = 0;
+  CorrectCount = 0;
+  SegmentCorrect = 0;
+  SegmentIncorrect = 0;
+  SetLabelText(CorrectLabel, QStringLiteral("0"));
+  SetLabelText(IncorrectLabel, QStringLiteral("0"));
+  // 5. No drill yet.
+  DrillStart = 0;
+  TimeLabel->hide();
+  Drilling = false;
+  // 6. The catalogue.
+  LoadCatalogue();
+  // 7. Nobody logged in; the drill eligible.
+  LoggedIn = false;
+  FiltersUsed = false;
+  // 8. The window's size follows its controls.
+  resize(RadioGroup2->x() + RadioGroup2->width() + 30, FilterButton->y() + FilterButton->height() + 70);
+
+  SetDrillButtons(false);
+  Timer1->start();
+}
+
+TForm1::~TForm1() {
+  // The port goes before the library it calls. Unloading the library may
+  // raise; a destructor must not let that escape, so it is only reported.
+  WayMidiOut.reset();
+  try {
+    delete WayMidi.release();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "sonorix: %s\n", e.what());
+  }
+}
+
+// --- helpers ------------------------------------------------------------------
+
+void TForm1::SetDrillButtons(bool enabled) {
+  Button2->setEnabled(enabled);
+  Button3->setEnabled(enabled);
+  Button4->setEnabled(enabled);
+}
+
+void TForm1::ShowCounts() {
+  SetLabelText(CorrectLabel, QString::number(CorrectCount));
+  SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
+}
+
+int TForm1::SelectedRow() const {
+  QListWidgetItem* item = ListBox->currentItem();
+  if (!item || !item->isSelected()) return -1;
+  return ListBox->row(item);
+}
+
+std::string TForm1::RowName(int row) const {
+  if (row < 0 || row >= kMaxListLength) return {};
+  const SetClassEntry* entry = ListEntry(answerRowMap[row]);
+  return entry ? entry->name : std::string();
+}
+
+void TForm1::WriteSegmentIfAnswered() {
+  if (SegmentCorrect != 0 || SegmentIncorrect != 0) WriteSegmentRecord();
+}
+
+void TForm1::ClearDrill() {
+  SegmentCorrect = 0;
+  CorrectCount = 0;
+  SegmentIncorrect = 0;
+  IncorrectCount = 0;
+  if (ErrorReport) ErrorReport->ClearSession();
+  TimeLabel->hide();
+  ShowCounts();
+  FiltersUsed = false;
+}
+
+void TForm1::SyncSelectorsFromFilters() {
+  RadioGroup1->SetItemIndex(FilterForm->CardinalityIndex());
+  RadioGroup2->SetItemIndex(FilterForm->RangeIndex());
+}
+
+// --- first show, closing ------------------------------------------------------
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_ && !event->spontaneous()) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+void TForm1::FormShow() {
+  if (!LoggedIn) LoginForm->ShowModal();
+  // Setting the selectors runs their handlers: the range handler saves filters.dat.
+  SyncSelectorsFromFilters();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormClose() {
+  WriteSegmentIfAnswered();
+  if (WayMidiOut && WayMidiOut->IsOpen) {
+    WayMidiOut->Reset();
+    WayMidiOut->Close();
+  }
+  // The list holds references into the catalogue: drop them with it.
+  currentList = CardinalityList{};
+  catalogue.Clear();
+}
+
+void TForm1::Exit2Click() { close(); }
+
+// --- BEGIN / END --------------------------------------------------------------
+
+void TForm1::Button1Click() {
+  if (Drilling && CorrectCount > 0) {
+    WriteSegmentIfAnswered();
+    Button1->setText(QStringLiteral("BEGIN"));
+    SetDrillButtons(false);
+    Drilling = false;
+    // The score window comes here once it exists.
+    ClearDrill();
+    return;
+  }
+  // Without a catalogue there is nothing to ask.
+  if (currentList.length <= 0) return;
+  SetDrillButtons(true);
+  Button1->setEnabled(false);
+  Drilling = true;
+  DrillStart = SegmentStart = PlatformTickCount();
+  SetLabelText(TimeLabel, QStringLiteral("0:00"));
+  TimeLabel->show();
+  Edit1->setFocus();
+  WriteStartRecord();
+  FilterForm->GetFilterState(DrillFilterState);
+  WriteFilterRecord(DrillFilterState);
+  GenerateQuestion();
+  PlayQuestion();
+}
+
+void TForm1::CorrectAnswer() {
+  ++CorrectCount;
+  ++SegmentCorrect;
+  GenerateQuestion();
+  PlayQuestion();
+  SetLabelText(CorrectLabel, QString::number(CorrectCount));
+  if (CorrectCount >= 5) {
+    Button1->setText(QStringLiteral("END"));
+    Button1->setEnabled(true);
+  }
+}
+
+void TForm1::IncorrectAnswer() {
+  ++IncorrectCount;
+  ++SegmentIncorrect;
+  SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
+}
+
+// --- answers ------------------------------------------------------------------
+
+void TForm1::SubmitButtonClick() {
+  // Answers count only during a drill.
+  if (!Drilling) return;
+  Edit1->clear();
+  const int row = SelectedRow();
+  if (row < 0 || row >= kMaxListLength) return;
+  if (answerRowMap[row] == question.listIndex) {
+    ErrorReport->AddCorrect();
+    CorrectAnswer();
+    return;
+  }
+  // The same wrong answer to the same question counts once.
+  if (row == question.lastWrongRow) return;
+  question.lastWrongRow = row;
+  ErrorReport->AddWrong(answerRowMap[row]);
+  IncorrectAnswer();
+}
+
+void TForm1::Edit1KeyUp(int key) {
+  if (key == kVkF1 || key == kVkF2 || key == kVkF3) {
+    if (!Drilling) return;
+    if (key == kVkF1) {
+      PlayQuestion();
+    } else if (key == kVkF2) {
+      Button2Click();
+    } else {
+      Button3Click();
+    }
+    return;
+  }
+  // Typing the name preselects its row; no match leaves the selection alone.
+  const std::string typed = Edit1->text().toStdString();
+  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
+    if (typed == RowName(r)) ListBox->setCurrentRow(r);
+  }
+}
+
+void TForm1::ListBoxClick() {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  Edit1->setText(QString::fromStdString(RowName(row)));
+}
+
+void TForm1::Button4Click() { PlayQuestion(); }
+
+void TForm1::GeneralKeyPress(char key) {
+  if (!Drilling) return;
+  switch (key) {
+    case 'p':
+      Button4Click();
+      break;
+    case 'q':
+      Button2Click();
+      break;
+    case 'r':
+      Button3Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::SubmitButtonKeyPress(char key) {
+  if (key == kVkReturn) {
+    SubmitButtonClick();
+    return;
+  }
+  GeneralKeyPress(key);
+}
+
+// --- selectors and other windows -------------------------------------------------
+
+void TForm1::RadioGroup1Click() {
+  const int item = RadioGroup1->ItemIndex();
+  if (item < 0 || item == FilterForm->CardinalityIndex()) return;
+  FilterForm->RadioGroup2->SetItemIndex(item);
+  FilterForm->RadioGroup2Click();
+  FilterForm->SaveFilters();
+  if (Drilling) {
+    GenerateQuestion();
+    PlayQuestion();
+  }
+}
+
+void TForm1::RadioGroup2Click() {
+  const int item = RadioGroup2->ItemIndex();
+  if (item < 0) return;
+  FilterForm->RadioGroup1->SetItemIndex(item);
+  FilterForm->SaveFilters();
+}
+
+void TForm1::FilterButtonClick() { FilterForm->ShowModal(); }
+
+void TForm1::LoginNewPerson1Click() {
+  if (Drilling && CorrectCount > 0) {
+    WriteSegmentIfAnswered();
+    Button1->setText(QStringLiteral("BEGIN"));
+    Button1->setEnabled(true);
+    SetDrillButtons(false);
+    Drilling = false;
+    ClearDrill();
+  }
+  const int cardinality = FilterForm->CardinalityIndex();
+  LoginForm->ShowModal();
+  // The login may have applied other filters: the selectors follow them, and
+  // a drill that goes on never keeps a question that is no longer drilled.
+  SyncSelectorsFromFilters();
+  if (Drilling && (FilterForm->CardinalityIndex() != cardinality || !FilterForm->IsEnabled(question.listIndex))) {
+    GenerateQuestion();
+    PlayQuestion();
+  }
+}
+
+// --- clock ----------------------------------------------------------------------
+
+void TForm1::ClockTick() {
+  if (!Drilling) return;
+  const int s = static_cast<int>((PlatformTickCount() - DrillStart) / 1000);
+  SetLabelText(TimeLabel, QString::asprintf("%d:%.2d", s / 60, s % 60));
+}
+
+// --- keys -----------------------------------------------------------------------
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    // SubmitButton is the default button: Enter anywhere submits, once.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      if (!key->isAutoRepeat()) SubmitButtonClick();
+      return true;
+    }
+    const char c = CharOf(key);
+    if (c == 'p' || c == 'q' || c == 'r') {
+      if (watched == SubmitButton) {
+        SubmitButtonKeyPress(c);
+        return true;
+      }
+      if (watched == Button1 || watched == Button2 || watched == Button3 || watched == Button4 ||
+          watched == ListBox) {
+        GeneralKeyPress(c);
+        return true;
+      }
+    }
+  } else if (event->type() == QEvent::KeyRelease && watched == Edit1) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->isAutoRepeat()) Edit1KeyUp(VirtualKeyOf(key));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

@@ -126,12 +126,24 @@ class TForm1 : public QMainWindow {
   void AboutSonorix1Click();
   void ClockTick();
 
+  // --- drill steps shared by the handlers ----------------------------------
+  void CorrectAnswer();
+  void IncorrectAnswer();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SetDrillButtons(bool enabled);
+  void ShowCounts();
+  int SelectedRow() const;                // -1 when no row is selected
+  std::string RowName(int row) const;     // name of the set class shown in that row
+  void WriteSegmentIfAnswered();
+  void ClearDrill();
+  void SyncSelectorsFromFilters();
+
   bool shownOnce_ = false;
 };
 
