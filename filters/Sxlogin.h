@@ -3,11 +3,14 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "FilterState.h"
 
 class QComboBox;
 class QLabel;
+class QModelIndex;
 class QPushButton;
 
 class TLoginForm : public QDialog {
@@ -39,8 +42,25 @@ class TLoginForm : public QDialog {
   void Button2Click();
   void FormClose();
 
+  // The names of the list as people.dat holds them (bytes), beside the
+  // name box's items that show them.
+  std::vector<std::string> PersonNames;
+
  protected:
   void done(int result) override;  // every way of closing runs FormClose
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ComboBox1Edited(const QString& text);
+  int ListRow(const QModelIndex& index) const;  // the name's position, from a row of the drop-down list
+  void ApplySavedFilters();
+  void SetQuestionShown(bool shown);
+  void StartAfresh();
+
+  int lastSelected_ = -1;   // the name preselected when the window shows
+  bool deleting_ = false;   // the key being handled deletes text
+  int startWidth_ = 0;
+  int startHeight_ = 0;
 };
 
 extern TLoginForm* LoginForm;
