@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 struct SetClassEntry {
   std::string name;              // the number after the hyphen: "11", "Z15"
@@ -26,6 +27,9 @@ class Catalogue {
   // computes the inversion flags and RIP tables. Returns false when the file
   // cannot be opened (only the built-in entries exist then).
   bool Load(const std::string& fileName);
+  // The same from the file's text (already cut at Ctrl-Z); returns how many
+  // of the 222 records were kept.
+  int LoadFromText(std::string_view text);
   // Releases every entry.
   void Clear();
 

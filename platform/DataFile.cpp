@@ -18,7 +18,10 @@ std::optional<std::string> ReadTextFile(const std::string& name) {
   char buf[65536];
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+  // A read error (a directory by that name, an I/O fault) is no empty file.
+  const bool failed = std::ferror(f) != 0;
   std::fclose(f);
+  if (failed) return std::nullopt;
   // Text mode ends the file at Ctrl-Z.
   auto eof = text.find('\x1a');
   if (eof != std::string::npos) text.resize(eof);

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "DataFile.h"
+
+namespace {
+
+class DataFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() / ("sonorix-datafile-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  void Put(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+  }
+  std::string Get(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+  }
+  int FilesInDir() const {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_)) ++n;
+    return n;
+  }
+
+  std::filesystem::path dir_;
+};
+
+}  // namespace
+
+TEST_F(DataFileTest, ReadTextFileStopsAtCtrlZAndKeepsOtherBytes) {
+  Put("a.dat", std::string("1\r\n2\0x\r\n\x1a" "3\r\n", 11));
+  auto text = ReadTextFile(Path("a.dat"));
+  ASSERT_TRUE(text);
+  EXPECT_EQ(*text, std::string("1\r\n2\0x\r\n", 8));
+
+  Put("z.dat", "\x1a" "everything hidden");
+  EXPECT_EQ(ReadTextFile(Path("z.dat")), std::string());
+  Put("empty.dat", "");
+  EXPECT_EQ(ReadTextFile(Path("empty.dat")), std::string());
+
+  // Larger than one read buffer.
+  const std::string big(200000, 'x');
+  Put("big.dat", big);
+  EXPECT_EQ(ReadTextFile(Path("big.dat")), big);
+}
+
+TEST_F(DataFileTest, ReadTextFileFailsWhenThereIsNoFileToRead) {
+  EXPECT_FALSE(ReadTextFile(Path("missing.dat")));
+  // A directory by the file's name is no empty file.
+  std::filesystem::create_directory(dir_ / "ftclass.dat");
+  EXPECT_FALSE(ReadTextFile(Path("ftclass.dat")));
+}
+
+TEST_F(DataFileTest, WriteFileAtomicCreatesAndReplacesLeavingNoTemporary) {
+  ASSERT_TRUE(WriteFileAtomic(Path("f.dat"), "4095\r\n0\r\n0"));
+  EXPECT_EQ(Get("f.dat"), "4095\r\n0\r\n0");
+  ASSERT_TRUE(WriteFileAtomic(Path("f.dat"), "1"));
+  EXPECT_EQ(Get("f.dat"), "1");
+  ASSERT_TRUE(WriteFileAtomic(Path("f.dat"), ""));
+  EXPECT_EQ(Get("f.dat"), "");
+  EXPECT_EQ(FilesInDir(), 1);
+
+  // The replaced file keeps its permissions.
+  ::chmod(Path("f.dat").c_str(), 0640);
+  ASSERT_TRUE(WriteFileAtomic(Path("f.dat"), "2"));
+  struct stat st {};
+  ASSERT_EQ(::stat(Path("f.dat").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(DataFileTest, WriteFileAtomicFailureLeavesTheOldStateAndNoTemporary) {
+  EXPECT_FALSE(WriteFileAtomic(Path("no-such-dir/f.dat"), "x"));
+  // A directory cannot be replaced by a file; it stays as it was.
+  std::filesystem::create_directory(dir_ / "d.dat");
+  EXPECT_FALSE(WriteFileAtomic(Path("d.dat"), "x"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir_ / "d.dat"));
+  EXPECT_EQ(FilesInDir(), 1);
+}
+
+TEST_F(DataFileTest, AppendToFileCreatesThenAppends) {
+  ASSERT_TRUE(AppendToFile(Path("report.dat"), "\r\nS 38961 0 Ann"));
+  ASSERT_TRUE(AppendToFile(Path("report.dat"), "\r\nF 0 4095 0"));
+  EXPECT_EQ(Get("report.dat"), "\r\nS 38961 0 Ann\r\nF 0 4095 0");
+  EXPECT_FALSE(AppendToFile(Path("no-such-dir/report.dat"), "x"));
+}
+
+TEST(TokenReader, IntegersAcrossLineBreaksAndSigns) {
+  TokenReader r(" 12\r\n-7\t+3\n\n0042\r\n");
+  int32_t v = 0;
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, 12);
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, -7);
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, 3);
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, 42);
+  EXPECT_FALSE(r.ReadInt(v));  // only white space is left
+  EXPECT_TRUE(r.Failed());
+}
+
+TEST(TokenReader, IntegerLimitsAndOverflow) {
+  int32_t v = 0;
+  TokenReader limits("2147483647 -2147483648");
+  ASSERT_TRUE(limits.ReadInt(v));
+  EXPECT_EQ(v, INT32_MAX);
+  ASSERT_TRUE(limits.ReadInt(v));
+  EXPECT_EQ(v, INT32_MIN);
+
+  for (const char* text : {"2147483648", "-2147483649", "99999999999999999999999", "-", "+", "+-1", "x1", ""}) {
+    SCOPED_TRACE(text);
+    TokenReader r(text);
+    v = 77;
+    EXPECT_FALSE(r.ReadInt(v));
+    EXPECT_EQ(v, 77);  // a failed read stores nothing
+    EXPECT_TRUE(r.Failed());
+  }
+}
+
+TEST(TokenReader, AFailedReadFailsEveryLaterRead) {
+  TokenReader r("1 abc 2\r\nline");
+  int32_t v = 0;
+  std::string s;
+  double d = 0;
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_FALSE(r.ReadInt(v));
+  EXPECT_FALSE(r.ReadToken(s));
+  EXPECT_FALSE(r.ReadInt(v));
+  EXPECT_FALSE(r.ReadDouble(d));
+  EXPECT_FALSE(r.ReadLine(s, 99));
+  EXPECT_TRUE(r.Failed());
+}
+
+TEST(TokenReader, AnIntegerEndsWhereItsDigitsEnd) {
+  TokenReader r("12abc 3.5");
+  int32_t v = 0;
+  std::string s;
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, 12);
+  ASSERT_TRUE(r.ReadToken(s));
+  EXPECT_EQ(s, "abc");
+  ASSERT_TRUE(r.ReadInt(v));
+  EXPECT_EQ(v, 3);
+  EXPECT_FALSE(r.ReadInt(v));  // ".5"
+}
+
+TEST(TokenReader, Doubles) {
+  TokenReader r("39001 2.31469 -0.5 .25 1e3 5. 7E-2");
+  double d = 0;
+  for (double expected : {39001.0, 2.31469, -0.5, 0.25, 1000.0, 5.0, 0.07}) {
+    ASSERT_TRUE(r.ReadDouble(d));
+    EXPECT_DOUBLE_EQ(d, expected);
+  }
+  EXPECT_FALSE(r.ReadDouble(d));
+
+  for (const char* text : {".", "-", "e5", "nan", "inf", "1e999", "-1e999", ""}) {
+    SCOPED_TRACE(text);
+    TokenReader bad(text);
+    EXPECT_FALSE(bad.ReadDouble(d));
+  }
+  // An exponent without digits is not part of the number.
+  TokenReader partial("2e+ 4");
+  std::string s;
+  ASSERT_TRUE(partial.ReadDouble(d));
+  EXPECT_DOUBLE_EQ(d, 2.0);
+  ASSERT_TRUE(partial.ReadToken(s));
+  EXPECT_EQ(s, "e+");
+}
+
+TEST(TokenReader, TokensAreRunsOfNonWhiteSpace) {
+  TokenReader r("  Z15\t\r\n11  \x01\xff  ");
+  std::string s;
+  ASSERT_TRUE(r.ReadToken(s));
+  EXPECT_EQ(s, "Z15");
+  ASSERT_TRUE(r.ReadToken(s));
+  EXPECT_EQ(s, "11");
+  ASSERT_TRUE(r.ReadToken(s));
+  EXPECT_EQ(s, "\x01\xff");
+  EXPECT_FALSE(r.ReadToken(s));
+}
+
+TEST(TokenReader, LinesWithCrLfOrLfAndALimit) {
+  // The layout of people.dat: an index, then one name per line.
+  TokenReader r("1\r\nAnn\r\nBob Smith\n\r\nan overlong name\r\nlast");
+  int32_t v = 0;
+  std::string s;
+  ASSERT_TRUE(r.ReadInt(v));
+  r.SkipLine();
+  ASSERT_TRUE(r.ReadLine(s, 99));
+  EXPECT_EQ(s, "Ann");
+  ASSERT_TRUE(r.ReadLine(s, 99));
+  EXPECT_EQ(s, "Bob Smith");
+  ASSERT_TRUE(r.ReadLine(s, 99));
+  EXPECT_EQ(s, "");
+  ASSERT_TRUE(r.ReadLine(s, 7));
+  EXPECT_EQ(s, "an over");  // the rest of that line is dropped
+  ASSERT_TRUE(r.ReadLine(s, 99));
+  EXPECT_EQ(s, "last");
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_FALSE(r.ReadLine(s, 99));
+  EXPECT_TRUE(r.Failed());
+
+  // After a number, a line read takes the rest of the number's line.
+  TokenReader rest("5 tail\r\nnext");
+  ASSERT_TRUE(rest.ReadInt(v));
+  ASSERT_TRUE(rest.ReadLine(s, 99));
+  EXPECT_EQ(s, " tail");
+  ASSERT_TRUE(rest.ReadLine(s, 99));
+  EXPECT_EQ(s, "next");
+
+  TokenReader empty("");
+  EXPECT_FALSE(empty.ReadLine(s, 99));
+  TokenReader lone("\r");
+  ASSERT_TRUE(lone.ReadLine(s, 99));
+  EXPECT_EQ(s, "");
+}
