@@ -485,10 +485,23 @@ void TForm1::RadioGroup2Click() {
   const int item = RadioGroup2->ItemIndex();
   if (item < 0) return;
   FilterForm->RadioGroup1->SetItemIndex(item);
-  FilterForm->SaveFilters();
+  if (!followingFilters_) FilterForm->SaveFilters();
 }
 
-void TForm1::FilterButtonClick() { FilterForm->ShowModal(); }
+void TForm1::FilterButtonClick() {
+  FilterForm->ShowModal();
+  // The selectors show what the filter window now drills. Following it is not
+  // a change of the settings, so it saves nothing: the window's "Save these
+  // settings" box alone decides that.
+  followingFilters_ = true;
+  try {
+    SyncSelectorsFromFilters();
+  } catch (...) {
+    followingFilters_ = false;
+    throw;
+  }
+  followingFilters_ = false;
+}
 
 void TForm1::LoginNewPerson1Click() {
   if (Drilling && CorrectCount > 0) {

@@ -145,6 +145,7 @@ class TForm1 : public QMainWindow {
   void SyncSelectorsFromFilters();
 
   bool shownOnce_ = false;
+  bool followingFilters_ = false;  // the selectors follow the filter window
 };
 
 extern TForm1* Form1;

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -368,6 +369,28 @@ TEST_F(DrillWindowTest, SelectorsSaveFiltersAndChangeTheDrill) {
   // The filter window's own cardinality group is moved by the selector.
   EXPECT_EQ(FilterForm->RadioGroup2->ItemIndex(), 1);
   EXPECT_EQ(FilterForm->RadioGroup1->ItemIndex(), 1);
+}
+
+TEST_F(DrillWindowTest, SelectorsFollowTheFilterWindowWithoutSavingBehindItsBack) {
+  CreateAndShowLoggedIn();
+  const std::string saved = ReadFile("filters.dat");
+  // The student switches to tetrachords within two octaves and asks not to save.
+  QTimer::singleShot(0, [] {
+    FilterForm->RadioGroup2->Button(1)->click();
+    FilterForm->RadioGroup1->Button(2)->click();
+    FilterForm->SaveBox->setChecked(false);
+    FilterForm->Button1->click();
+  });
+  Form1->FilterButton->click();
+  EXPECT_FALSE(FilterForm->isVisible());
+  EXPECT_EQ(Form1->RadioGroup1->ItemIndex(), 1);
+  EXPECT_EQ(Form1->RadioGroup2->ItemIndex(), 2);
+  EXPECT_EQ(Form1->ListBox->count(), 29);
+  EXPECT_EQ(ReadFile("filters.dat"), saved);
+
+  // Choosing a range in the drill window itself still saves.
+  Form1->RadioGroup2->Button(0)->click();
+  EXPECT_EQ(ReadFile("filters.dat"), "65535\r\n8191\r\n3");
 }
 
 TEST_F(DrillWindowTest, LoginNewPersonEndsADrillOnlyAfterARightAnswer) {
