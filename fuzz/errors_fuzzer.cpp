@@ -8,18 +8,10 @@
 #include <string_view>
 
 #include "ErrorStats.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+#include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string_view text(reinterpret_cast<const char*>(data), size);
-  text = text.substr(0, text.find('\x1a'));
+  const std::string_view text = FileText(data, size);
 
   ErrorStats stats = ParseErrorStats(text);
   for (const SetClassStats& c : stats) {

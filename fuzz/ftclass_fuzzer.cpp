@@ -7,19 +7,10 @@
 #include <string_view>
 
 #include "Catalogue.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+#include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string_view text(reinterpret_cast<const char*>(data), size);
-  // The file ends at Ctrl-Z, as ReadTextFile cuts it.
-  text = text.substr(0, text.find('\x1a'));
+  const std::string_view text = FileText(data, size);
 
   Catalogue catalogue;
   const int kept = catalogue.LoadFromText(text);

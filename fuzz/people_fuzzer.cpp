@@ -7,14 +7,7 @@
 #include <string_view>
 
 #include "People.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+#include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -11,12 +11,9 @@
 #include <vector>
 
 #include "DataFile.h"
+#include "FuzzSupport.h"
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
