@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -51,18 +47,7 @@ std::string WithRecord(int record, const std::string& line) {
 
 class CatalogueFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("sonorix-cat-" + std::to_string(::getpid()) + "-" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const auto path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-  std::filesystem::path dir_;
+  ScratchDir dir_;
 };
 
 class ShippedCatalogue : public ::testing::Test {
@@ -183,7 +168,7 @@ TEST_F(ShippedCatalogue, RipTables) {
 
 TEST_F(CatalogueFile, MissingFileKeepsOnlyTheBuiltIns) {
   Catalogue catalogue;
-  EXPECT_FALSE(catalogue.Load((dir_ / "ftclass.dat").string()));
+  EXPECT_FALSE(catalogue.Load(dir_.Path("ftclass.dat")));
   EXPECT_EQ(PresentEntries(catalogue), 2);
   EXPECT_EQ(catalogue.Entry(0)->name, "null");
   EXPECT_EQ(catalogue.Entry(1)->name, "1");
@@ -196,7 +181,7 @@ TEST_F(CatalogueFile, LineBreaksAndCtrlZ) {
   std::string lf = ReadShippedCatalogue();
   std::erase(lf, '\r');
   Catalogue catalogue;
-  ASSERT_TRUE(catalogue.Load(Write("lf.dat", lf)));
+  ASSERT_TRUE(catalogue.Load(dir_.Write("lf.dat", lf)));
   EXPECT_EQ(PresentEntries(catalogue), kCatalogueSize);
 
   // Everything after Ctrl-Z is not part of the file: 20 records remain.
@@ -204,7 +189,7 @@ TEST_F(CatalogueFile, LineBreaksAndCtrlZ) {
   size_t cut = 0;
   for (int r = 0; r < 20; ++r) cut = text.find('\n', cut) + 1;
   text.insert(cut, "\x1a");
-  ASSERT_TRUE(catalogue.Load(Write("ctrlz.dat", text)));
+  ASSERT_TRUE(catalogue.Load(dir_.Write("ctrlz.dat", text)));
   EXPECT_EQ(PresentEntries(catalogue), 22);
   CardinalityList list;
   EXPECT_EQ(FillCardinalityList(catalogue, 3, list), 12);

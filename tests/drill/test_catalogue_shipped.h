@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "ScratchDir.h"
 
 struct ShippedRecord {
   int cardinality = 0;
@@ -17,17 +17,9 @@ struct ShippedRecord {
   int trailing = 0;
 };
 
-inline std::string ShippedCataloguePath() {
-  const char* source = std::getenv("SONORIX_SOURCE_DIR");
-  return std::string(source ? source : SONORIX_TEST_SOURCE_DIR) + "/data/ftclass.dat";
-}
+inline std::string ShippedCataloguePath() { return ShippedDataPath("ftclass.dat"); }
 
-inline std::string ReadShippedCatalogue() {
-  std::ifstream in(ShippedCataloguePath(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+inline std::string ReadShippedCatalogue() { return ReadBytes(ShippedCataloguePath()); }
 
 inline std::vector<ShippedRecord> ShippedRecords() {
   std::istringstream in(ReadShippedCatalogue());

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "DrillWindow.h"
-#include "test_catalogue_shipped.h"
+#include "ScratchDir.h"
 
 namespace {
 
@@ -16,17 +13,11 @@ class DrillCatalogue : public ::testing::Test {
  protected:
   void SetUp() override {
     QApplication::setQuitOnLastWindowClosed(false);
-    ASSERT_TRUE(dir_.isValid());
-    previous_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    ASSERT_TRUE(dir_.Enter());
   }
-  void TearDown() override { QDir::setCurrent(previous_); }
-  void ProvideCatalogue() {
-    ASSERT_TRUE(QFile::copy(QString::fromStdString(ShippedCataloguePath()), dir_.filePath("ftclass.dat")));
-  }
+  void ProvideCatalogue() { ASSERT_TRUE(dir_.CopyShipped("ftclass.dat")); }
 
-  QTemporaryDir dir_;
-  QString previous_;
+  ScratchDir dir_;
 };
 
 }  // namespace
@@ -69,7 +60,7 @@ TEST_F(DrillCatalogue, LoadedFileLeavesTheCaptionAndFillsTheList) {
   form.setWindowTitle("Sonorix");
   form.LoadCatalogue();
   EXPECT_EQ(form.windowTitle(), "Sonorix");
-  QFile::remove(dir_.filePath("ftclass.dat"));
+  std::filesystem::remove(dir_.Path("ftclass.dat"));
   form.LoadCatalogue();
   EXPECT_EQ(form.windowTitle(), "File Error!");
 }

@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "Sxlogin.h"
@@ -130,7 +132,7 @@ TEST_F(DrillWindowTest, AWholeDrillByTypingAndByClicking) {
     ASSERT_EQ(heard.size(), 3u) << "one chord per question";
     const int row = RowFor(heard);
     ASSERT_GE(row, 0);
-    now_ += 15000;
+    clock_.now += 15000;
     mark = Mark();
     if (answer % 2) {
       AnswerByTyping(row);
@@ -147,13 +149,13 @@ TEST_F(DrillWindowTest, AWholeDrillByTypingAndByClicking) {
   EXPECT_EQ(Form1->IncorrectLabel->text(), "0");
 
   // The clock, read from the injected millisecond clock.
-  now_ = 10000 + 59999;
+  clock_.now = 10000 + 59999;
   Form1->ClockTick();
   EXPECT_EQ(Form1->TimeLabel->text(), "0:59");
-  now_ = 10000 + 60000;
+  clock_.now = 10000 + 60000;
   Form1->ClockTick();
   EXPECT_EQ(Form1->TimeLabel->text(), "1:00");
-  now_ = 10000 + 125000;
+  clock_.now = 10000 + 125000;
   Form1->ClockTick();
   EXPECT_EQ(Form1->TimeLabel->text(), "2:05");
 
@@ -265,10 +267,10 @@ TEST_F(DrillWindowTest, TypingSelectsByExactNameAndKeysActByFocus) {
   std::sort(up.begin(), up.end());
   std::vector<int> down(up.rbegin(), up.rend());
   mark = Mark();
-  const uint32_t start = now_;
+  const uint32_t start = clock_.now;
   QTest::keyClick(Form1->Button3, 'q');
   EXPECT_EQ(HeardSince(mark), up);
-  EXPECT_EQ(now_ - start, 4000u);
+  EXPECT_EQ(clock_.now - start, 4000u);
   mark = Mark();
   QTest::keyClick(Form1->ListBox, 'r');
   EXPECT_EQ(HeardSince(mark), down);
@@ -427,7 +429,7 @@ TEST_F(DrillWindowTest, ClosingLogsTheLastSegmentClosesThePortAndReleasesTheCata
   CreateAndShowLoggedIn("Ann", 0);
   size_t mark = Mark();
   Form1->Button1->click();
-  now_ += 7000;
+  clock_.now += 7000;
   AnswerByTyping(RowFor(HeardSince(mark)));
   RecorderReset();
   Form1->Exit2->trigger();

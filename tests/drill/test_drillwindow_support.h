@@ -6,30 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "Application.h"
 #include "Atonalfunctions.h"
-#include "DrillWindow.h"
-#include "MidiwayRecorder.h"
-#include "Platform.h"
-#include "Random.h"
 #include "RadioGroup.h"
 #include "Sxerrorform.h"
-#include "Sxfilters.h"
 #include "Waymidi.h"
+#include "WindowsFixture.h"
 
 // A set class as the answer list shows it: "3-11 (0, 3, 7)".
 struct ListedClass {
@@ -74,41 +66,12 @@ inline int FormHeard(const std::vector<int>& notes, const PitchClassSet& prime) 
   return -1;
 }
 
-class DrillWindowTest : public ::testing::Test {
+class DrillWindowTest : public WindowsTest {
  protected:
-  static constexpr double kToday = 38961;  // 1 September 2006
+  DrillWindowTest() : WindowsTest({.startTick = 10000, .today = 38961, .seed = 12345}) {}
 
-  void SetUp() override {
-    QApplication::setQuitOnLastWindowClosed(false);
-    ASSERT_TRUE(dir_.isValid());
-    previousDir_ = QDir::currentPath();
-    QString root = qEnvironmentVariable("SONORIX_SOURCE_DIR");
-    if (root.isEmpty()) root = QStringLiteral(SONORIX_TEST_SOURCE_DIR);
-    const QString source = root + "/data/ftclass.dat";
-    ASSERT_TRUE(QFile::copy(source, dir_.filePath("ftclass.dat"))) << source.toStdString();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    now_ = 10000;
-    PlatformTimeHooks hooks;
-    hooks.tickCount = [] { return now_; };
-    hooks.sleep = [](uint32_t ms) { now_ += ms; };
-    hooks.waitUntil = [](uint32_t deadline) {
-      if (static_cast<int32_t>(deadline - now_) > 0) now_ = deadline;
-    };
-    hooks.today = [] { return kToday; };
-    PlatformSetTimeHooks(hooks);
-    RecorderReset();
-  }
-
-  void TearDown() override {
-    DestroySonorixWindows();
-    PlatformSetTimeHooks({});
-    QDir::setCurrent(previousDir_);
-  }
-
-  void Create() {
-    CreateSonorixWindows();
-    ProgramRandom().Seed(12345);  // questions repeatable from here on
-  }
+  // Every window; the questions repeat from here on.
+  void Create() { CreateWindows(); }
 
   // The state a login leaves (person chosen, saved filters applied), then the first show.
   void CreateAndShowLoggedIn(const std::string& name = "Ann", int index = 0) {
@@ -122,16 +85,6 @@ class DrillWindowTest : public ::testing::Test {
     FilterForm->FillAnswerList();
     Form1->show();
     QApplication::processEvents();
-  }
-
-  static size_t Mark() { return RecorderPuts().size(); }
-
-  // The notes put since the mark.
-  static std::vector<int> HeardSince(size_t mark) {
-    std::vector<int> notes;
-    const auto puts = RecorderPuts();
-    for (size_t i = mark; i < puts.size(); ++i) notes.push_back(puts[i].event.data1);
-    return notes;
   }
 
   static ListedClass RowClass(int row) { return ParseListLabel(Form1->ListBox->item(row)->text()); }
@@ -166,18 +119,8 @@ class DrillWindowTest : public ::testing::Test {
     Form1->SubmitButton->click();
   }
 
-  static std::string ReadFile(const char* name) {
-    QFile f(name);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().toStdString();
-  }
-
   static int SelectedRow() {
     const auto items = Form1->ListBox->selectedItems();
     return items.isEmpty() ? -1 : Form1->ListBox->row(items.first());
   }
-
-  static inline uint32_t now_ = 0;
-  QTemporaryDir dir_;
-  QString previousDir_;
 };

@@ -5,14 +5,14 @@
 
 #include "RadioGroup.h"
 #include "Waymidi.h"
-#include "test_question_windows.h"
+#include "WindowsFixture.h"
 
 namespace {
 
-class DrillPlayback : public SonorixWindowsTest {
+class DrillPlayback : public DrillAndFilterWindowsTest {
  protected:
   void SetUp() override {
-    SonorixWindowsTest::SetUp();
+    DrillAndFilterWindowsTest::SetUp();
     if (HasFatalFailure()) return;
     QuestionState& q = Form1->question;
     q.noteCount = 4;
@@ -23,7 +23,7 @@ class DrillPlayback : public SonorixWindowsTest {
       q.noteGaps[j] = gaps[j];
     }
     ClearRecords();
-    start_ = now_;
+    start_ = clock_.now;
   }
 
   std::vector<uint32_t> Offsets() const {
@@ -43,7 +43,7 @@ TEST_F(DrillPlayback, ChordFigureAndMixedFigureOnThePort) {
     Form1->PlayQuestion();
     EXPECT_EQ(PutNotes(), (std::vector<int>{45, 52, 60, 66}));
     EXPECT_EQ(Offsets(), (std::vector<uint32_t>{0, 0, 0, 0}));
-    EXPECT_TRUE(waits_.empty());
+    EXPECT_TRUE(clock_.waits.empty());
   }
   for (const auto& put : RecorderPuts()) {
     EXPECT_EQ(put.event.time, 0xFFFFFFFFu);
@@ -52,23 +52,23 @@ TEST_F(DrillPlayback, ChordFigureAndMixedFigureOnThePort) {
   }
 
   ClearRecords();
-  start_ = now_;
+  start_ = clock_.now;
   Form1->RadioGroup->SetItemIndex(1);
   Form1->PlayQuestion();
   EXPECT_EQ(PutNotes(), (std::vector<int>{60, 45, 66, 52}));
   EXPECT_EQ(Offsets(), (std::vector<uint32_t>{0, 500, 750, 1250}));
-  EXPECT_EQ(waits_, (std::vector<uint32_t>{500, 250, 500}));
-  EXPECT_TRUE(sleeps_.empty());
+  EXPECT_EQ(clock_.waits, (std::vector<uint32_t>{500, 250, 500}));
+  EXPECT_TRUE(clock_.sleeps.empty());
 
   for (int joined : {0, 1}) {
     ClearRecords();
-    start_ = now_;
+    start_ = clock_.now;
     Form1->question.joinedIndex = joined;
     Form1->RadioGroup->SetItemIndex(2);
     Form1->PlayQuestion();
     EXPECT_EQ(PutNotes(), (std::vector<int>{60, 45, 66, 52}));
     EXPECT_EQ(Offsets(), joined == 0 ? (std::vector<uint32_t>{0, 0, 250, 750}) : (std::vector<uint32_t>{0, 500, 500, 1000}));
-    EXPECT_EQ(waits_.size(), 2u);
+    EXPECT_EQ(clock_.waits.size(), 2u);
   }
 }
 
@@ -79,7 +79,7 @@ TEST_F(DrillPlayback, RepeatPlaysTheSameFigure) {
   const auto notes = PutNotes();
   const auto offsets = Offsets();
   ClearRecords();
-  start_ = now_;
+  start_ = clock_.now;
   Form1->Button4Click();
   EXPECT_EQ(PutNotes(), notes);
   EXPECT_EQ(Offsets(), offsets);
@@ -92,14 +92,14 @@ TEST_F(DrillPlayback, ArpeggiosSleepAfterEachNoteAndKeepTheFocus) {
   Form1->Button2Click();
   EXPECT_EQ(PutNotes(), (std::vector<int>{45, 52, 60, 66}));
   EXPECT_EQ(Offsets(), (std::vector<uint32_t>{0, 1000, 2000, 3000}));
-  EXPECT_EQ(sleeps_, (std::vector<uint32_t>{1000, 1000, 1000, 1000}));
-  EXPECT_TRUE(waits_.empty());
+  EXPECT_EQ(clock_.sleeps, (std::vector<uint32_t>{1000, 1000, 1000, 1000}));
+  EXPECT_TRUE(clock_.waits.empty());
 
   ClearRecords();
   Form1->question.noteCount = 3;
   Form1->Button3Click();
   EXPECT_EQ(PutNotes(), (std::vector<int>{60, 52, 45}));
-  EXPECT_EQ(sleeps_.size(), 3u);
+  EXPECT_EQ(clock_.sleeps.size(), 3u);
   EXPECT_EQ(Form1->focusWidget(), Form1->FilterButton);
 
   Form1->PlayQuestion();
@@ -112,7 +112,7 @@ TEST_F(DrillPlayback, AClosedPortDropsTheNotesButKeepsTheWaits) {
   Form1->RadioGroup->SetItemIndex(1);
   Form1->PlayQuestion();
   EXPECT_TRUE(RecorderPuts().empty());
-  EXPECT_EQ(waits_, (std::vector<uint32_t>{500, 250, 500}));
+  EXPECT_EQ(clock_.waits, (std::vector<uint32_t>{500, 250, 500}));
 }
 
 TEST_F(DrillPlayback, ADamagedQuestionStaysWithinItsNotes) {
@@ -121,7 +121,7 @@ TEST_F(DrillPlayback, ADamagedQuestionStaysWithinItsNotes) {
   Form1->RadioGroup->SetItemIndex(1);
   Form1->PlayQuestion();
   EXPECT_EQ(PutNotes().size(), 4u);
-  EXPECT_EQ(waits_, (std::vector<uint32_t>{500, 0, 500}));
+  EXPECT_EQ(clock_.waits, (std::vector<uint32_t>{500, 0, 500}));
   ClearRecords();
   Form1->question.noteCount = -1;
   Form1->PlayQuestion();
@@ -138,7 +138,7 @@ TEST_F(DrillPlayback, AGeneratedQuestionIsHeardAsVoiced) {
     Form1->PlayQuestion();
     const QuestionState& q = Form1->question;
     ASSERT_EQ(PutNotes(), (std::vector<int>(q.playedNotes, q.playedNotes + 3)));
-    ASSERT_EQ(waits_, (std::vector<uint32_t>{static_cast<uint32_t>(q.noteGaps[0]), static_cast<uint32_t>(q.noteGaps[1])}));
+    ASSERT_EQ(clock_.waits, (std::vector<uint32_t>{static_cast<uint32_t>(q.noteGaps[0]), static_cast<uint32_t>(q.noteGaps[1])}));
   }
 }
 

@@ -4,16 +4,16 @@
 #include <QListWidget>
 
 #include "RadioGroup.h"
-#include "test_question_windows.h"
+#include "WindowsFixture.h"
 
 namespace {
 
-class DrillQuestions : public SonorixWindowsTest {
+class DrillQuestions : public DrillAndFilterWindowsTest {
  protected:
   // What BEGIN does before its first question.
   void Begin() {
     Form1->Drilling = true;
-    Form1->SegmentStart = now_;
+    Form1->SegmentStart = clock_.now;
     Form1->CurrentPersonName = "Ann";
     Form1->WriteStartRecord();
     FilterForm->GetFilterState(Form1->DrillFilterState);
@@ -55,7 +55,7 @@ TEST_F(DrillQuestions, AFilterChangeWritesDThenFAtTheNextQuestion) {
   Form1->GenerateQuestion();
   Form1->SegmentCorrect = 4;
   Form1->SegmentIncorrect = 1;
-  now_ += 83999;  // 83 whole seconds
+  clock_.now += 83999;  // 83 whole seconds
   // The range changed from the drill window: no question yet, no record.
   FilterForm->RadioGroup1->SetItemIndex(2);
   const std::string before = ReadFile("report.dat");
@@ -67,7 +67,7 @@ TEST_F(DrillQuestions, AFilterChangeWritesDThenFAtTheNextQuestion) {
   EXPECT_EQ(ReadFile("report.dat"), before + "\r\nD 4 1 83 39240\r\nF 2 4095 0");
   EXPECT_EQ(Form1->SegmentCorrect, 0);
   EXPECT_EQ(Form1->SegmentIncorrect, 0);
-  EXPECT_EQ(Form1->SegmentStart, now_);
+  EXPECT_EQ(Form1->SegmentStart, clock_.now);
   EXPECT_EQ(Form1->DrillFilterState.ModeCode, 2);
 
   // The next question finds the state it logged: nothing more.

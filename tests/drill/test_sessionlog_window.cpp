@@ -1,12 +1,13 @@
 // The drill window's log records: the session date, the segment it closes,
 // and a log that cannot be written.
 #include <QDir>
+#include <QFile>
 
-#include "test_question_windows.h"
+#include "WindowsFixture.h"
 
 namespace {
 
-using DrillLog = SonorixWindowsTest;
+using DrillLog = DrillAndFilterWindowsTest;
 
 TEST_F(DrillLog, StartRecordSetsTheSessionDate) {
   Form1->CurrentPersonIndex = 3;
@@ -19,20 +20,20 @@ TEST_F(DrillLog, StartRecordSetsTheSessionDate) {
 TEST_F(DrillLog, SegmentRecordClosesTheSegment) {
   Form1->CurrentPersonName = "Ann";
   Form1->WriteStartRecord();
-  Form1->SegmentStart = now_;
+  Form1->SegmentStart = clock_.now;
   Form1->SegmentCorrect = 12;
   Form1->SegmentIncorrect = 3;
-  now_ += 245999;
-  today_ = 38962;  // past midnight: the check value keeps the session's date
+  clock_.now += 245999;
+  clock_.today = 38962;  // past midnight: the check value keeps the session's date
   Form1->WriteSegmentRecord();
   EXPECT_EQ(ReadFile("report.dat"), "\r\nS 38961 0 Ann\r\nD 12 3 245 39228");
   EXPECT_EQ(Form1->SegmentCorrect, 0);
   EXPECT_EQ(Form1->SegmentIncorrect, 0);
-  EXPECT_EQ(Form1->SegmentStart, now_);
+  EXPECT_EQ(Form1->SegmentStart, clock_.now);
 }
 
 TEST_F(DrillLog, NobodyLoggedInAndANonAsciiName) {
-  Form1->SegmentStart = now_;
+  Form1->SegmentStart = clock_.now;
   Form1->WriteStartRecord();
   Form1->SegmentCorrect = 5;
   Form1->WriteSegmentRecord();
@@ -54,7 +55,7 @@ TEST_F(DrillLog, AnUnwritableLogStillClosesTheSegment) {
   Form1->WriteFilterRecord(FilterState{});
   Form1->WriteSegmentRecord();
   EXPECT_EQ(Form1->SegmentCorrect, 0);
-  EXPECT_EQ(Form1->SegmentStart, now_);
+  EXPECT_EQ(Form1->SegmentStart, clock_.now);
   EXPECT_EQ(Form1->SessionDate, 38961);
 }
 

@@ -5,11 +5,10 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "FilterState.h"
+#include "ScratchDir.h"
 
 namespace {
 
@@ -21,23 +20,11 @@ bool Same(const FilterState& a, const FilterState& b) {
 
 class FiltersFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("sonorix-filters-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    file_ = (dir_ / "filters.dat").string();
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void Write(const std::string& bytes) const { dir_.Write("filters.dat", bytes); }
+  std::string Read() const { return dir_.Read("filters.dat"); }
 
-  void Write(const std::string& bytes) const { std::ofstream(file_, std::ios::binary) << bytes; }
-  std::string Read() const {
-    std::ifstream in(file_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path dir_;
-  std::string file_;
+  ScratchDir dir_;
+  const std::string file_ = dir_.Path("filters.dat");
 };
 
 TEST_F(FiltersFile, SavedBytesAndReadBack) {
@@ -47,7 +34,7 @@ TEST_F(FiltersFile, SavedBytesAndReadBack) {
   EXPECT_EQ(Read(), "65535\r\n8190\r\n4");
   EXPECT_TRUE(Same(LoadFiltersFile(file_), {65535, 8190, 4}));
   // No temporary is left beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(dir_.EntryCount(), 1);
 }
 
 TEST_F(FiltersFile, ReadsLineFeedsCtrlZAndAnyWhiteSpace) {
@@ -72,15 +59,15 @@ TEST_F(FiltersFile, DamagedOrMissingFileMeansAllTrichordsClosePosition) {
 
 TEST_F(FiltersFile, AFileThatCannotBeWrittenIsLeftAlone) {
   Write("7\r\n0\r\n0");
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  const bool writable = ::access(dir_.c_str(), W_OK) == 0;  // root writes anyway
+  fs::permissions(dir_.Root(), fs::perms::owner_read | fs::perms::owner_exec);
+  const bool writable = ::access(dir_.Root().c_str(), W_OK) == 0;  // root writes anyway
   const bool saved = SaveFiltersFile(file_, {4095, 0, 2});
-  fs::permissions(dir_, fs::perms::owner_all);
+  fs::permissions(dir_.Root(), fs::perms::owner_all);
   if (!writable) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(Read(), "7\r\n0\r\n0");
   }
-  EXPECT_FALSE(SaveFiltersFile((dir_ / "missing" / "filters.dat").string(), {4095, 0, 0}));
+  EXPECT_FALSE(SaveFiltersFile(dir_.Path("missing/filters.dat"), {4095, 0, 0}));
 }
 
 TEST(FilterStateParse, BitsBeyondTheListAreIgnored) {

@@ -10,11 +10,11 @@
 #include <algorithm>
 
 #include "RadioGroup.h"
-#include "test_question_windows.h"
+#include "WindowsFixture.h"
 
 namespace {
 
-using FilterWindow = SonorixWindowsTest;
+using FilterWindow = DrillAndFilterWindowsTest;
 
 std::vector<int> CheckedIndices() {
   std::vector<int> checked;

@@ -11,65 +11,24 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "Application.h"
-#include "DrillWindow.h"
-#include "MidiwayRecorder.h"
 #include "RadioGroup.h"
-#include "Sxfilters.h"
 #include "Sxlogin.h"
+#include "WindowsFixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path SourceDir() {
-  const char* dir = std::getenv("SONORIX_SOURCE_DIR");
-  return dir ? dir : SONORIX_TEST_SOURCE_DIR;
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 int Bottom(const QWidget* w) { return w->y() + w->height(); }
 int Right(const QWidget* w) { return w->x() + w->width(); }
 
-// Each test runs in a fresh working folder holding the catalogue and the
-// files it writes; the windows are created as at start-up.
-class LoginTest : public ::testing::Test {
+// The windows are created as at start-up.
+class LoginTest : public WindowsTest {
  protected:
-  void SetUp() override {
-    oldDir_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           ("sonorix_login_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy_file(SourceDir() / "data" / "ftclass.dat", dir_ / "ftclass.dat");
-    fs::current_path(dir_);
-    RecorderReset();
-  }
-
-  void TearDown() override {
-    DestroySonorixWindows();
-    fs::current_path(oldDir_);
-    fs::remove_all(dir_);
-  }
-
   void Create() {
-    CreateSonorixWindows();
+    CreateWindows();
     ASSERT_NE(LoginForm, nullptr);
   }
 
@@ -91,7 +50,7 @@ class LoginTest : public ::testing::Test {
     return LoginForm->focusWidget() == LoginForm->ComboBox1 || LoginForm->focusWidget() == Edit();
   }
 
-  std::string People() const { return ReadBytes(dir_ / "people.dat"); }
+  std::string People() const { return ReadFile("people.dat"); }
   // Whether the saved filters and the question show (all six controls agree).
   bool QuestionShown() const {
     const TLoginForm* f = LoginForm;
@@ -106,9 +65,6 @@ class LoginTest : public ::testing::Test {
     for (int i = 0; i < Form1->currentList.length; ++i) n += FilterForm->IsEnabled(i) ? 1 : 0;
     return n;
   }
-
-  fs::path dir_;
-  fs::path oldDir_;
 };
 
 TEST_F(LoginTest, StartsWithTheTitlePromptAndNameBoxOnly) {
@@ -153,7 +109,7 @@ TEST_F(LoginTest, FirstRunAddsAnnAndAppliesAllTrichordsInClosePosition) {
 }
 
 TEST_F(LoginTest, LastPersonIsPreselectedAndTypingCompletesAKnownName) {
-  WriteBytes(dir_ / "people.dat", "1\r\nAnn\r\nBob");
+  dir_.Write("people.dat", "1\r\nAnn\r\nBob");
   Create();
   ShowLogin([&] { Enter(); });
   EXPECT_EQ(Form1->CurrentPersonIndex, 1);
@@ -179,7 +135,7 @@ TEST_F(LoginTest, LastPersonIsPreselectedAndTypingCompletesAKnownName) {
 }
 
 TEST_F(LoginTest, UnknownAndEmptyNamesAreAppended) {
-  WriteBytes(dir_ / "people.dat", "1\r\nAnn\r\nBob");
+  dir_.Write("people.dat", "1\r\nAnn\r\nBob");
   Create();
   ShowLogin([&] {
     Type("Annika");
@@ -208,7 +164,7 @@ TEST_F(LoginTest, UnknownAndEmptyNamesAreAppended) {
 }
 
 TEST_F(LoginTest, TheListThatIsDownKeepsTypingAndDeletingInTheBox) {
-  WriteBytes(dir_ / "people.dat", "0\r\nAnn\r\nBob\r\nBea");
+  dir_.Write("people.dat", "0\r\nAnn\r\nBob\r\nBea");
   Create();
   ShowLogin([&] {
     Type("b");
@@ -246,7 +202,7 @@ TEST_F(LoginTest, TheListThatIsDownKeepsTypingAndDeletingInTheBox) {
 
 TEST_F(LoginTest, MostTetrachordsOnListsTheOnesOffAndYesAppliesThem) {
   // 20 of 29 on (list indices 0..19), within one octave.
-  WriteBytes(dir_ / "filters.dat", "65535\r\n15\r\n4");
+  dir_.Write("filters.dat", "65535\r\n15\r\n4");
   Create();
   ShowLogin([&] {
     Type("Ann");
@@ -276,7 +232,7 @@ TEST_F(LoginTest, MostTetrachordsOnListsTheOnesOffAndYesAppliesThem) {
 }
 
 TEST_F(LoginTest, NoEnablesEveryClassOfTheSavedCardinalityAndRange) {
-  WriteBytes(dir_ / "filters.dat", "3\r\n0\r\n5");
+  dir_.Write("filters.dat", "3\r\n0\r\n5");
   Create();
   ShowLogin([&] {
     Type("Ann");
@@ -294,8 +250,8 @@ TEST_F(LoginTest, NoEnablesEveryClassOfTheSavedCardinalityAndRange) {
 }
 
 TEST_F(LoginTest, ClosingBeforeAnAnswerAppliesNothing) {
-  WriteBytes(dir_ / "people.dat", "1\r\nAnn\r\nBob");
-  WriteBytes(dir_ / "filters.dat", "3\r\n0\r\n5");
+  dir_.Write("people.dat", "1\r\nAnn\r\nBob");
+  dir_.Write("filters.dat", "3\r\n0\r\n5");
   Create();
   ShowLogin([&] {
     Type("Cy");
@@ -319,9 +275,9 @@ TEST_F(LoginTest, ClosingBeforeAnAnswerAppliesNothing) {
 }
 
 TEST_F(LoginTest, MissingCatalogueClosesWithoutApplying) {
-  WriteBytes(dir_ / "filters.dat", "3\r\n0\r\n5");
+  dir_.Write("filters.dat", "3\r\n0\r\n5");
   Create();
-  fs::remove(dir_ / "ftclass.dat");
+  fs::remove(dir_.Path("ftclass.dat"));
   ShowLogin([&] {
     Type("Ann");
     Enter();
@@ -340,7 +296,7 @@ TEST_F(LoginTest, MissingCatalogueClosesWithoutApplying) {
 }
 
 TEST_F(LoginTest, PeopleFileWithATrailingBreakOrDamage) {
-  WriteBytes(dir_ / "people.dat", "1\r\nAnn\r\n");
+  dir_.Write("people.dat", "1\r\nAnn\r\n");
   Create();
   ASSERT_EQ(LoginForm->ComboBox1->count(), 2);
   EXPECT_EQ(LoginForm->ComboBox1->currentIndex(), 1);
@@ -351,7 +307,7 @@ TEST_F(LoginTest, PeopleFileWithATrailingBreakOrDamage) {
 
   // A first line that is no number, a name that is no text, an overlong line.
   const char head[] = "\x7f" "ELF\x02\x01\x01\0\0\0\n\xff\xfe\r\n";
-  WriteBytes(dir_ / "people.dat", std::string(head, sizeof head - 1) + std::string(300, 'Q') + "\nZed");
+  dir_.Write("people.dat", std::string(head, sizeof head - 1) + std::string(300, 'Q') + "\nZed");
   Create();
   EXPECT_EQ(LoginForm->ComboBox1->currentIndex(), -1);
   ASSERT_EQ(LoginForm->ComboBox1->count(), 3);
@@ -365,8 +321,8 @@ TEST_F(LoginTest, PeopleFileWithATrailingBreakOrDamage) {
 
 // "Login New Person" after a login that asked: a new student can type a name.
 TEST_F(LoginTest, EveryShowingStartsAfresh) {
-  WriteBytes(dir_ / "people.dat", "0\r\nAnn");
-  WriteBytes(dir_ / "filters.dat", "65535\r\n15\r\n3");
+  dir_.Write("people.dat", "0\r\nAnn");
+  dir_.Write("filters.dat", "65535\r\n15\r\n3");
   Create();
   const QSize startSize = LoginForm->size();
   ShowLogin([&] {

@@ -1,30 +1,14 @@
 // people.dat, the name completion and the saved-filter summary, without widgets.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "DataFile.h"
 #include "NameCompletion.h"
 #include "People.h"
+#include "ScratchDir.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
-
-std::string SourceFile(const std::string& relative) {
-  const char* dir = std::getenv("SONORIX_SOURCE_DIR");
-  return std::string(dir ? dir : SONORIX_TEST_SOURCE_DIR) + "/" + relative;
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 TEST(PeopleFileTest, ReadsIndexAndNamesWithEitherLineBreak) {
   for (const char* text : {"1\r\nAnn\r\nBob", "1\nAnn\nBob", "1  trailing junk\r\nAnn\r\nBob"}) {
@@ -81,9 +65,8 @@ TEST(PeopleFileTest, WritesIndexThenABreakBeforeEachName) {
 }
 
 TEST(PeopleFileTest, SavesAtomicallyAndLoadsFromTheWorkingFolder) {
-  const auto dir = std::filesystem::temp_directory_path() / ("sonorix_people_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const auto file = (dir / "people.dat").string();
+  const ScratchDir dir;
+  const auto file = dir.Path("people.dat");
 
   EXPECT_TRUE(LoadPeopleFile(file).names.empty());
 
@@ -93,8 +76,7 @@ TEST(PeopleFileTest, SavesAtomicallyAndLoadsFromTheWorkingFolder) {
   EXPECT_EQ(ReadBytes(file), "0\r\nAnn");
   EXPECT_EQ(LoadPeopleFile(file).names, Names{"Ann"});
   // No temporary is left beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(dir.EntryCount(), 1);
 }
 
 TEST(NameCompletionTest, FirstNameBeginningWithTheTextIgnoringCase) {
@@ -112,7 +94,7 @@ TEST(NameCompletionTest, FirstNameBeginningWithTheTextIgnoringCase) {
 }
 
 TEST(ClassNamesTest, ReadsTheNamesOfTheCatalogueRecords) {
-  const auto text = ReadTextFile(SourceFile("data/ftclass.dat"));
+  const auto text = ReadTextFile(ShippedDataPath("ftclass.dat"));
   ASSERT_TRUE(text.has_value());
   const std::vector<std::string> names = ReadClassNames(*text);
   ASSERT_EQ(names.size(), 222u);
@@ -142,7 +124,7 @@ TEST(ClassNamesTest, DamagedFileLeavesTheRestEmpty) {
 }
 
 std::vector<std::string> CatalogueNames() {
-  const auto text = ReadTextFile(SourceFile("data/ftclass.dat"));
+  const auto text = ReadTextFile(ShippedDataPath("ftclass.dat"));
   return text ? ReadClassNames(*text) : std::vector<std::string>(222);
 }
 

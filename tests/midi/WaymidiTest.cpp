@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 #include <thread>
 
+#include "EventLoop.h"
 #include "MidiwayRecorder.h"
 #include "Platform.h"
 #include "Waymidi.h"
@@ -22,15 +22,6 @@ std::vector<std::string> Names() {
 using Names_ = std::vector<std::string>;
 
 MIDIEVENT NoteOn(uint8_t note) { return MIDIEVENT{0xFFFFFFFFu, 0x90, note, 64, 0}; }
-
-// Runs the GUI thread's event loop until done() or a generous deadline.
-template <typename Done>
-bool ProcessEventsUntil(Done done) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
-}
 
 class Port : public ::testing::Test {
  protected:

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 #include <thread>
 #include <vector>
 
+#include "EventLoop.h"
 #include "Platform.h"
 
 namespace {
@@ -16,14 +16,6 @@ struct Delivery {
   intptr_t lParam;
   QThread* thread;
 };
-
-template <typename Done>
-bool ProcessEventsUntil(Done done) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
-}
 
 void Drain() {
   QCoreApplication::sendPostedEvents();

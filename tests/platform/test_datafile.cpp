@@ -1,43 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "DataFile.h"
+#include "ScratchDir.h"
 
 namespace {
 
 class DataFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("sonorix-datafile-" + std::to_string(::getpid()) + "-" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  void Put(const std::string& name, const std::string& bytes) const { dir_.Write(name, bytes); }
+  std::string Get(const std::string& name) const { return dir_.Read(name); }
+  int FilesInDir() const { return dir_.EntryCount(); }
 
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  void Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream(Path(name), std::ios::binary) << bytes;
-  }
-  std::string Get(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-  int FilesInDir() const {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_)) ++n;
-    return n;
-  }
-
-  std::filesystem::path dir_;
+  ScratchDir dir_;
 };
 
 }  // namespace
@@ -62,7 +42,7 @@ TEST_F(DataFileTest, ReadTextFileStopsAtCtrlZAndKeepsOtherBytes) {
 TEST_F(DataFileTest, ReadTextFileFailsWhenThereIsNoFileToRead) {
   EXPECT_FALSE(ReadTextFile(Path("missing.dat")));
   // A directory by the file's name is no empty file.
-  std::filesystem::create_directory(dir_ / "ftclass.dat");
+  std::filesystem::create_directory(Path("ftclass.dat"));
   EXPECT_FALSE(ReadTextFile(Path("ftclass.dat")));
 }
 
@@ -86,9 +66,9 @@ TEST_F(DataFileTest, WriteFileAtomicCreatesAndReplacesLeavingNoTemporary) {
 TEST_F(DataFileTest, WriteFileAtomicFailureLeavesTheOldStateAndNoTemporary) {
   EXPECT_FALSE(WriteFileAtomic(Path("no-such-dir/f.dat"), "x"));
   // A directory cannot be replaced by a file; it stays as it was.
-  std::filesystem::create_directory(dir_ / "d.dat");
+  std::filesystem::create_directory(Path("d.dat"));
   EXPECT_FALSE(WriteFileAtomic(Path("d.dat"), "x"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir_ / "d.dat"));
+  EXPECT_TRUE(std::filesystem::is_directory(Path("d.dat")));
   EXPECT_EQ(FilesInDir(), 1);
 }
 
