@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <string>
 #include <thread>
 
 #include "EventLoop.h"
@@ -20,6 +21,17 @@ std::vector<std::string> Names() {
 }
 
 using Names_ = std::vector<std::string>;
+
+// The message the call raised, or "(nothing raised)".
+template <class Call>
+std::string Raised(Call&& call) {
+  try {
+    call();
+  } catch (const EWayMidiException& e) {
+    return e.what();
+  }
+  return "(nothing raised)";
+}
 
 MIDIEVENT NoteOn(uint8_t note) { return MIDIEVENT{0xFFFFFFFFu, 0x90, note, 64, 0}; }
 
@@ -82,12 +94,7 @@ TEST_F(Port, OnlyTheLow16BitsOfPutCount) {
 
 TEST_F(Port, OpenNeedsALibrary) {
   TWayMidiOut lone;
-  try {
-    lone.Open(0, 78624);
-    FAIL();
-  } catch (const EWayMidiException& e) {
-    EXPECT_STREQ(e.what(), "No WayMidi");
-  }
+  EXPECT_EQ(Raised([&] { lone.Open(0, 78624); }), "No WayMidi");
   EXPECT_FALSE(lone.IsOpen);
   EXPECT_TRUE(RecorderCalls().empty());
 }
@@ -97,12 +104,7 @@ TEST_F(Port, SecondOpenRaisesAndLeavesTheFirstAlone) {
   RecorderSetOutDevices(devices, 2);
   out.Open(0, 78624);
   RecorderSetOpenResult(200);
-  try {
-    out.Open(1, 1);
-    FAIL();
-  } catch (const EWayMidiException& e) {
-    EXPECT_STREQ(e.what(), "already open");
-  }
+  EXPECT_EQ(Raised([&] { out.Open(1, 1); }), "already open");
   EXPECT_TRUE(out.IsOpen);
   EXPECT_EQ(out.Handle, 100u);
   EXPECT_EQ(out.DeviceId, 0);
@@ -128,12 +130,7 @@ TEST_F(Port, CloseResetsThenClosesAndKeepsTheHandle) {
 TEST_F(Port, CloseAndResetOnAClosedPortRaiseAndTouchNothing) {
   out.Description = "left over";
   for (auto op : {&TWayMidiOut::Close, &TWayMidiOut::Reset}) {
-    try {
-      (out.*op)();
-      FAIL();
-    } catch (const EWayMidiException& e) {
-      EXPECT_STREQ(e.what(), "midiOut not open");
-    }
+    EXPECT_EQ(Raised([&] { (out.*op)(); }), "midiOut not open");
   }
   EXPECT_EQ(out.Description, "left over");
   EXPECT_TRUE(RecorderCalls().empty());
@@ -230,12 +227,7 @@ TEST(LibraryLifetime, FailedUnloadIsReportedByTheDestructor) {
   ASSERT_NE(h, nullptr);
   dlclose(h);
   dlclose(h);
-  try {
-    delete midi;
-    FAIL() << "no exception";
-  } catch (const EWayMidiException& e) {
-    EXPECT_STREQ(e.what(), "FreeLibrary failed");
-  }
+  EXPECT_EQ(Raised([&] { delete midi; }), "FreeLibrary failed");
   // The library is still there and loads again.
   TWayMidi again;
   EXPECT_NE(again.PutMidiOut, nullptr);
