@@ -1,0 +1,48 @@
+#include "Readme.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "DataFile.h"
+#include "HelpText.h"
+
+TReadmeBox* ReadmeBox = nullptr;
+
+namespace {
+
+constexpr const char* kReadmeFileName = "readme.txt";
+
+}  // namespace
+
+TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("readme.txt"));
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setGeometry(6, 1, 486, 328);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tabs every eight average characters, as a plain text field sets them.
+  Memo1->setTabStopDistance(8 * Memo1->fontMetrics().averageCharWidth());
+
+  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1->setGeometry(443, 334, 49, 25);
+  // Enter belongs to the text field, which can be typed into.
+  Button1->setAutoDefault(false);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+  setFixedSize(Memo1->x() + Memo1->width() + 10, Button1->y() + Button1->height() + 40);
+
+  // Read once, here. A file that is missing or cannot be read leaves the
+  // field as designed: one empty line, and no message.
+  if (const auto bytes = ReadTextFile(kReadmeFileName)) {
+    Memo1->setPlainText(SplitLines(DecodeText(*bytes)).join(u'\n'));
+    Memo1->moveCursor(QTextCursor::Start);
+  }
+}
+
+TReadmeBox::~TReadmeBox() = default;
+
+int TReadmeBox::ShowModal() { return exec(); }

@@ -1,0 +1,99 @@
+#include "Sxmidi.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cstdint>
+#include <string_view>
+
+#include "DrillWindow.h"
+#include "HelpText.h"
+#include "Waymidi.h"
+
+TMidiForm* MidiForm = nullptr;
+
+namespace {
+
+constexpr size_t kDescriptionSize = 32;
+constexpr uint32_t kOpenParam = 78624;
+// Device ids are 16 bits wide: a library that describes every id still ends the list.
+constexpr uint32_t kDeviceIdCount = 0x10000;
+
+}  // namespace
+
+// --- the device list ----------------------------------------------------------
+
+int TDeviceListBox::SelectedRow() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? -1 : row(selected.first());
+}
+
+void TDeviceListBox::keyPressEvent(QKeyEvent* event) {
+  const int before = SelectedRow();
+  QListWidget::keyPressEvent(event);
+  if (SelectedRow() != before && OnClick) OnClick();
+}
+
+void TDeviceListBox::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  rowAtPress_ = SelectedRow();
+  QListWidget::mousePressEvent(event);
+}
+
+void TDeviceListBox::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  if (!pressed_ || event->button() != Qt::LeftButton) return;
+  pressed_ = false;
+  // Released on an entry, or dragged onto another one: either is a choice.
+  const bool onEntry = itemAt(event->position().toPoint()) != nullptr;
+  if ((onEntry || SelectedRow() != rowAtPress_) && OnClick) OnClick();
+}
+
+// --- the window ---------------------------------------------------------------
+
+TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Midi Setup"));
+
+  Label1 = new QLabel(QStringLiteral("Select MIDI output"), this);
+  Label1->move(72, 13);
+  Label1->adjustSize();
+
+  ListBox1 = new TDeviceListBox(this);
+  ListBox1->setGeometry(20, 34, 195, 96);
+  ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListBox1->OnClick = [this] { ListBox1Click(); };
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setGeometry(93, 141, 48, 25);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  QWidget::setTabOrder(ListBox1, Button1);
+
+  // The devices, asked once: entry i stands for device id i.
+  Form1->OutDeviceCount = 0;
+  for (uint32_t d = 0; d < kDeviceIdCount; ++d) {
+    char description[kDescriptionSize] = {};
+    if (Form1->WayMidi->GetMidiOutDescription(d, description) == 0) break;
+    description[kDescriptionSize - 1] = '\0';  // an unterminated answer is cut
+    ListBox1->addItem(DecodeText(std::string_view(description)));
+    ++Form1->OutDeviceCount;
+  }
+
+  setFixedSize(ListBox1->x() + ListBox1->width() + 35, Button1->y() + Button1->height() + 50);
+  ListBox1->setFocus();
+}
+
+TMidiForm::~TMidiForm() = default;
+
+int TMidiForm::ShowModal() { return exec(); }
+
+// Each choice reopens the drill's port at once; a device the library refuses
+// leaves it closed, silently, until another choice.
+void TMidiForm::ListBox1Click() {
+  TWayMidiOut* out = Form1->WayMidiOut.get();
+  for (int i = 0; i < Form1->OutDeviceCount && i < ListBox1->count(); ++i) {
+    if (!ListBox1->item(i)->isSelected()) continue;
+    if (out->IsOpen) out->Close();
+    out->Open(static_cast<uint16_t>(i), kOpenParam);
+  }
+}
