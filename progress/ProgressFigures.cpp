@@ -1,0 +1,175 @@
+#include "ProgressFigures.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+std::optional<double> Percent(int64_t part, int64_t whole) {
+  if (whole <= 0) return std::nullopt;
+  return 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+std::optional<double> Ratio(int64_t seconds, int64_t right) {
+  if (right <= 0) return std::nullopt;
+  return static_cast<double>(seconds) / static_cast<double>(right);
+}
+
+// A field quoted when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+// Names are logged as the login took them; bytes that are not UTF-8 are
+// taken as Latin-1 so the file stays valid UTF-8.
+std::string Utf8(const std::string& bytes) {
+  std::string out;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    bool valid = length > 0 && i + length <= bytes.size();
+    for (size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(bytes[i + k]) >> 6) == 2;
+    if (valid && length > 1) {
+      const auto c1 = static_cast<unsigned char>(bytes[i + 1]);
+      // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
+      if (length == 2) valid = c >= 0xC2;
+      if (length == 3) valid = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0);
+      if (length == 4) valid = !(c == 0xF0 && c1 < 0x90) && c <= 0xF4 && !(c == 0xF4 && c1 >= 0x90);
+    }
+    if (valid) {
+      out.append(bytes, i, length);
+      i += length;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+      ++i;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string RangeName(int32_t modeCode) {
+  if (modeCode < 0 || modeCode > 5) return {};
+  static const char* const kNames[] = {"close position", "within 1 octave", "within 2 octaves"};
+  return kNames[modeCode % 3];
+}
+
+std::string CardinalityName(int32_t modeCode) {
+  if (modeCode < 0 || modeCode > 5) return {};
+  return modeCode < 3 ? "trichords" : "tetrachords";
+}
+
+std::optional<double> DrillFigures::Accuracy() const { return Percent(right, right + wrong); }
+std::optional<double> DrillFigures::SecondsPerRight() const { return Ratio(seconds, right); }
+std::optional<double> DayFigures::Accuracy() const { return Percent(right, right + wrong); }
+std::optional<double> DayFigures::SecondsPerRight() const { return Ratio(seconds, right); }
+
+std::vector<std::string> PeopleInLog(const ReportLog& log) {
+  std::vector<std::string> people;
+  for (const LoggedDrill& drill : log.drills) people.push_back(drill.person);
+  std::sort(people.begin(), people.end());
+  people.erase(std::unique(people.begin(), people.end()), people.end());
+  return people;
+}
+
+std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& person) {
+  std::vector<DrillFigures> drills;
+  for (const LoggedDrill& drill : log.drills) {
+    if (drill.person != person || drill.segments.empty()) continue;
+    DrillFigures f;
+    f.date = drill.date;
+    f.eligible = IsEligible(drill);
+    for (const FilterState& state : drill.filters)
+      if (std::find(f.modes.begin(), f.modes.end(), state.ModeCode) == f.modes.end()) f.modes.push_back(state.ModeCode);
+    for (const LoggedSegment& s : drill.segments) {
+      f.right += s.correct;
+      f.wrong += s.incorrect;
+      f.seconds += s.seconds;
+    }
+    drills.push_back(std::move(f));
+  }
+  return drills;
+}
+
+std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& person) {
+  std::map<int32_t, std::map<int32_t, DayFigures>> byMode;
+  for (const LoggedDrill& drill : log.drills) {
+    if (drill.person != person) continue;
+    const int32_t day = DayOf(drill.date);
+    for (const LoggedSegment& s : drill.segments) {
+      if (s.modeCode < 0) continue;
+      DayFigures& d = byMode[s.modeCode][day];
+      d.day = day;
+      d.right += s.correct;
+      d.wrong += s.incorrect;
+      d.seconds += s.seconds;
+    }
+  }
+  std::vector<ModeSeries> series;
+  for (const auto& [mode, days] : byMode) {
+    ModeSeries m;
+    m.modeCode = mode;
+    for (const auto& entry : days) m.days.push_back(entry.second);
+    series.push_back(std::move(m));
+  }
+  return series;
+}
+
+std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person) {
+  std::map<int32_t, int64_t> byWeek;
+  for (const LoggedDrill& drill : log.drills) {
+    if (drill.person != person || drill.segments.empty()) continue;
+    int64_t& seconds = byWeek[WeekStartOf(DayOf(drill.date))];
+    for (const LoggedSegment& s : drill.segments) seconds += s.seconds;
+  }
+  std::vector<WeekFigures> weeks;
+  if (byWeek.empty()) return weeks;
+  const int32_t first = byWeek.begin()->first;
+  const int32_t last = byWeek.rbegin()->first;
+  for (int64_t week = first; week <= last; week += 7) {
+    const auto found = byWeek.find(static_cast<int32_t>(week));
+    weeks.push_back({static_cast<int32_t>(week), found == byWeek.end() ? 0 : found->second});
+  }
+  return weeks;
+}
+
+std::string ModesText(const std::vector<int32_t>& modes, std::string (*name)(int32_t)) {
+  std::vector<std::string> names;
+  for (int32_t mode : modes) {
+    std::string n = name(mode);
+    if (std::find(names.begin(), names.end(), n) == names.end()) names.push_back(std::move(n));
+  }
+  std::string text;
+  for (const std::string& n : names) text += (text.empty() ? "" : " / ") + n;
+  return text;
+}
+
+std::string OneDecimal(const std::optional<double>& value) {
+  if (!value) return {};
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.1f", *value);
+  return buffer;
+}
+
+std::string ProgressCsv(const std::string& person, const std::vector<DrillFigures>& drills) {
+  std::string csv =
+      "Name,Date,Range,Cardinality,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n";
+  const std::string name = CsvField(Utf8(person));
+  for (const DrillFigures& d : drills) {
+    csv += name + "," + IsoDate(DayOf(d.date)) + "," + CsvField(ModesText(d.modes, RangeName)) + "," +
+           CsvField(ModesText(d.modes, CardinalityName)) + "," + std::to_string(d.right) + "," +
+           std::to_string(d.wrong) + "," + OneDecimal(d.Accuracy()) + "," + OneDecimal(d.SecondsPerRight()) + "," +
+           (d.eligible ? "yes" : "no") + "\r\n";
+  }
+  return csv;
+}

@@ -1,0 +1,69 @@
+// What the drill log says about one person's progress: figures per drill,
+// accuracy and speed per day for each range and cardinality, practice time
+// per week, and the table as CSV for a teacher.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ReportReader.h"
+
+// "close position", "within 1 octave", "within 2 octaves"; "trichords",
+// "tetrachords"; "" for a mode outside 0..5.
+std::string RangeName(int32_t modeCode);
+std::string CardinalityName(int32_t modeCode);
+
+struct DrillFigures {
+  double date = 0;
+  std::vector<int32_t> modes;  // the modes it drilled, in order; empty when none was readable
+  int64_t right = 0;
+  int64_t wrong = 0;
+  int64_t seconds = 0;
+  bool eligible = false;
+  // Percent of the answers that were right; none without answers.
+  std::optional<double> Accuracy() const;
+  // Seconds per right answer; none without a right answer.
+  std::optional<double> SecondsPerRight() const;
+};
+
+// Every name the log holds, sorted, each once.
+std::vector<std::string> PeopleInLog(const ReportLog& log);
+
+// The person's drills with at least one verified segment, in log order.
+std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& person);
+
+struct DayFigures {
+  int32_t day = 0;
+  int64_t right = 0;
+  int64_t wrong = 0;
+  int64_t seconds = 0;
+  std::optional<double> Accuracy() const;
+  std::optional<double> SecondsPerRight() const;
+};
+
+struct ModeSeries {
+  int32_t modeCode = 0;
+  std::vector<DayFigures> days;  // ascending, only days with answers in this mode
+};
+
+// One series per mode the person drilled, in ModeCode order. A segment
+// counts on the day its drill began, under the mode in force for it.
+std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& person);
+
+struct WeekFigures {
+  int32_t weekStart = 0;  // day number of its Monday
+  int64_t seconds = 0;
+};
+
+// Practice time per week from the first week with practice to the last,
+// weeks without practice included as 0.
+std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person);
+
+// The table as RFC 4180 CSV in UTF-8: a header row, then one row per drill,
+// CR LF after every row.
+std::string ProgressCsv(const std::string& person, const std::vector<DrillFigures>& drills);
+// Texts of the table's cells, shared by the window and the CSV.
+std::string ModesText(const std::vector<int32_t>& modes, std::string (*name)(int32_t));
+std::string OneDecimal(const std::optional<double>& value);

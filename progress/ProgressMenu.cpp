@@ -1,0 +1,138 @@
+#include "ProgressMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+
+#include "ConfusionWindow.h"
+#include "DrillWindow.h"
+#include "Platform.h"
+#include "ProgressWindow.h"
+#include "RadioGroup.h"
+#include "SetClassPlayer.h"
+#include "Sxerrorform.h"
+#include "Sxfilters.h"
+#include "Waymidi.h"
+
+namespace {
+
+constexpr const char* kPlayWrongAnswersKey = "Progress/PlayWrongAnswers";
+
+// Notes go to the drill window's output port; a closed port drops them.
+class DrillWindowPort : public PlatformPlaybackPort {
+ public:
+  explicit DrillWindowPort(TWayMidiOut* port) : port_(port) {}
+  void Send(const MIDIEVENT& event) override {
+    if (!port_) return;
+    MIDIEVENT copy = event;
+    port_->Put(&copy);
+  }
+
+ private:
+  TWayMidiOut* port_;
+};
+
+RandomSource& PlayerRandom() {
+  static RandomSource rng = [] {
+    RandomSource r;
+    r.Seed(PlatformTimeSeconds() ^ 0x5a5a5a5au);
+    return r;
+  }();
+  return rng;
+}
+
+}  // namespace
+
+bool PlayWrongAnswersSetting() {
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  return settings.value(QString::fromLatin1(kPlayWrongAnswersKey), false).toBool();
+}
+
+void SetPlayWrongAnswersSetting(bool on) {
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on);
+  settings.sync();
+}
+
+TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
+  setObjectName(QStringLiteral("ProgressMenu"));
+  Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
+  MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
+  Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
+  Progress1->addSeparator();
+  PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
+  PlayMyWrongAnswers1->setCheckable(true);
+  PlayMyWrongAnswers1->setChecked(PlayWrongAnswersSetting());
+  // Before "Help", wherever the other menus stand by then.
+  form->MainMenu1->insertMenu(form->Help1 ? form->Help1->menuAction() : nullptr, Progress1);
+
+  connect(Progress1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
+  connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
+  connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
+  connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
+  // Pressed comes before the drill window's own click handler: at END the
+  // drill's statistics are still there to keep.
+  connect(form->Button1, &QPushButton::pressed, this, [this] { Button1Pressed(); });
+}
+
+TProgressMenu* TProgressMenu::Of(const TForm1* form) {
+  return form ? form->findChild<TProgressMenu*>(QStringLiteral("ProgressMenu"), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void TProgressMenu::UpdateItems() {
+  MyProgress1->setEnabled(!form_->Drilling);
+  Confusions1->setEnabled(!form_->Drilling);
+}
+
+void TProgressMenu::MyProgress1Click() {
+  if (form_->Drilling) return;
+  TProgressForm window(form_);
+  window.LoadLog(form_->CurrentPersonName);
+  window.exec();
+}
+
+void TProgressMenu::Confusions1Click() {
+  if (form_->Drilling) return;
+  TConfusionForm window(form_);
+  window.LoadStats(LastDrill);
+  window.exec();
+}
+
+void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
+
+void TProgressMenu::Button1Pressed() {
+  if (form_->Drilling && form_->CorrectCount > 0) {
+    if (!ErrorReport || !FilterForm) return;
+    LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};
+  } else if (!form_->Drilling) {
+    LastDrill.reset();
+  }
+}
+
+void TProgressMenu::WrongAnswer() {
+  if (!PlayMyWrongAnswers1->isChecked()) return;
+  const int row = form_->question.lastWrongRow;
+  if (row < 0 || row >= kMaxListLength) return;
+  const SetClassEntry* named = form_->ListEntry(form_->answerRowMap[row]);
+  if (named) PlayThroughDrillWindow(form_, {named}, kAfterWrongAnswerMs, 0);
+}
+
+void InstallProgressMenu(TForm1* form) {
+  if (form && !TProgressMenu::Of(form)) new TProgressMenu(form);
+}
+
+void PlayWrongAnswerIfWanted(TForm1* form) {
+  if (TProgressMenu* menu = TProgressMenu::Of(form)) menu->WrongAnswer();
+}
+
+void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+                            uint32_t pauseBetween) {
+  SetClassPlay how;
+  how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
+  how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
+  how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
+  DrillWindowPort port(form->WayMidiOut.get());
+  PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
+}

@@ -1,0 +1,269 @@
+#include "ProgressWindow.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "DataFile.h"
+#include "SessionLog.h"
+
+namespace {
+
+QDate DateOf(int32_t day) { return QDate(1899, 12, 30).addDays(day); }
+
+qint64 MsecsOf(int32_t day) { return QDateTime(DateOf(day), QTime(0, 0)).toMSecsSinceEpoch(); }
+
+// Short enough for a legend beside five others.
+QString ModeLabel(int32_t mode) {
+  static const char* const kRanges[] = {"close", "1 oct", "2 oct"};
+  if (mode < 0 || mode > 5) return {};
+  return QStringLiteral("%1, %2").arg(mode < 3 ? QStringLiteral("tri") : QStringLiteral("tetra"),
+                                      QLatin1String(kRanges[mode % 3]));
+}
+
+QString PersonLabel(const std::string& person) {
+  return person.empty() ? QStringLiteral("(no name)") : QString::fromUtf8(person.data(), static_cast<int>(person.size()));
+}
+
+QChartView* MakeChartView(const QString& title) {
+  auto* chart = new QChart();
+  chart->setTitle(title);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  auto* view = new QChartView(chart);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(360, 300);
+  return view;
+}
+
+// One line per range and cardinality over the days; a value may be missing
+// on a day (no right answer), which leaves a gap in that series only.
+void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
+                    std::optional<double> (DayFigures::*value)() const, const QString& unit, bool percent) {
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+  int32_t first = INT32_MAX, last = INT32_MIN;
+  double top = percent ? 100 : 1;
+  std::vector<QXYSeries*> all;
+  for (const ModeSeries& m : series) {
+    auto* line = new QLineSeries();
+    line->setName(ModeLabel(m.modeCode));
+    line->setPointsVisible(true);
+    for (const DayFigures& d : m.days) {
+      const auto v = (d.*value)();
+      if (!v) continue;
+      line->append(static_cast<qreal>(MsecsOf(d.day)), *v);
+      first = std::min(first, d.day);
+      last = std::max(last, d.day);
+      top = std::max(top, *v);
+    }
+    chart->addSeries(line);
+    all.push_back(line);
+  }
+  auto* x = new QDateTimeAxis();
+  x->setFormat(QStringLiteral("MMM d"));
+  if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+  x->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
+  x->setTickCount(std::clamp(last - first + 3, 2, 7));
+  auto* y = new QValueAxis();
+  y->setRange(0, percent ? 100 : std::ceil(top * 1.1));
+  y->applyNiceNumbers();
+  y->setLabelFormat(QStringLiteral("%g"));
+  y->setTitleText(unit);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  for (QXYSeries* s : all) {
+    s->attachAxis(x);
+    s->attachAxis(y);
+  }
+}
+
+void FillWeeklyChart(QChart* chart, const std::vector<WeekFigures>& weeks) {
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+  auto* minutes = new QBarSet(QStringLiteral("minutes"));
+  QStringList labels;
+  double top = 1;
+  for (const WeekFigures& w : weeks) {
+    const double m = static_cast<double>(w.seconds) / 60.0;
+    *minutes << m;
+    top = std::max(top, m);
+    labels << DateOf(w.weekStart).toString(QStringLiteral("MMM d"));
+  }
+  auto* bars = new QBarSeries();
+  bars->append(minutes);
+  chart->addSeries(bars);
+  chart->legend()->setVisible(false);
+  auto* x = new QBarCategoryAxis();
+  x->append(labels);
+  x->setTitleText(QStringLiteral("week beginning"));
+  auto* y = new QValueAxis();
+  y->setRange(0, std::ceil(top * 1.1));
+  y->applyNiceNumbers();
+  y->setLabelFormat(QStringLiteral("%g"));
+  y->setTitleText(QStringLiteral("minutes"));
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  bars->attachAxis(x);
+  bars->attachAxis(y);
+}
+
+QTableWidgetItem* Cell(const QString& text, bool number) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("My Progress"));
+
+  auto* top = new QHBoxLayout();
+  auto* personLabel = new QLabel(QStringLiteral("Person:"));
+  PersonBox = new QComboBox();
+  PersonBox->setMinimumWidth(200);
+  personLabel->setBuddy(PersonBox);
+  NoteLabel = new QLabel();
+  top->addWidget(personLabel);
+  top->addWidget(PersonBox);
+  top->addSpacing(16);
+  top->addWidget(NoteLabel, 1);
+
+  auto* charts = new QHBoxLayout();
+  AccuracyChart = MakeChartView(QStringLiteral("Accuracy per day"));
+  SpeedChart = MakeChartView(QStringLiteral("Seconds per right answer per day"));
+  PracticeChart = MakeChartView(QStringLiteral("Practice minutes per week"));
+  charts->addWidget(AccuracyChart);
+  charts->addWidget(SpeedChart);
+  charts->addWidget(PracticeChart);
+
+  DrillTable = new QTableWidget(0, 8);
+  DrillTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Range"), QStringLiteral("Cardinality"),
+                                         QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Accuracy %"),
+                                         QStringLiteral("Seconds per right answer"), QStringLiteral("Eligible")});
+  DrillTable->verticalHeader()->setVisible(false);
+  DrillTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  DrillTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DrillTable->setMinimumHeight(200);
+
+  auto* buttons = new QHBoxLayout();
+  ExportButton = new QPushButton(QStringLiteral("Export CSV…"));
+  CloseButton = new QPushButton(QStringLiteral("Close"));
+  ExportButton->setAutoDefault(false);
+  buttons->addStretch(1);
+  buttons->addWidget(ExportButton);
+  buttons->addWidget(CloseButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(charts, 3);
+  layout->addWidget(DrillTable, 2);
+  layout->addLayout(buttons);
+  resize(1180, 760);
+
+  connect(PersonBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    const QByteArray bytes = PersonBox->itemData(index).toByteArray();
+    ShowPerson(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+  });
+  connect(ExportButton, &QPushButton::clicked, this, [this] { ExportButtonClick(); });
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TProgressForm::LoadLog(const std::string& person) {
+  const auto log = LoadReportLog(kReportFileName);
+  log_ = log.value_or(ReportLog{});
+  const std::vector<std::string> people = PeopleInLog(log_);
+  QString note;
+  if (!log) {
+    note = QStringLiteral("report.dat cannot be read.");
+  } else if (log_.drills.empty()) {
+    note = QStringLiteral("No drill has been logged yet.");
+  }
+  if (log_.unverified > 0) {
+    note += (note.isEmpty() ? QString() : QStringLiteral(" ")) +
+            QStringLiteral("%1 of %2 records could not be verified and are left out.")
+                .arg(log_.unverified)
+                .arg(log_.records);
+  }
+  NoteLabel->setText(note);
+
+  const QSignalBlocker quiet(PersonBox);
+  PersonBox->clear();
+  int chosen = people.empty() ? -1 : 0;
+  for (size_t i = 0; i < people.size(); ++i) {
+    PersonBox->addItem(PersonLabel(people[i]),
+                       QByteArray(people[i].data(), static_cast<qsizetype>(people[i].size())));
+    if (people[i] == person) chosen = static_cast<int>(i);
+  }
+  PersonBox->setCurrentIndex(chosen);
+  ShowPerson(chosen >= 0 ? people[static_cast<size_t>(chosen)] : person);
+}
+
+void TProgressForm::ShowPerson(const std::string& person) {
+  person_ = person;
+  drills_ = DrillsOf(log_, person);
+  FillCharts();
+  FillTable();
+  ExportButton->setEnabled(!drills_.empty());
+}
+
+void TProgressForm::FillCharts() {
+  const std::vector<ModeSeries> series = DailySeries(log_, person_);
+  FillDailyChart(AccuracyChart->chart(), series, &DayFigures::Accuracy, QStringLiteral("% right"), true);
+  FillDailyChart(SpeedChart->chart(), series, &DayFigures::SecondsPerRight, QStringLiteral("seconds"), false);
+  FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
+}
+
+void TProgressForm::FillTable() {
+  DrillTable->setRowCount(static_cast<int>(drills_.size()));
+  for (int r = 0; r < static_cast<int>(drills_.size()); ++r) {
+    const DrillFigures& d = drills_[static_cast<size_t>(r)];
+    DrillTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
+    DrillTable->setItem(r, 1, Cell(QString::fromStdString(ModesText(d.modes, RangeName)), false));
+    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, CardinalityName)), false));
+    DrillTable->setItem(r, 3, Cell(QString::number(d.right), true));
+    DrillTable->setItem(r, 4, Cell(QString::number(d.wrong), true));
+    DrillTable->setItem(r, 5, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
+    DrillTable->setItem(r, 6, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 7, Cell(d.eligible ? QStringLiteral("yes") : QStringLiteral("no"), false));
+  }
+  DrillTable->resizeColumnsToContents();
+  DrillTable->scrollToBottom();
+}
+
+bool TProgressForm::ExportCsv(const QString& fileName) const {
+  const QByteArray path = QFile::encodeName(fileName);
+  return WriteFileAtomic(std::string(path.constData(), static_cast<size_t>(path.size())),
+                         ProgressCsv(person_, drills_));
+}
+
+void TProgressForm::ExportButtonClick() {
+  QString suggested = QStringLiteral("progress.csv");
+  if (!person_.empty()) suggested = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
+  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
+                                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+  if (fileName.isEmpty()) return;
+  if (!ExportCsv(fileName))
+    QMessageBox::warning(this, QStringLiteral("Export CSV"), QStringLiteral("%1 could not be written.").arg(fileName));
+}

@@ -1,0 +1,191 @@
+#include "ReportReader.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "DataFile.h"
+#include "Platform.h"
+#include "SessionLog.h"
+
+namespace {
+
+// Day numbers of 1 January 100 and 31 December 9999: what a date can be.
+constexpr double kFirstDay = -657434;
+constexpr double kLastDay = 2958465;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::vector<std::string_view> Fields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  size_t p = 0;
+  while (p < text.size()) {
+    while (p < text.size() && IsBlank(text[p])) ++p;
+    const size_t start = p;
+    while (p < text.size() && !IsBlank(text[p])) ++p;
+    if (p > start) fields.push_back(text.substr(start, p - start));
+  }
+  return fields;
+}
+
+// A decimal integer within [low, high], nothing else in the field.
+std::optional<int64_t> Integer(std::string_view field, int64_t low, int64_t high) {
+  size_t p = 0;
+  const bool negative = !field.empty() && field[0] == '-';
+  if (negative || (!field.empty() && field[0] == '+')) ++p;
+  if (p == field.size()) return std::nullopt;
+  int64_t value = 0;
+  for (; p < field.size(); ++p) {
+    if (field[p] < '0' || field[p] > '9') return std::nullopt;
+    value = value * 10 + (field[p] - '0');
+    if (value > (int64_t{1} << 40)) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// A finite decimal number as a stream writes a double: digits, an optional
+// fraction and an optional exponent.
+std::optional<double> Number(std::string_view field) {
+  if (field.empty() || field.size() > 40) return std::nullopt;
+  for (char c : field) {
+    const bool ok = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+    if (!ok) return std::nullopt;
+  }
+  const std::string copy(field);
+  char* end = nullptr;
+  const double value = std::strtod(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<LoggedDrill> StartRecord(std::string_view rest) {
+  // The name runs to the end of the line after the blank behind the index.
+  const size_t dateEnd = rest.find(' ');
+  if (dateEnd == std::string_view::npos) return std::nullopt;
+  const size_t indexEnd = rest.find(' ', dateEnd + 1);
+  const std::string_view index =
+      rest.substr(dateEnd + 1, indexEnd == std::string_view::npos ? std::string_view::npos : indexEnd - dateEnd - 1);
+  const auto date = Number(rest.substr(0, dateEnd));
+  const auto person = Integer(index, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+  if (!date || !person || *date < kFirstDay || *date > kLastDay) return std::nullopt;
+  LoggedDrill drill;
+  drill.date = *date;
+  drill.personIndex = static_cast<int32_t>(*person);
+  if (indexEnd != std::string_view::npos) drill.person = std::string(rest.substr(indexEnd + 1));
+  return drill;
+}
+
+std::optional<FilterState> FilterRecord(std::string_view rest) {
+  const auto f = Fields(rest);
+  if (f.size() != 3) return std::nullopt;
+  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+  const auto mode = Integer(f[0], 0, 5);
+  const auto low = Integer(f[1], kMin, kMax);
+  const auto high = Integer(f[2], kMin, kMax);
+  if (!mode || !low || !high) return std::nullopt;
+  return FilterState{static_cast<int32_t>(*low), static_cast<int32_t>(*high), static_cast<int32_t>(*mode)};
+}
+
+// A D record whose check value matches the drill it belongs to.
+std::optional<LoggedSegment> SegmentRecord(std::string_view rest, const LoggedDrill& drill) {
+  const auto f = Fields(rest);
+  if (f.size() != 4) return std::nullopt;
+  const auto correct = Integer(f[0], 0, std::numeric_limits<int32_t>::max());
+  const auto incorrect = Integer(f[1], 0, std::numeric_limits<int32_t>::max());
+  const auto seconds = Integer(f[2], 0, std::numeric_limits<uint32_t>::max());
+  const auto check = Number(f[3]);
+  if (!correct || !incorrect || !seconds || !check) return std::nullopt;
+  const double expected = SegmentCheckValue(drill.person, drill.date, static_cast<int32_t>(*correct),
+                                            static_cast<int32_t>(*incorrect));
+  // Compared as written: the log keeps six significant digits.
+  if (*check != expected && FormatLogDouble(*check) != FormatLogDouble(expected)) return std::nullopt;
+  LoggedSegment segment;
+  segment.correct = static_cast<int32_t>(*correct);
+  segment.incorrect = static_cast<int32_t>(*incorrect);
+  segment.seconds = static_cast<uint32_t>(*seconds);
+  segment.modeCode = drill.filters.empty() || drill.filtersUnknown ? -1 : drill.filters.back().ModeCode;
+  return segment;
+}
+
+}  // namespace
+
+ReportLog ParseReportLog(std::string_view text) {
+  text = text.substr(0, text.find('\x1a'));
+  ReportLog log;
+  LoggedDrill* drill = nullptr;  // the drill the records belong to; none after a damaged S
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty()) continue;
+    ++log.records;
+    const char kind = line[0];
+    const bool shaped = line.size() >= 2 && line[1] == ' ' && (kind == 'S' || kind == 'F' || kind == 'D');
+    const std::string_view rest = shaped ? line.substr(2) : std::string_view();
+    if (shaped && kind == 'S') {
+      auto started = StartRecord(rest);
+      if (started) {
+        log.drills.push_back(std::move(*started));
+        drill = &log.drills.back();
+        continue;
+      }
+      drill = nullptr;
+    } else if (shaped && kind == 'F' && drill) {
+      if (auto state = FilterRecord(rest)) {
+        drill->filters.push_back(*state);
+        continue;
+      }
+      drill->filtersUnknown = true;
+    } else if (shaped && kind == 'D' && drill) {
+      if (auto segment = SegmentRecord(rest, *drill)) {
+        drill->segments.push_back(*segment);
+        continue;
+      }
+    }
+    ++log.unverified;
+  }
+  return log;
+}
+
+std::optional<ReportLog> LoadReportLog(const std::string& fileName) {
+  if (!PlatformFileExists(fileName)) return ReportLog{};
+  auto text = ReadTextFile(fileName);
+  if (!text) return std::nullopt;
+  return ParseReportLog(*text);
+}
+
+bool IsEligible(const LoggedDrill& drill) {
+  return !drill.filtersUnknown && drill.filters.size() == 1 && IsAllOn(drill.filters.front());
+}
+
+int32_t DayOf(double date) { return static_cast<int32_t>(std::floor(date)); }
+
+std::string IsoDate(int32_t day) {
+  // Days since 1 March of year 0 of the proleptic Gregorian calendar.
+  const int64_t z = int64_t{day} - 25569 + 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
+  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
+  const int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+  char buffer[80];
+  std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", static_cast<long long>(y), static_cast<long long>(m),
+                static_cast<long long>(d));
+  return buffer;
+}
+
+int32_t WeekStartOf(int32_t day) {
+  // Day 0, 30 December 1899, was a Saturday: five days after a Monday.
+  const int32_t weekday = static_cast<int32_t>(((int64_t{day} + 5) % 7 + 7) % 7);
+  return day - weekday;
+}

@@ -1,0 +1,271 @@
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "ConfusionWindow.h"
+#include "ProgressMenu.h"
+#include "ProgressWindow.h"
+#include "ReportReader.h"
+#include "SetClassPlayer.h"
+#include "test_drillwindow_support.h"
+
+namespace {
+
+class ProgressTest : public DrillWindowTest {
+ protected:
+  static TProgressMenu* Menu() { return TProgressMenu::Of(Form1); }
+
+  // What the menu offers when it opens.
+  static bool WindowsOffered() {
+    QMenu* menu = Menu()->Progress1;
+    menu->popup(QPoint(0, 0));
+    const bool offered = Menu()->MyProgress1->isEnabled() && Menu()->Confusions1->isEnabled();
+    menu->hide();
+    return offered;
+  }
+
+  // BEGIN; the notes of the first question.
+  std::vector<int> Begin() {
+    const size_t mark = Mark();
+    Form1->Button1->click();
+    return HeardSince(mark);
+  }
+
+  // The right answer; the notes of the next question.
+  std::vector<int> Right(const std::vector<int>& question) {
+    const size_t mark = Mark();
+    AnswerByTyping(RowFor(question));
+    return HeardSince(mark);
+  }
+
+  // END, closing whatever window the drill's end shows.
+  static void End() {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(20);
+    Form1->Button1->click();
+  }
+
+  static QString Plain(QString text) { return text.remove('&'); }
+};
+
+TEST_F(ProgressTest, MenuSitsBeforeHelpAndItsWindowsWaitForTheDrillToEnd) {
+  CreateAndShowLoggedIn();
+  QStringList titles;
+  for (QAction* a : Form1->MainMenu1->actions()) titles << Plain(a->text());
+  const auto progress = titles.indexOf("Progress");
+  EXPECT_EQ(titles.indexOf("MIDI") + 1, progress);
+  EXPECT_EQ(titles.indexOf("Help"), progress + 1);
+  EXPECT_FALSE(Menu()->PlayMyWrongAnswers1->isChecked());
+  EXPECT_TRUE(WindowsOffered());
+
+  std::vector<int> q = Begin();
+  EXPECT_FALSE(WindowsOffered());
+  Menu()->Confusions1->trigger();  // would block on a modal window if it opened
+  const int wrongRow = WrongRowFor(q);
+  AnswerByTyping(wrongRow);
+  for (int i = 0; i < 5; ++i) q = Right(q);
+  EXPECT_FALSE(WindowsOffered());
+  End();
+  ASSERT_FALSE(Form1->Drilling);
+  EXPECT_TRUE(WindowsOffered());
+
+  // The drill just ended stays there to study after the drill window cleared it.
+  ASSERT_TRUE(Menu()->LastDrill.has_value());
+  TConfusionForm window(Form1);
+  window.LoadStats(Menu()->LastDrill);
+  EXPECT_EQ(window.SourceBox->count(), 2);
+  EXPECT_EQ(window.SourceBox->currentIndex(), 1);
+  int64_t answers = 0, right = 0;
+  for (int r = 0; r < 12; ++r) {
+    answers += window.Shown(0).RowTotal(r);
+    right += window.Shown(0).counts[static_cast<size_t>(r)][static_cast<size_t>(r)];
+  }
+  EXPECT_EQ(answers, 6);
+  EXPECT_EQ(right, 5);
+  // The next BEGIN forgets it.
+  q = Begin();
+  EXPECT_FALSE(Menu()->LastDrill.has_value());
+}
+
+struct DrillRun {
+  std::vector<int> questionNotes;              // everything heard but after wrong answers
+  std::vector<std::vector<int>> afterWrong;    // heard right after each wrong answer
+  std::vector<std::string> namedClasses;       // the set class each wrong answer named
+  std::vector<uint32_t> sleeps;
+  int correct = 0, incorrect = 0;
+  std::string sessionStats;
+  std::vector<std::pair<int, int>> segments;   // logged right and wrong
+  int unverified = -1;
+};
+
+TEST_F(ProgressTest, WrongAnswersSoundOnlyWhenChosenAndCountAsBefore) {
+  auto play = [this](bool on) {
+    DrillRun run;
+    CreateAndShowLoggedIn();
+    if (on) Menu()->PlayMyWrongAnswers1->trigger();
+    ClearRecords();
+    std::vector<int> q = Begin();
+    run.questionNotes = q;
+    for (int k = 0; k < 3; ++k) {
+      const int row = WrongRowFor(q, k);
+      const QuestionState before = Form1->question;
+      size_t mark = Mark();
+      AnswerByTyping(row);
+      run.afterWrong.push_back(HeardSince(mark));
+      run.namedClasses.push_back(RowClass(row).name);
+      // The question stays, and F1 repeats it.
+      EXPECT_TRUE(std::equal(before.sortedNotes, before.sortedNotes + 4, Form1->question.sortedNotes));
+      mark = Mark();
+      QTest::keyClick(Form1->Edit1, Qt::Key_F1);
+      EXPECT_EQ(HeardSince(mark), q);
+      run.questionNotes.insert(run.questionNotes.end(), q.begin(), q.end());
+      if (on && !run.afterWrong.back().empty()) {
+        EXPECT_EQ(FormHeard(run.afterWrong.back(), RowClass(row).prime), 0) << RowClass(row).name;
+      }
+      q = Right(q);
+      run.questionNotes.insert(run.questionNotes.end(), q.begin(), q.end());
+    }
+    for (int i = 0; i < 2; ++i) {
+      q = Right(q);
+      run.questionNotes.insert(run.questionNotes.end(), q.begin(), q.end());
+    }
+    run.sleeps = clock_.sleeps;
+    run.correct = Form1->CorrectCount;
+    run.incorrect = Form1->IncorrectCount;
+    run.sessionStats = FormatErrorStats(ErrorReport->SessionStats);
+    End();
+    const ReportLog log = ParseReportLog(ReadFile("report.dat"));
+    run.unverified = log.unverified;
+    for (const LoggedDrill& d : log.drills)
+      for (const LoggedSegment& s : d.segments) run.segments.emplace_back(s.correct, s.incorrect);
+    return run;
+  };
+
+  const DrillRun off = play(false);
+  EXPECT_FALSE(Exists("sonorix.ini"));
+  DestroySonorixWindows();
+  for (const char* name : {"report.dat", "errors.dat", "filters.dat", "people.dat", "hiscore.dat"})
+    std::filesystem::remove(dir_.Root() / name);
+  const DrillRun on = play(true);
+
+  for (const auto& heard : off.afterWrong) EXPECT_TRUE(heard.empty());
+  EXPECT_TRUE(off.sleeps.empty());
+  ASSERT_EQ(on.afterWrong.size(), 3u);
+  for (const auto& heard : on.afterWrong) {
+    ASSERT_EQ(heard.size(), 3u);
+    for (int note : heard) EXPECT_TRUE(note >= 43 && note <= 67);
+  }
+  EXPECT_EQ(on.sleeps, (std::vector<uint32_t>{kAfterWrongAnswerMs, kAfterWrongAnswerMs, kAfterWrongAnswerMs}));
+  // Same questions, same counts, same statistics, same log.
+  EXPECT_EQ(on.questionNotes, off.questionNotes);
+  EXPECT_EQ(on.namedClasses, off.namedClasses);
+  EXPECT_EQ(on.correct, off.correct);
+  EXPECT_EQ(on.incorrect, 3);
+  EXPECT_EQ(on.incorrect, off.incorrect);
+  EXPECT_EQ(on.sessionStats, off.sessionStats);
+  EXPECT_EQ(on.segments, off.segments);
+  EXPECT_EQ(on.segments, (std::vector<std::pair<int, int>>{{5, 3}}));
+  EXPECT_EQ(on.unverified, 0);
+
+  // The choice is kept in our own settings file and comes back.
+  const std::string ini = ReadFile("sonorix.ini");
+  EXPECT_NE(ini.find("[Progress]"), std::string::npos);
+  EXPECT_NE(ini.find("PlayWrongAnswers=true"), std::string::npos);
+  DestroySonorixWindows();
+  CreateAndShowLoggedIn();
+  EXPECT_TRUE(Menu()->PlayMyWrongAnswers1->isChecked());
+}
+
+TEST_F(ProgressTest, ConfusionCellPlaysTheClassAskedThenTheOneAnswered) {
+  CreateAndShowLoggedIn();
+  ErrorStats stats{};
+  for (int i = 0; i < 6; ++i) AddCorrectAnswer(stats, 10, 0, 0);
+  for (int i = 0; i < 3; ++i) AddWrongAnswer(stats, 10, 0, 0, 9);
+  AddWrongAnswer(stats, 10, 0, 0, 0);
+  dir_.Write("errors.dat", FormatErrorStats(stats));
+  Form1->RadioGroup2->SetItemIndex(2);  // within 2 octaves
+  Form1->RadioGroup->SetItemIndex(1);   // figure
+
+  TConfusionForm window(Form1);
+  window.LoadStats(std::nullopt);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_EQ(window.SourceBox->count(), 1);
+  QTableWidget* m = window.Matrix[0];
+  EXPECT_EQ(m->verticalHeaderItem(10)->text(), "3-11");
+  EXPECT_EQ(m->horizontalHeaderItem(9)->text(), "3-10");
+  EXPECT_EQ(m->item(10, 9)->text(), "30");
+  EXPECT_EQ(m->item(10, 10)->text(), "60");
+  EXPECT_EQ(m->item(10, 12)->text(), "60.0");
+  EXPECT_EQ(m->item(10, 5)->text(), "");
+  EXPECT_EQ(m->item(3, 3)->text(), "");  // no answers
+  EXPECT_EQ(m->item(3, 12)->text(), "–");
+
+  ClearRecords();
+  QTest::mouseClick(m->viewport(), Qt::LeftButton, {}, m->visualItemRect(m->item(10, 9)).center());
+  const std::vector<int> heard = PutNotes();
+  ASSERT_EQ(heard.size(), 6u);
+  const std::vector<int> asked(heard.begin(), heard.begin() + 3), answered(heard.begin() + 3, heard.end());
+  EXPECT_EQ(FormHeard(asked, RowClass(10).prime), 0);
+  EXPECT_EQ(FormHeard(answered, RowClass(9).prime), 0);
+  EXPECT_EQ(clock_.sleeps, (std::vector<uint32_t>{kBetweenClassesMs}));
+  EXPECT_EQ(clock_.waits.size(), 4u);  // two figures of three notes
+  for (int note : heard) EXPECT_TRUE(note >= 43 && note <= 67);
+
+  // Nothing plays during a drill.
+  Begin();
+  ClearRecords();
+  window.PlayCell(0, 10, 9);
+  EXPECT_TRUE(PutNotes().empty());
+}
+
+TEST_F(ProgressTest, MyProgressShowsTheDrillsPlayedAndExportsThem) {
+  CreateAndShowLoggedIn("Mary Ann Lee");
+  // An eligible drill: one wrong answer, five right ones, 30 seconds.
+  std::vector<int> q = Begin();
+  AnswerByTyping(WrongRowFor(q));
+  for (int i = 0; i < 5; ++i) q = Right(q);
+  clock_.now += 30000;
+  End();
+  // A drill whose range changes midway.
+  q = Begin();
+  for (int i = 0; i < 2; ++i) q = Right(q);
+  clock_.now += 10000;
+  Form1->RadioGroup2->SetItemIndex(1);
+  for (int i = 0; i < 4; ++i) q = Right(q);
+  clock_.now += 8000;
+  End();
+  dir_.Write("report.dat", ReadFile("report.dat") + "\r\nD 9 9 9 9");
+
+  TProgressForm window(Form1);
+  window.LoadLog("Mary Ann Lee");
+  ASSERT_EQ(window.PersonBox->count(), 1);
+  EXPECT_EQ(window.PersonBox->currentText(), "Mary Ann Lee");
+  EXPECT_TRUE(window.NoteLabel->text().contains("1 of 9 records"));
+  QTableWidget* t = window.DrillTable;
+  ASSERT_EQ(t->rowCount(), 2);
+  auto row = [t](int r) {
+    QStringList cells;
+    for (int c = 0; c < t->columnCount(); ++c) cells << t->item(r, c)->text();
+    return cells.join('|');
+  };
+  EXPECT_EQ(row(0), "2006-09-01|close position|trichords|5|1|83.3|6.0|yes");
+  EXPECT_EQ(row(1), "2006-09-01|close position / within 1 octave|trichords|6|0|100.0|3.0|no");
+  EXPECT_EQ(window.AccuracyChart->chart()->series().size(), 2);
+  EXPECT_EQ(window.PracticeChart->chart()->series().size(), 1);
+
+  const std::string csv = dir_.Path("progress.csv");
+  ASSERT_TRUE(window.ExportCsv(QString::fromStdString(csv)));
+  EXPECT_EQ(ReadFile("progress.csv"), ProgressCsv("Mary Ann Lee", window.Drills()));
+  EXPECT_EQ(ReadFile("progress.csv").substr(0, 5), "Name,");
+}
+
+}  // namespace
