@@ -1,0 +1,85 @@
+#include "Sxkeyboard.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "KeyboardAnswer.h"
+
+TKeyboardForm* KeyboardForm = nullptr;
+
+TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Answer From Keyboard"));
+  setModal(true);
+
+  Label1 = new QLabel(QStringLiteral("MIDI input port:"), this);
+  Label1->move(16, 12);
+  Label1->adjustSize();
+
+  ListBox1 = new QListWidget(this);
+  ListBox1->setGeometry(16, 32, 268, 96);
+  ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  Label1->setBuddy(ListBox1);
+
+  CheckBox1 = new QCheckBox(QStringLiteral("Answer by playing"), this);
+  CheckBox1->setGeometry(16, 138, 268, 21);
+
+  Label2 = new QLabel(QStringLiteral("During a drill, play the set class in any transposition, inversion or voicing, "
+                                     "then release the keys."),
+                      this);
+  Label2->setWordWrap(true);
+  Label2->setGeometry(16, 164, 268, 36);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setGeometry(112, 212, 75, 25);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+
+  setFixedSize(300, 252);
+}
+
+int TKeyboardForm::ShowModal() {
+  FormShow();
+  return exec();
+}
+
+void TKeyboardForm::FormShow() {
+  ListBox1->clear();
+  const std::string chosen = KeyboardAnswer ? KeyboardAnswer->Settings.port : std::string();
+  const std::vector<std::string> ports = KeyboardAnswer ? KeyboardAnswer->InputPorts() : std::vector<std::string>();
+  int chosenRow = -1;
+  for (const std::string& port : ports) {
+    if (port == chosen) chosenRow = ListBox1->count();
+    ListBox1->addItem(QString::fromStdString(port));
+  }
+  ListBox1->setCurrentRow(chosenRow);
+  CheckBox1->setChecked(KeyboardAnswer && KeyboardAnswer->Settings.answerByPlaying);
+  ListBox1->setFocus();
+}
+
+void TKeyboardForm::done(int result) {
+  // A port that refuses to open is reported, but the window closes all the same.
+  std::exception_ptr failure;
+  try {
+    FormClose();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  QDialog::done(result);
+  if (failure) std::rethrow_exception(failure);
+}
+
+void TKeyboardForm::FormClose() {
+  if (!KeyboardAnswer) return;
+  KeyboardSettings settings = KeyboardAnswer->Settings;
+  // With no row chosen the port chosen before stays, even when it is not
+  // plugged in now.
+  const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+  if (!selected.isEmpty()) settings.port = selected.first()->text().toStdString();
+  settings.answerByPlaying = CheckBox1->isChecked();
+  KeyboardAnswer->Apply(settings);
+}

@@ -1,0 +1,31 @@
+// The window of MIDI > "Answer From Keyboard…": the input port and whether
+// played notes are taken as answers.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class TKeyboardForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TKeyboardForm(QWidget* parent = nullptr);
+
+  QLabel* Label1 = nullptr;        // "MIDI input port:"
+  QListWidget* ListBox1 = nullptr; // the input ports
+  QCheckBox* CheckBox1 = nullptr;  // "Answer by playing"
+  QLabel* Label2 = nullptr;        // help line
+  QPushButton* Button1 = nullptr;  // OK
+
+  int ShowModal();
+  void FormShow();
+  void FormClose();
+
+ protected:
+  void done(int result) override;  // every way of closing runs FormClose
+};
+
+extern TKeyboardForm* KeyboardForm;
