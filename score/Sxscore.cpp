@@ -1,0 +1,266 @@
+#include "Sxscore.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "DataFile.h"
+#include "DrillWindow.h"
+#include "FileLock.h"
+#include "Platform.h"
+#include "Sxerrorform.h"
+#include "Sxfilters.h"
+
+TForm2* Form2 = nullptr;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int points = 0, bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  QFont f = label->font();
+  if (points > 0) f.setPointSize(points);
+  f.setBold(bold);
+  label->setFont(f);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(x, y, w, h);
+  button->setAutoDefault(false);
+  return button;
+}
+
+// A speed button: down until another of its group is pressed.
+QPushButton* MakeSpeedButton(QWidget* parent, QButtonGroup* group, const QString& caption, int x, int y, int w) {
+  QPushButton* button = MakeButton(parent, caption, x, y, w, 25);
+  button->setCheckable(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  group->addButton(button);
+  return button;
+}
+
+QFont FixedFont(int pixels) {
+  QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  f.setPixelSize(pixels);
+  return f;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QString());
+  setModal(true);
+
+  // The formula: time points x percentage + longevity bonus = score.
+  Label1 = MakeLabel(this, QStringLiteral("SCORE"), 0, 12, 22, true);
+  Label1->move(275 - Label1->width() / 2, 12);
+  Label4 = MakeLabel(this, QStringLiteral("Time per"), 40, 62);
+  Label5 = MakeLabel(this, QStringLiteral("interval"), 40, 78);
+  Label6 = MakeLabel(this, QStringLiteral("Correct %"), 180, 70);
+  Label2 = MakeLabel(this, QStringLiteral("Longevity"), 310, 62);
+  Label3 = MakeLabel(this, QStringLiteral("bonus"), 310, 78);
+  TimeLabel = MakeLabel(this, QStringLiteral("XX.X"), 40, 98);
+  TimePointsLabel = MakeLabel(this, QStringLiteral("XXXX"), 40, 122, 14, true);
+  Label7 = MakeLabel(this, QStringLiteral("pts"), 0, 128);
+  Label8 = MakeLabel(this, QStringLiteral("X"), 140, 118, 18, true);
+  PercentageLabel = MakeLabel(this, QStringLiteral("XXX%"), 180, 122, 14, true);
+  Label9 = MakeLabel(this, QStringLiteral("+"), 275, 118, 18, true);
+  LongevityLabel = MakeLabel(this, QStringLiteral("XXX"), 310, 122, 14, true);
+  Label10 = MakeLabel(this, QStringLiteral("="), 392, 118, 18, true);
+  ScoreLabel = MakeLabel(this, QStringLiteral("XXXXX"), 425, 116, 20, true);
+
+  Panel1 = new QLabel(QStringLiteral("H i g h  S c o r e s"), this);
+  Panel1->setFont(FixedFont(14));
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setLineWidth(2);
+  Panel1->setAlignment(Qt::AlignCenter);
+  Panel1->setGeometry(40, 170, 470, 28);
+
+  cardinalityButtons_ = new QButtonGroup(this);
+  rangeButtons_ = new QButtonGroup(this);
+  SpeedButton4 = MakeSpeedButton(this, cardinalityButtons_, QStringLiteral("TRICHORDS"), 40, 206, 100);
+  SpeedButton5 = MakeSpeedButton(this, cardinalityButtons_, QStringLiteral("TETRACHORDS"), 140, 206, 100);
+  SpeedButton1 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("\"close position\""), 260, 206, 96);
+  SpeedButton2 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("one-octave"), 356, 206, 77);
+  SpeedButton3 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("two-octave"), 433, 206, 77);
+
+  Label12 = MakeLabel(this, QStringLiteral("Date              Correct   Incrct    Pctge   Time/Int  Score "), 70, 240);
+  ListBox = new QListWidget(this);
+  ListBox->setFont(FixedFont(12));
+  ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListBox->setGeometry(40, 258, 470, 180);
+
+  FilterLabel = MakeLabel(this, QStringLiteral("(This session is not eligible for high score due to filter usage,"),
+                          40, 446);
+  FilterLabel2 = MakeLabel(this, QStringLiteral("mixing of cardinalities, or changes in range.)"), 52, 464);
+  for (QLabel* notice : {FilterLabel, FilterLabel2}) {
+    notice->setStyleSheet(QStringLiteral("color: red"));
+    notice->hide();
+  }
+
+  Button2 = MakeButton(this, QStringLiteral("Error Report"), 40, 492, 120, 30);
+  Button1 = MakeButton(this, QStringLiteral("OK"), 390, 492, 120, 30);
+  Button1->setDefault(true);
+
+  // A wider system font must not let a caption run into what follows it.
+  Label7->move(TimePointsLabel->x() + TimePointsLabel->width() + 4, Label7->y());
+
+  connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+  connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
+  connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
+  connect(SpeedButton4, &QPushButton::clicked, this, [this] { SpeedButton4Click(); });
+  connect(SpeedButton5, &QPushButton::clicked, this, [this] { SpeedButton5Click(); });
+
+  setFixedSize(Button1->geometry().right() + 1 + 40, Button1->geometry().bottom() + 1 + 40);
+}
+
+TForm2::~TForm2() = default;
+
+int TForm2::ShowModal() { return exec(); }
+
+// The opening sequence runs once for each showing. Bound to activation it
+// would run again when the error report opened from here closes, adding the
+// drill to errors.dat and to its table a second time.
+void TForm2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormActivate();
+}
+
+void TForm2::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+// --- the score ------------------------------------------------------------------
+
+void TForm2::ComputeScore() {
+  const ScoreResult r =
+      ComputeScoreResult(Form1->CorrectCount, Form1->IncorrectCount, PlatformTickCount() - Form1->DrillStart);
+  Correct = r.Correct;
+  Incorrect = r.Incorrect;
+  ElapsedSeconds = r.ElapsedSeconds;
+  TimePerInterval = r.TimePerInterval;
+  Score = r.Score;
+  const ScoreTexts texts = FormatScoreTexts(r);
+  SetLabelText(TimeLabel, QString::fromStdString(texts.time));
+  SetLabelText(TimePointsLabel, QString::fromStdString(texts.timePoints));
+  SetLabelText(PercentageLabel, QString::fromStdString(texts.percentage));
+  SetLabelText(LongevityLabel, QString::fromStdString(texts.longevity));
+  SetLabelText(ScoreLabel, QString::fromStdString(texts.score));
+  Label7->move(TimePointsLabel->x() + TimePointsLabel->width() + 4, Label7->y());
+}
+
+// --- hiscore.dat ------------------------------------------------------------------
+
+void TForm2::LoadHighScores() {
+  const auto text = ReadTextFile(kHighScoreFileName);
+  fileReadable_ = text.has_value();
+  HighScoreTables = text ? ParseHighScores(*text) : HighScoreSet{};
+}
+
+void TForm2::InsertHighScore() {
+  const HighScoreEntry entry{PlatformToday(), Correct, Incorrect, TimePerInterval, Score};
+  NewEntryIndex = ::InsertHighScore(HighScoreTables, ModeCode, entry);
+}
+
+void TForm2::SaveHighScores() {
+  CapHighScores(HighScoreTables);
+  if (fileReadable_) WriteFileAtomic(kHighScoreFileName, FormatHighScores(HighScoreTables));
+}
+
+// The tables in memory stay those of the new file, so the speed buttons show
+// what it holds.
+void TForm2::CreateHighScoreFile() {
+  HighScoreTables = HighScoreSet{};
+  fileReadable_ = true;
+  const HighScoreEntry entry{PlatformToday(), Correct, Incorrect, TimePerInterval, Score};
+  ::InsertHighScore(HighScoreTables, ModeCode, entry);
+  WriteFileAtomic(kHighScoreFileName, FormatHighScores(HighScoreTables));
+}
+
+void TForm2::ShowHighScores(int table, int highlightRow) {
+  ListBox->clear();
+  if (table < 0 || table >= kHighScoreTableCount) return;
+  const int count = std::clamp(HighScoreTables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
+  const auto& rows = HighScoreTables.Rows[static_cast<size_t>(table)];
+  for (int i = 0; i < count; ++i)
+    ListBox->addItem(QString::fromStdString(HighScoreLine(i, rows[static_cast<size_t>(i)])));
+  if (highlightRow >= 0 && highlightRow < count) {
+    ListBox->setCurrentRow(highlightRow);
+    ListBox->scrollToItem(ListBox->item(highlightRow));
+  } else {
+    ListBox->setCurrentRow(-1);
+    ListBox->clearSelection();
+  }
+}
+
+// --- opening and closing ----------------------------------------------------------
+
+void TForm2::FormActivate() {
+  ComputeScore();
+  if (ErrorReport) ErrorReport->UpdateCumulative();
+  NewEntryIndex = 0;
+  ListBox->clear();
+  const int range = std::clamp(FilterForm->RangeIndex(), 0, 2);
+  const int cardinality = std::clamp(FilterForm->CardinalityIndex(), 0, 1);
+  ModeCode = range + 3 * cardinality;
+
+  // Another running copy of the program must not slip its save in between
+  // this load and this save. A lock not had in time is given up.
+  FileLock lock(kHighScoreFileName);
+  if (!PlatformFileExists(kHighScoreFileName)) {
+    CreateHighScoreFile();
+    return;
+  }
+  LoadHighScores();
+  FilterLabel->setVisible(Form1->FiltersUsed);
+  FilterLabel2->setVisible(Form1->FiltersUsed);
+  (range == 0 ? SpeedButton1 : range == 1 ? SpeedButton2 : SpeedButton3)->setChecked(true);
+  (cardinality == 0 ? SpeedButton4 : SpeedButton5)->setChecked(true);
+  if (!Form1->FiltersUsed) InsertHighScore();
+  ShowHighScores(ModeCode, NewEntryIndex);
+  ShownRange = range;
+  ShownCardinality = cardinality;
+  SaveHighScores();
+}
+
+void TForm2::FormClose() { HighScoreTables = HighScoreSet{}; }
+
+// --- speed buttons: the drill's entry is selected on its own table only ------------
+
+void TForm2::ShowRangeTable(int range) {
+  ShownRange = range;
+  const bool own = FilterForm->RangeIndex() == range && FilterForm->CardinalityIndex() == ShownCardinality;
+  ShowHighScores(ShownCardinality * 3 + range, own ? NewEntryIndex : -1);
+}
+
+void TForm2::ShowCardinalityTable(int cardinality) {
+  ShownCardinality = cardinality;
+  const bool own = FilterForm->RangeIndex() == ShownRange && FilterForm->CardinalityIndex() == cardinality;
+  ShowHighScores(ShownRange + 3 * cardinality, own ? NewEntryIndex : -1);
+}
+
+void TForm2::SpeedButton1Click() { ShowRangeTable(0); }
+void TForm2::SpeedButton2Click() { ShowRangeTable(1); }
+void TForm2::SpeedButton3Click() { ShowRangeTable(2); }
+void TForm2::SpeedButton4Click() { ShowCardinalityTable(0); }
+void TForm2::SpeedButton5Click() { ShowCardinalityTable(1); }
+
+void TForm2::Button2Click() {
+  if (ErrorReport) ErrorReport->exec();
+}
