@@ -1,13 +1,24 @@
 #include "Application.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <clocale>
 #include <cstdio>
 #include <exception>
 
 #include "DrillWindow.h"
 
 TSonorixApplication::TSonorixApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The toolkit adopts the user's locale; the data files and the score labels
+  // must keep the decimal point whatever the desktop's language.
+  std::setlocale(LC_NUMERIC, "C");
   setApplicationName(QStringLiteral("Sonorix"));
+  // The desktop entry's name lets a Wayland desktop match the window to it.
+  setDesktopFileName(QStringLiteral("org.sonorix.Sonorix"));
+  QIcon icon;
+  for (const int size : {48, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/org.sonorix.Sonorix-%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
   const QString platform = platformName();
   showsMessageBoxes_ = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Renders the application icon's PNG sizes from its SVG (needs librsvg2-bin).
+# The PNGs are kept in the repository, so building needs no SVG renderer.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+for size in 48 128 256; do
+  rsvg-convert -w "$size" -h "$size" org.sonorix.Sonorix.svg -o "org.sonorix.Sonorix-$size.png"
+done
