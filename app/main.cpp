@@ -115,7 +115,10 @@ bool CopyIfMissing(const fs::path& from, const fs::path& to, std::string& error)
   }
   const std::string bytes = content.str();
 
-  std::string temp = (to.parent_path() / ("." + to.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden += to.filename().string();
+  hidden += ".XXXXXX";
+  std::string temp = (to.parent_path() / hidden).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) {
     error = to.parent_path().string() + ": " + ErrnoText(errno);

@@ -59,7 +59,10 @@ std::string SetClassName(const SetClassEntry& entry) { return std::to_string(ent
 
 std::string FormatPrimeForm(const SetClassEntry& entry) {
   const int n = std::clamp<int>(entry.cardinality, 0, 12);
-  return "[" + Joined(entry.pitchClasses, n) + "]";
+  std::string text = "[";
+  text += Joined(entry.pitchClasses, n);
+  text += ']';
+  return text;
 }
 
 std::string FormatRip(const SetClassEntry& entry, int form, int row) {
