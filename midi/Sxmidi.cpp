@@ -9,6 +9,7 @@
 
 #include "DrillWindow.h"
 #include "HelpText.h"
+#include "SoundNotice.h"
 #include "Waymidi.h"
 
 TMidiForm* MidiForm = nullptr;
@@ -95,5 +96,7 @@ void TMidiForm::ListBox1Click() {
     if (!ListBox1->item(i)->isSelected()) continue;
     if (out->IsOpen) out->Close();
     out->Open(static_cast<uint16_t>(i), kOpenParam);
+    // The title tells whether the student will hear the next question.
+    UpdateSoundCaption(*Form1, *out);
   }
 }

@@ -169,6 +169,7 @@ TEST_F(MidiSetupTest, ARefusedDeviceLeavesThePortClosedUntilAnotherChoiceOpens) 
   // From the closed state: nothing reset or closed, no message.
   EXPECT_EQ(CallsSince(mark), Strings({"GetMidiOutDescription(1)", "OpenMidiOut(1)"}));
   EXPECT_FALSE(Form1->WayMidiOut->IsOpen);
+  EXPECT_TRUE(Form1->windowTitle().startsWith(QStringLiteral("Sonorix - No sound: ")));
   mark = RecorderCalls().size();
   Form1->Button1Click();  // BEGIN: the question's notes are dropped
   ASSERT_TRUE(Form1->Drilling);
@@ -182,6 +183,7 @@ TEST_F(MidiSetupTest, ARefusedDeviceLeavesThePortClosedUntilAnotherChoiceOpens) 
   EXPECT_EQ(CallsSince(mark),
             Strings({"GetMidiOutDescription(1)", "OpenMidiOut(1)", "GetMidiOutDescription(2)", "OpenMidiOut(2)"}));
   EXPECT_TRUE(Form1->WayMidiOut->IsOpen);
+  EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Sonorix"));  // sound is back
   mark = RecorderCalls().size();
   Form1->Button4Click();  // Repeat
   EXPECT_FALSE(ArgsSince(mark, "PutMidiOut", 0).empty());
