@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "Sync.h"
+
 namespace midiway {
 namespace {
 
@@ -19,7 +21,18 @@ PostFunction Poster() {
 constexpr uint8_t kNoteOff = 0x80, kNoteOn = 0x90, kControl = 0xB0;
 constexpr uint8_t kAllSoundOff = 120, kAllNotesOff = 123;
 
+constexpr size_t kMaxExclusive = 65536;
+
+uint32_t TempoOf(const MIDIEVENT& e) {
+  const uint32_t tempo = static_cast<uint32_t>(e.data1 & 0x7F) << 16 | e.data2 << 8 | e.reserved;
+  return std::max<uint32_t>(tempo, 1);
+}
+
 }  // namespace
+
+void PostToHost(uint32_t window, uint32_t message, uint32_t wParam) {
+  if (PostFunction post = Poster(); post != nullptr && window != 0) post(window, message, wParam, 0);
+}
 
 int MessageLength(uint8_t status) {
   if (status < 0x80) return 0;
@@ -34,17 +47,20 @@ int MessageLength(uint8_t status) {
     case 0xF2:
       return 3;
     case 0xF0:  // SysEx does not fit in one event
-    case 0xF4:
+    case 0xF4:  // undefined
     case 0xF5:
     case 0xF7:
+    case 0xF9:
+    case 0xFD:
       return 0;
     default:
       return 1;
   }
 }
 
-OutPort::OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease)
-    : sink_(std::move(sink)), window_(window), autoRelease_(autoRelease) {}
+OutPort::OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease,
+                 std::shared_ptr<Sync> sync)
+    : sink_(std::move(sink)), window_(window), autoRelease_(autoRelease), sync_(std::move(sync)) {}
 
 OutPort::~OutPort() { Close(); }
 
@@ -68,16 +84,24 @@ Clock::time_point OutPort::DueLocked(uint32_t delta, Clock::time_point now) {
   return lastDue_;
 }
 
+void OutPort::LeaveClosedSyncLocked() {
+  if (!sync_ || !sync_->Closed()) return;
+  // Its events were timed on a clock that is gone.
+  sync_.reset();
+  DropBufferLocked();
+}
+
 uint32_t OutPort::Put(const MIDIEVENT& event) {
-  const int length = MessageLength(event.status);
-  if (length == 0) return MIDIWAY_PUT_BAD_EVENT;
-  const uint8_t message[3] = {event.status, static_cast<uint8_t>(event.data1 & 0x7F),
-                              static_cast<uint8_t>(event.data2 & 0x7F)};
+  const uint8_t status = event.status;
+  const bool special = status == MIDIWAY_STATUS_TEMPO || status == MIDIWAY_STATUS_EXCLUSIVE;
+  const bool playable = special || MessageLength(status) != 0;
   const auto now = Clock::now();
   std::lock_guard lock(mutex_);
   if (closed_) return MIDIWAY_PUT_BAD_HANDLE;
+  LeaveClosedSyncLocked();
   if (event.time == MIDIWAY_TIME_NOW) {
-    SendLocked(message, length, now);
+    if (!playable) return MIDIWAY_PUT_SKIPPED;
+    PlayLocked(Timed{now, 0, event}, now);
     wake_.notify_one();  // a new release may be due before the thread's next wake-up
     return MIDIWAY_PUT_TAKEN;
   }
@@ -85,9 +109,59 @@ uint32_t OutPort::Put(const MIDIEVENT& event) {
     roomWanted_ = true;
     return MIDIWAY_PUT_FULL;
   }
-  buffer_.push_back(Timed{DueLocked(event.time, now), {message[0], message[1], message[2]}});
+  Timed timed{{}, 0, event};
+  if (sync_) {
+    // After an idle spell the next event counts from where the clock stands.
+    if (buffer_.empty()) {
+      const long double position = sync_->PositionAt(now);
+      if (static_cast<long double>(syncTick_) < position) syncTick_ = static_cast<uint64_t>(position);
+    }
+    syncTick_ += event.time;
+    timed.tick = syncTick_;
+  } else {
+    timed.due = DueLocked(event.time, now);
+    if (status == MIDIWAY_STATUS_TEMPO) {
+      // The events put after it are timed at the new tempo from its moment.
+      anchor_ = lastDue_;
+      ticks_ = 0;
+      tempo_ = TempoOf(event);
+    }
+  }
+  if (!playable) return MIDIWAY_PUT_SKIPPED;  // its delta is kept all the same
+  if (buffer_.empty() && sync_) sync_->PortBusy();
+  buffer_.push_back(timed);
+  busy_ = true;
   wake_.notify_one();
   return MIDIWAY_PUT_TAKEN;
+}
+
+void OutPort::PlayLocked(const Timed& timed, Clock::time_point now) {
+  const MIDIEVENT& e = timed.event;
+  if (e.status == MIDIWAY_STATUS_TEMPO) {
+    if (!sync_) {
+      if (e.time == MIDIWAY_TIME_NOW) {
+        // For events put from now on: those waiting keep their times.
+        anchor_ = lastDue_;
+        ticks_ = 0;
+        tempo_ = TempoOf(e);
+      }
+    } else {
+      sync_->SetTempoAt(e.time == MIDIWAY_TIME_NOW ? static_cast<uint64_t>(sync_->PositionAt(now)) : timed.tick,
+                        TempoOf(e));
+    }
+    return;
+  }
+  if (e.status == MIDIWAY_STATUS_EXCLUSIVE) {
+    if (e.data1 == 0xF0) exclusive_.clear();
+    if (exclusive_.size() < kMaxExclusive) exclusive_.push_back(e.data1);
+    if (e.data1 == 0xF7) {
+      if (exclusive_.size() >= 2 && exclusive_.front() == 0xF0) sink_->SendExclusive(exclusive_);
+      exclusive_.clear();
+    }
+    return;
+  }
+  const uint8_t message[3] = {e.status, static_cast<uint8_t>(e.data1 & 0x7F), static_cast<uint8_t>(e.data2 & 0x7F)};
+  SendLocked(message, MessageLength(e.status), now);
 }
 
 void OutPort::SendLocked(const uint8_t* message, int length, Clock::time_point now) {
@@ -115,8 +189,11 @@ void OutPort::ClearReleasesLocked(int channel) {
 
 void OutPort::DropBufferLocked() {
   buffer_.clear();
+  busy_ = false;
   ticks_ = 0;
   lastDue_ = {};
+  syncTick_ = 0;
+  exclusive_.clear();
 }
 
 void OutPort::Reset() {
@@ -133,6 +210,20 @@ void OutPort::Flush() {
   if (closed_) return;
   DropBufferLocked();
   wake_.notify_one();
+}
+
+void OutPort::Wake() { wake_.notify_one(); }
+
+void OutPort::DropTimed() { Flush(); }
+
+void OutPort::WaitForAudio(Clock::time_point deadline) {
+  {
+    std::lock_guard lock(mutex_);
+    if (closed_ || !sink_) return;
+  }
+  // The sink lives until Close, which the library does not run while an
+  // entry point of the sync holds this port.
+  sink_->WaitForAudio(deadline);
 }
 
 void OutPort::Close() {
@@ -159,14 +250,32 @@ void OutPort::Close() {
 }
 
 void OutPort::Run() {
+  // On a sync the due times move with its tempo, so they are looked at again
+  // at least this often.
+  constexpr auto kSyncRecheck = std::chrono::milliseconds(10);
   std::unique_lock lock(mutex_);
   while (!closed_) {
+    LeaveClosedSyncLocked();
     const auto now = Clock::now();
-    while (!buffer_.empty() && buffer_.front().due <= now) {
-      const Timed event = buffer_.front();
+    bool played = false;
+    Clock::time_point next = Clock::time_point::max();
+    while (!buffer_.empty()) {
+      const Timed& front = buffer_.front();
+      Clock::time_point due = front.due;
+      if (sync_) {
+        const auto at = sync_->TimeOf(front.tick);
+        due = at ? *at : Clock::time_point::max();
+      }
+      if (due > now) {
+        next = due;
+        break;
+      }
+      const Timed timed = front;
       buffer_.pop_front();
-      SendLocked(event.message, MessageLength(event.message[0]), now);
+      PlayLocked(timed, now);
+      played = true;
     }
+    busy_ = !buffer_.empty();
     while (!releases_.empty() && releases_.top().due <= now) {
       const Release release = releases_.top();
       releases_.pop();
@@ -175,18 +284,22 @@ void OutPort::Run() {
       const uint8_t off[3] = {static_cast<uint8_t>(kNoteOff | release.channel), release.key, 0};
       sink_->Send(off, 3);
     }
-    if (roomWanted_ && buffer_.size() < MIDIWAY_OUT_BUFFER_EVENTS) {
-      roomWanted_ = false;
-      if (PostFunction post = Poster(); post != nullptr && window_ != 0) {
-        lock.unlock();
-        post(window_, MIDIWAY_MSG_OUTPUT_READY, handle_, 0);
-        lock.lock();
-      }
+    if (played && buffer_.empty() && sync_) {
+      auto sync = sync_;
+      lock.unlock();
+      sync->PortDrained();
+      lock.lock();
       continue;
     }
-    Clock::time_point next = Clock::time_point::max();
-    if (!buffer_.empty()) next = buffer_.front().due;
+    if (roomWanted_ && buffer_.size() < MIDIWAY_OUT_BUFFER_EVENTS) {
+      roomWanted_ = false;
+      lock.unlock();
+      PostToHost(window_, MIDIWAY_MSG_OUTPUT_READY, handle_);
+      lock.lock();
+      continue;
+    }
     if (!releases_.empty()) next = std::min(next, releases_.top().due);
+    if (sync_ && !buffer_.empty()) next = std::min(next, now + kSyncRecheck);
     if (next == Clock::time_point::max())
       wake_.wait(lock);
     else

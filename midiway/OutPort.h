@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -28,7 +29,17 @@ class OutSink {
   virtual void Silence() = 0;
   // Called once, as the last step of opening.
   virtual void Start() {}
+  // A whole system-exclusive message, F0 to F7; devices that take none ignore it.
+  virtual void SendExclusive(const std::vector<uint8_t>& /*message*/) {}
+  // Waits (until the deadline at most) for the device's audio to flow at its
+  // steady pace; devices without a starting stream are ready at once.
+  virtual void WaitForAudio(Clock::time_point /*deadline*/) {}
 };
+
+// Posts a message to the host's window (nothing without a host poster or window).
+void PostToHost(uint32_t window, uint32_t message, uint32_t wParam);
+
+class Sync;
 
 // Bytes in a channel or system message with this status; 0 when the status
 // cannot be sent as one MIDIEVENT (data byte, SysEx, undefined).
@@ -36,8 +47,10 @@ int MessageLength(uint8_t status);
 
 class OutPort : public std::enable_shared_from_this<OutPort> {
  public:
-  // autoRelease > 0: every note started is released that long after its note-on.
-  OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease);
+  // autoRelease > 0: every note started is released that long after its
+  // note-on. sync: the clock that times events, or none for a clock of its own.
+  OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease,
+          std::shared_ptr<Sync> sync = nullptr);
   ~OutPort();
   OutPort(const OutPort&) = delete;
   OutPort& operator=(const OutPort&) = delete;
@@ -50,10 +63,17 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
   // Stops the clock, drops the buffer, silences and releases the device.
   void Close();
 
+  // For the sync.
+  bool Idle() const { return !busy_; }
+  void Wake();
+  void DropTimed();
+  void WaitForAudio(Clock::time_point deadline);
+
  private:
   struct Timed {
-    Clock::time_point due;
-    uint8_t message[3];
+    Clock::time_point due;  // on the port's own clock
+    uint64_t tick;          // on the sync's
+    MIDIEVENT event;
   };
   struct Release {
     Clock::time_point due;
@@ -62,7 +82,9 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
   };
 
   void Run();
+  void PlayLocked(const Timed& timed, Clock::time_point now);
   void SendLocked(const uint8_t* message, int length, Clock::time_point now);
+  void LeaveClosedSyncLocked();
   void ClearReleasesLocked(int channel);
   void DropBufferLocked();
   Clock::time_point DueLocked(uint32_t delta, Clock::time_point now);
@@ -83,6 +105,10 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
   Clock::time_point lastDue_{};
   uint32_t tempo_ = 500000;  // microseconds per quarter
   uint32_t resolution_ = 480;  // ticks per quarter
+  std::shared_ptr<Sync> sync_;
+  uint64_t syncTick_ = 0;      // tick of the last timed event put, on the sync's clock
+  std::atomic<bool> busy_{false};  // timed events wait
+  std::vector<uint8_t> exclusive_;  // an exclusive message being played
   // Pending automatic releases; an entry counts only while it matches the key's deadline.
   std::priority_queue<Release, std::vector<Release>, std::greater<>> releases_;
   Clock::time_point deadline_[16][128] = {};

@@ -22,6 +22,8 @@ void KeepRtMidiError(RtMidiError::Type type, const std::string& text, void* user
   *static_cast<std::string*>(userData) = text;
 }
 
+}  // namespace
+
 // RtMidi prints before it throws when there is no sequencer (no
 // /dev/snd/seq), so ask ALSA first, quietly.
 bool SequencerAvailable() {
@@ -36,6 +38,10 @@ bool SequencerAvailable() {
   snd_seq_close(seq);
   return true;
 }
+
+namespace {
+
+RtMidiIn* g_inLister = nullptr;
 
 std::unique_ptr<RtMidiOut> NewClient(std::string* errors, std::string& error) {
   QuietLibraries();
@@ -71,10 +77,34 @@ std::vector<std::string> SequencerPortNames() {
   return names;
 }
 
+std::vector<std::string> SequencerInPortNames() {
+  std::lock_guard lock(g_listMutex);
+  std::vector<std::string> names;
+  if (g_inLister == nullptr) {
+    QuietLibraries();
+    if (!SequencerAvailable()) return names;
+    try {
+      g_inLister = new RtMidiIn(RtMidi::LINUX_ALSA, "Midiway");
+      g_inLister->setErrorCallback(KeepRtMidiError, nullptr);
+    } catch (const std::exception&) {
+      return names;
+    }
+  }
+  try {
+    const unsigned count = g_inLister->getPortCount();
+    for (unsigned i = 0; i < count; ++i) names.push_back(g_inLister->getPortName(i));
+  } catch (const std::exception&) {
+    names.clear();
+  }
+  return names;
+}
+
 void ReleaseSequencer() {
   std::lock_guard lock(g_listMutex);
   delete g_lister;
   g_lister = nullptr;
+  delete g_inLister;
+  g_inLister = nullptr;
 }
 
 SeqOut::SeqOut(std::unique_ptr<RtMidiOut> out) : out_(std::move(out)) {}
@@ -112,6 +142,13 @@ void SeqOut::Send(const uint8_t* message, int length) {
     out_->sendMessage(message, static_cast<size_t>(length));
   } catch (const std::exception&) {
     // A port that went away drops what is sent to it.
+  }
+}
+
+void SeqOut::SendExclusive(const std::vector<uint8_t>& message) {
+  try {
+    out_->sendMessage(message.data(), message.size());
+  } catch (const std::exception&) {
   }
 }
 

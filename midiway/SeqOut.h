@@ -15,8 +15,12 @@ namespace midiway {
 
 // The names of the sequencer's output ports now; empty without a sequencer.
 std::vector<std::string> SequencerPortNames();
-// Drops the client used for listing (when the library is unloaded).
+// Drops the clients used for listing (when the library is unloaded).
 void ReleaseSequencer();
+// Whether an ALSA sequencer can be opened here (asked quietly).
+bool SequencerAvailable();
+// The names of the sequencer's ports that can be read from now.
+std::vector<std::string> SequencerInPortNames();
 
 class SeqOut : public OutSink {
  public:
@@ -26,6 +30,7 @@ class SeqOut : public OutSink {
 
   void Send(const uint8_t* message, int length) override;
   void Silence() override;
+  void SendExclusive(const std::vector<uint8_t>& message) override;
 
  private:
   explicit SeqOut(std::unique_ptr<RtMidiOut> out);

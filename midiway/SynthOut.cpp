@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "Diagnostics.h"
 
@@ -149,7 +150,11 @@ bool SynthOut::StartAudio(std::string& error) {
     }
     const unsigned fluidErrors = FluidErrorCount();
     fluid_settings_setstr(settings_, "audio.driver", name.c_str());
-    driver_ = new_fluid_audio_driver(settings_, synth_);
+    // Through our own callback where the driver has one, so that the flow of
+    // audio can be watched; otherwise the plain way.
+    driver_ = new_fluid_audio_driver2(settings_, &SynthOut::Render, this);
+    counted_ = driver_ != nullptr;
+    if (driver_ == nullptr) driver_ = new_fluid_audio_driver(settings_, synth_);
     if (driver_ != nullptr) return true;
     StopSdlAudio(sdl_);
     sdl_ = nullptr;
@@ -171,6 +176,42 @@ SynthOut::~SynthOut() {
 
 void SynthOut::Start() {
   if (wav_) wav_->Start();
+}
+
+int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]) {
+  auto* synth = static_cast<SynthOut*>(self);
+  synth->rendered_.fetch_add(static_cast<uint64_t>(std::max(length, 0)), std::memory_order_relaxed);
+  return fluid_synth_process(synth->synth_, length, nfx, fx, nout, out);
+}
+
+// A sound server starting a stream first pulls audio in bursts (filling its
+// buffers) or not at all; events sent meanwhile come out late or bunched.
+// The flow counts as steady once two windows of 100 ms in a row have asked
+// for 100 ms of audio each, within a quarter.
+void SynthOut::WaitForAudio(Clock::time_point deadline) {
+  if (!counted_) return;  // a rendered file, or a driver we cannot watch
+  constexpr auto kWindow = std::chrono::milliseconds(100);
+  double rate = 44100.0;
+  fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+  const double expected = rate * std::chrono::duration<double>(kWindow).count();
+  int steady = 0;
+  uint64_t before = rendered_.load(std::memory_order_relaxed);
+  while (steady < 2) {
+    const auto windowEnd = Clock::now() + kWindow;
+    if (windowEnd > deadline) return;
+    std::this_thread::sleep_until(windowEnd);
+    const uint64_t after = rendered_.load(std::memory_order_relaxed);
+    const double ratio = static_cast<double>(after - before) / expected;
+    steady = after > 0 && ratio > 0.75 && ratio < 1.25 ? steady + 1 : 0;
+    before = after;
+  }
+}
+
+void SynthOut::SendExclusive(const std::vector<uint8_t>& message) {
+  // FluidSynth takes the bytes between F0 and F7 (GM and GS resets, tunings).
+  if (message.size() < 3) return;
+  fluid_synth_sysex(synth_, reinterpret_cast<const char*>(message.data() + 1), static_cast<int>(message.size() - 2),
+                    nullptr, nullptr, nullptr, 0);
 }
 
 void SynthOut::Send(const uint8_t* message, int length) {

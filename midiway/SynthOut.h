@@ -5,6 +5,7 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -40,17 +41,24 @@ class SynthOut : public OutSink {
   void Send(const uint8_t* message, int length) override;
   void Silence() override;
   void Start() override;
+  void SendExclusive(const std::vector<uint8_t>& message) override;
+  void WaitForAudio(Clock::time_point deadline) override;
 
  private:
   SynthOut() = default;
   bool LoadSoundFont(std::string& error);
   bool StartAudio(std::string& error);
+  static int Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]);
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_audio_driver_t* driver_ = nullptr;
   std::unique_ptr<WavRenderer> wav_;
   void* sdl_ = nullptr;  // SDL2, while this synthesizer holds its audio subsystem
+  // Frames the audio output has asked for; counted only when the output
+  // renders through Render (every driver but those without a callback mode).
+  std::atomic<uint64_t> rendered_{0};
+  bool counted_ = false;
 };
 
 }  // namespace midiway

@@ -5,13 +5,15 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev timgm6mb-soundfont
   libgtest-dev
 )
 # Tests and fuzzing need these too.
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-dev)
+  packages+=(clang libclang-rt-dev python3-mido)
+  # The install tree's and the Debian package's checks.
+  packages+=(desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()

@@ -1,5 +1,5 @@
-// Devices, opening and refusing, the output buffer and its message, and the
-// entry points that are not built yet.
+// Devices, opening and refusing, the output buffer and its message, and
+// unknown handles of every kind.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -187,9 +187,13 @@ TEST(MidiwayPut, UnknownHandlesAndBadEventsAreRefusedSafely) {
   {
     Listener listener("bad-events");
     EXPECT_EQ(PutMidiOut(listener.handle(), nullptr), MIDIWAY_PUT_BAD_EVENT);
-    for (uint8_t status : {0x00, 0x40, 0x7F, 0xF0, 0xF7}) {
-      MIDIEVENT bad{MIDIWAY_TIME_NOW, status, 60, 64, 0};
-      EXPECT_EQ(PutMidiOut(listener.handle(), &bad), MIDIWAY_PUT_BAD_EVENT) << int(status);
+    // Records with nothing to play are taken and skipped, so that a feed
+    // never waits for room that will not come.
+    for (uint8_t status : {0x00, 0x40, 0x7F, 0xF4, 0xF7, 0xFD}) {
+      for (uint32_t time : {MIDIWAY_TIME_NOW, 10u}) {
+        MIDIEVENT bad{time, status, 60, 64, 0};
+        EXPECT_EQ(PutMidiOut(listener.handle(), &bad), MIDIWAY_PUT_SKIPPED) << int(status);
+      }
     }
     // Every kind of channel message, and data bytes out of range, are taken.
     for (uint8_t status : {0x80, 0x90, 0xA5, 0xB0, 0xC1, 0xD2, 0xEF, 0xF8, 0xFF}) {
@@ -237,27 +241,32 @@ TEST(MidiwayPut, FullBufferRefusesThenPostsRoom) {
   EXPECT_EQ(PutMidiOut(listener.handle(), &now), MIDIWAY_PUT_TAKEN);
 }
 
-TEST(MidiwayOthers, InputSyncAndFilesFailWithoutCrashing) {
+TEST(MidiwayOthers, UnknownInputSyncAndFileHandlesAreRefusedSafely) {
   char description[32] = "x";
   EXPECT_EQ(GetMidiwayVersion() & 0xFFFF, MIDIWAY_VERSION);
-  EXPECT_EQ(GetNumInDevices(), 0u);
-  EXPECT_EQ(GetMidiInDescription(0, description), 0u);
+  const uint32_t inputs = GetNumInDevices();
+  if (!HaveSequencer()) {
+    EXPECT_EQ(inputs, 0u) << "no sequencer, no input devices";
+  }
+  EXPECT_EQ(GetMidiInDescription(inputs, description), 0u);
   EXPECT_STREQ(description, "");
-  EXPECT_LE(OpenMidiIn(1, 0, 0, 0), 32u);
+  EXPECT_LE(OpenMidiIn(1, inputs, 0, 0), 32u);
   EXPECT_EQ(GetMidiIn(0x100), nullptr);
-  StartMidiIn(0x100);
+  EXPECT_NE(StartMidiIn(0x100), 0u);
   StopMidiIn(0x100);
   CloseMidiIn(0x100);
-  EXPECT_EQ(OpenSync(1, 0, 500000, 480), 0u);
   uint32_t position = 99;
-  GetPosition(0x100, &position);
+  EXPECT_NE(GetPosition(0x100, &position), 0u);
   EXPECT_EQ(position, 0u);
   GetPosition(0x100, nullptr);
-  for (auto call : {StopSync, StartSync, CloseSync, ReStartSync, GetTempo, GetResolution}) call(0x100);
+  for (auto call : {StopSync, StartSync, CloseSync, ReStartSync}) EXPECT_NE(call(0x100), 0u);
+  EXPECT_EQ(GetTempo(0x100), 0u);
+  EXPECT_EQ(GetResolution(0x100), 0u);
   PauseSync(0x100, 1);
   SetTempo(0x100, 1);
   SetResolution(0x100, 1);
-  EXPECT_EQ(OpenSMF("/nonexistent.mid", 'r', 1, 480), 0u);
+  EXPECT_LE(OpenSMF("/nonexistent.mid", 'r', 1, 480), 32u);
+  EXPECT_LE(OpenSMF(nullptr, 'r', 1, 480), 32u);
   MIDIEVENT events[4] = {};
   EXPECT_EQ(ReadSMF(0x100, 0, events, 4), 0u);
   EXPECT_EQ(WriteSMF(0x100, 0, events, 4), 0u);
@@ -268,9 +277,9 @@ TEST(MidiwayOthers, InputSyncAndFilesFailWithoutCrashing) {
   EXPECT_EQ(length, 0u);
   EXPECT_NE(WriteMetaEvent(0x100, 0, 3, "title", 0), 0);
   RewindSMF(0x100);
-  GetSMFResolution(0x100);
+  EXPECT_EQ(GetSMFResolution(0x100), 0u);
   SetSMFResolution(0x100, 96);
-  CloseSMF(0x100);
+  EXPECT_NE(CloseSMF(0x100), 0u);
 }
 
 }  // namespace

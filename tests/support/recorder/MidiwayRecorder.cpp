@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <map>
 #include <mutex>
 
 // The host program's clock, found in the executable when it exports it
 // (ENABLE_EXPORTS); a host without it records tick 0.
 extern uint32_t PlatformTickCount() __attribute__((weak));
+// The host's poster, when it has one, for input notices.
+extern "C" int PlatformPostMessage(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam)
+    __attribute__((weak));
 
 namespace {
 
@@ -20,8 +25,19 @@ struct RecorderState {
   std::mutex mutex;
   std::vector<RecordedCall> calls;
   uint32_t openResult = kDefaultOpenResult;
+  std::map<uint32_t, uint32_t> deviceOpenResults;  // over openResult, per device
   uint32_t putResult = 0;
   std::vector<std::string> outDevices{"Recorder"};
+  // input
+  uint32_t inWindow = 0, inHandle = 0;
+  uint32_t startInResult = 0;
+  std::deque<MIDIEVENT> input;
+  MIDIEVENT current = {};
+  // files
+  std::map<uint32_t, std::vector<MIDIEVENT>> smfTracks;
+  std::map<uint32_t, size_t> smfNext;
+  std::map<uint32_t, std::vector<MIDIEVENT>> written;
+  uint8_t header[7] = {};
 };
 
 RecorderState& State() {
@@ -58,14 +74,64 @@ extern "C" void RecorderReset() {
   std::lock_guard<std::mutex> lock(s.mutex);
   s.calls.clear();
   s.openResult = kDefaultOpenResult;
+  s.deviceOpenResults.clear();
   s.putResult = 0;
   s.outDevices = {"Recorder"};
+  s.inWindow = s.inHandle = 0;
+  s.startInResult = 0;
+  s.input.clear();
+  s.smfTracks.clear();
+  s.smfNext.clear();
+  s.written.clear();
+}
+
+extern "C" void RecorderFeedInput(const MIDIEVENT* events, size_t count) {
+  uint32_t window = 0, handle = 0;
+  {
+    auto& s = State();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    for (size_t i = 0; i < count; ++i) s.input.push_back(events[i]);
+    window = s.inWindow;
+    handle = s.inHandle;
+  }
+  if (window != 0 && PlatformPostMessage) PlatformPostMessage(window, MIDIWAY_MSG_INPUT_DATA, handle, 0);
+}
+
+extern "C" void RecorderSetStartInResult(uint32_t result) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.startInResult = result;
+}
+
+extern "C" void RecorderSetSmfTrack(uint32_t track, const MIDIEVENT* events, size_t count) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.smfTracks[track].assign(events, events + count);
+  s.smfNext[track] = 0;
+}
+
+extern "C" size_t RecorderWrittenCount(uint32_t track) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.written[track].size();
+}
+
+extern "C" const MIDIEVENT* RecorderWritten(uint32_t track) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.written[track].data();
 }
 
 extern "C" void RecorderSetOpenResult(uint32_t handle) {
   auto& s = State();
   std::lock_guard<std::mutex> lock(s.mutex);
   s.openResult = handle;
+}
+
+extern "C" void RecorderSetDeviceOpenResult(uint32_t deviceId, uint32_t handle) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.deviceOpenResults[deviceId] = handle;
 }
 
 extern "C" void RecorderSetPutResult(uint32_t result) {
@@ -127,7 +193,8 @@ uint32_t OpenMidiOut(uint32_t window, uint32_t deviceId, uint32_t syncHandle, ui
   Record("OpenMidiOut", window, deviceId, syncHandle, param);
   auto& s = State();
   std::lock_guard<std::mutex> lock(s.mutex);
-  return s.openResult;
+  const auto device = s.deviceOpenResults.find(deviceId);
+  return device != s.deviceOpenResults.end() ? device->second : s.openResult;
 }
 
 void ResetMidiOut(uint32_t handle) { Record("ResetMidiOut", handle); }
@@ -143,32 +210,55 @@ uint32_t PutMidiOut(uint32_t handle, LPMIDIEVENT event) {
 
 uint32_t GetNumInDevices(void) {
   Record("GetNumInDevices");
-  return 0;
+  return 1;
 }
 
 uint32_t GetMidiInDescription(uint32_t deviceId, char* description) {
   Record("GetMidiInDescription", deviceId, PointerTag(description));
-  if (description) description[0] = '\0';
-  return 0;
+  if (description) std::strcpy(description, deviceId == 0 ? "Recorder In" : "");
+  return deviceId == 0 ? 1 : 0;
 }
 
 uint32_t OpenMidiIn(uint32_t window, uint32_t deviceId, uint32_t syncHandle, uint32_t param) {
   Record("OpenMidiIn", window, deviceId, syncHandle, param);
-  return 0;
+  bool waiting = false;
+  uint32_t handle = 0;
+  {
+    auto& s = State();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (s.openResult <= 32) return s.openResult;
+    s.inWindow = window;
+    s.inHandle = handle = s.openResult;
+    waiting = !s.input.empty();
+  }
+  if (waiting && PlatformPostMessage) PlatformPostMessage(window, MIDIWAY_MSG_INPUT_DATA, handle, 0);
+  return handle;
 }
 
-uint32_t StartMidiIn(uint32_t handle) { return Record("StartMidiIn", handle), 0; }
+uint32_t StartMidiIn(uint32_t handle) {
+  Record("StartMidiIn", handle);
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.startInResult;
+}
 uint32_t StopMidiIn(uint32_t handle) { return Record("StopMidiIn", handle), 0; }
 uint32_t CloseMidiIn(uint32_t handle) { return Record("CloseMidiIn", handle), 0; }
 
 LPMIDIEVENT GetMidiIn(uint32_t handle) {
   Record("GetMidiIn", handle);
-  return nullptr;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  if (handle != s.inHandle || s.input.empty()) return nullptr;
+  s.current = s.input.front();
+  s.input.pop_front();
+  return &s.current;
 }
 
 uint32_t OpenSync(uint32_t window, uint32_t mode, uint32_t tempo, uint32_t resolution) {
   Record("OpenSync", window, mode, tempo, resolution);
-  return 0;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.openResult;
 }
 
 uint32_t CloseSync(uint32_t handle) { return Record("CloseSync", handle), 0; }
@@ -191,7 +281,10 @@ uint32_t GetPosition(uint32_t handle, uint32_t* position) {
 
 uint32_t OpenSMF(const char* fileName, uint32_t mode, uint32_t tracks, uint32_t resolution) {
   Record("OpenSMF", PointerTag(fileName), mode, tracks, resolution);
-  return 0;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  for (auto& [track, next] : s.smfNext) next = 0;
+  return s.openResult;
 }
 
 uint32_t CloseSMF(uint32_t handle) { return Record("CloseSMF", handle), 0; }
@@ -199,12 +292,23 @@ uint32_t RewindSMF(uint32_t handle) { return Record("RewindSMF", handle), 0; }
 
 uint32_t ReadSMF(uint32_t handle, uint32_t track, LPMIDIEVENT events, uint32_t count) {
   Record("ReadSMF", handle, track, PointerTag(events), count);
-  return 0;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  const auto it = s.smfTracks.find(track);
+  if (it == s.smfTracks.end() || events == nullptr) return 0;
+  size_t& next = s.smfNext[track];
+  const size_t n = std::min<size_t>({count, 8192, it->second.size() - next});
+  std::copy_n(it->second.begin() + static_cast<std::ptrdiff_t>(next), n, events);
+  next += n;
+  return static_cast<uint32_t>(n);
 }
 
 uint32_t WriteSMF(uint32_t handle, uint32_t track, const MIDIEVENT* events, uint32_t count) {
   Record("WriteSMF", handle, track, PointerTag(events), count);
-  return 0;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  if (events != nullptr) s.written[track].insert(s.written[track].end(), events, events + count);
+  return count;
 }
 
 uint32_t GetSMFResolution(uint32_t handle) { return Record("GetSMFResolution", handle), 0; }
@@ -214,8 +318,15 @@ uint32_t SetSMFResolution(uint32_t handle, uint32_t resolution) {
 
 int32_t ReadMetaEvent(uint32_t handle, uint32_t track, uint32_t type, uint8_t** data, uint32_t* length) {
   Record("ReadMetaEvent", handle, track, type, PointerTag(data));
-  (void)length;
-  return -1;
+  if (type != MIDIWAY_META_HEADER || data == nullptr || length == nullptr) return -1;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  const uint32_t tracks = s.smfTracks.empty() ? 0 : s.smfTracks.rbegin()->first + 1;
+  const uint8_t header[7] = {0, 1, static_cast<uint8_t>(tracks >> 8), static_cast<uint8_t>(tracks), 0x01, 0xE0, 0};
+  std::memcpy(s.header, header, sizeof header);
+  *data = s.header;
+  *length = 6;
+  return 0;
 }
 
 int32_t WriteMetaEvent(uint32_t handle, uint32_t track, uint32_t type, const char* text, uint32_t length) {

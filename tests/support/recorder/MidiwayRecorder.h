@@ -22,10 +22,33 @@ extern "C" {
 void RecorderReset();
 // Result of OpenMidiOut (default 100: open).
 void RecorderSetOpenResult(uint32_t handle);
+// Result of OpenMidiOut for one device, in place of the one above.
+void RecorderSetDeviceOpenResult(uint32_t deviceId, uint32_t handle);
 // Result of PutMidiOut (default 0: taken).
 void RecorderSetPutResult(uint32_t result);
 // Output devices described (default: one, "Recorder").
 void RecorderSetOutDevices(const char* const* descriptions, size_t count);
+
+// Input. OpenMidiIn opens (handle 100, or what RecorderSetOpenResult set; one
+// input device, "Recorder In") and StartMidiIn answers 0. To play input to a
+// TWayMidiIn in a test: open and start it, then
+//   MIDIEVENT keys[] = {{120, 0x90, 60, 100, 0}, {240, 0x80, 60, 0, 0}};
+//   RecorderFeedInput(keys, 2);   // queued, and 0x03C3 posted to its window
+//   ProcessEventsUntil(...);      // the event loop delivers it
+// GetMidiIn then hands the events over one by one, each in a record of its
+// own that the component may change, and NULL when none is left. Events fed
+// before the port is opened wait for it; RecorderReset drops them.
+void RecorderFeedInput(const MIDIEVENT* events, size_t count);
+// Result of StartMidiIn (default 0: started).
+void RecorderSetStartInResult(uint32_t result);
+// Standard MIDI Files: what ReadSMF hands over for a track (at most `count`
+// per call, as the library's 8192), and the header ReadMetaEvent gives for
+// MIDIWAY_META_HEADER (tracks = number of tracks set). OpenSMF and OpenSync
+// answer with the open result (default 100).
+void RecorderSetSmfTrack(uint32_t track, const MIDIEVENT* events, size_t count);
+// What WriteSMF was given, per track, in order.
+size_t RecorderWrittenCount(uint32_t track);
+const MIDIEVENT* RecorderWritten(uint32_t track);
 }
 
 // Every call since the last reset, in order.

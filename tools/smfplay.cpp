@@ -1,0 +1,189 @@
+// smfplay: plays a Standard MIDI File through a MIDI output device (default:
+// the built-in synthesizer) with the MIDI components: the file's tracks are
+// read into a score, which feeds an output port timed by a sync.
+//
+//   smfplay FILE [--device N] [--list]
+//
+// On a terminal it shows the position, the length and the tempo; Ctrl-C
+// silences the device and ends.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Waymidi.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+int Usage() {
+  std::fprintf(stderr, "usage: smfplay FILE [--device N] [--list]\n");
+  return 2;
+}
+
+void ListDevices(TWayMidi& midi) {
+  char description[32];
+  for (uint32_t id = 0; midi.GetMidiOutDescription(id, description) != 0; ++id) {
+    description[31] = '\0';
+    std::printf("%u  %s\n", id, description);
+  }
+}
+
+// The file's tempo changes, by absolute tick, to turn ticks into seconds.
+class TempoMap {
+ public:
+  TempoMap(TWayMidiScore& score, uint32_t resolution) : resolution_(std::max<uint32_t>(resolution, 1)) {
+    for (const auto& slot : score.Slots) {
+      uint64_t tick = 0;
+      const TWayMidiTrack* track = slot.Track;
+      for (uint32_t i = 0; i < track->Count; ++i) {
+        const MIDIEVENT& e = track->Events[i];
+        tick += e.time;
+        length_ = std::max(length_, tick);
+        if (e.status == MIDIWAY_STATUS_TEMPO)
+          changes_.emplace_back(tick, static_cast<uint32_t>(e.data1 & 0x7F) << 16 | e.data2 << 8 | e.reserved);
+      }
+    }
+    std::stable_sort(changes_.begin(), changes_.end(), [](auto& a, auto& b) { return a.first < b.first; });
+  }
+  uint64_t Length() const { return length_; }
+  double Seconds(uint64_t tick) const {
+    double seconds = 0;
+    uint64_t at = 0;
+    uint32_t tempo = 500000;
+    for (const auto& [changeTick, changeTempo] : changes_) {
+      if (changeTick >= tick) break;
+      seconds += static_cast<double>(changeTick - at) * tempo / resolution_ / 1e6;
+      at = changeTick;
+      tempo = changeTempo;
+    }
+    return seconds + static_cast<double>(tick - at) * tempo / resolution_ / 1e6;
+  }
+
+ private:
+  uint32_t resolution_;
+  uint64_t length_ = 0;
+  std::vector<std::pair<uint64_t, uint32_t>> changes_;
+};
+
+std::string Clock(double seconds) {
+  char text[32];
+  const int whole = static_cast<int>(seconds);
+  std::snprintf(text, sizeof text, "%d:%04.1f", whole / 60, seconds - whole / 60 * 60);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::string file;
+  int device = 0;
+  bool list = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--list") {
+      list = true;
+    } else if (arg == "--device" && i + 1 < argc) {
+      char* end = nullptr;
+      const long value = std::strtol(argv[++i], &end, 10);
+      if (*end != '\0' || value < 0 || value > 0xFFFF) return Usage();
+      device = static_cast<int>(value);
+    } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
+      file = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (!list && file.empty()) return Usage();
+
+  try {
+    TWayMidi midi;
+    if (list) {
+      ListDevices(midi);
+      return 0;
+    }
+    TWayMidiScore score;
+    TWayMidiSMF smf;
+    smf.WayMidi = &midi;
+    smf.Open(file, 'r', &score);
+    for (auto& slot : score.Slots) smf.ReadTrack(slot.Track);
+    const uint32_t resolution = smf.Resolution();
+    smf.Close();
+    const TempoMap tempos(score, resolution);
+    const double length = tempos.Seconds(tempos.Length());
+
+    TWayMidiSync sync;
+    sync.WayMidi = &midi;
+    sync.Open(500000, resolution);
+    TWayMidiOut out;
+    out.WayMidi = &midi;
+    out.Sync = &sync;
+    if (!out.Open(static_cast<uint16_t>(device), 78624)) {
+      std::fprintf(stderr, "smfplay: output device %d (%s) could not be opened\n", device, out.Description.c_str());
+      return 1;
+    }
+    const bool terminal = isatty(STDOUT_FILENO) != 0;
+    if (terminal) std::printf("%s on %s\n", file.c_str(), out.Description.c_str());
+
+    int status = 0;
+    auto finish = [&](int code) {
+      status = code;
+      // The last notes ring out briefly; an interrupt cuts them at once.
+      QTimer::singleShot(code == 0 ? 300 : 0, &app, [&] {
+        out.Reset();
+        if (terminal) std::printf("\n");
+        app.quit();
+      });
+    };
+    bool finishing = false;
+    sync.OnSyncDone = [&](TWayMidiSync*) {
+      if (!finishing && score.Done()) finishing = true, finish(0);
+    };
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &app, [&] {
+      if (g_interrupted && !finishing) {
+        finishing = true;
+        finish(130);
+        return;
+      }
+      uint32_t position = 0;
+      midi.GetPosition(sync.Handle, &position);
+      if (terminal && !finishing) {
+        const double bpm = 60e6 / std::max<uint32_t>(midi.GetTempo(sync.Handle), 1);
+        std::printf("\r%s / %s  tempo %5.1f bpm ", Clock(std::min(tempos.Seconds(position), length)).c_str(),
+                    Clock(length).c_str(), bpm);
+        std::fflush(stdout);
+      }
+      // A file without timed events reports no end of its own.
+      if (!finishing && score.Done() && position >= tempos.Length() + resolution) finishing = true, finish(0);
+    });
+    ticker.start(50);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+
+    out.MidiScore = &score;
+    score.Feed(&out);  // the port's 0x5453 feeds the rest
+    sync.Start();
+    app.exec();
+    ticker.stop();
+    out.MidiScore = nullptr;
+    out.Close();
+    sync.Stop();
+    return status;
+  } catch (const EWayMidiException& e) {
+    std::fprintf(stderr, "smfplay: %s\n", e.what());
+    return 1;
+  }
+}

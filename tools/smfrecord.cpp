@@ -1,0 +1,116 @@
+// smfrecord: records from a MIDI input port (an ALSA sequencer port) into a
+// Standard MIDI File until Ctrl-C, with the MIDI components: the port's
+// accepted events go to a recording track, which is written as the file's
+// only track.
+//
+//   smfrecord FILE [--device N] [--list]
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Waymidi.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+int Usage() {
+  std::fprintf(stderr, "usage: smfrecord FILE [--device N] [--list]\n");
+  return 2;
+}
+
+constexpr uint32_t kResolution = 480;
+constexpr uint32_t kTempo = 500000;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::string file;
+  int device = 0;
+  bool list = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--list") {
+      list = true;
+    } else if (arg == "--device" && i + 1 < argc) {
+      char* end = nullptr;
+      const long value = std::strtol(argv[++i], &end, 10);
+      if (*end != '\0' || value < 0 || value > 0xFFFF) return Usage();
+      device = static_cast<int>(value);
+    } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
+      file = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (!list && file.empty()) return Usage();
+
+  try {
+    TWayMidi midi;
+    if (list || midi.GetNumInDevices() == 0) {
+      char description[32];
+      uint32_t id = 0;
+      for (; midi.GetMidiInDescription(id, description) != 0; ++id) {
+        description[31] = '\0';
+        std::printf("%u  %s\n", id, description);
+      }
+      if (id == 0) std::fprintf(stderr, "smfrecord: no MIDI input devices (is there an ALSA sequencer?)\n");
+      return list && id > 0 ? 0 : 1;
+    }
+    TWayMidiScore score;
+    TWayMidiTrack* track = score.NewTrack();
+    track->Grow(8192);
+    track->Recording = true;
+
+    TWayMidiSync sync;
+    sync.WayMidi = &midi;
+    sync.Open(kTempo, kResolution);
+    TWayMidiIn in;
+    in.WayMidi = &midi;
+    in.Sync = &sync;
+    in.Track = track;
+    if (!in.Open(static_cast<uint16_t>(device))) {
+      std::fprintf(stderr, "smfrecord: input device %d (%s) could not be opened\n", device, in.Description.c_str());
+      return 1;
+    }
+    track->Name = in.Description;
+    sync.Start();
+    in.Start();
+    std::fprintf(stderr, "smfrecord: recording from %s into %s; Ctrl-C ends\n", in.Description.c_str(),
+                 file.c_str());
+
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &app, [&] {
+      if (g_interrupted) app.quit();
+    });
+    ticker.start(50);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+    app.exec();
+
+    in.Stop();
+    QCoreApplication::processEvents();  // what was waiting still counts
+    in.Close();
+    sync.Stop();
+    track->Recording = false;
+
+    TWayMidiSMF smf;
+    smf.WayMidi = &midi;
+    smf.Open(file, 'w', &score, kResolution);
+    const bool whole = smf.WriteTrack(track);
+    smf.Close();
+    std::fprintf(stderr, "smfrecord: %u events written%s\n", track->Count, whole ? "" : " (some could not be)");
+    return whole ? 0 : 1;
+  } catch (const EWayMidiException& e) {
+    std::fprintf(stderr, "smfrecord: %s\n", e.what());
+    return 1;
+  }
+}
