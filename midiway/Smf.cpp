@@ -116,11 +116,13 @@ class TrackReader {
           Emit(data[0], length > 1 ? data[1] & 0x7F : 0, length > 2 ? data[2] & 0x7F : 0, 0);
           continue;
         }
-        // An exclusive message ends at its F7; bytes after it, and F0 inside
-        // a continuation, belong to no message and are left out.
+        // An exclusive message ends at its F7; bytes after it, and status
+        // bytes inside it (F0 in a continuation, real-time bytes), belong to
+        // no message and are left out: written back, a lone one would read
+        // as a message of its own.
         if (status == kSysEx) Emit(MIDIWAY_STATUS_EXCLUSIVE, kSysEx, 0, 0);
         for (uint32_t i = 0; i < length; ++i) {
-          if (data[i] == kSysEx) continue;
+          if (data[i] >= 0x80 && data[i] != kEscape) continue;
           Emit(MIDIWAY_STATUS_EXCLUSIVE, data[i], 0, 0);
           if (data[i] == kEscape) break;
         }
@@ -271,6 +273,12 @@ void SmfTrackWriter::FlushExclusive() {
 bool SmfTrackWriter::Put(const MIDIEVENT& event) {
   const uint8_t status = event.status;
   if (status == MIDIWAY_STATUS_EXCLUSIVE) {
+    // Only F0, data bytes and F7 make an exclusive message; another status
+    // byte alone in a packet would read back as a message of its own.
+    if (event.data1 >= 0x80 && event.data1 != kSysEx && event.data1 != kEscape) {
+      pending_ += event.time;
+      return true;
+    }
     // A new message, or a byte that comes later than its predecessor, starts
     // a packet of its own; F7 ends one.
     if (!exclusive_.empty() && (event.data1 == kSysEx || event.time != 0)) FlushExclusive();
