@@ -4,30 +4,13 @@
 
 #include "DrillWindow.h"
 #include "Platform.h"
+#include "OutPortPlayback.h"
 #include "Playback.h"
 #include "QuestionGenerator.h"
 #include "RadioGroup.h"
 #include "SessionLog.h"
 #include "Sxfilters.h"
 #include "Waymidi.h"
-
-namespace {
-
-// Sends each note to the drill window's output port; a closed port drops it.
-class OutPortPlayback : public PlatformPlaybackPort {
- public:
-  explicit OutPortPlayback(TWayMidiOut* port) : port_(port) {}
-  void Send(const MIDIEVENT& event) override {
-    if (!port_) return;
-    MIDIEVENT copy = event;
-    port_->Put(&copy);
-  }
-
- private:
-  TWayMidiOut* port_;
-};
-
-}  // namespace
 
 void TForm1::GenerateQuestion() {
   if (!FilterForm) return;

@@ -22,6 +22,15 @@ void PlatformWaitUntil(uint32_t deadline);
 // Today's local date as whole days since 30 December 1899.
 double PlatformToday();
 
+// The calendar date of a whole day number (days since 30 December 1899),
+// proleptic Gregorian, valid for any 32-bit day number.
+struct PlatformCivilDate {
+  int64_t year;
+  int month;  // 1 to 12
+  int day;    // 1 to 31
+};
+PlatformCivilDate PlatformDateOfDay(int64_t dayNumber);
+
 // Seconds since the Unix epoch, for seeding the random source.
 uint32_t PlatformTimeSeconds();
 

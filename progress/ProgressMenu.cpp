@@ -8,6 +8,7 @@
 
 #include "ConfusionWindow.h"
 #include "DrillWindow.h"
+#include "OutPortPlayback.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
@@ -19,20 +20,6 @@
 namespace {
 
 constexpr const char* kPlayWrongAnswersKey = "Progress/PlayWrongAnswers";
-
-// Notes go to the drill window's output port; a closed port drops them.
-class DrillWindowPort : public PlatformPlaybackPort {
- public:
-  explicit DrillWindowPort(TWayMidiOut* port) : port_(port) {}
-  void Send(const MIDIEVENT& event) override {
-    if (!port_) return;
-    MIDIEVENT copy = event;
-    port_->Put(&copy);
-  }
-
- private:
-  TWayMidiOut* port_;
-};
 
 RandomSource& PlayerRandom() {
   static RandomSource rng = [] {
@@ -133,6 +120,6 @@ void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*
   how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
   how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
   how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
-  DrillWindowPort port(form->WayMidiOut.get());
+  OutPortPlayback port(form->WayMidiOut.get());
   PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
 }

@@ -168,16 +168,8 @@ bool IsEligible(const LoggedDrill& drill) {
 int32_t DayOf(double date) { return static_cast<int32_t>(std::floor(date)); }
 
 std::string IsoDate(int32_t day) {
-  // Days since 1 March of year 0 of the proleptic Gregorian calendar.
-  const int64_t z = int64_t{day} - 25569 + 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-  const int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+  const PlatformCivilDate date = PlatformDateOfDay(day);
+  const int64_t y = date.year, m = date.month, d = date.day;
   char buffer[80];
   std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", static_cast<long long>(y), static_cast<long long>(m),
                 static_cast<long long>(d));

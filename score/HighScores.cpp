@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "DataFile.h"
+#include "Platform.h"
 
 namespace {
 
@@ -176,16 +177,8 @@ std::string ShortDateText(double day) {
   constexpr double kFirst = -693593;  // 1 January 1
   constexpr double kLast = 2958465;   // 31 December 9999
   if (!(day >= kFirst && day < kLast + 1)) return {};
-  // Days since 1 March of year 0, then the civil date (Gregorian, proleptic).
-  const int64_t z = static_cast<int64_t>(std::trunc(day)) - 25569 + 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-  const int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+  const PlatformCivilDate date = PlatformDateOfDay(static_cast<int64_t>(std::trunc(day)));
+  const int64_t y = date.year, m = date.month, d = date.day;
   char buf[16];
   const auto two = [&](char* p, int64_t v) {
     p[0] = static_cast<char>('0' + v / 10 % 10);

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ToolArgs.h"
 #include "Waymidi.h"
 
 namespace {
@@ -33,25 +34,11 @@ constexpr uint32_t kTempo = 500000;
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  std::string file;
-  int device = 0;
-  bool list = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--list") {
-      list = true;
-    } else if (arg == "--device" && i + 1 < argc) {
-      char* end = nullptr;
-      const long value = std::strtol(argv[++i], &end, 10);
-      if (*end != '\0' || value < 0 || value > 0xFFFF) return Usage();
-      device = static_cast<int>(value);
-    } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
-      file = arg;
-    } else {
-      return Usage();
-    }
-  }
-  if (!list && file.empty()) return Usage();
+  ToolArgs args;
+  if (!ParseToolArgs(argc, argv, args)) return Usage();
+  const std::string& file = args.file;
+  const int device = args.device;
+  const bool list = args.list;
 
   try {
     TWayMidi midi;
