@@ -19,12 +19,20 @@
 #include <algorithm>
 #include <functional>
 
+#include "About.h"
+#include "Accessibility.h"
+#include "KeyboardAnswer.h"
 #include "Platform.h"
+#include "ProgressMenu.h"
 #include "RadioGroup.h"
 #include "Random.h"
+#include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
 #include "Sxlogin.h"
+#include "Sxmidi.h"
+#include "Sxscore.h"
+#include "SoundNotice.h"
 #include "Waymidi.h"
 
 TForm1* Form1 = nullptr;
@@ -82,6 +90,7 @@ void FitItems(TRadioGroup* group) {
 void SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
+  NotifyValueChanged(label);  // the counters and the clock
 }
 
 // Handlers take the codes of the original key events.
@@ -178,11 +187,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Help1 = MainMenu1->addMenu(QStringLiteral("Help"));
   Instructionsreadmetxt1 = Help1->addAction(QStringLiteral("Instructions (readme.txt)"));
   AboutSonorix1 = Help1->addAction(QStringLiteral("About Sonorix"));
-  // The MIDI setup, readme and about windows do not exist yet: their items
-  // stay visible but cannot be chosen.
-  Midisetup1->setEnabled(false);
-  Instructionsreadmetxt1->setEnabled(false);
-  AboutSonorix1->setEnabled(false);
 
   // Tab order: the answer field, Submit, then the rest in reading order.
   QWidget::setTabOrder(Edit1, SubmitButton);
@@ -211,6 +215,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   connect(LoginNewPerson1, &QAction::triggered, this, [this] { LoginNewPerson1Click(); });
   connect(Exit2, &QAction::triggered, this, [this] { Exit2Click(); });
   connect(SetFiltersRange1, &QAction::triggered, this, [this] { FilterButtonClick(); });
+  connect(Midisetup1, &QAction::triggered, this, [this] { Midisetup1Click(); });
+  connect(Instructionsreadmetxt1, &QAction::triggered, this, [this] { Instructionsreadmetxt1Click(); });
+  connect(AboutSonorix1, &QAction::triggered, this, [this] { AboutSonorix1Click(); });
 
   // Keys: Enter anywhere submits; p, q, r on the buttons and the list; the
   // answer field's key releases.
@@ -257,11 +264,16 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
   SetDrillButtons(false);
   Timer1->start();
+  InstallProgressMenu(this);
+  UpdateSoundCaption(*this, *WayMidiOut);
+  // Answers played on a MIDI keyboard: its menu item, settings and port.
+  InstallKeyboardAnswer(this);
 }
 
 TForm1::~TForm1() {
-  // The port goes before the library it calls. Unloading the library may
+  // The ports go before the library they call. Unloading the library may
   // raise; a destructor must not let that escape, so it is only reported.
+  RemoveKeyboardAnswer();
   WayMidiOut.reset();
   try {
     delete WayMidi.release();
@@ -357,7 +369,7 @@ void TForm1::Button1Click() {
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
     Drilling = false;
-    // The score window comes here once it exists.
+    if (Form2) Form2->ShowModal();
     ClearDrill();
     return;
   }
@@ -374,13 +386,16 @@ void TForm1::Button1Click() {
   FilterForm->GetFilterState(DrillFilterState);
   WriteFilterRecord(DrillFilterState);
   GenerateQuestion();
+  AnnounceDrill(this, DrillNews::Started);
   PlayQuestion();
 }
 
 void TForm1::CorrectAnswer() {
+  const int answered = question.listIndex;
   ++CorrectCount;
   ++SegmentCorrect;
   GenerateQuestion();
+  AnnounceDrill(this, DrillNews::Right, answered);  // before the next question sounds
   PlayQuestion();
   SetLabelText(CorrectLabel, QString::number(CorrectCount));
   if (CorrectCount >= 5) {
@@ -393,6 +408,9 @@ void TForm1::IncorrectAnswer() {
   ++IncorrectCount;
   ++SegmentIncorrect;
   SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
+  const int given = question.lastWrongRow;
+  AnnounceDrill(this, DrillNews::Wrong, given >= 0 && given < kMaxListLength ? answerRowMap[given] : -1);
+  PlayWrongAnswerIfWanted(this);
 }
 
 // --- answers ------------------------------------------------------------------
@@ -402,14 +420,20 @@ void TForm1::SubmitButtonClick() {
   if (!Drilling) return;
   Edit1->clear();
   const int row = SelectedRow();
-  if (row < 0 || row >= kMaxListLength) return;
+  if (row < 0 || row >= kMaxListLength) {
+    AnnounceDrill(this, DrillNews::NoAnswer);
+    return;
+  }
   if (answerRowMap[row] == question.listIndex) {
     ErrorReport->AddCorrect();
     CorrectAnswer();
     return;
   }
   // The same wrong answer to the same question counts once.
-  if (row == question.lastWrongRow) return;
+  if (row == question.lastWrongRow) {
+    AnnounceDrill(this, DrillNews::WrongAgain, answerRowMap[row]);
+    return;
+  }
   question.lastWrongRow = row;
   ErrorReport->AddWrong(answerRowMap[row]);
   IncorrectAnswer();
@@ -502,6 +526,12 @@ void TForm1::FilterButtonClick() {
   }
   followingFilters_ = false;
 }
+
+void TForm1::Midisetup1Click() { MidiForm->ShowModal(); }
+
+void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
+
+void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
   if (Drilling && CorrectCount > 0) {

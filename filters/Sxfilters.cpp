@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Accessibility.h"
 #include "DrillWindow.h"
 #include "RadioGroup.h"
 
@@ -230,6 +231,7 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
   if (Form1 && Form1->StaticText1) {
     Form1->StaticText1->setText(prefix);
     Form1->StaticText1->adjustSize();
+    NameAnswerField(Form1);
   }
 
   const int right = frame.left() + frameWidth + kMargin;

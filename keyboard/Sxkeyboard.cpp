@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <vector>
@@ -32,14 +33,15 @@ TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
                                      "then release the keys."),
                       this);
   Label2->setWordWrap(true);
-  Label2->setGeometry(16, 164, 268, 36);
+  // As tall as its three lines need in the font at hand, not cut off.
+  Label2->setGeometry(16, 164, 268, std::max(36, Label2->heightForWidth(268)));
 
   Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setGeometry(112, 212, 75, 25);
+  Button1->setGeometry(112, Label2->y() + Label2->height() + 12, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
 
-  setFixedSize(300, 252);
+  setFixedSize(300, Button1->y() + Button1->height() + 15);
 }
 
 int TKeyboardForm::ShowModal() {

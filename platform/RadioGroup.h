@@ -8,6 +8,10 @@
 
 class QRadioButton;
 
+// The group is one stop in the tab order (its selected item, or the first
+// when none is), and the arrow keys move the selection within it, wrapping
+// around, each move selecting as a click does. Screen readers see radio
+// buttons inside a grouping named after the caption (without its colon).
 class TRadioGroup : public QGroupBox {
   Q_OBJECT
  public:
@@ -23,8 +27,16 @@ class TRadioGroup : public QGroupBox {
 
   std::function<void()> OnClick;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
  private:
   void Select(int index);
+  // The item that takes the keyboard when the group is tabbed into.
+  void UpdateTabStop();
+  // The group never cuts off its items, whatever the font.
+  void FitItems();
   std::vector<QRadioButton*> buttons_;
   int itemIndex_ = -1;
 };

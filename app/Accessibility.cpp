@@ -1,0 +1,561 @@
+#include "Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+
+#include "About.h"
+#include "ConfusionWindow.h"
+#include "DrillWindow.h"
+#include "ProgressWindow.h"
+#include "RadioGroup.h"
+#include "Readme.h"
+#include "Sxerrorform.h"
+#include "Sxfilters.h"
+#include "Sxkeyboard.h"
+#include "Sxlogin.h"
+#include "Sxmidi.h"
+#include "Sxscore.h"
+
+// Qt's global scale factor (what QT_SCALE_FACTOR sets at start-up), which a
+// program may change before it has windows. Declared here: Debian ships no
+// private headers for it.
+class QHighDpiScaling {
+ public:
+  static void setGlobalFactor(qreal factor);
+};
+
+namespace {
+
+// Marks read by the factory below.
+constexpr const char* kValueLabel = "sonorixValueLabel";
+constexpr const char* kNotice = "sonorixNotice";
+
+// "12" is 12; a clock's "2:05" is 125 seconds.
+int ValueOfText(const QString& text) {
+  const int colon = static_cast<int>(text.indexOf(QLatin1Char(':')));
+  if (colon < 0) return text.trimmed().toInt();
+  return text.left(colon).toInt() * 60 + text.mid(colon + 1).toInt();
+}
+
+// A label that shows a changing number: named after what it counts, its
+// number is its value.
+class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Label()->text();
+    return QAccessibleWidget::text(t);
+  }
+  QVariant currentValue() const override { return ValueOfText(Label()->text()); }
+  void setCurrentValue(const QVariant&) override {}  // read only
+  QVariant maximumValue() const override { return INT_MAX; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  QLabel* Label() const { return static_cast<QLabel*>(widget()); }
+};
+
+QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
+  if (widget->property(kValueLabel).toBool())
+    if (auto* label = qobject_cast<QLabel*>(widget)) return new ValueLabelAccessible(label);
+  return nullptr;
+}
+
+void InstallFactoryOnce() {
+  static bool installed = false;
+  if (installed) return;
+  QAccessible::installFactory(SonorixAccessibleFactory);
+  installed = true;
+}
+
+// An interface made before the widget was marked is dropped, so that the
+// next query makes the marked one.
+void ForgetInterface(QWidget* widget) {
+  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
+void Describe(QWidget* widget, const QString& name, const QString& description) {
+  if (!widget) return;
+  if (!name.isEmpty()) widget->setAccessibleName(name);
+  if (!description.isEmpty()) widget->setAccessibleDescription(description);
+}
+
+void MarkValueLabel(QLabel* label, const QString& name, const QString& description) {
+  if (!label) return;
+  label->setProperty(kValueLabel, true);
+  Describe(label, name, description);
+  ForgetInterface(label);
+}
+
+// The radio items of a group, in order, for a tab chain.
+std::vector<QWidget*> Items(const TRadioGroup* group) {
+  std::vector<QWidget*> items;
+  for (int i = 0; group && i < group->Count(); ++i) items.push_back(group->Button(i));
+  return items;
+}
+
+void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+  QWidget* previous = nullptr;
+  for (QWidget* w : widgets) {
+    if (!w) continue;
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+QWidget* NoticeOf(const QWidget* window) {
+  return window ? window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// --- the drill window ---------------------------------------------------------
+
+// Keys for what the design leaves to the mouse.
+class DrillWindowKeys : public QObject {
+ public:
+  explicit DrillWindowKeys(TForm1* form) : QObject(form), form_(form) {
+    form->Edit1->installEventFilter(this);
+    // BEGIN / END is no tab stop (Enter submits answers): Ctrl+B presses it.
+    auto* begin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), form);
+    connect(begin, &QShortcut::activated, this, [this] {
+      if (form_->Button1->isEnabled()) form_->Button1->click();
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && watched == form_->Edit1)
+      return WalkAnswerList(static_cast<QKeyEvent*>(event));
+    return false;
+  }
+
+ private:
+  // Up and Down in the answer field walk the answer list (not a tab stop),
+  // choosing each set class as a click on it would.
+  bool WalkAnswerList(const QKeyEvent* key) {
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) return false;
+    QListWidget* list = form_->ListBox;
+    const int count = list->count();
+    if (count == 0) return true;
+    const QListWidgetItem* current = list->currentItem();
+    const int row = current && current->isSelected() ? list->row(current) : -1;
+    int next = key->key() == Qt::Key_Down ? row + 1 : row - 1;
+    if (row < 0) next = key->key() == Qt::Key_Down ? 0 : count - 1;
+    if (next < 0 || next >= count) return true;
+    list->setCurrentRow(next);
+    form_->ListBoxClick();
+    Announce(form_, list->item(next)->text());
+    return true;
+  }
+
+  TForm1* form_;
+};
+
+void MakeDrillWindowAccessible(TForm1* f) {
+  if (!f) return;
+  MarkValueLabel(f->CorrectLabel, QStringLiteral("Correct answers"), QStringLiteral("Right answers in this drill"));
+  MarkValueLabel(f->IncorrectLabel, QStringLiteral("Incorrect answers"),
+                 QStringLiteral("Wrong answers counted in this drill"));
+  MarkValueLabel(f->TimeLabel, QStringLiteral("Drill time"), QStringLiteral("Minutes and seconds since BEGIN"));
+  Describe(f->Button1, {},
+           QStringLiteral("Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
+  Describe(f->Button4, {}, QStringLiteral("Plays the question again. Keys: F1, or p"));
+  Describe(f->Button2, {}, QStringLiteral("Plays the question's notes one by one, upwards. Keys: F2, or q"));
+  Describe(f->Button3, {}, QStringLiteral("Plays the question's notes one by one, downwards. Keys: F3, or r"));
+  Describe(f->StaticText1, QStringLiteral("Answer prefix"), {});
+  NameAnswerField(f);
+  Describe(f->Edit1, {},
+           QStringLiteral("Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. "
+                          "Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate "
+                          "it. Ctrl+B begins or ends the drill"));
+  Describe(f->SubmitButton, {}, QStringLiteral("Answers with the set class chosen. Key: Enter"));
+  Describe(f->ListBox, QStringLiteral("Set classes"),
+           QStringLiteral("The set classes drilled; choosing one puts its number in the answer field"));
+  Describe(f->RadioGroup, {}, QStringLiteral("How questions are played"));
+  Describe(f->RadioGroup1, QStringLiteral("Cardinality"), QStringLiteral("Trichords or tetrachords"));
+  Describe(f->RadioGroup2, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
+  Describe(f->FilterButton, {}, QStringLiteral("Chooses exactly which set classes are drilled"));
+  new DrillWindowKeys(f);
+  EnsureNotice(f);
+
+  std::vector<QWidget*> order{f->Edit1, f->SubmitButton, f->Button4, f->Button2, f->Button3};
+  for (const TRadioGroup* group : {f->RadioGroup, f->RadioGroup1, f->RadioGroup2})
+    for (QWidget* item : Items(group)) order.push_back(item);
+  order.push_back(f->FilterButton);
+  ChainTabOrder(order);
+}
+
+// --- the filter window ----------------------------------------------------------
+
+void MakeFilterWindowAccessible(TFilterForm* f) {
+  if (!f) return;
+  Describe(f->RadioGroup2, QStringLiteral("Cardinality"),
+           QStringLiteral("Trichords or tetrachords; changing it enables every set class of that cardinality"));
+  Describe(f->RadioGroup1, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
+  Describe(f->SaveBox, {}, QStringLiteral("Saves these settings for the next login when the window closes"));
+  Describe(f->Button1, {}, QStringLiteral("Closes the window and drills what is checked. Key: Enter"));
+  Describe(f->AllButton1, {}, QStringLiteral("Checks every set class"));
+  Describe(f->NoneButton1, {}, QStringLiteral("Clears every set class"));
+  Describe(f->Bevel1, QStringLiteral("Set classes"), {});
+  for (QCheckBox* box : f->SetClassBoxes) Describe(box, {}, QStringLiteral("Drill this set class"));
+
+  // The choices first, then the set classes, then saving and OK.
+  std::vector<QWidget*> order = Items(f->RadioGroup2);
+  for (QWidget* item : Items(f->RadioGroup1)) order.push_back(item);
+  order.push_back(f->AllButton1);
+  order.push_back(f->NoneButton1);
+  for (QCheckBox* box : f->SetClassBoxes) order.push_back(box);
+  order.push_back(f->SaveBox);
+  order.push_back(f->Button1);
+  ChainTabOrder(order);
+}
+
+// --- the login window -------------------------------------------------------------
+
+// The saved filters appear below the name: read out as they appear.
+class LoginQuestionNews : public QObject {
+ public:
+  explicit LoginQuestionNews(TLoginForm* form) : QObject(form), form_(form) {
+    form->StaticText4->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      Announce(form_, form_->StaticText3->text() + QLatin1Char(' ') + form_->Label1->text() + QLatin1Char(' ') +
+                          form_->Label2->text() + QLatin1Char(' ') + form_->StaticText4->text());
+    }
+    return false;
+  }
+
+ private:
+  TLoginForm* form_;
+};
+
+void MakeLoginWindowAccessible(TLoginForm* f) {
+  if (!f) return;
+  Describe(f->ComboBox1, QStringLiteral("Your name"),
+           QStringLiteral("Type your name and press Enter; a name typed before is completed as you type"));
+  if (f->StaticText1) f->StaticText1->setBuddy(f->ComboBox1);
+  Describe(f->Label1, QStringLiteral("Saved filters"), {});
+  Describe(f->Button1, {}, QStringLiteral("Drills the filters saved last time. Key: Alt+Y"));
+  Describe(f->Button2, {}, QStringLiteral("Drills every set class of that cardinality instead. Key: Alt+N"));
+  new LoginQuestionNews(f);
+  EnsureNotice(f);
+  ChainTabOrder({f->ComboBox1, f->Button1, f->Button2});
+}
+
+// --- the score window ------------------------------------------------------------
+
+// The score is read out once the window has computed it.
+class ScoreNews : public QObject {
+ public:
+  explicit ScoreNews(TForm2* form) : QObject(form), form_(form) { form->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) QTimer::singleShot(0, this, [this] { Tell(); });
+    return false;
+  }
+
+ private:
+  void Tell() {
+    if (!form_->isVisible()) return;
+    QString text = QStringLiteral("Score %1: %2 time points, %3 correct, longevity bonus %4.")
+                       .arg(form_->ScoreLabel->text(), form_->TimePointsLabel->text(),
+                            form_->PercentageLabel->text(), form_->LongevityLabel->text());
+    if (form_->FilterLabel->isVisible()) text += QStringLiteral(" Not eligible for the high scores.");
+    Announce(form_, text);
+  }
+
+  TForm2* form_;
+};
+
+void MakeScoreWindowAccessible(TForm2* f) {
+  if (!f) return;
+  new ScoreNews(f);
+  EnsureNotice(f);
+  // The window has no title to show; readers still need one.
+  f->setAccessibleName(QStringLiteral("Score"));
+  Describe(f->TimeLabel, {}, QStringLiteral("Time per interval, in seconds"));
+  Describe(f->TimePointsLabel, {}, QStringLiteral("Time points"));
+  Describe(f->PercentageLabel, {}, QStringLiteral("Correct percentage"));
+  Describe(f->LongevityLabel, {}, QStringLiteral("Longevity bonus"));
+  Describe(f->ScoreLabel, {}, QStringLiteral("Score"));
+  // Letters spaced for the eye are read one by one; columns need words.
+  Describe(f->Panel1, QStringLiteral("High Scores"), {});
+  Describe(f->Label12, QStringLiteral("Columns: date, correct, incorrect, percentage, time per interval, score"), {});
+  Describe(f->ListBox, QStringLiteral("High scores"),
+           QStringLiteral("Date, correct, incorrect, percentage, time per interval and score of each entry; the "
+                          "drill just ended is selected"));
+  // Buttons of which exactly one is down: radio buttons to a reader, and
+  // reachable with Tab (arrows move within each row of them).
+  const std::initializer_list<std::pair<QPushButton*, const char*>> tables{
+      {f->SpeedButton4, "Shows the trichord tables"},
+      {f->SpeedButton5, "Shows the tetrachord tables"},
+      {f->SpeedButton1, "Shows the tables of close position"},
+      {f->SpeedButton2, "Shows the tables within one octave"},
+      {f->SpeedButton3, "Shows the tables within two octaves"}};
+  for (const auto& [button, description] : tables) {
+    if (!button) continue;
+    button->setAutoExclusive(true);  // its button group keeps the exclusivity
+    button->setFocusPolicy(Qt::StrongFocus);
+    Describe(button, {}, QString::fromUtf8(description));
+    ForgetInterface(button);
+  }
+  Describe(f->Button2, {}, QStringLiteral("Shows right and wrong answers per set class"));
+  ChainTabOrder({f->SpeedButton4, f->SpeedButton5, f->SpeedButton1, f->SpeedButton2, f->SpeedButton3, f->ListBox,
+                 f->Button2, f->Button1});
+}
+
+// --- the error report --------------------------------------------------------------
+
+void MakeErrorReportAccessible(TErrorReport* f) {
+  if (!f) return;
+  Describe(f->RichEdit1, QStringLiteral("Error report"),
+           QStringLiteral("Success rate per set class, form and voicing; read it with the arrow keys"));
+  if (f->RichEdit1) {
+    // Read-only, but a reader's caret moves through it and Tab leaves it.
+    f->RichEdit1->setTextInteractionFlags(f->RichEdit1->textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    f->RichEdit1->setFocusPolicy(Qt::StrongFocus);
+    f->RichEdit1->setTabChangesFocus(true);
+  }
+  Describe(f->RadioGroup1, {}, QStringLiteral("The drill just ended, or every eligible drill"));
+  Describe(f->CheckBox4, {}, QStringLiteral("Breaks each set class down by form A and form B"));
+  Describe(f->CheckBox5, {}, QStringLiteral("Breaks each form down by voicing"));
+  Describe(f->CheckBox6, {}, QStringLiteral("Lists the set classes each one was mistaken for"));
+  Describe(f->Button2, {}, QStringLiteral("Sets every cumulative count to zero, without asking"));
+  std::vector<QWidget*> order{f->RichEdit1};
+  for (QWidget* item : Items(f->RadioGroup1)) order.push_back(item);
+  for (QWidget* w : std::initializer_list<QWidget*>{f->Button2, f->CheckBox4, f->CheckBox5, f->CheckBox6, f->Button1})
+    order.push_back(w);
+  ChainTabOrder(order);
+}
+
+// --- MIDI setup, help, answers from a MIDI keyboard ------------------------------------
+
+void MakeSmallWindowsAccessible() {
+  if (TMidiForm* f = MidiForm) {
+    Describe(f->ListBox1, QStringLiteral("MIDI output devices"),
+             QStringLiteral("Choosing a device sends the questions to it at once"));
+    ChainTabOrder({f->ListBox1, f->Button1});
+  }
+  if (TReadmeBox* f = ReadmeBox) {
+    Describe(f->Memo1, QStringLiteral("Instructions"), QStringLiteral("The text of readme.txt"));
+    // Tab leaves the text for the Close button instead of typing a tab.
+    if (f->Memo1) f->Memo1->setTabChangesFocus(true);
+    ChainTabOrder({f->Memo1, f->Button1});
+  }
+  if (TAboutBox* f = AboutBox) Describe(f, {}, QStringLiteral("Closes with Escape"));
+  if (TKeyboardForm* f = KeyboardForm) {
+    Describe(f->ListBox1, QStringLiteral("MIDI input ports"), QStringLiteral("The keyboard to answer from"));
+    ChainTabOrder({f->ListBox1, f->CheckBox1, f->Button1});
+  }
+}
+
+// --- windows made anew at each opening -------------------------------------------
+
+// On Linux a combo box's name is its current text; the label beside it names
+// it to a reader only as its buddy.
+void LabelComboBox(QWidget* window, QComboBox* box, const QString& caption) {
+  if (!box) return;
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->text() == caption) label->setBuddy(box);
+}
+
+void MakeProgressWindowAccessible(TProgressForm* f) {
+  Describe(f->PersonBox, QStringLiteral("Person"), QStringLiteral("Whose drills are shown"));
+  LabelComboBox(f, f->PersonBox, QStringLiteral("Person:"));
+  Describe(f->AccuracyChart, QStringLiteral("Correct percentage per drill"), {});
+  Describe(f->SpeedChart, QStringLiteral("Time per interval per drill"), {});
+  Describe(f->PracticeChart, QStringLiteral("Minutes practised per week"), {});
+  Describe(f->DrillTable, QStringLiteral("Drills"), QStringLiteral("One row per drill, the latest last"));
+  Describe(f->ExportButton, {}, QStringLiteral("Writes the table to a CSV file"));
+}
+
+void MakeConfusionWindowAccessible(TConfusionForm* f) {
+  Describe(f->SourceBox, QStringLiteral("Answers of"), QStringLiteral("Every eligible drill, or the drill just ended"));
+  LabelComboBox(f, f->SourceBox, QStringLiteral("Answers of:"));
+  Describe(f->Pages, QStringLiteral("Cardinality"), {});
+  Describe(f->Matrix[0], QStringLiteral("Trichord confusions"),
+           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
+  Describe(f->Matrix[1], QStringLiteral("Tetrachord confusions"),
+           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
+}
+
+// Names the windows that are made anew each time they open, as they show.
+class LateWindowNamer : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    if (!window->isWindow() || window->property("sonorixNamed").toBool()) return false;
+    if (auto* progress = qobject_cast<TProgressForm*>(window)) {
+      MakeProgressWindowAccessible(progress);
+    } else if (auto* confusions = qobject_cast<TConfusionForm*>(window)) {
+      MakeConfusionWindowAccessible(confusions);
+    } else {
+      return false;
+    }
+    window->setProperty("sonorixNamed", true);
+    return false;
+  }
+};
+
+void NameLateWindowsOnce() {
+  static LateWindowNamer* namer = nullptr;
+  if (namer || !qApp) return;
+  namer = new LateWindowNamer;
+  namer->setParent(qApp);
+  qApp->installEventFilter(namer);
+}
+
+}  // namespace
+
+// --- announcements --------------------------------------------------------------
+
+QWidget* EnsureNotice(QWidget* window) {
+  InstallFactoryOnce();
+  QWidget* notice = NoticeOf(window);
+  if (notice) return notice;
+  notice = new QWidget(window);
+  notice->setObjectName(QLatin1String(kNotice));
+  notice->setProperty(kNotice, true);
+  notice->setGeometry(0, 0, 1, 1);
+  notice->setFocusPolicy(Qt::NoFocus);
+  notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+  notice->hide();
+  return notice;
+}
+
+void Announce(QWidget* window, const QString& text) {
+  if (!window) return;
+  QWidget* notice = EnsureNotice(window);
+  // Readers speak a notification as it is shown.
+  notice->hide();
+  notice->setAccessibleName(text);
+  notice->show();
+}
+
+QString LastAnnouncement(const QWidget* window) {
+  const QWidget* notice = NoticeOf(window);
+  return notice ? notice->accessibleName() : QString();
+}
+
+void NotifyValueChanged(QLabel* label) {
+  if (!label) return;
+  QAccessibleValueChangeEvent event(label, ValueOfText(label->text()));
+  QAccessible::updateAccessibility(&event);
+}
+
+void NameAnswerField(TForm1* form) {
+  if (!form || !form->Edit1 || !form->StaticText1) return;
+  const bool tetrachords = form->StaticText1->text().startsWith(QLatin1Char('4'));
+  const QString name =
+      tetrachords ? QStringLiteral("Answer, tetrachord number") : QStringLiteral("Answer, trichord number");
+  if (form->Edit1->accessibleName() != name) form->Edit1->setAccessibleName(name);
+}
+
+QString SetClassName(const TForm1* form, int listIndex) {
+  const SetClassEntry* entry = form ? form->ListEntry(listIndex) : nullptr;
+  if (!entry) return {};
+  return QString::number(entry->cardinality) + QLatin1Char('-') + QString::fromStdString(entry->name);
+}
+
+void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
+  if (!form) return;
+  const QString counts =
+      QStringLiteral("%1 right, %2 wrong.").arg(form->CorrectCount).arg(form->IncorrectCount);
+  const QString name = SetClassName(form, listIndex);
+  QString text;
+  switch (news) {
+    case DrillNews::Started:
+      text = QStringLiteral("Drill started. First question.");
+      break;
+    case DrillNews::Right:
+      text = QStringLiteral("Right: %1. %2").arg(name, counts);
+      if (form->CorrectCount == 5) text += QStringLiteral(" The drill can now be ended with Ctrl+B.");
+      text += QStringLiteral(" Next question.");
+      break;
+    case DrillNews::Wrong:
+      text = QStringLiteral("Wrong: not %1. %2 Try again.").arg(name, counts);
+      break;
+    case DrillNews::WrongAgain:
+      text = QStringLiteral("Not %1, counted once. Try again.").arg(name);
+      break;
+    case DrillNews::NoAnswer:
+      text = QStringLiteral("No set class chosen.");
+      break;
+  }
+  Announce(form, text);
+}
+
+double FontScaleFor(const QFont& font) {
+  // The design's font: 9 points at 96 dots per inch, 12 pixels. Measured in
+  // pixels, so that a larger font dpi counts as a larger font.
+  constexpr double kDesignPixels = 12;
+  return std::clamp(QFontInfo(font).pixelSize() / kDesignPixels, 1.0, 4.0);
+}
+
+void ScaleForSystemFont() {
+  static bool scaled = false;
+  if (scaled) return;
+  scaled = true;
+  QFont font = QApplication::font();
+  const double scale = FontScaleFor(font);
+  if (scale < 1.1) return;  // a point more or less still fits
+  // Every length grows by the scale, the fonts with it: the application font
+  // is given back its design size, which the scale brings to the size chosen.
+  bool ok = false;
+  double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  if (!ok || userFactor <= 0) userFactor = 1;
+  QHighDpiScaling::setGlobalFactor(userFactor * scale);
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() / scale);
+  } else {
+    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() / scale + 0.5)));
+  }
+  QApplication::setFont(font);
+}
+
+void MakeWindowsAccessible() {
+  InstallFactoryOnce();
+  MakeDrillWindowAccessible(Form1);
+  MakeFilterWindowAccessible(FilterForm);
+  MakeLoginWindowAccessible(LoginForm);
+  MakeScoreWindowAccessible(Form2);
+  MakeErrorReportAccessible(ErrorReport);
+  MakeSmallWindowsAccessible();
+  NameLateWindowsOnce();
+}

@@ -1,0 +1,52 @@
+// What a screen reader and a keyboard-only student need beyond what the
+// windows show: names and descriptions of every control, roles the toolkit
+// does not give on its own, spoken news of the drill, and keys that reach
+// what otherwise only a mouse reaches. Nothing of it shows on the screen.
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QLabel;
+class QWidget;
+class TForm1;
+
+// A larger system font would cut off the texts of windows laid out at fixed
+// positions: beyond the design's 9 points, every window grows proportionally
+// instead, its text at the size chosen. Run once, before the first window.
+void ScaleForSystemFont();
+// How much larger than the design's this font is (the design's is 9 points
+// at 96 dots per inch); never below 1.
+double FontScaleFor(const QFont& font);
+
+// Names every control of every window that exists, sets their tab orders
+// and installs the extra keys. Run once, after the windows are created.
+void MakeWindowsAccessible();
+
+// Tells the screen reader something: a notification it speaks at once. Each
+// window has one such notice; it is one pixel wide and draws nothing.
+void Announce(QWidget* window, const QString& text);
+// The window's notice, made when it has none yet (objectName "sonorixNotice").
+QWidget* EnsureNotice(QWidget* window);
+// The last text announced in that window; empty when none was.
+QString LastAnnouncement(const QWidget* window);
+
+// A counter's or the clock's text changed: readers get a value-change event.
+void NotifyValueChanged(QLabel* label);
+
+enum class DrillNews {
+  Started,     // BEGIN: the first question sounds
+  Right,       // listIndex: the set class answered
+  Wrong,       // listIndex: the set class given
+  WrongAgain,  // the same wrong answer again, not counted
+  NoAnswer,    // Submit with no set class chosen
+};
+// Announces what just happened in the drill window, with the counts.
+void AnnounceDrill(TForm1* form, DrillNews news, int listIndex = -1);
+
+// Names the answer field after the cardinality its prefix shows ("3 -" or
+// "4 -"); run whenever the prefix changes.
+void NameAnswerField(TForm1* form);
+
+// "3-11" for a list index of the drill window's current list; empty when none.
+QString SetClassName(const TForm1* form, int listIndex);

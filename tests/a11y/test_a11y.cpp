@@ -1,0 +1,234 @@
+#include <QAbstractScrollArea>
+#include <cstdio>
+#include <fstream>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QListView>
+#include <QTableView>
+#include <QToolButton>
+
+#include "ProgressMenu.h"
+
+#include "Sxlogin.h"
+#include "test_a11y_support.h"
+
+namespace {
+
+// Inner parts of a compound control (a combo box's field, a list's view) are
+// reached through the control itself.
+bool InsideCompound(const QWidget* w, const QWidget* window) {
+  for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+    if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractScrollArea*>(p)) return true;
+  return false;
+}
+
+// The role a reader must be told for a control of this kind, or NoRole when
+// any role will do.
+QAccessible::Role ExpectedRole(const QWidget* w) {
+  if (qobject_cast<const QRadioButton*>(w)) return QAccessible::RadioButton;
+  if (qobject_cast<const QCheckBox*>(w)) return QAccessible::CheckBox;
+  if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
+    if (!b->isCheckable()) return QAccessible::Button;
+    // Buttons of which exactly one is down are radio buttons to a reader.
+    return QAccessible::RadioButton;
+  }
+  if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+    return QAccessible::EditableText;
+  if (qobject_cast<const QComboBox*>(w)) return QAccessible::ComboBox;
+  if (qobject_cast<const QTableView*>(w)) return QAccessible::Table;
+  if (qobject_cast<const QListView*>(w)) return QAccessible::List;
+  return QAccessible::NoRole;
+}
+
+// Every control a student can reach in each window of the program (the
+// windows as they stand when shown: hidden controls have nothing to say).
+void ExpectEveryControlNamed() {
+  int checked = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!qobject_cast<QDialog*>(window) && !qobject_cast<QMainWindow*>(window)) continue;
+    const std::string title = window->windowTitle().toStdString();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window) || InsideCompound(w, window)) continue;
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(iface, nullptr);
+      const QString name = iface->text(QAccessible::Name);
+      EXPECT_FALSE(name.trimmed().isEmpty()) << title << ": " << w->metaObject()->className() << " "
+                                             << w->objectName().toStdString() << " has no name";
+      const QAccessible::Role role = ExpectedRole(w);
+      if (role != QAccessible::NoRole) {
+        EXPECT_EQ(iface->role(), role) << title << ": " << name.toStdString();
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 40);
+}
+
+}  // namespace
+
+TEST_F(A11yTest, EveryControlOfEveryWindowIsNamedWithItsRole) {
+  ShowDrillWindow();
+  ExpectEveryControlNamed();
+
+  // The drill window as a reader meets it.
+  auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+  EXPECT_EQ(name(Form1->Edit1), "Answer, trichord number");
+  EXPECT_EQ(name(Form1->ListBox), "Set classes");
+  EXPECT_EQ(name(Form1->RadioGroup), "Play");
+  EXPECT_EQ(name(Form1->RadioGroup1), "Cardinality");
+  EXPECT_EQ(name(Form1->RadioGroup2), "Range");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->RadioGroup)->role(), QAccessible::Grouping);
+  for (QLabel* counter : {Form1->CorrectLabel, Form1->IncorrectLabel, Form1->TimeLabel}) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(counter);
+    ASSERT_NE(iface->valueInterface(), nullptr) << name(counter).toStdString();
+  }
+  EXPECT_EQ(name(Form1->CorrectLabel), "Correct answers");
+  EXPECT_EQ(name(Form1->TimeLabel), "Drill time");
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(Form1->Button1)->text(QAccessible::Description).isEmpty());
+
+  // The answer field says which cardinality it takes.
+  Form1->RadioGroup1->SetItemIndex(1);
+  EXPECT_EQ(name(Form1->Edit1), "Answer, tetrachord number");
+  // The tetrachord page of the filter window: 29 more boxes, each named.
+  ExpectEveryControlNamed();
+
+  // The windows made at each opening.
+  TProgressMenu* progress = TProgressMenu::Of(Form1);
+  ASSERT_NE(progress, nullptr);
+  for (QAction* item : {progress->MyProgress1, progress->Confusions1}) {
+    WhileNewModal(
+        [](QWidget*) {
+          ExpectEveryControlNamed();
+          Press(Qt::Key_Escape);
+        },
+        [item] { item->trigger(); });
+  }
+}
+
+// The drill window's range selector: its handler (which moves the filter
+// window and saves filters.dat) runs once for each change, as for a click.
+TEST_F(A11yTest, ArrowKeysSelectWithinARadioGroupRunningItsHandlerOncePerChange) {
+  ShowDrillWindow();
+  TRadioGroup* group = Form1->RadioGroup2;
+  std::vector<int> clicks;
+  const std::function<void()> handler = group->OnClick;
+  group->OnClick = [&] {
+    clicks.push_back(group->ItemIndex());
+    handler();
+  };
+  std::remove("filters.dat");
+  group->Button(0)->setFocus();
+  QTest::keyClick(group->Button(0), Qt::Key_Down);
+  EXPECT_EQ(FilterForm->RangeIndex(), 1);
+  EXPECT_EQ(ReadFile("filters.dat"), "4095\r\n0\r\n1");
+  QTest::keyClick(group->Button(1), Qt::Key_Right);
+  QTest::keyClick(group->Button(2), Qt::Key_Down);  // wraps to the first
+  QTest::keyClick(group->Button(0), Qt::Key_Up);    // and back to the last
+  QTest::keyClick(group->Button(2), Qt::Key_Left);
+  EXPECT_EQ(clicks, std::vector<int>({1, 2, 0, 2, 1}));
+  EXPECT_EQ(QApplication::focusWidget(), group->Button(1));
+  for (int i = 0; i < 3; ++i) {
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(group->Button(i));
+    EXPECT_EQ(item->role(), QAccessible::RadioButton);
+    EXPECT_EQ(item->state().checked, i == 1 ? 1u : 0u);
+    // The selected item is the group's one tab stop.
+    EXPECT_EQ(bool(group->Button(i)->focusPolicy() & Qt::TabFocus), i == 1);
+  }
+
+  // Space or a click on the selected item change nothing; a disabled item is
+  // passed over.
+  QTest::keyClick(group->Button(1), Qt::Key_Space);
+  group->Button(1)->click();
+  group->Button(2)->setEnabled(false);
+  QTest::keyClick(group->Button(1), Qt::Key_Down);
+  // Clearing from code unchecks every item and runs the handler once more.
+  group->SetItemIndex(-1);
+  EXPECT_EQ(clicks, std::vector<int>({1, 2, 0, 2, 1, 0, -1}));
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(group->Button(i)->isChecked());
+  EXPECT_TRUE(group->Button(0)->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(A11yTest, TabVisitsEachWindowInReadingOrder) {
+  ShowDrillWindow();
+  ASSERT_EQ(QApplication::focusWidget(), Form1->Edit1);
+  // Outside a drill: Repeat and the arpeggios are disabled; BEGIN and the
+  // list are no tab stops; each radio group is one stop.
+  EXPECT_EQ(TabRound(), std::vector<QWidget*>({Form1->Edit1, Form1->SubmitButton, Form1->RadioGroup->Button(0),
+                                               Form1->RadioGroup1->Button(0), Form1->RadioGroup2->Button(0),
+                                               Form1->FilterButton}));
+  QTest::keyClick(Form1->Edit1, Qt::Key_B, Qt::ControlModifier);  // BEGIN
+  ASSERT_TRUE(Form1->Drilling);
+  EXPECT_EQ(TabRound(), std::vector<QWidget*>({Form1->Edit1, Form1->SubmitButton, Form1->Button4, Form1->Button2,
+                                               Form1->Button3, Form1->RadioGroup->Button(0),
+                                               Form1->RadioGroup1->Button(0), Form1->RadioGroup2->Button(0),
+                                               Form1->FilterButton}));
+
+  // The filter window: the choices, ALL, NONE, the set classes, saving, OK.
+  std::vector<QWidget*> filterOrder;
+  WhileModal(
+      FilterForm,
+      [&] {
+        filterOrder = TabRound();
+        Press(Qt::Key_Escape);
+      },
+      [] { FilterForm->ShowModal(); });
+  std::vector<QWidget*> expected{FilterForm->RadioGroup2->Button(0), FilterForm->RadioGroup1->Button(0),
+                                 FilterForm->AllButton1, FilterForm->NoneButton1};
+  for (int i = 0; i < 12; ++i) expected.push_back(FilterForm->SetClassBoxes[static_cast<size_t>(i)]);
+  expected.push_back(FilterForm->SaveBox);
+  expected.push_back(FilterForm->Button1);
+  EXPECT_EQ(filterOrder, expected);
+}
+
+TEST_F(A11yTest, EscapeClosesEveryModalWindowAsItsCloseBoxDoes) {
+  ShowDrillWindow();
+  int checked = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(window);
+    if (!dialog || dialog == LoginForm || dialog == FilterForm) continue;
+    WhileModal(
+        dialog, [&] { Press(Qt::Key_Escape); }, [dialog] { dialog->exec(); });
+    EXPECT_FALSE(dialog->isVisible()) << dialog->windowTitle().toStdString();
+    ++checked;
+  }
+  EXPECT_GE(checked, 1);
+
+  // The filter window applies its settings on Escape as on OK: nothing
+  // checked is all checked again, and the settings are saved.
+  std::remove("filters.dat");
+  WhileModal(
+      FilterForm,
+      [] {
+        ASSERT_TRUE(TabTo(FilterForm->NoneButton1));
+        Press(Qt::Key_Space);
+        Press(Qt::Key_Escape);
+      },
+      [] { Form1->FilterButton->click(); });
+  EXPECT_EQ(FilterForm->EnabledMaskLow(), 4095);
+  EXPECT_EQ(Form1->ListBox->count(), 12);
+  EXPECT_EQ(ReadFile("filters.dat"), "4095\r\n0\r\n0");
+
+  // The login keeps the names on Escape, also while it asks about saved
+  // filters: a question read out as it appears, its answers reached by Tab.
+  std::remove("people.dat");
+  std::ofstream("filters.dat", std::ios::binary) << "3\r\n0\r\n0";  // 3-1 and 3-2
+  WhileModal(
+      LoginForm,
+      [] {
+        Type("Ann");
+        Press(Qt::Key_Return);
+        EXPECT_TRUE(LastAnnouncement(LoginForm).endsWith("3-1 3-2 ON (all else off) Use These?"))
+            << LastAnnouncement(LoginForm).toStdString();
+        EXPECT_TRUE(TabTo(LoginForm->Button2));
+        Press(Qt::Key_Escape);
+      },
+      [] { LoginForm->ShowModal(); });
+  EXPECT_TRUE(Exists("people.dat"));
+}
