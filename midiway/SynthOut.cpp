@@ -1,14 +1,17 @@
 #include "SynthOut.h"
 
+#include <alsa/asoundlib.h>
 #include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <thread>
 
 #include "Diagnostics.h"
+#include "PulseProbe.h"
 
 namespace midiway {
 namespace {
@@ -47,6 +50,12 @@ void* StartSdlAudio(std::string& error) {
     error = "SDL2 not available";
     return nullptr;
   }
+  // SDL's audio brings up its events, which by default take SIGINT and
+  // SIGTERM over: the host could no longer be stopped that way.
+  auto getHint = reinterpret_cast<const char* (*)(const char*)>(dlsym(sdl, "SDL_GetHint"));
+  auto setHint = reinterpret_cast<int (*)(const char*, const char*)>(dlsym(sdl, "SDL_SetHint"));
+  if (getHint != nullptr && setHint != nullptr && getHint("SDL_NO_SIGNAL_HANDLERS") == nullptr)
+    setHint("SDL_NO_SIGNAL_HANDLERS", "1");
   auto init = reinterpret_cast<int (*)(uint32_t)>(dlsym(sdl, "SDL_InitSubSystem"));
   auto getError = reinterpret_cast<const char* (*)()>(dlsym(sdl, "SDL_GetError"));
   if (init != nullptr && init(kSdlInitAudio) == 0) return sdl;
@@ -60,6 +69,48 @@ void StopSdlAudio(void* sdl) {
   if (auto quit = reinterpret_cast<void (*)(uint32_t)>(dlsym(sdl, "SDL_QuitSubSystem")); quit != nullptr)
     quit(kSdlInitAudio);
   dlclose(sdl);
+}
+
+// Whether ALSA's default device is a sound server's plugin, so that an open
+// of it waits on that server like the server's own clients do.
+bool AlsaDefaultIsSoundServer() {
+  snd_config_t* top = nullptr;
+  if (snd_config_update_ref(&top) < 0) return false;
+  std::string type;
+  snd_config_t* pcm = nullptr;
+  if (snd_config_search_definition(top, "pcm", "default", &pcm) >= 0) {
+    snd_config_t* node = nullptr;
+    const char* text = nullptr;
+    if (snd_config_search(pcm, "type", &node) >= 0 && snd_config_get_string(node, &text) >= 0 && text != nullptr)
+      type = text;
+    snd_config_delete(pcm);
+  }
+  snd_config_unref(top);
+  return type == "pulse" || type == "pipewire";
+}
+
+// A FluidSynth string setting, with its "default" as empty.
+std::string Setting(fluid_settings_t* settings, const char* name) {
+  char* value = nullptr;
+  std::string text;
+  if (fluid_settings_dupstr(settings, name, &value) == FLUID_OK && value != nullptr) text = value;
+  fluid_free(value);
+  return text == "default" ? std::string() : text;
+}
+
+// The stream FluidSynth's pulseaudio driver will ask for with these settings.
+PulseStream PulseStreamOf(fluid_settings_t* settings) {
+  PulseStream stream;
+  stream.server = Setting(settings, "audio.pulseaudio.server");
+  stream.device = Setting(settings, "audio.pulseaudio.device");
+  stream.mediaRole = Setting(settings, "audio.pulseaudio.media-role");
+  double rate = 44100.0;
+  fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+  stream.rate = static_cast<uint32_t>(rate);
+  int period = 0;
+  fluid_settings_getint(settings, "audio.period-size", &period);
+  stream.periodFrames = static_cast<uint32_t>(std::max(period, 0));
+  return stream;
 }
 
 }  // namespace
@@ -142,10 +193,32 @@ bool SynthOut::StartAudio(std::string& error) {
   std::vector<std::string> drivers = {"pulseaudio", "alsa", "sdl2", "jack"};
   if (std::string chosen = Env("MIDIWAY_AUDIO_DRIVER"); !chosen.empty()) drivers = {chosen};
   std::string failures;
+  auto fail = [&failures](const std::string& name, const std::string& why) {
+    failures += (failures.empty() ? "" : "; ") + name + ": " + why;
+  };
+  // A PulseAudio server that takes the connection but never makes the
+  // stream ready holds FluidSynth's open of it without limit, and SDL2's
+  // (which prefers that server too); ALSA's default device, when it is the
+  // server's plugin, waits at the open or in the output thread, which then
+  // cannot be stopped. So the server is asked first, once, with a deadline.
+  std::optional<PulseAnswer> pulse;
+  std::string pulseWhy;
+  auto askPulse = [&] {
+    if (!pulse) pulse = ProbePulseStream(PulseStreamOf(settings_), kPulseProbeTimeout, pulseWhy);
+    return *pulse;
+  };
   for (const auto& name : drivers) {
     std::string why;
+    if (name == "pulseaudio" && askPulse() != PulseAnswer::kReady) {
+      fail(name, pulseWhy);
+      continue;
+    }
+    if ((name == "sdl2" || (name == "alsa" && AlsaDefaultIsSoundServer())) && askPulse() == PulseAnswer::kSilent) {
+      fail(name, "not tried, it would wait on the same sound server");
+      continue;
+    }
     if (name == "sdl2" && (sdl_ = StartSdlAudio(why)) == nullptr) {
-      failures += (failures.empty() ? "" : "; ") + name + ": " + why;
+      fail(name, why);
       continue;
     }
     const unsigned fluidErrors = FluidErrorCount();
@@ -159,7 +232,7 @@ bool SynthOut::StartAudio(std::string& error) {
     StopSdlAudio(sdl_);
     sdl_ = nullptr;
     why = FluidErrorSince(fluidErrors);
-    failures += (failures.empty() ? "" : "; ") + name + ": " + (why.empty() ? "failed" : why);
+    fail(name, why.empty() ? "failed" : why);
   }
   error = "no audio output (" + failures + ")";
   return false;

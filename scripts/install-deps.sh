@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libfluidsynth-dev librtmidi-dev timgm6mb-soundfont
+  libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
   libgtest-dev
 )
 # Tests and fuzzing need these too.

@@ -1,10 +1,13 @@
 // Devices, opening and refusing, the output buffer and its message, and
 // unknown handles of every kind.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <mutex>
@@ -136,6 +139,74 @@ TEST(MidiwayOpen, DefaultAudioOutputsAnswerWithoutHanging) {
     EXPECT_LE(Lines(said), 1) << said;
   }
   EXPECT_LT(took, 5s);
+}
+
+// A PulseAudio server that takes the connection and then never answers: a
+// listening socket nobody accepts on. FluidSynth's and SDL2's own opens would
+// wait on it for 30 s or for ever.
+class SilentPulseServer {
+ public:
+  SilentPulseServer() : path_(testing::TempDir() + "midiway-pulse-" + std::to_string(getpid())) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path_.c_str());
+    unlink(path_.c_str());
+    fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
+    listening_ =
+        fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(fd_, 8) == 0;
+  }
+  ~SilentPulseServer() {
+    if (fd_ >= 0) close(fd_);
+    unlink(path_.c_str());
+  }
+  bool listening() const { return listening_; }
+  std::string address() const { return "unix:" + path_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool listening_ = false;
+};
+
+TEST(MidiwayOpen, SoundServerThatNeverAnswersIsGivenUpInTime) {
+  if (!HaveSoundFont()) GTEST_SKIP() << "no SoundFont";
+  SilentPulseServer server;
+  ASSERT_TRUE(server.listening());
+  ScopedEnv file("MIDIWAY_AUDIO_FILE", nullptr);
+  struct Case {
+    const char* driver;  // nullptr: every driver in turn
+    std::string pulseServer;
+    std::chrono::milliseconds atMost;
+    std::vector<const char*> reasons;
+  };
+  const std::vector<Case> cases = {
+      {"pulseaudio", server.address(), 4000ms, {"pulseaudio: the server did not answer within 2.5 s"}},
+      // SDL2 would ask the same server.
+      {nullptr, server.address(), 4000ms, {"pulseaudio: the server did not answer", "sdl2: not tried"}},
+      // No server at all costs nothing.
+      {"pulseaudio", "unix:" + testing::TempDir() + "midiway-no-such-server", 1000ms,
+       {"pulseaudio: Connection refused"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.driver != nullptr ? c.driver : "every driver") + " at " + c.pulseServer);
+    ScopedEnv driver("MIDIWAY_AUDIO_DRIVER", c.driver);
+    ScopedEnv pulse("PULSE_SERVER", c.pulseServer.c_str());
+    testing::internal::CaptureStderr();
+    const auto begin = Clock::now();
+    const uint32_t handle = OpenMidiOut(0, 0, 0, 78624);
+    const auto took = Clock::now() - begin;
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_LT(took, c.atMost);
+    if (handle > 32) {
+      EXPECT_EQ(c.driver, nullptr) << "only another driver may open";
+      CloseMidiOut(handle);
+      continue;
+    }
+    EXPECT_LE(Lines(said), 1) << said;
+    char error[512];
+    GetMidiwayLastError(error, sizeof error);
+    for (const char* reason : c.reasons) EXPECT_NE(std::string(error).find(reason), std::string::npos) << error;
+  }
 }
 
 TEST(MidiwayOpen, UnwritableAudioFileIsRefused) {
