@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "WavLeft.h"
 #include "midiway.h"
 
 namespace {
@@ -43,19 +44,6 @@ long RssKb() {
   while (std::getline(status, line))
     if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
   return 0;
-}
-
-// The left channel of a 16-bit stereo WAV file, as the library writes it.
-std::vector<float> ReadLeft(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<float> left;
-  for (size_t at = 44; at + 4 <= bytes.size(); at += 4) {
-    int16_t sample;
-    std::memcpy(&sample, &bytes[at], 2);
-    left.push_back(sample / 32768.0f);
-  }
-  return left;
 }
 
 struct Stats {

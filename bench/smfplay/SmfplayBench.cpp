@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "WavLeft.h"
 #include "midiway.h"
 
 namespace {
@@ -72,18 +73,6 @@ std::vector<Note> WriteFile(const std::string& path, int notes) {
   WriteSMF(handle, 1, track.data(), static_cast<uint32_t>(track.size()));
   if (CloseSMF(handle) != 0) std::exit(1);
   return times;
-}
-
-std::vector<float> ReadLeft(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<float> left;
-  for (size_t at = 44; at + 4 <= bytes.size(); at += 4) {
-    int16_t sample;
-    std::memcpy(&sample, &bytes[at], 2);
-    left.push_back(sample / 32768.0f);
-  }
-  return left;
 }
 
 }  // namespace

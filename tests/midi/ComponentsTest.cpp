@@ -9,19 +9,10 @@
 #include "EventLoop.h"
 #include "MidiwayRecorder.h"
 #include "Platform.h"
+#include "Raised.h"
 #include "Waymidi.h"
 
 namespace {
-
-template <class Call>
-std::string Raised(Call&& call) {
-  try {
-    call();
-  } catch (const EWayMidiException& e) {
-    return e.what();
-  }
-  return "(nothing raised)";
-}
 
 MIDIEVENT Ev(uint32_t time, uint8_t status, uint8_t data1, uint8_t data2 = 0) {
   return MIDIEVENT{time, status, data1, data2, 0};

@@ -10,6 +10,7 @@
 #include "EventLoop.h"
 #include "MidiwayRecorder.h"
 #include "Platform.h"
+#include "Raised.h"
 #include "Waymidi.h"
 
 namespace {
@@ -21,17 +22,6 @@ std::vector<std::string> Names() {
 }
 
 using Names_ = std::vector<std::string>;
-
-// The message the call raised, or "(nothing raised)".
-template <class Call>
-std::string Raised(Call&& call) {
-  try {
-    call();
-  } catch (const EWayMidiException& e) {
-    return e.what();
-  }
-  return "(nothing raised)";
-}
 
 MIDIEVENT NoteOn(uint8_t note) { return MIDIEVENT{0xFFFFFFFFu, 0x90, note, 64, 0}; }
 
