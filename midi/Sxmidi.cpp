@@ -91,12 +91,11 @@ int TMidiForm::ShowModal() { return exec(); }
 // Each choice reopens the drill's port at once; a device the library refuses
 // leaves it closed, silently, until another choice.
 void TMidiForm::ListBox1Click() {
+  const int device = ListBox1->SelectedRow();
+  if (device < 0 || device >= Form1->OutDeviceCount) return;
   TWayMidiOut* out = Form1->WayMidiOut.get();
-  for (int i = 0; i < Form1->OutDeviceCount && i < ListBox1->count(); ++i) {
-    if (!ListBox1->item(i)->isSelected()) continue;
-    if (out->IsOpen) out->Close();
-    out->Open(static_cast<uint16_t>(i), kOpenParam);
-    // The title tells whether the student will hear the next question.
-    UpdateSoundCaption(*Form1, *out);
-  }
+  if (out->IsOpen) out->Close();
+  out->Open(static_cast<uint16_t>(device), kOpenParam);
+  // The title tells whether the student will hear the next question.
+  UpdateSoundCaption(*Form1, *out);
 }
