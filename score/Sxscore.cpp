@@ -173,10 +173,11 @@ void TForm2::LoadHighScores() {
   HighScoreTables = text ? ParseHighScores(*text) : HighScoreSet{};
 }
 
-void TForm2::InsertHighScore() {
-  const HighScoreEntry entry{PlatformToday(), Correct, Incorrect, TimePerInterval, Score};
-  NewEntryIndex = ::InsertHighScore(HighScoreTables, ModeCode, entry);
+HighScoreEntry TForm2::DrillEntry() const {
+  return HighScoreEntry{PlatformToday(), Correct, Incorrect, TimePerInterval, Score};
 }
+
+void TForm2::InsertHighScore() { NewEntryIndex = ::InsertHighScore(HighScoreTables, ModeCode, DrillEntry()); }
 
 void TForm2::SaveHighScores() {
   CapHighScores(HighScoreTables);
@@ -188,8 +189,7 @@ void TForm2::SaveHighScores() {
 void TForm2::CreateHighScoreFile() {
   HighScoreTables = HighScoreSet{};
   fileReadable_ = true;
-  const HighScoreEntry entry{PlatformToday(), Correct, Incorrect, TimePerInterval, Score};
-  ::InsertHighScore(HighScoreTables, ModeCode, entry);
+  ::InsertHighScore(HighScoreTables, ModeCode, DrillEntry());
   WriteFileAtomic(kHighScoreFileName, FormatHighScores(HighScoreTables));
 }
 
@@ -243,23 +243,31 @@ void TForm2::FormClose() { HighScoreTables = HighScoreSet{}; }
 
 // --- speed buttons: the drill's entry is selected on its own table only ------------
 
-void TForm2::ShowRangeTable(int range) {
-  ShownRange = range;
-  const bool own = FilterForm->RangeIndex() == range && FilterForm->CardinalityIndex() == ShownCardinality;
-  ShowHighScores(ShownCardinality * 3 + range, own ? NewEntryIndex : -1);
+void TForm2::ShowChosenTable() {
+  const bool own = FilterForm->RangeIndex() == ShownRange && FilterForm->CardinalityIndex() == ShownCardinality;
+  ShowHighScores(ShownRange + 3 * ShownCardinality, own ? NewEntryIndex : -1);
 }
 
-void TForm2::ShowCardinalityTable(int cardinality) {
-  ShownCardinality = cardinality;
-  const bool own = FilterForm->RangeIndex() == ShownRange && FilterForm->CardinalityIndex() == cardinality;
-  ShowHighScores(ShownRange + 3 * cardinality, own ? NewEntryIndex : -1);
+void TForm2::SpeedButton1Click() {
+  ShownRange = 0;
+  ShowChosenTable();
 }
-
-void TForm2::SpeedButton1Click() { ShowRangeTable(0); }
-void TForm2::SpeedButton2Click() { ShowRangeTable(1); }
-void TForm2::SpeedButton3Click() { ShowRangeTable(2); }
-void TForm2::SpeedButton4Click() { ShowCardinalityTable(0); }
-void TForm2::SpeedButton5Click() { ShowCardinalityTable(1); }
+void TForm2::SpeedButton2Click() {
+  ShownRange = 1;
+  ShowChosenTable();
+}
+void TForm2::SpeedButton3Click() {
+  ShownRange = 2;
+  ShowChosenTable();
+}
+void TForm2::SpeedButton4Click() {
+  ShownCardinality = 0;
+  ShowChosenTable();
+}
+void TForm2::SpeedButton5Click() {
+  ShownCardinality = 1;
+  ShowChosenTable();
+}
 
 void TForm2::Button2Click() {
   if (ErrorReport) ErrorReport->exec();

@@ -81,8 +81,11 @@ class TForm2 : public QDialog {
   void done(int result) override;  // every way of closing runs FormClose
 
  private:
-  void ShowRangeTable(int range);
-  void ShowCardinalityTable(int cardinality);
+  // The table of ShownRange and ShownCardinality, the drill's entry selected
+  // on its own table only.
+  void ShowChosenTable();
+  // The drill just ended, dated today.
+  HighScoreEntry DrillEntry() const;
 
   QButtonGroup* rangeButtons_ = nullptr;
   QButtonGroup* cardinalityButtons_ = nullptr;
