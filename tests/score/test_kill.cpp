@@ -28,6 +28,12 @@ struct Versions {
   std::string bytes[2];
 };
 
+std::vector<std::string> ManyStudents() {
+  std::vector<std::string> many;
+  for (int i = 0; i < 200; ++i) many.push_back("Student " + std::to_string(i));
+  return many;
+}
+
 // Two contents of different lengths for each file, saved by turns.
 std::vector<Versions> FileVersions() {
   HighScoreSet one, full;
@@ -37,21 +43,18 @@ std::vector<Versions> FileVersions() {
   ErrorStats none{}, some{};
   for (int c = 0; c < kStatClasses; ++c) AddWrongAnswer(some, c, c % 2, c % 17, c % 29);
   some[7].Correct[1] = 2147483647;
-  std::vector<std::string> many;
-  for (int i = 0; i < 200; ++i) many.push_back("Student " + std::to_string(i));
   return {
       {kHighScoreFileName, {FormatHighScores(one), FormatHighScores(full)}},
       {kErrorsFileName, {FormatErrorStats(none), FormatErrorStats(some)}},
       {kFiltersFileName, {FormatFiltersFile({4095, 0, 0}), FormatFiltersFile({65535, 8191, 5})}},
-      {kPeopleFileName, {FormatPeople(0, {"Ann"}), FormatPeople(199, many)}},
+      {kPeopleFileName, {FormatPeople(0, {"Ann"}), FormatPeople(199, ManyStudents())}},
   };
 }
 
 // The child: saves every file by turns through the program's own savers,
 // and says once that each has been saved.
 [[noreturn]] void SaveForever(const std::vector<Versions>& files, int readyFd) {
-  std::vector<std::string> many;
-  for (int i = 0; i < 200; ++i) many.push_back("Student " + std::to_string(i));
+  const std::vector<std::string> many = ManyStudents();
   for (int round = 0;; ++round) {
     const int v = round % 2;
     WriteFileAtomic(kHighScoreFileName, files[0].bytes[v]);
