@@ -23,11 +23,11 @@ namespace {
 
 std::string Shown() { return ErrorReport->RichEdit1->toPlainText().toStdString(); }
 
-// The report's lines for these statistics, one paragraph each.
+// The report's text for these statistics, as the field shows it: without
+// the break after the last line.
 std::string Expected(const ErrorStats& stats, const ReportOptions& options) {
-  const std::vector<std::string> lines = ErrorReportLines(stats, Form1->catalogue, options);
-  std::string text;
-  for (size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+  std::string text = ErrorReportText(stats, Form1->catalogue, options);
+  if (!text.empty()) text.pop_back();
   return text;
 }
 
