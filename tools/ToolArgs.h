@@ -1,6 +1,11 @@
-// The command line both MIDI file tools take: FILE [--device N] [--list].
+// What both MIDI file tools share: the command line FILE [--device N]
+// [--list], the device list, and Ctrl-C (or a TERM) as a flag the event loop
+// looks at.
 #pragma once
 
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -28,4 +33,32 @@ inline bool ParseToolArgs(int argc, char** argv, ToolArgs& args) {
     }
   }
   return args.list || !args.file.empty();
+}
+
+// The usage line on stderr; the exit status for a bad command line.
+inline int ToolUsage(const char* tool) {
+  std::fprintf(stderr, "usage: %s FILE [--device N] [--list]\n", tool);
+  return 2;
+}
+
+// Prints "id  description" for every device describe knows (it fills 32
+// bytes and answers 0 past the last); returns how many there are.
+template <class Describe>
+uint32_t ListToolDevices(Describe describe) {
+  char description[32];
+  uint32_t id = 0;
+  for (; describe(id, description) != 0; ++id) {
+    description[31] = '\0';
+    std::printf("%u  %s\n", id, description);
+  }
+  return id;
+}
+
+inline volatile std::sig_atomic_t g_toolInterrupted = 0;
+
+// From now on SIGINT and SIGTERM only set g_toolInterrupted.
+inline void CatchToolInterrupts() {
+  const auto onInterrupt = [](int) { g_toolInterrupted = 1; };
+  std::signal(SIGINT, onInterrupt);
+  std::signal(SIGTERM, onInterrupt);
 }

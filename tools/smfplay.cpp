@@ -11,10 +11,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,23 +21,6 @@
 #include "Waymidi.h"
 
 namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-void OnInterrupt(int) { g_interrupted = 1; }
-
-int Usage() {
-  std::fprintf(stderr, "usage: smfplay FILE [--device N] [--list]\n");
-  return 2;
-}
-
-void ListDevices(TWayMidi& midi) {
-  char description[32];
-  for (uint32_t id = 0; midi.GetMidiOutDescription(id, description) != 0; ++id) {
-    description[31] = '\0';
-    std::printf("%u  %s\n", id, description);
-  }
-}
 
 // The file's tempo changes, by absolute tick, to turn ticks into seconds.
 class TempoMap {
@@ -90,15 +71,14 @@ std::string Clock(double seconds) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   ToolArgs args;
-  if (!ParseToolArgs(argc, argv, args)) return Usage();
+  if (!ParseToolArgs(argc, argv, args)) return ToolUsage("smfplay");
   const std::string& file = args.file;
   const int device = args.device;
-  const bool list = args.list;
 
   try {
     TWayMidi midi;
-    if (list) {
-      ListDevices(midi);
+    if (args.list) {
+      ListToolDevices(midi.GetMidiOutDescription);
       return 0;
     }
     TWayMidiScore score;
@@ -140,7 +120,7 @@ int main(int argc, char** argv) {
     };
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, &app, [&] {
-      if (g_interrupted && !finishing) {
+      if (g_toolInterrupted && !finishing) {
         finishing = true;
         finish(130);
         return;
@@ -157,8 +137,7 @@ int main(int argc, char** argv) {
       if (!finishing && score.Done() && position >= tempos.Length() + resolution) finishing = true, finish(0);
     });
     ticker.start(50);
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    CatchToolInterrupts();
 
     out.MidiScore = &score;
     score.Feed(&out);  // the port's 0x5453 feeds the rest

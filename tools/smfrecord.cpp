@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,15 +17,6 @@
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
-
-void OnInterrupt(int) { g_interrupted = 1; }
-
-int Usage() {
-  std::fprintf(stderr, "usage: smfrecord FILE [--device N] [--list]\n");
-  return 2;
-}
-
 constexpr uint32_t kResolution = 480;
 constexpr uint32_t kTempo = 500000;
 
@@ -35,7 +25,7 @@ constexpr uint32_t kTempo = 500000;
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   ToolArgs args;
-  if (!ParseToolArgs(argc, argv, args)) return Usage();
+  if (!ParseToolArgs(argc, argv, args)) return ToolUsage("smfrecord");
   const std::string& file = args.file;
   const int device = args.device;
   const bool list = args.list;
@@ -43,12 +33,7 @@ int main(int argc, char** argv) {
   try {
     TWayMidi midi;
     if (list || midi.GetNumInDevices() == 0) {
-      char description[32];
-      uint32_t id = 0;
-      for (; midi.GetMidiInDescription(id, description) != 0; ++id) {
-        description[31] = '\0';
-        std::printf("%u  %s\n", id, description);
-      }
+      const uint32_t id = ListToolDevices(midi.GetMidiInDescription);
       if (id == 0) std::fprintf(stderr, "smfrecord: no MIDI input devices (is there an ALSA sequencer?)\n");
       return list && id > 0 ? 0 : 1;
     }
@@ -76,11 +61,10 @@ int main(int argc, char** argv) {
 
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, &app, [&] {
-      if (g_interrupted) app.quit();
+      if (g_toolInterrupted) app.quit();
     });
     ticker.start(50);
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    CatchToolInterrupts();
     app.exec();
 
     in.Stop();
