@@ -76,29 +76,10 @@ class Library {
     RestoreLibraries();
   }
 
-  std::shared_ptr<OutPort> Find(uint32_t handle) {
-    std::lock_guard lock(mutex_);
-    const auto it = ports_.find(handle);
-    return it == ports_.end() ? nullptr : it->second;
-  }
-
-  std::shared_ptr<InPort> FindIn(uint32_t handle) {
-    std::lock_guard lock(mutex_);
-    const auto it = ins_.find(handle);
-    return it == ins_.end() ? nullptr : it->second;
-  }
-
-  std::shared_ptr<Sync> FindSync(uint32_t handle) {
-    std::lock_guard lock(mutex_);
-    const auto it = syncs_.find(handle);
-    return it == syncs_.end() ? nullptr : it->second;
-  }
-
-  std::shared_ptr<SmfHandle> FindSmf(uint32_t handle) {
-    std::lock_guard lock(mutex_);
-    const auto it = smfs_.find(handle);
-    return it == smfs_.end() ? nullptr : it->second;
-  }
+  std::shared_ptr<OutPort> Find(uint32_t handle) { return Lookup(ports_, handle); }
+  std::shared_ptr<InPort> FindIn(uint32_t handle) { return Lookup(ins_, handle); }
+  std::shared_ptr<Sync> FindSync(uint32_t handle) { return Lookup(syncs_, handle); }
+  std::shared_ptr<SmfHandle> FindSmf(uint32_t handle) { return Lookup(smfs_, handle); }
 
   uint32_t AddIn(std::shared_ptr<InPort> in) {
     std::lock_guard lock(mutex_);
@@ -186,6 +167,13 @@ class Library {
 
  private:
   template <class Table>
+  typename Table::mapped_type Lookup(Table& table, uint32_t handle) {
+    std::lock_guard lock(mutex_);
+    const auto it = table.find(handle);
+    return it == table.end() ? nullptr : it->second;
+  }
+
+  template <class Table>
   typename Table::mapped_type Take(Table& table, uint32_t handle) {
     std::lock_guard lock(mutex_);
     const auto it = table.find(handle);
@@ -227,10 +215,6 @@ void Describe(char* description, const std::string& text) {
   description[length] = '\0';
 }
 
-}  // namespace
-
-namespace {
-
 template <class Action>
 uint32_t OnSync(uint32_t handle, Action action) {
   auto sync = g_library.FindSync(handle);
@@ -238,10 +222,6 @@ uint32_t OnSync(uint32_t handle, Action action) {
   action(*sync);
   return MIDIWAY_OK;
 }
-
-}  // namespace
-
-namespace {
 
 bool ReadWhole(const char* path, std::vector<uint8_t>& bytes, std::string& error) {
   std::FILE* file = std::fopen(path, "rb");
