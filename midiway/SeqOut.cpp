@@ -43,6 +43,18 @@ namespace {
 
 RtMidiIn* g_inLister = nullptr;
 
+// The names of the ports the client sees; none when the sequencer fails.
+std::vector<std::string> PortNamesOf(RtMidi& client) {
+  std::vector<std::string> names;
+  try {
+    const unsigned count = client.getPortCount();
+    for (unsigned i = 0; i < count; ++i) names.push_back(client.getPortName(i));
+  } catch (const std::exception&) {
+    names.clear();
+  }
+  return names;
+}
+
 std::unique_ptr<RtMidiOut> NewClient(std::string* errors, std::string& error) {
   QuietLibraries();
   if (!SequencerAvailable()) {
@@ -66,37 +78,23 @@ std::vector<std::string> SequencerPortNames() {
   std::lock_guard lock(g_listMutex);
   std::string error;
   if (g_lister == nullptr) g_lister = NewClient(nullptr, error).release();
-  std::vector<std::string> names;
-  if (g_lister == nullptr) return names;
-  try {
-    const unsigned count = g_lister->getPortCount();
-    for (unsigned i = 0; i < count; ++i) names.push_back(g_lister->getPortName(i));
-  } catch (const std::exception&) {
-    names.clear();
-  }
-  return names;
+  if (g_lister == nullptr) return {};
+  return PortNamesOf(*g_lister);
 }
 
 std::vector<std::string> SequencerInPortNames() {
   std::lock_guard lock(g_listMutex);
-  std::vector<std::string> names;
   if (g_inLister == nullptr) {
     QuietLibraries();
-    if (!SequencerAvailable()) return names;
+    if (!SequencerAvailable()) return {};
     try {
       g_inLister = new RtMidiIn(RtMidi::LINUX_ALSA, "Midiway");
       g_inLister->setErrorCallback(KeepRtMidiError, nullptr);
     } catch (const std::exception&) {
-      return names;
+      return {};
     }
   }
-  try {
-    const unsigned count = g_inLister->getPortCount();
-    for (unsigned i = 0; i < count; ++i) names.push_back(g_inLister->getPortName(i));
-  } catch (const std::exception&) {
-    names.clear();
-  }
-  return names;
+  return PortNamesOf(*g_inLister);
 }
 
 void ReleaseSequencer() {
