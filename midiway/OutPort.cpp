@@ -120,12 +120,8 @@ uint32_t OutPort::Put(const MIDIEVENT& event) {
     timed.tick = syncTick_;
   } else {
     timed.due = DueLocked(event.time, now);
-    if (status == MIDIWAY_STATUS_TEMPO) {
-      // The events put after it are timed at the new tempo from its moment.
-      anchor_ = lastDue_;
-      ticks_ = 0;
-      tempo_ = TempoOf(event);
-    }
+    // The events put after it are timed at the new tempo from its moment.
+    if (status == MIDIWAY_STATUS_TEMPO) SetOwnTempoLocked(TempoOf(event));
   }
   if (!playable) return MIDIWAY_PUT_SKIPPED;  // its delta is kept all the same
   if (buffer_.empty() && sync_) sync_->PortBusy();
@@ -135,16 +131,18 @@ uint32_t OutPort::Put(const MIDIEVENT& event) {
   return MIDIWAY_PUT_TAKEN;
 }
 
+void OutPort::SetOwnTempoLocked(uint32_t tempo) {
+  anchor_ = lastDue_;
+  ticks_ = 0;
+  tempo_ = tempo;
+}
+
 void OutPort::PlayLocked(const Timed& timed, Clock::time_point now) {
   const MIDIEVENT& e = timed.event;
   if (e.status == MIDIWAY_STATUS_TEMPO) {
     if (!sync_) {
-      if (e.time == MIDIWAY_TIME_NOW) {
-        // For events put from now on: those waiting keep their times.
-        anchor_ = lastDue_;
-        ticks_ = 0;
-        tempo_ = TempoOf(e);
-      }
+      // For events put from now on: those waiting keep their times.
+      if (e.time == MIDIWAY_TIME_NOW) SetOwnTempoLocked(TempoOf(e));
     } else {
       sync_->SetTempoAt(e.time == MIDIWAY_TIME_NOW ? static_cast<uint64_t>(sync_->PositionAt(now)) : timed.tick,
                         TempoOf(e));

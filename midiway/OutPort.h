@@ -83,6 +83,8 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
 
   void Run();
   void PlayLocked(const Timed& timed, Clock::time_point now);
+  // The port's own clock runs on at this tempo from the last timed event put.
+  void SetOwnTempoLocked(uint32_t tempo);
   void SendLocked(const uint8_t* message, int length, Clock::time_point now);
   void LeaveClosedSyncLocked();
   void ClearReleasesLocked(int channel);
