@@ -65,13 +65,16 @@ long double Sync::PositionAt(Clock::time_point t) const {
   return std::max(0.0L, PositionLocked(t));  // not below 0 just after a start
 }
 
+Clock::time_point Sync::TimeOfLocked(long double tick) const {
+  // Bounded so that a tick far from the anchor cannot overflow the clock.
+  const long double ns = std::clamp((tick - anchorTick_) * TickNsLocked(), -1.0e15L, 1.0e17L);
+  return anchorTime_ + std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(static_cast<int64_t>(ns)));
+}
+
 std::optional<Clock::time_point> Sync::TimeOf(uint64_t tick) const {
   std::lock_guard lock(mutex_);
   if (!running_) return std::nullopt;
-  const long double ns = (static_cast<long double>(tick) - anchorTick_) * TickNsLocked();
-  const long double bounded = std::clamp(ns, -1.0e15L, 1.0e17L);
-  return anchorTime_ + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::nanoseconds(static_cast<int64_t>(bounded)));
+  return TimeOfLocked(static_cast<long double>(tick));
 }
 
 std::vector<std::shared_ptr<OutPort>> Sync::Ports() {
@@ -149,9 +152,7 @@ void Sync::SetTempoAt(uint64_t tick, uint32_t tempo) {
   {
     std::lock_guard lock(mutex_);
     if (running_) {
-      const long double ns = (static_cast<long double>(tick) - anchorTick_) * TickNsLocked();
-      anchorTime_ += std::chrono::duration_cast<Clock::duration>(
-          std::chrono::nanoseconds(static_cast<int64_t>(std::clamp(ns, -1.0e15L, 1.0e17L))));
+      anchorTime_ = TimeOfLocked(static_cast<long double>(tick));
       anchorTick_ = static_cast<long double>(tick);
     }
     tempo_ = ValidTempo(tempo);
@@ -213,10 +214,7 @@ void Sync::Run() {
       lock.lock();
       continue;
     }
-    const long double ns = (static_cast<long double>(nextBeat_) - anchorTick_) * TickNsLocked();
-    const auto due = anchorTime_ + std::chrono::duration_cast<Clock::duration>(
-                                       std::chrono::nanoseconds(static_cast<int64_t>(std::min(ns, 1.0e17L))));
-    wake_.wait_until(lock, due);
+    wake_.wait_until(lock, TimeOfLocked(static_cast<long double>(nextBeat_)));
   }
 }
 

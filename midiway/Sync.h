@@ -47,6 +47,7 @@ class Sync : public std::enable_shared_from_this<Sync> {
  private:
   long double PositionLocked(Clock::time_point t) const;
   long double TickNsLocked() const;
+  Clock::time_point TimeOfLocked(long double tick) const;  // while running
   std::vector<std::shared_ptr<OutPort>> Ports();
   void Run();
 
