@@ -309,7 +309,7 @@ bool SmfTrackWriter::Put(const MIDIEVENT& event) {
   }
   if (status == 0xFD) return true;  // an empty step: its delta goes with the next event
   // Other system messages go in an escape, as many bytes as they have.
-  const uint8_t length = status == 0xF2 ? 3 : status == 0xF1 || status == 0xF3 ? 2 : 1;
+  const auto length = static_cast<uint8_t>(std::max(SystemLength(status), 1));
   PutDelta(pending_);
   pending_ = 0;
   bytes_.insert(bytes_.end(), {kEscape, length, status});
