@@ -10,20 +10,10 @@
 #include "MidiwayRecorder.h"
 #include "Platform.h"
 #include "Raised.h"
+#include "TrackEvents.h"
 #include "Waymidi.h"
 
 namespace {
-
-MIDIEVENT Ev(uint32_t time, uint8_t status, uint8_t data1, uint8_t data2 = 0) {
-  return MIDIEVENT{time, status, data1, data2, 0};
-}
-
-// A track holding these events (deltas), not recording.
-void Fill(TWayMidiTrack* track, std::vector<MIDIEVENT> events) {
-  track->Recording = true;
-  for (auto& e : events) track->Add(&e);
-  track->Recording = false;
-}
 
 std::vector<uint8_t> Notes(const MIDIEVENT* events, uint32_t count) {
   std::vector<uint8_t> notes;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "AudioCheck.h"
+#include "TrackEvents.h"
 #include "Waymidi.h"
 
 namespace {
@@ -147,16 +148,6 @@ std::string Dump(TWayMidiScore& score, int type, uint32_t resolution) {
   return out.str();
 }
 
-MIDIEVENT Ev(uint32_t time, uint8_t status, uint8_t data1, uint8_t data2 = 0, uint8_t reserved = 0) {
-  return MIDIEVENT{time, status, data1, data2, reserved};
-}
-
-void Fill(TWayMidiTrack* track, std::initializer_list<MIDIEVENT> events) {
-  track->Recording = true;
-  for (const auto& e : events) track->Add(&e);
-  track->Recording = false;
-}
-
 class SmfPeer : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -244,16 +235,8 @@ TEST_F(SmfPeer, SmfplayPlaysAMidoFileAtItsTimes) {
       "ASAN_OPTIONS=detect_leaks=0 MIDIWAY_AUDIO_FILE='" + wav + "' '" + player + "' '" + file + "' >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   const audiocheck::Wav sound = audiocheck::ReadWav(wav);
-  std::vector<double> onsets;  // where sound starts after 50 ms of silence
-  size_t silent = sound.rate;
-  for (size_t i = 0; i < sound.mono.size(); ++i) {
-    if (std::fabs(sound.mono[i]) > 0.001f) {
-      if (silent >= sound.rate / 20) onsets.push_back(static_cast<double>(i) / sound.rate);
-      silent = 0;
-    } else {
-      ++silent;
-    }
-  }
+  std::vector<double> onsets;  // in seconds
+  for (size_t frame : audiocheck::Onsets(sound)) onsets.push_back(static_cast<double>(frame) / sound.rate);
   ASSERT_EQ(onsets.size(), expected.size());
   for (size_t i = 1; i < onsets.size(); ++i)
     // Wide enough for a loaded machine; a tempo change missed or misplaced

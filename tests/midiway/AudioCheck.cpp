@@ -79,6 +79,20 @@ Wav ReadWav(const std::string& path) {
   throw std::runtime_error("no data chunk");
 }
 
+std::vector<size_t> Onsets(const Wav& wav) {
+  std::vector<size_t> onsets;
+  size_t silent = wav.rate;
+  for (size_t i = 0; i < wav.mono.size(); ++i) {
+    if (std::fabs(wav.mono[i]) > 0.001f) {
+      if (silent >= wav.rate / 20) onsets.push_back(i);
+      silent = 0;
+    } else {
+      ++silent;
+    }
+  }
+  return onsets;
+}
+
 double Level(const Wav& wav, double hz, size_t begin, size_t end) {
   end = std::min(end, wav.mono.size());
   if (begin >= end) return 0;

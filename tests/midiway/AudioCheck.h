@@ -36,6 +36,9 @@ struct Wav {
 // Reads a 16-bit PCM WAV file; throws std::runtime_error when it is not one.
 Wav ReadWav(const std::string& path);
 
+// Frames where sound starts after at least 50 ms of silence.
+std::vector<size_t> Onsets(const Wav& wav);
+
 // Level of frequency hz in mono[begin, end), Hann-windowed (Goertzel).
 double Level(const Wav& wav, double hz, size_t begin, size_t end);
 

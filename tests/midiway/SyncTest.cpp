@@ -116,21 +116,6 @@ TEST(MidiwaySync, BeatsPositionPauseAndStop) {
   EXPECT_NE(StartSync(sync), MIDIWAY_OK);
 }
 
-// Frames where sound starts after at least 50 ms of silence.
-std::vector<size_t> Onsets(const Wav& wav) {
-  std::vector<size_t> onsets;
-  size_t silent = wav.rate;
-  for (size_t i = 0; i < wav.mono.size(); ++i) {
-    if (std::fabs(wav.mono[i]) > 0.001f) {
-      if (silent >= wav.rate / 20) onsets.push_back(i);
-      silent = 0;
-    } else {
-      ++silent;
-    }
-  }
-  return onsets;
-}
-
 TEST(MidiwaySync, PortOnASyncWaitsForItAndFollowsTempoEvents) {
   if (!HaveSoundFont()) GTEST_SKIP() << "no SoundFont";
   const std::string wav = testing::TempDir() + "midiway-sync-" + std::to_string(getpid()) + ".wav";
