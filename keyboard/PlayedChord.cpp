@@ -9,14 +9,6 @@ constexpr uint8_t kNoteOn = 0x90;
 constexpr uint8_t kControlChange = 0xB0;
 constexpr uint8_t kAllNotesOff = 123;
 
-PitchClassSet InversionOf(const SetClassEntry& entry) {
-  PitchClassSet inversion;
-  inversion.count = entry.cardinality;
-  for (int32_t i = 0; i < entry.cardinality; ++i) inversion.elements[i] = (12 - entry.pitchClasses[i]) % 12;
-  std::sort(inversion.elements, inversion.elements + inversion.count);
-  return inversion;
-}
-
 PitchClassSet PrimeOf(const SetClassEntry& entry) {
   PitchClassSet prime;
   prime.count = entry.cardinality;
@@ -92,8 +84,10 @@ PlayedAnswer IdentifyPlayedSetClass(const PitchClassSet& played, const Cardinali
   for (int i = 0; i < length; ++i) {
     const SetClassEntry* entry = list.items[static_cast<size_t>(i)];
     if (!entry || entry->cardinality != cardinality) continue;
-    if (SamePitchClassSet(heard, NormalFormAtZero(PrimeOf(*entry))) ||
-        SamePitchClassSet(heard, NormalFormAtZero(InversionOf(*entry)))) {
+    const PitchClassSet prime = PrimeOf(*entry);
+    PitchClassSet inversion;
+    HasDistinctInversion(prime, inversion);
+    if (SamePitchClassSet(heard, NormalFormAtZero(prime)) || SamePitchClassSet(heard, inversion)) {
       answer.listIndex = i;
       break;
     }
