@@ -6,16 +6,6 @@
 
 namespace {
 
-std::optional<double> Percent(int64_t part, int64_t whole) {
-  if (whole <= 0) return std::nullopt;
-  return 100.0 * static_cast<double>(part) / static_cast<double>(whole);
-}
-
-std::optional<double> Ratio(int64_t seconds, int64_t right) {
-  if (right <= 0) return std::nullopt;
-  return static_cast<double>(seconds) / static_cast<double>(right);
-}
-
 // A field quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -69,10 +59,21 @@ std::string CardinalityName(int32_t modeCode) {
   return modeCode < 3 ? "trichords" : "tetrachords";
 }
 
-std::optional<double> DrillFigures::Accuracy() const { return Percent(right, right + wrong); }
-std::optional<double> DrillFigures::SecondsPerRight() const { return Ratio(seconds, right); }
-std::optional<double> DayFigures::Accuracy() const { return Percent(right, right + wrong); }
-std::optional<double> DayFigures::SecondsPerRight() const { return Ratio(seconds, right); }
+void AnswerTotals::Add(const LoggedSegment& segment) {
+  right += segment.correct;
+  wrong += segment.incorrect;
+  seconds += segment.seconds;
+}
+
+std::optional<double> AnswerTotals::Accuracy() const {
+  if (right + wrong <= 0) return std::nullopt;
+  return 100.0 * static_cast<double>(right) / static_cast<double>(right + wrong);
+}
+
+std::optional<double> AnswerTotals::SecondsPerRight() const {
+  if (right <= 0) return std::nullopt;
+  return static_cast<double>(seconds) / static_cast<double>(right);
+}
 
 std::vector<std::string> PeopleInLog(const ReportLog& log) {
   std::vector<std::string> people;
@@ -91,11 +92,7 @@ std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& pers
     f.eligible = IsEligible(drill);
     for (const FilterState& state : drill.filters)
       if (std::find(f.modes.begin(), f.modes.end(), state.ModeCode) == f.modes.end()) f.modes.push_back(state.ModeCode);
-    for (const LoggedSegment& s : drill.segments) {
-      f.right += s.correct;
-      f.wrong += s.incorrect;
-      f.seconds += s.seconds;
-    }
+    for (const LoggedSegment& s : drill.segments) f.Add(s);
     drills.push_back(std::move(f));
   }
   return drills;
@@ -110,9 +107,7 @@ std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& per
       if (s.modeCode < 0) continue;
       DayFigures& d = byMode[s.modeCode][day];
       d.day = day;
-      d.right += s.correct;
-      d.wrong += s.incorrect;
-      d.seconds += s.seconds;
+      d.Add(s);
     }
   }
   std::vector<ModeSeries> series;

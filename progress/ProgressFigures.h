@@ -15,17 +15,22 @@
 std::string RangeName(int32_t modeCode);
 std::string CardinalityName(int32_t modeCode);
 
-struct DrillFigures {
-  double date = 0;
-  std::vector<int32_t> modes;  // the modes it drilled, in order; empty when none was readable
+// The answers of some segments and the time they took.
+struct AnswerTotals {
   int64_t right = 0;
   int64_t wrong = 0;
   int64_t seconds = 0;
-  bool eligible = false;
+  void Add(const LoggedSegment& segment);
   // Percent of the answers that were right; none without answers.
   std::optional<double> Accuracy() const;
   // Seconds per right answer; none without a right answer.
   std::optional<double> SecondsPerRight() const;
+};
+
+struct DrillFigures : AnswerTotals {
+  double date = 0;
+  std::vector<int32_t> modes;  // the modes it drilled, in order; empty when none was readable
+  bool eligible = false;
 };
 
 // Every name the log holds, sorted, each once.
@@ -34,13 +39,8 @@ std::vector<std::string> PeopleInLog(const ReportLog& log);
 // The person's drills with at least one verified segment, in log order.
 std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& person);
 
-struct DayFigures {
+struct DayFigures : AnswerTotals {
   int32_t day = 0;
-  int64_t right = 0;
-  int64_t wrong = 0;
-  int64_t seconds = 0;
-  std::optional<double> Accuracy() const;
-  std::optional<double> SecondsPerRight() const;
 };
 
 struct ModeSeries {

@@ -57,7 +57,7 @@ QChartView* MakeChartView(const QString& title) {
 // One line per range and cardinality over the days; a value may be missing
 // on a day (no right answer), which leaves a gap in that series only.
 void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
-                    std::optional<double> (DayFigures::*value)() const, const QString& unit, bool percent) {
+                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent) {
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
   int32_t first = INT32_MAX, last = INT32_MIN;
@@ -230,8 +230,8 @@ void TProgressForm::ShowPerson(const std::string& person) {
 
 void TProgressForm::FillCharts() {
   const std::vector<ModeSeries> series = DailySeries(log_, person_);
-  FillDailyChart(AccuracyChart->chart(), series, &DayFigures::Accuracy, QStringLiteral("% right"), true);
-  FillDailyChart(SpeedChart->chart(), series, &DayFigures::SecondsPerRight, QStringLiteral("seconds"), false);
+  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, QStringLiteral("% right"), true);
+  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, QStringLiteral("seconds"), false);
   FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
 }
 
