@@ -34,6 +34,23 @@ QTableWidgetItem* Cell(const QString& text) {
 
 QString Percent(double share) { return QString::number(static_cast<int>(share * 100.0 + 0.5)); }
 
+int CardinalityOf(int cardinalityIndex) { return cardinalityIndex == 1 ? 4 : 3; }
+
+// The drill window's catalogue entries of that cardinality; none without it.
+CardinalityList ListOf(int cardinalityIndex) {
+  CardinalityList list;
+  if (Form1) list.length = FillCardinalityList(Form1->catalogue, CardinalityOf(cardinalityIndex), list);
+  return list;
+}
+
+// "3-11"; by list position when the catalogue lacks the entry.
+QString ClassName(int cardinalityIndex, const CardinalityList& list, int listIndex) {
+  QString name = QString::number(listIndex + 1);
+  if (listIndex >= 0 && listIndex < list.length && list.items[static_cast<size_t>(listIndex)])
+    name = QString::fromStdString(list.items[static_cast<size_t>(listIndex)]->name);
+  return QStringLiteral("%1-%2").arg(CardinalityOf(cardinalityIndex)).arg(name);
+}
+
 }  // namespace
 
 TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
@@ -109,23 +126,12 @@ void TConfusionForm::ShowStats(const ErrorStats& stats) {
   }
 }
 
-QString TConfusionForm::ClassName(int cardinalityIndex, int listIndex) const {
-  const int cardinality = cardinalityIndex == 1 ? 4 : 3;
-  QString name = QString::number(listIndex + 1);
-  if (Form1) {
-    CardinalityList list;
-    list.length = FillCardinalityList(Form1->catalogue, cardinality, list);
-    if (listIndex >= 0 && listIndex < list.length && list.items[static_cast<size_t>(listIndex)])
-      name = QString::fromStdString(list.items[static_cast<size_t>(listIndex)]->name);
-  }
-  return QStringLiteral("%1-%2").arg(cardinality).arg(name);
-}
-
 void TConfusionForm::FillMatrix(int c) {
   const ConfusionMatrix& m = shown_[c];
   QTableWidget* table = Matrix[c];
+  const CardinalityList list = ListOf(c);
   QStringList names;
-  for (int i = 0; i < m.size; ++i) names << ClassName(c, i);
+  for (int i = 0; i < m.size; ++i) names << ClassName(c, list, i);
   table->setVerticalHeaderLabels(names);
   table->setHorizontalHeaderLabels(names + QStringList{QStringLiteral("Right %")});
   table->horizontalHeader()->resizeSection(m.size, 64);
@@ -157,8 +163,7 @@ void TConfusionForm::PlayCell(int cardinalityIndex, int row, int column) {
   const int c = cardinalityIndex == 1 ? 1 : 0;
   const int size = c == 1 ? kTetrachordCount : kTrichordCount;
   if (!Form1 || Form1->Drilling || row < 0 || row >= size || column < 0 || column >= size) return;
-  CardinalityList list;
-  list.length = FillCardinalityList(Form1->catalogue, c == 1 ? 4 : 3, list);
+  const CardinalityList list = ListOf(c);
   if (row >= list.length || column >= list.length) return;
   std::vector<const SetClassEntry*> entries{list.items[static_cast<size_t>(row)]};
   // A right answer's cell plays its set class once.

@@ -37,7 +37,6 @@ class TConfusionForm : public QDialog {
 
  private:
   void FillMatrix(int cardinalityIndex);
-  QString ClassName(int cardinalityIndex, int listIndex) const;
 
   ErrorStats cumulative_{};
   std::optional<EndedDrill> ended_;
