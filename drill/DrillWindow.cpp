@@ -21,6 +21,7 @@
 
 #include "About.h"
 #include "Accessibility.h"
+#include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
 #include "ProgressMenu.h"
@@ -66,13 +67,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int points
   label->move(x, y);
   label->adjustSize();
   return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
 }
 
 // A wider system font must not let a caption run into the value after it.

@@ -12,6 +12,7 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
+#include "Controls.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "FileLock.h"
@@ -29,13 +30,6 @@ constexpr int kReportWidth = 340;
 constexpr int kColumnX = kMargin + kReportWidth + 16;
 constexpr int kColumnWidth = 200;
 constexpr int kBoxIndent = 8;
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
-}
 
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& caption, bool checked, int y) {
   auto* box = new QCheckBox(caption, parent);

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "Controls.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "FileLock.h"
@@ -34,13 +35,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int points
 void SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
 }
 
 // A speed button: down until another of its group is pressed.
