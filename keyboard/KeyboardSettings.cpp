@@ -3,16 +3,11 @@
 #include <QSettings>
 #include <QString>
 
-namespace {
-
-// Shared with the other parts of the program that keep settings.
-constexpr const char* kSettingsFile = "sonorix.ini";
-
-}  // namespace
+#include "DataFile.h"
 
 KeyboardSettings LoadKeyboardSettings() {
   KeyboardSettings settings;
-  QSettings file(QString::fromLatin1(kSettingsFile), QSettings::IniFormat);
+  QSettings file(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
   file.beginGroup(QStringLiteral("Keyboard"));
   settings.port = file.value(QStringLiteral("Port")).toString().toStdString();
   settings.answerByPlaying = file.value(QStringLiteral("AnswerByPlaying"), false).toBool();
@@ -23,7 +18,7 @@ KeyboardSettings LoadKeyboardSettings() {
 bool SaveKeyboardSettings(const KeyboardSettings& settings) {
   // QSettings merges with what another part of the program wrote meanwhile
   // and replaces the file atomically.
-  QSettings file(QString::fromLatin1(kSettingsFile), QSettings::IniFormat);
+  QSettings file(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
   file.beginGroup(QStringLiteral("Keyboard"));
   file.setValue(QStringLiteral("Port"), QString::fromStdString(settings.port));
   file.setValue(QStringLiteral("AnswerByPlaying"), settings.answerByPlaying);

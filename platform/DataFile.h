@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+// Sonorix's own settings (an INI file beside the data files), shared by the
+// parts that keep a choice from one run to the next.
+inline constexpr const char* kSettingsFileName = "sonorix.ini";
+
 // Reads a whole file by its bare name. Stops at the first Ctrl-Z byte (26).
 // Returns nullopt when it cannot be opened.
 std::optional<std::string> ReadTextFile(const std::string& name);

@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "ConfusionWindow.h"
+#include "DataFile.h"
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"

@@ -14,9 +14,6 @@ class QMenu;
 class TForm1;
 struct SetClassEntry;
 
-// Where the choice is kept: our own settings file in the working directory.
-inline constexpr const char* kSettingsFileName = "sonorix.ini";
-
 // The statistics of the drill that ended last, kept until the next begins:
 // the drill window clears its own once the drill is over.
 struct EndedDrill {
