@@ -474,7 +474,8 @@ QString LastAnnouncement(const QWidget* window) {
 }
 
 void NotifyValueChanged(QLabel* label) {
-  if (!label) return;
+  // Runs on every tick of the clock: nothing to do while no reader listens.
+  if (!label || !QAccessible::isActive()) return;
   QAccessibleValueChangeEvent event(label, ValueOfText(label->text()));
   QAccessible::updateAccessibility(&event);
 }
