@@ -83,6 +83,8 @@ foreach(page ${man_pages})
 endforeach()
 if(TARGET test_desktop)
   target_compile_definitions(test_desktop PRIVATE SONORIX_PRIVATE_LIBDIR="${private_libdir}")
+  # Its install tree holds them, so they must be built before it runs.
+  add_dependencies(test_desktop smfplay smfrecord)
 endif()
 install(FILES ${SONORIX_DESKTOP_DIR}/debian/copyright ${gz_dir}/changelog.gz DESTINATION share/doc/sonorix)
 

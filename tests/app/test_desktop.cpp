@@ -143,10 +143,9 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
   };
   for (const int size : {48, 128, 256})
     expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
-  // The MIDI file tools, when this build has them.
+  // The MIDI file tools.
   for (const QString& tool : {QStringLiteral("smfplay"), QStringLiteral("smfrecord")})
-    if (QFile::exists(kBuildDir + QStringLiteral("/bin/") + tool))
-      expected << QStringLiteral("bin/") + tool << QStringLiteral("share/man/man1/%1.1.gz").arg(tool);
+    expected << QStringLiteral("bin/") + tool << QStringLiteral("share/man/man1/%1.1.gz").arg(tool);
   for (const QString& file : expected) EXPECT_TRUE(QFile::exists(Installed(file))) << file.toStdString();
   EXPECT_TRUE(QFileInfo(Installed(QStringLiteral("bin/sonorix"))).isExecutable());
   EXPECT_EQ(ReadAll(Installed(QStringLiteral("share/sonorix/ftclass.dat"))),
@@ -234,8 +233,12 @@ TEST_F(InstallTree, ProgramWithoutAudioOutputSaysWhy) {
   RunningProgram program(Installed(QStringLiteral("bin/sonorix")), env, Path(QStringLiteral("start")));
   ASSERT_TRUE(WaitFor([&] { return program.StandardError().contains(QStringLiteral("no sound")) || !program.Running(); }));
   const QString err = program.StandardError();
-  EXPECT_TRUE(err.contains(QStringLiteral("no audio output"))) << err.toStdString();
-  EXPECT_TRUE(err.contains(QStringLiteral("no-such-driver"))) << err.toStdString();
+  // Sonorix's own line, not only the driver library's, carries the reason.
+  QString notice;
+  for (const QString& line : err.split(QLatin1Char('\n')))
+    if (line.startsWith(QStringLiteral("sonorix: no sound:"))) notice = line;
+  EXPECT_TRUE(notice.contains(QStringLiteral("no audio output"))) << err.toStdString();
+  EXPECT_TRUE(notice.contains(QStringLiteral("no-such-driver"))) << err.toStdString();
   EXPECT_TRUE(program.Running()) << "the drill goes on without sound";
 }
 
