@@ -1,8 +1,8 @@
 // The sonorix command. It answers --help and --version without opening a
 // window. Installed (a share/sonorix folder beside its bin folder), it keeps
 // the student's data in $XDG_DATA_HOME/sonorix and runs there, wherever it
-// was started from; from the build tree it runs in the working directory, as
-// scripts/run.sh and the tests expect.
+// was started from (scripts/run.sh runs it so, from a staging install); from
+// the build tree it runs in the working directory, as the tests expect.
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>

@@ -10,13 +10,10 @@ build="$root/build-release"
 if [[ ! -f "$build/build.ninja" ]]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSONORIX_TESTS=OFF -DSONORIX_BENCH=OFF >/dev/null
 fi
-cmake --build "$build" --target sonorix Midiway
+cmake --build "$build"
 
-# Sonorix opens its data files by bare names in its working directory.
-data="${XDG_DATA_HOME:-$HOME/.local/share}/sonorix"
-mkdir -p "$data"
-for f in ftclass.dat readme.txt; do
-  [[ -e "$data/$f" ]] || cp "$root/data/$f" "$data/$f"
-done
-cd "$data"
-exec "$build/bin/sonorix"
+# Run as installed: the installed program prepares the student's data folder
+# itself (copying the given files there when they are missing) and runs there.
+stage="$build/stage"
+cmake --install "$build" --prefix "$stage" >/dev/null
+exec "$stage/bin/sonorix"
