@@ -4,29 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "Platform.h"
 #include "Waymidi.h"
 
 namespace {
 
 const QString kPlainCaption = QStringLiteral("Sonorix");
-
-// The driver library's text for its last refusal, when it has one. The
-// library is loaded already; this load only counts it once more.
-std::string LibraryReason() {
-  PlatformLibrary library = PlatformLoadLibrary("Midiway");
-  if (!library) return {};
-  std::string reason;
-  using LastErrorFn = uint32_t (*)(char*, uint32_t);
-  if (auto lastError = reinterpret_cast<LastErrorFn>(PlatformGetProcAddress(library, "GetMidiwayLastError"))) {
-    char text[512] = {};
-    lastError(text, sizeof text);
-    text[sizeof text - 1] = '\0';
-    reason = text;
-  }
-  PlatformFreeLibrary(library);
-  return reason;
-}
 
 // "no audio output (pulseaudio: ...; alsa: ...)" → "no audio output".
 QString ShortReason(const std::string& reason) {
@@ -45,7 +27,7 @@ void UpdateSoundCaption(QWidget& window, const TWayMidiOut& port) {
     if (title.startsWith(NoSoundCaption(QString()))) window.setWindowTitle(kPlainCaption);
     return;
   }
-  const std::string reason = LibraryReason();
+  const std::string& reason = port.LastError;
   std::fprintf(stderr, "sonorix: no sound: output device %u (%s) not open%s%s\n", static_cast<unsigned>(port.DeviceId),
                port.Description.c_str(), reason.empty() ? "" : ": ", reason.c_str());
   std::fflush(stderr);

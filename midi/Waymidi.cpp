@@ -71,6 +71,8 @@ TWayMidi::TWayMidi() {
     throw;
   }
 
+  GetMidiwayLastError =
+      reinterpret_cast<decltype(GetMidiwayLastError)>(PlatformGetProcAddress(library_, "_GetMidiwayLastError@8"));
   Version = static_cast<uint16_t>(GetMidiwayVersion() & 0xFFFFu);
 }
 
@@ -120,10 +122,18 @@ bool TWayMidiOut::Open(uint16_t deviceId, uint32_t openParam) {
   OpenParam = openParam;
   DeviceId = deviceId;
   Handle = WayMidi->OpenMidiOut(window_, deviceId, syncHandle, openParam);
+  LastError.clear();
   if (Handle > kMaxRefusedHandle) {
     IsOpen = true;
   } else {
     Handle = 0;  // refused, and not reported: Put drops events from now on
+    // Kept at once: the library's text is replaced by its next failure.
+    if (WayMidi->GetMidiwayLastError) {
+      char text[512] = {};
+      WayMidi->GetMidiwayLastError(text, sizeof text);
+      text[sizeof text - 1] = '\0';
+      LastError = text;
+    }
   }
   return IsOpen;
 }

@@ -80,6 +80,9 @@ class TWayMidi {
   decltype(&::SetSMFResolution) SetSMFResolution = nullptr;
   decltype(&::ReadMetaEvent) ReadMetaEvent = nullptr;
   decltype(&::WriteMetaEvent) WriteMetaEvent = nullptr;
+  // Beyond the family's entry points: the text of the last refusal. A
+  // library without it leaves this null.
+  decltype(&::GetMidiwayLastError) GetMidiwayLastError = nullptr;
 
  private:
   void* library_ = nullptr;
@@ -105,6 +108,7 @@ class TWayMidiOut {
   uint16_t DeviceId = 0;
   bool IsOpen = false;
   std::string Description;
+  std::string LastError;  // why the last Open was refused; empty when it opened
   TWayMidiScore* MidiScore = nullptr;
   std::function<void(TWayMidiOut* sender)> OutBufferReady;
 
