@@ -394,7 +394,7 @@ void LabelComboBox(QWidget* window, QComboBox* box, const QString& caption) {
     if (label->text() == caption) label->setBuddy(box);
 }
 
-void MakeProgressWindowAccessible(TProgressForm* f) {
+void NameProgressWindow(TProgressForm* f) {
   Describe(f->PersonBox, QStringLiteral("Person"), QStringLiteral("Whose drills are shown"));
   LabelComboBox(f, f->PersonBox, QStringLiteral("Person:"));
   Describe(f->AccuracyChart, QStringLiteral("Correct percentage per drill"), {});
@@ -404,7 +404,7 @@ void MakeProgressWindowAccessible(TProgressForm* f) {
   Describe(f->ExportButton, {}, QStringLiteral("Writes the table to a CSV file"));
 }
 
-void MakeConfusionWindowAccessible(TConfusionForm* f) {
+void NameConfusionWindow(TConfusionForm* f) {
   Describe(f->SourceBox, QStringLiteral("Answers of"), QStringLiteral("Every eligible drill, or the drill just ended"));
   LabelComboBox(f, f->SourceBox, QStringLiteral("Answers of:"));
   Describe(f->Pages, QStringLiteral("Cardinality"), {});
@@ -414,36 +414,12 @@ void MakeConfusionWindowAccessible(TConfusionForm* f) {
            QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
 }
 
-// Names the windows that are made anew each time they open, as they show.
-class LateWindowNamer : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
-    auto* window = static_cast<QWidget*>(watched);
-    if (!window->isWindow() || window->property("sonorixNamed").toBool()) return false;
-    if (auto* progress = qobject_cast<TProgressForm*>(window)) {
-      MakeProgressWindowAccessible(progress);
-    } else if (auto* confusions = qobject_cast<TConfusionForm*>(window)) {
-      MakeConfusionWindowAccessible(confusions);
-    } else {
-      return false;
-    }
-    window->setProperty("sonorixNamed", true);
-    return false;
-  }
-};
-
-void NameLateWindowsOnce() {
-  static LateWindowNamer* namer = nullptr;
-  if (namer || !qApp) return;
-  namer = new LateWindowNamer;
-  namer->setParent(qApp);
-  qApp->installEventFilter(namer);
-}
-
 }  // namespace
 
 // --- announcements --------------------------------------------------------------
+
+void MakeProgressWindowAccessible(TProgressForm* window) { NameProgressWindow(window); }
+void MakeConfusionWindowAccessible(TConfusionForm* window) { NameConfusionWindow(window); }
 
 QWidget* EnsureNotice(QWidget* window) {
   InstallFactoryOnce();
@@ -558,5 +534,4 @@ void MakeWindowsAccessible() {
   MakeScoreWindowAccessible(Form2);
   MakeErrorReportAccessible(ErrorReport);
   MakeSmallWindowsAccessible();
-  NameLateWindowsOnce();
 }

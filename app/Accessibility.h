@@ -9,7 +9,9 @@
 class QFont;
 class QLabel;
 class QWidget;
+class TConfusionForm;
 class TForm1;
+class TProgressForm;
 
 // A larger system font would cut off the texts of windows laid out at fixed
 // positions: beyond the design's 9 points, every window grows proportionally
@@ -22,6 +24,11 @@ double FontScaleFor(const QFont& font);
 // Names every control of every window that exists, sets their tab orders
 // and installs the extra keys. Run once, after the windows are created.
 void MakeWindowsAccessible();
+
+// The progress and confusion windows are made anew each time they open:
+// their maker names their controls.
+void MakeProgressWindowAccessible(TProgressForm* window);
+void MakeConfusionWindowAccessible(TConfusionForm* window);
 
 // Tells the screen reader something: a notification it speaks at once. Each
 // window has one such notice; it is one pixel wide and draws nothing.

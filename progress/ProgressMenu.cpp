@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "Accessibility.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
@@ -77,6 +78,7 @@ void TProgressMenu::UpdateItems() {
 void TProgressMenu::MyProgress1Click() {
   if (form_->Drilling) return;
   TProgressForm window(form_);
+  MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
   window.exec();
 }
@@ -84,6 +86,7 @@ void TProgressMenu::MyProgress1Click() {
 void TProgressMenu::Confusions1Click() {
   if (form_->Drilling) return;
   TConfusionForm window(form_);
+  MakeConfusionWindowAccessible(&window);
   window.LoadStats(LastDrill);
   window.exec();
 }
