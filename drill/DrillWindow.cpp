@@ -410,9 +410,10 @@ void TForm1::IncorrectAnswer() {
 // --- answers ------------------------------------------------------------------
 
 void TForm1::SubmitButtonClick() {
-  // Answers count only during a drill.
-  if (!Drilling) return;
+  // The field empties first, so that text entered outside a drill never runs
+  // into the first answer; answers count only during a drill.
   Edit1->clear();
+  if (!Drilling) return;
   const int row = SelectedRow();
   if (row < 0 || row >= kMaxListLength) {
     AnnounceDrill(this, DrillNews::NoAnswer);

@@ -327,6 +327,18 @@ TEST_F(DrillWindowTest, OutsideADrillAnswersAndKeysDoNothing) {
   EXPECT_FALSE(PlatformFileExists("report.dat"));
 }
 
+TEST_F(DrillWindowTest, TextEnteredOutsideADrillNeverJoinsTheFirstAnswer) {
+  CreateAndShowLoggedIn();
+  QTest::keyClicks(Form1->Edit1, "3");
+  QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+  EXPECT_TRUE(Form1->Edit1->text().isEmpty());
+  const size_t mark = Mark();
+  Form1->Button1->click();
+  AnswerByTyping(RowFor(HeardSince(mark)));
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_EQ(Form1->IncorrectCount, 0);
+}
+
 TEST_F(DrillWindowTest, SelectorsSaveFiltersAndChangeTheDrill) {
   CreateAndShowLoggedIn();
   size_t mark = Mark();
