@@ -25,6 +25,7 @@
 #include "KeyboardAnswer.h"
 #include "Platform.h"
 #include "ProgressMenu.h"
+#include "QuestionGenerator.h"
 #include "RadioGroup.h"
 #include "Random.h"
 #include "Readme.h"
@@ -359,6 +360,13 @@ void TForm1::Exit2Click() { close(); }
 
 void TForm1::Button1Click() {
   if (Drilling && CorrectCount > 0) {
+    // A range or filter changed after the last question belongs to the drill
+    // as much as one changed before a question: the score must not file it
+    // under settings it was not drilled with.
+    FilterState current;
+    FilterForm->GetFilterState(current);
+    const FilterCheck check = CheckFilterState(current, FilterForm->CardinalityIndex(), DrillFilterState);
+    if (check.partial || check.changed) FiltersUsed = true;
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
