@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "Application.h"
+#include "DisplayProbe.h"
 
 namespace {
 
@@ -196,6 +197,11 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Without a display the toolkit would abort with its own message.
+  if (std::string reason; !CanOpenWindow(argc, argv, reason)) {
+    std::fprintf(stderr, "sonorix: cannot open a window: %s\n", reason.c_str());
+    return 1;
+  }
   const fs::path shared = InstalledDataDir();
   TSonorixApplication app(argc, argv);
   if (!shared.empty()) {

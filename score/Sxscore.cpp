@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFont>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "FileLock.h"
+#include "Fonts.h"
 #include "Platform.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
@@ -47,9 +47,9 @@ QPushButton* MakeSpeedButton(QWidget* parent, QButtonGroup* group, const QString
 }
 
 QFont FixedFont(int pixels) {
-  QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  f.setPixelSize(pixels);
-  return f;
+  // Courier New as designed, where it exists; in any case a font whose
+  // digits, space, "%" and "." line up in columns.
+  return EvenColumnsFont(QFont(QStringLiteral("Courier New")), pixels);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
+  fonts-dejavu-core
   libgtest-dev
 )
 # Tests and fuzzing need these too.
@@ -14,6 +15,9 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(clang libclang-rt-dev python3-mido)
   # The install tree's and the Debian package's checks.
   packages+=(desktop-file-utils appstream dpkg-dev file)
+  # A monospaced font that does not report itself fixed, for the score
+  # window's column test.
+  packages+=(fonts-noto-mono)
 fi
 
 missing=()
