@@ -9,7 +9,7 @@
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1,
 #   share/doc/sonorix
 
-set(SONORIX_APP_ID org.sonorix.Sonorix)
+set(SONORIX_APP_ID org.sonorix.sonorix)
 set(SONORIX_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/desktop)
 set(SONORIX_ICON_SIZES 48 128 256)
 

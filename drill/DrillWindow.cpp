@@ -36,6 +36,7 @@
 #include "Sxscore.h"
 #include "SoundNotice.h"
 #include "Waymidi.h"
+#include "Zoom.h"
 
 TForm1* Form1 = nullptr;
 
@@ -263,6 +264,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   UpdateSoundCaption(*this, *WayMidiOut);
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
+  // View › Zoom, after the other menus.
+  InstallZoomMenu(MainMenu1);
 }
 
 TForm1::~TForm1() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sonorix needs to build, run and test, and only
-# those that are missing. Works as root or through sudo.
+# those that are missing (an installed one is never upgraded on the way).
+# Works as root or through sudo.
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,10 @@ if [[ "${1:-}" == "--test" ]]; then
   # window's column test.
   packages+=(fonts-noto-mono)
 fi
+# Building the Debian package (scripts/package.sh).
+if [[ "${1:-}" == "--package" ]]; then
+  packages+=(dpkg-dev file)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,4 +37,5 @@ sudo=()
 if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Through env, as sudo would drop the variable.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
