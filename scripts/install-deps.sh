@@ -8,10 +8,13 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
   libgtest-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # Tests and fuzzing need these too.
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(clang libclang-rt-dev python3-mido)
+  # The drill played in German; the test generates the locale when missing.
+  packages+=(locales)
   # The install tree's and the Debian package's checks.
   packages+=(desktop-file-utils appstream dpkg-dev file)
 fi
