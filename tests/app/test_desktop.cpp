@@ -134,6 +134,8 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
       QStringLiteral(SONORIX_PRIVATE_LIBDIR "/libMidiway.so"),
       QStringLiteral("share/sonorix/ftclass.dat"),
       QStringLiteral("share/sonorix/readme.txt"),
+      QStringLiteral("share/sonorix/readme.de.txt"),
+      QStringLiteral("share/sonorix/readme.fr.txt"),
       QStringLiteral("share/applications/%1.desktop").arg(kAppId),
       QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId),
       QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
