@@ -94,27 +94,43 @@ class DrillWindowKeys : public QObject {
 
 void MakeDrillWindowAccessible(TForm1* f) {
   if (!f) return;
-  MarkValueLabel(f->CorrectLabel, f->Label1, {}, QStringLiteral("Right answers in this drill"));
-  MarkValueLabel(f->IncorrectLabel, f->Label2, {}, QStringLiteral("Wrong answers counted in this drill"));
-  MarkValueLabel(f->TimeLabel, nullptr, QStringLiteral("Drill time "), QStringLiteral("Minutes and seconds since BEGIN"));
+  MarkValueLabel(f->CorrectLabel, f->Label1, {},
+                 QCoreApplication::translate("Accessibility", "Right answers in this drill"));
+  MarkValueLabel(f->IncorrectLabel, f->Label2, {},
+                 QCoreApplication::translate("Accessibility", "Wrong answers counted in this drill"));
+  MarkValueLabel(f->TimeLabel, nullptr, QCoreApplication::translate("Accessibility", "Drill time "),
+                 QCoreApplication::translate("Accessibility", "Minutes and seconds since BEGIN"));
   Describe(f->Button1, {},
-           QStringLiteral("Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
-  Describe(f->Button4, {}, QStringLiteral("Plays the question again. Keys: F1, or p"));
-  Describe(f->Button2, {}, QStringLiteral("Plays the question's notes one by one, upwards. Keys: F2, or q"));
-  Describe(f->Button3, {}, QStringLiteral("Plays the question's notes one by one, downwards. Keys: F3, or r"));
-  Describe(f->StaticText1, QStringLiteral("Answer prefix"), {});
+           QCoreApplication::translate(
+               "Accessibility",
+               "Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
+  Describe(f->Button4, {}, QCoreApplication::translate("Accessibility", "Plays the question again. Keys: F1, or p"));
+  Describe(
+      f->Button2, {},
+      QCoreApplication::translate("Accessibility", "Plays the question's notes one by one, upwards. Keys: F2, or q"));
+  Describe(
+      f->Button3, {},
+      QCoreApplication::translate("Accessibility", "Plays the question's notes one by one, downwards. Keys: F3, or r"));
+  Describe(f->StaticText1, QCoreApplication::translate("Accessibility", "Answer prefix"), {});
   NameAnswerField(f);
   Describe(f->Edit1, {},
-           QStringLiteral("Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. "
-                          "Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate "
-                          "it. Ctrl+B begins or ends the drill"));
-  Describe(f->SubmitButton, {}, QStringLiteral("Answers with the set class chosen. Key: Enter"));
-  Describe(f->ListBox, QStringLiteral("Set classes"),
-           QStringLiteral("The set classes drilled; choosing one puts its number in the answer field"));
-  Describe(f->RadioGroup, {}, QStringLiteral("How questions are played"));
-  Describe(f->RadioGroup1, QStringLiteral("Cardinality"), QStringLiteral("Trichords or tetrachords"));
-  Describe(f->RadioGroup2, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
-  Describe(f->FilterButton, {}, QStringLiteral("Chooses exactly which set classes are drilled"));
+           QCoreApplication::translate(
+               "Accessibility",
+               "Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. "
+               "Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate "
+               "it. Ctrl+B begins or ends the drill"));
+  Describe(f->SubmitButton, {},
+           QCoreApplication::translate("Accessibility", "Answers with the set class chosen. Key: Enter"));
+  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "Set classes"),
+           QCoreApplication::translate("Accessibility",
+                                       "The set classes drilled; choosing one puts its number in the answer field"));
+  Describe(f->RadioGroup, {}, QCoreApplication::translate("Accessibility", "How questions are played"));
+  Describe(f->RadioGroup1, QCoreApplication::translate("Accessibility", "Cardinality"),
+           QCoreApplication::translate("Accessibility", "Trichords or tetrachords"));
+  Describe(f->RadioGroup2, QCoreApplication::translate("Accessibility", "Range"),
+           QCoreApplication::translate("Accessibility", "How widely the notes of a question are spread"));
+  Describe(f->FilterButton, {},
+           QCoreApplication::translate("Accessibility", "Chooses exactly which set classes are drilled"));
   new DrillWindowKeys(f);
   EnsureNotice(f);
 
@@ -129,15 +145,21 @@ void MakeDrillWindowAccessible(TForm1* f) {
 
 void MakeFilterWindowAccessible(TFilterForm* f) {
   if (!f) return;
-  Describe(f->RadioGroup2, QStringLiteral("Cardinality"),
-           QStringLiteral("Trichords or tetrachords; changing it enables every set class of that cardinality"));
-  Describe(f->RadioGroup1, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
-  Describe(f->SaveBox, {}, QStringLiteral("Saves these settings for the next login when the window closes"));
-  Describe(f->Button1, {}, QStringLiteral("Closes the window and drills what is checked. Key: Enter"));
-  Describe(f->AllButton1, {}, QStringLiteral("Checks every set class"));
-  Describe(f->NoneButton1, {}, QStringLiteral("Clears every set class"));
-  Describe(f->Bevel1, QStringLiteral("Set classes"), {});
-  for (QCheckBox* box : f->SetClassBoxes) Describe(box, {}, QStringLiteral("Drill this set class"));
+  Describe(f->RadioGroup2, QCoreApplication::translate("Accessibility", "Cardinality"),
+           QCoreApplication::translate(
+               "Accessibility", "Trichords or tetrachords; changing it enables every set class of that cardinality"));
+  Describe(f->RadioGroup1, QCoreApplication::translate("Accessibility", "Range"),
+           QCoreApplication::translate("Accessibility", "How widely the notes of a question are spread"));
+  Describe(
+      f->SaveBox, {},
+      QCoreApplication::translate("Accessibility", "Saves these settings for the next login when the window closes"));
+  Describe(f->Button1, {},
+           QCoreApplication::translate("Accessibility", "Closes the window and drills what is checked. Key: Enter"));
+  Describe(f->AllButton1, {}, QCoreApplication::translate("Accessibility", "Checks every set class"));
+  Describe(f->NoneButton1, {}, QCoreApplication::translate("Accessibility", "Clears every set class"));
+  Describe(f->Bevel1, QCoreApplication::translate("Accessibility", "Set classes"), {});
+  for (QCheckBox* box : f->SetClassBoxes)
+    Describe(box, {}, QCoreApplication::translate("Accessibility", "Drill this set class"));
 
   // The choices first, then the set classes, then saving and OK.
   std::vector<QWidget*> order = RadioItems(f->RadioGroup2);
@@ -174,12 +196,16 @@ class LoginQuestionNews : public QObject {
 
 void MakeLoginWindowAccessible(TLoginForm* f) {
   if (!f) return;
-  Describe(f->ComboBox1, QStringLiteral("Your name"),
-           QStringLiteral("Type your name and press Enter; a name typed before is completed as you type"));
+  Describe(f->ComboBox1, QCoreApplication::translate("Accessibility", "Your name"),
+           QCoreApplication::translate("Accessibility",
+                                       "Type your name and press Enter; a name typed before is completed as you type"));
   if (f->StaticText1) f->StaticText1->setBuddy(f->ComboBox1);
-  Describe(f->Label1, QStringLiteral("Saved filters"), {});
-  Describe(f->Button1, {}, QStringLiteral("Drills the filters saved last time. Key: Alt+Y"));
-  Describe(f->Button2, {}, QStringLiteral("Drills every set class of that cardinality instead. Key: Alt+N"));
+  Describe(f->Label1, QCoreApplication::translate("Accessibility", "Saved filters"), {});
+  Describe(f->Button1, {},
+           QCoreApplication::translate("Accessibility", "Drills the filters saved last time. Key: Alt+Y"));
+  Describe(
+      f->Button2, {},
+      QCoreApplication::translate("Accessibility", "Drills every set class of that cardinality instead. Key: Alt+N"));
   new LoginQuestionNews(f);
   EnsureNotice(f);
   ChainTabOrder({f->ComboBox1, f->Button1, f->Button2});
@@ -201,10 +227,12 @@ class ScoreNews : public QObject {
  private:
   void Tell() {
     if (!form_->isVisible()) return;
-    QString text = QStringLiteral("Score %1: %2 time points, %3 correct, longevity bonus %4.")
-                       .arg(form_->ScoreLabel->text(), form_->TimePointsLabel->text(),
-                            form_->PercentageLabel->text(), form_->LongevityLabel->text());
-    if (form_->FilterLabel->isVisible()) text += QStringLiteral(" Not eligible for the high scores.");
+    QString text =
+        QCoreApplication::translate("Accessibility", "Score %1: %2 time points, %3 correct, longevity bonus %4.")
+            .arg(form_->ScoreLabel->text(), form_->TimePointsLabel->text(), form_->PercentageLabel->text(),
+                 form_->LongevityLabel->text());
+    if (form_->FilterLabel->isVisible())
+      text += QCoreApplication::translate("Accessibility", " Not eligible for the high scores.");
     Announce(form_, text);
   }
 
@@ -216,18 +244,23 @@ void MakeScoreWindowAccessible(TForm2* f) {
   new ScoreNews(f);
   EnsureNotice(f);
   // The window has no title to show; readers still need one.
-  f->setAccessibleName(QStringLiteral("Score"));
-  Describe(f->TimeLabel, {}, QStringLiteral("Time per interval, in seconds"));
-  Describe(f->TimePointsLabel, {}, QStringLiteral("Time points"));
-  Describe(f->PercentageLabel, {}, QStringLiteral("Correct percentage"));
-  Describe(f->LongevityLabel, {}, QStringLiteral("Longevity bonus"));
-  Describe(f->ScoreLabel, {}, QStringLiteral("Score"));
+  f->setAccessibleName(QCoreApplication::translate("Accessibility", "Score"));
+  Describe(f->TimeLabel, {}, QCoreApplication::translate("Accessibility", "Time per interval, in seconds"));
+  Describe(f->TimePointsLabel, {}, QCoreApplication::translate("Accessibility", "Time points"));
+  Describe(f->PercentageLabel, {}, QCoreApplication::translate("Accessibility", "Correct percentage"));
+  Describe(f->LongevityLabel, {}, QCoreApplication::translate("Accessibility", "Longevity bonus"));
+  Describe(f->ScoreLabel, {}, QCoreApplication::translate("Accessibility", "Score"));
   // Letters spaced for the eye are read one by one; columns need words.
-  Describe(f->Panel1, QStringLiteral("High Scores"), {});
-  Describe(f->Label12, QStringLiteral("Columns: date, correct, incorrect, percentage, time per interval, score"), {});
-  Describe(f->ListBox, QStringLiteral("High scores"),
-           QStringLiteral("Date, correct, incorrect, percentage, time per interval and score of each entry; the "
-                          "drill just ended is selected"));
+  Describe(f->Panel1, QCoreApplication::translate("Accessibility", "High Scores"), {});
+  Describe(f->Label12,
+           QCoreApplication::translate("Accessibility",
+                                       "Columns: date, correct, incorrect, percentage, time per interval, score"),
+           {});
+  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "High scores"),
+           QCoreApplication::translate(
+               "Accessibility",
+               "Date, correct, incorrect, percentage, time per interval and score of each entry; the "
+               "drill just ended is selected"));
   // Buttons of which exactly one is down: radio buttons to a reader, and
   // reachable with Tab (arrows move within each row of them).
   const std::initializer_list<std::pair<QPushButton*, const char*>> tables{
@@ -243,7 +276,7 @@ void MakeScoreWindowAccessible(TForm2* f) {
     Describe(button, {}, QString::fromUtf8(description));
     ForgetInterface(button);
   }
-  Describe(f->Button2, {}, QStringLiteral("Shows right and wrong answers per set class"));
+  Describe(f->Button2, {}, QCoreApplication::translate("Accessibility", "Shows right and wrong answers per set class"));
   ChainTabOrder({f->SpeedButton4, f->SpeedButton5, f->SpeedButton1, f->SpeedButton2, f->SpeedButton3, f->ListBox,
                  f->Button2, f->Button1});
 }
@@ -252,19 +285,24 @@ void MakeScoreWindowAccessible(TForm2* f) {
 
 void MakeErrorReportAccessible(TErrorReport* f) {
   if (!f) return;
-  Describe(f->RichEdit1, QStringLiteral("Error report"),
-           QStringLiteral("Success rate per set class, form and voicing; read it with the arrow keys"));
+  Describe(f->RichEdit1, QCoreApplication::translate("Accessibility", "Error report"),
+           QCoreApplication::translate("Accessibility",
+                                       "Success rate per set class, form and voicing; read it with the arrow keys"));
   if (f->RichEdit1) {
     // Read-only, but a reader's caret moves through it and Tab leaves it.
     f->RichEdit1->setTextInteractionFlags(f->RichEdit1->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     f->RichEdit1->setFocusPolicy(Qt::StrongFocus);
     f->RichEdit1->setTabChangesFocus(true);
   }
-  Describe(f->RadioGroup1, {}, QStringLiteral("The drill just ended, or every eligible drill"));
-  Describe(f->CheckBox4, {}, QStringLiteral("Breaks each set class down by form A and form B"));
-  Describe(f->CheckBox5, {}, QStringLiteral("Breaks each form down by voicing"));
-  Describe(f->CheckBox6, {}, QStringLiteral("Lists the set classes each one was mistaken for"));
-  Describe(f->Button2, {}, QStringLiteral("Sets every cumulative count to zero, without asking"));
+  Describe(f->RadioGroup1, {},
+           QCoreApplication::translate("Accessibility", "The drill just ended, or every eligible drill"));
+  Describe(f->CheckBox4, {},
+           QCoreApplication::translate("Accessibility", "Breaks each set class down by form A and form B"));
+  Describe(f->CheckBox5, {}, QCoreApplication::translate("Accessibility", "Breaks each form down by voicing"));
+  Describe(f->CheckBox6, {},
+           QCoreApplication::translate("Accessibility", "Lists the set classes each one was mistaken for"));
+  Describe(f->Button2, {},
+           QCoreApplication::translate("Accessibility", "Sets every cumulative count to zero, without asking"));
   std::vector<QWidget*> order{f->RichEdit1};
   for (QWidget* item : RadioItems(f->RadioGroup1)) order.push_back(item);
   for (QWidget* w : std::initializer_list<QWidget*>{f->Button2, f->CheckBox4, f->CheckBox5, f->CheckBox6, f->Button1})
@@ -276,19 +314,21 @@ void MakeErrorReportAccessible(TErrorReport* f) {
 
 void MakeSmallWindowsAccessible() {
   if (TMidiForm* f = MidiForm) {
-    Describe(f->ListBox1, QStringLiteral("MIDI output devices"),
-             QStringLiteral("Choosing a device sends the questions to it at once"));
+    Describe(f->ListBox1, QCoreApplication::translate("Accessibility", "MIDI output devices"),
+             QCoreApplication::translate("Accessibility", "Choosing a device sends the questions to it at once"));
     ChainTabOrder({f->ListBox1, f->Button1});
   }
   if (TReadmeBox* f = ReadmeBox) {
-    Describe(f->Memo1, QStringLiteral("Instructions"), QStringLiteral("The text of readme.txt"));
+    Describe(f->Memo1, QCoreApplication::translate("Accessibility", "Instructions"),
+             QCoreApplication::translate("Accessibility", "The text of readme.txt"));
     // Tab leaves the text for the Close button instead of typing a tab.
     if (f->Memo1) f->Memo1->setTabChangesFocus(true);
     ChainTabOrder({f->Memo1, f->Button1});
   }
-  if (TAboutBox* f = AboutBox) Describe(f, {}, QStringLiteral("Closes with Escape"));
+  if (TAboutBox* f = AboutBox) Describe(f, {}, QCoreApplication::translate("Accessibility", "Closes with Escape"));
   if (TKeyboardForm* f = KeyboardForm) {
-    Describe(f->ListBox1, QStringLiteral("MIDI input ports"), QStringLiteral("The keyboard to answer from"));
+    Describe(f->ListBox1, QCoreApplication::translate("Accessibility", "MIDI input ports"),
+             QCoreApplication::translate("Accessibility", "The keyboard to answer from"));
     ChainTabOrder({f->ListBox1, f->CheckBox1, f->Button1});
   }
 }
@@ -304,23 +344,28 @@ void LabelComboBox(QWidget* window, QComboBox* box, const QString& caption) {
 }
 
 void NameProgressWindow(TProgressForm* f) {
-  Describe(f->PersonBox, QStringLiteral("Person"), QStringLiteral("Whose drills are shown"));
-  LabelComboBox(f, f->PersonBox, QStringLiteral("Person:"));
-  Describe(f->AccuracyChart, QStringLiteral("Correct percentage per drill"), {});
-  Describe(f->SpeedChart, QStringLiteral("Time per interval per drill"), {});
-  Describe(f->PracticeChart, QStringLiteral("Minutes practised per week"), {});
-  Describe(f->DrillTable, QStringLiteral("Drills"), QStringLiteral("One row per drill, the latest last"));
-  Describe(f->ExportButton, {}, QStringLiteral("Writes the table to a CSV file"));
+  Describe(f->PersonBox, QCoreApplication::translate("Accessibility", "Person"),
+           QCoreApplication::translate("Accessibility", "Whose drills are shown"));
+  LabelComboBox(f, f->PersonBox, QCoreApplication::translate("Accessibility", "Person:"));
+  Describe(f->AccuracyChart, QCoreApplication::translate("Accessibility", "Correct percentage per drill"), {});
+  Describe(f->SpeedChart, QCoreApplication::translate("Accessibility", "Time per interval per drill"), {});
+  Describe(f->PracticeChart, QCoreApplication::translate("Accessibility", "Minutes practised per week"), {});
+  Describe(f->DrillTable, QCoreApplication::translate("Accessibility", "Drills"),
+           QCoreApplication::translate("Accessibility", "One row per drill, the latest last"));
+  Describe(f->ExportButton, {}, QCoreApplication::translate("Accessibility", "Writes the table to a CSV file"));
 }
 
 void NameConfusionWindow(TConfusionForm* f) {
-  Describe(f->SourceBox, QStringLiteral("Answers of"), QStringLiteral("Every eligible drill, or the drill just ended"));
-  LabelComboBox(f, f->SourceBox, QStringLiteral("Answers of:"));
-  Describe(f->Pages, QStringLiteral("Cardinality"), {});
-  Describe(f->Matrix[0], QStringLiteral("Trichord confusions"),
-           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
-  Describe(f->Matrix[1], QStringLiteral("Tetrachord confusions"),
-           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
+  Describe(f->SourceBox, QCoreApplication::translate("Accessibility", "Answers of"),
+           QCoreApplication::translate("Accessibility", "Every eligible drill, or the drill just ended"));
+  LabelComboBox(f, f->SourceBox, QCoreApplication::translate("Accessibility", "Answers of:"));
+  Describe(f->Pages, QCoreApplication::translate("Accessibility", "Cardinality"), {});
+  Describe(f->Matrix[0], QCoreApplication::translate("Accessibility", "Trichord confusions"),
+           QCoreApplication::translate("Accessibility",
+                                       "Rows: the set class asked; columns: the one answered. Enter plays both"));
+  Describe(f->Matrix[1], QCoreApplication::translate("Accessibility", "Tetrachord confusions"),
+           QCoreApplication::translate("Accessibility",
+                                       "Rows: the set class asked; columns: the one answered. Enter plays both"));
 }
 
 }  // namespace
@@ -333,8 +378,8 @@ void MakeConfusionWindowAccessible(TConfusionForm* window) { NameConfusionWindow
 void NameAnswerField(TForm1* form) {
   if (!form || !form->Edit1 || !form->StaticText1) return;
   const bool tetrachords = form->StaticText1->text().startsWith(QLatin1Char('4'));
-  const QString name =
-      tetrachords ? QStringLiteral("Answer, tetrachord number") : QStringLiteral("Answer, trichord number");
+  const QString name = tetrachords ? QCoreApplication::translate("Accessibility", "Answer, tetrachord number")
+                                   : QCoreApplication::translate("Accessibility", "Answer, trichord number");
   if (form->Edit1->accessibleName() != name) form->Edit1->setAccessibleName(name);
 }
 
@@ -346,27 +391,29 @@ QString SetClassName(const TForm1* form, int listIndex) {
 
 void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   if (!form) return;
-  const QString counts =
-      QStringLiteral("%1 right, %2 wrong.").arg(form->CorrectCount).arg(form->IncorrectCount);
+  const QString counts = QCoreApplication::translate("Accessibility", "%1 right, %2 wrong.")
+                             .arg(form->CorrectCount)
+                             .arg(form->IncorrectCount);
   const QString name = SetClassName(form, listIndex);
   QString text;
   switch (news) {
     case DrillNews::Started:
-      text = QStringLiteral("Drill started. First question.");
+      text = QCoreApplication::translate("Accessibility", "Drill started. First question.");
       break;
     case DrillNews::Right:
-      text = QStringLiteral("Right: %1. %2").arg(name, counts);
-      if (form->CorrectCount == 5) text += QStringLiteral(" The drill can now be ended with Ctrl+B.");
-      text += QStringLiteral(" Next question.");
+      text = QCoreApplication::translate("Accessibility", "Right: %1. %2").arg(name, counts);
+      if (form->CorrectCount == 5)
+        text += QCoreApplication::translate("Accessibility", " The drill can now be ended with Ctrl+B.");
+      text += QCoreApplication::translate("Accessibility", " Next question.");
       break;
     case DrillNews::Wrong:
-      text = QStringLiteral("Wrong: not %1. %2 Try again.").arg(name, counts);
+      text = QCoreApplication::translate("Accessibility", "Wrong: not %1. %2 Try again.").arg(name, counts);
       break;
     case DrillNews::WrongAgain:
-      text = QStringLiteral("Not %1, counted once. Try again.").arg(name);
+      text = QCoreApplication::translate("Accessibility", "Not %1, counted once. Try again.").arg(name);
       break;
     case DrillNews::NoAnswer:
-      text = QStringLiteral("No set class chosen.");
+      text = QCoreApplication::translate("Accessibility", "No set class chosen.");
       break;
   }
   Announce(form, text);

@@ -8,12 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QTranslator>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -32,18 +34,25 @@ constexpr const char* kVersion = SONORIX_VERSION;
 constexpr const char* kGivenFiles[] = {"ftclass.dat",   "readme.txt",    "readme.de.txt",
                                        "readme.es.txt", "readme.fr.txt", "readme.it.txt"};
 
+// In the student's language when there is a catalogue for it; the option
+// names stay as they are typed.
 void PrintHelp() {
-  std::printf(
-      "Usage: sonorix [--help] [--version]\n"
-      "Ear training: Sonorix plays trichords and tetrachords and you name their set class.\n"
-      "\n"
-      "  --help     show this help and exit\n"
-      "  --version  show the version and exit\n"
-      "\n"
-      "The installed program keeps its data files in $XDG_DATA_HOME/sonorix\n"
-      "(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt\n"
-      "there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,\n"
-      "MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.\n");
+  const char* const text =
+      QT_TRANSLATE_NOOP("main",
+                        "Usage: sonorix [--help] [--version]\n"
+                        "Ear training: Sonorix plays trichords and tetrachords and you name their set class.\n"
+                        "\n"
+                        "  --help     show this help and exit\n"
+                        "  --version  show the version and exit\n"
+                        "\n"
+                        "The installed program keeps its data files in $XDG_DATA_HOME/sonorix\n"
+                        "(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt\n"
+                        "there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,\n"
+                        "MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.\n");
+  const std::unique_ptr<QTranslator> catalogue = EnvironmentCatalogue();
+  QString shown = catalogue ? catalogue->translate("main", text) : QString();
+  if (shown.isEmpty()) shown = QString::fromUtf8(text);
+  std::fputs(shown.toUtf8().constData(), stdout);
 }
 
 void PrintVersion() {
@@ -210,7 +219,8 @@ int main(int argc, char** argv) {
   if (!shared.empty()) {
     std::string error;
     if (!EnterUserDataDir(shared, error)) {
-      app.ShowException(QStringLiteral("Cannot use the data folder: ") + QString::fromLocal8Bit(error.c_str()));
+      app.ShowException(QCoreApplication::translate("main", "Cannot use the data folder: ") +
+                        QString::fromLocal8Bit(error.c_str()));
       return 1;
     }
   }
