@@ -15,14 +15,6 @@ class TConfusionForm;
 class TForm1;
 class TProgressForm;
 
-// A larger system font would cut off the texts of windows laid out at fixed
-// positions: beyond the design's 9 points, every window grows proportionally
-// instead, its text at the size chosen. Run once, before the first window.
-void ScaleForSystemFont();
-// How much larger than the design's this font is (the design's is 9 points
-// at 96 dots per inch); never below 1.
-double FontScaleFor(const QFont& font);
-
 // Names every control of every window that exists, sets their tab orders
 // and installs the extra keys. Run once, after the windows are created.
 void MakeWindowsAccessible();

@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "Application.h"
 #include "DrillWindow.h"
+#include "Fonts.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
