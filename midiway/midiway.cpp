@@ -15,6 +15,7 @@
 
 #include <cstdio>
 
+#include "AtomicFile.h"
 #include "Diagnostics.h"
 #include "InPort.h"
 #include "OutPort.h"
@@ -41,8 +42,7 @@ struct SmfHandle {
   std::vector<size_t> next;       // per track: the next event ReadSMF hands over
   std::vector<uint8_t> metaCopy;  // what ReadMetaEvent's pointer shows
   // writing
-  std::string path, partPath;
-  std::FILE* part = nullptr;
+  std::string path;
   uint32_t resolution = 480;
   std::vector<SmfTrackWriter> writers;
 };
@@ -61,12 +61,7 @@ class Library {
       syncs.swap(syncs_);
       smfs.swap(smfs_);
     }
-    // A file never closed is not written; its part file goes.
-    for (auto& [handle, smf] : smfs)
-      if (smf->part != nullptr) {
-        std::fclose(smf->part);
-        std::remove(smf->partPath.c_str());
-      }
+    // A file never closed is not written: nothing of it is on disk yet.
     ins.clear();
     for (auto& [handle, port] : ports) port->Close();
     ports.clear();
@@ -434,10 +429,12 @@ uint32_t OpenSMF(const char* fileName, uint32_t mode, uint32_t tracks, uint32_t 
       }
       smf->mode = 'w';
       smf->path = fileName;
-      // Written beside the file and renamed over it when whole.
-      smf->partPath = smf->path + ".part" + std::to_string(getpid());
-      smf->part = std::fopen(smf->partPath.c_str(), "wb");
-      if (smf->part == nullptr) {
+      // Written whole at close, beside the file's final target and renamed
+      // over it; a folder that cannot take it is refused now.
+      const std::string target = FinalTarget(smf->path);
+      const size_t slash = target.rfind('/');
+      const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+      if (access(folder.c_str(), W_OK | X_OK) != 0) {
         SetLastError(std::string("cannot create ") + fileName);
         return MIDIWAY_OPEN_FAILED;
       }
@@ -459,20 +456,15 @@ uint32_t CloseSMF(uint32_t handle) {
   if (!smf) return MIDIWAY_ERR_BAD_HANDLE;
   std::lock_guard lock(smf->mutex);
   if (smf->mode != 'w') return MIDIWAY_OK;
-  bool ok = false;
   try {
     std::vector<std::vector<uint8_t>> bodies;
     for (auto& writer : smf->writers) bodies.push_back(writer.Finish());
     const auto bytes = BuildSmf(smf->resolution, bodies);
-    ok = std::fwrite(bytes.data(), 1, bytes.size(), smf->part) == bytes.size() && std::fflush(smf->part) == 0 &&
-         fsync(fileno(smf->part)) == 0;
+    if (WriteFileAtomic(smf->path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
+      return MIDIWAY_OK;
   } catch (const std::exception& e) {
     SetLastError(e.what());
   }
-  ok = std::fclose(smf->part) == 0 && ok;
-  smf->part = nullptr;
-  if (ok && std::rename(smf->partPath.c_str(), smf->path.c_str()) == 0) return MIDIWAY_OK;
-  std::remove(smf->partPath.c_str());
   SetLastError("cannot write " + smf->path);
   return MIDIWAY_ERR_FAILED;
 }
