@@ -36,6 +36,7 @@ endfunction()
 set(gz_dir ${CMAKE_BINARY_DIR}/desktop)
 file(MAKE_DIRECTORY ${gz_dir})
 set(man_pages sonorix.1)
+list(APPEND man_pages sonorix-class.1)
 foreach(tool sonorix-smfplay sonorix-smfrecord)
   if(TARGET ${tool})
     list(APPEND man_pages ${tool}.1)
@@ -69,6 +70,9 @@ foreach(tool sonorix-smfplay sonorix-smfrecord)
     install(TARGETS ${tool} RUNTIME DESTINATION bin)
   endif()
 endforeach()
+
+# The teacher's command for class logs.
+install(TARGETS sonorix-class RUNTIME DESTINATION bin)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/ftclass.dat ${CMAKE_SOURCE_DIR}/data/readme.txt DESTINATION share/sonorix)
 foreach(language de es fr it)

@@ -32,8 +32,7 @@ struct SmfHandle {
   std::vector<size_t> next;       // per track: the next event ReadSMF hands over
   std::vector<uint8_t> metaCopy;  // what ReadMetaEvent's pointer shows
   // writing
-  std::string path, partPath;
-  std::FILE* part = nullptr;
+  std::string path;
   uint32_t resolution = 480;
   std::vector<SmfTrackWriter> writers;
 };
@@ -54,12 +53,7 @@ class Library {
       syncs.swap(syncs_);
       smfs.swap(smfs_);
     }
-    // A file never closed is not written; its part file goes.
-    for (auto& [handle, smf] : smfs)
-      if (smf->part != nullptr) {
-        std::fclose(smf->part);
-        std::remove(smf->partPath.c_str());
-      }
+    // A file never closed is not written: nothing of it is on disk yet.
     ins.clear();
     for (auto& [handle, port] : ports) port->Close();
     ports.clear();

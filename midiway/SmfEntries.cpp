@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "Library.h"
 #include "midiway.h"
 
@@ -65,10 +66,12 @@ uint32_t OpenSMF(const char* fileName, uint32_t mode, uint32_t tracks, uint32_t 
       }
       smf->mode = 'w';
       smf->path = fileName;
-      // Written beside the file and renamed over it when whole.
-      smf->partPath = smf->path + ".part" + std::to_string(getpid());
-      smf->part = std::fopen(smf->partPath.c_str(), "wb");
-      if (smf->part == nullptr) {
+      // Written whole at close, beside the file's final target and renamed
+      // over it; a folder that cannot take it is refused now.
+      const std::string target = FinalTarget(smf->path);
+      const size_t slash = target.rfind('/');
+      const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+      if (access(folder.c_str(), W_OK | X_OK) != 0) {
         SetLastError(std::string("cannot create ") + fileName);
         return MIDIWAY_OPEN_FAILED;
       }
@@ -90,20 +93,15 @@ uint32_t CloseSMF(uint32_t handle) {
   if (!smf) return MIDIWAY_ERR_BAD_HANDLE;
   std::lock_guard lock(smf->mutex);
   if (smf->mode != 'w') return MIDIWAY_OK;
-  bool ok = false;
   try {
     std::vector<std::vector<uint8_t>> bodies;
     for (auto& writer : smf->writers) bodies.push_back(writer.Finish());
     const auto bytes = BuildSmf(smf->resolution, bodies);
-    ok = std::fwrite(bytes.data(), 1, bytes.size(), smf->part) == bytes.size() && std::fflush(smf->part) == 0 &&
-         fsync(fileno(smf->part)) == 0;
+    if (WriteFileAtomic(smf->path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
+      return MIDIWAY_OK;
   } catch (const std::exception& e) {
     SetLastError(e.what());
   }
-  ok = std::fclose(smf->part) == 0 && ok;
-  smf->part = nullptr;
-  if (ok && std::rename(smf->partPath.c_str(), smf->path.c_str()) == 0) return MIDIWAY_OK;
-  std::remove(smf->partPath.c_str());
   SetLastError("cannot write " + smf->path);
   return MIDIWAY_ERR_FAILED;
 }

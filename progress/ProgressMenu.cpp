@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "Accessibility.h"
+#include "ClassOverview.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
@@ -15,6 +16,7 @@
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
 #include "SetClassPlayer.h"
+#include "Settings.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
 #include "Waymidi.h"
@@ -40,9 +42,7 @@ bool PlayWrongAnswersSetting() {
 }
 
 void SetPlayWrongAnswersSetting(bool on) {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-  settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on);
-  settings.sync();
+  EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on); });
 }
 
 TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
@@ -50,6 +50,7 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
   MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
   Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
+  ClassOverview1 = Progress1->addAction(QStringLiteral("Class Overview…"));
   Progress1->addSeparator();
   PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
@@ -60,6 +61,9 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(Progress1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
+  connect(ClassOverview1, &QAction::triggered, this, [this] {
+    if (!form_->Drilling) ShowClassOverview(form_);
+  });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // Pressed comes before the drill window's own click handler: at END the
   // drill's statistics are still there to keep.
@@ -73,6 +77,7 @@ TProgressMenu* TProgressMenu::Of(const TForm1* form) {
 void TProgressMenu::UpdateItems() {
   MyProgress1->setEnabled(!form_->Drilling);
   Confusions1->setEnabled(!form_->Drilling);
+  ClassOverview1->setEnabled(!form_->Drilling);
 }
 
 void TProgressMenu::MyProgress1Click() {
