@@ -134,6 +134,8 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
       QStringLiteral(SONORIX_PRIVATE_LIBDIR "/libMidiway.so"),
       QStringLiteral("share/sonorix/ftclass.dat"),
       QStringLiteral("share/sonorix/readme.txt"),
+      QStringLiteral("share/sonorix/readme.de.txt"),
+      QStringLiteral("share/sonorix/readme.fr.txt"),
       QStringLiteral("share/applications/%1.desktop").arg(kAppId),
       QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId),
       QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
@@ -280,7 +282,8 @@ TEST(DebianPackage, HasItsControlFieldsAndFiles) {
   EXPECT_FALSE(field("Maintainer").isEmpty());
   const QString depends = field("Depends");
   // Computed from the binaries, plus what is only loaded at run time.
-  for (const char* package : {"libc6", "libqt6widgets6", "libfluidsynth3", "timgm6mb-soundfont"})
+  for (const char* package : {"libc6", "libqt6widgets6", "libfluidsynth3", "timgm6mb-soundfont",
+                              "fonts-dejavu-core"})
     EXPECT_TRUE(depends.contains(QString::fromLatin1(package))) << package << " missing in " << depends.toStdString();
   const QString description = field("Description");
   EXPECT_TRUE(description.startsWith(QStringLiteral("ear training"))) << description.toStdString();
