@@ -372,34 +372,6 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   Announce(form, text);
 }
 
-double FontScaleFor(const QFont& font) {
-  // The design's font: 9 points at 96 dots per inch, 12 pixels. Measured in
-  // pixels, so that a larger font dpi counts as a larger font.
-  constexpr double kDesignPixels = 12;
-  return std::clamp(QFontInfo(font).pixelSize() / kDesignPixels, 1.0, 4.0);
-}
-
-void ScaleForSystemFont() {
-  static bool scaled = false;
-  if (scaled) return;
-  scaled = true;
-  QFont font = QApplication::font();
-  const double scale = FontScaleFor(font);
-  if (scale < 1.1) return;  // a point more or less still fits
-  // Every length grows by the scale, the fonts with it: the application font
-  // is given back its design size, which the scale brings to the size chosen.
-  bool ok = false;
-  double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-  if (!ok || userFactor <= 0) userFactor = 1;
-  QHighDpiScaling::setGlobalFactor(userFactor * scale);
-  if (font.pointSizeF() > 0) {
-    font.setPointSizeF(font.pointSizeF() / scale);
-  } else {
-    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() / scale + 0.5)));
-  }
-  QApplication::setFont(font);
-}
-
 void MakeWindowsAccessible() {
   InstallControlConventions();
   MakeDrillWindowAccessible(Form1);
