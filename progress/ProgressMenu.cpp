@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "Accessibility.h"
+#include "ProgressAccess.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
