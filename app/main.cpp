@@ -20,6 +20,7 @@
 
 #include "Application.h"
 #include "DisplayProbe.h"
+#include "Language.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ namespace fs = std::filesystem;
 constexpr const char* kVersion = SONORIX_VERSION;
 // The files the program is given beside its own; the student's copies are
 // never overwritten.
-constexpr const char* kGivenFiles[] = {"ftclass.dat", "readme.txt"};
+constexpr const char* kGivenFiles[] = {"ftclass.dat",   "readme.txt",    "readme.de.txt",
+                                       "readme.es.txt", "readme.fr.txt", "readme.it.txt"};
 
 void PrintHelp() {
   std::printf(
@@ -204,6 +206,7 @@ int main(int argc, char** argv) {
   }
   const fs::path shared = InstalledDataDir();
   TSonorixApplication app(argc, argv);
+  InstallLanguage(app);
   if (!shared.empty()) {
     std::string error;
     if (!EnterUserDataDir(shared, error)) {

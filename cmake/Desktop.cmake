@@ -5,11 +5,11 @@
 # itself and its driver library through a RUNPATH relative to itself:
 #   bin/sonorix                      (RUNPATH $ORIGIN/../lib/<multiarch>/sonorix)
 #   lib/<multiarch>/sonorix/libMidiway.so
-#   share/sonorix/ftclass.dat, readme.txt
+#   share/sonorix/ftclass.dat, readme.txt (and its translations readme.<ll>.txt)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1,
 #   share/doc/sonorix
 
-set(SONORIX_APP_ID org.sonorix.Sonorix)
+set(SONORIX_APP_ID org.sonorix.sonorix)
 set(SONORIX_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/desktop)
 set(SONORIX_ICON_SIZES 48 128 256)
 
@@ -71,6 +71,9 @@ foreach(tool smfplay smfrecord)
 endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/ftclass.dat ${CMAKE_SOURCE_DIR}/data/readme.txt DESTINATION share/sonorix)
+foreach(language de es fr it)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/readme.${language}.txt DESTINATION share/sonorix)
+endforeach()
 install(FILES ${SONORIX_DESKTOP_DIR}/${SONORIX_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${SONORIX_DESKTOP_DIR}/${SONORIX_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${SONORIX_DESKTOP_DIR}/icons/${SONORIX_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
