@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Accessibility.h"
 #include "ClassOverview.h"
+#include "ProgressAccess.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillNotes.h"
