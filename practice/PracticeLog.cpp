@@ -218,8 +218,25 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   return r;
 }
 
+namespace {
+
+// The name field as written: after the eighth blank. Empty view when the line
+// has fewer fields.
+std::optional<std::string_view> NameField(std::string_view line) {
+  size_t pos = 0;
+  for (int i = 0; i < 8; ++i) {
+    pos = line.find(' ', pos);
+    if (pos == std::string_view::npos) return std::nullopt;
+    ++pos;
+  }
+  return line.substr(pos);
+}
+
+}  // namespace
+
 PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
   text = text.substr(0, text.find('\x1a'));
+  const std::string wanted = person ? EscapeName(*person) : std::string();
   PracticeLog log;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -230,6 +247,11 @@ PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
     ++log.lines;
+    // Other people's lines are passed over unread: a drill reads one person.
+    if (person) {
+      const auto name = NameField(line);
+      if (name && *name != wanted) continue;
+    }
     auto record = ParsePracticeLine(line);
     if (!record) {
       ++log.damaged;

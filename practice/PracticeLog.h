@@ -3,7 +3,7 @@
 //
 // A line, fields separated by one blank, CR LF at its end:
 //
-//   2026-12-08T06:03:54 3-11 B 0,3,7 3-5,3-11 N 12 5d0c19a2 Mary Ann Lee
+//   2026-12-08T06:03:54 3-11 B 0,3,7 3-5,3-11 N 12 7f07e472 Mary Ann Lee
 //
 //   1. local date and time the question ended, yyyy-mm-ddThh:mm:ss
 //   2. the set class asked, cardinality-name ("3-11", "4-Z15")
@@ -55,11 +55,11 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line);
 struct PracticeLog {
   std::vector<PracticeRecord> records;  // in file order
   int32_t lines = 0;                    // non-empty lines
-  int32_t damaged = 0;                  // lines skipped
+  int32_t damaged = 0;                  // lines skipped as damaged
 };
 
 // Any bytes; stops at Ctrl-Z, takes CR LF or LF. With a person given, keeps
-// only that person's records (the others are still checked and counted).
+// only that person's records; other people's lines are passed over unchecked.
 PracticeLog ParsePracticeLog(std::string_view text, const std::string* person = nullptr);
 // A missing file is an empty log; nullopt when it exists but cannot be read.
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person = nullptr);

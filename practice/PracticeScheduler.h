@@ -79,6 +79,10 @@ class PracticeScheduler {
   // follow it.
   void Record(const PracticeRecord& record);
 
+  // The classes that take half the weight at the next choice; Record sets
+  // them to the classes named wrongly.
+  void SetFollowUp(std::vector<std::string> names) { followUp_ = std::move(names); }
+
   // The weight of each candidate, 0 for the disabled ones.
   std::vector<double> Weights(const std::vector<PracticeCandidate>& candidates) const;
   // The list index of the next set class, using one draw of the random

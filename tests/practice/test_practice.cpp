@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "Platform.h"
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
+#include "PracticeRun.h"
 #include "PracticeScheduler.h"
 #include "ReportReader.h"
 #include "ScratchDir.h"
@@ -74,6 +76,8 @@ TEST(PracticeLog, RoundTripAndAppend) {
   EXPECT_EQ(DayOfCivil(2026, 12, 8), kToday);
   EXPECT_EQ(DayOfCivil(1899, 12, 30), 0);
   EXPECT_EQ(PracticeTimeText(kToday, 6 * 3600 + 3 * 60 + 54), "2026-12-08T06:03:54");
+  // The documented example, byte for byte.
+  EXPECT_EQ(PracticeLine(records[0]), "2026-12-08T06:03:54 3-11 B 0,3,7 3-5,3-11 N 12 7f07e472 Mary Ann Lee");
 
   std::string crlf, lf;
   for (const auto& r : records) {
@@ -320,4 +324,79 @@ TEST(PracticeFigures, DaysAndSummary) {
   EXPECT_EQ(SummaryLines(summary), (std::vector<std::string>{"Questions: 4", "Right at the first try: 3 (75 %)",
                                                               "Revealed: 1", "Time: 2:05",
                                                               "Moved up: 3-6 (box 1 \u2192 2)", "Moved down: none"}));
+}
+
+// A practice drill as the drill reports it: a right answer is told after the
+// next question is made. Each question leaves one line, revealed ones as
+// missed, an unanswered last one none; what was named wrongly follows.
+TEST(PracticeRun, LogsEachQuestionOnce) {
+  ScratchDir dir;
+  ASSERT_TRUE(dir.Enter());
+  PlatformTimeHooks hooks;
+  hooks.today = [] { return static_cast<double>(kToday); };
+  PlatformSetTimeHooks(hooks);
+  struct Restore {
+    ~Restore() { PlatformSetTimeHooks({}); }
+  } restore;
+  auto q = [](int listIndex, int firstNote) {
+    QuestionState s;
+    s.listIndex = listIndex;
+    s.noteCount = 3;
+    s.sortedNotes[0] = s.playedNotes[0] = firstNote;
+    s.sortedNotes[1] = s.playedNotes[1] = firstNote + 1;
+    s.sortedNotes[2] = s.playedNotes[2] = firstNote + 5;
+    return s;
+  };
+  PracticeRun run(PracticeScheduler("Bo Li", kToday), 1000);
+  run.Asked(q(4, 50), "3-5", 1, 1000);
+  run.Answered(q(4, 50), "3-4", 3000);
+  EXPECT_EQ(run.WrongAnswers(), 1);
+  RandomSource rng = Seeded(3);
+  int fours = 0;
+  for (int i = 0; i < 4000; ++i) fours += run.Choose(Trichords(), rng) == 3;
+  EXPECT_NEAR(fours / 4000.0, 0.5, 0.03) << "3-4 follows a question it was named for";
+  run.Asked(q(7, 45), "3-8", 0, 6000);           // made before the right answer is told
+  run.Answered(q(4, 50), "3-5", 6000);           // ends 3-5
+  EXPECT_EQ(run.OpenClass(), "3-8");
+  EXPECT_EQ(run.Reveal(Reveal::ByStudent, 9000), "");
+  run.Asked(q(0, 55), "3-1", 0, 9000);
+  run.Answered(q(0, 55), "3-2", 10000);
+  run.Answered(q(0, 55), "3-3", 11000);
+  EXPECT_EQ(run.Reveal(Reveal::Automatic, 12000), "3-3");
+  run.Asked(q(5, 50), "3-6", 0, 12000);
+  run.Answered(q(5, 50), "3-7", 13000);
+  run.Asked(q(1, 60), "3-2", 0, 14000);          // the filters changed: 3-6 replaced
+  run.Answered(q(1, 60), "3-2", 15000);
+  run.Asked(q(2, 60), "3-3", 0, 15000);          // never answered
+  const PracticeSummary summary = run.End(61000);
+
+  const auto log = LoadPracticeLog(kPracticeFileName);
+  ASSERT_TRUE(log);
+  EXPECT_EQ(log->damaged, 0);
+  ASSERT_EQ(log->records.size(), 5u);
+  const auto& r = log->records;
+  EXPECT_EQ(r[0].asked, "3-5");
+  EXPECT_EQ(r[0].answers, (std::vector<std::string>{"3-4", "3-5"}));
+  EXPECT_EQ(r[0].form, 1);
+  EXPECT_EQ(r[0].voicing, (std::vector<int32_t>{0, 1, 5}));
+  EXPECT_EQ(r[0].seconds, 5u);
+  EXPECT_EQ(r[0].person, "Bo Li");
+  EXPECT_EQ(r[0].day, kToday);
+  EXPECT_EQ(r[1].asked, "3-8");
+  EXPECT_TRUE(r[1].answers.empty());
+  EXPECT_EQ(r[1].reveal, Reveal::ByStudent);
+  EXPECT_EQ(r[2].reveal, Reveal::Automatic);
+  EXPECT_EQ(r[2].answers, (std::vector<std::string>{"3-2", "3-3"}));
+  EXPECT_EQ(r[3].asked, "3-6");
+  EXPECT_EQ(r[3].answers, (std::vector<std::string>{"3-7"}));
+  EXPECT_EQ(r[3].reveal, Reveal::None);
+  EXPECT_TRUE(r[4].FirstTryRight());
+  EXPECT_EQ(dir.EntryCount(), 2) << "practice.dat and its lock, nothing else";
+
+  EXPECT_EQ(summary.totals.questions, 5);
+  EXPECT_EQ(summary.totals.firstTryRight, 1);
+  EXPECT_EQ(summary.totals.revealed, 2);
+  EXPECT_EQ(summary.drillSeconds, 60u);
+  EXPECT_EQ(summary.moves.up, (std::vector<std::string>{"3-2 (box 1 \u2192 2)"}));
+  EXPECT_TRUE(summary.moves.down.empty());
 }
