@@ -24,6 +24,7 @@
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressMenu.h"
 #include "RadioGroup.h"
 #include "Random.h"
@@ -259,6 +260,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   SetDrillButtons(false);
   Timer1->start();
   InstallProgressMenu(this);
+  InstallPracticeMode(this);
   UpdateSoundCaption(*this, *WayMidiOut);
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
@@ -358,12 +360,17 @@ void TForm1::Exit2Click() { close(); }
 // --- BEGIN / END --------------------------------------------------------------
 
 void TForm1::Button1Click() {
-  if (Drilling && CorrectCount > 0) {
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
     Drilling = false;
-    if (Form2) Form2->ShowModal();
+    // A practice drill ends with its summary, never with a score.
+    if (PracticeDrill(this)) {
+      PracticeDrillEnds(this, true);
+    } else if (Form2) {
+      Form2->ShowModal();
+    }
     ClearDrill();
     return;
   }
@@ -372,6 +379,7 @@ void TForm1::Button1Click() {
   SetDrillButtons(true);
   Button1->setEnabled(false);
   Drilling = true;
+  PracticeDrillBegins(this);
   DrillStart = SegmentStart = PlatformTickCount();
   SetLabelText(TimeLabel, QStringLiteral("0:00"));
   TimeLabel->show();
@@ -419,7 +427,8 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   if (answerRowMap[row] == question.listIndex) {
-    ErrorReport->AddCorrect();
+    if (!PracticeDrill(this)) ErrorReport->AddCorrect();
+    PracticeAnswered(this, answerRowMap[row], true);
     CorrectAnswer();
     return;
   }
@@ -429,8 +438,9 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   question.lastWrongRow = row;
-  ErrorReport->AddWrong(answerRowMap[row]);
+  if (!PracticeDrill(this)) ErrorReport->AddWrong(answerRowMap[row]);
   IncorrectAnswer();
+  PracticeAnswered(this, answerRowMap[row], false);
 }
 
 void TForm1::Edit1KeyUp(int key) {
@@ -528,7 +538,9 @@ void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
 void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
-  if (Drilling && CorrectCount > 0) {
+  // A practice drill is the person's own: it ends with the login.
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
+    PracticeDrillEnds(this, false);
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     Button1->setEnabled(true);

@@ -12,6 +12,7 @@
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
 #include "SetClassPlayer.h"
@@ -80,6 +81,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
+  AddPracticeSection(form_, &window);
   window.exec();
 }
 
@@ -94,6 +96,7 @@ void TProgressMenu::Confusions1Click() {
 void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
 
 void TProgressMenu::Button1Pressed() {
+  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
   if (form_->Drilling && form_->CorrectCount > 0) {
     if (!ErrorReport || !FilterForm) return;
     LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};
