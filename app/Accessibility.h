@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "Accessible.h"
+
 class QFont;
 class QLabel;
 class QWidget;
@@ -29,17 +31,6 @@ void MakeWindowsAccessible();
 // their maker names their controls.
 void MakeProgressWindowAccessible(TProgressForm* window);
 void MakeConfusionWindowAccessible(TConfusionForm* window);
-
-// Tells the screen reader something: a notification it speaks at once. Each
-// window has one such notice; it is one pixel wide and draws nothing.
-void Announce(QWidget* window, const QString& text);
-// The window's notice, made when it has none yet (objectName "sonorixNotice").
-QWidget* EnsureNotice(QWidget* window);
-// The last text announced in that window; empty when none was.
-QString LastAnnouncement(const QWidget* window);
-
-// A counter's or the clock's text changed: readers get a value-change event.
-void NotifyValueChanged(QLabel* label);
 
 enum class DrillNews {
   Started,     // BEGIN: the first question sounds

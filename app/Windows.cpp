@@ -14,6 +14,7 @@
 // The order matters: each window's creation reads what the ones before it set up.
 void CreateSonorixWindows() {
   try {
+    InstallControlConventions();
     ScaleForSystemFont();
     Form1 = new TForm1();
     FilterForm = new TFilterForm();

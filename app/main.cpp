@@ -19,6 +19,8 @@
 #include <string_view>
 
 #include "Application.h"
+#include "DisplayProbe.h"
+#include "Language.h"
 
 namespace {
 
@@ -27,7 +29,8 @@ namespace fs = std::filesystem;
 constexpr const char* kVersion = SONORIX_VERSION;
 // The files the program is given beside its own; the student's copies are
 // never overwritten.
-constexpr const char* kGivenFiles[] = {"ftclass.dat", "readme.txt"};
+constexpr const char* kGivenFiles[] = {"ftclass.dat",   "readme.txt",    "readme.de.txt",
+                                       "readme.es.txt", "readme.fr.txt", "readme.it.txt"};
 
 void PrintHelp() {
   std::printf(
@@ -196,8 +199,14 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Without a display the toolkit would abort with its own message.
+  if (std::string reason; !CanOpenWindow(argc, argv, reason)) {
+    std::fprintf(stderr, "sonorix: cannot open a window: %s\n", reason.c_str());
+    return 1;
+  }
   const fs::path shared = InstalledDataDir();
   TSonorixApplication app(argc, argv);
+  InstallLanguage(app);
   if (!shared.empty()) {
     std::string error;
     if (!EnterUserDataDir(shared, error)) {
