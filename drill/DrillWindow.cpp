@@ -262,8 +262,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   SetDrillButtons(false);
   Timer1->start();
   InstallProgressMenu(this);
-  InstallPracticeMode(this);
   UpdateSoundCaption(*this, *WayMidiOut);
+  InstallPracticeMode(this);  // after the sound notice: its title mark follows the notice
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
   // View › Zoom, after the other menus.
