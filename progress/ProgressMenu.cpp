@@ -19,6 +19,7 @@
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
 #include "SessionLog.h"
@@ -126,6 +127,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
+  AddPracticeSection(form_, &window);
   window.exec();
 }
 
@@ -144,6 +146,7 @@ void TProgressMenu::Button1Pressed() {
   drillWasRunning_ = form_->Drilling;
   const QFileInfo log(QString::fromLatin1(kReportFileName));
   logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
+  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
   if (form_->Drilling && form_->CorrectCount > 0) {
     if (!ErrorReport || !FilterForm) return;
     LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};
