@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,9 +19,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -70,10 +74,12 @@ QChartView* MakeChartView(const QString& title) {
   return view;
 }
 
-// One line per range and cardinality over the days; a value may be missing
-// on a day (no right answer), which leaves a gap in that series only.
+// One line per range and cardinality over the days, or over the drills
+// (`perDrill`: the points' `day` is a drill number); a value may be missing
+// (no right answer), which leaves a gap in that series only.
 void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
-                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent) {
+                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent,
+                    bool perDrill) {
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
   int32_t first = INT32_MAX, last = INT32_MIN;
@@ -86,7 +92,7 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     for (const DayFigures& d : m.days) {
       const auto v = (d.*value)();
       if (!v) continue;
-      line->append(static_cast<qreal>(MsecsOf(d.day)), *v);
+      line->append(perDrill ? static_cast<qreal>(d.day) : static_cast<qreal>(MsecsOf(d.day)), *v);
       first = std::min(first, d.day);
       last = std::max(last, d.day);
       top = std::max(top, *v);
@@ -94,11 +100,26 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     chart->addSeries(line);
     all.push_back(line);
   }
-  auto* x = new QDateTimeAxis();
-  x->setFormat(QStringLiteral("MMM d"));
-  if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
-  x->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
-  x->setTickCount(std::clamp(last - first + 3, 2, 7));
+  QAbstractAxis* x = nullptr;
+  if (perDrill) {
+    // Drill numbers: one tick per drill.
+    auto* drills = new QValueAxis();
+    if (first > last) first = last = 1;
+    drills->setRange(first - 0.5, last + 0.5);
+    drills->setTickType(QValueAxis::TicksDynamic);
+    drills->setTickAnchor(1);
+    drills->setTickInterval(std::max(1, (last - first + 1) / 8));
+    drills->setLabelFormat(QStringLiteral("%d"));
+    drills->setTitleText(QCoreApplication::translate("TProgressForm", "drill"));
+    x = drills;
+  } else {
+    auto* days = new QDateTimeAxis();
+    days->setFormat(QStringLiteral("MMM d"));
+    if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+    days->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
+    days->setTickCount(std::clamp(last - first + 3, 2, 7));
+    x = days;
+  }
   auto* y = new QValueAxis();
   y->setRange(0, percent ? 100 : std::ceil(top * 1.1));
   y->applyNiceNumbers();
@@ -173,9 +194,10 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   charts->addWidget(SpeedChart);
   charts->addWidget(PracticeChart);
 
-  DrillTable = new QTableWidget(0, 8);
-  DrillTable->setHorizontalHeaderLabels({tr("Date"), tr("Range"), tr("Cardinality"), tr("Right"), tr("Wrong"),
-                                         tr("Accuracy %"), tr("Seconds per right answer"), tr("Eligible")});
+  DrillTable = new QTableWidget(0, 10);
+  DrillTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Range"),
+                                         tr("Cardinality"), tr("Play"), tr("Right"), tr("Wrong"), tr("Accuracy %"),
+                                         tr("Seconds per right answer"), tr("Eligible")});
   DrillTable->verticalHeader()->setVisible(false);
   DrillTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DrillTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -208,6 +230,7 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
 void TProgressForm::LoadLog(const std::string& person) {
   const auto log = LoadReportLog(kReportFileName);
   log_ = log.value_or(ReportLog{});
+  notes_ = LoadDrillNotes(kDrillNotesFileName);
   const std::vector<std::string> people = PeopleInLog(log_);
   QString note;
   if (!log) {
@@ -217,7 +240,9 @@ void TProgressForm::LoadLog(const std::string& person) {
   }
   if (log_.unverified > 0) {
     note += (note.isEmpty() ? QString() : QStringLiteral(" ")) +
-            tr("%1 of %2 records could not be verified and are left out.").arg(log_.unverified).arg(log_.records);
+            tr("%1 of %2 records could not be verified and are left out.")
+                .arg(log_.unverified)
+                .arg(log_.records);
   }
   NoteLabel->setText(note);
 
@@ -236,15 +261,22 @@ void TProgressForm::LoadLog(const std::string& person) {
 void TProgressForm::ShowPerson(const std::string& person) {
   person_ = person;
   drills_ = DrillsOf(log_, person);
+  AttachDrillNotes(drills_, notes_);
   FillCharts();
   FillTable();
   ExportButton->setEnabled(!drills_.empty());
 }
 
 void TProgressForm::FillCharts() {
-  const std::vector<ModeSeries> series = DailySeries(log_, person_);
-  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, tr("% right"), true);
-  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, tr("seconds"), false);
+  // A few days of drills make a few dots on a long axis: then each drill is a point.
+  perDrill_ = DaysDrilled(log_, person_) < kDaysForDailyCharts;
+  const std::vector<ModeSeries> series = perDrill_ ? DrillSeries(log_, person_) : DailySeries(log_, person_);
+  AccuracyChart->chart()->setTitle(perDrill_ ? tr("Accuracy per drill") : tr("Accuracy per day"));
+  SpeedChart->chart()->setTitle(perDrill_ ? tr("Seconds per right answer per drill")
+                                          : tr("Seconds per right answer per day"));
+  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, tr("% right"), true, perDrill_);
+  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, tr("seconds"), false,
+                 perDrill_);
   FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
 }
 
@@ -253,13 +285,15 @@ void TProgressForm::FillTable() {
   for (int r = 0; r < static_cast<int>(drills_.size()); ++r) {
     const DrillFigures& d = drills_[static_cast<size_t>(r)];
     DrillTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
-    DrillTable->setItem(r, 1, Cell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
-    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
-    DrillTable->setItem(r, 3, Cell(QString::number(d.right), true));
-    DrillTable->setItem(r, 4, Cell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 5, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 6, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
-    DrillTable->setItem(r, 7, Cell(d.eligible ? tr("yes") : tr("no"), false));
+    DrillTable->setItem(r, 1, Cell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
+    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
+    DrillTable->setItem(r, 3, Cell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
+    DrillTable->setItem(r, 4, Cell(QString::fromStdString(MannersText(d.manners)), false));
+    DrillTable->setItem(r, 5, Cell(QString::number(d.right), true));
+    DrillTable->setItem(r, 6, Cell(QString::number(d.wrong), true));
+    DrillTable->setItem(r, 7, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
+    DrillTable->setItem(r, 8, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 9, Cell(d.eligible ? tr("yes") : tr("no"), false));
   }
   DrillTable->resizeColumnsToContents();
   DrillTable->scrollToBottom();
@@ -271,11 +305,32 @@ bool TProgressForm::ExportCsv(const QString& fileName) const {
                          ProgressCsv(person_, drills_));
 }
 
+QString TProgressForm::ExportFolder() {
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  const QString last = settings.value(QStringLiteral("Progress/ExportFolder")).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+QString TProgressForm::SuggestedExportPath() const {
+  QString name = QStringLiteral("progress.csv");
+  if (!person_.empty()) name = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
+  return QDir(ExportFolder()).filePath(name);
+}
+
+bool TProgressForm::ExportTo(const QString& fileName) const {
+  if (!ExportCsv(fileName)) return false;
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  settings.setValue(QStringLiteral("Progress/ExportFolder"), QFileInfo(fileName).absolutePath());
+  return true;
+}
+
 void TProgressForm::ExportButtonClick() {
-  QString suggested = QStringLiteral("progress.csv");
-  if (!person_.empty()) suggested = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
-  const QString fileName =
-      QFileDialog::getSaveFileName(this, tr("Export CSV"), suggested, tr("CSV files (*.csv);;All files (*)"));
+  const QString fileName = QFileDialog::getSaveFileName(this, tr("Export CSV"), SuggestedExportPath(),
+                                                        tr("CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName)) QMessageBox::warning(this, tr("Export CSV"), tr("%1 could not be written.").arg(fileName));
+  if (!ExportTo(fileName))
+    QMessageBox::warning(this, tr("Export CSV"), tr("%1 could not be written.").arg(fileName));
 }

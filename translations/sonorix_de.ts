@@ -124,14 +124,6 @@
         <translation>Übt stattdessen jede Set-Klasse dieser Kardinalität. Taste: Alt+N</translation>
     </message>
     <message>
-        <source>Score %1: %2 time points, %3 correct, longevity bonus %4.</source>
-        <translation>Punktzahl %1: %2 Zeitpunkte, %3 richtig, Ausdauerbonus %4.</translation>
-    </message>
-    <message>
-        <source> Not eligible for the high scores.</source>
-        <translation> Zählt nicht für die Bestenliste.</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punktzahl</translation>
     </message>
@@ -162,10 +154,6 @@
     <message>
         <source>High scores</source>
         <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>Date, correct, incorrect, percentage, time per interval and score of each entry; the drill just ended is selected</source>
-        <translation>Datum, richtig, falsch, Prozent, Zeit pro Intervall und Punktzahl jedes Eintrags; die eben beendete Übung ist ausgewählt</translation>
     </message>
     <message>
         <source>Shows right and wrong answers per set class</source>
@@ -296,16 +284,8 @@
         <translation>Antwort, Nummer des Trichords</translation>
     </message>
     <message>
-        <source>%1 right, %2 wrong.</source>
-        <translation>%1 richtig, %2 falsch.</translation>
-    </message>
-    <message>
         <source>Drill started. First question.</source>
         <translation>Übung begonnen. Erste Frage.</translation>
-    </message>
-    <message>
-        <source>Right: %1. %2</source>
-        <translation>Richtig: %1. %2</translation>
     </message>
     <message>
         <source> The drill can now be ended with Ctrl+B.</source>
@@ -316,16 +296,103 @@
         <translation> Nächste Frage.</translation>
     </message>
     <message>
-        <source>Wrong: not %1. %2 Try again.</source>
-        <translation>Falsch: nicht %1. %2 Noch einmal.</translation>
-    </message>
-    <message>
         <source>Not %1, counted once. Try again.</source>
         <translation>Nicht %1, einmal gezählt. Noch einmal.</translation>
     </message>
     <message>
         <source>No set class chosen.</source>
         <translation>Keine Set-Klasse gewählt.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Richtig: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Falsch: nicht %1. Noch einmal.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Keine Übung läuft. Strg+B beginnt eine.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 richtig, %2 falsch, Zeit %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> ENDE möglich: Strg+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Nicht eingetragen: Filter wurden benutzt.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Zeile %1 von %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Kein Eintrag ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>Die eben beendete Übung ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Punktzahl %1: %2 Zeitpunkte, %3 richtig, Ausdauerbonus %4. %5 Sekunden pro Intervall.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 richtig, %4 falsch, %5 %, %6 s pro Intervall, Punktzahl %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Trainingsübersicht</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Beim ersten Mal richtig</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Beim ersten Mal %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Training pro Tag</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Übungsschwerpunkt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Übungsschwerpunkt&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Noch kein Training: Trainingsmodus im Menü Training.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +451,137 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>der Urheberrechtsvermerk von Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuten
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minuten
+insgesamt</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Zuletzt
+geübt</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% richtig</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/richtig</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+beste Punktzahl</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Ungeprüft</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Set-Klasse</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Gehalten für</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Schwierigste Set-Klassen (alle gewerteten Übungen):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Häufigste Verwechslungen:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 Personen, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1046,57 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     </message>
 </context>
 <context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Training</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Trainingsmodus</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Antwort zeigen</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Antwort automatisch zeigen</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Nach 2 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Nach 3 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Nach 5 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Gezeigte Antwort</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>Die Antwort ist %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Sie nannten %1; hören Sie beide.</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <source>close</source>
@@ -1001,6 +1250,26 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <source>week beginning</source>
         <translation>Woche ab</translation>
     </message>
+    <message>
+        <source>drill</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielweise</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Genauigkeit pro Übung</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Sekunden pro richtiger Antwort pro Übung</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1019,6 +1288,10 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     <message>
         <source>Play My Wrong Answers</source>
         <translation>Meine falschen Antworten spielen</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Klassenübersicht…</translation>
     </message>
 </context>
 <context>
@@ -1057,32 +1330,36 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
 <context>
     <name>main</name>
     <message>
-        <source>Usage: sonorix [--help] [--version]
-Ear training: Sonorix plays trichords and tetrachords and you name their set class.
-
-  --help     show this help and exit
-  --version  show the version and exit
-
-The installed program keeps its data files in $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt
-there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
-</source>
-        <translation>Aufruf: sonorix [--help] [--version]
-Gehörbildung: Sonorix spielt Trichorde und Tetrachorde, und Sie benennen ihre Set-Klasse.
-
-  --help     diese Hilfe zeigen und beenden
-  --version  die Version zeigen und beenden
-
-Das installierte Programm hält seine Datendateien in $XDG_DATA_HOME/sonorix
-(standardmäßig ~/.local/share/sonorix) und kopiert ftclass.dat und readme.txt
-dorthin, wenn sie fehlen. Ton: siehe sonorix(1) zu MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
-</translation>
-    </message>
-    <message>
         <source>Cannot use the data folder: </source>
         <translation>Der Datenordner ist nicht nutzbar: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
+MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Aufruf: sonorix [--help] [--version] [--data-dir ORDNER]
+Gehörbildung: Sonorix spielt Trichorde und Tetrachorde, und Sie benennen ihre Set-Klasse.
+
+  --help             diese Hilfe zeigen und beenden
+  --version          die Version zeigen und beenden
+  --data-dir ORDNER  die Datendateien in ORDNER halten (etwa einem Klassenordner)
+
+Der Datenordner ist der erste von: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; sonst hält das installierte Programm seine
+Datendateien in $XDG_DATA_HOME/sonorix (standardmäßig ~/.local/share/sonorix).
+Es kopiert ftclass.dat und readme.txt dorthin, wenn sie fehlen. Ton: siehe
+sonorix(1) zu MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

@@ -124,14 +124,6 @@
         <translation>Ejercita en su lugar todas las clases de conjuntos de esa cardinalidad. Tecla: Alt+N</translation>
     </message>
     <message>
-        <source>Score %1: %2 time points, %3 correct, longevity bonus %4.</source>
-        <translation>Puntuación %1: %2 puntos de tiempo, %3 correctas, bonificación de constancia %4.</translation>
-    </message>
-    <message>
-        <source> Not eligible for the high scores.</source>
-        <translation> No cuenta para las mejores puntuaciones.</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
@@ -162,10 +154,6 @@
     <message>
         <source>High scores</source>
         <translation>Mejores puntuaciones</translation>
-    </message>
-    <message>
-        <source>Date, correct, incorrect, percentage, time per interval and score of each entry; the drill just ended is selected</source>
-        <translation>Fecha, correctas, incorrectas, porcentaje, tiempo por intervalo y puntuación de cada entrada; el ejercicio recién terminado está seleccionado</translation>
     </message>
     <message>
         <source>Shows right and wrong answers per set class</source>
@@ -296,16 +284,8 @@
         <translation>Respuesta, número del tricordio</translation>
     </message>
     <message>
-        <source>%1 right, %2 wrong.</source>
-        <translation>%1 correctas, %2 incorrectas.</translation>
-    </message>
-    <message>
         <source>Drill started. First question.</source>
         <translation>Ejercicio empezado. Primera pregunta.</translation>
-    </message>
-    <message>
-        <source>Right: %1. %2</source>
-        <translation>Correcto: %1. %2</translation>
     </message>
     <message>
         <source> The drill can now be ended with Ctrl+B.</source>
@@ -316,16 +296,103 @@
         <translation> Siguiente pregunta.</translation>
     </message>
     <message>
-        <source>Wrong: not %1. %2 Try again.</source>
-        <translation>Incorrecto: no es %1. %2 Inténtelo de nuevo.</translation>
-    </message>
-    <message>
         <source>Not %1, counted once. Try again.</source>
         <translation>No es %1, contado una vez. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>No set class chosen.</source>
         <translation>Ninguna clase de conjuntos elegida.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Correcto: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Incorrecto: no es %1. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>No hay ningún ejercicio en curso. Ctrl+B empieza uno.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 correctas, %2 incorrectas, tiempo %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINAR posible: Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>No registrado: se usaron filtros.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Fila %1 de %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Ninguna entrada seleccionada.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>El ejercicio recién terminado está seleccionado</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Puntuación %1: %2 puntos de tiempo, %3 correctas, bonificación de constancia %4. %5 segundos por intervalo.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 correctas, %4 incorrectas, %5 %, %6 s por intervalo, puntuación %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Resumen de la práctica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Correctas a la primera</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>A la primera %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Mostradas</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Práctica por día</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Foco de práctica</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Foco de práctica&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Aún no hay práctica: Modo práctica en el menú Práctica.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +451,137 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>el aviso de derechos de autor de Sonorix en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutos
+esta semana</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minutos
+en total</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Última
+práctica</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% correctas</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/correcta</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Sin verificar</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Tocada</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Tomada por</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Clases de conjuntos más difíciles (todos los ejercicios válidos):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusiones más frecuentes:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Guardar PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 personas, %3 registros, %4 de ellos sin verificar. Semana del %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1046,57 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     </message>
 </context>
 <context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Práctica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Modo práctica</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostrar la respuesta</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Mostrar la respuesta automáticamente</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Tras 2 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Tras 3 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Tras 5 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Respuesta mostrada</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La respuesta es %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Usted nombró %1; escuche ambas.</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <source>close</source>
@@ -1001,6 +1250,26 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <source>week beginning</source>
         <translation>semana del</translation>
     </message>
+    <message>
+        <source>drill</source>
+        <translation>ejercicio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Precisión por ejercicio</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Segundos por respuesta correcta por ejercicio</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1019,6 +1288,10 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     <message>
         <source>Play My Wrong Answers</source>
         <translation>Tocar mis respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Resumen de la clase…</translation>
     </message>
 </context>
 <context>
@@ -1057,32 +1330,36 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
 <context>
     <name>main</name>
     <message>
-        <source>Usage: sonorix [--help] [--version]
-Ear training: Sonorix plays trichords and tetrachords and you name their set class.
-
-  --help     show this help and exit
-  --version  show the version and exit
-
-The installed program keeps its data files in $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt
-there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
-</source>
-        <translation>Uso: sonorix [--help] [--version]
-Entrenamiento auditivo: Sonorix toca tricordios y tetracordios y usted nombra su clase de conjuntos.
-
-  --help     mostrar esta ayuda y salir
-  --version  mostrar la versión y salir
-
-El programa instalado guarda sus archivos de datos en $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix por defecto) y copia allí ftclass.dat y readme.txt
-cuando faltan. Sonido: vea sonorix(1) para MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
-</translation>
-    </message>
-    <message>
         <source>Cannot use the data folder: </source>
         <translation>No se puede usar la carpeta de datos: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
+MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARPETA]
+Entrenamiento auditivo: Sonorix toca tricordios y tetracordios y usted nombra su clase de conjuntos.
+
+  --help              mostrar esta ayuda y salir
+  --version           mostrar la versión y salir
+  --data-dir CARPETA  guardar los archivos de datos en CARPETA (una carpeta de clase, por ejemplo)
+
+La carpeta de datos es la primera de: --data-dir, $SONORIX_DATA_DIR, DataDir=
+en /etc/sonorix/sonorix.conf; si no, el programa instalado guarda sus archivos
+de datos en $XDG_DATA_HOME/sonorix (~/.local/share/sonorix por defecto).
+Copia allí ftclass.dat y readme.txt cuando faltan. Sonido: vea sonorix(1) para
+MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

@@ -124,14 +124,6 @@
         <translation>Travaille plutôt toutes les classes d&apos;ensembles de cette cardinalité. Touche : Alt+N</translation>
     </message>
     <message>
-        <source>Score %1: %2 time points, %3 correct, longevity bonus %4.</source>
-        <translation>Score %1 : %2 points de temps, %3 justes, bonus de durée %4.</translation>
-    </message>
-    <message>
-        <source> Not eligible for the high scores.</source>
-        <translation> Ne compte pas pour les meilleurs scores.</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Score</translation>
     </message>
@@ -162,10 +154,6 @@
     <message>
         <source>High scores</source>
         <translation>Meilleurs scores</translation>
-    </message>
-    <message>
-        <source>Date, correct, incorrect, percentage, time per interval and score of each entry; the drill just ended is selected</source>
-        <translation>Date, justes, fausses, pourcentage, temps par intervalle et score de chaque entrée ; l&apos;exercice qui vient de finir est sélectionné</translation>
     </message>
     <message>
         <source>Shows right and wrong answers per set class</source>
@@ -296,16 +284,8 @@
         <translation>Réponse, numéro du tricorde</translation>
     </message>
     <message>
-        <source>%1 right, %2 wrong.</source>
-        <translation>%1 justes, %2 fausses.</translation>
-    </message>
-    <message>
         <source>Drill started. First question.</source>
         <translation>Exercice commencé. Première question.</translation>
-    </message>
-    <message>
-        <source>Right: %1. %2</source>
-        <translation>Juste : %1. %2</translation>
     </message>
     <message>
         <source> The drill can now be ended with Ctrl+B.</source>
@@ -316,16 +296,103 @@
         <translation> Question suivante.</translation>
     </message>
     <message>
-        <source>Wrong: not %1. %2 Try again.</source>
-        <translation>Faux : pas %1. %2 Réessayez.</translation>
-    </message>
-    <message>
         <source>Not %1, counted once. Try again.</source>
         <translation>Pas %1, compté une fois. Réessayez.</translation>
     </message>
     <message>
         <source>No set class chosen.</source>
         <translation>Aucune classe d&apos;ensembles choisie.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Juste : %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Faux : pas %1. Réessayez.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Aucun exercice en cours. Ctrl+B en commence un.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 justes, %2 fausses, temps %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINER possible : Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Non inscrit : des filtres ont été utilisés.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Ligne %1 sur %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Aucune entrée sélectionnée.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>L&apos;exercice qui vient de finir est sélectionné</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Score %1 : %2 points de temps, %3 justes, bonus de durée %4. %5 secondes par intervalle.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 justes, %4 fausses, %5 %, %6 s par intervalle, score %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Bilan de l&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Du premier coup %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Montrées</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Entraînement par jour</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Points à travailler</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Points à travailler&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Pas encore d&apos;entraînement : Mode entraînement dans le menu Entraînement.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +451,137 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>la notice de droit d&apos;auteur de Sonorix dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutes
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minutes
+au total</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Dernière
+pratique</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% justes</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/juste</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+meilleur score</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Non vérifiés</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Vue d&apos;ensemble de la classe</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Classe d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% justes</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouée</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Prise pour</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Classes d&apos;ensembles les plus difficiles (tous les exercices éligibles) :</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusions les plus fréquentes :</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 personnes, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1046,57 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
 </context>
 <context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Mode entraînement</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Montrer la réponse</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Montrer la réponse automatiquement</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Après 2 réponses fausses</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Après 3 réponses fausses</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Après 5 réponses fausses</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Réponse montrée</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La réponse est %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Vous avez nommé %1 ; écoutez les deux.</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <source>close</source>
@@ -1001,6 +1250,26 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <source>week beginning</source>
         <translation>semaine du</translation>
     </message>
+    <message>
+        <source>drill</source>
+        <translation>exercice</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Justesse par exercice</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Secondes par réponse juste, par exercice</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1019,6 +1288,10 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     <message>
         <source>Play My Wrong Answers</source>
         <translation>Jouer mes réponses fausses</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Vue d&apos;ensemble de la classe…</translation>
     </message>
 </context>
 <context>
@@ -1057,32 +1330,36 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
 <context>
     <name>main</name>
     <message>
-        <source>Usage: sonorix [--help] [--version]
-Ear training: Sonorix plays trichords and tetrachords and you name their set class.
-
-  --help     show this help and exit
-  --version  show the version and exit
-
-The installed program keeps its data files in $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt
-there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
-</source>
-        <translation>Usage : sonorix [--help] [--version]
-Formation de l&apos;oreille : Sonorix joue des tricordes et des tétracordes et vous nommez leur classe d&apos;ensembles.
-
-  --help     afficher cette aide et quitter
-  --version  afficher la version et quitter
-
-Le programme installé garde ses fichiers de données dans $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix par défaut) et y copie ftclass.dat et readme.txt
-quand ils manquent. Son : voir sonorix(1) pour MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
-</translation>
-    </message>
-    <message>
         <source>Cannot use the data folder: </source>
         <translation>Impossible d&apos;utiliser le dossier de données : </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
+MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Usage : sonorix [--help] [--version] [--data-dir DOSSIER]
+Formation de l&apos;oreille : Sonorix joue des tricordes et des tétracordes et vous nommez leur classe d&apos;ensembles.
+
+  --help              afficher cette aide et quitter
+  --version           afficher la version et quitter
+  --data-dir DOSSIER  garder les fichiers de données dans DOSSIER (un dossier de classe, par exemple)
+
+Le dossier de données est le premier de : --data-dir, $SONORIX_DATA_DIR, DataDir=
+dans /etc/sonorix/sonorix.conf ; sinon le programme installé garde ses fichiers
+de données dans $XDG_DATA_HOME/sonorix (~/.local/share/sonorix par défaut).
+Il y copie ftclass.dat et readme.txt quand ils manquent. Son : voir sonorix(1)
+pour MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

@@ -124,14 +124,6 @@
         <translation>Esercita invece tutte le classi di insiemi di quella cardinalità. Tasto: Alt+N</translation>
     </message>
     <message>
-        <source>Score %1: %2 time points, %3 correct, longevity bonus %4.</source>
-        <translation>Punteggio %1: %2 punti tempo, %3 giuste, bonus di durata %4.</translation>
-    </message>
-    <message>
-        <source> Not eligible for the high scores.</source>
-        <translation> Non vale per i punteggi migliori.</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punteggio</translation>
     </message>
@@ -162,10 +154,6 @@
     <message>
         <source>High scores</source>
         <translation>Punteggi migliori</translation>
-    </message>
-    <message>
-        <source>Date, correct, incorrect, percentage, time per interval and score of each entry; the drill just ended is selected</source>
-        <translation>Data, giuste, sbagliate, percentuale, tempo per intervallo e punteggio di ogni voce; l&apos;esercizio appena concluso è selezionato</translation>
     </message>
     <message>
         <source>Shows right and wrong answers per set class</source>
@@ -296,16 +284,8 @@
         <translation>Risposta, numero del tricordo</translation>
     </message>
     <message>
-        <source>%1 right, %2 wrong.</source>
-        <translation>%1 giuste, %2 sbagliate.</translation>
-    </message>
-    <message>
         <source>Drill started. First question.</source>
         <translation>Esercizio iniziato. Prima domanda.</translation>
-    </message>
-    <message>
-        <source>Right: %1. %2</source>
-        <translation>Giusto: %1. %2</translation>
     </message>
     <message>
         <source> The drill can now be ended with Ctrl+B.</source>
@@ -316,16 +296,103 @@
         <translation> Domanda successiva.</translation>
     </message>
     <message>
-        <source>Wrong: not %1. %2 Try again.</source>
-        <translation>Sbagliato: non è %1. %2 Riprovate.</translation>
-    </message>
-    <message>
         <source>Not %1, counted once. Try again.</source>
         <translation>Non è %1, contato una volta. Riprovate.</translation>
     </message>
     <message>
         <source>No set class chosen.</source>
         <translation>Nessuna classe di insiemi scelta.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Giusto: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Sbagliato: non è %1. Riprovate.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Nessun esercizio in corso. Ctrl+B ne inizia uno.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 giuste, %2 sbagliate, tempo %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINA possibile: Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Non inserito: sono stati usati filtri.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Riga %1 di %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Nessuna voce selezionata.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>L&apos;esercizio appena concluso è selezionato</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Punteggio %1: %2 punti tempo, %3 giuste, bonus di durata %4. %5 secondi per intervallo.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 giuste, %4 sbagliate, %5 %, %6 s per intervallo, punteggio %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Riepilogo della pratica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Pratica</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Domande</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Giuste al primo colpo</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Al primo colpo %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Mostrate</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Pratica al giorno</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Punti su cui esercitarsi</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Punti su cui esercitarsi&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Nessuna pratica finora: Modalità pratica nel menu Pratica.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +451,137 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>la nota di copyright di Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(senza nome)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuti
+questa settimana</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minuti
+in tutto</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Ultima
+pratica</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% giuste</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/giusta</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+punteggio migliore</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Non verificati</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Panoramica della classe</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Classe di insiemi</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Suonata</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Scambiata per</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Classi di insiemi più difficili (tutti gli esercizi validi):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusioni più frequenti:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Salva PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 persone, %3 record, %4 dei quali non verificati. Settimana dal %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1046,57 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     </message>
 </context>
 <context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Pratica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Pratica</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Modalità pratica</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostra la risposta</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Mostra la risposta automaticamente</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Dopo 2 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Dopo 3 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Dopo 5 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Risposta mostrata</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La risposta è %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Avete nominato %1; ascoltatele entrambe.</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <source>close</source>
@@ -1001,6 +1250,26 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <source>week beginning</source>
         <translation>settimana dal</translation>
     </message>
+    <message>
+        <source>drill</source>
+        <translation>esercizio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Precisione per esercizio</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Secondi per risposta giusta per esercizio</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1019,6 +1288,10 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     <message>
         <source>Play My Wrong Answers</source>
         <translation>Suona le mie risposte errate</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Panoramica della classe…</translation>
     </message>
 </context>
 <context>
@@ -1057,32 +1330,36 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
 <context>
     <name>main</name>
     <message>
-        <source>Usage: sonorix [--help] [--version]
-Ear training: Sonorix plays trichords and tetrachords and you name their set class.
-
-  --help     show this help and exit
-  --version  show the version and exit
-
-The installed program keeps its data files in $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix by default) and copies ftclass.dat and readme.txt
-there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
-</source>
-        <translation>Uso: sonorix [--help] [--version]
-Educazione dell&apos;orecchio: Sonorix suona tricordi e tetracordi e voi ne nominate la classe di insiemi.
-
-  --help     mostra questo aiuto ed esce
-  --version  mostra la versione ed esce
-
-Il programma installato tiene i suoi file di dati in $XDG_DATA_HOME/sonorix
-(~/.local/share/sonorix per impostazione predefinita) e vi copia ftclass.dat e
-readme.txt quando mancano. Suono: vedere sonorix(1) per MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
-</translation>
-    </message>
-    <message>
         <source>Cannot use the data folder: </source>
         <translation>Impossibile usare la cartella dei dati: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
+MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARTELLA]
+Educazione dell&apos;orecchio: Sonorix suona tricordi e tetracordi e voi ne nominate la classe di insiemi.
+
+  --help               mostra questo aiuto ed esce
+  --version            mostra la versione ed esce
+  --data-dir CARTELLA  tiene i file di dati in CARTELLA (una cartella di classe, per esempio)
+
+La cartella dei dati è la prima fra: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; altrimenti il programma installato tiene i suoi
+file di dati in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix per impostazione predefinita).
+Vi copia ftclass.dat e readme.txt quando mancano. Suono: vedere sonorix(1) per
+MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>
