@@ -20,7 +20,8 @@
 #include <functional>
 
 #include "About.h"
-#include "Accessibility.h"
+#include "Accessible.h"
+#include "DrillWindowAccess.h"
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
