@@ -20,10 +20,12 @@
 #include <functional>
 
 #include "About.h"
-#include "Accessibility.h"
+#include "Accessible.h"
+#include "DrillWindowAccess.h"
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressMenu.h"
 #include "QuestionGenerator.h"
 #include "RadioGroup.h"
@@ -262,6 +264,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Timer1->start();
   InstallProgressMenu(this);
   UpdateSoundCaption(*this, *WayMidiOut);
+  InstallPracticeMode(this);  // after the sound notice: its title mark follows the notice
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
   // View › Zoom, after the other menus.
@@ -362,7 +365,7 @@ void TForm1::Exit2Click() { close(); }
 // --- BEGIN / END --------------------------------------------------------------
 
 void TForm1::Button1Click() {
-  if (Drilling && CorrectCount > 0) {
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
     // A range or filter changed after the last question belongs to the drill
     // as much as one changed before a question: the score must not file it
     // under settings it was not drilled with.
@@ -374,7 +377,12 @@ void TForm1::Button1Click() {
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
     Drilling = false;
-    if (Form2) Form2->ShowModal();
+    // A practice drill ends with its summary, never with a score.
+    if (PracticeDrill(this)) {
+      PracticeDrillEnds(this, true);
+    } else if (Form2) {
+      Form2->ShowModal();
+    }
     ClearDrill();
     return;
   }
@@ -383,6 +391,7 @@ void TForm1::Button1Click() {
   SetDrillButtons(true);
   Button1->setEnabled(false);
   Drilling = true;
+  PracticeDrillBegins(this);
   DrillStart = SegmentStart = PlatformTickCount();
   SetLabelText(TimeLabel, QStringLiteral("0:00"));
   TimeLabel->show();
@@ -431,7 +440,8 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   if (answerRowMap[row] == question.listIndex) {
-    ErrorReport->AddCorrect();
+    if (!PracticeDrill(this)) ErrorReport->AddCorrect();
+    PracticeAnswered(this, answerRowMap[row], true);
     CorrectAnswer();
     return;
   }
@@ -441,8 +451,9 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   question.lastWrongRow = row;
-  ErrorReport->AddWrong(answerRowMap[row]);
+  if (!PracticeDrill(this)) ErrorReport->AddWrong(answerRowMap[row]);
   IncorrectAnswer();
+  PracticeAnswered(this, answerRowMap[row], false);
 }
 
 void TForm1::Edit1KeyUp(int key) {
@@ -540,7 +551,9 @@ void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
 void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
-  if (Drilling && CorrectCount > 0) {
+  // A practice drill is the person's own: it ends with the login.
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
+    PracticeDrillEnds(this, false);
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     Button1->setEnabled(true);

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Accessibility.h"
+#include "DrillWindowAccess.h"
 #include "DrillWindow.h"
 #include "RadioGroup.h"
 

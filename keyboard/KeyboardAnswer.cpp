@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "DrillWindow.h"
 #include "Platform.h"
 #include "Sxkeyboard.h"

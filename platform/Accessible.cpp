@@ -1,6 +1,7 @@
 #include "Accessible.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -8,9 +9,13 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <climits>
+#include <functional>
+#include <utility>
 
 #include "RadioGroup.h"
 
@@ -20,6 +25,8 @@ namespace {
 constexpr const char* kValueLabel = "sonorixValueLabel";
 constexpr const char* kValuePrefix = "sonorixValuePrefix";
 constexpr const char* kNotice = "sonorixNotice";
+constexpr const char* kReadWithOther = "sonorixReadWithOther";
+constexpr const char* kQuietUnfocused = "sonorixQuietUnfocused";
 
 // "12" is 12; a clock's "2:05" is 125 seconds.
 int ValueOfText(const QString& text) {
@@ -92,7 +99,8 @@ class ButtonAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
       const QString name = widget()->accessibleName();
-      return name.isEmpty() ? WithoutMnemonic(Button()->text()) : name;
+      // Readers spell quotation marks out: "close position" is a name, not a quote.
+      return name.isEmpty() ? WithoutMnemonic(Button()->text()).remove(QLatin1Char('"')) : name;
     }
     if (t == QAccessible::Accelerator) {
       const QKeySequence key = QKeySequence::mnemonic(Button()->text());
@@ -113,6 +121,14 @@ class ButtonAccessible : public QAccessibleWidget {
     if (!widget()->isEnabled()) return;
     QMetaObject::invokeMethod(Button(), &QAbstractButton::click, Qt::QueuedConnection);
   }
+  // A titled group names its items already (a reader says "Play, chord"); as
+  // their label too it would be spoken twice.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+    auto found = QAccessibleWidget::relations(match);
+    QWidget* parent = widget()->parentWidget();
+    found.removeIf([parent](const auto& r) { return r.first && parent && r.first->object() == parent; });
+    return found;
+  }
   QStringList keyBindingsForAction(const QString& action) const override {
     if (action == pressAction() || action == toggleAction()) {
       const QKeySequence key = QKeySequence::mnemonic(Button()->text());
@@ -125,12 +141,54 @@ class ButtonAccessible : public QAccessibleWidget {
   QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A text a reader reads as part of another's name: not read on its own.
+class ReadWithOtherAccessible : public QAccessibleWidget {
+ public:
+  explicit ReadWithOtherAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = true;
+    return s;
+  }
+  QString text(QAccessible::Text) const override { return {}; }
+};
+
+// The spoken state of each window that has one; the entry without a window
+// speaks for every other window.
+std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>>& SpokenStates() {
+  static std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>> states;
+  return states;
+}
+
+// The state key: speaks the active window's state, or the program's.
+class StateKey : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != kStateKey || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (window != QApplication::activeWindow()) return false;  // once, where the key went first
+    if (!key->isAutoRepeat()) {
+      std::function<QString()> state;
+      for (const auto& [w, text] : SpokenStates())
+        if (w == window || (!w && !state)) state = text;
+      if (state) Announce(window, state());
+    }
+    return true;
+  }
+};
+
 QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
   if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (widget->property(kValueLabel).toBool())
     if (auto* label = qobject_cast<QLabel*>(widget)) return new ValueLabelAccessible(label);
+  if (widget->property(kReadWithOther).toBool()) return new ReadWithOtherAccessible(widget);
   if (qobject_cast<QPushButton*>(widget) || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
     return new ButtonAccessible(static_cast<QAbstractButton*>(widget));
   return nullptr;
@@ -157,6 +215,26 @@ class EnterOnFocusedButton : public QObject {
   }
 };
 
+// Between the toolkit and the reader: drops what ReachesReaders refuses. The
+// toolkit has one update handler; without one before ours it hands events to
+// the platform's bridge, so an event that passes is sent again with ours
+// lifted for the moment.
+QAccessible::UpdateHandler previousUpdateHandler = nullptr;
+
+void FilteredUpdate(QAccessibleEvent* event) {
+  if (!ReachesReaders(event)) return;
+  QAccessible::installUpdateHandler(previousUpdateHandler);
+  if (event->type() == QAccessible::TableModelChanged) {
+    // The toolkit updated the table's children for this change already;
+    // sent again it would shift them twice. A reset only refreshes them.
+    QAccessibleTableModelChangeEvent reset(event->object(), QAccessibleTableModelChangeEvent::ModelReset);
+    if (event->object()) QAccessible::updateAccessibility(&reset);
+  } else {
+    QAccessible::updateAccessibility(event);
+  }
+  QAccessible::installUpdateHandler(FilteredUpdate);
+}
+
 QWidget* NoticeOf(const QWidget* window) {
   return window ? window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly) : nullptr;
 }
@@ -168,7 +246,11 @@ void InstallControlConventions() {
   if (installed) return;
   installed = true;
   QAccessible::installFactory(SonorixAccessibleFactory);
-  if (qApp) qApp->installEventFilter(new EnterOnFocusedButton(qApp));
+  if (qApp) {
+    qApp->installEventFilter(new EnterOnFocusedButton(qApp));
+    qApp->installEventFilter(new StateKey(qApp));
+  }
+  previousUpdateHandler = QAccessible::installUpdateHandler(FilteredUpdate);
 }
 
 QWidget* EnsureNotice(QWidget* window) {
@@ -242,4 +324,51 @@ std::vector<QWidget*> RadioItems(const TRadioGroup* group) {
   std::vector<QWidget*> items;
   for (int i = 0; group && i < group->Count(); ++i) items.push_back(group->Button(i));
   return items;
+}
+
+void ReadAsOne(QLabel* first, QLabel* rest) {
+  if (!first || !rest) return;
+  InstallControlConventions();
+  first->setAccessibleName(first->text() + QLatin1Char(' ') + rest->text());
+  rest->setProperty(kReadWithOther, true);
+  ForgetInterface(rest);
+}
+
+void GiveMenusLetterKeys(QMenuBar* bar) {
+  if (!bar) return;
+  for (QAction* menu : bar->actions()) {
+    const QString text = menu->text();
+    if (text.isEmpty() || text.contains(QLatin1Char('&'))) continue;
+    menu->setText(QLatin1Char('&') + text);
+  }
+}
+
+void SetSpokenState(QWidget* window, std::function<QString()> state) {
+  InstallControlConventions();
+  auto& states = SpokenStates();
+  std::erase_if(states, [window](const auto& entry) { return entry.first == window; });
+  states.emplace_back(window, std::move(state));
+}
+
+void QuietWhileUnfocused(QAbstractItemView* view) {
+  if (!view) return;
+  InstallControlConventions();
+  view->setProperty(kQuietUnfocused, true);
+}
+
+bool ReachesReaders(QAccessibleEvent* event) {
+  const auto* view = qobject_cast<const QAbstractItemView*>(event->object());
+  if (!view || !view->property(kQuietUnfocused).toBool() || view->hasFocus()) return true;
+  switch (event->type()) {
+    case QAccessible::Focus:
+    case QAccessible::Selection:
+    case QAccessible::SelectionAdd:
+    case QAccessible::SelectionRemove:
+    case QAccessible::SelectionWithin:
+    case QAccessible::StateChanged:
+    case QAccessible::ActiveDescendantChanged:
+      return false;
+    default:
+      return true;
+  }
 }

@@ -5,9 +5,6 @@
 #include <map>
 #include <set>
 
-namespace {
-
-// A field quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
@@ -18,8 +15,6 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-// Names are logged as the login took them; bytes that are not UTF-8 are
-// taken as Latin-1 so the file stays valid UTF-8.
 std::string Utf8(const std::string& bytes) {
   std::string out;
   size_t i = 0;
@@ -46,8 +41,6 @@ std::string Utf8(const std::string& bytes) {
   }
   return out;
 }
-
-}  // namespace
 
 std::string RangeName(int32_t modeCode) {
   if (modeCode < 0 || modeCode > 5) return {};

@@ -11,17 +11,20 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Accessibility.h"
+#include "ClassOverview.h"
+#include "ProgressAccess.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillNotes.h"
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
 #include "SessionLog.h"
 #include "SetClassPlayer.h"
+#include "Settings.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
 #include "Waymidi.h"
@@ -47,9 +50,7 @@ bool PlayWrongAnswersSetting() {
 }
 
 void SetPlayWrongAnswersSetting(bool on) {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-  settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on);
-  settings.sync();
+  EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on); });
 }
 
 TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
@@ -57,6 +58,7 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
   MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
   Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
+  ClassOverview1 = Progress1->addAction(QStringLiteral("Class Overview…"));
   Progress1->addSeparator();
   PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
@@ -67,6 +69,9 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(Progress1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
+  connect(ClassOverview1, &QAction::triggered, this, [this] {
+    if (!form_->Drilling) ShowClassOverview(form_);
+  });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // Pressed comes before the drill window's own click handler: at END the
   // drill's statistics are still there to keep.
@@ -114,6 +119,7 @@ TProgressMenu* TProgressMenu::Of(const TForm1* form) {
 void TProgressMenu::UpdateItems() {
   MyProgress1->setEnabled(!form_->Drilling);
   Confusions1->setEnabled(!form_->Drilling);
+  ClassOverview1->setEnabled(!form_->Drilling);
 }
 
 void TProgressMenu::MyProgress1Click() {
@@ -121,6 +127,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
+  AddPracticeSection(form_, &window);
   window.exec();
 }
 
@@ -139,6 +146,7 @@ void TProgressMenu::Button1Pressed() {
   drillWasRunning_ = form_->Drilling;
   const QFileInfo log(QString::fromLatin1(kReportFileName));
   logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
+  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
   if (form_->Drilling && form_->CorrectCount > 0) {
     if (!ErrorReport || !FilterForm) return;
     LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};

@@ -30,6 +30,7 @@ class TProgressMenu : public QObject {
   QMenu* Progress1 = nullptr;
   QAction* MyProgress1 = nullptr;
   QAction* Confusions1 = nullptr;
+  QAction* ClassOverview1 = nullptr;
   QAction* PlayMyWrongAnswers1 = nullptr;
 
   void MyProgress1Click();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <unordered_map>
 
 #include "DataFile.h"
 #include "Platform.h"
@@ -113,10 +114,29 @@ std::optional<LoggedSegment> SegmentRecord(std::string_view rest, const LoggedDr
 
 }  // namespace
 
+namespace {
+
+// The drill whose check value the D record matches among the open ones: in a
+// log that several copies append to, each copy's records stand between the
+// others'. Each person's latest drill is open (a later S of the same name
+// ended the earlier one); the latest match wins.
+std::optional<size_t> OtherOpenDrill(const ReportLog& log, const std::unordered_map<std::string, size_t>& open,
+                                     size_t tried, std::string_view rest) {
+  std::optional<size_t> found;
+  for (const auto& [name, index] : open)
+    if (index != tried && (!found || index > *found) && SegmentRecord(rest, log.drills[index])) found = index;
+  return found;
+}
+
+}  // namespace
+
 ReportLog ParseReportLog(std::string_view text) {
   text = text.substr(0, text.find('\x1a'));
   ReportLog log;
-  LoggedDrill* drill = nullptr;  // the drill the records belong to; none after a damaged S
+  constexpr size_t kNone = static_cast<size_t>(-1);
+  size_t drill = kNone;     // the drill the latest S record started; none after a damaged S
+  size_t previous = kNone;  // the drill of the record just before, which an F record continues
+  std::unordered_map<std::string, size_t> open;  // each person's latest drill
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
@@ -130,26 +150,46 @@ ReportLog ParseReportLog(std::string_view text) {
     const char kind = line[0];
     const bool shaped = line.size() >= 2 && line[1] == ' ' && (kind == 'S' || kind == 'F' || kind == 'D');
     const std::string_view rest = shaped ? line.substr(2) : std::string_view();
+    const size_t before = previous;
+    previous = kNone;
     if (shaped && kind == 'S') {
       auto started = StartRecord(rest);
       if (started) {
         started->offset = lineStart;
         log.drills.push_back(std::move(*started));
-        drill = &log.drills.back();
+        drill = previous = log.drills.size() - 1;
+        open[log.drills.back().person] = drill;
         continue;
       }
-      drill = nullptr;
-    } else if (shaped && kind == 'F' && drill) {
+      drill = kNone;
+    } else if (shaped && kind == 'F' && (before != kNone || drill != kNone)) {
+      // A filter change writes D then F: the F belongs to that D's drill.
+      LoggedDrill& owner = log.drills[before != kNone ? before : drill];
       if (auto state = FilterRecord(rest)) {
-        drill->filters.push_back(*state);
+        owner.filters.push_back(*state);
+        previous = before != kNone ? before : drill;
         continue;
       }
-      drill->filtersUnknown = true;
-    } else if (shaped && kind == 'D' && drill) {
-      if (auto segment = SegmentRecord(rest, *drill)) {
-        drill->segments.push_back(*segment);
+      owner.filtersUnknown = true;
+      ++owner.unverified;
+    } else if (shaped && kind == 'D' && !log.drills.empty()) {
+      if (drill != kNone) {
+        if (auto segment = SegmentRecord(rest, log.drills[drill])) {
+          log.drills[drill].segments.push_back(*segment);
+          previous = drill;
+          continue;
+        }
+      }
+      // In a folder a class shares, another copy's records may stand between
+      // a drill's S and its D.
+      if (auto other = OtherOpenDrill(log, open, drill, rest)) {
+        log.drills[*other].segments.push_back(*SegmentRecord(rest, log.drills[*other]));
+        previous = *other;
         continue;
       }
+      if (drill != kNone) ++log.drills[drill].unverified;
+    } else if (drill != kNone) {
+      ++log.drills[drill].unverified;
     }
     ++log.unverified;
   }

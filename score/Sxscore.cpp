@@ -16,6 +16,7 @@
 #include "Platform.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
+#include "SxscoreAccess.h"
 
 TForm2* Form2 = nullptr;
 
@@ -189,8 +190,10 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
   if (table < 0 || table >= kHighScoreTableCount) return;
   const int count = std::clamp(HighScoreTables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
   const auto& rows = HighScoreTables.Rows[static_cast<size_t>(table)];
-  for (int i = 0; i < count; ++i)
+  for (int i = 0; i < count; ++i) {
     ListBox->addItem(QString::fromStdString(HighScoreLine(i, rows[static_cast<size_t>(i)])));
+    ListBox->item(i)->setData(Qt::AccessibleTextRole, SpokenHighScoreRow(i, rows[static_cast<size_t>(i)]));
+  }
   if (highlightRow >= 0 && highlightRow < count) {
     ListBox->setCurrentRow(highlightRow);
     ListBox->scrollToItem(ListBox->item(highlightRow));

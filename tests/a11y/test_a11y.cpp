@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -328,4 +330,40 @@ TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
       },
       [] { Form2->ShowModal(); });
   EXPECT_TRUE(reported);
+}
+
+// Smaller things a reader met: menus without letter keys, group names read
+// twice, quotation marks spelt out, half a sentence read alone.
+TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
+  ShowDrillWindow();
+  QStringList captions;
+  for (QAction* menu : Form1->MainMenu1->actions()) captions << QString(menu->text()).remove('&');
+  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help");
+  auto opens = [](Qt::Key letter) {
+    QTest::keyClick(Form1, letter, Qt::AltModifier);
+    QMenu* open = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (open = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }));
+    const QString title = open ? QString(open->title()).remove('&') : QString();
+    if (open) QTest::keyClick(open, Qt::Key_Escape);
+    Form1->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+    return title.toStdString();
+  };
+  EXPECT_EQ(opens(Qt::Key_E), "Exit");
+  EXPECT_EQ(opens(Qt::Key_F), "Filters");
+  EXPECT_EQ(opens(Qt::Key_M), "MIDI");
+  EXPECT_EQ(opens(Qt::Key_P), "Progress");
+  EXPECT_EQ(opens(Qt::Key_H), "Help");
+
+  auto iface = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+  // "Play:" names its group, and only the group.
+  EXPECT_TRUE(iface(Form1->RadioGroup->Button(0))->relations(QAccessible::Label).isEmpty());
+  EXPECT_EQ(iface(Form1->RadioGroup2->Button(0))->text(QAccessible::Name), "close position");
+  EXPECT_EQ(iface(Form2->SpeedButton1)->text(QAccessible::Name), "close position");
+  EXPECT_EQ(iface(LoginForm->StaticText1)->text(QAccessible::Name),
+            "Please type your name in the box and hit enter");
+  EXPECT_TRUE(iface(LoginForm->StaticText2)->state().invisible);
+  // The state key outside a drill.
+  Press(kStateKey);
+  EXPECT_EQ(LastAnnouncement(Form1), "No drill running. Ctrl+B begins one.");
 }

@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "../drill/test_drillwindow_support.h"
-#include "Accessibility.h"
+#include "Accessible.h"
+#include "DrillWindowAccess.h"
 
 // What a screen reader is told in a window: each notification as it is shown,
 // which is when readers speak it. (Readers' events themselves flow only when a
