@@ -29,6 +29,7 @@
 #include "DrillWindow.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
+#include "Accessible.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
@@ -37,106 +38,7 @@
 #include "Sxmidi.h"
 #include "Sxscore.h"
 
-// Qt's global scale factor (what QT_SCALE_FACTOR sets at start-up), which a
-// program may change before it has windows. Declared here: Debian ships no
-// private headers for it.
-class QHighDpiScaling {
- public:
-  static void setGlobalFactor(qreal factor);
-};
-
 namespace {
-
-// Marks read by the factory below.
-constexpr const char* kValueLabel = "sonorixValueLabel";
-constexpr const char* kNotice = "sonorixNotice";
-
-// "12" is 12; a clock's "2:05" is 125 seconds.
-int ValueOfText(const QString& text) {
-  const int colon = static_cast<int>(text.indexOf(QLatin1Char(':')));
-  if (colon < 0) return text.trimmed().toInt();
-  return text.left(colon).toInt() * 60 + text.mid(colon + 1).toInt();
-}
-
-// A label that shows a changing number: named after what it counts, its
-// number is its value.
-class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
- public:
-  explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return Label()->text();
-    return QAccessibleWidget::text(t);
-  }
-  QVariant currentValue() const override { return ValueOfText(Label()->text()); }
-  void setCurrentValue(const QVariant&) override {}  // read only
-  QVariant maximumValue() const override { return INT_MAX; }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
-
- private:
-  QLabel* Label() const { return static_cast<QLabel*>(widget()); }
-};
-
-QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) {
-  if (!object || !object->isWidgetType()) return nullptr;
-  auto* widget = static_cast<QWidget*>(object);
-  if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
-  if (widget->property(kValueLabel).toBool())
-    if (auto* label = qobject_cast<QLabel*>(widget)) return new ValueLabelAccessible(label);
-  return nullptr;
-}
-
-void InstallFactoryOnce() {
-  static bool installed = false;
-  if (installed) return;
-  QAccessible::installFactory(SonorixAccessibleFactory);
-  installed = true;
-}
-
-// An interface made before the widget was marked is dropped, so that the
-// next query makes the marked one.
-void ForgetInterface(QWidget* widget) {
-  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget))
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-}
-
-void Describe(QWidget* widget, const QString& name, const QString& description) {
-  if (!widget) return;
-  if (!name.isEmpty()) widget->setAccessibleName(name);
-  if (!description.isEmpty()) widget->setAccessibleDescription(description);
-}
-
-void MarkValueLabel(QLabel* label, const QString& name, const QString& description) {
-  if (!label) return;
-  label->setProperty(kValueLabel, true);
-  Describe(label, name, description);
-  ForgetInterface(label);
-}
-
-// The radio items of a group, in order, for a tab chain.
-std::vector<QWidget*> Items(const TRadioGroup* group) {
-  std::vector<QWidget*> items;
-  for (int i = 0; group && i < group->Count(); ++i) items.push_back(group->Button(i));
-  return items;
-}
-
-void ChainTabOrder(const std::vector<QWidget*>& widgets) {
-  QWidget* previous = nullptr;
-  for (QWidget* w : widgets) {
-    if (!w) continue;
-    if (previous) QWidget::setTabOrder(previous, w);
-    previous = w;
-  }
-}
-
-QWidget* NoticeOf(const QWidget* window) {
-  return window ? window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly) : nullptr;
-}
 
 // --- the drill window ---------------------------------------------------------
 
@@ -184,10 +86,9 @@ class DrillWindowKeys : public QObject {
 
 void MakeDrillWindowAccessible(TForm1* f) {
   if (!f) return;
-  MarkValueLabel(f->CorrectLabel, QStringLiteral("Correct answers"), QStringLiteral("Right answers in this drill"));
-  MarkValueLabel(f->IncorrectLabel, QStringLiteral("Incorrect answers"),
-                 QStringLiteral("Wrong answers counted in this drill"));
-  MarkValueLabel(f->TimeLabel, QStringLiteral("Drill time"), QStringLiteral("Minutes and seconds since BEGIN"));
+  MarkValueLabel(f->CorrectLabel, f->Label1, {}, QStringLiteral("Right answers in this drill"));
+  MarkValueLabel(f->IncorrectLabel, f->Label2, {}, QStringLiteral("Wrong answers counted in this drill"));
+  MarkValueLabel(f->TimeLabel, nullptr, QStringLiteral("Drill time "), QStringLiteral("Minutes and seconds since BEGIN"));
   Describe(f->Button1, {},
            QStringLiteral("Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
   Describe(f->Button4, {}, QStringLiteral("Plays the question again. Keys: F1, or p"));
@@ -211,7 +112,7 @@ void MakeDrillWindowAccessible(TForm1* f) {
 
   std::vector<QWidget*> order{f->Edit1, f->SubmitButton, f->Button4, f->Button2, f->Button3};
   for (const TRadioGroup* group : {f->RadioGroup, f->RadioGroup1, f->RadioGroup2})
-    for (QWidget* item : Items(group)) order.push_back(item);
+    for (QWidget* item : RadioItems(group)) order.push_back(item);
   order.push_back(f->FilterButton);
   ChainTabOrder(order);
 }
@@ -231,8 +132,8 @@ void MakeFilterWindowAccessible(TFilterForm* f) {
   for (QCheckBox* box : f->SetClassBoxes) Describe(box, {}, QStringLiteral("Drill this set class"));
 
   // The choices first, then the set classes, then saving and OK.
-  std::vector<QWidget*> order = Items(f->RadioGroup2);
-  for (QWidget* item : Items(f->RadioGroup1)) order.push_back(item);
+  std::vector<QWidget*> order = RadioItems(f->RadioGroup2);
+  for (QWidget* item : RadioItems(f->RadioGroup1)) order.push_back(item);
   order.push_back(f->AllButton1);
   order.push_back(f->NoneButton1);
   for (QCheckBox* box : f->SetClassBoxes) order.push_back(box);
@@ -357,7 +258,7 @@ void MakeErrorReportAccessible(TErrorReport* f) {
   Describe(f->CheckBox6, {}, QStringLiteral("Lists the set classes each one was mistaken for"));
   Describe(f->Button2, {}, QStringLiteral("Sets every cumulative count to zero, without asking"));
   std::vector<QWidget*> order{f->RichEdit1};
-  for (QWidget* item : Items(f->RadioGroup1)) order.push_back(item);
+  for (QWidget* item : RadioItems(f->RadioGroup1)) order.push_back(item);
   for (QWidget* w : std::initializer_list<QWidget*>{f->Button2, f->CheckBox4, f->CheckBox5, f->CheckBox6, f->Button1})
     order.push_back(w);
   ChainTabOrder(order);
@@ -421,41 +322,6 @@ void NameConfusionWindow(TConfusionForm* f) {
 void MakeProgressWindowAccessible(TProgressForm* window) { NameProgressWindow(window); }
 void MakeConfusionWindowAccessible(TConfusionForm* window) { NameConfusionWindow(window); }
 
-QWidget* EnsureNotice(QWidget* window) {
-  InstallFactoryOnce();
-  QWidget* notice = NoticeOf(window);
-  if (notice) return notice;
-  notice = new QWidget(window);
-  notice->setObjectName(QLatin1String(kNotice));
-  notice->setProperty(kNotice, true);
-  notice->setGeometry(0, 0, 1, 1);
-  notice->setFocusPolicy(Qt::NoFocus);
-  notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-  notice->hide();
-  return notice;
-}
-
-void Announce(QWidget* window, const QString& text) {
-  if (!window) return;
-  QWidget* notice = EnsureNotice(window);
-  // Readers speak a notification as it is shown.
-  notice->hide();
-  notice->setAccessibleName(text);
-  notice->show();
-}
-
-QString LastAnnouncement(const QWidget* window) {
-  const QWidget* notice = NoticeOf(window);
-  return notice ? notice->accessibleName() : QString();
-}
-
-void NotifyValueChanged(QLabel* label) {
-  // Runs on every tick of the clock: nothing to do while no reader listens.
-  if (!label || !QAccessible::isActive()) return;
-  QAccessibleValueChangeEvent event(label, ValueOfText(label->text()));
-  QAccessible::updateAccessibility(&event);
-}
-
 void NameAnswerField(TForm1* form) {
   if (!form || !form->Edit1 || !form->StaticText1) return;
   const bool tetrachords = form->StaticText1->text().startsWith(QLatin1Char('4'));
@@ -498,36 +364,8 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   Announce(form, text);
 }
 
-double FontScaleFor(const QFont& font) {
-  // The design's font: 9 points at 96 dots per inch, 12 pixels. Measured in
-  // pixels, so that a larger font dpi counts as a larger font.
-  constexpr double kDesignPixels = 12;
-  return std::clamp(QFontInfo(font).pixelSize() / kDesignPixels, 1.0, 4.0);
-}
-
-void ScaleForSystemFont() {
-  static bool scaled = false;
-  if (scaled) return;
-  scaled = true;
-  QFont font = QApplication::font();
-  const double scale = FontScaleFor(font);
-  if (scale < 1.1) return;  // a point more or less still fits
-  // Every length grows by the scale, the fonts with it: the application font
-  // is given back its design size, which the scale brings to the size chosen.
-  bool ok = false;
-  double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-  if (!ok || userFactor <= 0) userFactor = 1;
-  QHighDpiScaling::setGlobalFactor(userFactor * scale);
-  if (font.pointSizeF() > 0) {
-    font.setPointSizeF(font.pointSizeF() / scale);
-  } else {
-    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() / scale + 0.5)));
-  }
-  QApplication::setFont(font);
-}
-
 void MakeWindowsAccessible() {
-  InstallFactoryOnce();
+  InstallControlConventions();
   MakeDrillWindowAccessible(Form1);
   MakeFilterWindowAccessible(FilterForm);
   MakeLoginWindowAccessible(LoginForm);

@@ -6,20 +6,14 @@
 
 #include <QString>
 
+#include "Accessible.h"
+
 class QFont;
 class QLabel;
 class QWidget;
 class TConfusionForm;
 class TForm1;
 class TProgressForm;
-
-// A larger system font would cut off the texts of windows laid out at fixed
-// positions: beyond the design's 9 points, every window grows proportionally
-// instead, its text at the size chosen. Run once, before the first window.
-void ScaleForSystemFont();
-// How much larger than the design's this font is (the design's is 9 points
-// at 96 dots per inch); never below 1.
-double FontScaleFor(const QFont& font);
 
 // Names every control of every window that exists, sets their tab orders
 // and installs the extra keys. Run once, after the windows are created.
@@ -29,17 +23,6 @@ void MakeWindowsAccessible();
 // their maker names their controls.
 void MakeProgressWindowAccessible(TProgressForm* window);
 void MakeConfusionWindowAccessible(TConfusionForm* window);
-
-// Tells the screen reader something: a notification it speaks at once. Each
-// window has one such notice; it is one pixel wide and draws nothing.
-void Announce(QWidget* window, const QString& text);
-// The window's notice, made when it has none yet (objectName "sonorixNotice").
-QWidget* EnsureNotice(QWidget* window);
-// The last text announced in that window; empty when none was.
-QString LastAnnouncement(const QWidget* window);
-
-// A counter's or the clock's text changed: readers get a value-change event.
-void NotifyValueChanged(QLabel* label);
 
 enum class DrillNews {
   Started,     // BEGIN: the first question sounds

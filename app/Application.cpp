@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "DrillWindow.h"
+#include "FocusFrame.h"
 
 TSonorixApplication::TSonorixApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The toolkit adopts the user's locale; the data files and the score labels
@@ -14,13 +15,14 @@ TSonorixApplication::TSonorixApplication(int& argc, char** argv) : QApplication(
   std::setlocale(LC_NUMERIC, "C");
   setApplicationName(QStringLiteral("Sonorix"));
   // The desktop entry's name lets a Wayland desktop match the window to it.
-  setDesktopFileName(QStringLiteral("org.sonorix.Sonorix"));
+  setDesktopFileName(QStringLiteral("org.sonorix.sonorix"));
   QIcon icon;
   for (const int size : {48, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/org.sonorix.Sonorix-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/icons/org.sonorix.sonorix-%1.png").arg(size), QSize(size, size));
   setWindowIcon(icon);
   const QString platform = platformName();
   showsMessageBoxes_ = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+  InstallFocusFrame();
 }
 
 bool TSonorixApplication::notify(QObject* receiver, QEvent* event) {

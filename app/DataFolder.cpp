@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string_view>
 
@@ -20,7 +21,8 @@ namespace {
 
 // The files the program is given beside its own; the student's copies are
 // never overwritten.
-constexpr const char* kGivenFiles[] = {"ftclass.dat", "readme.txt"};
+constexpr const char* kGivenFiles[] = {"ftclass.dat",   "readme.txt",    "readme.de.txt",
+                                       "readme.es.txt", "readme.fr.txt", "readme.it.txt"};
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
@@ -198,8 +200,12 @@ fs::path UserDataDir() {
 }
 
 const std::vector<std::string>& DataFileNames() {
-  static const std::vector<std::string> names = {"ftclass.dat", "readme.txt",  "people.dat", "filters.dat",
-                                                 "hiscore.dat", "errors.dat",  "report.dat", "practice.dat",
-                                                 kSettingsFileName};
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all(std::begin(kGivenFiles), std::end(kGivenFiles));
+    for (const char* name : {"people.dat", "filters.dat", "hiscore.dat", "errors.dat", "report.dat", "practice.dat",
+                             kSettingsFileName})
+      all.emplace_back(name);
+    return all;
+  }();
   return names;
 }

@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "Application.h"
 #include "DrillWindow.h"
+#include "Fonts.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
@@ -14,6 +15,7 @@
 // The order matters: each window's creation reads what the ones before it set up.
 void CreateSonorixWindows() {
   try {
+    InstallControlConventions();
     ScaleForSystemFont();
     Form1 = new TForm1();
     FilterForm = new TFilterForm();

@@ -12,6 +12,8 @@
 
 #include "Application.h"
 #include "DataFolder.h"
+#include "DisplayProbe.h"
+#include "Language.h"
 
 namespace {
 
@@ -29,8 +31,9 @@ void PrintHelp() {
       "The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=\n"
       "in /etc/sonorix/sonorix.conf; else the installed program keeps its data\n"
       "files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).\n"
-      "It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,\n"
-      "MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.\n");
+      "It copies ftclass.dat and readme.txt there when they are missing.\n"
+      "Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and\n"
+      "MIDIWAY_AUDIO_FILE.\n");
 }
 
 void PrintVersion() {
@@ -57,11 +60,17 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Without a display the toolkit would abort with its own message.
+  if (std::string reason; !CanOpenWindow(argc, argv, reason)) {
+    std::fprintf(stderr, "sonorix: cannot open a window: %s\n", reason.c_str());
+    return 1;
+  }
   std::string folderError;
   const auto folder =
       ChooseDataFolder(std::vector<std::string>(argv + 1, argv + argc), std::getenv(kDataDirVariable), kSystemConfFile,
                        folderError);
   TSonorixApplication app(argc, argv);
+  InstallLanguage(app);
   if (!folder || !EnterDataFolder(*folder, InstalledDataDir(), folderError)) {
     app.ShowException(QStringLiteral("Cannot use the data folder: ") + QString::fromLocal8Bit(folderError.c_str()));
     return 1;

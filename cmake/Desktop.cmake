@@ -5,11 +5,11 @@
 # itself and its driver library through a RUNPATH relative to itself:
 #   bin/sonorix                      (RUNPATH $ORIGIN/../lib/<multiarch>/sonorix)
 #   lib/<multiarch>/sonorix/libMidiway.so
-#   share/sonorix/ftclass.dat, readme.txt
+#   share/sonorix/ftclass.dat, readme.txt (and its translations readme.<ll>.txt)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1,
 #   share/doc/sonorix
 
-set(SONORIX_APP_ID org.sonorix.Sonorix)
+set(SONORIX_APP_ID org.sonorix.sonorix)
 set(SONORIX_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/desktop)
 set(SONORIX_ICON_SIZES 48 128 256)
 
@@ -75,6 +75,9 @@ endforeach()
 install(TARGETS sonorix-class RUNTIME DESTINATION bin)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/ftclass.dat ${CMAKE_SOURCE_DIR}/data/readme.txt DESTINATION share/sonorix)
+foreach(language de es fr it)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/readme.${language}.txt DESTINATION share/sonorix)
+endforeach()
 install(FILES ${SONORIX_DESKTOP_DIR}/${SONORIX_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${SONORIX_DESKTOP_DIR}/${SONORIX_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${SONORIX_DESKTOP_DIR}/icons/${SONORIX_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
@@ -106,10 +109,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Library dependencies come from the binaries; the SoundFont is read at run
-# time, so no binary names it. Qt's X11 platform plugin comes with its GUI
+# time, so no binary names it; so is DejaVu Sans Mono, the score window's
+# fallback for its columns. Qt's X11 platform plugin comes with its GUI
 # library; the Wayland one is a package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

@@ -25,6 +25,7 @@
 #include "KeyboardAnswer.h"
 #include "Platform.h"
 #include "ProgressMenu.h"
+#include "QuestionGenerator.h"
 #include "RadioGroup.h"
 #include "Random.h"
 #include "Readme.h"
@@ -35,6 +36,7 @@
 #include "Sxscore.h"
 #include "SoundNotice.h"
 #include "Waymidi.h"
+#include "Zoom.h"
 
 TForm1* Form1 = nullptr;
 
@@ -262,6 +264,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   UpdateSoundCaption(*this, *WayMidiOut);
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
+  // View › Zoom, after the other menus.
+  InstallZoomMenu(MainMenu1);
 }
 
 TForm1::~TForm1() {
@@ -359,6 +363,13 @@ void TForm1::Exit2Click() { close(); }
 
 void TForm1::Button1Click() {
   if (Drilling && CorrectCount > 0) {
+    // A range or filter changed after the last question belongs to the drill
+    // as much as one changed before a question: the score must not file it
+    // under settings it was not drilled with.
+    FilterState current;
+    FilterForm->GetFilterState(current);
+    const FilterCheck check = CheckFilterState(current, FilterForm->CardinalityIndex(), DrillFilterState);
+    if (check.partial || check.changed) FiltersUsed = true;
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
@@ -410,9 +421,10 @@ void TForm1::IncorrectAnswer() {
 // --- answers ------------------------------------------------------------------
 
 void TForm1::SubmitButtonClick() {
-  // Answers count only during a drill.
-  if (!Drilling) return;
+  // The field empties first, so that text entered outside a drill never runs
+  // into the first answer; answers count only during a drill.
   Edit1->clear();
+  if (!Drilling) return;
   const int row = SelectedRow();
   if (row < 0 || row >= kMaxListLength) {
     AnnounceDrill(this, DrillNews::NoAnswer);

@@ -1,5 +1,8 @@
 #include "About.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLabel>
 #include <algorithm>
@@ -20,11 +23,21 @@ constexpr const char* kCredits[] = {
     "Sonorix is free software under the GNU General Public License,",
     "version 3 or (at your option) any later version: you may share",
     "and change it under its terms. It comes with NO WARRANTY.",
-    "The license is in the file COPYING.",
+    "The license is in /usr/share/common-licenses/GPL-3,",
+    "Sonorix's copyright notice in %1.",
     "",
     "It stands on Qt, FluidSynth and RtMidi, and its built-in",
     "synthesizer plays a General MIDI SoundFont, by default TimGM6mb.",
 };
+
+// Where the installed package keeps its copyright notice: beside the program
+// (any install prefix), or where the Debian package puts it.
+QString CopyrightFile() {
+  const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(
+      QStringLiteral("../share/doc/sonorix/copyright")));
+  if (beside.exists()) return beside.canonicalFilePath();
+  return QStringLiteral("/usr/share/doc/sonorix/copyright");
+}
 
 }  // namespace
 
@@ -48,7 +61,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
       top += kParagraphGap;
       continue;
     }
-    auto* line = new QLabel(QString::fromUtf8(text), this);
+    QString lineText = QString::fromUtf8(text);
+    if (lineText.contains(QLatin1String("%1"))) lineText = lineText.arg(CopyrightFile());
+    auto* line = new QLabel(lineText, this);
     line->move(kLeft, top);
     line->adjustSize();
     CreditLines.push_back(line);

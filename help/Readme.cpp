@@ -4,15 +4,33 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <optional>
+#include <string>
 
 #include "DataFile.h"
 #include "HelpText.h"
+#include "Language.h"
 
 TReadmeBox* ReadmeBox = nullptr;
 
 namespace {
 
 constexpr const char* kReadmeFileName = "readme.txt";
+
+// The readme in the student's language when the data folder has it
+// (readme.de_AT.txt, then readme.de.txt), else the English one.
+std::optional<std::string> ReadReadme() {
+  const QString language = CurrentLanguage();
+  QStringList names;
+  if (!language.isEmpty()) {
+    names << QStringLiteral("readme.%1.txt").arg(language);
+    if (language.contains(u'_')) names << QStringLiteral("readme.%1.txt").arg(language.section(u'_', 0, 0));
+  }
+  names << QString::fromLatin1(kReadmeFileName);
+  for (const QString& name : names)
+    if (auto bytes = ReadTextFile(name.toStdString())) return bytes;
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -27,7 +45,7 @@ TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
   // Tabs every eight average characters, as a plain text field sets them.
   Memo1->setTabStopDistance(8 * Memo1->fontMetrics().averageCharWidth());
 
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1 = new QPushButton(tr("Close"), this);
   Button1->setGeometry(443, 334, 49, 25);
   // Enter belongs to the text field, which can be typed into.
   Button1->setAutoDefault(false);
@@ -37,7 +55,7 @@ TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
 
   // Read once, here. A file that is missing or cannot be read leaves the
   // field as designed: one empty line, and no message.
-  if (const auto bytes = ReadTextFile(kReadmeFileName)) {
+  if (const auto bytes = ReadReadme()) {
     Memo1->setPlainText(SplitLines(DecodeText(*bytes)).join(u'\n'));
     Memo1->moveCursor(QTextCursor::Start);
   }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 #include <string>
@@ -42,6 +43,47 @@ TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
 
   setFixedSize(300, Button1->y() + Button1->height() + 15);
+
+  // With no port the list would stand empty without a word.
+  NoPortLabel = new QLabel(QStringLiteral("No MIDI input port found.\n"
+                                          "A keyboard appears here once it is connected through the ALSA "
+                                          "sequencer, before Sonorix starts or while this window is open."),
+                           this);
+  NoPortLabel->setWordWrap(true);
+  NoPortLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  NoPortLabel->setGeometry(ListBox1->x() + 6, ListBox1->y() + 6, ListBox1->width() - 12, ListBox1->height() - 12);
+  NoPortLabel->hide();
+
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { UpdateChoice(); });
+  PortTimer = new QTimer(this);
+  PortTimer->setInterval(kPortCheckMs);
+  connect(PortTimer, &QTimer::timeout, this, [this] { RefreshPorts(); });
+}
+
+void TKeyboardForm::UpdateChoice() {
+  CheckBox1->setEnabled(!ListBox1->selectedItems().isEmpty());
+  const bool none = ListBox1->count() == 0;
+  NoPortLabel->setVisible(none);
+  NoPortLabel->raise();
+  // The list says nothing then; the reader hears the label instead.
+  ListBox1->setAccessibleDescription(none ? NoPortLabel->text() : QString());
+}
+
+void TKeyboardForm::RefreshPorts() {
+  const std::vector<std::string> ports = KeyboardAnswer ? KeyboardAnswer->InputPorts() : std::vector<std::string>();
+  QStringList names;
+  for (const std::string& port : ports) names.append(QString::fromStdString(port));
+  QStringList listed;
+  for (int i = 0; i < ListBox1->count(); ++i) listed.append(ListBox1->item(i)->text());
+  if (names == listed) return;
+  const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+  const QString chosen = selected.isEmpty() ? QString() : selected.first()->text();
+  ListBox1->clear();
+  ListBox1->addItems(names);
+  const int row = chosen.isEmpty() ? -1 : static_cast<int>(names.indexOf(chosen));
+  ListBox1->setCurrentRow(row);
+  if (row < 0) ListBox1->clearSelection();
+  UpdateChoice();
 }
 
 int TKeyboardForm::ShowModal() {
@@ -60,7 +102,9 @@ void TKeyboardForm::FormShow() {
   }
   ListBox1->setCurrentRow(chosenRow);
   CheckBox1->setChecked(KeyboardAnswer && KeyboardAnswer->Settings.answerByPlaying);
+  UpdateChoice();
   ListBox1->setFocus();
+  PortTimer->start();
 }
 
 void TKeyboardForm::done(int result) {
@@ -76,6 +120,7 @@ void TKeyboardForm::done(int result) {
 }
 
 void TKeyboardForm::FormClose() {
+  PortTimer->stop();
   if (!KeyboardAnswer) return;
   KeyboardSettings settings = KeyboardAnswer->Settings;
   // With no row chosen the port chosen before stays, even when it is not

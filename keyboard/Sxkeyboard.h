@@ -8,6 +8,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 class TKeyboardForm : public QDialog {
   Q_OBJECT
@@ -19,13 +20,22 @@ class TKeyboardForm : public QDialog {
   QCheckBox* CheckBox1 = nullptr;  // "Answer by playing"
   QLabel* Label2 = nullptr;        // help line
   QPushButton* Button1 = nullptr;  // OK
+  QLabel* NoPortLabel = nullptr;   // over the empty list: how a keyboard appears
+  QTimer* PortTimer = nullptr;     // lists a keyboard connected while the window is open
 
   int ShowModal();
   void FormShow();
   void FormClose();
+  // Lists the input ports anew when they changed, keeping the chosen row.
+  void RefreshPorts();
+
+  static constexpr int kPortCheckMs = 1000;
 
  protected:
   void done(int result) override;  // every way of closing runs FormClose
+
+ private:
+  void UpdateChoice();  // "Answer by playing" only with a port chosen
 };
 
 extern TKeyboardForm* KeyboardForm;

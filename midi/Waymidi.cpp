@@ -73,6 +73,8 @@ TWayMidi::TWayMidi() {
 
   GetMidiwayLastError =
       reinterpret_cast<decltype(GetMidiwayLastError)>(PlatformGetProcAddress(library_, "_GetMidiwayLastError@8"));
+  GetSMFTrackStatus =
+      reinterpret_cast<decltype(GetSMFTrackStatus)>(PlatformGetProcAddress(library_, "_GetSMFTrackStatus@16"));
   Version = static_cast<uint16_t>(GetMidiwayVersion() & 0xFFFFu);
 }
 
@@ -297,9 +299,21 @@ MIDIEVENT* TWayMidiScore::Merge() {
   while (i < kBatchSize) {
     int candidate = -1;
     if (exclusive >= 0) {
-      if (!hasEvents(static_cast<size_t>(exclusive))) break;
-      candidate = exclusive;
-    } else {
+      TWayMidiSlot& open = Slots[static_cast<size_t>(exclusive)];
+      const bool trackEnded = open.Start + open.TakenPos >= open.Track->Count;
+      if (!hasEvents(static_cast<size_t>(exclusive)) && !trackEnded) break;  // the next merge goes on with it
+      // A message that never sends its F7 ends at the first event of its
+      // track that does not continue it, or at the track's end; otherwise it
+      // would hold every other track back.
+      if (trackEnded || open.Taken[open.TakenPos].status != MIDIWAY_STATUS_EXCLUSIVE ||
+          open.Taken[open.TakenPos].data1 == kExclusiveStart) {
+        open.Exclusive = false;
+        exclusive = -1;
+      } else {
+        candidate = exclusive;
+      }
+    }
+    if (candidate < 0) {
       for (size_t s = 0; s < Slots.size(); ++s) {
         if (!hasEvents(s)) continue;
         // On equal times the earlier slot keeps its place.
@@ -601,4 +615,12 @@ bool TWayMidiSMF::WriteMetaEvent(TWayMidiTrack* track, uint32_t type, const char
 uint32_t TWayMidiSMF::Resolution() const {
   if (!IsOpen || !WayMidi) return 0;
   return WayMidi->GetSMFResolution(Handle);
+}
+
+bool TWayMidiSMF::CutShort(TWayMidiTrack* track, uint32_t& offset, uint32_t& tick) {
+  offset = tick = 0;
+  if (!IsOpen || Mode != 'r' || !MidiScore || !WayMidi || !WayMidi->GetSMFTrackStatus) return false;
+  const int index = MidiScore->IndexOf(track);
+  if (index < 0) return false;
+  return WayMidi->GetSMFTrackStatus(Handle, static_cast<uint32_t>(index), &offset, &tick) == MIDIWAY_SMF_CUT_SHORT;
 }

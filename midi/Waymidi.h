@@ -83,6 +83,8 @@ class TWayMidi {
   // Beyond the family's entry points: the text of the last refusal. A
   // library without it leaves this null.
   decltype(&::GetMidiwayLastError) GetMidiwayLastError = nullptr;
+  // Where a file's track was cut short; null in a library without it.
+  decltype(&::GetSMFTrackStatus) GetSMFTrackStatus = nullptr;
 
  private:
   void* library_ = nullptr;
@@ -294,6 +296,11 @@ class TWayMidiSMF {
   bool WriteMetaEvent(TWayMidiTrack* track, uint32_t type, const char* text, uint32_t length);
   // Ticks per quarter (per second for SMPTE-timed files).
   uint32_t Resolution() const;
+  // True when the track of a file being read was cut short by damage or by
+  // the file's end: offset is then the file's byte where reading stopped and
+  // tick the track's time there. False for a whole track (or a library that
+  // cannot tell).
+  bool CutShort(TWayMidiTrack* track, uint32_t& offset, uint32_t& tick);
 
   TWayMidi* WayMidi = nullptr;
   uint32_t Handle = 0;

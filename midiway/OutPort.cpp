@@ -159,15 +159,17 @@ void OutPort::PlayLocked(const Timed& timed, Clock::time_point now) {
     return;
   }
   const uint8_t message[3] = {e.status, static_cast<uint8_t>(e.data1 & 0x7F), static_cast<uint8_t>(e.data2 & 0x7F)};
-  SendLocked(message, MessageLength(e.status), now);
+  SendLocked(message, MessageLength(e.status), now, e.time == MIDIWAY_TIME_NOW);
 }
 
-void OutPort::SendLocked(const uint8_t* message, int length, Clock::time_point now) {
+void OutPort::SendLocked(const uint8_t* message, int length, Clock::time_point now, bool soundedNow) {
   sink_->Send(message, length);
   if (autoRelease_.count() <= 0 || message[0] >= 0xF0) return;
   const uint8_t kind = message[0] & 0xF0;
   const uint8_t channel = message[0] & 0x0F;
-  if (kind == kNoteOn && message[2] > 0) {
+  // Only notes sounded now are released: they are the drill's, which never
+  // sends note-off. A timed note has its own, however late it comes.
+  if (kind == kNoteOn && message[2] > 0 && soundedNow) {
     const auto due = now + std::chrono::duration_cast<Clock::duration>(autoRelease_);
     deadline_[channel][message[1]] = due;  // a restrike moves the release
     releases_.push(Release{due, channel, message[1]});

@@ -47,8 +47,8 @@ int MessageLength(uint8_t status);
 
 class OutPort : public std::enable_shared_from_this<OutPort> {
  public:
-  // autoRelease > 0: every note started is released that long after its
-  // note-on. sync: the clock that times events, or none for a clock of its own.
+  // autoRelease > 0: every note sounded now (time MIDIWAY_TIME_NOW) is
+  // released that long after its note-on. sync: the clock that times events, or none for a clock of its own.
   OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease,
           std::shared_ptr<Sync> sync = nullptr);
   ~OutPort();
@@ -85,7 +85,8 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
   void PlayLocked(const Timed& timed, Clock::time_point now);
   // The port's own clock runs on at this tempo from the last timed event put.
   void SetOwnTempoLocked(uint32_t tempo);
-  void SendLocked(const uint8_t* message, int length, Clock::time_point now);
+  // soundedNow: put with time MIDIWAY_TIME_NOW (only such notes are released).
+  void SendLocked(const uint8_t* message, int length, Clock::time_point now, bool soundedNow);
   void LeaveClosedSyncLocked();
   void ClearReleasesLocked(int channel);
   void DropBufferLocked();

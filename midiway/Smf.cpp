@@ -21,6 +21,7 @@ class Cursor {
  public:
   Cursor(const uint8_t* begin, const uint8_t* end) : p_(begin), end_(end) {}
   bool AtEnd() const { return p_ >= end_; }
+  const uint8_t* Position() const { return p_; }
   bool Byte(uint8_t& b) {
     if (p_ >= end_) return false;
     b = *p_++;
@@ -82,12 +83,14 @@ int DataBytes(uint8_t status) {
 
 class TrackReader {
  public:
-  TrackReader(SmfTrack& track, bool smpte) : track_(track), smpte_(smpte) {}
+  // file: the first byte of the file, to say where damage lies.
+  TrackReader(SmfTrack& track, bool smpte, const uint8_t* file) : track_(track), smpte_(smpte), file_(file) {}
 
   // Reads events until End of Track, the end of the chunk or damage.
   void Read(Cursor& in) {
     uint8_t running = 0;
     while (!in.AtEnd()) {
+      eventStart_ = in.Position();
       uint32_t delta;
       if (!in.Vlq(delta)) return Damaged();
       pending_ += delta;
@@ -127,7 +130,8 @@ class TrackReader {
           if (data[i] == kEscape) break;
         }
       } else if (status == kMeta) {
-        running = 0;
+        // A meta event leaves running status as it was: files in the wild
+        // rely on that, and other readers accept it.
         uint8_t type;
         uint32_t length;
         const uint8_t* data;
@@ -148,7 +152,18 @@ class TrackReader {
   }
 
  private:
-  void Damaged() { track_.damaged = true; }
+  void Damaged() { Damaged(static_cast<uint64_t>(eventStart_ - file_)); }
+
+ public:
+  // The first damage found is the one reported.
+  void Damaged(uint64_t offset) {
+    if (track_.damaged) return;
+    track_.damaged = true;
+    track_.damageOffset = offset;
+    track_.damageTick = tick_;
+  }
+
+ private:
   void Emit(uint8_t status, uint8_t d1, uint8_t d2, uint8_t reserved) {
     // A delta too large for an event is carried by empty steps: a tempo
     // event that repeats nothing would change the tempo, so use a skipped
@@ -163,6 +178,8 @@ class TrackReader {
 
   SmfTrack& track_;
   const bool smpte_;
+  const uint8_t* const file_;
+  const uint8_t* eventStart_ = nullptr;
   uint64_t pending_ = 0;
   uint64_t tick_ = 0;
 };
@@ -219,10 +236,10 @@ bool ParseSmf(const uint8_t* data, size_t size, SmfFile& file, std::string& erro
       file.tracks.emplace_back();
       SmfTrack& track = file.tracks.back();
       Cursor in(chunk + 8, chunk + 8 + body);
-      TrackReader reader(track, file.smpte);
+      TrackReader reader(track, file.smpte, data);
       if (file.smpte && file.tracks.size() == 1) reader.EmitTempo(kSecondTempo);
       reader.Read(in);
-      if (body < length) track.damaged = true;  // cut short
+      if (body < length) reader.Damaged(size);  // the file ends inside the track
     }
     if (body < length) break;
     at += 8 + body;

@@ -26,6 +26,11 @@ struct SmfTrack {
   std::vector<MIDIEVENT> events;  // as ReadSMF hands them over
   std::vector<SmfMeta> metas;     // every meta event, tempo included
   bool damaged = false;           // read up to damage or to the end of the file
+  // Where reading stopped when damaged: the file's byte at which the event
+  // that could not be read begins (the file's size when it ends inside the
+  // track), and the track's time there in ticks.
+  uint64_t damageOffset = 0;
+  uint64_t damageTick = 0;
 };
 
 struct SmfFile {

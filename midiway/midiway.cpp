@@ -547,6 +547,20 @@ int32_t ReadMetaEvent(uint32_t handle, uint32_t track, uint32_t type, uint8_t** 
   return -1;
 }
 
+uint32_t GetSMFTrackStatus(uint32_t handle, uint32_t track, uint32_t* offset, uint32_t* tick) {
+  if (offset != nullptr) *offset = 0;
+  if (tick != nullptr) *tick = 0;
+  auto smf = g_library.FindSmf(handle);
+  if (!smf) return MIDIWAY_ERR_BAD_HANDLE;
+  std::lock_guard lock(smf->mutex);
+  if (smf->mode != 'r' || track >= smf->file.tracks.size()) return MIDIWAY_ERR_BAD_HANDLE;
+  const SmfTrack& read = smf->file.tracks[track];
+  if (!read.damaged) return MIDIWAY_OK;
+  if (offset != nullptr) *offset = static_cast<uint32_t>(std::min<uint64_t>(read.damageOffset, UINT32_MAX));
+  if (tick != nullptr) *tick = static_cast<uint32_t>(std::min<uint64_t>(read.damageTick, UINT32_MAX));
+  return MIDIWAY_SMF_CUT_SHORT;
+}
+
 int32_t WriteMetaEvent(uint32_t handle, uint32_t track, uint32_t type, const char* text, uint32_t length) {
   auto smf = g_library.FindSmf(handle);
   if (!smf || type > 0x7F || (text == nullptr && length > 0)) return -1;

@@ -58,7 +58,8 @@ typedef struct MIDIEVENT {
  *                         alsa, sdl2, jack in that order)
  *   MIDIWAY_AUDIO_FILE    render in real time into this WAV file instead of a sound card
  *                         (16-bit stereo PCM; frame 0 is the moment OpenMidiOut returns)
- * It releases every note 2 seconds after its note-on; a new note-on of the key restarts that.
+ * It releases every note sounded now (time MIDIWAY_TIME_NOW) 2 seconds after its
+ * note-on, a new note-on of the key restarting that; timed notes end by their own note-off.
  */
 
 /* Version in the low 16 bits (major in the high byte). */
@@ -173,7 +174,7 @@ MIDIWAY_EXPORT uint32_t GetPosition(uint32_t handle, uint32_t* position);
 /* Standard MIDI Files, format 0 and 1.
  * mode 'r': reads the whole file now (tracks and resolution are not used); a
  * file that is not a Standard MIDI File is refused, a damaged track is read up
- * to the damage. mode 'w': a new file of `tracks` tracks (format 0 for one,
+ * to the damage (GetSMFTrackStatus tells which and where). mode 'w': a new file of `tracks` tracks (format 0 for one,
  * else 1) at `resolution` ticks per quarter (0: 480), written when it is
  * closed. Returns a handle above 32, or a refusal (0..32). */
 MIDIWAY_EXPORT uint32_t OpenSMF(const char* fileName, uint32_t mode, uint32_t tracks, uint32_t resolution);
@@ -204,6 +205,15 @@ MIDIWAY_EXPORT int32_t ReadMetaEvent(uint32_t handle, uint32_t track, uint32_t t
 /* Appends a meta event (type 0..127) at the track's current end. length 0:
  * text is zero-terminated (how track names, type 3, are written). 0 = success. */
 MIDIWAY_EXPORT int32_t WriteMetaEvent(uint32_t handle, uint32_t track, uint32_t type, const char* text, uint32_t length);
+/* Whether a track of a file being read was read whole: MIDIWAY_OK, or
+ * MIDIWAY_SMF_CUT_SHORT when damage or the end of the file cut it short (its
+ * events up to there are read as usual); then *offset is the byte of the file
+ * where reading stopped (the file's size when the file ends inside the track)
+ * and *tick the track's time there, in ticks from its start. Either pointer
+ * may be NULL. MIDIWAY_ERR_BAD_HANDLE for an unknown handle, a file being
+ * written or a track the file does not have. */
+#define MIDIWAY_SMF_CUT_SHORT 4u
+MIDIWAY_EXPORT uint32_t GetSMFTrackStatus(uint32_t handle, uint32_t track, uint32_t* offset, uint32_t* tick);
 
 #ifdef __cplusplus
 }

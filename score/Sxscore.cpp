@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFont>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "FileLock.h"
+#include "Fonts.h"
 #include "Platform.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
@@ -47,9 +47,9 @@ QPushButton* MakeSpeedButton(QWidget* parent, QButtonGroup* group, const QString
 }
 
 QFont FixedFont(int pixels) {
-  QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  f.setPixelSize(pixels);
-  return f;
+  // Courier New as designed, where it exists; in any case a font whose
+  // digits, space, "%" and "." line up in columns.
+  return EvenColumnsFont(QFont(QStringLiteral("Courier New")), pixels);
 }
 
 }  // namespace
@@ -178,13 +178,10 @@ void TForm2::SaveHighScores() {
   if (fileReadable_) WriteFileAtomic(kHighScoreFileName, FormatHighScores(HighScoreTables));
 }
 
-// The tables in memory stay those of the new file, so the speed buttons show
-// what it holds.
+// No file yet: six empty tables, which the opening then fills and saves.
 void TForm2::CreateHighScoreFile() {
   HighScoreTables = HighScoreSet{};
   fileReadable_ = true;
-  ::InsertHighScore(HighScoreTables, ModeCode, DrillEntry());
-  WriteFileAtomic(kHighScoreFileName, FormatHighScores(HighScoreTables));
 }
 
 void TForm2::ShowHighScores(int table, int highlightRow) {
@@ -217,11 +214,13 @@ void TForm2::FormActivate() {
   // Another running copy of the program must not slip its save in between
   // this load and this save. A lock not had in time is given up.
   FileLock lock(kHighScoreFileName);
-  if (!PlatformFileExists(kHighScoreFileName)) {
+  // The first drill in a folder starts from six empty tables and is then
+  // shown and saved as every later one is: an ineligible drill enters none.
+  if (PlatformFileExists(kHighScoreFileName)) {
+    LoadHighScores();
+  } else {
     CreateHighScoreFile();
-    return;
   }
-  LoadHighScores();
   FilterLabel->setVisible(Form1->FiltersUsed);
   FilterLabel2->setVisible(Form1->FiltersUsed);
   (range == 0 ? SpeedButton1 : range == 1 ? SpeedButton2 : SpeedButton3)->setChecked(true);

@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sonorix needs to build, run and test, and only
-# those that are missing. Works as root or through sudo.
+# those that are missing (an installed one is never upgraded on the way).
+# Works as root or through sudo.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
+  fonts-dejavu-core
   libgtest-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # Tests and fuzzing need these too.
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(clang libclang-rt-dev python3-mido)
+  # The drill played in German; the test generates the locale when missing.
+  packages+=(locales)
   # The install tree's and the Debian package's checks.
   packages+=(desktop-file-utils appstream dpkg-dev file)
+  # A monospaced font that does not report itself fixed, for the score
+  # window's column test.
+  packages+=(fonts-noto-mono)
+fi
+# Building the Debian package (scripts/package.sh).
+if [[ "${1:-}" == "--package" ]]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()
@@ -28,4 +40,5 @@ sudo=()
 if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Through env, as sudo would drop the variable.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

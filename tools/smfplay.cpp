@@ -5,7 +5,8 @@
 //   smfplay FILE [--device N] [--list]
 //
 // On a terminal it shows the position, the length and the tempo; Ctrl-C
-// silences the device and ends.
+// silences the device and ends. A damaged file is played up to the damage of
+// each track, which is named on stderr, and the status is then 2.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -87,9 +88,21 @@ int main(int argc, char** argv) {
     smf.Open(file, 'r', &score);
     for (auto& slot : score.Slots) smf.ReadTrack(slot.Track);
     const uint32_t resolution = smf.Resolution();
+    struct Cut {
+      size_t track;
+      uint32_t offset, tick;
+    };
+    std::vector<Cut> cuts;
+    for (size_t t = 0; t < score.Slots.size(); ++t)
+      if (Cut cut{t, 0, 0}; smf.CutShort(score.Slots[t].Track, cut.offset, cut.tick)) cuts.push_back(cut);
     smf.Close();
     const TempoMap tempos(score, resolution);
     const double length = tempos.Seconds(tempos.Length());
+    // What could be read is played all the same; the status says it was not all.
+    for (const Cut& cut : cuts)
+      std::fprintf(stderr, "smfplay: %s: track %zu of %zu is cut short at byte %u (tick %u, %s); it plays up to there\n",
+                   file.c_str(), cut.track + 1, score.Slots.size(), cut.offset, cut.tick,
+                   Clock(tempos.Seconds(cut.tick)).c_str());
 
     TWayMidiSync sync;
     sync.WayMidi = &midi;
@@ -147,7 +160,7 @@ int main(int argc, char** argv) {
     out.MidiScore = nullptr;
     out.Close();
     sync.Stop();
-    return status;
+    return status == 0 && !cuts.empty() ? 2 : status;
   } catch (const EWayMidiException& e) {
     std::fprintf(stderr, "smfplay: %s\n", e.what());
     return 1;

@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 for size in 48 128 256; do
-  rsvg-convert -w "$size" -h "$size" org.sonorix.Sonorix.svg -o "org.sonorix.Sonorix-$size.png"
+  rsvg-convert -w "$size" -h "$size" org.sonorix.sonorix.svg -o "org.sonorix.sonorix-$size.png"
 done

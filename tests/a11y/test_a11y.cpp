@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,7 +17,10 @@
 
 #include "ProgressMenu.h"
 
+#include "RadioGroup.h"
+#include "Sxerrorform.h"
 #include "Sxlogin.h"
+#include "Sxscore.h"
 #include "test_a11y_support.h"
 
 namespace {
@@ -89,8 +93,11 @@ TEST_F(A11yTest, EveryControlOfEveryWindowIsNamedWithItsRole) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(counter);
     ASSERT_NE(iface->valueInterface(), nullptr) << name(counter).toStdString();
   }
-  EXPECT_EQ(name(Form1->CorrectLabel), "Correct answers");
-  EXPECT_EQ(name(Form1->TimeLabel), "Drill time");
+  // The counters read as their numbers, labelled by their captions.
+  EXPECT_EQ(name(Form1->CorrectLabel), "0");
+  const auto labels = QAccessible::queryAccessibleInterface(Form1->CorrectLabel)->relations(QAccessible::Label);
+  ASSERT_EQ(labels.size(), 1);
+  EXPECT_EQ(labels.front().first->text(QAccessible::Name), "Correct:");
   EXPECT_FALSE(QAccessible::queryAccessibleInterface(Form1->Button1)->text(QAccessible::Description).isEmpty());
 
   // The answer field says which cardinality it takes.
@@ -231,4 +238,94 @@ TEST_F(A11yTest, EscapeClosesEveryModalWindowAsItsCloseBoxDoes) {
       },
       [] { LoginForm->ShowModal(); });
   EXPECT_TRUE(Exists("people.dat"));
+}
+
+// A reader's or voice control's action on a radio item, a check box or a speed
+// button is a click: the handler runs, once for each change.
+TEST_F(A11yTest, AssistiveActionsAreClicks) {
+  ShowDrillWindow();
+  auto act = [](QWidget* w) {
+    QAccessibleActionInterface* action = QAccessible::queryAccessibleInterface(w)->actionInterface();
+    ASSERT_NE(action, nullptr);
+    ASSERT_FALSE(action->actionNames().isEmpty());
+    action->doAction(action->actionNames().first());  // "Toggle" for all three kinds
+    QApplication::processEvents();
+  };
+  TRadioGroup* group = Form1->RadioGroup2;
+  std::vector<int> clicks;
+  const std::function<void()> handler = group->OnClick;
+  group->OnClick = [&] {
+    clicks.push_back(group->ItemIndex());
+    handler();
+  };
+  act(group->Button(2));
+  act(group->Button(2));  // already selected: no change, no handler
+  EXPECT_EQ(clicks, std::vector<int>{2});
+  EXPECT_EQ(FilterForm->RangeIndex(), 2);
+  EXPECT_TRUE(group->Button(2)->isChecked());
+
+  // "A and B sets" unchecked also unchecks "RIPs", as its handler does.
+  ErrorReport->CheckBox4->setChecked(true);
+  ErrorReport->CheckBox5->setChecked(true);
+  act(ErrorReport->CheckBox4);
+  EXPECT_FALSE(ErrorReport->CheckBox4->isChecked());
+  EXPECT_FALSE(ErrorReport->CheckBox5->isChecked());
+
+  // A table button of the score window shows its table.
+  Form2->SpeedButton4->setChecked(true);
+  Form2->ShownCardinality = 0;
+  act(Form2->SpeedButton5);
+  EXPECT_TRUE(Form2->SpeedButton5->isChecked());
+  EXPECT_EQ(Form2->ShownCardinality, 1);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Form2->SpeedButton5)->role(), QAccessible::RadioButton);
+}
+
+// Enter on a focused button clicks that button; elsewhere it goes to the
+// window's default button, and in the drill window submits exactly once.
+TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
+  ShowDrillWindow();
+  size_t mark = Mark();
+  Press(Qt::Key_B, Qt::ControlModifier);
+  ASSERT_TRUE(Form1->Drilling);
+  const std::vector<int> heard = HeardSince(mark);
+  Form1->Button4->setFocus();
+  mark = Mark();
+  Press(Qt::Key_Return);  // Repeat, not Submit
+  EXPECT_EQ(HeardSince(mark), heard);
+  EXPECT_EQ(Form1->IncorrectCount + Form1->CorrectCount, 0);
+  // From a radio group Enter submits the chosen answer, once.
+  Form1->ListBox->setCurrentRow(WrongRowFor(heard));
+  Form1->RadioGroup->Button(0)->setFocus();
+  Press(Qt::Key_Return);
+  EXPECT_EQ(Form1->IncorrectCount, 1);
+
+  // The score window: Enter on "Error Report" opens the report, and the score
+  // window stays open beneath it; Enter on a table button shows its table.
+  Form1->CorrectCount = 5;
+  Form1->DrillStart = clock_.now - 60000;
+  bool reported = false;
+  WhileModal(
+      Form2,
+      [&] {
+        Form2->SpeedButton5->setFocusPolicy(Qt::StrongFocus);
+        Form2->SpeedButton5->setFocus();
+        Press(Qt::Key_Return);
+        EXPECT_EQ(Form2->ShownCardinality, 1);
+        Form2->Button2->setFocus();
+        WhileModal(
+            ErrorReport,
+            [&] {
+              reported = true;
+              Press(Qt::Key_Escape);
+            },
+            [] { Press(Qt::Key_Return); });
+        EXPECT_TRUE(Form2->isVisible());
+        Form2->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+        Form2->ListBox->setFocus();
+        Press(Qt::Key_Return);  // the list: the default button, OK
+        EXPECT_FALSE(Form2->isVisible());
+      },
+      [] { Form2->ShowModal(); });
+  EXPECT_TRUE(reported);
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "Application.h"
 #include "DrillWindow.h"
@@ -125,6 +126,43 @@ TEST(StartUp, ProgramAloneInAFolderExitsWithTheMessage) {
   EXPECT_TRUE(err.contains(QStringLiteral("sonorix: Load of Midiway library failed"))) << err.toStdString();
   // It stopped before reading or writing any data file.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sonorix")});
+}
+
+// Without a display: the reason and status 1, not the toolkit's abort. Also
+// with a display named that nobody serves, and in a Wayland session whose
+// socket is gone; offscreen needs none and starts.
+TEST(StartUp, WithoutADisplaySaysSoAndExitsWithOne) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  struct Case {
+    QString display, wayland, platform, expected;
+  };
+  const std::vector<Case> cases{
+      {{}, {}, {}, "sonorix: cannot open a window: no display (DISPLAY is not set)"},
+      {":979", {}, "xcb", "sonorix: cannot open a window: cannot connect to the X display \":979\""},
+      {{}, "sonorix-gone-0", {}, "sonorix: cannot open a window: cannot connect to the Wayland display"},
+  };
+  for (const Case& c : cases) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+      env.remove(QString::fromLatin1(name));
+    if (!c.display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), c.display);
+    if (!c.wayland.isEmpty()) {
+      env.insert(QStringLiteral("WAYLAND_DISPLAY"), c.wayland);
+      env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    }
+    if (!c.platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), c.platform);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(SONORIX_EXE), {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << err.toStdString();
+    EXPECT_EQ(program.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.startsWith(c.expected)) << err.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+  }
 }
 
 }  // namespace

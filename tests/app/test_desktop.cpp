@@ -21,7 +21,7 @@
 namespace {
 
 const QString kBuildDir = QStringLiteral(SONORIX_TEST_BINARY_DIR);
-const QString kAppId = QStringLiteral("org.sonorix.Sonorix");
+const QString kAppId = QStringLiteral("org.sonorix.sonorix");
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -134,6 +134,8 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
       QStringLiteral(SONORIX_PRIVATE_LIBDIR "/libMidiway.so"),
       QStringLiteral("share/sonorix/ftclass.dat"),
       QStringLiteral("share/sonorix/readme.txt"),
+      QStringLiteral("share/sonorix/readme.de.txt"),
+      QStringLiteral("share/sonorix/readme.fr.txt"),
       QStringLiteral("share/applications/%1.desktop").arg(kAppId),
       QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId),
       QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
@@ -170,8 +172,11 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
   EXPECT_EQ(entry.exitCode, 0);
   EXPECT_EQ(entry.out + entry.err, QString()) << "warnings count too";
   const Outcome meta = RunToEnd(appstreamcli, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                           QStringLiteral("--pedantic"),
                                            Installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId))});
   EXPECT_EQ(meta.exitCode, 0) << meta.out.toStdString() << meta.err.toStdString();
+  // Not even a pedantic remark (such as capitals in the component id).
+  EXPECT_TRUE(meta.out.trimmed().endsWith(QStringLiteral("Validation was successful."))) << meta.out.toStdString();
 }
 
 TEST_F(InstallTree, ProgramAnswersVersionAndHelpWithoutAScreen) {
@@ -277,7 +282,8 @@ TEST(DebianPackage, HasItsControlFieldsAndFiles) {
   EXPECT_FALSE(field("Maintainer").isEmpty());
   const QString depends = field("Depends");
   // Computed from the binaries, plus what is only loaded at run time.
-  for (const char* package : {"libc6", "libqt6widgets6", "libfluidsynth3", "timgm6mb-soundfont"})
+  for (const char* package : {"libc6", "libqt6widgets6", "libfluidsynth3", "timgm6mb-soundfont",
+                              "fonts-dejavu-core"})
     EXPECT_TRUE(depends.contains(QString::fromLatin1(package))) << package << " missing in " << depends.toStdString();
   const QString description = field("Description");
   EXPECT_TRUE(description.startsWith(QStringLiteral("ear training"))) << description.toStdString();
@@ -300,9 +306,9 @@ TEST(DebianPackage, HasItsControlFieldsAndFiles) {
   for (const QString& file :
        {QStringLiteral("./usr/bin/sonorix"), QStringLiteral("./usr/" SONORIX_PRIVATE_LIBDIR "/libMidiway.so"),
         QStringLiteral("./usr/share/sonorix/ftclass.dat"), QStringLiteral("./usr/share/sonorix/readme.txt"),
-        QStringLiteral("./usr/share/applications/org.sonorix.Sonorix.desktop"),
-        QStringLiteral("./usr/share/metainfo/org.sonorix.Sonorix.metainfo.xml"),
-        QStringLiteral("./usr/share/icons/hicolor/256x256/apps/org.sonorix.Sonorix.png"),
+        QStringLiteral("./usr/share/applications/org.sonorix.sonorix.desktop"),
+        QStringLiteral("./usr/share/metainfo/org.sonorix.sonorix.metainfo.xml"),
+        QStringLiteral("./usr/share/icons/hicolor/256x256/apps/org.sonorix.sonorix.png"),
         QStringLiteral("./usr/share/man/man1/sonorix.1.gz"), QStringLiteral("./usr/share/doc/sonorix/copyright"),
         QStringLiteral("./usr/share/doc/sonorix/changelog.gz")})
     EXPECT_TRUE(files.contains(file)) << file.toStdString();

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "HighScores.h"
 #include "Sxlogin.h"
 #include "test_drillwindow_support.h"
 
@@ -325,6 +326,40 @@ TEST_F(DrillWindowTest, OutsideADrillAnswersAndKeysDoNothing) {
   EXPECT_EQ(Form1->question.listIndex, before.listIndex);
   EXPECT_EQ(Form1->question.lastWrongRow, before.lastWrongRow);
   EXPECT_FALSE(PlatformFileExists("report.dat"));
+}
+
+TEST_F(DrillWindowTest, TextEnteredOutsideADrillNeverJoinsTheFirstAnswer) {
+  CreateAndShowLoggedIn();
+  QTest::keyClicks(Form1->Edit1, "3");
+  QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+  EXPECT_TRUE(Form1->Edit1->text().isEmpty());
+  const size_t mark = Mark();
+  Form1->Button1->click();
+  AnswerByTyping(RowFor(HeardSince(mark)));
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_EQ(Form1->IncorrectCount, 0);
+}
+
+TEST_F(DrillWindowTest, ARangeChangedAfterTheLastQuestionMakesTheDrillIneligibleAtEnd) {
+  const std::string emptyTables = FormatHighScores(HighScoreSet{});
+  WriteBytes(kHighScoreFileName, emptyTables);
+  CreateAndShowLoggedIn();
+  size_t mark = Mark();
+  Form1->Button1->click();
+  for (int answer = 1; answer <= 5; ++answer) {
+    const int row = RowFor(HeardSince(mark));
+    clock_.now += 4000;
+    mark = Mark();
+    AnswerByTyping(row);
+  }
+  ASSERT_EQ(Form1->CorrectCount, 5);
+  ASSERT_FALSE(Form1->FiltersUsed);
+  // Close position drilled, "within 2 octaves" chosen just before END.
+  Form1->RadioGroup2->Button(2)->click();
+  Form1->Button1->click();
+  EXPECT_FALSE(Form2->FilterLabel->isHidden());
+  EXPECT_EQ(ReadFile(kHighScoreFileName), emptyTables);
+  EXPECT_EQ(ReadFile(kErrorsFileName), FormatErrorStats(ErrorStats{}));
 }
 
 TEST_F(DrillWindowTest, SelectorsSaveFiltersAndChangeTheDrill) {

@@ -262,3 +262,36 @@ TEST_F(KeyboardWindowTest, TheWindowChoosesThePortAndTheNextStartRestoresIt) {
   EXPECT_NE(ReadFile("sonorix.ini").find("Port=Gone Keys"), std::string::npos);
   EXPECT_NE(ReadFile("sonorix.ini").find("Shown=3"), std::string::npos);
 }
+
+TEST_F(KeyboardWindowTest, WithNoInputPortTheWindowSaysSoAndAnswerByPlayingWaitsForOne) {
+  RecorderSetInDeviceCount(0);
+  CreateAndShowLoggedIn("Ann", 0);
+  InKeyboardWindow([] {
+    EXPECT_EQ(KeyboardForm->ListBox1->count(), 0);
+    EXPECT_TRUE(KeyboardForm->NoPortLabel->isVisible());
+    EXPECT_TRUE(KeyboardForm->NoPortLabel->text().startsWith("No MIDI input port found"));
+    EXPECT_FALSE(KeyboardForm->CheckBox1->isEnabled());
+
+    // A keyboard connected while the window is open is listed; the box waits
+    // for it to be chosen.
+    RecorderSetInDeviceCount(1);
+    KeyboardForm->RefreshPorts();
+    ASSERT_EQ(KeyboardForm->ListBox1->count(), 1);
+    EXPECT_FALSE(KeyboardForm->NoPortLabel->isVisible());
+    EXPECT_FALSE(KeyboardForm->CheckBox1->isEnabled());
+    KeyboardForm->ListBox1->setCurrentRow(0);
+    EXPECT_TRUE(KeyboardForm->CheckBox1->isEnabled());
+    KeyboardForm->CheckBox1->setChecked(true);
+
+    // Unplugged again: the choice cannot stay checked against nothing listed.
+    RecorderSetInDeviceCount(0);
+    KeyboardForm->RefreshPorts();
+    EXPECT_TRUE(KeyboardForm->NoPortLabel->isVisible());
+    EXPECT_FALSE(KeyboardForm->CheckBox1->isEnabled());
+    RecorderSetInDeviceCount(1);
+    KeyboardForm->RefreshPorts();
+    KeyboardForm->ListBox1->setCurrentRow(0);
+  });
+  EXPECT_TRUE(KeyboardAnswer->WayMidiIn->IsOpen);
+  EXPECT_EQ(KeyboardAnswer->Settings.port, "Recorder In");
+}

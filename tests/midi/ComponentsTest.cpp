@@ -204,6 +204,24 @@ TEST_F(Components, ExclusiveMessageOfOneTrackIsNotSplitByAnother) {
   EXPECT_EQ(score.Batch[4].time, 0u) << "a note held back by the message goes at once, not back in time";
 }
 
+// A message without its F7 (as files found in the wild have) ends at the next
+// event of its track that does not continue it, or at the track's end.
+TEST_F(Components, ExclusiveMessageWithoutItsEndHoldsNoTrackBack) {
+  TWayMidiScore score;
+  TWayMidiTrack* sys = score.NewTrack();
+  TWayMidiTrack* notes = score.NewTrack();
+  TWayMidiTrack* last = score.NewTrack();
+  Fill(sys, {Ev(0, 0xF0, 0xF0), Ev(0, 0xF0, 0x41), Ev(1000, 0x90, 9), Ev(10, 0xF0, 0xF0), Ev(0, 0xF0, 0x10),
+             Ev(500, 0xF0, 0xF0), Ev(0, 0xF0, 0x7F)});
+  Fill(notes, {Ev(10, 0x90, 1), Ev(10, 0x90, 2), Ev(1000, 0x90, 3), Ev(1000, 0x90, 4)});
+  Fill(last, {Ev(5000, 0x90, 5)});
+  score.Merge();
+  EXPECT_EQ(Notes(score.Batch.get(), score.BatchCount),
+            (std::vector<uint8_t>{0xF0, 0x41, 1, 2, 9, 0xF0, 0x10, 3, 0xF0, 0x7F, 4, 5}));
+  EXPECT_EQ(score.Batch[2].time, 10u) << "the other track's first note keeps its own time";
+  EXPECT_FALSE(score.Slots[0].Exclusive);
+}
+
 TEST_F(Components, FeedStopsWhenThePortIsFullAndResumesOnRoom) {
   TWayMidiScore score;
   Fill(score.NewTrack(), {Ev(0, 0x90, 1), Ev(10, 0x90, 2), Ev(10, 0x90, 3)});

@@ -3,11 +3,14 @@
 // program writes are read by the components the same way.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -244,6 +247,34 @@ TEST_F(SmfPeer, SmfplayPlaysAMidoFileAtItsTimes) {
     // fine timing).
     EXPECT_NEAR((onsets[i] - onsets[0]) * 1000, (expected[i] - expected[0]) * 1000, 40.0) << "note " << i;
   EXPECT_GT(sound.mono.size(), static_cast<size_t>(expected.back() * sound.rate)) << "ended before the last note";
+}
+
+// A file that ends inside a track: the player plays what it could read,
+// names the track and the byte, and ends with status 2.
+TEST_F(SmfPeer, SmfplayPlaysADamagedFileUpToTheDamageAndSaysWhere) {
+  if (!audiocheck::HaveSoundFont()) GTEST_SKIP() << "no SoundFont";
+  const std::vector<uint8_t> bytes = {
+      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96,                                  // 96 ticks per quarter
+      'M', 'T', 'r', 'k', 0, 0, 0, 11, 0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x2F, 0x00,
+      'M', 'T', 'r', 'k', 0, 0, 0, 40,                                                    // 13 bytes too many
+      0x00, 0x90, 0x48, 0x64, 0x30, 0xB0, 0x78, 0x00,                                     // a click at 0 s
+      0x30, 0x90, 0x48, 0x64, 0x30, 0xB0, 0x78, 0x00,                                     // at 0.5 s
+      0x30, 0x90, 0x48, 0x64, 0x30, 0xB0, 0x78, 0x00,                                     // at 1 s
+      0x30, 0x90, 0x48};                                                                  // cut in the fourth
+  const std::string file = File("cut.mid"), wav = File("cut.wav"), errors = File("errors.txt");
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+  const std::string player = std::string(SONORIX_TEST_BINARY_DIR) + "/bin/smfplay";
+  const std::string command = "ASAN_OPTIONS=detect_leaks=0 MIDIWAY_AUDIO_FILE='" + wav + "' '" + player + "' '" +
+                              file + "' >/dev/null 2>'" + errors + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status)) << command;
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  std::ifstream in(errors);
+  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(said.find("track 2 of 2 is cut short at byte 65 (tick 288, 0:01.5)"), std::string::npos) << said;
+  const audiocheck::Wav sound = audiocheck::ReadWav(wav);
+  EXPECT_EQ(audiocheck::Onsets(sound).size(), 3u) << "the clicks before the damage";
 }
 
 TEST_F(SmfPeer, FileThatCannotBeWrittenOrReadIsReported) {

@@ -180,6 +180,57 @@ TEST(MidiwaySmf, DamagedFilesAreRefusedOrReadUpToTheDamage) {
     EXPECT_EQ(Read(junk).handle, 0u);
 }
 
+// Running status carried past a meta event, as files found in the wild have it.
+TEST(MidiwaySmf, RunningStatusCarriesPastMetaEvents) {
+  const Bytes track = {0x00, 0x90, 0x3C, 0x40,                    // note on
+                       0x10, 0xFF, 0x01, 0x02, 'h', 'i',          // a text event
+                       0x10, 0x3E, 0x40,                          // running status after it
+                       0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // tempo
+                       0x20, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+  Opened file = Read(File(96, {track}));
+  ASSERT_EQ(file.tracks.size(), 1u);
+  const std::vector<MIDIEVENT> expected = {{0, 0x90, 0x3C, 0x40, 0},
+                                           {0x20, 0x90, 0x3E, 0x40, 0},
+                                           {0, MIDIWAY_STATUS_TEMPO, 0x07, 0xA1, 0x20},
+                                           {0x20, 0x90, 0x3C, 0x00, 0}};
+  ASSERT_EQ(file.tracks[0].size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_TRUE(Same(file.tracks[0][i], expected[i])) << "event " << i;
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 0, nullptr, nullptr), MIDIWAY_OK);
+  CloseSMF(file.handle);
+}
+
+// A damaged track is read up to the damage, and the caller can ask which
+// track it was and where.
+TEST(MidiwaySmf, CutShortTracksSayWhere) {
+  const Bytes bad = {0x00, 0x90, 0x3C, 0x40, 0x60, 0x3E, 0x40, 0x83, 0x60, 0xF4, 0x00};  // F4 cannot stand here
+  const Bytes whole = File(96, {kTrack, bad, kTrack});
+  const size_t second = 14 + 8 + kTrack.size() + 8;  // the second track's first byte
+  Opened file = Read(whole);
+  ASSERT_EQ(file.tracks.size(), 3u);
+  uint32_t offset = 1, tick = 1;
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 0, &offset, &tick), MIDIWAY_OK);
+  EXPECT_EQ(offset, 0u);
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 1, &offset, &tick), MIDIWAY_SMF_CUT_SHORT);
+  EXPECT_EQ(offset, second + 7) << "where the event that could not be read begins";
+  EXPECT_EQ(tick, 0x60u + 480u);
+  EXPECT_EQ(file.tracks[1].size(), 2u);
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 2, &offset, &tick), MIDIWAY_OK);
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 3, &offset, &tick), MIDIWAY_ERR_BAD_HANDLE);
+  CloseSMF(file.handle);
+  EXPECT_EQ(GetSMFTrackStatus(file.handle, 0, &offset, &tick), MIDIWAY_ERR_BAD_HANDLE);
+
+  // The file ends inside its last track: that track is cut short at the file's end.
+  const Bytes cut(whole.begin(), whole.end() - 4);  // no End of Track
+  Opened part = Read(cut);
+  ASSERT_EQ(part.tracks.size(), 3u);
+  EXPECT_EQ(GetSMFTrackStatus(part.handle, 1, nullptr, nullptr), MIDIWAY_SMF_CUT_SHORT);
+  EXPECT_EQ(GetSMFTrackStatus(part.handle, 2, &offset, &tick), MIDIWAY_SMF_CUT_SHORT);
+  EXPECT_EQ(offset, cut.size());
+  EXPECT_EQ(tick, 0x60u + 192u + 0x10u + 480u);
+  EXPECT_EQ(part.tracks[2].size(), file.tracks[2].size()) << "every event before the cut is read";
+  CloseSMF(part.handle);
+}
+
 TEST(MidiwaySmf, WrittenFileReadsBackEventForEvent) {
   const std::string path = TempFile("written.mid");
   const uint32_t handle = OpenSMF(path.c_str(), 'w', 2, 0);

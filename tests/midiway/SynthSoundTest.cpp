@@ -118,6 +118,25 @@ TEST_F(SynthSound, NotesAreReleasedTwoSecondsAfterTheirLastNoteOn) {
   EXPECT_EQ(wav.Peak(at(4.1), wav.mono.size()), 0.0f);
 }
 
+// A file's long note sounds until its own note-off: only notes sounded now
+// are released after 2 s.
+TEST_F(SynthSound, TimedNotesAreNotReleasedBeforeTheirNoteOff) {
+  Listener listener("held");
+  const MIDIEVENT events[] = {{0, 0xC0, 19, 0, 0},         // church organ: it does not fade
+                              {0, 0x90, 60, 64, 0},
+                              {2400, 0x80, 60, 0, 0}};     // 2.5 s later
+  for (MIDIEVENT e : events) ASSERT_EQ(PutMidiOut(listener.handle(), &e), MIDIWAY_PUT_TAKEN);
+  listener.SleepUntilSeconds(3.0);
+  const Wav wav = listener.Finish();
+  const size_t onset = Onset(wav);
+  auto at = [&](double seconds) { return onset + static_cast<size_t>(seconds * wav.rate); };
+  ASSERT_GT(wav.mono.size(), at(2.9));
+  const double before = Level(wav, kC4, at(1.5), at(1.9));
+  EXPECT_GT(before, 0.0003);
+  EXPECT_GT(Level(wav, kC4, at(2.1), at(2.4)), before / 3) << "released before its note-off";
+  EXPECT_LT(Level(wav, kC4, at(2.8), at(2.9)), before / 100) << "rings on after its note-off";
+}
+
 // Timed events play from the port's clock: 120 bpm, 480 ticks per quarter.
 TEST_F(SynthSound, TimedEventsAreSpacedByTheClock) {
   Listener listener("timed");

@@ -31,6 +31,7 @@ struct RecorderState {
   // input
   uint32_t inWindow = 0, inHandle = 0;
   uint32_t startInResult = 0;
+  uint32_t inDevices = 1;
   std::deque<MIDIEVENT> input;
   MIDIEVENT current = {};
   // files
@@ -79,6 +80,7 @@ extern "C" void RecorderReset() {
   s.outDevices = {"Recorder"};
   s.inWindow = s.inHandle = 0;
   s.startInResult = 0;
+  s.inDevices = 1;
   s.input.clear();
   s.smfTracks.clear();
   s.smfNext.clear();
@@ -101,6 +103,12 @@ extern "C" void RecorderSetStartInResult(uint32_t result) {
   auto& s = State();
   std::lock_guard<std::mutex> lock(s.mutex);
   s.startInResult = result;
+}
+
+extern "C" void RecorderSetInDeviceCount(uint32_t count) {
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.inDevices = count;
 }
 
 extern "C" void RecorderSetSmfTrack(uint32_t track, const MIDIEVENT* events, size_t count) {
@@ -210,13 +218,21 @@ uint32_t PutMidiOut(uint32_t handle, LPMIDIEVENT event) {
 
 uint32_t GetNumInDevices(void) {
   Record("GetNumInDevices");
-  return 1;
+  auto& s = State();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  return s.inDevices;
 }
 
 uint32_t GetMidiInDescription(uint32_t deviceId, char* description) {
   Record("GetMidiInDescription", deviceId, PointerTag(description));
-  if (description) std::strcpy(description, deviceId == 0 ? "Recorder In" : "");
-  return deviceId == 0 ? 1 : 0;
+  bool listed = false;
+  {
+    auto& s = State();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    listed = deviceId == 0 && deviceId < s.inDevices;
+  }
+  if (description) std::strcpy(description, listed ? "Recorder In" : "");
+  return listed ? 1 : 0;
 }
 
 uint32_t OpenMidiIn(uint32_t window, uint32_t deviceId, uint32_t syncHandle, uint32_t param) {

@@ -41,6 +41,8 @@ void RecorderSetOutDevices(const char* const* descriptions, size_t count);
 void RecorderFeedInput(const MIDIEVENT* events, size_t count);
 // Result of StartMidiIn (default 0: started).
 void RecorderSetStartInResult(uint32_t result);
+// Input devices listed: 1 ("Recorder In", the default) or 0 (none plugged in).
+void RecorderSetInDeviceCount(uint32_t count);
 // Standard MIDI Files: what ReadSMF hands over for a track (at most `count`
 // per call, as the library's 8192), and the header ReadMetaEvent gives for
 // MIDIWAY_META_HEADER (tracks = number of tracks set). OpenSMF and OpenSync
