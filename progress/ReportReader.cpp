@@ -145,17 +145,58 @@ LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
 
 namespace {
 
-// The drill whose check value the D record matches among the open ones: in a
-// log that several copies append to, each copy's records stand between the
-// others'. Each person's latest drill is open (a later S of the same name
-// ended the earlier one); the latest match wins.
-std::optional<size_t> OtherOpenDrill(const ReportLog& log, const std::unordered_map<std::string, size_t>& open,
-                                     size_t tried, const SegmentFields& d) {
-  std::optional<size_t> found;
-  for (const auto& [name, index] : open)
-    if (index != tried && (!found || index > *found) && Matches(d, log.drills[index])) found = index;
-  return found;
-}
+// The drills still open in a log that several copies append to, where each
+// copy's records stand between the others'. Each person's latest drill is
+// open (a later S of the same name ended the earlier one). A D record's check
+// value plus its answers gives the name's byte sum plus the date of its drill
+// when it is whole, which finds the candidates at once.
+class OpenDrills {
+ public:
+  void Started(const ReportLog& log, size_t index) {
+    const LoggedDrill& drill = log.drills[index];
+    auto [at, fresh] = latest_.try_emplace(drill.person, index);
+    if (!fresh) {
+      Forget(log, at->second);
+      at->second = index;
+    }
+    byKey_.emplace(KeyOf(drill), index);
+  }
+
+  // The latest open drill other than `tried` whose check value the record matches.
+  std::optional<size_t> Find(const ReportLog& log, size_t tried, const SegmentFields& d) const {
+    std::optional<size_t> found;
+    const auto consider = [&](size_t index) {
+      if (index != tried && (!found || index > *found) && Matches(d, log.drills[index])) found = index;
+    };
+    const double key = d.check + d.correct + 2.0 * d.incorrect;
+    if (std::fabs(key) < kExactBelow) {
+      const auto [first, last] = byKey_.equal_range(key);
+      for (auto it = first; it != last; ++it) consider(it->second);
+    } else {
+      // Written with six significant digits: only a comparison as written tells.
+      for (const auto& [name, index] : latest_) consider(index);
+    }
+    return found;
+  }
+
+ private:
+  // Check values below this are written whole, so the key is exact.
+  static constexpr double kExactBelow = 999999;
+
+  static double KeyOf(const LoggedDrill& drill) { return SegmentCheckValue(drill.person, drill.date, 0, 0); }
+
+  void Forget(const ReportLog& log, size_t index) {
+    const auto [first, last] = byKey_.equal_range(KeyOf(log.drills[index]));
+    for (auto it = first; it != last; ++it)
+      if (it->second == index) {
+        byKey_.erase(it);
+        return;
+      }
+  }
+
+  std::unordered_map<std::string, size_t> latest_;
+  std::unordered_multimap<double, size_t> byKey_;
+};
 
 }  // namespace
 
@@ -165,7 +206,7 @@ ReportLog ParseReportLog(std::string_view text) {
   constexpr size_t kNone = static_cast<size_t>(-1);
   size_t drill = kNone;     // the drill the latest S record started; none after a damaged S
   size_t previous = kNone;  // the drill of the record just before, which an F record continues
-  std::unordered_map<std::string, size_t> open;  // each person's latest drill
+  OpenDrills open;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
@@ -185,7 +226,7 @@ ReportLog ParseReportLog(std::string_view text) {
       if (started) {
         log.drills.push_back(std::move(*started));
         drill = previous = log.drills.size() - 1;
-        open[log.drills.back().person] = drill;
+        open.Started(log, drill);
         continue;
       }
       drill = kNone;
@@ -208,7 +249,7 @@ ReportLog ParseReportLog(std::string_view text) {
         }
         // In a folder a class shares, another copy's records may stand
         // between a drill's S and its D.
-        if (auto other = OtherOpenDrill(log, open, drill, *d)) {
+        if (auto other = open.Find(log, drill, *d)) {
           log.drills[*other].segments.push_back(SegmentOf(*d, log.drills[*other]));
           previous = *other;
           continue;
