@@ -18,6 +18,7 @@
 
 #include "DataFile.h"
 #include "RadioGroup.h"
+#include "Settings.h"
 
 namespace {
 
@@ -298,8 +299,8 @@ int ZoomSetting() {
 void SetZoomPercent(int percent, bool save) {
   g_percent = std::clamp(percent, kZoomMinPercent, kZoomMaxPercent);
   if (save) {
-    QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("View/Zoom"), g_percent);
+    const int kept = g_percent;
+    EditSettings([kept](QSettings& settings) { settings.setValue(QStringLiteral("View/Zoom"), kept); });
   }
   const double factor = g_percent / 100.0;
   // Hidden windows follow when they show.
