@@ -271,9 +271,13 @@ std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const st
 }
 
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record) {
-  FileLock lock(fileName);
-  const int fd = ::open(fileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // Locked as report.dat is: a record lock on the file itself, held from the
+  // look at its last byte to the end of the write. Group and others may write
+  // it as far as the umask lets them, so a class sharing a folder shares it.
+  const int fd = ::open(fileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
+  if (!LockWholeFile(fd, kLockTimeoutMs))
+    std::fprintf(stderr, "sonorix: %s not locked, appended without the lock\n", fileName.c_str());
   std::string bytes = PracticeLine(record) + "\r\n";
   struct stat info {};
   if (::fstat(fd, &info) == 0 && info.st_size > 0) {

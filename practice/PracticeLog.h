@@ -64,7 +64,7 @@ PracticeLog ParsePracticeLog(std::string_view text, const std::string* person = 
 // A missing file is an empty log; nullopt when it exists but cannot be read.
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person = nullptr);
 
-// Appends the line and CR LF under the file's lock, after a CR LF of its own
+// Appends the line and CR LF under a record lock on the file, after a CR LF of its own
 // when the file does not end with a line break (a line cut short by a crash
 // stays alone and is skipped). False when it could not be written.
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record);

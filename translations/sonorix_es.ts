@@ -1344,8 +1344,9 @@ Ear training: Sonorix plays trichords and tetrachords and you name their set cla
 The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; else the installed program keeps its data
 files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
-It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,
-MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.
+It copies ftclass.dat and readme.txt there when they are missing.
+Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
+MIDIWAY_AUDIO_FILE.
 </source>
         <translation>Uso: sonorix [--help] [--version] [--data-dir CARPETA]
 Entrenamiento auditivo: Sonorix toca tricordios y tetracordios y usted nombra su clase de conjuntos.

@@ -391,7 +391,7 @@ TEST(PracticeRun, LogsEachQuestionOnce) {
   EXPECT_EQ(r[3].answers, (std::vector<std::string>{"3-7"}));
   EXPECT_EQ(r[3].reveal, Reveal::None);
   EXPECT_TRUE(r[4].FirstTryRight());
-  EXPECT_EQ(dir.EntryCount(), 2) << "practice.dat and its lock, nothing else";
+  EXPECT_EQ(dir.EntryCount(), 1) << "practice.dat alone: no lock file, no drill file";
 
   EXPECT_EQ(summary.totals.questions, 5);
   EXPECT_EQ(summary.totals.firstTryRight, 1);
