@@ -26,6 +26,7 @@
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressMenu.h"
 #include "QuestionGenerator.h"
 #include "RadioGroup.h"
@@ -264,6 +265,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Timer1->start();
   InstallProgressMenu(this);
   UpdateSoundCaption(*this, *WayMidiOut);
+  InstallPracticeMode(this);  // after the sound notice: its title mark follows the notice
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
   // View › Zoom, after the other menus.
@@ -364,7 +366,7 @@ void TForm1::Exit2Click() { close(); }
 // --- BEGIN / END --------------------------------------------------------------
 
 void TForm1::Button1Click() {
-  if (Drilling && CorrectCount > 0) {
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
     // A range or filter changed after the last question belongs to the drill
     // as much as one changed before a question: the score must not file it
     // under settings it was not drilled with.
@@ -376,7 +378,12 @@ void TForm1::Button1Click() {
     Button1->setText(QStringLiteral("BEGIN"));
     SetDrillButtons(false);
     Drilling = false;
-    if (Form2) Form2->ShowModal();
+    // A practice drill ends with its summary, never with a score.
+    if (PracticeDrill(this)) {
+      PracticeDrillEnds(this, true);
+    } else if (Form2) {
+      Form2->ShowModal();
+    }
     ClearDrill();
     return;
   }
@@ -385,6 +392,7 @@ void TForm1::Button1Click() {
   SetDrillButtons(true);
   Button1->setEnabled(false);
   Drilling = true;
+  PracticeDrillBegins(this);
   DrillStart = SegmentStart = PlatformTickCount();
   SetLabelText(TimeLabel, QStringLiteral("0:00"));
   TimeLabel->show();
@@ -433,7 +441,8 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   if (answerRowMap[row] == question.listIndex) {
-    ErrorReport->AddCorrect();
+    if (!PracticeDrill(this)) ErrorReport->AddCorrect();
+    PracticeAnswered(this, answerRowMap[row], true);
     CorrectAnswer();
     return;
   }
@@ -443,8 +452,9 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   question.lastWrongRow = row;
-  ErrorReport->AddWrong(answerRowMap[row]);
+  if (!PracticeDrill(this)) ErrorReport->AddWrong(answerRowMap[row]);
   IncorrectAnswer();
+  PracticeAnswered(this, answerRowMap[row], false);
 }
 
 void TForm1::Edit1KeyUp(int key) {
@@ -542,7 +552,9 @@ void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
 void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
-  if (Drilling && CorrectCount > 0) {
+  // A practice drill is the person's own: it ends with the login.
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
+    PracticeDrillEnds(this, false);
     WriteSegmentIfAnswered();
     Button1->setText(QStringLiteral("BEGIN"));
     Button1->setEnabled(true);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "DataFile.h"
+#include "Settings.h"
 
 KeyboardSettings LoadKeyboardSettings() {
   KeyboardSettings settings;
@@ -16,13 +17,11 @@ KeyboardSettings LoadKeyboardSettings() {
 }
 
 bool SaveKeyboardSettings(const KeyboardSettings& settings) {
-  // QSettings merges with what another part of the program wrote meanwhile
-  // and replaces the file atomically.
-  QSettings file(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-  file.beginGroup(QStringLiteral("Keyboard"));
-  file.setValue(QStringLiteral("Port"), QString::fromStdString(settings.port));
-  file.setValue(QStringLiteral("AnswerByPlaying"), settings.answerByPlaying);
-  file.endGroup();
-  file.sync();
-  return file.status() == QSettings::NoError;
+  // Merged with what another part of the program wrote meanwhile.
+  return EditSettings([&](QSettings& file) {
+    file.beginGroup(QStringLiteral("Keyboard"));
+    file.setValue(QStringLiteral("Port"), QString::fromStdString(settings.port));
+    file.setValue(QStringLiteral("AnswerByPlaying"), settings.answerByPlaying);
+    file.endGroup();
+  });
 }

@@ -16,7 +16,6 @@ TMidiForm* MidiForm = nullptr;
 
 namespace {
 
-constexpr size_t kDescriptionSize = 32;
 constexpr uint32_t kOpenParam = 78624;
 // Device ids are 16 bits wide: a library that describes every id still ends the list.
 constexpr uint32_t kDeviceIdCount = 0x10000;
@@ -73,9 +72,9 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
   // The devices, asked once: entry i stands for device id i.
   Form1->OutDeviceCount = 0;
   for (uint32_t d = 0; d < kDeviceIdCount; ++d) {
-    char description[kDescriptionSize] = {};
-    if (Form1->WayMidi->GetMidiOutDescription(d, description) == 0) break;
-    description[kDescriptionSize - 1] = '\0';  // an unterminated answer is cut
+    bool exists = false;
+    const std::string description = ReadMidiDescription(Form1->WayMidi->GetMidiOutDescription, d, &exists);
+    if (!exists) break;
     ListBox1->addItem(DecodeText(std::string_view(description)));
     ++Form1->OutDeviceCount;
   }

@@ -1,5 +1,7 @@
 #include "DataFile.h"
 
+#include "FileLock.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -28,48 +30,7 @@ std::optional<std::string> ReadTextFile(const std::string& name) {
   return text;
 }
 
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t w = ::write(fd, p, left);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += w;
-    left -= static_cast<size_t>(w);
-  }
-  return true;
-}
-
-}  // namespace
-
-bool WriteFileAtomic(const std::string& name, std::string_view bytes) {
-  // The temporary sits beside the target so that rename stays on one file system.
-  std::string tmp = name + ".tmpXXXXXX";
-  std::string tmpl = tmp;
-  int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  // mkstemp makes the file 0600; keep the mode of the file it replaces.
-  struct stat old {};
-  ::fchmod(fd, ::stat(name.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-  ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(tmpl.c_str(), name.c_str()) == 0) return true;
-  ::unlink(tmpl.c_str());
-  return false;
-}
-
-bool AppendToFile(const std::string& name, std::string_view bytes) {
-  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes);
-  ok = (::close(fd) == 0) && ok;
-  return ok;
-}
+bool AppendToFile(const std::string& name, std::string_view bytes) { return AppendLocked(name, bytes); }
 
 namespace {
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "AtomicFile.h"
+
 // Sonorix's own settings (an INI file beside the data files), shared by the
 // parts that keep a choice from one run to the next.
 inline constexpr const char* kSettingsFileName = "sonorix.ini";
@@ -14,12 +16,11 @@ inline constexpr const char* kSettingsFileName = "sonorix.ini";
 // Returns nullopt when it cannot be opened.
 std::optional<std::string> ReadTextFile(const std::string& name);
 
-// Replaces the file's content atomically (temporary file, flush, rename), so a
-// crash never leaves a truncated file. `bytes` already holds CR LF line breaks.
-// Returns false on any failure, leaving the old file untouched.
-bool WriteFileAtomic(const std::string& name, std::string_view bytes);
+// WriteFileAtomic (AtomicFile.h) replaces a whole file; `bytes` already hold
+// CR LF line breaks.
 
-// Appends bytes, creating the file when it does not exist. False on failure.
+// Appends bytes in one write under the file's record lock (FileLock.h),
+// creating the file when it does not exist. False on failure.
 bool AppendToFile(const std::string& name, std::string_view bytes);
 
 // Formatted extraction of white-space separated tokens from text, the way a

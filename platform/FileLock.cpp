@@ -1,34 +1,88 @@
 #include "FileLock.h"
 
-#include <cerrno>
-#include <chrono>
-#include <thread>
-
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
-FileLock::FileLock(const std::string& dataFileName, uint32_t timeoutMs) {
-  const std::string path = dataFileName + ".lock";
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return;
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include "AtomicFile.h"
+
+namespace {
+
+void ReportUnlocked(const std::string& name, int error) {
+  std::fprintf(stderr, "sonorix: %s: no lock within %.0f s (%s); going on without it\n", name.c_str(),
+               kLockTimeoutMs / 1000.0, std::strerror(error));
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t w = ::write(fd, bytes.data(), bytes.size());
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(w));
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LockWholeFile(int fd, uint32_t timeoutMs) {
+  // Polled: a blocking wait has no deadline, and a signal-timed one would
+  // disturb the program's other threads.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      fd_ = fd;
-      return;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;  // start 0, length 0: the whole file, however long
+    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return true;
+    if (errno != EAGAIN && errno != EACCES && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) {
+      errno = ETIMEDOUT;
+      return false;
     }
-    if (errno != EWOULDBLOCK && errno != EINTR) break;
-    if (std::chrono::steady_clock::now() >= deadline) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  ::close(fd);
+}
+
+FileLock::FileLock(const std::string& dataFileName, uint32_t timeoutMs) {
+  const std::string path = FinalTarget(dataFileName) + ".lock";
+  // Group and others may write it, as far as the umask lets them: a class
+  // sharing a folder shares its lock files too.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    ReportUnlocked(dataFileName, errno);
+    return;
+  }
+  if (!LockWholeFile(fd, timeoutMs)) {
+    ReportUnlocked(dataFileName, errno);
+    ::close(fd);
+    return;
+  }
+  fd_ = fd;
 }
 
 FileLock::~FileLock() {
   if (fd_ < 0) return;
   // The lock file stays: removing it would let a waiter lock an unlinked file
-  // while a newcomer locks a fresh one.
-  ::flock(fd_, LOCK_UN);
+  // while a newcomer locks a fresh one. Closing the last descriptor of the
+  // open file description releases the lock.
   ::close(fd_);
+}
+
+bool AppendLocked(const std::string& name, std::string_view bytes, uint32_t timeoutMs) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  // Under the lock an NFS client revalidates the file's size before the
+  // append and sends the data before the lock goes, so appends from many
+  // machines neither overlap nor leave holes.
+  if (!LockWholeFile(fd, timeoutMs)) ReportUnlocked(name, errno);
+  bool ok = WriteAll(fd, bytes);
+  ok = ::close(fd) == 0 && ok;
+  return ok;
 }

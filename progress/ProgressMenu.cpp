@@ -1,20 +1,30 @@
 #include "ProgressMenu.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
 
+#include "ClassOverview.h"
 #include "ProgressAccess.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
+#include "DrillNotes.h"
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
+#include "SessionLog.h"
 #include "SetClassPlayer.h"
+#include "Settings.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
 #include "Waymidi.h"
@@ -40,9 +50,7 @@ bool PlayWrongAnswersSetting() {
 }
 
 void SetPlayWrongAnswersSetting(bool on) {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-  settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on);
-  settings.sync();
+  EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on); });
 }
 
 TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
@@ -50,6 +58,7 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
   MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
   Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
+  ClassOverview1 = Progress1->addAction(QStringLiteral("Class Overview…"));
   Progress1->addSeparator();
   PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
@@ -60,10 +69,47 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(Progress1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
+  connect(ClassOverview1, &QAction::triggered, this, [this] {
+    if (!form_->Drilling) ShowClassOverview(form_);
+  });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // Pressed comes before the drill window's own click handler: at END the
   // drill's statistics are still there to keep.
   connect(form->Button1, &QPushButton::pressed, this, [this] { Button1Pressed(); });
+  // Clicked comes after it: BEGIN has logged its S record by then.
+  connect(form->Button1, &QPushButton::clicked, this, [this] { Button1Clicked(); });
+  if (form->RadioGroup) {
+    for (int i = 0; i < form->RadioGroup->Count(); ++i) {
+      // The button's own number: the group may not know the new choice yet.
+      connect(form->RadioGroup->Button(i), &QAbstractButton::toggled, this, [this, i](bool on) {
+        if (on) MannerChanged(i);
+      });
+    }
+  }
+}
+
+void TProgressMenu::Button1Clicked() {
+  const bool began = !drillWasRunning_ && form_->Drilling;
+  drillWasRunning_ = form_->Drilling;
+  if (!began) return;
+  noteOffset_ = -1;
+  const auto log = ReadTextFile(kReportFileName);
+  if (!log) return;
+  noteOffset_ = LastStartRecordFrom(*log, std::min<uint64_t>(logSizeBefore_, log->size()));
+  if (noteOffset_ < 0) return;
+  noteDay_ = static_cast<int32_t>(std::floor(PlatformToday()));
+  WriteNote(QTime::currentTime().msecsSinceStartOfDay() / 1000, form_->RadioGroup ? form_->RadioGroup->ItemIndex() : 0);
+}
+
+void TProgressMenu::MannerChanged(int manner) {
+  if (!form_->Drilling || !drillWasRunning_ || noteOffset_ < 0) return;
+  WriteNote(noteSeconds_, manner);
+}
+
+void TProgressMenu::WriteNote(int32_t secondsOfDay, int manner) {
+  noteSeconds_ = secondsOfDay;
+  AppendToFile(kDrillNotesFileName,
+               DrillNoteLine(static_cast<uint64_t>(noteOffset_), noteDay_, noteSeconds_, manner));
 }
 
 TProgressMenu* TProgressMenu::Of(const TForm1* form) {
@@ -73,6 +119,7 @@ TProgressMenu* TProgressMenu::Of(const TForm1* form) {
 void TProgressMenu::UpdateItems() {
   MyProgress1->setEnabled(!form_->Drilling);
   Confusions1->setEnabled(!form_->Drilling);
+  ClassOverview1->setEnabled(!form_->Drilling);
 }
 
 void TProgressMenu::MyProgress1Click() {
@@ -80,6 +127,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
+  AddPracticeSection(form_, &window);
   window.exec();
 }
 
@@ -94,6 +142,11 @@ void TProgressMenu::Confusions1Click() {
 void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
 
 void TProgressMenu::Button1Pressed() {
+  // Where BEGIN's S record will start.
+  drillWasRunning_ = form_->Drilling;
+  const QFileInfo log(QString::fromLatin1(kReportFileName));
+  logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
+  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
   if (form_->Drilling && form_->CorrectCount > 0) {
     if (!ErrorReport || !FilterForm) return;
     LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -54,10 +58,12 @@ QChartView* MakeChartView(const QString& title) {
   return view;
 }
 
-// One line per range and cardinality over the days; a value may be missing
-// on a day (no right answer), which leaves a gap in that series only.
+// One line per range and cardinality over the days, or over the drills
+// (`perDrill`: the points' `day` is a drill number); a value may be missing
+// (no right answer), which leaves a gap in that series only.
 void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
-                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent) {
+                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent,
+                    bool perDrill) {
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
   int32_t first = INT32_MAX, last = INT32_MIN;
@@ -70,7 +76,7 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     for (const DayFigures& d : m.days) {
       const auto v = (d.*value)();
       if (!v) continue;
-      line->append(static_cast<qreal>(MsecsOf(d.day)), *v);
+      line->append(perDrill ? static_cast<qreal>(d.day) : static_cast<qreal>(MsecsOf(d.day)), *v);
       first = std::min(first, d.day);
       last = std::max(last, d.day);
       top = std::max(top, *v);
@@ -78,11 +84,26 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     chart->addSeries(line);
     all.push_back(line);
   }
-  auto* x = new QDateTimeAxis();
-  x->setFormat(QStringLiteral("MMM d"));
-  if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
-  x->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
-  x->setTickCount(std::clamp(last - first + 3, 2, 7));
+  QAbstractAxis* x = nullptr;
+  if (perDrill) {
+    // Drill numbers: one tick per drill.
+    auto* drills = new QValueAxis();
+    if (first > last) first = last = 1;
+    drills->setRange(first - 0.5, last + 0.5);
+    drills->setTickType(QValueAxis::TicksDynamic);
+    drills->setTickAnchor(1);
+    drills->setTickInterval(std::max(1, (last - first + 1) / 8));
+    drills->setLabelFormat(QStringLiteral("%d"));
+    drills->setTitleText(QStringLiteral("drill"));
+    x = drills;
+  } else {
+    auto* days = new QDateTimeAxis();
+    days->setFormat(QStringLiteral("MMM d"));
+    if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+    days->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
+    days->setTickCount(std::clamp(last - first + 3, 2, 7));
+    x = days;
+  }
   auto* y = new QValueAxis();
   y->setRange(0, percent ? 100 : std::ceil(top * 1.1));
   y->applyNiceNumbers();
@@ -157,9 +178,9 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   charts->addWidget(SpeedChart);
   charts->addWidget(PracticeChart);
 
-  DrillTable = new QTableWidget(0, 8);
-  DrillTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Range"), QStringLiteral("Cardinality"),
-                                         QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Accuracy %"),
+  DrillTable = new QTableWidget(0, 10);
+  DrillTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Range"),
+                                         QStringLiteral("Cardinality"), QStringLiteral("Play"), QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Accuracy %"),
                                          QStringLiteral("Seconds per right answer"), QStringLiteral("Eligible")});
   DrillTable->verticalHeader()->setVisible(false);
   DrillTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -193,6 +214,7 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
 void TProgressForm::LoadLog(const std::string& person) {
   const auto log = LoadReportLog(kReportFileName);
   log_ = log.value_or(ReportLog{});
+  notes_ = LoadDrillNotes(kDrillNotesFileName);
   const std::vector<std::string> people = PeopleInLog(log_);
   QString note;
   if (!log) {
@@ -223,15 +245,22 @@ void TProgressForm::LoadLog(const std::string& person) {
 void TProgressForm::ShowPerson(const std::string& person) {
   person_ = person;
   drills_ = DrillsOf(log_, person);
+  AttachDrillNotes(drills_, notes_);
   FillCharts();
   FillTable();
   ExportButton->setEnabled(!drills_.empty());
 }
 
 void TProgressForm::FillCharts() {
-  const std::vector<ModeSeries> series = DailySeries(log_, person_);
-  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, QStringLiteral("% right"), true);
-  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, QStringLiteral("seconds"), false);
+  // A few days of drills make a few dots on a long axis: then each drill is a point.
+  perDrill_ = DaysDrilled(log_, person_) < kDaysForDailyCharts;
+  const std::vector<ModeSeries> series = perDrill_ ? DrillSeries(log_, person_) : DailySeries(log_, person_);
+  const QString per = perDrill_ ? QStringLiteral("drill") : QStringLiteral("day");
+  AccuracyChart->chart()->setTitle(QStringLiteral("Accuracy per %1").arg(per));
+  SpeedChart->chart()->setTitle(QStringLiteral("Seconds per right answer per %1").arg(per));
+  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, QStringLiteral("% right"), true, perDrill_);
+  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, QStringLiteral("seconds"), false,
+                 perDrill_);
   FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
 }
 
@@ -240,13 +269,15 @@ void TProgressForm::FillTable() {
   for (int r = 0; r < static_cast<int>(drills_.size()); ++r) {
     const DrillFigures& d = drills_[static_cast<size_t>(r)];
     DrillTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
-    DrillTable->setItem(r, 1, Cell(QString::fromStdString(ModesText(d.modes, RangeName)), false));
-    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, CardinalityName)), false));
-    DrillTable->setItem(r, 3, Cell(QString::number(d.right), true));
-    DrillTable->setItem(r, 4, Cell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 5, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 6, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
-    DrillTable->setItem(r, 7, Cell(d.eligible ? QStringLiteral("yes") : QStringLiteral("no"), false));
+    DrillTable->setItem(r, 1, Cell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
+    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, RangeName)), false));
+    DrillTable->setItem(r, 3, Cell(QString::fromStdString(ModesText(d.modes, CardinalityName)), false));
+    DrillTable->setItem(r, 4, Cell(QString::fromStdString(MannersText(d.manners)), false));
+    DrillTable->setItem(r, 5, Cell(QString::number(d.right), true));
+    DrillTable->setItem(r, 6, Cell(QString::number(d.wrong), true));
+    DrillTable->setItem(r, 7, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
+    DrillTable->setItem(r, 8, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 9, Cell(d.eligible ? QStringLiteral("yes") : QStringLiteral("no"), false));
   }
   DrillTable->resizeColumnsToContents();
   DrillTable->scrollToBottom();
@@ -258,12 +289,32 @@ bool TProgressForm::ExportCsv(const QString& fileName) const {
                          ProgressCsv(person_, drills_));
 }
 
+QString TProgressForm::ExportFolder() {
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  const QString last = settings.value(QStringLiteral("Progress/ExportFolder")).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+QString TProgressForm::SuggestedExportPath() const {
+  QString name = QStringLiteral("progress.csv");
+  if (!person_.empty()) name = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
+  return QDir(ExportFolder()).filePath(name);
+}
+
+bool TProgressForm::ExportTo(const QString& fileName) const {
+  if (!ExportCsv(fileName)) return false;
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  settings.setValue(QStringLiteral("Progress/ExportFolder"), QFileInfo(fileName).absolutePath());
+  return true;
+}
+
 void TProgressForm::ExportButtonClick() {
-  QString suggested = QStringLiteral("progress.csv");
-  if (!person_.empty()) suggested = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
-  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
+  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), SuggestedExportPath(),
                                                         QStringLiteral("CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName))
+  if (!ExportTo(fileName))
     QMessageBox::warning(this, QStringLiteral("Export CSV"), QStringLiteral("%1 could not be written.").arg(fileName));
 }

@@ -1,7 +1,9 @@
 // Reading the drill log report.dat back: S records start drills, F records
 // give their filters, D records their segments. A D record counts only when
 // its check value matches the drill's S record; a damaged line or a record
-// that fails its check is counted as unverified and left out.
+// that fails its check is counted as unverified and left out. In a log that
+// several copies append to, a D record whose check fails against the latest
+// S record belongs to the open drill of another person that it matches.
 #pragma once
 
 #include <cstdint>
@@ -21,12 +23,14 @@ struct LoggedSegment {
 };
 
 struct LoggedDrill {
+  uint64_t offset = 0;  // byte position of its S record in the log
   double date = 0;  // day number of the S record (days since 30 December 1899)
   int32_t personIndex = 0;
   std::string person;                   // as logged: may hold blanks, any bytes
   std::vector<FilterState> filters;     // the readable F records, in order
   std::vector<LoggedSegment> segments;  // the verified D records, in order
   bool filtersUnknown = false;          // one of its F records could not be read
+  int32_t unverified = 0;               // its records left out: damaged, or failing their check
 };
 
 struct ReportLog {

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "DataFile.h"
 #include "ScratchDir.h"
+#include "Settings.h"
 
 namespace {
 
@@ -208,4 +212,115 @@ TEST(TokenReader, LinesWithCrLfOrLfAndALimit) {
   TokenReader lone("\r");
   ASSERT_TRUE(lone.ReadLine(s, 99));
   EXPECT_EQ(s, "");
+}
+
+namespace {
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+// A group of this process other than the file's, which the writer may set; 0 when none.
+gid_t OtherGroupOf(const std::string& path) {
+  std::vector<gid_t> groups(static_cast<size_t>(::getgroups(0, nullptr)) + 1);
+  groups.resize(static_cast<size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
+  groups.push_back(::getegid());
+  if (::geteuid() == 0) groups.push_back(100);  // root may set any group
+  const gid_t current = StatOf(path).st_gid;
+  for (gid_t g : groups)
+    if (g != current && ::chown(path.c_str(), static_cast<uid_t>(-1), g) == 0) {
+      (void)::chown(path.c_str(), static_cast<uid_t>(-1), current);
+      return g;
+    }
+  return 0;
+}
+
+void Age(const std::string& path, int seconds) {
+  struct timeval times[2] {};
+  ::gettimeofday(&times[0], nullptr);
+  times[0].tv_sec -= seconds;
+  times[1] = times[0];
+  ASSERT_EQ(::lutimes(path.c_str(), times), 0) << path;
+}
+
+}  // namespace
+
+// A class links its data files to a shared folder and shares them through a
+// group: every rewrite must reach the shared file and leave it shared.
+TEST_F(DataFileTest, RewritesGoThroughLinksAndKeepModeAndGroup) {
+  namespace fs = std::filesystem;
+  fs::create_directory(Path("shared"));
+  fs::create_directory(Path("home"));
+  Put("shared/hiscore.dat", "old");
+  ::chmod(Path("shared/hiscore.dat").c_str(), 0664);
+  const gid_t group = OtherGroupOf(Path("shared/hiscore.dat"));
+  if (group != 0) {
+    ASSERT_EQ(::chown(Path("shared/hiscore.dat").c_str(), static_cast<uid_t>(-1), group), 0);
+  }
+  // A relative link to a link to the file.
+  fs::create_symlink("../shared/hiscore.dat", Path("shared/current"));
+  fs::create_symlink("../shared/current", Path("home/hiscore.dat"));
+
+  ASSERT_TRUE(WriteFileAtomic(Path("home/hiscore.dat"), "new"));
+  EXPECT_TRUE(fs::is_symlink(Path("home/hiscore.dat")));
+  EXPECT_TRUE(fs::is_symlink(Path("shared/current")));
+  EXPECT_EQ(Get("shared/hiscore.dat"), "new");
+  const struct stat st = StatOf(Path("shared/hiscore.dat"));
+  EXPECT_EQ(st.st_mode & 07777, 0664u);
+  if (group != 0) {
+    EXPECT_EQ(st.st_gid, group);
+  } else {
+    std::printf("(no second group to test the group with)\n");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("shared")), fs::directory_iterator()), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("home")), fs::directory_iterator()), 1);
+
+  // A link to a file not there yet makes it there.
+  fs::create_symlink("../shared/errors.dat", Path("home/errors.dat"));
+  ASSERT_TRUE(WriteFileAtomic(Path("home/errors.dat"), "41 lines"));
+  EXPECT_TRUE(fs::is_symlink(Path("home/errors.dat")));
+  EXPECT_EQ(Get("shared/errors.dat"), "41 lines");
+
+  // The settings file too; what was in it stays.
+  Put("shared/sonorix.ini", "[Keyboard]\nPort=Piano 1\n");
+  ::chmod(Path("shared/sonorix.ini").c_str(), 0660);
+  fs::create_symlink("../shared/sonorix.ini", Path("home/sonorix.ini"));
+  ASSERT_TRUE(EditSettings([](QSettings& s) { s.setValue(QStringLiteral("PlayWrongAnswers"), true); },
+                           Path("home/sonorix.ini")));
+  EXPECT_TRUE(fs::is_symlink(Path("home/sonorix.ini")));
+  EXPECT_EQ(StatOf(Path("shared/sonorix.ini")).st_mode & 07777, 0660u);
+  QSettings back(QString::fromStdString(Path("shared/sonorix.ini")), QSettings::IniFormat);
+  EXPECT_EQ(back.value(QStringLiteral("Keyboard/Port")).toString(), QStringLiteral("Piano 1"));
+  EXPECT_TRUE(back.value(QStringLiteral("PlayWrongAnswers")).toBool());
+}
+
+// A save killed mid-way leaves its temporary; the next start removes it once
+// it is old enough to belong to no running save, and nothing else.
+TEST_F(DataFileTest, StaleTemporariesOfOurFilesAloneAreRemoved) {
+  namespace fs = std::filesystem;
+  fs::create_directory(Path("shared"));
+  fs::create_symlink("shared/errors.dat", Path("errors.dat"));
+  const std::vector<std::string> stale = {"hiscore.dat.tmpAb12Cd", "report.dat.tmp000000", "shared/errors.dat.tmpQwErTy"};
+  const std::vector<std::string> kept = {
+      "hiscore.dat.tmpYoung1",  // a save running now
+      "hiscore.dat.tmpAb12C",   // not our pattern
+      "hiscore.dat.tmpAb12C-",  "hiscore.dat.bak", "notes.txt.tmpAb12Cd", "hiscore.datx.tmpAb12Cd",
+      "errors.dat.tmpAb12Cd.keep"};
+  for (const auto& name : stale) Put(name, "half");
+  for (const auto& name : kept) Put(name, "mine");
+  fs::create_directory(Path("people.dat.tmpFolder"));
+  fs::create_symlink("hiscore.dat.bak", Path("filters.dat.tmpLinked"));
+  for (const auto& name : stale) Age(Path(name), 120);
+  for (const auto& name : kept) Age(Path(name), name == "hiscore.dat.tmpYoung1" ? 5 : 120);
+  Age(Path("people.dat.tmpFolder"), 120);
+  Age(Path("filters.dat.tmpLinked"), 120);
+
+  ASSERT_TRUE(dir_.Enter());
+  EXPECT_EQ(RemoveStaleTemporaries({"hiscore.dat", "report.dat", "errors.dat", "people.dat", "filters.dat"}), 3);
+  for (const auto& name : stale) EXPECT_FALSE(dir_.Exists(name)) << name;
+  for (const auto& name : kept) EXPECT_TRUE(dir_.Exists(name)) << name;
+  EXPECT_TRUE(fs::is_directory(Path("people.dat.tmpFolder")));
+  EXPECT_TRUE(fs::is_symlink(Path("filters.dat.tmpLinked")));
 }
