@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "ErrorStats.h"

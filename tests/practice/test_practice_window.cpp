@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "DataFile.h"
 #include "PracticeLog.h"
 #include "PracticeMode.h"
