@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string_view>
 
@@ -199,8 +200,12 @@ fs::path UserDataDir() {
 }
 
 const std::vector<std::string>& DataFileNames() {
-  static const std::vector<std::string> names = {"ftclass.dat", "readme.txt",  "people.dat", "filters.dat",
-                                                 "hiscore.dat", "errors.dat",  "report.dat", "practice.dat",
-                                                 kSettingsFileName};
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all(std::begin(kGivenFiles), std::end(kGivenFiles));
+    for (const char* name : {"people.dat", "filters.dat", "hiscore.dat", "errors.dat", "report.dat", "practice.dat",
+                             kSettingsFileName})
+      all.emplace_back(name);
+    return all;
+  }();
   return names;
 }

@@ -13,9 +13,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 #include "DataFile.h"
+#include "RadioGroup.h"
+#include "Settings.h"
 
 namespace {
 
@@ -197,6 +200,28 @@ void UnzoomControls(QWidget* window) {
   window->setProperty(kAtDesign, true);
 }
 
+// A choice's handler may rebuild its window from the places and sizes of its
+// controls and from design constants together (the filter window's page for
+// the other cardinality). It runs with the controls at their design values,
+// and the window is zoomed again after it.
+void RunAtDesign(QWidget* window, const std::function<void()>& handler) {
+  const QVariant factor = window ? window->property(kAppliedFactor) : QVariant();
+  const bool zoomed = window && window->isVisible() && factor.isValid() && factor.toDouble() != 1.0 &&
+                      !window->property(kAtDesign).toBool();
+  if (zoomed) UnzoomControls(window);
+  handler();
+  if (zoomed && window->isVisible()) ZoomWindow(window, factor.toDouble());
+}
+
+void RunChoicesAtDesign(QWidget* window) {
+  for (TRadioGroup* group : window->findChildren<TRadioGroup*>()) {
+    if (!group->OnClick || group->property("sonorixZoomWrapped").toBool()) continue;
+    group->setProperty("sonorixZoomWrapped", true);
+    QPointer<QWidget> guarded(window);
+    group->OnClick = [guarded, handler = group->OnClick] { RunAtDesign(guarded, handler); };
+  }
+}
+
 // A control the program moves or resizes while its window is zoomed is
 // zoomed again once the program is done.
 class ZoomTracker : public QObject {
@@ -274,8 +299,8 @@ int ZoomSetting() {
 void SetZoomPercent(int percent, bool save) {
   g_percent = std::clamp(percent, kZoomMinPercent, kZoomMaxPercent);
   if (save) {
-    QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("View/Zoom"), g_percent);
+    const int kept = g_percent;
+    EditSettings([kept](QSettings& settings) { settings.setValue(QStringLiteral("View/Zoom"), kept); });
   }
   const double factor = g_percent / 100.0;
   // Hidden windows follow when they show.
@@ -330,6 +355,7 @@ void ZoomWindow(QWidget* window, double factor) {
     if (w->testAttribute(Qt::WA_SetFont)) RecordFont(w, applied);
     if (!PlacedByParent(w)) RecordGeometry(w, applied);
   }
+  RunChoicesAtDesign(window);
 
   // Fonts, then places: a control that arranges its items by its font has
   // done so before it is given its place.

@@ -31,8 +31,9 @@ void PrintHelp() {
       "The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=\n"
       "in /etc/sonorix/sonorix.conf; else the installed program keeps its data\n"
       "files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).\n"
-      "It copies ftclass.dat and readme.txt there when they are missing. Sound: see sonorix(1) for MIDIWAY_SOUNDFONT,\n"
-      "MIDIWAY_AUDIO_DRIVER and MIDIWAY_AUDIO_FILE.\n");
+      "It copies ftclass.dat and readme.txt there when they are missing.\n"
+      "Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and\n"
+      "MIDIWAY_AUDIO_FILE.\n");
 }
 
 void PrintVersion() {

@@ -288,12 +288,13 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
 // A sound card's callback renders its frames ahead of their playing, by an
 // amount that varies with the sound server's requests and with how late the
 // callback's thread wakes up. The earliest a callback has come, for its
-// frames, over the last second is steady: frame n is due at that origin plus
-// n / rate. A second's window also follows the drift between the card's
+// frames, over the last 40 ms (a dozen callbacks) is steady: frame n is due
+// at that origin plus n / rate. A short window follows an underrun (after
+// which every frame plays later) at once, and the drift between the card's
 // clock and ours.
 void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
-  constexpr int kBuckets = 10;
-  constexpr int64_t kBucketNs = 100'000'000;
+  constexpr int kBuckets = 8;
+  constexpr int64_t kBucketNs = 5'000'000;
   const int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count();
   const int64_t offset = nowNs - static_cast<int64_t>(static_cast<long double>(frame) * 1e9L / rate_);
   const int64_t bucket = nowNs / kBucketNs;

@@ -106,8 +106,8 @@ class SynthOut : public OutSink {
   std::atomic<bool> timedRendering_{false};
   std::atomic<int64_t> originNs_{0};  // on the steady clock
   std::atomic<bool> originKnown_{false};
-  // The audio thread's own: the earliest origin seen in each tenth of the last second.
-  std::array<int64_t, 10> bucketMin_ = {};
+  // The audio thread's own: the earliest origin seen in each 5 ms of the last 40.
+  std::array<int64_t, 8> bucketMin_ = {};
   int64_t currentBucket_ = -1000;
   std::mutex queueMutex_;
   std::vector<Scheduled> queue_;  // by frame, then order

@@ -63,8 +63,9 @@ typedef struct MIDIEVENT {
  * note-on, a new note-on of the key restarting that; timed notes end by their own note-off.
  * It places every event on the frame of its moment (an event sounded now: the
  * moment PutMidiOut took it; a timed event: its time on the port's clock) plus
- * one constant latency: none for MIDIWAY_AUDIO_FILE, one audio period for a
- * sound card. FluidSynth starts notes at the first frame of its 64-frame
+ * one constant latency: none for MIDIWAY_AUDIO_FILE; for a sound card one
+ * audio period and half a block, about 4 ms (its callback may run that much
+ * before the moment of its first frame). FluidSynth starts notes at the first frame of its 64-frame
  * blocks, so an event sounds within half a block (0.73 ms) of that frame.
  */
 

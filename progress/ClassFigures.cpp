@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "ConfusionMatrix.h"
 #include "HighScores.h"
@@ -149,27 +150,48 @@ std::string ModeShortName(int32_t modeCode) {
   return std::string(kRanges[modeCode % 3]) + (modeCode < 3 ? " 3" : " 4");
 }
 
+// Fields joined one by one: g++ 12 warns wrongly about "," + std::string.
 std::string ClassCsv(const std::vector<PersonFigures>& rows) {
   std::string csv = "name,drills,right,wrong,seconds,minutes this week,minutes in all,last";
-  for (int m = 0; m < kModes; ++m) csv += ",accuracy " + ModeShortName(m) + ",seconds per right " + ModeShortName(m);
-  for (int m = 0; m < kModes; ++m) csv += ",best score " + ModeShortName(m);
+  const auto field = [&csv](const std::string& text) {
+    csv += ',';
+    csv += text;
+  };
+  for (int m = 0; m < kModes; ++m) {
+    field("accuracy " + ModeShortName(m));
+    field("seconds per right " + ModeShortName(m));
+  }
+  for (int m = 0; m < kModes; ++m) field("best score " + ModeShortName(m));
   csv += ",unverified\r\n";
   for (const PersonFigures& p : rows) {
-    csv += CsvField(Utf8(p.name)) + "," + std::to_string(p.verifiedDrills) + "," + std::to_string(p.all.right) + "," +
-           std::to_string(p.all.wrong) + "," + std::to_string(p.all.seconds) + "," + std::to_string(p.secondsThisWeek / 60) +
-           "," + std::to_string(p.all.seconds / 60) + "," + LastText(p);
-    for (const AnswerTotals& t : p.byMode) csv += "," + OneDecimal(t.Accuracy()) + "," + OneDecimal(t.SecondsPerRight());
-    for (const auto& best : p.bestScore) csv += "," + (best ? std::to_string(*best) : std::string());
-    csv += "," + std::to_string(p.unverified) + "\r\n";
+    csv += CsvField(Utf8(p.name));
+    for (int64_t n : {int64_t{p.verifiedDrills}, p.all.right, p.all.wrong, p.all.seconds, p.secondsThisWeek / 60,
+                      p.all.seconds / 60})
+      field(std::to_string(n));
+    field(LastText(p));
+    for (const AnswerTotals& t : p.byMode) {
+      field(OneDecimal(t.Accuracy()));
+      field(OneDecimal(t.SecondsPerRight()));
+    }
+    for (const auto& best : p.bestScore) field(best ? std::to_string(*best) : std::string());
+    field(std::to_string(p.unverified));
+    csv += "\r\n";
   }
   return csv;
 }
 
 std::string ClassSummaryCsv(const std::vector<PersonFigures>& rows) {
   std::string csv = "name,right,wrong,seconds,unverified,last\r\n";
-  for (const PersonFigures& p : rows)
-    csv += CsvField(Utf8(p.name)) + "," + std::to_string(p.all.right) + "," + std::to_string(p.all.wrong) + "," +
-           std::to_string(p.all.seconds) + "," + std::to_string(p.unverified) + "," + LastText(p) + "\r\n";
+  for (const PersonFigures& p : rows) {
+    csv += CsvField(Utf8(p.name));
+    for (int64_t n : {p.all.right, p.all.wrong, p.all.seconds, int64_t{p.unverified}}) {
+      csv += ',';
+      csv += std::to_string(n);
+    }
+    csv += ',';
+    csv += LastText(p);
+    csv += "\r\n";
+  }
   return csv;
 }
 
@@ -177,11 +199,27 @@ std::string ClassSummaryJson(const std::vector<PersonFigures>& rows) {
   std::string json = "[";
   for (size_t i = 0; i < rows.size(); ++i) {
     const PersonFigures& p = rows[i];
-    json += i == 0 ? "\n" : ",\n";
-    json += "  {\"name\": " + JsonString(p.name) + ", \"drills\": " + std::to_string(p.verifiedDrills) +
-            ", \"right\": " + std::to_string(p.all.right) + ", \"wrong\": " + std::to_string(p.all.wrong) +
-            ", \"seconds\": " + std::to_string(p.all.seconds) + ", \"unverified\": " + std::to_string(p.unverified) +
-            ", \"last\": " + (p.lastDay ? "\"" + IsoDate(*p.lastDay) + "\"" : std::string("null")) + "}";
+    json += i == 0 ? "\n  {\"name\": " : ",\n  {\"name\": ";
+    json += JsonString(p.name);
+    const std::pair<const char*, int64_t> numbers[] = {{"drills", p.verifiedDrills}, {"right", p.all.right},
+                                                       {"wrong", p.all.wrong},       {"seconds", p.all.seconds},
+                                                       {"unverified", p.unverified}};
+    for (const auto& [key, value] : numbers) {
+      json += ", \"";
+      json += key;
+      json += "\": ";
+      json += std::to_string(value);
+    }
+    json += ", \"last\": ";
+    if (p.lastDay) {
+      json += '"';
+      json += IsoDate(*p.lastDay);
+      json += '"';
+    } else {
+      json += "null";
+    }
+    json += '}';
   }
-  return json + (rows.empty() ? "]\n" : "\n]\n");
+  json += rows.empty() ? "]\n" : "\n]\n";
+  return json;
 }

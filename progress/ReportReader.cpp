@@ -1,5 +1,6 @@
 #include "ReportReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,23 +92,51 @@ std::optional<FilterState> FilterRecord(std::string_view rest) {
   return FilterState{static_cast<int32_t>(*low), static_cast<int32_t>(*high), static_cast<int32_t>(*mode)};
 }
 
-// A D record whose check value matches the drill it belongs to.
-std::optional<LoggedSegment> SegmentRecord(std::string_view rest, const LoggedDrill& drill) {
-  const auto f = Fields(rest);
-  if (f.size() != 4) return std::nullopt;
+// The fields of a D record, read once.
+struct SegmentFields {
+  int32_t correct = 0;
+  int32_t incorrect = 0;
+  uint32_t seconds = 0;
+  double check = 0;
+};
+
+std::optional<SegmentFields> ReadSegmentFields(std::string_view rest) {
+  // Split by hand: the log holds a D record per drill, a vector each would show.
+  std::string_view f[4];
+  size_t count = 0;
+  for (size_t p = 0; p < rest.size();) {
+    while (p < rest.size() && IsBlank(rest[p])) ++p;
+    const size_t start = p;
+    while (p < rest.size() && !IsBlank(rest[p])) ++p;
+    if (p == start) break;
+    if (count == 4) return std::nullopt;
+    f[count++] = rest.substr(start, p - start);
+  }
+  if (count != 4) return std::nullopt;
   const auto correct = Integer(f[0], 0, std::numeric_limits<int32_t>::max());
   const auto incorrect = Integer(f[1], 0, std::numeric_limits<int32_t>::max());
   const auto seconds = Integer(f[2], 0, std::numeric_limits<uint32_t>::max());
   const auto check = Number(f[3]);
   if (!correct || !incorrect || !seconds || !check) return std::nullopt;
-  const double expected = SegmentCheckValue(drill.person, drill.date, static_cast<int32_t>(*correct),
-                                            static_cast<int32_t>(*incorrect));
-  // Compared as written: the log keeps six significant digits.
-  if (*check != expected && FormatLogDouble(*check) != FormatLogDouble(expected)) return std::nullopt;
+  return SegmentFields{static_cast<int32_t>(*correct), static_cast<int32_t>(*incorrect),
+                       static_cast<uint32_t>(*seconds), *check};
+}
+
+// Whether the D record's check value matches the drill it would belong to.
+bool Matches(const SegmentFields& d, const LoggedDrill& drill) {
+  const double expected = SegmentCheckValue(drill.person, drill.date, d.correct, d.incorrect);
+  if (d.check == expected) return true;
+  // Compared as written: the log keeps six significant digits, so only values
+  // this close can be written alike.
+  if (std::fabs(d.check - expected) > 1e-5 * std::max(std::fabs(d.check), std::fabs(expected)) + 1e-9) return false;
+  return FormatLogDouble(d.check) == FormatLogDouble(expected);
+}
+
+LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
   LoggedSegment segment;
-  segment.correct = static_cast<int32_t>(*correct);
-  segment.incorrect = static_cast<int32_t>(*incorrect);
-  segment.seconds = static_cast<uint32_t>(*seconds);
+  segment.correct = d.correct;
+  segment.incorrect = d.incorrect;
+  segment.seconds = d.seconds;
   segment.modeCode = drill.filters.empty() || drill.filtersUnknown ? -1 : drill.filters.back().ModeCode;
   return segment;
 }
@@ -116,17 +145,58 @@ std::optional<LoggedSegment> SegmentRecord(std::string_view rest, const LoggedDr
 
 namespace {
 
-// The drill whose check value the D record matches among the open ones: in a
-// log that several copies append to, each copy's records stand between the
-// others'. Each person's latest drill is open (a later S of the same name
-// ended the earlier one); the latest match wins.
-std::optional<size_t> OtherOpenDrill(const ReportLog& log, const std::unordered_map<std::string, size_t>& open,
-                                     size_t tried, std::string_view rest) {
-  std::optional<size_t> found;
-  for (const auto& [name, index] : open)
-    if (index != tried && (!found || index > *found) && SegmentRecord(rest, log.drills[index])) found = index;
-  return found;
-}
+// The drills still open in a log that several copies append to, where each
+// copy's records stand between the others'. Each person's latest drill is
+// open (a later S of the same name ended the earlier one). A D record's check
+// value plus its answers gives the name's byte sum plus the date of its drill
+// when it is whole, which finds the candidates at once.
+class OpenDrills {
+ public:
+  void Started(const ReportLog& log, size_t index) {
+    const LoggedDrill& drill = log.drills[index];
+    auto [at, fresh] = latest_.try_emplace(drill.person, index);
+    if (!fresh) {
+      Forget(log, at->second);
+      at->second = index;
+    }
+    byKey_.emplace(KeyOf(drill), index);
+  }
+
+  // The latest open drill other than `tried` whose check value the record matches.
+  std::optional<size_t> Find(const ReportLog& log, size_t tried, const SegmentFields& d) const {
+    std::optional<size_t> found;
+    const auto consider = [&](size_t index) {
+      if (index != tried && (!found || index > *found) && Matches(d, log.drills[index])) found = index;
+    };
+    const double key = d.check + d.correct + 2.0 * d.incorrect;
+    if (std::fabs(key) < kExactBelow) {
+      const auto [first, last] = byKey_.equal_range(key);
+      for (auto it = first; it != last; ++it) consider(it->second);
+    } else {
+      // Written with six significant digits: only a comparison as written tells.
+      for (const auto& [name, index] : latest_) consider(index);
+    }
+    return found;
+  }
+
+ private:
+  // Check values below this are written whole, so the key is exact.
+  static constexpr double kExactBelow = 999999;
+
+  static double KeyOf(const LoggedDrill& drill) { return SegmentCheckValue(drill.person, drill.date, 0, 0); }
+
+  void Forget(const ReportLog& log, size_t index) {
+    const auto [first, last] = byKey_.equal_range(KeyOf(log.drills[index]));
+    for (auto it = first; it != last; ++it)
+      if (it->second == index) {
+        byKey_.erase(it);
+        return;
+      }
+  }
+
+  std::unordered_map<std::string, size_t> latest_;
+  std::unordered_multimap<double, size_t> byKey_;
+};
 
 }  // namespace
 
@@ -136,7 +206,7 @@ ReportLog ParseReportLog(std::string_view text) {
   constexpr size_t kNone = static_cast<size_t>(-1);
   size_t drill = kNone;     // the drill the latest S record started; none after a damaged S
   size_t previous = kNone;  // the drill of the record just before, which an F record continues
-  std::unordered_map<std::string, size_t> open;  // each person's latest drill
+  OpenDrills open;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
@@ -158,7 +228,7 @@ ReportLog ParseReportLog(std::string_view text) {
         started->offset = lineStart;
         log.drills.push_back(std::move(*started));
         drill = previous = log.drills.size() - 1;
-        open[log.drills.back().person] = drill;
+        open.Started(log, drill);
         continue;
       }
       drill = kNone;
@@ -173,19 +243,19 @@ ReportLog ParseReportLog(std::string_view text) {
       owner.filtersUnknown = true;
       ++owner.unverified;
     } else if (shaped && kind == 'D' && !log.drills.empty()) {
-      if (drill != kNone) {
-        if (auto segment = SegmentRecord(rest, log.drills[drill])) {
-          log.drills[drill].segments.push_back(*segment);
+      if (const auto d = ReadSegmentFields(rest)) {
+        if (drill != kNone && Matches(*d, log.drills[drill])) {
+          log.drills[drill].segments.push_back(SegmentOf(*d, log.drills[drill]));
           previous = drill;
           continue;
         }
-      }
-      // In a folder a class shares, another copy's records may stand between
-      // a drill's S and its D.
-      if (auto other = OtherOpenDrill(log, open, drill, rest)) {
-        log.drills[*other].segments.push_back(*SegmentRecord(rest, log.drills[*other]));
-        previous = *other;
-        continue;
+        // In a folder a class shares, another copy's records may stand
+        // between a drill's S and its D.
+        if (auto other = open.Find(log, drill, *d)) {
+          log.drills[*other].segments.push_back(SegmentOf(*d, log.drills[*other]));
+          previous = *other;
+          continue;
+        }
       }
       if (drill != kNone) ++log.drills[drill].unverified;
     } else if (drill != kNone) {

@@ -1,6 +1,7 @@
 // View › Zoom: every window at the zoom chosen, fonts and positions together,
 // and exactly as designed again at 100 %.
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QDialog>
 #include <QFocusFrame>
@@ -104,6 +105,19 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
     FilterForm->close();
   });
   Form1->SetFiltersRange1->trigger();
+  // Rebuilt while open, at its design values, then zoomed.
+  QSize tetraAgain;
+  QRect boxAgain;
+  QTimer::singleShot(0, [&] {
+    FilterForm->RadioGroup2->SetItemIndex(0);
+    FilterForm->RadioGroup2->SetItemIndex(1);
+    QApplication::processEvents();
+    tetraAgain = FilterForm->size();
+    boxAgain = FilterForm->SetClassBoxes[20]->geometry();
+    FilterForm->close();
+  });
+  Form1->SetFiltersRange1->trigger();
+  EXPECT_EQ(tetraAgain.height(), tetraAtZoom.height());
 
   Item("ZoomIn1")->trigger();
   EXPECT_EQ(ZoomPercent(), 175);
@@ -120,13 +134,20 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   });
   Form1->AboutSonorix1->trigger();
   EXPECT_EQ(aboutAtActualSize, aboutDesign);
+  // The same rebuild at 100 %: the zoomed one is it, one and a half times.
   QSize tetra;
+  QRect box;
   QTimer::singleShot(0, [&] {
+    FilterForm->RadioGroup2->SetItemIndex(0);
+    FilterForm->RadioGroup2->SetItemIndex(1);
     tetra = FilterForm->size();
+    box = FilterForm->SetClassBoxes[20]->geometry();
     FilterForm->close();
   });
   Form1->SetFiltersRange1->trigger();
-  EXPECT_EQ(tetraAtZoom, QSize(qRound(tetra.width() * 1.5), qRound(tetra.height() * 1.5)));
+  EXPECT_EQ(tetraAgain, QSize(qRound(tetra.width() * 1.5), qRound(tetra.height() * 1.5)));
+  EXPECT_EQ(boxAgain.topLeft(), QPoint(qRound(box.x() * 1.5), qRound(box.y() * 1.5)));
+  EXPECT_EQ(tetraAtZoom.height(), qRound(tetra.height() * 1.5));
   Form1->RadioGroup1->SetItemIndex(0);
   EXPECT_NE(ReadFile("sonorix.ini").find("Zoom=100"), std::string::npos);
 
