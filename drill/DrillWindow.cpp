@@ -22,6 +22,7 @@
 #include "About.h"
 #include "Accessible.h"
 #include "DrillWindowAccess.h"
+#include "NextQuestionPause.h"
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
@@ -406,7 +407,7 @@ void TForm1::CorrectAnswer() {
   ++SegmentCorrect;
   GenerateQuestion();
   AnnounceDrill(this, DrillNews::Right, answered);  // before the next question sounds
-  PlayQuestion();
+  PlayNextQuestion(this);                           // after the pause the student chose, if any
   SetLabelText(CorrectLabel, QString::number(CorrectCount));
   if (CorrectCount >= 5) {
     Button1->setText(tr("END"));

@@ -47,7 +47,8 @@ class DrillWindowKeys : public QObject {
   void TellChosenRow() {
     const QListWidgetItem* current = form_->ListBox->currentItem();
     const int row = current && current->isSelected() ? form_->ListBox->row(current) : -1;
-    if (row < 0 || row == announcedRow_ || !form_->Edit1->hasFocus()) return;
+    // An emptied field is an answer just given: its judgement is what is heard.
+    if (row < 0 || row == announcedRow_ || !form_->Edit1->hasFocus() || form_->Edit1->text().isEmpty()) return;
     announcedRow_ = row;
     Announce(form_, current->text());
   }

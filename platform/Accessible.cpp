@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,6 +26,9 @@ namespace {
 constexpr const char* kValueLabel = "sonorixValueLabel";
 constexpr const char* kValuePrefix = "sonorixValuePrefix";
 constexpr const char* kNotice = "sonorixNotice";
+constexpr const char* kLastNotice = "sonorixLastNotice";
+constexpr const char* kMovedTo = "sonorixMovedTo";
+constexpr const char* kLastAnnouncement = "sonorixLastAnnouncement";
 constexpr const char* kReadWithOther = "sonorixReadWithOther";
 constexpr const char* kQuietUnfocused = "sonorixQuietUnfocused";
 
@@ -169,7 +173,8 @@ class StateKey : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != kStateKey || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (key->key() != kStateKey.key() || (key->modifiers() & ~Qt::KeypadModifier) != kStateKey.keyboardModifiers())
+      return false;
     QWidget* window = static_cast<QWidget*>(watched)->window();
     if (window != QApplication::activeWindow()) return false;  // once, where the key went first
     if (!key->isAutoRepeat()) {
@@ -197,22 +202,56 @@ QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) 
 // Enter on a focused push button clicks it, as Space does; the toolkit
 // would give it to the window's default button instead, since the windows'
 // buttons are not auto-default. Enter elsewhere (a field, a list, a check box
-// or radio button) goes on to the window.
+// or radio button) goes on to the window. Only a button the student moved to
+// (Tab, the arrows, the mouse, its letter) counts as focused: one the focus
+// fell to when another control was disabled or a window set it from code
+// leaves Enter to the window, so that a second Enter does not answer a
+// question that has just appeared.
 class EnterOnFocusedButton : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    switch (event->type()) {
+      case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsNavigation(key->key())) navigating_ = true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return Enter(watched, key);
+        return false;
+      }
+      case QEvent::KeyRelease:
+        if (IsNavigation(static_cast<QKeyEvent*>(event)->key())) navigating_ = false;
+        return false;
+      case QEvent::FocusIn: {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Back in its window, or back from a menu, it is where it was.
+        if (!button || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        button->setProperty(kMovedTo, navigating_ || reason == Qt::MouseFocusReason ||
+                                          reason == Qt::ShortcutFocusReason);
+        return false;
+      }
+      default:
+        return false;
+    }
+  }
+
+ private:
+  static bool IsNavigation(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Left || key == Qt::Key_Right ||
+           key == Qt::Key_Up || key == Qt::Key_Down;
+  }
+  static bool Enter(QObject* watched, const QKeyEvent* key) {
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (!button || !button->hasFocus() || !button->isEnabled() || !button->isVisible()) return false;
+    if (!button->property(kMovedTo).toBool()) return false;
     if (!key->isAutoRepeat()) button->click();  // a held key clicks once
     return true;
   }
+
+  bool navigating_ = false;
 };
 
 // Between the toolkit and the reader: drops what ReachesReaders refuses. The
@@ -257,19 +296,30 @@ QWidget* EnsureNotice(QWidget* window) {
   InstallControlConventions();
   QWidget* notice = NoticeOf(window);
   if (notice) return notice;
-  notice = new QWidget(window);
-  notice->setObjectName(QLatin1String(kNotice));
-  notice->setProperty(kNotice, true);
-  notice->setGeometry(0, 0, 1, 1);
-  notice->setFocusPolicy(Qt::NoFocus);
-  notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-  notice->hide();
+  // Two notices, taking turns: a reader skips a notification shown again
+  // soon after by the same object as a duplicate, which would lose the
+  // judgement that follows the set class chosen.
+  for (int i = 0; i < 2; ++i) {
+    auto* made = new QWidget(window);
+    made->setObjectName(QLatin1String(kNotice));
+    made->setProperty(kNotice, true);
+    made->setGeometry(0, 0, 1, 1);
+    made->setFocusPolicy(Qt::NoFocus);
+    made->setAttribute(Qt::WA_TransparentForMouseEvents);
+    made->hide();
+    if (!notice) notice = made;
+  }
   return notice;
 }
 
 void Announce(QWidget* window, const QString& text) {
   if (!window) return;
-  QWidget* notice = EnsureNotice(window);
+  EnsureNotice(window);
+  const auto notices = window->findChildren<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
+  const int turn = (window->property(kLastNotice).toInt() + 1) % static_cast<int>(notices.size());
+  window->setProperty(kLastNotice, turn);
+  window->setProperty(kLastAnnouncement, text);
+  QWidget* notice = notices.at(turn);
   // Readers speak a notification as it is shown.
   notice->hide();
   notice->setAccessibleName(text);
@@ -277,8 +327,7 @@ void Announce(QWidget* window, const QString& text) {
 }
 
 QString LastAnnouncement(const QWidget* window) {
-  const QWidget* notice = NoticeOf(window);
-  return notice ? notice->accessibleName() : QString();
+  return window ? window->property(kLastAnnouncement).toString() : QString();
 }
 
 void MarkValueLabel(QLabel* label, QLabel* caption, const QString& prefix, const QString& description) {

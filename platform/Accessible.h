@@ -28,9 +28,9 @@ class TRadioGroup;
 //  - The state key (kStateKey) speaks the active window's state.
 void InstallControlConventions();
 
-// F5, free in every window: speaks the state of the window it is pressed in
-// (SetSpokenState).
-inline constexpr int kStateKey = Qt::Key_F5;
+// Ctrl+I, free in every window: speaks the state of the window it is pressed
+// in (SetSpokenState).
+inline constexpr QKeyCombination kStateKey = Qt::CTRL | Qt::Key_I;
 // What the state key speaks in `window`; with no window, in every window
 // that has no state of its own.
 void SetSpokenState(QWidget* window, std::function<QString()> state);
@@ -52,9 +52,11 @@ bool ReachesReaders(QAccessibleEvent* event);
 void GiveMenusLetterKeys(QMenuBar* bar);
 
 // Tells the screen reader something: a notification it speaks at once. Each
-// window has one such notice; it is one pixel wide and draws nothing.
+// window has two such notices, taking turns; they are one pixel wide and
+// draw nothing.
 void Announce(QWidget* window, const QString& text);
-// The window's notice, made when it has none yet (objectName "sonorixNotice").
+// The window's first notice, made with the second when it has none yet
+// (objectName "sonorixNotice").
 QWidget* EnsureNotice(QWidget* window);
 // The last text announced in that window; empty when none was.
 QString LastAnnouncement(const QWidget* window);

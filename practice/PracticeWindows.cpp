@@ -47,7 +47,7 @@ TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidg
   buttons->addWidget(OkButton);
   layout->addSpacing(8);
   layout->addLayout(buttons);
-  setMinimumWidth(360);
+  setMinimumWidth(440);  // the moves on one line each
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

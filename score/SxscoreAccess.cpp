@@ -86,6 +86,8 @@ void MakeScoreWindowAccessible(TForm2* f) {
   // Letters spaced for the eye are read one by one; columns need words.
   Describe(f->Panel1, QCoreApplication::translate("Accessibility", "High Scores"), {});
   Describe(f->Label12, QCoreApplication::translate("Accessibility", "Columns: date, correct, incorrect, percentage, time per interval, score"), {});
+  // The header labels the list: read with it, not again as a loose text of the window.
+  f->Label12->setBuddy(f->ListBox);
   // Each row reads with its column names; the header says them once.
   Describe(f->ListBox, QCoreApplication::translate("Accessibility", "High scores"), QCoreApplication::translate("Accessibility", "The drill just ended is selected"));
   // Buttons of which exactly one is down: radio buttons to a reader, and

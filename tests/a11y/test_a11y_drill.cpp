@@ -64,7 +64,7 @@ TEST_F(A11yTest, RightAndWrongAnswersAndTheNewQuestionAreAnnounced) {
   }
   EXPECT_NE(reader.spoken.back().find("The drill can now be ended with Ctrl+B."), std::string::npos);
   // The counts on demand, from the answer field.
-  Press(kStateKey);
+  Press(kStateKey.key(), kStateKey.keyboardModifiers());
   EXPECT_EQ(reader.spoken.back(), "5 right, 1 wrong, time 1:05. END possible: Ctrl+B.");
   // The notice a reader speaks from draws nothing a sighted student sees.
   const QWidget* notice = Form1->findChild<QWidget*>("sonorixNotice");
@@ -255,8 +255,55 @@ TEST_F(A11yTest, TypingKeepsTheReaderInTheAnswerField) {
     }
   }
   EXPECT_EQ(aboutTheList, 0);
+  // Enter answers: the judgement is the last thing heard, not the row again.
+  Press(Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(reader.spoken.back().starts_with("Wrong: ") || reader.spoken.back().starts_with("Right: "))
+      << reader.spoken.back();
   // The list with the keyboard is heard again.
   Form1->ListBox->setFocus();
   QAccessibleEvent focus(Form1->ListBox, QAccessible::SelectionAdd);
   EXPECT_TRUE(ReachesReaders(&focus));
+}
+
+// The pause before the next question: only the new question's notes wait;
+// the counts, the announcement and the clock do not.
+TEST_F(A11yTest, ThePauseHoldsBackOnlyTheNextQuestionsNotes) {
+  dir_.Write("sonorix.ini", "[Drill]\nPauseBeforeNextQuestion=1\n");
+  ShowDrillWindow();
+  ReaderNews reader(Form1);
+  size_t mark = Mark();
+  Press(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_EQ(HeardSince(mark).size(), 3u) << "the first question comes at once";
+  const std::vector<int> heard = HeardSince(mark);
+  const uint32_t start = Form1->DrillStart;
+
+  // A wrong answer changes nothing of the pause: F1 still plays at once.
+  AnswerByTyping(WrongRowFor(heard));
+  mark = Mark();
+  AnswerByTyping(RowFor(heard));
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_EQ(Form1->CorrectLabel->text(), "1");
+  EXPECT_TRUE(reader.spoken.back().starts_with("Right: ")) << reader.spoken.back();
+  EXPECT_TRUE(HeardSince(mark).empty()) << "the next question waits";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return HeardSince(mark).size() == 3u; }, 3000));
+  QTest::qWait(300);
+  EXPECT_EQ(HeardSince(mark).size(), 3u) << "and sounds once";
+  EXPECT_EQ(Form1->DrillStart, start);
+
+  // END during the pause: the question of the ended drill never sounds.
+  for (int answer = 2; answer <= 5; ++answer) {
+    const std::vector<int> asked = HeardSince(mark);
+    mark = Mark();
+    AnswerByTyping(RowFor(asked));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return HeardSince(mark).size() == 3u; }, 3000));
+  }
+  const std::vector<int> last = HeardSince(mark);
+  mark = Mark();
+  AnswerByTyping(RowFor(last));
+  scoreWindowCloser_.enabled = true;
+  Press(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_FALSE(Form1->Drilling);
+  QTest::qWait(1300);
+  EXPECT_TRUE(HeardSince(mark).empty());
 }
