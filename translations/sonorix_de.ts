@@ -1311,20 +1311,20 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
 <context>
     <name>Zoom</name>
     <message>
-        <source>View</source>
-        <translation>Ansicht</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Zoom In</source>
-        <translation>Vergrößern</translation>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <source>Zoom Out</source>
-        <translation>Verkleinern</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <source>Actual Size</source>
-        <translation>Originalgröße</translation>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
     </message>
 </context>
 <context>

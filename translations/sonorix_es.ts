@@ -1311,20 +1311,20 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
 <context>
     <name>Zoom</name>
     <message>
-        <source>View</source>
-        <translation>Ver</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>Zoom In</source>
-        <translation>Ampliar</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
-        <source>Zoom Out</source>
-        <translation>Reducir</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
-        <source>Actual Size</source>
-        <translation>Tamaño real</translation>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
     </message>
 </context>
 <context>

@@ -1311,20 +1311,20 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
 <context>
     <name>Zoom</name>
     <message>
-        <source>View</source>
-        <translation>Affichage</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>Zoom In</source>
-        <translation>Zoom avant</translation>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <source>Zoom Out</source>
-        <translation>Zoom arrière</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <source>Actual Size</source>
-        <translation>Taille réelle</translation>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
     </message>
 </context>
 <context>

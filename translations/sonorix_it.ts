@@ -1311,20 +1311,20 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
 <context>
     <name>Zoom</name>
     <message>
-        <source>View</source>
-        <translation>Visualizza</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <source>Zoom In</source>
-        <translation>Ingrandisci</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
-        <source>Zoom Out</source>
-        <translation>Riduci</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
     </message>
     <message>
-        <source>Actual Size</source>
-        <translation>Dimensione reale</translation>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Dimensione reale</translation>
     </message>
 </context>
 <context>
