@@ -389,16 +389,16 @@ void InstallZoomMenu(QMenuBar* bar) {
   g_percent = ZoomSetting();
   if (!bar) return;
   // After the program's own menus, so that none of them moves.
-  QMenu* view = bar->addMenu(QStringLiteral("View"));
+  QMenu* view = bar->addMenu(QCoreApplication::translate("Zoom", "&View"));
   view->setObjectName(QStringLiteral("View1"));
-  QAction* in = view->addAction(QStringLiteral("Zoom In"));
+  QAction* in = view->addAction(QCoreApplication::translate("Zoom", "Zoom &In"));
   in->setObjectName(QStringLiteral("ZoomIn1"));
   // Ctrl+= too: on many keyboards + needs Shift.
   in->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  QAction* out = view->addAction(QStringLiteral("Zoom Out"));
+  QAction* out = view->addAction(QCoreApplication::translate("Zoom", "Zoom &Out"));
   out->setObjectName(QStringLiteral("ZoomOut1"));
   out->setShortcut(QKeySequence(QKeySequence::ZoomOut));
-  QAction* actual = view->addAction(QStringLiteral("Actual Size"));
+  QAction* actual = view->addAction(QCoreApplication::translate("Zoom", "&Actual Size"));
   actual->setObjectName(QStringLiteral("ActualSize1"));
   actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   for (QAction* a : {in, out, actual}) a->setShortcutContext(Qt::ApplicationShortcut);

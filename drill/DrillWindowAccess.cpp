@@ -1,5 +1,6 @@
 #include "DrillWindowAccess.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,27 +81,27 @@ class DrillWindowKeys : public QObject {
 
 void MakeDrillWindowAccessible(TForm1* f) {
   if (!f) return;
-  MarkValueLabel(f->CorrectLabel, f->Label1, {}, QStringLiteral("Right answers in this drill"));
-  MarkValueLabel(f->IncorrectLabel, f->Label2, {}, QStringLiteral("Wrong answers counted in this drill"));
-  MarkValueLabel(f->TimeLabel, nullptr, QStringLiteral("Drill time "), QStringLiteral("Minutes and seconds since BEGIN"));
+  MarkValueLabel(f->CorrectLabel, f->Label1, {}, QCoreApplication::translate("Accessibility", "Right answers in this drill"));
+  MarkValueLabel(f->IncorrectLabel, f->Label2, {}, QCoreApplication::translate("Accessibility", "Wrong answers counted in this drill"));
+  MarkValueLabel(f->TimeLabel, nullptr, QCoreApplication::translate("Accessibility", "Drill time "), QCoreApplication::translate("Accessibility", "Minutes and seconds since BEGIN"));
   Describe(f->Button1, {},
-           QStringLiteral("Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
-  Describe(f->Button4, {}, QStringLiteral("Plays the question again. Keys: F1, or p"));
-  Describe(f->Button2, {}, QStringLiteral("Plays the question's notes one by one, upwards. Keys: F2, or q"));
-  Describe(f->Button3, {}, QStringLiteral("Plays the question's notes one by one, downwards. Keys: F3, or r"));
-  Describe(f->StaticText1, QStringLiteral("Answer prefix"), {});
+           QCoreApplication::translate("Accessibility", "Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B"));
+  Describe(f->Button4, {}, QCoreApplication::translate("Accessibility", "Plays the question again. Keys: F1, or p"));
+  Describe(f->Button2, {}, QCoreApplication::translate("Accessibility", "Plays the question's notes one by one, upwards. Keys: F2, or q"));
+  Describe(f->Button3, {}, QCoreApplication::translate("Accessibility", "Plays the question's notes one by one, downwards. Keys: F3, or r"));
+  Describe(f->StaticText1, QCoreApplication::translate("Accessibility", "Answer prefix"), {});
   NameAnswerField(f);
   Describe(f->Edit1, {},
-           QStringLiteral("Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. "
+           QCoreApplication::translate("Accessibility", "Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. "
                           "Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate "
                           "it. Ctrl+B begins or ends the drill"));
-  Describe(f->SubmitButton, {}, QStringLiteral("Answers with the set class chosen. Key: Enter"));
-  Describe(f->ListBox, QStringLiteral("Set classes"),
-           QStringLiteral("The set classes drilled; choosing one puts its number in the answer field"));
-  Describe(f->RadioGroup, {}, QStringLiteral("How questions are played"));
-  Describe(f->RadioGroup1, QStringLiteral("Cardinality"), QStringLiteral("Trichords or tetrachords"));
-  Describe(f->RadioGroup2, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
-  Describe(f->FilterButton, {}, QStringLiteral("Chooses exactly which set classes are drilled"));
+  Describe(f->SubmitButton, {}, QCoreApplication::translate("Accessibility", "Answers with the set class chosen. Key: Enter"));
+  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "Set classes"),
+           QCoreApplication::translate("Accessibility", "The set classes drilled; choosing one puts its number in the answer field"));
+  Describe(f->RadioGroup, {}, QCoreApplication::translate("Accessibility", "How questions are played"));
+  Describe(f->RadioGroup1, QCoreApplication::translate("Accessibility", "Cardinality"), QCoreApplication::translate("Accessibility", "Trichords or tetrachords"));
+  Describe(f->RadioGroup2, QCoreApplication::translate("Accessibility", "Range"), QCoreApplication::translate("Accessibility", "How widely the notes of a question are spread"));
+  Describe(f->FilterButton, {}, QCoreApplication::translate("Accessibility", "Chooses exactly which set classes are drilled"));
   new DrillWindowKeys(f);
   EnsureNotice(f);
   GiveMenusLetterKeys(f->MainMenu1);
@@ -117,7 +118,7 @@ void NameAnswerField(TForm1* form) {
   if (!form || !form->Edit1 || !form->StaticText1) return;
   const bool tetrachords = form->StaticText1->text().startsWith(QLatin1Char('4'));
   const QString name =
-      tetrachords ? QStringLiteral("Answer, tetrachord number") : QStringLiteral("Answer, trichord number");
+      tetrachords ? QCoreApplication::translate("Accessibility", "Answer, tetrachord number") : QCoreApplication::translate("Accessibility", "Answer, trichord number");
   if (form->Edit1->accessibleName() != name) form->Edit1->setAccessibleName(name);
 }
 
@@ -134,21 +135,21 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   QString text;
   switch (news) {
     case DrillNews::Started:
-      text = QStringLiteral("Drill started. First question.");
+      text = QCoreApplication::translate("Accessibility", "Drill started. First question.");
       break;
     case DrillNews::Right:
-      text = QStringLiteral("Right: %1.").arg(name);
-      if (form->CorrectCount == 5) text += QStringLiteral(" The drill can now be ended with Ctrl+B.");
-      text += QStringLiteral(" Next question.");
+      text = QCoreApplication::translate("Accessibility", "Right: %1.").arg(name);
+      if (form->CorrectCount == 5) text += QCoreApplication::translate("Accessibility", " The drill can now be ended with Ctrl+B.");
+      text += QCoreApplication::translate("Accessibility", " Next question.");
       break;
     case DrillNews::Wrong:
-      text = QStringLiteral("Wrong: not %1. Try again.").arg(name);
+      text = QCoreApplication::translate("Accessibility", "Wrong: not %1. Try again.").arg(name);
       break;
     case DrillNews::WrongAgain:
-      text = QStringLiteral("Not %1, counted once. Try again.").arg(name);
+      text = QCoreApplication::translate("Accessibility", "Not %1, counted once. Try again.").arg(name);
       break;
     case DrillNews::NoAnswer:
-      text = QStringLiteral("No set class chosen.");
+      text = QCoreApplication::translate("Accessibility", "No set class chosen.");
       break;
   }
   Announce(form, text);
@@ -157,11 +158,11 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
 
 QString DrillStateText(const TForm1* form) {
   if (!form) return {};
-  if (!form->Drilling) return QStringLiteral("No drill running. Ctrl+B begins one.");
-  QString text = QStringLiteral("%1 right, %2 wrong, time %3.")
+  if (!form->Drilling) return QCoreApplication::translate("Accessibility", "No drill running. Ctrl+B begins one.");
+  QString text = QCoreApplication::translate("Accessibility", "%1 right, %2 wrong, time %3.")
                      .arg(form->CorrectCount)
                      .arg(form->IncorrectCount)
                      .arg(form->TimeLabel->text());
-  if (form->Button1->isEnabled()) text += QStringLiteral(" END possible: Ctrl+B.");
+  if (form->Button1->isEnabled()) text += QCoreApplication::translate("Accessibility", " END possible: Ctrl+B.");
   return text;
 }

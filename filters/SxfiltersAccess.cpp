@@ -1,5 +1,6 @@
 #include "SxfiltersAccess.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -9,15 +10,15 @@
 
 void MakeFilterWindowAccessible(TFilterForm* f) {
   if (!f) return;
-  Describe(f->RadioGroup2, QStringLiteral("Cardinality"),
-           QStringLiteral("Trichords or tetrachords; changing it enables every set class of that cardinality"));
-  Describe(f->RadioGroup1, QStringLiteral("Range"), QStringLiteral("How widely the notes of a question are spread"));
-  Describe(f->SaveBox, {}, QStringLiteral("Saves these settings for the next login when the window closes"));
-  Describe(f->Button1, {}, QStringLiteral("Closes the window and drills what is checked. Key: Enter"));
-  Describe(f->AllButton1, {}, QStringLiteral("Checks every set class"));
-  Describe(f->NoneButton1, {}, QStringLiteral("Clears every set class"));
-  Describe(f->Bevel1, QStringLiteral("Set classes"), {});
-  for (QCheckBox* box : f->SetClassBoxes) Describe(box, {}, QStringLiteral("Drill this set class"));
+  Describe(f->RadioGroup2, QCoreApplication::translate("Accessibility", "Cardinality"),
+           QCoreApplication::translate("Accessibility", "Trichords or tetrachords; changing it enables every set class of that cardinality"));
+  Describe(f->RadioGroup1, QCoreApplication::translate("Accessibility", "Range"), QCoreApplication::translate("Accessibility", "How widely the notes of a question are spread"));
+  Describe(f->SaveBox, {}, QCoreApplication::translate("Accessibility", "Saves these settings for the next login when the window closes"));
+  Describe(f->Button1, {}, QCoreApplication::translate("Accessibility", "Closes the window and drills what is checked. Key: Enter"));
+  Describe(f->AllButton1, {}, QCoreApplication::translate("Accessibility", "Checks every set class"));
+  Describe(f->NoneButton1, {}, QCoreApplication::translate("Accessibility", "Clears every set class"));
+  Describe(f->Bevel1, QCoreApplication::translate("Accessibility", "Set classes"), {});
+  for (QCheckBox* box : f->SetClassBoxes) Describe(box, {}, QCoreApplication::translate("Accessibility", "Drill this set class"));
 
   // The choices first, then the set classes, then saving and OK.
   std::vector<QWidget*> order = RadioItems(f->RadioGroup2);

@@ -1,5 +1,6 @@
 #include "SxloginAccess.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -34,14 +35,14 @@ class LoginQuestionNews : public QObject {
 
 void MakeLoginWindowAccessible(TLoginForm* f) {
   if (!f) return;
-  Describe(f->ComboBox1, QStringLiteral("Your name"),
-           QStringLiteral("Type your name and press Enter; a name typed before is completed as you type"));
+  Describe(f->ComboBox1, QCoreApplication::translate("Accessibility", "Your name"),
+           QCoreApplication::translate("Accessibility", "Type your name and press Enter; a name typed before is completed as you type"));
   if (f->StaticText1) f->StaticText1->setBuddy(f->ComboBox1);
   // "Please type your name in the box" / "and hit enter": one sentence.
   ReadAsOne(f->StaticText1, f->StaticText2);
-  Describe(f->Label1, QStringLiteral("Saved filters"), {});
-  Describe(f->Button1, {}, QStringLiteral("Drills the filters saved last time. Key: Alt+Y"));
-  Describe(f->Button2, {}, QStringLiteral("Drills every set class of that cardinality instead. Key: Alt+N"));
+  Describe(f->Label1, QCoreApplication::translate("Accessibility", "Saved filters"), {});
+  Describe(f->Button1, {}, QCoreApplication::translate("Accessibility", "Drills the filters saved last time. Key: Alt+Y"));
+  Describe(f->Button2, {}, QCoreApplication::translate("Accessibility", "Drills every set class of that cardinality instead. Key: Alt+N"));
   new LoginQuestionNews(f);
   EnsureNotice(f);
   ChainTabOrder({f->ComboBox1, f->Button1, f->Button2});

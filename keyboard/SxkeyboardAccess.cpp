@@ -1,5 +1,6 @@
 #include "SxkeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +10,6 @@
 
 void MakeKeyboardWindowAccessible(TKeyboardForm* f) {
   if (!f) return;
-  Describe(f->ListBox1, QStringLiteral("MIDI input ports"), QStringLiteral("The keyboard to answer from"));
+  Describe(f->ListBox1, QCoreApplication::translate("Accessibility", "MIDI input ports"), QCoreApplication::translate("Accessibility", "The keyboard to answer from"));
   ChainTabOrder({f->ListBox1, f->CheckBox1, f->Button1});
 }

@@ -53,9 +53,9 @@ void TDeviceListBox::mouseReleaseEvent(QMouseEvent* event) {
 // --- the window ---------------------------------------------------------------
 
 TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Midi Setup"));
+  setWindowTitle(tr("Midi Setup"));
 
-  Label1 = new QLabel(QStringLiteral("Select MIDI output"), this);
+  Label1 = new QLabel(tr("Select MIDI output"), this);
   Label1->move(72, 13);
   Label1->adjustSize();
 
@@ -64,7 +64,7 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->OnClick = [this] { ListBox1Click(); };
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(93, 141, 48, 25);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(ListBox1, Button1);

@@ -1,5 +1,6 @@
 #include "SxmidiAccess.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -8,7 +9,7 @@
 
 void MakeMidiWindowAccessible(TMidiForm* f) {
   if (!f) return;
-  Describe(f->ListBox1, QStringLiteral("MIDI output devices"),
-           QStringLiteral("Choosing a device sends the questions to it at once"));
+  Describe(f->ListBox1, QCoreApplication::translate("Accessibility", "MIDI output devices"),
+           QCoreApplication::translate("Accessibility", "Choosing a device sends the questions to it at once"));
   ChainTabOrder({f->ListBox1, f->Button1});
 }

@@ -1,5 +1,6 @@
 #include "PracticeMode.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
@@ -25,7 +26,8 @@ namespace {
 
 constexpr const char* kModeKey = "Practice/Mode";
 constexpr const char* kAutoRevealKey = "Practice/AutoReveal";
-const QString kTitleMark = QStringLiteral(" - Practice");
+// Translated when used: the catalogue is installed after static start-up.
+QString TitleMark() { return QCoreApplication::translate("TPracticeMode", " - Practice"); }
 
 QSettings Settings() { return QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat); }
 
@@ -71,16 +73,16 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   if (progress) {
     Practice1 = progress->Progress1;
   } else {
-    Practice1 = new QMenu(QStringLiteral("Practice"), form->MainMenu1);
+    Practice1 = new QMenu(QCoreApplication::translate("TPracticeMode", "Practice"), form->MainMenu1);
     form->MainMenu1->insertMenu(form->Help1 ? form->Help1->menuAction() : nullptr, Practice1);
   }
   Practice1->addSeparator();
-  PracticeMode1 = Practice1->addAction(QStringLiteral("Practice Mode"));
+  PracticeMode1 = Practice1->addAction(QCoreApplication::translate("TPracticeMode", "Practice Mode"));
   PracticeMode1->setCheckable(true);
   PracticeMode1->setChecked(PracticeModeSetting());
-  ShowAnswer1 = Practice1->addAction(QStringLiteral("Show Answer"));
+  ShowAnswer1 = Practice1->addAction(QCoreApplication::translate("TPracticeMode", "Show Answer"));
   ShowAnswer1->setShortcut(QKeySequence(Qt::Key_F5));
-  AutoReveal1 = Practice1->addMenu(QStringLiteral("Show Answer Automatically"));
+  AutoReveal1 = Practice1->addMenu(QCoreApplication::translate("TPracticeMode", "Show Answer Automatically"));
   revealGroup_ = new QActionGroup(this);
   auto addReveal = [this](const QString& caption, int after) {
     QAction* item = AutoReveal1->addAction(caption);
@@ -90,10 +92,10 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
     connect(item, &QAction::triggered, this, [this, after] { AutoRevealClick(after); });
     return item;
   };
-  RevealNever1 = addReveal(QStringLiteral("Never"), 0);
-  RevealAfter2 = addReveal(QStringLiteral("After 2 Wrong Answers"), 2);
-  RevealAfter3 = addReveal(QStringLiteral("After 3 Wrong Answers"), 3);
-  RevealAfter5 = addReveal(QStringLiteral("After 5 Wrong Answers"), 5);
+  RevealNever1 = addReveal(QCoreApplication::translate("TPracticeMode", "Never"), 0);
+  RevealAfter2 = addReveal(QCoreApplication::translate("TPracticeMode", "After 2 Wrong Answers"), 2);
+  RevealAfter3 = addReveal(QCoreApplication::translate("TPracticeMode", "After 3 Wrong Answers"), 3);
+  RevealAfter5 = addReveal(QCoreApplication::translate("TPracticeMode", "After 5 Wrong Answers"), 5);
   for (QAction* item : revealGroup_->actions())
     if (item->data().toInt() == AutoRevealSetting()) item->setChecked(true);
 
@@ -102,7 +104,7 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   QFont bold = AnswerLabel->font();
   bold.setBold(true);
   AnswerLabel->setFont(bold);
-  AnswerLabel->setAccessibleName(QStringLiteral("Answer shown"));
+  AnswerLabel->setAccessibleName(QCoreApplication::translate("TPracticeMode", "Answer shown"));
   AnswerLabel->hide();
 
   connect(Practice1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
@@ -134,10 +136,10 @@ void TPracticeMode::UpdateItems() {
 
 void TPracticeMode::UpdateTitle() {
   const QString title = form_->windowTitle();
-  const bool marked = title.endsWith(kTitleMark);
+  const bool marked = title.endsWith(TitleMark());
   settingTitle_ = true;
-  if (Active() && !marked) form_->setWindowTitle(title + kTitleMark);
-  if (!Active() && marked) form_->setWindowTitle(title.left(title.size() - kTitleMark.size()));
+  if (Active() && !marked) form_->setWindowTitle(title + TitleMark());
+  if (!Active() && marked) form_->setWindowTitle(title.left(title.size() - TitleMark().size()));
   settingTitle_ = false;
 }
 
@@ -174,7 +176,7 @@ void TPracticeMode::DrillBegins() {
   if (!Active()) return;
   run_ = std::make_unique<PracticeRun>(form_->CurrentPersonName, ListsOf(form_->catalogue), PlatformTickCount());
   // END at any time.
-  form_->Button1->setText(QStringLiteral("END"));
+  form_->Button1->setText(QCoreApplication::translate("TForm1", "END"));
   form_->Button1->setEnabled(true);
   UpdateItems();
 }
@@ -216,8 +218,8 @@ void TPracticeMode::Reveal(::Reveal how) {
   AnswerLabel->adjustSize();
   AnswerLabel->show();
   form_->Edit1->clear();
-  QString news = QStringLiteral("The answer is %1.").arg(answer);
-  if (!named->empty()) news += QStringLiteral(" You named %1; hear both.").arg(QString::fromStdString(*named));
+  QString news = QCoreApplication::translate("TPracticeMode", "The answer is %1.").arg(answer);
+  if (!named->empty()) news += QCoreApplication::translate("TPracticeMode", " You named %1; hear both.").arg(QString::fromStdString(*named));
   Announce(form_, news);
 
   // The question again, then the class named last, then the next question.

@@ -1,5 +1,6 @@
 #include "PracticeWindows.h"
 
+#include <QCoreApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QHeaderView>
@@ -27,7 +28,7 @@ QTableWidgetItem* Cell(const QString& text, bool number) {
 }  // namespace
 
 TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Practice Summary"));
+  setWindowTitle(QCoreApplication::translate("PracticeWindows", "Practice Summary"));
   auto* layout = new QVBoxLayout(this);
   for (const std::string& line : SummaryLines(summary)) {
     auto* label = new QLabel(QString::fromStdString(line));
@@ -46,7 +47,7 @@ TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidg
   buttons->addWidget(OkButton);
   layout->addSpacing(8);
   layout->addLayout(buttons);
-  setMinimumWidth(360);
+  setMinimumWidth(440);  // the moves on one line each
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -61,24 +62,24 @@ std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
 }
 
 TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, PracticeLists lists, QWidget* parent)
-    : QGroupBox(QStringLiteral("Practice"), parent), candidates_(std::move(candidates)), lists_(std::move(lists)) {
+    : QGroupBox(QCoreApplication::translate("PracticeWindows", "Practice"), parent), candidates_(std::move(candidates)), lists_(std::move(lists)) {
   setObjectName(QStringLiteral("PracticeSection"));
   practice_ = LoadPracticeLog(kPracticeFileName).value_or(PracticeLog{});
   drills_ = LoadReportLog(kReportFileName).value_or(ReportLog{});
 
   DayTable = new QTableWidget(0, 5);
-  DayTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Questions"),
-                                       QStringLiteral("Right at first try"), QStringLiteral("First-try %"),
-                                       QStringLiteral("Revealed")});
+  DayTable->setHorizontalHeaderLabels({QCoreApplication::translate("PracticeWindows", "Date"), QCoreApplication::translate("PracticeWindows", "Questions"),
+                                       QCoreApplication::translate("PracticeWindows", "Right at first try"), QCoreApplication::translate("PracticeWindows", "First-try %"),
+                                       QCoreApplication::translate("PracticeWindows", "Revealed")});
   DayTable->verticalHeader()->setVisible(false);
   DayTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DayTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DayTable->setAccessibleName(QStringLiteral("Practice per day"));
+  DayTable->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice per day"));
   FocusLabel = new QLabel();
   FocusLabel->setWordWrap(true);
   FocusLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   FocusLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-  FocusLabel->setAccessibleName(QStringLiteral("Practice focus"));
+  FocusLabel->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice focus"));
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(DayTable, 2);
@@ -101,8 +102,8 @@ void TPracticeSection::ShowPerson(const std::string& person) {
 
   PracticeScheduler scheduler(person, static_cast<int32_t>(PlatformToday()));
   scheduler.Learn(practice_, &drills_, lists_);
-  QString text = QStringLiteral("<b>Practice focus</b>");
-  if (days.empty()) text += QStringLiteral("<br>No practice yet: Practice Mode in the Practice menu.");
+  QString text = QCoreApplication::translate("PracticeWindows", "<b>Practice focus</b>");
+  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: Practice Mode in the Practice menu.");
   for (const std::string& line : FocusLines(scheduler, candidates_))
     text += QStringLiteral("<br>") + QString::fromStdString(line).toHtmlEscaped();
   FocusLabel->setText(text);

@@ -1,5 +1,6 @@
 #include "ProgressAccess.h"
 
+#include <QCoreApplication>
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
@@ -24,21 +25,21 @@ void LabelComboBox(QWidget* window, QComboBox* box, const QString& caption) {
 }  // namespace
 
 void MakeProgressWindowAccessible(TProgressForm* f) {
-  Describe(f->PersonBox, QStringLiteral("Person"), QStringLiteral("Whose drills are shown"));
-  LabelComboBox(f, f->PersonBox, QStringLiteral("Person:"));
-  Describe(f->AccuracyChart, QStringLiteral("Correct percentage per drill"), {});
-  Describe(f->SpeedChart, QStringLiteral("Time per interval per drill"), {});
-  Describe(f->PracticeChart, QStringLiteral("Minutes practised per week"), {});
-  Describe(f->DrillTable, QStringLiteral("Drills"), QStringLiteral("One row per drill, the latest last"));
-  Describe(f->ExportButton, {}, QStringLiteral("Writes the table to a CSV file"));
+  Describe(f->PersonBox, QCoreApplication::translate("Accessibility", "Person"), QCoreApplication::translate("Accessibility", "Whose drills are shown"));
+  LabelComboBox(f, f->PersonBox, QCoreApplication::translate("Accessibility", "Person:"));
+  Describe(f->AccuracyChart, QCoreApplication::translate("Accessibility", "Correct percentage per drill"), {});
+  Describe(f->SpeedChart, QCoreApplication::translate("Accessibility", "Time per interval per drill"), {});
+  Describe(f->PracticeChart, QCoreApplication::translate("Accessibility", "Minutes practised per week"), {});
+  Describe(f->DrillTable, QCoreApplication::translate("Accessibility", "Drills"), QCoreApplication::translate("Accessibility", "One row per drill, the latest last"));
+  Describe(f->ExportButton, {}, QCoreApplication::translate("Accessibility", "Writes the table to a CSV file"));
 }
 
 void MakeConfusionWindowAccessible(TConfusionForm* f) {
-  Describe(f->SourceBox, QStringLiteral("Answers of"), QStringLiteral("Every eligible drill, or the drill just ended"));
-  LabelComboBox(f, f->SourceBox, QStringLiteral("Answers of:"));
-  Describe(f->Pages, QStringLiteral("Cardinality"), {});
-  Describe(f->Matrix[0], QStringLiteral("Trichord confusions"),
-           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
-  Describe(f->Matrix[1], QStringLiteral("Tetrachord confusions"),
-           QStringLiteral("Rows: the set class asked; columns: the one answered. Enter plays both"));
+  Describe(f->SourceBox, QCoreApplication::translate("Accessibility", "Answers of"), QCoreApplication::translate("Accessibility", "Every eligible drill, or the drill just ended"));
+  LabelComboBox(f, f->SourceBox, QCoreApplication::translate("Accessibility", "Answers of:"));
+  Describe(f->Pages, QCoreApplication::translate("Accessibility", "Cardinality"), {});
+  Describe(f->Matrix[0], QCoreApplication::translate("Accessibility", "Trichord confusions"),
+           QCoreApplication::translate("Accessibility", "Rows: the set class asked; columns: the one answered. Enter plays both"));
+  Describe(f->Matrix[1], QCoreApplication::translate("Accessibility", "Tetrachord confusions"),
+           QCoreApplication::translate("Accessibility", "Rows: the set class asked; columns: the one answered. Enter plays both"));
 }

@@ -55,12 +55,12 @@ void SetPlayWrongAnswersSetting(bool on) {
 
 TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   setObjectName(QStringLiteral("ProgressMenu"));
-  Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
-  MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
-  Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
-  ClassOverview1 = Progress1->addAction(QStringLiteral("Class Overview…"));
+  Progress1 = new QMenu(tr("Progress"), form->MainMenu1);
+  MyProgress1 = Progress1->addAction(tr("My Progress…"));
+  Confusions1 = Progress1->addAction(tr("Confusions…"));
+  ClassOverview1 = Progress1->addAction(tr("Class Overview…"));
   Progress1->addSeparator();
-  PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
+  PlayMyWrongAnswers1 = Progress1->addAction(tr("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
   PlayMyWrongAnswers1->setChecked(PlayWrongAnswersSetting());
   // Before "Help", wherever the other menus stand by then.

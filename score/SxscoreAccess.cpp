@@ -1,5 +1,6 @@
 #include "SxscoreAccess.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -23,12 +24,12 @@ const char* const kRanges[] = {"close position", "within one octave", "within tw
 // Where the drill went: "Row 2 of 5, trichords, close position.", or why
 // it went nowhere.
 QString PositionText(const TForm2* form) {
-  if (Form1 && Form1->FiltersUsed) return QStringLiteral("Not entered: filters were used.");
+  if (Form1 && Form1->FiltersUsed) return QCoreApplication::translate("Accessibility", "Not entered: filters were used.");
   const int table = form->ModeCode;
   if (table < 0 || table >= kHighScoreTableCount) return {};
   const int count = std::min(form->HighScoreTables.EntryCount[static_cast<size_t>(table)], kHighScoreSlots);
   if (form->NewEntryIndex < 0 || form->NewEntryIndex >= count) return {};
-  return QStringLiteral("Row %1 of %2, %3, %4.")
+  return QCoreApplication::translate("Accessibility", "Row %1 of %2, %3, %4.")
       .arg(form->NewEntryIndex + 1)
       .arg(count)
       .arg(QLatin1String(kCardinalities[table / 3]), QLatin1String(kRanges[table % 3]));
@@ -52,7 +53,7 @@ class ScoreNews : public QObject {
         static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
       const QListWidgetItem* item = list_->currentItem();
       Announce(form_, item && item->isSelected() ? item->data(Qt::AccessibleTextRole).toString()
-                                                 : QStringLiteral("No entry selected."));
+                                                 : QCoreApplication::translate("Accessibility", "No entry selected."));
     }
     return false;
   }
@@ -76,19 +77,19 @@ void MakeScoreWindowAccessible(TForm2* f) {
   EnsureNotice(f);
   SetSpokenState(f, [f] { return ScoreAnnouncement(f); });
   // The window has no title to show; readers still need one.
-  f->setAccessibleName(QStringLiteral("Score"));
-  Describe(f->TimeLabel, {}, QStringLiteral("Time per interval, in seconds"));
-  Describe(f->TimePointsLabel, {}, QStringLiteral("Time points"));
-  Describe(f->PercentageLabel, {}, QStringLiteral("Correct percentage"));
-  Describe(f->LongevityLabel, {}, QStringLiteral("Longevity bonus"));
-  Describe(f->ScoreLabel, {}, QStringLiteral("Score"));
+  f->setAccessibleName(QCoreApplication::translate("Accessibility", "Score"));
+  Describe(f->TimeLabel, {}, QCoreApplication::translate("Accessibility", "Time per interval, in seconds"));
+  Describe(f->TimePointsLabel, {}, QCoreApplication::translate("Accessibility", "Time points"));
+  Describe(f->PercentageLabel, {}, QCoreApplication::translate("Accessibility", "Correct percentage"));
+  Describe(f->LongevityLabel, {}, QCoreApplication::translate("Accessibility", "Longevity bonus"));
+  Describe(f->ScoreLabel, {}, QCoreApplication::translate("Accessibility", "Score"));
   // Letters spaced for the eye are read one by one; columns need words.
-  Describe(f->Panel1, QStringLiteral("High Scores"), {});
-  Describe(f->Label12, QStringLiteral("Columns: date, correct, incorrect, percentage, time per interval, score"), {});
+  Describe(f->Panel1, QCoreApplication::translate("Accessibility", "High Scores"), {});
+  Describe(f->Label12, QCoreApplication::translate("Accessibility", "Columns: date, correct, incorrect, percentage, time per interval, score"), {});
   // The header labels the list: read with it, not again as a loose text of the window.
   f->Label12->setBuddy(f->ListBox);
   // Each row reads with its column names; the header says them once.
-  Describe(f->ListBox, QStringLiteral("High scores"), QStringLiteral("The drill just ended is selected"));
+  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "High scores"), QCoreApplication::translate("Accessibility", "The drill just ended is selected"));
   // Buttons of which exactly one is down: radio buttons to a reader, and
   // reachable with Tab (arrows move within each row of them).
   const std::initializer_list<std::pair<QPushButton*, const char*>> tables{
@@ -104,13 +105,13 @@ void MakeScoreWindowAccessible(TForm2* f) {
     Describe(button, {}, QString::fromUtf8(description));
     ForgetInterface(button);
   }
-  Describe(f->Button2, {}, QStringLiteral("Shows right and wrong answers per set class"));
+  Describe(f->Button2, {}, QCoreApplication::translate("Accessibility", "Shows right and wrong answers per set class"));
   ChainTabOrder({f->SpeedButton4, f->SpeedButton5, f->SpeedButton1, f->SpeedButton2, f->SpeedButton3, f->ListBox,
                  f->Button2, f->Button1});
 }
 
 QString ScoreAnnouncement(const TForm2* f) {
-  QString text = QStringLiteral("Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.")
+  QString text = QCoreApplication::translate("Accessibility", "Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.")
                      .arg(f->ScoreLabel->text(), f->TimePointsLabel->text(), f->PercentageLabel->text(),
                           f->LongevityLabel->text(), f->TimeLabel->text());
   const QString position = PositionText(f);
@@ -127,7 +128,7 @@ QString SpokenHighScoreRow(int row, const HighScoreEntry& entry) {
   const double answers = static_cast<double>(entry.Correct) + entry.Incorrect;
   double percent = answers != 0 ? entry.Correct / answers * 100 : 0;
   if (!std::isfinite(percent)) percent = 0;
-  return QStringLiteral("%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7")
+  return QCoreApplication::translate("Accessibility", "%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7")
       .arg(row + 1)
       .arg(date)
       .arg(entry.Correct)

@@ -72,7 +72,7 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   // The menu comes after the others and says what it does.
   const QList<QAction*> menus = Form1->MainMenu1->actions();
   ASSERT_FALSE(menus.isEmpty());
-  EXPECT_EQ(menus.back()->text(), "View");
+  EXPECT_EQ(menus.back()->text(), "&View");  // Alt+V
   EXPECT_EQ(Item("ZoomIn1")->shortcut(), QKeySequence(QKeySequence::ZoomIn));
   EXPECT_EQ(Item("ZoomOut1")->shortcut(), QKeySequence(QKeySequence::ZoomOut));
   EXPECT_EQ(Item("ActualSize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
