@@ -296,10 +296,10 @@ QWidget* EnsureNotice(QWidget* window) {
   InstallControlConventions();
   QWidget* notice = NoticeOf(window);
   if (notice) return notice;
-  // Two notices, taking turns: a reader skips a notification shown again
-  // soon after by the same object as a duplicate, which would lose the
-  // judgement that follows the set class chosen.
-  for (int i = 0; i < 2; ++i) {
+  // Three notices, taking turns: a reader that lags behind skips a
+  // notification when the same object has been shown again since, which
+  // would lose the judgement that follows the set class chosen.
+  for (int i = 0; i < 3; ++i) {
     auto* made = new QWidget(window);
     made->setObjectName(QLatin1String(kNotice));
     made->setProperty(kNotice, true);

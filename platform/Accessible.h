@@ -52,7 +52,7 @@ bool ReachesReaders(QAccessibleEvent* event);
 void GiveMenusLetterKeys(QMenuBar* bar);
 
 // Tells the screen reader something: a notification it speaks at once. Each
-// window has two such notices, taking turns; they are one pixel wide and
+// window has three such notices, taking turns; they are one pixel wide and
 // draw nothing.
 void Announce(QWidget* window, const QString& text);
 // The window's first notice, made with the second when it has none yet
