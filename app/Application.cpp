@@ -33,7 +33,7 @@ bool TSonorixApplication::notify(QObject* receiver, QEvent* event) {
   } catch (...) {
     // Nothing in the program raises anything else, but letting it through
     // the toolkit's event dispatch would end the program.
-    ShowException(QStringLiteral("Unknown exception"));
+    ShowException(QCoreApplication::translate("TSonorixApplication", "Unknown exception"));
   }
   return false;
 }
@@ -51,7 +51,7 @@ int RunSonorix(TSonorixApplication& app) {
     app.ShowException(QString::fromLocal8Bit(e.what()));
     return 1;
   } catch (...) {
-    app.ShowException(QStringLiteral("Unknown exception"));
+    app.ShowException(QCoreApplication::translate("TSonorixApplication", "Unknown exception"));
     return 1;
   }
   Form1->show();

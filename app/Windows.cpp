@@ -1,16 +1,25 @@
 #include <exception>
 
 #include "About.h"
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "Application.h"
 #include "DrillWindow.h"
+#include "DrillWindowAccess.h"
 #include "Fonts.h"
+#include "HelpAccess.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
+#include "SxerrorformAccess.h"
 #include "Sxfilters.h"
+#include "SxfiltersAccess.h"
+#include "Sxkeyboard.h"
+#include "SxkeyboardAccess.h"
 #include "Sxlogin.h"
+#include "SxloginAccess.h"
 #include "Sxmidi.h"
+#include "SxmidiAccess.h"
 #include "Sxscore.h"
+#include "SxscoreAccess.h"
 
 // The order matters: each window's creation reads what the ones before it set up.
 void CreateSonorixWindows() {
@@ -25,7 +34,16 @@ void CreateSonorixWindows() {
     ReadmeBox = new TReadmeBox();
     LoginForm = new TLoginForm();
     MidiForm = new TMidiForm();
-    MakeWindowsAccessible();
+    // Names, tab orders and keys for screen readers and keyboard users.
+    MakeDrillWindowAccessible(Form1);
+    MakeFilterWindowAccessible(FilterForm);
+    MakeScoreWindowAccessible(Form2);
+    MakeErrorReportAccessible(ErrorReport);
+    MakeAboutBoxAccessible(AboutBox);
+    MakeReadmeBoxAccessible(ReadmeBox);
+    MakeLoginWindowAccessible(LoginForm);
+    MakeMidiWindowAccessible(MidiForm);
+    MakeKeyboardWindowAccessible(KeyboardForm);
   } catch (...) {
     DestroySonorixWindows();
     throw;

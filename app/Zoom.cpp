@@ -8,12 +8,16 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 #include "DataFile.h"
+#include "RadioGroup.h"
 #include "Settings.h"
 
 namespace {
@@ -26,8 +30,14 @@ constexpr const char* kAppliedFont = "sonorixZoomAppliedFont";
 constexpr const char* kDesignMin = "sonorixZoomDesignMin";
 constexpr const char* kDesignMax = "sonorixZoomDesignMax";
 constexpr const char* kAppliedFactor = "sonorixZoomFactor";
+constexpr const char* kAppliedMin = "sonorixZoomAppliedMin";
+constexpr const char* kAppliedMax = "sonorixZoomAppliedMax";
+constexpr const char* kAtDesign = "sonorixZoomAtDesign";  // its controls put back while hidden
 
 int g_percent = kZoomMinPercent;
+
+// Watches the controls of zoomed windows (below).
+QObject* Tracker();
 
 int Scaled(int v, double f) { return static_cast<int>(std::lround(v * f)); }
 
@@ -75,9 +85,22 @@ bool IsOwnWindow(const QWidget* w) {
   return w->isWindow() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet);
 }
 
-// What the program itself changed since the last zoom becomes the design:
-// a text that grew with adjustSize() did so at the zoomed font, a control
-// moved by the program was moved to a design position.
+// The program may place a control anew while a window is zoomed: at a design
+// position (from its constants) or at a zoomed one (from a text's size at the
+// zoomed font, as adjustSize() does). Whichever reading lies nearer the
+// control's former design value is taken as its new design value.
+int Distance(QPoint a, QPoint b) { return (a - b).manhattanLength(); }
+
+QPoint DesignPoint(QPoint now, QPoint former, double applied) {
+  const QPoint unzoomed(Scaled(now.x(), 1.0 / applied), Scaled(now.y(), 1.0 / applied));
+  return Distance(unzoomed, former) < Distance(now, former) ? unzoomed : now;
+}
+
+QSize DesignSize(QSize now, QSize former, double applied) {
+  const QPoint p = DesignPoint(QPoint(now.width(), now.height()), QPoint(former.width(), former.height()), applied);
+  return QSize(p.x(), p.y());
+}
+
 void RecordFont(QWidget* w, double applied) {
   const QFont current = w->font();
   const QVariant appliedFont = w->property(kAppliedFont);
@@ -108,9 +131,8 @@ void RecordGeometry(QWidget* w, double applied) {
   const QRect last = w->property(kAppliedGeometry).toRect();
   if (last == current) return;
   QRect design = w->property(kDesignGeometry).toRect();
-  if (current.topLeft() != last.topLeft()) design.moveTo(current.topLeft());
-  if (current.size() != last.size())
-    design.setSize(QSize(Scaled(current.width(), 1.0 / applied), Scaled(current.height(), 1.0 / applied)));
+  if (current.topLeft() != last.topLeft()) design.moveTo(DesignPoint(current.topLeft(), design.topLeft(), applied));
+  if (current.size() != last.size()) design.setSize(DesignSize(current.size(), design.size(), applied));
   w->setProperty(kDesignGeometry, design);
 }
 
@@ -123,6 +145,7 @@ void SetFont(QWidget* w, double f) {
 void SetGeometry(QWidget* w, double f) {
   w->setGeometry(ScaledRect(w->property(kDesignGeometry).toRect(), f));
   w->setProperty(kAppliedGeometry, w->geometry());
+  if (QObject* tracker = Tracker()) w->installEventFilter(tracker);
 }
 
 // The controls of a window, down to (not into) the windows it owns; its
@@ -130,7 +153,8 @@ void SetGeometry(QWidget* w, double f) {
 void Collect(QWidget* parent, QList<QWidget*>& controls, QList<QWidget*>& popups) {
   for (QObject* child : parent->children()) {
     auto* w = qobject_cast<QWidget*>(child);
-    if (!w) continue;
+    // The focus ring places itself around the control it rings.
+    if (!w || w->inherits("QFocusFrame")) continue;
     if (w->isWindow()) {
       if (w->windowType() == Qt::Popup) {
         popups.append(w);
@@ -143,15 +167,112 @@ void Collect(QWidget* parent, QList<QWidget*>& controls, QList<QWidget*>& popups
   }
 }
 
+bool g_applying = false;
+
+// A window that hides gets its controls and fonts back at their design
+// values: what the program changes in it while hidden is then in design
+// values, taken as they are when it shows again. Its own size stays (the
+// window system may still report the zoomed one); a size or limit the
+// program sets meanwhile is a design value too.
+void UnzoomControls(QWidget* window) {
+  QList<QWidget*> controls;
+  QList<QWidget*> popups;
+  Collect(window, controls, popups);
+  const bool wasApplying = g_applying;
+  g_applying = true;
+  for (QWidget* w : controls) {
+    if (w->property(kDesignFont).isValid()) w->setFont(w->property(kDesignFont).value<QFont>());
+  }
+  for (QWidget* w : controls) {
+    if (w->property(kDesignGeometry).isValid() && !PlacedByParent(w))
+      w->setGeometry(w->property(kDesignGeometry).toRect());
+  }
+  for (QWidget* w : popups) {
+    if (w->property(kDesignFont).isValid()) w->setFont(w->property(kDesignFont).value<QFont>());
+  }
+  if (window->property(kDesignFont).isValid()) window->setFont(window->property(kDesignFont).value<QFont>());
+  g_applying = wasApplying;
+  controls += popups;
+  for (QWidget* w : controls)
+    for (const char* name : {kDesignGeometry, kAppliedGeometry, kDesignFont, kAppliedFont}) w->setProperty(name, QVariant());
+  window->setProperty(kDesignFont, QVariant());
+  window->setProperty(kAppliedFont, QVariant());
+  window->setProperty(kAtDesign, true);
+}
+
+// A choice's handler may rebuild its window from the places and sizes of its
+// controls and from design constants together (the filter window's page for
+// the other cardinality). It runs with the controls at their design values,
+// and the window is zoomed again after it.
+void RunAtDesign(QWidget* window, const std::function<void()>& handler) {
+  const QVariant factor = window ? window->property(kAppliedFactor) : QVariant();
+  const bool zoomed = window && window->isVisible() && factor.isValid() && factor.toDouble() != 1.0 &&
+                      !window->property(kAtDesign).toBool();
+  if (zoomed) UnzoomControls(window);
+  handler();
+  if (zoomed && window->isVisible()) ZoomWindow(window, factor.toDouble());
+}
+
+void RunChoicesAtDesign(QWidget* window) {
+  for (TRadioGroup* group : window->findChildren<TRadioGroup*>()) {
+    if (!group->OnClick || group->property("sonorixZoomWrapped").toBool()) continue;
+    group->setProperty("sonorixZoomWrapped", true);
+    QPointer<QWidget> guarded(window);
+    group->OnClick = [guarded, handler = group->OnClick] { RunAtDesign(guarded, handler); };
+  }
+}
+
+// A control the program moves or resizes while its window is zoomed is
+// zoomed again once the program is done.
+class ZoomTracker : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !g_applying && object->isWidgetType()) {
+      QWidget* window = static_cast<QWidget*>(object)->window();
+      const QVariant factor = window->property(kAppliedFactor);
+      if (factor.isValid() && factor.toDouble() != 1.0) Schedule(window);
+    }
+    return false;
+  }
+
+ private:
+  void Schedule(QWidget* window) {
+    for (const QPointer<QWidget>& w : pending_)
+      if (w == window) return;
+    pending_.append(window);
+    if (pending_.size() == 1) {
+      QTimer::singleShot(0, this, [this] {
+        const QList<QPointer<QWidget>> windows = pending_;
+        pending_.clear();
+        for (const QPointer<QWidget>& w : windows)
+          if (w && w->isVisible() && w->property(kAppliedFactor).isValid())
+            ZoomWindow(w, w->property(kAppliedFactor).toDouble());
+      });
+    }
+  }
+  QList<QPointer<QWidget>> pending_;
+};
+
+QObject* Tracker() {
+  static QPointer<QObject> tracker;
+  if (!tracker && qApp) tracker = new ZoomTracker(qApp);
+  return tracker;
+}
+
 // Every window, also those opened later, is drawn at the zoom in effect when
 // it appears.
 class ZoomOnShow : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* object, QEvent* event) override {
-    if (event->type() == QEvent::Show && object->isWidgetType()) {
-      auto* w = static_cast<QWidget*>(object);
-      if (IsOwnWindow(w)) ZoomWindow(w, ZoomPercent() / 100.0);
+    if (!object->isWidgetType()) return false;
+    auto* w = static_cast<QWidget*>(object);
+    if (event->type() == QEvent::Show && IsOwnWindow(w)) {
+      ZoomWindow(w, ZoomPercent() / 100.0);
+    } else if (event->type() == QEvent::Hide && !event->spontaneous() && IsOwnWindow(w) &&
+               w->property(kAppliedFactor).isValid()) {
+      UnzoomControls(w);
     }
     return false;
   }
@@ -182,8 +303,9 @@ void SetZoomPercent(int percent, bool save) {
     EditSettings([kept](QSettings& settings) { settings.setValue(QStringLiteral("View/Zoom"), kept); });
   }
   const double factor = g_percent / 100.0;
+  // Hidden windows follow when they show.
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (IsOwnWindow(w)) ZoomWindow(w, factor);
+    if (IsOwnWindow(w) && w->isVisible()) ZoomWindow(w, factor);
   }
 }
 
@@ -203,10 +325,28 @@ void ZoomWindow(QWidget* window, double factor) {
     window->setProperty(kDesignMin, window->minimumSize());
     window->setProperty(kDesignMax, window->maximumSize());
     window->setProperty(kDesignGeometry, window->geometry());
-  } else if (window->size() != window->property(kAppliedGeometry).toRect().size()) {
-    // Resized by the program or the student since: that size at this zoom.
+  } else if (window->property(kAtDesign).toBool() &&
+             (window->minimumSize() != window->property(kAppliedMin).toSize() ||
+              window->maximumSize() != window->property(kAppliedMax).toSize())) {
+    // Sized anew by the program while hidden: design values.
+    window->setProperty(kDesignMin, window->minimumSize());
+    window->setProperty(kDesignMax, window->maximumSize());
     QRect design = window->property(kDesignGeometry).toRect();
-    design.setSize(QSize(Scaled(window->width(), 1.0 / applied), Scaled(window->height(), 1.0 / applied)));
+    design.setSize(window->size());
+    window->setProperty(kDesignGeometry, design);
+  } else if (window->size() != window->property(kAppliedGeometry).toRect().size()) {
+    QRect design = window->property(kDesignGeometry).toRect();
+    if (window->property(kAtDesign).toBool()) {
+      design.setSize(window->size());
+    } else if (window->minimumSize() == window->maximumSize()) {
+      // A fixed size the program set anew.
+      design.setSize(DesignSize(window->size(), design.size(), applied));
+      window->setProperty(kDesignMin, design.size());
+      window->setProperty(kDesignMax, design.size());
+    } else {
+      // Resized by the student: that size at this zoom.
+      design.setSize(QSize(Scaled(window->width(), 1.0 / applied), Scaled(window->height(), 1.0 / applied)));
+    }
     window->setProperty(kDesignGeometry, design);
   }
   RecordFont(window, applied);
@@ -215,9 +355,12 @@ void ZoomWindow(QWidget* window, double factor) {
     if (w->testAttribute(Qt::WA_SetFont)) RecordFont(w, applied);
     if (!PlacedByParent(w)) RecordGeometry(w, applied);
   }
+  RunChoicesAtDesign(window);
 
   // Fonts, then places: a control that arranges its items by its font has
   // done so before it is given its place.
+  const bool wasApplying = g_applying;
+  g_applying = true;
   SetFont(window, factor);
   for (QWidget* w : popups) SetFont(w, factor);
   for (QWidget* w : controls) {
@@ -234,7 +377,11 @@ void ZoomWindow(QWidget* window, double factor) {
   window->setMinimumSize(min);
   window->resize(ScaledRect(window->property(kDesignGeometry).toRect(), factor).size());
   window->setProperty(kAppliedGeometry, window->geometry());
+  window->setProperty(kAppliedMin, window->minimumSize());
+  window->setProperty(kAppliedMax, window->maximumSize());
   window->setProperty(kAppliedFactor, factor);
+  window->setProperty(kAtDesign, false);
+  g_applying = wasApplying;
 }
 
 void InstallZoomMenu(QMenuBar* bar) {
@@ -242,16 +389,16 @@ void InstallZoomMenu(QMenuBar* bar) {
   g_percent = ZoomSetting();
   if (!bar) return;
   // After the program's own menus, so that none of them moves.
-  QMenu* view = bar->addMenu(QStringLiteral("View"));
+  QMenu* view = bar->addMenu(QCoreApplication::translate("Zoom", "&View"));
   view->setObjectName(QStringLiteral("View1"));
-  QAction* in = view->addAction(QStringLiteral("Zoom In"));
+  QAction* in = view->addAction(QCoreApplication::translate("Zoom", "Zoom &In"));
   in->setObjectName(QStringLiteral("ZoomIn1"));
   // Ctrl+= too: on many keyboards + needs Shift.
   in->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  QAction* out = view->addAction(QStringLiteral("Zoom Out"));
+  QAction* out = view->addAction(QCoreApplication::translate("Zoom", "Zoom &Out"));
   out->setObjectName(QStringLiteral("ZoomOut1"));
   out->setShortcut(QKeySequence(QKeySequence::ZoomOut));
-  QAction* actual = view->addAction(QStringLiteral("Actual Size"));
+  QAction* actual = view->addAction(QCoreApplication::translate("Zoom", "&Actual Size"));
   actual->setObjectName(QStringLiteral("ActualSize1"));
   actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   for (QAction* a : {in, out, actual}) a->setShortcutContext(Qt::ApplicationShortcut);

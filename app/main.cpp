@@ -4,8 +4,10 @@
 // its bin folder), the student's $XDG_DATA_HOME/sonorix, wherever it was
 // started from; from the build tree, the working directory, as the tests
 // expect.
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +21,11 @@ namespace {
 
 constexpr const char* kVersion = SONORIX_VERSION;
 
+// In the student's language when there is a catalogue for it; the option
+// names stay as they are typed.
 void PrintHelp() {
-  std::printf(
+  const char* const text = QT_TRANSLATE_NOOP(
+      "main",
       "Usage: sonorix [--help] [--version] [--data-dir DIR]\n"
       "Ear training: Sonorix plays trichords and tetrachords and you name their set class.\n"
       "\n"
@@ -34,6 +39,10 @@ void PrintHelp() {
       "It copies ftclass.dat and readme.txt there when they are missing.\n"
       "Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and\n"
       "MIDIWAY_AUDIO_FILE.\n");
+  const std::unique_ptr<QTranslator> catalogue = EnvironmentCatalogue();
+  QString shown = catalogue ? catalogue->translate("main", text) : QString();
+  if (shown.isEmpty()) shown = QString::fromUtf8(text);
+  std::fputs(shown.toUtf8().constData(), stdout);
 }
 
 void PrintVersion() {
@@ -72,7 +81,8 @@ int main(int argc, char** argv) {
   TSonorixApplication app(argc, argv);
   InstallLanguage(app);
   if (!folder || !EnterDataFolder(*folder, InstalledDataDir(), folderError)) {
-    app.ShowException(QStringLiteral("Cannot use the data folder: ") + QString::fromLocal8Bit(folderError.c_str()));
+    app.ShowException(QCoreApplication::translate("main", "Cannot use the data folder: ") +
+                      QString::fromLocal8Bit(folderError.c_str()));
     return 1;
   }
   return RunSonorix(app);

@@ -1,5 +1,6 @@
 #include "SoundNotice.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <cstdio>
 #include <string>
@@ -10,16 +11,25 @@ namespace {
 
 const QString kPlainCaption = QStringLiteral("Sonorix");
 
-// "no audio output (pulseaudio: ...; alsa: ...)" → "no audio output".
+QString Translated(const char* text) { return QCoreApplication::translate("SoundNotice", text); }
+
+// "no audio output (pulseaudio: ...; alsa: ...)" → "no audio output", in the
+// student's language when the catalogue knows the reason.
 QString ShortReason(const std::string& reason) {
+  static const char* const kKnownReasons[] = {QT_TRANSLATE_NOOP("SoundNotice", "no audio output")};
   const size_t end = reason.find_first_of("(;:");
-  QString text = QString::fromLocal8Bit(reason.substr(0, end).c_str()).trimmed();
-  return text.isEmpty() ? QStringLiteral("MIDI output not open") : text;
+  const QString text = QString::fromLocal8Bit(reason.substr(0, end).c_str()).trimmed();
+  if (text.isEmpty()) return Translated(QT_TRANSLATE_NOOP("SoundNotice", "MIDI output not open"));
+  for (const char* known : kKnownReasons)
+    if (text == QLatin1String(known)) return Translated(known);
+  return text;
 }
 
 }  // namespace
 
-QString NoSoundCaption(const QString& reason) { return kPlainCaption + QStringLiteral(" - No sound: ") + reason; }
+QString NoSoundCaption(const QString& reason) {
+  return kPlainCaption + Translated(QT_TRANSLATE_NOOP("SoundNotice", " - No sound: ")) + reason;
+}
 
 void UpdateSoundCaption(QWidget& window, const TWayMidiOut& port) {
   const QString title = window.windowTitle();

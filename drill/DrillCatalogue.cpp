@@ -3,7 +3,7 @@
 
 void TForm1::LoadCatalogue() {
   // The only data-file failure the student is told about.
-  if (!catalogue.Load("ftclass.dat")) setWindowTitle(QStringLiteral("File Error!"));
+  if (!catalogue.Load("ftclass.dat")) setWindowTitle(tr("File Error!"));
 }
 
 int TForm1::FillCardinalityList(int cardinality) {

@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "OutPortPlayback.h"
 #include "Playback.h"
+#include "PracticeMode.h"
 #include "QuestionGenerator.h"
 #include "RadioGroup.h"
 #include "SessionLog.h"
@@ -41,8 +42,9 @@ void TForm1::GenerateQuestion() {
   request.entry = [this](int i) { return ListEntry(i); };
   request.range = VoicingRangeFromIndex(FilterForm->RangeIndex());
   request.limits = NoteLimits{lowestNote, highestNote, gapUnit};
+  request.choose = PracticeChooser(this);
   // Without a usable list (no catalogue) the last question stays.
-  ::GenerateQuestion(request, ProgramRandom(), question);
+  if (::GenerateQuestion(request, ProgramRandom(), question)) PracticeQuestionMade(this);
 }
 
 void TForm1::PlayQuestion() {
@@ -63,17 +65,24 @@ void TForm1::Button3Click() {
 
 // --- session log (a record that cannot be written is lost silently) ------------
 
+// A practice drill is logged in practice.dat only.
+
 void TForm1::WriteStartRecord() {
+  if (PracticeDrill(this)) return;
   SessionDate = PlatformToday();
   AppendLogRecord(kReportFileName, StartRecordText(SessionDate, CurrentPersonIndex, CurrentPersonName));
 }
 
-void TForm1::WriteFilterRecord(const FilterState& state) { AppendLogRecord(kReportFileName, FilterRecordText(state)); }
+void TForm1::WriteFilterRecord(const FilterState& state) {
+  if (PracticeDrill(this)) return;
+  AppendLogRecord(kReportFileName, FilterRecordText(state));
+}
 
 void TForm1::WriteSegmentRecord() {
   const uint32_t seconds = (PlatformTickCount() - SegmentStart) / 1000;
   const double check = SegmentCheckValue(CurrentPersonName, SessionDate, SegmentCorrect, SegmentIncorrect);
-  AppendLogRecord(kReportFileName, SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
+  if (!PracticeDrill(this))
+    AppendLogRecord(kReportFileName, SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
   SegmentCorrect = 0;
   SegmentIncorrect = 0;
   SegmentStart = PlatformTickCount();

@@ -20,10 +20,13 @@
 #include <functional>
 
 #include "About.h"
-#include "Accessibility.h"
+#include "Accessible.h"
+#include "DrillWindowAccess.h"
+#include "NextQuestionPause.h"
 #include "Controls.h"
 #include "KeyboardAnswer.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressMenu.h"
 #include "QuestionGenerator.h"
 #include "RadioGroup.h"
@@ -125,23 +128,23 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   StaticText1->adjustSize();
   Edit1 = new QLineEdit(Client);
   Edit1->setGeometry(208, 172, 33, 21);
-  SubmitButton = MakeButton(Client, QStringLiteral("Submit"), 262, 171, 75, 25);
+  SubmitButton = MakeButton(Client, tr("Submit"), 262, 171, 75, 25);
   SubmitButton->setDefault(true);
 
-  Label1 = MakeLabel(Client, QStringLiteral("Correct:"), 58, 24, 12);
+  Label1 = MakeLabel(Client, tr("Correct:"), 58, 24, 12);
   CorrectLabel = MakeLabel(Client, QStringLiteral("0"), 122, 24, 12);
-  Label2 = MakeLabel(Client, QStringLiteral("Incorrect:"), 178, 24, 12);
+  Label2 = MakeLabel(Client, tr("Incorrect:"), 178, 24, 12);
   IncorrectLabel = MakeLabel(Client, QStringLiteral("0"), 250, 24, 12);
   TimeLabel = MakeLabel(Client, QStringLiteral("0:00"), 306, 24, 12);
   PlaceAfter(CorrectLabel, Label1, 122);
   PlaceAfter(IncorrectLabel, Label2, 250);
 
-  Button1 = MakeButton(Client, QStringLiteral("BEGIN"), 140, 79, 169, 33);
+  Button1 = MakeButton(Client, tr("BEGIN"), 140, 79, 169, 33);
   Button1->setFont(PointFont(Button1, 14));
   Button1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-  Button4 = MakeButton(Client, QStringLiteral("Repeat (F1)"), 37, 119, 120, 25);
-  Button2 = MakeButton(Client, QStringLiteral("Arpeggiate Up (F2)"), 164, 119, 122, 25);
-  Button3 = MakeButton(Client, QStringLiteral("Arpeggiate Down (F3)"), 293, 119, 136, 25);
+  Button4 = MakeButton(Client, tr("Repeat (F1)"), 37, 119, 120, 25);
+  Button2 = MakeButton(Client, tr("Arpeggiate Up (F2)"), 164, 119, 122, 25);
+  Button3 = MakeButton(Client, tr("Arpeggiate Down (F3)"), 293, 119, 136, 25);
 
   auto* list = new TAnswerListBox(Client);
   list->setGeometry(168, 200, 113, 160);
@@ -150,17 +153,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   list->OnKeySelect = [this] { ListBoxClick(); };
   ListBox = list;
 
-  RadioGroup = new TRadioGroup(QStringLiteral("Play:"),
-                               {QStringLiteral("chord"), QStringLiteral("figure"), QStringLiteral("mixed figure")},
-                               Client);
+  RadioGroup = new TRadioGroup(tr("Play:"), {tr("chord"), tr("figure"), tr("mixed figure")}, Client);
   RadioGroup->setGeometry(42, 204, 113, 97);
   RadioGroup->SetItemIndex(0);
-  RadioGroup1 = new TRadioGroup(QString(), {QStringLiteral("TRICHORDS"), QStringLiteral("TETRACHORDS")}, Client);
+  RadioGroup1 = new TRadioGroup(QString(), {tr("TRICHORDS"), tr("TETRACHORDS")}, Client);
   RadioGroup1->setGeometry(317, 200, 121, 60);
-  RadioGroup2 = new TRadioGroup(QString(),
-                                {QStringLiteral("\"close position\""), QStringLiteral("within 1 octave"),
-                                 QStringLiteral("within 2 octaves")},
-                                Client);
+  RadioGroup2 =
+      new TRadioGroup(QString(), {tr("\"close position\""), tr("within 1 octave"), tr("within 2 octaves")}, Client);
   RadioGroup2->setGeometry(317, 272, 121, 84);
   FitItems(RadioGroup);
   FitItems(RadioGroup1);
@@ -169,20 +168,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   const int selectorWidth = std::max(RadioGroup1->width(), RadioGroup2->width());
   RadioGroup1->resize(selectorWidth, RadioGroup1->height());
   RadioGroup2->resize(selectorWidth, RadioGroup2->height());
-  FilterButton = MakeButton(Client, QStringLiteral("More Filters"), 340, 368, 75, 25);
+  FilterButton = MakeButton(Client, tr("More Filters"), 340, 368, 75, 25);
 
   MainMenu1 = new QMenuBar(this);
   setMenuBar(MainMenu1);
-  Exit1 = MainMenu1->addMenu(QStringLiteral("Exit"));
-  LoginNewPerson1 = Exit1->addAction(QStringLiteral("Login New Person"));
-  Exit2 = Exit1->addAction(QStringLiteral("Exit"));
-  Filters1 = MainMenu1->addMenu(QStringLiteral("Filters"));
-  SetFiltersRange1 = Filters1->addAction(QStringLiteral("Set Filters"));
+  Exit1 = MainMenu1->addMenu(tr("Exit"));
+  LoginNewPerson1 = Exit1->addAction(tr("Login New Person"));
+  Exit2 = Exit1->addAction(tr("Exit"));
+  Filters1 = MainMenu1->addMenu(tr("Filters"));
+  SetFiltersRange1 = Filters1->addAction(tr("Set Filters"));
   MIDI1 = MainMenu1->addMenu(QStringLiteral("MIDI"));
-  Midisetup1 = MIDI1->addAction(QStringLiteral("Midi Setup"));
-  Help1 = MainMenu1->addMenu(QStringLiteral("Help"));
-  Instructionsreadmetxt1 = Help1->addAction(QStringLiteral("Instructions (readme.txt)"));
-  AboutSonorix1 = Help1->addAction(QStringLiteral("About Sonorix"));
+  Midisetup1 = MIDI1->addAction(tr("Midi Setup"));
+  Help1 = MainMenu1->addMenu(tr("Help"));
+  Instructionsreadmetxt1 = Help1->addAction(tr("Instructions (readme.txt)"));
+  AboutSonorix1 = Help1->addAction(tr("About Sonorix"));
 
   // Tab order: the answer field, Submit, then the rest in reading order.
   QWidget::setTabOrder(Edit1, SubmitButton);
@@ -262,6 +261,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Timer1->start();
   InstallProgressMenu(this);
   UpdateSoundCaption(*this, *WayMidiOut);
+  InstallPracticeMode(this);  // after the sound notice: its title mark follows the notice
   // Answers played on a MIDI keyboard: its menu item, settings and port.
   InstallKeyboardAnswer(this);
   // View › Zoom, after the other menus.
@@ -362,7 +362,7 @@ void TForm1::Exit2Click() { close(); }
 // --- BEGIN / END --------------------------------------------------------------
 
 void TForm1::Button1Click() {
-  if (Drilling && CorrectCount > 0) {
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
     // A range or filter changed after the last question belongs to the drill
     // as much as one changed before a question: the score must not file it
     // under settings it was not drilled with.
@@ -371,10 +371,15 @@ void TForm1::Button1Click() {
     const FilterCheck check = CheckFilterState(current, FilterForm->CardinalityIndex(), DrillFilterState);
     if (check.partial || check.changed) FiltersUsed = true;
     WriteSegmentIfAnswered();
-    Button1->setText(QStringLiteral("BEGIN"));
+    Button1->setText(tr("BEGIN"));
     SetDrillButtons(false);
     Drilling = false;
-    if (Form2) Form2->ShowModal();
+    // A practice drill ends with its summary, never with a score.
+    if (PracticeDrill(this)) {
+      PracticeDrillEnds(this, true);
+    } else if (Form2) {
+      Form2->ShowModal();
+    }
     ClearDrill();
     return;
   }
@@ -383,6 +388,7 @@ void TForm1::Button1Click() {
   SetDrillButtons(true);
   Button1->setEnabled(false);
   Drilling = true;
+  PracticeDrillBegins(this);
   DrillStart = SegmentStart = PlatformTickCount();
   SetLabelText(TimeLabel, QStringLiteral("0:00"));
   TimeLabel->show();
@@ -401,10 +407,10 @@ void TForm1::CorrectAnswer() {
   ++SegmentCorrect;
   GenerateQuestion();
   AnnounceDrill(this, DrillNews::Right, answered);  // before the next question sounds
-  PlayQuestion();
+  PlayNextQuestion(this);                           // after the pause the student chose, if any
   SetLabelText(CorrectLabel, QString::number(CorrectCount));
   if (CorrectCount >= 5) {
-    Button1->setText(QStringLiteral("END"));
+    Button1->setText(tr("END"));
     Button1->setEnabled(true);
   }
 }
@@ -431,7 +437,8 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   if (answerRowMap[row] == question.listIndex) {
-    ErrorReport->AddCorrect();
+    if (!PracticeDrill(this)) ErrorReport->AddCorrect();
+    PracticeAnswered(this, answerRowMap[row], true);
     CorrectAnswer();
     return;
   }
@@ -441,8 +448,9 @@ void TForm1::SubmitButtonClick() {
     return;
   }
   question.lastWrongRow = row;
-  ErrorReport->AddWrong(answerRowMap[row]);
+  if (!PracticeDrill(this)) ErrorReport->AddWrong(answerRowMap[row]);
   IncorrectAnswer();
+  PracticeAnswered(this, answerRowMap[row], false);
 }
 
 void TForm1::Edit1KeyUp(int key) {
@@ -540,9 +548,11 @@ void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
 void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
-  if (Drilling && CorrectCount > 0) {
+  // A practice drill is the person's own: it ends with the login.
+  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
+    PracticeDrillEnds(this, false);
     WriteSegmentIfAnswered();
-    Button1->setText(QStringLiteral("BEGIN"));
+    Button1->setText(tr("BEGIN"));
     Button1->setEnabled(true);
     SetDrillButtons(false);
     Drilling = false;

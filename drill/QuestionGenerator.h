@@ -28,6 +28,9 @@ struct QuestionRequest {
   std::function<const SetClassEntry*(int)> entry;  // list index -> catalogue entry
   VoicingRange range = VoicingRange::ClosePosition;
   NoteLimits limits;
+  // Picks the list index among the enabled ones (-1: none); when empty,
+  // random(length) is drawn until enabled.
+  std::function<int(int32_t listLength, const std::function<bool(int)>& isEnabled, RandomSource& rng)> choose;
 };
 
 // Draws random(length) until the index is enabled. Returns -1, drawing

@@ -43,7 +43,7 @@ int Bottom(const QWidget* w) { return w->y() + w->height(); }
 }  // namespace
 
 TErrorReport::TErrorReport(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Error Report"));
+  setWindowTitle(tr("Error Report"));
   setModal(true);
 
   // --- the report on the left, then the column on its right, top to bottom --
@@ -55,15 +55,13 @@ TErrorReport::TErrorReport(QWidget* parent) : QDialog(parent) {
   // The lines are indented with blanks: wrapping would break the indents.
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
 
-  RadioGroup1 = new TRadioGroup(QStringLiteral("Display"),
-                                {QStringLiteral("this session"), QStringLiteral("cumulative errors")}, this);
+  RadioGroup1 = new TRadioGroup(tr("Display"), {tr("this session"), tr("cumulative errors")}, this);
   RadioGroup1->SetItemIndex(0);
   int groupBottom = 0;
   for (int i = 0; i < RadioGroup1->Count(); ++i) groupBottom = std::max(groupBottom, Bottom(RadioGroup1->Button(i)));
   RadioGroup1->setGeometry(kColumnX, kMargin - 4, kColumnWidth, groupBottom + 10);
 
-  StaticText1 = new QLabel(
-      QStringLiteral("Sessions that use filters are not included in the cumulative report."), this);
+  StaticText1 = new QLabel(tr("Sessions that use filters are not included in the cumulative report."), this);
   StaticText1->setWordWrap(true);
   QPalette red = StaticText1->palette();
   red.setColor(QPalette::WindowText, Qt::red);
@@ -72,18 +70,17 @@ TErrorReport::TErrorReport(QWidget* parent) : QDialog(parent) {
                            StaticText1->heightForWidth(kColumnWidth));
   StaticText1->hide();
 
-  Button2 = MakeButton(this, QStringLiteral("Clear Cumulative Report"), kColumnX, Bottom(StaticText1) + 8,
-                       kColumnWidth, 27);
+  Button2 = MakeButton(this, tr("Clear Cumulative Report"), kColumnX, Bottom(StaticText1) + 8, kColumnWidth, 27);
   Button2->hide();
 
-  StaticText2 = new QLabel(QStringLiteral("Show:"), this);
+  StaticText2 = new QLabel(tr("Show:"), this);
   StaticText2->move(kColumnX, Bottom(Button2) + 20);
   StaticText2->adjustSize();
-  CheckBox4 = MakeCheckBox(this, QStringLiteral("A and B sets"), true, Bottom(StaticText2) + 6);
-  CheckBox5 = MakeCheckBox(this, QStringLiteral("RIPs"), true, Bottom(CheckBox4) + 6);
-  CheckBox6 = MakeCheckBox(this, QStringLiteral("Confused with"), false, Bottom(CheckBox5) + 6);
+  CheckBox4 = MakeCheckBox(this, tr("A and B sets"), true, Bottom(StaticText2) + 6);
+  CheckBox5 = MakeCheckBox(this, tr("RIPs"), true, Bottom(CheckBox4) + 6);
+  CheckBox6 = MakeCheckBox(this, tr("Confused with"), false, Bottom(CheckBox5) + 6);
 
-  Button1 = MakeButton(this, QStringLiteral("OK"), kColumnX, Bottom(CheckBox6) + 18, kColumnWidth, 29);
+  Button1 = MakeButton(this, tr("OK"), kColumnX, Bottom(CheckBox6) + 18, kColumnWidth, 29);
   Button1->setDefault(true);
 
   // The window reaches 40 pixels beyond OK's right edge and 60 beyond the
@@ -169,8 +166,10 @@ ReportOptions TErrorReport::ShownBreakdowns() const {
 void TErrorReport::ShowReport(const ErrorStats& stats) {
   QStringList lines;
   if (Form1) {
+    // The report's one line of words, in the student's language.
+    const std::string confusedWith = "       Confused with:";
     for (const std::string& line : ErrorReportLines(stats, Form1->catalogue, ShownBreakdowns()))
-      lines << QString::fromStdString(line);
+      lines << (line == confusedWith ? QStringLiteral("       ") + tr("Confused with:") : QString::fromStdString(line));
   }
   RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
   RichEdit1->moveCursor(QTextCursor::Start);

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Accessibility.h"
+#include "DrillWindowAccess.h"
 #include "DrillWindow.h"
 #include "RadioGroup.h"
 
@@ -29,7 +29,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, i
 }  // namespace
 
 TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("FILTERS"));
+  setWindowTitle(tr("FILTERS"));
   setModal(true);
 
   // The frame goes first so that it stays beneath the boxes it surrounds.
@@ -38,31 +38,30 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
   Bevel1->setGeometry(11, 25, 230, 501);
   Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  Label1 = new QLabel(QStringLiteral("Trichords"), this);
+  Label1 = new QLabel(tr("Trichords"), this);
   Label1->move(95, 30);
   Label1->adjustSize();
 
-  RadioGroup2 = new TRadioGroup(QString(), {QStringLiteral("TRICHORDS"), QStringLiteral("TETRACHORDS")}, this);
+  RadioGroup2 = new TRadioGroup(QString(), {tr("TRICHORDS"), tr("TETRACHORDS")}, this);
   RadioGroup2->setGeometry(256, 20, 228, 90);
   RadioGroup2->SetItemIndex(0);
 
   RadioGroup1 = new TRadioGroup(QString(),
-                                {QStringLiteral("Sets in \"Closed Position\""),
-                                 QStringLiteral("Sets distributed within one octave"),
-                                 QStringLiteral("Sets distributed within two octaves")},
+                                {tr("Sets in \"Closed Position\""), tr("Sets distributed within one octave"),
+                                 tr("Sets distributed within two octaves")},
                                 this);
   RadioGroup1->setGeometry(256, 117, 279, 102);
   RadioGroup1->SetItemIndex(0);
 
-  SaveBox = new QCheckBox(QStringLiteral("Save these settings for future sessions"), this);
+  SaveBox = new QCheckBox(tr("Save these settings for future sessions"), this);
   SaveBox->setGeometry(261, 241, 257, 21);
   SaveBox->setChecked(true);
 
-  Button1 = MakeButton(this, QStringLiteral("OK"), 286, 286, 210, 29);
+  Button1 = MakeButton(this, tr("OK"), 286, 286, 210, 29);
   Button1->setDefault(true);
-  AllButton1 = MakeButton(this, QStringLiteral("ALL"), 260, 342, 62, 31);
+  AllButton1 = MakeButton(this, tr("ALL"), 260, 342, 62, 31);
   AllButton1->setAutoDefault(false);
-  NoneButton1 = MakeButton(this, QStringLiteral("NONE"), 260, 382, 62, 30);
+  NoneButton1 = MakeButton(this, tr("NONE"), 260, 382, 62, 30);
   NoneButton1->setAutoDefault(false);
 
   connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
@@ -177,12 +176,10 @@ void TFilterForm::FillAnswerList() {
 
 // --- pages ---------------------------------------------------------------------
 
-void TFilterForm::BuildTrichordPage() {
-  BuildPage(3, {20, 140}, 6, QStringLiteral("trichords"), QStringLiteral("3 -"), 0);
-}
+void TFilterForm::BuildTrichordPage() { BuildPage(3, {20, 140}, 6, tr("trichords"), QStringLiteral("3 -"), 0); }
 
 void TFilterForm::BuildTetrachordPage() {
-  BuildPage(4, {20, 160, 290}, 10, QStringLiteral("tetrachords"), QStringLiteral("4 -"), 1);
+  BuildPage(4, {20, 160, 290}, 10, tr("tetrachords"), QStringLiteral("4 -"), 1);
 }
 
 void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,

@@ -20,8 +20,8 @@ TLoginForm* LoginForm = nullptr;
 
 namespace {
 
-QLabel* MakeText(QWidget* parent, const char* text, int left, int top) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* MakeText(QWidget* parent, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
   label->move(left, top);
   label->adjustSize();
   return label;
@@ -41,7 +41,7 @@ bool DeletesText(const QKeyEvent* key) {
 }  // namespace
 
 TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Login"));
+  setWindowTitle(tr("Login"));
 
   StaticText5 = new QLabel(QStringLiteral("Sonorix v. 2.0"), this);
   QFont title = StaticText5->font();
@@ -51,8 +51,8 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent) {
   StaticText5->move(54, 33);
   StaticText5->adjustSize();
 
-  StaticText1 = MakeText(this, "Please type your name in the box", 91, 85);
-  StaticText2 = MakeText(this, "and hit enter", 154, 119);
+  StaticText1 = MakeText(this, tr("Please type your name in the box"), 91, 85);
+  StaticText2 = MakeText(this, tr("and hit enter"), 154, 119);
 
   ComboBox1 = new QComboBox(this);
   ComboBox1->setEditable(true);
@@ -81,14 +81,14 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent) {
   names->popup()->installEventFilter(this);
   connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TLoginForm::ComboBox1Edited);
 
-  StaticText3 = MakeText(this, "The following filters are saved from last session:", 55, 213);
+  StaticText3 = MakeText(this, tr("The following filters are saved from last session:"), 55, 213);
   Label1 = MakeText(this, "", 73, 241);
   Label2 = MakeText(this, "", 73, 263);
-  StaticText4 = MakeText(this, "Use These?", 155, 293);
+  StaticText4 = MakeText(this, tr("Use These?"), 155, 293);
 
-  Button1 = new QPushButton(QStringLiteral("&Yes"), this);
+  Button1 = new QPushButton(tr("&Yes"), this);
   Button1->setGeometry(91, 320, 92, 31);
-  Button2 = new QPushButton(QStringLiteral("&No"), this);
+  Button2 = new QPushButton(tr("&No"), this);
   Button2->setGeometry(207, 320, 92, 31);
   // Only a click or Alt+Y / Alt+N answers: a second Enter after the name must not.
   for (QPushButton* b : {Button1, Button2}) {
@@ -237,13 +237,20 @@ bool TLoginForm::ShowSavedFilters() {
   }
   const auto catalogue = ReadTextFile(kCatalogueFileName);
   if (!catalogue) {
-    setWindowTitle(QStringLiteral("File Error! No ftclass.dat"));
+    setWindowTitle(tr("File Error! No ftclass.dat"));
     return false;
   }
   const FilterSummary summary = SummariseFilters(SavedFilters, ReadClassNames(*catalogue));
-  Label1->setText(QString::fromUtf8(summary.listed));
+  // The set classes as they are; the words around them in the student's
+  // language.
+  QString listed = QString::fromUtf8(summary.listed);
+  if (listed.endsWith(QLatin1String("OFF")))
+    listed = listed.chopped(3) + tr("OFF");
+  else if (listed.endsWith(QLatin1String("ON")))
+    listed = listed.chopped(2) + tr("ON");
+  Label1->setText(listed);
   Label1->adjustSize();
-  Label2->setText(QString::fromUtf8(summary.rest));
+  Label2->setText(summary.rest == "(all else on)" ? tr("(all else on)") : tr("(all else off)"));
   Label2->adjustSize();
 
   SetQuestionShown(true);

@@ -15,19 +15,19 @@ constexpr int kLeft = 20;
 constexpr int kLineGap = 2;
 constexpr int kParagraphGap = 10;
 
-// An empty entry ends a paragraph.
+// An empty entry ends a paragraph. Each line is translated on its own.
 constexpr const char* kCredits[] = {
-    "Ear training for music students: Sonorix plays trichords and",
-    "tetrachords and asks which pitch-class set class you heard.",
+    QT_TRANSLATE_NOOP("TAboutBox", "Ear training for music students: Sonorix plays trichords and"),
+    QT_TRANSLATE_NOOP("TAboutBox", "tetrachords and asks which pitch-class set class you heard."),
     "",
-    "Sonorix is free software under the GNU General Public License,",
-    "version 3 or (at your option) any later version: you may share",
-    "and change it under its terms. It comes with NO WARRANTY.",
-    "The license is in /usr/share/common-licenses/GPL-3,",
-    "Sonorix's copyright notice in %1.",
+    QT_TRANSLATE_NOOP("TAboutBox", "Sonorix is free software under the GNU General Public License,"),
+    QT_TRANSLATE_NOOP("TAboutBox", "version 3 or (at your option) any later version: you may share"),
+    QT_TRANSLATE_NOOP("TAboutBox", "and change it under its terms. It comes with NO WARRANTY."),
+    QT_TRANSLATE_NOOP("TAboutBox", "The license is in /usr/share/common-licenses/GPL-3,"),
+    QT_TRANSLATE_NOOP("TAboutBox", "Sonorix's copyright notice in %1."),
     "",
-    "It stands on Qt, FluidSynth and RtMidi, and its built-in",
-    "synthesizer plays a General MIDI SoundFont, by default TimGM6mb.",
+    QT_TRANSLATE_NOOP("TAboutBox", "It stands on Qt, FluidSynth and RtMidi, and its built-in"),
+    QT_TRANSLATE_NOOP("TAboutBox", "synthesizer plays a General MIDI SoundFont, by default TimGM6mb."),
 };
 
 // Where the installed package keeps its copyright notice: beside the program
@@ -42,7 +42,7 @@ QString CopyrightFile() {
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Sonorix"));
+  setWindowTitle(tr("About Sonorix"));
   // A fixed-size dialog closed only by its close box (or Escape).
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -61,7 +61,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
       top += kParagraphGap;
       continue;
     }
-    QString lineText = QString::fromUtf8(text);
+    QString lineText = tr(text);
     if (lineText.contains(QLatin1String("%1"))) lineText = lineText.arg(CopyrightFile());
     auto* line = new QLabel(lineText, this);
     line->move(kLeft, top);

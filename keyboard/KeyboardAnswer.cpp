@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "DrillWindow.h"
 #include "Platform.h"
 #include "Sxkeyboard.h"
@@ -33,7 +33,8 @@ constexpr int kPortCheckMs = 2000;
 constexpr int kHeardShownMs = 3000;
 
 QString NotesText(int count) {
-  return count == 1 ? QStringLiteral("1 note") : QStringLiteral("%1 notes").arg(count);
+  return count == 1 ? QCoreApplication::translate("TKeyboardAnswer", "1 note")
+                    : QCoreApplication::translate("TKeyboardAnswer", "%1 notes").arg(count);
 }
 
 }  // namespace
@@ -153,7 +154,9 @@ void TKeyboardAnswer::AnswerPlayed(const PlayedGroup& group) {
   const int cardinality = first->cardinality;
   const PlayedAnswer answer = IdentifyPlayedSetClass(PitchClassesOfNotes(group.notes), form_->currentList, cardinality);
   if (answer.pitchClassCount != cardinality) {
-    ShowHeard(QStringLiteral("played %1, %2 expected").arg(NotesText(answer.pitchClassCount)).arg(cardinality));
+    ShowHeard(QCoreApplication::translate("TKeyboardAnswer", "played %1, %2 expected")
+                  .arg(NotesText(answer.pitchClassCount))
+                  .arg(cardinality));
     return;
   }
   int row = -1;
@@ -164,10 +167,11 @@ void TKeyboardAnswer::AnswerPlayed(const PlayedGroup& group) {
     // Typing this name would select no row, and Enter would then submit the
     // row selected before: a class the drill does not ask is not judged.
     const SetClassEntry* entry = form_->ListEntry(answer.listIndex);
-    ShowHeard(entry ? QStringLiteral("played %1-%2, not in the list")
+    ShowHeard(entry ? QCoreApplication::translate("TKeyboardAnswer", "played %1-%2, not in the list")
                           .arg(cardinality)
                           .arg(QString::fromStdString(entry->name))
-                    : QStringLiteral("played %1, no set class found").arg(NotesText(cardinality)));
+                    : QCoreApplication::translate("TKeyboardAnswer", "played %1, no set class found")
+                          .arg(NotesText(cardinality)));
     return;
   }
   ShowHeard(QString());
@@ -196,7 +200,7 @@ void InstallKeyboardAnswer(TForm1* form) {
   KeyboardForm = new TKeyboardForm();
 
   // Below "Midi Setup", whatever else the menu holds.
-  auto* item = new QAction(QStringLiteral("Answer From Keyboard\u2026"), form);
+  auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), form);
   const QList<QAction*> items = form->MIDI1->actions();
   const qsizetype setup = items.indexOf(form->Midisetup1);
   form->MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);

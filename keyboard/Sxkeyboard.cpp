@@ -15,10 +15,10 @@
 TKeyboardForm* KeyboardForm = nullptr;
 
 TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Answer From Keyboard"));
+  setWindowTitle(tr("Answer From Keyboard"));
   setModal(true);
 
-  Label1 = new QLabel(QStringLiteral("MIDI input port:"), this);
+  Label1 = new QLabel(tr("MIDI input port:"), this);
   Label1->move(16, 12);
   Label1->adjustSize();
 
@@ -27,17 +27,17 @@ TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   Label1->setBuddy(ListBox1);
 
-  CheckBox1 = new QCheckBox(QStringLiteral("Answer by playing"), this);
+  CheckBox1 = new QCheckBox(tr("Answer by playing"), this);
   CheckBox1->setGeometry(16, 138, 268, 21);
 
-  Label2 = new QLabel(QStringLiteral("During a drill, play the set class in any transposition, inversion or voicing, "
-                                     "then release the keys."),
+  Label2 = new QLabel(tr("During a drill, play the set class in any transposition, inversion or voicing, "
+                         "then release the keys."),
                       this);
   Label2->setWordWrap(true);
   // As tall as its three lines need in the font at hand, not cut off.
   Label2->setGeometry(16, 164, 268, std::max(36, Label2->heightForWidth(268)));
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(112, Label2->y() + Label2->height() + 12, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
@@ -45,9 +45,9 @@ TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(300, Button1->y() + Button1->height() + 15);
 
   // With no port the list would stand empty without a word.
-  NoPortLabel = new QLabel(QStringLiteral("No MIDI input port found.\n"
-                                          "A keyboard appears here once it is connected through the ALSA "
-                                          "sequencer, before Sonorix starts or while this window is open."),
+  NoPortLabel = new QLabel(tr("No MIDI input port found.\n"
+                              "A keyboard appears here once it is connected through the ALSA "
+                              "sequencer, before Sonorix starts or while this window is open."),
                            this);
   NoPortLabel->setWordWrap(true);
   NoPortLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

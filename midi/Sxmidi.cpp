@@ -16,7 +16,6 @@ TMidiForm* MidiForm = nullptr;
 
 namespace {
 
-constexpr size_t kDescriptionSize = 32;
 constexpr uint32_t kOpenParam = 78624;
 // Device ids are 16 bits wide: a library that describes every id still ends the list.
 constexpr uint32_t kDeviceIdCount = 0x10000;
@@ -54,9 +53,9 @@ void TDeviceListBox::mouseReleaseEvent(QMouseEvent* event) {
 // --- the window ---------------------------------------------------------------
 
 TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Midi Setup"));
+  setWindowTitle(tr("Midi Setup"));
 
-  Label1 = new QLabel(QStringLiteral("Select MIDI output"), this);
+  Label1 = new QLabel(tr("Select MIDI output"), this);
   Label1->move(72, 13);
   Label1->adjustSize();
 
@@ -65,7 +64,7 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->OnClick = [this] { ListBox1Click(); };
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(93, 141, 48, 25);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(ListBox1, Button1);
@@ -73,9 +72,9 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
   // The devices, asked once: entry i stands for device id i.
   Form1->OutDeviceCount = 0;
   for (uint32_t d = 0; d < kDeviceIdCount; ++d) {
-    char description[kDescriptionSize] = {};
-    if (Form1->WayMidi->GetMidiOutDescription(d, description) == 0) break;
-    description[kDescriptionSize - 1] = '\0';  // an unterminated answer is cut
+    bool exists = false;
+    const std::string description = ReadMidiDescription(Form1->WayMidi->GetMidiOutDescription, d, &exists);
+    if (!exists) break;
     ListBox1->addItem(DecodeText(std::string_view(description)));
     ++Form1->OutDeviceCount;
   }

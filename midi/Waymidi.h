@@ -35,6 +35,12 @@ class TWayMidiSync;
 class TWayMidiScore;
 class TWayMidiSMF;
 
+// A device's description as GetMidiOutDescription or GetMidiInDescription
+// fills its 32 bytes, cut at the 32nd when the library leaves it unended.
+// exists: whether the id names a device (the library's answer).
+std::string ReadMidiDescription(uint32_t (*describe)(uint32_t deviceId, char* description), uint32_t deviceId,
+                                bool* exists = nullptr);
+
 // Loads the driver library "Midiway" and holds its 35 entry points.
 class TWayMidi {
  public:
@@ -147,6 +153,12 @@ class TWayMidiTrack {
   bool Recording = false;
   bool Mute = false;
   std::string Name;
+
+ private:
+  friend class TWayMidiSMF;
+  // Running total of the times of records 0 .. totalUpTo_-1, for TakeEvents.
+  uint32_t totalUpTo_ = 0;
+  uint32_t total_ = 0;
 };
 
 struct TWayMidiSlot {

@@ -1,61 +1,29 @@
 #include "OutPort.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
+#include <atomic>
 
 #include "Sync.h"
 
 namespace midiway {
 namespace {
 
-using PostFunction = int (*)(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam);
-
-// The host's poster, found at run time; a host without one gets no messages.
-PostFunction Poster() {
-  static const PostFunction poster =
-      reinterpret_cast<PostFunction>(dlsym(RTLD_DEFAULT, "PlatformPostMessage"));
-  return poster;
-}
+// The host's poster, handed over by SetMidiwayPoster; until then no messages.
+std::atomic<MidiwayPoster> g_poster{nullptr};
 
 constexpr uint8_t kNoteOff = 0x80, kNoteOn = 0x90, kControl = 0xB0;
 constexpr uint8_t kAllSoundOff = 120, kAllNotesOff = 123;
 
 constexpr size_t kMaxExclusive = 65536;
 
-uint32_t TempoOf(const MIDIEVENT& e) {
-  const uint32_t tempo = static_cast<uint32_t>(e.data1 & 0x7F) << 16 | e.data2 << 8 | e.reserved;
-  return std::max<uint32_t>(tempo, 1);
-}
+uint32_t TempoOf(const MIDIEVENT& e) { return std::max<uint32_t>(MidiwayTempoOf(&e), 1); }
 
 }  // namespace
 
-void PostToHost(uint32_t window, uint32_t message, uint32_t wParam) {
-  if (PostFunction post = Poster(); post != nullptr && window != 0) post(window, message, wParam, 0);
-}
+void SetPoster(MidiwayPoster poster) { g_poster.store(poster); }
 
-int MessageLength(uint8_t status) {
-  if (status < 0x80) return 0;
-  if (status < 0xF0) {
-    const uint8_t kind = status & 0xF0;
-    return kind == 0xC0 || kind == 0xD0 ? 2 : 3;
-  }
-  switch (status) {
-    case 0xF1:
-    case 0xF3:
-      return 2;
-    case 0xF2:
-      return 3;
-    case 0xF0:  // SysEx does not fit in one event
-    case 0xF4:  // undefined
-    case 0xF5:
-    case 0xF7:
-    case 0xF9:
-    case 0xFD:
-      return 0;
-    default:
-      return 1;
-  }
+void PostToHost(uint32_t window, uint32_t message, uint32_t wParam) {
+  if (MidiwayPoster post = g_poster.load(); post != nullptr && window != 0) post(window, message, wParam, 0);
 }
 
 OutPort::OutPort(std::unique_ptr<OutSink> sink, uint32_t window, std::chrono::nanoseconds autoRelease,
@@ -101,7 +69,7 @@ uint32_t OutPort::Put(const MIDIEVENT& event) {
   LeaveClosedSyncLocked();
   if (event.time == MIDIWAY_TIME_NOW) {
     if (!playable) return MIDIWAY_PUT_SKIPPED;
-    PlayLocked(Timed{now, 0, event}, now);
+    PlayLocked(Timed{now, 0, event}, now, false);
     wake_.notify_one();  // a new release may be due before the thread's next wake-up
     return MIDIWAY_PUT_TAKEN;
   }
@@ -137,15 +105,14 @@ void OutPort::SetOwnTempoLocked(uint32_t tempo) {
   tempo_ = tempo;
 }
 
-void OutPort::PlayLocked(const Timed& timed, Clock::time_point now) {
+void OutPort::PlayLocked(const Timed& timed, Clock::time_point at, bool isTimed) {
   const MIDIEVENT& e = timed.event;
   if (e.status == MIDIWAY_STATUS_TEMPO) {
     if (!sync_) {
       // For events put from now on: those waiting keep their times.
-      if (e.time == MIDIWAY_TIME_NOW) SetOwnTempoLocked(TempoOf(e));
+      if (!isTimed) SetOwnTempoLocked(TempoOf(e));
     } else {
-      sync_->SetTempoAt(e.time == MIDIWAY_TIME_NOW ? static_cast<uint64_t>(sync_->PositionAt(now)) : timed.tick,
-                        TempoOf(e));
+      sync_->SetTempoAt(!isTimed ? static_cast<uint64_t>(sync_->PositionAt(at)) : timed.tick, TempoOf(e));
     }
     return;
   }
@@ -153,24 +120,24 @@ void OutPort::PlayLocked(const Timed& timed, Clock::time_point now) {
     if (e.data1 == 0xF0) exclusive_.clear();
     if (exclusive_.size() < kMaxExclusive) exclusive_.push_back(e.data1);
     if (e.data1 == 0xF7) {
-      if (exclusive_.size() >= 2 && exclusive_.front() == 0xF0) sink_->SendExclusive(exclusive_);
+      if (exclusive_.size() >= 2 && exclusive_.front() == 0xF0) sink_->SendExclusiveAt(exclusive_, at, isTimed);
       exclusive_.clear();
     }
     return;
   }
   const uint8_t message[3] = {e.status, static_cast<uint8_t>(e.data1 & 0x7F), static_cast<uint8_t>(e.data2 & 0x7F)};
-  SendLocked(message, MessageLength(e.status), now, e.time == MIDIWAY_TIME_NOW);
+  SendLocked(message, MessageLength(e.status), at, isTimed);
 }
 
-void OutPort::SendLocked(const uint8_t* message, int length, Clock::time_point now, bool soundedNow) {
-  sink_->Send(message, length);
+void OutPort::SendLocked(const uint8_t* message, int length, Clock::time_point at, bool isTimed) {
+  sink_->SendAt(message, length, at, isTimed);
   if (autoRelease_.count() <= 0 || message[0] >= 0xF0) return;
   const uint8_t kind = message[0] & 0xF0;
   const uint8_t channel = message[0] & 0x0F;
   // Only notes sounded now are released: they are the drill's, which never
   // sends note-off. A timed note has its own, however late it comes.
-  if (kind == kNoteOn && message[2] > 0 && soundedNow) {
-    const auto due = now + std::chrono::duration_cast<Clock::duration>(autoRelease_);
+  if (kind == kNoteOn && message[2] > 0 && !isTimed) {
+    const auto due = at + std::chrono::duration_cast<Clock::duration>(autoRelease_);
     deadline_[channel][message[1]] = due;  // a restrike moves the release
     releases_.push(Release{due, channel, message[1]});
   } else if (kind == kNoteOff || kind == kNoteOn) {
@@ -209,6 +176,7 @@ void OutPort::Flush() {
   std::lock_guard lock(mutex_);
   if (closed_) return;
   DropBufferLocked();
+  sink_->DropTimed();  // and what the device took ahead of its moment
   wake_.notify_one();
 }
 
@@ -253,6 +221,9 @@ void OutPort::Run() {
   // On a sync the due times move with its tempo, so they are looked at again
   // at least this often.
   constexpr auto kSyncRecheck = std::chrono::milliseconds(10);
+  // A device that places events on their moment takes them this much ahead,
+  // so that a late wake-up of this thread moves nothing.
+  const auto ahead = sink_->Lookahead();
   std::unique_lock lock(mutex_);
   while (!closed_) {
     LeaveClosedSyncLocked();
@@ -266,23 +237,24 @@ void OutPort::Run() {
         const auto at = sync_->TimeOf(front.tick);
         due = at ? *at : Clock::time_point::max();
       }
-      if (due > now) {
-        next = due;
+      if (due > now + ahead) {
+        next = due - ahead;
         break;
       }
       const Timed timed = front;
       buffer_.pop_front();
-      PlayLocked(timed, now);
+      // A late one sounds now, not in the past.
+      PlayLocked(timed, ahead.count() > 0 ? std::max(due, now) : now, true);
       played = true;
     }
     busy_ = !buffer_.empty();
-    while (!releases_.empty() && releases_.top().due <= now) {
+    while (!releases_.empty() && releases_.top().due <= now + ahead) {
       const Release release = releases_.top();
       releases_.pop();
       if (deadline_[release.channel][release.key] != release.due) continue;  // restruck or released
       deadline_[release.channel][release.key] = {};
       const uint8_t off[3] = {static_cast<uint8_t>(kNoteOff | release.channel), release.key, 0};
-      sink_->Send(off, 3);
+      sink_->SendAt(off, 3, std::max(release.due, now), false);  // a flush keeps it: the note rings
     }
     if (played && buffer_.empty() && sync_) {
       auto sync = sync_;
@@ -298,7 +270,7 @@ void OutPort::Run() {
       lock.lock();
       continue;
     }
-    if (!releases_.empty()) next = std::min(next, releases_.top().due);
+    if (!releases_.empty()) next = std::min(next, releases_.top().due - ahead);
     if (sync_ && !buffer_.empty()) next = std::min(next, now + kSyncRecheck);
     if (next == Clock::time_point::max())
       wake_.wait(lock);

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "MidiMessage.h"
 #include "midiway.h"
 
 namespace midiway {
@@ -34,16 +35,29 @@ class OutSink {
   // Waits (until the deadline at most) for the device's audio to flow at its
   // steady pace; devices without a starting stream are ready at once.
   virtual void WaitForAudio(Clock::time_point /*deadline*/) {}
+
+  // Timed sending, for devices that can place an event on its moment: `at`
+  // is when it is due (an event sounded now: when it was put); the device
+  // sounds it at that moment plus a latency of its own, the same for every
+  // event. timed: from the port's buffer (DropTimed drops such). Devices
+  // without timing send at once.
+  virtual void SendAt(const uint8_t* message, int length, Clock::time_point /*at*/, bool /*timed*/) {
+    Send(message, length);
+  }
+  virtual void SendExclusiveAt(const std::vector<uint8_t>& message, Clock::time_point /*at*/, bool /*timed*/) {
+    SendExclusive(message);
+  }
+  // How long before its moment the device takes an event (0: when it is due).
+  virtual Clock::duration Lookahead() const { return Clock::duration::zero(); }
+  // Drops the timed events taken ahead that have not sounded yet.
+  virtual void DropTimed() {}
 };
 
 // Posts a message to the host's window (nothing without a host poster or window).
 void PostToHost(uint32_t window, uint32_t message, uint32_t wParam);
+void SetPoster(MidiwayPoster poster);
 
 class Sync;
-
-// Bytes in a channel or system message with this status; 0 when the status
-// cannot be sent as one MIDIEVENT (data byte, SysEx, undefined).
-int MessageLength(uint8_t status);
 
 class OutPort : public std::enable_shared_from_this<OutPort> {
  public:
@@ -82,11 +96,13 @@ class OutPort : public std::enable_shared_from_this<OutPort> {
   };
 
   void Run();
-  void PlayLocked(const Timed& timed, Clock::time_point now);
+  // at: the event's moment (for an event put to sound now, when it was put).
+  void PlayLocked(const Timed& timed, Clock::time_point at, bool isTimed);
   // The port's own clock runs on at this tempo from the last timed event put.
   void SetOwnTempoLocked(uint32_t tempo);
-  // soundedNow: put with time MIDIWAY_TIME_NOW (only such notes are released).
-  void SendLocked(const uint8_t* message, int length, Clock::time_point now, bool soundedNow);
+  // timed: from the buffer; otherwise put with time MIDIWAY_TIME_NOW (only
+  // such notes are released).
+  void SendLocked(const uint8_t* message, int length, Clock::time_point at, bool isTimed);
   void LeaveClosedSyncLocked();
   void ClearReleasesLocked(int channel);
   void DropBufferLocked();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "MidiMessage.h"
+
 namespace midiway {
 namespace {
 
@@ -56,30 +58,9 @@ class Cursor {
 };
 
 // Bytes of a system message that can stand alone in an escape; 0 for the rest.
-int SystemLength(uint8_t status) {
-  switch (status) {
-    case 0xF1:
-    case 0xF3:
-      return 2;
-    case 0xF2:
-      return 3;
-    case 0xF6:
-    case 0xF8:
-    case 0xFA:
-    case 0xFB:
-    case 0xFC:
-    case 0xFE:
-    case 0xFF:
-      return 1;
-    default:
-      return 0;
-  }
-}
+int SystemLength(uint8_t status) { return status >= 0xF0 ? MessageLength(status) : 0; }
 
-int DataBytes(uint8_t status) {
-  const uint8_t kind = status & 0xF0;
-  return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
-}
+int DataBytes(uint8_t status) { return MessageLength(status) - 1; }
 
 class TrackReader {
  public:
@@ -146,9 +127,8 @@ class TrackReader {
   }
 
   void EmitTempo(uint32_t tempo) {
-    tempo = std::clamp<uint32_t>(tempo, 1, MIDIWAY_MAX_TEMPO);
-    Emit(MIDIWAY_STATUS_TEMPO, static_cast<uint8_t>(tempo >> 16), static_cast<uint8_t>(tempo >> 8),
-         static_cast<uint8_t>(tempo));
+    const MIDIEVENT e = MidiwayTempoEvent(0, std::clamp<uint32_t>(tempo, 1, MIDIWAY_MAX_TEMPO));
+    Emit(e.status, e.data1, e.data2, e.reserved);
   }
 
  private:

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -186,8 +187,16 @@ bool SynthOut::LoadSoundFont(std::string& error) {
 bool SynthOut::StartAudio(std::string& error) {
   double rate = 44100.0;
   fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+  rate_ = rate;
   if (std::string file = Env("MIDIWAY_AUDIO_FILE"); !file.empty()) {
-    wav_ = WavRenderer::Create(file, synth_, static_cast<uint32_t>(rate), error);
+    auto render = [this](int frames, float* stereo) {
+      RenderTimed(frames, [this, stereo](int offset, int length) {
+        float* at = stereo + 2 * offset;
+        fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
+      });
+    };
+    wav_ = WavRenderer::Create(file, render, static_cast<uint32_t>(rate), error);
+    timedRendering_ = wav_ != nullptr;
     return wav_ != nullptr;
   }
   std::vector<std::string> drivers = {"pulseaudio", "alsa", "sdl2", "jack"};
@@ -225,8 +234,10 @@ bool SynthOut::StartAudio(std::string& error) {
     fluid_settings_setstr(settings_, "audio.driver", name.c_str());
     // Through our own callback where the driver has one, so that the flow of
     // audio can be watched; otherwise the plain way.
+    timedRendering_ = true;  // before the first callback can run
     driver_ = new_fluid_audio_driver2(settings_, &SynthOut::Render, this);
     counted_ = driver_ != nullptr;
+    timedRendering_ = counted_;
     if (driver_ == nullptr) driver_ = new_fluid_audio_driver(settings_, synth_);
     if (driver_ != nullptr) return true;
     StopSdlAudio(sdl_);
@@ -248,13 +259,133 @@ SynthOut::~SynthOut() {
 }
 
 void SynthOut::Start() {
-  if (wav_) wav_->Start();
+  if (!wav_) return;
+  const auto origin = wav_->Start();
+  originNs_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(origin.time_since_epoch()).count());
+  originKnown_ = true;
 }
 
 int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]) {
   auto* synth = static_cast<SynthOut*>(self);
-  synth->rendered_.fetch_add(static_cast<uint64_t>(std::max(length, 0)), std::memory_order_relaxed);
-  return fluid_synth_process(synth->synth_, length, nfx, fx, nout, out);
+  constexpr int kMaxBuffers = 32;
+  if (length <= 0 || !synth->timedRendering_ || nfx > kMaxBuffers || nout > kMaxBuffers) {
+    synth->rendered_.fetch_add(static_cast<uint64_t>(std::max(length, 0)), std::memory_order_relaxed);
+    return fluid_synth_process(synth->synth_, length, nfx, fx, nout, out);
+  }
+  synth->FollowCallback(synth->rendered_.load(std::memory_order_relaxed), Clock::now());
+  int result = FLUID_OK;
+  synth->RenderTimed(length, [&](int offset, int frames) {
+    float* fxAt[kMaxBuffers];
+    float* outAt[kMaxBuffers];
+    for (int i = 0; i < nfx; ++i) fxAt[i] = fx[i] != nullptr ? fx[i] + offset : nullptr;
+    for (int i = 0; i < nout; ++i) outAt[i] = out[i] != nullptr ? out[i] + offset : nullptr;
+    if (fluid_synth_process(synth->synth_, frames, nfx, nfx > 0 ? fxAt : nullptr, nout, outAt) != FLUID_OK)
+      result = FLUID_FAILED;
+  });
+  return result;
+}
+
+// A sound card's callback renders its frames ahead of their playing, by an
+// amount that varies with the sound server's requests and with how late the
+// callback's thread wakes up. The earliest a callback has come, for its
+// frames, over the last 40 ms (a dozen callbacks) is steady: frame n is due
+// at that origin plus n / rate. A short window follows an underrun (after
+// which every frame plays later) at once, and the drift between the card's
+// clock and ours.
+void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
+  constexpr int kBuckets = 8;
+  constexpr int64_t kBucketNs = 5'000'000;
+  const int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count();
+  const int64_t offset = nowNs - static_cast<int64_t>(static_cast<long double>(frame) * 1e9L / rate_);
+  const int64_t bucket = nowNs / kBucketNs;
+  if (bucket != currentBucket_) {
+    // Buckets skipped while no callback came are empty.
+    for (int64_t b = std::max(currentBucket_ + 1, bucket - kBuckets + 1); b <= bucket; ++b)
+      bucketMin_[static_cast<size_t>(b % kBuckets)] = INT64_MAX;
+    currentBucket_ = bucket;
+  }
+  int64_t& least = bucketMin_[static_cast<size_t>(bucket % kBuckets)];
+  least = std::min(least, offset);
+  int64_t origin = INT64_MAX;
+  for (int64_t value : bucketMin_) origin = std::min(origin, value);
+  originNs_.store(origin, std::memory_order_relaxed);
+  originKnown_.store(true, std::memory_order_release);
+}
+
+Clock::duration SynthOut::Latency() const {
+  if (wav_) return Clock::duration::zero();
+  // A callback may render its first frame that much before the frame's
+  // moment, and an event goes to the block start nearest it; half a
+  // millisecond more for the wake-up of a callback.
+  const double seconds = (kPeriodFrames + kSynthBlockFrames / 2) / rate_ + 0.0005;
+  return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+Clock::duration SynthOut::Lookahead() const {
+  return timedRendering_ ? std::chrono::duration_cast<Clock::duration>(kSynthLookahead) : Clock::duration::zero();
+}
+
+void SynthOut::Schedule(Scheduled event, Clock::time_point at) {
+  int64_t frame = 0;  // before the first callback: at once
+  if (originKnown_.load(std::memory_order_acquire)) {
+    const int64_t atNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>((at + Latency()).time_since_epoch()).count();
+    const long double frames = static_cast<long double>(atNs - originNs_.load(std::memory_order_relaxed)) * rate_ / 1e9L;
+    frame = static_cast<int64_t>(std::llround(std::max(frames, 0.0L)));
+  }
+  event.frame = frame;
+  std::lock_guard lock(queueMutex_);
+  event.order = order_++;
+  const auto place = std::upper_bound(queue_.begin(), queue_.end(), frame,
+                                      [](int64_t f, const Scheduled& e) { return f < e.frame; });
+  queue_.insert(place, std::move(event));
+}
+
+void SynthOut::SendAt(const uint8_t* message, int length, Clock::time_point at, bool timed) {
+  if (!timedRendering_) return PlayMessage(message, length);
+  Scheduled event{0, 0, timed, std::clamp(length, 1, 3), {message[0], 0, 0}, {}};
+  for (int i = 1; i < event.length; ++i) event.message[i] = message[i];
+  Schedule(std::move(event), at);
+}
+
+void SynthOut::SendExclusiveAt(const std::vector<uint8_t>& message, Clock::time_point at, bool timed) {
+  if (!timedRendering_) return SendExclusive(message);
+  Schedule(Scheduled{0, 0, timed, 0, {0, 0, 0}, message}, at);
+}
+
+void SynthOut::DropTimed() {
+  std::lock_guard lock(queueMutex_);
+  std::erase_if(queue_, [](const Scheduled& e) { return e.timed; });
+}
+
+void SynthOut::Play(const Scheduled& event) {
+  if (event.length == 0)
+    SendExclusive(event.exclusive);
+  else
+    PlayMessage(event.message, event.length);
+}
+
+template <class Piece>
+void SynthOut::RenderTimed(int length, Piece&& render) {
+  const auto start = static_cast<int64_t>(rendered_.load(std::memory_order_relaxed));
+  // The block start nearest an event's frame.
+  auto blockOf = [](int64_t frame) { return (frame + kSynthBlockFrames / 2) / kSynthBlockFrames * kSynthBlockFrames; };
+  int64_t at = start;
+  const int64_t end = start + length;
+  while (at < end) {
+    int64_t next = end;
+    {
+      // Played under the lock, so that a reset drops or silences every event.
+      std::lock_guard lock(queueMutex_);
+      size_t played = 0;
+      while (played < queue_.size() && blockOf(queue_[played].frame) <= at) Play(queue_[played++]);
+      queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(played));
+      if (!queue_.empty()) next = std::min(end, blockOf(queue_.front().frame));
+    }
+    render(static_cast<int>(at - start), static_cast<int>(next - at));
+    at = next;
+  }
+  rendered_.store(static_cast<uint64_t>(end), std::memory_order_relaxed);
 }
 
 // A sound server starting a stream first pulls audio in bursts (filling its
@@ -287,7 +418,9 @@ void SynthOut::SendExclusive(const std::vector<uint8_t>& message) {
                     nullptr, nullptr, nullptr, 0);
 }
 
-void SynthOut::Send(const uint8_t* message, int length) {
+void SynthOut::Send(const uint8_t* message, int length) { PlayMessage(message, length); }
+
+void SynthOut::PlayMessage(const uint8_t* message, int length) {
   const uint8_t status = message[0];
   if (status == 0xFF) {
     fluid_synth_system_reset(synth_);
@@ -326,6 +459,9 @@ void SynthOut::Send(const uint8_t* message, int length) {
 }
 
 void SynthOut::Silence() {
+  // Under the queue's lock: no event taken ahead sounds after this.
+  std::lock_guard lock(queueMutex_);
+  queue_.clear();
   fluid_synth_all_notes_off(synth_, -1);
   fluid_synth_all_sounds_off(synth_, -1);
 }

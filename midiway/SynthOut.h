@@ -5,9 +5,12 @@
 
 #include <fluidsynth.h>
 
+#include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,13 @@ inline constexpr double kSynthGain = 2.0;
 inline constexpr int kPeriodFrames = 128;
 inline constexpr int kPeriods = 3;
 
+// FluidSynth renders in blocks of this many frames and starts a note only at
+// a block's first frame: an event sounds at the block start nearest its frame.
+inline constexpr int kSynthBlockFrames = 64;
+// How long before its moment the port hands a timed event over: longer than
+// the port's thread is ever held up on a busy machine.
+inline constexpr auto kSynthLookahead = std::chrono::milliseconds(20);
+
 // SoundFonts to try, in order of preference.
 std::vector<std::string> SoundFontCandidates();
 
@@ -43,12 +53,43 @@ class SynthOut : public OutSink {
   void Start() override;
   void SendExclusive(const std::vector<uint8_t>& message) override;
   void WaitForAudio(Clock::time_point deadline) override;
+  void SendAt(const uint8_t* message, int length, Clock::time_point at, bool timed) override;
+  void SendExclusiveAt(const std::vector<uint8_t>& message, Clock::time_point at, bool timed) override;
+  Clock::duration Lookahead() const override;
+  void DropTimed() override;
+
+  // The one latency from an event's moment to its sound in the output's
+  // frames: 0 for a rendered file (its frame n is the moment n frames after
+  // its start), one audio period and half a block for a sound card's
+  // callback, which may come that much before its frames' moment.
+  Clock::duration Latency() const;
 
  private:
+  // An event waiting for its frame in the audio callback.
+  struct Scheduled {
+    int64_t frame;  // in the output's frames; the block start nearest it is where it sounds
+    uint64_t order;
+    bool timed;
+    int length;  // 0: exclusive
+    uint8_t message[3];
+    std::vector<uint8_t> exclusive;
+  };
+
   SynthOut() = default;
   bool LoadSoundFont(std::string& error);
   bool StartAudio(std::string& error);
   static int Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]);
+  // Renders `length` frames from the output's frame rendered_, in pieces
+  // between the events due in them; render(offset, frames) renders one piece.
+  template <class Piece>
+  void RenderTimed(int length, Piece&& render);
+  void Schedule(Scheduled event, Clock::time_point at);
+  void Play(const Scheduled& event);
+  void PlayMessage(const uint8_t* message, int length);
+  // Where the output's frames stand on the clock: frame n is due at
+  // origin + n / rate (set by a rendered file's start, or followed from the
+  // callbacks of a sound card).
+  void FollowCallback(uint64_t frame, Clock::time_point now);
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
@@ -59,6 +100,19 @@ class SynthOut : public OutSink {
   // renders through Render (every driver but those without a callback mode).
   std::atomic<uint64_t> rendered_{0};
   bool counted_ = false;
+  double rate_ = 44100.0;
+
+  // Timed rendering: only through our own callback or the rendered file.
+  std::atomic<bool> timedRendering_{false};
+  std::atomic<int64_t> originNs_{0};  // on the steady clock
+  std::atomic<bool> originKnown_{false};
+  // The audio thread's own: the earliest origin seen in each 5 ms of the last 40.
+  std::array<int64_t, 8> bucketMin_ = {};
+  int64_t currentBucket_ = -1000;
+  std::mutex queueMutex_;
+  std::vector<Scheduled> queue_;  // by frame, then order
+  uint64_t order_ = 0;
+  std::vector<Scheduled> due_;  // the audio thread's: events taken from the queue
 };
 
 }  // namespace midiway

@@ -9,7 +9,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kBlockFrames = 64;  // 1.5 ms at 44.1 kHz: how late a put can sound
+constexpr int kBlockFrames = 64;  // the synthesizer's own block
 constexpr int kChannels = 2;
 constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 36;  // what the RIFF sizes can count
 
@@ -46,14 +46,14 @@ std::vector<uint8_t> WavHeader(uint32_t sampleRate, uint16_t channels, uint32_t 
   return h;
 }
 
-std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, fluid_synth_t* synth,
-                                                 uint32_t sampleRate, std::string& error) {
+std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, Render render, uint32_t sampleRate,
+                                                 std::string& error) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) {
     error = "cannot create audio file " + path;
     return nullptr;
   }
-  std::unique_ptr<WavRenderer> renderer(new WavRenderer(file, synth, sampleRate));
+  std::unique_ptr<WavRenderer> renderer(new WavRenderer(file, std::move(render), sampleRate));
   renderer->WriteHeader();
   if (renderer->failed_) {
     error = "cannot write audio file " + path;
@@ -62,8 +62,8 @@ std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, fluid_
   return renderer;
 }
 
-WavRenderer::WavRenderer(std::FILE* file, fluid_synth_t* synth, uint32_t sampleRate)
-    : file_(file), synth_(synth), rate_(sampleRate), mix_(kBlockFrames * kChannels), pcm_() {
+WavRenderer::WavRenderer(std::FILE* file, Render render, uint32_t sampleRate)
+    : file_(file), render_(std::move(render)), rate_(sampleRate), mix_(kBlockFrames * kChannels), pcm_() {
   pcm_.reserve(kBlockFrames * kChannels * 2);
 }
 
@@ -78,7 +78,7 @@ WavRenderer::~WavRenderer() {
   std::fclose(file_);
 }
 
-void WavRenderer::Start() {
+Clock::time_point WavRenderer::Start() {
   const auto start = Clock::now();
   thread_ = std::thread([this, start] {
     std::unique_lock lock(mutex_);
@@ -99,11 +99,11 @@ void WavRenderer::Start() {
       wake_.wait_until(lock, next, [this] { return stop_; });
     }
   });
+  return start;
 }
 
 void WavRenderer::RenderBlock() {
-  float* left = mix_.data();
-  fluid_synth_write_float(synth_, kBlockFrames, left, 0, kChannels, left, 1, kChannels);
+  render_(kBlockFrames, mix_.data());
   frames_ += kBlockFrames;
   if (failed_ || dataBytes_ + kBlockFrames * kChannels * 2 > kMaxDataBytes) return;
   pcm_.clear();

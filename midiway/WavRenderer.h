@@ -3,11 +3,11 @@
 // frames after Start().
 #pragma once
 
-#include <fluidsynth.h>
-
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -21,22 +21,26 @@ std::vector<uint8_t> WavHeader(uint32_t sampleRate, uint16_t channels, uint32_t 
 
 class WavRenderer {
  public:
+  // Renders that many stereo frames, interleaved, into the buffer.
+  using Render = std::function<void(int frames, float* stereo)>;
+
   // nullptr (with error set) when the file cannot be created.
-  static std::unique_ptr<WavRenderer> Create(const std::string& path, fluid_synth_t* synth, uint32_t sampleRate,
+  static std::unique_ptr<WavRenderer> Create(const std::string& path, Render render, uint32_t sampleRate,
                                              std::string& error);
   ~WavRenderer();
   WavRenderer(const WavRenderer&) = delete;
   WavRenderer& operator=(const WavRenderer&) = delete;
 
-  void Start();
+  // Returns the moment of frame 0.
+  std::chrono::steady_clock::time_point Start();
 
  private:
-  WavRenderer(std::FILE* file, fluid_synth_t* synth, uint32_t sampleRate);
+  WavRenderer(std::FILE* file, Render render, uint32_t sampleRate);
   void RenderBlock();
   void WriteHeader();
 
   std::FILE* file_;
-  fluid_synth_t* synth_;
+  Render render_;
   const uint32_t rate_;
   uint64_t frames_ = 0;
   uint64_t dataBytes_ = 0;

@@ -2,8 +2,9 @@
  *
  * Handles are 32-bit values; an open function returns a value above 32 on
  * success and a value of 0 to 32 when it refuses. The library reaches its host
- * through messages posted to the host's message-only windows (found at run time
- * as the C function PlatformPostMessage; a host without it gets no messages):
+ * through messages posted to the host's message-only windows, by the function
+ * the host hands over with SetMidiwayPoster after loading it (a host that
+ * hands over none gets no messages):
  *   0x5453  an output port's buffer has room again (wParam = port handle)
  *   0x03C3  input data waiting                     (wParam = input handle)
  *   0x5452  sync beat                              (wParam = sync handle)
@@ -60,7 +61,21 @@ typedef struct MIDIEVENT {
  *                         (16-bit stereo PCM; frame 0 is the moment OpenMidiOut returns)
  * It releases every note sounded now (time MIDIWAY_TIME_NOW) 2 seconds after its
  * note-on, a new note-on of the key restarting that; timed notes end by their own note-off.
+ * It places every event on the frame of its moment (an event sounded now: the
+ * moment PutMidiOut took it; a timed event: its time on the port's clock) plus
+ * one constant latency: none for MIDIWAY_AUDIO_FILE; for a sound card one
+ * audio period and half a block, about 4 ms (its callback may run that much
+ * before the moment of its first frame). FluidSynth starts notes at the first frame of its 64-frame
+ * blocks, so an event sounds within half a block (0.73 ms) of that frame.
  */
+
+/* How the library posts to the host's windows: called from the library's own
+ * threads, it must be safe to call from any thread and must not wait on the
+ * host's GUI thread. Returns nonzero when the message was queued. */
+typedef int (*MidiwayPoster)(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+/* The host's poster (NULL: no messages from now on). Hand it over before
+ * opening ports, inputs or syncs whose messages matter. */
+MIDIWAY_EXPORT void SetMidiwayPoster(MidiwayPoster poster);
 
 /* Version in the low 16 bits (major in the high byte). */
 MIDIWAY_EXPORT uint32_t GetMidiwayVersion(void);
@@ -111,6 +126,20 @@ MIDIWAY_EXPORT uint32_t PutMidiOut(uint32_t handle, LPMIDIEVENT event);
 #define MIDIWAY_STATUS_EXCLUSIVE 0xF0u
 #define MIDIWAY_STATUS_TEMPO 0xF9u
 #define MIDIWAY_MAX_TEMPO 0x7FFFFFu
+/* The tempo a tempo record carries, in microseconds per quarter. */
+static inline uint32_t MidiwayTempoOf(const MIDIEVENT* event) {
+  return (uint32_t)(event->data1 & 0x7Fu) << 16 | (uint32_t)event->data2 << 8 | event->reserved;
+}
+/* A tempo record (tempo up to MIDIWAY_MAX_TEMPO) with this time. */
+static inline MIDIEVENT MidiwayTempoEvent(uint32_t time, uint32_t tempo) {
+  MIDIEVENT event;
+  event.time = time;
+  event.status = MIDIWAY_STATUS_TEMPO;
+  event.data1 = (uint8_t)(tempo >> 16 & 0x7Fu);
+  event.data2 = (uint8_t)(tempo >> 8);
+  event.reserved = (uint8_t)tempo;
+  return event;
+}
 #define MIDIWAY_PUT_SKIPPED 0x00010000u /* taken (low 16 bits 0) but nothing to play */
 
 /* Results of the operations on inputs, syncs and files below that return a status. */

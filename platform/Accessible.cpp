@@ -1,16 +1,22 @@
 #include "Accessible.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <climits>
+#include <functional>
+#include <utility>
 
 #include "RadioGroup.h"
 
@@ -20,6 +26,11 @@ namespace {
 constexpr const char* kValueLabel = "sonorixValueLabel";
 constexpr const char* kValuePrefix = "sonorixValuePrefix";
 constexpr const char* kNotice = "sonorixNotice";
+constexpr const char* kLastNotice = "sonorixLastNotice";
+constexpr const char* kMovedTo = "sonorixMovedTo";
+constexpr const char* kLastAnnouncement = "sonorixLastAnnouncement";
+constexpr const char* kReadWithOther = "sonorixReadWithOther";
+constexpr const char* kQuietUnfocused = "sonorixQuietUnfocused";
 
 // "12" is 12; a clock's "2:05" is 125 seconds.
 int ValueOfText(const QString& text) {
@@ -92,7 +103,8 @@ class ButtonAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
       const QString name = widget()->accessibleName();
-      return name.isEmpty() ? WithoutMnemonic(Button()->text()) : name;
+      // Readers spell quotation marks out: "close position" is a name, not a quote.
+      return name.isEmpty() ? WithoutMnemonic(Button()->text()).remove(QLatin1Char('"')) : name;
     }
     if (t == QAccessible::Accelerator) {
       const QKeySequence key = QKeySequence::mnemonic(Button()->text());
@@ -113,6 +125,14 @@ class ButtonAccessible : public QAccessibleWidget {
     if (!widget()->isEnabled()) return;
     QMetaObject::invokeMethod(Button(), &QAbstractButton::click, Qt::QueuedConnection);
   }
+  // A titled group names its items already (a reader says "Play, chord"); as
+  // their label too it would be spoken twice.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+    auto found = QAccessibleWidget::relations(match);
+    QWidget* parent = widget()->parentWidget();
+    found.removeIf([parent](const auto& r) { return r.first && parent && r.first->object() == parent; });
+    return found;
+  }
   QStringList keyBindingsForAction(const QString& action) const override {
     if (action == pressAction() || action == toggleAction()) {
       const QKeySequence key = QKeySequence::mnemonic(Button()->text());
@@ -125,12 +145,55 @@ class ButtonAccessible : public QAccessibleWidget {
   QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A text a reader reads as part of another's name: not read on its own.
+class ReadWithOtherAccessible : public QAccessibleWidget {
+ public:
+  explicit ReadWithOtherAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = true;
+    return s;
+  }
+  QString text(QAccessible::Text) const override { return {}; }
+};
+
+// The spoken state of each window that has one; the entry without a window
+// speaks for every other window.
+std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>>& SpokenStates() {
+  static std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>> states;
+  return states;
+}
+
+// The state key: speaks the active window's state, or the program's.
+class StateKey : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != kStateKey.key() || (key->modifiers() & ~Qt::KeypadModifier) != kStateKey.keyboardModifiers())
+      return false;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (window != QApplication::activeWindow()) return false;  // once, where the key went first
+    if (!key->isAutoRepeat()) {
+      std::function<QString()> state;
+      for (const auto& [w, text] : SpokenStates())
+        if (w == window || (!w && !state)) state = text;
+      if (state) Announce(window, state());
+    }
+    return true;
+  }
+};
+
 QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
   if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (widget->property(kValueLabel).toBool())
     if (auto* label = qobject_cast<QLabel*>(widget)) return new ValueLabelAccessible(label);
+  if (widget->property(kReadWithOther).toBool()) return new ReadWithOtherAccessible(widget);
   if (qobject_cast<QPushButton*>(widget) || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
     return new ButtonAccessible(static_cast<QAbstractButton*>(widget));
   return nullptr;
@@ -139,23 +202,77 @@ QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) 
 // Enter on a focused push button clicks it, as Space does; the toolkit
 // would give it to the window's default button instead, since the windows'
 // buttons are not auto-default. Enter elsewhere (a field, a list, a check box
-// or radio button) goes on to the window.
+// or radio button) goes on to the window. Only a button the student moved to
+// (Tab, the arrows, the mouse, its letter) counts as focused: one the focus
+// fell to when another control was disabled or a window set it from code
+// leaves Enter to the window, so that a second Enter does not answer a
+// question that has just appeared.
 class EnterOnFocusedButton : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    switch (event->type()) {
+      case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsNavigation(key->key())) navigating_ = true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return Enter(watched, key);
+        return false;
+      }
+      case QEvent::KeyRelease:
+        if (IsNavigation(static_cast<QKeyEvent*>(event)->key())) navigating_ = false;
+        return false;
+      case QEvent::FocusIn: {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Back in its window, or back from a menu, it is where it was.
+        if (!button || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        button->setProperty(kMovedTo, navigating_ || reason == Qt::MouseFocusReason ||
+                                          reason == Qt::ShortcutFocusReason);
+        return false;
+      }
+      default:
+        return false;
+    }
+  }
+
+ private:
+  static bool IsNavigation(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Left || key == Qt::Key_Right ||
+           key == Qt::Key_Up || key == Qt::Key_Down;
+  }
+  static bool Enter(QObject* watched, const QKeyEvent* key) {
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (!button || !button->hasFocus() || !button->isEnabled() || !button->isVisible()) return false;
+    if (!button->property(kMovedTo).toBool()) return false;
     if (!key->isAutoRepeat()) button->click();  // a held key clicks once
     return true;
   }
+
+  bool navigating_ = false;
 };
+
+// Between the toolkit and the reader: drops what ReachesReaders refuses. The
+// toolkit has one update handler; without one before ours it hands events to
+// the platform's bridge, so an event that passes is sent again with ours
+// lifted for the moment.
+QAccessible::UpdateHandler previousUpdateHandler = nullptr;
+
+void FilteredUpdate(QAccessibleEvent* event) {
+  if (!ReachesReaders(event)) return;
+  QAccessible::installUpdateHandler(previousUpdateHandler);
+  if (event->type() == QAccessible::TableModelChanged) {
+    // The toolkit updated the table's children for this change already;
+    // sent again it would shift them twice. A reset only refreshes them.
+    QAccessibleTableModelChangeEvent reset(event->object(), QAccessibleTableModelChangeEvent::ModelReset);
+    if (event->object()) QAccessible::updateAccessibility(&reset);
+  } else {
+    QAccessible::updateAccessibility(event);
+  }
+  QAccessible::installUpdateHandler(FilteredUpdate);
+}
 
 QWidget* NoticeOf(const QWidget* window) {
   return window ? window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly) : nullptr;
@@ -168,26 +285,41 @@ void InstallControlConventions() {
   if (installed) return;
   installed = true;
   QAccessible::installFactory(SonorixAccessibleFactory);
-  if (qApp) qApp->installEventFilter(new EnterOnFocusedButton(qApp));
+  if (qApp) {
+    qApp->installEventFilter(new EnterOnFocusedButton(qApp));
+    qApp->installEventFilter(new StateKey(qApp));
+  }
+  previousUpdateHandler = QAccessible::installUpdateHandler(FilteredUpdate);
 }
 
 QWidget* EnsureNotice(QWidget* window) {
   InstallControlConventions();
   QWidget* notice = NoticeOf(window);
   if (notice) return notice;
-  notice = new QWidget(window);
-  notice->setObjectName(QLatin1String(kNotice));
-  notice->setProperty(kNotice, true);
-  notice->setGeometry(0, 0, 1, 1);
-  notice->setFocusPolicy(Qt::NoFocus);
-  notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-  notice->hide();
+  // Two notices, taking turns: a reader skips a notification shown again
+  // soon after by the same object as a duplicate, which would lose the
+  // judgement that follows the set class chosen.
+  for (int i = 0; i < 2; ++i) {
+    auto* made = new QWidget(window);
+    made->setObjectName(QLatin1String(kNotice));
+    made->setProperty(kNotice, true);
+    made->setGeometry(0, 0, 1, 1);
+    made->setFocusPolicy(Qt::NoFocus);
+    made->setAttribute(Qt::WA_TransparentForMouseEvents);
+    made->hide();
+    if (!notice) notice = made;
+  }
   return notice;
 }
 
 void Announce(QWidget* window, const QString& text) {
   if (!window) return;
-  QWidget* notice = EnsureNotice(window);
+  EnsureNotice(window);
+  const auto notices = window->findChildren<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
+  const int turn = (window->property(kLastNotice).toInt() + 1) % static_cast<int>(notices.size());
+  window->setProperty(kLastNotice, turn);
+  window->setProperty(kLastAnnouncement, text);
+  QWidget* notice = notices.at(turn);
   // Readers speak a notification as it is shown.
   notice->hide();
   notice->setAccessibleName(text);
@@ -195,8 +327,7 @@ void Announce(QWidget* window, const QString& text) {
 }
 
 QString LastAnnouncement(const QWidget* window) {
-  const QWidget* notice = NoticeOf(window);
-  return notice ? notice->accessibleName() : QString();
+  return window ? window->property(kLastAnnouncement).toString() : QString();
 }
 
 void MarkValueLabel(QLabel* label, QLabel* caption, const QString& prefix, const QString& description) {
@@ -242,4 +373,51 @@ std::vector<QWidget*> RadioItems(const TRadioGroup* group) {
   std::vector<QWidget*> items;
   for (int i = 0; group && i < group->Count(); ++i) items.push_back(group->Button(i));
   return items;
+}
+
+void ReadAsOne(QLabel* first, QLabel* rest) {
+  if (!first || !rest) return;
+  InstallControlConventions();
+  first->setAccessibleName(first->text() + QLatin1Char(' ') + rest->text());
+  rest->setProperty(kReadWithOther, true);
+  ForgetInterface(rest);
+}
+
+void GiveMenusLetterKeys(QMenuBar* bar) {
+  if (!bar) return;
+  for (QAction* menu : bar->actions()) {
+    const QString text = menu->text();
+    if (text.isEmpty() || text.contains(QLatin1Char('&'))) continue;
+    menu->setText(QLatin1Char('&') + text);
+  }
+}
+
+void SetSpokenState(QWidget* window, std::function<QString()> state) {
+  InstallControlConventions();
+  auto& states = SpokenStates();
+  std::erase_if(states, [window](const auto& entry) { return entry.first == window; });
+  states.emplace_back(window, std::move(state));
+}
+
+void QuietWhileUnfocused(QAbstractItemView* view) {
+  if (!view) return;
+  InstallControlConventions();
+  view->setProperty(kQuietUnfocused, true);
+}
+
+bool ReachesReaders(QAccessibleEvent* event) {
+  const auto* view = qobject_cast<const QAbstractItemView*>(event->object());
+  if (!view || !view->property(kQuietUnfocused).toBool() || view->hasFocus()) return true;
+  switch (event->type()) {
+    case QAccessible::Focus:
+    case QAccessible::Selection:
+    case QAccessible::SelectionAdd:
+    case QAccessible::SelectionRemove:
+    case QAccessible::SelectionWithin:
+    case QAccessible::StateChanged:
+    case QAccessible::ActiveDescendantChanged:
+      return false;
+    default:
+      return true;
+  }
 }

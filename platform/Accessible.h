@@ -5,10 +5,15 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
+class QAbstractItemView;
+class QAccessibleEvent;
 class QLabel;
+class QMenuBar;
 class QWidget;
 class TRadioGroup;
 
@@ -20,12 +25,38 @@ class TRadioGroup;
 //    its handler runs as for a click.
 //  - Enter on a focused push button clicks that button; elsewhere Enter is
 //    left to the window (its default button).
+//  - The state key (kStateKey) speaks the active window's state.
 void InstallControlConventions();
 
+// Ctrl+I, free in every window: speaks the state of the window it is pressed
+// in (SetSpokenState).
+inline constexpr QKeyCombination kStateKey = Qt::CTRL | Qt::Key_I;
+// What the state key speaks in `window`; with no window, in every window
+// that has no state of its own.
+void SetSpokenState(QWidget* window, std::function<QString()> state);
+
+// Two labels that make one sentence on the screen are read as one: `first`
+// is named with both texts, and `rest` is not read on its own.
+void ReadAsOne(QLabel* first, QLabel* rest);
+
+// A list that another control chooses from while keeping the keyboard (the
+// answer list, which the answer field selects in): while it has no keyboard
+// focus, readers are not told of its selection or current row, so that they
+// stay in the control the student types in.
+void QuietWhileUnfocused(QAbstractItemView* view);
+// False for the events QuietWhileUnfocused keeps from readers.
+bool ReachesReaders(QAccessibleEvent* event);
+
+// Alt plus the first letter of each menu of the bar opens it: the letter is
+// underlined, the caption otherwise stays as it is.
+void GiveMenusLetterKeys(QMenuBar* bar);
+
 // Tells the screen reader something: a notification it speaks at once. Each
-// window has one such notice; it is one pixel wide and draws nothing.
+// window has two such notices, taking turns; they are one pixel wide and
+// draw nothing.
 void Announce(QWidget* window, const QString& text);
-// The window's notice, made when it has none yet (objectName "sonorixNotice").
+// The window's first notice, made with the second when it has none yet
+// (objectName "sonorixNotice").
 QWidget* EnsureNotice(QWidget* window);
 // The last text announced in that window; empty when none was.
 QString LastAnnouncement(const QWidget* window);

@@ -1,5 +1,6 @@
 #include "ClassOverview.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -55,20 +56,20 @@ QTableWidgetItem* Optional(const std::optional<double>& value) {
 }
 
 QString PersonName(const std::string& name) {
-  return name.empty() ? QStringLiteral("(no name)") : QString::fromStdString(Utf8(name));
+  return name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(Utf8(name));
 }
 
 QString Html(const QString& text) { return text.toHtmlEscaped(); }
 
 QStringList Headers() {
-  QStringList headers = {QStringLiteral("Name"), QStringLiteral("Drills"), QStringLiteral("Minutes\nthis week"),
-                         QStringLiteral("Minutes\nin all"), QStringLiteral("Last\npractice")};
+  QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Minutes\nthis week"),
+                         QCoreApplication::translate("TClassOverview", "Minutes\nin all"), QCoreApplication::translate("TClassOverview", "Last\npractice")};
   for (int m = 0; m < kModes; ++m) {
     const QString mode = QString::fromStdString(ModeShortName(m));
-    headers << mode + QStringLiteral("\n% right") << mode + QStringLiteral("\ns/right");
+    headers << mode + QCoreApplication::translate("TClassOverview", "\n% right") << mode + QCoreApplication::translate("TClassOverview", "\ns/right");
   }
-  for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + QStringLiteral("\nbest score");
-  headers << QStringLiteral("Unverified");
+  for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + QCoreApplication::translate("TClassOverview", "\nbest score");
+  headers << QCoreApplication::translate("TClassOverview", "Unverified");
   return headers;
 }
 
@@ -87,7 +88,7 @@ QStringList RowTexts(const PersonFigures& p) {
 }  // namespace
 
 TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Class Overview"));
+  setWindowTitle(QCoreApplication::translate("TClassOverview", "Class Overview"));
   FolderLabel = new QLabel();
   FolderLabel->setWordWrap(true);
 
@@ -107,22 +108,22 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
   };
-  HardestTable = makeList({QStringLiteral("Set class"), QStringLiteral("% right"), QStringLiteral("Answers")});
-  ConfusionTable = makeList({QStringLiteral("Played"), QStringLiteral("Taken for"), QStringLiteral("Times")});
+  HardestTable = makeList({QCoreApplication::translate("TClassOverview", "Set class"), QCoreApplication::translate("TClassOverview", "% right"), QCoreApplication::translate("TClassOverview", "Answers")});
+  ConfusionTable = makeList({QCoreApplication::translate("TClassOverview", "Played"), QCoreApplication::translate("TClassOverview", "Taken for"), QCoreApplication::translate("TClassOverview", "Times")});
 
   auto* lower = new QHBoxLayout();
   auto* hardBox = new QVBoxLayout();
-  hardBox->addWidget(new QLabel(QStringLiteral("Hardest set classes (all eligible drills):")));
+  hardBox->addWidget(new QLabel(QCoreApplication::translate("TClassOverview", "Hardest set classes (all eligible drills):")));
   hardBox->addWidget(HardestTable);
   auto* confusedBox = new QVBoxLayout();
-  confusedBox->addWidget(new QLabel(QStringLiteral("Most frequent confusions:")));
+  confusedBox->addWidget(new QLabel(QCoreApplication::translate("TClassOverview", "Most frequent confusions:")));
   confusedBox->addWidget(ConfusionTable);
   lower->addLayout(hardBox);
   lower->addLayout(confusedBox);
 
-  ExportButton = new QPushButton(QStringLiteral("Export CSV…"));
-  PdfButton = new QPushButton(QStringLiteral("Save PDF…"));
-  CloseButton = new QPushButton(QStringLiteral("Close"));
+  ExportButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Export CSV…"));
+  PdfButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Save PDF…"));
+  CloseButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Close"));
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(ExportButton);
   buttons->addWidget(PdfButton);
@@ -179,8 +180,8 @@ QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const
 }
 
 void TClassOverviewForm::FillTables() {
-  FolderLabel->setText(QStringLiteral("%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
-                           .arg(folder_.isEmpty() ? QStringLiteral("Class") : folder_)
+  FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
+                           .arg(folder_.isEmpty() ? QCoreApplication::translate("TClassOverview", "Class") : folder_)
                            .arg(rows_.size())
                            .arg(records_)
                            .arg(unverified_)
@@ -293,20 +294,20 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
 }
 
 void TClassOverviewForm::ExportButtonClick() {
-  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), QStringLiteral("class.csv"),
-                                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QStringLiteral("class.csv"),
+                                                        QCoreApplication::translate("TClassOverview", "CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
   if (!ExportCsv(fileName))
-    QMessageBox::warning(this, QStringLiteral("Export CSV"), QStringLiteral("%1 could not be written.").arg(fileName));
+    QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void TClassOverviewForm::PdfButtonClick() {
   const QString suggested = QStringLiteral("class-report-%1.pdf").arg(QString::fromStdString(IsoDate(today_)));
-  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Save PDF"), suggested,
-                                                        QStringLiteral("PDF files (*.pdf);;All files (*)"));
+  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Save PDF"), suggested,
+                                                        QCoreApplication::translate("TClassOverview", "PDF files (*.pdf);;All files (*)"));
   if (fileName.isEmpty()) return;
   if (!SavePdf(fileName))
-    QMessageBox::warning(this, QStringLiteral("Save PDF"), QStringLiteral("%1 could not be written.").arg(fileName));
+    QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Save PDF"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void ShowClassOverview(QWidget* parent) {

@@ -54,20 +54,20 @@ QString ClassName(int cardinalityIndex, const CardinalityList& list, int listInd
 }  // namespace
 
 TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Confusions"));
+  setWindowTitle(tr("Confusions"));
 
   auto* top = new QHBoxLayout();
-  auto* sourceLabel = new QLabel(QStringLiteral("Answers of:"));
+  auto* sourceLabel = new QLabel(tr("Answers of:"));
   SourceBox = new QComboBox();
   sourceLabel->setBuddy(SourceBox);
   top->addWidget(sourceLabel);
   top->addWidget(SourceBox);
   top->addStretch(1);
 
-  HintLabel = new QLabel(QStringLiteral(
-      "Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row's "
-      "answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one "
-      "answered, in the drill window's range and Play: manner."));
+  HintLabel = new QLabel(
+      tr("Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row's "
+         "answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one "
+         "answered, in the drill window's range and Play: manner."));
   HintLabel->setWordWrap(true);
 
   Pages = new QTabWidget();
@@ -81,11 +81,11 @@ TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
     table->verticalHeader()->setDefaultSectionSize(22);
     connect(table, &QTableWidget::cellClicked, this, [this, c](int row, int column) { PlayCell(c, row, column); });
     Matrix[c] = table;
-    Pages->addTab(table, c == 0 ? QStringLiteral("Trichords") : QStringLiteral("Tetrachords"));
+    Pages->addTab(table, c == 0 ? tr("Trichords") : tr("Tetrachords"));
   }
 
   auto* buttons = new QHBoxLayout();
-  CloseButton = new QPushButton(QStringLiteral("Close"));
+  CloseButton = new QPushButton(tr("Close"));
   buttons->addStretch(1);
   buttons->addWidget(CloseButton);
 
@@ -108,8 +108,8 @@ void TConfusionForm::LoadStats(const std::optional<EndedDrill>& ended) {
   ended_ = ended;
   const QSignalBlocker quiet(SourceBox);
   SourceBox->clear();
-  SourceBox->addItem(QStringLiteral("all eligible drills"));
-  if (ended_) SourceBox->addItem(QStringLiteral("the drill just ended"));
+  SourceBox->addItem(tr("all eligible drills"));
+  if (ended_) SourceBox->addItem(tr("the drill just ended"));
   // The drill just ended is what the student came for; else the cardinality
   // with answers.
   SourceBox->setCurrentIndex(ended_ ? 1 : 0);
@@ -133,7 +133,7 @@ void TConfusionForm::FillMatrix(int c) {
   QStringList names;
   for (int i = 0; i < m.size; ++i) names << ClassName(c, list, i);
   table->setVerticalHeaderLabels(names);
-  table->setHorizontalHeaderLabels(names + QStringList{QStringLiteral("Right %")});
+  table->setHorizontalHeaderLabels(names + QStringList{tr("Right %")});
   table->horizontalHeader()->resizeSection(m.size, 64);
   for (int r = 0; r < m.size; ++r) {
     const int64_t total = m.RowTotal(r);
@@ -143,11 +143,9 @@ void TConfusionForm::FillMatrix(int c) {
       const bool shown = share && (count > 0 || a == r);
       QTableWidgetItem* item = Cell(shown ? Percent(*share) : QString());
       if (count > 0) item->setBackground(Shade(*share, a == r));
-      item->setToolTip(a == r ? QStringLiteral("%1: %2 right of %3 answers").arg(names[r]).arg(count).arg(total)
-                              : QStringLiteral("%1 answered as %2: %3 of %4 answers")
-                                    .arg(names[r], names[a])
-                                    .arg(count)
-                                    .arg(total));
+      item->setToolTip(a == r
+                           ? tr("%1: %2 right of %3 answers").arg(names[r]).arg(count).arg(total)
+                           : tr("%1 answered as %2: %3 of %4 answers").arg(names[r], names[a]).arg(count).arg(total));
       table->setItem(r, a, item);
     }
     const auto accuracy = m.Accuracy(r);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -81,6 +82,7 @@ std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& pers
   for (const LoggedDrill& drill : log.drills) {
     if (drill.person != person || drill.segments.empty()) continue;
     DrillFigures f;
+    f.offset = drill.offset;
     f.date = drill.date;
     f.eligible = IsEligible(drill);
     for (const FilterState& state : drill.filters)
@@ -89,6 +91,16 @@ std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& pers
     drills.push_back(std::move(f));
   }
   return drills;
+}
+
+void AttachDrillNotes(std::vector<DrillFigures>& drills, const DrillNotes& notes) {
+  for (DrillFigures& d : drills) {
+    const auto found = notes.find(d.offset);
+    // A note for another day belongs to a log that was since replaced.
+    if (found == notes.end() || found->second.day != DayOf(d.date)) continue;
+    d.secondsOfDay = found->second.secondsOfDay;
+    d.manners = found->second.manners;
+  }
 }
 
 std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& person) {
@@ -111,6 +123,31 @@ std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& per
     series.push_back(std::move(m));
   }
   return series;
+}
+
+std::vector<ModeSeries> DrillSeries(const ReportLog& log, const std::string& person) {
+  std::map<int32_t, std::vector<DayFigures>> byMode;
+  int32_t number = 0;
+  for (const LoggedDrill& drill : log.drills) {
+    if (drill.person != person || drill.segments.empty()) continue;
+    ++number;
+    for (const LoggedSegment& s : drill.segments) {
+      if (s.modeCode < 0) continue;
+      std::vector<DayFigures>& points = byMode[s.modeCode];
+      if (points.empty() || points.back().day != number) points.push_back(DayFigures{{}, number});
+      points.back().Add(s);
+    }
+  }
+  std::vector<ModeSeries> series;
+  for (auto& [mode, points] : byMode) series.push_back(ModeSeries{mode, std::move(points)});
+  return series;
+}
+
+int32_t DaysDrilled(const ReportLog& log, const std::string& person) {
+  std::set<int32_t> days;
+  for (const LoggedDrill& drill : log.drills)
+    if (drill.person == person && !drill.segments.empty()) days.insert(DayOf(drill.date));
+  return static_cast<int32_t>(days.size());
 }
 
 std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person) {
@@ -151,11 +188,12 @@ std::string OneDecimal(const std::optional<double>& value) {
 
 std::string ProgressCsv(const std::string& person, const std::vector<DrillFigures>& drills) {
   std::string csv =
-      "Name,Date,Range,Cardinality,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n";
+      "Name,Date,Time,Range,Cardinality,Play,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n";
   const std::string name = CsvField(Utf8(person));
   for (const DrillFigures& d : drills) {
-    csv += name + "," + IsoDate(DayOf(d.date)) + "," + CsvField(ModesText(d.modes, RangeName)) + "," +
-           CsvField(ModesText(d.modes, CardinalityName)) + "," + std::to_string(d.right) + "," +
+    csv += name + "," + IsoDate(DayOf(d.date)) + "," + TimeOfDayText(d.secondsOfDay) + "," +
+           CsvField(ModesText(d.modes, RangeName)) + "," + CsvField(ModesText(d.modes, CardinalityName)) + "," +
+           CsvField(MannersText(d.manners)) + "," + std::to_string(d.right) + "," +
            std::to_string(d.wrong) + "," + OneDecimal(d.Accuracy()) + "," + OneDecimal(d.SecondsPerRight()) + "," +
            (d.eligible ? "yes" : "no") + "\r\n";
   }

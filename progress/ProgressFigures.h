@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DrillNotes.h"
 #include "ReportReader.h"
 
 // "close position", "within 1 octave", "within 2 octaves"; "trichords",
@@ -28,10 +29,16 @@ struct AnswerTotals {
 };
 
 struct DrillFigures : AnswerTotals {
+  uint64_t offset = 0;  // of its S record in the log, to find its note
   double date = 0;
   std::vector<int32_t> modes;  // the modes it drilled, in order; empty when none was readable
   bool eligible = false;
+  int32_t secondsOfDay = -1;      // when it began; -1 when no note says
+  std::vector<int32_t> manners;   // "Play:" manners heard; empty when no note says
 };
+
+// Gives each drill what its note in drillnotes.dat says.
+void AttachDrillNotes(std::vector<DrillFigures>& drills, const DrillNotes& notes);
 
 // Every name the log holds, sorted, each once.
 std::vector<std::string> PeopleInLog(const ReportLog& log);
@@ -51,6 +58,13 @@ struct ModeSeries {
 // One series per mode the person drilled, in ModeCode order. A segment
 // counts on the day its drill began, under the mode in force for it.
 std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& person);
+// The same per drill: each point's `day` holds the drill's number among the
+// person's drills with answers (1, 2, ...), as in DrillsOf.
+std::vector<ModeSeries> DrillSeries(const ReportLog& log, const std::string& person);
+// On how many days the person drilled (with answers). Below this many days the
+// charts show each drill instead of each day.
+int32_t DaysDrilled(const ReportLog& log, const std::string& person);
+inline constexpr int32_t kDaysForDailyCharts = 7;
 
 struct WeekFigures {
   int32_t weekStart = 0;  // day number of its Monday

@@ -1,20 +1,28 @@
 #include "ProgressMenu.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
 
-#include "Accessibility.h"
 #include "ClassOverview.h"
+#include "ProgressAccess.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
+#include "DrillNotes.h"
 #include "DrillWindow.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
+#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
+#include "SessionLog.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
 #include "Sxerrorform.h"
@@ -47,12 +55,12 @@ void SetPlayWrongAnswersSetting(bool on) {
 
 TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   setObjectName(QStringLiteral("ProgressMenu"));
-  Progress1 = new QMenu(QStringLiteral("Progress"), form->MainMenu1);
-  MyProgress1 = Progress1->addAction(QStringLiteral("My Progress…"));
-  Confusions1 = Progress1->addAction(QStringLiteral("Confusions…"));
-  ClassOverview1 = Progress1->addAction(QStringLiteral("Class Overview…"));
+  Progress1 = new QMenu(tr("Progress"), form->MainMenu1);
+  MyProgress1 = Progress1->addAction(tr("My Progress…"));
+  Confusions1 = Progress1->addAction(tr("Confusions…"));
+  ClassOverview1 = Progress1->addAction(tr("Class Overview…"));
   Progress1->addSeparator();
-  PlayMyWrongAnswers1 = Progress1->addAction(QStringLiteral("Play My Wrong Answers"));
+  PlayMyWrongAnswers1 = Progress1->addAction(tr("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
   PlayMyWrongAnswers1->setChecked(PlayWrongAnswersSetting());
   // Before "Help", wherever the other menus stand by then.
@@ -68,6 +76,40 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   // Pressed comes before the drill window's own click handler: at END the
   // drill's statistics are still there to keep.
   connect(form->Button1, &QPushButton::pressed, this, [this] { Button1Pressed(); });
+  // Clicked comes after it: BEGIN has logged its S record by then.
+  connect(form->Button1, &QPushButton::clicked, this, [this] { Button1Clicked(); });
+  if (form->RadioGroup) {
+    for (int i = 0; i < form->RadioGroup->Count(); ++i) {
+      // The button's own number: the group may not know the new choice yet.
+      connect(form->RadioGroup->Button(i), &QAbstractButton::toggled, this, [this, i](bool on) {
+        if (on) MannerChanged(i);
+      });
+    }
+  }
+}
+
+void TProgressMenu::Button1Clicked() {
+  const bool began = !drillWasRunning_ && form_->Drilling;
+  drillWasRunning_ = form_->Drilling;
+  if (!began) return;
+  noteOffset_ = -1;
+  const auto log = ReadTextFile(kReportFileName);
+  if (!log) return;
+  noteOffset_ = LastStartRecordFrom(*log, std::min<uint64_t>(logSizeBefore_, log->size()));
+  if (noteOffset_ < 0) return;
+  noteDay_ = static_cast<int32_t>(std::floor(PlatformToday()));
+  WriteNote(QTime::currentTime().msecsSinceStartOfDay() / 1000, form_->RadioGroup ? form_->RadioGroup->ItemIndex() : 0);
+}
+
+void TProgressMenu::MannerChanged(int manner) {
+  if (!form_->Drilling || !drillWasRunning_ || noteOffset_ < 0) return;
+  WriteNote(noteSeconds_, manner);
+}
+
+void TProgressMenu::WriteNote(int32_t secondsOfDay, int manner) {
+  noteSeconds_ = secondsOfDay;
+  AppendToFile(kDrillNotesFileName,
+               DrillNoteLine(static_cast<uint64_t>(noteOffset_), noteDay_, noteSeconds_, manner));
 }
 
 TProgressMenu* TProgressMenu::Of(const TForm1* form) {
@@ -85,6 +127,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
+  AddPracticeSection(form_, &window);
   window.exec();
 }
 
@@ -99,6 +142,11 @@ void TProgressMenu::Confusions1Click() {
 void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
 
 void TProgressMenu::Button1Pressed() {
+  // Where BEGIN's S record will start.
+  drillWasRunning_ = form_->Drilling;
+  const QFileInfo log(QString::fromLatin1(kReportFileName));
+  logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
+  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
   if (form_->Drilling && form_->CorrectCount > 0) {
     if (!ErrorReport || !FilterForm) return;
     LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};

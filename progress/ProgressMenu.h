@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -47,7 +48,16 @@ class TProgressMenu : public QObject {
 
  private:
   void Button1Pressed();
+  // After BEGIN: notes when the drill began and how it is played.
+  void Button1Clicked();
+  void MannerChanged(int manner);
+  void WriteNote(int32_t secondsOfDay, int manner);
   TForm1* form_;
+  bool drillWasRunning_ = false;
+  uint64_t logSizeBefore_ = 0;
+  int64_t noteOffset_ = -1;  // the running drill's S record, -1 when unknown
+  int32_t noteDay_ = 0;
+  int32_t noteSeconds_ = 0;
 };
 
 // Adds the menu between "MIDI" and "Help", once.

@@ -6,9 +6,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +19,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -31,16 +36,31 @@ QDate DateOf(int32_t day) { return QDate(1899, 12, 30).addDays(day); }
 
 qint64 MsecsOf(int32_t day) { return QDateTime(DateOf(day), QTime(0, 0)).toMSecsSinceEpoch(); }
 
+QString Translated(const char* text) { return QCoreApplication::translate("TProgressForm", text); }
+
 // Short enough for a legend beside five others.
 QString ModeLabel(int32_t mode) {
-  static const char* const kRanges[] = {"close", "1 oct", "2 oct"};
+  static const char* const kRanges[] = {QT_TRANSLATE_NOOP("TProgressForm", "close"),
+                                        QT_TRANSLATE_NOOP("TProgressForm", "1 oct"),
+                                        QT_TRANSLATE_NOOP("TProgressForm", "2 oct")};
   if (mode < 0 || mode > 5) return {};
-  return QStringLiteral("%1, %2").arg(mode < 3 ? QStringLiteral("tri") : QStringLiteral("tetra"),
-                                      QLatin1String(kRanges[mode % 3]));
+  return QStringLiteral("%1, %2").arg(mode < 3 ? Translated(QT_TRANSLATE_NOOP("TProgressForm", "tri"))
+                                               : Translated(QT_TRANSLATE_NOOP("TProgressForm", "tetra")),
+                                      Translated(kRanges[mode % 3]));
 }
 
+// The table's names of ranges and cardinalities; the exported file keeps
+// the English ones.
+[[maybe_unused]] const char* const kShownNames[] = {
+    QT_TRANSLATE_NOOP("TProgressForm", "close position"), QT_TRANSLATE_NOOP("TProgressForm", "within 1 octave"),
+    QT_TRANSLATE_NOOP("TProgressForm", "within 2 octaves"), QT_TRANSLATE_NOOP("TProgressForm", "trichords"),
+    QT_TRANSLATE_NOOP("TProgressForm", "tetrachords")};
+std::string ShownRangeName(int32_t mode) { return Translated(RangeName(mode).c_str()).toStdString(); }
+std::string ShownCardinalityName(int32_t mode) { return Translated(CardinalityName(mode).c_str()).toStdString(); }
+
 QString PersonLabel(const std::string& person) {
-  return person.empty() ? QStringLiteral("(no name)") : QString::fromUtf8(person.data(), static_cast<int>(person.size()));
+  return person.empty() ? Translated(QT_TRANSLATE_NOOP("TProgressForm", "(no name)"))
+                        : QString::fromUtf8(person.data(), static_cast<int>(person.size()));
 }
 
 QChartView* MakeChartView(const QString& title) {
@@ -54,10 +74,12 @@ QChartView* MakeChartView(const QString& title) {
   return view;
 }
 
-// One line per range and cardinality over the days; a value may be missing
-// on a day (no right answer), which leaves a gap in that series only.
+// One line per range and cardinality over the days, or over the drills
+// (`perDrill`: the points' `day` is a drill number); a value may be missing
+// (no right answer), which leaves a gap in that series only.
 void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
-                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent) {
+                    std::optional<double> (AnswerTotals::*value)() const, const QString& unit, bool percent,
+                    bool perDrill) {
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
   int32_t first = INT32_MAX, last = INT32_MIN;
@@ -70,7 +92,7 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     for (const DayFigures& d : m.days) {
       const auto v = (d.*value)();
       if (!v) continue;
-      line->append(static_cast<qreal>(MsecsOf(d.day)), *v);
+      line->append(perDrill ? static_cast<qreal>(d.day) : static_cast<qreal>(MsecsOf(d.day)), *v);
       first = std::min(first, d.day);
       last = std::max(last, d.day);
       top = std::max(top, *v);
@@ -78,11 +100,26 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     chart->addSeries(line);
     all.push_back(line);
   }
-  auto* x = new QDateTimeAxis();
-  x->setFormat(QStringLiteral("MMM d"));
-  if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
-  x->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
-  x->setTickCount(std::clamp(last - first + 3, 2, 7));
+  QAbstractAxis* x = nullptr;
+  if (perDrill) {
+    // Drill numbers: one tick per drill.
+    auto* drills = new QValueAxis();
+    if (first > last) first = last = 1;
+    drills->setRange(first - 0.5, last + 0.5);
+    drills->setTickType(QValueAxis::TicksDynamic);
+    drills->setTickAnchor(1);
+    drills->setTickInterval(std::max(1, (last - first + 1) / 8));
+    drills->setLabelFormat(QStringLiteral("%d"));
+    drills->setTitleText(QCoreApplication::translate("TProgressForm", "drill"));
+    x = drills;
+  } else {
+    auto* days = new QDateTimeAxis();
+    days->setFormat(QStringLiteral("MMM d"));
+    if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+    days->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
+    days->setTickCount(std::clamp(last - first + 3, 2, 7));
+    x = days;
+  }
   auto* y = new QValueAxis();
   y->setRange(0, percent ? 100 : std::ceil(top * 1.1));
   y->applyNiceNumbers();
@@ -99,7 +136,7 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
 void FillWeeklyChart(QChart* chart, const std::vector<WeekFigures>& weeks) {
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
-  auto* minutes = new QBarSet(QStringLiteral("minutes"));
+  auto* minutes = new QBarSet(QCoreApplication::translate("TProgressForm", "minutes"));
   QStringList labels;
   double top = 1;
   for (const WeekFigures& w : weeks) {
@@ -114,12 +151,12 @@ void FillWeeklyChart(QChart* chart, const std::vector<WeekFigures>& weeks) {
   chart->legend()->setVisible(false);
   auto* x = new QBarCategoryAxis();
   x->append(labels);
-  x->setTitleText(QStringLiteral("week beginning"));
+  x->setTitleText(QCoreApplication::translate("TProgressForm", "week beginning"));
   auto* y = new QValueAxis();
   y->setRange(0, std::ceil(top * 1.1));
   y->applyNiceNumbers();
   y->setLabelFormat(QStringLiteral("%g"));
-  y->setTitleText(QStringLiteral("minutes"));
+  y->setTitleText(QCoreApplication::translate("TProgressForm", "minutes"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   bars->attachAxis(x);
@@ -136,10 +173,10 @@ QTableWidgetItem* Cell(const QString& text, bool number) {
 }  // namespace
 
 TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("My Progress"));
+  setWindowTitle(tr("My Progress"));
 
   auto* top = new QHBoxLayout();
-  auto* personLabel = new QLabel(QStringLiteral("Person:"));
+  auto* personLabel = new QLabel(tr("Person:"));
   PersonBox = new QComboBox();
   PersonBox->setMinimumWidth(200);
   personLabel->setBuddy(PersonBox);
@@ -150,25 +187,25 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   top->addWidget(NoteLabel, 1);
 
   auto* charts = new QHBoxLayout();
-  AccuracyChart = MakeChartView(QStringLiteral("Accuracy per day"));
-  SpeedChart = MakeChartView(QStringLiteral("Seconds per right answer per day"));
-  PracticeChart = MakeChartView(QStringLiteral("Practice minutes per week"));
+  AccuracyChart = MakeChartView(tr("Accuracy per day"));
+  SpeedChart = MakeChartView(tr("Seconds per right answer per day"));
+  PracticeChart = MakeChartView(tr("Practice minutes per week"));
   charts->addWidget(AccuracyChart);
   charts->addWidget(SpeedChart);
   charts->addWidget(PracticeChart);
 
-  DrillTable = new QTableWidget(0, 8);
-  DrillTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Range"), QStringLiteral("Cardinality"),
-                                         QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Accuracy %"),
-                                         QStringLiteral("Seconds per right answer"), QStringLiteral("Eligible")});
+  DrillTable = new QTableWidget(0, 10);
+  DrillTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Range"),
+                                         tr("Cardinality"), tr("Play"), tr("Right"), tr("Wrong"), tr("Accuracy %"),
+                                         tr("Seconds per right answer"), tr("Eligible")});
   DrillTable->verticalHeader()->setVisible(false);
   DrillTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DrillTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   DrillTable->setMinimumHeight(200);
 
   auto* buttons = new QHBoxLayout();
-  ExportButton = new QPushButton(QStringLiteral("Export CSV…"));
-  CloseButton = new QPushButton(QStringLiteral("Close"));
+  ExportButton = new QPushButton(tr("Export CSV…"));
+  CloseButton = new QPushButton(tr("Close"));
   ExportButton->setAutoDefault(false);
   buttons->addStretch(1);
   buttons->addWidget(ExportButton);
@@ -193,16 +230,17 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
 void TProgressForm::LoadLog(const std::string& person) {
   const auto log = LoadReportLog(kReportFileName);
   log_ = log.value_or(ReportLog{});
+  notes_ = LoadDrillNotes(kDrillNotesFileName);
   const std::vector<std::string> people = PeopleInLog(log_);
   QString note;
   if (!log) {
-    note = QStringLiteral("report.dat cannot be read.");
+    note = tr("report.dat cannot be read.");
   } else if (log_.drills.empty()) {
-    note = QStringLiteral("No drill has been logged yet.");
+    note = tr("No drill has been logged yet.");
   }
   if (log_.unverified > 0) {
     note += (note.isEmpty() ? QString() : QStringLiteral(" ")) +
-            QStringLiteral("%1 of %2 records could not be verified and are left out.")
+            tr("%1 of %2 records could not be verified and are left out.")
                 .arg(log_.unverified)
                 .arg(log_.records);
   }
@@ -223,15 +261,22 @@ void TProgressForm::LoadLog(const std::string& person) {
 void TProgressForm::ShowPerson(const std::string& person) {
   person_ = person;
   drills_ = DrillsOf(log_, person);
+  AttachDrillNotes(drills_, notes_);
   FillCharts();
   FillTable();
   ExportButton->setEnabled(!drills_.empty());
 }
 
 void TProgressForm::FillCharts() {
-  const std::vector<ModeSeries> series = DailySeries(log_, person_);
-  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, QStringLiteral("% right"), true);
-  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, QStringLiteral("seconds"), false);
+  // A few days of drills make a few dots on a long axis: then each drill is a point.
+  perDrill_ = DaysDrilled(log_, person_) < kDaysForDailyCharts;
+  const std::vector<ModeSeries> series = perDrill_ ? DrillSeries(log_, person_) : DailySeries(log_, person_);
+  AccuracyChart->chart()->setTitle(perDrill_ ? tr("Accuracy per drill") : tr("Accuracy per day"));
+  SpeedChart->chart()->setTitle(perDrill_ ? tr("Seconds per right answer per drill")
+                                          : tr("Seconds per right answer per day"));
+  FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, tr("% right"), true, perDrill_);
+  FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, tr("seconds"), false,
+                 perDrill_);
   FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
 }
 
@@ -240,13 +285,15 @@ void TProgressForm::FillTable() {
   for (int r = 0; r < static_cast<int>(drills_.size()); ++r) {
     const DrillFigures& d = drills_[static_cast<size_t>(r)];
     DrillTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
-    DrillTable->setItem(r, 1, Cell(QString::fromStdString(ModesText(d.modes, RangeName)), false));
-    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, CardinalityName)), false));
-    DrillTable->setItem(r, 3, Cell(QString::number(d.right), true));
-    DrillTable->setItem(r, 4, Cell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 5, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 6, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
-    DrillTable->setItem(r, 7, Cell(d.eligible ? QStringLiteral("yes") : QStringLiteral("no"), false));
+    DrillTable->setItem(r, 1, Cell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
+    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
+    DrillTable->setItem(r, 3, Cell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
+    DrillTable->setItem(r, 4, Cell(QString::fromStdString(MannersText(d.manners)), false));
+    DrillTable->setItem(r, 5, Cell(QString::number(d.right), true));
+    DrillTable->setItem(r, 6, Cell(QString::number(d.wrong), true));
+    DrillTable->setItem(r, 7, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
+    DrillTable->setItem(r, 8, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 9, Cell(d.eligible ? tr("yes") : tr("no"), false));
   }
   DrillTable->resizeColumnsToContents();
   DrillTable->scrollToBottom();
@@ -258,12 +305,32 @@ bool TProgressForm::ExportCsv(const QString& fileName) const {
                          ProgressCsv(person_, drills_));
 }
 
+QString TProgressForm::ExportFolder() {
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  const QString last = settings.value(QStringLiteral("Progress/ExportFolder")).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+QString TProgressForm::SuggestedExportPath() const {
+  QString name = QStringLiteral("progress.csv");
+  if (!person_.empty()) name = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
+  return QDir(ExportFolder()).filePath(name);
+}
+
+bool TProgressForm::ExportTo(const QString& fileName) const {
+  if (!ExportCsv(fileName)) return false;
+  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  settings.setValue(QStringLiteral("Progress/ExportFolder"), QFileInfo(fileName).absolutePath());
+  return true;
+}
+
 void TProgressForm::ExportButtonClick() {
-  QString suggested = QStringLiteral("progress.csv");
-  if (!person_.empty()) suggested = QStringLiteral("progress-%1.csv").arg(PersonLabel(person_).replace(QLatin1Char('/'), QLatin1Char('_')));
-  const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
-                                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+  const QString fileName = QFileDialog::getSaveFileName(this, tr("Export CSV"), SuggestedExportPath(),
+                                                        tr("CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName))
-    QMessageBox::warning(this, QStringLiteral("Export CSV"), QStringLiteral("%1 could not be written.").arg(fileName));
+  if (!ExportTo(fileName))
+    QMessageBox::warning(this, tr("Export CSV"), tr("%1 could not be written.").arg(fileName));
 }

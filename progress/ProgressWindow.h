@@ -36,6 +36,14 @@ class TProgressForm : public QDialog {
   // Writes the table as CSV; false when the file could not be written.
   bool ExportCsv(const QString& fileName) const;
   void ExportButtonClick();
+  // Where "Export CSV…" starts: the folder used last (kept in sonorix.ini),
+  // else the user's Documents folder, else the home folder.
+  static QString ExportFolder();
+  QString SuggestedExportPath() const;
+  // Writes the CSV and remembers its folder; false when it could not be written.
+  bool ExportTo(const QString& fileName) const;
+  // The charts show each drill, not each day (too few days of drills yet).
+  bool ChartsPerDrill() const { return perDrill_; }
 
   const std::string& Person() const { return person_; }
   const std::vector<DrillFigures>& Drills() const { return drills_; }
@@ -47,4 +55,6 @@ class TProgressForm : public QDialog {
   ReportLog log_;
   std::string person_;
   std::vector<DrillFigures> drills_;
+  DrillNotes notes_;
+  bool perDrill_ = false;
 };

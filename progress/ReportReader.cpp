@@ -212,6 +212,7 @@ ReportLog ParseReportLog(std::string_view text) {
     size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
+    const size_t lineStart = pos;
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
@@ -224,6 +225,7 @@ ReportLog ParseReportLog(std::string_view text) {
     if (shaped && kind == 'S') {
       auto started = StartRecord(rest);
       if (started) {
+        started->offset = lineStart;
         log.drills.push_back(std::move(*started));
         drill = previous = log.drills.size() - 1;
         open.Started(log, drill);

@@ -23,6 +23,7 @@ struct LoggedSegment {
 };
 
 struct LoggedDrill {
+  uint64_t offset = 0;  // byte position of its S record in the log
   double date = 0;  // day number of the S record (days since 30 December 1899)
   int32_t personIndex = 0;
   std::string person;                   // as logged: may hold blanks, any bytes

@@ -16,6 +16,7 @@
 #include "Platform.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
+#include "SxscoreAccess.h"
 
 TForm2* Form2 = nullptr;
 
@@ -59,16 +60,16 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setModal(true);
 
   // The formula: time points x percentage + longevity bonus = score.
-  Label1 = MakeLabel(this, QStringLiteral("SCORE"), 0, 12, 22, true);
+  Label1 = MakeLabel(this, tr("SCORE"), 0, 12, 22, true);
   Label1->move(275 - Label1->width() / 2, 12);
-  Label4 = MakeLabel(this, QStringLiteral("Time per"), 40, 62);
-  Label5 = MakeLabel(this, QStringLiteral("interval"), 40, 78);
-  Label6 = MakeLabel(this, QStringLiteral("Correct %"), 180, 70);
-  Label2 = MakeLabel(this, QStringLiteral("Longevity"), 310, 62);
-  Label3 = MakeLabel(this, QStringLiteral("bonus"), 310, 78);
+  Label4 = MakeLabel(this, tr("Time per"), 40, 62);
+  Label5 = MakeLabel(this, tr("interval"), 40, 78);
+  Label6 = MakeLabel(this, tr("Correct %"), 180, 70);
+  Label2 = MakeLabel(this, tr("Longevity"), 310, 62);
+  Label3 = MakeLabel(this, tr("bonus"), 310, 78);
   TimeLabel = MakeLabel(this, QStringLiteral("XX.X"), 40, 98);
   TimePointsLabel = MakeLabel(this, QStringLiteral("XXXX"), 40, 122, 14, true);
-  Label7 = MakeLabel(this, QStringLiteral("pts"), 0, 128);
+  Label7 = MakeLabel(this, tr("pts"), 0, 128);
   Label8 = MakeLabel(this, QStringLiteral("X"), 140, 118, 18, true);
   PercentageLabel = MakeLabel(this, QStringLiteral("XXX%"), 180, 122, 14, true);
   Label9 = MakeLabel(this, QStringLiteral("+"), 275, 118, 18, true);
@@ -76,7 +77,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   Label10 = MakeLabel(this, QStringLiteral("="), 392, 118, 18, true);
   ScoreLabel = MakeLabel(this, QStringLiteral("XXXXX"), 425, 116, 20, true);
 
-  Panel1 = new QLabel(QStringLiteral("H i g h  S c o r e s"), this);
+  Panel1 = new QLabel(tr("H i g h  S c o r e s"), this);
   Panel1->setFont(FixedFont(14));
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setLineWidth(2);
@@ -85,28 +86,27 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 
   cardinalityButtons_ = new QButtonGroup(this);
   rangeButtons_ = new QButtonGroup(this);
-  SpeedButton4 = MakeSpeedButton(this, cardinalityButtons_, QStringLiteral("TRICHORDS"), 40, 206, 100);
-  SpeedButton5 = MakeSpeedButton(this, cardinalityButtons_, QStringLiteral("TETRACHORDS"), 140, 206, 100);
-  SpeedButton1 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("\"close position\""), 260, 206, 96);
-  SpeedButton2 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("one-octave"), 356, 206, 77);
-  SpeedButton3 = MakeSpeedButton(this, rangeButtons_, QStringLiteral("two-octave"), 433, 206, 77);
+  SpeedButton4 = MakeSpeedButton(this, cardinalityButtons_, tr("TRICHORDS"), 40, 206, 100);
+  SpeedButton5 = MakeSpeedButton(this, cardinalityButtons_, tr("TETRACHORDS"), 140, 206, 100);
+  SpeedButton1 = MakeSpeedButton(this, rangeButtons_, tr("\"close position\""), 260, 206, 96);
+  SpeedButton2 = MakeSpeedButton(this, rangeButtons_, tr("one-octave"), 356, 206, 77);
+  SpeedButton3 = MakeSpeedButton(this, rangeButtons_, tr("two-octave"), 433, 206, 77);
 
-  Label12 = MakeLabel(this, QStringLiteral("Date              Correct   Incrct    Pctge   Time/Int  Score "), 70, 240);
+  Label12 = MakeLabel(this, tr("Date              Correct   Incrct    Pctge   Time/Int  Score "), 70, 240);
   ListBox = new QListWidget(this);
   ListBox->setFont(FixedFont(12));
   ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox->setGeometry(40, 258, 470, 180);
 
-  FilterLabel = MakeLabel(this, QStringLiteral("(This session is not eligible for high score due to filter usage,"),
-                          40, 446);
-  FilterLabel2 = MakeLabel(this, QStringLiteral("mixing of cardinalities, or changes in range.)"), 52, 464);
+  FilterLabel = MakeLabel(this, tr("(This session is not eligible for high score due to filter usage,"), 40, 446);
+  FilterLabel2 = MakeLabel(this, tr("mixing of cardinalities, or changes in range.)"), 52, 464);
   for (QLabel* notice : {FilterLabel, FilterLabel2}) {
     notice->setStyleSheet(QStringLiteral("color: red"));
     notice->hide();
   }
 
-  Button2 = MakeButton(this, QStringLiteral("Error Report"), 40, 492, 120, 30);
-  Button1 = MakeButton(this, QStringLiteral("OK"), 390, 492, 120, 30);
+  Button2 = MakeButton(this, tr("Error Report"), 40, 492, 120, 30);
+  Button1 = MakeButton(this, tr("OK"), 390, 492, 120, 30);
   Button1->setDefault(true);
 
   // A wider system font must not let a caption run into what follows it.
@@ -189,8 +189,10 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
   if (table < 0 || table >= kHighScoreTableCount) return;
   const int count = std::clamp(HighScoreTables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
   const auto& rows = HighScoreTables.Rows[static_cast<size_t>(table)];
-  for (int i = 0; i < count; ++i)
+  for (int i = 0; i < count; ++i) {
     ListBox->addItem(QString::fromStdString(HighScoreLine(i, rows[static_cast<size_t>(i)])));
+    ListBox->item(i)->setData(Qt::AccessibleTextRole, SpokenHighScoreRow(i, rows[static_cast<size_t>(i)]));
+  }
   if (highlightRow >= 0 && highlightRow < count) {
     ListBox->setCurrentRow(highlightRow);
     ListBox->scrollToItem(ListBox->item(highlightRow));

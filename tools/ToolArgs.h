@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "Waymidi.h"
+
 struct ToolArgs {
   std::string file;
   int device = 0;
@@ -43,13 +45,12 @@ inline int ToolUsage(const char* tool) {
 
 // Prints "id  description" for every device describe knows (it fills 32
 // bytes and answers 0 past the last); returns how many there are.
-template <class Describe>
-uint32_t ListToolDevices(Describe describe) {
-  char description[32];
+inline uint32_t ListToolDevices(uint32_t (*describe)(uint32_t deviceId, char* description)) {
   uint32_t id = 0;
-  for (; describe(id, description) != 0; ++id) {
-    description[31] = '\0';
-    std::printf("%u  %s\n", id, description);
+  for (bool exists = true;; ++id) {
+    const std::string description = ReadMidiDescription(describe, id, &exists);
+    if (!exists) break;
+    std::printf("%u  %s\n", id, description.c_str());
   }
   return id;
 }

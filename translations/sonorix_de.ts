@@ -2,10 +2,1365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Right answers in this drill</source>
+        <translation>Richtige Antworten dieser Übung</translation>
+    </message>
+    <message>
+        <source>Wrong answers counted in this drill</source>
+        <translation>Gezählte falsche Antworten dieser Übung</translation>
+    </message>
+    <message>
+        <source>Drill time </source>
+        <translation>Übungszeit </translation>
+    </message>
+    <message>
+        <source>Minutes and seconds since BEGIN</source>
+        <translation>Minuten und Sekunden seit START</translation>
+    </message>
+    <message>
+        <source>Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B</source>
+        <translation>Beginnt eine Übung; nach fünf richtigen Antworten beendet es sie und zeigt die Punkte. Tastenkürzel: Strg+B</translation>
+    </message>
+    <message>
+        <source>Plays the question again. Keys: F1, or p</source>
+        <translation>Spielt die Frage noch einmal. Tasten: F1 oder p</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, upwards. Keys: F2, or q</source>
+        <translation>Spielt die Töne der Frage einzeln, aufwärts. Tasten: F2 oder q</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, downwards. Keys: F3, or r</source>
+        <translation>Spielt die Töne der Frage einzeln, abwärts. Tasten: F3 oder r</translation>
+    </message>
+    <message>
+        <source>Answer prefix</source>
+        <translation>Antwortpräfix</translation>
+    </message>
+    <message>
+        <source>Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate it. Ctrl+B begins or ends the drill</source>
+        <translation>Tippen Sie die Nummer der Set-Klasse, etwa 11 oder Z15 mit großem Z, und drücken Sie die Eingabetaste. Auf und Ab gehen die Liste der Set-Klassen durch. F1 wiederholt die Frage, F2 und F3 spielen sie als Arpeggio. Strg+B beginnt oder beendet die Übung</translation>
+    </message>
+    <message>
+        <source>Answers with the set class chosen. Key: Enter</source>
+        <translation>Antwortet mit der gewählten Set-Klasse. Taste: Eingabe</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Set-Klassen</translation>
+    </message>
+    <message>
+        <source>The set classes drilled; choosing one puts its number in the answer field</source>
+        <translation>Die geübten Set-Klassen; eine Auswahl setzt ihre Nummer ins Antwortfeld</translation>
+    </message>
+    <message>
+        <source>How questions are played</source>
+        <translation>Wie die Fragen gespielt werden</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Kardinalität</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords</source>
+        <translation>Trichorde oder Tetrachorde</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Tonraum</translation>
+    </message>
+    <message>
+        <source>How widely the notes of a question are spread</source>
+        <translation>Wie weit die Töne einer Frage verteilt sind</translation>
+    </message>
+    <message>
+        <source>Chooses exactly which set classes are drilled</source>
+        <translation>Wählt genau, welche Set-Klassen geübt werden</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords; changing it enables every set class of that cardinality</source>
+        <translation>Trichorde oder Tetrachorde; ein Wechsel schaltet jede Set-Klasse dieser Kardinalität ein</translation>
+    </message>
+    <message>
+        <source>Saves these settings for the next login when the window closes</source>
+        <translation>Speichert diese Einstellungen beim Schließen des Fensters für die nächste Anmeldung</translation>
+    </message>
+    <message>
+        <source>Closes the window and drills what is checked. Key: Enter</source>
+        <translation>Schließt das Fenster und übt, was angekreuzt ist. Taste: Eingabe</translation>
+    </message>
+    <message>
+        <source>Checks every set class</source>
+        <translation>Kreuzt jede Set-Klasse an</translation>
+    </message>
+    <message>
+        <source>Clears every set class</source>
+        <translation>Entfernt jedes Kreuz</translation>
+    </message>
+    <message>
+        <source>Drill this set class</source>
+        <translation>Diese Set-Klasse üben</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter; a name typed before is completed as you type</source>
+        <translation>Tippen Sie Ihren Namen und drücken Sie die Eingabetaste; ein früher getippter Name wird beim Tippen ergänzt</translation>
+    </message>
+    <message>
+        <source>Saved filters</source>
+        <translation>Gespeicherte Filter</translation>
+    </message>
+    <message>
+        <source>Drills the filters saved last time. Key: Alt+Y</source>
+        <translation>Übt mit den zuletzt gespeicherten Filtern. Taste: Alt+J</translation>
+    </message>
+    <message>
+        <source>Drills every set class of that cardinality instead. Key: Alt+N</source>
+        <translation>Übt stattdessen jede Set-Klasse dieser Kardinalität. Taste: Alt+N</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Time per interval, in seconds</source>
+        <translation>Zeit pro Intervall, in Sekunden</translation>
+    </message>
+    <message>
+        <source>Time points</source>
+        <translation>Zeitpunkte</translation>
+    </message>
+    <message>
+        <source>Correct percentage</source>
+        <translation>Prozent richtig</translation>
+    </message>
+    <message>
+        <source>Longevity bonus</source>
+        <translation>Ausdauerbonus</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Columns: date, correct, incorrect, percentage, time per interval, score</source>
+        <translation>Spalten: Datum, richtig, falsch, Prozent, Zeit pro Intervall, Punktzahl</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Shows right and wrong answers per set class</source>
+        <translation>Zeigt richtige und falsche Antworten pro Set-Klasse</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Success rate per set class, form and voicing; read it with the arrow keys</source>
+        <translation>Erfolgsquote pro Set-Klasse, Form und Lage; mit den Pfeiltasten lesen</translation>
+    </message>
+    <message>
+        <source>The drill just ended, or every eligible drill</source>
+        <translation>Die eben beendete Übung oder jede gewertete Übung</translation>
+    </message>
+    <message>
+        <source>Breaks each set class down by form A and form B</source>
+        <translation>Schlüsselt jede Set-Klasse nach Form A und Form B auf</translation>
+    </message>
+    <message>
+        <source>Breaks each form down by voicing</source>
+        <translation>Schlüsselt jede Form nach Lage auf</translation>
+    </message>
+    <message>
+        <source>Lists the set classes each one was mistaken for</source>
+        <translation>Listet die Set-Klassen, mit denen jede verwechselt wurde</translation>
+    </message>
+    <message>
+        <source>Sets every cumulative count to zero, without asking</source>
+        <translation>Setzt jeden Gesamtzähler ohne Rückfrage auf null</translation>
+    </message>
+    <message>
+        <source>MIDI output devices</source>
+        <translation>MIDI-Ausgabegeräte</translation>
+    </message>
+    <message>
+        <source>Choosing a device sends the questions to it at once</source>
+        <translation>Die Wahl eines Geräts schickt die Fragen sofort dorthin</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>The text of readme.txt</source>
+        <translation>Der Text von readme.txt</translation>
+    </message>
+    <message>
+        <source>Closes with Escape</source>
+        <translation>Schließt mit Escape</translation>
+    </message>
+    <message>
+        <source>MIDI input ports</source>
+        <translation>MIDI-Eingangsports</translation>
+    </message>
+    <message>
+        <source>The keyboard to answer from</source>
+        <translation>Die Tastatur, über die Sie antworten</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Whose drills are shown</source>
+        <translation>Wessen Übungen gezeigt werden</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Person:</translation>
+    </message>
+    <message>
+        <source>Correct percentage per drill</source>
+        <translation>Prozent richtig pro Übung</translation>
+    </message>
+    <message>
+        <source>Time per interval per drill</source>
+        <translation>Zeit pro Intervall pro Übung</translation>
+    </message>
+    <message>
+        <source>Minutes practised per week</source>
+        <translation>Übungsminuten pro Woche</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>One row per drill, the latest last</source>
+        <translation>Eine Zeile pro Übung, die neueste zuletzt</translation>
+    </message>
+    <message>
+        <source>Writes the table to a CSV file</source>
+        <translation>Schreibt die Tabelle in eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Answers of</source>
+        <translation>Antworten von</translation>
+    </message>
+    <message>
+        <source>Every eligible drill, or the drill just ended</source>
+        <translation>Jede gewertete Übung oder die eben beendete</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Antworten von:</translation>
+    </message>
+    <message>
+        <source>Trichord confusions</source>
+        <translation>Verwechslungen der Trichorde</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked; columns: the one answered. Enter plays both</source>
+        <translation>Zeilen: die gefragte Set-Klasse; Spalten: die genannte. Eingabe spielt beide</translation>
+    </message>
+    <message>
+        <source>Tetrachord confusions</source>
+        <translation>Verwechslungen der Tetrachorde</translation>
+    </message>
+    <message>
+        <source>Answer, tetrachord number</source>
+        <translation>Antwort, Nummer des Tetrachords</translation>
+    </message>
+    <message>
+        <source>Answer, trichord number</source>
+        <translation>Antwort, Nummer des Trichords</translation>
+    </message>
+    <message>
+        <source>Drill started. First question.</source>
+        <translation>Übung begonnen. Erste Frage.</translation>
+    </message>
+    <message>
+        <source> The drill can now be ended with Ctrl+B.</source>
+        <translation> Die Übung kann jetzt mit Strg+B beendet werden.</translation>
+    </message>
+    <message>
+        <source> Next question.</source>
+        <translation> Nächste Frage.</translation>
+    </message>
+    <message>
+        <source>Not %1, counted once. Try again.</source>
+        <translation>Nicht %1, einmal gezählt. Noch einmal.</translation>
+    </message>
+    <message>
+        <source>No set class chosen.</source>
+        <translation>Keine Set-Klasse gewählt.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Richtig: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Falsch: nicht %1. Noch einmal.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Keine Übung läuft. Strg+B beginnt eine.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 richtig, %2 falsch, Zeit %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> ENDE möglich: Strg+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Nicht eingetragen: Filter wurden benutzt.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Zeile %1 von %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Kein Eintrag ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>Die eben beendete Übung ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Punktzahl %1: %2 Zeitpunkte, %3 richtig, Ausdauerbonus %4. %5 Sekunden pro Intervall.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 richtig, %4 falsch, %5 %, %6 s pro Intervall, Punktzahl %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Trainingsübersicht</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Beim ersten Mal richtig</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Beim ersten Mal %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Training pro Tag</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Übungsschwerpunkt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Übungsschwerpunkt&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Noch kein Training: Trainingsmodus im Menü Training.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>no audio output</source>
+        <translation>keine Audioausgabe</translation>
+    </message>
+    <message>
+        <source>MIDI output not open</source>
+        <translation>MIDI-Ausgang nicht geöffnet</translation>
+    </message>
+    <message>
+        <source> - No sound: </source>
+        <translation> – Kein Ton: </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Ear training for music students: Sonorix plays trichords and</source>
+        <translation>Gehörbildung für Musikstudierende: Sonorix spielt Trichorde und</translation>
+    </message>
+    <message>
+        <source>tetrachords and asks which pitch-class set class you heard.</source>
+        <translation>Tetrachorde und fragt, welche Set-Klasse Sie gehört haben.</translation>
+    </message>
+    <message>
+        <source>Sonorix is free software under the GNU General Public License,</source>
+        <translation>Sonorix ist freie Software unter der GNU General Public License,</translation>
+    </message>
+    <message>
+        <source>version 3 or (at your option) any later version: you may share</source>
+        <translation>Version 3 oder (nach Ihrer Wahl) jeder späteren Version: Sie dürfen</translation>
+    </message>
+    <message>
+        <source>and change it under its terms. It comes with NO WARRANTY.</source>
+        <translation>es unter ihren Bedingungen weitergeben und ändern. Es gibt KEINE GARANTIE.</translation>
+    </message>
+    <message>
+        <source>It stands on Qt, FluidSynth and RtMidi, and its built-in</source>
+        <translation>Es baut auf Qt, FluidSynth und RtMidi, und sein eingebauter</translation>
+    </message>
+    <message>
+        <source>synthesizer plays a General MIDI SoundFont, by default TimGM6mb.</source>
+        <translation>Synthesizer spielt einen General-MIDI-SoundFont, standardmäßig TimGM6mb.</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Über Sonorix</translation>
+    </message>
+    <message>
+        <source>The license is in /usr/share/common-licenses/GPL-3,</source>
+        <translation>Die Lizenz steht in /usr/share/common-licenses/GPL-3,</translation>
+    </message>
+    <message>
+        <source>Sonorix&apos;s copyright notice in %1.</source>
+        <translation>der Urheberrechtsvermerk von Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuten
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minuten
+insgesamt</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Zuletzt
+geübt</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% richtig</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/richtig</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+beste Punktzahl</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Ungeprüft</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Set-Klasse</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Gehalten für</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Schwierigste Set-Klassen (alle gewerteten Übungen):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Häufigste Verwechslungen:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 Personen, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TConfusionForm</name>
+    <message>
+        <source>Confusions</source>
+        <translation>Verwechslungen</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Antworten von:</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row&apos;s answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one answered, in the drill window&apos;s range and Play: manner.</source>
+        <translation>Zeilen: die gefragte Set-Klasse. Spalten: die genannte Set-Klasse. Jede Zelle ist der Anteil (%) an den Antworten der Zeile; die Diagonale enthält die richtigen. Klicken Sie auf eine Zelle, um die gefragte und danach die genannte Set-Klasse zu hören, im Tonraum und in der Spielweise des Übungsfensters.</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>Tetrachords</source>
+        <translation>Tetrachorde</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>all eligible drills</source>
+        <translation>alle gewerteten Übungen</translation>
+    </message>
+    <message>
+        <source>the drill just ended</source>
+        <translation>die eben beendete Übung</translation>
+    </message>
+    <message>
+        <source>Right %</source>
+        <translation>Richtig %</translation>
+    </message>
+    <message>
+        <source>%1: %2 right of %3 answers</source>
+        <translation>%1: %2 richtig von %3 Antworten</translation>
+    </message>
+    <message>
+        <source>%1 answered as %2: %3 of %4 answers</source>
+        <translation>%1 als %2 beantwortet: %3 von %4 Antworten</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorReport</name>
+    <message>
+        <source>Error Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>this session</source>
+        <translation>diese Sitzung</translation>
+    </message>
+    <message>
+        <source>cumulative errors</source>
+        <translation>Fehler insgesamt</translation>
+    </message>
+    <message>
+        <source>Sessions that use filters are not included in the cumulative report.</source>
+        <translation>Sitzungen mit Filtern zählen im Gesamtbericht nicht mit.</translation>
+    </message>
+    <message>
+        <source>Clear Cumulative Report</source>
+        <translation>Gesamtbericht löschen</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>A and B sets</source>
+        <translation>A- und B-Formen</translation>
+    </message>
+    <message>
+        <source>RIPs</source>
+        <translation>RIPs</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Verwechselt mit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Confused with:</source>
+        <translation>Verwechselt mit:</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterForm</name>
+    <message>
+        <source>FILTERS</source>
+        <translation>FILTER</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICHORDE</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACHORDE</translation>
+    </message>
+    <message>
+        <source>Sets in &quot;Closed Position&quot;</source>
+        <translation>Mengen in &quot;enger Lage&quot;</translation>
+    </message>
+    <message>
+        <source>Sets distributed within one octave</source>
+        <translation>Mengen verteilt innerhalb einer Oktave</translation>
+    </message>
+    <message>
+        <source>Sets distributed within two octaves</source>
+        <translation>Mengen verteilt innerhalb zweier Oktaven</translation>
+    </message>
+    <message>
+        <source>Save these settings for future sessions</source>
+        <translation>Einstellungen für spätere Sitzungen speichern</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>Tetrachorde</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>File Error!</source>
+        <translation>Dateifehler!</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Falsch:</translation>
+    </message>
+    <message>
+        <source>BEGIN</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Repeat (F1)</source>
+        <translation>Wiederholen (F1)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up (F2)</source>
+        <translation>Arpeggio auf (F2)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down (F3)</source>
+        <translation>Arpeggio ab (F3)</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Spielweise:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>Mischfigur</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICHORDE</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACHORDE</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>&quot;enge Lage&quot;</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>in 1 Oktave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>in 2 Oktaven</translation>
+    </message>
+    <message>
+        <source>More Filters</source>
+        <translation>Mehr Filter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Login New Person</source>
+        <translation>Neue Person anmelden</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Set Filters</source>
+        <translation>Filter einstellen</translation>
+    </message>
+    <message>
+        <source>Midi Setup</source>
+        <translation>MIDI-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions (readme.txt)</source>
+        <translation>Anleitung (readme.txt)</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Über Sonorix</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ENDE</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>SCORE</source>
+        <translation>PUNKTE</translation>
+    </message>
+    <message>
+        <source>Time per</source>
+        <translation>Zeit pro</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Correct %</source>
+        <translation>Richtig %</translation>
+    </message>
+    <message>
+        <source>Longevity</source>
+        <translation>Ausdauer-</translation>
+    </message>
+    <message>
+        <source>bonus</source>
+        <translation>bonus</translation>
+    </message>
+    <message>
+        <source>pts</source>
+        <translation>Pkt.</translation>
+    </message>
+    <message>
+        <source>H i g h  S c o r e s</source>
+        <translation>B e s t e n l i s t e</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICHORDE</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACHORDE</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>&quot;enge Lage&quot;</translation>
+    </message>
+    <message>
+        <source>one-octave</source>
+        <translation>1 Oktave</translation>
+    </message>
+    <message>
+        <source>two-octave</source>
+        <translation>2 Oktaven</translation>
+    </message>
+    <message>
+        <source>Date              Correct   Incrct    Pctge   Time/Int  Score </source>
+        <translation>Datum             Richtig   Falsch    Proz.   Zeit/Int  Punkte</translation>
+    </message>
+    <message>
+        <source>(This session is not eligible for high score due to filter usage,</source>
+        <translation>(Diese Sitzung zählt nicht für die Bestenliste: Filter benutzt,</translation>
+    </message>
+    <message>
+        <source>mixing of cardinalities, or changes in range.)</source>
+        <translation>Kardinalitäten gemischt oder Tonraum geändert.)</translation>
+    </message>
+    <message>
+        <source>Error Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardAnswer</name>
+    <message>
+        <source>1 note</source>
+        <translation>1 Ton</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 Töne</translation>
+    </message>
+    <message>
+        <source>played %1, %2 expected</source>
+        <translation>%1 gespielt, %2 erwartet</translation>
+    </message>
+    <message>
+        <source>played %1-%2, not in the list</source>
+        <translation>%1-%2 gespielt, nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>played %1, no set class found</source>
+        <translation>%1 gespielt, keine Set-Klasse gefunden</translation>
+    </message>
+    <message>
+        <source>Answer From Keyboard…</source>
+        <translation>Antwort über die Tastatur…</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardForm</name>
+    <message>
+        <source>Answer From Keyboard</source>
+        <translation>Antwort über die Tastatur</translation>
+    </message>
+    <message>
+        <source>MIDI input port:</source>
+        <translation>MIDI-Eingangsport:</translation>
+    </message>
+    <message>
+        <source>Answer by playing</source>
+        <translation>Durch Spielen antworten</translation>
+    </message>
+    <message>
+        <source>During a drill, play the set class in any transposition, inversion or voicing, then release the keys.</source>
+        <translation>Spielen Sie während einer Übung die Set-Klasse in beliebiger Transposition, Umkehrung oder Lage und lassen Sie dann die Tasten los.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found.
+A keyboard appears here once it is connected through the ALSA sequencer, before Sonorix starts or while this window is open.</source>
+        <translation>Kein MIDI-Eingangsport gefunden.
+Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist, vor dem Start von Sonorix oder während dieses Fenster offen ist.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoginForm</name>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Please type your name in the box</source>
+        <translation>Bitte tippen Sie Ihren Namen ins Feld</translation>
+    </message>
+    <message>
+        <source>and hit enter</source>
+        <translation>und drücken Sie Enter</translation>
+    </message>
+    <message>
+        <source>The following filters are saved from last session:</source>
+        <translation>Diese Filter sind von der letzten Sitzung gespeichert:</translation>
+    </message>
+    <message>
+        <source>Use These?</source>
+        <translation>Diese verwenden?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>File Error! No ftclass.dat</source>
+        <translation>Dateifehler! Keine ftclass.dat</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>(all else on)</source>
+        <translation>(alle anderen an)</translation>
+    </message>
+    <message>
+        <source>(all else off)</source>
+        <translation>(alle anderen aus)</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiForm</name>
+    <message>
+        <source>Midi Setup</source>
+        <translation>MIDI-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Select MIDI output</source>
+        <translation>MIDI-Ausgang wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Training</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Trainingsmodus</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Antwort zeigen</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Antwort automatisch zeigen</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Nach 2 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Nach 3 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Nach 5 falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Gezeigte Antwort</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>Die Antwort ist %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Sie nannten %1; hören Sie beide.</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <source>close</source>
+        <translation>eng</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 Okt.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 Okt.</translation>
+    </message>
+    <message>
+        <source>tri</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>tetra</source>
+        <translation>Tetra</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>enge Lage</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>in 1 Oktave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>in 2 Oktaven</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>Tetrachorde</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Person:</translation>
+    </message>
+    <message>
+        <source>Accuracy per day</source>
+        <translation>Genauigkeit pro Tag</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per day</source>
+        <translation>Sekunden pro richtiger Antwort pro Tag</translation>
+    </message>
+    <message>
+        <source>Practice minutes per week</source>
+        <translation>Übungsminuten pro Woche</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Tonraum</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Kardinalität</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Genauigkeit %</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer</source>
+        <translation>Sekunden pro richtiger Antwort</translation>
+    </message>
+    <message>
+        <source>Eligible</source>
+        <translation>Gewertet</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>report.dat kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No drill has been logged yet.</source>
+        <translation>Noch keine Übung protokolliert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records could not be verified and are left out.</source>
+        <translation>%1 von %2 Einträgen ließen sich nicht prüfen und fehlen.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>week beginning</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielweise</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Genauigkeit pro Übung</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Sekunden pro richtiger Antwort pro Übung</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressMenu</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>My Progress…</source>
+        <translation>Mein Fortschritt…</translation>
+    </message>
+    <message>
+        <source>Confusions…</source>
+        <translation>Verwechslungen…</translation>
+    </message>
+    <message>
+        <source>Play My Wrong Answers</source>
+        <translation>Meine falschen Antworten spielen</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Klassenübersicht…</translation>
+    </message>
+</context>
+<context>
     <name>TReadmeBox</name>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TSonorixApplication</name>
+    <message>
+        <source>Unknown exception</source>
+        <translation>Unbekannte Ausnahme</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot use the data folder: </source>
+        <translation>Der Datenordner ist nicht nutzbar: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing.
+Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
+MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Aufruf: sonorix [--help] [--version] [--data-dir ORDNER]
+Gehörbildung: Sonorix spielt Trichorde und Tetrachorde, und Sie benennen ihre Set-Klasse.
+
+  --help             diese Hilfe zeigen und beenden
+  --version          die Version zeigen und beenden
+  --data-dir ORDNER  die Datendateien in ORDNER halten (etwa einem Klassenordner)
+
+Der Datenordner ist der erste von: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; sonst hält das installierte Programm seine
+Datendateien in $XDG_DATA_HOME/sonorix (standardmäßig ~/.local/share/sonorix).
+Es kopiert ftclass.dat und readme.txt dorthin, wenn sie fehlen. Ton: siehe
+sonorix(1) zu MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

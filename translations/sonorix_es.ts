@@ -2,10 +2,1365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Right answers in this drill</source>
+        <translation>Respuestas correctas de este ejercicio</translation>
+    </message>
+    <message>
+        <source>Wrong answers counted in this drill</source>
+        <translation>Respuestas incorrectas contadas en este ejercicio</translation>
+    </message>
+    <message>
+        <source>Drill time </source>
+        <translation>Tiempo del ejercicio </translation>
+    </message>
+    <message>
+        <source>Minutes and seconds since BEGIN</source>
+        <translation>Minutos y segundos desde EMPEZAR</translation>
+    </message>
+    <message>
+        <source>Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B</source>
+        <translation>Empieza un ejercicio; tras cinco respuestas correctas lo termina y muestra la puntuación. Atajo: Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Plays the question again. Keys: F1, or p</source>
+        <translation>Toca de nuevo la pregunta. Teclas: F1 o p</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, upwards. Keys: F2, or q</source>
+        <translation>Toca las notas de la pregunta una a una, hacia arriba. Teclas: F2 o q</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, downwards. Keys: F3, or r</source>
+        <translation>Toca las notas de la pregunta una a una, hacia abajo. Teclas: F3 o r</translation>
+    </message>
+    <message>
+        <source>Answer prefix</source>
+        <translation>Prefijo de la respuesta</translation>
+    </message>
+    <message>
+        <source>Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate it. Ctrl+B begins or ends the drill</source>
+        <translation>Escriba el número de la clase de conjuntos, como 11, o Z15 con Z mayúscula, y pulse Intro. Arriba y Abajo recorren la lista de clases de conjuntos. F1 repite la pregunta, F2 y F3 la arpegian. Ctrl+B empieza o termina el ejercicio</translation>
+    </message>
+    <message>
+        <source>Answers with the set class chosen. Key: Enter</source>
+        <translation>Responde con la clase de conjuntos elegida. Tecla: Intro</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Clases de conjuntos</translation>
+    </message>
+    <message>
+        <source>The set classes drilled; choosing one puts its number in the answer field</source>
+        <translation>Las clases de conjuntos ejercitadas; elegir una pone su número en el campo de respuesta</translation>
+    </message>
+    <message>
+        <source>How questions are played</source>
+        <translation>Cómo se tocan las preguntas</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalidad</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords</source>
+        <translation>Tricordios o tetracordios</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>How widely the notes of a question are spread</source>
+        <translation>Cuánto se reparten las notas de una pregunta</translation>
+    </message>
+    <message>
+        <source>Chooses exactly which set classes are drilled</source>
+        <translation>Elige exactamente qué clases de conjuntos se ejercitan</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords; changing it enables every set class of that cardinality</source>
+        <translation>Tricordios o tetracordios; cambiarlo activa todas las clases de conjuntos de esa cardinalidad</translation>
+    </message>
+    <message>
+        <source>Saves these settings for the next login when the window closes</source>
+        <translation>Guarda estos ajustes para el próximo inicio de sesión al cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>Closes the window and drills what is checked. Key: Enter</source>
+        <translation>Cierra la ventana y ejercita lo marcado. Tecla: Intro</translation>
+    </message>
+    <message>
+        <source>Checks every set class</source>
+        <translation>Marca todas las clases de conjuntos</translation>
+    </message>
+    <message>
+        <source>Clears every set class</source>
+        <translation>Desmarca todas las clases de conjuntos</translation>
+    </message>
+    <message>
+        <source>Drill this set class</source>
+        <translation>Ejercitar esta clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter; a name typed before is completed as you type</source>
+        <translation>Escriba su nombre y pulse Intro; un nombre escrito antes se completa mientras escribe</translation>
+    </message>
+    <message>
+        <source>Saved filters</source>
+        <translation>Filtros guardados</translation>
+    </message>
+    <message>
+        <source>Drills the filters saved last time. Key: Alt+Y</source>
+        <translation>Ejercita los filtros guardados la última vez. Tecla: Alt+S</translation>
+    </message>
+    <message>
+        <source>Drills every set class of that cardinality instead. Key: Alt+N</source>
+        <translation>Ejercita en su lugar todas las clases de conjuntos de esa cardinalidad. Tecla: Alt+N</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Time per interval, in seconds</source>
+        <translation>Tiempo por intervalo, en segundos</translation>
+    </message>
+    <message>
+        <source>Time points</source>
+        <translation>Puntos de tiempo</translation>
+    </message>
+    <message>
+        <source>Correct percentage</source>
+        <translation>Porcentaje de aciertos</translation>
+    </message>
+    <message>
+        <source>Longevity bonus</source>
+        <translation>Bonificación de constancia</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Columns: date, correct, incorrect, percentage, time per interval, score</source>
+        <translation>Columnas: fecha, correctas, incorrectas, porcentaje, tiempo por intervalo, puntuación</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Shows right and wrong answers per set class</source>
+        <translation>Muestra las respuestas correctas e incorrectas por clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Informe de errores</translation>
+    </message>
+    <message>
+        <source>Success rate per set class, form and voicing; read it with the arrow keys</source>
+        <translation>Tasa de aciertos por clase de conjuntos, forma y disposición; léala con las flechas</translation>
+    </message>
+    <message>
+        <source>The drill just ended, or every eligible drill</source>
+        <translation>El ejercicio recién terminado, o todos los ejercicios válidos</translation>
+    </message>
+    <message>
+        <source>Breaks each set class down by form A and form B</source>
+        <translation>Desglosa cada clase de conjuntos por forma A y forma B</translation>
+    </message>
+    <message>
+        <source>Breaks each form down by voicing</source>
+        <translation>Desglosa cada forma por disposición</translation>
+    </message>
+    <message>
+        <source>Lists the set classes each one was mistaken for</source>
+        <translation>Enumera las clases de conjuntos con las que se confundió cada una</translation>
+    </message>
+    <message>
+        <source>Sets every cumulative count to zero, without asking</source>
+        <translation>Pone a cero todos los recuentos acumulados, sin preguntar</translation>
+    </message>
+    <message>
+        <source>MIDI output devices</source>
+        <translation>Dispositivos de salida MIDI</translation>
+    </message>
+    <message>
+        <source>Choosing a device sends the questions to it at once</source>
+        <translation>Elegir un dispositivo le envía las preguntas enseguida</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>The text of readme.txt</source>
+        <translation>El texto de readme.txt</translation>
+    </message>
+    <message>
+        <source>Closes with Escape</source>
+        <translation>Se cierra con Escape</translation>
+    </message>
+    <message>
+        <source>MIDI input ports</source>
+        <translation>Puertos de entrada MIDI</translation>
+    </message>
+    <message>
+        <source>The keyboard to answer from</source>
+        <translation>El teclado con el que responder</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Whose drills are shown</source>
+        <translation>De quién se muestran los ejercicios</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Correct percentage per drill</source>
+        <translation>Porcentaje de aciertos por ejercicio</translation>
+    </message>
+    <message>
+        <source>Time per interval per drill</source>
+        <translation>Tiempo por intervalo por ejercicio</translation>
+    </message>
+    <message>
+        <source>Minutes practised per week</source>
+        <translation>Minutos de práctica por semana</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>One row per drill, the latest last</source>
+        <translation>Una fila por ejercicio, el más reciente al final</translation>
+    </message>
+    <message>
+        <source>Writes the table to a CSV file</source>
+        <translation>Escribe la tabla en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Answers of</source>
+        <translation>Respuestas de</translation>
+    </message>
+    <message>
+        <source>Every eligible drill, or the drill just ended</source>
+        <translation>Todos los ejercicios válidos, o el recién terminado</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Respuestas de:</translation>
+    </message>
+    <message>
+        <source>Trichord confusions</source>
+        <translation>Confusiones de tricordios</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked; columns: the one answered. Enter plays both</source>
+        <translation>Filas: la clase de conjuntos preguntada; columnas: la respondida. Intro toca ambas</translation>
+    </message>
+    <message>
+        <source>Tetrachord confusions</source>
+        <translation>Confusiones de tetracordios</translation>
+    </message>
+    <message>
+        <source>Answer, tetrachord number</source>
+        <translation>Respuesta, número del tetracordio</translation>
+    </message>
+    <message>
+        <source>Answer, trichord number</source>
+        <translation>Respuesta, número del tricordio</translation>
+    </message>
+    <message>
+        <source>Drill started. First question.</source>
+        <translation>Ejercicio empezado. Primera pregunta.</translation>
+    </message>
+    <message>
+        <source> The drill can now be ended with Ctrl+B.</source>
+        <translation> Ahora puede terminar el ejercicio con Ctrl+B.</translation>
+    </message>
+    <message>
+        <source> Next question.</source>
+        <translation> Siguiente pregunta.</translation>
+    </message>
+    <message>
+        <source>Not %1, counted once. Try again.</source>
+        <translation>No es %1, contado una vez. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No set class chosen.</source>
+        <translation>Ninguna clase de conjuntos elegida.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Correcto: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Incorrecto: no es %1. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>No hay ningún ejercicio en curso. Ctrl+B empieza uno.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 correctas, %2 incorrectas, tiempo %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINAR posible: Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>No registrado: se usaron filtros.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Fila %1 de %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Ninguna entrada seleccionada.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>El ejercicio recién terminado está seleccionado</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Puntuación %1: %2 puntos de tiempo, %3 correctas, bonificación de constancia %4. %5 segundos por intervalo.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 correctas, %4 incorrectas, %5 %, %6 s por intervalo, puntuación %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Resumen de la práctica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Correctas a la primera</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>A la primera %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Mostradas</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Práctica por día</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Foco de práctica</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Foco de práctica&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Aún no hay práctica: Modo práctica en el menú Práctica.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>no audio output</source>
+        <translation>ninguna salida de audio</translation>
+    </message>
+    <message>
+        <source>MIDI output not open</source>
+        <translation>salida MIDI no abierta</translation>
+    </message>
+    <message>
+        <source> - No sound: </source>
+        <translation> – Sin sonido: </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Ear training for music students: Sonorix plays trichords and</source>
+        <translation>Entrenamiento auditivo para estudiantes de música: Sonorix toca</translation>
+    </message>
+    <message>
+        <source>tetrachords and asks which pitch-class set class you heard.</source>
+        <translation>tricordios y tetracordios y pregunta qué clase de conjuntos oyó.</translation>
+    </message>
+    <message>
+        <source>Sonorix is free software under the GNU General Public License,</source>
+        <translation>Sonorix es software libre bajo la Licencia Pública General de GNU,</translation>
+    </message>
+    <message>
+        <source>version 3 or (at your option) any later version: you may share</source>
+        <translation>versión 3 o (a su elección) cualquier versión posterior: puede</translation>
+    </message>
+    <message>
+        <source>and change it under its terms. It comes with NO WARRANTY.</source>
+        <translation>compartirlo y modificarlo según sus términos. Viene SIN GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>It stands on Qt, FluidSynth and RtMidi, and its built-in</source>
+        <translation>Se apoya en Qt, FluidSynth y RtMidi, y su sintetizador</translation>
+    </message>
+    <message>
+        <source>synthesizer plays a General MIDI SoundFont, by default TimGM6mb.</source>
+        <translation>incorporado toca una SoundFont General MIDI, por defecto TimGM6mb.</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Acerca de Sonorix</translation>
+    </message>
+    <message>
+        <source>The license is in /usr/share/common-licenses/GPL-3,</source>
+        <translation>La licencia está en /usr/share/common-licenses/GPL-3,</translation>
+    </message>
+    <message>
+        <source>Sonorix&apos;s copyright notice in %1.</source>
+        <translation>el aviso de derechos de autor de Sonorix en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutos
+esta semana</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minutos
+en total</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Última
+práctica</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% correctas</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/correcta</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Sin verificar</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Tocada</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Tomada por</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Clases de conjuntos más difíciles (todos los ejercicios válidos):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusiones más frecuentes:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Guardar PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 personas, %3 registros, %4 de ellos sin verificar. Semana del %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TConfusionForm</name>
+    <message>
+        <source>Confusions</source>
+        <translation>Confusiones</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Respuestas de:</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row&apos;s answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one answered, in the drill window&apos;s range and Play: manner.</source>
+        <translation>Filas: la clase de conjuntos preguntada. Columnas: la clase de conjuntos respondida. Cada celda es la parte (%) de las respuestas de la fila; la diagonal contiene las correctas. Haga clic en una celda para oír la clase preguntada y luego la respondida, en el registro y el modo de tocar de la ventana del ejercicio.</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordios</translation>
+    </message>
+    <message>
+        <source>Tetrachords</source>
+        <translation>Tetracordios</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>all eligible drills</source>
+        <translation>todos los ejercicios válidos</translation>
+    </message>
+    <message>
+        <source>the drill just ended</source>
+        <translation>el ejercicio recién terminado</translation>
+    </message>
+    <message>
+        <source>Right %</source>
+        <translation>Aciertos %</translation>
+    </message>
+    <message>
+        <source>%1: %2 right of %3 answers</source>
+        <translation>%1: %2 correctas de %3 respuestas</translation>
+    </message>
+    <message>
+        <source>%1 answered as %2: %3 of %4 answers</source>
+        <translation>%1 respondido como %2: %3 de %4 respuestas</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorReport</name>
+    <message>
+        <source>Error Report</source>
+        <translation>Informe de errores</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>this session</source>
+        <translation>esta sesión</translation>
+    </message>
+    <message>
+        <source>cumulative errors</source>
+        <translation>errores acumulados</translation>
+    </message>
+    <message>
+        <source>Sessions that use filters are not included in the cumulative report.</source>
+        <translation>Las sesiones con filtros no entran en el informe acumulado.</translation>
+    </message>
+    <message>
+        <source>Clear Cumulative Report</source>
+        <translation>Borrar informe acumulado</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>A and B sets</source>
+        <translation>Formas A y B</translation>
+    </message>
+    <message>
+        <source>RIPs</source>
+        <translation>RIPs</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Confundido con</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Confused with:</source>
+        <translation>Confundido con:</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterForm</name>
+    <message>
+        <source>FILTERS</source>
+        <translation>FILTROS</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordios</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDIOS</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDIOS</translation>
+    </message>
+    <message>
+        <source>Sets in &quot;Closed Position&quot;</source>
+        <translation>Conjuntos en &quot;posición cerrada&quot;</translation>
+    </message>
+    <message>
+        <source>Sets distributed within one octave</source>
+        <translation>Conjuntos repartidos en una octava</translation>
+    </message>
+    <message>
+        <source>Sets distributed within two octaves</source>
+        <translation>Conjuntos repartidos en dos octavas</translation>
+    </message>
+    <message>
+        <source>Save these settings for future sessions</source>
+        <translation>Guardar estos ajustes para próximas sesiones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>TODOS</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NINGUNO</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordios</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordios</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>File Error!</source>
+        <translation>¡Error de archivo!</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Bien:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Mal:</translation>
+    </message>
+    <message>
+        <source>BEGIN</source>
+        <translation>EMPEZAR</translation>
+    </message>
+    <message>
+        <source>Repeat (F1)</source>
+        <translation>Repetir (F1)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up (F2)</source>
+        <translation>Arpegio arriba (F2)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down (F3)</source>
+        <translation>Arpegio abajo (F3)</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Tocar:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>acorde</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mixta</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDIOS</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDIOS</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>pos. cerrada</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>en 1 octava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>en 2 octavas</translation>
+    </message>
+    <message>
+        <source>More Filters</source>
+        <translation>Más filtros</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Login New Person</source>
+        <translation>Iniciar sesión de otra persona</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Set Filters</source>
+        <translation>Ajustar filtros</translation>
+    </message>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Configuración MIDI</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Instructions (readme.txt)</source>
+        <translation>Instrucciones (readme.txt)</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Acerca de Sonorix</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>TERMINAR</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>SCORE</source>
+        <translation>PUNTUACIÓN</translation>
+    </message>
+    <message>
+        <source>Time per</source>
+        <translation>Tiempo por</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>intervalo</translation>
+    </message>
+    <message>
+        <source>Correct %</source>
+        <translation>Aciertos %</translation>
+    </message>
+    <message>
+        <source>Longevity</source>
+        <translation>Bonificación</translation>
+    </message>
+    <message>
+        <source>bonus</source>
+        <translation>de constancia</translation>
+    </message>
+    <message>
+        <source>pts</source>
+        <translation>pts</translation>
+    </message>
+    <message>
+        <source>H i g h  S c o r e s</source>
+        <translation>M e j o r e s  p u n t u a c i o n e s</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDIOS</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDIOS</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>pos. cerrada</translation>
+    </message>
+    <message>
+        <source>one-octave</source>
+        <translation>1 octava</translation>
+    </message>
+    <message>
+        <source>two-octave</source>
+        <translation>2 octavas</translation>
+    </message>
+    <message>
+        <source>Date              Correct   Incrct    Pctge   Time/Int  Score </source>
+        <translation>Fecha             Aciertos  Errores   Porc.   T/Interv  Puntos</translation>
+    </message>
+    <message>
+        <source>(This session is not eligible for high score due to filter usage,</source>
+        <translation>(Esta sesión no cuenta para las mejores puntuaciones: filtros,</translation>
+    </message>
+    <message>
+        <source>mixing of cardinalities, or changes in range.)</source>
+        <translation>cardinalidades mezcladas o cambios de registro.)</translation>
+    </message>
+    <message>
+        <source>Error Report</source>
+        <translation>Informe de errores</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardAnswer</name>
+    <message>
+        <source>1 note</source>
+        <translation>1 nota</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notas</translation>
+    </message>
+    <message>
+        <source>played %1, %2 expected</source>
+        <translation>tocó %1, se esperaban %2</translation>
+    </message>
+    <message>
+        <source>played %1-%2, not in the list</source>
+        <translation>tocó %1-%2, no está en la lista</translation>
+    </message>
+    <message>
+        <source>played %1, no set class found</source>
+        <translation>tocó %1, ninguna clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>Answer From Keyboard…</source>
+        <translation>Responder con el teclado…</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardForm</name>
+    <message>
+        <source>Answer From Keyboard</source>
+        <translation>Responder con el teclado</translation>
+    </message>
+    <message>
+        <source>MIDI input port:</source>
+        <translation>Puerto de entrada MIDI:</translation>
+    </message>
+    <message>
+        <source>Answer by playing</source>
+        <translation>Responder tocando</translation>
+    </message>
+    <message>
+        <source>During a drill, play the set class in any transposition, inversion or voicing, then release the keys.</source>
+        <translation>Durante un ejercicio, toque la clase de conjuntos en cualquier transporte, inversión o disposición y luego suelte las teclas.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found.
+A keyboard appears here once it is connected through the ALSA sequencer, before Sonorix starts or while this window is open.</source>
+        <translation>No se encontró ningún puerto de entrada MIDI.
+Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, antes de iniciar Sonorix o mientras esta ventana está abierta.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoginForm</name>
+    <message>
+        <source>Login</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Please type your name in the box</source>
+        <translation>Escriba su nombre en el campo</translation>
+    </message>
+    <message>
+        <source>and hit enter</source>
+        <translation>y pulse Intro</translation>
+    </message>
+    <message>
+        <source>The following filters are saved from last session:</source>
+        <translation>Estos filtros se guardaron en la última sesión:</translation>
+    </message>
+    <message>
+        <source>Use These?</source>
+        <translation>¿Usar estos?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>File Error! No ftclass.dat</source>
+        <translation>¡Error de archivo! Falta ftclass.dat</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>DESACTIVADOS</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVADOS</translation>
+    </message>
+    <message>
+        <source>(all else on)</source>
+        <translation>(los demás activados)</translation>
+    </message>
+    <message>
+        <source>(all else off)</source>
+        <translation>(los demás desactivados)</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiForm</name>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Configuración MIDI</translation>
+    </message>
+    <message>
+        <source>Select MIDI output</source>
+        <translation>Elija la salida MIDI</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Práctica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Modo práctica</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostrar la respuesta</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Mostrar la respuesta automáticamente</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Tras 2 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Tras 3 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Tras 5 respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Respuesta mostrada</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La respuesta es %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Usted nombró %1; escuche ambas.</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <source>close</source>
+        <translation>cerrada</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 oct.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 oct.</translation>
+    </message>
+    <message>
+        <source>tri</source>
+        <translation>tri</translation>
+    </message>
+    <message>
+        <source>tetra</source>
+        <translation>tetra</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>posición cerrada</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>en 1 octava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>en 2 octavas</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordios</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordios</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Accuracy per day</source>
+        <translation>Precisión por día</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per day</source>
+        <translation>Segundos por respuesta correcta por día</translation>
+    </message>
+    <message>
+        <source>Practice minutes per week</source>
+        <translation>Minutos de práctica por semana</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalidad</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Precisión %</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer</source>
+        <translation>Segundos por respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Eligible</source>
+        <translation>Válido</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>No se puede leer report.dat.</translation>
+    </message>
+    <message>
+        <source>No drill has been logged yet.</source>
+        <translation>Aún no se ha registrado ningún ejercicio.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records could not be verified and are left out.</source>
+        <translation>%1 de %2 registros no se pudieron verificar y se omiten.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>week beginning</source>
+        <translation>semana del</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>ejercicio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Precisión por ejercicio</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Segundos por respuesta correcta por ejercicio</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressMenu</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>My Progress…</source>
+        <translation>Mi progreso…</translation>
+    </message>
+    <message>
+        <source>Confusions…</source>
+        <translation>Confusiones…</translation>
+    </message>
+    <message>
+        <source>Play My Wrong Answers</source>
+        <translation>Tocar mis respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Resumen de la clase…</translation>
+    </message>
+</context>
+<context>
     <name>TReadmeBox</name>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TSonorixApplication</name>
+    <message>
+        <source>Unknown exception</source>
+        <translation>Excepción desconocida</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot use the data folder: </source>
+        <translation>No se puede usar la carpeta de datos: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing.
+Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
+MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARPETA]
+Entrenamiento auditivo: Sonorix toca tricordios y tetracordios y usted nombra su clase de conjuntos.
+
+  --help              mostrar esta ayuda y salir
+  --version           mostrar la versión y salir
+  --data-dir CARPETA  guardar los archivos de datos en CARPETA (una carpeta de clase, por ejemplo)
+
+La carpeta de datos es la primera de: --data-dir, $SONORIX_DATA_DIR, DataDir=
+en /etc/sonorix/sonorix.conf; si no, el programa instalado guarda sus archivos
+de datos en $XDG_DATA_HOME/sonorix (~/.local/share/sonorix por defecto).
+Copia allí ftclass.dat y readme.txt cuando faltan. Sonido: vea sonorix(1) para
+MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

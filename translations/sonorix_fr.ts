@@ -2,10 +2,1365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Right answers in this drill</source>
+        <translation>Réponses justes de cet exercice</translation>
+    </message>
+    <message>
+        <source>Wrong answers counted in this drill</source>
+        <translation>Réponses fausses comptées dans cet exercice</translation>
+    </message>
+    <message>
+        <source>Drill time </source>
+        <translation>Durée de l&apos;exercice </translation>
+    </message>
+    <message>
+        <source>Minutes and seconds since BEGIN</source>
+        <translation>Minutes et secondes depuis COMMENCER</translation>
+    </message>
+    <message>
+        <source>Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B</source>
+        <translation>Commence un exercice ; après cinq réponses justes, le termine et affiche le score. Raccourci : Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Plays the question again. Keys: F1, or p</source>
+        <translation>Rejoue la question. Touches : F1 ou p</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, upwards. Keys: F2, or q</source>
+        <translation>Joue les notes de la question une à une, en montant. Touches : F2 ou q</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, downwards. Keys: F3, or r</source>
+        <translation>Joue les notes de la question une à une, en descendant. Touches : F3 ou r</translation>
+    </message>
+    <message>
+        <source>Answer prefix</source>
+        <translation>Préfixe de la réponse</translation>
+    </message>
+    <message>
+        <source>Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate it. Ctrl+B begins or ends the drill</source>
+        <translation>Tapez le numéro de la classe d&apos;ensembles, par exemple 11, ou Z15 avec un Z majuscule, et appuyez sur Entrée. Haut et Bas parcourent la liste des classes d&apos;ensembles. F1 rejoue la question, F2 et F3 l&apos;arpègent. Ctrl+B commence ou termine l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Answers with the set class chosen. Key: Enter</source>
+        <translation>Répond avec la classe d&apos;ensembles choisie. Touche : Entrée</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Classes d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>The set classes drilled; choosing one puts its number in the answer field</source>
+        <translation>Les classes d&apos;ensembles travaillées ; en choisir une met son numéro dans le champ de réponse</translation>
+    </message>
+    <message>
+        <source>How questions are played</source>
+        <translation>Comment les questions sont jouées</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalité</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords</source>
+        <translation>Tricordes ou tétracordes</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Ambitus</translation>
+    </message>
+    <message>
+        <source>How widely the notes of a question are spread</source>
+        <translation>À quel point les notes d&apos;une question sont réparties</translation>
+    </message>
+    <message>
+        <source>Chooses exactly which set classes are drilled</source>
+        <translation>Choisit exactement quelles classes d&apos;ensembles sont travaillées</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords; changing it enables every set class of that cardinality</source>
+        <translation>Tricordes ou tétracordes ; changer active toutes les classes d&apos;ensembles de cette cardinalité</translation>
+    </message>
+    <message>
+        <source>Saves these settings for the next login when the window closes</source>
+        <translation>Enregistre ces réglages pour la prochaine connexion à la fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Closes the window and drills what is checked. Key: Enter</source>
+        <translation>Ferme la fenêtre et travaille ce qui est coché. Touche : Entrée</translation>
+    </message>
+    <message>
+        <source>Checks every set class</source>
+        <translation>Coche toutes les classes d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>Clears every set class</source>
+        <translation>Décoche toutes les classes d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>Drill this set class</source>
+        <translation>Travailler cette classe d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter; a name typed before is completed as you type</source>
+        <translation>Tapez votre nom et appuyez sur Entrée ; un nom déjà tapé est complété pendant la frappe</translation>
+    </message>
+    <message>
+        <source>Saved filters</source>
+        <translation>Filtres enregistrés</translation>
+    </message>
+    <message>
+        <source>Drills the filters saved last time. Key: Alt+Y</source>
+        <translation>Travaille avec les filtres enregistrés la dernière fois. Touche : Alt+O</translation>
+    </message>
+    <message>
+        <source>Drills every set class of that cardinality instead. Key: Alt+N</source>
+        <translation>Travaille plutôt toutes les classes d&apos;ensembles de cette cardinalité. Touche : Alt+N</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Time per interval, in seconds</source>
+        <translation>Temps par intervalle, en secondes</translation>
+    </message>
+    <message>
+        <source>Time points</source>
+        <translation>Points de temps</translation>
+    </message>
+    <message>
+        <source>Correct percentage</source>
+        <translation>Pourcentage de justes</translation>
+    </message>
+    <message>
+        <source>Longevity bonus</source>
+        <translation>Bonus de durée</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Columns: date, correct, incorrect, percentage, time per interval, score</source>
+        <translation>Colonnes : date, justes, fausses, pourcentage, temps par intervalle, score</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Shows right and wrong answers per set class</source>
+        <translation>Montre les réponses justes et fausses par classe d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Rapport d&apos;erreurs</translation>
+    </message>
+    <message>
+        <source>Success rate per set class, form and voicing; read it with the arrow keys</source>
+        <translation>Taux de réussite par classe d&apos;ensembles, forme et disposition ; à lire avec les flèches</translation>
+    </message>
+    <message>
+        <source>The drill just ended, or every eligible drill</source>
+        <translation>L&apos;exercice qui vient de finir, ou tous les exercices éligibles</translation>
+    </message>
+    <message>
+        <source>Breaks each set class down by form A and form B</source>
+        <translation>Détaille chaque classe d&apos;ensembles par forme A et forme B</translation>
+    </message>
+    <message>
+        <source>Breaks each form down by voicing</source>
+        <translation>Détaille chaque forme par disposition</translation>
+    </message>
+    <message>
+        <source>Lists the set classes each one was mistaken for</source>
+        <translation>Liste les classes d&apos;ensembles avec lesquelles chacune a été confondue</translation>
+    </message>
+    <message>
+        <source>Sets every cumulative count to zero, without asking</source>
+        <translation>Remet tous les compteurs cumulés à zéro, sans demander</translation>
+    </message>
+    <message>
+        <source>MIDI output devices</source>
+        <translation>Périphériques de sortie MIDI</translation>
+    </message>
+    <message>
+        <source>Choosing a device sends the questions to it at once</source>
+        <translation>Choisir un périphérique y envoie aussitôt les questions</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d&apos;emploi</translation>
+    </message>
+    <message>
+        <source>The text of readme.txt</source>
+        <translation>Le texte de readme.txt</translation>
+    </message>
+    <message>
+        <source>Closes with Escape</source>
+        <translation>Se ferme avec Échap</translation>
+    </message>
+    <message>
+        <source>MIDI input ports</source>
+        <translation>Ports d&apos;entrée MIDI</translation>
+    </message>
+    <message>
+        <source>The keyboard to answer from</source>
+        <translation>Le clavier avec lequel répondre</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Whose drills are shown</source>
+        <translation>De qui les exercices sont montrés</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Personne :</translation>
+    </message>
+    <message>
+        <source>Correct percentage per drill</source>
+        <translation>Pourcentage de justes par exercice</translation>
+    </message>
+    <message>
+        <source>Time per interval per drill</source>
+        <translation>Temps par intervalle par exercice</translation>
+    </message>
+    <message>
+        <source>Minutes practised per week</source>
+        <translation>Minutes de pratique par semaine</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>One row per drill, the latest last</source>
+        <translation>Une ligne par exercice, le plus récent en dernier</translation>
+    </message>
+    <message>
+        <source>Writes the table to a CSV file</source>
+        <translation>Écrit le tableau dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Answers of</source>
+        <translation>Réponses de</translation>
+    </message>
+    <message>
+        <source>Every eligible drill, or the drill just ended</source>
+        <translation>Tous les exercices éligibles, ou l&apos;exercice qui vient de finir</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Réponses de :</translation>
+    </message>
+    <message>
+        <source>Trichord confusions</source>
+        <translation>Confusions de tricordes</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked; columns: the one answered. Enter plays both</source>
+        <translation>Lignes : la classe d&apos;ensembles demandée ; colonnes : celle répondue. Entrée joue les deux</translation>
+    </message>
+    <message>
+        <source>Tetrachord confusions</source>
+        <translation>Confusions de tétracordes</translation>
+    </message>
+    <message>
+        <source>Answer, tetrachord number</source>
+        <translation>Réponse, numéro du tétracorde</translation>
+    </message>
+    <message>
+        <source>Answer, trichord number</source>
+        <translation>Réponse, numéro du tricorde</translation>
+    </message>
+    <message>
+        <source>Drill started. First question.</source>
+        <translation>Exercice commencé. Première question.</translation>
+    </message>
+    <message>
+        <source> The drill can now be ended with Ctrl+B.</source>
+        <translation> L&apos;exercice peut maintenant être terminé avec Ctrl+B.</translation>
+    </message>
+    <message>
+        <source> Next question.</source>
+        <translation> Question suivante.</translation>
+    </message>
+    <message>
+        <source>Not %1, counted once. Try again.</source>
+        <translation>Pas %1, compté une fois. Réessayez.</translation>
+    </message>
+    <message>
+        <source>No set class chosen.</source>
+        <translation>Aucune classe d&apos;ensembles choisie.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Juste : %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Faux : pas %1. Réessayez.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Aucun exercice en cours. Ctrl+B en commence un.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 justes, %2 fausses, temps %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINER possible : Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Non inscrit : des filtres ont été utilisés.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Ligne %1 sur %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Aucune entrée sélectionnée.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>L&apos;exercice qui vient de finir est sélectionné</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Score %1 : %2 points de temps, %3 justes, bonus de durée %4. %5 secondes par intervalle.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 justes, %4 fausses, %5 %, %6 s par intervalle, score %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Bilan de l&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Du premier coup %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Montrées</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Entraînement par jour</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Points à travailler</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Points à travailler&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Pas encore d&apos;entraînement : Mode entraînement dans le menu Entraînement.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>no audio output</source>
+        <translation>aucune sortie audio</translation>
+    </message>
+    <message>
+        <source>MIDI output not open</source>
+        <translation>sortie MIDI non ouverte</translation>
+    </message>
+    <message>
+        <source> - No sound: </source>
+        <translation> – Pas de son : </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Ear training for music students: Sonorix plays trichords and</source>
+        <translation>Formation de l&apos;oreille pour étudiants en musique : Sonorix joue des</translation>
+    </message>
+    <message>
+        <source>tetrachords and asks which pitch-class set class you heard.</source>
+        <translation>tricordes et des tétracordes et demande quelle classe d&apos;ensembles vous avez entendue.</translation>
+    </message>
+    <message>
+        <source>Sonorix is free software under the GNU General Public License,</source>
+        <translation>Sonorix est un logiciel libre sous la licence publique générale GNU,</translation>
+    </message>
+    <message>
+        <source>version 3 or (at your option) any later version: you may share</source>
+        <translation>version 3 ou (à votre choix) toute version ultérieure : vous pouvez</translation>
+    </message>
+    <message>
+        <source>and change it under its terms. It comes with NO WARRANTY.</source>
+        <translation>le partager et le modifier selon ses termes. Il est fourni SANS GARANTIE.</translation>
+    </message>
+    <message>
+        <source>It stands on Qt, FluidSynth and RtMidi, and its built-in</source>
+        <translation>Il repose sur Qt, FluidSynth et RtMidi, et son synthétiseur</translation>
+    </message>
+    <message>
+        <source>synthesizer plays a General MIDI SoundFont, by default TimGM6mb.</source>
+        <translation>intégré joue une SoundFont General MIDI, par défaut TimGM6mb.</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>À propos de Sonorix</translation>
+    </message>
+    <message>
+        <source>The license is in /usr/share/common-licenses/GPL-3,</source>
+        <translation>La licence se trouve dans /usr/share/common-licenses/GPL-3,</translation>
+    </message>
+    <message>
+        <source>Sonorix&apos;s copyright notice in %1.</source>
+        <translation>la notice de droit d&apos;auteur de Sonorix dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutes
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minutes
+au total</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Dernière
+pratique</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% justes</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/juste</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+meilleur score</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Non vérifiés</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Vue d&apos;ensemble de la classe</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Classe d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% justes</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouée</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Prise pour</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Classes d&apos;ensembles les plus difficiles (tous les exercices éligibles) :</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusions les plus fréquentes :</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 personnes, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TConfusionForm</name>
+    <message>
+        <source>Confusions</source>
+        <translation>Confusions</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Réponses de :</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row&apos;s answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one answered, in the drill window&apos;s range and Play: manner.</source>
+        <translation>Lignes : la classe d&apos;ensembles demandée. Colonnes : la classe d&apos;ensembles répondue. Chaque case est la part (%) des réponses de la ligne ; la diagonale contient les justes. Cliquez sur une case pour entendre la classe demandée, puis celle répondue, dans l&apos;ambitus et la manière de jouer de la fenêtre d&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordes</translation>
+    </message>
+    <message>
+        <source>Tetrachords</source>
+        <translation>Tétracordes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>all eligible drills</source>
+        <translation>tous les exercices éligibles</translation>
+    </message>
+    <message>
+        <source>the drill just ended</source>
+        <translation>l&apos;exercice qui vient de finir</translation>
+    </message>
+    <message>
+        <source>Right %</source>
+        <translation>Justes %</translation>
+    </message>
+    <message>
+        <source>%1: %2 right of %3 answers</source>
+        <translation>%1 : %2 justes sur %3 réponses</translation>
+    </message>
+    <message>
+        <source>%1 answered as %2: %3 of %4 answers</source>
+        <translation>%1 répondu comme %2 : %3 sur %4 réponses</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorReport</name>
+    <message>
+        <source>Error Report</source>
+        <translation>Rapport d&apos;erreurs</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>this session</source>
+        <translation>cette séance</translation>
+    </message>
+    <message>
+        <source>cumulative errors</source>
+        <translation>erreurs cumulées</translation>
+    </message>
+    <message>
+        <source>Sessions that use filters are not included in the cumulative report.</source>
+        <translation>Les séances avec filtres ne comptent pas dans le rapport cumulé.</translation>
+    </message>
+    <message>
+        <source>Clear Cumulative Report</source>
+        <translation>Effacer le rapport cumulé</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher :</translation>
+    </message>
+    <message>
+        <source>A and B sets</source>
+        <translation>Formes A et B</translation>
+    </message>
+    <message>
+        <source>RIPs</source>
+        <translation>RIPs</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Confondu avec</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Confused with:</source>
+        <translation>Confondu avec :</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterForm</name>
+    <message>
+        <source>FILTERS</source>
+        <translation>FILTRES</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordes</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDES</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TÉTRACORDES</translation>
+    </message>
+    <message>
+        <source>Sets in &quot;Closed Position&quot;</source>
+        <translation>Ensembles en « position serrée »</translation>
+    </message>
+    <message>
+        <source>Sets distributed within one octave</source>
+        <translation>Ensembles répartis dans une octave</translation>
+    </message>
+    <message>
+        <source>Sets distributed within two octaves</source>
+        <translation>Ensembles répartis dans deux octaves</translation>
+    </message>
+    <message>
+        <source>Save these settings for future sessions</source>
+        <translation>Enregistrer ces réglages pour les prochaines séances</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>TOUS</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>AUCUN</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordes</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tétracordes</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>File Error!</source>
+        <translation>Erreur de fichier !</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Justes :</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Fausses :</translation>
+    </message>
+    <message>
+        <source>BEGIN</source>
+        <translation>COMMENCER</translation>
+    </message>
+    <message>
+        <source>Repeat (F1)</source>
+        <translation>Répéter (F1)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up (F2)</source>
+        <translation>Arpège asc. (F2)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down (F3)</source>
+        <translation>Arpège desc. (F3)</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Jouer :</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figure</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figure mixte</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDES</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TÉTRACORDES</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>position serrée</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>dans 1 octave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>dans 2 octaves</translation>
+    </message>
+    <message>
+        <source>More Filters</source>
+        <translation>Filtres…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Login New Person</source>
+        <translation>Connecter une autre personne</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message>
+        <source>Set Filters</source>
+        <translation>Régler les filtres</translation>
+    </message>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Configuration MIDI</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Instructions (readme.txt)</source>
+        <translation>Mode d&apos;emploi (readme.txt)</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>À propos de Sonorix</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>TERMINER</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>SCORE</source>
+        <translation>SCORE</translation>
+    </message>
+    <message>
+        <source>Time per</source>
+        <translation>Temps par</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>intervalle</translation>
+    </message>
+    <message>
+        <source>Correct %</source>
+        <translation>Justes %</translation>
+    </message>
+    <message>
+        <source>Longevity</source>
+        <translation>Bonus de</translation>
+    </message>
+    <message>
+        <source>bonus</source>
+        <translation>durée</translation>
+    </message>
+    <message>
+        <source>pts</source>
+        <translation>pts</translation>
+    </message>
+    <message>
+        <source>H i g h  S c o r e s</source>
+        <translation>M e i l l e u r s  s c o r e s</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDES</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TÉTRACORDES</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>pos. serrée</translation>
+    </message>
+    <message>
+        <source>one-octave</source>
+        <translation>1 octave</translation>
+    </message>
+    <message>
+        <source>two-octave</source>
+        <translation>2 octaves</translation>
+    </message>
+    <message>
+        <source>Date              Correct   Incrct    Pctge   Time/Int  Score </source>
+        <translation>Date              Justes    Fausses   Pct.    Tps/Int   Score </translation>
+    </message>
+    <message>
+        <source>(This session is not eligible for high score due to filter usage,</source>
+        <translation>(Cette séance ne compte pas pour les meilleurs scores : filtres,</translation>
+    </message>
+    <message>
+        <source>mixing of cardinalities, or changes in range.)</source>
+        <translation>cardinalités mélangées ou ambitus modifié.)</translation>
+    </message>
+    <message>
+        <source>Error Report</source>
+        <translation>Rapport d&apos;erreurs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardAnswer</name>
+    <message>
+        <source>1 note</source>
+        <translation>1 note</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notes</translation>
+    </message>
+    <message>
+        <source>played %1, %2 expected</source>
+        <translation>joué : %1, %2 attendues</translation>
+    </message>
+    <message>
+        <source>played %1-%2, not in the list</source>
+        <translation>joué : %1-%2, absent de la liste</translation>
+    </message>
+    <message>
+        <source>played %1, no set class found</source>
+        <translation>joué : %1, aucune classe d&apos;ensembles trouvée</translation>
+    </message>
+    <message>
+        <source>Answer From Keyboard…</source>
+        <translation>Répondre au clavier…</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardForm</name>
+    <message>
+        <source>Answer From Keyboard</source>
+        <translation>Répondre au clavier</translation>
+    </message>
+    <message>
+        <source>MIDI input port:</source>
+        <translation>Port d&apos;entrée MIDI :</translation>
+    </message>
+    <message>
+        <source>Answer by playing</source>
+        <translation>Répondre en jouant</translation>
+    </message>
+    <message>
+        <source>During a drill, play the set class in any transposition, inversion or voicing, then release the keys.</source>
+        <translation>Pendant un exercice, jouez la classe d&apos;ensembles dans n&apos;importe quelle transposition, renversement ou disposition, puis relâchez les touches.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found.
+A keyboard appears here once it is connected through the ALSA sequencer, before Sonorix starts or while this window is open.</source>
+        <translation>Aucun port d&apos;entrée MIDI trouvé.
+Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, avant le démarrage de Sonorix ou pendant que cette fenêtre est ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoginForm</name>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Please type your name in the box</source>
+        <translation>Tapez votre nom dans le champ</translation>
+    </message>
+    <message>
+        <source>and hit enter</source>
+        <translation>et appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>The following filters are saved from last session:</source>
+        <translation>Filtres enregistrés lors de la dernière séance :</translation>
+    </message>
+    <message>
+        <source>Use These?</source>
+        <translation>Les utiliser ?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>File Error! No ftclass.dat</source>
+        <translation>Erreur de fichier ! Pas de ftclass.dat</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>DÉSACTIVÉS</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVÉS</translation>
+    </message>
+    <message>
+        <source>(all else on)</source>
+        <translation>(tous les autres activés)</translation>
+    </message>
+    <message>
+        <source>(all else off)</source>
+        <translation>(tous les autres désactivés)</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiForm</name>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Configuration MIDI</translation>
+    </message>
+    <message>
+        <source>Select MIDI output</source>
+        <translation>Choisir la sortie MIDI</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Mode entraînement</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Montrer la réponse</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Montrer la réponse automatiquement</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Après 2 réponses fausses</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Après 3 réponses fausses</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Après 5 réponses fausses</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Réponse montrée</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La réponse est %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Vous avez nommé %1 ; écoutez les deux.</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <source>close</source>
+        <translation>serrée</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 oct.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 oct.</translation>
+    </message>
+    <message>
+        <source>tri</source>
+        <translation>tri</translation>
+    </message>
+    <message>
+        <source>tetra</source>
+        <translation>tétra</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>position serrée</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>dans 1 octave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>dans 2 octaves</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordes</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tétracordes</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Personne :</translation>
+    </message>
+    <message>
+        <source>Accuracy per day</source>
+        <translation>Justesse par jour</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per day</source>
+        <translation>Secondes par réponse juste, par jour</translation>
+    </message>
+    <message>
+        <source>Practice minutes per week</source>
+        <translation>Minutes de pratique par semaine</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Ambitus</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalité</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Justesse %</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer</source>
+        <translation>Secondes par réponse juste</translation>
+    </message>
+    <message>
+        <source>Eligible</source>
+        <translation>Éligible</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>report.dat ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>No drill has been logged yet.</source>
+        <translation>Aucun exercice n&apos;a encore été enregistré.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records could not be verified and are left out.</source>
+        <translation>%1 enregistrements sur %2 n&apos;ont pas pu être vérifiés et sont omis.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% justes</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>week beginning</source>
+        <translation>semaine du</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>exercice</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Justesse par exercice</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Secondes par réponse juste, par exercice</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressMenu</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>My Progress…</source>
+        <translation>Mes progrès…</translation>
+    </message>
+    <message>
+        <source>Confusions…</source>
+        <translation>Confusions…</translation>
+    </message>
+    <message>
+        <source>Play My Wrong Answers</source>
+        <translation>Jouer mes réponses fausses</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Vue d&apos;ensemble de la classe…</translation>
+    </message>
+</context>
+<context>
     <name>TReadmeBox</name>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TSonorixApplication</name>
+    <message>
+        <source>Unknown exception</source>
+        <translation>Exception inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot use the data folder: </source>
+        <translation>Impossible d&apos;utiliser le dossier de données : </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing.
+Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
+MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Usage : sonorix [--help] [--version] [--data-dir DOSSIER]
+Formation de l&apos;oreille : Sonorix joue des tricordes et des tétracordes et vous nommez leur classe d&apos;ensembles.
+
+  --help              afficher cette aide et quitter
+  --version           afficher la version et quitter
+  --data-dir DOSSIER  garder les fichiers de données dans DOSSIER (un dossier de classe, par exemple)
+
+Le dossier de données est le premier de : --data-dir, $SONORIX_DATA_DIR, DataDir=
+dans /etc/sonorix/sonorix.conf ; sinon le programme installé garde ses fichiers
+de données dans $XDG_DATA_HOME/sonorix (~/.local/share/sonorix par défaut).
+Il y copie ftclass.dat et readme.txt quand ils manquent. Son : voir sonorix(1)
+pour MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

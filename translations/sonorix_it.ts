@@ -2,10 +2,1365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Right answers in this drill</source>
+        <translation>Risposte giuste di questo esercizio</translation>
+    </message>
+    <message>
+        <source>Wrong answers counted in this drill</source>
+        <translation>Risposte sbagliate contate in questo esercizio</translation>
+    </message>
+    <message>
+        <source>Drill time </source>
+        <translation>Tempo dell&apos;esercizio </translation>
+    </message>
+    <message>
+        <source>Minutes and seconds since BEGIN</source>
+        <translation>Minuti e secondi da INIZIA</translation>
+    </message>
+    <message>
+        <source>Starts a drill; after five right answers it ends it and shows the score. Shortcut: Ctrl+B</source>
+        <translation>Inizia un esercizio; dopo cinque risposte giuste lo termina e mostra il punteggio. Scorciatoia: Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Plays the question again. Keys: F1, or p</source>
+        <translation>Suona di nuovo la domanda. Tasti: F1 o p</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, upwards. Keys: F2, or q</source>
+        <translation>Suona le note della domanda una alla volta, verso l&apos;alto. Tasti: F2 o q</translation>
+    </message>
+    <message>
+        <source>Plays the question&apos;s notes one by one, downwards. Keys: F3, or r</source>
+        <translation>Suona le note della domanda una alla volta, verso il basso. Tasti: F3 o r</translation>
+    </message>
+    <message>
+        <source>Answer prefix</source>
+        <translation>Prefisso della risposta</translation>
+    </message>
+    <message>
+        <source>Type the set class number, such as 11, or Z15 with a capital Z, and press Enter. Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate it. Ctrl+B begins or ends the drill</source>
+        <translation>Scrivete il numero della classe di insiemi, come 11, o Z15 con la Z maiuscola, e premete Invio. Su e Giù scorrono l&apos;elenco delle classi di insiemi. F1 ripete la domanda, F2 e F3 la arpeggiano. Ctrl+B inizia o termina l&apos;esercizio</translation>
+    </message>
+    <message>
+        <source>Answers with the set class chosen. Key: Enter</source>
+        <translation>Risponde con la classe di insiemi scelta. Tasto: Invio</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Classi di insiemi</translation>
+    </message>
+    <message>
+        <source>The set classes drilled; choosing one puts its number in the answer field</source>
+        <translation>Le classi di insiemi esercitate; sceglierne una mette il suo numero nel campo di risposta</translation>
+    </message>
+    <message>
+        <source>How questions are played</source>
+        <translation>Come vengono suonate le domande</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalità</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords</source>
+        <translation>Tricordi o tetracordi</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Ambito</translation>
+    </message>
+    <message>
+        <source>How widely the notes of a question are spread</source>
+        <translation>Quanto sono distribuite le note di una domanda</translation>
+    </message>
+    <message>
+        <source>Chooses exactly which set classes are drilled</source>
+        <translation>Sceglie esattamente quali classi di insiemi esercitare</translation>
+    </message>
+    <message>
+        <source>Trichords or tetrachords; changing it enables every set class of that cardinality</source>
+        <translation>Tricordi o tetracordi; cambiarlo attiva tutte le classi di insiemi di quella cardinalità</translation>
+    </message>
+    <message>
+        <source>Saves these settings for the next login when the window closes</source>
+        <translation>Salva queste impostazioni per il prossimo accesso alla chiusura della finestra</translation>
+    </message>
+    <message>
+        <source>Closes the window and drills what is checked. Key: Enter</source>
+        <translation>Chiude la finestra ed esercita ciò che è spuntato. Tasto: Invio</translation>
+    </message>
+    <message>
+        <source>Checks every set class</source>
+        <translation>Spunta tutte le classi di insiemi</translation>
+    </message>
+    <message>
+        <source>Clears every set class</source>
+        <translation>Toglie la spunta a tutte le classi di insiemi</translation>
+    </message>
+    <message>
+        <source>Drill this set class</source>
+        <translation>Esercitare questa classe di insiemi</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Il vostro nome</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter; a name typed before is completed as you type</source>
+        <translation>Scrivete il vostro nome e premete Invio; un nome già scritto viene completato mentre scrivete</translation>
+    </message>
+    <message>
+        <source>Saved filters</source>
+        <translation>Filtri salvati</translation>
+    </message>
+    <message>
+        <source>Drills the filters saved last time. Key: Alt+Y</source>
+        <translation>Esercita i filtri salvati l&apos;ultima volta. Tasto: Alt+S</translation>
+    </message>
+    <message>
+        <source>Drills every set class of that cardinality instead. Key: Alt+N</source>
+        <translation>Esercita invece tutte le classi di insiemi di quella cardinalità. Tasto: Alt+N</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Time per interval, in seconds</source>
+        <translation>Tempo per intervallo, in secondi</translation>
+    </message>
+    <message>
+        <source>Time points</source>
+        <translation>Punti tempo</translation>
+    </message>
+    <message>
+        <source>Correct percentage</source>
+        <translation>Percentuale di giuste</translation>
+    </message>
+    <message>
+        <source>Longevity bonus</source>
+        <translation>Bonus di durata</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Punteggi migliori</translation>
+    </message>
+    <message>
+        <source>Columns: date, correct, incorrect, percentage, time per interval, score</source>
+        <translation>Colonne: data, giuste, sbagliate, percentuale, tempo per intervallo, punteggio</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Punteggi migliori</translation>
+    </message>
+    <message>
+        <source>Shows right and wrong answers per set class</source>
+        <translation>Mostra le risposte giuste e sbagliate per classe di insiemi</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Rapporto errori</translation>
+    </message>
+    <message>
+        <source>Success rate per set class, form and voicing; read it with the arrow keys</source>
+        <translation>Percentuale di successo per classe di insiemi, forma e disposizione; leggetela con i tasti freccia</translation>
+    </message>
+    <message>
+        <source>The drill just ended, or every eligible drill</source>
+        <translation>L&apos;esercizio appena concluso, o tutti gli esercizi validi</translation>
+    </message>
+    <message>
+        <source>Breaks each set class down by form A and form B</source>
+        <translation>Suddivide ogni classe di insiemi per forma A e forma B</translation>
+    </message>
+    <message>
+        <source>Breaks each form down by voicing</source>
+        <translation>Suddivide ogni forma per disposizione</translation>
+    </message>
+    <message>
+        <source>Lists the set classes each one was mistaken for</source>
+        <translation>Elenca le classi di insiemi con cui ciascuna è stata confusa</translation>
+    </message>
+    <message>
+        <source>Sets every cumulative count to zero, without asking</source>
+        <translation>Azzera tutti i conteggi cumulativi, senza chiedere</translation>
+    </message>
+    <message>
+        <source>MIDI output devices</source>
+        <translation>Dispositivi di uscita MIDI</translation>
+    </message>
+    <message>
+        <source>Choosing a device sends the questions to it at once</source>
+        <translation>Scegliere un dispositivo vi invia subito le domande</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Istruzioni</translation>
+    </message>
+    <message>
+        <source>The text of readme.txt</source>
+        <translation>Il testo di readme.txt</translation>
+    </message>
+    <message>
+        <source>Closes with Escape</source>
+        <translation>Si chiude con Esc</translation>
+    </message>
+    <message>
+        <source>MIDI input ports</source>
+        <translation>Porte d&apos;ingresso MIDI</translation>
+    </message>
+    <message>
+        <source>The keyboard to answer from</source>
+        <translation>La tastiera da cui rispondere</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Whose drills are shown</source>
+        <translation>Di chi sono gli esercizi mostrati</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Correct percentage per drill</source>
+        <translation>Percentuale di giuste per esercizio</translation>
+    </message>
+    <message>
+        <source>Time per interval per drill</source>
+        <translation>Tempo per intervallo per esercizio</translation>
+    </message>
+    <message>
+        <source>Minutes practised per week</source>
+        <translation>Minuti di pratica a settimana</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>One row per drill, the latest last</source>
+        <translation>Una riga per esercizio, il più recente per ultimo</translation>
+    </message>
+    <message>
+        <source>Writes the table to a CSV file</source>
+        <translation>Scrive la tabella in un file CSV</translation>
+    </message>
+    <message>
+        <source>Answers of</source>
+        <translation>Risposte di</translation>
+    </message>
+    <message>
+        <source>Every eligible drill, or the drill just ended</source>
+        <translation>Tutti gli esercizi validi, o quello appena concluso</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Risposte di:</translation>
+    </message>
+    <message>
+        <source>Trichord confusions</source>
+        <translation>Confusioni dei tricordi</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked; columns: the one answered. Enter plays both</source>
+        <translation>Righe: la classe di insiemi chiesta; colonne: quella risposta. Invio le suona entrambe</translation>
+    </message>
+    <message>
+        <source>Tetrachord confusions</source>
+        <translation>Confusioni dei tetracordi</translation>
+    </message>
+    <message>
+        <source>Answer, tetrachord number</source>
+        <translation>Risposta, numero del tetracordo</translation>
+    </message>
+    <message>
+        <source>Answer, trichord number</source>
+        <translation>Risposta, numero del tricordo</translation>
+    </message>
+    <message>
+        <source>Drill started. First question.</source>
+        <translation>Esercizio iniziato. Prima domanda.</translation>
+    </message>
+    <message>
+        <source> The drill can now be ended with Ctrl+B.</source>
+        <translation> Ora potete terminare l&apos;esercizio con Ctrl+B.</translation>
+    </message>
+    <message>
+        <source> Next question.</source>
+        <translation> Domanda successiva.</translation>
+    </message>
+    <message>
+        <source>Not %1, counted once. Try again.</source>
+        <translation>Non è %1, contato una volta. Riprovate.</translation>
+    </message>
+    <message>
+        <source>No set class chosen.</source>
+        <translation>Nessuna classe di insiemi scelta.</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Giusto: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong: not %1. Try again.</source>
+        <translation>Sbagliato: non è %1. Riprovate.</translation>
+    </message>
+    <message>
+        <source>No drill running. Ctrl+B begins one.</source>
+        <translation>Nessun esercizio in corso. Ctrl+B ne inizia uno.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, time %3.</source>
+        <translation>%1 giuste, %2 sbagliate, tempo %3.</translation>
+    </message>
+    <message>
+        <source> END possible: Ctrl+B.</source>
+        <translation> TERMINA possibile: Ctrl+B.</translation>
+    </message>
+    <message>
+        <source>Not entered: filters were used.</source>
+        <translation>Non inserito: sono stati usati filtri.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, %3, %4.</source>
+        <translation>Riga %1 di %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>No entry selected.</source>
+        <translation>Nessuna voce selezionata.</translation>
+    </message>
+    <message>
+        <source>The drill just ended is selected</source>
+        <translation>L&apos;esercizio appena concluso è selezionato</translation>
+    </message>
+    <message>
+        <source>Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.</source>
+        <translation>Punteggio %1: %2 punti tempo, %3 giuste, bonus di durata %4. %5 secondi per intervallo.</translation>
+    </message>
+    <message>
+        <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
+        <translation>%1. %2%3 giuste, %4 sbagliate, %5 %, %6 s per intervallo, punteggio %7</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindows</name>
+    <message>
+        <source>Practice Summary</source>
+        <translation>Riepilogo della pratica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Pratica</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Domande</translation>
+    </message>
+    <message>
+        <source>Right at first try</source>
+        <translation>Giuste al primo colpo</translation>
+    </message>
+    <message>
+        <source>First-try %</source>
+        <translation>Al primo colpo %</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Mostrate</translation>
+    </message>
+    <message>
+        <source>Practice per day</source>
+        <translation>Pratica al giorno</translation>
+    </message>
+    <message>
+        <source>Practice focus</source>
+        <translation>Punti su cui esercitarsi</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Practice focus&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Punti su cui esercitarsi&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
+        <translation>&lt;br&gt;Nessuna pratica finora: Modalità pratica nel menu Pratica.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>no audio output</source>
+        <translation>nessuna uscita audio</translation>
+    </message>
+    <message>
+        <source>MIDI output not open</source>
+        <translation>uscita MIDI non aperta</translation>
+    </message>
+    <message>
+        <source> - No sound: </source>
+        <translation> – Nessun suono: </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Ear training for music students: Sonorix plays trichords and</source>
+        <translation>Educazione dell&apos;orecchio per studenti di musica: Sonorix suona</translation>
+    </message>
+    <message>
+        <source>tetrachords and asks which pitch-class set class you heard.</source>
+        <translation>tricordi e tetracordi e chiede quale classe di insiemi avete sentito.</translation>
+    </message>
+    <message>
+        <source>Sonorix is free software under the GNU General Public License,</source>
+        <translation>Sonorix è software libero sotto la GNU General Public License,</translation>
+    </message>
+    <message>
+        <source>version 3 or (at your option) any later version: you may share</source>
+        <translation>versione 3 o (a vostra scelta) qualsiasi versione successiva: potete</translation>
+    </message>
+    <message>
+        <source>and change it under its terms. It comes with NO WARRANTY.</source>
+        <translation>condividerlo e modificarlo secondo i suoi termini. È fornito SENZA GARANZIA.</translation>
+    </message>
+    <message>
+        <source>It stands on Qt, FluidSynth and RtMidi, and its built-in</source>
+        <translation>Si basa su Qt, FluidSynth e RtMidi, e il suo sintetizzatore</translation>
+    </message>
+    <message>
+        <source>synthesizer plays a General MIDI SoundFont, by default TimGM6mb.</source>
+        <translation>integrato suona una SoundFont General MIDI, per impostazione predefinita TimGM6mb.</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Informazioni su Sonorix</translation>
+    </message>
+    <message>
+        <source>The license is in /usr/share/common-licenses/GPL-3,</source>
+        <translation>La licenza è in /usr/share/common-licenses/GPL-3,</translation>
+    </message>
+    <message>
+        <source>Sonorix&apos;s copyright notice in %1.</source>
+        <translation>la nota di copyright di Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverview</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(senza nome)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuti
+questa settimana</translation>
+    </message>
+    <message>
+        <source>Minutes
+in all</source>
+        <translation>Minuti
+in tutto</translation>
+    </message>
+    <message>
+        <source>Last
+practice</source>
+        <translation>Ultima
+pratica</translation>
+    </message>
+    <message>
+        <source>
+% right</source>
+        <translation>
+% giuste</translation>
+    </message>
+    <message>
+        <source>
+s/right</source>
+        <translation>
+s/giusta</translation>
+    </message>
+    <message>
+        <source>
+best score</source>
+        <translation>
+punteggio migliore</translation>
+    </message>
+    <message>
+        <source>Unverified</source>
+        <translation>Non verificati</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Panoramica della classe</translation>
+    </message>
+    <message>
+        <source>Set class</source>
+        <translation>Classe di insiemi</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Suonata</translation>
+    </message>
+    <message>
+        <source>Taken for</source>
+        <translation>Scambiata per</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>Hardest set classes (all eligible drills):</source>
+        <translation>Classi di insiemi più difficili (tutti gli esercizi validi):</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:</source>
+        <translation>Confusioni più frequenti:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Salva PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>%1 — %2 persone, %3 record, %4 dei quali non verificati. Settimana dal %5.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TConfusionForm</name>
+    <message>
+        <source>Confusions</source>
+        <translation>Confusioni</translation>
+    </message>
+    <message>
+        <source>Answers of:</source>
+        <translation>Risposte di:</translation>
+    </message>
+    <message>
+        <source>Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row&apos;s answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one answered, in the drill window&apos;s range and Play: manner.</source>
+        <translation>Righe: la classe di insiemi chiesta. Colonne: la classe di insiemi risposta. Ogni cella è la quota (%) delle risposte della riga; la diagonale contiene quelle giuste. Fate clic su una cella per sentire la classe chiesta e poi quella risposta, nell&apos;ambito e nel modo di suonare della finestra dell&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordi</translation>
+    </message>
+    <message>
+        <source>Tetrachords</source>
+        <translation>Tetracordi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>all eligible drills</source>
+        <translation>tutti gli esercizi validi</translation>
+    </message>
+    <message>
+        <source>the drill just ended</source>
+        <translation>l&apos;esercizio appena concluso</translation>
+    </message>
+    <message>
+        <source>Right %</source>
+        <translation>Giuste %</translation>
+    </message>
+    <message>
+        <source>%1: %2 right of %3 answers</source>
+        <translation>%1: %2 giuste su %3 risposte</translation>
+    </message>
+    <message>
+        <source>%1 answered as %2: %3 of %4 answers</source>
+        <translation>%1 risposto come %2: %3 su %4 risposte</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorReport</name>
+    <message>
+        <source>Error Report</source>
+        <translation>Rapporto errori</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>this session</source>
+        <translation>questa sessione</translation>
+    </message>
+    <message>
+        <source>cumulative errors</source>
+        <translation>errori cumulativi</translation>
+    </message>
+    <message>
+        <source>Sessions that use filters are not included in the cumulative report.</source>
+        <translation>Le sessioni con filtri non entrano nel rapporto cumulativo.</translation>
+    </message>
+    <message>
+        <source>Clear Cumulative Report</source>
+        <translation>Cancella rapporto cumulativo</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostra:</translation>
+    </message>
+    <message>
+        <source>A and B sets</source>
+        <translation>Forme A e B</translation>
+    </message>
+    <message>
+        <source>RIPs</source>
+        <translation>RIPs</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Confuso con</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Confused with:</source>
+        <translation>Confuso con:</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterForm</name>
+    <message>
+        <source>FILTERS</source>
+        <translation>FILTRI</translation>
+    </message>
+    <message>
+        <source>Trichords</source>
+        <translation>Tricordi</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDI</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDI</translation>
+    </message>
+    <message>
+        <source>Sets in &quot;Closed Position&quot;</source>
+        <translation>Insiemi in &quot;posizione stretta&quot;</translation>
+    </message>
+    <message>
+        <source>Sets distributed within one octave</source>
+        <translation>Insiemi distribuiti entro un&apos;ottava</translation>
+    </message>
+    <message>
+        <source>Sets distributed within two octaves</source>
+        <translation>Insiemi distribuiti entro due ottave</translation>
+    </message>
+    <message>
+        <source>Save these settings for future sessions</source>
+        <translation>Salva queste impostazioni per le prossime sessioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>TUTTI</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NESSUNO</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordi</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordi</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>File Error!</source>
+        <translation>Errore di file!</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Rispondi</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Giuste:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Errate:</translation>
+    </message>
+    <message>
+        <source>BEGIN</source>
+        <translation>INIZIA</translation>
+    </message>
+    <message>
+        <source>Repeat (F1)</source>
+        <translation>Ripeti (F1)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up (F2)</source>
+        <translation>Arpeggio su (F2)</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down (F3)</source>
+        <translation>Arpeggio giù (F3)</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Suona:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accordo</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mista</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDI</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDI</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>parti strette</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>entro 1 ottava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>entro 2 ottave</translation>
+    </message>
+    <message>
+        <source>More Filters</source>
+        <translation>Altri filtri</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Login New Person</source>
+        <translation>Accedi come nuova persona</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtri</translation>
+    </message>
+    <message>
+        <source>Set Filters</source>
+        <translation>Imposta filtri</translation>
+    </message>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Impostazioni MIDI</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Instructions (readme.txt)</source>
+        <translation>Istruzioni (readme.txt)</translation>
+    </message>
+    <message>
+        <source>About Sonorix</source>
+        <translation>Informazioni su Sonorix</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>TERMINA</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>SCORE</source>
+        <translation>PUNTEGGIO</translation>
+    </message>
+    <message>
+        <source>Time per</source>
+        <translation>Tempo per</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>intervallo</translation>
+    </message>
+    <message>
+        <source>Correct %</source>
+        <translation>Giuste %</translation>
+    </message>
+    <message>
+        <source>Longevity</source>
+        <translation>Bonus di</translation>
+    </message>
+    <message>
+        <source>bonus</source>
+        <translation>durata</translation>
+    </message>
+    <message>
+        <source>pts</source>
+        <translation>pti</translation>
+    </message>
+    <message>
+        <source>H i g h  S c o r e s</source>
+        <translation>P u n t e g g i  m i g l i o r i</translation>
+    </message>
+    <message>
+        <source>TRICHORDS</source>
+        <translation>TRICORDI</translation>
+    </message>
+    <message>
+        <source>TETRACHORDS</source>
+        <translation>TETRACORDI</translation>
+    </message>
+    <message>
+        <source>&quot;close position&quot;</source>
+        <translation>parti strette</translation>
+    </message>
+    <message>
+        <source>one-octave</source>
+        <translation>1 ottava</translation>
+    </message>
+    <message>
+        <source>two-octave</source>
+        <translation>2 ottave</translation>
+    </message>
+    <message>
+        <source>Date              Correct   Incrct    Pctge   Time/Int  Score </source>
+        <translation>Data              Giuste    Errate    Perc.   T/Interv  Punti </translation>
+    </message>
+    <message>
+        <source>(This session is not eligible for high score due to filter usage,</source>
+        <translation>(Questa sessione non vale per i punteggi migliori: filtri usati,</translation>
+    </message>
+    <message>
+        <source>mixing of cardinalities, or changes in range.)</source>
+        <translation>cardinalità miste o cambi di ambito.)</translation>
+    </message>
+    <message>
+        <source>Error Report</source>
+        <translation>Rapporto errori</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardAnswer</name>
+    <message>
+        <source>1 note</source>
+        <translation>1 nota</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 note</translation>
+    </message>
+    <message>
+        <source>played %1, %2 expected</source>
+        <translation>suonate %1, attese %2</translation>
+    </message>
+    <message>
+        <source>played %1-%2, not in the list</source>
+        <translation>suonato %1-%2, non è nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>played %1, no set class found</source>
+        <translation>suonate %1, nessuna classe di insiemi</translation>
+    </message>
+    <message>
+        <source>Answer From Keyboard…</source>
+        <translation>Rispondi dalla tastiera…</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardForm</name>
+    <message>
+        <source>Answer From Keyboard</source>
+        <translation>Rispondi dalla tastiera</translation>
+    </message>
+    <message>
+        <source>MIDI input port:</source>
+        <translation>Porta d&apos;ingresso MIDI:</translation>
+    </message>
+    <message>
+        <source>Answer by playing</source>
+        <translation>Rispondi suonando</translation>
+    </message>
+    <message>
+        <source>During a drill, play the set class in any transposition, inversion or voicing, then release the keys.</source>
+        <translation>Durante un esercizio suonate la classe di insiemi in qualsiasi trasposizione, inversione o disposizione, poi rilasciate i tasti.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found.
+A keyboard appears here once it is connected through the ALSA sequencer, before Sonorix starts or while this window is open.</source>
+        <translation>Nessuna porta d&apos;ingresso MIDI trovata.
+Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima dell&apos;avvio di Sonorix o mentre questa finestra è aperta.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoginForm</name>
+    <message>
+        <source>Login</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Please type your name in the box</source>
+        <translation>Scrivete il vostro nome nel campo</translation>
+    </message>
+    <message>
+        <source>and hit enter</source>
+        <translation>e premete Invio</translation>
+    </message>
+    <message>
+        <source>The following filters are saved from last session:</source>
+        <translation>Filtri salvati nell&apos;ultima sessione:</translation>
+    </message>
+    <message>
+        <source>Use These?</source>
+        <translation>Usare questi?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>File Error! No ftclass.dat</source>
+        <translation>Errore di file! Manca ftclass.dat</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>DISATTIVATI</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ATTIVI</translation>
+    </message>
+    <message>
+        <source>(all else on)</source>
+        <translation>(tutti gli altri attivi)</translation>
+    </message>
+    <message>
+        <source>(all else off)</source>
+        <translation>(tutti gli altri disattivati)</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiForm</name>
+    <message>
+        <source>Midi Setup</source>
+        <translation>Impostazioni MIDI</translation>
+    </message>
+    <message>
+        <source>Select MIDI output</source>
+        <translation>Scegliete l&apos;uscita MIDI</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticeMode</name>
+    <message>
+        <source> - Practice</source>
+        <translation> – Pratica</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Pratica</translation>
+    </message>
+    <message>
+        <source>Practice Mode</source>
+        <translation>Modalità pratica</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostra la risposta</translation>
+    </message>
+    <message>
+        <source>Show Answer Automatically</source>
+        <translation>Mostra la risposta automaticamente</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>After 2 Wrong Answers</source>
+        <translation>Dopo 2 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>After 3 Wrong Answers</source>
+        <translation>Dopo 3 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>After 5 Wrong Answers</source>
+        <translation>Dopo 5 risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>Answer shown</source>
+        <translation>Risposta mostrata</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La risposta è %1.</translation>
+    </message>
+    <message>
+        <source> You named %1; hear both.</source>
+        <translation> Avete nominato %1; ascoltatele entrambe.</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <source>close</source>
+        <translation>stretta</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 ott.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 ott.</translation>
+    </message>
+    <message>
+        <source>tri</source>
+        <translation>tri</translation>
+    </message>
+    <message>
+        <source>tetra</source>
+        <translation>tetra</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>parti strette</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>entro 1 ottava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>entro 2 ottave</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordi</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordi</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(senza nome)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>I miei progressi</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Accuracy per day</source>
+        <translation>Precisione al giorno</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per day</source>
+        <translation>Secondi per risposta giusta al giorno</translation>
+    </message>
+    <message>
+        <source>Practice minutes per week</source>
+        <translation>Minuti di pratica a settimana</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Ambito</translation>
+    </message>
+    <message>
+        <source>Cardinality</source>
+        <translation>Cardinalità</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Errate</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Precisione %</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer</source>
+        <translation>Secondi per risposta giusta</translation>
+    </message>
+    <message>
+        <source>Eligible</source>
+        <translation>Valido</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>Impossibile leggere report.dat.</translation>
+    </message>
+    <message>
+        <source>No drill has been logged yet.</source>
+        <translation>Nessun esercizio è ancora stato registrato.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records could not be verified and are left out.</source>
+        <translation>%1 record su %2 non sono verificabili e vengono omessi.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>week beginning</source>
+        <translation>settimana dal</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>esercizio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Accuracy per drill</source>
+        <translation>Precisione per esercizio</translation>
+    </message>
+    <message>
+        <source>Seconds per right answer per drill</source>
+        <translation>Secondi per risposta giusta per esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressMenu</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>My Progress…</source>
+        <translation>I miei progressi…</translation>
+    </message>
+    <message>
+        <source>Confusions…</source>
+        <translation>Confusioni…</translation>
+    </message>
+    <message>
+        <source>Play My Wrong Answers</source>
+        <translation>Suona le mie risposte errate</translation>
+    </message>
+    <message>
+        <source>Class Overview…</source>
+        <translation>Panoramica della classe…</translation>
+    </message>
+</context>
+<context>
     <name>TReadmeBox</name>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TSonorixApplication</name>
+    <message>
+        <source>Unknown exception</source>
+        <translation>Eccezione sconosciuta</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensione reale</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot use the data folder: </source>
+        <translation>Impossibile usare la cartella dei dati: </translation>
+    </message>
+    <message>
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+Ear training: Sonorix plays trichords and tetrachords and you name their set class.
+
+  --help          show this help and exit
+  --version       show the version and exit
+  --data-dir DIR  keep the data files in DIR (a class folder, for example)
+
+The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; else the installed program keeps its data
+files in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix by default).
+It copies ftclass.dat and readme.txt there when they are missing.
+Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
+MIDIWAY_AUDIO_FILE.
+</source>
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARTELLA]
+Educazione dell&apos;orecchio: Sonorix suona tricordi e tetracordi e voi ne nominate la classe di insiemi.
+
+  --help               mostra questo aiuto ed esce
+  --version            mostra la versione ed esce
+  --data-dir CARTELLA  tiene i file di dati in CARTELLA (una cartella di classe, per esempio)
+
+La cartella dei dati è la prima fra: --data-dir, $SONORIX_DATA_DIR, DataDir=
+in /etc/sonorix/sonorix.conf; altrimenti il programma installato tiene i suoi
+file di dati in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix per impostazione predefinita).
+Vi copia ftclass.dat e readme.txt quando mancano. Suono: vedere sonorix(1) per
+MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
+</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,16 @@
 //  - the time from PutMidiOut to the note's onset in the rendered audio
 //    (the WAV file the library renders in real time, so without any sound
 //    card buffer), and the loudness of a velocity-64 four-note chord.
-// Usage: midiway_bench [trials]   (renders into a temporary WAV file)
+// Usage: midiway_bench [trials [keys]]   (renders into a temporary WAV file)
+//   The notes go to one key (C4) unless keys > 1: the SoundFont's samples do
+//   not all start at once (in the default General MIDI one, F4 to A4 begin
+//   with 6 to 8 ms of silence), so notes of several keys measure the font as
+//   much as the timing.
+//        midiway_bench --figure [figures]
+//          plays the drill's figure (notes 500 ms then 250 ms apart, each put
+//          as the drill puts it, at once, at its moment on the clock) through
+//          the audio output the library chooses, and prints each put's time
+//          in ms from the first; bench/pulse_figure.sh records it.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -72,10 +81,37 @@ void Put(uint32_t handle, uint8_t status, uint8_t data1, uint8_t data2) {
   PutMidiOut(handle, &event);
 }
 
+// The drill's figure, again and again; each note is cut after 150 ms so that
+// the next one starts in silence and its onset can be found.
+int PlayFigures(int figures) {
+  const uint32_t handle = OpenSynth();
+  std::this_thread::sleep_for(1500ms);  // the stream comes up
+  const int gaps[] = {500, 250, 500};  // the last: to the next figure
+  const uint8_t keys[] = {60, 63, 67};
+  const auto first = Clock::now();
+  auto due = first;
+  for (int f = 0; f < figures; ++f) {
+    for (int i = 0; i < 3; ++i) {
+      std::this_thread::sleep_until(due);
+      const auto put = Clock::now();
+      Put(handle, 0x90, keys[i], 64);
+      std::printf("put %.3f grid %.3f key %d\n", Ms(put - first), Ms(due - first), keys[i]);
+      std::this_thread::sleep_until(put + 150ms);
+      Put(handle, 0xB0, 120, 0);
+      due += std::chrono::milliseconds(gaps[i]);
+    }
+  }
+  std::this_thread::sleep_for(500ms);
+  CloseMidiOut(handle);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--figure") == 0) return PlayFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
   const int trials = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+  const int keys = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 12) : 1;
   const std::string path = "/tmp/midiway-bench-" + std::to_string(getpid()) + ".wav";
   setenv("MIDIWAY_AUDIO_FILE", path.c_str(), 1);
 
@@ -110,7 +146,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < trials; ++i) {
     std::this_thread::sleep_for(120ms + std::chrono::microseconds(jitter(random)));
     puts.push_back(Clock::now());
-    Put(handle, 0x90, static_cast<uint8_t>(60 + i % 12), 64);
+    Put(handle, 0x90, static_cast<uint8_t>(60 + i % keys), 64);
     std::this_thread::sleep_for(60ms);
     ResetMidiOut(handle);
   }
@@ -141,13 +177,14 @@ int main(int argc, char** argv) {
     audible.push_back(onset(0.01f));  // -40 dBFS
   }
   if (std::getenv("MIDIWAY_BENCH_VERBOSE"))
-    for (size_t i = 0; i < puts.size(); ++i) std::printf("note %zu: %.2f / %.2f ms\n", 60 + i % 12, firstSample[i], audible[i]);
+    for (size_t i = 0; i < puts.size(); ++i)
+      std::printf("note %zu: %.2f / %.2f ms\n", 60 + i % keys, firstSample[i], audible[i]);
   const Stats first = Summarise(firstSample);
   const Stats heard = Summarise(audible);
-  std::printf("PutMidiOut -> first non-zero sample: median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f (%d notes)\n",
-              first.median, first.p90, first.min, first.max, trials);
-  std::printf("PutMidiOut -> onset above -40 dBFS:  median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f\n", heard.median,
-              heard.p90, heard.min, heard.max);
+  std::printf("PutMidiOut -> first non-zero sample: median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f (%d notes, %d key%s)\n",
+              first.median, first.p90, first.min, first.max, trials, keys, keys > 1 ? "s" : "");
+  std::printf("PutMidiOut -> onset above -40 dBFS:  median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f, spread %.2f\n",
+              heard.median, heard.p90, heard.min, heard.max, heard.max - heard.min);
   std::printf("Sound card buffer when one is used: %d x %d frames = %.1f ms at 44.1 kHz\n", 3, 128, 3 * 128 / 44.1);
   std::printf("Velocity-64 chord C4 E4 G4 C5: peak %.1f dBFS, RMS (first 0.5 s) %.1f dBFS\n", 20 * std::log10(peak),
               10 * std::log10(energy / 22050));

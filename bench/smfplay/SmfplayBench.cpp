@@ -1,9 +1,9 @@
-// How exactly smfplay keeps a file's time through the built-in synthesizer,
+// How exactly sonorix-smfplay keeps a file's time through the built-in synthesizer,
 // and what playing costs. It writes a file of short notes (each cut by "all
 // sound off", so every one starts in silence) at uneven spacings and with
-// tempo changes, runs bin/smfplay on it rendering to $MIDIWAY_AUDIO_FILE, and
+// tempo changes, runs bin/sonorix-smfplay on it rendering to $MIDIWAY_AUDIO_FILE, and
 // compares the onset of each note in the WAV file with the file's times
-// (less the constant offset between the two). Reports the onset errors and smfplay's CPU
+// (less the constant offset between the two). Reports the onset errors and the player's CPU
 // time against its wall time.
 // Usage: smfplay_bench [notes]   (default 60)
 #include <sys/resource.h>
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   const int notes = argc > 1 ? std::max(2, std::atoi(argv[1])) : 60;
   const std::string self = argv[0];
   const std::string folder = self.find('/') == std::string::npos ? "." : self.substr(0, self.rfind('/'));
-  const std::string player = folder + "/smfplay";
+  const std::string player = folder + "/sonorix-smfplay";
   const std::string base = "/tmp/smfplay-bench-" + std::to_string(getpid());
   const std::string mid = base + ".mid", wav = base + ".wav";
   const std::vector<Note> times = WriteFile(mid, notes);
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
   for (double e : errors) sum += e;
   if (std::getenv("SMFPLAY_BENCH_VERBOSE"))
     for (size_t i = 0; i < errors.size(); ++i) std::printf("note %zu at %.3f s: %+.2f ms\n", i, times[i].seconds, errors[i]);
-  std::printf("smfplay, %d notes over %.1f s with %d tempo changes, built-in synthesizer rendering to a WAV file\n",
+  std::printf("sonorix-smfplay, %d notes over %.1f s with %d tempo changes, built-in synthesizer rendering to a WAV file\n",
               notes, times.back().seconds, notes / 10);
   std::printf("onset error against the file's times (constant offset taken out): mean %+.2f ms, median |e| %.2f ms, "
               "90%% |e| %.2f ms, max |e| %.2f ms\n",

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -288,7 +290,7 @@ TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
   Press(Qt::Key_B, Qt::ControlModifier);
   ASSERT_TRUE(Form1->Drilling);
   const std::vector<int> heard = HeardSince(mark);
-  Form1->Button4->setFocus();
+  ASSERT_TRUE(TabTo(Form1->Button4));
   mark = Mark();
   Press(Qt::Key_Return);  // Repeat, not Submit
   EXPECT_EQ(HeardSince(mark), heard);
@@ -307,11 +309,13 @@ TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
   WhileModal(
       Form2,
       [&] {
-        Form2->SpeedButton5->setFocusPolicy(Qt::StrongFocus);
-        Form2->SpeedButton5->setFocus();
+        ASSERT_TRUE(TabTo(Form2->SpeedButton4));
+        Press(Qt::Key_Right);
+        Form2->SpeedButton4->click();  // the arrow chose TETRACHORDS; back, for Enter to choose it
+        ASSERT_EQ(QApplication::focusWidget(), Form2->SpeedButton5);
         Press(Qt::Key_Return);
         EXPECT_EQ(Form2->ShownCardinality, 1);
-        Form2->Button2->setFocus();
+        ASSERT_TRUE(TabTo(Form2->Button2));
         WhileModal(
             ErrorReport,
             [&] {
@@ -328,4 +332,41 @@ TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
       },
       [] { Form2->ShowModal(); });
   EXPECT_TRUE(reported);
+}
+
+// Smaller things a reader met: menus without letter keys, group names read
+// twice, quotation marks spelt out, half a sentence read alone.
+TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
+  ShowDrillWindow();
+  QStringList captions;
+  for (QAction* menu : Form1->MainMenu1->actions()) captions << QString(menu->text()).remove('&');
+  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help|View");
+  auto opens = [](Qt::Key letter) {
+    QTest::keyClick(Form1, letter, Qt::AltModifier);
+    QMenu* open = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (open = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }));
+    const QString title = open ? QString(open->title()).remove('&') : QString();
+    if (open) QTest::keyClick(open, Qt::Key_Escape);
+    Form1->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+    return title.toStdString();
+  };
+  EXPECT_EQ(opens(Qt::Key_E), "Exit");
+  EXPECT_EQ(opens(Qt::Key_F), "Filters");
+  EXPECT_EQ(opens(Qt::Key_M), "MIDI");
+  EXPECT_EQ(opens(Qt::Key_P), "Progress");
+  EXPECT_EQ(opens(Qt::Key_H), "Help");
+  EXPECT_EQ(opens(Qt::Key_V), "View");
+
+  auto iface = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+  // "Play:" names its group, and only the group.
+  EXPECT_TRUE(iface(Form1->RadioGroup->Button(0))->relations(QAccessible::Label).isEmpty());
+  EXPECT_EQ(iface(Form1->RadioGroup2->Button(0))->text(QAccessible::Name), "close position");
+  EXPECT_EQ(iface(Form2->SpeedButton1)->text(QAccessible::Name), "close position");
+  EXPECT_EQ(iface(LoginForm->StaticText1)->text(QAccessible::Name),
+            "Please type your name in the box and hit enter");
+  EXPECT_TRUE(iface(LoginForm->StaticText2)->state().invisible);
+  // The state key outside a drill.
+  Press(kStateKey.key(), kStateKey.keyboardModifiers());
+  EXPECT_EQ(LastAnnouncement(Form1), "No drill running. Ctrl+B begins one.");
 }

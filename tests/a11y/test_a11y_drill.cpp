@@ -35,23 +35,26 @@ TEST_F(A11yTest, RightAndWrongAnswersAndTheNewQuestionAreAnnounced) {
   AnswerByTyping(right);
   EXPECT_EQ(reader.spoken, std::vector<std::string>({
                                "Drill started. First question.",
-                               "Wrong: not " + wrongName + ". 0 right, 1 wrong. Try again.",
+                               "Wrong: not " + wrongName + ". Try again.",
                                "Not " + wrongName + ", counted once. Try again.",
                                "Not " + wrongName + ", counted once. Try again.",
                                "No set class chosen.",
-                               "Right: " + rightName + ". 1 right, 1 wrong. Next question.",
+                               "Right: " + rightName + ". Next question.",
                            }));
   EXPECT_EQ(LastAnnouncement(Form1).toStdString(), reader.spoken.back());
   // The announcement comes before the next question sounds, which it names.
   EXPECT_EQ(HeardSince(mark).size(), 3u);
   EXPECT_EQ(ValueOf(Form1->IncorrectLabel), 1);
   EXPECT_EQ(ValueOf(Form1->CorrectLabel), 1);
+  // The numbers are what a reader reads of the counters.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->IncorrectLabel)->text(QAccessible::Name), "1");
 
   // The clock, each second.
   clock_.now += 65000;
   Form1->ClockTick();
   EXPECT_EQ(ValueOf(Form1->TimeLabel), 65);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->TimeLabel)->text(QAccessible::Value), "1:05");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->TimeLabel)->text(QAccessible::Name), "Drill time 1:05");
 
   // The fifth right answer says the drill can be ended.
   for (int answer = 2; answer <= 5; ++answer) {
@@ -59,7 +62,10 @@ TEST_F(A11yTest, RightAndWrongAnswersAndTheNewQuestionAreAnnounced) {
     mark = Mark();
     AnswerByTyping(RowFor(heard));
   }
-  EXPECT_NE(reader.spoken.back().find("5 right, 1 wrong. The drill can now be ended with Ctrl+B."), std::string::npos);
+  EXPECT_NE(reader.spoken.back().find("The drill can now be ended with Ctrl+B."), std::string::npos);
+  // The counts on demand, from the answer field.
+  Press(kStateKey.key(), kStateKey.keyboardModifiers());
+  EXPECT_EQ(reader.spoken.back(), "5 right, 1 wrong, time 1:05. END possible: Ctrl+B.");
   // The notice a reader speaks from draws nothing a sighted student sees.
   const QWidget* notice = Form1->findChild<QWidget*>("sonorixNotice");
   ASSERT_NE(notice, nullptr);
@@ -128,6 +134,8 @@ TEST_F(A11yTest, AWholeDrillPlayedWithKeysAlone) {
         EXPECT_TRUE(QTest::qWaitFor([] { return !LastAnnouncement(Form2).isEmpty(); }));
         EXPECT_TRUE(LastAnnouncement(Form2).startsWith("Score " + Form2->ScoreLabel->text() + ": "))
             << LastAnnouncement(Form2).toStdString();
+        EXPECT_TRUE(LastAnnouncement(Form2).endsWith(" seconds per interval. Row 1 of 1, trichords, close position."))
+            << LastAnnouncement(Form2).toStdString();
         // Each row of table buttons is one tab stop; the arrows move within it.
         ASSERT_TRUE(TabTo(Form2->SpeedButton4));
         Press(Qt::Key_Right);
@@ -161,4 +169,141 @@ TEST_F(A11yTest, AWholeDrillPlayedWithKeysAlone) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
   Press(Qt::Key_B, Qt::ControlModifier);
   EXPECT_TRUE(Form1->Drilling);
+}
+
+// The score window as a reader hears it: the score, the time per interval and
+// the drill's place in its table; each row with its column names.
+TEST_F(A11yTest, TheScoreWindowTellsTheDrillsPlace) {
+  ShowDrillWindow();
+  // Close-position trichords: scores 5000 and 10 above and below the drill's 838.
+  dir_.Write("hiscore.dat", "2\r\n38000 50 0 1 5000\r\n38000 1 9 30 10\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+  for (const bool filtersUsed : {false, true}) {
+    Form1->CorrectCount = 5;
+    Form1->IncorrectCount = 1;
+    Form1->DrillStart = clock_.now - 60000;
+    Form1->FiltersUsed = filtersUsed;
+    WhileModal(
+        Form2,
+        [&] {
+          ASSERT_TRUE(QTest::qWaitFor([] { return LastAnnouncement(Form2).startsWith("Score "); }));
+          const QString heard = LastAnnouncement(Form2);
+          const QString score = Form2->ScoreLabel->text();
+          const QString time = Form2->TimeLabel->text();
+          if (!filtersUsed) {
+            EXPECT_EQ(heard.toStdString(), ("Score " + score + ": " + Form2->TimePointsLabel->text() +
+                                            " time points, 83.3% correct, longevity bonus 5. " + time +
+                                            " seconds per interval. Row 2 of 3, trichords, close position.")
+                                               .toStdString());
+            // Focusing the list reads the entry selected, with its columns named.
+            Form2->ListBox->clearFocus();
+            Form2->ListBox->setFocus(Qt::TabFocusReason);
+            EXPECT_EQ(LastAnnouncement(Form2).toStdString(),
+                      ("2. 1 September 2006, 5 right, 1 wrong, 83.3 %, " + time + " s per interval, score " + score)
+                          .toStdString());
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Form2->ListBox);
+            ASSERT_NE(list->child(0), nullptr);
+            EXPECT_TRUE(list->child(0)->text(QAccessible::Name).startsWith("1. 14 January 2004, 50 right, 0 wrong"))
+                << list->child(0)->text(QAccessible::Name).toStdString();
+          } else {
+            EXPECT_TRUE(heard.endsWith("seconds per interval. Not entered: filters were used.")) << heard.toStdString();
+          }
+          Form2->accept();
+        },
+        [] { Form2->ShowModal(); });
+    Announce(Form2, {});
+  }
+}
+
+// Typing a number, or Up and Down, selects a row of the list while the answer
+// field keeps the keyboard: nothing about the list reaches a reader then (it
+// would take the reader into the list), and each set class chosen is read once.
+TEST_F(A11yTest, TypingKeepsTheReaderInTheAnswerField) {
+  ShowDrillWindow();
+  ReaderNews reader(Form1);
+  Press(Qt::Key_B, Qt::ControlModifier);
+  ASSERT_EQ(QApplication::focusWidget(), Form1->Edit1);
+  reader.spoken.clear();
+
+  static std::vector<std::pair<QObject*, QAccessible::Event>> reached;
+  reached.clear();
+  QAccessible::setActive(true);
+  const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+    if (ReachesReaders(event)) reached.emplace_back(event->object(), event->type());
+  });
+  std::vector<std::string> chosen;
+  auto row = [] { return Form1->ListBox->currentItem()->text().toStdString(); };
+  Type("1");
+  QApplication::processEvents();
+  chosen.push_back(row());
+  Type("1");  // 11
+  QApplication::processEvents();
+  chosen.push_back(row());
+  Press(Qt::Key_Up);
+  QApplication::processEvents();
+  chosen.push_back(row());
+  QAccessible::installUpdateHandler(previous);
+  QAccessible::setActive(false);
+
+  EXPECT_EQ(Form1->Edit1->text(), "10");
+  EXPECT_EQ(reader.spoken, chosen);
+  EXPECT_NE(chosen[0], chosen[1]);
+  int aboutTheList = 0;
+  for (const auto& [object, type] : reached) {
+    if (object == Form1->ListBox || object == Form1->ListBox->viewport()) ++aboutTheList;
+    if (type == QAccessible::Focus) {
+      EXPECT_EQ(object, Form1->Edit1);
+    }
+  }
+  EXPECT_EQ(aboutTheList, 0);
+  // Enter answers: the judgement is the last thing heard, not the row again.
+  Press(Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(reader.spoken.back().starts_with("Wrong: ") || reader.spoken.back().starts_with("Right: "))
+      << reader.spoken.back();
+  // The list with the keyboard is heard again.
+  Form1->ListBox->setFocus();
+  QAccessibleEvent focus(Form1->ListBox, QAccessible::SelectionAdd);
+  EXPECT_TRUE(ReachesReaders(&focus));
+}
+
+// The pause before the next question: only the new question's notes wait;
+// the counts, the announcement and the clock do not.
+TEST_F(A11yTest, ThePauseHoldsBackOnlyTheNextQuestionsNotes) {
+  dir_.Write("sonorix.ini", "[Drill]\nPauseBeforeNextQuestion=1\n");
+  ShowDrillWindow();
+  ReaderNews reader(Form1);
+  size_t mark = Mark();
+  Press(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_EQ(HeardSince(mark).size(), 3u) << "the first question comes at once";
+  const std::vector<int> heard = HeardSince(mark);
+  const uint32_t start = Form1->DrillStart;
+
+  // A wrong answer changes nothing of the pause: F1 still plays at once.
+  AnswerByTyping(WrongRowFor(heard));
+  mark = Mark();
+  AnswerByTyping(RowFor(heard));
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_EQ(Form1->CorrectLabel->text(), "1");
+  EXPECT_TRUE(reader.spoken.back().starts_with("Right: ")) << reader.spoken.back();
+  EXPECT_TRUE(HeardSince(mark).empty()) << "the next question waits";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return HeardSince(mark).size() == 3u; }, 3000));
+  QTest::qWait(300);
+  EXPECT_EQ(HeardSince(mark).size(), 3u) << "and sounds once";
+  EXPECT_EQ(Form1->DrillStart, start);
+
+  // END during the pause: the question of the ended drill never sounds.
+  for (int answer = 2; answer <= 5; ++answer) {
+    const std::vector<int> asked = HeardSince(mark);
+    mark = Mark();
+    AnswerByTyping(RowFor(asked));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return HeardSince(mark).size() == 3u; }, 3000));
+  }
+  const std::vector<int> last = HeardSince(mark);
+  mark = Mark();
+  AnswerByTyping(RowFor(last));
+  scoreWindowCloser_.enabled = true;
+  Press(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_FALSE(Form1->Drilling);
+  QTest::qWait(1300);
+  EXPECT_TRUE(HeardSince(mark).empty());
 }

@@ -14,23 +14,24 @@
 #include <vector>
 
 #include "../drill/test_drillwindow_support.h"
-#include "Accessibility.h"
+#include "Accessible.h"
+#include "DrillWindowAccess.h"
 
 // What a screen reader is told in a window: each notification as it is shown,
 // which is when readers speak it. (Readers' events themselves flow only when a
 // reader is running, never in a headless test.)
 class ReaderNews : public QObject {
  public:
-  explicit ReaderNews(QWidget* window) : notice_(window->findChild<QWidget*>("sonorixNotice")) {
-    if (notice_) notice_->installEventFilter(this);
+  explicit ReaderNews(QWidget* window) : notices_(window->findChildren<QWidget*>("sonorixNotice")) {
+    for (QWidget* notice : notices_) notice->installEventFilter(this);
   }
   std::vector<std::string> spoken;
-  bool Listening() const { return notice_ != nullptr; }
+  bool Listening() const { return !notices_.isEmpty(); }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::Show) return false;
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice_);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
     EXPECT_EQ(iface->role(), QAccessible::Notification);
     EXPECT_FALSE(iface->state().invisible);
     spoken.push_back(iface->text(QAccessible::Name).toStdString());
@@ -38,7 +39,7 @@ class ReaderNews : public QObject {
   }
 
  private:
-  QWidget* notice_;
+  QList<QWidget*> notices_;
 };
 
 // The number a counter or the clock tells a reader.

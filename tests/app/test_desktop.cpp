@@ -146,7 +146,7 @@ TEST_F(InstallTree, HoldsEveryFileInItsPlaceAndTheDesktopToolsAcceptThem) {
   for (const int size : {48, 128, 256})
     expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
   // The MIDI file tools.
-  for (const QString& tool : {QStringLiteral("smfplay"), QStringLiteral("smfrecord")})
+  for (const QString& tool : {QStringLiteral("sonorix-smfplay"), QStringLiteral("sonorix-smfrecord")})
     expected << QStringLiteral("bin/") + tool << QStringLiteral("share/man/man1/%1.1.gz").arg(tool);
   for (const QString& file : expected) EXPECT_TRUE(QFile::exists(Installed(file))) << file.toStdString();
   EXPECT_TRUE(QFileInfo(Installed(QStringLiteral("bin/sonorix"))).isExecutable());

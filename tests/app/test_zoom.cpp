@@ -1,7 +1,11 @@
 // View › Zoom: every window at the zoom chosen, fonts and positions together,
 // and exactly as designed again at 100 %.
 #include <QAction>
+#include <QCheckBox>
+#include <QApplication>
 #include <QDialog>
+#include <QFocusFrame>
+#include <QMap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +14,9 @@
 
 #include "About.h"
 #include "DrillWindow.h"
+#include "FocusFrame.h"
+#include "RadioGroup.h"
+#include "Sxfilters.h"
 #include "Zoom.h"
 #include "test_drillwindow_support.h"
 
@@ -65,7 +72,7 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   // The menu comes after the others and says what it does.
   const QList<QAction*> menus = Form1->MainMenu1->actions();
   ASSERT_FALSE(menus.isEmpty());
-  EXPECT_EQ(menus.back()->text(), "View");
+  EXPECT_EQ(menus.back()->text(), "&View");  // Alt+V
   EXPECT_EQ(Item("ZoomIn1")->shortcut(), QKeySequence(QKeySequence::ZoomIn));
   EXPECT_EQ(Item("ZoomOut1")->shortcut(), QKeySequence(QKeySequence::ZoomOut));
   EXPECT_EQ(Item("ActualSize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -80,6 +87,38 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   const QSize aboutDesign = AboutBox->property("sonorixZoomDesignGeometry").toRect().size();
   EXPECT_EQ(aboutAtZoom, QSize(qRound(aboutDesign.width() * 1.5), qRound(aboutDesign.height() * 1.5)));
 
+  // What the program places anew while zoomed is zoomed again: a control
+  // put back at its design place, a counter grown to its text at the zoomed
+  // font; a hidden window rebuilt for the other cardinality shows zoomed.
+  Form1->Edit1->move(208, 172);
+  const int correctX = Form1->CorrectLabel->x();
+  Form1->CorrectLabel->setText(QStringLiteral("12"));
+  Form1->CorrectLabel->adjustSize();
+  QApplication::processEvents();
+  EXPECT_EQ(Form1->Edit1->geometry(), QRect(312, 258, 50, 32));
+  EXPECT_EQ(Form1->CorrectLabel->x(), correctX);
+  EXPECT_NEAR(Form1->CorrectLabel->width(), Form1->CorrectLabel->sizeHint().width(), 1);
+  Form1->RadioGroup1->SetItemIndex(1);  // tetrachords: the filter window's page rebuilt
+  QSize tetraAtZoom;
+  QTimer::singleShot(0, [&] {
+    tetraAtZoom = FilterForm->size();
+    FilterForm->close();
+  });
+  Form1->SetFiltersRange1->trigger();
+  // Rebuilt while open, at its design values, then zoomed.
+  QSize tetraAgain;
+  QRect boxAgain;
+  QTimer::singleShot(0, [&] {
+    FilterForm->RadioGroup2->SetItemIndex(0);
+    FilterForm->RadioGroup2->SetItemIndex(1);
+    QApplication::processEvents();
+    tetraAgain = FilterForm->size();
+    boxAgain = FilterForm->SetClassBoxes[20]->geometry();
+    FilterForm->close();
+  });
+  Form1->SetFiltersRange1->trigger();
+  EXPECT_EQ(tetraAgain.height(), tetraAtZoom.height());
+
   Item("ZoomIn1")->trigger();
   EXPECT_EQ(ZoomPercent(), 175);
   EXPECT_EQ(Form1->Edit1->geometry(), QRect(364, 301, 58, 37));
@@ -88,7 +127,28 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   Item("ActualSize1")->trigger();
   EXPECT_EQ(Form1->Edit1->geometry(), QRect(208, 172, 33, 21));
   EXPECT_EQ(Form1->SubmitButton->geometry(), QRect(262, 171, 75, 25));
-  EXPECT_EQ(AboutBox->size(), aboutDesign);
+  QSize aboutAtActualSize;
+  QTimer::singleShot(0, [&] {
+    aboutAtActualSize = AboutBox->size();
+    AboutBox->close();
+  });
+  Form1->AboutSonorix1->trigger();
+  EXPECT_EQ(aboutAtActualSize, aboutDesign);
+  // The same rebuild at 100 %: the zoomed one is it, one and a half times.
+  QSize tetra;
+  QRect box;
+  QTimer::singleShot(0, [&] {
+    FilterForm->RadioGroup2->SetItemIndex(0);
+    FilterForm->RadioGroup2->SetItemIndex(1);
+    tetra = FilterForm->size();
+    box = FilterForm->SetClassBoxes[20]->geometry();
+    FilterForm->close();
+  });
+  Form1->SetFiltersRange1->trigger();
+  EXPECT_EQ(tetraAgain, QSize(qRound(tetra.width() * 1.5), qRound(tetra.height() * 1.5)));
+  EXPECT_EQ(boxAgain.topLeft(), QPoint(qRound(box.x() * 1.5), qRound(box.y() * 1.5)));
+  EXPECT_EQ(tetraAtZoom.height(), qRound(tetra.height() * 1.5));
+  Form1->RadioGroup1->SetItemIndex(0);
   EXPECT_NE(ReadFile("sonorix.ini").find("Zoom=100"), std::string::npos);
 
   // Never beyond 200 %, never below 100 %.
@@ -97,6 +157,30 @@ TEST_F(ZoomTest, TheDrillWindowAndWindowsOpenedLaterFollowTheZoomKeptInTheSettin
   EXPECT_EQ(Form1->Edit1->geometry(), QRect(416, 344, 66, 42));
   SetZoomPercent(20);
   EXPECT_EQ(ZoomPercent(), 100);
+}
+
+TEST_F(ZoomTest, TheFocusRingShowsAroundEachControlAndMovesNothing) {
+  InstallFocusFrame();
+  CreateAndShowLoggedIn();
+  QApplication::setActiveWindow(Form1);
+  QMap<QWidget*, QRect> before;
+  for (QWidget* w : Form1->findChildren<QWidget*>())
+    if (!w->inherits("QFocusFrame")) before[w] = w->geometry();
+  int ringed = 0;
+  for (QWidget* w : Form1->Client->findChildren<QWidget*>()) {
+    if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    const QFocusFrame* ring = Form1->findChild<QFocusFrame*>();
+    ASSERT_NE(ring, nullptr);
+    EXPECT_TRUE(ring->isVisible());
+    const QRect around(w->mapTo(Form1, QPoint(0, 0)) - QPoint(2, 2), w->size() + QSize(4, 4));
+    EXPECT_EQ(QRect(ring->mapTo(Form1, QPoint(0, 0)), ring->size()), around);
+    ++ringed;
+  }
+  EXPECT_GE(ringed, 6);  // the answer field, Submit, each group of choices, More Filters
+  for (auto it = before.begin(); it != before.end(); ++it) EXPECT_EQ(it.key()->geometry(), it.value());
 }
 
 }  // namespace

@@ -2,15 +2,24 @@
 // choose it, and the windows speaking it.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "About.h"
 #include "Language.h"
 #include "Readme.h"
+#include "Sxerrorform.h"
+#include "Sxlogin.h"
+#include "Sxmidi.h"
 #include "WindowsFixture.h"
 
 namespace {
@@ -91,6 +100,90 @@ TEST_F(LanguageWindowsTest, TheReadmeViewerShowsTheReadmeOfTheLanguageWhenThereI
   CreateWindows();
   EXPECT_TRUE(ReadmeBox->Memo1->toPlainText().startsWith(QStringLiteral("SONORIX - EAR TRAINING")));
   EXPECT_EQ(ReadmeBox->Button1->text(), QStringLiteral("Close"));
+}
+
+// What a window shows in words: its title and the texts of its labels,
+// buttons, boxes and groups, in a fixed order, with where each is.
+struct ShownText {
+  std::string where;
+  QString text;
+};
+std::vector<ShownText> TextsOf(QWidget* window) {
+  const QString name = QString::fromLatin1(window->metaObject()->className());
+  std::vector<ShownText> texts = {{name.toStdString() + " title", window->windowTitle()}};
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(w))
+      text = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+      text = button->text();
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+      text = group->title();
+    else
+      continue;
+    texts.push_back({name.toStdString() + " " + w->metaObject()->className(), text});
+  }
+  return texts;
+}
+
+std::vector<ShownText> TextsOfAllWindows() {
+  std::vector<ShownText> all;
+  for (QWidget* window :
+       {static_cast<QWidget*>(Form1), static_cast<QWidget*>(FilterForm), static_cast<QWidget*>(Form2),
+        static_cast<QWidget*>(ErrorReport), static_cast<QWidget*>(AboutBox), static_cast<QWidget*>(ReadmeBox),
+        static_cast<QWidget*>(LoginForm), static_cast<QWidget*>(MidiForm)}) {
+    const auto texts = TextsOf(window);
+    all.insert(all.end(), texts.begin(), texts.end());
+  }
+  return all;
+}
+
+// Texts that are not words of a language: empty, numbers, the answer
+// prefixes, set-class names and labels, the name and version.
+bool IsWordless(const QString& text) {
+  static const QRegularExpression wordless(QStringLiteral(
+      R"(^([-+=X%.:0-9 ]*|[34] -|[34]-Z?\d+( \(.*\))?|[a-z]+\.txt|Sonorix|Sonorix v\. \d\.\d|MIDI|OK|RIPs|&?[A-Za-z]?)$)"));
+  return wordless.match(text).hasMatch();
+}
+
+TEST_F(LanguageWindowsTest, EveryWindowShowsTheCataloguesWords) {
+  CreateWindows();
+  const std::vector<ShownText> english = TextsOfAllWindows();
+  DestroySonorixWindows();
+
+  for (const QString& language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+    const auto catalogue = LoadCatalogue(language);
+    ASSERT_NE(catalogue, nullptr);
+    ASSERT_TRUE(InstallLanguage(*qApp, language));
+    CreateWindows();
+    const std::vector<ShownText> shown = TextsOfAllWindows();
+    DestroySonorixWindows();
+
+    ASSERT_EQ(shown.size(), english.size()) << language.toStdString();
+    for (size_t i = 0; i < shown.size(); ++i) {
+      const QString& source = english[i].text;
+      const std::string context = english[i].where.substr(0, english[i].where.find(' '));
+      QString expected = catalogue->translate(context.c_str(), source.toUtf8().constData());
+      // A line that names a file the program found is translated with the
+      // file as %1.
+      static const QRegularExpression path(QStringLiteral(R"(/\S*[^\s.,])"));
+      if (const auto found = path.match(source); expected.isEmpty() && found.hasMatch()) {
+        QString pattern = source;
+        pattern.replace(found.capturedStart(), found.capturedLength(), QStringLiteral("%1"));
+        const QString translated = catalogue->translate(context.c_str(), pattern.toUtf8().constData());
+        if (!translated.isEmpty()) expected = translated.arg(found.captured());
+      }
+      if (!expected.isEmpty()) {
+        EXPECT_EQ(shown[i].text, expected) << english[i].where << ": " << source.toStdString();
+      } else {
+        // Not in the window's own part of the catalogue: only what has no
+        // words may stay as it is.
+        EXPECT_TRUE(IsWordless(source)) << english[i].where << " shows \"" << source.toStdString()
+                                        << "\", which the catalogue does not translate";
+        EXPECT_EQ(shown[i].text, source) << english[i].where;
+      }
+    }
+  }
 }
 
 }  // namespace

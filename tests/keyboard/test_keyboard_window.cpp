@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <set>
 
-#include "Accessibility.h"
+#include "Accessible.h"
 #include "EventLoop.h"
 #include "KeyboardAnswer.h"
 #include "Sxkeyboard.h"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "AudioCheck.h"
+#include "MidiMessage.h"
 #include "TrackEvents.h"
 #include "Waymidi.h"
 
@@ -119,10 +120,6 @@ std::string Hex(uint8_t byte) {
   return text;
 }
 
-int DataBytes(uint8_t status) {
-  const uint8_t kind = status & 0xF0;
-  return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
-}
 
 std::string Dump(TWayMidiScore& score, int type, uint32_t resolution) {
   std::ostringstream out;
@@ -140,10 +137,10 @@ std::string Dump(TWayMidiScore& score, int type, uint32_t resolution) {
         exclusive += (exclusive.empty() ? "" : " ") + Hex(ev.data1);
         if (ev.data1 == 0xF7) out << exclusiveTick << " " << exclusive << "\n";
       } else if (ev.status == MIDIWAY_STATUS_TEMPO) {
-        out << tick << " tempo " << ((ev.data1 & 0x7F) << 16 | ev.data2 << 8 | ev.reserved) << "\n";
+        out << tick << " tempo " << MidiwayTempoOf(&ev) << "\n";
       } else {
         out << tick << " " << Hex(ev.status) << " " << Hex(ev.data1);
-        if (DataBytes(ev.status) == 2) out << " " << Hex(ev.data2);
+        if (midiway::MessageLength(ev.status) == 3) out << " " << Hex(ev.data2);
         out << "\n";
       }
     }
@@ -232,7 +229,7 @@ TEST_F(SmfPeer, SmfplayPlaysAMidoFileAtItsTimes) {
   for (double seconds; printed >> seconds;) expected.push_back(seconds);
   ASSERT_EQ(expected.size(), 8u);
 
-  const std::string player = std::string(SONORIX_TEST_BINARY_DIR) + "/bin/smfplay";
+  const std::string player = std::string(SONORIX_TEST_BINARY_DIR) + "/bin/sonorix-smfplay";
   // Leaks of a finished player (a sanitizer build checks for them) are not this test's business.
   const std::string command =
       "ASAN_OPTIONS=detect_leaks=0 MIDIWAY_AUDIO_FILE='" + wav + "' '" + player + "' '" + file + "' >/dev/null";
@@ -264,7 +261,7 @@ TEST_F(SmfPeer, SmfplayPlaysADamagedFileUpToTheDamageAndSaysWhere) {
   const std::string file = File("cut.mid"), wav = File("cut.wav"), errors = File("errors.txt");
   std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                               static_cast<std::streamsize>(bytes.size()));
-  const std::string player = std::string(SONORIX_TEST_BINARY_DIR) + "/bin/smfplay";
+  const std::string player = std::string(SONORIX_TEST_BINARY_DIR) + "/bin/sonorix-smfplay";
   const std::string command = "ASAN_OPTIONS=detect_leaks=0 MIDIWAY_AUDIO_FILE='" + wav + "' '" + player + "' '" +
                               file + "' >/dev/null 2>'" + errors + "'";
   const int status = std::system(command.c_str());

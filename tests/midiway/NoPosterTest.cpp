@@ -1,4 +1,4 @@
-// A host without PlatformPostMessage gets no messages, and the port still
+// A host that hands over no poster gets no messages, and the port still
 // works: a refused put is taken once the buffer has room again.
 #include <gtest/gtest.h>
 

@@ -39,13 +39,17 @@ bool WaitForPosts(size_t count, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
-// The host's poster, found by the library at run time.
+// The host's poster, handed to the library before any test runs.
 extern "C" int PlatformPostMessage(uint32_t window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
   std::lock_guard lock(g_postMutex);
   g_posted.push_back({window, message, wParam, lParam});
   g_postArrived.notify_all();
   return 1;
 }
+
+namespace {
+[[maybe_unused]] const bool g_posterHandedOver = (SetMidiwayPoster(&PlatformPostMessage), true);
+}  // namespace
 
 namespace {
 

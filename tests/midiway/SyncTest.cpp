@@ -50,6 +50,10 @@ extern "C" int PlatformPostMessage(uint32_t, uint32_t message, uintptr_t wParam,
 }
 
 namespace {
+[[maybe_unused]] const bool g_posterHandedOver = (SetMidiwayPoster(&PlatformPostMessage), true);
+}  // namespace
+
+namespace {
 
 uint32_t Position(uint32_t sync) {
   uint32_t position = 0;

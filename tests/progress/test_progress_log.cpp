@@ -176,12 +176,21 @@ TEST(ReportLog, CsvForATeacherByteForByte) {
   w.Start(38962, 0, "Lee, \"Max\"").Filters(3, kAllTetLow, 1).Segment(0, 2, 30).Filters(5, kAllTetLow, 1).Segment(3, 0, 9);
   w.Start(38963, 0, "Lee, \"Max\"").Filters(1, kAllTri, 0).Segment(0, 2, 30);
   const ReportLog log = ParseReportLog(w.Text());
-  const std::string csv = ProgressCsv("Lee, \"Max\"", DrillsOf(log, "Lee, \"Max\""));
+  std::vector<DrillFigures> drills = DrillsOf(log, "Lee, \"Max\"");
+  ASSERT_EQ(drills.size(), 3u);
+  // The notes kept beside the log: found by the S record's place, and only
+  // for the day it names (a note of a log since replaced is not taken).
+  const std::string notes = DrillNoteLine(log.drills[0].offset, 38961, 14 * 3600 + 5 * 60 + 59, 0) + "damaged\r\n" +
+                            DrillNoteLine(log.drills[0].offset, 38961, 15 * 3600, 2) +
+                            DrillNoteLine(log.drills[0].offset, 38961, 15 * 3600, 0) +
+                            DrillNoteLine(log.drills[1].offset, 38000, 9 * 3600, 1);
+  AttachDrillNotes(drills, ParseDrillNotes(notes));
+  const std::string csv = ProgressCsv("Lee, \"Max\"", drills);
   EXPECT_EQ(csv,
-            "Name,Date,Range,Cardinality,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n"
-            "\"Lee, \"\"Max\"\"\",2006-09-01,close position,trichords,12,3,80.0,20.4,yes\r\n"
-            "\"Lee, \"\"Max\"\"\",2006-09-02,close position / within 2 octaves,tetrachords,3,2,60.0,13.0,no\r\n"
-            "\"Lee, \"\"Max\"\"\",2006-09-03,within 1 octave,trichords,0,2,0.0,,yes\r\n");
+            "Name,Date,Time,Range,Cardinality,Play,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n"
+            "\"Lee, \"\"Max\"\"\",2006-09-01,14:05,close position,trichords,\"chord, mixed figure\",12,3,80.0,20.4,yes\r\n"
+            "\"Lee, \"\"Max\"\"\",2006-09-02,,close position / within 2 octaves,tetrachords,,3,2,60.0,13.0,no\r\n"
+            "\"Lee, \"\"Max\"\"\",2006-09-03,,within 1 octave,trichords,,0,2,0.0,,yes\r\n");
   // A name logged in another encoding still makes valid UTF-8.
   const std::string latin = ProgressCsv("Z\xf6" "e", DrillsOf(ParseReportLog(LogWriter().Start(38961, 0, "Z\xf6" "e").Segment(1, 0, 1).Text()), "Z\xf6" "e"));
   EXPECT_EQ(latin.substr(latin.find("\r\n") + 2, 5), "Z\xc3\xb6" "e,");

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QXYSeries>
 
 #include "ConfusionWindow.h"
 #include "ProgressMenu.h"
@@ -234,6 +236,7 @@ TEST_F(ProgressTest, MyProgressShowsTheDrillsPlayedAndExportsThem) {
   Form1->RadioGroup2->SetItemIndex(1);
   for (int i = 0; i < 4; ++i) q = Right(q);
   clock_.now += 8000;
+  Form1->RadioGroup->SetItemIndex(1);  // heard as a figure from here on
   End();
   dir_.Write("report.dat", ReadFile("report.dat") + "\r\nD 9 9 9 9");
 
@@ -247,17 +250,63 @@ TEST_F(ProgressTest, MyProgressShowsTheDrillsPlayedAndExportsThem) {
   auto row = [t](int r) {
     QStringList cells;
     for (int c = 0; c < t->columnCount(); ++c) cells << t->item(r, c)->text();
-    return cells.join('|');
+    return cells.join('|').toStdString();
   };
-  EXPECT_EQ(row(0), "2006-09-01|close position|trichords|5|1|83.3|6.0|yes");
-  EXPECT_EQ(row(1), "2006-09-01|close position / within 1 octave|trichords|6|0|100.0|3.0|no");
+  // The time of day each drill began, and how it was played.
+  const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d$"));
+  EXPECT_TRUE(time.match(t->item(0, 1)->text()).hasMatch()) << t->item(0, 1)->text().toStdString();
+  EXPECT_TRUE(time.match(t->item(1, 1)->text()).hasMatch());
+  t->item(0, 1)->setText("T");
+  t->item(1, 1)->setText("T");
+  EXPECT_EQ(row(0), "2006-09-01|T|close position|trichords|chord|5|1|83.3|6.0|yes");
+  EXPECT_EQ(row(1), "2006-09-01|T|close position / within 1 octave|trichords|chord, figure|6|0|100.0|3.0|no");
+  // One day of drills: a point per drill, not one dot per day.
+  EXPECT_TRUE(window.ChartsPerDrill());
   EXPECT_EQ(window.AccuracyChart->chart()->series().size(), 2);
+  int points = 0;
+  for (QAbstractSeries* series : window.AccuracyChart->chart()->series())
+    points += static_cast<int>(static_cast<QXYSeries*>(series)->count());
+  EXPECT_EQ(points, 3);  // drill 1 in one mode, drill 2 in two
   EXPECT_EQ(window.PracticeChart->chart()->series().size(), 1);
 
   const std::string csv = dir_.Path("progress.csv");
   ASSERT_TRUE(window.ExportCsv(QString::fromStdString(csv)));
   EXPECT_EQ(ReadFile("progress.csv"), ProgressCsv("Mary Ann Lee", window.Drills()));
   EXPECT_EQ(ReadFile("progress.csv").substr(0, 5), "Name,");
+}
+
+TEST_F(ProgressTest, ExportStartsInDocumentsAndThenInTheFolderUsedLast) {
+  const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+  const std::filesystem::path home = dir_.Root() / "home";
+  std::filesystem::create_directories(home / ".config");
+  qputenv("HOME", QByteArray::fromStdString(home.string()));
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / ".config").string()));
+  const QString homePath = QString::fromStdString(home.string());
+
+  // No Documents folder: the home folder, never the hidden data folder.
+  EXPECT_EQ(TProgressForm::ExportFolder(), homePath);
+  std::filesystem::create_directories(home / "Documents");
+  EXPECT_EQ(TProgressForm::ExportFolder(), homePath + "/Documents");
+  CreateAndShowLoggedIn("Ann");
+  TProgressForm window(Form1);
+  window.LoadLog("Ann");
+  EXPECT_EQ(window.SuggestedExportPath(), homePath + "/Documents/progress-Ann.csv");
+
+  // The folder used last is remembered, while it exists.
+  std::filesystem::create_directories(home / "class");
+  ASSERT_TRUE(window.ExportTo(homePath + "/class/ann.csv"));
+  EXPECT_EQ(TProgressForm::ExportFolder(), homePath + "/class");
+  EXPECT_NE(ReadFile("sonorix.ini").find("ExportFolder="), std::string::npos);
+  std::filesystem::remove_all(home / "class");
+  EXPECT_EQ(TProgressForm::ExportFolder(), homePath + "/Documents");
+  EXPECT_FALSE(window.ExportTo(homePath + "/class/ann.csv"));
+
+  qputenv("HOME", oldHome);
+  if (oldConfig.isNull()) {
+    qunsetenv("XDG_CONFIG_HOME");
+  } else {
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+  }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// smfplay: plays a Standard MIDI File through a MIDI output device (default:
+// sonorix-smfplay: plays a Standard MIDI File through a MIDI output device (default:
 // the built-in synthesizer) with the MIDI components: the file's tracks are
 // read into a score, which feeds an output port timed by a sync.
 //
-//   smfplay FILE [--device N] [--list]
+//   sonorix-smfplay FILE [--device N] [--list]
 //
 // On a terminal it shows the position, the length and the tempo; Ctrl-C
 // silences the device and ends. A damaged file is played up to the damage of
@@ -35,7 +35,7 @@ class TempoMap {
         tick += e.time;
         length_ = std::max(length_, tick);
         if (e.status == MIDIWAY_STATUS_TEMPO)
-          changes_.emplace_back(tick, static_cast<uint32_t>(e.data1 & 0x7F) << 16 | e.data2 << 8 | e.reserved);
+          changes_.emplace_back(tick, MidiwayTempoOf(&e));
       }
     }
     std::stable_sort(changes_.begin(), changes_.end(), [](auto& a, auto& b) { return a.first < b.first; });
@@ -72,7 +72,7 @@ std::string Clock(double seconds) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   ToolArgs args;
-  if (!ParseToolArgs(argc, argv, args)) return ToolUsage("smfplay");
+  if (!ParseToolArgs(argc, argv, args)) return ToolUsage("sonorix-smfplay");
   const std::string& file = args.file;
   const int device = args.device;
 
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     const double length = tempos.Seconds(tempos.Length());
     // What could be read is played all the same; the status says it was not all.
     for (const Cut& cut : cuts)
-      std::fprintf(stderr, "smfplay: %s: track %zu of %zu is cut short at byte %u (tick %u, %s); it plays up to there\n",
+      std::fprintf(stderr, "sonorix-smfplay: %s: track %zu of %zu is cut short at byte %u (tick %u, %s); it plays up to there\n",
                    file.c_str(), cut.track + 1, score.Slots.size(), cut.offset, cut.tick,
                    Clock(tempos.Seconds(cut.tick)).c_str());
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     out.WayMidi = &midi;
     out.Sync = &sync;
     if (!out.Open(static_cast<uint16_t>(device), 78624)) {
-      std::fprintf(stderr, "smfplay: output device %d (%s) could not be opened\n", device, out.Description.c_str());
+      std::fprintf(stderr, "sonorix-smfplay: output device %d (%s) could not be opened\n", device, out.Description.c_str());
       return 1;
     }
     const bool terminal = isatty(STDOUT_FILENO) != 0;
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     sync.Stop();
     return status == 0 && !cuts.empty() ? 2 : status;
   } catch (const EWayMidiException& e) {
-    std::fprintf(stderr, "smfplay: %s\n", e.what());
+    std::fprintf(stderr, "sonorix-smfplay: %s\n", e.what());
     return 1;
   }
 }

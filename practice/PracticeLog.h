@@ -1,0 +1,78 @@
+// The practice log practice.dat: one line per practice question, only ever
+// appended to. Practice never touches the drill's files; this is its record.
+//
+// A line, fields separated by one blank, CR LF at its end:
+//
+//   2026-12-08T06:03:54 3-11 B 0,3,7 3-5,3-11 N 12 7f07e472 Mary Ann Lee
+//
+//   1. local date and time the question ended, yyyy-mm-ddThh:mm:ss
+//   2. the set class asked, cardinality-name ("3-11", "4-Z15")
+//   3. the form: A, or B when the inversion was played and differs from A
+//   4. the voicing pattern: semitones above the lowest note, from 0, comma-separated
+//   5. the answers given, in order, comma-separated; "-" when none was given.
+//      A wrong answer repeated at once is not given again, as in the drill.
+//   6. revealed: N no, S by Show Answer, A automatically after wrong answers
+//   7. whole seconds from the question to its end
+//   8. check: FNV-1a 32-bit of the line without this field, 8 lower-case hex digits
+//   9. the person's name, to the end of the line; it may hold blanks. A
+//      backslash, CR, LF, NUL and Ctrl-Z are written \\, \r, \n, \0 and \z.
+//
+// A line that does not read back exactly so, or fails its check, is skipped.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* kPracticeFileName = "practice.dat";
+
+enum class Reveal : char { None = 'N', ByStudent = 'S', Automatic = 'A' };
+
+struct PracticeRecord {
+  int32_t day = 0;          // local date, days since 30 December 1899
+  int32_t secondOfDay = 0;  // 0..86399
+  std::string asked;        // "3-11"
+  int32_t form = 0;         // 0 A, 1 B
+  std::vector<int32_t> voicing;       // 0 first, then the upper notes' distances
+  std::vector<std::string> answers;   // set class names, as asked is written
+  Reveal reveal = Reveal::None;
+  uint32_t seconds = 0;
+  std::string person;
+
+  // Right at the first answer, and not revealed before it.
+  bool FirstTryRight() const { return reveal == Reveal::None && !answers.empty() && answers.front() == asked; }
+  // Revealed or left without the right answer.
+  bool Missed() const { return !FirstTryRight(); }
+};
+
+// The line without its CR LF. Fields that cannot be written as they are (an
+// empty or blank-holding set class name) make it unreadable, never misread.
+std::string PracticeLine(const PracticeRecord& record);
+std::optional<PracticeRecord> ParsePracticeLine(std::string_view line);
+
+struct PracticeLog {
+  std::vector<PracticeRecord> records;  // in file order
+  int32_t lines = 0;                    // non-empty lines
+  int32_t damaged = 0;                  // lines skipped as damaged
+};
+
+// Any bytes; stops at Ctrl-Z, takes CR LF or LF. With a person given, keeps
+// only that person's records; other people's lines are passed over unchecked.
+PracticeLog ParsePracticeLog(std::string_view text, const std::string* person = nullptr);
+// A missing file is an empty log; nullopt when it exists but cannot be read.
+std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person = nullptr);
+
+// Appends the line and CR LF under a record lock on the file, after a CR LF of its own
+// when the file does not end with a line break (a line cut short by a crash
+// stays alone and is skipped). False when it could not be written.
+bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record);
+
+// Day number of a civil date (proleptic Gregorian), and the reverse text.
+int32_t DayOfCivil(int64_t year, int month, int day);
+// "yyyy-mm-ddThh:mm:ss".
+std::string PracticeTimeText(int32_t day, int32_t secondOfDay);
+// The local date and time now; the date through the platform's clock, so a
+// test that sets the day sets it here too.
+void PracticeNow(int32_t& day, int32_t& secondOfDay);

@@ -1,0 +1,223 @@
+#include "PracticeScheduler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <set>
+
+#include "FilterState.h"
+#include "ReportReader.h"
+#include "SessionLog.h"
+
+namespace {
+
+constexpr double kAccuracySpan = 3.0;        // a class never right weighs 4, one always right 1
+constexpr double kConfusionStep = 0.5;       // per recent confusion
+constexpr double kConfusionCap = 8.0;        // so one bad week does not drown the rest
+constexpr double kConfusionHalfLifeDays = 7.0;
+constexpr int32_t kWeekDays = 7;
+
+double Accuracy(const ClassHistory& h) {
+  return (h.firstTryRight + h.drillRight + 1.0) / (h.questions + h.drillAnswers + 2.0);
+}
+
+}  // namespace
+
+std::string TimesText(int32_t n) {
+  static const char* const kWords[] = {"no times", "once",       "twice",     "three times", "four times",
+                                       "five times", "six times", "seven times", "eight times", "nine times",
+                                       "ten times", "eleven times", "twelve times"};
+  if (n >= 0 && n <= 12) return kWords[n];
+  return std::to_string(n) + " times";
+}
+
+PracticeScheduler::PracticeScheduler(std::string person, int32_t today) : person_(std::move(person)), today_(today) {}
+
+void PracticeScheduler::Learn(const PracticeLog& practice, const ReportLog* drills, const PracticeLists& lists) {
+  for (const PracticeRecord& record : practice.records)
+    if (record.person == person_) Record(record);
+  followUp_.clear();  // the last logged question may be days old
+  if (!drills) return;
+  for (const LoggedDrill& drill : drills->drills) {
+    if (drill.person != person_) continue;
+    for (const LoggedSegment& segment : drill.segments) {
+      if (segment.modeCode < 0 || segment.correct + segment.incorrect == 0) continue;
+      const int cardinality = segment.modeCode / 3;
+      const std::vector<std::string>& names = cardinality == 0 ? lists.trichords : lists.tetrachords;
+      // The masks of the drill's filter records for this cardinality; where a
+      // drill changed them the segment is shared among all they enabled.
+      FilterState in{0, 0, segment.modeCode};
+      bool any = false;
+      for (const FilterState& state : drill.filters) {
+        if (state.ModeCode / 3 != cardinality) continue;
+        in.LowMask |= state.LowMask;
+        in.HighMask |= state.HighMask;
+        any = true;
+      }
+      if (!any) continue;
+      std::vector<const std::string*> enabled;
+      for (size_t i = 0; i < names.size(); ++i)
+        if (MaskEnables(in, static_cast<int>(i))) enabled.push_back(&names[i]);
+      if (enabled.empty()) continue;
+      const double k = static_cast<double>(enabled.size());
+      for (const std::string* name : enabled) {
+        ClassHistory& h = classes_[*name];
+        h.drillRight += segment.correct / k;
+        h.drillAnswers += (segment.correct + segment.incorrect) / k;
+      }
+    }
+  }
+}
+
+void PracticeScheduler::LearnFromFiles(const PracticeLists& lists) {
+  const auto practice = LoadPracticeLog(kPracticeFileName, &person_);
+  const auto drills = LoadReportLog(kReportFileName);
+  Learn(practice ? *practice : PracticeLog{}, drills ? &*drills : nullptr, lists);
+}
+
+void PracticeScheduler::Record(const PracticeRecord& record) {
+  ClassHistory& asked = classes_[record.asked];
+  ++asked.questions;
+  if (record.FirstTryRight()) {
+    ++asked.firstTryRight;
+    asked.box = std::min(asked.box + 1, kLeitnerBoxes);
+  } else {
+    asked.box = 1;
+  }
+  const int32_t age = std::max(0, today_ - record.day);
+  const double weight = std::exp2(-age / kConfusionHalfLifeDays);
+  followUp_.clear();
+  for (const std::string& given : record.answers) {
+    if (given == record.asked) continue;
+    ClassHistory& other = classes_[given];
+    classes_[record.asked].recentConfusions += weight;
+    other.recentConfusions += weight;
+    if (age < kWeekDays) {
+      ++classes_[record.asked].thisWeek[given];
+      ++other.thisWeek[record.asked];
+    }
+    if (std::find(followUp_.begin(), followUp_.end(), given) == followUp_.end()) followUp_.push_back(given);
+  }
+}
+
+double PracticeScheduler::Weight(const std::string& name) const {
+  const auto it = classes_.find(name);
+  static const ClassHistory kNew;
+  const ClassHistory& h = it == classes_.end() ? kNew : it->second;
+  const double accuracy = 1.0 + kAccuracySpan * (1.0 - Accuracy(h));
+  const double confusions = 1.0 + kConfusionStep * std::min(h.recentConfusions, kConfusionCap);
+  const double schedule = std::exp2(1 - h.box);
+  return accuracy * confusions * schedule;
+}
+
+std::vector<double> PracticeScheduler::Weights(const std::vector<PracticeCandidate>& candidates) const {
+  std::vector<double> weights(candidates.size(), 0.0);
+  double followSum = 0, restSum = 0;
+  std::vector<bool> follows(candidates.size(), false);
+  for (size_t i = 0; i < candidates.size(); ++i) {
+    if (!candidates[i].enabled) continue;
+    weights[i] = Weight(candidates[i].name);
+    follows[i] = std::find(followUp_.begin(), followUp_.end(), candidates[i].name) != followUp_.end();
+    (follows[i] ? followSum : restSum) += weights[i];
+  }
+  // The classes just named wrongly take half of the whole weight.
+  if (followSum > 0 && restSum > 0)
+    for (size_t i = 0; i < candidates.size(); ++i)
+      if (follows[i]) weights[i] *= restSum / followSum;
+  return weights;
+}
+
+int PracticeScheduler::Choose(const std::vector<PracticeCandidate>& candidates, RandomSource& rng) const {
+  const std::vector<double> weights = Weights(candidates);
+  int last = -1;
+  double total = 0;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    if (!candidates[i].enabled) continue;
+    total += weights[i];
+    last = static_cast<int>(i);
+  }
+  if (last < 0) return -1;
+  const double point = rng.Next() / 2147483648.0 * total;
+  double running = 0;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    if (!candidates[i].enabled) continue;
+    running += weights[i];
+    if (point < running) return static_cast<int>(i);
+  }
+  return last;  // rounding at the very top end
+}
+
+std::vector<FocusItem> PracticeScheduler::Focus(const std::vector<PracticeCandidate>& candidates,
+                                                size_t count) const {
+  const std::vector<double> weights = Weights(candidates);
+  const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+  std::vector<size_t> order;
+  for (size_t i = 0; i < candidates.size(); ++i)
+    if (candidates[i].enabled) order.push_back(i);
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return weights[a] > weights[b]; });
+  if (order.size() > count) order.resize(count);
+  std::vector<FocusItem> items;
+  for (size_t i : order)
+    items.push_back(FocusItem{candidates[i].name, total > 0 ? weights[i] / total : 0, Why(candidates[i].name)});
+  return items;
+}
+
+std::string PracticeScheduler::Why(const std::string& name) const {
+  const ClassHistory* h = History(name);
+  if (!h || h->questions == 0) {
+    if (h && h->drillAnswers >= 1) {
+      const int percent = static_cast<int>(std::lround(100.0 * h->drillRight / h->drillAnswers));
+      return "not practised yet; " + std::to_string(percent) + " % right in your drills";
+    }
+    return "not practised yet";
+  }
+  std::vector<std::string> reasons;
+  std::vector<std::pair<std::string, int32_t>> partners(h->thisWeek.begin(), h->thisWeek.end());
+  std::stable_sort(partners.begin(), partners.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  if (!partners.empty()) {
+    std::string text = "confused with " + partners[0].first + " " + TimesText(partners[0].second);
+    if (partners.size() > 1) text += " and with " + partners[1].first + " " + TimesText(partners[1].second);
+    reasons.push_back(text + " this week");
+  }
+  reasons.push_back("right at the first try in " + std::to_string(h->firstTryRight) + " of " +
+                    std::to_string(h->questions) + (h->questions == 1 ? " question" : " questions"));
+  reasons.push_back(h->box == 1 ? std::string("missed when last asked")
+                                : "box " + std::to_string(h->box) + " of " + std::to_string(kLeitnerBoxes));
+  std::string text;
+  for (const std::string& reason : reasons) text += (text.empty() ? "" : "; ") + reason;
+  return text;
+}
+
+int32_t PracticeScheduler::Box(const std::string& name) const {
+  const ClassHistory* h = History(name);
+  return h ? h->box : 1;
+}
+
+const ClassHistory* PracticeScheduler::History(const std::string& name) const {
+  const auto it = classes_.find(name);
+  return it == classes_.end() ? nullptr : &it->second;
+}
+
+std::map<std::string, int32_t> PracticeScheduler::Boxes() const {
+  std::map<std::string, int32_t> boxes;
+  for (const auto& [name, h] : classes_)
+    if (h.box != 1) boxes[name] = h.box;
+  return boxes;
+}
+
+BoxMoves CompareBoxes(const std::map<std::string, int32_t>& before, const std::map<std::string, int32_t>& after) {
+  std::set<std::string> names;
+  for (const auto& [name, box] : before) names.insert(name);
+  for (const auto& [name, box] : after) names.insert(name);
+  BoxMoves moves;
+  for (const std::string& name : names) {
+    const auto b = before.find(name);
+    const auto a = after.find(name);
+    const int32_t from = b == before.end() ? 1 : b->second;
+    const int32_t to = a == after.end() ? 1 : a->second;
+    const std::string text = name + " (box " + std::to_string(from) + " \u2192 " + std::to_string(to) + ")";
+    if (to > from) moves.up.push_back(text);
+    if (to < from) moves.down.push_back(text);
+  }
+  return moves;
+}

@@ -1,0 +1,122 @@
+#include "PracticeWindows.h"
+
+#include <QCoreApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "Platform.h"
+#include "ProgressWindow.h"
+#include "SessionLog.h"
+
+namespace {
+
+constexpr size_t kFocusClasses = 3;
+
+QTableWidgetItem* Cell(const QString& text, bool number) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QCoreApplication::translate("PracticeWindows", "Practice Summary"));
+  auto* layout = new QVBoxLayout(this);
+  for (const std::string& line : SummaryLines(summary)) {
+    auto* label = new QLabel(QString::fromStdString(line));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + 2);
+    label->setFont(font);
+    layout->addWidget(label);
+    Lines.push_back(label);
+  }
+  auto* buttons = new QHBoxLayout();
+  OkButton = new QPushButton(QStringLiteral("OK"));
+  OkButton->setDefault(true);
+  buttons->addStretch(1);
+  buttons->addWidget(OkButton);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  setMinimumWidth(440);  // the moves on one line each
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
+                                    const std::vector<PracticeCandidate>& candidates) {
+  std::vector<std::string> lines;
+  for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
+    const int percent = static_cast<int>(std::lround(item.share * 100.0));
+    lines.push_back(item.name + " (" + std::to_string(percent) + " % of the questions): " + item.why);
+  }
+  return lines;
+}
+
+TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, PracticeLists lists, QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("PracticeWindows", "Practice"), parent), candidates_(std::move(candidates)), lists_(std::move(lists)) {
+  setObjectName(QStringLiteral("PracticeSection"));
+  practice_ = LoadPracticeLog(kPracticeFileName).value_or(PracticeLog{});
+  drills_ = LoadReportLog(kReportFileName).value_or(ReportLog{});
+
+  DayTable = new QTableWidget(0, 5);
+  DayTable->setHorizontalHeaderLabels({QCoreApplication::translate("PracticeWindows", "Date"), QCoreApplication::translate("PracticeWindows", "Questions"),
+                                       QCoreApplication::translate("PracticeWindows", "Right at first try"), QCoreApplication::translate("PracticeWindows", "First-try %"),
+                                       QCoreApplication::translate("PracticeWindows", "Revealed")});
+  DayTable->verticalHeader()->setVisible(false);
+  DayTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  DayTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DayTable->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice per day"));
+  FocusLabel = new QLabel();
+  FocusLabel->setWordWrap(true);
+  FocusLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  FocusLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  FocusLabel->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice focus"));
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(DayTable, 2);
+  layout->addWidget(FocusLabel, 3);
+}
+
+void TPracticeSection::ShowPerson(const std::string& person) {
+  const std::vector<PracticeDay> days = PracticeDays(practice_, person);
+  DayTable->setRowCount(static_cast<int>(days.size()));
+  for (int r = 0; r < static_cast<int>(days.size()); ++r) {
+    const PracticeDay& d = days[static_cast<size_t>(r)];
+    DayTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(d.day)), false));
+    DayTable->setItem(r, 1, Cell(QString::number(d.questions), true));
+    DayTable->setItem(r, 2, Cell(QString::number(d.firstTryRight), true));
+    DayTable->setItem(r, 3, Cell(QString::number(d.FirstTryPercent(), 'f', 1), true));
+    DayTable->setItem(r, 4, Cell(QString::number(d.revealed), true));
+  }
+  DayTable->resizeColumnsToContents();
+  DayTable->scrollToBottom();
+
+  PracticeScheduler scheduler(person, static_cast<int32_t>(PlatformToday()));
+  scheduler.Learn(practice_, &drills_, lists_);
+  QString text = QCoreApplication::translate("PracticeWindows", "<b>Practice focus</b>");
+  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: Practice Mode in the Practice menu.");
+  for (const std::string& line : FocusLines(scheduler, candidates_))
+    text += QStringLiteral("<br>") + QString::fromStdString(line).toHtmlEscaped();
+  FocusLabel->setText(text);
+}
+
+void AttachPracticeSection(TProgressForm* window, std::vector<PracticeCandidate> candidates, PracticeLists lists) {
+  auto* layout = qobject_cast<QVBoxLayout*>(window->layout());
+  if (!layout) return;
+  auto* section = new TPracticeSection(std::move(candidates), std::move(lists), window);
+  layout->insertWidget(layout->count() - 1, section, 2);
+  window->resize(window->width(), window->height() + 200);
+  // The window's own handler has taken the new person by then: it was connected first.
+  QObject::connect(window->PersonBox, &QComboBox::currentIndexChanged, section,
+                   [window, section] { section->ShowPerson(window->Person()); });
+  section->ShowPerson(window->Person());
+}

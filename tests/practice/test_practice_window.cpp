@@ -1,0 +1,194 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "Accessible.h"
+#include "DataFile.h"
+#include "PracticeLog.h"
+#include "PracticeMode.h"
+#include "PracticeWindows.h"
+#include "ProgressMenu.h"
+#include "ProgressWindow.h"
+#include "test_drillwindow_support.h"
+
+namespace {
+
+class PracticeTest : public DrillWindowTest {
+ protected:
+  static TPracticeMode* Mode() { return TPracticeMode::Of(Form1); }
+
+  // BEGIN; the notes of the first question.
+  static std::vector<int> Begin() {
+    const size_t mark = Mark();
+    Form1->Button1->click();
+    return HeardSince(mark);
+  }
+
+  // An answer typed and entered; the notes heard after it.
+  static std::vector<int> Type(int row) {
+    const size_t mark = Mark();
+    AnswerByTyping(row);
+    return HeardSince(mark);
+  }
+
+  // END, closing what it opens: the lines of the practice summary, none
+  // when the score window opened instead (the fixture closes that one).
+  std::vector<std::string> End() {
+    auto lines = std::make_shared<std::vector<std::string>>();
+    QTimer::singleShot(0, [lines] {
+      if (auto* summary = qobject_cast<TPracticeSummaryForm*>(QApplication::activeModalWidget())) {
+        for (QLabel* label : summary->Lines) lines->push_back(label->text().toStdString());
+        summary->OkButton->click();
+      }
+    });
+    Form1->Button1->click();
+    return *lines;
+  }
+
+  // A drill with one wrong answer and five right ones, each from the same
+  // seed and clock in every run.
+  void PlainDrill(uint32_t seed, uint32_t start) {
+    ProgramRandom().Seed(seed);
+    clock_.now = start;
+    std::vector<int> q = Begin();
+    Type(WrongRowFor(q));
+    for (int i = 0; i < 5; ++i) {
+      clock_.now += 7000;
+      q = Type(RowFor(q));
+    }
+    ASSERT_TRUE(End().empty()) << "a drill ends with its score";
+  }
+
+  // A practice drill: wrong answers, a reveal, right answers, END early.
+  void PracticeDrill() {
+    Mode()->PracticeMode1->trigger();
+    ASSERT_TRUE(Mode()->Active());
+    std::vector<int> q = Begin();
+    Type(WrongRowFor(q, 0));
+    Type(WrongRowFor(q, 1));
+    clock_.now += 9000;
+    const size_t mark = Mark();
+    Mode()->ShowAnswer1->trigger();
+    q = HeardSince(mark);
+    q.erase(q.begin(), q.end() - 3);
+    Type(RowFor(q));
+    ASSERT_EQ(End().size(), 6u);
+    Mode()->PracticeMode1->trigger();
+    ASSERT_FALSE(Mode()->Active());
+  }
+
+  std::array<std::string, 3> DrillFiles() const {
+    return {ReadFile("report.dat"), ReadFile("errors.dat"), ReadFile("hiscore.dat")};
+  }
+};
+
+}  // namespace
+
+// Practice drills between drills leave report.dat, errors.dat and
+// hiscore.dat byte for byte as the same drills leave them alone.
+TEST_F(PracticeTest, PracticeLeavesTheDrillFilesAsTheyWere) {
+  CreateAndShowLoggedIn("Ann", 0);
+  PlainDrill(7, 100000);
+  PlainDrill(8, 300000);
+  const auto alone = DrillFiles();
+  ASSERT_FALSE(alone[0].empty() || alone[1].empty() || alone[2].empty());
+  for (const char* name : {"report.dat", "errors.dat", "hiscore.dat"}) std::filesystem::remove(name);
+
+  PracticeDrill();
+  PlainDrill(7, 100000);
+  PracticeDrill();
+  PlainDrill(8, 300000);
+  PracticeDrill();
+  EXPECT_EQ(DrillFiles(), alone);
+  const auto log = LoadPracticeLog(kPracticeFileName);
+  ASSERT_TRUE(log);
+  EXPECT_EQ(log->records.size(), 6u) << "two questions in each practice drill";
+  EXPECT_EQ(log->damaged, 0);
+}
+
+// By keys: the title says so, END comes at once, F5 shows the answer and plays
+// the question, then the class named last, then the next question; the
+// automatic reveal after two wrong answers; practice.dat holds it all.
+TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
+  CreateAndShowLoggedIn("Mary Ann Lee", 0);
+  QApplication::setActiveWindow(Form1);
+  Form1->activateWindow();
+  EXPECT_EQ(Form1->windowTitle(), "Sonorix");
+  Mode()->PracticeMode1->trigger();
+  EXPECT_EQ(Form1->windowTitle(), "Sonorix - Practice");
+  EXPECT_TRUE(QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat).value("Practice/Mode").toBool());
+  Mode()->RevealAfter2->trigger();
+  EXPECT_EQ(AutoRevealSetting(), 2);
+
+  std::vector<int> q = Begin();
+  EXPECT_TRUE(Form1->Button1->isEnabled()) << "END at any time";
+  EXPECT_EQ(Form1->Button1->text(), "END");
+  EXPECT_FALSE(Mode()->PracticeMode1->isEnabled()) << "the mode is chosen between drills";
+
+  // One wrong answer, then F5 in the answer field.
+  const int wrong = WrongRowFor(q);
+  Type(wrong);
+  const std::string named = RowClass(wrong).name;
+  const std::string asked = RowClass(RowFor(q)).name;
+  size_t mark = Mark();
+  QTest::keyClick(Form1->Edit1, Qt::Key_F5);
+  std::vector<int> heard = HeardSince(mark);
+  ASSERT_EQ(heard.size(), 9u) << "the question, the class named, the next question";
+  EXPECT_EQ(std::vector<int>(heard.begin(), heard.begin() + 3), q);
+  EXPECT_EQ(FormHeard({heard.begin() + 3, heard.begin() + 6}, RowClass(wrong).prime), 0);
+  EXPECT_TRUE(Mode()->AnswerLabel->isVisible());
+  EXPECT_EQ(Mode()->AnswerLabel->text().toStdString(), "= 3-" + asked);
+  EXPECT_NE(LastAnnouncement(Form1).indexOf(QString::fromStdString("3-" + asked)), -1);
+  EXPECT_EQ(Form1->CorrectCount, 0);
+  q.assign(heard.end() - 3, heard.end());
+
+  // Two different wrong answers reveal by themselves.
+  Type(WrongRowFor(q, 0));
+  EXPECT_TRUE(Mode()->Run()->QuestionOpen());
+  mark = Mark();
+  Type(WrongRowFor(q, 1));
+  heard = HeardSince(mark);
+  ASSERT_EQ(heard.size(), 9u);
+  q.assign(heard.end() - 3, heard.end());
+  Type(RowFor(q));
+
+  const std::vector<std::string> summary = End();
+  ASSERT_EQ(summary.size(), 6u);
+  EXPECT_EQ(summary[0], "Questions: 3");
+  EXPECT_EQ(summary[1], "Right at the first try: 1 (33 %)");
+  EXPECT_EQ(summary[2], "Revealed: 2");
+  EXPECT_FALSE(Form1->Drilling);
+  EXPECT_EQ(Form1->Button1->text(), "BEGIN");
+  EXPECT_FALSE(Exists("report.dat"));
+
+  const auto log = LoadPracticeLog(kPracticeFileName);
+  ASSERT_TRUE(log && log->records.size() == 3u);
+  const auto& r = log->records;
+  EXPECT_EQ(r[0].person, "Mary Ann Lee");
+  EXPECT_EQ(r[0].asked, "3-" + asked);
+  EXPECT_EQ(r[0].answers, std::vector<std::string>{"3-" + named});
+  EXPECT_EQ(r[0].reveal, Reveal::ByStudent);
+  EXPECT_EQ(r[1].reveal, Reveal::Automatic);
+  EXPECT_EQ(r[1].answers.size(), 2u);
+  EXPECT_TRUE(r[2].FirstTryRight());
+  EXPECT_EQ(r[2].voicing.size(), 3u);
+
+  // My Progress shows the practice and its focus.
+  TProgressForm window(Form1);
+  window.LoadLog(Form1->CurrentPersonName);
+  AddPracticeSection(Form1, &window);
+  auto* section = window.findChild<TPracticeSection*>();
+  ASSERT_TRUE(section);
+  ASSERT_EQ(section->DayTable->rowCount(), 1);
+  EXPECT_EQ(section->DayTable->item(0, 1)->text(), "3");
+  EXPECT_EQ(section->DayTable->item(0, 2)->text(), "1");
+  EXPECT_NE(section->FocusLabel->text().indexOf("Practice focus"), -1);
+  EXPECT_NE(section->FocusLabel->text().indexOf("confused with 3-"), -1);
+}
