@@ -20,6 +20,7 @@
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
 #include "SetClassPlayer.h"
+#include "Settings.h"
 #include "Sxfilters.h"
 
 namespace {
@@ -49,9 +50,7 @@ PracticeLists ListsOf(const Catalogue& catalogue) {
 bool PracticeModeSetting() { return Settings().value(QString::fromLatin1(kModeKey), false).toBool(); }
 
 void SetPracticeModeSetting(bool on) {
-  QSettings settings = Settings();
-  settings.setValue(QString::fromLatin1(kModeKey), on);
-  settings.sync();
+  EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kModeKey), on); });
 }
 
 int AutoRevealSetting() {
@@ -60,9 +59,7 @@ int AutoRevealSetting() {
 }
 
 void SetAutoRevealSetting(int after) {
-  QSettings settings = Settings();
-  settings.setValue(QString::fromLatin1(kAutoRevealKey), after);
-  settings.sync();
+  EditSettings([after](QSettings& settings) { settings.setValue(QString::fromLatin1(kAutoRevealKey), after); });
 }
 
 TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {

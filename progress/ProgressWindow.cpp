@@ -29,6 +29,7 @@
 
 #include "DataFile.h"
 #include "SessionLog.h"
+#include "Settings.h"
 
 namespace {
 
@@ -322,8 +323,8 @@ QString TProgressForm::SuggestedExportPath() const {
 
 bool TProgressForm::ExportTo(const QString& fileName) const {
   if (!ExportCsv(fileName)) return false;
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
-  settings.setValue(QStringLiteral("Progress/ExportFolder"), QFileInfo(fileName).absolutePath());
+  const QString folder = QFileInfo(fileName).absolutePath();
+  EditSettings([&folder](QSettings& settings) { settings.setValue(QStringLiteral("Progress/ExportFolder"), folder); });
   return true;
 }
 
