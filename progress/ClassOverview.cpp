@@ -237,17 +237,16 @@ bool TClassOverviewForm::ExportCsv(const QString& fileName) const {
 }
 
 QString TClassOverviewForm::ReportHtml() const {
+  // The window's own words, so that the printed report speaks the student's language too.
+  const auto t = [](const char* text) { return Html(QCoreApplication::translate("TClassOverview", text)); };
+  const auto head = [&t](const char* text) { return QStringLiteral("<th>%1</th>").arg(t(text)); };
   QString html = QStringLiteral(
-      "<html><body style=\"font-family: sans-serif; font-size: 7pt;\">"
-      "<h2>Sonorix class report</h2>");
-  html += QStringLiteral("<p>%1<br>Made on %2. Week from %3. %4 people, %5 records, %6 of them unverified.</p>")
-              .arg(Html(folder_), QString::fromStdString(IsoDate(today_)),
-                   QString::fromStdString(IsoDate(WeekStartOf(today_))))
-              .arg(rows_.size())
-              .arg(records_)
-              .arg(unverified_);
+                     "<html><body style=\"font-family: sans-serif; font-size: 7pt;\">"
+                     "<h2>Sonorix — %1, %2</h2>")
+                     .arg(t("Class Overview"), QString::fromStdString(IsoDate(today_)));
+  html += QStringLiteral("<p>%1</p>").arg(Html(FolderLabel->text()));
   html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
-  for (const QString& head : Headers()) html += QStringLiteral("<th>%1</th>").arg(Html(head).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+  for (const QString& h : Headers()) html += QStringLiteral("<th>%1</th>").arg(Html(h).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
   html += QStringLiteral("</tr>");
   for (const PersonFigures& p : rows_) {
     html += QStringLiteral("<tr>");
@@ -256,14 +255,14 @@ QString TClassOverviewForm::ReportHtml() const {
       html += QStringLiteral("<td%1>%2</td>").arg(i == 0 ? QString() : QStringLiteral(" align=\"right\""), Html(texts[i]));
     html += QStringLiteral("</tr>");
   }
-  html += QStringLiteral("</table><h3>Hardest set classes</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
-                         "<tr><th>Set class</th><th>% right</th><th>Answers</th></tr>");
+  html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
+              .arg(t("Hardest set classes (all eligible drills):"), head("Set class"), head("% right"), head("Answers"));
   for (const HardClass& h : hardest_)
     html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td></tr>")
                 .arg(ClassName(h.cardinalityIndex, h.listIndex), QString::fromStdString(OneDecimal(h.accuracy)))
                 .arg(h.right + h.wrong);
-  html += QStringLiteral("</table><h3>Most frequent confusions</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
-                         "<tr><th>Played</th><th>Taken for</th><th>Times</th></tr>");
+  html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
+              .arg(t("Most frequent confusions:"), head("Played"), head("Taken for"), head("Times"));
   for (const Confusion& c : confusions_)
     html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td></tr>")
                 .arg(ClassName(c.cardinalityIndex, c.asked), ClassName(c.cardinalityIndex, c.answered))
@@ -280,7 +279,7 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Sonorix class report"));
+    writer.setTitle(QStringLiteral("Sonorix — ") + QCoreApplication::translate("TClassOverview", "Class Overview"));
     writer.setCreator(QStringLiteral("Sonorix"));
     QTextDocument document;
     document.setHtml(ReportHtml());
