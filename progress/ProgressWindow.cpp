@@ -33,6 +33,13 @@
 
 namespace {
 
+// Month names would come from the C locale, in English: a language with a
+// catalogue writes day and month as its readers write dates.
+QString AxisDateFormat() {
+  return QCoreApplication::translate("TProgressForm", "MMM d", "date format of the chart axes (Qt date format)");
+}
+
+
 QDate DateOf(int32_t day) { return QDate(1899, 12, 30).addDays(day); }
 
 qint64 MsecsOf(int32_t day) { return QDateTime(DateOf(day), QTime(0, 0)).toMSecsSinceEpoch(); }
@@ -115,7 +122,7 @@ void FillDailyChart(QChart* chart, const std::vector<ModeSeries>& series,
     x = drills;
   } else {
     auto* days = new QDateTimeAxis();
-    days->setFormat(QStringLiteral("MMM d"));
+    days->setFormat(AxisDateFormat());
     if (first > last) first = last = static_cast<int32_t>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
     days->setRange(QDateTime(DateOf(first - 1), QTime(0, 0)), QDateTime(DateOf(last + 1), QTime(0, 0)));
     days->setTickCount(std::clamp(last - first + 3, 2, 7));
@@ -144,7 +151,7 @@ void FillWeeklyChart(QChart* chart, const std::vector<WeekFigures>& weeks) {
     const double m = static_cast<double>(w.seconds) / 60.0;
     *minutes << m;
     top = std::max(top, m);
-    labels << DateOf(w.weekStart).toString(QStringLiteral("MMM d"));
+    labels << DateOf(w.weekStart).toString(AxisDateFormat());
   }
   auto* bars = new QBarSeries();
   bars->append(minutes);

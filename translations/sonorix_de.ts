@@ -1270,6 +1270,11 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <source>Seconds per right answer per drill</source>
         <translation>Sekunden pro richtiger Antwort pro Übung</translation>
     </message>
+    <message>
+        <source>MMM d</source>
+        <comment>date format of the chart axes (Qt date format)</comment>
+        <translation>d.M.</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>

@@ -1270,6 +1270,11 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <source>Seconds per right answer per drill</source>
         <translation>Segundos por respuesta correcta por ejercicio</translation>
     </message>
+    <message>
+        <source>MMM d</source>
+        <comment>date format of the chart axes (Qt date format)</comment>
+        <translation>d/M</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Columns: date, correct, incorrect, percentage, time per interval, score</source>
-        <translation>Colonnes : date, justes, fausses, pourcentage, temps par intervalle, score</translation>
+        <translation>Colonnes&#xa0;: date, justes, fausses, pourcentage, temps par intervalle, score</translation>
     </message>
     <message>
         <source>High scores</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Person:</source>
-        <translation>Personne :</translation>
+        <translation>Personne&#xa0;:</translation>
     </message>
     <message>
         <source>Correct percentage per drill</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Answers of:</source>
-        <translation>Réponses de :</translation>
+        <translation>Réponses de&#xa0;:</translation>
     </message>
     <message>
         <source>Trichord confusions</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Rows: the set class asked; columns: the one answered. Enter plays both</source>
-        <translation>Lignes : la classe d&apos;ensembles demandée ; colonnes : celle répondue. Entrée joue les deux</translation>
+        <translation>Lignes&#xa0;: la classe d&apos;ensembles demandée&#xa0;; colonnes&#xa0;: celle répondue. Entrée joue les deux</translation>
     </message>
     <message>
         <source>Tetrachord confusions</source>
@@ -407,14 +407,14 @@
     </message>
     <message>
         <source> - No sound: </source>
-        <translation> – Pas de son : </translation>
+        <translation> – Pas de son&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>Ear training for music students: Sonorix plays trichords and</source>
-        <translation>Formation de l&apos;oreille pour étudiants en musique : Sonorix joue des</translation>
+        <translation>Formation de l&apos;oreille pour étudiants en musique&#xa0;: Sonorix joue des</translation>
     </message>
     <message>
         <source>tetrachords and asks which pitch-class set class you heard.</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>version 3 or (at your option) any later version: you may share</source>
-        <translation>version 3 ou (à votre choix) toute version ultérieure : vous pouvez</translation>
+        <translation>version 3 ou (à votre choix) toute version ultérieure&#xa0;: vous pouvez</translation>
     </message>
     <message>
         <source>and change it under its terms. It comes with NO WARRANTY.</source>
@@ -592,11 +592,11 @@ meilleur score</translation>
     </message>
     <message>
         <source>Answers of:</source>
-        <translation>Réponses de :</translation>
+        <translation>Réponses de&#xa0;:</translation>
     </message>
     <message>
         <source>Rows: the set class asked. Columns: the set class answered. Each cell is the share (%) of the row&apos;s answers; the diagonal holds the right ones. Click a cell to hear the set class asked, then the one answered, in the drill window&apos;s range and Play: manner.</source>
-        <translation>Lignes : la classe d&apos;ensembles demandée. Colonnes : la classe d&apos;ensembles répondue. Chaque case est la part (%) des réponses de la ligne ; la diagonale contient les justes. Cliquez sur une case pour entendre la classe demandée, puis celle répondue, dans l&apos;ambitus et la manière de jouer de la fenêtre d&apos;exercice.</translation>
+        <translation>Lignes&#xa0;: la classe d&apos;ensembles demandée. Colonnes&#xa0;: la classe d&apos;ensembles répondue. Chaque case est la part (%) des réponses de la ligne&#xa0;; la diagonale contient les justes. Cliquez sur une case pour entendre la classe demandée, puis celle répondue, dans l&apos;ambitus et la manière de jouer de la fenêtre d&apos;exercice.</translation>
     </message>
     <message>
         <source>Trichords</source>
@@ -624,11 +624,11 @@ meilleur score</translation>
     </message>
     <message>
         <source>%1: %2 right of %3 answers</source>
-        <translation>%1 : %2 justes sur %3 réponses</translation>
+        <translation>%1&#xa0;: %2 justes sur %3 réponses</translation>
     </message>
     <message>
         <source>%1 answered as %2: %3 of %4 answers</source>
-        <translation>%1 répondu comme %2 : %3 sur %4 réponses</translation>
+        <translation>%1 répondu comme %2&#xa0;: %3 sur %4 réponses</translation>
     </message>
 </context>
 <context>
@@ -659,7 +659,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation>Afficher :</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>A and B sets</source>
@@ -679,7 +679,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>Confused with:</source>
-        <translation>Confondu avec :</translation>
+        <translation>Confondu avec&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -702,7 +702,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>Sets in &quot;Closed Position&quot;</source>
-        <translation>Ensembles en « position serrée »</translation>
+        <translation>Ensembles en «&#xa0;position serrée&#xa0;»</translation>
     </message>
     <message>
         <source>Sets distributed within one octave</source>
@@ -741,7 +741,7 @@ meilleur score</translation>
     <name>TForm1</name>
     <message>
         <source>File Error!</source>
-        <translation>Erreur de fichier !</translation>
+        <translation>Erreur de fichier&#xa0;!</translation>
     </message>
     <message>
         <source>Submit</source>
@@ -749,11 +749,11 @@ meilleur score</translation>
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Justes :</translation>
+        <translation>Justes&#xa0;:</translation>
     </message>
     <message>
         <source>Incorrect:</source>
-        <translation>Fausses :</translation>
+        <translation>Fausses&#xa0;:</translation>
     </message>
     <message>
         <source>BEGIN</source>
@@ -773,7 +773,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>Play:</source>
-        <translation>Jouer :</translation>
+        <translation>Jouer&#xa0;:</translation>
     </message>
     <message>
         <source>chord</source>
@@ -908,7 +908,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>(This session is not eligible for high score due to filter usage,</source>
-        <translation>(Cette séance ne compte pas pour les meilleurs scores : filtres,</translation>
+        <translation>(Cette séance ne compte pas pour les meilleurs scores&#xa0;: filtres,</translation>
     </message>
     <message>
         <source>mixing of cardinalities, or changes in range.)</source>
@@ -935,15 +935,15 @@ meilleur score</translation>
     </message>
     <message>
         <source>played %1, %2 expected</source>
-        <translation>joué : %1, %2 attendues</translation>
+        <translation>joué&#xa0;: %1, %2 attendues</translation>
     </message>
     <message>
         <source>played %1-%2, not in the list</source>
-        <translation>joué : %1-%2, absent de la liste</translation>
+        <translation>joué&#xa0;: %1-%2, absent de la liste</translation>
     </message>
     <message>
         <source>played %1, no set class found</source>
-        <translation>joué : %1, aucune classe d&apos;ensembles trouvée</translation>
+        <translation>joué&#xa0;: %1, aucune classe d&apos;ensembles trouvée</translation>
     </message>
     <message>
         <source>Answer From Keyboard…</source>
@@ -958,7 +958,7 @@ meilleur score</translation>
     </message>
     <message>
         <source>MIDI input port:</source>
-        <translation>Port d&apos;entrée MIDI :</translation>
+        <translation>Port d&apos;entrée MIDI&#xa0;:</translation>
     </message>
     <message>
         <source>Answer by playing</source>
@@ -995,11 +995,11 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>The following filters are saved from last session:</source>
-        <translation>Filtres enregistrés lors de la dernière séance :</translation>
+        <translation>Filtres enregistrés lors de la dernière séance&#xa0;:</translation>
     </message>
     <message>
         <source>Use These?</source>
-        <translation>Les utiliser ?</translation>
+        <translation>Les utiliser&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -1011,7 +1011,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>File Error! No ftclass.dat</source>
-        <translation>Erreur de fichier ! Pas de ftclass.dat</translation>
+        <translation>Erreur de fichier&#xa0;! Pas de ftclass.dat</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1148,7 +1148,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>Person:</source>
-        <translation>Personne :</translation>
+        <translation>Personne&#xa0;:</translation>
     </message>
     <message>
         <source>Accuracy per day</source>
@@ -1270,6 +1270,11 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <source>Seconds per right answer per drill</source>
         <translation>Secondes par réponse juste, par exercice</translation>
     </message>
+    <message>
+        <source>MMM d</source>
+        <comment>date format of the chart axes (Qt date format)</comment>
+        <translation>d/M</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1331,7 +1336,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     <name>main</name>
     <message>
         <source>Cannot use the data folder: </source>
-        <translation>Impossible d&apos;utiliser le dossier de données : </translation>
+        <translation>Impossible d&apos;utiliser le dossier de données&#xa0;: </translation>
     </message>
     <message>
         <source>Usage: sonorix [--help] [--version] [--data-dir DIR]

@@ -1270,6 +1270,11 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <source>Seconds per right answer per drill</source>
         <translation>Secondi per risposta giusta per esercizio</translation>
     </message>
+    <message>
+        <source>MMM d</source>
+        <comment>date format of the chart axes (Qt date format)</comment>
+        <translation>d/M</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
