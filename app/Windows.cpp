@@ -4,9 +4,11 @@
 #include "Accessibility.h"
 #include "Application.h"
 #include "DrillWindow.h"
+#include "ProgressMenu.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
+#include "Sxkeyboard.h"
 #include "Sxlogin.h"
 #include "Sxmidi.h"
 #include "Sxscore.h"
@@ -16,6 +18,10 @@ void CreateSonorixWindows() {
   try {
     ScaleForSystemFont();
     Form1 = new TForm1();
+    // Beside the drill window: its "Progress" menu, and answering by playing
+    // (its menu item, settings and port).
+    InstallProgressMenu(Form1);
+    InstallKeyboardAnswer(Form1);
     FilterForm = new TFilterForm();
     Form2 = new TForm2();
     ErrorReport = new TErrorReport();
@@ -31,6 +37,8 @@ void CreateSonorixWindows() {
 }
 
 void DestroySonorixWindows() {
+  // Its input port goes while the drill window's library is still loaded.
+  RemoveKeyboardAnswer();
   delete MidiForm;
   MidiForm = nullptr;
   delete LoginForm;

@@ -105,8 +105,9 @@ bool GenerateQuestion(const QuestionRequest& request, RandomSource& rng, Questio
     const SetClassEntry* e = request.entry(i);
     if (e == nullptr || !CanVoice(*e)) return false;
   }
-  const int chosen = ChooseListIndex(length, request.isEnabled, rng);
-  if (chosen < 0) return false;
+  const int chosen = request.choose ? request.choose(length, request.isEnabled, rng)
+                                    : ChooseListIndex(length, request.isEnabled, rng);
+  if (chosen < 0 || chosen >= length || !request.isEnabled(chosen)) return false;
   question.listIndex = chosen;
   VoiceQuestion(*request.entry(chosen), request.range, request.limits, rng, question);
   return true;

@@ -28,6 +28,9 @@ struct QuestionRequest {
   std::function<const SetClassEntry*(int)> entry;  // list index -> catalogue entry
   VoicingRange range = VoicingRange::ClosePosition;
   NoteLimits limits;
+  // Picks the list index among the enabled ones (-1: none); empty draws at
+  // random until one is enabled.
+  std::function<int(int32_t, const std::function<bool(int)>&, RandomSource&)> choose;
 };
 
 // Draws random(length) until the index is enabled. Returns -1, drawing

@@ -3,34 +3,21 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSettings>
 
 #include "Accessibility.h"
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
-#include "OutPortPlayback.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
-#include "RadioGroup.h"
+#include "DrillWindowPlayer.h"
 #include "SetClassPlayer.h"
-#include "Sxerrorform.h"
-#include "Sxfilters.h"
-#include "Waymidi.h"
 
 namespace {
 
 constexpr const char* kPlayWrongAnswersKey = "Progress/PlayWrongAnswers";
 
-RandomSource& PlayerRandom() {
-  static RandomSource rng = [] {
-    RandomSource r;
-    r.Seed(PlatformTimeSeconds() ^ 0x5a5a5a5au);
-    return r;
-  }();
-  return rng;
-}
 
 }  // namespace
 
@@ -61,9 +48,16 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
-  // Pressed comes before the drill window's own click handler: at END the
-  // drill's statistics are still there to keep.
-  connect(form->Button1, &QPushButton::pressed, this, [this] { Button1Pressed(); });
+  // The drill tells when it starts and ends (by END or by Login New Person)
+  // and which wrong answers it counted.
+  DrillSession& drill = form->Session();
+  connect(&drill, &DrillSession::drillStarted, this, [this] { LastDrill.reset(); });
+  connect(&drill, &DrillSession::drillEnded, this, [this](const DrillResult& ended) {
+    LastDrill = EndedDrill{ended.stats, ended.cardinalityIndex};
+  });
+  connect(&drill, &DrillSession::answerJudged, this, [this](const JudgedAnswer& answer) {
+    if (!answer.right && answer.counted) WrongAnswer();
+  });
 }
 
 TProgressMenu* TProgressMenu::Of(const TForm1* form) {
@@ -93,15 +87,6 @@ void TProgressMenu::Confusions1Click() {
 
 void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
 
-void TProgressMenu::Button1Pressed() {
-  if (form_->Drilling && form_->CorrectCount > 0) {
-    if (!ErrorReport || !FilterForm) return;
-    LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};
-  } else if (!form_->Drilling) {
-    LastDrill.reset();
-  }
-}
-
 void TProgressMenu::WrongAnswer() {
   if (!PlayMyWrongAnswers1->isChecked()) return;
   const int row = form_->question.lastWrongRow;
@@ -116,14 +101,4 @@ void InstallProgressMenu(TForm1* form) {
 
 void PlayWrongAnswerIfWanted(TForm1* form) {
   if (TProgressMenu* menu = TProgressMenu::Of(form)) menu->WrongAnswer();
-}
-
-void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                            uint32_t pauseBetween) {
-  SetClassPlay how;
-  how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
-  how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
-  how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
-  OutPortPlayback port(form->WayMidiOut.get());
-  PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
 }

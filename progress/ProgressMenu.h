@@ -4,22 +4,12 @@
 
 #include <QObject>
 #include <optional>
-#include <vector>
 
-#include "ErrorStats.h"
-#include "Random.h"
+#include "ConfusionMatrix.h"
 
 class QAction;
 class QMenu;
 class TForm1;
-struct SetClassEntry;
-
-// The statistics of the drill that ended last, kept until the next begins:
-// the drill window clears its own once the drill is over.
-struct EndedDrill {
-  ErrorStats stats{};
-  int cardinalityIndex = 0;
-};
 
 class TProgressMenu : public QObject {
   Q_OBJECT
@@ -45,7 +35,6 @@ class TProgressMenu : public QObject {
   static TProgressMenu* Of(const TForm1* form);
 
  private:
-  void Button1Pressed();
   TForm1* form_;
 };
 
@@ -54,13 +43,6 @@ void InstallProgressMenu(TForm1* form);
 // Called where the drill window counts a wrong answer: when chosen, plays the
 // set class the student named after a short pause. Counts nothing.
 void PlayWrongAnswerIfWanted(TForm1* form);
-
-// Plays the entries in their prime forms through the drill window's output
-// port, in its range and "Play:" manner: a pause, then each entry with a pause
-// between. Uses a random source of its own so the drill's questions stay as
-// they would have been.
-void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                            uint32_t pauseBetween);
 
 // The stored choice; off when never made.
 bool PlayWrongAnswersSetting();
