@@ -10,6 +10,8 @@
 #include <QToolTip>
 #include <algorithm>
 #include <exception>
+#include <string>
+#include <utility>
 
 #include "Accessible.h"
 #include "DrillWindow.h"
@@ -21,7 +23,6 @@ TKeyboardAnswer* KeyboardAnswer = nullptr;
 
 namespace {
 
-constexpr size_t kDescriptionSize = 32;
 // Input device ids are asked for one after another until the library names
 // none; a library that never stops is not asked beyond this.
 constexpr uint32_t kMaxInputDevices = 256;
@@ -66,10 +67,10 @@ std::vector<std::string> TKeyboardAnswer::InputPorts() const {
   TWayMidi* midi = form_->WayMidi.get();
   if (!midi) return ports;
   for (uint32_t id = 0; id < kMaxInputDevices; ++id) {
-    char description[kDescriptionSize] = {};
-    if (midi->GetMidiInDescription(id, description) == 0) break;
-    description[kDescriptionSize - 1] = '\0';
-    ports.emplace_back(description);
+    bool exists = false;
+    std::string description = ReadMidiDescription(midi->GetMidiInDescription, id, &exists);
+    if (!exists) break;
+    ports.push_back(std::move(description));
   }
   return ports;
 }

@@ -18,13 +18,6 @@ namespace {
 
 constexpr size_t kFocusClasses = 3;
 
-QTableWidgetItem* Cell(const QString& text, bool number) {
-  auto* item = new QTableWidgetItem(text);
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return item;
-}
-
 }  // namespace
 
 TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidget* parent) : QDialog(parent) {
@@ -91,11 +84,11 @@ void TPracticeSection::ShowPerson(const std::string& person) {
   DayTable->setRowCount(static_cast<int>(days.size()));
   for (int r = 0; r < static_cast<int>(days.size()); ++r) {
     const PracticeDay& d = days[static_cast<size_t>(r)];
-    DayTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(d.day)), false));
-    DayTable->setItem(r, 1, Cell(QString::number(d.questions), true));
-    DayTable->setItem(r, 2, Cell(QString::number(d.firstTryRight), true));
-    DayTable->setItem(r, 3, Cell(QString::number(d.FirstTryPercent(), 'f', 1), true));
-    DayTable->setItem(r, 4, Cell(QString::number(d.revealed), true));
+    DayTable->setItem(r, 0, ProgressCell(QString::fromStdString(IsoDate(d.day)), false));
+    DayTable->setItem(r, 1, ProgressCell(QString::number(d.questions), true));
+    DayTable->setItem(r, 2, ProgressCell(QString::number(d.firstTryRight), true));
+    DayTable->setItem(r, 3, ProgressCell(QString::number(d.FirstTryPercent(), 'f', 1), true));
+    DayTable->setItem(r, 4, ProgressCell(QString::number(d.revealed), true));
   }
   DayTable->resizeColumnsToContents();
   DayTable->scrollToBottom();

@@ -171,14 +171,14 @@ void FillWeeklyChart(QChart* chart, const std::vector<WeekFigures>& weeks) {
   bars->attachAxis(y);
 }
 
-QTableWidgetItem* Cell(const QString& text, bool number) {
+}  // namespace
+
+QTableWidgetItem* ProgressCell(const QString& text, bool number) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return item;
 }
-
-}  // namespace
 
 TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("My Progress"));
@@ -292,16 +292,16 @@ void TProgressForm::FillTable() {
   DrillTable->setRowCount(static_cast<int>(drills_.size()));
   for (int r = 0; r < static_cast<int>(drills_.size()); ++r) {
     const DrillFigures& d = drills_[static_cast<size_t>(r)];
-    DrillTable->setItem(r, 0, Cell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
-    DrillTable->setItem(r, 1, Cell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
-    DrillTable->setItem(r, 2, Cell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
-    DrillTable->setItem(r, 3, Cell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
-    DrillTable->setItem(r, 4, Cell(QString::fromStdString(MannersText(d.manners)), false));
-    DrillTable->setItem(r, 5, Cell(QString::number(d.right), true));
-    DrillTable->setItem(r, 6, Cell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 7, Cell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 8, Cell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
-    DrillTable->setItem(r, 9, Cell(d.eligible ? tr("yes") : tr("no"), false));
+    DrillTable->setItem(r, 0, ProgressCell(QString::fromStdString(IsoDate(DayOf(d.date))), false));
+    DrillTable->setItem(r, 1, ProgressCell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
+    DrillTable->setItem(r, 2, ProgressCell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
+    DrillTable->setItem(r, 3, ProgressCell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
+    DrillTable->setItem(r, 4, ProgressCell(QString::fromStdString(MannersText(d.manners)), false));
+    DrillTable->setItem(r, 5, ProgressCell(QString::number(d.right), true));
+    DrillTable->setItem(r, 6, ProgressCell(QString::number(d.wrong), true));
+    DrillTable->setItem(r, 7, ProgressCell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
+    DrillTable->setItem(r, 8, ProgressCell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 9, ProgressCell(d.eligible ? tr("yes") : tr("no"), false));
   }
   DrillTable->resizeColumnsToContents();
   DrillTable->scrollToBottom();

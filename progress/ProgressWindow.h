@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 class TProgressForm : public QDialog {
   Q_OBJECT
@@ -58,3 +59,6 @@ class TProgressForm : public QDialog {
   DrillNotes notes_;
   bool perDrill_ = false;
 };
+
+// A read-only cell of the progress tables; numbers stand to the right.
+QTableWidgetItem* ProgressCell(const QString& text, bool number);
