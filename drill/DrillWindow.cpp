@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
@@ -80,25 +81,6 @@ void SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
   NotifyValueChanged(label);  // the counters and the clock
-}
-
-// Handlers take the codes of the original key events.
-constexpr int kVkReturn = 13;
-constexpr int kVkF1 = 112;
-
-int VirtualKeyOf(const QKeyEvent* event) {
-  const int key = event->key();
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return kVkF1 + (key - Qt::Key_F1);
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kVkReturn;
-  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
-  return 0;
-}
-
-// The character a key press types, or 0 when it types none or more than one.
-char CharOf(const QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.size() != 1 || text[0].unicode() > 127) return 0;
-  return static_cast<char>(text[0].unicode());
 }
 
 // The drill asks under the filter window's settings and sounds through this
@@ -256,6 +238,17 @@ TForm1::TForm1(QWidget* parent)
   installEventFilter(this);
   Client->installEventFilter(this);
   for (QWidget* w : Client->findChildren<QWidget*>()) w->installEventFilter(this);
+  // BEGIN / END is no tab stop (Enter submits answers): Ctrl+B presses it.
+  auto* begin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+  connect(begin, &QShortcut::activated, this, [this] {
+    if (Button1->isEnabled()) Button1->click();
+  });
+  // The answer field walks the list while it keeps the keyboard: a screen
+  // reader stays in the field and hears each set class chosen once.
+  QuietWhileUnfocused(ListBox);
+  connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.isEmpty()) announcedRow_ = -1;
+  });
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
@@ -312,35 +305,4 @@ TForm1::~TForm1() {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "sonorix: %s\n", e.what());
   }
-}
-
-// --- keys -----------------------------------------------------------------------
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    // SubmitButton is the default button: Enter anywhere submits, once.
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      if (!key->isAutoRepeat()) SubmitButtonClick();
-      return true;
-    }
-    const char c = CharOf(key);
-    if (c == 'p' || c == 'q' || c == 'r') {
-      if (watched == SubmitButton) {
-        SubmitButtonKeyPress(c);
-        return true;
-      }
-      if (watched == Button1 || watched == Button2 || watched == Button3 || watched == Button4 ||
-          watched == ListBox) {
-        GeneralKeyPress(c);
-        return true;
-      }
-    }
-  } else if (event->type() == QEvent::KeyRelease && watched == Edit1) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->isAutoRepeat()) Edit1KeyUp(VirtualKeyOf(key));
-  }
-  return QMainWindow::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 #include "Question.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -146,12 +147,15 @@ class TForm1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend class DrillWindowView;
   void SetDrillButtons(bool enabled);
   void ShowCounts();
   int SelectedRow() const;                // -1 when no row is selected
   std::string RowName(int row) const;     // name of the set class shown in that row
   void SyncSelectorsFromFilters();
+  // Up and Down in the answer field; false for other keys.
+  bool WalkAnswerList(const QKeyEvent* key);
+  // Tells a screen reader the set class chosen in the list, once.
+  void TellChosenRow();
   // The view's answers to the drill's signals.
   void ConnectSession();
   void MakeControls();
@@ -159,6 +163,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<DrillSurroundings> surroundings_;
   bool shownOnce_ = false;
   bool followingFilters_ = false;  // the selectors follow the filter window
+  int announcedRow_ = -1;
 };
 
 extern TForm1* Form1;
