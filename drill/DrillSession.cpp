@@ -76,6 +76,12 @@ int DrillSession::ListIndexOfRow(int row) const {
   return answerRowMap[row];
 }
 
+bool DrillSession::SetNoteCount(int noteCount) {
+  if (question.noteCount == noteCount) return false;
+  question.noteCount = noteCount;
+  return true;
+}
+
 // --- questions and playback ------------------------------------------------------
 
 void DrillSession::GenerateQuestion() {

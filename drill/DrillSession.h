@@ -119,6 +119,10 @@ class DrillSession : public QObject {
   // The list index a row names, -1 outside the rows.
   int ListIndexOfRow(int row) const;
 
+  // The notes a question has, 3 or 4, as the cardinality drilled; whether
+  // that changed.
+  bool SetNoteCount(int noteCount);
+
   // The result as it would be if the drill ended now.
   DrillResult Result(bool scored) const;
 

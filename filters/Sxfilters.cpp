@@ -158,7 +158,7 @@ void TFilterForm::ApplyFilters(const FilterState& state) {
   // A state that enables nothing would leave the drill without a question.
   if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
   FillAnswerList();
-  if (Form1) Form1->question.noteCount = CardinalityIndex() + 3;
+  if (Form1) Form1->Session().SetNoteCount(CardinalityIndex() + 3);
 }
 
 void TFilterForm::FillAnswerList() {
@@ -184,7 +184,6 @@ void TFilterForm::BuildTetrachordPage() {
 void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,
                             const QString& caption, const QString& prefix, int page) {
   const int length = Form1 ? std::clamp(Form1->FillCardinalityList(cardinality), 0, kMaxListLength) : 0;
-  if (Form1) Form1->currentList.length = length;
 
   for (QCheckBox* box : SetClassBoxes) {
     box->hide();
@@ -274,8 +273,7 @@ void TFilterForm::FormClose() {
   FillAnswerList();
   if (!Form1) return;
   // 4. A question of the cardinality no longer drilled is replaced.
-  if (CardinalityIndex() + 3 != Form1->question.noteCount) {
-    Form1->question.noteCount = CardinalityIndex() + 3;
+  if (Form1->Session().SetNoteCount(CardinalityIndex() + 3)) {
     if (Form1->Drilling) {
       Form1->GenerateQuestion();
       Form1->PlayQuestion();

@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "ModalWindow.h"
-#include "../drill/test_drillwindow_support.h"
+#include "../drill/window/DrillWindowTest.h"
 #include "DataFile.h"
 #include "ErrorReportText.h"
 #include "FileLock.h"

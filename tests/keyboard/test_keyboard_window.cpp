@@ -13,7 +13,7 @@
 #include "EventLoop.h"
 #include "KeyboardAnswer.h"
 #include "Sxkeyboard.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 
