@@ -158,7 +158,6 @@ class TForm1 : public QMainWindow {
   void TellChosenRow();
   // The view's answers to the drill's signals.
   void ConnectSession();
-  void MakeControls();
 
   std::unique_ptr<DrillSurroundings> surroundings_;
   bool shownOnce_ = false;

@@ -195,7 +195,7 @@ void TForm1::ListBoxClick() {
   Edit1->setText(QString::fromStdString(RowName(row)));
 }
 
-void TForm1::Button4Click() { PlayQuestion(); }
+void TForm1::Button4Click() { session_->Repeat(); }
 
 void TForm1::GeneralKeyPress(char key) {
   if (!Drilling) return;
