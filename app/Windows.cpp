@@ -7,6 +7,8 @@
 #include "DrillWindowAccess.h"
 #include "Fonts.h"
 #include "HelpAccess.h"
+#include "PracticeMode.h"
+#include "ProgressMenu.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "SxerrorformAccess.h"
@@ -20,6 +22,7 @@
 #include "SxmidiAccess.h"
 #include "Sxscore.h"
 #include "SxscoreAccess.h"
+#include "Zoom.h"
 
 // The order matters: each window's creation reads what the ones before it set up.
 void CreateSonorixWindows() {
@@ -27,6 +30,12 @@ void CreateSonorixWindows() {
     InstallControlConventions();
     ScaleForSystemFont();
     Form1 = new TForm1();
+    // Beside the drill window: its "Progress" menu, and answering by playing
+    // (its menu item, settings and port).
+    InstallProgressMenu(Form1);
+    InstallKeyboardAnswer(Form1);
+    InstallPracticeMode(Form1);  // after the sound notice: its title mark follows the notice
+    InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     FilterForm = new TFilterForm();
     Form2 = new TForm2();
     ErrorReport = new TErrorReport();
@@ -51,6 +60,8 @@ void CreateSonorixWindows() {
 }
 
 void DestroySonorixWindows() {
+  // Its input port goes while the drill window's library is still loaded.
+  RemoveKeyboardAnswer();
   delete MidiForm;
   MidiForm = nullptr;
   delete LoginForm;

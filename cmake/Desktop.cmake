@@ -15,10 +15,6 @@ set(SONORIX_ICON_SIZES 48 128 256)
 
 target_compile_definitions(sonorix PRIVATE SONORIX_VERSION="${PROJECT_VERSION}")
 
-# The drill window says in its title when it has no sound.
-target_sources(sonorix_windows PRIVATE ${SONORIX_DESKTOP_DIR}/SoundNotice.cpp ${SONORIX_DESKTOP_DIR}/SoundNotice.h)
-target_include_directories(sonorix_windows PUBLIC ${SONORIX_DESKTOP_DIR})
-
 # The window icon is built into the program, so it shows from the build tree
 # too. PNG only: Qt needs an extra plugin for SVG.
 set(icon_files "")

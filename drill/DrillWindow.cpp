@@ -14,32 +14,23 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
 
-#include "About.h"
 #include "Accessible.h"
-#include "DrillWindowAccess.h"
-#include "NextQuestionPause.h"
 #include "Controls.h"
-#include "KeyboardAnswer.h"
+#include "NextQuestionPause.h"
+#include "OutPortPlayback.h"
+#include "OutputOpen.h"
 #include "Platform.h"
-#include "PracticeMode.h"
-#include "ProgressMenu.h"
-#include "QuestionGenerator.h"
 #include "RadioGroup.h"
 #include "Random.h"
-#include "Readme.h"
-#include "Sxerrorform.h"
-#include "Sxfilters.h"
-#include "Sxlogin.h"
-#include "Sxmidi.h"
-#include "Sxscore.h"
 #include "SoundNotice.h"
+#include "Sxfilters.h"
 #include "Waymidi.h"
-#include "Zoom.h"
 
 TForm1* Form1 = nullptr;
 
@@ -92,30 +83,58 @@ void SetLabelText(QLabel* label, const QString& text) {
   NotifyValueChanged(label);  // the counters and the clock
 }
 
-// Handlers take the codes of the original key events.
-constexpr int kVkReturn = 13;
-constexpr int kVkF1 = 112;
-constexpr int kVkF2 = 113;
-constexpr int kVkF3 = 114;
+// The drill asks under the filter window's settings and sounds through this
+// window's output port, in the manner its "Play:" group chooses.
+class WindowSurroundings : public DrillSurroundings {
+ public:
+  explicit WindowSurroundings(TForm1* form) : form_(form) {}
+  void SettingsNow(FilterState& state) const override {
+    if (FilterForm) FilterForm->GetFilterState(state);
+  }
+  int Cardinality() const override { return FilterForm ? FilterForm->CardinalityIndex() : 0; }
+  int Range() const override { return FilterForm ? FilterForm->RangeIndex() : 0; }
+  bool Asks(int listIndex) const override { return FilterForm && FilterForm->IsEnabled(listIndex); }
+  void AskWholeList() override {
+    if (!FilterForm) return;
+    FilterForm->AllButton1Click();
+    FilterForm->FillAnswerList();
+  }
+  PlayManner Manner() const override {
+    return PlayMannerFromItemIndex(form_->RadioGroup ? form_->RadioGroup->ItemIndex() : 0);
+  }
+  std::unique_ptr<PlaybackPort> Sound() override {
+    return std::make_unique<OutPortPlayback>(form_->WayMidiOut.get());
+  }
+  int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
 
-int VirtualKeyOf(const QKeyEvent* event) {
-  const int key = event->key();
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return kVkF1 + (key - Qt::Key_F1);
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kVkReturn;
-  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
-  return 0;
-}
-
-// The character a key press types, or 0 when it types none or more than one.
-char CharOf(const QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.size() != 1 || text[0].unicode() > 127) return 0;
-  return static_cast<char>(text[0].unicode());
-}
+ private:
+  TForm1* form_;
+};
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      session_(std::make_unique<DrillSession>()),
+      catalogue(session_->catalogue),
+      currentList(session_->currentList),
+      answerRowMap(session_->answerRowMap),
+      question(session_->question),
+      lowestNote(session_->lowestNote),
+      highestNote(session_->highestNote),
+      gapUnit(session_->gapUnit),
+      FiltersUsed(session_->FiltersUsed),
+      DrillFilterState(session_->DrillFilterState),
+      Drilling(session_->Drilling),
+      CorrectCount(session_->CorrectCount),
+      IncorrectCount(session_->IncorrectCount),
+      DrillStart(session_->DrillStart),
+      SegmentCorrect(session_->SegmentCorrect),
+      SegmentIncorrect(session_->SegmentIncorrect),
+      SegmentStart(session_->SegmentStart),
+      SessionDate(session_->SessionDate),
+      CurrentPersonIndex(session_->CurrentPersonIndex),
+      CurrentPersonName(session_->CurrentPersonName) {
   setWindowTitle(QStringLiteral("Sonorix"));
 
   // --- the controls of the window's layout ---------------------------------
@@ -219,6 +238,17 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   installEventFilter(this);
   Client->installEventFilter(this);
   for (QWidget* w : Client->findChildren<QWidget*>()) w->installEventFilter(this);
+  // BEGIN / END is no tab stop (Enter submits answers): Ctrl+B presses it.
+  auto* begin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+  connect(begin, &QShortcut::activated, this, [this] {
+    if (Button1->isEnabled()) Button1->click();
+  });
+  // The answer field walks the list while it keeps the keyboard: a screen
+  // reader stays in the field and hears each set class chosen once.
+  QuietWhileUnfocused(ListBox);
+  connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.isEmpty()) announcedRow_ = -1;
+  });
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
@@ -230,7 +260,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   WayMidi = std::make_unique<TWayMidi>();
   WayMidiOut = std::make_unique<TWayMidiOut>();
   WayMidiOut->WayMidi = WayMidi.get();
-  WayMidiOut->Open(0, 78624);
+  WayMidiOut->Open(0, kOutputOpenParameter);
   // 2. The random source.
   ProgramRandom().Seed(PlatformTimeSeconds());
   // 3. Range, first note count and the figure's time unit.
@@ -259,351 +289,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
   SetDrillButtons(false);
   Timer1->start();
-  InstallProgressMenu(this);
+  surroundings_ = std::make_unique<WindowSurroundings>(this);
+  session_->SetSurroundings(surroundings_.get());
+  ConnectSession();
   UpdateSoundCaption(*this, *WayMidiOut);
-  InstallPracticeMode(this);  // after the sound notice: its title mark follows the notice
-  // Answers played on a MIDI keyboard: its menu item, settings and port.
-  InstallKeyboardAnswer(this);
-  // View › Zoom, after the other menus.
-  InstallZoomMenu(MainMenu1);
 }
 
 TForm1::~TForm1() {
   // The ports go before the library they call. Unloading the library may
   // raise; a destructor must not let that escape, so it is only reported.
-  RemoveKeyboardAnswer();
+  session_->SetSurroundings(nullptr);
   WayMidiOut.reset();
   try {
     delete WayMidi.release();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "sonorix: %s\n", e.what());
   }
-}
-
-// --- helpers ------------------------------------------------------------------
-
-void TForm1::SetDrillButtons(bool enabled) {
-  Button2->setEnabled(enabled);
-  Button3->setEnabled(enabled);
-  Button4->setEnabled(enabled);
-}
-
-void TForm1::ShowCounts() {
-  SetLabelText(CorrectLabel, QString::number(CorrectCount));
-  SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
-}
-
-int TForm1::SelectedRow() const {
-  QListWidgetItem* item = ListBox->currentItem();
-  if (!item || !item->isSelected()) return -1;
-  return ListBox->row(item);
-}
-
-std::string TForm1::RowName(int row) const {
-  if (row < 0 || row >= kMaxListLength) return {};
-  const SetClassEntry* entry = ListEntry(answerRowMap[row]);
-  return entry ? entry->name : std::string();
-}
-
-void TForm1::WriteSegmentIfAnswered() {
-  if (SegmentCorrect != 0 || SegmentIncorrect != 0) WriteSegmentRecord();
-}
-
-void TForm1::ClearDrill() {
-  SegmentCorrect = 0;
-  CorrectCount = 0;
-  SegmentIncorrect = 0;
-  IncorrectCount = 0;
-  if (ErrorReport) ErrorReport->ClearSession();
-  TimeLabel->hide();
-  ShowCounts();
-  FiltersUsed = false;
-}
-
-void TForm1::SyncSelectorsFromFilters() {
-  RadioGroup1->SetItemIndex(FilterForm->CardinalityIndex());
-  RadioGroup2->SetItemIndex(FilterForm->RangeIndex());
-}
-
-// --- first show, closing ------------------------------------------------------
-
-void TForm1::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!shownOnce_ && !event->spontaneous()) {
-    shownOnce_ = true;
-    FormShow();
-  }
-}
-
-void TForm1::FormShow() {
-  if (!LoggedIn) LoginForm->ShowModal();
-  // Setting the selectors runs their handlers: the range handler saves filters.dat.
-  SyncSelectorsFromFilters();
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QMainWindow::closeEvent(event);
-}
-
-void TForm1::FormClose() {
-  WriteSegmentIfAnswered();
-  if (WayMidiOut && WayMidiOut->IsOpen) {
-    WayMidiOut->Reset();
-    WayMidiOut->Close();
-  }
-  // The list holds references into the catalogue: drop them with it.
-  currentList = CardinalityList{};
-  catalogue.Clear();
-}
-
-void TForm1::Exit2Click() { close(); }
-
-// --- BEGIN / END --------------------------------------------------------------
-
-void TForm1::Button1Click() {
-  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
-    // A range or filter changed after the last question belongs to the drill
-    // as much as one changed before a question: the score must not file it
-    // under settings it was not drilled with.
-    FilterState current;
-    FilterForm->GetFilterState(current);
-    const FilterCheck check = CheckFilterState(current, FilterForm->CardinalityIndex(), DrillFilterState);
-    if (check.partial || check.changed) FiltersUsed = true;
-    WriteSegmentIfAnswered();
-    Button1->setText(tr("BEGIN"));
-    SetDrillButtons(false);
-    Drilling = false;
-    // A practice drill ends with its summary, never with a score.
-    if (PracticeDrill(this)) {
-      PracticeDrillEnds(this, true);
-    } else if (Form2) {
-      Form2->ShowModal();
-    }
-    ClearDrill();
-    return;
-  }
-  // Without a catalogue there is nothing to ask.
-  if (currentList.length <= 0) return;
-  SetDrillButtons(true);
-  Button1->setEnabled(false);
-  Drilling = true;
-  PracticeDrillBegins(this);
-  DrillStart = SegmentStart = PlatformTickCount();
-  SetLabelText(TimeLabel, QStringLiteral("0:00"));
-  TimeLabel->show();
-  Edit1->setFocus();
-  WriteStartRecord();
-  FilterForm->GetFilterState(DrillFilterState);
-  WriteFilterRecord(DrillFilterState);
-  GenerateQuestion();
-  AnnounceDrill(this, DrillNews::Started);
-  PlayQuestion();
-}
-
-void TForm1::CorrectAnswer() {
-  const int answered = question.listIndex;
-  ++CorrectCount;
-  ++SegmentCorrect;
-  GenerateQuestion();
-  AnnounceDrill(this, DrillNews::Right, answered);  // before the next question sounds
-  PlayNextQuestion(this);                           // after the pause the student chose, if any
-  SetLabelText(CorrectLabel, QString::number(CorrectCount));
-  if (CorrectCount >= 5) {
-    Button1->setText(tr("END"));
-    Button1->setEnabled(true);
-  }
-}
-
-void TForm1::IncorrectAnswer() {
-  ++IncorrectCount;
-  ++SegmentIncorrect;
-  SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
-  const int given = question.lastWrongRow;
-  AnnounceDrill(this, DrillNews::Wrong, given >= 0 && given < kMaxListLength ? answerRowMap[given] : -1);
-  PlayWrongAnswerIfWanted(this);
-}
-
-// --- answers ------------------------------------------------------------------
-
-void TForm1::SubmitButtonClick() {
-  // The field empties first, so that text entered outside a drill never runs
-  // into the first answer; answers count only during a drill.
-  Edit1->clear();
-  if (!Drilling) return;
-  const int row = SelectedRow();
-  if (row < 0 || row >= kMaxListLength) {
-    AnnounceDrill(this, DrillNews::NoAnswer);
-    return;
-  }
-  if (answerRowMap[row] == question.listIndex) {
-    if (!PracticeDrill(this)) ErrorReport->AddCorrect();
-    PracticeAnswered(this, answerRowMap[row], true);
-    CorrectAnswer();
-    return;
-  }
-  // The same wrong answer to the same question counts once.
-  if (row == question.lastWrongRow) {
-    AnnounceDrill(this, DrillNews::WrongAgain, answerRowMap[row]);
-    return;
-  }
-  question.lastWrongRow = row;
-  if (!PracticeDrill(this)) ErrorReport->AddWrong(answerRowMap[row]);
-  IncorrectAnswer();
-  PracticeAnswered(this, answerRowMap[row], false);
-}
-
-void TForm1::Edit1KeyUp(int key) {
-  if (key == kVkF1 || key == kVkF2 || key == kVkF3) {
-    if (!Drilling) return;
-    if (key == kVkF1) {
-      PlayQuestion();
-    } else if (key == kVkF2) {
-      Button2Click();
-    } else {
-      Button3Click();
-    }
-    return;
-  }
-  // Typing the name preselects its row; no match leaves the selection alone.
-  const std::string typed = Edit1->text().toStdString();
-  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
-    if (typed == RowName(r)) ListBox->setCurrentRow(r);
-  }
-}
-
-void TForm1::ListBoxClick() {
-  const int row = SelectedRow();
-  if (row < 0) return;
-  Edit1->setText(QString::fromStdString(RowName(row)));
-}
-
-void TForm1::Button4Click() { PlayQuestion(); }
-
-void TForm1::GeneralKeyPress(char key) {
-  if (!Drilling) return;
-  switch (key) {
-    case 'p':
-      Button4Click();
-      break;
-    case 'q':
-      Button2Click();
-      break;
-    case 'r':
-      Button3Click();
-      break;
-    default:
-      break;
-  }
-}
-
-void TForm1::SubmitButtonKeyPress(char key) {
-  if (key == kVkReturn) {
-    SubmitButtonClick();
-    return;
-  }
-  GeneralKeyPress(key);
-}
-
-// --- selectors and other windows -------------------------------------------------
-
-void TForm1::RadioGroup1Click() {
-  const int item = RadioGroup1->ItemIndex();
-  if (item < 0 || item == FilterForm->CardinalityIndex()) return;
-  FilterForm->RadioGroup2->SetItemIndex(item);
-  FilterForm->RadioGroup2Click();
-  FilterForm->SaveFilters();
-  if (Drilling) {
-    GenerateQuestion();
-    PlayQuestion();
-  }
-}
-
-void TForm1::RadioGroup2Click() {
-  const int item = RadioGroup2->ItemIndex();
-  if (item < 0) return;
-  FilterForm->RadioGroup1->SetItemIndex(item);
-  if (!followingFilters_) FilterForm->SaveFilters();
-}
-
-void TForm1::FilterButtonClick() {
-  FilterForm->ShowModal();
-  // The selectors show what the filter window now drills. Following it is not
-  // a change of the settings, so it saves nothing: the window's "Save these
-  // settings" box alone decides that.
-  followingFilters_ = true;
-  try {
-    SyncSelectorsFromFilters();
-  } catch (...) {
-    followingFilters_ = false;
-    throw;
-  }
-  followingFilters_ = false;
-}
-
-void TForm1::Midisetup1Click() { MidiForm->ShowModal(); }
-
-void TForm1::Instructionsreadmetxt1Click() { ReadmeBox->ShowModal(); }
-
-void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
-
-void TForm1::LoginNewPerson1Click() {
-  // A practice drill is the person's own: it ends with the login.
-  if (Drilling && (CorrectCount > 0 || PracticeDrill(this))) {
-    PracticeDrillEnds(this, false);
-    WriteSegmentIfAnswered();
-    Button1->setText(tr("BEGIN"));
-    Button1->setEnabled(true);
-    SetDrillButtons(false);
-    Drilling = false;
-    ClearDrill();
-  }
-  const int cardinality = FilterForm->CardinalityIndex();
-  LoginForm->ShowModal();
-  // The login may have applied other filters: the selectors follow them, and
-  // a drill that goes on never keeps a question that is no longer drilled.
-  SyncSelectorsFromFilters();
-  if (Drilling && (FilterForm->CardinalityIndex() != cardinality || !FilterForm->IsEnabled(question.listIndex))) {
-    GenerateQuestion();
-    PlayQuestion();
-  }
-}
-
-// --- clock ----------------------------------------------------------------------
-
-void TForm1::ClockTick() {
-  if (!Drilling) return;
-  const int s = static_cast<int>((PlatformTickCount() - DrillStart) / 1000);
-  SetLabelText(TimeLabel, QString::asprintf("%d:%.2d", s / 60, s % 60));
-}
-
-// --- keys -----------------------------------------------------------------------
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    // SubmitButton is the default button: Enter anywhere submits, once.
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      if (!key->isAutoRepeat()) SubmitButtonClick();
-      return true;
-    }
-    const char c = CharOf(key);
-    if (c == 'p' || c == 'q' || c == 'r') {
-      if (watched == SubmitButton) {
-        SubmitButtonKeyPress(c);
-        return true;
-      }
-      if (watched == Button1 || watched == Button2 || watched == Button3 || watched == Button4 ||
-          watched == ListBox) {
-        GeneralKeyPress(c);
-        return true;
-      }
-    }
-  } else if (event->type() == QEvent::KeyRelease && watched == Edit1) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->isAutoRepeat()) Edit1KeyUp(VirtualKeyOf(key));
-  }
-  return QMainWindow::eventFilter(watched, event);
 }

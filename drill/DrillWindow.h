@@ -7,16 +7,19 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "DrillSession.h"
 #include "FilterState.h"
 #include "Question.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QString;
 class QTimer;
 class TRadioGroup;
 class TWayMidi;
@@ -27,6 +30,14 @@ class TForm1 : public QMainWindow {
  public:
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
+
+  // The drill this window shows. Declared before the members below, which
+  // name its state.
+ private:
+  std::unique_ptr<DrillSession> session_;
+
+ public:
+  DrillSession& Session() const { return *session_; }
 
   // --- controls (positions are in the client area below the menu) ---------
   QWidget* Client = nullptr;
@@ -64,31 +75,31 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<TWayMidi> WayMidi;
   std::unique_ptr<TWayMidiOut> WayMidiOut;
 
-  // --- catalogue and the views of it -------------------------------------
-  Catalogue catalogue;
-  CardinalityList currentList;            // currentList.length is the list length
-  int32_t answerRowMap[kMaxListLength] = {};
+  // --- catalogue and the views of it (the drill's) ------------------------
+  Catalogue& catalogue;
+  CardinalityList& currentList;            // currentList.length is the list length
+  int32_t (&answerRowMap)[kMaxListLength];
 
-  // --- question state and drill flags ------------------------------------
-  QuestionState question;
-  int32_t lowestNote = 43;
-  int32_t highestNote = 67;
-  int32_t gapUnit = 250;
-  bool FiltersUsed = false;
-  FilterState DrillFilterState;
+  // --- question state and drill flags (the drill's) ----------------------
+  QuestionState& question;
+  int32_t& lowestNote;
+  int32_t& highestNote;
+  int32_t& gapUnit;
+  bool& FiltersUsed;
+  FilterState& DrillFilterState;
 
-  // --- drill members ------------------------------------------------------
-  bool Drilling = false;
-  int32_t CorrectCount = 0;
-  int32_t IncorrectCount = 0;
-  uint32_t DrillStart = 0;
-  int32_t SegmentCorrect = 0;
-  int32_t SegmentIncorrect = 0;
-  uint32_t SegmentStart = 0;
-  double SessionDate = 0;
+  // --- drill members (the drill's) ----------------------------------------
+  bool& Drilling;
+  int32_t& CorrectCount;
+  int32_t& IncorrectCount;
+  uint32_t& DrillStart;
+  int32_t& SegmentCorrect;
+  int32_t& SegmentIncorrect;
+  uint32_t& SegmentStart;
+  double& SessionDate;
+  int32_t& CurrentPersonIndex;
+  std::string& CurrentPersonName;  // up to 99 characters
   bool LoggedIn = false;
-  int32_t CurrentPersonIndex = 0;
-  std::string CurrentPersonName;  // up to 99 characters
   int32_t OutDeviceCount = 0;
 
   // --- catalogue operations ----------------------------------------------
@@ -96,6 +107,10 @@ class TForm1 : public QMainWindow {
   int FillCardinalityList(int cardinality);
   std::string FormatSetClassLabel(int listIndex) const;
   const SetClassEntry* ListEntry(int listIndex) const;
+  // The answer list: one row per list index given, labelled as the catalogue does.
+  void SetAnswerList(const int32_t* listIndices, int count);
+  // The answer prefix, "3 -" or "4 -".
+  void SetAnswerPrefix(const QString& prefix);
 
   // --- question, playback, session log -----------------------------------
   void GenerateQuestion();
@@ -126,10 +141,6 @@ class TForm1 : public QMainWindow {
   void AboutSonorix1Click();
   void ClockTick();
 
-  // --- drill steps shared by the handlers ----------------------------------
-  void CorrectAnswer();
-  void IncorrectAnswer();
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -140,12 +151,18 @@ class TForm1 : public QMainWindow {
   void ShowCounts();
   int SelectedRow() const;                // -1 when no row is selected
   std::string RowName(int row) const;     // name of the set class shown in that row
-  void WriteSegmentIfAnswered();
-  void ClearDrill();
   void SyncSelectorsFromFilters();
+  // Up and Down in the answer field; false for other keys.
+  bool WalkAnswerList(const QKeyEvent* key);
+  // Tells a screen reader the set class chosen in the list, once.
+  void TellChosenRow();
+  // The view's answers to the drill's signals.
+  void ConnectSession();
 
+  std::unique_ptr<DrillSurroundings> surroundings_;
   bool shownOnce_ = false;
   bool followingFilters_ = false;  // the selectors follow the filter window
+  int announcedRow_ = -1;
 };
 
 extern TForm1* Form1;

@@ -1,83 +1,14 @@
 #include "DrillWindowAccess.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 
 #include "Accessible.h"
 #include "DrillWindow.h"
 #include "RadioGroup.h"
-
-namespace {
-
-// Keys for what the design leaves to the mouse.
-class DrillWindowKeys : public QObject {
- public:
-  explicit DrillWindowKeys(TForm1* form) : QObject(form), form_(form), edit_(form->Edit1) {
-    form->Edit1->installEventFilter(this);
-    // BEGIN / END is no tab stop (Enter submits answers): Ctrl+B presses it.
-    auto* begin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), form);
-    connect(begin, &QShortcut::activated, this, [this] {
-      if (form_->Button1->isEnabled()) form_->Button1->click();
-    });
-    // The answer field selects rows of the list while it keeps the keyboard:
-    // the reader stays in the field and hears each set class chosen once.
-    QuietWhileUnfocused(form->ListBox);
-    connect(form->Edit1, &QLineEdit::textChanged, this, [this](const QString& text) {
-      if (text.isEmpty()) announcedRow_ = -1;
-    });
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // The field is destroyed before the window: only its own pointer is used.
-    if (watched != edit_) return false;
-    if (event->type() == QEvent::KeyPress) return WalkAnswerList(static_cast<QKeyEvent*>(event));
-    // The window selects the row the typed name matches as the key comes up.
-    if (event->type() == QEvent::KeyRelease) QTimer::singleShot(0, this, [this] { TellChosenRow(); });
-    return false;
-  }
-
- private:
-  void TellChosenRow() {
-    const QListWidgetItem* current = form_->ListBox->currentItem();
-    const int row = current && current->isSelected() ? form_->ListBox->row(current) : -1;
-    // An emptied field is an answer just given: its judgement is what is heard.
-    if (row < 0 || row == announcedRow_ || !form_->Edit1->hasFocus() || form_->Edit1->text().isEmpty()) return;
-    announcedRow_ = row;
-    Announce(form_, current->text());
-  }
-
-  // Up and Down in the answer field walk the answer list (not a tab stop),
-  // choosing each set class as a click on it would.
-  bool WalkAnswerList(const QKeyEvent* key) {
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) return false;
-    QListWidget* list = form_->ListBox;
-    const int count = list->count();
-    if (count == 0) return true;
-    const QListWidgetItem* current = list->currentItem();
-    const int row = current && current->isSelected() ? list->row(current) : -1;
-    int next = key->key() == Qt::Key_Down ? row + 1 : row - 1;
-    if (row < 0) next = key->key() == Qt::Key_Down ? 0 : count - 1;
-    if (next < 0 || next >= count) return true;
-    list->setCurrentRow(next);
-    form_->ListBoxClick();
-    TellChosenRow();
-    return true;
-  }
-
-  TForm1* form_;
-  const QObject* edit_;
-  int announcedRow_ = -1;
-};
-
-}  // namespace
 
 void MakeDrillWindowAccessible(TForm1* f) {
   if (!f) return;
@@ -102,7 +33,6 @@ void MakeDrillWindowAccessible(TForm1* f) {
   Describe(f->RadioGroup1, QCoreApplication::translate("Accessibility", "Cardinality"), QCoreApplication::translate("Accessibility", "Trichords or tetrachords"));
   Describe(f->RadioGroup2, QCoreApplication::translate("Accessibility", "Range"), QCoreApplication::translate("Accessibility", "How widely the notes of a question are spread"));
   Describe(f->FilterButton, {}, QCoreApplication::translate("Accessibility", "Chooses exactly which set classes are drilled"));
-  new DrillWindowKeys(f);
   EnsureNotice(f);
   GiveMenusLetterKeys(f->MainMenu1);
   SetSpokenState(nullptr, [f] { return DrillStateText(f); });

@@ -5,13 +5,7 @@
 // on at once; only the new question's notes come later.
 #pragma once
 
-class TForm1;
-
 inline constexpr int kMaxPauseBeforeNextQuestion = 3;  // seconds
 
 // The pause in seconds as sonorix.ini sets it, 0 to 3.
 int PauseBeforeNextQuestion();
-
-// Plays the question just made, after the pause. A question answered,
-// replaced or ended meanwhile is not played any more.
-void PlayNextQuestion(TForm1* form);

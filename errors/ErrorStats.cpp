@@ -125,3 +125,11 @@ ErrorStats ParseErrorStats(std::string_view text) {
   }
   return stats;
 }
+
+AnswerKey KeyOfQuestion(const QuestionState& question, const SetClassEntry* entry, int cardinalityIndex) {
+  AnswerKey key;
+  key.statIndex = StatIndex(question.listIndex, cardinalityIndex);
+  key.form = StatForm(question.isFormB, entry && entry->hasDistinctInversion);
+  key.rip = entry ? MatchRipRow(entry->rip[key.form], question.sortedNotes, question.noteCount) : kRipRows - 1;
+  return key;
+}

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "Catalogue.h"
+#include "Question.h"
+
 constexpr int kStatClasses = 41;  // 12 trichords, then 29 tetrachords
 constexpr int kRipRows = 17;      // row 16 collects voicings that match no row
 
@@ -36,6 +39,16 @@ int StatForm(int isFormB, bool hasDistinctInversion);
 // the distances of the sorted notes above the lowest; 16 when none does.
 // Note counts outside 1..4 are taken as the nearest of them.
 int MatchRipRow(const int32_t (&ripRows)[kRipRows][3], const int32_t (&sortedNotes)[4], int noteCount);
+
+// Where an answer to a question is counted: its set class's statistics, its
+// form and its voicing's RIP row. The entry is the question's set class
+// (nullptr: none, counted nowhere but row 16).
+struct AnswerKey {
+  int statIndex = -1;
+  int form = 0;
+  int rip = kRipRows - 1;
+};
+AnswerKey KeyOfQuestion(const QuestionState& question, const SetClassEntry* entry, int cardinalityIndex);
 
 // One answer. Indices outside their ranges are ignored; counts stop at the
 // largest 32-bit value instead of wrapping.

@@ -13,7 +13,9 @@
 #include <algorithm>
 
 #include "Controls.h"
+#include "CumulativeFile.h"
 #include "DataFile.h"
+#include "DrillSession.h"
 #include "DrillWindow.h"
 #include "FileLock.h"
 #include "Platform.h"
@@ -42,7 +44,8 @@ int Bottom(const QWidget* w) { return w->y() + w->height(); }
 
 }  // namespace
 
-TErrorReport::TErrorReport(QWidget* parent) : QDialog(parent) {
+TErrorReport::TErrorReport(QWidget* parent)
+    : QDialog(parent), SessionStats(Form1 ? Form1->Session().SessionStats : ownSessionStats_) {
   setWindowTitle(tr("Error Report"));
   setModal(true);
 
@@ -104,50 +107,33 @@ TErrorReport::~TErrorReport() = default;
 
 // --- the drill window's current question ------------------------------------
 
-int TErrorReport::QuestionStatIndex() const {
-  return StatIndex(Form1->question.listIndex, FilterForm->CardinalityIndex());
+AnswerKey TErrorReport::QuestionKey() const {
+  return KeyOfQuestion(Form1->question, Form1->ListEntry(Form1->question.listIndex), FilterForm->CardinalityIndex());
 }
 
-int TErrorReport::QuestionForm() const {
-  const SetClassEntry* entry = Form1->ListEntry(Form1->question.listIndex);
-  return StatForm(Form1->question.isFormB, entry && entry->hasDistinctInversion);
-}
+int TErrorReport::QuestionStatIndex() const { return QuestionKey().statIndex; }
 
-int TErrorReport::QuestionRip() const {
-  const SetClassEntry* entry = Form1->ListEntry(Form1->question.listIndex);
-  if (!entry) return kRipRows - 1;
-  return MatchRipRow(entry->rip[QuestionForm()], Form1->question.sortedNotes, Form1->question.noteCount);
-}
+int TErrorReport::QuestionForm() const { return QuestionKey().form; }
+
+int TErrorReport::QuestionRip() const { return QuestionKey().rip; }
 
 // --- answers --------------------------------------------------------------------
 
-void TErrorReport::AddCorrect() { AddCorrectAnswer(SessionStats, QuestionStatIndex(), QuestionForm(), QuestionRip()); }
+void TErrorReport::AddCorrect() {
+  const AnswerKey key = QuestionKey();
+  AddCorrectAnswer(SessionStats, key.statIndex, key.form, key.rip);
+}
 
 void TErrorReport::AddWrong(int givenListIndex) {
-  AddWrongAnswer(SessionStats, QuestionStatIndex(), QuestionForm(), QuestionRip(), givenListIndex);
+  const AnswerKey key = QuestionKey();
+  AddWrongAnswer(SessionStats, key.statIndex, key.form, key.rip, givenListIndex);
 }
 
 void TErrorReport::ClearSession() { ClearStats(SessionStats); }
 
 // --- the cumulative file --------------------------------------------------------
 
-void TErrorReport::UpdateCumulative() {
-  // Another running copy must not slip its drill in between the read and the write.
-  FileLock lock(kErrorsFileName);
-  ClearStats(CumulativeStats);
-  bool readable = true;
-  if (PlatformFileExists(kErrorsFileName)) {
-    if (auto text = ReadTextFile(kErrorsFileName)) {
-      CumulativeStats = ParseErrorStats(*text);
-    } else {
-      readable = false;
-    }
-  }
-  if (!Form1->FiltersUsed) AddStats(CumulativeStats, SessionStats);
-  // A file that exists but cannot be read is kept: rewriting it from zero
-  // would lose every drill before this one.
-  if (readable) SaveCumulative();
-}
+void TErrorReport::UpdateCumulative() { UpdateCumulativeFile(SessionStats, Form1->FiltersUsed, CumulativeStats); }
 
 void TErrorReport::ClearCumulative() { ClearStats(CumulativeStats); }
 

@@ -14,6 +14,10 @@ class TRadioGroup;
 
 class TErrorReport : public QDialog {
   Q_OBJECT
+  // The drill's own statistics when no drill window exists; otherwise
+  // SessionStats are those its drill keeps.
+  ErrorStats ownSessionStats_{};
+
  public:
   explicit TErrorReport(QWidget* parent = nullptr);
   ~TErrorReport() override;
@@ -29,7 +33,7 @@ class TErrorReport : public QDialog {
   QCheckBox* CheckBox6 = nullptr;      // Confused with
   QPushButton* Button1 = nullptr;      // OK
 
-  ErrorStats SessionStats;
+  ErrorStats& SessionStats;
   ErrorStats CumulativeStats;
 
   // Fed by the drill window about its current question.
@@ -42,6 +46,7 @@ class TErrorReport : public QDialog {
   void ClearCumulative();
   void SaveCumulative();
 
+  AnswerKey QuestionKey() const;
   int QuestionForm() const;
   int QuestionRip() const;
   int QuestionStatIndex() const;

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "DrillWindowAccess.h"
 #include "DrillWindow.h"
 #include "RadioGroup.h"
 
@@ -159,19 +158,19 @@ void TFilterForm::ApplyFilters(const FilterState& state) {
   // A state that enables nothing would leave the drill without a question.
   if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
   FillAnswerList();
-  if (Form1) Form1->question.noteCount = CardinalityIndex() + 3;
+  if (Form1) Form1->Session().SetNoteCount(CardinalityIndex() + 3);
 }
 
 void TFilterForm::FillAnswerList() {
   if (!Form1 || !Form1->ListBox) return;
-  Form1->ListBox->clear();
-  int row = 0;
+  // The drill window is handed the enabled list indices, in order.
+  int32_t rows[kMaxListLength] = {};
+  int count = 0;
   const int length = ListLength();
   for (int i = 0; i < length; ++i) {
-    if (!SetClassBoxes[static_cast<size_t>(i)]->isChecked()) continue;
-    Form1->ListBox->addItem(QString::fromStdString(Form1->FormatSetClassLabel(i)));
-    Form1->answerRowMap[row++] = i;
+    if (SetClassBoxes[static_cast<size_t>(i)]->isChecked()) rows[count++] = i;
   }
+  Form1->SetAnswerList(rows, count);
 }
 
 // --- pages ---------------------------------------------------------------------
@@ -185,7 +184,6 @@ void TFilterForm::BuildTetrachordPage() {
 void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,
                             const QString& caption, const QString& prefix, int page) {
   const int length = Form1 ? std::clamp(Form1->FillCardinalityList(cardinality), 0, kMaxListLength) : 0;
-  if (Form1) Form1->currentList.length = length;
 
   for (QCheckBox* box : SetClassBoxes) {
     box->hide();
@@ -225,11 +223,7 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
   Label1->adjustSize();
   Label1->move(frame.left() + frameWidth / 2 - Label1->width() / 2, Label1->y());
 
-  if (Form1 && Form1->StaticText1) {
-    Form1->StaticText1->setText(prefix);
-    Form1->StaticText1->adjustSize();
-    NameAnswerField(Form1);
-  }
+  if (Form1 && Form1->StaticText1) Form1->SetAnswerPrefix(prefix);
 
   const int right = frame.left() + frameWidth + kMargin;
   for (QWidget* w : std::initializer_list<QWidget*>{RadioGroup2, RadioGroup1, SaveBox, Button1, AllButton1, NoneButton1})
@@ -279,8 +273,7 @@ void TFilterForm::FormClose() {
   FillAnswerList();
   if (!Form1) return;
   // 4. A question of the cardinality no longer drilled is replaced.
-  if (CardinalityIndex() + 3 != Form1->question.noteCount) {
-    Form1->question.noteCount = CardinalityIndex() + 3;
+  if (Form1->Session().SetNoteCount(CardinalityIndex() + 3)) {
     if (Form1->Drilling) {
       Form1->GenerateQuestion();
       Form1->PlayQuestion();

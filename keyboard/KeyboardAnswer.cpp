@@ -16,7 +16,6 @@
 #include "Accessible.h"
 #include "DrillWindow.h"
 #include "Platform.h"
-#include "Sxkeyboard.h"
 #include "Waymidi.h"
 
 TKeyboardAnswer* KeyboardAnswer = nullptr;
@@ -176,8 +175,11 @@ void TKeyboardAnswer::AnswerPlayed(const PlayedGroup& group) {
     return;
   }
   ShowHeard(QString());
+  // Judged as the drill judges a typed answer: the row shown chosen, the
+  // field emptied, the answer handed to the drill.
   form_->ListBox->setCurrentRow(row);
-  form_->SubmitButtonClick();
+  form_->Edit1->clear();
+  form_->Session().Submit(row);
 }
 
 void TKeyboardAnswer::ShowHeard(const QString& text) {
@@ -192,40 +194,4 @@ void TKeyboardAnswer::ShowHeard(const QString& text) {
   if (form_->isActiveWindow())
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field, QRect(), kHeardShownMs);
   Announce(form_, text);
-}
-
-// --- installation ---------------------------------------------------------------
-
-void InstallKeyboardAnswer(TForm1* form) {
-  KeyboardAnswer = new TKeyboardAnswer(form);
-  KeyboardForm = new TKeyboardForm();
-
-  // Below "Midi Setup", whatever else the menu holds.
-  auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), form);
-  const QList<QAction*> items = form->MIDI1->actions();
-  const qsizetype setup = items.indexOf(form->Midisetup1);
-  form->MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);
-  KeyboardAnswer->AnswerFromKeyboard1 = item;
-  QObject::connect(item, &QAction::triggered, KeyboardAnswer, [] { KeyboardForm->ShowModal(); });
-
-  // Once a drill ends, what was heard in it is no longer news.
-  auto forgetHeard = [form] {
-    if (KeyboardAnswer && !form->Drilling) KeyboardAnswer->ShowHeard(QString());
-  };
-  QObject::connect(form->Button1, &QPushButton::clicked, KeyboardAnswer, forgetHeard);
-  QObject::connect(form->LoginNewPerson1, &QAction::triggered, KeyboardAnswer, forgetHeard);
-
-  // A port that is gone, or refuses, is simply not opened: no message at start.
-  KeyboardAnswer->Settings = LoadKeyboardSettings();
-  try {
-    KeyboardAnswer->OpenChosenPort();
-  } catch (const std::exception&) {
-  }
-}
-
-void RemoveKeyboardAnswer() {
-  delete KeyboardForm;
-  KeyboardForm = nullptr;
-  delete KeyboardAnswer;
-  KeyboardAnswer = nullptr;
 }

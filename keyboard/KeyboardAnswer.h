@@ -62,9 +62,3 @@ class TKeyboardAnswer : public QObject {
 };
 
 extern TKeyboardAnswer* KeyboardAnswer;
-
-// Called once by the drill window's creation, after its library is loaded and
-// its menu exists: the menu item, the window, the settings restored.
-void InstallKeyboardAnswer(TForm1* form);
-// Called first by the drill window's destruction.
-void RemoveKeyboardAnswer();

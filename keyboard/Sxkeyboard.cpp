@@ -1,6 +1,9 @@
 #include "Sxkeyboard.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "DrillWindow.h"
 #include "KeyboardAnswer.h"
 
 TKeyboardForm* KeyboardForm = nullptr;
@@ -129,4 +133,40 @@ void TKeyboardForm::FormClose() {
   if (!selected.isEmpty()) settings.port = selected.first()->text().toStdString();
   settings.answerByPlaying = CheckBox1->isChecked();
   KeyboardAnswer->Apply(settings);
+}
+
+// --- installation ---------------------------------------------------------------
+
+void InstallKeyboardAnswer(TForm1* form) {
+  KeyboardAnswer = new TKeyboardAnswer(form);
+  KeyboardForm = new TKeyboardForm();
+
+  // Below "Midi Setup", whatever else the menu holds.
+  auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), form);
+  const QList<QAction*> items = form->MIDI1->actions();
+  const qsizetype setup = items.indexOf(form->Midisetup1);
+  form->MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);
+  KeyboardAnswer->AnswerFromKeyboard1 = item;
+  QObject::connect(item, &QAction::triggered, KeyboardAnswer, [] { KeyboardForm->ShowModal(); });
+
+  // Once a drill ends, what was heard in it is no longer news.
+  auto forgetHeard = [form] {
+    if (KeyboardAnswer && !form->Drilling) KeyboardAnswer->ShowHeard(QString());
+  };
+  QObject::connect(&form->Session(), &DrillSession::drillEnded, KeyboardAnswer, forgetHeard);
+  QObject::connect(form->LoginNewPerson1, &QAction::triggered, KeyboardAnswer, forgetHeard);
+
+  // A port that is gone, or refuses, is simply not opened: no message at start.
+  KeyboardAnswer->Settings = LoadKeyboardSettings();
+  try {
+    KeyboardAnswer->OpenChosenPort();
+  } catch (const std::exception&) {
+  }
+}
+
+void RemoveKeyboardAnswer() {
+  delete KeyboardForm;
+  KeyboardForm = nullptr;
+  delete KeyboardAnswer;
+  KeyboardAnswer = nullptr;
 }

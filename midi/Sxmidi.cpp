@@ -9,6 +9,7 @@
 
 #include "DrillWindow.h"
 #include "HelpText.h"
+#include "OutputOpen.h"
 #include "SoundNotice.h"
 #include "Waymidi.h"
 
@@ -16,7 +17,7 @@ TMidiForm* MidiForm = nullptr;
 
 namespace {
 
-constexpr uint32_t kOpenParam = 78624;
+constexpr size_t kDescriptionSize = 32;
 // Device ids are 16 bits wide: a library that describes every id still ends the list.
 constexpr uint32_t kDeviceIdCount = 0x10000;
 
@@ -94,7 +95,7 @@ void TMidiForm::ListBox1Click() {
   if (device < 0 || device >= Form1->OutDeviceCount) return;
   TWayMidiOut* out = Form1->WayMidiOut.get();
   if (out->IsOpen) out->Close();
-  out->Open(static_cast<uint16_t>(device), kOpenParam);
+  out->Open(static_cast<uint16_t>(device), kOutputOpenParameter);
   // The title tells whether the student will hear the next question.
   UpdateSoundCaption(*Form1, *out);
 }

@@ -13,12 +13,14 @@
 
 #include "Accessible.h"
 #include "DataFile.h"
+#include "DrillSession.h"
 #include "DrillWindow.h"
 #include "ErrorStats.h"
 #include "Platform.h"
 #include "PracticeWindows.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
+#include "DrillWindowPlayer.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
 #include "Sxfilters.h"
@@ -107,6 +109,17 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   connect(Practice1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(PracticeMode1, &QAction::triggered, this, [this] { PracticeMode1Click(); });
   connect(ShowAnswer1, &QAction::triggered, this, [this] { ShowAnswer1Click(); });
+  // The drill tells its steps; a practice drill answers to them.
+  DrillSession& drill = form->Session();
+  connect(&drill, &DrillSession::drillBeginning, this, [this] { DrillBegins(); });
+  connect(&drill, &DrillSession::questionAsked, this, [this] { QuestionMade(); });
+  connect(&drill, &DrillSession::answerJudged, this, [this](const JudgedAnswer& answer) {
+    if (answer.counted) Answered(answer.asked, answer.givenListIndex, answer.right);
+  });
+  connect(&drill, &DrillSession::drillEnded, this, [this](const DrillResult& ended) { DrillEnds(ended.scored); });
+  if (progress)
+    connect(progress, &TProgressMenu::progressWindowOpening, this,
+            [this](TProgressForm* window) { AddPracticeSection(form_, window); });
   form->installEventFilter(this);
   UpdateItems();
   UpdateTitle();
@@ -169,9 +182,15 @@ std::string TPracticeMode::NameOf(int listIndex) const {
 
 void TPracticeMode::DrillBegins() {
   run_.reset();
+  form_->Session().SetPractice(false);
+  form_->Session().SetChooser({});
   AnswerLabel->hide();
   if (!Active()) return;
   run_ = std::make_unique<PracticeRun>(form_->CurrentPersonName, ListsOf(form_->catalogue), PlatformTickCount());
+  form_->Session().SetPractice(true);
+  form_->Session().SetChooser([this](int32_t length, const std::function<bool(int)>& isEnabled, RandomSource& rng) {
+    return Choose(length, isEnabled, rng);
+  });
   // END at any time.
   form_->Button1->setText(QCoreApplication::translate("TForm1", "END"));
   form_->Button1->setEnabled(true);
@@ -194,10 +213,10 @@ void TPracticeMode::QuestionMade() {
   UpdateItems();
 }
 
-void TPracticeMode::Answered(int givenListIndex, bool right) {
+void TPracticeMode::Answered(const QuestionState& asked, int givenListIndex, bool right) {
   if (!run_) return;
   if (AnswerLabel->isVisible()) AnswerLabel->hide();
-  run_->Answered(form_->question, NameOf(givenListIndex), PlatformTickCount());
+  run_->Answered(asked, NameOf(givenListIndex), PlatformTickCount());
   if (!right && AutoRevealAfter() > 0 && run_->WrongAnswers() >= AutoRevealAfter()) Reveal(::Reveal::Automatic);
   UpdateItems();
 }
@@ -244,35 +263,6 @@ void TPracticeMode::DrillEnds(bool showSummary) {
 
 void InstallPracticeMode(TForm1* form) {
   if (form && !TPracticeMode::Of(form)) new TPracticeMode(form);
-}
-
-bool PracticeDrill(const TForm1* form) {
-  const TPracticeMode* mode = TPracticeMode::Of(form);
-  return mode && mode->Running();
-}
-
-std::function<int(int32_t, const std::function<bool(int)>&, RandomSource&)> PracticeChooser(TForm1* form) {
-  TPracticeMode* mode = TPracticeMode::Of(form);
-  if (!mode || !mode->Running()) return {};
-  return [mode](int32_t length, const std::function<bool(int)>& isEnabled, RandomSource& rng) {
-    return mode->Choose(length, isEnabled, rng);
-  };
-}
-
-void PracticeDrillBegins(TForm1* form) {
-  if (TPracticeMode* mode = TPracticeMode::Of(form)) mode->DrillBegins();
-}
-
-void PracticeQuestionMade(TForm1* form) {
-  if (TPracticeMode* mode = TPracticeMode::Of(form)) mode->QuestionMade();
-}
-
-void PracticeAnswered(TForm1* form, int givenListIndex, bool right) {
-  if (TPracticeMode* mode = TPracticeMode::Of(form)) mode->Answered(givenListIndex, right);
-}
-
-void PracticeDrillEnds(TForm1* form, bool showSummary) {
-  if (TPracticeMode* mode = TPracticeMode::Of(form)) mode->DrillEnds(showSummary);
 }
 
 void AddPracticeSection(TForm1* form, TProgressForm* window) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "PracticeRun.h"
+#include "Question.h"
 #include "Random.h"
 
 class QAction;
@@ -49,11 +50,11 @@ class TPracticeMode : public QObject {
   void ShowAnswer1Click();
   void AutoRevealClick(int after);
 
-  // --- the drill's steps, told by the drill window -----------------------------
+  // --- the drill's steps, as the drill tells them -------------------------------
   void DrillBegins();
   int Choose(int32_t listLength, const std::function<bool(int)>& isEnabled, RandomSource& rng);
   void QuestionMade();
-  void Answered(int givenListIndex, bool right);
+  void Answered(const QuestionState& asked, int givenListIndex, bool right);
   // Ends the practice drill; the summary window when asked.
   void DrillEnds(bool showSummary);
 
@@ -77,17 +78,6 @@ class TPracticeMode : public QObject {
 // Adds the items to the "Progress" menu (a "Practice" menu before "Help"
 // when there is none), once.
 void InstallPracticeMode(TForm1* form);
-// Whether the drill that runs is a practice drill.
-bool PracticeDrill(const TForm1* form);
-// The chooser of the next question in a practice drill; empty otherwise.
-std::function<int(int32_t, const std::function<bool(int)>&, RandomSource&)> PracticeChooser(TForm1* form);
-
-// The drill window's steps, told to practice mode (nothing outside practice).
-void PracticeDrillBegins(TForm1* form);
-void PracticeQuestionMade(TForm1* form);
-void PracticeAnswered(TForm1* form, int givenListIndex, bool right);
-void PracticeDrillEnds(TForm1* form, bool showSummary);
-
 // The practice section in an open "My Progress…" window, for the drill
 // window's current list as the filters enable it.
 void AddPracticeSection(TForm1* form, TProgressForm* window);

@@ -8,6 +8,13 @@
 
 #include "ErrorStats.h"
 
+// The statistics of the drill that ended last, kept until the next begins:
+// the drill clears its own once it is over.
+struct EndedDrill {
+  ErrorStats stats{};
+  int cardinalityIndex = 0;
+};
+
 struct ConfusionMatrix {
   int cardinalityIndex = 0;  // 0 trichords (12 × 12), 1 tetrachords (29 × 29)
   int size = 0;

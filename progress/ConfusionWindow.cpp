@@ -12,6 +12,7 @@
 #include "Catalogue.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
+#include "DrillWindowPlayer.h"
 #include "Platform.h"
 #include "SetClassPlayer.h"
 

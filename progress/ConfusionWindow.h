@@ -8,7 +8,6 @@
 
 #include "ConfusionMatrix.h"
 #include "ErrorStats.h"
-#include "ProgressMenu.h"
 
 class QComboBox;
 class QLabel;

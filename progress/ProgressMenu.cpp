@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTime>
@@ -16,31 +15,19 @@
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillNotes.h"
+#include "DrillSession.h"
 #include "DrillWindow.h"
-#include "OutPortPlayback.h"
+#include "DrillWindowPlayer.h"
 #include "Platform.h"
-#include "PracticeMode.h"
 #include "ProgressWindow.h"
 #include "RadioGroup.h"
 #include "SessionLog.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
-#include "Sxerrorform.h"
-#include "Sxfilters.h"
-#include "Waymidi.h"
 
 namespace {
 
 constexpr const char* kPlayWrongAnswersKey = "Progress/PlayWrongAnswers";
-
-RandomSource& PlayerRandom() {
-  static RandomSource rng = [] {
-    RandomSource r;
-    r.Seed(PlatformTimeSeconds() ^ 0x5a5a5a5au);
-    return r;
-  }();
-  return rng;
-}
 
 }  // namespace
 
@@ -73,11 +60,23 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
     if (!form_->Drilling) ShowClassOverview(form_);
   });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
-  // Pressed comes before the drill window's own click handler: at END the
-  // drill's statistics are still there to keep.
-  connect(form->Button1, &QPushButton::pressed, this, [this] { Button1Pressed(); });
-  // Clicked comes after it: BEGIN has logged its S record by then.
-  connect(form->Button1, &QPushButton::clicked, this, [this] { Button1Clicked(); });
+  // The drill tells when it begins and ends (by END or by Login New Person)
+  // and which wrong answers it counted.
+  DrillSession& drill = form->Session();
+  connect(&drill, &DrillSession::drillBeginning, this, [this] {
+    // Where BEGIN's S record will start.
+    const QFileInfo log(QString::fromLatin1(kReportFileName));
+    logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
+    LastDrill.reset();
+  });
+  connect(&drill, &DrillSession::drillStarted, this, [this] { DrillStarted(); });
+  connect(&drill, &DrillSession::drillEnded, this, [this](const DrillResult& ended) {
+    // Practice is not a drill to keep.
+    if (!ended.practice) LastDrill = EndedDrill{ended.stats, ended.cardinalityIndex};
+  });
+  connect(&drill, &DrillSession::answerJudged, this, [this](const JudgedAnswer& answer) {
+    if (!answer.right && answer.counted) WrongAnswer(answer.givenListIndex);
+  });
   if (form->RadioGroup) {
     for (int i = 0; i < form->RadioGroup->Count(); ++i) {
       // The button's own number: the group may not know the new choice yet.
@@ -88,11 +87,9 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   }
 }
 
-void TProgressMenu::Button1Clicked() {
-  const bool began = !drillWasRunning_ && form_->Drilling;
-  drillWasRunning_ = form_->Drilling;
-  if (!began) return;
+void TProgressMenu::DrillStarted() {
   noteOffset_ = -1;
+  if (form_->Session().IsPractice()) return;  // practice.dat is its log
   const auto log = ReadTextFile(kReportFileName);
   if (!log) return;
   noteOffset_ = LastStartRecordFrom(*log, std::min<uint64_t>(logSizeBefore_, log->size()));
@@ -102,7 +99,7 @@ void TProgressMenu::Button1Clicked() {
 }
 
 void TProgressMenu::MannerChanged(int manner) {
-  if (!form_->Drilling || !drillWasRunning_ || noteOffset_ < 0) return;
+  if (!form_->Drilling || noteOffset_ < 0) return;
   WriteNote(noteSeconds_, manner);
 }
 
@@ -127,7 +124,7 @@ void TProgressMenu::MyProgress1Click() {
   TProgressForm window(form_);
   MakeProgressWindowAccessible(&window);
   window.LoadLog(form_->CurrentPersonName);
-  AddPracticeSection(form_, &window);
+  emit progressWindowOpening(&window);
   window.exec();
 }
 
@@ -141,42 +138,12 @@ void TProgressMenu::Confusions1Click() {
 
 void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(PlayMyWrongAnswers1->isChecked()); }
 
-void TProgressMenu::Button1Pressed() {
-  // Where BEGIN's S record will start.
-  drillWasRunning_ = form_->Drilling;
-  const QFileInfo log(QString::fromLatin1(kReportFileName));
-  logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
-  if (PracticeDrill(form_)) return;  // practice is not a drill to keep
-  if (form_->Drilling && form_->CorrectCount > 0) {
-    if (!ErrorReport || !FilterForm) return;
-    LastDrill = EndedDrill{ErrorReport->SessionStats, FilterForm->CardinalityIndex()};
-  } else if (!form_->Drilling) {
-    LastDrill.reset();
-  }
-}
-
-void TProgressMenu::WrongAnswer() {
+void TProgressMenu::WrongAnswer(int givenListIndex) {
   if (!PlayMyWrongAnswers1->isChecked()) return;
-  const int row = form_->question.lastWrongRow;
-  if (row < 0 || row >= kMaxListLength) return;
-  const SetClassEntry* named = form_->ListEntry(form_->answerRowMap[row]);
+  const SetClassEntry* named = form_->ListEntry(givenListIndex);
   if (named) PlayThroughDrillWindow(form_, {named}, kAfterWrongAnswerMs, 0);
 }
 
 void InstallProgressMenu(TForm1* form) {
   if (form && !TProgressMenu::Of(form)) new TProgressMenu(form);
-}
-
-void PlayWrongAnswerIfWanted(TForm1* form) {
-  if (TProgressMenu* menu = TProgressMenu::Of(form)) menu->WrongAnswer();
-}
-
-void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                            uint32_t pauseBetween) {
-  SetClassPlay how;
-  how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
-  how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
-  how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
-  OutPortPlayback port(form->WayMidiOut.get());
-  PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
 }

@@ -11,7 +11,7 @@
 #include "Controls.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
-#include "FileLock.h"
+#include "EndOfDrill.h"
 #include "Fonts.h"
 #include "Platform.h"
 #include "Sxerrorform.h"
@@ -143,8 +143,10 @@ void TForm2::done(int result) {
 // --- the score ------------------------------------------------------------------
 
 void TForm2::ComputeScore() {
-  const ScoreResult r =
-      ComputeScoreResult(Form1->CorrectCount, Form1->IncorrectCount, PlatformTickCount() - Form1->DrillStart);
+  ShowScore(ComputeScoreResult(Form1->CorrectCount, Form1->IncorrectCount, PlatformTickCount() - Form1->DrillStart));
+}
+
+void TForm2::ShowScore(const ScoreResult& r) {
   Correct = r.Correct;
   Incorrect = r.Incorrect;
   ElapsedSeconds = r.ElapsedSeconds;
@@ -205,33 +207,39 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
 // --- opening and closing ----------------------------------------------------------
 
 void TForm2::FormActivate() {
-  ComputeScore();
-  if (ErrorReport) ErrorReport->UpdateCumulative();
   NewEntryIndex = 0;
   ListBox->clear();
   const int range = std::clamp(FilterForm->RangeIndex(), 0, 2);
   const int cardinality = std::clamp(FilterForm->CardinalityIndex(), 0, 1);
   ModeCode = range + 3 * cardinality;
+  const bool filtersUsed = Form1->FiltersUsed;
 
-  // Another running copy of the program must not slip its save in between
-  // this load and this save. A lock not had in time is given up.
-  FileLock lock(kHighScoreFileName);
-  // The first drill in a folder starts from six empty tables and is then
-  // shown and saved as every later one is: an ineligible drill enters none.
-  if (PlatformFileExists(kHighScoreFileName)) {
-    LoadHighScores();
-  } else {
-    CreateHighScoreFile();
-  }
-  FilterLabel->setVisible(Form1->FiltersUsed);
-  FilterLabel2->setVisible(Form1->FiltersUsed);
+  // The files first, in their order: the score, errors.dat, hiscore.dat
+  // (the first drill in a folder starts from six empty tables).
+  EndedDrillFacts drill;
+  drill.correct = Form1->CorrectCount;
+  drill.incorrect = Form1->IncorrectCount;
+  drill.elapsedMs = PlatformTickCount() - Form1->DrillStart;
+  drill.filtersUsed = filtersUsed;
+  drill.modeCode = ModeCode;
+  drill.today = PlatformToday();
+  const EndOfDrill end = SaveEndedDrill(drill, Form1->Session().SessionStats);
+  ShowScore(end.score);
+  if (ErrorReport) ErrorReport->CumulativeStats = end.cumulative;
+  HighScoreTables = end.tables;
+  fileReadable_ = end.tablesReadable;
+  NewEntryIndex = end.newEntryIndex;
+
+  // Then the window shows them.
+  FilterLabel->setVisible(filtersUsed);
+  FilterLabel2->setVisible(filtersUsed);
   (range == 0 ? SpeedButton1 : range == 1 ? SpeedButton2 : SpeedButton3)->setChecked(true);
   (cardinality == 0 ? SpeedButton4 : SpeedButton5)->setChecked(true);
-  if (!Form1->FiltersUsed) InsertHighScore();
   ShowHighScores(ModeCode, NewEntryIndex);
   ShownRange = range;
   ShownCardinality = cardinality;
-  SaveHighScores();
+  // As saved: a row pushed past 100 was shown once and is gone now.
+  CapHighScores(HighScoreTables);
 }
 
 void TForm2::FormClose() { HighScoreTables = HighScoreSet{}; }

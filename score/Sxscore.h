@@ -60,6 +60,7 @@ class TForm2 : public QDialog {
 
   int ShowModal();
   void ComputeScore();
+  void ShowScore(const ScoreResult& result);
   void LoadHighScores();
   void InsertHighScore();
   void SaveHighScores();

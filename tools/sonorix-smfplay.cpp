@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "OutputOpen.h"
 #include "ToolArgs.h"
 #include "Waymidi.h"
 
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
     TWayMidiOut out;
     out.WayMidi = &midi;
     out.Sync = &sync;
-    if (!out.Open(static_cast<uint16_t>(device), 78624)) {
+    if (!out.Open(static_cast<uint16_t>(device), kOutputOpenParameter)) {
       std::fprintf(stderr, "sonorix-smfplay: output device %d (%s) could not be opened\n", device, out.Description.c_str());
       return 1;
     }

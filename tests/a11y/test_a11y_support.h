@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "../drill/test_drillwindow_support.h"
+#include "../drill/window/DrillWindowTest.h"
 #include "Accessible.h"
 #include "DrillWindowAccess.h"
 

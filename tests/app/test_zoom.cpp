@@ -18,7 +18,7 @@
 #include "RadioGroup.h"
 #include "Sxfilters.h"
 #include "Zoom.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

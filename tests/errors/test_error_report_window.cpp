@@ -14,7 +14,8 @@
 #include <set>
 #include <thread>
 
-#include "../drill/test_drillwindow_support.h"
+#include "ModalWindow.h"
+#include "../drill/window/DrillWindowTest.h"
 #include "DataFile.h"
 #include "ErrorReportText.h"
 #include "FileLock.h"
@@ -80,13 +81,10 @@ class ErrorReportWindow : public DrillWindowTest {
   // Shows the report modally as the score window does, runs `whileOpen` in
   // its event loop, then presses OK.
   static void Open(const std::function<void(TErrorReport*)>& whileOpen) {
-    bool ran = false;
-    QTimer::singleShot(0, ErrorReport, [&] {
-      whileOpen(ErrorReport);
-      ran = true;
-      ErrorReport->Button1->click();
-    });
-    EXPECT_EQ(ErrorReport->exec(), QDialog::Accepted);
+    int result = -1;
+    QWidget* ran = RunModal([&] { result = ErrorReport->exec(); }, [&](QWidget*) { whileOpen(ErrorReport); },
+                            ErrorReport, [](QWidget*) { ErrorReport->Button1->click(); });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(ran);
   }
 

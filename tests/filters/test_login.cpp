@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "ModalWindow.h"
 #include "RadioGroup.h"
 #include "Sxlogin.h"
 #include "WindowsFixture.h"
@@ -35,11 +36,7 @@ class LoginTest : public WindowsTest {
   // Shows the login modally and runs `whileShown` inside it; a window that is
   // still open afterwards is closed by its close box.
   void ShowLogin(const std::function<void()>& whileShown) {
-    QTimer::singleShot(0, LoginForm, [&] {
-      whileShown();
-      if (LoginForm->isVisible()) LoginForm->close();
-    });
-    LoginForm->ShowModal();
+    RunModal([] { LoginForm->ShowModal(); }, [&](QWidget*) { whileShown(); }, LoginForm);
   }
 
   QLineEdit* Edit() const { return LoginForm->ComboBox1->lineEdit(); }

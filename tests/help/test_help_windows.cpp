@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 
+#include "ModalWindow.h"
 #include "About.h"
 #include "Readme.h"
 #include "Sxmidi.h"
@@ -31,18 +32,7 @@ class HelpWindowsTest : public WindowsTest {
   // opens; a window still open then is closed by its close box. Returns the
   // window that was shown modally, or null.
   static QWidget* Choose(QAction* item, const std::function<void(QWidget*)>& whileShown = {}) {
-    QWidget* shown = nullptr;
-    QTimer inside;  // dies with this call, so it never fires later
-    inside.setSingleShot(true);
-    QObject::connect(&inside, &QTimer::timeout, [&] {
-      shown = QApplication::activeModalWidget();
-      if (!shown) return;
-      if (whileShown) whileShown(shown);
-      if (shown->isVisible()) shown->close();
-    });
-    inside.start(0);
-    item->trigger();
-    return shown;
+    return RunModal([item] { item->trigger(); }, whileShown);
   }
   static QString MemoText() { return ReadmeBox->Memo1->toPlainText(); }
 };

@@ -22,7 +22,7 @@
 #include "Language.h"
 #include "Sxerrorform.h"
 #include "Sxlogin.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

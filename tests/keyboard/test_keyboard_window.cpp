@@ -9,10 +9,11 @@
 #include <set>
 
 #include "Accessible.h"
+#include "ModalWindow.h"
 #include "EventLoop.h"
 #include "KeyboardAnswer.h"
 #include "Sxkeyboard.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 
@@ -76,13 +77,8 @@ class KeyboardWindowTest : public DrillWindowTest {
   // Runs the window: the test's steps run once it is shown, then OK.
   template <typename Steps>
   static void InKeyboardWindow(Steps steps) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      ran = true;
-      steps();
-      if (KeyboardForm->isVisible()) KeyboardForm->Button1->click();
-    });
-    KeyboardAnswer->AnswerFromKeyboard1->trigger();
+    QWidget* ran = RunModal([] { KeyboardAnswer->AnswerFromKeyboard1->trigger(); }, [&](QWidget*) { steps(); },
+                            KeyboardForm, [](QWidget*) { KeyboardForm->Button1->click(); });
     EXPECT_TRUE(ran);
     EXPECT_FALSE(KeyboardForm->isVisible());
   }

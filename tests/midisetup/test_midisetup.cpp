@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ModalWindow.h"
 #include "Sxfilters.h"
 #include "Sxmidi.h"
 #include "Waymidi.h"
@@ -54,15 +55,7 @@ class MidiSetupTest : public WindowsTest {
   // Shows the window from the MIDI menu and runs `whileShown` inside it; a
   // window still open then is closed by its close box.
   static int ShowSetup(const std::function<void()>& whileShown) {
-    QTimer inside;  // dies with this call, so it never fires later
-    inside.setSingleShot(true);
-    QObject::connect(&inside, &QTimer::timeout, [&] {
-      if (QApplication::activeModalWidget() != MidiForm) return;
-      whileShown();
-      if (MidiForm->isVisible()) MidiForm->close();
-    });
-    inside.start(0);
-    Form1->Midisetup1->trigger();
+    RunModal([] { Form1->Midisetup1->trigger(); }, [&](QWidget*) { whileShown(); }, MidiForm);
     return MidiForm->result();
   }
   static void ClickEntry(int row) {

@@ -16,7 +16,7 @@
 #include "PracticeWindows.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "ProgressWindow.h"
 #include "ReportReader.h"
 #include "SetClassPlayer.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

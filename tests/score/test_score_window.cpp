@@ -8,7 +8,7 @@
 
 #include "HighScores.h"
 #include "Sxscore.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 // Readable failures.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -1,5 +1,5 @@
 // Two drills played by keys, with a fixed seed and clock, leave report.dat,
-// errors.dat and hiscore.dat byte for byte as recorded in tests/drill/files:
+// errors.dat and hiscore.dat byte for byte as recorded in tests/drill/window/files:
 // whatever is rebuilt inside the drill, the students' files stay the same.
 // SONORIX_RECORD_DRILL_FILES=1 records them anew.
 #include <QTest>
@@ -8,13 +8,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 
 std::string RecordedPath(const std::string& name) {
   const char* source = std::getenv("SONORIX_SOURCE_DIR");
-  return std::string(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/tests/drill/files/" + name;
+  return std::string(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/tests/drill/window/files/" + name;
 }
 
 std::string Recorded(const std::string& name) {

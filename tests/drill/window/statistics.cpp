@@ -1,5 +1,5 @@
 #include "ErrorStats.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "HighScores.h"
 #include "Sxlogin.h"
-#include "test_drillwindow_support.h"
+#include "DrillWindowTest.h"
 
 namespace {
 

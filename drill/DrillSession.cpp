@@ -1,0 +1,308 @@
+#include "DrillSession.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <cstring>
+
+#include "Platform.h"
+#include "SessionLog.h"
+
+namespace {
+
+// Around nothing (a session alone, as in a test without windows): every set
+// class enabled, close position, chords, notes dropped.
+class NoSurroundings : public DrillSurroundings {
+ public:
+  void SettingsNow(FilterState& state) const override { state = FilterState{4095, 0, 0}; }
+  int Cardinality() const override { return 0; }
+  int Range() const override { return 0; }
+  bool Asks(int) const override { return true; }
+  void AskWholeList() override {}
+  PlayManner Manner() const override { return PlayManner::Chord; }
+  std::unique_ptr<PlaybackPort> Sound() override {
+    class Silent : public PlatformPlaybackPort {
+     public:
+      void Send(const MIDIEVENT&) override {}
+    };
+    return std::make_unique<Silent>();
+  }
+};
+
+DrillSurroundings& Fallback() {
+  static NoSurroundings none;
+  return none;
+}
+
+}  // namespace
+
+DrillSession::DrillSession(QObject* parent) : QObject(parent) {}
+
+DrillSession::~DrillSession() = default;
+
+// --- the list in use -------------------------------------------------------------
+
+bool DrillSession::ReadCatalogue(const std::string& fileName) { return catalogue.Load(fileName); }
+
+int DrillSession::UseCardinality(int cardinality) {
+  currentList.length = ::FillCardinalityList(catalogue, cardinality, currentList);
+  return currentList.length;
+}
+
+const SetClassEntry* DrillSession::EntryAt(int listIndex) const {
+  if (listIndex < 0 || listIndex >= currentList.length) return nullptr;
+  return currentList.items[static_cast<size_t>(listIndex)];
+}
+
+std::string DrillSession::LabelAt(int listIndex) const {
+  const SetClassEntry* entry = EntryAt(listIndex);
+  return entry ? ::FormatSetClassLabel(*entry) : std::string();
+}
+
+void DrillSession::SetAnswerRows(const int32_t* listIndices, int count) {
+  answerRows_ = std::clamp(count, 0, kMaxListLength);
+  for (int r = 0; r < answerRows_; ++r) answerRowMap[r] = listIndices[r];
+  emit listChanged();
+}
+
+int DrillSession::RowOf(int listIndex) const {
+  for (int r = 0; r < answerRows_; ++r)
+    if (answerRowMap[r] == listIndex) return r;
+  return -1;
+}
+
+int DrillSession::ListIndexOfRow(int row) const {
+  if (row < 0 || row >= kMaxListLength) return -1;
+  return answerRowMap[row];
+}
+
+bool DrillSession::SetNoteCount(int noteCount) {
+  if (question.noteCount == noteCount) return false;
+  question.noteCount = noteCount;
+  return true;
+}
+
+// --- questions and playback ------------------------------------------------------
+
+void DrillSession::GenerateQuestion() {
+  DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  const int length = currentList.length;
+  bool anyEnabled = false;
+  for (int i = 0; i < length && !anyEnabled; ++i) anyEnabled = around.Asks(i);
+  if (length > 0 && !anyEnabled) around.AskWholeList();
+
+  FilterState current;
+  around.SettingsNow(current);
+  const FilterCheck check = CheckFilterState(current, around.Cardinality(), DrillFilterState);
+  if (check.partial) FiltersUsed = true;
+  if (check.changed) {
+    FiltersUsed = true;
+    WriteSegmentIfAnswered();
+    WriteFilterRecord(current);
+    DrillFilterState = current;
+  }
+
+  QuestionRequest request;
+  request.listLength = length;
+  request.isEnabled = [&around](int i) { return around.Asks(i); };
+  request.entry = [this](int i) { return EntryAt(i); };
+  request.range = VoicingRangeFromIndex(around.Range());
+  request.limits = NoteLimits{lowestNote, highestNote, gapUnit};
+  request.choose = chooser_;
+  // Without a usable list (no catalogue) the last question stays.
+  if (::GenerateQuestion(request, ProgramRandom(), question)) emit questionAsked(question);
+}
+
+void DrillSession::PlayQuestion() {
+  DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  const std::unique_ptr<PlaybackPort> port = around.Sound();
+  PlayQuestionNotes(question, around.Manner(), *port);
+  emit questionPlayed();
+}
+
+void DrillSession::PlayNextQuestion() {
+  const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  const int seconds = around.PauseBeforeNextQuestion();
+  if (seconds <= 0) {
+    PlayQuestion();
+    return;
+  }
+  // The question as it was made; a later right answer, a new drill or a
+  // change of cardinality makes another one (a wrong answer changes only
+  // the question's last wrong row).
+  const QuestionState asked = question;
+  const int32_t correct = CorrectCount;
+  const uint32_t start = DrillStart;
+  QTimer::singleShot(seconds * 1000, this, [self = QPointer<DrillSession>(this), asked, correct, start] {
+    if (!self || !self->Drilling || self->CorrectCount != correct || self->DrillStart != start) return;
+    const QuestionState& now = self->question;
+    if (now.listIndex != asked.listIndex || now.noteCount != asked.noteCount || now.isFormB != asked.isFormB ||
+        std::memcmp(now.playedNotes, asked.playedNotes, sizeof asked.playedNotes) != 0)
+      return;
+    self->PlayQuestion();
+  });
+}
+
+void DrillSession::Arpeggiate(bool up) {
+  DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  const std::unique_ptr<PlaybackPort> port = around.Sound();
+  if (up) {
+    ArpeggiateUp(question, *port);
+  } else {
+    ArpeggiateDown(question, *port);
+  }
+}
+
+// --- the session log (a record that cannot be written is lost silently) ---------
+// A practice drill is logged in practice.dat only.
+
+void DrillSession::WriteStartRecord() {
+  if (practice_) return;
+  SessionDate = PlatformToday();
+  AppendLogRecord(kReportFileName, StartRecordText(SessionDate, CurrentPersonIndex, CurrentPersonName));
+}
+
+void DrillSession::WriteFilterRecord(const FilterState& state) {
+  if (practice_) return;
+  AppendLogRecord(kReportFileName, FilterRecordText(state));
+}
+
+void DrillSession::WriteSegmentRecord() {
+  const uint32_t seconds = (PlatformTickCount() - SegmentStart) / 1000;
+  const double check = SegmentCheckValue(CurrentPersonName, SessionDate, SegmentCorrect, SegmentIncorrect);
+  if (!practice_) AppendLogRecord(kReportFileName, SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
+  SegmentCorrect = 0;
+  SegmentIncorrect = 0;
+  SegmentStart = PlatformTickCount();
+}
+
+void DrillSession::WriteSegmentIfAnswered() {
+  if (SegmentCorrect != 0 || SegmentIncorrect != 0) WriteSegmentRecord();
+}
+
+// --- the drill's steps -----------------------------------------------------------
+
+bool DrillSession::Begin() {
+  // Without a catalogue there is nothing to ask.
+  if (currentList.length <= 0) return false;
+  DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  Drilling = true;
+  emit drillBeginning();
+  DrillStart = SegmentStart = PlatformTickCount();
+  WriteStartRecord();
+  around.SettingsNow(DrillFilterState);
+  WriteFilterRecord(DrillFilterState);
+  GenerateQuestion();
+  emit drillStarted();
+  PlayQuestion();
+  return true;
+}
+
+AnswerKey DrillSession::KeyOf(const QuestionState& q) const {
+  const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  return KeyOfQuestion(q, EntryAt(q.listIndex), around.Cardinality());
+}
+
+void DrillSession::Submit(int row) {
+  if (!Drilling) return;
+  if (row < 0 || row >= kMaxListLength) {
+    JudgedAnswer none;
+    none.asked = question;
+    emit answerJudged(none);
+    return;
+  }
+  if (answerRowMap[row] == question.listIndex) {
+    CorrectAnswer(row);
+    return;
+  }
+  // The same wrong answer to the same question counts once.
+  if (row == question.lastWrongRow) {
+    JudgedAnswer again;
+    again.asked = question;
+    again.row = row;
+    again.givenListIndex = answerRowMap[row];
+    emit answerJudged(again);
+    return;
+  }
+  question.lastWrongRow = row;
+  IncorrectAnswer(row);
+}
+
+void DrillSession::CorrectAnswer(int row) {
+  JudgedAnswer judged;
+  judged.asked = question;
+  judged.row = row;
+  judged.givenListIndex = answerRowMap[row];
+  judged.right = true;
+  judged.counted = true;
+  if (!practice_) {
+    const AnswerKey key = KeyOf(question);
+    AddCorrectAnswer(SessionStats, key.statIndex, key.form, key.rip);
+  }
+  ++CorrectCount;
+  ++SegmentCorrect;
+  emit answerJudged(judged);  // heard before the next question sounds
+  GenerateQuestion();
+  PlayNextQuestion();
+  emit countsChanged();
+}
+
+void DrillSession::IncorrectAnswer(int row) {
+  if (!practice_) {
+    const AnswerKey key = KeyOf(question);
+    AddWrongAnswer(SessionStats, key.statIndex, key.form, key.rip, answerRowMap[row]);
+  }
+  ++IncorrectCount;
+  ++SegmentIncorrect;
+  emit countsChanged();
+  JudgedAnswer judged;
+  judged.asked = question;
+  judged.row = row;
+  judged.givenListIndex = answerRowMap[row];
+  judged.counted = true;
+  emit answerJudged(judged);
+}
+
+void DrillSession::MarkFilterChange() {
+  const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  FilterState current;
+  around.SettingsNow(current);
+  const FilterCheck check = CheckFilterState(current, around.Cardinality(), DrillFilterState);
+  if (check.partial || check.changed) FiltersUsed = true;
+}
+
+DrillResult DrillSession::Result(bool scored) const {
+  const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  DrillResult r;
+  r.correct = CorrectCount;
+  r.incorrect = IncorrectCount;
+  r.drillStart = DrillStart;
+  r.endedAt = PlatformTickCount();
+  r.filtersUsed = FiltersUsed;
+  around.SettingsNow(r.filters);
+  r.cardinalityIndex = around.Cardinality();
+  r.stats = SessionStats;
+  r.practice = practice_;
+  r.scored = scored;
+  return r;
+}
+
+void DrillSession::End(bool scored) {
+  // A range or filter changed after the last question belongs to the drill
+  // as much as one changed before a question: the score must not file it
+  // under settings it was not drilled with.
+  if (scored) MarkFilterChange();
+  WriteSegmentIfAnswered();
+  Drilling = false;
+  emit drillEnded(Result(scored));
+}
+
+void DrillSession::Clear() {
+  SegmentCorrect = 0;
+  CorrectCount = 0;
+  SegmentIncorrect = 0;
+  IncorrectCount = 0;
+  ClearStats(SessionStats);
+  FiltersUsed = false;
+  emit countsChanged();
+}

@@ -1,0 +1,177 @@
+// One drill, kept in one place and without widgets: the list in use, the
+// question, the counters and the clock, the eligibility of the drill, its log
+// records and its error statistics. The drill window is its view; whatever
+// else wants to know what a drill does listens to its signals.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Catalogue.h"
+#include "ErrorStats.h"
+#include "FilterState.h"
+#include "Playback.h"
+#include "Question.h"
+#include "QuestionGenerator.h"
+#include "Random.h"
+
+// What a drill needs from around it: the filter settings it is asked under,
+// and where and how its questions sound.
+class DrillSurroundings {
+ public:
+  virtual ~DrillSurroundings() = default;
+  virtual void SettingsNow(FilterState& state) const = 0;
+  virtual int Cardinality() const = 0;  // 0 trichords, 1 tetrachords
+  virtual int Range() const = 0;        // 0 close position, 1 one octave, 2 two octaves
+  virtual bool Asks(int listIndex) const = 0;
+  // Nothing of the list is enabled (only a damaged state does that): enable
+  // all of it rather than find no question.
+  virtual void AskWholeList() = 0;
+  virtual PlayManner Manner() const = 0;
+  // Where the notes go; a port that drops them is fine.
+  virtual std::unique_ptr<PlaybackPort> Sound() = 0;
+  // Seconds to wait before the question after a right answer sounds.
+  virtual int PauseBeforeNextQuestion() const { return 0; }
+};
+
+// One answer as judged. `row` is the answer list's row, -1 when none was chosen.
+struct JudgedAnswer {
+  QuestionState asked;     // the question answered
+  int row = -1;
+  int givenListIndex = -1;  // the set class named, -1 with no row
+  bool right = false;
+  bool counted = false;     // a wrong answer repeated to the same question is not
+};
+
+// A drill as it ended, before its counters are cleared.
+struct DrillResult {
+  int32_t correct = 0;
+  int32_t incorrect = 0;
+  uint32_t drillStart = 0;  // millisecond clock at BEGIN
+  uint32_t endedAt = 0;     // millisecond clock at END
+  bool filtersUsed = false;
+  FilterState filters;      // the settings in force at the end
+  int cardinalityIndex = 0;
+  ErrorStats stats{};
+  bool practice = false;
+  bool scored = false;      // ended by END (false: by Login New Person)
+};
+
+class DrillSession : public QObject {
+  Q_OBJECT
+ public:
+  // Picks the list index of the next question among the enabled ones; -1
+  // when none can be picked. The default draws at random until enabled.
+  using Chooser = std::function<int(int32_t listLength, const std::function<bool(int)>& isEnabled, RandomSource& rng)>;
+
+  explicit DrillSession(QObject* parent = nullptr);
+  ~DrillSession() override;
+
+  void SetSurroundings(DrillSurroundings* surroundings) { surroundings_ = surroundings; }
+  void SetChooser(Chooser chooser) { chooser_ = std::move(chooser); }
+  // A practice drill is judged as any other, but it is the student's own:
+  // no log record and no error statistics; its result is marked so.
+  void SetPractice(bool practice) { practice_ = practice; }
+  bool IsPractice() const { return practice_; }
+
+  // --- the drill's steps ------------------------------------------------------
+  // Starts a drill: drillBeginning, clock, S and F records, the first
+  // question, drillStarted, the question played. False, changing nothing,
+  // when the list is empty.
+  bool Begin();
+  // Judges the answer in the answer list's row (-1: none chosen). Ignored
+  // outside a drill.
+  void Submit(int row);
+  void Repeat() { PlayQuestion(); }
+  void Arpeggiate(bool up);
+  // Ends the drill: a filter change after the last question marks it, the
+  // last segment is logged, drillEnded tells its result. The counters and
+  // statistics stay until Clear, so that the score can still be made.
+  void End(bool scored);
+  // Counters, statistics and FiltersUsed back to zero.
+  void Clear();
+
+  // --- pieces the other windows call -------------------------------------------
+  void GenerateQuestion();
+  void PlayQuestion();
+  // Plays the question just made after the pause the surroundings ask for;
+  // a question answered, replaced or ended meanwhile is not played any more.
+  void PlayNextQuestion();
+  void WriteStartRecord();
+  void WriteFilterRecord(const FilterState& state);
+  void WriteSegmentRecord();
+  void WriteSegmentIfAnswered();
+
+  // --- the list in use --------------------------------------------------------
+  bool ReadCatalogue(const std::string& fileName);
+  // The set classes of that cardinality become the list in use; its length.
+  int UseCardinality(int cardinality);
+  const SetClassEntry* EntryAt(int listIndex) const;
+  std::string LabelAt(int listIndex) const;
+  // The answer list's rows: the list indices shown, in order.
+  void SetAnswerRows(const int32_t* listIndices, int count);
+  int AnswerRowCount() const { return answerRows_; }
+  // The row showing that list index, -1 when none does.
+  int RowOf(int listIndex) const;
+  // The list index a row names, -1 outside the rows.
+  int ListIndexOfRow(int row) const;
+
+  // The notes a question has, 3 or 4, as the cardinality drilled; whether
+  // that changed.
+  bool SetNoteCount(int noteCount);
+
+  // The result as it would be if the drill ended now.
+  DrillResult Result(bool scored) const;
+
+  // --- state (named as the drill window names it) -------------------------------
+  Catalogue catalogue;
+  CardinalityList currentList;
+  int32_t answerRowMap[kMaxListLength] = {};
+  QuestionState question;
+  int32_t lowestNote = 43;
+  int32_t highestNote = 67;
+  int32_t gapUnit = 250;
+  bool FiltersUsed = false;
+  FilterState DrillFilterState;
+  bool Drilling = false;
+  int32_t CorrectCount = 0;
+  int32_t IncorrectCount = 0;
+  uint32_t DrillStart = 0;
+  int32_t SegmentCorrect = 0;
+  int32_t SegmentIncorrect = 0;
+  uint32_t SegmentStart = 0;
+  double SessionDate = 0;
+  int32_t CurrentPersonIndex = 0;
+  std::string CurrentPersonName;
+  ErrorStats SessionStats{};
+
+ signals:
+  // BEGIN: the drill runs, nothing of it is logged or asked yet.
+  void drillBeginning();
+  // Its records are logged and its first question made (not yet played).
+  void drillStarted();
+  // A new question was made (not yet played).
+  void questionAsked(const QuestionState& question);
+  void questionPlayed();
+  // Told once the counters count it, before the next question is made.
+  void answerJudged(const JudgedAnswer& answer);
+  void countsChanged();
+  void drillEnded(const DrillResult& result);
+  void listChanged();
+
+ private:
+  void CorrectAnswer(int row);
+  void IncorrectAnswer(int row);
+  // A filter change since the last question marks the drill as one before a
+  // question does.
+  void MarkFilterChange();
+  AnswerKey KeyOf(const QuestionState& q) const;
+
+  DrillSurroundings* surroundings_ = nullptr;
+  Chooser chooser_;
+  bool practice_ = false;
+  int answerRows_ = 0;
+};

@@ -1,0 +1,31 @@
+#include "DrillWindowPlayer.h"
+
+#include "DrillWindow.h"
+#include "OutPortPlayback.h"
+#include "Platform.h"
+#include "RadioGroup.h"
+#include "SetClassPlayer.h"
+#include "Sxfilters.h"
+
+namespace {
+
+RandomSource& PlayerRandom() {
+  static RandomSource rng = [] {
+    RandomSource r;
+    r.Seed(PlatformTimeSeconds() ^ 0x5a5a5a5au);
+    return r;
+  }();
+  return rng;
+}
+
+}  // namespace
+
+void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+                            uint32_t pauseBetween) {
+  SetClassPlay how;
+  how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
+  how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
+  how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
+  OutPortPlayback port(form->WayMidiOut.get());
+  PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
+}

@@ -1,0 +1,168 @@
+// A drill without any window: its steps, what it tells, what it logs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Atonalfunctions.h"
+#include "DrillSession.h"
+#include "Platform.h"
+#include "ScratchDir.h"
+#include "SessionLog.h"
+
+namespace {
+
+// Filter settings held in plain members, the notes played kept.
+class Settings : public DrillSurroundings {
+ public:
+  FilterState state{4095, 0, 0};
+  std::vector<int> played;
+
+  void SettingsNow(FilterState& s) const override { s = state; }
+  int Cardinality() const override { return state.ModeCode >= 3 ? 1 : 0; }
+  int Range() const override { return state.ModeCode % 3; }
+  bool Asks(int i) const override {
+    return i < 16 ? (state.LowMask >> i) & 1 : (state.HighMask >> (i - 16)) & 1;
+  }
+  void AskWholeList() override { state.LowMask = 4095; }
+  PlayManner Manner() const override { return PlayManner::Chord; }
+  std::unique_ptr<PlaybackPort> Sound() override {
+    class Port : public PlatformPlaybackPort {
+     public:
+      explicit Port(std::vector<int>& played) : played_(played) {}
+      void Send(const MIDIEVENT& e) override { played_.push_back(e.data1); }
+
+     private:
+      std::vector<int>& played_;
+    };
+    return std::make_unique<Port>(played);
+  }
+};
+
+class DrillSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.Enter());
+    ASSERT_TRUE(dir_.CopyShipped("ftclass.dat"));
+    PlatformTimeHooks hooks;
+    hooks.tickCount = [this] { return now_; };
+    hooks.today = [] { return 38961.0; };
+    PlatformSetTimeHooks(hooks);
+    ProgramRandom().Seed(777);
+    ASSERT_TRUE(drill_.ReadCatalogue("ftclass.dat"));
+    ASSERT_EQ(drill_.UseCardinality(3), 12);
+    int32_t rows[12];
+    for (int i = 0; i < 12; ++i) rows[i] = i;
+    drill_.SetAnswerRows(rows, 12);
+    drill_.SetSurroundings(&settings_);
+    drill_.CurrentPersonName = "Ann";
+    QObject::connect(&drill_, &DrillSession::drillStarted, [this] { told_ += "S"; });
+    QObject::connect(&drill_, &DrillSession::questionAsked, [this](const QuestionState&) { told_ += "Q"; });
+    QObject::connect(&drill_, &DrillSession::questionPlayed, [this] { told_ += "P"; });
+    QObject::connect(&drill_, &DrillSession::answerJudged, [this](const JudgedAnswer& a) {
+      told_ += a.row < 0 ? "0" : a.right ? "R" : a.counted ? "W" : "w";
+      judged_.push_back(a);
+    });
+    QObject::connect(&drill_, &DrillSession::drillEnded, [this](const DrillResult& r) {
+      told_ += "E";
+      ended_.push_back(r);
+    });
+  }
+  void TearDown() override { PlatformSetTimeHooks({}); }
+
+  // The row naming the question's set class, and one that does not.
+  int RightRow() const { return drill_.RowOf(drill_.question.listIndex); }
+  int WrongRow(int n = 0) const { return (drill_.question.listIndex + 1 + n) % 12; }
+
+  ScratchDir dir_;
+  uint32_t now_ = 20000;
+  Settings settings_;
+  DrillSession drill_;
+  std::string told_;
+  std::vector<JudgedAnswer> judged_;
+  std::vector<DrillResult> ended_;
+};
+
+}  // namespace
+
+TEST_F(DrillSessionTest, ADrillTellsEachStepCountsOnceAndLogs) {
+  drill_.Submit(0);
+  EXPECT_EQ(told_, "") << "nothing outside a drill";
+  ASSERT_TRUE(drill_.Begin());
+  EXPECT_EQ(told_, "QSP");
+  EXPECT_EQ(settings_.played.size(), 3u);
+  const QuestionState first = drill_.question;
+
+  drill_.Submit(WrongRow());
+  drill_.Submit(WrongRow());  // the same wrong answer again: not counted
+  drill_.Submit(-1);
+  now_ += 7000;
+  drill_.Submit(RightRow());
+  EXPECT_EQ(told_, "QSPWw0RQP") << "a right answer is told before the next question is made";
+  EXPECT_EQ(drill_.CorrectCount, 1);
+  EXPECT_EQ(drill_.IncorrectCount, 1);
+  ASSERT_EQ(judged_.size(), 4u);
+  EXPECT_EQ(judged_[3].asked.sortedNotes[0], first.sortedNotes[0]) << "judged against the question answered";
+  EXPECT_EQ(judged_[0].givenListIndex, (first.listIndex + 1) % 12);
+  int right = 0, wrong = 0;
+  for (const SetClassStats& s : drill_.SessionStats) {
+    right += s.Correct[0] + s.Correct[1];
+    wrong += s.Wrong[0] + s.Wrong[1];
+  }
+  EXPECT_EQ(right * 10 + wrong, 11);
+
+  drill_.End(true);
+  ASSERT_EQ(ended_.size(), 1u);
+  EXPECT_EQ(ended_[0].correct * 10 + ended_[0].incorrect, 11);
+  EXPECT_EQ(ended_[0].endedAt - ended_[0].drillStart, 7000u);
+  EXPECT_FALSE(ended_[0].filtersUsed);
+  EXPECT_TRUE(ended_[0].scored);
+  EXPECT_FALSE(drill_.Drilling);
+  EXPECT_EQ(drill_.CorrectCount, 1) << "kept for the score until Clear";
+  drill_.Clear();
+  EXPECT_EQ(drill_.CorrectCount + drill_.IncorrectCount, 0);
+  EXPECT_EQ(drill_.SessionStats[static_cast<size_t>(judged_[3].asked.listIndex)].Correct[0] +
+                drill_.SessionStats[static_cast<size_t>(judged_[3].asked.listIndex)].Correct[1],
+            0);
+  // S, F, and D: 1 right, 1 wrong, 7 s, 285 ("Ann") + 38961 - 1 - 2.
+  EXPECT_EQ(dir_.Read(kReportFileName), "\r\nS 38961 0 Ann\r\nF 0 4095 0\r\nD 1 1 7 39243");
+}
+
+TEST_F(DrillSessionTest, ARangeChangedAfterTheLastQuestionMarksTheDrillAtEnd) {
+  ASSERT_TRUE(drill_.Begin());
+  drill_.Submit(RightRow());
+  settings_.state.ModeCode = 2;
+  EXPECT_FALSE(drill_.FiltersUsed);
+  drill_.End(true);
+  ASSERT_EQ(ended_.size(), 1u);
+  EXPECT_TRUE(ended_[0].filtersUsed);
+  EXPECT_EQ(ended_[0].filters.ModeCode, 2);
+}
+
+TEST_F(DrillSessionTest, AChooserPicksTheQuestionsAndAPracticeDrillSaysSo) {
+  std::vector<int> offered;
+  drill_.SetChooser([&offered](int32_t length, const std::function<bool(int)>& enabled, RandomSource&) {
+    offered.push_back(length);
+    return enabled(5) ? 5 : -1;
+  });
+  drill_.SetPractice(true);
+  ASSERT_TRUE(drill_.Begin());
+  EXPECT_EQ(drill_.question.listIndex, 5);
+  drill_.Submit(drill_.RowOf(5));
+  EXPECT_EQ(drill_.question.listIndex, 5);
+  EXPECT_EQ(offered, (std::vector<int>{12, 12}));
+  // A chooser that picks what is not enabled asks nothing new.
+  settings_.state.LowMask = 4095 & ~(1 << 5);
+  const QuestionState before = drill_.question;
+  drill_.GenerateQuestion();
+  EXPECT_EQ(drill_.question.listIndex, before.listIndex);
+  EXPECT_EQ(drill_.question.sortedNotes[0], before.sortedNotes[0]);
+  EXPECT_TRUE(drill_.FiltersUsed);
+  drill_.End(false);
+  ASSERT_EQ(ended_.size(), 1u);
+  EXPECT_TRUE(ended_[0].practice);
+  EXPECT_FALSE(ended_[0].scored);
+  // The student's own: nothing logged, nothing counted in the statistics.
+  EXPECT_EQ(dir_.Read(kReportFileName), "");
+  EXPECT_EQ(ended_[0].stats[5].Correct[0] + ended_[0].stats[5].Correct[1], 0);
+}
