@@ -14,11 +14,13 @@
 //   the note by FluidSynth set up as the library sets it up, its note-on at a
 //   known frame (checked: the note in the file must be that rendering,
 //   sample for sample, from the frame found).
-//        midiway_bench --figure [figures]
+//        midiway_bench --figure [figures [warm-up seconds]]
 //          plays the drill's figure (notes 500 ms then 250 ms apart, each put
 //          as the drill puts it, at once, at its moment on the clock) through
-//          the audio output the library chooses, and prints each put's time
-//          in ms from the first; bench/pulse_figure.sh records it.
+//          the audio output the library chooses, after the warm-up (1.5 s),
+//          and prints each put's time in ms from the first, and the steady
+//          clock's seconds at the open and the first put; bench/pulse_figure.sh
+//          records it.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -145,12 +147,15 @@ bool Matches(const std::vector<float>& file, long at, const std::vector<float>& 
 
 // The drill's figure, again and again; each note is cut after 150 ms so that
 // the next one starts in silence and its onset can be found.
-int PlayFigures(int figures) {
+int PlayFigures(int figures, double warmUpSeconds) {
   const uint32_t handle = OpenSynth();
-  std::this_thread::sleep_for(1500ms);  // the stream comes up
+  const auto opened = Clock::now();
+  std::this_thread::sleep_for(std::chrono::duration<double>(warmUpSeconds));  // the stream comes up
   const int gaps[] = {500, 250, 500};  // the last: to the next figure
   const uint8_t keys[] = {60, 63, 67};
   const auto first = Clock::now();
+  auto seconds = [](Clock::time_point t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); };
+  std::printf("open %.6f first %.6f\n", seconds(opened), seconds(first));
   auto due = first;
   for (int f = 0; f < figures; ++f) {
     for (int i = 0; i < 3; ++i) {
@@ -171,7 +176,8 @@ int PlayFigures(int figures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--figure") == 0) return PlayFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
+  if (argc > 1 && std::strcmp(argv[1], "--figure") == 0)
+    return PlayFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 20, argc > 3 ? std::max(0.0, std::atof(argv[3])) : 1.5);
   const int trials = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   const int keys = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 12) : 1;
   const std::string path = "/tmp/midiway-bench-" + std::to_string(getpid()) + ".wav";
