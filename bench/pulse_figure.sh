@@ -115,9 +115,9 @@ report("onset vs grid, after 1 s:", against(grid, 1000))
 report("onset vs put, after 1 s:", against(puts, 1000))
 report("vs grid, one offset for all keys:", against(grid, 1000, False))
 
-# The recorder counts the null sink's frames, whose timer runs off the
-# steady clock by a constant rate (it rounds each block down to whole
-# microseconds, which at short blocks is most of a millisecond per second).
+# The recorder counts the null sink's frames, and the null sink's timer does
+# not keep the steady clock's rate: here 300 to 900 ppm fast, the more the
+# shorter the player's buffer (it counts its blocks in whole microseconds).
 # That rate (per key's onsets against the grid, the median of pairwise
 # slopes) is taken out, and shown.
 def slope(pairs):
