@@ -12,7 +12,8 @@
 # which the server saw no underrun of the player's stream (counted apart).
 #   PULSE_FIGURE_WARMUP   seconds between the open and the first figure (1.5)
 #   PULSE_FIGURE_SINK     more arguments for the null sink (e.g. norewinds=1)
-#   PULSE_LATENCY_MSEC    libpulse's own: the player's buffer, overriding its request
+#   MIDIWAY_AUDIO_LATENCY_MS  the player's buffer (20 ms)
+#   PULSE_LATENCY_MSEC    libpulse's own: the player's buffer, overriding the above
 set -eu
 build=${1:-build-rel}
 figures=${2:-20}
@@ -137,6 +138,11 @@ def against_scaled(skip_ms, keep=lambda i: True):
             if grid[i] >= skip_ms and keep(i)]
 report("rate out, all notes:", against_scaled(-1))
 report("rate out, after 1 s:", against_scaled(1000))
+
+for line in open(sys.argv[2]):
+    w = line.split()
+    if w and w[0] == "cpu":
+        print("player's CPU while playing:        %.1f %% of a core" % (100.0 * float(w[1]) / float(w[3])))
 
 # Underruns of the player's stream, in ms from the first put: the server's
 # log times count from its start; its stream's creation is matched to the

@@ -18,9 +18,9 @@
 //          plays the drill's figure (notes 500 ms then 250 ms apart, each put
 //          as the drill puts it, at once, at its moment on the clock) through
 //          the audio output the library chooses, after the warm-up (1.5 s),
-//          and prints each put's time in ms from the first, and the steady
-//          clock's seconds at the open and the first put; bench/pulse_figure.sh
-//          records it.
+//          and prints each put's time in ms from the first, the steady
+//          clock's seconds at the open and the first put, and the process's
+//          CPU time over the figures; bench/pulse_figure.sh records it.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -51,6 +51,12 @@ double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(
 double ThreadCpuMs() {
   rusage usage{};
   getrusage(RUSAGE_THREAD, &usage);
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+double ProcessCpuMs() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
   return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
@@ -154,6 +160,7 @@ int PlayFigures(int figures, double warmUpSeconds) {
   const int gaps[] = {500, 250, 500};  // the last: to the next figure
   const uint8_t keys[] = {60, 63, 67};
   const auto first = Clock::now();
+  const double cpuFirst = ProcessCpuMs();
   auto seconds = [](Clock::time_point t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); };
   std::printf("open %.6f first %.6f\n", seconds(opened), seconds(first));
   auto due = first;
@@ -169,6 +176,8 @@ int PlayFigures(int figures, double warmUpSeconds) {
     }
   }
   std::this_thread::sleep_for(500ms);
+  // The audio thread's and the port's, over the figures and their last rest.
+  std::printf("cpu %.1f wall %.1f\n", ProcessCpuMs() - cpuFirst, Ms(Clock::now() - first));
   CloseMidiOut(handle);
   return 0;
 }
@@ -278,7 +287,10 @@ int main(int argc, char** argv) {
                 "(%d of %zu notes are the reference sample for sample)\n",
                 error.median, error.p90, error.min, error.max, error.max - error.min, matched, puts.size());
   }
-  std::printf("Sound card buffer when one is used: %d x %d frames = %.1f ms at 44.1 kHz\n", 3, 128, 3 * 128 / 44.1);
+  std::printf("Sound card buffer when one is used: PulseAudio %d ms ($MIDIWAY_AUDIO_LATENCY_MS), ALSA %d x %d frames = "
+              "%.1f ms at 44.1 kHz\n",
+              midiway::kPulseBufferMs, midiway::kPeriods, midiway::kPeriodFrames,
+              midiway::kPeriods * midiway::kPeriodFrames / 44.1);
   std::printf("Velocity-64 chord C4 E4 G4 C5: peak %.1f dBFS, RMS (first 0.5 s) %.1f dBFS\n", 20 * std::log10(peak),
               10 * std::log10(energy / 22050));
   std::printf("Memory: RSS %.1f MB before, +%.1f MB with the port open and a chord played, +%.1f MB after close\n",
