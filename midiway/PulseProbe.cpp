@@ -90,8 +90,8 @@ class Probe {
   }
 
  private:
-  // The stream FluidSynth's driver asks for: 32-bit float stereo, a target
-  // buffer of one period, through the same flags as pa_simple_new.
+  // The stream FluidSynth's driver asks for: 32-bit float stereo, the target
+  // buffer it will have, through the same flags as pa_simple_new.
   bool Connect(const PulseStream& wanted, std::string& why) {
     pa_sample_spec spec{};
     spec.format = PA_SAMPLE_FLOAT32NE;
@@ -104,8 +104,8 @@ class Probe {
     }
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<uint32_t>(-1);
-    buffer.tlength = wanted.periodFrames > 0 ? static_cast<uint32_t>(pa_frame_size(&spec)) * wanted.periodFrames
-                                             : static_cast<uint32_t>(-1);
+    buffer.tlength = wanted.bufferFrames > 0 ? static_cast<uint32_t>(pa_frame_size(&spec)) * wanted.bufferFrames
+                                              : static_cast<uint32_t>(-1);
     buffer.prebuf = static_cast<uint32_t>(-1);
     buffer.minreq = static_cast<uint32_t>(-1);
     buffer.fragsize = static_cast<uint32_t>(-1);

@@ -22,7 +22,7 @@ struct PulseStream {
   std::string device;     // empty: the default sink
   std::string mediaRole;  // empty: none
   uint32_t rate = 44100;
-  uint32_t periodFrames = 0;  // 0: the server's choice of buffer
+  uint32_t bufferFrames = 0;  // 0: the server's choice of buffer
 };
 
 enum class PulseAnswer {

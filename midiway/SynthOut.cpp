@@ -99,8 +99,38 @@ std::string Setting(fluid_settings_t* settings, const char* name) {
   return text == "default" ? std::string() : text;
 }
 
-// The stream FluidSynth's pulseaudio driver will ask for with these settings.
-PulseStream PulseStreamOf(fluid_settings_t* settings) {
+// The PulseAudio buffer to ask for, in ms: $MIDIWAY_AUDIO_LATENCY_MS when it
+// is a whole number from 1 to 1000.
+int PulseBufferMs() {
+  const std::string text = Env("MIDIWAY_AUDIO_LATENCY_MS");
+  char* end = nullptr;
+  const long ms = std::strtol(text.c_str(), &end, 10);
+  return !text.empty() && *end == '\0' && ms >= 1 && ms <= 1000 ? static_cast<int>(ms) : kPulseBufferMs;
+}
+
+// FluidSynth's pulseaudio driver asks for a buffer of one period, and has no
+// setting for more; libpulse takes the buffer from $PULSE_LATENCY_MSEC when
+// set. So that is set while the driver opens its stream, unless the user set
+// it (the driver itself sets PULSE_PROP_media.role the same way), and taken
+// away again after: the host's own streams keep their requests.
+class PulseBufferRequest {
+ public:
+  explicit PulseBufferRequest(int ms) : set_(std::getenv("PULSE_LATENCY_MSEC") == nullptr) {
+    if (set_) setenv("PULSE_LATENCY_MSEC", std::to_string(ms).c_str(), 1);
+  }
+  ~PulseBufferRequest() {
+    if (set_) unsetenv("PULSE_LATENCY_MSEC");
+  }
+  PulseBufferRequest(const PulseBufferRequest&) = delete;
+  PulseBufferRequest& operator=(const PulseBufferRequest&) = delete;
+
+ private:
+  bool set_;
+};
+
+// The stream FluidSynth's pulseaudio driver will ask for with these settings
+// and a buffer of bufferMs.
+PulseStream PulseStreamOf(fluid_settings_t* settings, int bufferMs) {
   PulseStream stream;
   stream.server = Setting(settings, "audio.pulseaudio.server");
   stream.device = Setting(settings, "audio.pulseaudio.device");
@@ -108,9 +138,7 @@ PulseStream PulseStreamOf(fluid_settings_t* settings) {
   double rate = 44100.0;
   fluid_settings_getnum(settings, "synth.sample-rate", &rate);
   stream.rate = static_cast<uint32_t>(rate);
-  int period = 0;
-  fluid_settings_getint(settings, "audio.period-size", &period);
-  stream.periodFrames = static_cast<uint32_t>(std::max(period, 0));
+  stream.bufferFrames = static_cast<uint32_t>(std::lround(rate * bufferMs / 1000.0));
   return stream;
 }
 
@@ -210,10 +238,11 @@ bool SynthOut::StartAudio(std::string& error) {
   // (which prefers that server too); ALSA's default device, when it is the
   // server's plugin, waits at the open or in the output thread, which then
   // cannot be stopped. So the server is asked first, once, with a deadline.
+  const int pulseBufferMs = PulseBufferMs();
   std::optional<PulseAnswer> pulse;
   std::string pulseWhy;
   auto askPulse = [&] {
-    if (!pulse) pulse = ProbePulseStream(PulseStreamOf(settings_), kPulseProbeTimeout, pulseWhy);
+    if (!pulse) pulse = ProbePulseStream(PulseStreamOf(settings_, pulseBufferMs), kPulseProbeTimeout, pulseWhy);
     return *pulse;
   };
   for (const auto& name : drivers) {
@@ -232,6 +261,8 @@ bool SynthOut::StartAudio(std::string& error) {
     }
     const unsigned fluidErrors = FluidErrorCount();
     fluid_settings_setstr(settings_, "audio.driver", name.c_str());
+    std::optional<PulseBufferRequest> buffer;
+    if (name == "pulseaudio") buffer.emplace(pulseBufferMs);
     // Through our own callback where the driver has one, so that the flow of
     // audio can be watched; otherwise the plain way.
     timedRendering_ = true;  // before the first callback can run

@@ -27,9 +27,14 @@ inline constexpr char kSynthDescription[] = "Built-in synthesizer";
 // previous question (+6 dB) do not clip.
 inline constexpr double kSynthGain = 2.0;
 
-// Short periods so that a note sounds within about 10 ms of its put.
+// Short periods, so that an event put now waits little for its callback.
 inline constexpr int kPeriodFrames = 128;
 inline constexpr int kPeriods = 3;
+// What a PulseAudio stream buffers ahead, unless $MIDIWAY_AUDIO_LATENCY_MS
+// says otherwise: a busy desktop holds the player's thread up for several
+// ms at times, and a shorter buffer then runs dry (an audible gap, and the
+// notes after it late). FluidSynth would ask for one period.
+inline constexpr int kPulseBufferMs = 20;
 
 // FluidSynth renders in blocks of this many frames and starts a note only at
 // a block's first frame: an event sounds at the block start nearest its frame.

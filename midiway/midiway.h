@@ -59,13 +59,17 @@ typedef struct MIDIEVENT {
  *                         alsa, sdl2, jack in that order)
  *   MIDIWAY_AUDIO_FILE    render in real time into this WAV file instead of a sound card
  *                         (16-bit stereo PCM; frame 0 is the moment OpenMidiOut returns)
+ *   MIDIWAY_AUDIO_LATENCY_MS  the buffer asked of a PulseAudio server, in ms (default 20:
+ *                         shorter ones run dry on a busy desktop, a gap in the sound);
+ *                         libpulse's own PULSE_LATENCY_MSEC, when set, goes before it
  * It releases every note sounded now (time MIDIWAY_TIME_NOW) 2 seconds after its
  * note-on, a new note-on of the key restarting that; timed notes end by their own note-off.
  * It places every event on the frame of its moment (an event sounded now: the
  * moment PutMidiOut took it; a timed event: its time on the port's clock) plus
  * one constant latency: none for MIDIWAY_AUDIO_FILE; for a sound card one
  * audio period and half a block, about 4 ms (its callback may run that much
- * before the moment of its first frame). FluidSynth starts notes at the first frame of its 64-frame
+ * before the moment of its first frame), the output's buffer coming on top
+ * (through PulseAudio about 20 ms). FluidSynth starts notes at the first frame of its 64-frame
  * blocks, so an event sounds within half a block (0.73 ms) of that frame.
  */
 

@@ -1,17 +1,23 @@
 // Devices, opening and refusing, the output buffer and its message, and
 // unknown handles of every kind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AudioCheck.h"
@@ -210,6 +216,93 @@ TEST(MidiwayOpen, SoundServerThatNeverAnswersIsGivenUpInTime) {
     char error[512];
     GetMidiwayLastError(error, sizeof error);
     for (const char* reason : c.reasons) EXPECT_NE(std::string(error).find(reason), std::string::npos) << error;
+  }
+}
+
+// A PulseAudio server of the test's own, with a null sink, logging the
+// buffer each stream asks for.
+class PrivatePulseServer {
+ public:
+  PrivatePulseServer() : dir_(testing::TempDir() + "midiway-pa-" + std::to_string(getpid())) {
+    std::filesystem::create_directories(dir_);
+    std::ofstream(dir_ + "/default.pa") << "load-module module-native-protocol-unix socket=" << dir_
+                                        << "/native auth-anonymous=1\n"
+                                           "load-module module-null-sink sink_name=quiet\n"
+                                           "set-default-sink quiet\n";
+    const std::string config = dir_ + "/default.pa", log = "--log-target=file:" + dir_ + "/server.log";
+    std::vector<std::string> args = {"pulseaudio", "-n", "-F", config, "--daemonize=no", "--exit-idle-time=-1",
+                                     "--use-pid-file=no", "--log-level=info", log};
+    // Its own home and runtime folder: the user's server and settings stay untouched.
+    std::vector<std::string> env = {"HOME=" + dir_, "PULSE_RUNTIME_PATH=" + dir_, "PATH=/usr/bin:/bin"};
+    std::vector<char*> argv, envp;
+    for (auto& a : args) argv.push_back(a.data());
+    for (auto& e : env) envp.push_back(e.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid_, "pulseaudio", &quiet, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&quiet);
+    for (int i = 0; pid_ > 0 && i < 100 && !std::filesystem::exists(dir_ + "/native"); ++i)
+      std::this_thread::sleep_for(50ms);
+  }
+  ~PrivatePulseServer() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    std::filesystem::remove_all(dir_);
+  }
+  bool running() const { return pid_ > 0 && std::filesystem::exists(dir_ + "/native"); }
+  std::string address() const { return "unix:" + dir_ + "/native"; }
+  // The buffer the last stream asked for, as the server logged it ("20.00 ms").
+  std::string LastRequestedBuffer() const {
+    std::ifstream in(dir_ + "/server.log");
+    std::string line, last;
+    const std::string mark = "Requested tlength=";
+    while (std::getline(in, line))
+      if (const auto at = line.find(mark); at != std::string::npos)
+        last = line.substr(at + mark.size(), line.find(',', at) - at - mark.size());
+    return last;
+  }
+
+ private:
+  std::string dir_;
+  pid_t pid_ = -1;
+};
+
+// A short buffer runs dry on a busy desktop, a gap in the sound: the stream
+// asks for 20 ms unless told otherwise, and libpulse's own variable, which
+// the library borrows for the open, is the user's again afterwards.
+TEST(MidiwayOpen, SoundServerIsAskedForTheBufferChosen) {
+  if (!HaveSoundFont()) GTEST_SKIP() << "no SoundFont";
+  PrivatePulseServer server;
+  if (!server.running()) GTEST_SKIP() << "no PulseAudio server to start";
+  ScopedEnv file("MIDIWAY_AUDIO_FILE", nullptr);
+  ScopedEnv driver("MIDIWAY_AUDIO_DRIVER", "pulseaudio");
+  ScopedEnv address("PULSE_SERVER", server.address().c_str());
+  struct Case {
+    const char* ours;   // $MIDIWAY_AUDIO_LATENCY_MS
+    const char* pulse;  // $PULSE_LATENCY_MSEC
+    const char* asked;
+  };
+  const Case cases[] = {{nullptr, nullptr, "20.00 ms"},
+                        {"40", nullptr, "40.00 ms"},
+                        {"0", nullptr, "20.00 ms"},
+                        {"12ms", nullptr, "20.00 ms"},
+                        {"40", "30", "30.00 ms"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.ours != nullptr ? c.ours : "-") + ", " + (c.pulse != nullptr ? c.pulse : "-"));
+    ScopedEnv ours("MIDIWAY_AUDIO_LATENCY_MS", c.ours);
+    ScopedEnv pulse("PULSE_LATENCY_MSEC", c.pulse);
+    const uint32_t handle = OpenMidiOut(0, 0, 0, 78624);
+    ASSERT_GT(handle, 32u);
+    const char* after = std::getenv("PULSE_LATENCY_MSEC");
+    EXPECT_EQ(after != nullptr ? std::string(after) : "unset", c.pulse != nullptr ? c.pulse : "unset");
+    CloseMidiOut(handle);
+    EXPECT_EQ(server.LastRequestedBuffer(), c.asked);
   }
 }
 
