@@ -6,6 +6,8 @@ void TForm1::GenerateQuestion() { session_->GenerateQuestion(); }
 
 void TForm1::PlayQuestion() { session_->PlayQuestion(); }
 
+bool TForm1::SetNoteCount(int noteCount) { return session_->SetNoteCount(noteCount); }
+
 void TForm1::Button2Click() { session_->Arpeggiate(true); }
 
 void TForm1::Button3Click() { session_->Arpeggiate(false); }

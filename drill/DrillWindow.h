@@ -115,6 +115,8 @@ class TForm1 : public QMainWindow {
   // --- question, playback, session log -----------------------------------
   void GenerateQuestion();
   void PlayQuestion();
+  // Questions of 3 or 4 notes, as the cardinality drilled; whether that changed.
+  bool SetNoteCount(int noteCount);
   void WriteStartRecord();
   void WriteFilterRecord(const FilterState& state);
   void WriteSegmentRecord();

@@ -158,7 +158,7 @@ void TFilterForm::ApplyFilters(const FilterState& state) {
   // A state that enables nothing would leave the drill without a question.
   if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
   FillAnswerList();
-  if (Form1) Form1->Session().SetNoteCount(CardinalityIndex() + 3);
+  if (Form1) Form1->SetNoteCount(CardinalityIndex() + 3);
 }
 
 void TFilterForm::FillAnswerList() {
@@ -273,7 +273,7 @@ void TFilterForm::FormClose() {
   FillAnswerList();
   if (!Form1) return;
   // 4. A question of the cardinality no longer drilled is replaced.
-  if (Form1->Session().SetNoteCount(CardinalityIndex() + 3)) {
+  if (Form1->SetNoteCount(CardinalityIndex() + 3)) {
     if (Form1->Drilling) {
       Form1->GenerateQuestion();
       Form1->PlayQuestion();
