@@ -6,6 +6,7 @@
 #include "DrillWindow.h"
 #include "DrillWindowAccess.h"
 #include "Fonts.h"
+#include "HeardWindow.h"
 #include "HelpAccess.h"
 #include "PracticeMode.h"
 #include "ProgressMenu.h"
@@ -36,6 +37,7 @@ void CreateSonorixWindows() {
     InstallKeyboardAnswer(Form1);
     InstallPracticeMode(Form1);  // after the sound notice: its title mark follows the notice
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
+    InstallHeardPicture(Form1);  // its item in the View menu
     FilterForm = new TFilterForm();
     Form2 = new TForm2();
     ErrorReport = new TErrorReport();

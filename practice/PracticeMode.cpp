@@ -243,6 +243,7 @@ void TPracticeMode::Reveal(::Reveal how) {
   const SetClassEntry* namedEntry = nullptr;
   for (int i = 0; i < form_->currentList.length; ++i)
     if (NameOf(i) == *named) namedEntry = form_->ListEntry(i);
+  emit answerShown(form_->question, namedEntry);
   if (namedEntry) PlayThroughDrillWindow(form_, {namedEntry}, kBetweenClassesMs, 0);
   form_->GenerateQuestion();
   PlatformSleep(kBetweenClassesMs);

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class TForm1;
 class TProgressForm;
+struct SetClassEntry;
 
 class TPracticeMode : public QObject {
   Q_OBJECT
@@ -59,6 +60,10 @@ class TPracticeMode : public QObject {
   void DrillEnds(bool showSummary);
 
   static TPracticeMode* Of(const TForm1* form);
+
+ signals:
+  // Show Answer: the question shown, and the class named wrongly last (or none).
+  void answerShown(const QuestionState& asked, const SetClassEntry* named);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
