@@ -194,6 +194,7 @@ void TNotationView::Arrange() {
     lines = std::max(lines, metrics.horizontalAdvance(laid.set.label + QStringLiteral(":  ") +
                                                       FromUtf8(notation::SetClassLine(laid.set.entry ? laid.set.entry->name : "",
                                                                                       PrimeForm(laid.set.entry)))));
+  if (sets_.size() > 1) lines = std::max(lines, metrics.horizontalAdvance(Text("Underlined: the interval classes in which they differ")));
   width_ = std::max({x + kMargin * s, lines + 2 * kMargin * s, (keyboard_.whiteKeys * kKeyWidth + 2 * kMargin) * s});
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "NotationView.h"
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "DrillWindowPlayer.h"
@@ -81,6 +82,7 @@ TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
     table->horizontalHeader()->setMinimumSectionSize(kCellWidth);
     table->verticalHeader()->setDefaultSectionSize(22);
     connect(table, &QTableWidget::cellClicked, this, [this, c](int row, int column) { PlayCell(c, row, column); });
+    connect(table, &QTableWidget::currentCellChanged, this, [this, c](int row, int column) { ShowCell(c, row, column); });
     Matrix[c] = table;
     Pages->addTab(table, c == 0 ? tr("Trichords") : tr("Tetrachords"));
   }
@@ -94,6 +96,9 @@ TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
   layout->addLayout(top);
   layout->addWidget(HintLabel);
   layout->addWidget(Pages, 1);
+  Picture = new TNotationView();
+  Picture->hide();
+  layout->addWidget(Picture, 0, Qt::AlignLeft);
   layout->addLayout(buttons);
   resize(1250, 800);
 
@@ -168,4 +173,18 @@ void TConfusionForm::PlayCell(int cardinalityIndex, int row, int column) {
   // A right answer's cell plays its set class once.
   if (column != row) entries.push_back(list.items[static_cast<size_t>(column)]);
   PlayThroughDrillWindow(Form1, entries, 0, kBetweenClassesMs);
+}
+
+void TConfusionForm::ShowCell(int cardinalityIndex, int row, int column) {
+  const int c = cardinalityIndex == 1 ? 1 : 0;
+  const CardinalityList list = ListOf(c);
+  if (row < 0 || row >= list.length || column < 0 || column >= list.length) return;
+  const SetClassEntry* asked = list.items[static_cast<size_t>(row)];
+  const SetClassEntry* answered = list.items[static_cast<size_t>(column)];
+  if (!asked || !answered) return;
+  constexpr int kMiddleC = 60;
+  std::vector<PictureSet> sets{{tr("Asked"), ClosePosition(*asked, kMiddleC), asked}};
+  if (column != row) sets.push_back({tr("Answered"), ClosePosition(*answered, kMiddleC), answered});
+  Picture->SetPicture(std::move(sets));
+  Picture->show();
 }

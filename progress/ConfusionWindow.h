@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
+class TNotationView;
 
 class TConfusionForm : public QDialog {
   Q_OBJECT
@@ -25,12 +26,15 @@ class TConfusionForm : public QDialog {
   QTableWidget* Matrix[2] = {};
   QLabel* HintLabel = nullptr;
   QPushButton* CloseButton = nullptr;
+  TNotationView* Picture = nullptr;  // the chosen cell's two classes, hidden until one is chosen
 
   // Reads errors.dat; offers the drill just ended when there is one.
   void LoadStats(const std::optional<EndedDrill>& ended);
   void ShowStats(const ErrorStats& stats);
   // Plays the set class asked (row) and then the one answered (column).
   void PlayCell(int cardinalityIndex, int row, int column);
+  // Shows the set class asked and the one answered, each in close position on C4.
+  void ShowCell(int cardinalityIndex, int row, int column);
 
   const ConfusionMatrix& Shown(int cardinalityIndex) const { return shown_[cardinalityIndex == 1 ? 1 : 0]; }
 
