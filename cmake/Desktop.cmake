@@ -106,10 +106,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Library dependencies come from the binaries; the SoundFont is read at run
 # time, so no binary names it; so is DejaVu Sans Mono, the score window's
-# fallback for its columns. Qt's X11 platform plugin comes with its GUI
+# fallback for its columns, and FreeSerif, the clefs and accidentals of "What I
+# Heard". Qt's X11 platform plugin comes with its GUI
 # library; the Wayland one is a package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core, fonts-freefont-ttf")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

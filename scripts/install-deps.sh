@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
   fonts-dejavu-core
+  # Clefs and accidentals of "What I Heard" (FreeSerif).
+  fonts-freefont-ttf
   libgtest-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )

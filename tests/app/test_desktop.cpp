@@ -283,7 +283,7 @@ TEST(DebianPackage, HasItsControlFieldsAndFiles) {
   const QString depends = field("Depends");
   // Computed from the binaries, plus what is only loaded at run time.
   for (const char* package : {"libc6", "libqt6widgets6", "libfluidsynth3", "timgm6mb-soundfont",
-                              "fonts-dejavu-core"})
+                              "fonts-dejavu-core", "fonts-freefont-ttf"})
     EXPECT_TRUE(depends.contains(QString::fromLatin1(package))) << package << " missing in " << depends.toStdString();
   const QString description = field("Description");
   EXPECT_TRUE(description.startsWith(QStringLiteral("ear training"))) << description.toStdString();
