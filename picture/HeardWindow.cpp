@@ -24,8 +24,6 @@ constexpr const char* kShowKey = "View/ShowWhatIHeard";
 
 QSettings Settings() { return QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat); }
 
-QString Text(const char* source) { return QCoreApplication::translate("HeardPicture", source); }
-
 QString ClassName(const SetClassEntry* entry) {
   return entry ? QString::number(entry->cardinality) + QLatin1Char('-') + QString::fromStdString(entry->name) : QString();
 }
@@ -44,7 +42,7 @@ void SetShowWhatIHeardSetting(bool on) {
 
 THeardForm::THeardForm(TForm1* form) : QDialog(form, Qt::Window), form_(form) {
   setObjectName(QStringLiteral("HeardForm"));
-  setWindowTitle(Text("What I Heard"));
+  setWindowTitle(QCoreApplication::translate("HeardPicture", "What I Heard"));
   // The answer field keeps the keyboard: the next answer is typed at once.
   setAttribute(Qt::WA_ShowWithoutActivating);
   View = new TNotationView(this);
@@ -61,11 +59,11 @@ THeardForm::THeardForm(TForm1* form) : QDialog(form, Qt::Window), form_(form) {
 void THeardForm::ShowQuestion(const QuestionState& asked, const SetClassEntry* named) {
   const SetClassEntry* entry = form_->ListEntry(asked.listIndex);
   std::vector<PictureSet> sets;
-  sets.push_back({named ? Text("Heard") : ClassName(entry), QuestionColumns(asked, MannerOf(form_)), entry});
+  sets.push_back({named ? QCoreApplication::translate("HeardPicture", "Heard") : ClassName(entry), QuestionColumns(asked, MannerOf(form_)), entry});
   if (named) {
     const int n = std::clamp<int32_t>(asked.noteCount, 1, 4);
     const int lowest = *std::min_element(asked.sortedNotes, asked.sortedNotes + n);
-    sets.push_back({Text("You named"), ClosePosition(*named, lowest), named});
+    sets.push_back({QCoreApplication::translate("HeardPicture", "You named"), ClosePosition(*named, lowest), named});
   }
   View->SetPicture(std::move(sets));
   TextLabel->setText(View->TextEquivalent());
@@ -85,7 +83,7 @@ THeardForm* HeardWindow(const TForm1* form) {
 void InstallHeardPicture(TForm1* form) {
   if (!form || form->findChild<QAction*>(QStringLiteral("ShowWhatIHeard1"))) return;
   QMenu* view = form->MainMenu1 ? form->MainMenu1->findChild<QMenu*>(QStringLiteral("View1")) : nullptr;
-  auto* item = new QAction(Text("Show What I Heard"), view ? static_cast<QObject*>(view) : form);
+  auto* item = new QAction(QCoreApplication::translate("HeardPicture", "Show What I Heard"), view ? static_cast<QObject*>(view) : form);
   item->setObjectName(QStringLiteral("ShowWhatIHeard1"));
   item->setCheckable(true);
   item->setChecked(ShowWhatIHeardSetting());

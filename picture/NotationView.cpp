@@ -41,8 +41,6 @@ constexpr double kKeyWidth = 1.5;
 constexpr double kTrebleTop = 6.0;
 constexpr double kStaffGap = 5.0;
 
-QString Text(const char* source) { return QCoreApplication::translate("HeardPicture", source); }
-
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::vector<int> PrimeForm(const SetClassEntry* entry) {
@@ -97,7 +95,7 @@ std::vector<std::vector<int>> ClosePosition(const SetClassEntry& entry, int lowe
 
 TNotationView::TNotationView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("NotationView"));
-  setAccessibleName(Text("What I heard"));
+  setAccessibleName(QCoreApplication::translate("HeardPicture", "What I heard"));
   setFocusPolicy(Qt::TabFocus);
   setAutoFillBackground(true);
   QPalette paper = palette();
@@ -143,7 +141,7 @@ QString TNotationView::TextEquivalent() const {
     for (const notation::SpelledNote& note : laid.group.spelled) names << FromUtf8(notation::NoteName(note, NameLanguage()));
     QStringList prime;
     for (int pc : PrimeForm(laid.set.entry)) prime << QString::number(pc);
-    QString part = Text("%1: %2, prime form %3").arg(names.join(QStringLiteral(", ")), ClassName(laid.set.entry),
+    QString part = QCoreApplication::translate("HeardPicture", "%1: %2, prime form %3").arg(names.join(QStringLiteral(", ")), ClassName(laid.set.entry),
                                                     prime.join(QLatin1Char(' ')));
     if (sets_.size() > 1) part = laid.set.label + QStringLiteral(": ") + part;
     parts << part;
@@ -152,7 +150,7 @@ QString TNotationView::TextEquivalent() const {
   if (!differing.empty()) {
     QStringList classes;
     for (int ic : differing) classes << QString::number(ic);
-    parts << Text("They differ in interval classes %1").arg(classes.join(QStringLiteral(", ")));
+    parts << QCoreApplication::translate("HeardPicture", "They differ in interval classes %1").arg(classes.join(QStringLiteral(", ")));
   }
   return parts.join(QStringLiteral(". "));
 }
@@ -194,7 +192,7 @@ void TNotationView::Arrange() {
     lines = std::max(lines, metrics.horizontalAdvance(laid.set.label + QStringLiteral(":  ") +
                                                       FromUtf8(notation::SetClassLine(laid.set.entry ? laid.set.entry->name : "",
                                                                                       PrimeForm(laid.set.entry)))));
-  if (sets_.size() > 1) lines = std::max(lines, metrics.horizontalAdvance(Text("Underlined: the interval classes in which they differ")));
+  if (sets_.size() > 1) lines = std::max(lines, metrics.horizontalAdvance(QCoreApplication::translate("HeardPicture", "Underlined: the interval classes in which they differ")));
   width_ = std::max({x + kMargin * s, lines + 2 * kMargin * s, (keyboard_.whiteKeys * kKeyWidth + 2 * kMargin) * s});
 }
 
@@ -331,7 +329,7 @@ void TNotationView::paintEvent(QPaintEvent*) {
   }
   if (!differing.empty()) {
     painter.setPen(ink);
-    painter.drawText(QPointF(left, y), Text("Underlined: the interval classes in which they differ"));
+    painter.drawText(QPointF(left, y), QCoreApplication::translate("HeardPicture", "Underlined: the interval classes in which they differ"));
   }
   y += 1.0 * s;
 

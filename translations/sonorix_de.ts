@@ -349,6 +349,41 @@
     </message>
 </context>
 <context>
+    <name>HeardPicture</name>
+    <message>
+        <source>What I Heard</source>
+        <translation>Was ich gehört habe</translation>
+    </message>
+    <message>
+        <source>Heard</source>
+        <translation>Gehört</translation>
+    </message>
+    <message>
+        <source>You named</source>
+        <translation>Sie nannten</translation>
+    </message>
+    <message>
+        <source>Show What I Heard</source>
+        <translation>Zeigen, was ich gehört habe</translation>
+    </message>
+    <message>
+        <source>What I heard</source>
+        <translation>Was ich gehört habe</translation>
+    </message>
+    <message>
+        <source>%1: %2, prime form %3</source>
+        <translation>%1: %2, Primform %3</translation>
+    </message>
+    <message>
+        <source>They differ in interval classes %1</source>
+        <translation>Sie unterscheiden sich in den Intervallklassen %1</translation>
+    </message>
+    <message>
+        <source>Underlined: the interval classes in which they differ</source>
+        <translation>Unterstrichen: die Intervallklassen, in denen sie sich unterscheiden</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindows</name>
     <message>
         <source>Practice Summary</source>
@@ -629,6 +664,14 @@ beste Punktzahl</translation>
     <message>
         <source>%1 answered as %2: %3 of %4 answers</source>
         <translation>%1 als %2 beantwortet: %3 von %4 Antworten</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gefragt</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Geantwortet</translation>
     </message>
 </context>
 <context>

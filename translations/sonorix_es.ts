@@ -349,6 +349,41 @@
     </message>
 </context>
 <context>
+    <name>HeardPicture</name>
+    <message>
+        <source>What I Heard</source>
+        <translation>Lo que oí</translation>
+    </message>
+    <message>
+        <source>Heard</source>
+        <translation>Oído</translation>
+    </message>
+    <message>
+        <source>You named</source>
+        <translation>Usted nombró</translation>
+    </message>
+    <message>
+        <source>Show What I Heard</source>
+        <translation>Mostrar lo que oí</translation>
+    </message>
+    <message>
+        <source>What I heard</source>
+        <translation>Lo que oí</translation>
+    </message>
+    <message>
+        <source>%1: %2, prime form %3</source>
+        <translation>%1: %2, forma prima %3</translation>
+    </message>
+    <message>
+        <source>They differ in interval classes %1</source>
+        <translation>Se diferencian en las clases de intervalo %1</translation>
+    </message>
+    <message>
+        <source>Underlined: the interval classes in which they differ</source>
+        <translation>Subrayadas: las clases de intervalo en que se diferencian</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindows</name>
     <message>
         <source>Practice Summary</source>
@@ -629,6 +664,14 @@ mejor puntuación</translation>
     <message>
         <source>%1 answered as %2: %3 of %4 answers</source>
         <translation>%1 respondido como %2: %3 de %4 respuestas</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Preguntada</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Respondida</translation>
     </message>
 </context>
 <context>

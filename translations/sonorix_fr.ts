@@ -349,6 +349,41 @@
     </message>
 </context>
 <context>
+    <name>HeardPicture</name>
+    <message>
+        <source>What I Heard</source>
+        <translation>Ce que j&apos;ai entendu</translation>
+    </message>
+    <message>
+        <source>Heard</source>
+        <translation>Entendu</translation>
+    </message>
+    <message>
+        <source>You named</source>
+        <translation>Vous avez nommé</translation>
+    </message>
+    <message>
+        <source>Show What I Heard</source>
+        <translation>Montrer ce que j&apos;ai entendu</translation>
+    </message>
+    <message>
+        <source>What I heard</source>
+        <translation>Ce que j&apos;ai entendu</translation>
+    </message>
+    <message>
+        <source>%1: %2, prime form %3</source>
+        <translation>%1 : %2, forme primaire %3</translation>
+    </message>
+    <message>
+        <source>They differ in interval classes %1</source>
+        <translation>Elles diffèrent par les classes d&apos;intervalles %1</translation>
+    </message>
+    <message>
+        <source>Underlined: the interval classes in which they differ</source>
+        <translation>Soulignées : les classes d&apos;intervalles par lesquelles elles diffèrent</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindows</name>
     <message>
         <source>Practice Summary</source>
@@ -629,6 +664,14 @@ meilleur score</translation>
     <message>
         <source>%1 answered as %2: %3 of %4 answers</source>
         <translation>%1 répondu comme %2&#xa0;: %3 sur %4 réponses</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Demandée</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Répondue</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,41 @@
     </message>
 </context>
 <context>
+    <name>HeardPicture</name>
+    <message>
+        <source>What I Heard</source>
+        <translation>Ciò che ho sentito</translation>
+    </message>
+    <message>
+        <source>Heard</source>
+        <translation>Sentito</translation>
+    </message>
+    <message>
+        <source>You named</source>
+        <translation>Avete nominato</translation>
+    </message>
+    <message>
+        <source>Show What I Heard</source>
+        <translation>Mostra ciò che ho sentito</translation>
+    </message>
+    <message>
+        <source>What I heard</source>
+        <translation>Ciò che ho sentito</translation>
+    </message>
+    <message>
+        <source>%1: %2, prime form %3</source>
+        <translation>%1: %2, forma primaria %3</translation>
+    </message>
+    <message>
+        <source>They differ in interval classes %1</source>
+        <translation>Differiscono nelle classi di intervalli %1</translation>
+    </message>
+    <message>
+        <source>Underlined: the interval classes in which they differ</source>
+        <translation>Sottolineate: le classi di intervalli in cui differiscono</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindows</name>
     <message>
         <source>Practice Summary</source>
@@ -629,6 +664,14 @@ punteggio migliore</translation>
     <message>
         <source>%1 answered as %2: %3 of %4 answers</source>
         <translation>%1 risposto come %2: %3 su %4 risposte</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Chiesta</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Risposta</translation>
     </message>
 </context>
 <context>
