@@ -1,13 +1,17 @@
 #include "Application.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <clocale>
 #include <cstdio>
 #include <exception>
 
+#include "DataFile.h"
 #include "DrillWindow.h"
 #include "FocusFrame.h"
+#include "Settings.h"
 
 TSonorixApplication::TSonorixApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The toolkit adopts the user's locale; the data files and the score labels
@@ -44,7 +48,39 @@ void TSonorixApplication::ShowException(const QString& message) {
   if (showsMessageBoxes_) QMessageBox::critical(activeWindow(), applicationName(), message);
 }
 
+void TSonorixApplication::ShowFileTrouble(FileTrouble trouble, const QString& file, const QString& reason,
+                                          const QString& kept) {
+  if (!showsMessageBoxes_) return;  // stderr has it
+  const QString path = QDir::current().absoluteFilePath(file);
+  QString text;
+  if (trouble == FileTrouble::NotUnderstood) {
+    text = tr("Some lines of %1 are no settings (%2). They stay in the file as they are; the settings that could be "
+              "read are used.")
+               .arg(path, reason);
+  } else if (!kept.isEmpty()) {
+    text = tr("Your work could not be saved in %1: %2.\n\nIt is kept in %3 and will be added at the next start of "
+              "Sonorix where the file can be written. Please tell your teacher.")
+               .arg(path, reason, kept);
+  } else {
+    text = tr("Your work could not be saved in %1: %2.\n\nIt could not be kept in your own folder either. Please "
+              "tell your teacher.")
+               .arg(path, reason);
+  }
+  // Not modal here: the trouble is met in the middle of a handler.
+  auto* box = new QMessageBox(QMessageBox::Warning, applicationName(), text, QMessageBox::Ok, activeWindow());
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
 int RunSonorix(TSonorixApplication& app) {
+  SetFileTroubleHandler([&app](FileTrouble trouble, const std::string& file, const std::string& reason,
+                               const std::string& kept) {
+    const QString f = QString::fromStdString(file), r = QString::fromLocal8Bit(reason.c_str()),
+                  k = QString::fromStdString(kept);
+    QMetaObject::invokeMethod(&app, [&app, trouble, f, r, k] { app.ShowFileTrouble(trouble, f, r, k); },
+                              Qt::QueuedConnection);
+  });
+  CheckSettingsFile();
   try {
     CreateSonorixWindows();
   } catch (const std::exception& e) {
@@ -57,5 +93,6 @@ int RunSonorix(TSonorixApplication& app) {
   Form1->show();
   const int rc = app.exec();
   DestroySonorixWindows();
+  SetFileTroubleHandler({});
   return rc;
 }

@@ -4,7 +4,11 @@
 #include <QApplication>
 #include <QString>
 
+#include "DataFile.h"
+
 class TSonorixApplication : public QApplication {
+  Q_OBJECT
+
  public:
   TSonorixApplication(int& argc, char** argv);
   // An exception leaving an event handler is shown in a message box and the
@@ -19,6 +23,10 @@ class TSonorixApplication : public QApplication {
   // which would then wait forever; there the message goes to stderr only.
   bool ShowsMessageBoxes() const { return showsMessageBoxes_; }
   void SetShowsMessageBoxes(bool shows) { showsMessageBoxes_ = shows; }
+
+  // Tells the student that a data file could not be written (and where what
+  // it should have held is kept) or holds lines that are not understood.
+  void ShowFileTrouble(FileTrouble trouble, const QString& file, const QString& reason, const QString& kept);
 
  private:
   bool showsMessageBoxes_ = true;

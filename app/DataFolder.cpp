@@ -1,10 +1,14 @@
 #include "DataFolder.h"
 
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -117,31 +121,87 @@ std::optional<DataFolderChoice> ChooseDataFolder(const std::vector<std::string>&
   if (variable != nullptr && variable[0] != '\0') return DataFolderChoice{fs::absolute(variable, ec), kDataDirVariable};
 
   const std::string named = confPath + " (DataDir)";
-  std::ifstream conf(confPath, std::ios::binary);
-  if (!conf.is_open()) {
-    if (errno == ENOENT || errno == ENOTDIR) return DataFolderChoice{};
+  const auto conf = ReadSystemConf(confPath, error);
+  if (!conf) return std::nullopt;
+  for (const std::string& warning : conf->warnings) std::fprintf(stderr, "sonorix: %s\n", warning.c_str());
+  if (conf->dataDir.empty()) return DataFolderChoice{};
+  if (conf->dataDir[0] != '/') {
+    error = named + ": \"" + conf->dataDir + "\" is no absolute path";
+    return std::nullopt;
+  }
+  return DataFolderChoice{fs::path(conf->dataDir), named};
+}
+
+SystemConf ParseSystemConf(const std::string& text, const std::string& confPath) {
+  SystemConf conf;
+  std::string_view rest = text;
+  // Editors on other systems save with a byte order mark.
+  if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
+  int number = 0;
+  while (!rest.empty()) {
+    ++number;
+    const size_t end = rest.find('\n');
+    const std::string line = Trimmed(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+    const std::string where = confPath + ":" + std::to_string(number) + ": ";
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+      conf.warnings.push_back(where + "not understood, no \"Key=Value\": " + line);
+      continue;
+    }
+    const std::string key = Trimmed(std::string_view(line).substr(0, equals));
+    const std::string value = Trimmed(std::string_view(line).substr(equals + 1));
+    if (key == "DataDir") {
+      // The first one given counts, as before.
+      if (conf.dataDir.empty()) conf.dataDir = value;
+    } else if (key == "Teachers") {
+      std::string_view names = value;
+      while (!names.empty()) {
+        const size_t comma = names.find(',');
+        const std::string name = Trimmed(names.substr(0, comma));
+        if (!name.empty()) conf.teachers.push_back(name);
+        names.remove_prefix(comma == std::string_view::npos ? names.size() : comma + 1);
+      }
+    } else if (key == "TeacherGroup") {
+      conf.teacherGroup = value;
+    } else {
+      conf.warnings.push_back(where + "unknown setting \"" + key + "\" ignored");
+    }
+  }
+  return conf;
+}
+
+bool AccountIsTeacher(const SystemConf& conf) {
+  const passwd* pw = getpwuid(geteuid());
+  if (pw != nullptr && pw->pw_name != nullptr)
+    for (const std::string& name : conf.teachers)
+      if (name == pw->pw_name) return true;
+  if (conf.teacherGroup.empty()) return false;
+  const group* gr = getgrnam(conf.teacherGroup.c_str());
+  if (gr == nullptr) return false;
+  if (getegid() == gr->gr_gid) return true;
+  std::vector<gid_t> groups(static_cast<size_t>(std::max(getgroups(0, nullptr), 0)));
+  const int n = getgroups(static_cast<int>(groups.size()), groups.data());
+  for (int i = 0; i < n; ++i)
+    if (groups[static_cast<size_t>(i)] == gr->gr_gid) return true;
+  return false;
+}
+
+std::optional<SystemConf> ReadSystemConf(const std::string& confPath, std::string& error) {
+  std::ifstream file(confPath, std::ios::binary);
+  if (!file.is_open()) {
+    if (errno == ENOENT || errno == ENOTDIR) return SystemConf{};
     error = confPath + ": " + ErrnoText(errno);
     return std::nullopt;
   }
-  std::string line;
-  while (std::getline(conf, line)) {
-    const std::string text = Trimmed(line);
-    if (text.empty() || text[0] == '#' || text[0] == ';') continue;
-    const size_t equals = text.find('=');
-    if (equals == std::string::npos || Trimmed(std::string_view(text).substr(0, equals)) != "DataDir") continue;
-    const std::string value = Trimmed(std::string_view(text).substr(equals + 1));
-    if (value.empty()) continue;
-    if (value[0] != '/') {
-      error = named + ": \"" + value + "\" is no absolute path";
-      return std::nullopt;
-    }
-    return DataFolderChoice{fs::path(value), named};
-  }
-  if (conf.bad()) {
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad()) {
     error = confPath + ": cannot be read";
     return std::nullopt;
   }
-  return DataFolderChoice{};
+  return ParseSystemConf(text.str(), confPath);
 }
 
 bool EnterDataFolder(const DataFolderChoice& choice, const fs::path& given, std::string& error) {
@@ -173,6 +233,16 @@ bool EnterDataFolder(const DataFolderChoice& choice, const fs::path& given, std:
               ErrnoText(errno);
       return false;
     }
+    if (FolderIsShared(dir.string())) {
+      SetSharedDataFolder(UserConfigDir().string(), KeptDirFor(dir).string());
+      // Files an earlier run made for this account alone become the group's.
+      for (const std::string& name : DataFileNames()) {
+        ShareWithFolderGroup(-1, (dir / name).string());
+        ShareWithFolderGroup(-1, (dir / name).string() + ".lock");
+      }
+    } else {
+      SetSharedDataFolder({}, {});
+    }
   }
   RemoveStaleTemporaries(DataFileNames());
   return true;
@@ -186,17 +256,38 @@ fs::path InstalledDataDir() {
   return fs::is_directory(share, ec) ? share : fs::path();
 }
 
-// A relative XDG_DATA_HOME is ignored, as the base directory convention asks.
-fs::path UserDataDir() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') return fs::path(xdg) / "sonorix";
-  std::string home;
-  if (const char* h = std::getenv("HOME"); h != nullptr && h[0] != '\0') {
-    home = h;
-  } else if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
-    home = pw->pw_dir;
-  }
+namespace {
+
+std::string HomeDir() {
+  if (const char* h = std::getenv("HOME"); h != nullptr && h[0] != '\0') return h;
+  if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+  return {};
+}
+
+// A relative XDG_*_HOME is ignored, as the base directory convention asks.
+fs::path XdgDir(const char* variable, const char* fallback) {
+  if (const char* xdg = std::getenv(variable); xdg != nullptr && xdg[0] == '/') return fs::path(xdg) / "sonorix";
+  const std::string home = HomeDir();
   if (home.empty()) return {};
-  return fs::path(home) / ".local" / "share" / "sonorix";
+  return fs::path(home) / fallback / "sonorix";
+}
+
+}  // namespace
+
+fs::path UserDataDir() { return XdgDir("XDG_DATA_HOME", ".local/share"); }
+
+fs::path UserConfigDir() { return XdgDir("XDG_CONFIG_HOME", ".config"); }
+
+fs::path KeptDirFor(const fs::path& dir) {
+  const fs::path own = UserDataDir();
+  if (own.empty()) return {};
+  std::error_code ec;
+  const std::string path = fs::weakly_canonical(dir, ec).string();
+  uint32_t hash = 2166136261u;  // FNV-1a: stable from run to run
+  for (unsigned char c : ec ? dir.string() : path) hash = (hash ^ c) * 16777619u;
+  char name[16];
+  std::snprintf(name, sizeof name, "%08x", hash);
+  return own / "unsaved" / name;
 }
 
 const std::vector<std::string>& DataFileNames() {

@@ -290,7 +290,7 @@ void InstallZoomOnShow() {
 int ZoomPercent() { return g_percent; }
 
 int ZoomSetting() {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  QSettings settings(SettingsFilePath(), QSettings::IniFormat);
   bool ok = false;
   const int percent = settings.value(QStringLiteral("View/Zoom")).toInt(&ok);
   return ok ? std::clamp(percent, kZoomMinPercent, kZoomMaxPercent) : kZoomMinPercent;

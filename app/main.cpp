@@ -12,7 +12,16 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "Application.h"
+#include "ClassOverview.h"
+#include "CumulativeFile.h"
+#include "DataFile.h"
+#include "EndOfDrill.h"
 #include "DataFolder.h"
 #include "DisplayProbe.h"
 #include "Language.h"
@@ -26,12 +35,15 @@ constexpr const char* kVersion = SONORIX_VERSION;
 void PrintHelp() {
   const char* const text = QT_TRANSLATE_NOOP(
       "main",
-      "Usage: sonorix [--help] [--version] [--data-dir DIR]\n"
+      "Usage: sonorix [--help] [--version] [--data-dir DIR] [--class-overview [DIR]]\n"
       "Ear training: Sonorix plays trichords and tetrachords and you name their set class.\n"
       "\n"
       "  --help          show this help and exit\n"
       "  --version       show the version and exit\n"
       "  --data-dir DIR  keep the data files in DIR (a class folder, for example)\n"
+      "  --class-overview [DIR]\n"
+      "                  show the Class Overview of DIR (else of the data folder)\n"
+      "                  without logging in\n"
       "\n"
       "The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=\n"
       "in /etc/sonorix/sonorix.conf; else the installed program keeps its data\n"
@@ -54,11 +66,37 @@ void PrintVersion() {
       kVersion);
 }
 
+// The Class Overview alone, without a login: of `dir` (only looked at, so a
+// teacher needs no write access), or of the data folder already entered.
+int RunClassOverview(TSonorixApplication& app, const std::string& dir) {
+  if (!dir.empty()) {
+    if (::chdir(dir.c_str()) != 0) {
+      app.ShowException(QCoreApplication::translate("main", "Cannot use the data folder: ") +
+                        QString::fromLocal8Bit((dir + ": " + std::strerror(errno)).c_str()));
+      return 1;
+    }
+    SetSharedDataFolder(FolderIsShared(".") ? UserConfigDir().string() : std::string(), {});
+  }
+  if (!AccountMayOversee()) {
+    app.ShowException(QCoreApplication::translate(
+        "main", "The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf."));
+    return 1;
+  }
+  ShowClassOverview(nullptr);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  bool overview = false;
+  std::string overviewDir;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
+    if (arg == "--class-overview") {
+      overview = true;
+      if (i + 1 < argc && argv[i + 1][0] != '-') overviewDir = argv[++i];
+    }
     if (arg == "--help" || arg == "-h") {
       PrintHelp();
       return std::fflush(stdout) == 0 ? 0 : 1;
@@ -80,10 +118,19 @@ int main(int argc, char** argv) {
                        folderError);
   TSonorixApplication app(argc, argv);
   InstallLanguage(app);
+  std::string confError;
+  const auto conf = ReadSystemConf(kSystemConfFile, confError);
+  SetAccountIsTeacher(conf && AccountIsTeacher(*conf));
+  if (overview && !overviewDir.empty()) return RunClassOverview(app, overviewDir);
   if (!folder || !EnterDataFolder(*folder, InstalledDataDir(), folderError)) {
     app.ShowException(QCoreApplication::translate("main", "Cannot use the data folder: ") +
                       QString::fromLocal8Bit(folderError.c_str()));
     return 1;
   }
+  if (overview) return RunClassOverview(app, {});
+  // What this account could not write into a shared folder last time.
+  CatchUpUnsavedAppends({"report.dat", "practice.dat"});
+  CatchUpKeptStats();
+  CatchUpKeptHighScores();
   return RunSonorix(app);
 }

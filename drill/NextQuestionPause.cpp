@@ -4,9 +4,10 @@
 #include <algorithm>
 
 #include "DataFile.h"
+#include "Settings.h"
 
 int PauseBeforeNextQuestion() {
-  const QSettings file(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  const QSettings file(SettingsFilePath(), QSettings::IniFormat);
   const int seconds = file.value(QStringLiteral("Drill/PauseBeforeNextQuestion"), 0).toInt();
   return std::clamp(seconds, 0, kMaxPauseBeforeNextQuestion);
 }

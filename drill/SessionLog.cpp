@@ -1,5 +1,6 @@
 #include "SessionLog.h"
 
+#include <cerrno>
 #include <locale>
 #include <sstream>
 
@@ -33,5 +34,8 @@ std::string SegmentRecordText(int32_t correct, int32_t incorrect, uint32_t secon
 }
 
 bool AppendLogRecord(const std::string& fileName, const std::string& recordText) {
-  return AppendToFile(fileName, "\r\n" + recordText);
+  const std::string bytes = "\r\n" + recordText;
+  if (AppendToFile(fileName, bytes)) return true;
+  KeepUnsavedAppend(fileName, bytes, errno);
+  return false;
 }

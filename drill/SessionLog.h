@@ -22,5 +22,6 @@ std::string FilterRecordText(const FilterState& state);
 std::string SegmentRecordText(int32_t correct, int32_t incorrect, uint32_t seconds, double checkValue);
 
 // Appends CR LF and the record in one write, creating the file if needed.
-// False when it could not be written; the record is then lost.
+// False when it could not be written; in a shared folder the record is then
+// kept for the next start and the student told.
 bool AppendLogRecord(const std::string& fileName, const std::string& recordText);

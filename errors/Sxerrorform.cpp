@@ -1,5 +1,7 @@
 #include "Sxerrorform.h"
 
+#include <cstring>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPalette>
@@ -169,7 +171,8 @@ void TErrorReport::ShowSessionReport() {
 
 void TErrorReport::ShowCumulativeReport() {
   StaticText1->setVisible(Form1 && Form1->FiltersUsed);
-  Button2->show();
+  // Clearing a shared folder's statistics is for its teachers.
+  Button2->setVisible(AccountMayOversee());
   ShowReport(CumulativeStats);
 }
 
@@ -197,8 +200,13 @@ void TErrorReport::CheckBox5Click() {
 void TErrorReport::CheckBox6Click() { RadioGroup1Click(); }
 
 void TErrorReport::Button2Click() {
+  if (!AccountMayOversee()) return;
   {
     FileLock lock(kErrorsFileName);
+    if (lock.Refused()) {
+      ReportFileTrouble(FileTrouble::NotWritten, kErrorsFileName, std::strerror(lock.Refusal()));
+      return;
+    }
     ClearCumulative();
     SaveCumulative();
   }

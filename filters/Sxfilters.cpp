@@ -10,6 +10,7 @@
 
 #include "DrillWindow.h"
 #include "RadioGroup.h"
+#include "DataFile.h"
 
 TFilterForm* FilterForm = nullptr;
 
@@ -136,10 +137,10 @@ void TFilterForm::SaveFilters() const {
   FilterState state;
   GetFilterState(state);
   // A file that cannot be written is not reported; the settings stay in force.
-  SaveFiltersFile(kFiltersFileName, state);
+  SaveFiltersFile(AccountFile(kFiltersFileName), state);
 }
 
-void TFilterForm::LoadFilters(FilterState& state) { state = LoadFiltersFile(kFiltersFileName); }
+void TFilterForm::LoadFilters(FilterState& state) { state = LoadFiltersFile(AccountFile(kFiltersFileName)); }
 
 void TFilterForm::ApplyFilters(const FilterState& state) {
   if (state.ModeCode < 3) {

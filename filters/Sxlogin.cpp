@@ -9,12 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "DataFile.h"
 #include "DrillWindow.h"
 #include "NameCompletion.h"
 #include "People.h"
 #include "Sxfilters.h"
+#include "Settings.h"
 
 TLoginForm* LoginForm = nullptr;
 
@@ -117,12 +120,28 @@ void TLoginForm::LoadPeople() {
   ComboBox1->clear();
   for (const std::string& name : PersonNames) ComboBox1->addItem(QString::fromUtf8(name));
   lastSelected_ = people.SelectedIndex();
+  // In a shared folder people.dat's last person may be anyone's: this account
+  // is offered the name it used last, or none.
+  if (DataFolderIsShared()) lastSelected_ = AccountsLastPerson();
   ComboBox1->setCurrentIndex(lastSelected_);
   // Closing without a login keeps the last person rather than naming person 0.
   if (lastSelected_ >= 0) PersonIndex = lastSelected_;
 }
 
-void TLoginForm::SavePeople() { SavePeopleFile(kPeopleFileName, PersonIndex, PersonNames); }
+int TLoginForm::AccountsLastPerson() const {
+  const QString name = QSettings(SettingsFilePath(), QSettings::IniFormat).value(QString::fromLatin1(kLastPersonKey)).toString();
+  if (name.isEmpty()) return -1;
+  for (size_t i = 0; i < PersonNames.size(); ++i)
+    if (QString::fromUtf8(PersonNames[i]) == name) return static_cast<int>(i);
+  return -1;
+}
+
+void TLoginForm::SavePeople() {
+  // A name the class's list did not take is still in the log's S records; the
+  // student hears of it all the same.
+  if (!SavePeopleFile(kPeopleFileName, PersonIndex, PersonNames) && DataFolderIsShared())
+    ReportFileTrouble(FileTrouble::NotWritten, kPeopleFileName, std::strerror(errno));
+}
 
 int TLoginForm::ShowModal() {
   StartAfresh();
@@ -220,6 +239,10 @@ void TLoginForm::ComboBox1KeyDown(int key) {
   }
   ComboBox1->setCurrentIndex(PersonIndex);
   lastSelected_ = PersonIndex;
+  if (DataFolderIsShared()) {
+    const QString name = QString::fromUtf8(PersonNames[static_cast<size_t>(PersonIndex)]);
+    EditSettings([&name](QSettings& settings) { settings.setValue(QString::fromLatin1(kLastPersonKey), name); });
+  }
 
   if (Form1) {
     Form1->CurrentPersonIndex = PersonIndex;

@@ -13,6 +13,9 @@ class QLabel;
 class QModelIndex;
 class QPushButton;
 
+// The account's own settings key for the name it logged in with last.
+inline constexpr const char* kLastPersonKey = "Login/LastPerson";
+
 class TLoginForm : public QDialog {
   Q_OBJECT
  public:
@@ -34,6 +37,9 @@ class TLoginForm : public QDialog {
   FilterState SavedFilters;
 
   int ShowModal();
+  // The person this account logged in as last (in its own settings), as an
+  // index of PersonNames; -1 when none.
+  int AccountsLastPerson() const;
   void LoadPeople();
   void SavePeople();
   void ComboBox1KeyDown(int key);

@@ -8,7 +8,7 @@
 
 KeyboardSettings LoadKeyboardSettings() {
   KeyboardSettings settings;
-  QSettings file(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  QSettings file(SettingsFilePath(), QSettings::IniFormat);
   file.beginGroup(QStringLiteral("Keyboard"));
   settings.port = file.value(QStringLiteral("Port")).toString().toStdString();
   settings.answerByPlaying = file.value(QStringLiteral("AnswerByPlaying"), false).toBool();

@@ -75,6 +75,8 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, co
   } else if (ok) {
     ok = ::fchmod(fd, 0666 & ~CurrentUmask()) == 0;
   }
+  // A file replaced by another account must stay writable for the group.
+  if (ok) ShareWithFolderGroup(fd, target);
   ok = ok && ::fsync(fd) == 0;
   int error = errno;
   if (::close(fd) != 0 && ok) {
@@ -98,6 +100,27 @@ void SyncFolder(const std::string& dir) {
 }
 
 }  // namespace
+
+bool FolderSharedByGroup(const std::string& dir) {
+  struct stat st {};
+  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & (S_ISGID | S_IWGRP)) != 0;
+}
+
+void ShareWithFolderGroup(int fd, const std::string& path) {
+  struct stat folder {};
+  const std::string dir = DirOf(path);
+  if (::stat(dir.c_str(), &folder) != 0 || (folder.st_mode & (S_ISGID | S_IWGRP)) == 0) return;
+  struct stat st {};
+  if ((fd >= 0 ? ::fstat(fd, &st) : ::lstat(path.c_str(), &st)) != 0 || !S_ISREG(st.st_mode)) return;
+  if (st.st_uid != ::geteuid()) return;
+  if (st.st_gid != folder.st_gid) {
+    const int rc = fd >= 0 ? ::fchown(fd, static_cast<uid_t>(-1), folder.st_gid)
+                           : ::lchown(path.c_str(), static_cast<uid_t>(-1), folder.st_gid);
+    if (rc == 0) st.st_mode &= ~static_cast<mode_t>(S_ISGID);
+  }
+  const mode_t wanted = (st.st_mode & 07777) | S_IRGRP | S_IWGRP;
+  if (wanted != (st.st_mode & 07777)) (void)(fd >= 0 ? ::fchmod(fd, wanted) : ::chmod(path.c_str(), wanted));
+}
 
 std::string FinalTarget(const std::string& name) {
   std::string path = name;

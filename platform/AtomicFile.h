@@ -25,6 +25,16 @@ bool WriteFileAtomic(const std::string& name, std::string_view bytes);
 // file another process puts there meanwhile. False with errno set on failure.
 bool CreateFileAtomic(const std::string& name, std::string_view bytes);
 
+// A folder shared through its group: set-group-ID or group-writable, so that
+// other accounts of the group write the files in it.
+bool FolderSharedByGroup(const std::string& dir);
+
+// For a file of this account's in a folder shared through its group: gives it
+// the folder's group and lets the group read and write it, whatever the
+// umask, so the next student's copy can update it. Anything else is left as
+// it is. `path` names the file, `fd` is open on it (or -1 to go by the path).
+void ShareWithFolderGroup(int fd, const std::string& path);
+
 // The temporary files a write above leaves behind when it is killed:
 // "<name>.tmp" and six letters or digits.
 bool IsTemporaryOf(std::string_view entry, std::string_view fileName);

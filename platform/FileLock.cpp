@@ -13,9 +13,15 @@
 
 namespace {
 
+bool locksOff = false;
+
 void ReportUnlocked(const std::string& name, int error) {
-  std::fprintf(stderr, "sonorix: %s: no lock within %.0f s (%s); going on without it\n", name.c_str(),
-               kLockTimeoutMs / 1000.0, std::strerror(error));
+  if (LockRefused(error)) {
+    std::fprintf(stderr, "sonorix: %s: cannot be locked (%s); not written\n", name.c_str(), std::strerror(error));
+    return;
+  }
+  std::fprintf(stderr, "sonorix: %s: no lock within %.0f s; going on without it\n", name.c_str(),
+               kLockTimeoutMs / 1000.0);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -32,7 +38,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+void SwitchOffLocksForTesting(bool off) { locksOff = off; }
+
+bool LockRefused(int error) { return error != ETIMEDOUT; }
+
 bool LockWholeFile(int fd, uint32_t timeoutMs) {
+  if (locksOff) return true;
   // Polled: a blocking wait has no deadline, and a signal-timed one would
   // disturb the program's other threads.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -52,16 +63,23 @@ bool LockWholeFile(int fd, uint32_t timeoutMs) {
 
 FileLock::FileLock(const std::string& dataFileName, uint32_t timeoutMs) {
   const std::string path = FinalTarget(dataFileName) + ".lock";
-  // Group and others may write it, as far as the umask lets them: a class
-  // sharing a folder shares its lock files too.
+  if (locksOff) return;
+  // A class sharing a folder shares its lock files too: the group may write
+  // them whatever the umask.
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) {
-    ReportUnlocked(dataFileName, errno);
+    refusal_ = errno;
+    ReportUnlocked(dataFileName, refusal_);
+    errno = refusal_;
     return;
   }
+  ShareWithFolderGroup(fd, path);
   if (!LockWholeFile(fd, timeoutMs)) {
-    ReportUnlocked(dataFileName, errno);
+    const int error = errno;
+    ReportUnlocked(dataFileName, error);
     ::close(fd);
+    if (LockRefused(error)) refusal_ = error;
+    errno = error;
     return;
   }
   fd_ = fd;
@@ -78,11 +96,25 @@ FileLock::~FileLock() {
 bool AppendLocked(const std::string& name, std::string_view bytes, uint32_t timeoutMs) {
   const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) return false;
+  ShareWithFolderGroup(fd, FinalTarget(name));
   // Under the lock an NFS client revalidates the file's size before the
   // append and sends the data before the lock goes, so appends from many
   // machines neither overlap nor leave holes.
-  if (!LockWholeFile(fd, timeoutMs)) ReportUnlocked(name, errno);
+  if (!LockWholeFile(fd, timeoutMs)) {
+    const int error = errno;
+    ReportUnlocked(name, error);
+    if (LockRefused(error)) {
+      ::close(fd);
+      errno = error;
+      return false;
+    }
+  }
   bool ok = WriteAll(fd, bytes);
-  ok = ::close(fd) == 0 && ok;
+  int error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  errno = error;
   return ok;
 }

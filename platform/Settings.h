@@ -11,7 +11,16 @@
 #include <functional>
 #include <string>
 
+// The account's settings file: sonorix.ini beside the data files, or in the
+// account's config folder when the data folder is shared.
+QString SettingsFilePath();
+
+// Tells the student (once) when the settings file holds lines that are no
+// settings. Empty: SettingsFilePath().
+void CheckSettingsFile(const std::string& fileName = {});
+
 // Loads the settings file, lets `edit` change it, and writes it back whole.
-// Changes another copy of the program made meanwhile are kept. False when it
-// could not be written; the file then stays as it was.
-bool EditSettings(const std::function<void(QSettings&)>& edit, const std::string& fileName = kSettingsFileName);
+// Changes another copy of the program made meanwhile are kept, and so is
+// every line a person wrote that is no setting. False when it could not be
+// written; the file then stays as it was. Empty: SettingsFilePath().
+bool EditSettings(const std::function<void(QSettings&)>& edit, const std::string& fileName = {});

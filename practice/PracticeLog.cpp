@@ -272,25 +272,43 @@ std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const st
 
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record) {
   // Locked as report.dat is: a record lock on the file itself, held from the
-  // look at its last byte to the end of the write. Group and others may write
-  // it as far as the umask lets them, so a class sharing a folder shares it.
+  // look at its last byte to the end of the write. A lock refused is no write.
+  const std::string line = PracticeLine(record) + "\r\n";
   const int fd = ::open(fileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  if (!LockWholeFile(fd, kLockTimeoutMs))
+  if (fd < 0) {
+    KeepUnsavedAppend(fileName, line, errno);
+    return false;
+  }
+  ShareWithFolderGroup(fd, FinalTarget(fileName));
+  if (!LockWholeFile(fd, kLockTimeoutMs)) {
+    const int error = errno;
+    if (LockRefused(error)) {
+      ::close(fd);
+      std::fprintf(stderr, "sonorix: %s cannot be locked, not appended\n", fileName.c_str());
+      KeepUnsavedAppend(fileName, line, error);
+      return false;
+    }
     std::fprintf(stderr, "sonorix: %s not locked, appended without the lock\n", fileName.c_str());
-  std::string bytes = PracticeLine(record) + "\r\n";
+  }
+  std::string bytes = line;
   struct stat info {};
   if (::fstat(fd, &info) == 0 && info.st_size > 0) {
     char last = '\n';
     if (::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') bytes.insert(0, "\r\n");
   }
   size_t done = 0;
+  int error = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n <= 0) {
+      error = n < 0 ? errno : EIO;
+      break;
+    }
     done += static_cast<size_t>(n);
   }
-  const bool ok = done == bytes.size();
-  return ::close(fd) == 0 && ok;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  // Nothing of it written: kept whole. A part written stays for the reader to skip.
+  if (error != 0 && done == 0) KeepUnsavedAppend(fileName, line, error);
+  return error == 0 && done == bytes.size();
 }

@@ -32,7 +32,7 @@ constexpr const char* kAutoRevealKey = "Practice/AutoReveal";
 // Translated when used: the catalogue is installed after static start-up.
 QString TitleMark() { return QCoreApplication::translate("TPracticeMode", " - Practice"); }
 
-QSettings Settings() { return QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat); }
+QSettings Settings() { return QSettings(SettingsFilePath(), QSettings::IniFormat); }
 
 int CardinalityOf(const SetClassEntry& entry) { return entry.cardinality; }
 

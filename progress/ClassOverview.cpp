@@ -23,6 +23,7 @@
 #include "People.h"
 #include "Platform.h"
 #include "SessionLog.h"
+#include "ProgressWindow.h"
 
 namespace {
 
@@ -293,7 +294,8 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
 }
 
 void TClassOverviewForm::ExportButtonClick() {
-  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QStringLiteral("class.csv"),
+  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Export CSV"),
+                                                        QDir(TProgressForm::ExportFolder()).filePath(QStringLiteral("class.csv")),
                                                         QCoreApplication::translate("TClassOverview", "CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
   if (!ExportCsv(fileName))
@@ -302,7 +304,8 @@ void TClassOverviewForm::ExportButtonClick() {
 
 void TClassOverviewForm::PdfButtonClick() {
   const QString suggested = QStringLiteral("class-report-%1.pdf").arg(QString::fromStdString(IsoDate(today_)));
-  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Save PDF"), suggested,
+  const QString fileName = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Save PDF"),
+                                                        QDir(TProgressForm::ExportFolder()).filePath(suggested),
                                                         QCoreApplication::translate("TClassOverview", "PDF files (*.pdf);;All files (*)"));
   if (fileName.isEmpty()) return;
   if (!SavePdf(fileName))

@@ -32,7 +32,7 @@ constexpr const char* kPlayWrongAnswersKey = "Progress/PlayWrongAnswers";
 }  // namespace
 
 bool PlayWrongAnswersSetting() {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  QSettings settings(SettingsFilePath(), QSettings::IniFormat);
   return settings.value(QString::fromLatin1(kPlayWrongAnswersKey), false).toBool();
 }
 
@@ -46,6 +46,8 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   MyProgress1 = Progress1->addAction(tr("My Progress…"));
   Confusions1 = Progress1->addAction(tr("Confusions…"));
   ClassOverview1 = Progress1->addAction(tr("Class Overview…"));
+  // In a shared folder, for the teachers only.
+  ClassOverview1->setVisible(AccountMayOversee());
   Progress1->addSeparator();
   PlayMyWrongAnswers1 = Progress1->addAction(tr("Play My Wrong Answers"));
   PlayMyWrongAnswers1->setCheckable(true);
@@ -57,7 +59,7 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
   connect(ClassOverview1, &QAction::triggered, this, [this] {
-    if (!form_->Drilling) ShowClassOverview(form_);
+    if (!form_->Drilling && AccountMayOversee()) ShowClassOverview(form_);
   });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // The drill tells when it begins and ends (by END or by Login New Person)

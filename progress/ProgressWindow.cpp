@@ -239,7 +239,9 @@ void TProgressForm::LoadLog(const std::string& person) {
   const auto log = LoadReportLog(kReportFileName);
   log_ = log.value_or(ReportLog{});
   notes_ = LoadDrillNotes(kDrillNotesFileName);
-  const std::vector<std::string> people = PeopleInLog(log_);
+  std::vector<std::string> people = PeopleInLog(log_);
+  // In a shared folder a student sees their own progress only.
+  if (!AccountMayOversee()) people = {person};
   QString note;
   if (!log) {
     note = tr("report.dat cannot be read.");
@@ -314,9 +316,11 @@ bool TProgressForm::ExportCsv(const QString& fileName) const {
 }
 
 QString TProgressForm::ExportFolder() {
-  QSettings settings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat);
+  QSettings settings(SettingsFilePath(), QSettings::IniFormat);
   const QString last = settings.value(QStringLiteral("Progress/ExportFolder")).toString();
-  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  // Never the data folder itself: a class folder is no place for a student's exports.
+  if (!last.isEmpty() && QFileInfo(last).isDir() && QFileInfo(last).canonicalFilePath() != QDir::current().canonicalPath())
+    return last;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
   return QDir::homePath();

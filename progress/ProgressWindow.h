@@ -37,8 +37,8 @@ class TProgressForm : public QDialog {
   // Writes the table as CSV; false when the file could not be written.
   bool ExportCsv(const QString& fileName) const;
   void ExportButtonClick();
-  // Where "Export CSV…" starts: the folder used last (kept in sonorix.ini),
-  // else the user's Documents folder, else the home folder.
+  // Where exports start: the folder used last (kept in sonorix.ini) unless it
+  // is the data folder, else the user's Documents folder, else the home folder.
   static QString ExportFolder();
   QString SuggestedExportPath() const;
   // Writes the CSV and remembers its folder; false when it could not be written.

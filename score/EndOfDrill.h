@@ -30,5 +30,11 @@ struct EndOfDrill {
 // Computes the score; folds the drill's statistics into errors.dat unless it
 // used filters; loads hiscore.dat (six empty tables when there is none yet),
 // inserts the drill into its table unless it used filters, and saves the
-// tables capped at 100 rows, unless the file could not be read.
+// tables capped at 100 rows, unless the file could not be read or locked. In
+// a shared folder an entry that could not be saved is kept in the account's
+// own folder (and the student told) until CatchUpKeptHighScores adds it.
 EndOfDrill SaveEndedDrill(const EndedDrillFacts& drill, const ErrorStats& drillStats);
+
+// Inserts the entries kept by earlier runs into hiscore.dat when it can be
+// written now; the kept copy goes once they are in.
+void CatchUpKeptHighScores();

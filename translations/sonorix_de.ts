@@ -1355,6 +1355,26 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <source>Unknown exception</source>
         <translation>Unbekannte Ausnahme</translation>
     </message>
+    <message>
+        <source>Some lines of %1 are no settings (%2). They stay in the file as they are; the settings that could be read are used.</source>
+        <translation>Einige Zeilen von %1 sind keine Einstellungen (%2). Sie bleiben unverändert in der Datei; die lesbaren Einstellungen werden verwendet.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It is kept in %3 and will be added at the next start of Sonorix where the file can be written. Please tell your teacher.</source>
+        <translation>Ihre Arbeit konnte nicht in %1 gespeichert werden: %2.
+
+Sie wird in %3 aufbewahrt und beim nächsten Start von Sonorix hinzugefügt, an dem die Datei beschreibbar ist. Bitte sagen Sie es Ihrer Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It could not be kept in your own folder either. Please tell your teacher.</source>
+        <translation>Ihre Arbeit konnte nicht in %1 gespeichert werden: %2.
+
+Sie konnte auch nicht in Ihrem eigenen Ordner aufbewahrt werden. Bitte sagen Sie es Ihrer Lehrkraft.</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>
@@ -1382,12 +1402,15 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <translation>Der Datenordner ist nicht nutzbar: </translation>
     </message>
     <message>
-        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR] [--class-overview [DIR]]
 Ear training: Sonorix plays trichords and tetrachords and you name their set class.
 
   --help          show this help and exit
   --version       show the version and exit
   --data-dir DIR  keep the data files in DIR (a class folder, for example)
+  --class-overview [DIR]
+                  show the Class Overview of DIR (else of the data folder)
+                  without logging in
 
 The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; else the installed program keeps its data
@@ -1396,12 +1419,15 @@ It copies ftclass.dat and readme.txt there when they are missing.
 Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
 MIDIWAY_AUDIO_FILE.
 </source>
-        <translation>Aufruf: sonorix [--help] [--version] [--data-dir ORDNER]
+        <translation>Aufruf: sonorix [--help] [--version] [--data-dir ORDNER] [--class-overview [ORDNER]]
 Gehörbildung: Sonorix spielt Trichorde und Tetrachorde, und Sie benennen ihre Set-Klasse.
 
   --help             diese Hilfe zeigen und beenden
   --version          die Version zeigen und beenden
   --data-dir ORDNER  die Datendateien in ORDNER halten (etwa einem Klassenordner)
+  --class-overview [ORDNER]
+                     die Klassenübersicht von ORDNER (sonst des Datenordners)
+                     ohne Anmeldung zeigen
 
 Der Datenordner ist der erste von: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; sonst hält das installierte Programm seine
@@ -1409,6 +1435,10 @@ Datendateien in $XDG_DATA_HOME/sonorix (standardmäßig ~/.local/share/sonorix).
 Es kopiert ftclass.dat und readme.txt dorthin, wenn sie fehlen. Ton: siehe
 sonorix(1) zu MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
 </translation>
+    </message>
+    <message>
+        <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
+        <translation>Die Klassenübersicht eines geteilten Ordners ist den in /etc/sonorix/sonorix.conf genannten Lehrkräften vorbehalten.</translation>
     </message>
 </context>
 </TS>

@@ -1355,6 +1355,26 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <source>Unknown exception</source>
         <translation>Excepción desconocida</translation>
     </message>
+    <message>
+        <source>Some lines of %1 are no settings (%2). They stay in the file as they are; the settings that could be read are used.</source>
+        <translation>Algunas líneas de %1 no son ajustes (%2). Se quedan en el archivo tal como están; se usan los ajustes que se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It is kept in %3 and will be added at the next start of Sonorix where the file can be written. Please tell your teacher.</source>
+        <translation>No se pudo guardar su trabajo en %1: %2.
+
+Se conserva en %3 y se añadirá en el próximo inicio de Sonorix en que se pueda escribir el archivo. Por favor, avise a su profesor.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It could not be kept in your own folder either. Please tell your teacher.</source>
+        <translation>No se pudo guardar su trabajo en %1: %2.
+
+Tampoco se pudo conservar en su propia carpeta. Por favor, avise a su profesor.</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>
@@ -1382,12 +1402,15 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <translation>No se puede usar la carpeta de datos: </translation>
     </message>
     <message>
-        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR] [--class-overview [DIR]]
 Ear training: Sonorix plays trichords and tetrachords and you name their set class.
 
   --help          show this help and exit
   --version       show the version and exit
   --data-dir DIR  keep the data files in DIR (a class folder, for example)
+  --class-overview [DIR]
+                  show the Class Overview of DIR (else of the data folder)
+                  without logging in
 
 The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; else the installed program keeps its data
@@ -1396,12 +1419,15 @@ It copies ftclass.dat and readme.txt there when they are missing.
 Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
 MIDIWAY_AUDIO_FILE.
 </source>
-        <translation>Uso: sonorix [--help] [--version] [--data-dir CARPETA]
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARPETA] [--class-overview [CARPETA]]
 Entrenamiento auditivo: Sonorix toca tricordios y tetracordios y usted nombra su clase de conjuntos.
 
   --help              mostrar esta ayuda y salir
   --version           mostrar la versión y salir
   --data-dir CARPETA  guardar los archivos de datos en CARPETA (una carpeta de clase, por ejemplo)
+  --class-overview [CARPETA]
+                      mostrar el resumen de la clase de CARPETA (si no,
+                      de la carpeta de datos) sin iniciar sesión
 
 La carpeta de datos es la primera de: --data-dir, $SONORIX_DATA_DIR, DataDir=
 en /etc/sonorix/sonorix.conf; si no, el programa instalado guarda sus archivos
@@ -1409,6 +1435,10 @@ de datos en $XDG_DATA_HOME/sonorix (~/.local/share/sonorix por defecto).
 Copia allí ftclass.dat y readme.txt cuando faltan. Sonido: vea sonorix(1) para
 MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
 </translation>
+    </message>
+    <message>
+        <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
+        <translation>El resumen de la clase de una carpeta compartida es para los profesores nombrados en /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
 </TS>

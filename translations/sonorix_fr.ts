@@ -1355,6 +1355,26 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <source>Unknown exception</source>
         <translation>Exception inconnue</translation>
     </message>
+    <message>
+        <source>Some lines of %1 are no settings (%2). They stay in the file as they are; the settings that could be read are used.</source>
+        <translation>Certaines lignes de %1 ne sont pas des réglages (%2). Elles restent telles quelles dans le fichier ; les réglages lisibles sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It is kept in %3 and will be added at the next start of Sonorix where the file can be written. Please tell your teacher.</source>
+        <translation>Votre travail n&apos;a pas pu être enregistré dans %1 : %2.
+
+Il est conservé dans %3 et sera ajouté au prochain démarrage de Sonorix où le fichier pourra être écrit. Veuillez prévenir votre enseignant.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It could not be kept in your own folder either. Please tell your teacher.</source>
+        <translation>Votre travail n&apos;a pas pu être enregistré dans %1 : %2.
+
+Il n&apos;a pas pu non plus être conservé dans votre propre dossier. Veuillez prévenir votre enseignant.</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>
@@ -1382,12 +1402,15 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <translation>Impossible d&apos;utiliser le dossier de données&#xa0;: </translation>
     </message>
     <message>
-        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR] [--class-overview [DIR]]
 Ear training: Sonorix plays trichords and tetrachords and you name their set class.
 
   --help          show this help and exit
   --version       show the version and exit
   --data-dir DIR  keep the data files in DIR (a class folder, for example)
+  --class-overview [DIR]
+                  show the Class Overview of DIR (else of the data folder)
+                  without logging in
 
 The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; else the installed program keeps its data
@@ -1396,12 +1419,15 @@ It copies ftclass.dat and readme.txt there when they are missing.
 Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
 MIDIWAY_AUDIO_FILE.
 </source>
-        <translation>Usage : sonorix [--help] [--version] [--data-dir DOSSIER]
+        <translation>Usage : sonorix [--help] [--version] [--data-dir DOSSIER] [--class-overview [DOSSIER]]
 Formation de l&apos;oreille : Sonorix joue des tricordes et des tétracordes et vous nommez leur classe d&apos;ensembles.
 
   --help              afficher cette aide et quitter
   --version           afficher la version et quitter
   --data-dir DOSSIER  garder les fichiers de données dans DOSSIER (un dossier de classe, par exemple)
+  --class-overview [DOSSIER]
+                      afficher la vue d&apos;ensemble de la classe de DOSSIER
+                      (sinon du dossier de données) sans se connecter
 
 Le dossier de données est le premier de : --data-dir, $SONORIX_DATA_DIR, DataDir=
 dans /etc/sonorix/sonorix.conf ; sinon le programme installé garde ses fichiers
@@ -1409,6 +1435,10 @@ de données dans $XDG_DATA_HOME/sonorix (~/.local/share/sonorix par défaut).
 Il y copie ftclass.dat et readme.txt quand ils manquent. Son : voir sonorix(1)
 pour MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
 </translation>
+    </message>
+    <message>
+        <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
+        <translation>La vue d&apos;ensemble de la classe d&apos;un dossier partagé est réservée aux enseignants nommés dans /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
 </TS>

@@ -1355,6 +1355,26 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <source>Unknown exception</source>
         <translation>Eccezione sconosciuta</translation>
     </message>
+    <message>
+        <source>Some lines of %1 are no settings (%2). They stay in the file as they are; the settings that could be read are used.</source>
+        <translation>Alcune righe di %1 non sono impostazioni (%2). Restano nel file così come sono; si usano le impostazioni che è stato possibile leggere.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It is kept in %3 and will be added at the next start of Sonorix where the file can be written. Please tell your teacher.</source>
+        <translation>Non è stato possibile salvare il vostro lavoro in %1: %2.
+
+Viene conservato in %3 e sarà aggiunto al prossimo avvio di Sonorix in cui il file sarà scrivibile. Per favore avvisate il vostro insegnante.</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved in %1: %2.
+
+It could not be kept in your own folder either. Please tell your teacher.</source>
+        <translation>Non è stato possibile salvare il vostro lavoro in %1: %2.
+
+Non è stato possibile conservarlo nemmeno nella vostra cartella. Per favore avvisate il vostro insegnante.</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>
@@ -1382,12 +1402,15 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <translation>Impossibile usare la cartella dei dati: </translation>
     </message>
     <message>
-        <source>Usage: sonorix [--help] [--version] [--data-dir DIR]
+        <source>Usage: sonorix [--help] [--version] [--data-dir DIR] [--class-overview [DIR]]
 Ear training: Sonorix plays trichords and tetrachords and you name their set class.
 
   --help          show this help and exit
   --version       show the version and exit
   --data-dir DIR  keep the data files in DIR (a class folder, for example)
+  --class-overview [DIR]
+                  show the Class Overview of DIR (else of the data folder)
+                  without logging in
 
 The data folder is the first of: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; else the installed program keeps its data
@@ -1396,12 +1419,15 @@ It copies ftclass.dat and readme.txt there when they are missing.
 Sound: see sonorix(1) for MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER and
 MIDIWAY_AUDIO_FILE.
 </source>
-        <translation>Uso: sonorix [--help] [--version] [--data-dir CARTELLA]
+        <translation>Uso: sonorix [--help] [--version] [--data-dir CARTELLA] [--class-overview [CARTELLA]]
 Educazione dell&apos;orecchio: Sonorix suona tricordi e tetracordi e voi ne nominate la classe di insiemi.
 
   --help               mostra questo aiuto ed esce
   --version            mostra la versione ed esce
   --data-dir CARTELLA  tiene i file di dati in CARTELLA (una cartella di classe, per esempio)
+  --class-overview [CARTELLA]
+                       mostra la panoramica della classe di CARTELLA (altrimenti
+                       della cartella dei dati) senza accedere
 
 La cartella dei dati è la prima fra: --data-dir, $SONORIX_DATA_DIR, DataDir=
 in /etc/sonorix/sonorix.conf; altrimenti il programma installato tiene i suoi
@@ -1409,6 +1435,10 @@ file di dati in $XDG_DATA_HOME/sonorix (~/.local/share/sonorix per impostazione 
 Vi copia ftclass.dat e readme.txt quando mancano. Suono: vedere sonorix(1) per
 MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
 </translation>
+    </message>
+    <message>
+        <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
+        <translation>La panoramica della classe di una cartella condivisa è riservata agli insegnanti indicati in /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,25 @@ TEST(StartUp, ProgramAloneInAFolderExitsWithTheMessage) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sonorix")});
 }
 
+// The Class Overview opened on its own: a folder other accounts write is only
+// for the teachers that the administrator's file names.
+TEST(StartUp, TheClassOverviewOfASharedFolderIsForTeachersOnly) {
+  if (QFile::exists(QStringLiteral("/etc/sonorix/sonorix.conf"))) GTEST_SKIP() << "this machine names its teachers";
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup));
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(SONORIX_EXE), {QStringLiteral("--class-overview"), dir.path()});
+  ASSERT_TRUE(program.waitForFinished(30000)) << "still running: the overview opened";
+  EXPECT_EQ(program.exitCode(), 1);
+  const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+  EXPECT_TRUE(err.contains(QStringLiteral("is for the teachers named in /etc/sonorix/sonorix.conf"))) << err.toStdString();
+}
+
 // Without a display: the reason and status 1, not the toolkit's abort. Also
 // with a display named that nobody serves, and in a Wayland session whose
 // socket is gone; offscreen needs none and starts.

@@ -65,6 +65,21 @@ TEST(DataFolder, FirstSettingGivenWins) {
   EXPECT_NE(error.find("is no absolute path"), std::string::npos) << error;
 }
 
+// The administrator's file as an editor on another system saves it: a byte
+// order mark, CR LF, the teachers, and lines it cannot use, each named.
+TEST(DataFolder, TheAdministratorsFileWithAMarkAndItsTeachers) {
+  const SystemConf conf = ParseSystemConf(
+      "\xEF\xBB\xBF" "DataDir=/srv/theory\r\nTeachers= mayer , lee,\r\nTeacherGroup=staff\r\nDatadir=/srv/x\r\n"
+      "Zoom 150\r\n",
+      "/etc/sonorix/sonorix.conf");
+  EXPECT_EQ(conf.dataDir, "/srv/theory");
+  EXPECT_EQ(conf.teachers, (std::vector<std::string>{"mayer", "lee"}));
+  EXPECT_EQ(conf.teacherGroup, "staff");
+  EXPECT_EQ(conf.warnings, (std::vector<std::string>{
+                               "/etc/sonorix/sonorix.conf:4: unknown setting \"Datadir\" ignored",
+                               "/etc/sonorix/sonorix.conf:5: not understood, no \"Key=Value\": Zoom 150"}));
+}
+
 // A class folder is used as the administrator made it: prepared like the
 // default folder, never made; one that cannot be used is refused with the
 // reason and the setting that named it.

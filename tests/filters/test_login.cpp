@@ -13,7 +13,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "DataFile.h"
 #include "ModalWindow.h"
+#include "ProgressMenu.h"
+#include "Sxerrorform.h"
 #include "RadioGroup.h"
 #include "Sxlogin.h"
 #include "WindowsFixture.h"
@@ -129,6 +132,40 @@ TEST_F(LoginTest, LastPersonIsPreselectedAndTypingCompletesAKnownName) {
   EXPECT_EQ(Form1->CurrentPersonIndex, 0);
   EXPECT_EQ(Form1->CurrentPersonName, "Ann");
   EXPECT_EQ(People(), "0\r\nAnn\r\nBob");
+}
+
+// In a folder shared by accounts, people.dat's last person is whoever drilled
+// last on any machine: each account is offered its own last name, or none,
+// and a student sees neither the Class Overview nor clearing the statistics.
+TEST_F(LoginTest, InASharedFolderEachAccountIsOfferedItsOwnLastName) {
+  dir_.Write("people.dat", "0\r\nAnn\r\nBob");
+  fs::create_directory("config");
+  SetSharedDataFolder((fs::current_path() / "config").string(), (fs::current_path() / "kept").string());
+  SetAccountIsTeacher(false);
+  Create();
+  ShowLogin([&] {
+    EXPECT_EQ(Edit()->text(), "");
+    Type("Bob");
+    Enter();
+  });
+  EXPECT_EQ(Form1->CurrentPersonName, "Bob");
+  EXPECT_EQ(People(), "1\r\nAnn\r\nBob");  // still the class's file as ever
+  EXPECT_FALSE(Exists("sonorix.ini"));
+  EXPECT_NE(ReadFile("config/sonorix.ini").find("LastPerson=Bob"), std::string::npos);
+
+  // Another machine logs Ann in meanwhile; this account still gets Bob.
+  dir_.Write("people.dat", "0\r\nAnn\r\nBob");
+  DestroySonorixWindows();
+  Create();
+  ShowLogin([&] { EXPECT_EQ(Edit()->text(), "Bob"); });
+  EXPECT_FALSE(TProgressMenu::Of(Form1)->ClassOverview1->isVisible());
+  ErrorReport->ShowCumulativeReport();
+  EXPECT_TRUE(ErrorReport->Button2->isHidden());
+  SetAccountIsTeacher(true);
+  ErrorReport->ShowCumulativeReport();
+  EXPECT_FALSE(ErrorReport->Button2->isHidden());
+  SetSharedDataFolder({}, {});
+  SetAccountIsTeacher(false);
 }
 
 TEST_F(LoginTest, UnknownAndEmptyNamesAreAppended) {
