@@ -1,11 +1,14 @@
 #include "PracticeScheduler.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cmath>
 #include <numeric>
 #include <set>
 
 #include "FilterState.h"
+#include "PracticeCheckpoint.h"
 #include "ReportReader.h"
 #include "SessionLog.h"
 
@@ -35,8 +38,13 @@ PracticeScheduler::PracticeScheduler(std::string person, int32_t today) : person
 
 void PracticeScheduler::Learn(const PracticeLog& practice, const ReportLog* drills, const PracticeLists& lists) {
   for (const PracticeRecord& record : practice.records)
-    if (record.person == person_) Record(record);
+    if (record.person == person_) Count(record);
+  for (auto& [name, h] : classes_) Refresh(h);
   followUp_.clear();  // the last logged question may be days old
+  LearnDrills(drills, lists);
+}
+
+void PracticeScheduler::LearnDrills(const ReportLog* drills, const PracticeLists& lists) {
   if (!drills) return;
   for (const LoggedDrill& drill : drills->drills) {
     if (drill.person != person_) continue;
@@ -69,13 +77,31 @@ void PracticeScheduler::Learn(const PracticeLog& practice, const ReportLog* dril
   }
 }
 
-void PracticeScheduler::LearnFromFiles(const PracticeLists& lists) {
-  const auto practice = LoadPracticeLog(kPracticeFileName, &person_);
-  const auto drills = LoadReportLog(kReportFileName);
-  Learn(practice ? *practice : PracticeLog{}, drills ? &*drills : nullptr, lists);
+PracticeLearnInfo PracticeScheduler::LearnFromFiles(const PracticeLists& lists) {
+  return LearnFromFiles(kPracticeFileName, kReportFileName,
+                        PracticeCheckpointPath(AbsolutePracticeLog(kPracticeFileName), person_), lists);
 }
 
-void PracticeScheduler::Record(const PracticeRecord& record) {
+PracticeLearnInfo PracticeScheduler::LearnFromFiles(const std::string& practiceFile, const std::string& reportFile,
+                                                    const std::string& checkpointFile, const PracticeLists& lists) {
+  PracticeLearnInfo info;
+  std::vector<PracticeRecord> tail;
+  PracticeLogReader reader(practiceFile, person_, checkpointFile, today_);
+  if (reader.Checkpoint() && LoadState(reader.Checkpoint()->state)) info.fromCheckpoint = true;
+  else reader.Restart();
+  const PracticeLog whole = reader.ReadWholeLines();
+  for (const PracticeRecord& record : whole.records) Count(record);
+  reader.Save(SaveState());
+  for (const PracticeRecord& record : reader.ReadTail().records) Count(record);
+  info.bytesRead = reader.BytesRead();
+  for (auto& [name, h] : classes_) Refresh(h);
+  followUp_.clear();
+  const auto drills = LoadReportLog(reportFile);
+  LearnDrills(drills ? &*drills : nullptr, lists);
+  return info;
+}
+
+void PracticeScheduler::Count(const PracticeRecord& record) {
   ClassHistory& asked = classes_[record.asked];
   ++asked.questions;
   if (record.FirstTryRight()) {
@@ -84,20 +110,99 @@ void PracticeScheduler::Record(const PracticeRecord& record) {
   } else {
     asked.box = 1;
   }
-  const int32_t age = std::max(0, today_ - record.day);
-  const double weight = std::exp2(-age / kConfusionHalfLifeDays);
   followUp_.clear();
   for (const std::string& given : record.answers) {
     if (given == record.asked) continue;
     ClassHistory& other = classes_[given];
-    classes_[record.asked].recentConfusions += weight;
-    other.recentConfusions += weight;
-    if (age < kWeekDays) {
-      ++classes_[record.asked].thisWeek[given];
-      ++other.thisWeek[record.asked];
-    }
+    ++asked.confusionsByDay[record.day];
+    ++asked.partnersByDay[record.day][given];
+    ++other.confusionsByDay[record.day];
+    ++other.partnersByDay[record.day][record.asked];
     if (std::find(followUp_.begin(), followUp_.end(), given) == followUp_.end()) followUp_.push_back(given);
   }
+}
+
+void PracticeScheduler::Refresh(ClassHistory& h) {
+  // A day in the future counts as today, as a clock set back would have it.
+  h.partnersByDay.erase(h.partnersByDay.begin(), h.partnersByDay.lower_bound(today_ - kWeekDays + 1));
+  h.recentConfusions = 0;
+  for (const auto& [day, count] : h.confusionsByDay)
+    h.recentConfusions += count * std::exp2(-std::max(0, today_ - day) / kConfusionHalfLifeDays);
+  h.thisWeek.clear();
+  for (const auto& [day, partners] : h.partnersByDay)
+    for (const auto& [other, count] : partners) h.thisWeek[other] += count;
+}
+
+void PracticeScheduler::Record(const PracticeRecord& record) {
+  Count(record);
+  Refresh(classes_[record.asked]);
+  for (const std::string& given : record.answers) Refresh(classes_[given]);
+}
+
+// One line per class: "c NAME BOX QUESTIONS FIRSTTRYRIGHT", then its days as
+// "d DAY COUNT" and its partners as "p DAY OTHER COUNT".
+std::string PracticeScheduler::SaveState() const {
+  std::string text;
+  for (const auto& [name, h] : classes_) {
+    if (h.questions == 0 && h.confusionsByDay.empty()) continue;  // known from drills only
+    text += "c " + name + ' ' + std::to_string(h.box) + ' ' + std::to_string(h.questions) + ' ' +
+            std::to_string(h.firstTryRight) + '\n';
+    for (const auto& [day, count] : h.confusionsByDay)
+      text += "d " + std::to_string(day) + ' ' + std::to_string(count) + '\n';
+    for (const auto& [day, partners] : h.partnersByDay)
+      for (const auto& [other, count] : partners)
+        text += "p " + std::to_string(day) + ' ' + other + ' ' + std::to_string(count) + '\n';
+  }
+  return text;
+}
+
+namespace {
+
+bool Number(std::string_view text, int32_t& value, int32_t low) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= low;
+}
+
+bool Token(std::string_view text) {
+  return !text.empty() && text.size() <= 16 && text.find_first_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
+
+bool PracticeScheduler::LoadState(std::string_view text) {
+  std::map<std::string, ClassHistory> loaded;
+  ClassHistory* current = nullptr;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) return false;  // cut short
+    std::vector<std::string_view> f;
+    for (size_t at = pos; at <= end;) {
+      const size_t blank = std::min(text.find(' ', at), end);
+      f.push_back(text.substr(at, blank - at));
+      at = blank + 1;
+    }
+    pos = end + 1;
+    int32_t a = 0, b = 0, c = 0;
+    if (f[0] == "c" && f.size() == 5 && Token(f[1]) && Number(f[2], a, 1) && a <= kLeitnerBoxes &&
+        Number(f[3], b, 0) && Number(f[4], c, 0) && c <= b) {
+      current = &loaded[std::string(f[1])];
+      if (current->questions != 0 || !current->confusionsByDay.empty()) return false;  // twice
+      current->box = a;
+      current->questions = b;
+      current->firstTryRight = c;
+    } else if (f[0] == "d" && f.size() == 3 && current && Number(f[1], a, INT32_MIN) && Number(f[2], b, 1)) {
+      current->confusionsByDay[a] = b;
+    } else if (f[0] == "p" && f.size() == 4 && current && Number(f[1], a, INT32_MIN) && Token(f[2]) &&
+               Number(f[3], b, 1)) {
+      current->partnersByDay[a][std::string(f[2])] = b;
+    } else {
+      return false;
+    }
+  }
+  classes_ = std::move(loaded);
+  for (auto& [name, h] : classes_) Refresh(h);
+  return true;
 }
 
 double PracticeScheduler::Weight(const std::string& name) const {
