@@ -158,44 +158,65 @@ std::string PracticeScheduler::SaveState() const {
 
 namespace {
 
-bool Number(std::string_view text, int32_t& value, int32_t low) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && value >= low;
-}
+// Reads the state's words one by one; fails for good at the first surprise.
+class StateReader {
+ public:
+  explicit StateReader(std::string_view text) : text_(text) {}
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  bool Word(std::string_view& word) {
+    const size_t end = text_.find_first_of(" \n", pos_);
+    if (end == std::string_view::npos || end == pos_) return false;
+    word = text_.substr(pos_, end - pos_);
+    pos_ = end;
+    return word.size() <= 16;
+  }
+  bool Number(int32_t& value, int32_t low) {
+    const char* begin = text_.data() + pos_;
+    const auto [end, error] = std::from_chars(begin, text_.data() + text_.size(), value);
+    if (error != std::errc() || end == begin || value < low) return false;
+    pos_ = static_cast<size_t>(end - text_.data());
+    return true;
+  }
+  bool Blank() { return Is(' '); }
+  bool LineEnd() { return Is('\n'); }
 
-bool Token(std::string_view text) {
-  return !text.empty() && text.size() <= 16 && text.find_first_of(" \t\r\n") == std::string_view::npos;
-}
+ private:
+  bool Is(char c) {
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+  }
+  std::string_view text_;
+  size_t pos_ = 0;
+};
 
 }  // namespace
 
 bool PracticeScheduler::LoadState(std::string_view text) {
   std::map<std::string, ClassHistory> loaded;
   ClassHistory* current = nullptr;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) return false;  // cut short
-    std::vector<std::string_view> f;
-    for (size_t at = pos; at <= end;) {
-      const size_t blank = std::min(text.find(' ', at), end);
-      f.push_back(text.substr(at, blank - at));
-      at = blank + 1;
-    }
-    pos = end + 1;
-    int32_t a = 0, b = 0, c = 0;
-    if (f[0] == "c" && f.size() == 5 && Token(f[1]) && Number(f[2], a, 1) && a <= kLeitnerBoxes &&
-        Number(f[3], b, 0) && Number(f[4], c, 0) && c <= b) {
-      current = &loaded[std::string(f[1])];
+  StateReader in(text);
+  std::string_view kind, name;
+  int32_t a = 0, b = 0, c = 0;
+  while (!in.AtEnd()) {
+    if (!in.Word(kind) || !in.Blank()) return false;
+    if (kind == "c") {
+      if (!in.Word(name) || !in.Blank() || !in.Number(a, 1) || a > kLeitnerBoxes || !in.Blank() || !in.Number(b, 0) ||
+          !in.Blank() || !in.Number(c, 0) || c > b || !in.LineEnd())
+        return false;
+      current = &loaded[std::string(name)];
       if (current->questions != 0 || !current->confusionsByDay.empty()) return false;  // twice
       current->box = a;
       current->questions = b;
       current->firstTryRight = c;
-    } else if (f[0] == "d" && f.size() == 3 && current && Number(f[1], a, INT32_MIN) && Number(f[2], b, 1)) {
-      current->confusionsByDay[a] = b;
-    } else if (f[0] == "p" && f.size() == 4 && current && Number(f[1], a, INT32_MIN) && Token(f[2]) &&
-               Number(f[3], b, 1)) {
-      current->partnersByDay[a][std::string(f[2])] = b;
+    } else if (kind == "d" && current) {
+      if (!in.Number(a, INT32_MIN) || !in.Blank() || !in.Number(b, 1) || !in.LineEnd()) return false;
+      current->confusionsByDay.emplace_hint(current->confusionsByDay.end(), a, b);
+    } else if (kind == "p" && current) {
+      if (!in.Number(a, INT32_MIN) || !in.Blank() || !in.Word(name) || !in.Blank() || !in.Number(b, 1) ||
+          !in.LineEnd())
+        return false;
+      current->partnersByDay[a][std::string(name)] = b;
     } else {
       return false;
     }
