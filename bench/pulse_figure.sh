@@ -12,7 +12,7 @@
 # which the server saw no underrun of the player's stream (counted apart).
 #   PULSE_FIGURE_WARMUP   seconds between the open and the first figure (1.5)
 #   PULSE_FIGURE_SINK     more arguments for the null sink (e.g. norewinds=1)
-#   MIDIWAY_AUDIO_LATENCY_MS  the player's buffer (20 ms)
+#   MIDIWAY_AUDIO_LATENCY_MS  the player's first buffer (60 ms; it grows after an underrun)
 #   PULSE_LATENCY_MSEC    libpulse's own: the player's buffer, overriding the above
 set -eu
 build=${1:-build-rel}
@@ -138,6 +138,9 @@ def against_scaled(skip_ms, keep=lambda i: True):
             if grid[i] >= skip_ms and keep(i)]
 report("rate out, all notes:", against_scaled(-1))
 report("rate out, after 1 s:", against_scaled(1000))
+def figure(what, value, unit, goal):
+    print("FIGURE\t%s\t%.2f %s\t<= %.2f %s\t%s" % (what, value, unit, goal, unit, "met" if value <= goal else "MISSED"))
+figure("PulseAudio figure onsets off the grid after 1 s, worst", max(abs(x) for x in against_scaled(1000)), "ms", 1.5)
 
 for line in open(sys.argv[2]):
     w = line.split()
@@ -159,6 +162,7 @@ for line in open(sys.argv[3], errors="replace"):
         underruns.append(t)
 if created is None or opened is None:
     print("underruns: the server's log does not show the player's stream")
+    print("FIGURE\tPulseAudio underruns in %d figures: not seen in the server's log\t-\t<= 0\tMISSED" % (len(grid) // 3))
     sys.exit(0)
 shift = (opened - first) * 1000.0 - created
 during = [u + shift for u in underruns if u + shift >= -1000.0 * 0.5]
@@ -172,6 +176,7 @@ for i, f in enumerate(figure_of):
 spoilt = {f for f, (lo, hi) in spans.items() if any(lo - 100 <= u <= hi + 150 for u in during)}
 print("underruns of the player's stream: %d from the warm-up's last half second on, %d before the figures; "
       "%d of %d figures had one" % (len(during), sum(1 for u in during if u < -100), len(spoilt), len(spans)))
+figure("PulseAudio underruns in %d figures" % len(spans), len(during), "", 0)
 clean = against_scaled(1000, lambda i: figure_of[i] not in spoilt)
 if clean:
     report("rate out, after 1 s, no underrun:", clean)

@@ -33,7 +33,9 @@ function(sonorix_add_gtest name)
     TEST_LIST ${name}_TESTS
     PROPERTIES TIMEOUT 60)
   set(env "QT_QPA_PLATFORM=offscreen" "SONORIX_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-          "SONORIX_BINARY_DIR=${CMAKE_BINARY_DIR}" ${T_ENV})
+          "SONORIX_BINARY_DIR=${CMAKE_BINARY_DIR}"
+          # Never the account's own cache.
+          "XDG_CACHE_HOME=${CMAKE_BINARY_DIR}/test-cache" ${T_ENV})
   set(envfile ${CMAKE_CURRENT_BINARY_DIR}/${name}_env.cmake)
   file(WRITE ${envfile} "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${env}\")\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${envfile})

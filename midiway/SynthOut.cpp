@@ -99,37 +99,18 @@ std::string Setting(fluid_settings_t* settings, const char* name) {
   return text == "default" ? std::string() : text;
 }
 
-// The PulseAudio buffer to ask for, in ms: $MIDIWAY_AUDIO_LATENCY_MS when it
-// is a whole number from 1 to 1000.
-int PulseBufferMs() {
-  const std::string text = Env("MIDIWAY_AUDIO_LATENCY_MS");
+// A variable's whole number of ms from 1 to 1000, else the fallback.
+int WholeMs(const char* name, int fallback) {
+  const std::string text = Env(name);
   char* end = nullptr;
   const long ms = std::strtol(text.c_str(), &end, 10);
-  return !text.empty() && *end == '\0' && ms >= 1 && ms <= 1000 ? static_cast<int>(ms) : kPulseBufferMs;
+  return !text.empty() && *end == '\0' && ms >= 1 && ms <= 1000 ? static_cast<int>(ms) : fallback;
 }
 
-// FluidSynth's pulseaudio driver asks for a buffer of one period, and has no
-// setting for more; libpulse takes the buffer from $PULSE_LATENCY_MSEC when
-// set. So that is set while the driver opens its stream, unless the user set
-// it (the driver itself sets PULSE_PROP_media.role the same way), and taken
-// away again after: the host's own streams keep their requests.
-class PulseBufferRequest {
- public:
-  explicit PulseBufferRequest(int ms) : set_(std::getenv("PULSE_LATENCY_MSEC") == nullptr) {
-    if (set_) setenv("PULSE_LATENCY_MSEC", std::to_string(ms).c_str(), 1);
-  }
-  ~PulseBufferRequest() {
-    if (set_) unsetenv("PULSE_LATENCY_MSEC");
-  }
-  PulseBufferRequest(const PulseBufferRequest&) = delete;
-  PulseBufferRequest& operator=(const PulseBufferRequest&) = delete;
+// The PulseAudio buffer to start with: $MIDIWAY_AUDIO_LATENCY_MS, else ours.
+int PulseBufferMs() { return WholeMs("MIDIWAY_AUDIO_LATENCY_MS", kPulseBufferMs); }
 
- private:
-  bool set_;
-};
-
-// The stream FluidSynth's pulseaudio driver will ask for with these settings
-// and a buffer of bufferMs.
+// The stream to ask for with these settings and a buffer of bufferMs.
 PulseStream PulseStreamOf(fluid_settings_t* settings, int bufferMs) {
   PulseStream stream;
   stream.server = Setting(settings, "audio.pulseaudio.server");
@@ -217,13 +198,21 @@ bool SynthOut::StartAudio(std::string& error) {
   fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
   rate_ = rate;
   if (std::string file = Env("MIDIWAY_AUDIO_FILE"); !file.empty()) {
-    auto render = [this](int frames, float* stereo) {
-      RenderTimed(frames, [this, stereo](int offset, int length) {
-        float* at = stereo + 2 * offset;
-        fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
-      });
-    };
-    wav_ = WavRenderer::Create(file, render, static_cast<uint32_t>(rate), error);
+    WavCard card;
+    // A file that stands in for a sound card with a buffer, to hear what
+    // running dry does; a stall of the rendering makes it run dry.
+    if (const int ms = WholeMs("MIDIWAY_AUDIO_FILE_BUFFER_MS", 0); ms > 0) {
+      buffer_ = std::make_unique<StreamBuffer>(ms, kPulseBufferMaxMs);
+      card.bufferFrames = FramesOf(ms);
+      card.ranDry = [this](uint64_t frames) { RanDry(frames); };
+      const std::string stall = Env("MIDIWAY_AUDIO_FILE_STALL_MS");
+      if (const size_t colon = stall.find(':'); colon != std::string::npos) {
+        card.stallAtMs = std::atoll(stall.substr(0, colon).c_str());
+        card.stallMs = std::atoll(stall.substr(colon + 1).c_str());
+      }
+    }
+    auto render = [this](int frames, float* stereo) { return RenderStereo(frames, stereo); };
+    wav_ = WavRenderer::Create(file, render, static_cast<uint32_t>(rate), error, std::move(card));
     timedRendering_ = wav_ != nullptr;
     return wav_ != nullptr;
   }
@@ -259,10 +248,22 @@ bool SynthOut::StartAudio(std::string& error) {
       fail(name, why);
       continue;
     }
+    if (name == "pulseaudio") {
+      // Our own stream, which tells when it ran dry and can grow.
+      buffer_ = std::make_unique<StreamBuffer>(pulseBufferMs, kPulseBufferMaxMs);
+      timedRendering_ = true;  // before the first callback can run
+      counted_ = true;
+      pulse_ = PulseOut::Open(
+          PulseStreamOf(settings_, pulseBufferMs), [this](int frames, float* stereo) { return RenderStereo(frames, stereo); },
+          [this] { buffer_->Underrun(); }, kPulseProbeTimeout, why);
+      if (pulse_) return true;
+      buffer_.reset();
+      timedRendering_ = counted_ = false;
+      fail(name, why);
+      continue;
+    }
     const unsigned fluidErrors = FluidErrorCount();
     fluid_settings_setstr(settings_, "audio.driver", name.c_str());
-    std::optional<PulseBufferRequest> buffer;
-    if (name == "pulseaudio") buffer.emplace(pulseBufferMs);
     // Through our own callback where the driver has one, so that the flow of
     // audio can be watched; otherwise the plain way.
     timedRendering_ = true;  // before the first callback can run
@@ -283,6 +284,10 @@ bool SynthOut::StartAudio(std::string& error) {
 SynthOut::~SynthOut() {
   // The output goes first: it calls into the synthesizer until deleted.
   wav_.reset();
+  pulse_.reset();
+  if (buffer_ && buffer_->Underruns() > 0)
+    std::fprintf(stderr, "midiway: the built-in synthesizer's sound ran dry %u time%s; its buffer grew from %d to %d ms\n",
+                 buffer_->Underruns(), buffer_->Underruns() == 1 ? "" : "s", buffer_->FirstMs(), buffer_->Ms());
   if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
   StopSdlAudio(sdl_);
   if (synth_ != nullptr) delete_fluid_synth(synth_);
@@ -316,6 +321,37 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
   return result;
 }
 
+uint32_t SynthOut::RenderStereo(int frames, float* stereo) {
+  if (pulse_ || !wav_) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now());
+  RenderTimed(frames, [this, stereo](int offset, int length) {
+    float* at = stereo + 2 * offset;
+    fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
+  });
+  if (!buffer_ || !buffer_->GrowthDue() || !Quiet()) return 0;
+  const int ms = buffer_->Grow();
+  return ms > 0 ? static_cast<uint32_t>(FramesOf(ms)) : 0;
+}
+
+bool SynthOut::Quiet() {
+  {
+    std::lock_guard lock(queueMutex_);
+    if (!queue_.empty()) return false;
+  }
+  return fluid_synth_get_active_voice_count(synth_) == 0;
+}
+
+void SynthOut::RanDry(uint64_t silentFrames) {
+  // The file's frames after the silence are the rendered ones moved on by
+  // it: events already waiting keep their place in the file.
+  const auto shift = static_cast<int64_t>(silentFrames);
+  originNs_.fetch_add(static_cast<int64_t>(static_cast<long double>(shift) * 1e9L / rate_));
+  {
+    std::lock_guard lock(queueMutex_);
+    for (Scheduled& event : queue_) event.frame -= shift;
+  }
+  buffer_->Underrun();
+}
+
 // A sound card's callback renders its frames ahead of their playing, by an
 // amount that varies with the sound server's requests and with how late the
 // callback's thread wakes up. The earliest a callback has come, for its
@@ -344,7 +380,7 @@ void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
 }
 
 Clock::duration SynthOut::Latency() const {
-  if (wav_) return Clock::duration::zero();
+  if (wav_) return std::chrono::milliseconds(BufferMs());
   // A callback may render its first frame that much before the frame's
   // moment, and an event goes to the block start nearest it; half a
   // millisecond more for the wake-up of a callback.

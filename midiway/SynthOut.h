@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -15,6 +16,8 @@
 #include <vector>
 
 #include "OutPort.h"
+#include "PulseOut.h"
+#include "StreamBuffer.h"
 #include "WavRenderer.h"
 
 namespace midiway {
@@ -33,8 +36,11 @@ inline constexpr int kPeriods = 3;
 // What a PulseAudio stream buffers ahead, unless $MIDIWAY_AUDIO_LATENCY_MS
 // says otherwise: a busy desktop holds the player's thread up for several
 // ms at times, and a shorter buffer then runs dry (an audible gap, and the
-// notes after it late). FluidSynth would ask for one period.
-inline constexpr int kPulseBufferMs = 20;
+// notes after it late); 20 and 40 ms did so in a figure in ten. Each time it
+// runs dry all the same, it doubles, up to the bound; the delay it adds is
+// harmless, as no note answers a key the student plays.
+inline constexpr int kPulseBufferMs = 60;
+inline constexpr int kPulseBufferMaxMs = 480;
 
 // FluidSynth renders in blocks of this many frames and starts a note only at
 // a block's first frame: an event sounds at the block start nearest its frame.
@@ -65,9 +71,14 @@ class SynthOut : public OutSink {
 
   // The one latency from an event's moment to its sound in the output's
   // frames: 0 for a rendered file (its frame n is the moment n frames after
-  // its start), one audio period and half a block for a sound card's
-  // callback, which may come that much before its frames' moment.
+  // its start) or its stand-in card's buffer, one audio period and half a
+  // block for a sound card's callback, which may come that much before its
+  // frames' moment.
   Clock::duration Latency() const;
+
+  // Times the output ran dry, and its buffer now (ms; 0 when it has none of ours).
+  unsigned Underruns() const { return buffer_ ? buffer_->Underruns() : 0; }
+  int BufferMs() const { return buffer_ ? buffer_->Ms() : 0; }
 
  private:
   // An event waiting for its frame in the audio callback.
@@ -84,6 +95,14 @@ class SynthOut : public OutSink {
   bool LoadSoundFont(std::string& error);
   bool StartAudio(std::string& error);
   static int Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]);
+  // Renders into an interleaved stereo buffer for our own outputs; returns
+  // a new buffer in frames when it grows now, else 0.
+  uint32_t RenderStereo(int frames, float* stereo);
+  int64_t FramesOf(int ms) const { return std::llround(rate_ * ms / 1000.0); }
+  // Nothing waits to sound and nothing sounds: the buffer may grow.
+  bool Quiet();
+  // The stand-in card ran dry: the frames after the silence play that much later.
+  void RanDry(uint64_t silentFrames);
   // Renders `length` frames from the output's frame rendered_, in pieces
   // between the events due in them; render(offset, frames) renders one piece.
   template <class Piece>
@@ -100,6 +119,8 @@ class SynthOut : public OutSink {
   fluid_synth_t* synth_ = nullptr;
   fluid_audio_driver_t* driver_ = nullptr;
   std::unique_ptr<WavRenderer> wav_;
+  std::unique_ptr<PulseOut> pulse_;
+  std::unique_ptr<StreamBuffer> buffer_;  // of our own outputs
   void* sdl_ = nullptr;  // SDL2, while this synthesizer holds its audio subsystem
   // Frames the audio output has asked for; counted only when the output
   // renders through Render (every driver but those without a callback mode).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace midiway {
 namespace {
@@ -47,13 +48,13 @@ std::vector<uint8_t> WavHeader(uint32_t sampleRate, uint16_t channels, uint32_t 
 }
 
 std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, Render render, uint32_t sampleRate,
-                                                 std::string& error) {
+                                                 std::string& error, WavCard card) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) {
     error = "cannot create audio file " + path;
     return nullptr;
   }
-  std::unique_ptr<WavRenderer> renderer(new WavRenderer(file, std::move(render), sampleRate));
+  std::unique_ptr<WavRenderer> renderer(new WavRenderer(file, std::move(render), sampleRate, std::move(card)));
   renderer->WriteHeader();
   if (renderer->failed_) {
     error = "cannot write audio file " + path;
@@ -62,8 +63,9 @@ std::unique_ptr<WavRenderer> WavRenderer::Create(const std::string& path, Render
   return renderer;
 }
 
-WavRenderer::WavRenderer(std::FILE* file, Render render, uint32_t sampleRate)
-    : file_(file), render_(std::move(render)), rate_(sampleRate), mix_(kBlockFrames * kChannels), pcm_() {
+WavRenderer::WavRenderer(std::FILE* file, Render render, uint32_t sampleRate, WavCard card)
+    : file_(file), render_(std::move(render)), rate_(sampleRate), card_(std::move(card)), mix_(kBlockFrames * kChannels),
+      pcm_() {
   pcm_.reserve(kBlockFrames * kChannels * 2);
 }
 
@@ -83,19 +85,35 @@ Clock::time_point WavRenderer::Start() {
   thread_ = std::thread([this, start] {
     std::unique_lock lock(mutex_);
     uint64_t headerAt = rate_;
+    bool stalled = card_.stallMs <= 0;
+    auto playing = [this, start] {  // the frame a card would play now
+      const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
+      return static_cast<uint64_t>(elapsed.count()) * rate_ / 1000000000ull;
+    };
     for (;;) {
       const bool stopping = stop_;
-      const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
-      const uint64_t due = static_cast<uint64_t>(elapsed.count()) * rate_ / 1000000000ull;
       lock.unlock();
-      while (frames_ + kBlockFrames <= due) RenderBlock();
+      if (!stalled && playing() >= static_cast<uint64_t>(card_.stallAtMs) * rate_ / 1000u) {
+        stalled = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(card_.stallMs));
+      }
+      const uint64_t due = playing();
+      // Behind before anything was rendered is the card starting, not running dry.
+      if (card_.bufferFrames > 0 && frames_ > 0 && frames_ + silence_ < due) {
+        const uint64_t before = silence_;
+        WriteSilence(due - (frames_ + silence_));
+        if (card_.ranDry) card_.ranDry(silence_ - before);
+      }
+      while (frames_ + silence_ + kBlockFrames <= due + card_.bufferFrames) RenderBlock();
       if (frames_ >= headerAt) {  // keep the file readable while it grows
         WriteHeader();
         headerAt = frames_ + rate_;
       }
       lock.lock();
       if (stopping) break;
-      const auto next = start + std::chrono::nanoseconds((frames_ + kBlockFrames) * 1000000000ull / rate_);
+      const uint64_t written = frames_ + silence_ + kBlockFrames;
+      const uint64_t nextFrame = written - std::min<uint64_t>(card_.bufferFrames, written);
+      const auto next = start + std::chrono::nanoseconds(nextFrame * 1000000000ull / rate_);
       wake_.wait_until(lock, next, [this] { return stop_; });
     }
   });
@@ -103,8 +121,25 @@ Clock::time_point WavRenderer::Start() {
 }
 
 void WavRenderer::RenderBlock() {
-  render_(kBlockFrames, mix_.data());
+  if (const uint32_t grown = render_(kBlockFrames, mix_.data()); grown > 0) card_.bufferFrames = grown;
   frames_ += kBlockFrames;
+  WritePcm();
+}
+
+void WavRenderer::WriteSilence(uint64_t frames) {
+  std::fill(mix_.begin(), mix_.end(), 0.0f);
+  for (; frames >= kBlockFrames; frames -= kBlockFrames) {
+    silence_ += kBlockFrames;
+    WritePcm();
+  }
+  // The rest of a block: the file keeps whole blocks, as the card asks for them.
+  if (frames > 0) {
+    silence_ += kBlockFrames;
+    WritePcm();
+  }
+}
+
+void WavRenderer::WritePcm() {
   if (failed_ || dataBytes_ + kBlockFrames * kChannels * 2 > kMaxDataBytes) return;
   pcm_.clear();
   for (float sample : mix_) {

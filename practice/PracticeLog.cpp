@@ -14,13 +14,7 @@
 
 namespace {
 
-uint32_t Fnv1a(std::string_view bytes, uint32_t hash = 2166136261u) {
-  for (unsigned char c : bytes) {
-    hash ^= c;
-    hash *= 16777619u;
-  }
-  return hash;
-}
+uint32_t Fnv1a(std::string_view bytes, uint32_t hash = 2166136261u) { return PracticeHash(bytes, hash); }
 
 std::string Hex8(uint32_t value) {
   char buffer[9];
@@ -28,7 +22,17 @@ std::string Hex8(uint32_t value) {
   return buffer;
 }
 
-std::string EscapeName(const std::string& name) {
+}  // namespace
+
+uint32_t PracticeHash(std::string_view bytes, uint32_t hash) {
+  for (unsigned char c : bytes) {
+    hash ^= c;
+    hash *= 16777619u;
+  }
+  return hash;
+}
+
+std::string EscapePracticeName(const std::string& name) {
   std::string out;
   out.reserve(name.size());
   for (char c : name) {
@@ -44,11 +48,14 @@ std::string EscapeName(const std::string& name) {
   return out;
 }
 
-std::optional<std::string> UnescapeName(std::string_view text) {
+std::optional<std::string> UnescapePracticeName(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\') {
+      // Written escaped, so met raw only in a damaged line; taken as it is,
+      // the reader filtering by name would disagree with the one that is not.
+      if (text[i] == '\0' || text[i] == '\r' || text[i] == '\x1a') return std::nullopt;
       out += text[i];
       continue;
     }
@@ -64,6 +71,8 @@ std::optional<std::string> UnescapeName(std::string_view text) {
   }
   return out;
 }
+
+namespace {
 
 // "3-11", "4-Z15": a cardinality, a hyphen, then letters and digits.
 bool ValidClassName(std::string_view name) {
@@ -170,7 +179,7 @@ std::string PracticeLine(const PracticeRecord& r) {
   head += static_cast<char>(r.reveal);
   head += ' ';
   head += std::to_string(r.seconds);
-  const std::string name = EscapeName(r.person);
+  const std::string name = EscapePracticeName(r.person);
   return head + ' ' + Hex8(Fnv1a(CheckedText(head, name))) + ' ' + name;
 }
 
@@ -212,7 +221,7 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   const auto seconds = Digits(f[6], 0xffffffffLL);
   if (!seconds) return std::nullopt;
   r.seconds = static_cast<uint32_t>(*seconds);
-  auto name = UnescapeName(escapedName);
+  auto name = UnescapePracticeName(escapedName);
   if (!name) return std::nullopt;
   r.person = std::move(*name);
   return r;
@@ -234,9 +243,14 @@ std::optional<std::string_view> NameField(std::string_view line) {
 
 }  // namespace
 
-PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
-  text = text.substr(0, text.find('\x1a'));
-  const std::string wanted = person ? EscapeName(*person) : std::string();
+std::string_view PracticeLogEnd(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && (text[end - 1] == '\r' || text[end - 1] == '\n')) --end;
+  return end > 0 && text[end - 1] == '\x1a' ? text.substr(0, end - 1) : text;
+}
+
+PracticeLog ParsePracticeLines(std::string_view text, const std::string* person) {
+  const std::string wanted = person ? EscapePracticeName(*person) : std::string();
   PracticeLog log;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -263,9 +277,32 @@ PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
   return log;
 }
 
+PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
+  return ParsePracticeLines(PracticeLogEnd(text), person);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& fileName) {
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return bytes;
+}
+
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person) {
   if (!PlatformFileExists(fileName)) return PracticeLog{};
-  auto text = ReadTextFile(fileName);
+  auto text = ReadWholeFile(fileName);
   if (!text) return std::nullopt;
   return ParsePracticeLog(*text, person);
 }

@@ -58,9 +58,17 @@ struct PracticeLog {
   int32_t damaged = 0;                  // lines skipped as damaged
 };
 
-// Any bytes; stops at Ctrl-Z, takes CR LF or LF. With a person given, keeps
-// only that person's records; other people's lines are passed over unchecked.
+// Any bytes; takes CR LF or LF. A Ctrl-Z ends the log only when nothing but
+// line breaks follows it; elsewhere its line is damaged. With a person given,
+// keeps only that person's records; other people's lines are passed over
+// unchecked. The one reader of the log: every window and the scheduler use it.
 PracticeLog ParsePracticeLog(std::string_view text, const std::string* person = nullptr);
+// The log's text without a final Ctrl-Z and the line breaks after it.
+std::string_view PracticeLogEnd(std::string_view text);
+// The lines as they are, no end looked for: a part of the log.
+PracticeLog ParsePracticeLines(std::string_view text, const std::string* person = nullptr);
+// The file's bytes, Ctrl-Z included; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& fileName);
 // A missing file is an empty log; nullopt when it exists but cannot be read.
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person = nullptr);
 
@@ -68,6 +76,12 @@ std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const st
 // when the file does not end with a line break (a line cut short by a crash
 // stays alone and is skipped). False when it could not be written.
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record);
+
+// FNV-1a 32-bit, the line check.
+uint32_t PracticeHash(std::string_view bytes, uint32_t hash = 2166136261u);
+// The name as the log writes it, and back; nullopt for text no writer makes.
+std::string EscapePracticeName(const std::string& name);
+std::optional<std::string> UnescapePracticeName(std::string_view text);
 
 // Day number of a civil date (proleptic Gregorian), and the reverse text.
 int32_t DayOfCivil(int64_t year, int month, int day);

@@ -1,11 +1,14 @@
 #include "PracticeScheduler.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cmath>
 #include <numeric>
 #include <set>
 
 #include "FilterState.h"
+#include "PracticeCheckpoint.h"
 #include "ReportReader.h"
 #include "SessionLog.h"
 
@@ -35,8 +38,13 @@ PracticeScheduler::PracticeScheduler(std::string person, int32_t today) : person
 
 void PracticeScheduler::Learn(const PracticeLog& practice, const ReportLog* drills, const PracticeLists& lists) {
   for (const PracticeRecord& record : practice.records)
-    if (record.person == person_) Record(record);
+    if (record.person == person_) Count(record);
+  for (auto& [name, h] : classes_) Refresh(h);
   followUp_.clear();  // the last logged question may be days old
+  LearnDrills(drills, lists);
+}
+
+void PracticeScheduler::LearnDrills(const ReportLog* drills, const PracticeLists& lists) {
   if (!drills) return;
   for (const LoggedDrill& drill : drills->drills) {
     if (drill.person != person_) continue;
@@ -69,13 +77,31 @@ void PracticeScheduler::Learn(const PracticeLog& practice, const ReportLog* dril
   }
 }
 
-void PracticeScheduler::LearnFromFiles(const PracticeLists& lists) {
-  const auto practice = LoadPracticeLog(kPracticeFileName, &person_);
-  const auto drills = LoadReportLog(kReportFileName);
-  Learn(practice ? *practice : PracticeLog{}, drills ? &*drills : nullptr, lists);
+PracticeLearnInfo PracticeScheduler::LearnFromFiles(const PracticeLists& lists) {
+  return LearnFromFiles(kPracticeFileName, kReportFileName,
+                        PracticeCheckpointPath(AbsolutePracticeLog(kPracticeFileName), person_), lists);
 }
 
-void PracticeScheduler::Record(const PracticeRecord& record) {
+PracticeLearnInfo PracticeScheduler::LearnFromFiles(const std::string& practiceFile, const std::string& reportFile,
+                                                    const std::string& checkpointFile, const PracticeLists& lists) {
+  PracticeLearnInfo info;
+  std::vector<PracticeRecord> tail;
+  PracticeLogReader reader(practiceFile, person_, checkpointFile, today_);
+  if (reader.Checkpoint() && LoadState(reader.Checkpoint()->state)) info.fromCheckpoint = true;
+  else reader.Restart();
+  const PracticeLog whole = reader.ReadWholeLines();
+  for (const PracticeRecord& record : whole.records) Count(record);
+  reader.Save(SaveState());
+  for (const PracticeRecord& record : reader.ReadTail().records) Count(record);
+  info.bytesRead = reader.BytesRead();
+  for (auto& [name, h] : classes_) Refresh(h);
+  followUp_.clear();
+  const auto drills = LoadReportLog(reportFile);
+  LearnDrills(drills ? &*drills : nullptr, lists);
+  return info;
+}
+
+void PracticeScheduler::Count(const PracticeRecord& record) {
   ClassHistory& asked = classes_[record.asked];
   ++asked.questions;
   if (record.FirstTryRight()) {
@@ -84,20 +110,120 @@ void PracticeScheduler::Record(const PracticeRecord& record) {
   } else {
     asked.box = 1;
   }
-  const int32_t age = std::max(0, today_ - record.day);
-  const double weight = std::exp2(-age / kConfusionHalfLifeDays);
   followUp_.clear();
   for (const std::string& given : record.answers) {
     if (given == record.asked) continue;
     ClassHistory& other = classes_[given];
-    classes_[record.asked].recentConfusions += weight;
-    other.recentConfusions += weight;
-    if (age < kWeekDays) {
-      ++classes_[record.asked].thisWeek[given];
-      ++other.thisWeek[record.asked];
-    }
+    ++asked.confusionsByDay[record.day];
+    ++asked.partnersByDay[record.day][given];
+    ++other.confusionsByDay[record.day];
+    ++other.partnersByDay[record.day][record.asked];
     if (std::find(followUp_.begin(), followUp_.end(), given) == followUp_.end()) followUp_.push_back(given);
   }
+}
+
+void PracticeScheduler::Refresh(ClassHistory& h) {
+  // A day in the future counts as today, as a clock set back would have it.
+  h.partnersByDay.erase(h.partnersByDay.begin(), h.partnersByDay.lower_bound(today_ - kWeekDays + 1));
+  h.recentConfusions = 0;
+  for (const auto& [day, count] : h.confusionsByDay)
+    h.recentConfusions += count * std::exp2(-std::max(0, today_ - day) / kConfusionHalfLifeDays);
+  h.thisWeek.clear();
+  for (const auto& [day, partners] : h.partnersByDay)
+    for (const auto& [other, count] : partners) h.thisWeek[other] += count;
+}
+
+void PracticeScheduler::Record(const PracticeRecord& record) {
+  Count(record);
+  Refresh(classes_[record.asked]);
+  for (const std::string& given : record.answers) Refresh(classes_[given]);
+}
+
+// One line per class: "c NAME BOX QUESTIONS FIRSTTRYRIGHT", then its days as
+// "d DAY COUNT" and its partners as "p DAY OTHER COUNT".
+std::string PracticeScheduler::SaveState() const {
+  std::string text;
+  for (const auto& [name, h] : classes_) {
+    if (h.questions == 0 && h.confusionsByDay.empty()) continue;  // known from drills only
+    text += "c " + name + ' ' + std::to_string(h.box) + ' ' + std::to_string(h.questions) + ' ' +
+            std::to_string(h.firstTryRight) + '\n';
+    for (const auto& [day, count] : h.confusionsByDay)
+      text += "d " + std::to_string(day) + ' ' + std::to_string(count) + '\n';
+    for (const auto& [day, partners] : h.partnersByDay)
+      for (const auto& [other, count] : partners)
+        text += "p " + std::to_string(day) + ' ' + other + ' ' + std::to_string(count) + '\n';
+  }
+  return text;
+}
+
+namespace {
+
+// Reads the state's words one by one; fails for good at the first surprise.
+class StateReader {
+ public:
+  explicit StateReader(std::string_view text) : text_(text) {}
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  bool Word(std::string_view& word) {
+    const size_t end = text_.find_first_of(" \n", pos_);
+    if (end == std::string_view::npos || end == pos_) return false;
+    word = text_.substr(pos_, end - pos_);
+    pos_ = end;
+    return word.size() <= 16;
+  }
+  bool Number(int32_t& value, int32_t low) {
+    const char* begin = text_.data() + pos_;
+    const auto [end, error] = std::from_chars(begin, text_.data() + text_.size(), value);
+    if (error != std::errc() || end == begin || value < low) return false;
+    pos_ = static_cast<size_t>(end - text_.data());
+    return true;
+  }
+  bool Blank() { return Is(' '); }
+  bool LineEnd() { return Is('\n'); }
+
+ private:
+  bool Is(char c) {
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+  }
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+}  // namespace
+
+bool PracticeScheduler::LoadState(std::string_view text) {
+  std::map<std::string, ClassHistory> loaded;
+  ClassHistory* current = nullptr;
+  StateReader in(text);
+  std::string_view kind, name;
+  int32_t a = 0, b = 0, c = 0;
+  while (!in.AtEnd()) {
+    if (!in.Word(kind) || !in.Blank()) return false;
+    if (kind == "c") {
+      if (!in.Word(name) || !in.Blank() || !in.Number(a, 1) || a > kLeitnerBoxes || !in.Blank() || !in.Number(b, 0) ||
+          !in.Blank() || !in.Number(c, 0) || c > b || !in.LineEnd())
+        return false;
+      current = &loaded[std::string(name)];
+      if (current->questions != 0 || !current->confusionsByDay.empty()) return false;  // twice
+      current->box = a;
+      current->questions = b;
+      current->firstTryRight = c;
+    } else if (kind == "d" && current) {
+      if (!in.Number(a, INT32_MIN) || !in.Blank() || !in.Number(b, 1) || !in.LineEnd()) return false;
+      current->confusionsByDay.emplace_hint(current->confusionsByDay.end(), a, b);
+    } else if (kind == "p" && current) {
+      if (!in.Number(a, INT32_MIN) || !in.Blank() || !in.Word(name) || !in.Blank() || !in.Number(b, 1) ||
+          !in.LineEnd())
+        return false;
+      current->partnersByDay[a][std::string(name)] = b;
+    } else {
+      return false;
+    }
+  }
+  classes_ = std::move(loaded);
+  for (auto& [name, h] : classes_) Refresh(h);
+  return true;
 }
 
 double PracticeScheduler::Weight(const std::string& name) const {

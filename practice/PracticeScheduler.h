@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PracticeLog.h"
@@ -52,8 +53,19 @@ struct ClassHistory {
   int32_t firstTryRight = 0;
   double drillRight = 0;       // its share of verified drill answers
   double drillAnswers = 0;
+  // Confusions counted by day, so the state does not depend on the day it
+  // was learnt on and a saved one can be carried on exactly.
+  std::map<int32_t, int32_t> confusionsByDay;
+  // Day -> other class -> confusions, kept only for the days a week can still reach.
+  std::map<int32_t, std::map<std::string, int32_t>> partnersByDay;
+  // Derived from the two above for today.
   double recentConfusions = 0;              // weighed by age
   std::map<std::string, int32_t> thisWeek;  // other class -> confusions in the last 7 days
+};
+
+struct PracticeLearnInfo {
+  bool fromCheckpoint = false;  // a saved state was carried on
+  int64_t bytesRead = 0;        // of practice.dat
 };
 
 // A set class the schedule weighs most now, and why.
@@ -72,8 +84,20 @@ class PracticeScheduler {
   // records in order, then their verified drills. Either may be empty.
   void Learn(const PracticeLog& practice, const ReportLog* drills, const PracticeLists& lists);
   // Reads practice.dat and report.dat from the working directory; a file
-  // that cannot be read adds nothing.
-  void LearnFromFiles(const PracticeLists& lists);
+  // that cannot be read adds nothing. What was learnt from practice.dat is
+  // kept in a checkpoint in the account's cache folder, so the next drill
+  // reads only the lines appended since.
+  PracticeLearnInfo LearnFromFiles(const PracticeLists& lists);
+  // The same with the log and checkpoint named; an empty checkpoint name
+  // reads the log whole and keeps nothing.
+  PracticeLearnInfo LearnFromFiles(const std::string& practiceFile, const std::string& reportFile,
+                                   const std::string& checkpointFile, const PracticeLists& lists);
+
+  // The state learnt from practice records alone, as text, and back. Load
+  // fails on anything it did not write; then the state is as before.
+  std::string SaveState() const;
+  bool LoadState(std::string_view text);
+  int32_t Today() const { return today_; }
 
   // A question has ended: box, accuracy, confusions, and the classes that
   // follow it.
@@ -100,6 +124,9 @@ class PracticeScheduler {
 
  private:
   double Weight(const std::string& name) const;
+  void Count(const PracticeRecord& record);
+  void Refresh(ClassHistory& h);
+  void LearnDrills(const ReportLog* drills, const PracticeLists& lists);
   std::string Why(const std::string& name) const;
 
   std::string person_;

@@ -15,6 +15,8 @@
 #include "Playback.h"
 #include "QuestionGenerator.h"
 
+#include "Figure.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -126,6 +128,8 @@ void BenchFigures(const Catalogue& catalogue, int figures, int gapUnit) {
   std::printf("  lateness us: min %.1f  median %.1f  p90 %.1f  p99 %.1f  worst %.1f\n", late.front(), at(0.5), at(0.9),
               at(0.99), late.back());
   std::printf("  CPU while playing: %.3f s of %.1f s = %.2f %% of a core\n", cpu, wall, 100.0 * cpu / wall);
+  // A note put later than this is heard off the figure's grid.
+  PrintFigure("figure notes put late, 99th percentile", at(0.99) / 1000.0, "ms", 1.5);
 }
 
 }  // namespace

@@ -20,6 +20,8 @@
 #include "Sxfilters.h"
 #include "Waymidi.h"
 
+#include "Figure.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -139,6 +141,13 @@ int main(int argc, char** argv) {
   std::printf("last key released -> answer judged (%d answers; chords; real clock)\n", answers);
   Report("right (next question played)", right);
   Report("wrong", wrong);
+  {
+    std::vector<double> all = right;
+    all.insert(all.end(), wrong.begin(), wrong.end());
+    std::sort(all.begin(), all.end());
+    // Well under what a player notices between release and reply.
+    PrintFigure("key released to answer judged, 90th percentile", all[all.size() * 9 / 10], "ms", 20);
+  }
 
   // A flood: a glissando over 88 keys, back and forth, a note-on and a
   // note-off per key, with active sensing between, fed in one go.

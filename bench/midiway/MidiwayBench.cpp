@@ -41,6 +41,8 @@
 #include "WavLeft.h"
 #include "midiway.h"
 
+#include "Figure.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -286,10 +288,11 @@ int main(int argc, char** argv) {
     std::printf("Scheduling error (onset minus own attack): median %.2f ms, 90%% %.2f ms, min %.2f, max %.2f, spread %.2f "
                 "(%d of %zu notes are the reference sample for sample)\n",
                 error.median, error.p90, error.min, error.max, error.max - error.min, matched, puts.size());
+    PrintFigure("synthesizer scheduling error, 90th percentile", error.p90, "ms", 1.5);
   }
-  std::printf("Sound card buffer when one is used: PulseAudio %d ms ($MIDIWAY_AUDIO_LATENCY_MS), ALSA %d x %d frames = "
-              "%.1f ms at 44.1 kHz\n",
-              midiway::kPulseBufferMs, midiway::kPeriods, midiway::kPeriodFrames,
+  std::printf("Sound card buffer when one is used: PulseAudio %d ms, up to %d ms after running dry "
+              "($MIDIWAY_AUDIO_LATENCY_MS), ALSA %d x %d frames = %.1f ms at 44.1 kHz\n",
+              midiway::kPulseBufferMs, midiway::kPulseBufferMaxMs, midiway::kPeriods, midiway::kPeriodFrames,
               midiway::kPeriods * midiway::kPeriodFrames / 44.1);
   std::printf("Velocity-64 chord C4 E4 G4 C5: peak %.1f dBFS, RMS (first 0.5 s) %.1f dBFS\n", 20 * std::log10(peak),
               10 * std::log10(energy / 22050));

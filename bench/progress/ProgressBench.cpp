@@ -13,6 +13,8 @@
 #include "ReportReader.h"
 #include "SessionLog.h"
 
+#include "Figure.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -76,5 +78,7 @@ int main(int argc, char** argv) {
   std::printf("drills %zu, unverified %d\n", log.drills.size(), log.unverified);
   std::printf("read and verify: %.1f ms (best of 5)\n", best);
   std::printf("figures of every person: %.1f ms (best of 5)\n", bestFigures);
+  // My Progress opens within a blink on a class's years of logs.
+  PrintFigure("My Progress: read, verify and figure report.dat", best + bestFigures, "ms", 100);
   return 0;
 }

@@ -25,6 +25,8 @@
 #include "WavLeft.h"
 #include "midiway.h"
 
+#include "Figure.h"
+
 namespace {
 
 constexpr uint32_t kResolution = 480;
@@ -146,6 +148,7 @@ int main(int argc, char** argv) {
               "90%% |e| %.2f ms, max |e| %.2f ms\n",
               sum / errors.size(), magnitudes[magnitudes.size() / 2], magnitudes[magnitudes.size() * 9 / 10],
               magnitudes.back());
+  PrintFigure("sonorix-smfplay onset error, 90th percentile", magnitudes[magnitudes.size() * 9 / 10], "ms", 1.5);
   std::printf("first note at %.1f ms of the WAV file (the port opens, then the sync waits for audio and starts)\n",
               onsets[0] * 1e3);
   std::printf("CPU: %.2f s user+system over %.2f s wall (%.1f %% of one core), including start-up\n", cpu, wall,

@@ -155,4 +155,55 @@ TEST_F(SynthSound, TimedEventsAreSpacedByTheClock) {
   EXPECT_LT(onset, wav.rate / 20u) << "a delta of 0 after an idle spell plays at once";
 }
 
+// A file standing in for a sound card with a 50 ms buffer, its rendering
+// stalled for 130 ms in a figure: the card runs dry once, the buffer grows
+// once nothing sounds, and every note after it still starts on the grid
+// (plus the buffer it was played with), not late by the gap. The count is
+// told on stderr at the end.
+TEST_F(SynthSound, RunningDryGrowsTheBufferAndKeepsNotesOnTheGrid) {
+  ScopedEnv buffer("MIDIWAY_AUDIO_FILE_BUFFER_MS", "50");
+  ScopedEnv stall("MIDIWAY_AUDIO_FILE_STALL_MS", "400:130");
+  testing::internal::CaptureStderr();
+  Wav wav;
+  {
+    Listener listener("dry");
+    // Short notes on a 250 ms grid, each cut by all-sound-off after 100 ms:
+    // 100, 350, 600 and 850 ms, then 3000, 3250 and 3500 ms.
+    const std::vector<uint32_t> grid = {96, 336, 576, 816, 2880, 3120, 3360};
+    uint32_t at = 0;
+    for (uint32_t tick : grid) {
+      MIDIEVENT on{tick - at, 0x90, 72, 64, 0};
+      MIDIEVENT off{96, 0xB0, 120, 0, 0};
+      ASSERT_EQ(PutMidiOut(listener.handle(), &on), MIDIWAY_PUT_TAKEN);
+      ASSERT_EQ(PutMidiOut(listener.handle(), &off), MIDIWAY_PUT_TAKEN);
+      at = tick + 96;
+    }
+    listener.SleepUntilSeconds(3.8);
+    wav = listener.Finish();
+  }
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("ran dry"), std::string::npos) << said;
+  EXPECT_NE(said.find("its buffer grew from 50 to"), std::string::npos) << said;
+
+  const std::vector<double> gridMs = {100, 350, 600, 850, 3000, 3250, 3500};
+  const std::vector<size_t> onsets = Onsets(wav);
+  ASSERT_EQ(onsets.size(), gridMs.size());
+  // Against the first note: 0 before the growth, then what the buffer grew
+  // by (50, 150, 350 ms: once more for each time a busy machine made it run dry).
+  const double block = 64.0 * 1000 / wav.rate;
+  double last = 0;
+  for (size_t i = 1; i < onsets.size(); ++i) {
+    const double moved =
+        (static_cast<double>(onsets[i]) - static_cast<double>(onsets[0])) * 1000 / wav.rate - (gridMs[i] - gridMs[0]);
+    double step = 0;
+    for (double grown : {50.0, 150.0, 350.0})
+      if (std::fabs(moved - grown) < std::fabs(moved - step)) step = grown;
+    EXPECT_NEAR(moved, step, block + 0.1) << "note " << i;
+    EXPECT_GE(step, last) << "note " << i;
+    last = step;
+  }
+  EXPECT_NEAR(static_cast<double>(onsets[1] - onsets[0]) * 1000 / wav.rate, 250, block + 0.1) << "before the stall";
+  EXPECT_GE(last, 50) << "the buffer grew";
+}
+
 }  // namespace

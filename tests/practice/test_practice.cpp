@@ -85,10 +85,13 @@ TEST(PracticeLog, RoundTripAndAppend) {
     lf += PracticeLine(r) + "\n";
     EXPECT_EQ(PracticeLine(r).find_first_of(std::string("\r\n\x1a\0", 4)), std::string::npos);
   }
-  for (const std::string& text : {crlf, lf, crlf + "\x1a" + "garbage after Ctrl-Z"}) {
+  // A Ctrl-Z ends the log only when nothing but line breaks follows it;
+  // before anything else it is a damaged line of its own.
+  for (const auto& [text, damaged] : std::vector<std::pair<std::string, int>>{
+           {crlf, 0}, {lf, 0}, {crlf + "\x1a\r\n\n", 0}, {crlf + "\x1a" + "garbage after Ctrl-Z", 1}}) {
     const PracticeLog log = ParsePracticeLog(text);
     ASSERT_EQ(log.records.size(), records.size());
-    EXPECT_EQ(log.damaged, 0);
+    EXPECT_EQ(log.damaged, damaged);
     for (size_t i = 0; i < records.size(); ++i) EXPECT_TRUE(SameRecord(log.records[i], records[i])) << i;
   }
   const std::string mary = "Mary Ann Lee";
