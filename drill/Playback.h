@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "Question.h"
 #include "midiway.h"
@@ -36,3 +37,17 @@ void PlayQuestionNotes(const QuestionState& question, PlayManner manner, Playbac
 // The sorted notes upwards / downwards, a sleep after each (the last included).
 void ArpeggiateUp(const QuestionState& question, PlaybackPort& port);
 void ArpeggiateDown(const QuestionState& question, PlaybackPort& port);
+
+// The same notes as a plan, for a port that places them on its own clock
+// instead of waiting: each note's time from the first, and how long the
+// whole takes (an arpeggio holds its last step too).
+struct PlannedNote {
+  uint32_t atMs = 0;
+  MIDIEVENT event{};
+};
+struct PlaybackPlan {
+  std::vector<PlannedNote> notes;
+  uint32_t lengthMs = 0;
+};
+PlaybackPlan PlanQuestionNotes(const QuestionState& question, PlayManner manner);
+PlaybackPlan PlanArpeggio(const QuestionState& question, bool up);
