@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-#include "Platform.h"
-
-uint32_t PlatformPlaybackPort::Now() { return PlatformTickCount(); }
-void PlatformPlaybackPort::WaitUntil(uint32_t tick) { PlatformWaitUntil(tick); }
-void PlatformPlaybackPort::Sleep(uint32_t ms) { PlatformSleep(ms); }
 
 PlayManner PlayMannerFromItemIndex(int itemIndex) {
   switch (itemIndex) {
@@ -61,4 +56,27 @@ void ArpeggiateDown(const QuestionState& q, PlaybackPort& port) {
     port.Send(NoteOnEvent(q.sortedNotes[i]));
     port.Sleep(kArpeggioStepMs);
   }
+}
+
+PlaybackPlan PlanQuestionNotes(const QuestionState& q, PlayManner manner) {
+  PlaybackPlan plan;
+  const int n = NoteCount(q);
+  for (int i = 0; i < n; ++i) {
+    const int32_t note = manner == PlayManner::Chord ? q.sortedNotes[i] : q.playedNotes[i];
+    plan.notes.push_back({plan.lengthMs, NoteOnEvent(note)});
+    if (manner == PlayManner::Chord || i >= n - 1) continue;
+    if (manner == PlayManner::MixedFigure && i == q.joinedIndex) continue;
+    plan.lengthMs += static_cast<uint32_t>(std::max<int32_t>(q.noteGaps[i], 0));
+  }
+  return plan;
+}
+
+PlaybackPlan PlanArpeggio(const QuestionState& q, bool up) {
+  PlaybackPlan plan;
+  const int n = NoteCount(q);
+  for (int k = 0; k < n; ++k) {
+    plan.notes.push_back({plan.lengthMs, NoteOnEvent(q.sortedNotes[up ? k : n - 1 - k])});
+    plan.lengthMs += kArpeggioStepMs;
+  }
+  return plan;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "Question.h"
 #include "midiway.h"
@@ -16,14 +17,6 @@ class PlaybackPort {
   virtual uint32_t Now() = 0;
   virtual void WaitUntil(uint32_t tick) = 0;
   virtual void Sleep(uint32_t ms) = 0;
-};
-
-// A port whose clock and waits are the platform's (test hooks included).
-class PlatformPlaybackPort : public PlaybackPort {
- public:
-  uint32_t Now() override;
-  void WaitUntil(uint32_t tick) override;
-  void Sleep(uint32_t ms) override;
 };
 
 enum class PlayManner { Chord, Figure, MixedFigure };
@@ -44,3 +37,17 @@ void PlayQuestionNotes(const QuestionState& question, PlayManner manner, Playbac
 // The sorted notes upwards / downwards, a sleep after each (the last included).
 void ArpeggiateUp(const QuestionState& question, PlaybackPort& port);
 void ArpeggiateDown(const QuestionState& question, PlaybackPort& port);
+
+// The same notes as a plan, for a port that places them on its own clock
+// instead of waiting: each note's time from the first, and how long the
+// whole takes (an arpeggio holds its last step too).
+struct PlannedNote {
+  uint32_t atMs = 0;
+  MIDIEVENT event{};
+};
+struct PlaybackPlan {
+  std::vector<PlannedNote> notes;
+  uint32_t lengthMs = 0;
+};
+PlaybackPlan PlanQuestionNotes(const QuestionState& question, PlayManner manner);
+PlaybackPlan PlanArpeggio(const QuestionState& question, bool up);

@@ -1,10 +1,9 @@
 #include "SessionLog.h"
 
-#include <cerrno>
 #include <locale>
 #include <sstream>
 
-#include "DataFile.h"
+#include "Storage.h"
 
 std::string FormatLogDouble(double value) {
   std::ostringstream out;
@@ -34,8 +33,5 @@ std::string SegmentRecordText(int32_t correct, int32_t incorrect, uint32_t secon
 }
 
 bool AppendLogRecord(const std::string& fileName, const std::string& recordText) {
-  const std::string bytes = "\r\n" + recordText;
-  if (AppendToFile(fileName, bytes)) return true;
-  KeepUnsavedAppend(fileName, bytes, errno);
-  return false;
+  return DataStorage().Append(fileName, "\r\n" + recordText);
 }

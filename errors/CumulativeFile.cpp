@@ -1,57 +1,40 @@
 #include "CumulativeFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-
-#include "DataFile.h"
-#include "FileLock.h"
-#include "Platform.h"
-
-namespace {
-
-// Under the lock: errors.dat read, `add` added, written back. The errno of a
-// failure, 0 when written.
-int FoldIntoFile(const ErrorStats& add, bool adding, ErrorStats& cumulative) {
-  FileLock lock(kErrorsFileName);
-  ClearStats(cumulative);
-  if (lock.Refused()) return lock.Refusal();
-  if (PlatformFileExists(kErrorsFileName)) {
-    auto text = ReadTextFile(kErrorsFileName);
-    if (!text) return errno != 0 ? errno : EIO;
-    cumulative = ParseErrorStats(*text);
-  }
-  if (adding) AddStats(cumulative, add);
-  return WriteFileAtomic(kErrorsFileName, FormatErrorStats(cumulative)) ? 0 : errno;
-}
-
-}  // namespace
+#include "Storage.h"
 
 bool UpdateCumulativeFile(const ErrorStats& session, bool filtersUsed, ErrorStats& cumulative) {
-  const int error = FoldIntoFile(session, !filtersUsed, cumulative);
-  if (error == 0) return true;
-  if (!filtersUsed && DataFolderIsShared()) {
-    // Added to what earlier runs kept, under the kept copy's own lock.
-    std::string kept = KeptFile(kErrorsFileName);
-    if (!kept.empty()) {
-      FileLock keptLock(kept);
+  ClearStats(cumulative);
+  const bool written =
+      DataStorage().Update(kErrorsFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
+        if (found == Storage::Found::Text) cumulative = ParseErrorStats(text);
+        if (!filtersUsed) AddStats(cumulative, session);
+        // An errors.dat that is there but cannot be read is kept as it is.
+        if (found == Storage::Found::Unreadable) return std::nullopt;
+        return FormatErrorStats(cumulative);
+      });
+  if (!written && !filtersUsed) {
+    // Added to what earlier runs kept.
+    DataStorage().Keep(kErrorsFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
       ErrorStats all = session;
-      if (const auto old = ReadTextFile(kept)) AddStats(all, ParseErrorStats(*old));
-      if (keptLock.Refused() || !WriteFileAtomic(kept, FormatErrorStats(all))) kept.clear();
-    }
-    ReportFileTrouble(FileTrouble::NotWritten, kErrorsFileName, std::strerror(error), kept);
+      if (found == Storage::Found::Text) AddStats(all, ParseErrorStats(text));
+      return FormatErrorStats(all);
+    });
   }
-  return false;
+  return written;
 }
 
 void CatchUpKeptStats() {
-  const std::string dir = KeptFolder();
-  if (dir.empty()) return;
-  const std::string kept = dir + "/" + kErrorsFileName;
-  if (!PlatformFileExists(kept)) return;
-  FileLock keptLock(kept);
-  const auto text = ReadTextFile(kept);
-  if (keptLock.Refused() || !text) return;
-  ErrorStats cumulative{};
-  if (FoldIntoFile(ParseErrorStats(*text), true, cumulative) == 0) ::unlink(kept.c_str());
+  const auto kept = DataStorage().Kept(kErrorsFileName);
+  if (!kept) return;
+  const ErrorStats add = ParseErrorStats(*kept);
+  const bool added =
+      DataStorage().Update(kErrorsFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
+        if (found == Storage::Found::Unreadable) return std::nullopt;
+        ErrorStats all;
+        ClearStats(all);
+        if (found == Storage::Found::Text) all = ParseErrorStats(text);
+        AddStats(all, add);
+        return FormatErrorStats(all);
+      });
+  if (added) DataStorage().ForgetKept(kErrorsFileName);
 }

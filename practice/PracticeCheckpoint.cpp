@@ -159,7 +159,7 @@ PracticeLogReader::PracticeLogReader(const std::string& logFile, std::string per
   file_.device = info.st_dev;
   file_.inode = info.st_ino;
   if (checkpointFile_.empty()) return;
-  const auto text = ReadWholeFile(checkpointFile_);
+  const auto text = ReadPracticeFileBytes(checkpointFile_);
   if (!text) return;
   auto checkpoint = ParsePracticeCheckpoint(*text);
   if (checkpoint && Matches(*checkpoint)) {

@@ -5,12 +5,10 @@
 #include <ctime>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include "DataFile.h"
-#include "FileLock.h"
-#include "Platform.h"
+#include "Clock.h"
+#include "Storage.h"
 
 namespace {
 
@@ -151,7 +149,7 @@ std::string PracticeTimeText(int32_t day, int32_t secondOfDay) {
 }
 
 void PracticeNow(int32_t& day, int32_t& secondOfDay) {
-  day = static_cast<int32_t>(PlatformToday());
+  day = static_cast<int32_t>(CoreClock().Today());
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -281,7 +279,7 @@ PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
   return ParsePracticeLines(PracticeLogEnd(text), person);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& fileName) {
+std::optional<std::string> ReadPracticeFileBytes(const std::string& fileName) {
   const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::string bytes;
@@ -301,51 +299,14 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 }
 
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person) {
-  if (!PlatformFileExists(fileName)) return PracticeLog{};
-  auto text = ReadWholeFile(fileName);
+  if (!DataStorage().Exists(fileName)) return PracticeLog{};
+  auto text = DataStorage().ReadAll(fileName);
   if (!text) return std::nullopt;
   return ParsePracticeLog(*text, person);
 }
 
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record) {
-  // Locked as report.dat is: a record lock on the file itself, held from the
-  // look at its last byte to the end of the write. A lock refused is no write.
-  const std::string line = PracticeLine(record) + "\r\n";
-  const int fd = ::open(fileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    KeepUnsavedAppend(fileName, line, errno);
-    return false;
-  }
-  ShareWithFolderGroup(fd, FinalTarget(fileName));
-  if (!LockWholeFile(fd, kLockTimeoutMs)) {
-    const int error = errno;
-    if (LockRefused(error)) {
-      ::close(fd);
-      std::fprintf(stderr, "sonorix: %s cannot be locked, not appended\n", fileName.c_str());
-      KeepUnsavedAppend(fileName, line, error);
-      return false;
-    }
-    std::fprintf(stderr, "sonorix: %s not locked, appended without the lock\n", fileName.c_str());
-  }
-  std::string bytes = line;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-    char last = '\n';
-    if (::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') bytes.insert(0, "\r\n");
-  }
-  size_t done = 0;
-  int error = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = n < 0 ? errno : EIO;
-      break;
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (::close(fd) != 0 && error == 0) error = errno;
-  // Nothing of it written: kept whole. A part written stays for the reader to skip.
-  if (error != 0 && done == 0) KeepUnsavedAppend(fileName, line, error);
-  return error == 0 && done == bytes.size();
+  // Locked as report.dat is, and on a line of its own even after a torn
+  // write. A class sharing a folder shares the file.
+  return DataStorage().Append(fileName, PracticeLine(record) + "\r\n", true);
 }

@@ -68,7 +68,7 @@ std::string_view PracticeLogEnd(std::string_view text);
 // The lines as they are, no end looked for: a part of the log.
 PracticeLog ParsePracticeLines(std::string_view text, const std::string* person = nullptr);
 // The file's bytes, Ctrl-Z included; nullopt when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& fileName);
+std::optional<std::string> ReadPracticeFileBytes(const std::string& fileName);
 // A missing file is an empty log; nullopt when it exists but cannot be read.
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person = nullptr);
 

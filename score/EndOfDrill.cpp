@@ -1,42 +1,11 @@
 #include "EndOfDrill.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <functional>
-#include <cstring>
-#include <unistd.h>
 
 #include "CumulativeFile.h"
-#include "DataFile.h"
-#include "FileLock.h"
-#include "Platform.h"
+#include "Storage.h"
 
 namespace {
-
-// hiscore.dat loaded under its lock, `insert` run on the tables, the tables
-// saved capped. The errno of a failure, 0 when saved; `readable` false when
-// the file exists but was not read (it is kept then).
-int UpdateHighScores(HighScoreSet& tables, bool& readable, const std::function<void(HighScoreSet&)>& insert) {
-  // Another running copy must not slip its save in between this load and
-  // this save. A lock not had in time is given up; one refused is no save.
-  FileLock lock(kHighScoreFileName);
-  readable = true;
-  int error = lock.Refusal();
-  if (PlatformFileExists(kHighScoreFileName)) {
-    const auto text = ReadTextFile(kHighScoreFileName);
-    readable = text.has_value();
-    if (text) {
-      tables = ParseHighScores(*text);
-    } else if (error == 0) {
-      error = errno != 0 ? errno : EIO;
-    }
-  }
-  insert(tables);
-  if (error != 0 || !readable) return error != 0 ? error : EIO;
-  HighScoreSet saved = tables;
-  CapHighScores(saved);
-  return WriteFileAtomic(kHighScoreFileName, FormatHighScores(saved)) ? 0 : errno;
-}
 
 // Every entry of `from` into `into`, table by table.
 void InsertAll(HighScoreSet& into, const HighScoreSet& from) {
@@ -55,35 +24,42 @@ EndOfDrill SaveEndedDrill(const EndedDrillFacts& drill, const ErrorStats& drillS
 
   const HighScoreEntry entry{drill.today, end.score.Correct, end.score.Incorrect, end.score.TimePerInterval,
                              end.score.Score};
-  const int error = UpdateHighScores(end.tables, end.tablesReadable, [&](HighScoreSet& tables) {
-    if (drill.filtersUsed) return;
-    end.newEntryIndex = ::InsertHighScore(tables, drill.modeCode, entry);
-    if (end.newEntryIndex < 0) end.newEntryIndex = 0;
-  });
-  if (error != 0 && !drill.filtersUsed && DataFolderIsShared()) {
-    std::string kept = KeptFile(kHighScoreFileName);
-    if (!kept.empty()) {
-      FileLock keptLock(kept);
+  const bool saved =
+      DataStorage().Update(kHighScoreFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
+        end.tablesReadable = found != Storage::Found::Unreadable;
+        if (found == Storage::Found::Text) end.tables = ParseHighScores(text);
+        if (!drill.filtersUsed) {
+          end.newEntryIndex = ::InsertHighScore(end.tables, drill.modeCode, entry);
+          if (end.newEntryIndex < 0) end.newEntryIndex = 0;
+        }
+        if (!end.tablesReadable) return std::nullopt;
+        HighScoreSet capped = end.tables;
+        CapHighScores(capped);
+        return FormatHighScores(capped);
+      });
+  if (!saved && !drill.filtersUsed) {
+    DataStorage().Keep(kHighScoreFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
       HighScoreSet all;
-      if (const auto old = ReadTextFile(kept)) all = ParseHighScores(*old);
+      if (found == Storage::Found::Text) all = ParseHighScores(text);
       ::InsertHighScore(all, drill.modeCode, entry);
-      if (keptLock.Refused() || !WriteFileAtomic(kept, FormatHighScores(all))) kept.clear();
-    }
-    ReportFileTrouble(FileTrouble::NotWritten, kHighScoreFileName, std::strerror(error), kept);
+      return FormatHighScores(all);
+    });
   }
   return end;
 }
 
 void CatchUpKeptHighScores() {
-  const std::string dir = KeptFolder();
-  if (dir.empty()) return;
-  const std::string kept = dir + "/" + kHighScoreFileName;
-  if (!PlatformFileExists(kept)) return;
-  FileLock keptLock(kept);
-  const auto text = ReadTextFile(kept);
-  if (keptLock.Refused() || !text) return;
-  const HighScoreSet entries = ParseHighScores(*text);
-  HighScoreSet tables;
-  bool readable = true;
-  if (UpdateHighScores(tables, readable, [&](HighScoreSet& t) { InsertAll(t, entries); }) == 0) ::unlink(kept.c_str());
+  const auto kept = DataStorage().Kept(kHighScoreFileName);
+  if (!kept) return;
+  const HighScoreSet entries = ParseHighScores(*kept);
+  const bool added =
+      DataStorage().Update(kHighScoreFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
+        if (found == Storage::Found::Unreadable) return std::nullopt;
+        HighScoreSet tables;
+        if (found == Storage::Found::Text) tables = ParseHighScores(text);
+        InsertAll(tables, entries);
+        CapHighScores(tables);
+        return FormatHighScores(tables);
+      });
+  if (added) DataStorage().ForgetKept(kHighScoreFileName);
 }

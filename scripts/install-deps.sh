@@ -24,6 +24,8 @@ if [[ "${1:-}" == "--test" ]]; then
   # A monospaced font that does not report itself fixed, for the score
   # window's column test.
   packages+=(fonts-noto-mono)
+  # The core compiled to WebAssembly and its tests run under Node.
+  packages+=(emscripten nodejs googletest)
 fi
 # Building the Debian package (scripts/package.sh).
 if [[ "${1:-}" == "--package" ]]; then

@@ -7,8 +7,10 @@
 #include <array>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
+#include "Playback.h"
 #include "QuestionGenerator.h"
 
 namespace {
@@ -293,3 +295,57 @@ TEST(RandomSource, BoundsSeedsAndSpread) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keeps virtual time: waits and sleeps move it, each note is stamped with it.
+class VirtualTimePort : public PlaybackPort {
+ public:
+  std::vector<std::pair<uint32_t, int>> heard;
+  uint32_t now = 5000;
+  void Send(const MIDIEVENT& e) override { heard.emplace_back(now - 5000, e.data1); }
+  uint32_t Now() override { return now; }
+  void WaitUntil(uint32_t tick) override {
+    if (static_cast<int32_t>(tick - now) > 0) now = tick;
+  }
+  void Sleep(uint32_t ms) override { now += ms; }
+};
+
+std::vector<std::pair<uint32_t, int>> Timed(const PlaybackPlan& plan) {
+  std::vector<std::pair<uint32_t, int>> timed;
+  for (const PlannedNote& p : plan.notes) timed.emplace_back(p.atMs, p.event.data1);
+  return timed;
+}
+
+}  // namespace
+
+// A port that places notes on its own clock hears what the waiting port plays, when it plays it.
+TEST(PlaybackPlanTest, PlansTheNotesTheWaitingPortPlaysAtTheirTimes) {
+  QuestionState q;
+  q.noteCount = 4;
+  const int32_t sorted[4] = {48, 52, 55, 61}, played[4] = {55, 48, 61, 52}, gaps[4] = {250, -40, 500, 0};
+  for (int i = 0; i < 4; ++i) {
+    q.sortedNotes[i] = sorted[i];
+    q.playedNotes[i] = played[i];
+    q.noteGaps[i] = gaps[i];
+  }
+  q.joinedIndex = 2;
+  for (PlayManner manner : {PlayManner::Chord, PlayManner::Figure, PlayManner::MixedFigure}) {
+    VirtualTimePort port;
+    PlayQuestionNotes(q, manner, port);
+    const PlaybackPlan plan = PlanQuestionNotes(q, manner);
+    EXPECT_EQ(Timed(plan), port.heard) << static_cast<int>(manner);
+    EXPECT_EQ(plan.lengthMs, port.now - 5000) << static_cast<int>(manner);
+  }
+  EXPECT_EQ(PlanQuestionNotes(q, PlayManner::Figure).lengthMs, 750u) << "a negative gap waits nothing";
+  EXPECT_EQ(PlanQuestionNotes(q, PlayManner::MixedFigure).lengthMs, 250u) << "no wait after the joined note";
+  for (bool up : {true, false}) {
+    VirtualTimePort port;
+    (up ? ArpeggiateUp : ArpeggiateDown)(q, port);
+    const PlaybackPlan plan = PlanArpeggio(q, up);
+    EXPECT_EQ(Timed(plan), port.heard);
+    EXPECT_EQ(plan.lengthMs, port.now - 5000);
+  }
+  q.noteCount = 9;  // damaged: never past the four notes
+  EXPECT_EQ(PlanQuestionNotes(q, PlayManner::Figure).notes.size(), 4u);
+}
