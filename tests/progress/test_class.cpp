@@ -1,17 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
 
+#include "ClassCache.h"
 #include "ClassFigures.h"
+#include "DrillNotes.h"
 #include "PracticeFigures.h"
 #include "ProgressFigures.h"
 #include "FileLock.h"
@@ -112,19 +118,32 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
 TEST(ClassFigures, TwoProcessesAppendingUnderTheLock) {
   ScratchDir dir;
   const std::string report = dir.Path("report.dat");
+  // The day each writer has reached: like machines sharing a clock, neither
+  // starts a day before the other has.
+  auto* days = static_cast<std::atomic<int>*>(
+      ::mmap(nullptr, 2 * sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  ASSERT_NE(static_cast<void*>(days), MAP_FAILED);
+  new (&days[0]) std::atomic<int>(0);
+  new (&days[1]) std::atomic<int>(0);
   std::vector<pid_t> children;
   for (const std::string name : {"Ann", "Bob Li"}) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
       bool ok = true;
+      const size_t self = children.size(), other = 1 - self;
       for (int i = 0; i < 1000; ++i) {
         // A class practises on the same days.
         const double date = 45000 + i / 100;
+        if (i % 100 == 0) {
+          days[self] = i / 100;
+          while (days[other] < i / 100) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         ok = AppendLogRecord(report, StartRecordText(date, 1, name)) && ok;
         ok = AppendLogRecord(report, FilterRecordText(FilterState{4095, 0, i % 3})) && ok;
         ok = AppendLogRecord(report, SegmentRecordText(i % 40, i % 7, 60, SegmentCheckValue(name, date, i % 40, i % 7))) && ok;
       }
+      days[self] = 1000;
       ::_exit(ok ? 0 : 1);
     }
     children.push_back(child);
@@ -219,7 +238,7 @@ namespace {
 
 std::string CommandOn(const ScratchDir& dir, const std::string& log, int& status) {
   std::filesystem::create_directories(dir.Path("lab"));
-  const_cast<ScratchDir&>(dir).Write("lab/report.dat", log);
+  dir.Write("lab/report.dat", log);
   return RunCommand(std::string(SONORIX_CLASS_EXE) + " " + dir.Path("lab") + " 2>/dev/null", status);
 }
 
@@ -352,4 +371,53 @@ TEST(ClassFigures, FiguresKeepEligibleAndUnfinishedDrillsApart) {
   const std::string csv = ClassCsv(rows, ';', true);
   EXPECT_EQ(csv.substr(0, 8), "\xEF\xBB\xBFname;");
   EXPECT_NE(csv.find("\r\nAnn;3;19;3;192;3:12;3:12;2023-03-15;2023-03-15;80,0;14,6;"), std::string::npos) << csv;
+}
+
+// The cached figures stand for the logs only while they are the same files, unchanged.
+TEST(ClassFigures, TheCacheIsUsedOnlyWhileTheLogsAreUnchanged) {
+  ScratchDir dir;
+  dir.Write("report.dat", SharedLog());
+  const std::string report = dir.Path("report.dat"), practice = dir.Path("practice.dat");
+  const auto keyNow = [&] { return ClassCacheKey{dir.Path(""), kToday, StampOf(report), StampOf(practice)}; };
+  ReportLog counts;
+  CachedClass figures{*ClassRowsOfFile(report, kToday, &counts), 0, 0, 0};
+  figures.records = counts.records;
+  figures.unverified = counts.unverified;
+  const std::string cache = dir.Path("cache/sonorix/class.cache");
+  ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+
+  const auto loaded = LoadClassCache(cache, keyNow());
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(ClassCsv(loaded->rows), ClassCsv(figures.rows));
+  EXPECT_EQ(loaded->records, counts.records);
+  EXPECT_FALSE(LoadClassCache(cache, ClassCacheKey{dir.Path(""), kToday + 7, StampOf(report), StampOf(practice)}));
+
+  const auto missesAfter = [&](const std::function<void()>& change) {
+    ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+    change();
+    EXPECT_FALSE(LoadClassCache(cache, keyNow()));
+  };
+  missesAfter([&] { dir.Write("report.dat", SharedLog() + "\r\n"); });  // longer
+  missesAfter([&] {                                                       // same size, another time
+    const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, report.c_str(), times, 0), 0);
+  });
+  missesAfter([&] {  // another file of the same size and time put in its place
+    dir.Write("other.dat", dir.Read("report.dat"));
+    const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.Path("other.dat").c_str(), times, 0), 0);
+    std::filesystem::rename(dir.Path("other.dat"), report);
+  });
+  missesAfter([&] { dir.Write("practice.dat", ""); });  // practice begun
+
+  // A damaged cache is read as none.
+  ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+  std::string text = dir.Read("cache/sonorix/class.cache");
+  dir.Write("cache/sonorix/class.cache", text.substr(0, text.size() - 10));
+  EXPECT_FALSE(LoadClassCache(cache, keyNow()));
+
+  // Notes beside the log: a Ctrl-Z spoils its own line only.
+  const DrillNotes notes = ParseDrillNotes("1 45000 100 0\r\n2 45\x1a 1 0\r\n3 45000 200 1\r\n\x1a\r\n");
+  EXPECT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes.count(3), 1u);
 }
