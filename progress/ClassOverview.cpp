@@ -68,8 +68,8 @@ constexpr double kNone = -std::numeric_limits<double>::infinity();
 QString T(const char* text) { return QCoreApplication::translate("TClassOverview", text); }
 
 QString PersonName(const PersonFigures& p) {
-  if (p.unknown) return T("(unknown)");
-  return p.name.empty() ? T("(no name)") : QString::fromStdString(p.name);
+  if (p.unknown) return QCoreApplication::translate("TClassOverview", "(unknown)");
+  return p.name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(p.name);
 }
 
 QString Html(const QString& text) { return text.toHtmlEscaped(); }
@@ -168,16 +168,16 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 QStringList ClassTableModel::Headers() {
-  QStringList headers = {T("Name"), T("Drills"), T("Time\nthis week"), T("Time\nin all"), T("First\npractice"),
-                         T("Last\npractice")};
+  QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Time\nthis week"), QCoreApplication::translate("TClassOverview", "Time\nin all"), QCoreApplication::translate("TClassOverview", "First\npractice"),
+                         QCoreApplication::translate("TClassOverview", "Last\npractice")};
   for (int m = 0; m < kModes; ++m) {
     const QString mode = QString::fromStdString(ModeShortName(m));
-    headers << mode + T("\n% right") << mode + T("\ns/right");
+    headers << mode + QCoreApplication::translate("TClassOverview", "\n% right") << mode + QCoreApplication::translate("TClassOverview", "\ns/right");
   }
-  for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + T("\nbest score");
-  headers << T("Ineligible\n% right") << T("Ineligible\ndrills") << T("Not ended\ndrills") << T("Practice\nquestions")
-          << T("Practice\nfirst try %") << T("Practice\nthis week") << T("Practice\nin all") << T("Unverified")
-          << T("Ambiguous");
+  for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + QCoreApplication::translate("TClassOverview", "\nbest score");
+  headers << QCoreApplication::translate("TClassOverview", "Ineligible\n% right") << QCoreApplication::translate("TClassOverview", "Ineligible\ndrills") << QCoreApplication::translate("TClassOverview", "Not ended\ndrills") << QCoreApplication::translate("TClassOverview", "Practice\nquestions")
+          << QCoreApplication::translate("TClassOverview", "Practice\nfirst try %") << QCoreApplication::translate("TClassOverview", "Practice\nthis week") << QCoreApplication::translate("TClassOverview", "Practice\nin all") << QCoreApplication::translate("TClassOverview", "Unverified")
+          << QCoreApplication::translate("TClassOverview", "Ambiguous");
   return headers;
 }
 
@@ -203,7 +203,7 @@ struct TClassOverviewForm::Result {
 };
 
 TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(T("Class Overview"));
+  setWindowTitle(QCoreApplication::translate("TClassOverview", "Class Overview"));
   FolderLabel = new QLabel();
   FolderLabel->setWordWrap(true);
 
@@ -228,28 +228,28 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
   };
-  HardestTable = makeList({T("Set class"), T("% right"), T("Answers")});
-  ConfusionTable = makeList({T("Played"), T("Taken for"), T("Times")});
+  HardestTable = makeList({QCoreApplication::translate("TClassOverview", "Set class"), QCoreApplication::translate("TClassOverview", "% right"), QCoreApplication::translate("TClassOverview", "Answers")});
+  ConfusionTable = makeList({QCoreApplication::translate("TClassOverview", "Played"), QCoreApplication::translate("TClassOverview", "Taken for"), QCoreApplication::translate("TClassOverview", "Times")});
 
   auto* lower = new QHBoxLayout();
   auto* hardBox = new QVBoxLayout();
-  hardBox->addWidget(new QLabel(T("Hardest set classes (all eligible drills):")));
+  hardBox->addWidget(new QLabel(QCoreApplication::translate("TClassOverview", "Hardest set classes (all eligible drills):")));
   hardBox->addWidget(HardestTable);
   auto* confusedBox = new QVBoxLayout();
-  confusedBox->addWidget(new QLabel(T("Most frequent confusions:")));
+  confusedBox->addWidget(new QLabel(QCoreApplication::translate("TClassOverview", "Most frequent confusions:")));
   confusedBox->addWidget(ConfusionTable);
   lower->addLayout(hardBox);
   lower->addLayout(confusedBox);
 
   LoadProgress = new QProgressBar();
   LoadProgress->setRange(0, 100);
-  LoadProgress->setFormat(T("Reading the logs… %p%"));
+  LoadProgress->setFormat(QCoreApplication::translate("TClassOverview", "Reading the logs… %p%"));
   LoadProgress->hide();
-  CancelButton = new QPushButton(T("Cancel"));
+  CancelButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Cancel"));
   CancelButton->hide();
-  ExportButton = new QPushButton(T("Export CSV…"));
-  PdfButton = new QPushButton(T("Save PDF…"));
-  CloseButton = new QPushButton(T("Close"));
+  ExportButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Export CSV…"));
+  PdfButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Save PDF…"));
+  CloseButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Close"));
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(ExportButton);
   buttons->addWidget(PdfButton);
@@ -286,7 +286,7 @@ void TClassOverviewForm::LoadFolder() {
   ExportButton->setEnabled(false);
   PdfButton->setEnabled(false);
   folder_ = QDir::currentPath();
-  FolderLabel->setText(T("%1 — reading the logs…").arg(folder_));
+  FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — reading the logs…").arg(folder_));
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   // A short read shows no bar; a long one shows how far it is.
   QTimer::singleShot(300, this, [this] {
@@ -325,7 +325,7 @@ void TClassOverviewForm::LoadFolder() {
       if (!rows && cancel->load()) {
         result->cancelled = true;
       } else {
-        if (!rows) result->note = T("report.dat cannot be read.");
+        if (!rows) result->note = QCoreApplication::translate("TClassOverview", "report.dat cannot be read.");
         if (rows) result->rows = std::move(*rows);
         result->records = counts.records;
         result->unverified = counts.unverified;
@@ -333,7 +333,7 @@ void TClassOverviewForm::LoadFolder() {
         if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
           AddClassPractice(result->rows, *practice, today);
         } else {
-          result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + T("practice.dat cannot be read.");
+          result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + QCoreApplication::translate("TClassOverview", "practice.dat cannot be read.");
         }
         // Kept only when the logs did not change while they were read.
         if (rows && result->note.isEmpty() && StampOf(kReportFileName) == key.report &&
@@ -366,7 +366,7 @@ void TClassOverviewForm::Show(Result& result) {
   LoadProgress->hide();
   CancelButton->hide();
   if (result.cancelled) {
-    FolderLabel->setText(T("%1 — reading the logs was cancelled.").arg(folder_));
+    FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — reading the logs was cancelled.").arg(folder_));
     emit Loaded();
     return;
   }
@@ -417,14 +417,14 @@ QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const
 }
 
 void TClassOverviewForm::FillTables() {
-  QString text = T("%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
-                     .arg(folder_.isEmpty() ? T("Class") : folder_)
+  QString text = QCoreApplication::translate("TClassOverview", "%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
+                     .arg(folder_.isEmpty() ? QCoreApplication::translate("TClassOverview", "Class") : folder_)
                      .arg(Rows().size())
                      .arg(records_)
                      .arg(unverified_)
                      .arg(QString::fromStdString(IsoDate(WeekStartOf(today_))));
   if (ambiguous_ > 0)
-    text += QStringLiteral(" ") + T("%1 records could belong to more than one person and count for nobody.").arg(ambiguous_);
+    text += QStringLiteral(" ") + QCoreApplication::translate("TClassOverview", "%1 records could belong to more than one person and count for nobody.").arg(ambiguous_);
   if (!note_.isEmpty()) text += QStringLiteral(" ") + note_;
   FolderLabel->setText(text);
   ClassTable->resizeColumnsToContents();
@@ -486,9 +486,9 @@ QString TClassOverviewForm::ReportHtml() const {
   QString html = QStringLiteral(
                      "<html><body style=\"font-family: sans-serif; font-size: 7pt;\">"
                      "<h2>Sonorix — %1, %2</h2>")
-                     .arg(t("Class Overview"), QString::fromStdString(IsoDate(today_)));
+                     .arg(Html(QCoreApplication::translate("TClassOverview", "Class Overview")), QString::fromStdString(IsoDate(today_)));
   if (first)
-    html += QStringLiteral("<p><b>%1</b></p>").arg(Html(T("Drills and practice from %1 to %2.").arg(DayText(first), DayText(last))));
+    html += QStringLiteral("<p><b>%1</b></p>").arg(Html(QCoreApplication::translate("TClassOverview", "Drills and practice from %1 to %2.").arg(DayText(first), DayText(last))));
   html += QStringLiteral("<p>%1</p>").arg(Html(FolderLabel->text()));
   // Two tables, so that each fits the page's width: the general columns, then the modes.
   const auto table = [&](const std::vector<int>& columns) {
@@ -508,30 +508,30 @@ QString TClassOverviewForm::ReportHtml() const {
   for (int c = kFirstModeColumn; c < kIneligibleAccuracy; ++c) modes.push_back(c);
   html += table(general) + QStringLiteral("<p></p>") + table(modes);
 
-  html += QStringLiteral("<h3>%1</h3><p>").arg(t("Legend"));
+  html += QStringLiteral("<h3>%1</h3><p>").arg(Html(QCoreApplication::translate("TClassOverview", "Legend")));
   static const char* const kRanges[] = {QT_TRANSLATE_NOOP("TClassOverview", "close position"),
                                         QT_TRANSLATE_NOOP("TClassOverview", "within 1 octave"),
                                         QT_TRANSLATE_NOOP("TClassOverview", "within 2 octaves")};
   for (int m = 0; m < kModes; ++m)
     html += QStringLiteral("<b>%1</b>: %2, %3. ")
                 .arg(Html(QString::fromStdString(ModeShortName(m))), t(kRanges[m % 3]),
-                     m < 3 ? t("trichords") : t("tetrachords"));
-  html += t("% right, s/right and best score count the eligible drills that reached END: every set class of the "
+                     m < 3 ? Html(QCoreApplication::translate("TClassOverview", "trichords")) : Html(QCoreApplication::translate("TClassOverview", "tetrachords")));
+  html += Html(QCoreApplication::translate("TClassOverview", "% right, s/right and best score count the eligible drills that reached END: every set class of the "
             "cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended "
             "drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged "
             "or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds "
-            "unverified records that belong to no single person.");
+            "unverified records that belong to no single person."));
   html += QStringLiteral("</p>");
 
   html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
-              .arg(t("Hardest set classes (all eligible drills):"), head(T("Set class")), head(T("% right")),
-                   head(T("Answers")));
+              .arg(Html(QCoreApplication::translate("TClassOverview", "Hardest set classes (all eligible drills):")), head(QCoreApplication::translate("TClassOverview", "Set class")), head(QCoreApplication::translate("TClassOverview", "% right")),
+                   head(QCoreApplication::translate("TClassOverview", "Answers")));
   for (const HardClass& h : hardest_)
     html += QStringLiteral("<tr>%1%2%3</tr>")
                 .arg(cell(ClassName(h.cardinalityIndex, h.listIndex), false), cell(Decimal(h.accuracy), true),
                      cell(QString::number(h.right + h.wrong), true));
   html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
-              .arg(t("Most frequent confusions:"), head(T("Played")), head(T("Taken for")), head(T("Times")));
+              .arg(Html(QCoreApplication::translate("TClassOverview", "Most frequent confusions:")), head(QCoreApplication::translate("TClassOverview", "Played")), head(QCoreApplication::translate("TClassOverview", "Taken for")), head(QCoreApplication::translate("TClassOverview", "Times")));
   for (const Confusion& c : confusions_)
     html += QStringLiteral("<tr>%1%2%3</tr>")
                 .arg(cell(ClassName(c.cardinalityIndex, c.asked), false),
@@ -541,21 +541,21 @@ QString TClassOverviewForm::ReportHtml() const {
   // Per student: the drill log keeps no answers per set class, practice mode does.
   const auto practice = LoadPracticeLog(kPracticeFileName);
   const auto students = StudentClassFigures(practice.value_or(PracticeLog{}), kStudentShown);
-  html += QStringLiteral("<h3>%1</h3>").arg(t("Per student, from practice mode"));
-  if (students.empty()) html += QStringLiteral("<p>%1</p>").arg(t("Nobody has practised yet."));
+  html += QStringLiteral("<h3>%1</h3>").arg(Html(QCoreApplication::translate("TClassOverview", "Per student, from practice mode")));
+  if (students.empty()) html += QStringLiteral("<p>%1</p>").arg(Html(QCoreApplication::translate("TClassOverview", "Nobody has practised yet.")));
   for (const auto& [name, figures] : students) {
     QString hardest, confused;
     for (const ClassAnswered& a : figures.hardest)
       hardest += (hardest.isEmpty() ? QString() : QStringLiteral(", ")) +
-                 T("%1 (%2 of %3 at the first try)").arg(QString::fromStdString(a.name)).arg(a.firstTry).arg(a.asked);
+                 QCoreApplication::translate("TClassOverview", "%1 (%2 of %3 at the first try)").arg(QString::fromStdString(a.name)).arg(a.firstTry).arg(a.asked);
     for (const ClassConfused& c : figures.confusions)
       confused += (confused.isEmpty() ? QString() : QStringLiteral(", ")) +
-                  T("%1 taken for %2 (%3×)")
+                  QCoreApplication::translate("TClassOverview", "%1 taken for %2 (%3×)")
                       .arg(QString::fromStdString(c.asked), QString::fromStdString(c.answered))
                       .arg(c.times);
     html += QStringLiteral("<p><b style=\"white-space: nowrap\">%1</b>: %2: %3. %4: %5.</p>")
-                .arg(Html(name.empty() ? T("(no name)") : QString::fromStdString(name)), t("hardest"),
-                     Html(hardest), t("confusions"), Html(confused.isEmpty() ? T("none") : confused));
+                .arg(Html(name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(name)), Html(QCoreApplication::translate("TClassOverview", "hardest")),
+                     Html(hardest), Html(QCoreApplication::translate("TClassOverview", "confusions")), Html(confused.isEmpty() ? QCoreApplication::translate("TClassOverview", "none") : confused));
   }
   html += QStringLiteral("</body></html>");
   return html;
@@ -569,7 +569,7 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Sonorix — ") + T("Class Overview"));
+    writer.setTitle(QStringLiteral("Sonorix — ") + QCoreApplication::translate("TClassOverview", "Class Overview"));
     writer.setCreator(QStringLiteral("Sonorix"));
     QTextDocument document;
     document.setHtml(ReportHtml());
@@ -589,19 +589,19 @@ QString ExportFolder() { return TProgressForm::ExportFolder(); }
 
 void TClassOverviewForm::ExportButtonClick() {
   const QString fileName =
-      QFileDialog::getSaveFileName(this, T("Export CSV"), ExportFolder() + QStringLiteral("/class.csv"),
-                                   T("CSV files (*.csv);;All files (*)"));
+      QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Export CSV"), ExportFolder() + QStringLiteral("/class.csv"),
+                                   QCoreApplication::translate("TClassOverview", "CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName)) QMessageBox::warning(this, T("Export CSV"), T("%1 could not be written.").arg(fileName));
+  if (!ExportCsv(fileName)) QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void TClassOverviewForm::PdfButtonClick() {
   const QString suggested =
       ExportFolder() + QStringLiteral("/class-report-%1.pdf").arg(QString::fromStdString(IsoDate(today_)));
   const QString fileName =
-      QFileDialog::getSaveFileName(this, T("Save PDF"), suggested, T("PDF files (*.pdf);;All files (*)"));
+      QFileDialog::getSaveFileName(this, QCoreApplication::translate("TClassOverview", "Save PDF"), suggested, QCoreApplication::translate("TClassOverview", "PDF files (*.pdf);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!SavePdf(fileName)) QMessageBox::warning(this, T("Save PDF"), T("%1 could not be written.").arg(fileName));
+  if (!SavePdf(fileName)) QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Save PDF"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void ShowClassOverview(QWidget* parent) {
