@@ -468,18 +468,6 @@
         <translation>Übungen</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation type="vanished">Minuten
-diese Woche</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation type="vanished">Minuten
-insgesamt</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Zuletzt

@@ -468,18 +468,6 @@
         <translation>Ejercicios</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation type="vanished">Minutos
-esta semana</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation type="vanished">Minutos
-en total</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Última

@@ -468,18 +468,6 @@
         <translation>Exercices</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation type="vanished">Minutes
-cette semaine</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation type="vanished">Minutes
-au total</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Dernière

@@ -468,18 +468,6 @@
         <translation>Esercizi</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation type="vanished">Minuti
-questa settimana</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation type="vanished">Minuti
-in tutto</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Ultima
