@@ -462,17 +462,17 @@ bool TClassOverviewForm::ExportCsv(const QString& fileName) const {
 QString TClassOverviewForm::ReportHtml() const {
   // The window's own words, so that the printed report speaks the student's language too.
   const auto t = [](const char* text) { return Html(T(text)); };
-  // Heads break only where they have a line break, never inside a word.
-  const auto head = [](const QString& text) {
+  // No break inside a head line, a name or a date: their blanks are non-breaking.
+  const auto unbroken = [](const QString& text) { return Html(text).replace(QLatin1Char(' '), QChar(0x00A0)); };
+  // Heads break only where they have a line break.
+  const auto head = [&unbroken](const QString& text) {
     QString cell;
     for (const QString& part : text.split(QLatin1Char('\n')))
-      cell += (cell.isEmpty() ? QString() : QStringLiteral("<br>")) +
-              QStringLiteral("<span style=\"white-space: nowrap\">%1</span>").arg(Html(part));
+      cell += (cell.isEmpty() ? QString() : QStringLiteral("<br>")) + unbroken(part);
     return QStringLiteral("<th>%1</th>").arg(cell);
   };
-  const auto cell = [](const QString& text, bool right) {
-    return QStringLiteral("<td%1 style=\"white-space: nowrap\">%2</td>")
-        .arg(right ? QStringLiteral(" align=\"right\"") : QString(), Html(text));
+  const auto cell = [&unbroken](const QString& text, bool right) {
+    return QStringLiteral("<td%1>%2</td>").arg(right ? QStringLiteral(" align=\"right\"") : QString(), unbroken(text));
   };
   const QStringList headers = ClassTableModel::Headers();
   std::optional<int32_t> first, last;
@@ -553,8 +553,8 @@ QString TClassOverviewForm::ReportHtml() const {
                   QCoreApplication::translate("TClassOverview", "%1 taken for %2 (%3×)")
                       .arg(QString::fromStdString(c.asked), QString::fromStdString(c.answered))
                       .arg(c.times);
-    html += QStringLiteral("<p><b style=\"white-space: nowrap\">%1</b>: %2: %3. %4: %5.</p>")
-                .arg(Html(name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(name)), Html(QCoreApplication::translate("TClassOverview", "hardest")),
+    html += QStringLiteral("<p><b>%1</b>: %2: %3. %4: %5.</p>")
+                .arg(unbroken(name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(name)), Html(QCoreApplication::translate("TClassOverview", "hardest")),
                      Html(hardest), Html(QCoreApplication::translate("TClassOverview", "confusions")), Html(confused.isEmpty() ? QCoreApplication::translate("TClassOverview", "none") : confused));
   }
   html += QStringLiteral("</body></html>");

@@ -236,7 +236,8 @@ struct ReportLogReader::State {
     // An F record older than every open drill can be nobody's any more.
     uint64_t oldest = kNoPosition;
     for (const OpenDrill& o : open) oldest = std::min(oldest, o.drill.offset);
-    std::erase_if(floating, [oldest](const FloatingFilter& f) { return f.position < oldest; });
+    log.unplacedFilters +=
+        static_cast<int32_t>(std::erase_if(floating, [oldest](const FloatingFilter& f) { return f.position < oldest; }));
   }
 
   void Start(std::string_view line, uint64_t position, bool damaged = false) {
@@ -375,7 +376,7 @@ struct ReportLogReader::State {
   }
 
   void Line(std::string_view line, uint64_t position) {
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) return;
     if (beforeCtrlZ) {
       // Something follows the Ctrl-Z: its line was damaged, not the end.
@@ -448,6 +449,8 @@ ReportLog ReportLogReader::Finish() {
     s.Line(last, s.ctrlZLine);
   }
   while (!s.open.empty()) s.Close(0);
+  s.log.unplacedFilters += static_cast<int32_t>(s.floating.size());
+  s.floating.clear();
   return std::move(s.log);
 }
 

@@ -46,6 +46,9 @@ struct ReportLog {
   int32_t unverified = 0;  // lines left out: damaged, outside a drill, or failing their check
   int32_t ambiguous = 0;   // D records that verify for more than one open drill, counted once
   int32_t unknown = 0;     // unverified lines that no single drill can be charged with
+  // F records that no drill's D records showed to be its own (a drill left
+  // without answers leaves one): neither verified nor unverified.
+  int32_t unplacedFilters = 0;
   // Unverified lines of drills whose S record was damaged but still shows the name.
   std::map<std::string, int32_t> lostByName;
 };
