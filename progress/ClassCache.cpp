@@ -73,13 +73,28 @@ std::optional<std::string> Unhex(std::string_view text) {
   return out;
 }
 
+// Appended piece by piece: g++ 12 warns wrongly about " " + std::string.
+void Append(std::string& text, const std::string& field) {
+  text += ' ';
+  text += field;
+}
+
 std::string KeyLine(const ClassCacheKey& key) {
-  std::string line = Hex(key.folder) + " " + std::to_string(key.today);
+  std::string line = Hex(key.folder);
+  Append(line, std::to_string(key.today));
   for (const FileStamp& s : {key.report, key.practice}) {
-    for (uint64_t n : {uint64_t{s.exists}, s.device, s.inode, s.size}) line += " " + std::to_string(n);
-    line += " " + std::to_string(s.modifiedNs);
+    for (uint64_t n : {uint64_t{s.exists}, s.device, s.inode, s.size}) Append(line, std::to_string(n));
+    Append(line, std::to_string(s.modifiedNs));
   }
   return line;
+}
+
+std::string Head(const ClassCacheKey& key) {
+  std::string head = kMagic;
+  head += '\n';
+  head += KeyLine(key);
+  head += '\n';
+  return head;
 }
 
 class Tokens {
@@ -143,7 +158,7 @@ std::optional<CachedClass> LoadClassCache(const std::string& cacheFile, const Cl
   if (cacheFile.empty()) return std::nullopt;
   const auto text = ReadTextFile(cacheFile);
   if (!text) return std::nullopt;
-  const std::string head = std::string(kMagic) + "\n" + KeyLine(key) + "\n";
+  const std::string head = Head(key);
   if (text->compare(0, head.size(), head) != 0) return std::nullopt;
   Tokens tokens(std::string_view(*text).substr(head.size()));
   CachedClass cached;
@@ -190,9 +205,10 @@ std::optional<CachedClass> LoadClassCache(const std::string& cacheFile, const Cl
 
 bool SaveClassCache(const std::string& cacheFile, const ClassCacheKey& key, const CachedClass& figures) {
   if (cacheFile.empty()) return false;
-  std::string text = std::string(kMagic) + "\n" + KeyLine(key) + "\n";
-  text += std::to_string(figures.rows.size()) + " " + std::to_string(figures.records) + " " +
-          std::to_string(figures.unverified) + " " + std::to_string(figures.ambiguous) + "\n";
+  std::string text = Head(key);
+  text += std::to_string(figures.rows.size());
+  for (int32_t n : {figures.records, figures.unverified, figures.ambiguous}) Append(text, std::to_string(n));
+  text += '\n';
   for (PersonFigures p : figures.rows) {
     text += p.unknown ? "1 " : "0 ";
     text += Hex(p.name);
