@@ -11,6 +11,8 @@
 
 #include "ClassFigures.h"
 #include "DataFile.h"
+#include "PracticeFigures.h"
+#include "PracticeLog.h"
 #include "Platform.h"
 #include "ReportReader.h"
 #include "SessionLog.h"
@@ -24,7 +26,10 @@ void PrintUsage(std::FILE* to) {
                "file itself), verifies every record's check value and writes one row per\n"
                "person, merged by name, to standard output: CSV with a header row, or with\n"
                "--json an array of objects. right, wrong and seconds sum the verified records;\n"
-               "unverified counts the records that are damaged or fail their check.\n"
+               "unverified counts the records that are damaged or fail their check, ambiguous\n"
+               "those that verify for more than one person alike; the row \"(unknown)\" holds\n"
+               "unverified records that belong to no single person. A folder's practice.dat\n"
+               "adds the practice-mode questions, those right at the first try and their time.\n"
                "\n"
                "  --json     write JSON instead of CSV\n"
                "  --help     show this help and exit\n"
@@ -68,15 +73,35 @@ int main(int argc, char** argv) {
   for (const std::string& path : paths) {
     struct stat st {};
     std::string file = path;
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) file = path + "/" + kReportFileName;
+    const bool folder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (folder) file = path + "/" + kReportFileName;
+    if (::stat(file.c_str(), &st) != 0) {
+      std::fprintf(stderr, "sonorix-class: %s: %s\n", file.c_str(), std::strerror(errno));
+      status = 1;
+      continue;
+    }
     errno = 0;
-    const auto text = ReadTextFile(file);
-    if (!text) {
+    // Read in pieces: a school's years of logs need not fit in memory at once.
+    const auto read = ClassRowsOfFile(file, today);
+    if (!read) {
       std::fprintf(stderr, "sonorix-class: %s: %s\n", file.c_str(), errno != 0 ? std::strerror(errno) : "cannot be read");
       status = 1;
       continue;
     }
-    MergeRows(rows, ClassRows(ParseReportLog(*text), today));
+    std::vector<PersonFigures> folderRows = *read;
+    if (folder) {
+      const std::string practiceFile = path + "/" + kPracticeFileName;
+      errno = 0;
+      const auto practice = LoadPracticeLog(practiceFile);
+      if (practice) {
+        AddClassPractice(folderRows, *practice, today);
+      } else {
+        std::fprintf(stderr, "sonorix-class: %s: %s\n", practiceFile.c_str(),
+                     errno != 0 ? std::strerror(errno) : "cannot be read");
+        status = 1;
+      }
+    }
+    MergeRows(rows, folderRows);
   }
   const std::string out = json ? ClassSummaryJson(rows) : ClassSummaryCsv(rows);
   std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,5 +1,5 @@
 // Any bytes as report.dat: the reader never fails or reads out of bounds,
-// every line is either kept or counted as unverified, the figures add up, and
+// every line is kept or counted (unverified, ambiguous, unplaced), the figures add up, and
 // what it kept, written back as the drill window writes it, reads back
 // verified.
 #include <cstddef>
@@ -38,8 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const LoggedDrill& drill : log.drills) kept += 1 + drill.filters.size() + drill.segments.size();
   Require(log.records >= 0 && log.unverified >= 0);
   Require(static_cast<size_t>(log.records) == NonEmptyLines(text));
-  // A damaged F line is counted and remembered by its drill.
-  Require(kept + static_cast<size_t>(log.unverified) == static_cast<size_t>(log.records));
+  // A damaged F line is counted and remembered by its drill; an F that no
+  // drill was shown to own, and a D that verifies for two drills alike, are
+  // counted apart.
+  Require(log.ambiguous >= 0 && log.unplacedFilters >= 0 && log.unknown <= log.unverified);
+  Require(kept + static_cast<size_t>(log.unverified) + static_cast<size_t>(log.ambiguous) +
+              static_cast<size_t>(log.unplacedFilters) ==
+          static_cast<size_t>(log.records));
 
   std::string rewritten;
   for (const std::string& person : PeopleInLog(log)) {

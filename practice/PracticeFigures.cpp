@@ -1,5 +1,7 @@
 #include "PracticeFigures.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -51,4 +53,55 @@ std::vector<std::string> SummaryLines(const PracticeSummary& s) {
   lines.push_back("Moved up: " + (s.moves.up.empty() ? std::string("none") : Join(s.moves.up)));
   lines.push_back("Moved down: " + (s.moves.down.empty() ? std::string("none") : Join(s.moves.down)));
   return lines;
+}
+
+void AddClassPractice(std::vector<PersonFigures>& rows, const PracticeLog& log, int32_t today) {
+  const int32_t weekStart = WeekStartOf(today);
+  std::string lastName;
+  PersonFigures* row = nullptr;
+  for (const PracticeRecord& r : log.records) {
+    // One student's lines mostly follow each other: look the row up once for them.
+    if (!row || r.person != lastName) {
+      row = &RowOf(rows, PersonKey(r.person));
+      lastName = r.person;
+    }
+    ++row->practiceQuestions;
+    if (r.FirstTryRight()) ++row->practiceFirstTry;
+    row->practiceSeconds += r.seconds;
+    if (r.day >= weekStart && r.day <= today) {
+      ++row->practiceQuestionsThisWeek;
+      row->practiceSecondsThisWeek += r.seconds;
+    }
+    if (!row->lastPracticeDay || r.day > *row->lastPracticeDay) row->lastPracticeDay = r.day;
+  }
+}
+
+std::map<std::string, StudentClasses> StudentClassFigures(const PracticeLog& log, int count) {
+  std::map<std::string, std::map<std::string, ClassAnswered>> asked;
+  std::map<std::string, std::map<std::pair<std::string, std::string>, int32_t>> confused;
+  for (const PracticeRecord& r : log.records) {
+    const std::string key = PersonKey(r.person);
+    ClassAnswered& a = asked[key][r.asked];
+    a.name = r.asked;
+    ++a.asked;
+    if (r.FirstTryRight()) ++a.firstTry;
+    if (!r.answers.empty() && r.answers.front() != r.asked) ++confused[key][{r.asked, r.answers.front()}];
+  }
+  std::map<std::string, StudentClasses> figures;
+  const auto limit = static_cast<size_t>(std::max(count, 0));
+  for (auto& [person, classes] : asked) {
+    StudentClasses& s = figures[person];
+    for (auto& entry : classes) s.hardest.push_back(entry.second);
+    std::stable_sort(s.hardest.begin(), s.hardest.end(), [](const ClassAnswered& x, const ClassAnswered& y) {
+      // Compared as fractions: the lower share of first-try answers first, then the more asked.
+      const int64_t lhs = int64_t{x.firstTry} * y.asked, rhs = int64_t{y.firstTry} * x.asked;
+      return lhs != rhs ? lhs < rhs : x.asked > y.asked;
+    });
+    if (s.hardest.size() > limit) s.hardest.resize(limit);
+    for (const auto& [pair, times] : confused[person]) s.confusions.push_back({pair.first, pair.second, times});
+    std::stable_sort(s.confusions.begin(), s.confusions.end(),
+                     [](const ClassConfused& x, const ClassConfused& y) { return x.times > y.times; });
+    if (s.confusions.size() > limit) s.confusions.resize(limit);
+  }
+  return figures;
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "ClassFigures.h"
 #include "PracticeLog.h"
 #include "PracticeScheduler.h"
 
@@ -25,6 +27,29 @@ struct PracticeDay : PracticeTotals {
 
 // The person's practice per day, ascending, days without practice left out.
 std::vector<PracticeDay> PracticeDays(const PracticeLog& log, const std::string& person);
+
+// Adds each person's practice to the class's rows, making rows for people
+// who only practised. `today` is a day number: the week from its Monday.
+void AddClassPractice(std::vector<PersonFigures>& rows, const PracticeLog& log, int32_t today);
+
+// Per person (by PersonKey): the set classes least often right at the first
+// try, worst first, and the most frequent first wrong answers, at most
+// `count` of each; from the practice log, the one log that keeps answers per person.
+struct ClassAnswered {
+  std::string name;  // "3-11"
+  int32_t asked = 0;
+  int32_t firstTry = 0;
+};
+struct ClassConfused {
+  std::string asked;
+  std::string answered;
+  int32_t times = 0;
+};
+struct StudentClasses {
+  std::vector<ClassAnswered> hardest;
+  std::vector<ClassConfused> confusions;
+};
+std::map<std::string, StudentClasses> StudentClassFigures(const PracticeLog& log, int count);
 
 // The lines of the summary window: questions, right at the first try,
 // revealed, time, and the classes that moved between boxes.

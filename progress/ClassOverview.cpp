@@ -1,105 +1,224 @@
 #include "ClassOverview.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
 
+#include "ClassCache.h"
 #include "DataFile.h"
 #include "People.h"
 #include "Platform.h"
-#include "SessionLog.h"
+#include "PracticeFigures.h"
+#include "PracticeLog.h"
 #include "ProgressWindow.h"
+#include "SessionLog.h"
 
 namespace {
 
 constexpr int kHardestShown = 8;
 constexpr int kConfusionsShown = 8;
-// Name, drills, minutes this week and in all, last practice; two columns per
-// mode; a best score per table; unverified.
-constexpr int kFirstModeColumn = 5;
-constexpr int kFirstBestColumn = kFirstModeColumn + 2 * kModes;
-constexpr int kUnverifiedColumn = kFirstBestColumn + kModes;
-constexpr int kColumns = kUnverifiedColumn + 1;
+constexpr int kStudentShown = 3;  // per student in the printed report
 
-// Sorts by a number kept beside the text; an empty cell sorts below every number.
-class NumberItem : public QTableWidgetItem {
- public:
-  NumberItem(const QString& text, double key) : QTableWidgetItem(text) {
-    setData(Qt::UserRole, key);
-    setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  }
-  bool operator<(const QTableWidgetItem& other) const override {
-    return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
-  }
+// Columns: name, drills, time this week and in all, first and last drill; two
+// per mode (eligible drills only); a best score per table; the drills that
+// were not eligible or not ended; practice mode; unverified and ambiguous.
+enum Column {
+  kName,
+  kDrills,
+  kWeekTime,
+  kAllTime,
+  kFirst,
+  kLast,
+  kFirstModeColumn,
+  kFirstBestColumn = kFirstModeColumn + 2 * kModes,
+  kIneligibleAccuracy = kFirstBestColumn + kModes,
+  kIneligibleDrills,
+  kNotEnded,
+  kPracticeQuestions,
+  kPracticeFirstTry,
+  kPracticeWeekTime,
+  kPracticeTime,
+  kUnverified,
+  kAmbiguous,
+  kColumns
 };
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
-QTableWidgetItem* Number(int64_t value) { return new NumberItem(QString::number(value), static_cast<double>(value)); }
+QString T(const char* text) { return QCoreApplication::translate("TClassOverview", text); }
 
-QTableWidgetItem* Optional(const std::optional<double>& value) {
-  return new NumberItem(QString::fromStdString(OneDecimal(value)), value ? *value : kNone);
-}
-
-QString PersonName(const std::string& name) {
-  return name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(Utf8(name));
+QString PersonName(const PersonFigures& p) {
+  if (p.unknown) return QCoreApplication::translate("TClassOverview", "(unknown)");
+  return p.name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(p.name);
 }
 
 QString Html(const QString& text) { return text.toHtmlEscaped(); }
 
-QStringList Headers() {
-  QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Minutes\nthis week"),
-                         QCoreApplication::translate("TClassOverview", "Minutes\nin all"), QCoreApplication::translate("TClassOverview", "Last\npractice")};
+QString DayText(const std::optional<int32_t>& day) { return day ? QString::fromStdString(IsoDate(*day)) : QString(); }
+
+QString Decimal(const std::optional<double>& value) { return QString::fromStdString(OneDecimal(value)); }
+
+QString Time(int64_t seconds) { return QString::fromStdString(MinutesSeconds(seconds)); }
+
+// A cell's text and the number it sorts by.
+struct Cell {
+  QString text;
+  double key = kNone;
+};
+
+Cell Number(int64_t value) { return {QString::number(value), static_cast<double>(value)}; }
+Cell Optional(const std::optional<double>& value) { return {Decimal(value), value ? *value : kNone}; }
+
+Cell CellOf(const PersonFigures& p, int column) {
+  if (column >= kFirstModeColumn && column < kFirstBestColumn) {
+    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - kFirstModeColumn) / 2)];
+    return Optional((column - kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
+  }
+  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) {
+    const auto& best = p.bestScore[static_cast<size_t>(column - kFirstBestColumn)];
+    return best ? Number(*best) : Cell{};
+  }
+  switch (column) {
+    case kName: return {PersonName(p), 0};
+    case kDrills: return Number(p.verifiedDrills);
+    case kWeekTime: return {Time(p.secondsThisWeek), static_cast<double>(p.secondsThisWeek)};
+    case kAllTime: return {Time(p.all.seconds), static_cast<double>(p.all.seconds)};
+    case kFirst: return {DayText(p.firstDay), p.firstDay ? *p.firstDay : kNone};
+    case kLast: return {DayText(p.lastDay), p.lastDay ? *p.lastDay : kNone};
+    case kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
+    case kIneligibleDrills: return Number(p.ineligibleDrills);
+    case kNotEnded: return Number(p.notEndedDrills);
+    case kPracticeQuestions: return Number(p.practiceQuestions);
+    case kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
+    case kPracticeWeekTime: return {Time(p.practiceSecondsThisWeek), static_cast<double>(p.practiceSecondsThisWeek)};
+    case kPracticeTime: return {Time(p.practiceSeconds), static_cast<double>(p.practiceSeconds)};
+    case kUnverified: return Number(p.unverified);
+    case kAmbiguous: return Number(p.ambiguous);
+    default: return {};
+  }
+}
+
+// The comma for a decimal separator's locales wants ';' between fields.
+char CsvSeparator() { return QLocale().decimalPoint() == QStringLiteral(",") ? ';' : ','; }
+
+std::string Bytes(const QString& fileName) {
+  const QByteArray path = QFile::encodeName(fileName);
+  return std::string(path.constData(), static_cast<size_t>(path.size()));
+}
+
+}  // namespace
+
+void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int ClassTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ClassTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole: return CellOf(p, index.column()).text;
+    case Qt::UserRole: {
+      // The unknown row stays below the names when sorted by name.
+      if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);
+      return CellOf(p, index.column()).key;
+    }
+    case Qt::TextAlignmentRole:
+      return index.column() == kName ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+      // A tampered or damaged log shows at a glance.
+      if ((index.column() == kUnverified && p.unverified > 0) || (index.column() == kAmbiguous && p.ambiguous > 0))
+        return QColor(Qt::red);
+      return {};
+    default: return {};
+  }
+}
+
+QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  const QStringList headers = Headers();
+  return section >= 0 && section < headers.size() ? headers[section] : QString();
+}
+
+QStringList ClassTableModel::Headers() {
+  QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Time\nthis week"), QCoreApplication::translate("TClassOverview", "Time\nin all"), QCoreApplication::translate("TClassOverview", "First\npractice"),
+                         QCoreApplication::translate("TClassOverview", "Last\npractice")};
   for (int m = 0; m < kModes; ++m) {
     const QString mode = QString::fromStdString(ModeShortName(m));
     headers << mode + QCoreApplication::translate("TClassOverview", "\n% right") << mode + QCoreApplication::translate("TClassOverview", "\ns/right");
   }
   for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + QCoreApplication::translate("TClassOverview", "\nbest score");
-  headers << QCoreApplication::translate("TClassOverview", "Unverified");
+  headers << QCoreApplication::translate("TClassOverview", "Ineligible\n% right") << QCoreApplication::translate("TClassOverview", "Ineligible\ndrills") << QCoreApplication::translate("TClassOverview", "Not ended\ndrills") << QCoreApplication::translate("TClassOverview", "Practice\nquestions")
+          << QCoreApplication::translate("TClassOverview", "Practice\nfirst try %") << QCoreApplication::translate("TClassOverview", "Practice\nthis week") << QCoreApplication::translate("TClassOverview", "Practice\nin all") << QCoreApplication::translate("TClassOverview", "Unverified")
+          << QCoreApplication::translate("TClassOverview", "Ambiguous");
   return headers;
 }
 
-// The texts of one row, as the table shows them.
-QStringList RowTexts(const PersonFigures& p) {
-  QStringList texts = {PersonName(p.name), QString::number(p.verifiedDrills), QString::number(p.secondsThisWeek / 60),
-                       QString::number(p.all.seconds / 60),
-                       p.lastDay ? QString::fromStdString(IsoDate(*p.lastDay)) : QString()};
-  for (const AnswerTotals& t : p.byMode)
-    texts << QString::fromStdString(OneDecimal(t.Accuracy())) << QString::fromStdString(OneDecimal(t.SecondsPerRight()));
-  for (const auto& best : p.bestScore) texts << (best ? QString::number(*best) : QString());
-  texts << QString::number(p.unverified);
+QStringList ClassTableModel::RowTexts(const PersonFigures& p) {
+  QStringList texts;
+  for (int c = 0; c < kColumns; ++c) texts << CellOf(p, c).text;
   return texts;
 }
 
-}  // namespace
+// What the reading thread hands over.
+struct TClassOverviewForm::Result {
+  std::vector<PersonFigures> rows;
+  int32_t records = 0;
+  int32_t unverified = 0;
+  int32_t ambiguous = 0;
+  ErrorStats stats{};
+  QStringList names[2];
+  int32_t today = 0;
+  bool fromCache = false;
+  bool cancelled = false;
+  QString note;
+  int generation = 0;
+};
 
 TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QCoreApplication::translate("TClassOverview", "Class Overview"));
   FolderLabel = new QLabel();
   FolderLabel->setWordWrap(true);
 
-  ClassTable = new QTableWidget(0, kColumns);
+  model_ = new ClassTableModel(this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(Qt::UserRole);
+  ClassTable = new QTableView();
   ClassTable->setObjectName(QStringLiteral("ClassTable"));
-  ClassTable->setHorizontalHeaderLabels(Headers());
+  ClassTable->setModel(sorted_);
   ClassTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ClassTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   ClassTable->verticalHeader()->hide();
   ClassTable->setSortingEnabled(true);
+  ClassTable->sortByColumn(kName, Qt::AscendingOrder);
 
   auto makeList = [](const QStringList& headers) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
@@ -122,12 +241,20 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   lower->addLayout(hardBox);
   lower->addLayout(confusedBox);
 
+  LoadProgress = new QProgressBar();
+  LoadProgress->setRange(0, 100);
+  LoadProgress->setFormat(QCoreApplication::translate("TClassOverview", "Reading the logs… %p%"));
+  LoadProgress->hide();
+  CancelButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Cancel"));
+  CancelButton->hide();
   ExportButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Export CSV…"));
   PdfButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Save PDF…"));
   CloseButton = new QPushButton(QCoreApplication::translate("TClassOverview", "Close"));
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(ExportButton);
   buttons->addWidget(PdfButton);
+  buttons->addWidget(LoadProgress, 1);
+  buttons->addWidget(CancelButton);
   buttons->addStretch(1);
   buttons->addWidget(CloseButton);
 
@@ -140,26 +267,134 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
 
   connect(ExportButton, &QPushButton::clicked, this, [this] { ExportButtonClick(); });
   connect(PdfButton, &QPushButton::clicked, this, [this] { PdfButtonClick(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] {
+    if (cancel_) cancel_->store(true);
+  });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+TClassOverviewForm::~TClassOverviewForm() { StopLoading(); }
+
+void TClassOverviewForm::StopLoading() {
+  if (cancel_) cancel_->store(true);
+  if (worker_.joinable()) worker_.join();
+}
+
 void TClassOverviewForm::LoadFolder() {
-  ReportLog log;
-  if (auto text = ReadTextFile(kReportFileName)) log = ParseReportLog(*text);
-  ErrorStats stats{};
-  if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
-  Catalogue catalogue;
-  catalogue.Load(kCatalogueFileName);
+  StopLoading();
+  loading_ = true;
+  ExportButton->setEnabled(false);
+  PdfButton->setEnabled(false);
   folder_ = QDir::currentPath();
-  ShowClass(log, stats, catalogue, static_cast<int32_t>(PlatformToday()));
+  FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — reading the logs…").arg(folder_));
+  cancel_ = std::make_shared<std::atomic<bool>>(false);
+  // A short read shows no bar; a long one shows how far it is.
+  QTimer::singleShot(300, this, [this] {
+    if (!loading_) return;
+    LoadProgress->show();
+    CancelButton->show();
+  });
+  const std::string folder = folder_.toStdString();
+  const auto today = static_cast<int32_t>(PlatformToday());
+  const auto cancel = cancel_;
+  const int generation = ++generation_;
+  worker_ = std::thread([this, folder, today, cancel, generation] {
+    auto result = std::make_shared<Result>();
+    result->today = today;
+    result->generation = generation;
+    ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
+    const std::string cacheFile = ClassCachePath(folder);
+    if (auto cached = LoadClassCache(cacheFile, key)) {
+      result->rows = std::move(cached->rows);
+      result->records = cached->records;
+      result->unverified = cached->unverified;
+      result->ambiguous = cached->ambiguous;
+      result->fromCache = true;
+    } else {
+      int lastPercent = -1;
+      const auto progress = [this, &cancel, &lastPercent](uint64_t done, uint64_t size) {
+        const int percent = size > 0 ? static_cast<int>(done * 100 / size) : 100;
+        if (percent != lastPercent) {
+          lastPercent = percent;
+          QMetaObject::invokeMethod(this, [this, percent] { LoadProgress->setValue(percent); }, Qt::QueuedConnection);
+        }
+        return !cancel->load();
+      };
+      ReportLog counts;
+      auto rows = ClassRowsOfFile(kReportFileName, today, &counts, progress);
+      if (!rows && cancel->load()) {
+        result->cancelled = true;
+      } else {
+        if (!rows) result->note = QCoreApplication::translate("TClassOverview", "report.dat cannot be read.");
+        if (rows) result->rows = std::move(*rows);
+        result->records = counts.records;
+        result->unverified = counts.unverified;
+        result->ambiguous = counts.ambiguous;
+        if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
+          AddClassPractice(result->rows, *practice, today);
+        } else {
+          result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + QCoreApplication::translate("TClassOverview", "practice.dat cannot be read.");
+        }
+        // Kept only when the logs did not change while they were read.
+        if (rows && result->note.isEmpty() && StampOf(kReportFileName) == key.report &&
+            StampOf(kPracticeFileName) == key.practice)
+          SaveClassCache(cacheFile, key, {result->rows, result->records, result->unverified, result->ambiguous});
+      }
+    }
+    if (!result->cancelled) {
+      if (auto text = ReadTextFile(kErrorsFileName)) result->stats = ParseErrorStats(*text);
+      Catalogue catalogue;
+      catalogue.Load(kCatalogueFileName);
+      for (int c = 0; c < 2; ++c) {
+        CardinalityList list;
+        list.length = FillCardinalityList(catalogue, c == 1 ? 4 : 3, list);
+        for (int i = 0; i < kMaxListLength; ++i) {
+          const SetClassEntry* entry = i < list.length ? list.items[static_cast<size_t>(i)] : nullptr;
+          result->names[c] << QStringLiteral("%1-%2").arg(c == 1 ? 4 : 3).arg(
+              entry ? QString::fromStdString(entry->name) : QString::number(i + 1));
+        }
+      }
+    }
+    QMetaObject::invokeMethod(this, [this, result] { Show(*result); }, Qt::QueuedConnection);
+  });
+}
+
+void TClassOverviewForm::Show(Result& result) {
+  if (result.generation != generation_) return;  // a read since replaced by another
+  if (worker_.joinable()) worker_.join();
+  loading_ = false;
+  LoadProgress->hide();
+  CancelButton->hide();
+  if (result.cancelled) {
+    FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — reading the logs was cancelled.").arg(folder_));
+    emit Loaded();
+    return;
+  }
+  today_ = result.today;
+  records_ = result.records;
+  unverified_ = result.unverified;
+  ambiguous_ = result.ambiguous;
+  fromCache_ = result.fromCache;
+  note_ = result.note;
+  hardest_ = HardestClasses(result.stats, kHardestShown);
+  confusions_ = FrequentConfusions(result.stats, kConfusionsShown);
+  names_[0] = result.names[0];
+  names_[1] = result.names[1];
+  model_->SetRows(std::move(result.rows));
+  FillTables();
+  ExportButton->setEnabled(true);
+  PdfButton->setEnabled(true);
+  emit Loaded();
 }
 
 void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats, const Catalogue& catalogue,
                                    int32_t today) {
+  StopLoading();
+  loading_ = false;
   today_ = today;
   records_ = log.records;
   unverified_ = log.unverified;
-  rows_ = ClassRows(log, today);
+  ambiguous_ = log.ambiguous;
   hardest_ = HardestClasses(stats, kHardestShown);
   confusions_ = FrequentConfusions(stats, kConfusionsShown);
   for (int c = 0; c < 2; ++c) {
@@ -172,6 +407,7 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
                                                                            : QString::number(i + 1));
     }
   }
+  model_->SetRows(ClassRows(log, today));
   FillTables();
 }
 
@@ -181,45 +417,31 @@ QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const
 }
 
 void TClassOverviewForm::FillTables() {
-  FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
-                           .arg(folder_.isEmpty() ? QCoreApplication::translate("TClassOverview", "Class") : folder_)
-                           .arg(rows_.size())
-                           .arg(records_)
-                           .arg(unverified_)
-                           .arg(QString::fromStdString(IsoDate(WeekStartOf(today_)))));
-  ClassTable->setSortingEnabled(false);
-  ClassTable->setRowCount(static_cast<int>(rows_.size()));
-  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
-    const PersonFigures& p = rows_[static_cast<size_t>(r)];
-    ClassTable->setItem(r, 0, new QTableWidgetItem(PersonName(p.name)));
-    ClassTable->setItem(r, 1, Number(p.verifiedDrills));
-    ClassTable->setItem(r, 2, Number(p.secondsThisWeek / 60));
-    ClassTable->setItem(r, 3, Number(p.all.seconds / 60));
-    ClassTable->setItem(r, 4, new NumberItem(p.lastDay ? QString::fromStdString(IsoDate(*p.lastDay)) : QString(),
-                                             p.lastDay ? *p.lastDay : kNone));
-    for (int m = 0; m < kModes; ++m) {
-      const AnswerTotals& t = p.byMode[static_cast<size_t>(m)];
-      ClassTable->setItem(r, kFirstModeColumn + 2 * m, Optional(t.Accuracy()));
-      ClassTable->setItem(r, kFirstModeColumn + 2 * m + 1, Optional(t.SecondsPerRight()));
-      const auto& best = p.bestScore[static_cast<size_t>(m)];
-      ClassTable->setItem(r, kFirstBestColumn + m,
-                          best ? Number(*best) : new NumberItem(QString(), kNone));
-    }
-    QTableWidgetItem* unverified = Number(p.unverified);
-    // A tampered or damaged log shows at a glance.
-    if (p.unverified > 0) unverified->setForeground(Qt::red);
-    ClassTable->setItem(r, kUnverifiedColumn, unverified);
-  }
-  ClassTable->setSortingEnabled(true);
-  ClassTable->sortByColumn(0, Qt::AscendingOrder);
+  QString text = QCoreApplication::translate("TClassOverview", "%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
+                     .arg(folder_.isEmpty() ? QCoreApplication::translate("TClassOverview", "Class") : folder_)
+                     .arg(Rows().size())
+                     .arg(records_)
+                     .arg(unverified_)
+                     .arg(QString::fromStdString(IsoDate(WeekStartOf(today_))));
+  if (ambiguous_ > 0)
+    text += QStringLiteral(" ") + QCoreApplication::translate("TClassOverview", "%1 records could belong to more than one person and count for nobody.").arg(ambiguous_);
+  if (!note_.isEmpty()) text += QStringLiteral(" ") + note_;
+  FolderLabel->setText(text);
   ClassTable->resizeColumnsToContents();
 
   HardestTable->setRowCount(static_cast<int>(hardest_.size()));
+  const auto number = [](int64_t value) {
+    auto* item = new QTableWidgetItem(QString::number(value));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+  };
   for (int r = 0; r < static_cast<int>(hardest_.size()); ++r) {
     const HardClass& h = hardest_[static_cast<size_t>(r)];
     HardestTable->setItem(r, 0, new QTableWidgetItem(ClassName(h.cardinalityIndex, h.listIndex)));
-    HardestTable->setItem(r, 1, Optional(h.accuracy));
-    HardestTable->setItem(r, 2, Number(h.right + h.wrong));
+    auto* accuracy = new QTableWidgetItem(Decimal(h.accuracy));
+    accuracy->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    HardestTable->setItem(r, 1, accuracy);
+    HardestTable->setItem(r, 2, number(h.right + h.wrong));
   }
   HardestTable->resizeColumnsToContents();
   ConfusionTable->setRowCount(static_cast<int>(confusions_.size()));
@@ -227,48 +449,115 @@ void TClassOverviewForm::FillTables() {
     const Confusion& c = confusions_[static_cast<size_t>(r)];
     ConfusionTable->setItem(r, 0, new QTableWidgetItem(ClassName(c.cardinalityIndex, c.asked)));
     ConfusionTable->setItem(r, 1, new QTableWidgetItem(ClassName(c.cardinalityIndex, c.answered)));
-    ConfusionTable->setItem(r, 2, Number(c.count));
+    ConfusionTable->setItem(r, 2, number(c.count));
   }
   ConfusionTable->resizeColumnsToContents();
 }
 
 bool TClassOverviewForm::ExportCsv(const QString& fileName) const {
-  const QByteArray path = QFile::encodeName(fileName);
-  return WriteFileAtomic(std::string(path.constData(), static_cast<size_t>(path.size())), ClassCsv(rows_));
+  // The mark tells a spreadsheet the text is UTF-8; the separator follows the locale's decimal mark.
+  return WriteFileAtomic(Bytes(fileName), ClassCsv(Rows(), CsvSeparator(), true));
 }
 
 QString TClassOverviewForm::ReportHtml() const {
   // The window's own words, so that the printed report speaks the student's language too.
-  const auto t = [](const char* text) { return Html(QCoreApplication::translate("TClassOverview", text)); };
-  const auto head = [&t](const char* text) { return QStringLiteral("<th>%1</th>").arg(t(text)); };
+  const auto t = [](const char* text) { return Html(T(text)); };
+  // No break inside a head line, a name or a date: their blanks are non-breaking.
+  const auto unbroken = [](const QString& text) { return Html(text).replace(QLatin1Char(' '), QChar(0x00A0)); };
+  // Heads break only where they have a line break.
+  const auto head = [&unbroken](const QString& text) {
+    QString cell;
+    for (const QString& part : text.split(QLatin1Char('\n')))
+      cell += (cell.isEmpty() ? QString() : QStringLiteral("<br>")) + unbroken(part);
+    return QStringLiteral("<th>%1</th>").arg(cell);
+  };
+  const auto cell = [&unbroken](const QString& text, bool right) {
+    return QStringLiteral("<td%1>%2</td>").arg(right ? QStringLiteral(" align=\"right\"") : QString(), unbroken(text));
+  };
+  const QStringList headers = ClassTableModel::Headers();
+  std::optional<int32_t> first, last;
+  for (const PersonFigures& p : Rows()) {
+    for (const auto& day : {p.firstDay, p.lastDay, p.lastPracticeDay}) {
+      if (!day) continue;
+      if (!first || *day < *first) first = day;
+      if (!last || *day > *last) last = day;
+    }
+  }
   QString html = QStringLiteral(
                      "<html><body style=\"font-family: sans-serif; font-size: 7pt;\">"
                      "<h2>Sonorix — %1, %2</h2>")
-                     .arg(t("Class Overview"), QString::fromStdString(IsoDate(today_)));
+                     .arg(Html(QCoreApplication::translate("TClassOverview", "Class Overview")), QString::fromStdString(IsoDate(today_)));
+  if (first)
+    html += QStringLiteral("<p><b>%1</b></p>").arg(Html(QCoreApplication::translate("TClassOverview", "Drills and practice from %1 to %2.").arg(DayText(first), DayText(last))));
   html += QStringLiteral("<p>%1</p>").arg(Html(FolderLabel->text()));
-  html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
-  for (const QString& h : Headers()) html += QStringLiteral("<th>%1</th>").arg(Html(h).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-  html += QStringLiteral("</tr>");
-  for (const PersonFigures& p : rows_) {
-    html += QStringLiteral("<tr>");
-    const QStringList texts = RowTexts(p);
-    for (int i = 0; i < texts.size(); ++i)
-      html += QStringLiteral("<td%1>%2</td>").arg(i == 0 ? QString() : QStringLiteral(" align=\"right\""), Html(texts[i]));
-    html += QStringLiteral("</tr>");
-  }
-  html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
-              .arg(t("Hardest set classes (all eligible drills):"), head("Set class"), head("% right"), head("Answers"));
+  // Two tables, so that each fits the page's width: the general columns, then the modes.
+  const auto table = [&](const std::vector<int>& columns) {
+    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
+    for (int c : columns) out += head(headers[c]);
+    out += QStringLiteral("</tr>");
+    for (const PersonFigures& p : Rows()) {
+      out += QStringLiteral("<tr>");
+      for (int c : columns) out += cell(CellOf(p, c).text, c != kName);
+      out += QStringLiteral("</tr>");
+    }
+    return out + QStringLiteral("</table>");
+  };
+  std::vector<int> general = {kName, kDrills, kWeekTime, kAllTime, kFirst, kLast};
+  for (int c = kIneligibleAccuracy; c < kColumns; ++c) general.push_back(c);
+  std::vector<int> modes = {kName};
+  for (int c = kFirstModeColumn; c < kIneligibleAccuracy; ++c) modes.push_back(c);
+  html += table(general) + QStringLiteral("<p></p>") + table(modes);
+
+  html += QStringLiteral("<h3>%1</h3><p>").arg(Html(QCoreApplication::translate("TClassOverview", "Legend")));
+  static const char* const kRanges[] = {QT_TRANSLATE_NOOP("TClassOverview", "close position"),
+                                        QT_TRANSLATE_NOOP("TClassOverview", "within 1 octave"),
+                                        QT_TRANSLATE_NOOP("TClassOverview", "within 2 octaves")};
+  for (int m = 0; m < kModes; ++m)
+    html += QStringLiteral("<b>%1</b>: %2, %3. ")
+                .arg(Html(QString::fromStdString(ModeShortName(m))), t(kRanges[m % 3]),
+                     m < 3 ? Html(QCoreApplication::translate("TClassOverview", "trichords")) : Html(QCoreApplication::translate("TClassOverview", "tetrachords")));
+  html += Html(QCoreApplication::translate("TClassOverview", "% right, s/right and best score count the eligible drills that reached END: every set class of the "
+            "cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended "
+            "drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged "
+            "or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds "
+            "unverified records that belong to no single person."));
+  html += QStringLiteral("</p>");
+
+  html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
+              .arg(Html(QCoreApplication::translate("TClassOverview", "Hardest set classes (all eligible drills):")), head(QCoreApplication::translate("TClassOverview", "Set class")), head(QCoreApplication::translate("TClassOverview", "% right")),
+                   head(QCoreApplication::translate("TClassOverview", "Answers")));
   for (const HardClass& h : hardest_)
-    html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td></tr>")
-                .arg(ClassName(h.cardinalityIndex, h.listIndex), QString::fromStdString(OneDecimal(h.accuracy)))
-                .arg(h.right + h.wrong);
+    html += QStringLiteral("<tr>%1%2%3</tr>")
+                .arg(cell(ClassName(h.cardinalityIndex, h.listIndex), false), cell(Decimal(h.accuracy), true),
+                     cell(QString::number(h.right + h.wrong), true));
   html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
-              .arg(t("Most frequent confusions:"), head("Played"), head("Taken for"), head("Times"));
+              .arg(Html(QCoreApplication::translate("TClassOverview", "Most frequent confusions:")), head(QCoreApplication::translate("TClassOverview", "Played")), head(QCoreApplication::translate("TClassOverview", "Taken for")), head(QCoreApplication::translate("TClassOverview", "Times")));
   for (const Confusion& c : confusions_)
-    html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td></tr>")
-                .arg(ClassName(c.cardinalityIndex, c.asked), ClassName(c.cardinalityIndex, c.answered))
-                .arg(c.count);
-  html += QStringLiteral("</table></body></html>");
+    html += QStringLiteral("<tr>%1%2%3</tr>")
+                .arg(cell(ClassName(c.cardinalityIndex, c.asked), false),
+                     cell(ClassName(c.cardinalityIndex, c.answered), false), cell(QString::number(c.count), true));
+  html += QStringLiteral("</table>");
+
+  // Per student: the drill log keeps no answers per set class, practice mode does.
+  const auto practice = LoadPracticeLog(kPracticeFileName);
+  const auto students = StudentClassFigures(practice.value_or(PracticeLog{}), kStudentShown);
+  html += QStringLiteral("<h3>%1</h3>").arg(Html(QCoreApplication::translate("TClassOverview", "Per student, from practice mode")));
+  if (students.empty()) html += QStringLiteral("<p>%1</p>").arg(Html(QCoreApplication::translate("TClassOverview", "Nobody has practised yet.")));
+  for (const auto& [name, figures] : students) {
+    QString hardest, confused;
+    for (const ClassAnswered& a : figures.hardest)
+      hardest += (hardest.isEmpty() ? QString() : QStringLiteral(", ")) +
+                 QCoreApplication::translate("TClassOverview", "%1 (%2 of %3 at the first try)").arg(QString::fromStdString(a.name)).arg(a.firstTry).arg(a.asked);
+    for (const ClassConfused& c : figures.confusions)
+      confused += (confused.isEmpty() ? QString() : QStringLiteral(", ")) +
+                  QCoreApplication::translate("TClassOverview", "%1 taken for %2 (%3×)")
+                      .arg(QString::fromStdString(c.asked), QString::fromStdString(c.answered))
+                      .arg(c.times);
+    html += QStringLiteral("<p><b>%1</b>: %2: %3. %4: %5.</p>")
+                .arg(unbroken(name.empty() ? QCoreApplication::translate("TClassOverview", "(no name)") : QString::fromStdString(name)), Html(QCoreApplication::translate("TClassOverview", "hardest")),
+                     Html(hardest), Html(QCoreApplication::translate("TClassOverview", "confusions")), Html(confused.isEmpty() ? QCoreApplication::translate("TClassOverview", "none") : confused));
+  }
+  html += QStringLiteral("</body></html>");
   return html;
 }
 
@@ -288,9 +577,7 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
   }
   const QByteArray& bytes = pdf.data();
   if (bytes.isEmpty()) return false;
-  const QByteArray path = QFile::encodeName(fileName);
-  return WriteFileAtomic(std::string(path.constData(), static_cast<size_t>(path.size())),
-                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  return WriteFileAtomic(Bytes(fileName), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void TClassOverviewForm::ExportButtonClick() {
@@ -298,8 +585,7 @@ void TClassOverviewForm::ExportButtonClick() {
                                                         QDir(TProgressForm::ExportFolder()).filePath(QStringLiteral("class.csv")),
                                                         QCoreApplication::translate("TClassOverview", "CSV files (*.csv);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName))
-    QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
+  if (!ExportCsv(fileName)) QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Export CSV"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void TClassOverviewForm::PdfButtonClick() {
@@ -308,8 +594,7 @@ void TClassOverviewForm::PdfButtonClick() {
                                                         QDir(TProgressForm::ExportFolder()).filePath(suggested),
                                                         QCoreApplication::translate("TClassOverview", "PDF files (*.pdf);;All files (*)"));
   if (fileName.isEmpty()) return;
-  if (!SavePdf(fileName))
-    QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Save PDF"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
+  if (!SavePdf(fileName)) QMessageBox::warning(this, QCoreApplication::translate("TClassOverview", "Save PDF"), QCoreApplication::translate("TClassOverview", "%1 could not be written.").arg(fileName));
 }
 
 void ShowClassOverview(QWidget* parent) {

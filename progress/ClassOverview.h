@@ -1,13 +1,19 @@
 // "Class Overview…": the teacher's view of every person in the data folder's
-// drill log, one sortable row each, with the class's hardest set classes and
-// most frequent confusions from the error statistics; exported as CSV or as a
-// printable PDF report.
+// drill log and practice log, one sortable row each, with the class's hardest
+// set classes and most frequent confusions from the error statistics;
+// exported as CSV or as a printable PDF report. The logs are read off the GUI
+// thread, with a progress bar for long reads and Cancel; an unchanged folder
+// is shown from the account's cache.
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ClassFigures.h"
@@ -16,24 +22,57 @@
 #include "ReportReader.h"
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
 class QTableWidget;
+
+// The class's rows, each cell computed when shown; Qt::UserRole gives the
+// value to sort by (numbers as numbers, an empty cell below every number).
+class ClassTableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit ClassTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+  void SetRows(std::vector<PersonFigures> rows);
+  const std::vector<PersonFigures>& Rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  // The column heads, with a line break where a head takes two lines.
+  static QStringList Headers();
+  // The texts of a row, as shown.
+  static QStringList RowTexts(const PersonFigures& p);
+
+ private:
+  std::vector<PersonFigures> rows_;
+};
 
 class TClassOverviewForm : public QDialog {
   Q_OBJECT
  public:
   explicit TClassOverviewForm(QWidget* parent = nullptr);
+  ~TClassOverviewForm() override;
 
   QLabel* FolderLabel = nullptr;
-  QTableWidget* ClassTable = nullptr;
+  QTableView* ClassTable = nullptr;
   QTableWidget* HardestTable = nullptr;
   QTableWidget* ConfusionTable = nullptr;
+  QProgressBar* LoadProgress = nullptr;
+  QPushButton* CancelButton = nullptr;
   QPushButton* ExportButton = nullptr;
   QPushButton* PdfButton = nullptr;
   QPushButton* CloseButton = nullptr;
 
-  // Reads report.dat, errors.dat and ftclass.dat of the working directory.
+  // Starts reading report.dat, practice.dat, errors.dat and ftclass.dat of
+  // the working directory; Loaded() follows, also after Cancel.
   void LoadFolder();
+  bool Loading() const { return loading_; }
+  // Whether the figures shown came from the cache rather than the logs.
+  bool FromCache() const { return fromCache_; }
   // The same from what was read; `today` is a day number.
   void ShowClass(const ReportLog& log, const ErrorStats& stats, const Catalogue& catalogue, int32_t today);
 
@@ -42,22 +81,36 @@ class TClassOverviewForm : public QDialog {
   // The printable report's HTML.
   QString ReportHtml() const;
 
-  const std::vector<PersonFigures>& Rows() const { return rows_; }
+  const std::vector<PersonFigures>& Rows() const { return model_->Rows(); }
+
+ signals:
+  void Loaded();
 
  private:
+  struct Result;
+  void Show(Result& result);
   void FillTables();
   QString ClassName(int cardinalityIndex, int listIndex) const;
   void ExportButtonClick();
   void PdfButtonClick();
+  void StopLoading();
 
-  std::vector<PersonFigures> rows_;
+  ClassTableModel* model_ = nullptr;
+  QSortFilterProxyModel* sorted_ = nullptr;
   std::vector<HardClass> hardest_;
   std::vector<Confusion> confusions_;
   QStringList names_[2];  // "3-1" …, "4-1" …, by list index
   int32_t today_ = 0;
   int32_t records_ = 0;
   int32_t unverified_ = 0;
+  int32_t ambiguous_ = 0;
   QString folder_;
+  QString note_;
+  bool loading_ = false;
+  bool fromCache_ = false;
+  int generation_ = 0;
+  std::thread worker_;
+  std::shared_ptr<std::atomic<bool>> cancel_;
 };
 
 // Shows the window for the working directory's data folder, modally.

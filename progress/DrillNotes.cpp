@@ -14,14 +14,20 @@ std::string DrillNoteLine(uint64_t startOffset, int32_t day, int32_t secondsOfDa
 }
 
 DrillNotes ParseDrillNotes(std::string_view text) {
-  text = text.substr(0, text.find('\x1a'));
+  // Ctrl-Z ends the notes only when nothing but line breaks follows it;
+  // otherwise its line alone is damaged.
+  const size_t ctrlZ = text.find('\x1a');
+  if (ctrlZ != std::string_view::npos && text.find_first_not_of("\r\n", ctrlZ + 1) == std::string_view::npos)
+    text = text.substr(0, ctrlZ);
   DrillNotes notes;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
-    TokenReader line(text.substr(pos, end - pos));
+    const std::string_view lineText = text.substr(pos, end - pos);
     pos = end + 1;
+    if (lineText.find('\x1a') != std::string_view::npos) continue;
+    TokenReader line(lineText);
     std::string offsetToken;
     int32_t day = 0, seconds = 0, manner = 0;
     if (!line.ReadToken(offsetToken) || !line.ReadInt(day) || !line.ReadInt(seconds) || !line.ReadInt(manner)) continue;

@@ -25,7 +25,7 @@ using DrillNotes = std::map<uint64_t, DrillNote>;
 
 // One line, CR LF included.
 std::string DrillNoteLine(uint64_t startOffset, int32_t day, int32_t secondsOfDay, int32_t manner);
-// Damaged lines are skipped; stops at Ctrl-Z.
+// Damaged lines are skipped; a Ctrl-Z ends the notes only before nothing but line breaks.
 DrillNotes ParseDrillNotes(std::string_view text);
 // Empty when the file is missing or unreadable.
 DrillNotes LoadDrillNotes(const std::string& fileName);

@@ -69,25 +69,36 @@ std::optional<double> AnswerTotals::SecondsPerRight() const {
   return static_cast<double>(seconds) / static_cast<double>(right);
 }
 
+namespace {
+
+// The same person when the names decode to the same text; bytes alike first.
+bool IsPerson(const LoggedDrill& drill, const std::string& key) {
+  return drill.person == key || PersonKey(drill.person) == key;
+}
+
+}  // namespace
+
 std::vector<std::string> PeopleInLog(const ReportLog& log) {
   std::vector<std::string> people;
-  for (const LoggedDrill& drill : log.drills) people.push_back(drill.person);
+  for (const LoggedDrill& drill : log.drills) people.push_back(PersonKey(drill.person));
   std::sort(people.begin(), people.end());
   people.erase(std::unique(people.begin(), people.end()), people.end());
   return people;
 }
 
 std::vector<DrillFigures> DrillsOf(const ReportLog& log, const std::string& person) {
+  const std::string key = PersonKey(person);
   std::vector<DrillFigures> drills;
   for (const LoggedDrill& drill : log.drills) {
-    if (drill.person != person || drill.segments.empty()) continue;
+    if (!IsPerson(drill, key) || drill.segments.empty()) continue;
     DrillFigures f;
     f.offset = drill.offset;
     f.date = drill.date;
-    f.eligible = IsEligible(drill);
+    for (const LoggedSegment& s : drill.segments) f.Add(s);
+    f.ended = f.right >= 5;
+    f.eligible = f.ended && IsEligible(drill);
     for (const FilterState& state : drill.filters)
       if (std::find(f.modes.begin(), f.modes.end(), state.ModeCode) == f.modes.end()) f.modes.push_back(state.ModeCode);
-    for (const LoggedSegment& s : drill.segments) f.Add(s);
     drills.push_back(std::move(f));
   }
   return drills;
@@ -104,9 +115,10 @@ void AttachDrillNotes(std::vector<DrillFigures>& drills, const DrillNotes& notes
 }
 
 std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& person) {
+  const std::string key = PersonKey(person);
   std::map<int32_t, std::map<int32_t, DayFigures>> byMode;
   for (const LoggedDrill& drill : log.drills) {
-    if (drill.person != person) continue;
+    if (!IsPerson(drill, key)) continue;
     const int32_t day = DayOf(drill.date);
     for (const LoggedSegment& s : drill.segments) {
       if (s.modeCode < 0) continue;
@@ -126,10 +138,11 @@ std::vector<ModeSeries> DailySeries(const ReportLog& log, const std::string& per
 }
 
 std::vector<ModeSeries> DrillSeries(const ReportLog& log, const std::string& person) {
+  const std::string key = PersonKey(person);
   std::map<int32_t, std::vector<DayFigures>> byMode;
   int32_t number = 0;
   for (const LoggedDrill& drill : log.drills) {
-    if (drill.person != person || drill.segments.empty()) continue;
+    if (!IsPerson(drill, key) || drill.segments.empty()) continue;
     ++number;
     for (const LoggedSegment& s : drill.segments) {
       if (s.modeCode < 0) continue;
@@ -144,16 +157,20 @@ std::vector<ModeSeries> DrillSeries(const ReportLog& log, const std::string& per
 }
 
 int32_t DaysDrilled(const ReportLog& log, const std::string& person) {
+  const std::string key = PersonKey(person);
   std::set<int32_t> days;
   for (const LoggedDrill& drill : log.drills)
-    if (drill.person == person && !drill.segments.empty()) days.insert(DayOf(drill.date));
+    if (IsPerson(drill, key) && !drill.segments.empty()) days.insert(DayOf(drill.date));
   return static_cast<int32_t>(days.size());
 }
 
-std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person) {
+std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person,
+                                        const std::vector<std::pair<int32_t, int64_t>>& more) {
+  const std::string key = PersonKey(person);
   std::map<int32_t, int64_t> byWeek;
+  for (const auto& [day, seconds] : more) byWeek[WeekStartOf(day)] += seconds;
   for (const LoggedDrill& drill : log.drills) {
-    if (drill.person != person || drill.segments.empty()) continue;
+    if (!IsPerson(drill, key) || drill.segments.empty()) continue;
     int64_t& seconds = byWeek[WeekStartOf(DayOf(drill.date))];
     for (const LoggedSegment& s : drill.segments) seconds += s.seconds;
   }
@@ -195,7 +212,7 @@ std::string ProgressCsv(const std::string& person, const std::vector<DrillFigure
            CsvField(ModesText(d.modes, RangeName)) + "," + CsvField(ModesText(d.modes, CardinalityName)) + "," +
            CsvField(MannersText(d.manners)) + "," + std::to_string(d.right) + "," +
            std::to_string(d.wrong) + "," + OneDecimal(d.Accuracy()) + "," + OneDecimal(d.SecondsPerRight()) + "," +
-           (d.eligible ? "yes" : "no") + "\r\n";
+           (d.eligible ? "yes" : d.ended ? "no" : "not ended") + "\r\n";
   }
   return csv;
 }

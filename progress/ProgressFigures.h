@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DrillNotes.h"
@@ -32,7 +33,8 @@ struct DrillFigures : AnswerTotals {
   uint64_t offset = 0;  // of its S record in the log, to find its note
   double date = 0;
   std::vector<int32_t> modes;  // the modes it drilled, in order; empty when none was readable
-  bool eligible = false;
+  bool ended = false;     // reached END: five right answers or more
+  bool eligible = false;  // ended, with every set class and one setting throughout
   int32_t secondsOfDay = -1;      // when it began; -1 when no note says
   std::vector<int32_t> manners;   // "Play:" manners heard; empty when no note says
 };
@@ -40,7 +42,8 @@ struct DrillFigures : AnswerTotals {
 // Gives each drill what its note in drillnotes.dat says.
 void AttachDrillNotes(std::vector<DrillFigures>& drills, const DrillNotes& notes);
 
-// Every name the log holds, sorted, each once.
+// Every person the log holds (names as UTF-8), sorted, each once. The
+// functions below take a name in either encoding.
 std::vector<std::string> PeopleInLog(const ReportLog& log);
 
 // The person's drills with at least one verified segment, in log order.
@@ -73,7 +76,9 @@ struct WeekFigures {
 
 // Practice time per week from the first week with practice to the last,
 // weeks without practice included as 0.
-std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person);
+// `more` adds time on given days (day number, seconds): practice mode's.
+std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string& person,
+                                        const std::vector<std::pair<int32_t, int64_t>>& more = {});
 
 // The table as RFC 4180 CSV in UTF-8: a header row, then one row per drill,
 // CR LF after every row.

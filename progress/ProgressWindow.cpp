@@ -1,5 +1,7 @@
 #include "ProgressWindow.h"
 
+#include "PracticeLog.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -287,7 +289,14 @@ void TProgressForm::FillCharts() {
   FillDailyChart(AccuracyChart->chart(), series, &AnswerTotals::Accuracy, tr("% right"), true, perDrill_);
   FillDailyChart(SpeedChart->chart(), series, &AnswerTotals::SecondsPerRight, tr("seconds"), false,
                  perDrill_);
-  FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_));
+  // Practice mode's time counts as practice too.
+  std::vector<std::pair<int32_t, int64_t>> practiced;
+  if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
+    const std::string key = PersonKey(person_);
+    for (const PracticeRecord& r : practice->records)
+      if (PersonKey(r.person) == key) practiced.emplace_back(r.day, r.seconds);
+  }
+  FillWeeklyChart(PracticeChart->chart(), WeeklyPractice(log_, person_, practiced));
 }
 
 void TProgressForm::FillTable() {
@@ -303,7 +312,7 @@ void TProgressForm::FillTable() {
     DrillTable->setItem(r, 6, ProgressCell(QString::number(d.wrong), true));
     DrillTable->setItem(r, 7, ProgressCell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
     DrillTable->setItem(r, 8, ProgressCell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
-    DrillTable->setItem(r, 9, ProgressCell(d.eligible ? tr("yes") : tr("no"), false));
+    DrillTable->setItem(r, 9, ProgressCell(d.eligible ? tr("yes") : d.ended ? tr("no") : tr("not ended"), false));
   }
   DrillTable->resizeColumnsToContents();
   DrillTable->scrollToBottom();

@@ -7,10 +7,11 @@
 #include <limits>
 #include <unordered_map>
 
+#include "Clock.h"
 #include "NumberText.h"
+#include "ProgressFigures.h"
 #include "Storage.h"
 #include "TokenReader.h"
-#include "Clock.h"
 #include "SessionLog.h"
 
 namespace {
@@ -144,134 +145,368 @@ LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
 
 }  // namespace
 
+std::string PersonKey(const std::string& name) { return Utf8(name); }
+
 namespace {
 
-// The drills still open in a log that several copies append to, where each
-// copy's records stand between the others'. Each person's latest drill is
-// open (a later S of the same name ended the earlier one). A D record's check
-// value plus its answers gives the name's byte sum plus the date of its drill
-// when it is whole, which finds the candidates at once.
-class OpenDrills {
- public:
-  void Started(const ReportLog& log, size_t index) {
-    const LoggedDrill& drill = log.drills[index];
-    auto [at, fresh] = latest_.try_emplace(drill.person, index);
-    if (!fresh) {
-      Forget(log, at->second);
-      at->second = index;
-    }
-    byKey_.emplace(KeyOf(drill), index);
-  }
+constexpr uint64_t kNoPosition = ~uint64_t{0};
 
-  // The latest open drill other than `tried` whose check value the record matches.
-  std::optional<size_t> Find(const ReportLog& log, size_t tried, const SegmentFields& d) const {
-    std::optional<size_t> found;
-    const auto consider = [&](size_t index) {
-      if (index != tried && (!found || index > *found) && Matches(d, log.drills[index])) found = index;
-    };
-    const double key = d.check + d.correct + 2.0 * d.incorrect;
-    if (std::fabs(key) < kExactBelow) {
-      const auto [first, last] = byKey_.equal_range(key);
-      for (auto it = first; it != last; ++it) consider(it->second);
-    } else {
-      // Written with six significant digits: only a comparison as written tells.
-      for (const auto& [name, index] : latest_) consider(index);
-    }
-    return found;
-  }
+struct OpenDrill {
+  LoggedDrill drill;
+  std::string key;          // PersonKey of the name; empty with `named` false
+  double checkBase = 0;     // the check value of a segment without answers
+  uint64_t lastPosition = 0;  // of its latest record
+  int32_t day = 0;
+  bool phantom = false;     // its S record was damaged: nothing verifies for it
+  bool named = true;        // a phantom whose S record still showed the name
+  bool modeSettled = false; // it has its F, or its F cannot be known
+};
 
- private:
-  // Check values below this are written whole, so the key is exact.
-  static constexpr double kExactBelow = 999999;
-
-  static double KeyOf(const LoggedDrill& drill) { return SegmentCheckValue(drill.person, drill.date, 0, 0); }
-
-  void Forget(const ReportLog& log, size_t index) {
-    const auto [first, last] = byKey_.equal_range(KeyOf(log.drills[index]));
-    for (auto it = first; it != last; ++it)
-      if (it->second == index) {
-        byKey_.erase(it);
-        return;
-      }
-  }
-
-  std::unordered_map<std::string, size_t> latest_;
-  std::unordered_multimap<double, size_t> byKey_;
+struct FloatingFilter {
+  uint64_t position = 0;
+  FilterState state;
 };
 
 }  // namespace
 
-ReportLog ParseReportLog(std::string_view text) {
-  text = text.substr(0, text.find('\x1a'));
+struct ReportLogReader::State {
+  DrillSink sink;
   ReportLog log;
-  constexpr size_t kNone = static_cast<size_t>(-1);
-  size_t drill = kNone;     // the drill the latest S record started; none after a damaged S
-  size_t previous = kNone;  // the drill of the record just before, which an F record continues
-  OpenDrills open;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    const size_t lineStart = pos;
-    pos = end + 1;
+  std::vector<OpenDrill> open;
+  std::vector<FloatingFilter> floating;  // F records not yet known to be a drill's
+  int32_t latestDay = std::numeric_limits<int32_t>::min();
+  uint64_t position = 0;  // of the next byte fed
+  std::string partial;    // a line not yet ended by its line break
+  uint64_t partialStart = 0;
+  // A line ending in Ctrl-Z: the end of the log if only line breaks follow.
+  std::optional<std::string> beforeCtrlZ;
+  uint64_t ctrlZLine = 0;
+
+  void Close(size_t index) {
+    OpenDrill& o = open[index];
+    if (!o.phantom) sink(std::move(o.drill));
+    open.erase(open.begin() + static_cast<std::ptrdiff_t>(index));
+  }
+
+  // Begun today: not one of yesterday's that linger.
+  bool Current(const OpenDrill& o) const { return o.day >= latestDay; }
+
+  // The only drill open today, if there is one.
+  OpenDrill* OnlyCurrent() {
+    OpenDrill* only = nullptr;
+    for (OpenDrill& o : open) {
+      if (!Current(o)) continue;
+      if (only) return nullptr;
+      only = &o;
+    }
+    return only;
+  }
+
+  // An unverified line: the only open drill's, or nobody's.
+  void Charge() {
+    ++log.unverified;
+    OpenDrill* only = OnlyCurrent();
+    if (!only) {
+      ++log.unknown;
+      return;
+    }
+    OpenDrill& o = *only;
+    if (!o.phantom)
+      ++o.drill.unverified;
+    else if (o.named)
+      ++log.lostByName[o.drill.person];
+    else
+      ++log.unknown;
+  }
+
+  void Begin(OpenDrill drill) {
+    if (drill.day > latestDay) {
+      // A new day ends the drills of the days before; the day before's only
+      // linger, for a drill that ends after midnight.
+      for (size_t i = open.size(); i-- > 0;)
+        if (open[i].day < drill.day - 1) Close(i);
+      latestDay = drill.day;
+    }
+    if (drill.named)
+      for (size_t i = 0; i < open.size(); ++i)
+        if (open[i].named && open[i].key == drill.key) {
+          Close(i);
+          break;
+        }
+    open.push_back(std::move(drill));
+    // An F record older than every open drill can be nobody's any more.
+    uint64_t oldest = kNoPosition;
+    for (const OpenDrill& o : open) oldest = std::min(oldest, o.drill.offset);
+    log.unplacedFilters +=
+        static_cast<int32_t>(std::erase_if(floating, [oldest](const FloatingFilter& f) { return f.position < oldest; }));
+  }
+
+  void Start(std::string_view line, uint64_t position, bool damaged = false) {
+    auto started = damaged ? std::nullopt : StartRecord(line.substr(2));
+    OpenDrill o;
+    if (started) {
+      o.drill = std::move(*started);
+      o.drill.offset = position;
+      o.key = PersonKey(o.drill.person);
+      o.checkBase = SegmentCheckValue(o.drill.person, o.drill.date, 0, 0);
+      o.day = DayOf(o.drill.date);
+      o.lastPosition = position;
+      Begin(std::move(o));
+      return;
+    }
+    // Damaged: its drill's records cannot verify. Its name may still show.
+    ++log.unverified;
+    o.phantom = true;
+    o.drill.offset = o.lastPosition = position;
+    o.day = latestDay == std::numeric_limits<int32_t>::min() ? 0 : latestDay;
+    const size_t dateEnd = line.find(' ', 2);
+    const size_t indexEnd = dateEnd == std::string_view::npos ? dateEnd : line.find(' ', dateEnd + 1);
+    o.named = indexEnd != std::string_view::npos && line.find('\x1a') == std::string_view::npos &&
+              line.find('\0') == std::string_view::npos;
+    if (o.named) {
+      o.drill.person = std::string(line.substr(indexEnd + 1));
+      o.key = PersonKey(o.drill.person);
+      ++log.lostByName[o.drill.person];
+    } else {
+      ++log.unknown;
+    }
+    Begin(std::move(o));
+  }
+
+  void Filter(std::string_view line, uint64_t position) {
+    const auto state = FilterRecord(line.substr(2));
+    const bool owned = std::any_of(open.begin(), open.end(), [](const OpenDrill& o) { return !o.phantom; });
+    if (state && owned) {
+      floating.push_back({position, *state});
+      return;
+    }
+    // Whose filters changed is unknown unless one drill is open.
+    if (OpenDrill* only = OnlyCurrent(); only && !only->phantom) only->drill.filtersUnknown = true;
+    Charge();
+  }
+
+  // Whether an open drill other than `self` still wants its first F record
+  // and began before `position`.
+  bool WantedByAnother(size_t self, uint64_t position) const {
+    for (size_t i = 0; i < open.size(); ++i)
+      if (i != self && !open[i].phantom && !open[i].modeSettled && open[i].drill.offset < position) return true;
+    return false;
+  }
+
+  // Gives the drill the F records that its verified D record shows are its own.
+  void PlaceFilters(size_t index) {
+    OpenDrill& o = open[index];
+    std::vector<size_t> candidates;
+    std::vector<size_t> exclusive;  // no other drill still wanting its first F could own them
+    for (size_t f = 0; f < floating.size(); ++f) {
+      if (floating[f].position <= o.lastPosition) continue;
+      candidates.push_back(f);
+      if (!WantedByAnother(index, floating[f].position)) exclusive.push_back(f);
+    }
+    const auto take = [this, &o](size_t f) {
+      o.drill.filters.push_back(floating[f].state);
+      floating.erase(floating.begin() + static_cast<std::ptrdiff_t>(f));
+    };
+    if (!o.modeSettled) {
+      // BEGIN writes S then F: its F stands between its S and its first D.
+      if (exclusive.size() == 1)
+        take(exclusive.front());
+      else if (candidates.size() == 1)
+        take(candidates.front());
+      else if (!candidates.empty())
+        o.drill.filtersUnknown = true;
+      o.modeSettled = !candidates.empty();
+      return;
+    }
+    // A filter change, unless another drill still needs that F as its first.
+    if (exclusive.size() == 1)
+      take(exclusive.front());
+    else if (exclusive.size() > 1)
+      o.drill.filtersUnknown = true;
+  }
+
+  void Segment(std::string_view line, uint64_t position) {
+    const auto d = ReadSegmentFields(line.substr(2));
+    if (!d) {
+      Charge();
+      return;
+    }
+    // The name's byte sum plus the date, as the record's check value shows it.
+    const double base = d->check + d->correct + 2.0 * d->incorrect;
+    const auto verifies = [&](const OpenDrill& o) {
+      return !o.phantom && std::fabs(o.checkBase - base) <= 1 + 1e-5 * std::fabs(base) && Matches(*d, o.drill);
+    };
+    size_t found = open.size();
+    int matches = 0;
+    // Today's drills first; yesterday's lingering ones only when none of today's verifies.
+    for (const bool current : {true, false}) {
+      for (size_t i = 0; i < open.size(); ++i) {
+        if (Current(open[i]) != current || !verifies(open[i])) continue;
+        if (matches++ == 0) found = i;
+      }
+      if (matches > 0) break;
+    }
+    if (matches == 0) {
+      Charge();
+      return;
+    }
+    if (matches > 1) {
+      // The check value cannot tell these drills apart: credit none.
+      ++log.ambiguous;
+      const bool current = Current(open[found]);
+      for (OpenDrill& o : open)
+        if (Current(o) == current && verifies(o)) ++o.drill.ambiguous;
+      return;
+    }
+    PlaceFilters(found);
+    OpenDrill& o = open[found];
+    o.drill.segments.push_back(SegmentOf(*d, o.drill));
+    o.lastPosition = position;
+  }
+
+  void Damaged(std::string_view line, uint64_t position) {
+    const bool shaped = line.size() >= 2 && line[1] == ' ';
+    if (shaped && line[0] == 'S') {
+      // Keeps the drill apart from the open ones, named if the name survived.
+      Start(line, position, true);
+      return;
+    }
+    if (OpenDrill* only = OnlyCurrent(); shaped && line[0] == 'F' && only && !only->phantom)
+      only->drill.filtersUnknown = true;
+    Charge();
+  }
+
+  void Line(std::string_view line, uint64_t position) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty()) continue;
+    if (line.empty()) return;
+    if (beforeCtrlZ) {
+      // Something follows the Ctrl-Z: its line was damaged, not the end.
+      ++log.records;
+      Damaged(*beforeCtrlZ, ctrlZLine);
+      beforeCtrlZ.reset();
+    }
+    const size_t ctrlZ = line.find('\x1a');
+    if (ctrlZ != std::string_view::npos) {
+      if (ctrlZ + 1 == line.size()) {
+        beforeCtrlZ = std::string(line);
+        ctrlZLine = position;
+        return;
+      }
+      ++log.records;
+      Damaged(line, position);
+      return;
+    }
     ++log.records;
     const char kind = line[0];
-    const bool shaped = line.size() >= 2 && line[1] == ' ' && (kind == 'S' || kind == 'F' || kind == 'D');
-    const std::string_view rest = shaped ? line.substr(2) : std::string_view();
-    const size_t before = previous;
-    previous = kNone;
-    if (shaped && kind == 'S') {
-      auto started = StartRecord(rest);
-      if (started) {
-        started->offset = lineStart;
-        log.drills.push_back(std::move(*started));
-        drill = previous = log.drills.size() - 1;
-        open.Started(log, drill);
-        continue;
-      }
-      drill = kNone;
-    } else if (shaped && kind == 'F' && (before != kNone || drill != kNone)) {
-      // A filter change writes D then F: the F belongs to that D's drill.
-      LoggedDrill& owner = log.drills[before != kNone ? before : drill];
-      if (auto state = FilterRecord(rest)) {
-        owner.filters.push_back(*state);
-        previous = before != kNone ? before : drill;
-        continue;
-      }
-      owner.filtersUnknown = true;
-      ++owner.unverified;
-    } else if (shaped && kind == 'D' && !log.drills.empty()) {
-      if (const auto d = ReadSegmentFields(rest)) {
-        if (drill != kNone && Matches(*d, log.drills[drill])) {
-          log.drills[drill].segments.push_back(SegmentOf(*d, log.drills[drill]));
-          previous = drill;
-          continue;
-        }
-        // In a folder a class shares, another copy's records may stand
-        // between a drill's S and its D.
-        if (auto other = open.Find(log, drill, *d)) {
-          log.drills[*other].segments.push_back(SegmentOf(*d, log.drills[*other]));
-          previous = *other;
-          continue;
-        }
-      }
-      if (drill != kNone) ++log.drills[drill].unverified;
-    } else if (drill != kNone) {
-      ++log.drills[drill].unverified;
-    }
-    ++log.unverified;
+    const bool shaped = line.size() >= 2 && line[1] == ' ';
+    if (shaped && kind == 'S')
+      Start(line, position);
+    else if (shaped && kind == 'F')
+      Filter(line, position);
+    else if (shaped && kind == 'D')
+      Segment(line, position);
+    else
+      Charge();
   }
+};
+
+ReportLogReader::ReportLogReader(DrillSink sink) : state_(new State) { state_->sink = std::move(sink); }
+
+ReportLogReader::~ReportLogReader() { delete state_; }
+
+void ReportLogReader::Feed(std::string_view bytes) {
+  State& s = *state_;
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    const size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) {
+      if (s.partial.empty()) s.partialStart = s.position + pos;
+      s.partial.append(bytes.substr(pos));
+      break;
+    }
+    if (!s.partial.empty()) {
+      s.partial.append(bytes.substr(pos, end - pos));
+      s.Line(s.partial, s.partialStart);
+      s.partial.clear();
+    } else {
+      s.Line(bytes.substr(pos, end - pos), s.position + pos);
+    }
+    pos = end + 1;
+  }
+  s.position += bytes.size();
+}
+
+ReportLog ReportLogReader::Finish() {
+  State& s = *state_;
+  if (!s.partial.empty()) {
+    const std::string last = std::move(s.partial);
+    s.partial.clear();
+    s.Line(last, s.partialStart);
+  }
+  if (s.beforeCtrlZ) {
+    // Only line breaks after the Ctrl-Z: the log ends there.
+    const std::string last = s.beforeCtrlZ->substr(0, s.beforeCtrlZ->size() - 1);
+    s.beforeCtrlZ.reset();
+    s.Line(last, s.ctrlZLine);
+  }
+  while (!s.open.empty()) s.Close(0);
+  s.log.unplacedFilters += static_cast<int32_t>(s.floating.size());
+  s.floating.clear();
+  return std::move(s.log);
+}
+
+ReportLog ParseReportLog(std::string_view text) {
+  std::vector<LoggedDrill> drills;
+  ReportLogReader reader([&drills](LoggedDrill&& drill) { drills.push_back(std::move(drill)); });
+  reader.Feed(text);
+  ReportLog log = reader.Finish();
+  std::sort(drills.begin(), drills.end(),
+            [](const LoggedDrill& a, const LoggedDrill& b) { return a.offset < b.offset; });
+  log.drills = std::move(drills);
   return log;
+}
+
+bool ReadReportFile(const std::string& fileName, ReportLogReader& reader,
+                    const std::function<bool(uint64_t, uint64_t)>& progress) {
+  if (!DataStorage().Exists(fileName)) return true;
+  // Read in pieces, so a school's years of logs show their progress.
+  std::FILE* f = std::fopen(fileName.c_str(), "rb");
+  if (!f) return false;
+  uint64_t size = 0;
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    const long at = std::ftell(f);
+    size = at > 0 ? static_cast<uint64_t>(at) : 0;
+    std::rewind(f);
+  }
+  std::vector<char> buffer(1 << 20);
+  uint64_t done = 0;
+  size_t n;
+  bool stopped = false;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
+    reader.Feed(std::string_view(buffer.data(), n));
+    done += n;
+    if (progress && !progress(done, std::max(size, done))) {
+      stopped = true;
+      break;
+    }
+  }
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  return !failed && !stopped;
 }
 
 std::optional<ReportLog> LoadReportLog(const std::string& fileName) {
   if (!DataStorage().Exists(fileName)) return ReportLog{};
-  auto text = DataStorage().Read(fileName);
+  const auto text = DataStorage().ReadAll(fileName);
   if (!text) return std::nullopt;
-  return ParseReportLog(*text);
+  std::vector<LoggedDrill> drills;
+  ReportLogReader reader([&drills](LoggedDrill&& drill) { drills.push_back(std::move(drill)); });
+  reader.Feed(*text);
+  ReportLog log = reader.Finish();
+  std::sort(drills.begin(), drills.end(),
+            [](const LoggedDrill& a, const LoggedDrill& b) { return a.offset < b.offset; });
+  log.drills = std::move(drills);
+  return log;
 }
 
 bool IsEligible(const LoggedDrill& drill) {

@@ -1,12 +1,18 @@
 // Reading the drill log report.dat back: S records start drills, F records
-// give their filters, D records their segments. A D record counts only when
-// its check value matches the drill's S record; a damaged line or a record
-// that fails its check is counted as unverified and left out. In a log that
-// several copies append to, a D record whose check fails against the latest
-// S record belongs to the open drill of another person that it matches.
+// give their filters, D records their segments. Several copies may append to
+// one log, so records of different drills interleave. A drill is open from
+// its S record until a later S record of the same person or of a later day.
+// A D record counts for the one open drill whose check value it matches; when
+// it matches none it is unverified, charged to the only open drill or else to
+// nobody ("unknown"); when it matches several it is ambiguous and counts for
+// none. An F record belongs to the drill whose next D records show it must.
+// Names that decode to the same text (UTF-8, or Latin-1 where a name is not
+// UTF-8) are one person.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,20 +35,58 @@ struct LoggedDrill {
   std::string person;                   // as logged: may hold blanks, any bytes
   std::vector<FilterState> filters;     // the readable F records, in order
   std::vector<LoggedSegment> segments;  // the verified D records, in order
-  bool filtersUnknown = false;          // one of its F records could not be read
+  bool filtersUnknown = false;          // one of its F records could not be read or placed
   int32_t unverified = 0;               // its records left out: damaged, or failing their check
+  int32_t ambiguous = 0;                // records that verify for it and for another open drill
 };
 
 struct ReportLog {
-  std::vector<LoggedDrill> drills;
+  std::vector<LoggedDrill> drills;  // in log order
   int32_t records = 0;     // non-empty lines
   int32_t unverified = 0;  // lines left out: damaged, outside a drill, or failing their check
+  int32_t ambiguous = 0;   // D records that verify for more than one open drill, counted once
+  int32_t unknown = 0;     // unverified lines that no single drill can be charged with
+  // F records that no drill's D records showed to be its own (a drill left
+  // without answers leaves one): neither verified nor unverified.
+  int32_t unplacedFilters = 0;
+  // Unverified lines of drills whose S record was damaged but still shows the name.
+  std::map<std::string, int32_t> lostByName;
 };
 
-// Any bytes; stops at Ctrl-Z, takes CR LF or LF. Never fails.
+// Reads a log piece by piece, in any pieces, handing over each drill once it
+// can gain no more records (so not in log order). Keeps only the open drills.
+class ReportLogReader {
+ public:
+  using DrillSink = std::function<void(LoggedDrill&&)>;
+  explicit ReportLogReader(DrillSink sink);
+  ~ReportLogReader();
+  ReportLogReader(const ReportLogReader&) = delete;
+  ReportLogReader& operator=(const ReportLogReader&) = delete;
+
+  void Feed(std::string_view bytes);
+  // The end of the log: hands over the open drills; the counts, without drills.
+  ReportLog Finish();
+
+ private:
+  struct State;
+  State* state_;
+};
+
+// Any bytes, CR LF or LF. A Ctrl-Z ends the log only when nothing but line
+// breaks follows it; otherwise its line is damaged. Never fails.
 ReportLog ParseReportLog(std::string_view text);
 // nullopt when the file cannot be read; a missing file is an empty log.
 std::optional<ReportLog> LoadReportLog(const std::string& fileName);
+
+// Reads the file in pieces into the reader. `progress`, when given, hears the
+// bytes read so far and the size, and stops the read by returning false.
+// False when the file cannot be read or the read was stopped; a missing file
+// reads as empty.
+bool ReadReportFile(const std::string& fileName, ReportLogReader& reader,
+                    const std::function<bool(uint64_t done, uint64_t size)>& progress = {});
+
+// The person a logged name is: its text as UTF-8.
+std::string PersonKey(const std::string& name);
 
 // Eligible as the drill window judges it: one filter state for the whole
 // drill, enabling every set class of its cardinality.

@@ -503,18 +503,6 @@
         <translation>Übungen</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation>Minuten
-diese Woche</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation>Minuten
-insgesamt</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Zuletzt
@@ -617,6 +605,162 @@ beste Punktzahl</translation>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>Time
+this week</source>
+        <translation>Zeit
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Time
+in all</source>
+        <translation>Zeit
+insgesamt</translation>
+    </message>
+    <message>
+        <source>First
+practice</source>
+        <translation>Zuerst
+geübt</translation>
+    </message>
+    <message>
+        <source>Ineligible
+% right</source>
+        <translation>Nicht gewertet
+% richtig</translation>
+    </message>
+    <message>
+        <source>Ineligible
+drills</source>
+        <translation>Nicht gewertete
+Übungen</translation>
+    </message>
+    <message>
+        <source>Not ended
+drills</source>
+        <translation>Nicht beendete
+Übungen</translation>
+    </message>
+    <message>
+        <source>Practice
+questions</source>
+        <translation>Training
+Fragen</translation>
+    </message>
+    <message>
+        <source>Practice
+first try %</source>
+        <translation>Training
+% beim 1. Versuch</translation>
+    </message>
+    <message>
+        <source>Practice
+this week</source>
+        <translation>Training
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Practice
+in all</source>
+        <translation>Training
+insgesamt</translation>
+    </message>
+    <message>
+        <source>Ambiguous</source>
+        <translation>Mehrdeutig</translation>
+    </message>
+    <message>
+        <source>Reading the logs… %p%</source>
+        <translation>Protokolle werden gelesen… %p%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs…</source>
+        <translation>%1 — Protokolle werden gelesen…</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>report.dat kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>practice.dat cannot be read.</source>
+        <translation>practice.dat kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs was cancelled.</source>
+        <translation>%1 — das Lesen der Protokolle wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 records could belong to more than one person and count for nobody.</source>
+        <translation>%1 Einträge könnten zu mehr als einer Person gehören und zählen für niemanden.</translation>
+    </message>
+    <message>
+        <source>Drills and practice from %1 to %2.</source>
+        <translation>Übungen und Training vom %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>enge Lage</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>in 1 Oktave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>in 2 Oktaven</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>Tetrachorde</translation>
+    </message>
+    <message>
+        <source>% right, s/right and best score count the eligible drills that reached END: every set class of the cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds unverified records that belong to no single person.</source>
+        <translation>% richtig, s/richtig und beste Punktzahl zählen die gewerteten Übungen, die bis END kamen: alle Set-Klassen der Kardinalität eingeschaltet und die Einstellungen unverändert. Nicht gewertete Übungen kamen anders bis END; nicht beendete Übungen haben weniger als fünf richtige Antworten. Zeiten sind Minuten:Sekunden. Ungeprüfte Einträge sind beschädigt oder ihr Prüfwert stimmt nicht; mehrdeutige passen gleichermaßen zu mehr als einer Person; (unbekannt) enthält ungeprüfte Einträge, die keiner einzelnen Person gehören.</translation>
+    </message>
+    <message>
+        <source>Per student, from practice mode</source>
+        <translation>Pro Person, aus dem Trainingsmodus</translation>
+    </message>
+    <message>
+        <source>Nobody has practised yet.</source>
+        <translation>Noch niemand hat trainiert.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3 at the first try)</source>
+        <translation>%1 (%2 von %3 beim ersten Versuch)</translation>
+    </message>
+    <message>
+        <source>%1 taken for %2 (%3×)</source>
+        <translation>%1 gehalten für %2 (%3×)</translation>
+    </message>
+    <message>
+        <source>hardest</source>
+        <translation>am schwierigsten</translation>
+    </message>
+    <message>
+        <source>confusions</source>
+        <translation>Verwechslungen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1461,10 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <source>MMM d</source>
         <comment>date format of the chart axes (Qt date format)</comment>
         <translation>d.M.</translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation>nicht beendet</translation>
     </message>
 </context>
 <context>

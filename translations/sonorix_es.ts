@@ -503,18 +503,6 @@
         <translation>Ejercicios</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation>Minutos
-esta semana</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation>Minutos
-en total</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Última
@@ -617,6 +605,162 @@ mejor puntuación</translation>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(desconocido)</translation>
+    </message>
+    <message>
+        <source>Time
+this week</source>
+        <translation>Tiempo
+esta semana</translation>
+    </message>
+    <message>
+        <source>Time
+in all</source>
+        <translation>Tiempo
+en total</translation>
+    </message>
+    <message>
+        <source>First
+practice</source>
+        <translation>Primera
+práctica</translation>
+    </message>
+    <message>
+        <source>Ineligible
+% right</source>
+        <translation>No válidos
+% aciertos</translation>
+    </message>
+    <message>
+        <source>Ineligible
+drills</source>
+        <translation>Ejercicios
+no válidos</translation>
+    </message>
+    <message>
+        <source>Not ended
+drills</source>
+        <translation>Ejercicios
+no terminados</translation>
+    </message>
+    <message>
+        <source>Practice
+questions</source>
+        <translation>Práctica
+preguntas</translation>
+    </message>
+    <message>
+        <source>Practice
+first try %</source>
+        <translation>Práctica
+% al primer intento</translation>
+    </message>
+    <message>
+        <source>Practice
+this week</source>
+        <translation>Práctica
+esta semana</translation>
+    </message>
+    <message>
+        <source>Practice
+in all</source>
+        <translation>Práctica
+en total</translation>
+    </message>
+    <message>
+        <source>Ambiguous</source>
+        <translation>Ambiguos</translation>
+    </message>
+    <message>
+        <source>Reading the logs… %p%</source>
+        <translation>Leyendo los registros… %p%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs…</source>
+        <translation>%1 — leyendo los registros…</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>No se puede leer report.dat.</translation>
+    </message>
+    <message>
+        <source>practice.dat cannot be read.</source>
+        <translation>No se puede leer practice.dat.</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs was cancelled.</source>
+        <translation>%1 — se canceló la lectura de los registros.</translation>
+    </message>
+    <message>
+        <source>%1 records could belong to more than one person and count for nobody.</source>
+        <translation>%1 registros podrían pertenecer a más de una persona y no cuentan para nadie.</translation>
+    </message>
+    <message>
+        <source>Drills and practice from %1 to %2.</source>
+        <translation>Ejercicios y práctica del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>posición cerrada</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>en 1 octava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>en 2 octavas</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordios</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordios</translation>
+    </message>
+    <message>
+        <source>% right, s/right and best score count the eligible drills that reached END: every set class of the cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds unverified records that belong to no single person.</source>
+        <translation>% aciertos, s/acierto y mejor puntuación cuentan los ejercicios válidos que llegaron a END: todas las clases de la cardinalidad activadas y los ajustes sin cambios. Los ejercicios no válidos llegaron a END de otro modo; los no terminados tienen menos de cinco respuestas correctas. Los tiempos son minutos:segundos. Los registros no verificados están dañados o su valor de control falla; los ambiguos valen igual para más de una persona; (desconocido) reúne los registros no verificados que no pertenecen a una sola persona.</translation>
+    </message>
+    <message>
+        <source>Per student, from practice mode</source>
+        <translation>Por estudiante, del modo práctica</translation>
+    </message>
+    <message>
+        <source>Nobody has practised yet.</source>
+        <translation>Nadie ha practicado todavía.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3 at the first try)</source>
+        <translation>%1 (%2 de %3 al primer intento)</translation>
+    </message>
+    <message>
+        <source>%1 taken for %2 (%3×)</source>
+        <translation>%1 tomado por %2 (%3×)</translation>
+    </message>
+    <message>
+        <source>hardest</source>
+        <translation>las más difíciles</translation>
+    </message>
+    <message>
+        <source>confusions</source>
+        <translation>confusiones</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1461,10 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <source>MMM d</source>
         <comment>date format of the chart axes (Qt date format)</comment>
         <translation>d/M</translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation>no terminado</translation>
     </message>
 </context>
 <context>

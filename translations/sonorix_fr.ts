@@ -503,18 +503,6 @@
         <translation>Exercices</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation>Minutes
-cette semaine</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation>Minutes
-au total</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Dernière
@@ -617,6 +605,162 @@ meilleur score</translation>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(inconnu)</translation>
+    </message>
+    <message>
+        <source>Time
+this week</source>
+        <translation>Temps
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Time
+in all</source>
+        <translation>Temps
+au total</translation>
+    </message>
+    <message>
+        <source>First
+practice</source>
+        <translation>Premier
+entraînement</translation>
+    </message>
+    <message>
+        <source>Ineligible
+% right</source>
+        <translation>Non retenus
+% justes</translation>
+    </message>
+    <message>
+        <source>Ineligible
+drills</source>
+        <translation>Exercices
+non retenus</translation>
+    </message>
+    <message>
+        <source>Not ended
+drills</source>
+        <translation>Exercices
+non terminés</translation>
+    </message>
+    <message>
+        <source>Practice
+questions</source>
+        <translation>Entraînement
+questions</translation>
+    </message>
+    <message>
+        <source>Practice
+first try %</source>
+        <translation>Entraînement
+% du premier coup</translation>
+    </message>
+    <message>
+        <source>Practice
+this week</source>
+        <translation>Entraînement
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Practice
+in all</source>
+        <translation>Entraînement
+au total</translation>
+    </message>
+    <message>
+        <source>Ambiguous</source>
+        <translation>Ambigus</translation>
+    </message>
+    <message>
+        <source>Reading the logs… %p%</source>
+        <translation>Lecture des journaux… %p%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs…</source>
+        <translation>%1 — lecture des journaux…</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>report.dat ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>practice.dat cannot be read.</source>
+        <translation>practice.dat ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs was cancelled.</source>
+        <translation>%1 — la lecture des journaux a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1 records could belong to more than one person and count for nobody.</source>
+        <translation>%1 enregistrements pourraient appartenir à plusieurs personnes et ne comptent pour personne.</translation>
+    </message>
+    <message>
+        <source>Drills and practice from %1 to %2.</source>
+        <translation>Exercices et entraînement du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>position serrée</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>sur 1 octave</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>sur 2 octaves</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordes</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tétracordes</translation>
+    </message>
+    <message>
+        <source>% right, s/right and best score count the eligible drills that reached END: every set class of the cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds unverified records that belong to no single person.</source>
+        <translation>% justes, s/juste et meilleur score comptent les exercices retenus arrivés à END : toutes les classes de la cardinalité activées et les réglages inchangés. Les exercices non retenus sont arrivés à END autrement ; les exercices non terminés ont moins de cinq bonnes réponses. Les temps sont en minutes:secondes. Les enregistrements non vérifiés sont endommagés ou leur valeur de contrôle est fausse ; les ambigus conviennent aussi bien à plusieurs personnes ; (inconnu) regroupe les enregistrements non vérifiés qui n’appartiennent à aucune personne en particulier.</translation>
+    </message>
+    <message>
+        <source>Per student, from practice mode</source>
+        <translation>Par élève, d’après le mode entraînement</translation>
+    </message>
+    <message>
+        <source>Nobody has practised yet.</source>
+        <translation>Personne ne s’est encore entraîné.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3 at the first try)</source>
+        <translation>%1 (%2 sur %3 du premier coup)</translation>
+    </message>
+    <message>
+        <source>%1 taken for %2 (%3×)</source>
+        <translation>%1 pris pour %2 (%3×)</translation>
+    </message>
+    <message>
+        <source>hardest</source>
+        <translation>les plus difficiles</translation>
+    </message>
+    <message>
+        <source>confusions</source>
+        <translation>confusions</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1461,10 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <source>MMM d</source>
         <comment>date format of the chart axes (Qt date format)</comment>
         <translation>d/M</translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation>non terminé</translation>
     </message>
 </context>
 <context>

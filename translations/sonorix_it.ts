@@ -503,18 +503,6 @@
         <translation>Esercizi</translation>
     </message>
     <message>
-        <source>Minutes
-this week</source>
-        <translation>Minuti
-questa settimana</translation>
-    </message>
-    <message>
-        <source>Minutes
-in all</source>
-        <translation>Minuti
-in tutto</translation>
-    </message>
-    <message>
         <source>Last
 practice</source>
         <translation>Ultima
@@ -617,6 +605,162 @@ punteggio migliore</translation>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(sconosciuto)</translation>
+    </message>
+    <message>
+        <source>Time
+this week</source>
+        <translation>Tempo
+questa settimana</translation>
+    </message>
+    <message>
+        <source>Time
+in all</source>
+        <translation>Tempo
+in totale</translation>
+    </message>
+    <message>
+        <source>First
+practice</source>
+        <translation>Primo
+esercizio</translation>
+    </message>
+    <message>
+        <source>Ineligible
+% right</source>
+        <translation>Non valide
+% giuste</translation>
+    </message>
+    <message>
+        <source>Ineligible
+drills</source>
+        <translation>Esercizi
+non validi</translation>
+    </message>
+    <message>
+        <source>Not ended
+drills</source>
+        <translation>Esercizi
+non finiti</translation>
+    </message>
+    <message>
+        <source>Practice
+questions</source>
+        <translation>Allenamento
+domande</translation>
+    </message>
+    <message>
+        <source>Practice
+first try %</source>
+        <translation>Allenamento
+% al primo tentativo</translation>
+    </message>
+    <message>
+        <source>Practice
+this week</source>
+        <translation>Allenamento
+questa settimana</translation>
+    </message>
+    <message>
+        <source>Practice
+in all</source>
+        <translation>Allenamento
+in totale</translation>
+    </message>
+    <message>
+        <source>Ambiguous</source>
+        <translation>Ambigui</translation>
+    </message>
+    <message>
+        <source>Reading the logs… %p%</source>
+        <translation>Lettura dei registri… %p%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs…</source>
+        <translation>%1 — lettura dei registri…</translation>
+    </message>
+    <message>
+        <source>report.dat cannot be read.</source>
+        <translation>Impossibile leggere report.dat.</translation>
+    </message>
+    <message>
+        <source>practice.dat cannot be read.</source>
+        <translation>Impossibile leggere practice.dat.</translation>
+    </message>
+    <message>
+        <source>%1 — reading the logs was cancelled.</source>
+        <translation>%1 — la lettura dei registri è stata annullata.</translation>
+    </message>
+    <message>
+        <source>%1 records could belong to more than one person and count for nobody.</source>
+        <translation>%1 record potrebbero appartenere a più di una persona e non contano per nessuno.</translation>
+    </message>
+    <message>
+        <source>Drills and practice from %1 to %2.</source>
+        <translation>Esercizi e allenamento dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>posizione stretta</translation>
+    </message>
+    <message>
+        <source>within 1 octave</source>
+        <translation>entro 1 ottava</translation>
+    </message>
+    <message>
+        <source>within 2 octaves</source>
+        <translation>entro 2 ottave</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordi</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordi</translation>
+    </message>
+    <message>
+        <source>% right, s/right and best score count the eligible drills that reached END: every set class of the cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds unverified records that belong to no single person.</source>
+        <translation>% giuste, s/giusta e punteggio migliore contano gli esercizi validi arrivati a END: tutte le classi della cardinalità attivate e le impostazioni invariate. Gli esercizi non validi sono arrivati a END in altro modo; quelli non finiti hanno meno di cinque risposte giuste. I tempi sono minuti:secondi. I record non verificati sono danneggiati o il loro valore di controllo non torna; quelli ambigui valgono allo stesso modo per più di una persona; (sconosciuto) raccoglie i record non verificati che non appartengono a una sola persona.</translation>
+    </message>
+    <message>
+        <source>Per student, from practice mode</source>
+        <translation>Per studente, dalla modalità allenamento</translation>
+    </message>
+    <message>
+        <source>Nobody has practised yet.</source>
+        <translation>Nessuno si è ancora allenato.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3 at the first try)</source>
+        <translation>%1 (%2 su %3 al primo tentativo)</translation>
+    </message>
+    <message>
+        <source>%1 taken for %2 (%3×)</source>
+        <translation>%1 scambiato per %2 (%3×)</translation>
+    </message>
+    <message>
+        <source>hardest</source>
+        <translation>le più difficili</translation>
+    </message>
+    <message>
+        <source>confusions</source>
+        <translation>confusioni</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1461,10 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <source>MMM d</source>
         <comment>date format of the chart axes (Qt date format)</comment>
         <translation>d/M</translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation>non finito</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
+#include "ClassCache.h"
 #include "ClassFigures.h"
+#include "DrillNotes.h"
+#include "PracticeFigures.h"
+#include "ProgressFigures.h"
 #include "FileLock.h"
 #include "ReportReader.h"
 #include "ScratchDir.h"
@@ -55,7 +64,7 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
   const ReportLog log = ParseReportLog(SharedLog());
   EXPECT_EQ(log.unverified, 2);
   const std::vector<PersonFigures> rows = ClassRows(log, kToday);
-  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_EQ(rows.size(), 4u);
 
   const PersonFigures& ann = rows[0];
   EXPECT_EQ(ann.name, "Ann");
@@ -83,7 +92,10 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
   EXPECT_EQ(bob.all.seconds, 130);
   // 20 right, 5 wrong in 100 s score 1620; 5 right in 30 s score 1671.
   EXPECT_EQ(bob.bestScore[3], 1671);
-  EXPECT_EQ(bob.unverified, 1);
+  // Ann's drill of that day was open too: the tampered record is nobody's.
+  EXPECT_EQ(bob.unverified, 0);
+  EXPECT_TRUE(rows[3].unknown);
+  EXPECT_EQ(rows[3].unverified, 1);
 
   const PersonFigures& cleo = rows[2];
   EXPECT_EQ(cleo.name, "Cleo");
@@ -93,10 +105,12 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
   EXPECT_EQ(cleo.unverified, 1);
 
   EXPECT_EQ(ClassSummaryCsv(rows),
-            "name,right,wrong,seconds,unverified,last\r\n"
-            "Ann,22,5,365,0,2023-03-14\r\n"
-            "Bob,25,5,130,1,2023-03-14\r\n"
-            "Cleo,0,0,0,1,\r\n");
+            "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
+            "practice seconds\r\n"
+            "Ann,22,5,365,0,2023-03-14,2,0,0,0,0\r\n"
+            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0\r\n"
+            "Cleo,0,0,0,1,,0,0,0,0,0\r\n"
+            "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
 }
 
 // Two copies append to one report.dat at once, as machines sharing a class
@@ -104,19 +118,32 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
 TEST(ClassFigures, TwoProcessesAppendingUnderTheLock) {
   ScratchDir dir;
   const std::string report = dir.Path("report.dat");
+  // The day each writer has reached: like machines sharing a clock, neither
+  // starts a day before the other has.
+  auto* days = static_cast<std::atomic<int>*>(
+      ::mmap(nullptr, 2 * sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  ASSERT_NE(static_cast<void*>(days), MAP_FAILED);
+  new (&days[0]) std::atomic<int>(0);
+  new (&days[1]) std::atomic<int>(0);
   std::vector<pid_t> children;
   for (const std::string name : {"Ann", "Bob Li"}) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
       bool ok = true;
+      const size_t self = children.size(), other = 1 - self;
       for (int i = 0; i < 1000; ++i) {
         // A class practises on the same days.
         const double date = 45000 + i / 100;
+        if (i % 100 == 0) {
+          days[self] = i / 100;
+          while (days[other] < i / 100) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         ok = AppendLogRecord(report, StartRecordText(date, 1, name)) && ok;
         ok = AppendLogRecord(report, FilterRecordText(FilterState{4095, 0, i % 3})) && ok;
         ok = AppendLogRecord(report, SegmentRecordText(i % 40, i % 7, 60, SegmentCheckValue(name, date, i % 40, i % 7))) && ok;
       }
+      days[self] = 1000;
       ::_exit(ok ? 0 : 1);
     }
     children.push_back(child);
@@ -181,11 +208,13 @@ TEST(ClassFigures, TheCommandOnTwoFolders) {
   const std::string command = std::string(SONORIX_CLASS_EXE) + " " + dir.Path("pc01") + " " + dir.Path("pc02") + " ";
   int status = -1;
   EXPECT_EQ(RunCommand(command + "2>" + dir.Path("err.txt"), status),
-            "name,right,wrong,seconds,unverified,last\r\n"
-            "Ann,30,7,445,0,2023-03-16\r\n"
-            "Bob,25,5,130,1,2023-03-14\r\n"
-            "Cleo,0,0,0,1,\r\n"
-            "\"Dana, M.\",5,0,50,0,2023-03-16\r\n");
+            "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
+            "practice seconds\r\n"
+            "Ann,30,7,445,0,2023-03-16,3,0,0,0,0\r\n"
+            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0\r\n"
+            "Cleo,0,0,0,1,,0,0,0,0,0\r\n"
+            "\"Dana, M.\",5,0,50,0,2023-03-16,1,0,0,0,0\r\n"
+            "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
   EXPECT_EQ(status, 0);
   EXPECT_EQ(dir.Read("err.txt"), "");
 
@@ -193,12 +222,202 @@ TEST(ClassFigures, TheCommandOnTwoFolders) {
   EXPECT_EQ(status, 1);
   EXPECT_EQ(dir.Read("err.txt"), "sonorix-class: " + dir.Path("pc03") + ": No such file or directory\n");
   EXPECT_NE(json.find("{\"name\": \"Ann\", \"drills\": 3, \"right\": 30, \"wrong\": 7, \"seconds\": 445, "
-                      "\"unverified\": 0, \"last\": \"2023-03-16\"}"),
+                      "\"unverified\": 0, \"last\": \"2023-03-16\", \"ambiguous\": 0, \"practice questions\": 0, "
+                      "\"practice first try\": 0, \"practice seconds\": 0}"),
             std::string::npos)
       << json;
   EXPECT_NE(json.find("{\"name\": \"Cleo\", \"drills\": 0, \"right\": 0, \"wrong\": 0, \"seconds\": 0, "
-                      "\"unverified\": 1, \"last\": null}"),
+                      "\"unverified\": 1, \"last\": null, \"ambiguous\": 0, \"practice questions\": 0, "
+                      "\"practice first try\": 0, \"practice seconds\": 0}"),
             std::string::npos)
       << json;
   EXPECT_EQ(json.front(), '[');
+}
+
+namespace {
+
+std::string CommandOn(const ScratchDir& dir, const std::string& log, int& status) {
+  std::filesystem::create_directories(dir.Path("lab"));
+  dir.Write("lab/report.dat", log);
+  return RunCommand(std::string(SONORIX_CLASS_EXE) + " " + dir.Path("lab") + " 2>/dev/null", status);
+}
+
+const std::string kHeader =
+    "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
+    "practice seconds\r\n";
+
+}  // namespace
+
+// Logs that once credited one student's records to another, or hid them.
+TEST(ClassFigures, TheCommandReadsTheLabsLogsExactly) {
+  ScratchDir dir;
+  int status = -1;
+  // A raised record on a later day is no longer tried against Ann's old drill.
+  const double ann = 46352, bob = 46360;
+  EXPECT_EQ(CommandOn(dir,
+                      S(ann, 0, "Ann") + F(0, 4095, 0) + D("Ann", ann, 20, 5, 100) + S(bob, 1, "Bob") + F(0, 4095, 0) +
+                          "\r\n" + SegmentRecordText(14, 3, 200, SegmentCheckValue("Bob", bob, 12, 3)),
+                      status),
+            kHeader + "Ann,20,5,100,0,2026-11-26,1,0,0,0,0\r\nBob,0,0,0,1,,0,0,0,0,0\r\n");
+  EXPECT_EQ(status, 0);
+
+  // Two drills open: a record that verifies for neither is nobody's.
+  EXPECT_EQ(CommandOn(dir,
+                      S(45000, 0, "Ann") + S(45000, 1, "Bob") + F(0, 4095, 0) + F(0, 4095, 0) +
+                          D("Ann", 45000, 10, 2, 100) + D("Bob", 45000, 8, 1, 90, 3) + D("Bob", 45000, 9, 0, 80),
+                      status),
+            kHeader + "Ann,10,2,100,0,2023-03-15,1,0,0,0,0\r\nBob,9,0,80,0,2023-03-15,1,0,0,0,0\r\n"
+                      "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
+
+  // Two students pressing BEGIN at once: each F goes to the drill whose D shows it.
+  const std::string together = "\r\nS 45003 0 Ann\r\nS 45003 0 Bob Li\r\nF 1 4095 0\r\nD 1 11 423 45468\r\nF 0 4095 0"
+                               "\r\nD 11 7 535 45263";
+  EXPECT_EQ(CommandOn(dir, together, status),
+            kHeader + "Ann,11,7,535,0,2023-03-18,1,0,0,0,0\r\nBob Li,1,11,423,0,2023-03-18,1,0,0,0,0\r\n");
+  const std::vector<PersonFigures> rows = ClassRows(ParseReportLog(together), 45003);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].eligibleByMode[0].right, 11);
+  EXPECT_TRUE(rows[0].bestScore[0]);
+  EXPECT_EQ(rows[1].byMode[1].right, 1);  // its own mode, though it never reached END
+  EXPECT_EQ(rows[1].notEndedDrills, 1);
+
+  // Same byte sum, same day: the record could be either's, so it is neither's.
+  EXPECT_EQ(CommandOn(dir,
+                      S(45000, 0, "Amy") + S(45000, 1, "Jon") + F(0, 4095, 0) + F(0, 4095, 0) +
+                          D("Amy", 45000, 10, 0, 60),
+                      status),
+            kHeader + "Amy,0,0,0,0,,0,1,0,0,0\r\nJon,0,0,0,0,,0,1,0,0,0\r\n");
+  EXPECT_EQ(ParseReportLog(S(45000, 0, "Ann") + S(45000, 1, "Nan") + F(0, 4095, 0) + D("Nan", 45000, 5, 0, 9)).ambiguous, 1);
+}
+
+// Damage stays where it is: a stray Ctrl-Z, a damaged S, a name in two encodings.
+TEST(ClassFigures, DamageHidesNothingElse) {
+  // Ctrl-Z inside a line spoils that line only; at the end, before line breaks, it ends the log.
+  const std::string later = S(45001, 0, "Bob") + F(0, 4095, 0) + D("Bob", 45001, 7, 1, 70);
+  ReportLog log = ParseReportLog(S(45000, 0, "Ann") + F(0, 4095, 0) + "\r\nD 9 1\x1a 12" + later + "\x1a\r\n\r\n");
+  ASSERT_EQ(log.drills.size(), 2u);
+  EXPECT_EQ(log.drills[0].unverified, 1);
+  ASSERT_EQ(log.drills[1].segments.size(), 1u);
+  EXPECT_EQ(log.drills[1].segments[0].correct, 7);
+  EXPECT_EQ(log.records, 6);
+  // Ctrl-Z followed by more than line breaks: the line is damaged, the rest read.
+  log = ParseReportLog(S(45000, 0, "Ann") + F(0, 4095, 0) + D("Ann", 45000, 5, 0, 50) + "\x1a" + later);
+  EXPECT_EQ(log.drills.size(), 2u);
+  EXPECT_TRUE(log.drills[0].segments.empty());
+  EXPECT_EQ(log.unverified, 1);
+
+  // A damaged S: its drill's records are its person's unverified ones, or nobody's.
+  log = ParseReportLog("\r\nS 45x00 0 Ann" + F(0, 4095, 0) + D("Ann", 45000, 8, 0, 80) + S(45000, 0, "Ann") +
+                       F(0, 4095, 0) + D("Ann", 45000, 5, 0, 50) + S(45000, 0, "Cleo") + F(0, 4095, 0) +
+                       D("Cleo", 45000, 6, 0, 60) + "\r\nS 45\x1a" "000 2 Dan" + D("Dan", 45000, 5, 0, 50));
+  std::vector<PersonFigures> rows = ClassRows(log, 45000);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].name, "Ann");
+  EXPECT_EQ(rows[0].all.right, 5);  // the drill after the damaged one verifies
+  EXPECT_EQ(rows[0].unverified, 3);
+  EXPECT_EQ(rows[1].all.right, 6);
+  EXPECT_EQ(rows[1].unverified, 0);
+  EXPECT_TRUE(rows[2].unknown);
+  EXPECT_EQ(rows[2].unverified, 2);
+
+  // Renée written by a UTF-8 and by a Latin-1 machine is one person.
+  log = ParseReportLog(S(45000, 0, "Ren\xc3\xa9" "e") + F(0, 4095, 0) + D("Ren\xc3\xa9" "e", 45000, 5, 1, 50) +
+                       S(45001, 0, "Ren\xe9" "e") + F(0, 4095, 0) + D("Ren\xe9" "e", 45001, 6, 0, 40));
+  rows = ClassRows(log, 45001);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].name, "Ren\xc3\xa9" "e");
+  EXPECT_EQ(rows[0].verifiedDrills, 2);
+  EXPECT_EQ(DrillsOf(log, "Ren\xe9" "e").size(), 2u);
+}
+
+// What the teacher reads: eligible drills apart, unfinished drills never eligible, time to the second.
+TEST(ClassFigures, FiguresKeepEligibleAndUnfinishedDrillsApart) {
+  const std::string log = S(45000, 0, "Ann") + F(0, 4095, 0) + D("Ann", 45000, 8, 2, 117) +  // eligible
+                          S(45000, 0, "Ann") + F(0, 7, 0) + D("Ann", 45000, 9, 1, 60) +      // three classes
+                          S(45000, 0, "Ann") + F(0, 4095, 0) + D("Ann", 45000, 2, 0, 15);    // left by Exit
+  const ReportLog parsed = ParseReportLog(log);
+  const PersonFigures ann = ClassRows(parsed, 45000).front();
+  EXPECT_EQ(OneDecimal(ann.eligibleByMode[0].Accuracy()), "80.0");
+  EXPECT_EQ(ann.ineligibleDrills, 1);
+  EXPECT_EQ(OneDecimal(ann.ineligible.Accuracy()), "90.0");
+  EXPECT_EQ(ann.notEndedDrills, 1);
+  EXPECT_EQ(ann.notEnded.right, 2);
+  EXPECT_EQ(MinutesSeconds(ann.all.seconds), "3:12");
+  const std::vector<DrillFigures> drills = DrillsOf(parsed, "Ann");
+  ASSERT_EQ(drills.size(), 3u);
+  EXPECT_TRUE(drills[0].eligible);
+  EXPECT_FALSE(drills[2].eligible);
+  EXPECT_FALSE(drills[2].ended);
+  EXPECT_NE(ProgressCsv("Ann", drills).find(",not ended\r\n"), std::string::npos);
+
+  // Practice counts per person, and makes a row for someone who only practised.
+  std::vector<PersonFigures> rows = ClassRows(parsed, 45000);
+  PracticeLog practice;
+  for (const auto& [who, right, day] : {std::tuple{"Ann", true, 45000}, {"Ann", false, 44990}, {"Zoe", true, 45000}}) {
+    PracticeRecord r;
+    r.person = who;
+    r.day = day;
+    r.asked = "3-11";
+    r.answers = {right ? "3-11" : "3-5"};
+    r.seconds = 30;
+    practice.records.push_back(r);
+  }
+  AddClassPractice(rows, practice, 45000);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].practiceQuestions, 2);
+  EXPECT_EQ(rows[0].practiceFirstTry, 1);
+  EXPECT_EQ(rows[0].practiceSecondsThisWeek, 30);
+  EXPECT_EQ(rows[1].name, "Zoe");
+  const std::string csv = ClassCsv(rows, ';', true);
+  EXPECT_EQ(csv.substr(0, 8), "\xEF\xBB\xBFname;");
+  EXPECT_NE(csv.find("\r\nAnn;3;19;3;192;3:12;3:12;2023-03-15;2023-03-15;80,0;14,6;"), std::string::npos) << csv;
+}
+
+// The cached figures stand for the logs only while they are the same files, unchanged.
+TEST(ClassFigures, TheCacheIsUsedOnlyWhileTheLogsAreUnchanged) {
+  ScratchDir dir;
+  dir.Write("report.dat", SharedLog());
+  const std::string report = dir.Path("report.dat"), practice = dir.Path("practice.dat");
+  const auto keyNow = [&] { return ClassCacheKey{dir.Path(""), kToday, StampOf(report), StampOf(practice)}; };
+  ReportLog counts;
+  CachedClass figures{*ClassRowsOfFile(report, kToday, &counts), 0, 0, 0};
+  figures.records = counts.records;
+  figures.unverified = counts.unverified;
+  const std::string cache = dir.Path("cache/sonorix/class.cache");
+  ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+
+  const auto loaded = LoadClassCache(cache, keyNow());
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(ClassCsv(loaded->rows), ClassCsv(figures.rows));
+  EXPECT_EQ(loaded->records, counts.records);
+  EXPECT_FALSE(LoadClassCache(cache, ClassCacheKey{dir.Path(""), kToday + 7, StampOf(report), StampOf(practice)}));
+
+  const auto missesAfter = [&](const std::function<void()>& change) {
+    ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+    change();
+    EXPECT_FALSE(LoadClassCache(cache, keyNow()));
+  };
+  missesAfter([&] { dir.Write("report.dat", SharedLog() + "\r\n"); });  // longer
+  missesAfter([&] {                                                       // same size, another time
+    const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, report.c_str(), times, 0), 0);
+  });
+  missesAfter([&] {  // another file of the same size and time put in its place
+    dir.Write("other.dat", dir.Read("report.dat"));
+    const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.Path("other.dat").c_str(), times, 0), 0);
+    std::filesystem::rename(dir.Path("other.dat"), report);
+  });
+  missesAfter([&] { dir.Write("practice.dat", ""); });  // practice begun
+
+  // A damaged cache is read as none.
+  ASSERT_TRUE(SaveClassCache(cache, keyNow(), figures));
+  std::string text = dir.Read("cache/sonorix/class.cache");
+  dir.Write("cache/sonorix/class.cache", text.substr(0, text.size() - 10));
+  EXPECT_FALSE(LoadClassCache(cache, keyNow()));
+
+  // Notes beside the log: a Ctrl-Z spoils its own line only.
+  const DrillNotes notes = ParseDrillNotes("1 45000 100 0\r\n2 45\x1a 1 0\r\n3 45000 200 1\r\n\x1a\r\n");
+  EXPECT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes.count(3), 1u);
 }

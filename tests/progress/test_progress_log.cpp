@@ -119,7 +119,7 @@ TEST(ReportLog, DamagedInputNeverFailsAndOnlyMatchingChecksCount) {
   EXPECT_EQ(orphans.drills[0].segments[0].modeCode, -1);  // no F record: mode unknown
   EXPECT_FALSE(IsEligible(orphans.drills[0]));
 
-  // Reading stops at Ctrl-Z; an empty name, negative numbers, stray fields.
+  // A Ctrl-Z inside a line damages it alone; an empty name, negative numbers, stray fields.
   const ReportLog odd = ParseReportLog(
       "\r\nS 38961 -1 \r\nF 0 4095 0\r\nD 1 0 5 38960\r\nD -1 0 5 38962\r\nD 1 0 5 38960 7\r\nF 6 4095 0\x1a"
       "S 38961 0 Ann");
@@ -189,8 +189,8 @@ TEST(ReportLog, CsvForATeacherByteForByte) {
   EXPECT_EQ(csv,
             "Name,Date,Time,Range,Cardinality,Play,Right,Wrong,Accuracy %,Seconds per right answer,Eligible\r\n"
             "\"Lee, \"\"Max\"\"\",2006-09-01,14:05,close position,trichords,\"chord, mixed figure\",12,3,80.0,20.4,yes\r\n"
-            "\"Lee, \"\"Max\"\"\",2006-09-02,,close position / within 2 octaves,tetrachords,,3,2,60.0,13.0,no\r\n"
-            "\"Lee, \"\"Max\"\"\",2006-09-03,,within 1 octave,trichords,,0,2,0.0,,yes\r\n");
+            "\"Lee, \"\"Max\"\"\",2006-09-02,,close position / within 2 octaves,tetrachords,,3,2,60.0,13.0,not ended\r\n"
+            "\"Lee, \"\"Max\"\"\",2006-09-03,,within 1 octave,trichords,,0,2,0.0,,not ended\r\n");
   // A name logged in another encoding still makes valid UTF-8.
   const std::string latin = ProgressCsv("Z\xf6" "e", DrillsOf(ParseReportLog(LogWriter().Start(38961, 0, "Z\xf6" "e").Segment(1, 0, 1).Text()), "Z\xf6" "e"));
   EXPECT_EQ(latin.substr(latin.find("\r\n") + 2, 5), "Z\xc3\xb6" "e,");

@@ -5,10 +5,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QXYSeries>
 
+#include "ClassOverview.h"
 #include "ConfusionWindow.h"
+#include "EventLoop.h"
+#include "SessionLog.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
 #include "ReportReader.h"
@@ -307,6 +313,79 @@ TEST_F(ProgressTest, ExportStartsInDocumentsAndThenInTheFolderUsedLast) {
   } else {
     qputenv("XDG_CONFIG_HOME", oldConfig);
   }
+}
+
+// The overview reads off the GUI thread, shows what its model computes, keeps
+// an unchanged folder's figures in the account's cache, and can be stopped.
+TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  std::string log;
+  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}}) {
+    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
+    log += "\r\n" + SegmentRecordText(right, 1, seconds, SegmentCheckValue(name, 45000, right, 1));
+  }
+  dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
+  const auto open = [](TClassOverviewForm& window) {
+    window.LoadFolder();
+    return ProcessEventsUntil([&window] { return !window.Loading(); });
+  };
+  {
+    TClassOverviewForm window;
+    ASSERT_TRUE(open(window));
+    EXPECT_FALSE(window.FromCache());
+    QAbstractItemModel* model = window.ClassTable->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->index(0, 0).data().toString(), "Ann");
+    EXPECT_EQ(model->index(0, 3).data().toString(), "1:57");
+    EXPECT_EQ(model->index(2, 0).data().toString(), "(unknown)");
+    // Sorted by a number, not by its text: Bob's 0:30 before Ann's 1:57.
+    window.ClassTable->sortByColumn(3, Qt::AscendingOrder);
+    EXPECT_EQ(model->index(1, 0).data().toString(), "Bob");
+    EXPECT_TRUE(window.ExportButton->isEnabled());
+
+    const std::string pdf = dir_.Path("class.pdf");
+    ASSERT_TRUE(window.SavePdf(QString::fromStdString(pdf)));
+    EXPECT_EQ(ReadFile("class.pdf").substr(0, 4), "%PDF");
+    const QString html = window.ReportHtml();
+    EXPECT_TRUE(html.contains("from 2023-03-15 to 2023-03-15")) << html.toStdString();
+    EXPECT_TRUE(html.contains("<b>1 oct 4</b>: within 1 octave, tetrachords."));
+  }
+  {
+    TClassOverviewForm window;
+    ASSERT_TRUE(open(window));
+    EXPECT_TRUE(window.FromCache());
+    EXPECT_EQ(window.Rows().size(), 3u);
+  }
+  dir_.Write("report.dat", log);
+  {
+    TClassOverviewForm window;
+    ASSERT_TRUE(open(window));
+    EXPECT_FALSE(window.FromCache());
+    EXPECT_EQ(window.Rows().size(), 2u);
+  }
+  // Cancel stops a long read; nothing half-read is shown or cached.
+  std::string longLog;
+  while (longLog.size() < (6u << 20)) longLog += log;
+  dir_.Write("report.dat", longLog);
+  {
+    TClassOverviewForm window;
+    window.LoadFolder();
+    window.CancelButton->click();
+    ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+    EXPECT_TRUE(window.Rows().empty());
+    EXPECT_TRUE(window.FolderLabel->text().contains("cancelled"));
+  }
+  {
+    TClassOverviewForm window;
+    ASSERT_TRUE(open(window));
+    EXPECT_FALSE(window.FromCache());
+    EXPECT_EQ(window.Rows().size(), 2u);
+  }
+  if (oldCache.isNull())
+    qunsetenv("XDG_CACHE_HOME");
+  else
+    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 }  // namespace
