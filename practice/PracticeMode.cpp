@@ -119,7 +119,7 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   bold.setBold(true);
   AnswerLabel->setFont(bold);
   AnswerLabel->hide();
-  NextButton = new QPushButton(QCoreApplication::translate("TPracticeMode", "Next"), form->Client);
+  NextButton = new QPushButton(QCoreApplication::translate("TForm1", "Next"), form->Client);
   NextButton->setGeometry(form->SubmitButton->x() + form->SubmitButton->width() + 8, form->SubmitButton->y(), 75,
                           form->SubmitButton->height());
   NextButton->setAccessibleDescription(

@@ -24,26 +24,30 @@ constexpr size_t kFocusClasses = 3;
 }  // namespace
 
 QStringList SummaryTexts(const PracticeSummary& s) {
-  auto tr = [](const char* text) { return QCoreApplication::translate("PracticeWindows", text); };
-  auto names = [&tr](const std::vector<std::string>& classes, const char* none) {
-    if (classes.empty()) return tr(none);
+  auto names = [](const std::vector<std::string>& classes, const QString& none) {
+    if (classes.empty()) return none;
     QStringList list;
     for (const std::string& name : classes) list << QString::fromStdString(name);
     return list.join(QStringLiteral(", "));
   };
   const QLocale locale;
   QStringList lines;
-  lines << tr("Questions: %1").arg(locale.toString(s.totals.questions));
+  lines << QCoreApplication::translate("PracticeWindows", "Questions: %1").arg(locale.toString(s.totals.questions));
   if (s.totals.questions > 0)
-    lines << tr("Right at the first try: %1 (%2 %)")
+    lines << QCoreApplication::translate("PracticeWindows", "Right at the first try: %1 (%2 %)")
                  .arg(locale.toString(s.totals.firstTryRight))
                  .arg(locale.toString(static_cast<int>(std::lround(s.totals.FirstTryPercent()))));
   else
-    lines << tr("Right at the first try: %1").arg(locale.toString(s.totals.firstTryRight));
-  lines << tr("Revealed: %1").arg(locale.toString(s.totals.revealed));
-  lines << tr("Time: %1:%2").arg(s.drillSeconds / 60).arg(s.drillSeconds % 60, 2, 10, QLatin1Char('0'));
-  lines << tr("Getting surer: %1").arg(names(s.surer, "none yet"));
-  lines << tr("Needs more work: %1").arg(names(s.needsWork, "none"));
+    lines << QCoreApplication::translate("PracticeWindows", "Right at the first try: %1")
+                 .arg(locale.toString(s.totals.firstTryRight));
+  lines << QCoreApplication::translate("PracticeWindows", "Revealed: %1").arg(locale.toString(s.totals.revealed));
+  lines << QCoreApplication::translate("PracticeWindows", "Time: %1:%2")
+               .arg(s.drillSeconds / 60)
+               .arg(s.drillSeconds % 60, 2, 10, QLatin1Char('0'));
+  lines << QCoreApplication::translate("PracticeWindows", "Getting surer: %1")
+               .arg(names(s.surer, QCoreApplication::translate("PracticeWindows", "none yet")));
+  lines << QCoreApplication::translate("PracticeWindows", "Needs more work: %1")
+               .arg(names(s.needsWork, QCoreApplication::translate("PracticeWindows", "none")));
   return lines;
 }
 
@@ -135,7 +139,7 @@ void TPracticeSection::ShowPerson(const std::string& person) {
   PracticeScheduler scheduler(person, static_cast<int32_t>(PlatformToday()));
   scheduler.Learn(practice_, &drills_, lists_);
   QString text = QCoreApplication::translate("PracticeWindows", "<b>Practice focus</b>");
-  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: Practice Mode in the Practice menu.");
+  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: choose Practice Mode in the Progress menu.");
   for (const std::string& line : FocusLines(scheduler, candidates_))
     text += QStringLiteral("<br>") + QString::fromStdString(line).toHtmlEscaped();
   FocusLabel->setText(text);
