@@ -231,7 +231,7 @@ AnswerKey DrillSession::KeyOf(const QuestionState& q) const {
 }
 
 void DrillSession::Submit(int row) {
-  if (!Drilling) return;
+  if (!Drilling || (answersHeld_ && answersHeld_())) return;
   if (row < 0 || row >= kMaxListLength) {
     JudgedAnswer none;
     none.asked = question;

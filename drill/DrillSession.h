@@ -107,6 +107,9 @@ class DrillSession {
   // no log record and no error statistics; its result is marked so.
   void SetPractice(bool practice) { practice_ = practice; }
   bool IsPractice() const { return practice_; }
+  // While it says so, no answer is taken (a practice reveal waits for the
+  // student to ask for the next question).
+  void SetAnswersHeld(std::function<bool()> held) { answersHeld_ = std::move(held); }
 
   // --- the drill's steps ------------------------------------------------------
   // Starts a drill: drillBeginning, clock, S and F records, the first
@@ -200,6 +203,7 @@ class DrillSession {
 
   DrillSurroundings* surroundings_ = nullptr;
   Chooser chooser_;
+  std::function<bool()> answersHeld_;
   bool practice_ = false;
   int answerRows_ = 0;
   int questionCardinality_ = -1;  // the cardinality the question was made in

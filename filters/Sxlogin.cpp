@@ -46,7 +46,7 @@ bool DeletesText(const QKeyEvent* key) {
 TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Login"));
 
-  StaticText5 = new QLabel(QStringLiteral("Sonorix v. 2.0"), this);
+  StaticText5 = new QLabel(QStringLiteral("Sonorix v. 3.0"), this);  // as About and --version say
   QFont title = StaticText5->font();
   title.setPixelSize(18);
   title.setBold(true);

@@ -158,9 +158,14 @@ class ReadWithOtherAccessible : public QAccessibleWidget {
 };
 
 // The spoken state of each window that has one; the entry without a window
-// speaks for every other window.
-std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>>& SpokenStates() {
-  static std::vector<std::pair<QPointer<QWidget>, std::function<QString()>>> states;
+// speaks for every other window. A closed window's entry speaks for none.
+struct SpokenState {
+  QPointer<QWidget> window;
+  bool global = false;
+  std::function<QString()> text;
+};
+std::vector<SpokenState>& SpokenStates() {
+  static std::vector<SpokenState> states;
   return states;
 }
 
@@ -179,8 +184,8 @@ class StateKey : public QObject {
     if (window != QApplication::activeWindow()) return false;  // once, where the key went first
     if (!key->isAutoRepeat()) {
       std::function<QString()> state;
-      for (const auto& [w, text] : SpokenStates())
-        if (w == window || (!w && !state)) state = text;
+      for (const SpokenState& entry : SpokenStates())
+        if ((entry.window && entry.window == window) || (entry.global && !state)) state = entry.text;
       if (state) Announce(window, state());
     }
     return true;
@@ -395,8 +400,10 @@ void GiveMenusLetterKeys(QMenuBar* bar) {
 void SetSpokenState(QWidget* window, std::function<QString()> state) {
   InstallControlConventions();
   auto& states = SpokenStates();
-  std::erase_if(states, [window](const auto& entry) { return entry.first == window; });
-  states.emplace_back(window, std::move(state));
+  std::erase_if(states, [window](const SpokenState& entry) {
+    return (window ? entry.window == window : entry.global) || (!entry.global && !entry.window);
+  });
+  states.push_back({window, window == nullptr, std::move(state)});
 }
 
 void QuietWhileUnfocused(QAbstractItemView* view) {

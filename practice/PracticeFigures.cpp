@@ -1,10 +1,11 @@
 #include "PracticeFigures.h"
 
 #include <algorithm>
-
+#include <cctype>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <set>
 
 void PracticeTotals::Add(const PracticeRecord& record) {
   ++questions;
@@ -31,28 +32,44 @@ std::vector<PracticeDay> PracticeDays(const PracticeLog& log, const std::string&
 
 namespace {
 
-std::string Join(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-  return text;
+// The cardinality and the number of a name such as "4-Z15".
+std::pair<long, long> ListKey(const std::string& name) {
+  const size_t hyphen = name.find('-');
+  const long cardinality = std::strtol(name.c_str(), nullptr, 10);
+  if (hyphen == std::string::npos) return {cardinality, 0};
+  size_t digits = hyphen + 1;
+  while (digits < name.size() && !std::isdigit(static_cast<unsigned char>(name[digits]))) ++digits;
+  return {cardinality, std::strtol(name.c_str() + digits, nullptr, 10)};
 }
 
 }  // namespace
 
-std::vector<std::string> SummaryLines(const PracticeSummary& s) {
-  std::vector<std::string> lines;
-  lines.push_back("Questions: " + std::to_string(s.totals.questions));
-  std::string right = "Right at the first try: " + std::to_string(s.totals.firstTryRight);
-  if (s.totals.questions > 0)
-    right += " (" + std::to_string(static_cast<int>(std::lround(s.totals.FirstTryPercent()))) + " %)";
-  lines.push_back(right);
-  lines.push_back("Revealed: " + std::to_string(s.totals.revealed));
-  char time[32];
-  std::snprintf(time, sizeof time, "Time: %u:%.2u", s.drillSeconds / 60, s.drillSeconds % 60);
-  lines.push_back(time);
-  lines.push_back("Moved up: " + (s.moves.up.empty() ? std::string("none") : Join(s.moves.up)));
-  lines.push_back("Moved down: " + (s.moves.down.empty() ? std::string("none") : Join(s.moves.down)));
-  return lines;
+bool ListOrderLess(const std::string& a, const std::string& b) {
+  const auto ka = ListKey(a), kb = ListKey(b);
+  return ka != kb ? ka < kb : a < b;
+}
+
+void SortProgress(PracticeSummary& summary, const std::map<std::string, int32_t>& before,
+                  const std::map<std::string, int32_t>& after, const std::vector<std::string>& revealed) {
+  std::set<std::string> names(revealed.begin(), revealed.end());
+  for (const auto& [name, box] : before) names.insert(name);
+  for (const auto& [name, box] : after) names.insert(name);
+  summary.surer.clear();
+  summary.needsWork.clear();
+  for (const std::string& name : names) {
+    const auto b = before.find(name);
+    const auto a = after.find(name);
+    const int32_t from = b == before.end() ? 1 : b->second;
+    const int32_t to = a == after.end() ? 1 : a->second;
+    // A class the student had to be shown is not one to be sure of yet.
+    const bool wasRevealed = std::find(revealed.begin(), revealed.end(), name) != revealed.end();
+    if (wasRevealed || to < from)
+      summary.needsWork.push_back(name);
+    else if (to > from)
+      summary.surer.push_back(name);
+  }
+  std::sort(summary.surer.begin(), summary.surer.end(), ListOrderLess);
+  std::sort(summary.needsWork.begin(), summary.needsWork.end(), ListOrderLess);
 }
 
 void AddClassPractice(std::vector<PersonFigures>& rows, const PracticeLog& log, int32_t today) {

@@ -51,11 +51,21 @@ struct StudentClasses {
 };
 std::map<std::string, StudentClasses> StudentClassFigures(const PracticeLog& log, int count);
 
-// The lines of the summary window: questions, right at the first try,
-// revealed, time, and the classes that moved between boxes.
+// What the summary window says of a practice drill: questions, right at the
+// first try, revealed, time, and which classes the student is getting surer
+// of and which need more work.
 struct PracticeSummary {
   PracticeTotals totals;
   uint32_t drillSeconds = 0;  // from BEGIN to END
   BoxMoves moves;
+  std::vector<std::string> surer;      // moved up a box, never revealed
+  std::vector<std::string> needsWork;  // moved down, or revealed in this drill
 };
-std::vector<std::string> SummaryLines(const PracticeSummary& summary);
+
+// Fills `surer` and `needsWork` from the boxes at the drill's start and end
+// and the classes revealed in it, each in the list's order (3-2 before 3-11).
+void SortProgress(PracticeSummary& summary, const std::map<std::string, int32_t>& before,
+                  const std::map<std::string, int32_t>& after, const std::vector<std::string>& revealed);
+
+// "3-2" before "3-11", "4-Z15" by its number.
+bool ListOrderLess(const std::string& a, const std::string& b);

@@ -1,11 +1,16 @@
 #include "PracticeMode.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <algorithm>
 #include <QActionGroup>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,9 +25,12 @@
 #include "PracticeWindows.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
+#include "RadioGroup.h"
 #include "DrillWindowPlayer.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
+#include "TimedPlayback.h"
+#include "Waymidi.h"
 #include "Sxfilters.h"
 
 namespace {
@@ -31,6 +39,9 @@ constexpr const char* kModeKey = "Practice/Mode";
 constexpr const char* kAutoRevealKey = "Practice/AutoReveal";
 // Translated when used: the catalogue is installed after static start-up.
 QString TitleMark() { return QCoreApplication::translate("TPracticeMode", " - Practice"); }
+
+// Between the reveal's words and its music when no reader speaks them.
+constexpr uint32_t kRevealLeadInMs = 500;
 
 QSettings Settings() { return QSettings(SettingsFilePath(), QSettings::IniFormat); }
 
@@ -98,17 +109,34 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   for (QAction* item : revealGroup_->actions())
     if (item->data().toInt() == AutoRevealSetting()) item->setChecked(true);
 
+  PlayNamed1 = Practice1->addAction(QCoreApplication::translate("TPracticeMode", "Hear Your Answer Again"));
+  PlayNamed1->setShortcut(QKeySequence(Qt::Key_F6));
+
+  // Between the buttons and the answer field: the reveal reads across the window.
   AnswerLabel = new QLabel(form->Client);
-  AnswerLabel->move(form->SubmitButton->x() + form->SubmitButton->width() + 8, form->Edit1->y() + 2);
+  AnswerLabel->move(form->Button4->x(), form->Button4->y() + form->Button4->height() + 4);
   QFont bold = AnswerLabel->font();
   bold.setBold(true);
   AnswerLabel->setFont(bold);
-  AnswerLabel->setAccessibleName(QCoreApplication::translate("TPracticeMode", "Answer shown"));
   AnswerLabel->hide();
+  NextButton = new QPushButton(QCoreApplication::translate("TForm1", "Next"), form->Client);
+  NextButton->setGeometry(form->SubmitButton->x() + form->SubmitButton->width() + 8, form->SubmitButton->y(), 75,
+                          form->SubmitButton->height());
+  NextButton->setAccessibleDescription(
+      QCoreApplication::translate("TPracticeMode", "The next question. Keys: Enter or Space"));
+  NextButton->hide();
+  PartLabel = new QLabel(form->Client);
+  PartLabel->move(form->ListBox->x(), form->ListBox->y() + form->ListBox->height() + 8);
+  PartLabel->hide();
+  QWidget::setTabOrder(form->SubmitButton, NextButton);
+  // Before the drill window's own keys (filters run last installed first).
+  for (QWidget* w : form->Client->findChildren<QWidget*>()) w->installEventFilter(this);
 
   connect(Practice1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(PracticeMode1, &QAction::triggered, this, [this] { PracticeMode1Click(); });
   connect(ShowAnswer1, &QAction::triggered, this, [this] { ShowAnswer1Click(); });
+  connect(PlayNamed1, &QAction::triggered, this, [this] { PlayNamed1Click(); });
+  connect(NextButton, &QPushButton::clicked, this, [this] { NextButtonClick(); });
   // The drill tells its steps; a practice drill answers to them.
   DrillSessionSignals& drill = form->SessionSignals();
   connect(&drill, &DrillSessionSignals::drillBeginning, this, [this] { DrillBegins(); });
@@ -121,6 +149,8 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
     connect(progress, &TProgressMenu::progressWindowOpening, this,
             [this](TProgressForm* window) { AddPracticeSection(form_, window); });
   form->installEventFilter(this);
+  // No answer counts while a reveal waits, however it is given.
+  drill.SetAnswersHeld([this] { return revealed_.has_value(); });
   UpdateItems();
   UpdateTitle();
 }
@@ -142,6 +172,7 @@ void TPracticeMode::UpdateItems() {
   // The mode is chosen between drills; answers are shown during practice ones.
   PracticeMode1->setEnabled(!form_->Drilling);
   ShowAnswer1->setEnabled(Running() && run_->QuestionOpen());
+  PlayNamed1->setEnabled(revealed_ && revealed_->named >= 0);
 }
 
 void TPracticeMode::UpdateTitle() {
@@ -154,6 +185,26 @@ void TPracticeMode::UpdateTitle() {
 }
 
 bool TPracticeMode::eventFilter(QObject* watched, QEvent* event) {
+  // A reveal waits: Enter and Space ask for the next question, F1 plays the
+  // revealed one again.
+  if (revealed_ && watched != form_) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool press = type == QEvent::KeyPress && !key->isAutoRepeat();
+      const bool space = key->key() == Qt::Key_Space &&
+                         (watched == form_->Edit1 || watched == form_->SubmitButton || watched == NextButton ||
+                          watched == form_->ListBox);
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || space) {
+        if (press) NextButtonClick();
+        return true;
+      }
+      if (key->key() == Qt::Key_F1) {
+        if (press) PlayRevealed(true, false, 0);
+        return true;
+      }
+    }
+  }
   if (watched == form_) {
     // Whoever sets the title (the sound notice, a missing catalogue), practice keeps its mark.
     if (event->type() == QEvent::WindowTitleChange && !settingTitle_) UpdateTitle();
@@ -171,6 +222,9 @@ void TPracticeMode::PracticeMode1Click() {
   SetPracticeModeSetting(PracticeMode1->isChecked());
   UpdateTitle();
   UpdateItems();
+  Announce(form_, PracticeMode1->isChecked()
+                      ? QCoreApplication::translate("TPracticeMode", "Practice mode on: BEGIN starts a practice drill.")
+                      : QCoreApplication::translate("TPracticeMode", "Practice mode off."));
 }
 
 void TPracticeMode::AutoRevealClick(int after) { SetAutoRevealSetting(after); }
@@ -182,9 +236,9 @@ std::string TPracticeMode::NameOf(int listIndex) const {
 
 void TPracticeMode::DrillBegins() {
   run_.reset();
+  EndWaiting();
   form_->Session().SetPractice(false);
   form_->Session().SetChooser({});
-  AnswerLabel->hide();
   if (!Active()) return;
   run_ = std::make_unique<PracticeRun>(form_->CurrentPersonName, ListsOf(form_->catalogue), PlatformTickCount());
   form_->Session().SetPractice(true);
@@ -205,6 +259,8 @@ int TPracticeMode::Choose(int32_t listLength, const std::function<bool(int)>& is
 }
 
 void TPracticeMode::QuestionMade() {
+  // Another question was made meanwhile (the cardinality changed): the reveal is over.
+  if (revealed_) EndWaiting();
   if (!run_) return;
   const QuestionState& q = form_->question;
   const SetClassEntry* entry = form_->ListEntry(q.listIndex);
@@ -215,7 +271,6 @@ void TPracticeMode::QuestionMade() {
 
 void TPracticeMode::Answered(const QuestionState& asked, int givenListIndex, bool right) {
   if (!run_) return;
-  if (AnswerLabel->isVisible()) AnswerLabel->hide();
   run_->Answered(asked, NameOf(givenListIndex), PlatformTickCount());
   if (!right && AutoRevealAfter() > 0 && run_->WrongAnswers() >= AutoRevealAfter()) Reveal(::Reveal::Automatic);
   UpdateItems();
@@ -229,24 +284,110 @@ void TPracticeMode::Reveal(::Reveal how) {
   const int asked = form_->question.listIndex;
   const std::optional<std::string> named = run_->Reveal(how, PlatformTickCount());
   if (!named) return;
-  const QString answer = QString::fromStdString(NameOf(asked));
-  AnswerLabel->setText(QStringLiteral("= %1").arg(answer));
+  int namedIndex = -1;
+  for (int i = 0; i < form_->currentList.length && !named->empty(); ++i)
+    if (NameOf(i) == *named) namedIndex = i;
+  revealed_ = Revealed{form_->question, asked, namedIndex};
+
+  const QString answer = QString::fromStdString(form_->FormatSetClassLabel(asked));
+  const QString wrong = namedIndex >= 0 ? QString::fromStdString(form_->FormatSetClassLabel(namedIndex)) : QString();
+  const QString shown = wrong.isEmpty()
+                            ? QCoreApplication::translate("TPracticeMode", "= %1").arg(answer)
+                            : QCoreApplication::translate("TPracticeMode", "= %1; you named %2").arg(answer, wrong);
+  AnswerLabel->setText(shown);
+  AnswerLabel->setAccessibleName(shown);
   AnswerLabel->adjustSize();
   AnswerLabel->show();
+  NextButton->show();
+  form_->SubmitButton->setEnabled(false);
   form_->Edit1->clear();
-  QString news = QCoreApplication::translate("TPracticeMode", "The answer is %1.").arg(answer);
-  if (!named->empty()) news += QCoreApplication::translate("TPracticeMode", " You named %1; hear both.").arg(QString::fromStdString(*named));
-  Announce(form_, news);
+  const int row = form_->Session().RowOf(asked);
+  if (row >= 0) form_->ListBox->setCurrentRow(row);
 
-  // The question again, then the class named last, then the next question.
-  form_->PlayQuestion();
-  const SetClassEntry* namedEntry = nullptr;
-  for (int i = 0; i < form_->currentList.length; ++i)
-    if (NameOf(i) == *named) namedEntry = form_->ListEntry(i);
-  emit answerShown(form_->question, namedEntry);
-  if (namedEntry) PlayThroughDrillWindow(form_, {namedEntry}, kBetweenClassesMs, 0);
+  QString news = QCoreApplication::translate("TPracticeMode", "The answer is %1.").arg(answer);
+  if (!wrong.isEmpty())
+    news += QLatin1Char(' ') +
+            QCoreApplication::translate("TPracticeMode", "You named %1. You hear the question, then your answer.").arg(wrong);
+  news += QLatin1Char(' ') + QCoreApplication::translate(
+                                 "TPracticeMode", "Enter: next question. F1: the question again. F6: your answer again.");
+  Announce(form_, news);
+  // The music waits for the words: a reader speaks about 15 characters a second.
+  constexpr uint32_t kMsPerSpokenCharacter = 65;
+  const uint32_t leadIn = QAccessible::isActive()
+                              ? std::clamp<uint32_t>(static_cast<uint32_t>(news.size()) * kMsPerSpokenCharacter, 1500, 9000)
+                              : kRevealLeadInMs;
+  PlayRevealed(true, namedIndex >= 0, leadIn);
+  UpdateItems();
+  emit answerRevealed(revealed_->question, asked, namedIndex);
+  emit answerShown(revealed_->question, namedIndex >= 0 ? form_->ListEntry(namedIndex) : nullptr);
+}
+
+void TPracticeMode::PlayRevealed(bool question, bool named, uint32_t leadIn) {
+  if (!revealed_) return;
+  StopRevealed();
+  TimedPlaybackPort port(leadIn);
+  std::vector<std::pair<uint32_t, QString>> parts;
+  if (question) {
+    parts.emplace_back(port.Now(), QCoreApplication::translate("TPracticeMode", "the question"));
+    PlayQuestionNotes(revealed_->question, PlayMannerFromItemIndex(form_->RadioGroup->ItemIndex()), port);
+  }
+  const SetClassEntry* namedEntry = named ? form_->ListEntry(revealed_->named) : nullptr;
+  if (namedEntry) {
+    const uint32_t pause = parts.empty() ? 0 : kBetweenClassesMs;
+    parts.emplace_back(port.Now() + pause, QCoreApplication::translate("TPracticeMode", "%1, your answer")
+                                               .arg(QString::fromStdString(NameOf(revealed_->named))));
+    PlayThroughDrillWindow(form_, {namedEntry}, pause, 0, port);
+  }
+  TWayMidiOut* out = form_->WayMidiOut.get();
+  port.Put([out](const MIDIEVENT& event) {
+    MIDIEVENT copy = event;
+    return !out || out->Put(&copy);
+  });
+  const uint32_t end = port.EndMs();
+  soundingUntil_ = PlatformTickCount() + end;
+  partTimers_ = new QObject(this);
+  for (const auto& [at, name] : parts)
+    QTimer::singleShot(static_cast<int>(at), partTimers_, [this, name = name] {
+      PartLabel->setText(QCoreApplication::translate("TPracticeMode", "Playing: %1").arg(name));
+      PartLabel->adjustSize();
+      PartLabel->show();
+    });
+  QTimer::singleShot(static_cast<int>(end), partTimers_, [this] { PartLabel->hide(); });
+}
+
+void TPracticeMode::StopRevealed() {
+  delete partTimers_;
+  partTimers_ = nullptr;
+  PartLabel->hide();
+  // Timed notes still to come are dropped, and those sounding stopped.
+  TWayMidiOut* out = form_->WayMidiOut.get();
+  if (static_cast<int32_t>(soundingUntil_ - PlatformTickCount()) > 0 && out && out->IsOpen) out->Reset();
+  soundingUntil_ = PlatformTickCount();
+}
+
+void TPracticeMode::EndWaiting() {
+  if (!revealed_) return;
+  StopRevealed();
+  revealed_.reset();
+  AnswerLabel->hide();
+  NextButton->hide();
+  form_->SubmitButton->setEnabled(true);
+  UpdateItems();
+}
+
+void TPracticeMode::PlayNamed1Click() {
+  if (revealed_ && revealed_->named >= 0) PlayRevealed(false, true, 0);
+}
+
+void TPracticeMode::NextButtonClick() {
+  if (!revealed_) return;
+  const bool buttonHadFocus = NextButton->hasFocus();
+  EndWaiting();
+  form_->ListBox->clearSelection();
+  form_->Edit1->clear();
+  if (buttonHadFocus) form_->Edit1->setFocus();
+  if (!Running() || !form_->Drilling) return;
   form_->GenerateQuestion();
-  PlatformSleep(kBetweenClassesMs);
   form_->PlayQuestion();
   UpdateItems();
 }
@@ -255,7 +396,7 @@ void TPracticeMode::DrillEnds(bool showSummary) {
   if (!run_) return;
   const std::unique_ptr<PracticeRun> run = std::move(run_);
   const PracticeSummary summary = run->End(PlatformTickCount());
-  AnswerLabel->hide();
+  EndWaiting();
   UpdateItems();
   if (!showSummary) return;
   TPracticeSummaryForm window(summary, form_);

@@ -19,6 +19,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QPushButton;
 class TForm1;
 class TProgressForm;
 struct SetClassEntry;
@@ -37,7 +38,10 @@ class TPracticeMode : public QObject {
   QAction* RevealAfter2 = nullptr;
   QAction* RevealAfter3 = nullptr;
   QAction* RevealAfter5 = nullptr;
-  QLabel* AnswerLabel = nullptr;     // the revealed set class, beside the answer field
+  QAction* PlayNamed1 = nullptr;     // F6: the class named last, again, after a reveal
+  QLabel* AnswerLabel = nullptr;     // the revealed set class and the one named, above the answer field
+  QLabel* PartLabel = nullptr;       // which part of the reveal sounds now
+  QPushButton* NextButton = nullptr; // the next question, once the student asks for it
 
   // The mode is chosen; a drill begun now is a practice drill.
   bool Active() const;
@@ -50,6 +54,11 @@ class TPracticeMode : public QObject {
   void PracticeMode1Click();
   void ShowAnswer1Click();
   void AutoRevealClick(int after);
+  void PlayNamed1Click();
+  // After a reveal: the next question is made and played.
+  void NextButtonClick();
+  // A reveal waits for the student to ask for the next question.
+  bool WaitingForNext() const { return revealed_.has_value(); }
 
   // --- the drill's steps, as the drill tells them -------------------------------
   void DrillBegins();
@@ -64,6 +73,9 @@ class TPracticeMode : public QObject {
  signals:
   // Show Answer: the question shown, and the class named wrongly last (or none).
   void answerShown(const QuestionState& asked, const SetClassEntry* named);
+  // A question was revealed: its voicing, its list index and the list index
+  // of the class named last (-1 when none was).
+  void answerRevealed(const QuestionState& question, int askedListIndex, int namedListIndex);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,12 +84,26 @@ class TPracticeMode : public QObject {
   void UpdateItems();
   void UpdateTitle();
   void Reveal(::Reveal how);
+  // Plays the revealed question and/or the class named, `leadIn` ms from
+  // now, without waiting; each part's name shows as it sounds.
+  void PlayRevealed(bool question, bool named, uint32_t leadIn);
+  // Silences what the reveal still has to play.
+  void StopRevealed();
+  void EndWaiting();
   std::string NameOf(int listIndex) const;
 
   TForm1* form_;
   QActionGroup* revealGroup_ = nullptr;
   std::unique_ptr<PracticeRun> run_;
   bool settingTitle_ = false;
+  struct Revealed {
+    QuestionState question;
+    int asked = -1;
+    int named = -1;
+  };
+  std::optional<Revealed> revealed_;
+  QObject* partTimers_ = nullptr;  // owns the timers of the parts still to sound
+  uint32_t soundingUntil_ = 0;     // tick at which the reveal's last note ends
 };
 
 // Adds the items to the "Progress" menu (a "Practice" menu before "Help"

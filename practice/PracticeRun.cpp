@@ -102,12 +102,14 @@ PracticeSummary PracticeRun::End(uint32_t tick) {
   summary.totals = totals_;
   summary.drillSeconds = (tick - startTick_) / 1000;
   summary.moves = CompareBoxes(boxesAtStart_, scheduler_.Boxes());
+  SortProgress(summary, boxesAtStart_, scheduler_.Boxes(), revealed_);
   return summary;
 }
 
 void PracticeRun::Finish(::Reveal how, uint32_t tick) {
   PracticeRecord& record = current_->record;
   record.reveal = how;
+  if (how != ::Reveal::None) revealed_.push_back(record.asked);
   record.seconds = (tick - current_->askedAt) / 1000;
   PracticeNow(record.day, record.secondOfDay);
   if (!AppendPracticeRecord(kPracticeFileName, record)) logWritten_ = false;

@@ -69,5 +69,6 @@ class PracticeRun {
   std::optional<Open> current_;
   std::optional<Open> next_;
   PracticeTotals totals_;
+  std::vector<std::string> revealed_;  // in this drill, for the summary
   bool logWritten_ = true;
 };

@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
+#include <QTimer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "Accessible.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
 #include "SessionLog.h"
@@ -20,11 +23,40 @@ constexpr size_t kFocusClasses = 3;
 
 }  // namespace
 
+QStringList SummaryTexts(const PracticeSummary& s) {
+  auto names = [](const std::vector<std::string>& classes, const QString& none) {
+    if (classes.empty()) return none;
+    QStringList list;
+    for (const std::string& name : classes) list << QString::fromStdString(name);
+    return list.join(QStringLiteral(", "));
+  };
+  const QLocale locale;
+  QStringList lines;
+  lines << QCoreApplication::translate("PracticeWindows", "Questions: %1").arg(locale.toString(s.totals.questions));
+  if (s.totals.questions > 0)
+    lines << QCoreApplication::translate("PracticeWindows", "Right at the first try: %1 (%2 %)")
+                 .arg(locale.toString(s.totals.firstTryRight))
+                 .arg(locale.toString(static_cast<int>(std::lround(s.totals.FirstTryPercent()))));
+  else
+    lines << QCoreApplication::translate("PracticeWindows", "Right at the first try: %1")
+                 .arg(locale.toString(s.totals.firstTryRight));
+  lines << QCoreApplication::translate("PracticeWindows", "Revealed: %1").arg(locale.toString(s.totals.revealed));
+  lines << QCoreApplication::translate("PracticeWindows", "Time: %1:%2")
+               .arg(s.drillSeconds / 60)
+               .arg(s.drillSeconds % 60, 2, 10, QLatin1Char('0'));
+  lines << QCoreApplication::translate("PracticeWindows", "Getting surer: %1")
+               .arg(names(s.surer, QCoreApplication::translate("PracticeWindows", "none yet")));
+  lines << QCoreApplication::translate("PracticeWindows", "Needs more work: %1")
+               .arg(names(s.needsWork, QCoreApplication::translate("PracticeWindows", "none")));
+  return lines;
+}
+
 TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QCoreApplication::translate("PracticeWindows", "Practice Summary"));
   auto* layout = new QVBoxLayout(this);
-  for (const std::string& line : SummaryLines(summary)) {
-    auto* label = new QLabel(QString::fromStdString(line));
+  const QStringList texts = SummaryTexts(summary);
+  for (const QString& line : texts) {
+    auto* label = new QLabel(line);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     QFont font = label->font();
@@ -40,8 +72,19 @@ TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidg
   buttons->addWidget(OkButton);
   layout->addSpacing(8);
   layout->addLayout(buttons);
-  setMinimumWidth(440);  // the moves on one line each
+  setMinimumWidth(440);  // the classes on one line each
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  // Readers skip short labels: the whole summary is the window's description,
+  // spoken when it opens and on the state key.
+  const QString spoken = texts.join(QStringLiteral(". ")) + QLatin1Char('.');
+  setAccessibleDescription(spoken);
+  SetSpokenState(this, [spoken] { return spoken; });
+}
+
+void TPracticeSummaryForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // After the window's own announcement, which would cut it short.
+  QTimer::singleShot(300, this, [this] { Announce(this, accessibleDescription()); });
 }
 
 std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
@@ -96,7 +139,7 @@ void TPracticeSection::ShowPerson(const std::string& person) {
   PracticeScheduler scheduler(person, static_cast<int32_t>(PlatformToday()));
   scheduler.Learn(practice_, &drills_, lists_);
   QString text = QCoreApplication::translate("PracticeWindows", "<b>Practice focus</b>");
-  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: Practice Mode in the Practice menu.");
+  if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: choose Practice Mode in the Progress menu.");
   for (const std::string& line : FocusLines(scheduler, candidates_))
     text += QStringLiteral("<br>") + QString::fromStdString(line).toHtmlEscaped();
   FocusLabel->setText(text);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,15 @@ class TPracticeSummaryForm : public QDialog {
  public:
   explicit TPracticeSummaryForm(const PracticeSummary& summary, QWidget* parent = nullptr);
 
-  std::vector<QLabel*> Lines;  // questions, right at first try, revealed, time, up, down
+  std::vector<QLabel*> Lines;  // questions, right at first try, revealed, time, surer, needs work
   QPushButton* OkButton = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
+
+// The summary's lines, in the language in use.
+QStringList SummaryTexts(const PracticeSummary& summary);
 
 // Questions per day and first-try accuracy from practice.dat, and the
 // classes the schedule weighs most now with why.

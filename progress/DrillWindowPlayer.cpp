@@ -20,12 +20,17 @@ RandomSource& PlayerRandom() {
 
 }  // namespace
 
-void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                            uint32_t pauseBetween) {
+int PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+                           uint32_t pauseBetween, PlaybackPort& port) {
   SetClassPlay how;
   how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
   how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
   how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
+  return PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
+}
+
+void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+                            uint32_t pauseBetween) {
   OutPortPlayback port(form->WayMidiOut.get());
-  PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
+  PlayThroughDrillWindow(form, entries, pauseBefore, pauseBetween, port);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+class PlaybackPort;
 class TForm1;
 struct SetClassEntry;
 
@@ -13,3 +14,6 @@ struct SetClassEntry;
 // stay as they would have been.
 void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
                             uint32_t pauseBetween);
+// The same into another port (one that stamps the notes instead of waiting).
+int PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+                           uint32_t pauseBetween, PlaybackPort& port);

@@ -426,8 +426,44 @@
         <translation>&lt;b&gt;Übungsschwerpunkt&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
-        <translation>&lt;br&gt;Noch kein Training: Trainingsmodus im Menü Training.</translation>
+        <source>Questions: %1</source>
+        <translation>Fragen: %1</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1 (%2 %)</source>
+        <translation>Beim ersten Versuch richtig: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1</source>
+        <translation>Beim ersten Versuch richtig: %1</translation>
+    </message>
+    <message>
+        <source>Revealed: %1</source>
+        <translation>Gezeigt: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1:%2</source>
+        <translation>Zeit: %1:%2</translation>
+    </message>
+    <message>
+        <source>Getting surer: %1</source>
+        <translation>Schon sicherer: %1</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>Needs more work: %1</source>
+        <translation>Braucht mehr Übung: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>&lt;br&gt;Noch kein Training: Trainingsmodus im Menü Fortschritt wählen.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1070,10 @@ insgesamt</translation>
         <source>END</source>
         <translation>ENDE</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1271,16 +1311,52 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <translation>Nach 5 falschen Antworten</translation>
     </message>
     <message>
-        <source>Answer shown</source>
-        <translation>Gezeigte Antwort</translation>
-    </message>
-    <message>
         <source>The answer is %1.</source>
         <translation>Die Antwort ist %1.</translation>
     </message>
     <message>
-        <source> You named %1; hear both.</source>
-        <translation> Sie nannten %1; hören Sie beide.</translation>
+        <source>Hear Your Answer Again</source>
+        <translation>Ihre Antwort noch einmal hören</translation>
+    </message>
+    <message>
+        <source>The next question. Keys: Enter or Space</source>
+        <translation>Die nächste Frage. Tasten: Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>Practice mode on: BEGIN starts a practice drill.</source>
+        <translation>Trainingsmodus an: BEGIN startet ein Training.</translation>
+    </message>
+    <message>
+        <source>Practice mode off.</source>
+        <translation>Trainingsmodus aus.</translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>= %1; you named %2</source>
+        <translation>= %1; Sie nannten %2</translation>
+    </message>
+    <message>
+        <source>You named %1. You hear the question, then your answer.</source>
+        <translation>Sie nannten %1. Sie hören die Frage, dann Ihre Antwort.</translation>
+    </message>
+    <message>
+        <source>Enter: next question. F1: the question again. F6: your answer again.</source>
+        <translation>Eingabe: nächste Frage. F1: die Frage noch einmal. F6: Ihre Antwort noch einmal.</translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation>die Frage</translation>
+    </message>
+    <message>
+        <source>%1, your answer</source>
+        <translation>%1, Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Es klingt: %1</translation>
     </message>
 </context>
 <context>

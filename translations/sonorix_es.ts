@@ -426,8 +426,44 @@
         <translation>&lt;b&gt;Foco de práctica&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
-        <translation>&lt;br&gt;Aún no hay práctica: Modo práctica en el menú Práctica.</translation>
+        <source>Questions: %1</source>
+        <translation>Preguntas: %1</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1 (%2 %)</source>
+        <translation>Correctas a la primera: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1</source>
+        <translation>Correctas a la primera: %1</translation>
+    </message>
+    <message>
+        <source>Revealed: %1</source>
+        <translation>Mostradas: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1:%2</source>
+        <translation>Tiempo: %1:%2</translation>
+    </message>
+    <message>
+        <source>Getting surer: %1</source>
+        <translation>Cada vez más seguro: %1</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ninguna todavía</translation>
+    </message>
+    <message>
+        <source>Needs more work: %1</source>
+        <translation>Necesita más práctica: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>&lt;br&gt;Todavía no hay práctica: elija Modo práctica en el menú Progreso.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1070,10 @@ en total</translation>
         <source>END</source>
         <translation>TERMINAR</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1271,16 +1311,52 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <translation>Tras 5 respuestas incorrectas</translation>
     </message>
     <message>
-        <source>Answer shown</source>
-        <translation>Respuesta mostrada</translation>
-    </message>
-    <message>
         <source>The answer is %1.</source>
         <translation>La respuesta es %1.</translation>
     </message>
     <message>
-        <source> You named %1; hear both.</source>
-        <translation> Usted nombró %1; escuche ambas.</translation>
+        <source>Hear Your Answer Again</source>
+        <translation>Volver a oír su respuesta</translation>
+    </message>
+    <message>
+        <source>The next question. Keys: Enter or Space</source>
+        <translation>La pregunta siguiente. Teclas: Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>Practice mode on: BEGIN starts a practice drill.</source>
+        <translation>Modo práctica activado: BEGIN empieza una práctica.</translation>
+    </message>
+    <message>
+        <source>Practice mode off.</source>
+        <translation>Modo práctica desactivado.</translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>= %1; you named %2</source>
+        <translation>= %1; usted respondió %2</translation>
+    </message>
+    <message>
+        <source>You named %1. You hear the question, then your answer.</source>
+        <translation>Usted respondió %1. Oye la pregunta y luego su respuesta.</translation>
+    </message>
+    <message>
+        <source>Enter: next question. F1: the question again. F6: your answer again.</source>
+        <translation>Intro: pregunta siguiente. F1: la pregunta otra vez. F6: su respuesta otra vez.</translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation>la pregunta</translation>
+    </message>
+    <message>
+        <source>%1, your answer</source>
+        <translation>%1, su respuesta</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Suena: %1</translation>
     </message>
 </context>
 <context>

@@ -426,8 +426,44 @@
         <translation>&lt;b&gt;Points à travailler&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
-        <translation>&lt;br&gt;Pas encore d&apos;entraînement : Mode entraînement dans le menu Entraînement.</translation>
+        <source>Questions: %1</source>
+        <translation>Questions : %1</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1 (%2 %)</source>
+        <translation>Justes du premier coup : %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1</source>
+        <translation>Justes du premier coup : %1</translation>
+    </message>
+    <message>
+        <source>Revealed: %1</source>
+        <translation>Montrées : %1</translation>
+    </message>
+    <message>
+        <source>Time: %1:%2</source>
+        <translation>Durée : %1:%2</translation>
+    </message>
+    <message>
+        <source>Getting surer: %1</source>
+        <translation>De plus en plus sûr : %1</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucune pour l’instant</translation>
+    </message>
+    <message>
+        <source>Needs more work: %1</source>
+        <translation>À retravailler : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>&lt;br&gt;Pas encore d’entraînement : choisissez Mode entraînement dans le menu Progrès.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1070,10 @@ au total</translation>
         <source>END</source>
         <translation>TERMINER</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1271,16 +1311,52 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <translation>Après 5 réponses fausses</translation>
     </message>
     <message>
-        <source>Answer shown</source>
-        <translation>Réponse montrée</translation>
-    </message>
-    <message>
         <source>The answer is %1.</source>
         <translation>La réponse est %1.</translation>
     </message>
     <message>
-        <source> You named %1; hear both.</source>
-        <translation> Vous avez nommé %1 ; écoutez les deux.</translation>
+        <source>Hear Your Answer Again</source>
+        <translation>Réécouter votre réponse</translation>
+    </message>
+    <message>
+        <source>The next question. Keys: Enter or Space</source>
+        <translation>La question suivante. Touches : Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>Practice mode on: BEGIN starts a practice drill.</source>
+        <translation>Mode entraînement activé : BEGIN commence un entraînement.</translation>
+    </message>
+    <message>
+        <source>Practice mode off.</source>
+        <translation>Mode entraînement désactivé.</translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>= %1; you named %2</source>
+        <translation>= %1 ; vous avez répondu %2</translation>
+    </message>
+    <message>
+        <source>You named %1. You hear the question, then your answer.</source>
+        <translation>Vous avez répondu %1. Vous entendez la question, puis votre réponse.</translation>
+    </message>
+    <message>
+        <source>Enter: next question. F1: the question again. F6: your answer again.</source>
+        <translation>Entrée : question suivante. F1 : la question à nouveau. F6 : votre réponse à nouveau.</translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation>la question</translation>
+    </message>
+    <message>
+        <source>%1, your answer</source>
+        <translation>%1, votre réponse</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Vous entendez : %1</translation>
     </message>
 </context>
 <context>

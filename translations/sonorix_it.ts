@@ -426,8 +426,44 @@
         <translation>&lt;b&gt;Punti su cui esercitarsi&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>&lt;br&gt;No practice yet: Practice Mode in the Practice menu.</source>
-        <translation>&lt;br&gt;Nessuna pratica finora: Modalità pratica nel menu Pratica.</translation>
+        <source>Questions: %1</source>
+        <translation>Domande: %1</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1 (%2 %)</source>
+        <translation>Giuste al primo colpo: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Right at the first try: %1</source>
+        <translation>Giuste al primo colpo: %1</translation>
+    </message>
+    <message>
+        <source>Revealed: %1</source>
+        <translation>Mostrate: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1:%2</source>
+        <translation>Tempo: %1:%2</translation>
+    </message>
+    <message>
+        <source>Getting surer: %1</source>
+        <translation>Sempre più sicuro: %1</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>nessuna per ora</translation>
+    </message>
+    <message>
+        <source>Needs more work: %1</source>
+        <translation>Da esercitare ancora: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>&lt;br&gt;Nessuna pratica ancora: scegliere Modalità pratica nel menu Progressi.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1070,10 @@ in totale</translation>
         <source>END</source>
         <translation>TERMINA</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1271,16 +1311,52 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <translation>Dopo 5 risposte sbagliate</translation>
     </message>
     <message>
-        <source>Answer shown</source>
-        <translation>Risposta mostrata</translation>
-    </message>
-    <message>
         <source>The answer is %1.</source>
         <translation>La risposta è %1.</translation>
     </message>
     <message>
-        <source> You named %1; hear both.</source>
-        <translation> Avete nominato %1; ascoltatele entrambe.</translation>
+        <source>Hear Your Answer Again</source>
+        <translation>Riascolta la tua risposta</translation>
+    </message>
+    <message>
+        <source>The next question. Keys: Enter or Space</source>
+        <translation>La domanda successiva. Tasti: Invio o Spazio</translation>
+    </message>
+    <message>
+        <source>Practice mode on: BEGIN starts a practice drill.</source>
+        <translation>Modalità pratica attiva: BEGIN avvia una pratica.</translation>
+    </message>
+    <message>
+        <source>Practice mode off.</source>
+        <translation>Modalità pratica disattivata.</translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>= %1; you named %2</source>
+        <translation>= %1; hai risposto %2</translation>
+    </message>
+    <message>
+        <source>You named %1. You hear the question, then your answer.</source>
+        <translation>Hai risposto %1. Ascolti la domanda, poi la tua risposta.</translation>
+    </message>
+    <message>
+        <source>Enter: next question. F1: the question again. F6: your answer again.</source>
+        <translation>Invio: domanda successiva. F1: di nuovo la domanda. F6: di nuovo la tua risposta.</translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation>la domanda</translation>
+    </message>
+    <message>
+        <source>%1, your answer</source>
+        <translation>%1, la tua risposta</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Si sente: %1</translation>
     </message>
 </context>
 <context>

@@ -71,7 +71,7 @@ TEST_F(LoginTest, StartsWithTheTitlePromptAndNameBoxOnly) {
   Create();
   TLoginForm* f = LoginForm;
   EXPECT_EQ(f->windowTitle(), "Login");
-  EXPECT_EQ(f->StaticText5->text(), "Sonorix v. 2.0");
+  EXPECT_EQ(f->StaticText5->text(), "Sonorix v. 3.0");
   EXPECT_TRUE(f->StaticText5->font().bold());
   EXPECT_EQ(f->StaticText5->font().pixelSize(), 18);
   EXPECT_EQ(f->StaticText1->text(), "Please type your name in the box");

@@ -16,6 +16,7 @@
 
 #include "About.h"
 #include "Language.h"
+#include "PracticeWindows.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "Sxlogin.h"
@@ -183,6 +184,25 @@ TEST_F(LanguageWindowsTest, EveryWindowShowsTheCataloguesWords) {
         EXPECT_EQ(shown[i].text, source) << english[i].where;
       }
     }
+  }
+}
+
+// The practice summary, made of words and numbers, says no English word
+// in another language.
+TEST_F(LanguageWindowsTest, ThePracticeSummaryIsInEachLanguage) {
+  PracticeSummary summary;
+  summary.totals.questions = 3;
+  summary.totals.firstTryRight = 1;
+  summary.drillSeconds = 65;
+  summary.needsWork = {"3-5"};
+  const QStringList english = SummaryTexts(summary);
+  for (const QString& language : ShippedLanguages()) {
+    ASSERT_TRUE(InstallLanguage(*qApp, language));
+    const QStringList shown = SummaryTexts(summary);
+    RemoveLanguage(*qApp);
+    ASSERT_EQ(shown.size(), english.size());
+    for (int i = 0; i < shown.size(); ++i)
+      EXPECT_NE(shown[i], english[i]) << language.toStdString() << ": " << shown[i].toStdString();
   }
 }
 

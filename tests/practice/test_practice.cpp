@@ -305,7 +305,7 @@ TEST(PracticeScheduler, EnabledClassesAndSeeds) {
   EXPECT_NE(run(42), run(43));
 }
 
-// Practice per day for My Progress, and the summary window's lines.
+// Practice per day for My Progress, and the summary's classes.
 TEST(PracticeFigures, DaysAndSummary) {
   PracticeLog log;
   log.records.push_back(Question("Ann", "3-5", {"3-5"}, Reveal::None, kToday - 1));
@@ -320,13 +320,13 @@ TEST(PracticeFigures, DaysAndSummary) {
   EXPECT_EQ(days[1].revealed, 1);
   EXPECT_DOUBLE_EQ(days[0].FirstTryPercent(), 100.0);
 
+  // Up a box: getting surer; down, or revealed even once: needs more work,
+  // in the list's order.
   PracticeSummary summary;
-  for (const auto& r : log.records) summary.totals.Add(r);
-  summary.drillSeconds = 125;
-  summary.moves.up = {"3-6 (box 1 \u2192 2)"};
-  EXPECT_EQ(SummaryLines(summary), (std::vector<std::string>{"Questions: 4", "Right at the first try: 3 (75 %)",
-                                                              "Revealed: 1", "Time: 2:05",
-                                                              "Moved up: 3-6 (box 1 \u2192 2)", "Moved down: none"}));
+  SortProgress(summary, {{"3-11", 3}, {"3-12", 2}, {"3-9", 4}, {"4-Z15", 2}},
+               {{"3-11", 4}, {"3-12", 3}, {"3-2", 2}, {"3-10", 2}, {"4-Z15", 3}}, {"3-12", "3-5", "3-5"});
+  EXPECT_EQ(summary.surer, (std::vector<std::string>{"3-2", "3-10", "3-11", "4-Z15"}));
+  EXPECT_EQ(summary.needsWork, (std::vector<std::string>{"3-5", "3-9", "3-12"}));
 }
 
 // A practice drill as the drill reports it: a right answer is told after the

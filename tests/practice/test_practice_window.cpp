@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
 #include <QTableWidget>
 #include <QTimer>
 #include <array>
@@ -74,10 +75,10 @@ class PracticeTest : public DrillWindowTest {
     Type(WrongRowFor(q, 0));
     Type(WrongRowFor(q, 1));
     clock_.now += 9000;
-    const size_t mark = Mark();
     Mode()->ShowAnswer1->trigger();
+    const size_t mark = Mark();
+    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
     q = HeardSince(mark);
-    q.erase(q.begin(), q.end() - 3);
     Type(RowFor(q));
     ASSERT_EQ(End().size(), 6u);
     Mode()->PracticeMode1->trigger();
@@ -113,9 +114,10 @@ TEST_F(PracticeTest, PracticeLeavesTheDrillFilesAsTheyWere) {
   EXPECT_EQ(log->damaged, 0);
 }
 
-// By keys: the title says so, END comes at once, F5 shows the answer and plays
-// the question, then the class named last, then the next question; the
-// automatic reveal after two wrong answers; practice.dat holds it all.
+// By keys: the title says so, END comes at once, F5 shows the answer and
+// plays the question, then the class named last, without waiting; the next
+// question comes on Enter; the automatic reveal after two wrong answers;
+// practice.dat holds it all.
 TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   CreateAndShowLoggedIn("Mary Ann Lee", 0);
   QApplication::setActiveWindow(Form1);
@@ -123,6 +125,7 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(Form1->windowTitle(), "Sonorix");
   Mode()->PracticeMode1->trigger();
   EXPECT_EQ(Form1->windowTitle(), "Sonorix - Practice");
+  EXPECT_NE(LastAnnouncement(Form1).indexOf("Practice mode on"), -1);
   EXPECT_TRUE(QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat).value("Practice/Mode").toBool());
   Mode()->RevealAfter2->trigger();
   EXPECT_EQ(AutoRevealSetting(), 2);
@@ -137,26 +140,65 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   Type(wrong);
   const std::string named = RowClass(wrong).name;
   const std::string asked = RowClass(RowFor(q)).name;
+  const QString askedLabel = QString::fromStdString(Form1->FormatSetClassLabel(Form1->question.listIndex));
+  const QString namedLabel = Form1->ListBox->item(wrong)->text().trimmed();
   size_t mark = Mark();
+  const uint32_t before = clock_.now;
   QTest::keyClick(Form1->Edit1, Qt::Key_F5);
+  EXPECT_EQ(clock_.now, before) << "the reveal never waits";
   std::vector<int> heard = HeardSince(mark);
-  ASSERT_EQ(heard.size(), 9u) << "the question, the class named, the next question";
+  ASSERT_EQ(heard.size(), 6u) << "the question, then the class named";
   EXPECT_EQ(std::vector<int>(heard.begin(), heard.begin() + 3), q);
-  EXPECT_EQ(FormHeard({heard.begin() + 3, heard.begin() + 6}, RowClass(wrong).prime), 0);
+  EXPECT_EQ(FormHeard({heard.begin() + 3, heard.end()}, RowClass(wrong).prime), 0);
+  // Every note is timed, after the words, and ends by its own note-off.
+  const auto puts = RecorderPuts();
+  ASSERT_EQ(puts.size() - mark, 12u);
+  EXPECT_GT(puts[mark].event.time, 0u);
+  for (size_t i = mark; i < puts.size(); ++i) EXPECT_NE(puts[i].event.time, MIDIWAY_TIME_NOW);
   EXPECT_TRUE(Mode()->AnswerLabel->isVisible());
-  EXPECT_EQ(Mode()->AnswerLabel->text().toStdString(), "= 3-" + asked);
-  EXPECT_NE(LastAnnouncement(Form1).indexOf(QString::fromStdString("3-" + asked)), -1);
+  EXPECT_EQ(Mode()->AnswerLabel->text(), "= " + askedLabel + "; you named " + namedLabel);
+  EXPECT_EQ(Mode()->AnswerLabel->accessibleName(), Mode()->AnswerLabel->text());
+  EXPECT_EQ(Form1->ListBox->currentRow(), RowFor(q)) << "its row is highlighted";
+  EXPECT_NE(LastAnnouncement(Form1).indexOf(askedLabel), -1);
   EXPECT_EQ(Form1->CorrectCount, 0);
-  q.assign(heard.end() - 3, heard.end());
+
+  // Waiting: F1 and F6 play the question and the class named again; an
+  // answer is no answer now; Enter asks for the next question.
+  mark = Mark();
+  QTest::keyClick(Form1->Edit1, Qt::Key_F1);
+  EXPECT_EQ(HeardSince(mark), q);
+  mark = Mark();
+  QTest::keyClick(Form1->Edit1, Qt::Key_F6);
+  EXPECT_EQ(FormHeard(HeardSince(mark), RowClass(wrong).prime), 0);
+  const int incorrect = Form1->IncorrectCount;
+  EXPECT_FALSE(Form1->SubmitButton->isEnabled());
+  Form1->Session().Submit(RowFor(q));
+  Form1->Session().Submit(wrong);
+  EXPECT_EQ(Form1->IncorrectCount, incorrect);
+  EXPECT_EQ(Form1->CorrectCount, 0);
+  EXPECT_TRUE(Mode()->WaitingForNext());
+  mark = Mark();
+  QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+  heard = HeardSince(mark);
+  ASSERT_EQ(heard.size(), 3u);
+  EXPECT_FALSE(Mode()->AnswerLabel->isVisible()) << "cleared as the next question is asked";
+  EXPECT_FALSE(Mode()->NextButton->isVisible());
+  EXPECT_TRUE(Form1->ListBox->selectedItems().isEmpty());
+  EXPECT_TRUE(Form1->SubmitButton->isEnabled());
+  q = heard;
 
   // Two different wrong answers reveal by themselves.
   Type(WrongRowFor(q, 0));
   EXPECT_TRUE(Mode()->Run()->QuestionOpen());
   mark = Mark();
   Type(WrongRowFor(q, 1));
+  const std::string asked2 = RowClass(RowFor(q)).name;
   heard = HeardSince(mark);
-  ASSERT_EQ(heard.size(), 9u);
-  q.assign(heard.end() - 3, heard.end());
+  ASSERT_EQ(heard.size(), 6u);
+  ASSERT_TRUE(Mode()->WaitingForNext());
+  mark = Mark();
+  Mode()->NextButton->click();
+  q = HeardSince(mark);
   Type(RowFor(q));
 
   const std::vector<std::string> summary = End();
@@ -164,6 +206,9 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(summary[0], "Questions: 3");
   EXPECT_EQ(summary[1], "Right at the first try: 1 (33 %)");
   EXPECT_EQ(summary[2], "Revealed: 2");
+  EXPECT_EQ(summary[3].substr(0, 6), "Time: ");
+  EXPECT_NE(summary[5].find("3-" + asked), std::string::npos) << "revealed: needs more work";
+  EXPECT_NE(summary[5].find("3-" + asked2), std::string::npos);
   EXPECT_FALSE(Form1->Drilling);
   EXPECT_EQ(Form1->Button1->text(), "BEGIN");
   EXPECT_FALSE(Exists("report.dat"));
@@ -191,4 +236,22 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(section->DayTable->item(0, 2)->text(), "1");
   EXPECT_NE(section->FocusLabel->text().indexOf("Practice focus"), -1);
   EXPECT_NE(section->FocusLabel->text().indexOf("confused with 3-"), -1);
+}
+
+// The summary in a student's words, with and without questions.
+TEST(PracticeSummaryTexts, SaysWhatGotSurerAndWhatNeedsWork) {
+  PracticeSummary s;
+  s.totals.questions = 4;
+  s.totals.firstTryRight = 3;
+  s.totals.revealed = 1;
+  s.drillSeconds = 125;
+  s.surer = {"3-6", "3-11"};
+  s.needsWork = {"3-5"};
+  EXPECT_EQ(SummaryTexts(s), (QStringList{"Questions: 4", "Right at the first try: 3 (75 %)", "Revealed: 1",
+                                          "Time: 2:05", "Getting surer: 3-6, 3-11", "Needs more work: 3-5"}));
+  const QStringList none = SummaryTexts(PracticeSummary{});
+  EXPECT_EQ(none[1], "Right at the first try: 0");
+  EXPECT_EQ(none[3], "Time: 0:00");
+  EXPECT_EQ(none[4], "Getting surer: none yet");
+  EXPECT_EQ(none[5], "Needs more work: none");
 }

@@ -114,13 +114,14 @@ class WindowsTest : public ::testing::Test {
   std::string ReadFile(const std::string& name) const { return dir_.Read(name); }
   bool Exists(const std::string& name) const { return dir_.Exists(name); }
 
-  // The notes put (data1 of each PutMidiOut) since a mark, and the ticks of
-  // all put since the last reset.
+  // The notes struck (data1 of each note-on put) since a mark, and the ticks
+  // of all put since the last reset.
   static size_t Mark() { return RecorderPuts().size(); }
   static std::vector<int> HeardSince(size_t mark) {
     std::vector<int> notes;
     const auto puts = RecorderPuts();
-    for (size_t i = mark; i < puts.size(); ++i) notes.push_back(puts[i].event.data1);
+    for (size_t i = mark; i < puts.size(); ++i)
+      if ((puts[i].event.status & 0xF0) == 0x90 && puts[i].event.data2 > 0) notes.push_back(puts[i].event.data1);
     return notes;
   }
   static std::vector<int> PutNotes() { return HeardSince(0); }
