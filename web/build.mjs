@@ -1,0 +1,97 @@
+// Builds the page into dist/: the core as WebAssembly (Debian's em++), the
+// TypeScript (esbuild), the synthesizer's worklet files, the SoundFont cut
+// down to the piano, the service worker's list of files.
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import * as esbuild from 'esbuild';
+import { subsetSoundFont } from './sf2-subset.mjs';
+
+const web = dirname(fileURLToPath(import.meta.url));
+const root = dirname(web);
+const dist = join(web, 'dist');
+const soundFont = process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2';
+
+function newer(target, sources) {
+  if (!existsSync(target)) return true;
+  const t = statSync(target).mtimeMs;
+  return sources.some((s) => statSync(s).mtimeMs > t);
+}
+
+function listSources(dir, out = []) {
+  for (const name of readdirSync(dir)) {
+    const p = join(dir, name);
+    if (statSync(p).isDirectory()) listSources(p, out);
+    else if (/\.(cpp|h)$/.test(name)) out.push(p);
+  }
+  return out;
+}
+
+// The core's sources: every .cpp of core/ and of the widget-free folders the
+// binding uses, compiled once into one module.
+function buildCore() {
+  const binding = join(web, 'core', 'Binding.cpp');
+  const coreDirs = ['core', 'core/plain'].map((d) => join(root, d)).filter(existsSync);
+  const sources = JSON.parse(readFileSync(join(web, 'core', 'sources.json'), 'utf8')).map((s) => join(root, s));
+  const headers = coreDirs.flatMap((d) => listSources(d));
+  const out = join(dist, 'sonorix-core.js');
+  if (!newer(out, [binding, ...sources, ...headers, join(web, 'core', 'sources.json')])) return;
+  const includes = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => `-I${join(root, d)}`);
+  execFileSync('em++', [
+    '-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', '-fno-rtti',
+    ...includes, binding, ...sources,
+    '-lembind', '-sMODULARIZE=1', '-sEXPORT_ES6=1', '-sEXPORT_NAME=SonorixCore', '-sENVIRONMENT=web',
+    '-sALLOW_MEMORY_GROWTH=1', '-sFILESYSTEM=0', '-sDYNAMIC_EXECUTION=0', '-o', out,
+  ], { stdio: 'inherit', env: { ...process.env, EM_CACHE: process.env.EM_CACHE || join(process.env.HOME || '/tmp', '.cache', 'sonorix-emscripten') } });
+}
+
+function copy(from, to) {
+  mkdirSync(dirname(to), { recursive: true });
+  copyFileSync(from, to);
+}
+
+async function main() {
+  mkdirSync(dist, { recursive: true });
+  buildCore();
+  const synth = join(web, 'node_modules', 'js-synthesizer');
+  copy(join(synth, 'externals', 'libfluidsynth-2.4.6.js'), join(dist, 'libfluidsynth.js'));
+  copy(join(synth, 'dist', 'js-synthesizer.worklet.min.js'), join(dist, 'js-synthesizer.worklet.min.js'));
+  copy(join(synth, 'externals', 'LICENSE.fluidsynth.txt'), join(dist, 'licenses', 'LGPL-2.1-fluidsynth.txt'));
+  copy(join(synth, 'LICENSE'), join(dist, 'licenses', 'BSD-3-js-synthesizer.txt'));
+  copy('/usr/share/common-licenses/GPL-2', join(dist, 'licenses', 'GPL-2-TimGM6mb.txt'));
+  copy(join(root, 'COPYING'), join(dist, 'licenses', 'GPL-3-Sonorix.txt'));
+  copy(join(root, 'data', 'readme.txt'), join(dist, 'readme.txt'));
+  copy(join(root, 'data', 'ftclass.dat'), join(dist, 'ftclass.dat'));
+  copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix.svg'), join(dist, 'icon.svg'));
+  copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix-256.png'), join(dist, 'icon-256.png'));
+  for (const f of readdirSync(join(web, 'static'))) copy(join(web, 'static', f), join(dist, f));
+
+  const sf = join(dist, 'sonorix.sf2');
+  if (newer(sf, [soundFont, join(web, 'sf2-subset.mjs')])) writeFileSync(sf, subsetSoundFont(readFileSync(soundFont), [[0, 0]]));
+
+  const common = { bundle: true, minify: true, sourcemap: false, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning' };
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'main.ts')], outfile: join(dist, 'app.js'), format: 'esm' });
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
+
+  // The service worker caches every file under a name that changes with any of them.
+  const files = [];
+  (function walk(d, prefix) {
+    for (const name of readdirSync(d).sort()) {
+      const p = join(d, name);
+      if (statSync(p).isDirectory()) walk(p, `${prefix}${name}/`);
+      else if (name !== 'sw.js') files.push(`${prefix}${name}`);
+    }
+  })(dist, '');
+  const hash = createHash('sha256');
+  for (const f of files) hash.update(f).update(readFileSync(join(dist, f)));
+  await esbuild.build({
+    ...common, entryPoints: [join(web, 'src', 'sw.ts')], outfile: join(dist, 'sw.js'), format: 'iife',
+    define: { SONORIX_FILES: JSON.stringify(['./', ...files]), SONORIX_VERSION: JSON.stringify(hash.digest('hex').slice(0, 12)) },
+  });
+  console.log(`built ${dist}`);
+}
+
+if (process.argv.includes('--clean')) rmSync(dist, { recursive: true, force: true });
+await main();
