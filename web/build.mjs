@@ -29,22 +29,34 @@ function listSources(dir, out = []) {
   return out;
 }
 
-// The core's sources: every .cpp of core/ and of the widget-free folders the
-// binding uses, compiled once into one module.
+// The core's sources, compiled one by one into web/build-core/ (again only
+// when a source or any header changed) and linked with the binding.
+const emEnv = {
+  ...process.env,
+  // Debian's emscripten finds its JavaScript tools' modules there.
+  NODE_PATH: ['/usr/share/nodejs', process.env.NODE_PATH].filter(Boolean).join(':'),
+};
+
 function buildCore() {
-  const binding = join(web, 'core', 'Binding.cpp');
-  const coreDirs = ['core', 'core/plain'].map((d) => join(root, d)).filter(existsSync);
-  const sources = JSON.parse(readFileSync(join(web, 'core', 'sources.json'), 'utf8')).map((s) => join(root, s));
-  const headers = coreDirs.flatMap((d) => listSources(d));
+  const src = process.env.SONORIX_CORE_ROOT || root;
+  const objects = join(web, 'build-core');
+  mkdirSync(objects, { recursive: true });
+  const list = JSON.parse(readFileSync(join(web, 'core', 'sources.json'), 'utf8'));
+  const includeDirs = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => join(src, d));
+  const headers = includeDirs.flatMap((d) => readdirSync(d).filter((f) => f.endsWith('.h')).map((f) => join(d, f)));
+  const flags = ['-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', ...includeDirs.map((d) => `-I${d}`)];
+  const units = [join(web, 'core', 'Binding.cpp'), ...list.map((s) => join(src, s))];
+  const objs = units.map((unit) => {
+    const obj = join(objects, unit.replace(root, '').replace(src, '').replace(/[/\\]/g, '_') + '.o');
+    if (newer(obj, [unit, ...headers])) execFileSync('em++', [...flags, '-c', unit, '-o', obj], { stdio: 'inherit', env: emEnv });
+    return obj;
+  });
   const out = join(dist, 'sonorix-core.js');
-  if (!newer(out, [binding, ...sources, ...headers, join(web, 'core', 'sources.json')])) return;
-  const includes = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => `-I${join(root, d)}`);
+  if (!newer(out, objs)) return;
   execFileSync('em++', [
-    '-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', '-fno-rtti',
-    ...includes, binding, ...sources,
-    '-lembind', '-sMODULARIZE=1', '-sEXPORT_ES6=1', '-sEXPORT_NAME=SonorixCore', '-sENVIRONMENT=web',
-    '-sALLOW_MEMORY_GROWTH=1', '-sFILESYSTEM=0', '-sDYNAMIC_EXECUTION=0', '-o', out,
-  ], { stdio: 'inherit', env: { ...process.env, EM_CACHE: process.env.EM_CACHE || join(process.env.HOME || '/tmp', '.cache', 'sonorix-emscripten') } });
+    '-Oz', ...objs, '-lembind', '-sMODULARIZE=1', '-sEXPORT_ES6=1', '-sEXPORT_NAME=SonorixCore', '-sENVIRONMENT=web',
+    '-sALLOW_MEMORY_GROWTH=1', '-sFILESYSTEM=0', '-sEXPORTED_FUNCTIONS=_malloc,_free', '-o', out,
+  ], { stdio: 'inherit', env: emEnv });
 }
 
 function copy(from, to) {

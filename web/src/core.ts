@@ -49,7 +49,7 @@ export interface ScoreView {
   filtersUsed: boolean;
   cardinality: number;
   range: number;
-  newEntryIndex: number;  // row from 1, 0 for none
+  newEntryIndex: number;  // the row the drill went into (as the desktop, 0 when none)
   tables: string[][];     // six tables of lines
 }
 
@@ -66,6 +66,7 @@ export interface WebDrillNative {
   useSavedFilters(yes: boolean): void;
   view(): string;
   beginOrEnd(): string;
+  scoreClosed(): void;
   submit(row: number): string;
   rowOfText(text: string): number;
   repeat(): void;
@@ -91,14 +92,20 @@ export interface WebDrillNative {
 
 export interface CoreModule {
   WebDrill: new (catalogue: string, seed: number) => WebDrillNative;
-  webFiles?: FileStore;
-  webClock?: () => number;
-  webToday?: () => number;
+  runTask(id: number): void;
 }
 
-export async function loadCore(files: FileStore, clock: () => number, today: () => number): Promise<CoreModule> {
+// schedule(run, ms) runs what the core left for later.
+export async function loadCore(
+  files: FileStore,
+  clock: () => number,
+  today: () => number,
+  schedule: (run: () => void, ms: number) => void,
+): Promise<CoreModule> {
   const url = new URL('./sonorix-core.js', document.baseURI).href;
-  const factory = (await import(/* @vite-ignore */ url)).default as (m: object) => Promise<CoreModule>;
-  // The core reads these through the module while it runs.
-  return factory({ webFiles: files, webClock: clock, webToday: today });
+  const factory = (await import(url)).default as (m: object) => Promise<CoreModule>;
+  // The core reaches the page's files, clock and timers through its module.
+  const module: Record<string, unknown> = { webFiles: files, webClock: clock, webToday: today };
+  module.webSchedule = (id: number, ms: number) => schedule(() => (module as unknown as CoreModule).runTask(id), ms);
+  return (await factory(module)) as CoreModule;
 }

@@ -3,7 +3,7 @@
 import { BadArchive, exportArchive, readArchive } from './archive';
 import type { DrillView, FiltersView, JudgedJson, LoginAnswer, ScoreView, WebDrillNative } from './core';
 import { loadCore } from './core';
-import { createSynthNode, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, soundFontUrl, SynthOut } from './sound';
+import { createSynthNode, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
 import type { PlannedNote, SoundOut } from './sound';
 import { FileStore } from './storage';
 
@@ -99,7 +99,7 @@ async function beginOrEnd() {
   const scoreJson = await act(() => drill.beginOrEnd());
   if (!view.drilling) {
     if (scoreJson) await showScore(JSON.parse(scoreJson) as ScoreView);
-    await act(() => undefined);
+    await act(() => drill.scoreClosed());
   } else {
     $('edit1').focus();
   }
@@ -311,7 +311,7 @@ async function showScore(s: ScoreView) {
     const table = s.tables[card * 3 + range] ?? [];
     const list = $<HTMLSelectElement>('s-list');
     list.replaceChildren(...table.map((line, i) => new Option(line, String(i))));
-    const mine = card === s.cardinality && range === s.range ? s.newEntryIndex - 1 : -1;
+    const mine = card === s.cardinality && range === s.range ? s.newEntryIndex : -1;
     list.selectedIndex = mine;
     for (const b of document.querySelectorAll<HTMLButtonElement>('#score-dialog .speed button')) {
       const down = b.dataset.card !== undefined ? Number(b.dataset.card) === card : Number(b.dataset.range) === range;
@@ -511,11 +511,13 @@ function startSound(): Promise<void> {
 async function start() {
   (window as unknown as Record<string, unknown>).sonorixPlayed = [];
   (window as unknown as Record<string, unknown>).sonorixJudgeMs = [];
+  // The sound's pieces, for rendering a question offline.
+  (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
   if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
   soundReady = startSound();
   await files.open();
   const [core, catalogue] = await Promise.all([
-    loadCore(files, clock, today),
+    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms)),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
   ]);
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);

@@ -37,7 +37,7 @@ class SonorixSynth extends AudioWorkletProcessor {
       const m = ev.data;
       if (m.type === 'font') {
         try {
-          await JSSynth.waitForReady();
+          await JSSynth.Synthesizer.waitForWasmInitialized();
           const synth = new JSSynth.Synthesizer();
           // The desktop's settings: dry sound, its gain, its polyphony.
           synth.init(sampleRate, { gain: 2.0, polyphony: 128, reverbActive: false, chorusActive: false });
