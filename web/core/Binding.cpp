@@ -438,6 +438,13 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     return out + "]}";
   }
 
+  // The list index each answer row names, for tests.
+  std::string RowListIndices() const {
+    std::string out = "[";
+    for (int r = 0; r < s_.AnswerRowCount(); ++r) out += (r ? "," : "") + std::to_string(s_.ListIndexOfRow(r));
+    return out + "]";
+  }
+
  private:
   FilterState State() const {
     bool checked[kMaxListLength] = {};
@@ -533,5 +540,6 @@ EMSCRIPTEN_BINDINGS(sonorix) {
       .function("clearCumulative", &WebDrill::ClearCumulative)
       .function("close", &WebDrill::Close)
       .function("takeNotes", &WebDrill::TakeNotes)
-      .function("question", &WebDrill::Question);
+      .function("question", &WebDrill::Question)
+      .function("rowListIndices", &WebDrill::RowListIndices);
 }

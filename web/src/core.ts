@@ -81,6 +81,7 @@ export interface WebDrillNative {
   shown(): void;
   // The question's notes, for tests: {sorted, played}.
   question(): string;
+  rowListIndices(): string;
   applyFilters(cardinality: number, range: number, low: number, high: number, save: boolean): void;
   errorReport(cumulative: boolean, forms: boolean, rips: boolean, confusions: boolean): string;
   clearCumulative(): void;

@@ -535,6 +535,8 @@ async function start() {
     view: () => JSON.parse(drill.view()),
     question: () => JSON.parse(drill.question()),
     idle: () => files.act(() => undefined),
+    file: (name: string) => Array.from(files.read(name) ?? []),
+    rowListIndices: () => JSON.parse(drill.rowListIndices()) as number[],
   };
   document.body.dataset.ready = 'yes';
 }

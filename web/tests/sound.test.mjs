@@ -20,15 +20,16 @@ after(async () => {
   await server?.close();
 });
 
-// Renders the plans offline; the notes start `lead` seconds in. Returns the left channel of each.
-async function render(plans, font = 'sonorix.sf2', seconds = 3) {
+// Renders the plans offline (notes from `lead` seconds in) and hands each rendering's
+// left channel to `analyse` inside the page, so only figures come back.
+async function render(plans, font, seconds, analyse) {
   return page.evaluate(
-    async ({ plans, font, seconds }) => {
+    async ({ plans, font, seconds, analyse, lead }) => {
       const { loadWorklet, createSynthNode, planFrames } = window.sonorixAudio;
       const bytes = await (await fetch(font)).arrayBuffer();
-      const out = [];
+      const rate = 48000;
+      const renders = [];
       for (const plan of plans) {
-        const rate = 48000;
         const ctx = new OfflineAudioContext(2, rate * seconds, rate);
         await loadWorklet(ctx);
         // The processor runs once rendering has begun: stop at once to hand it its font and notes.
@@ -36,25 +37,22 @@ async function render(plans, font = 'sonorix.sf2', seconds = 3) {
         const rendering = ctx.startRendering();
         await suspended;
         const node = await createSynthNode(ctx, bytes.slice(0));
-        node.port.postMessage({ type: 'notes', notes: planFrames(plan, 0.2, rate) });
-        await new Promise((r) => setTimeout(r, 50));
+        node.port.postMessage({ type: 'notes', notes: planFrames(plan, lead, rate) });
+        await new Promise((r) => setTimeout(r, 20));
         await ctx.resume();
-        const buffer = await rendering;
-        out.push(Array.from(buffer.getChannelData(0)));
+        renders.push((await rendering).getChannelData(0));
       }
-      return out;
+      const firstSound = (x) => x.findIndex((v) => Math.abs(v) > 1e-4);
+      return new Function('renders', 'firstSound', analyse)(renders, firstSound);
     },
-    { plans, font, seconds },
+    { plans, font, seconds, analyse, lead },
   );
 }
 
-function firstSound(samples, from = 0, threshold = 1e-4) {
-  for (let i = from; i < samples.length; i++) if (Math.abs(samples[i]) > threshold) return i;
-  return -1;
-}
-
 const rate = 48000;
-const start = 0.2 * rate;
+// Off the synthesizer's 64-frame grid, so that its rounding is measured too.
+const lead = 0.2004;
+const start = lead * rate;
 
 test("every note of a question sounds within 1.5 ms of its planned time", async () => {
   await login(page, 'Onset');
@@ -70,25 +68,28 @@ test("every note of a question sounds within 1.5 ms of its planned time", async 
   // onset in the whole figure is where the figure without it differs.
   const solos = plan.map((n) => [{ atMs: 0, key: n.key, velocity: n.velocity }]);
   const without = plan.map((_, i) => plan.filter((__, j) => j !== i));
-  const [whole, ...rest] = await render([plan, ...solos, ...without]);
-  const soloRenders = rest.slice(0, plan.length);
-  const withoutRenders = rest.slice(plan.length);
-  plan.forEach((note, i) => {
-    const attack = firstSound(soloRenders[i]) - start;
+  const { attacks, onsets } = await render([plan, ...solos, ...without], 'sonorix.sf2', 0.6 + Math.max(...plan.map((n) => n.atMs)) / 1000, `
+    const n = (renders.length - 1) / 2;
+    const whole = renders[0];
+    const attacks = renders.slice(1, 1 + n).map(firstSound);
+    const onsets = renders.slice(1 + n).map((w) => firstSound(whole.map((v, k) => v - w[k])));
+    return { attacks, onsets };`);
+  const errors = plan.map((note, i) => {
+    const attack = attacks[i] - start;
     assert.ok(attack >= 0 && attack < 0.01 * rate, `note ${note.key} sounds alone`);
-    const diff = whole.map((v, k) => v - withoutRenders[i][k]);
-    const onset = firstSound(diff);
     const planned = start + (note.atMs / 1000) * rate + attack;
-    const errorMs = ((onset - planned) / rate) * 1000;
-    assert.ok(Math.abs(errorMs) <= 1.5, `note ${i} (${note.key}) at ${note.atMs} ms is off by ${errorMs.toFixed(2)} ms`);
+    return ((onsets[i] - planned) / rate) * 1000;
   });
+  console.log(`onset errors (ms): ${errors.map((e) => e.toFixed(3)).join(' ')}`);
+  errors.forEach((e, i) => assert.ok(Math.abs(e) <= 1.5, `note ${i} at ${plan[i].atMs} ms is off by ${e.toFixed(2)} ms`));
 });
 
 test('the piano cut out of the SoundFont sounds as the whole SoundFont does', async () => {
   const chord = [43, 50, 55, 61, 67].map((key, i) => ({ atMs: i * 250, key, velocity: 64 }));
-  const [cut] = await render([chord], 'sonorix.sf2', 2);
-  const [whole] = await render([chord], 'full.sf2', 2);
-  assert.ok(firstSound(cut) > 0, 'it sounds');
+  const analyse = 'return [Array.from(renders[0])]';
+  const [cut] = await render([chord], 'sonorix.sf2', 1.5, analyse);
+  const [whole] = await render([chord], 'full.sf2', 1.5, analyse);
+  assert.ok(cut.some((v) => Math.abs(v) > 1e-3), 'it sounds');
   let worst = 0;
   for (let i = 0; i < cut.length; i++) worst = Math.max(worst, Math.abs(cut[i] - whole[i]));
   assert.equal(worst, 0);
