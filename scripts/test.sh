@@ -16,4 +16,11 @@ cmake --build "$build"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir "$build" --output-on-failure --timeout 60 -j "$(nproc)"
+ctest_status=0
+ctest --test-dir "$build" --output-on-failure --timeout 60 -j "$(nproc)" || ctest_status=$?
+
+# The browser version's page tests, in headless Chromium; the export test
+# hands its folder to this build's class reader.
+echo "Page tests (web/):"
+SONORIX_BUILD_DIR="$build" "$root/web/tests/run.sh"
+exit "$ctest_status"

@@ -78,6 +78,14 @@ async function main() {
   copy(join(root, 'data', 'ftclass.dat'), join(dist, 'ftclass.dat'));
   copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix.svg'), join(dist, 'icon.svg'));
   copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix-256.png'), join(dist, 'icon-256.png'));
+  // The licences of what the page serves, behind the about box's link.
+  const licences = readdirSync(join(dist, 'licenses')).filter((f) => f.endsWith('.txt')).sort();
+  writeFileSync(join(dist, 'licenses', 'index.html'),
+    '<!doctype html><html lang="en"><meta charset="utf-8"><meta name="viewport" content="width=device-width">' +
+    '<title>Sonorix: licences</title><h1>Licences</h1><p>Sonorix is GPL-3 (or later). In the browser it serves, ' +
+    'as separate works beside it: FluidSynth (LGPL-2.1) through js-synthesizer (BSD-3), and the TimGM6mb ' +
+    'SoundFont (GPL-2), cut down to its piano; the whole SoundFont, its source, is Debian\'s timgm6mb-soundfont.</p><ul>' +
+    licences.map((f) => `<li><a href="${f}">${f}</a></li>`).join('') + '</ul></html>\n');
   for (const f of readdirSync(join(web, 'static'))) copy(join(web, 'static', f), join(dist, f));
 
   const sf = join(dist, 'sonorix.sf2');

@@ -22,6 +22,7 @@ const today = () => {
 };
 
 const files = new FileStore();
+files.slowForTests = Number(params.get('slowstore') ?? 0);
 let drill!: WebDrillNative;
 let sound: SoundOut | null = null;
 let synth: SynthOut | null = null;

@@ -34,6 +34,8 @@ export class FileStore {
   // Set when the browser refused to keep the files; they then live in memory only.
   refused: Error | null = null;
   onRefused: (e: Error) => void = () => {};
+  // Tests widen the time between reading and writing, where another tab could slip in.
+  slowForTests = 0;
 
   async open(): Promise<void> {
     try {
@@ -99,6 +101,7 @@ export class FileStore {
             this.refuse(e);
           }
         }
+        if (this.slowForTests > 0) await new Promise((r) => setTimeout(r, this.slowForTests));
         const result = fn();
         if (!this.refused) {
           try {
