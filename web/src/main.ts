@@ -50,8 +50,11 @@ function playTaken() {
 // Every call into the core: one at a time, with every tab's latest files.
 function act<T>(fn: () => T): Promise<T> {
   return files.act(() => {
+    const started = performance.now();
     const r = fn();
     playTaken();
+    // From the call into the core to the notes on the audio clock, for the benchmark.
+    (window as unknown as { sonorixActMs: number[] }).sonorixActMs.push(performance.now() - started);
     return r;
   }).then((r) => {
     render();
@@ -488,7 +491,9 @@ function startSound(): Promise<void> {
         }),
         loadWorklet(ctx),
       ]);
+      performance.mark('sonorix-sound-files');
       const node = await createSynthNode(ctx, font);
+      performance.mark('sonorix-sound-ready');
       synth = new SynthOut(ctx, node);
       if (!sound) sound = synth;
       // Browsers start sound only after a gesture.
@@ -512,16 +517,19 @@ function startSound(): Promise<void> {
 async function start() {
   (window as unknown as Record<string, unknown>).sonorixPlayed = [];
   (window as unknown as Record<string, unknown>).sonorixJudgeMs = [];
+  (window as unknown as Record<string, unknown>).sonorixActMs = [];
   // The sound's pieces, for rendering a question offline.
   (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
   if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
   soundReady = startSound();
-  await files.open();
+  // The files, the core and the catalogue load side by side, and beside the sound.
   const [core, catalogue] = await Promise.all([
     loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms)),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
+    files.open(),
   ]);
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
+  performance.mark('sonorix-core-loaded');
   drill = await files.act(() => new core.WebDrill(catalogue, seed));
   wireDrill();
   wireMenu();
