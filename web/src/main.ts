@@ -314,7 +314,8 @@ async function showScore(s: ScoreView) {
   const show = () => {
     const table = s.tables[card * 3 + range] ?? [];
     const list = $<HTMLSelectElement>('s-list');
-    list.replaceChildren(...table.map((line, i) => new Option(line, String(i))));
+    // Kept spaces line the columns up, as in the desktop's fixed-pitch list.
+    list.replaceChildren(...table.map((line, i) => new Option(line.replace(/ /g, '\u00a0'), String(i))));
     const mine = card === s.cardinality && range === s.range ? s.newEntryIndex : -1;
     list.selectedIndex = mine;
     for (const b of document.querySelectorAll<HTMLButtonElement>('#score-dialog .speed button')) {
