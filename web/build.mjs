@@ -8,6 +8,7 @@ import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
 import { subsetSoundFont } from './sf2-subset.mjs';
+import { convertCatalogues } from './i18n-build.mjs';
 
 const web = dirname(fileURLToPath(import.meta.url));
 const root = dirname(web);
@@ -59,6 +60,18 @@ function buildCore() {
   ], { stdio: 'inherit', env: emEnv });
 }
 
+// The desktop's catalogues and the page's own, one JSON file per language.
+function writeLanguages() {
+  mkdirSync(join(dist, 'i18n'), { recursive: true });
+  const codes = new Set(['en']);
+  for (const dir of [join(root, 'translations'), join(web, 'translations')])
+    for (const f of readdirSync(dir)) if (/_[a-z]{2}\.ts$/.test(f)) codes.add(f.slice(-5, -3));
+  for (const code of codes) {
+    const paths = [join(root, 'translations', `sonorix_${code}.ts`), join(web, 'translations', `sonorix-web_${code}.ts`)].filter(existsSync);
+    writeFileSync(join(dist, 'i18n', `${code}.json`), JSON.stringify(convertCatalogues(paths).messages));
+  }
+}
+
 function copy(from, to) {
   mkdirSync(dirname(to), { recursive: true });
   copyFileSync(from, to);
@@ -74,7 +87,8 @@ async function main() {
   copy(join(synth, 'LICENSE'), join(dist, 'licenses', 'BSD-3-js-synthesizer.txt'));
   copy('/usr/share/common-licenses/GPL-2', join(dist, 'licenses', 'GPL-2-TimGM6mb.txt'));
   copy(join(root, 'COPYING'), join(dist, 'licenses', 'GPL-3-Sonorix.txt'));
-  copy(join(root, 'data', 'readme.txt'), join(dist, 'readme.txt'));
+  for (const f of readdirSync(join(root, 'data')).filter((n) => /^readme(\.[a-z]{2})?\.txt$/.test(n))) copy(join(root, 'data', f), join(dist, f));
+  writeLanguages();
   copy(join(root, 'data', 'ftclass.dat'), join(dist, 'ftclass.dat'));
   copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix.svg'), join(dist, 'icon.svg'));
   copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix-256.png'), join(dist, 'icon-256.png'));

@@ -6,6 +6,8 @@ import { loadCore } from './core';
 import { createSynthNode, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
 import type { PlannedNote, SoundOut } from './sound';
 import { FileStore } from './storage';
+import { arg, currentLanguage, pageContext, tr } from './i18n';
+import { startLanguage } from './page-language';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -236,7 +238,8 @@ async function showLogin() {
       dialog.close('ok');
       return;
     }
-    $('login-listed').textContent = answer.listed;
+    // The summary's one word, in the student's language.
+    $('login-listed').textContent = answer.listed.replace(/(OFF|ON)$/, (w) => tr('TLoginForm', w));
     $('login-rest').textContent = answer.rest;
     $('login-saved').hidden = false;
     $('login-yes').focus();
@@ -370,7 +373,7 @@ async function showErrors() {
 async function showMidi() {
   const list = $<HTMLSelectElement>('midi-list');
   const outputs: (MIDIOutput | null)[] = [null];
-  const names = ['Built-in synthesizer (FluidSynth, TimGM6mb)'];
+  const names = [tr(pageContext, 'Built-in synthesizer (FluidSynth, TimGM6mb)')];
   const hasMidi = 'requestMIDIAccess' in navigator;
   if (!midiAccess && hasMidi) {
     midiAccess = await navigator.requestMIDIAccess().catch(() => null);
@@ -398,10 +401,14 @@ async function showMidi() {
 
 async function showReadme() {
   const text = $('readme-text');
-  if (!text.textContent) {
-    text.textContent = await fetch('readme.txt')
-      .then((r) => (r.ok ? r.text() : '\n'))
+  // The instructions in the page's language, as the desktop keeps readme.<code>.txt.
+  const lang = currentLanguage();
+  if (!text.textContent || text.dataset.lang !== lang) {
+    const name = lang === 'en' ? 'readme.txt' : `readme.${lang}.txt`;
+    text.textContent = await fetch(name)
+      .then((r) => (r.ok ? r.text() : fetch('readme.txt').then((e) => (e.ok ? e.text() : '\n'))))
       .catch(() => '\n');
+    text.dataset.lang = lang;
   }
   await showModal('readme-dialog');
 }
@@ -423,8 +430,8 @@ async function importData(file: File) {
   } catch (e) {
     notice(
       e instanceof BadArchive
-        ? `"${file.name}" is not an archive of Sonorix's data, or it is damaged (${e.message}). Nothing was changed.`
-        : `"${file.name}" could not be read. Nothing was changed.`,
+        ? arg(tr(pageContext, '"%1" is not an archive of Sonorix\'s data, or it is damaged (%2). Nothing was changed.'), file.name, e.message)
+        : arg(tr(pageContext, '"%1" could not be read. Nothing was changed.'), file.name),
     );
     return;
   }
@@ -433,9 +440,10 @@ async function importData(file: File) {
     return;
   }
   const names = [...incoming.keys()].join(', ');
-  $('confirm-text').textContent =
-    `Importing replaces all of Sonorix's data in this browser (the people, the drill log, the high scores, ` +
-    `the error statistics and the filters) by the archive's: ${names}. Export your data first to keep it.`;
+  $('confirm-text').textContent = arg(
+    tr(pageContext, "Importing replaces all of Sonorix's data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive's %n file(s): %1. Export your data first to keep it.", incoming.size),
+    names,
+  );
   if ((await showModal('confirm-dialog')) !== 'yes') return;
   await files.replaceAll(incoming);
   location.reload();
@@ -505,7 +513,7 @@ function startSound(): Promise<void> {
       notice(
         e instanceof NoAudioWorklet
           ? 'This browser cannot play Sonorix\'s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.'
-          : `The sound could not be loaded (${String(e)}). Reload the page to try again.`,
+          : arg(tr(pageContext, 'The sound could not be loaded (%1). Reload the page to try again.'), String(e)),
       );
     } finally {
       loading.hidden = true;
@@ -528,6 +536,7 @@ async function start() {
     loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms)),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
     files.open(),
+    startLanguage(params),
   ]);
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
   performance.mark('sonorix-core-loaded');

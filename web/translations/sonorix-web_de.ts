@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Meine Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Listen again</source>
+        <translation>Noch einmal hören</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Enabled set classes</source>
+        <translation>Eingeschaltete Set-Klassen</translation>
+    </message>
+    <message>
+        <source>Loading the sound</source>
+        <translation>Der Klang wird geladen</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (FluidSynth, TimGM6mb)</source>
+        <translation>Eingebauter Synthesizer (FluidSynth, TimGM6mb)</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI outputs.</source>
+        <translation>Der Browser hat seine MIDI-Ausgänge nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI outputs (Web MIDI).</source>
+        <translation>Dieser Browser bietet keine MIDI-Ausgänge (Web MIDI).</translation>
+    </message>
+    <message>
+        <source>In the browser it sounds FluidSynth (LGPL-2.1, through js-synthesizer, BSD-3) with the TimGM6mb SoundFont by Tim Brechbill (GPL-2); their licences are served beside the page:</source>
+        <translation>Im Browser erklingt FluidSynth (LGPL-2.1, über js-synthesizer, BSD-3) mit dem SoundFont TimGM6mb von Tim Brechbill (GPL-2); ihre Lizenzen liegen neben der Seite:</translation>
+    </message>
+    <message>
+        <source>licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>BEGIN / END</source>
+        <translation>START / ENDE</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Strg+B</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>F1, or p on a button or the list</source>
+        <translation>F1, oder p auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>F2, or q on a button or the list</source>
+        <translation>F2, oder q auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>F3, or r on a button or the list</source>
+        <translation>F3, oder r auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up</source>
+        <translation>Arpeggio auf</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down</source>
+        <translation>Arpeggio ab</translation>
+    </message>
+    <message>
+        <source>Up, Down in the list</source>
+        <translation>Auf, Ab in der Liste</translation>
+    </message>
+    <message>
+        <source>choose a set class</source>
+        <translation>eine Set-Klasse wählen</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>This browser does not let Sonorix keep its files (a private window, or the storage is full). Your results stay until you close the page: use Exit › Export my data to keep them.</source>
+        <translation>Dieser Browser lässt Sonorix seine Dateien nicht behalten (ein privates Fenster, oder der Speicher ist voll). Ihre Ergebnisse bleiben, bis Sie die Seite schließen: Beenden › Meine Daten exportieren bewahrt sie.</translation>
+    </message>
+    <message>
+        <source>End the drill before importing data. Nothing was changed.</source>
+        <translation>Beenden Sie die Übung, bevor Sie Daten importieren. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive of Sonorix&apos;s data, or it is damaged (%2). Nothing was changed.</source>
+        <translation>„%1“ ist kein Archiv der Daten von Sonorix, oder es ist beschädigt (%2). Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. Nothing was changed.</source>
+        <translation>„%1“ konnte nicht gelesen werden. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>This browser cannot play Sonorix&apos;s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Dieser Browser kann den eingebauten Synthesizer von Sonorix nicht spielen (er hat kein AudioWorklet). Wählen Sie einen MIDI-Ausgang unter MIDI › MIDI-Einstellungen, oder nehmen Sie einen aktuellen Chrome, Edge, Firefox oder Safari.</translation>
+    </message>
+    <message>
+        <source>The sound could not be loaded (%1). Reload the page to try again.</source>
+        <translation>Der Klang konnte nicht geladen werden (%1). Laden Sie die Seite neu, um es wieder zu versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
+        <translation>
+            <numerusform>Der Import ersetzt alle Daten von Sonorix in diesem Browser (die Personen, das Übungsprotokoll, die Bestenlisten, die Fehlerstatistik und die Filter) durch die %n Datei des Archivs: %1. Exportieren Sie Ihre Daten zuerst, um sie zu behalten.</numerusform>
+            <numerusform>Der Import ersetzt alle Daten von Sonorix in diesem Browser (die Personen, das Übungsprotokoll, die Bestenlisten, die Fehlerstatistik und die Filter) durch die %n Dateien des Archivs: %1. Exportieren Sie Ihre Daten zuerst, um sie zu behalten.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
