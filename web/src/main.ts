@@ -8,6 +8,7 @@ import type { PlannedNote, SoundOut } from './sound';
 import { FileStore } from './storage';
 import { arg, currentLanguage, pageContext, tr } from './i18n';
 import { startLanguage } from './page-language';
+import { judgedText, startedText, stateText } from './announce';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -107,6 +108,7 @@ async function beginOrEnd() {
     if (scoreJson) await showScore(JSON.parse(scoreJson) as ScoreView);
     await act(() => drill.scoreClosed());
   } else {
+    say(startedText());
     $('edit1').focus();
   }
 }
@@ -115,9 +117,12 @@ async function submit() {
   const edit = $<HTMLInputElement>('edit1');
   const row = $<HTMLSelectElement>('listbox').selectedIndex;
   edit.value = '';
+  const before = view;
   const judged = JSON.parse(await act(() => drill.submit(row))) as JudgedJson;
   (window as unknown as { sonorixJudgeMs: number[] }).sonorixJudgeMs.push(judged.judgeMs);
-  if (judged.counted) say(judged.right ? 'Right' : 'Wrong');
+  if (before.drilling) say(judgedText(judged, row, before, view));
+  // The next answer is typed where the last one was.
+  edit.focus();
 }
 
 const repeat = () => act(() => drill.repeat());
@@ -160,6 +165,12 @@ function wireDrill() {
     if (e.ctrlKey && !e.altKey && (e.key === 'b' || e.key === 'B')) {
       e.preventDefault();
       void beginOrEnd();
+      return;
+    }
+    // The counts and the time, spoken on demand, as on the desktop.
+    if (e.ctrlKey && !e.altKey && (e.key === 'i' || e.key === 'I')) {
+      e.preventDefault();
+      say(stateText(view));
       return;
     }
     const fkey = ['F1', 'F2', 'F3'].indexOf(e.key);

@@ -124,6 +124,14 @@
         <translation>eine Set-Klasse wählen</translation>
     </message>
     <message>
+        <source>the counts and the time, spoken</source>
+        <translation>die Zählerstände und die Zeit, gesprochen</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Strg+I</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>

@@ -124,6 +124,14 @@
         <translation>elegir una clase de conjuntos</translation>
     </message>
     <message>
+        <source>the counts and the time, spoken</source>
+        <translation>los contadores y el tiempo, en voz alta</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Correcto</translation>
     </message>

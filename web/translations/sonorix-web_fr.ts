@@ -124,6 +124,14 @@
         <translation>choisir une classe d&apos;ensembles</translation>
     </message>
     <message>
+        <source>the counts and the time, spoken</source>
+        <translation>les compteurs et le temps, à voix haute</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Juste</translation>
     </message>

@@ -124,6 +124,14 @@
         <translation>scegliere una classe di insiemi</translation>
     </message>
     <message>
+        <source>the counts and the time, spoken</source>
+        <translation>i contatori e il tempo, letti ad alta voce</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Giusto</translation>
     </message>
