@@ -252,15 +252,22 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     ApplyFilters(saved_);
   }
 
-  // The first show after the login: the selectors follow the filters, and
-  // setting the range saves them.
-  void Shown() { SaveFilters(); }
+  // After a login the selectors follow the filters, and setting the range
+  // saves them; a drill that goes on never keeps a question no longer drilled.
+  void Shown() {
+    SaveFilters();
+    if (s_.Drilling && (cardinality_ != cardinalityBeforeLogin_ || !Asks(s_.question.listIndex))) {
+      s_.GenerateQuestion();
+      s_.PlayQuestion();
+    }
+  }
 
   void LoginNewPerson() {
     if (s_.Drilling && s_.CorrectCount > 0) {
       s_.End(false);
       s_.Clear();
     }
+    cardinalityBeforeLogin_ = cardinality_;
   }
 
   // --- the drill window ---
@@ -506,6 +513,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   FilterState saved_;
   std::array<bool, kMaxListLength> checked_{};
   int cardinality_ = 0;
+  int cardinalityBeforeLogin_ = 0;
   int range_ = 0;
   int manner_ = 0;
   bool saveBox_ = true;

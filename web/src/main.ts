@@ -462,7 +462,10 @@ async function importData(file: File) {
 
 function wireMenu() {
   const actions: Record<string, () => void> = {
-    login: () => void act(() => drill.loginNewPerson()).then(showLogin),
+    login: () =>
+      void act(() => drill.loginNewPerson())
+        .then(showLogin)
+        .then(() => act(() => drill.shown())),
     export: () => void exportData(),
     import: () => $('import-file').click(),
     filters: () => void showFilters(),
