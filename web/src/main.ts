@@ -9,6 +9,7 @@ import { FileStore } from './storage';
 import { arg, currentLanguage, pageContext, tr } from './i18n';
 import { startLanguage } from './page-language';
 import { judgedText, startedText, stateText } from './announce';
+import { Pacing, storePacing } from './pacing';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -44,18 +45,34 @@ files.onRefused = () =>
       'Your results stay until you close the page: use Exit › Export my data to keep them.',
   );
 
-function playTaken() {
+const pacing = new Pacing(
+  (plan) => {
+    sound?.play(plan);
+    (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
+  },
+  (waiting) => {
+    $('next').hidden = !waiting;
+  },
+);
+
+// A question's notes (`paced`) go through the chosen pause or "wait for me".
+function playTaken(paced: boolean) {
   const plan = JSON.parse(drill.takeNotes()) as PlannedNote[];
-  if (plan.length > 0 && sound) sound.play(plan);
+  if (plan.length > 0 && paced) pacing.question(plan);
+  else if (plan.length > 0) {
+    pacing.drop();
+    sound?.play(plan);
+    (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
+  }
   (window as unknown as { sonorixPlayed: PlannedNote[][] }).sonorixPlayed.push(plan);
 }
 
 // Every call into the core: one at a time, with every tab's latest files.
-function act<T>(fn: () => T): Promise<T> {
+function act<T>(fn: () => T, paced = false): Promise<T> {
   return files.act(() => {
     const started = performance.now();
     const r = fn();
-    playTaken();
+    playTaken(paced);
     // From the call into the core to the notes on the audio clock, for the benchmark.
     (window as unknown as { sonorixActMs: number[] }).sonorixActMs.push(performance.now() - started);
     return r;
@@ -103,8 +120,9 @@ function say(text: string) {
 async function beginOrEnd() {
   if (!view.beginEnabled) return;
   if (!view.drilling) await soundReady;
-  const scoreJson = await act(() => drill.beginOrEnd());
+  const scoreJson = await act(() => drill.beginOrEnd(), true);
   if (!view.drilling) {
+    pacing.drop();
     if (scoreJson) await showScore(JSON.parse(scoreJson) as ScoreView);
     await act(() => drill.scoreClosed());
   } else {
@@ -115,10 +133,15 @@ async function beginOrEnd() {
 
 async function submit() {
   const edit = $<HTMLInputElement>('edit1');
+  // While the next question waits for the student, Enter asks for it.
+  if (pacing.release()) {
+    edit.focus();
+    return;
+  }
   const row = $<HTMLSelectElement>('listbox').selectedIndex;
   edit.value = '';
   const before = view;
-  const judged = JSON.parse(await act(() => drill.submit(row))) as JudgedJson;
+  const judged = JSON.parse(await act(() => drill.submit(row), true)) as JudgedJson;
   (window as unknown as { sonorixJudgeMs: number[] }).sonorixJudgeMs.push(judged.judgeMs);
   if (before.drilling) say(judgedText(judged, row, before, view));
   // The next answer is typed where the last one was.
@@ -157,6 +180,10 @@ function wireDrill() {
     }
   }
   $('more-filters').addEventListener('click', () => void showFilters());
+  $('next').addEventListener('click', () => {
+    pacing.release();
+    $('edit1').focus();
+  });
 
   document.addEventListener('keydown', (e) => {
     if (document.querySelector('dialog[open]')) return;
@@ -171,6 +198,12 @@ function wireDrill() {
     if (e.ctrlKey && !e.altKey && (e.key === 'i' || e.key === 'I')) {
       e.preventDefault();
       say(stateText(view));
+      return;
+    }
+    // Space asks for a question that waits, wherever the focus is but on a button.
+    if (e.key === ' ' && pacing.waiting && !(target instanceof HTMLButtonElement) && target.closest('main, body') && !inMenu) {
+      e.preventDefault();
+      pacing.release();
       return;
     }
     const fkey = ['F1', 'F2', 'F3'].indexOf(e.key);
@@ -410,6 +443,21 @@ async function showMidi() {
   await showModal('midi-dialog');
 }
 
+async function showPacing() {
+  const pause = $<HTMLSelectElement>('pacing-pause');
+  const wait = $<HTMLInputElement>('pacing-wait');
+  for (const o of pause.options) {
+    const n = Number(o.value);
+    o.text = n === 0 ? tr(pageContext, 'no pause') : tr(pageContext, '%n second(s)', n);
+  }
+  pause.value = String(pacing.choice.pauseSeconds);
+  wait.checked = pacing.choice.waitForMe;
+  await showModal('pacing-dialog');
+  // Every way of closing keeps the choice, as the filter window does.
+  pacing.choice = { pauseSeconds: Number(pause.value), waitForMe: wait.checked };
+  storePacing(pacing.choice);
+}
+
 async function showReadme() {
   const text = $('readme-text');
   // The instructions in the page's language, as the desktop keeps readme.<code>.txt.
@@ -473,6 +521,7 @@ function wireMenu() {
     readme: () => void showReadme(),
     about: () => void showModal('about-dialog'),
     keys: () => void showModal('keys-dialog'),
+    pacing: () => void showPacing(),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {
     b.addEventListener('click', () => {
@@ -539,6 +588,7 @@ function startSound(): Promise<void> {
 // --- start ----------------------------------------------------------------------
 async function start() {
   (window as unknown as Record<string, unknown>).sonorixPlayed = [];
+  (window as unknown as Record<string, unknown>).sonorixSounded = [];
   (window as unknown as Record<string, unknown>).sonorixJudgeMs = [];
   (window as unknown as Record<string, unknown>).sonorixActMs = [];
   // The sound's pieces, for rendering a question offline.

@@ -12,7 +12,7 @@ const contexts: [string, string][] = [
   ['#midi-dialog', 'TMidiForm'],
   ['#readme-dialog', 'TReadmeBox'],
   ['#about-dialog', 'TAboutBox'],
-  ['#keys-dialog, #confirm-dialog, #notice', pageContext],
+  ['#keys-dialog, #confirm-dialog, #pacing-dialog, #notice', pageContext],
 ];
 // Data, names and the instructions' own file are shown as they are.
 const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-list, #midi-list, #login-listed, #time, output';

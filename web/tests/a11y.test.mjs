@@ -51,7 +51,7 @@ for (const scheme of ['light', 'dark']) {
     await page.click('nav summary >> nth=0');
     await scan(page, 'menu', found);
     await page.keyboard.press('Escape');
-    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog']]) {
+    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog']]) {
       await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
       await page.waitForSelector(`#${dialog}[open]`);
       if (action === 'readme') await page.waitForFunction(() => document.querySelector('#readme-text').textContent.length > 100);
@@ -102,3 +102,57 @@ for (const scheme of ['light', 'dark']) {
     await page.close();
   });
 }
+
+test('"wait for me" holds each question until Space, Enter or Next; a pause delays it', async () => {
+  const page = await openPage(chrome.context, server.url);
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  const sounded = () => page.evaluate(() => window.sonorixSounded.length);
+  const choose = async (pause, wait) => {
+    await page.evaluate(() => document.querySelector('[data-action=pacing]').click());
+    await page.waitForSelector('#pacing-dialog[open]');
+    await page.selectOption('#pacing-pause', String(pause));
+    await page.setChecked('#pacing-wait', wait);
+    await page.keyboard.press('Escape');  // every way of closing keeps the choice
+    await idle(page);
+  };
+  const answerRight = async () => {
+    const q = await page.evaluate(() => window.sonorixTest.question());
+    await answerRow(page, (await page.evaluate(() => window.sonorixTest.rowListIndices())).indexOf(q.listIndex));
+  };
+  await choose(0, true);
+  await page.keyboard.press('Control+b');
+  await idle(page);
+  assert.equal(await sounded(), 0);
+  assert.ok(await page.isVisible('#next'));
+  await page.keyboard.press('Space');
+  assert.equal(await sounded(), 1);
+  assert.ok(await page.isHidden('#next'));
+  assert.equal(await page.inputValue('#edit1'), '');
+
+  await answerRight();
+  assert.match(await status(page), /^Right: 3-\w+\. Next question\.$/);
+  assert.equal(await sounded(), 1);
+  await page.press('#edit1', 'Enter');
+  await idle(page);
+  assert.equal(await sounded(), 2);
+  assert.equal((await page.evaluate(() => window.sonorixTest.view())).correct, 1, 'Enter asked for the question and answered nothing');
+  await answerRight();
+  await page.click('#next');
+  assert.equal(await sounded(), 3);
+
+  // The choice is kept; a pause of a second instead.
+  await page.reload();
+  await page.waitForSelector('#login-dialog[open]');
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  await page.evaluate(() => document.querySelector('[data-action=pacing]').click());
+  assert.equal(await page.isChecked('#pacing-wait'), true);
+  await page.keyboard.press('Escape');
+  await choose(1, false);
+  await page.keyboard.press('Control+b');
+  await idle(page);
+  assert.equal(await sounded(), 0);
+  await page.waitForFunction(() => window.sonorixSounded.length === 1, null, { timeout: 3000 });
+  await page.close();
+});

@@ -89,13 +89,15 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
     await summary.click();
   }
   await look('drill', 'main');
-  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog']]) {
+  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog']]) {
     await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
     await page.waitForSelector(`#${dialog}[open]`);
     await look(action, `#${dialog}`);
     await page.keyboard.press('Escape');
     await page.evaluate(() => window.sonorixTest.idle());
   }
+  // Plural forms from the page's catalogue.
+  assert.deepEqual((await page.locator('#pacing-pause option').allTextContents()).slice(0, 3), ['keine Pause', '1 Sekunde', '2 Sekunden']);
   // Instructions in German, from the desktop's German readme.
   await page.evaluate(() => document.querySelector('[data-action=readme]').click());
   await page.waitForSelector('#readme-dialog[open]');

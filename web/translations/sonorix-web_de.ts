@@ -132,6 +132,38 @@
         <translation>Strg+I</translation>
     </message>
     <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pause und „Auf mich warten“…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pause und „Auf mich warten“</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pause vor der nächsten Frage</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>keine Pause</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Auf mich warten: die nächste Frage (und die erste) erklingt, wenn ich die Leertaste oder Nächste Frage drücke</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Die Uhr der Übung läuft währenddessen weiter; die Übung zählt weiter für die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Nächste Frage (Leertaste)</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
@@ -162,6 +194,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Der Klang konnte nicht geladen werden (%1). Laden Sie die Seite neu, um es wieder zu versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>

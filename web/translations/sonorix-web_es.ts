@@ -132,6 +132,38 @@
         <translation>Ctrl+I</translation>
     </message>
     <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pausa y «Espérame»…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pausa y «Espérame»</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pausa antes de la siguiente pregunta</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>sin pausa</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Espérame: la siguiente pregunta (y la primera) suena cuando pulso Espacio o Siguiente pregunta</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Mientras tanto el reloj del ejercicio sigue; el ejercicio sigue contando para las mejores puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Siguiente pregunta (Espacio)</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Correcto</translation>
     </message>
@@ -162,6 +194,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>No se pudo cargar el sonido (%1). Recargue la página para intentarlo de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>

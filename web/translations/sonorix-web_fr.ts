@@ -132,6 +132,38 @@
         <translation>Ctrl+I</translation>
     </message>
     <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pause et « Attends-moi »…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pause et « Attends-moi »</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pause avant la question suivante</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>pas de pause</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Attends-moi : la question suivante (et la première) joue quand j&apos;appuie sur Espace ou Question suivante</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>L&apos;horloge de l&apos;exercice tourne pendant ce temps ; l&apos;exercice compte toujours pour les meilleurs scores.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Question suivante (Espace)</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Juste</translation>
     </message>
@@ -162,6 +194,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Le son n&apos;a pas pu être chargé (%1). Rechargez la page pour réessayer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>

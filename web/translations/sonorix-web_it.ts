@@ -132,6 +132,38 @@
         <translation>Ctrl+I</translation>
     </message>
     <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pausa e «Aspettami»…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pausa e «Aspettami»</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pausa prima della domanda successiva</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>nessuna pausa</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Aspettami: la domanda successiva (e la prima) suona quando premo Spazio o Domanda successiva</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Nel frattempo l&apos;orologio dell&apos;esercizio continua; l&apos;esercizio conta ancora per i punteggi migliori.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Domanda successiva (Spazio)</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Giusto</translation>
     </message>
@@ -162,6 +194,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Impossibile caricare il suono (%1). Ricaricate la pagina per riprovare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
