@@ -46,7 +46,9 @@ function buildCore() {
   const includeDirs = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => join(src, d));
   const headers = includeDirs.flatMap((d) => readdirSync(d).filter((f) => f.endsWith('.h')).map((f) => join(d, f)));
   const flags = ['-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', ...includeDirs.map((d) => `-I${d}`)];
-  const units = [join(web, 'core', 'Binding.cpp'), ...list.map((s) => join(src, s))];
+  // Every binding source of the page beside the core's own sources.
+  const bindings = readdirSync(join(web, 'core')).filter((f) => f.endsWith('.cpp')).sort().map((f) => join(web, 'core', f));
+  const units = [...bindings, ...list.map((s) => join(src, s))];
   const objs = units.map((unit) => {
     const obj = join(objects, unit.replace(root, '').replace(src, '').replace(/[/\\]/g, '_') + '.o');
     if (newer(obj, [unit, ...headers])) execFileSync('em++', [...flags, '-c', unit, '-o', obj], { stdio: 'inherit', env: emEnv });

@@ -164,6 +164,18 @@
         <translation>Nächste Frage (Leertaste)</translation>
     </message>
     <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Dieser Browser bietet keine MIDI-Eingänge (Web MIDI): antworten Sie durch Tippen. Chrome und Edge bieten sie; Safari nicht, Firefox nicht ohne seine Erlaubnis.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Der Browser hat seine MIDI-Eingänge nicht erlaubt: antworten Sie durch Tippen, oder erlauben Sie MIDI in den Einstellungen der Website und öffnen Sie dieses Fenster erneut.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Kein MIDI-Eingangsport gefunden. Eine Tastatur erscheint hier, sobald sie verbunden ist und dieses Fenster erneut geöffnet wird.</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>

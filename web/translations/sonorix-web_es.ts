@@ -164,6 +164,18 @@
         <translation>Siguiente pregunta (Espacio)</translation>
     </message>
     <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Este navegador no ofrece entradas MIDI (Web MIDI): responda escribiendo. Chrome y Edge las ofrecen; Safari no, ni Firefox sin su permiso.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>El navegador no ha permitido sus entradas MIDI: responda escribiendo, o permita MIDI en la configuración del sitio y vuelva a abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>No se encontró ningún puerto de entrada MIDI. Un teclado aparece aquí cuando está conectado y se vuelve a abrir esta ventana.</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Correcto</translation>
     </message>

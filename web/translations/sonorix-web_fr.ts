@@ -164,6 +164,18 @@
         <translation>Question suivante (Espace)</translation>
     </message>
     <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Ce navigateur n&apos;offre pas d&apos;entrées MIDI (Web MIDI) : répondez en tapant. Chrome et Edge les offrent ; Safari non, ni Firefox sans sa permission.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Le navigateur n&apos;a pas autorisé ses entrées MIDI : répondez en tapant, ou autorisez MIDI dans les réglages du site et rouvrez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Aucun port d&apos;entrée MIDI trouvé. Un clavier apparaît ici une fois connecté et cette fenêtre rouverte.</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Juste</translation>
     </message>

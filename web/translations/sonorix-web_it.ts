@@ -164,6 +164,18 @@
         <translation>Domanda successiva (Spazio)</translation>
     </message>
     <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Questo browser non offre ingressi MIDI (Web MIDI): rispondete digitando. Chrome ed Edge li offrono; Safari no, né Firefox senza il suo permesso.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Il browser non ha consentito i suoi ingressi MIDI: rispondete digitando, oppure consentite MIDI nelle impostazioni del sito e riaprite questa finestra.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Nessuna porta di ingresso MIDI trovata. Una tastiera appare qui una volta collegata e riaperta questa finestra.</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Giusto</translation>
     </message>
