@@ -2,6 +2,14 @@
 add_library(sonorix_warnings INTERFACE)
 target_compile_options(sonorix_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
 
+if(SONORIX_WASM)
+  # Without -fexceptions a throw aborts. The tests read and write the real
+  # file system through Node; the module is built into the .js, so Node
+  # needs no fetch.
+  add_compile_options(-fexceptions)
+  add_link_options(-fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1 -sEXIT_RUNTIME=1)
+endif()
+
 if(SONORIX_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

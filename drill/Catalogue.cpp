@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "Atonalfunctions.h"
-#include "DataFile.h"
+#include "Storage.h"
+#include "TokenReader.h"
 
 // ftclass.dat holds Forte's table of the set classes of cardinality 2 to 12,
 // one record per set class: cardinality, prime form, name, trailing number.
@@ -89,7 +90,7 @@ void Catalogue::Clear() {
 }
 
 bool Catalogue::Load(const std::string& fileName) {
-  std::optional<std::string> text = ReadTextFile(fileName);
+  std::optional<std::string> text = DataStorage().Read(fileName);
   if (!text) {
     Clear();
     entries_[0] = MakeEntry("null", 0);

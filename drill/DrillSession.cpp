@@ -1,11 +1,8 @@
 #include "DrillSession.h"
 
-#include <QPointer>
-#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
-#include "Platform.h"
 #include "SessionLog.h"
 
 namespace {
@@ -21,9 +18,12 @@ class NoSurroundings : public DrillSurroundings {
   void AskWholeList() override {}
   PlayManner Manner() const override { return PlayManner::Chord; }
   std::unique_ptr<PlaybackPort> Sound() override {
-    class Silent : public PlatformPlaybackPort {
+    class Silent : public PlaybackPort {
      public:
       void Send(const MIDIEVENT&) override {}
+      uint32_t Now() override { return 0; }
+      void WaitUntil(uint32_t) override {}
+      void Sleep(uint32_t) override {}
     };
     return std::make_unique<Silent>();
   }
@@ -36,9 +36,18 @@ DrillSurroundings& Fallback() {
 
 }  // namespace
 
-DrillSession::DrillSession(QObject* parent) : QObject(parent) {}
+DrillSession::DrillSession() : self_(std::make_shared<DrillSession*>(this)) {}
 
 DrillSession::~DrillSession() = default;
+
+void DrillSession::AddListener(DrillListener* listener) {
+  if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+    listeners_.push_back(listener);
+}
+
+void DrillSession::RemoveListener(DrillListener* listener) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
 
 // --- the list in use -------------------------------------------------------------
 
@@ -62,7 +71,7 @@ std::string DrillSession::LabelAt(int listIndex) const {
 void DrillSession::SetAnswerRows(const int32_t* listIndices, int count) {
   answerRows_ = std::clamp(count, 0, kMaxListLength);
   for (int r = 0; r < answerRows_; ++r) answerRowMap[r] = listIndices[r];
-  emit listChanged();
+  Tell([](DrillListener& l) { l.ListChanged(); });
 }
 
 int DrillSession::RowOf(int listIndex) const {
@@ -110,20 +119,20 @@ void DrillSession::GenerateQuestion() {
   request.limits = NoteLimits{lowestNote, highestNote, gapUnit};
   request.choose = chooser_;
   // Without a usable list (no catalogue) the last question stays.
-  if (::GenerateQuestion(request, ProgramRandom(), question)) emit questionAsked(question);
+  if (::GenerateQuestion(request, ProgramRandom(), question)) Tell([this](DrillListener& l) { l.QuestionAsked(question); });
 }
 
 void DrillSession::PlayQuestion() {
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   const std::unique_ptr<PlaybackPort> port = around.Sound();
   PlayQuestionNotes(question, around.Manner(), *port);
-  emit questionPlayed();
+  Tell([](DrillListener& l) { l.QuestionPlayed(); });
 }
 
 void DrillSession::PlayNextQuestion() {
   const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   const int seconds = around.PauseBeforeNextQuestion();
-  if (seconds <= 0) {
+  if (seconds <= 0 || !scheduler_) {
     PlayQuestion();
     return;
   }
@@ -133,8 +142,12 @@ void DrillSession::PlayNextQuestion() {
   const QuestionState asked = question;
   const int32_t correct = CorrectCount;
   const uint32_t start = DrillStart;
-  QTimer::singleShot(seconds * 1000, this, [self = QPointer<DrillSession>(this), asked, correct, start] {
-    if (!self || !self->Drilling || self->CorrectCount != correct || self->DrillStart != start) return;
+  const std::weak_ptr<DrillSession*> alive = self_;
+  scheduler_->After(static_cast<uint32_t>(seconds) * 1000, [alive, asked, correct, start] {
+    const std::shared_ptr<DrillSession*> held = alive.lock();
+    if (!held) return;
+    DrillSession* self = *held;
+    if (!self->Drilling || self->CorrectCount != correct || self->DrillStart != start) return;
     const QuestionState& now = self->question;
     if (now.listIndex != asked.listIndex || now.noteCount != asked.noteCount || now.isFormB != asked.isFormB ||
         std::memcmp(now.playedNotes, asked.playedNotes, sizeof asked.playedNotes) != 0)
@@ -158,7 +171,7 @@ void DrillSession::Arpeggiate(bool up) {
 
 void DrillSession::WriteStartRecord() {
   if (practice_) return;
-  SessionDate = PlatformToday();
+  SessionDate = Time().Today();
   AppendLogRecord(kReportFileName, StartRecordText(SessionDate, CurrentPersonIndex, CurrentPersonName));
 }
 
@@ -168,12 +181,12 @@ void DrillSession::WriteFilterRecord(const FilterState& state) {
 }
 
 void DrillSession::WriteSegmentRecord() {
-  const uint32_t seconds = (PlatformTickCount() - SegmentStart) / 1000;
+  const uint32_t seconds = (Time().NowMs() - SegmentStart) / 1000;
   const double check = SegmentCheckValue(CurrentPersonName, SessionDate, SegmentCorrect, SegmentIncorrect);
   if (!practice_) AppendLogRecord(kReportFileName, SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
   SegmentCorrect = 0;
   SegmentIncorrect = 0;
-  SegmentStart = PlatformTickCount();
+  SegmentStart = Time().NowMs();
 }
 
 void DrillSession::WriteSegmentIfAnswered() {
@@ -187,13 +200,13 @@ bool DrillSession::Begin() {
   if (currentList.length <= 0) return false;
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   Drilling = true;
-  emit drillBeginning();
-  DrillStart = SegmentStart = PlatformTickCount();
+  Tell([](DrillListener& l) { l.DrillBeginning(); });
+  DrillStart = SegmentStart = Time().NowMs();
   WriteStartRecord();
   around.SettingsNow(DrillFilterState);
   WriteFilterRecord(DrillFilterState);
   GenerateQuestion();
-  emit drillStarted();
+  Tell([](DrillListener& l) { l.DrillStarted(); });
   PlayQuestion();
   return true;
 }
@@ -208,7 +221,7 @@ void DrillSession::Submit(int row) {
   if (row < 0 || row >= kMaxListLength) {
     JudgedAnswer none;
     none.asked = question;
-    emit answerJudged(none);
+    Tell([&none](DrillListener& l) { l.AnswerJudged(none); });
     return;
   }
   if (answerRowMap[row] == question.listIndex) {
@@ -221,7 +234,7 @@ void DrillSession::Submit(int row) {
     again.asked = question;
     again.row = row;
     again.givenListIndex = answerRowMap[row];
-    emit answerJudged(again);
+    Tell([&again](DrillListener& l) { l.AnswerJudged(again); });
     return;
   }
   question.lastWrongRow = row;
@@ -241,10 +254,10 @@ void DrillSession::CorrectAnswer(int row) {
   }
   ++CorrectCount;
   ++SegmentCorrect;
-  emit answerJudged(judged);  // heard before the next question sounds
+  Tell([&judged](DrillListener& l) { l.AnswerJudged(judged); });  // heard before the next question sounds
   GenerateQuestion();
   PlayNextQuestion();
-  emit countsChanged();
+  Tell([](DrillListener& l) { l.CountsChanged(); });
 }
 
 void DrillSession::IncorrectAnswer(int row) {
@@ -254,13 +267,13 @@ void DrillSession::IncorrectAnswer(int row) {
   }
   ++IncorrectCount;
   ++SegmentIncorrect;
-  emit countsChanged();
+  Tell([](DrillListener& l) { l.CountsChanged(); });
   JudgedAnswer judged;
   judged.asked = question;
   judged.row = row;
   judged.givenListIndex = answerRowMap[row];
   judged.counted = true;
-  emit answerJudged(judged);
+  Tell([&judged](DrillListener& l) { l.AnswerJudged(judged); });
 }
 
 void DrillSession::MarkFilterChange() {
@@ -277,7 +290,7 @@ DrillResult DrillSession::Result(bool scored) const {
   r.correct = CorrectCount;
   r.incorrect = IncorrectCount;
   r.drillStart = DrillStart;
-  r.endedAt = PlatformTickCount();
+  r.endedAt = Time().NowMs();
   r.filtersUsed = FiltersUsed;
   around.SettingsNow(r.filters);
   r.cardinalityIndex = around.Cardinality();
@@ -294,7 +307,8 @@ void DrillSession::End(bool scored) {
   if (scored) MarkFilterChange();
   WriteSegmentIfAnswered();
   Drilling = false;
-  emit drillEnded(Result(scored));
+  const DrillResult result = Result(scored);
+  Tell([&result](DrillListener& l) { l.DrillEnded(result); });
 }
 
 void DrillSession::Clear() {
@@ -304,5 +318,5 @@ void DrillSession::Clear() {
   IncorrectCount = 0;
   ClearStats(SessionStats);
   FiltersUsed = false;
-  emit countsChanged();
+  Tell([](DrillListener& l) { l.CountsChanged(); });
 }

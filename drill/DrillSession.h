@@ -1,15 +1,18 @@
 // One drill, kept in one place and without widgets: the list in use, the
 // question, the counters and the clock, the eligibility of the drill, its log
 // records and its error statistics. The drill window is its view; whatever
-// else wants to know what a drill does listens to its signals.
+// else wants to know what a drill does is one of its listeners. Time comes
+// from a clock and the pause before the next question from a scheduler, both
+// handed in, so the drill runs the same on any host.
 #pragma once
 
-#include <QObject>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "Clock.h"
 #include "Catalogue.h"
 #include "ErrorStats.h"
 #include "FilterState.h"
@@ -60,15 +63,43 @@ struct DrillResult {
   bool scored = false;      // ended by END (false: by Login New Person)
 };
 
-class DrillSession : public QObject {
-  Q_OBJECT
+// What a drill tells, in the order it happens. Every step does nothing by default.
+class DrillListener {
+ public:
+  virtual ~DrillListener() = default;
+  // BEGIN: the drill runs, nothing of it is logged or asked yet.
+  virtual void DrillBeginning() {}
+  // Its records are logged and its first question made (not yet played).
+  virtual void DrillStarted() {}
+  // A new question was made (not yet played).
+  virtual void QuestionAsked(const QuestionState&) {}
+  virtual void QuestionPlayed() {}
+  // Told once the counters count it, before the next question is made.
+  virtual void AnswerJudged(const JudgedAnswer&) {}
+  virtual void CountsChanged() {}
+  virtual void DrillEnded(const DrillResult&) {}
+  virtual void ListChanged() {}
+};
+
+class DrillSession {
  public:
   // Picks the list index of the next question among the enabled ones; -1
   // when none can be picked. The default draws at random until enabled.
   using Chooser = std::function<int(int32_t listLength, const std::function<bool(int)>& isEnabled, RandomSource& rng)>;
 
-  explicit DrillSession(QObject* parent = nullptr);
-  ~DrillSession() override;
+  DrillSession();
+  ~DrillSession();
+  DrillSession(const DrillSession&) = delete;
+  DrillSession& operator=(const DrillSession&) = delete;
+
+  // Listeners are told in the order they were added; each must be removed
+  // before it goes.
+  void AddListener(DrillListener* listener);
+  void RemoveListener(DrillListener* listener);
+  // Without a scheduler the next question sounds without its pause.
+  void SetScheduler(Scheduler* scheduler) { scheduler_ = scheduler; }
+  // Without a clock of its own the drill reads the core's.
+  void SetClock(Clock* clock) { clock_ = clock; }
 
   void SetSurroundings(DrillSurroundings* surroundings) { surroundings_ = surroundings; }
   void SetChooser(Chooser chooser) { chooser_ = std::move(chooser); }
@@ -148,20 +179,6 @@ class DrillSession : public QObject {
   std::string CurrentPersonName;
   ErrorStats SessionStats{};
 
- signals:
-  // BEGIN: the drill runs, nothing of it is logged or asked yet.
-  void drillBeginning();
-  // Its records are logged and its first question made (not yet played).
-  void drillStarted();
-  // A new question was made (not yet played).
-  void questionAsked(const QuestionState& question);
-  void questionPlayed();
-  // Told once the counters count it, before the next question is made.
-  void answerJudged(const JudgedAnswer& answer);
-  void countsChanged();
-  void drillEnded(const DrillResult& result);
-  void listChanged();
-
  private:
   void CorrectAnswer(int row);
   void IncorrectAnswer(int row);
@@ -169,9 +186,21 @@ class DrillSession : public QObject {
   // question does.
   void MarkFilterChange();
   AnswerKey KeyOf(const QuestionState& q) const;
+  Clock& Time() const { return clock_ ? *clock_ : CoreClock(); }
+  template <typename Step>
+  void Tell(Step step) {
+    // A listener may remove itself while told.
+    const std::vector<DrillListener*> now = listeners_;
+    for (DrillListener* l : now) step(*l);
+  }
 
   DrillSurroundings* surroundings_ = nullptr;
   Chooser chooser_;
   bool practice_ = false;
   int answerRows_ = 0;
+  std::vector<DrillListener*> listeners_;
+  Scheduler* scheduler_ = nullptr;
+  Clock* clock_ = nullptr;
+  // Tasks left with the scheduler hold it weakly, so none runs on a drill gone.
+  std::shared_ptr<DrillSession*> self_;
 };

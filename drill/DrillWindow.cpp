@@ -116,6 +116,8 @@ class WindowSurroundings : public DrillSurroundings {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       session_(std::make_unique<DrillSession>()),
+      scheduler_(std::make_unique<QtScheduler>()),
+      signals_(std::make_unique<DrillSessionSignals>(*session_)),
       catalogue(session_->catalogue),
       currentList(session_->currentList),
       answerRowMap(session_->answerRowMap),

@@ -8,6 +8,7 @@
 
 #include "Catalogue.h"
 #include "DrillSession.h"
+#include "DrillSessionSignals.h"
 #include "FilterState.h"
 #include "Question.h"
 
@@ -35,9 +36,14 @@ class TForm1 : public QMainWindow {
   // name its state.
  private:
   std::unique_ptr<DrillSession> session_;
+  // Gone before the drill they follow.
+  std::unique_ptr<QtScheduler> scheduler_;
+  std::unique_ptr<DrillSessionSignals> signals_;
 
  public:
   DrillSession& Session() const { return *session_; }
+  // The drill's news as signals.
+  DrillSessionSignals& SessionSignals() const { return *signals_; }
 
   // --- controls (positions are in the client area below the menu) ---------
   QWidget* Client = nullptr;

@@ -63,19 +63,20 @@ void TForm1::SyncSelectorsFromFilters() {
 // --- what the drill tells ---------------------------------------------------------
 
 void TForm1::ConnectSession() {
-  DrillSession* s = session_.get();
-  connect(s, &DrillSession::drillBeginning, this, [this] {
+  session_->SetScheduler(scheduler_.get());
+  DrillSessionSignals* s = signals_.get();
+  connect(s, &DrillSessionSignals::drillBeginning, this, [this] {
     SetDrillButtons(true);
     Button1->setEnabled(false);
     SetLabelText(TimeLabel, QStringLiteral("0:00"));
     TimeLabel->show();
     Edit1->setFocus();
   });
-  connect(s, &DrillSession::drillStarted, this, [this] { AnnounceDrill(this, DrillNews::Started); });
-  connect(s, &DrillSession::questionPlayed, this, [this] {
+  connect(s, &DrillSessionSignals::drillStarted, this, [this] { AnnounceDrill(this, DrillNews::Started); });
+  connect(s, &DrillSessionSignals::questionPlayed, this, [this] {
     if (Edit1) Edit1->setFocus();
   });
-  connect(s, &DrillSession::answerJudged, this, [this](const JudgedAnswer& a) {
+  connect(s, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& a) {
     if (a.row < 0) {
       AnnounceDrill(this, DrillNews::NoAnswer);
     } else if (a.right) {
@@ -84,14 +85,14 @@ void TForm1::ConnectSession() {
       AnnounceDrill(this, a.counted ? DrillNews::Wrong : DrillNews::WrongAgain, a.givenListIndex);
     }
   });
-  connect(s, &DrillSession::countsChanged, this, [this] {
+  connect(s, &DrillSessionSignals::countsChanged, this, [this] {
     ShowCounts();
     if (Drilling && CorrectCount >= 5) {
       Button1->setText(tr("END"));
       Button1->setEnabled(true);
     }
   });
-  connect(s, &DrillSession::drillEnded, this, [this] {
+  connect(s, &DrillSessionSignals::drillEnded, this, [this] {
     Button1->setText(tr("BEGIN"));
     Button1->setEnabled(true);
     SetDrillButtons(false);

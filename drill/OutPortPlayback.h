@@ -1,7 +1,7 @@
 // Playback into a MIDI output port, with the real clock and sleeps.
 #pragma once
 
-#include "Playback.h"
+#include "PlatformPlayback.h"
 #include "Waymidi.h"
 
 // Sends each note to the port; a missing or closed port drops it.

@@ -18,14 +18,6 @@ class PlaybackPort {
   virtual void Sleep(uint32_t ms) = 0;
 };
 
-// A port whose clock and waits are the platform's (test hooks included).
-class PlatformPlaybackPort : public PlaybackPort {
- public:
-  uint32_t Now() override;
-  void WaitUntil(uint32_t tick) override;
-  void Sleep(uint32_t ms) override;
-};
-
 enum class PlayManner { Chord, Figure, MixedFigure };
 
 // The "Play:" group's item: 1 figure, 2 mixed figure, anything else (none

@@ -3,7 +3,7 @@
 #include <locale>
 #include <sstream>
 
-#include "DataFile.h"
+#include "Storage.h"
 
 std::string FormatLogDouble(double value) {
   std::ostringstream out;
@@ -33,5 +33,5 @@ std::string SegmentRecordText(int32_t correct, int32_t incorrect, uint32_t secon
 }
 
 bool AppendLogRecord(const std::string& fileName, const std::string& recordText) {
-  return AppendToFile(fileName, "\r\n" + recordText);
+  return DataStorage().Append(fileName, "\r\n" + recordText);
 }

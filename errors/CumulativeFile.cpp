@@ -1,20 +1,14 @@
 #include "CumulativeFile.h"
 
-#include "DataFile.h"
-#include "FileLock.h"
-#include "Platform.h"
+#include "Storage.h"
 
 bool UpdateCumulativeFile(const ErrorStats& session, bool filtersUsed, ErrorStats& cumulative) {
-  FileLock lock(kErrorsFileName);
   ClearStats(cumulative);
-  bool readable = true;
-  if (PlatformFileExists(kErrorsFileName)) {
-    if (auto text = ReadTextFile(kErrorsFileName)) {
-      cumulative = ParseErrorStats(*text);
-    } else {
-      readable = false;
-    }
-  }
-  if (!filtersUsed) AddStats(cumulative, session);
-  return readable && WriteFileAtomic(kErrorsFileName, FormatErrorStats(cumulative));
+  return DataStorage().Update(kErrorsFileName, [&](Storage::Found found, const std::string& text) -> std::optional<std::string> {
+    if (found == Storage::Found::Text) cumulative = ParseErrorStats(text);
+    if (!filtersUsed) AddStats(cumulative, session);
+    // An errors.dat that is there but cannot be read is kept as it is.
+    if (found == Storage::Found::Unreadable) return std::nullopt;
+    return FormatErrorStats(cumulative);
+  });
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "DataFile.h"
+#include "TokenReader.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "DataFile.h"
+#include "Storage.h"
+#include "TokenReader.h"
 
 bool IsAllOn(int32_t cardinalityIndex, int32_t lowMask, int32_t highMask) {
   if (cardinalityIndex == 0) return lowMask == kAllTrichordsLow;
@@ -62,12 +63,12 @@ std::optional<FilterState> ParseFiltersFile(std::string_view text) {
 }
 
 FilterState LoadFiltersFile(const std::string& fileName) {
-  if (auto text = ReadTextFile(fileName)) {
+  if (auto text = DataStorage().Read(fileName)) {
     if (auto state = ParseFiltersFile(*text)) return *state;
   }
   return FilterState{};
 }
 
 bool SaveFiltersFile(const std::string& fileName, const FilterState& state) {
-  return WriteFileAtomic(fileName, FormatFiltersFile(state));
+  return DataStorage().Replace(fileName, FormatFiltersFile(state));
 }

@@ -1,6 +1,7 @@
 #include "People.h"
 
-#include "DataFile.h"
+#include "Storage.h"
+#include "TokenReader.h"
 
 namespace {
 
@@ -90,12 +91,12 @@ std::string FormatPeople(int32_t lastIndex, const std::vector<std::string>& name
 }
 
 PeopleList LoadPeopleFile(const std::string& fileName) {
-  if (auto text = ReadTextFile(fileName)) return ParsePeople(*text);
+  if (auto text = DataStorage().Read(fileName)) return ParsePeople(*text);
   return PeopleList{};
 }
 
 bool SavePeopleFile(const std::string& fileName, int32_t lastIndex, const std::vector<std::string>& names) {
-  return WriteFileAtomic(fileName, FormatPeople(lastIndex, names));
+  return DataStorage().Replace(fileName, FormatPeople(lastIndex, names));
 }
 
 std::vector<std::string> ReadClassNames(std::string_view text) {

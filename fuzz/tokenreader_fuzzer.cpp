@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "DataFile.h"
+#include "TokenReader.h"
 #include "FuzzSupport.h"
 
 namespace {

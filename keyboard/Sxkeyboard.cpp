@@ -153,7 +153,7 @@ void InstallKeyboardAnswer(TForm1* form) {
   auto forgetHeard = [form] {
     if (KeyboardAnswer && !form->Drilling) KeyboardAnswer->ShowHeard(QString());
   };
-  QObject::connect(&form->Session(), &DrillSession::drillEnded, KeyboardAnswer, forgetHeard);
+  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::drillEnded, KeyboardAnswer, forgetHeard);
   QObject::connect(form->LoginNewPerson1, &QAction::triggered, KeyboardAnswer, forgetHeard);
 
   // A port that is gone, or refuses, is simply not opened: no message at start.

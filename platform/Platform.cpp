@@ -97,19 +97,6 @@ double PlatformToday() {
   return static_cast<double>(daysSinceUnixEpoch + 25569);  // 1970-01-01 is day 25569
 }
 
-PlatformCivilDate PlatformDateOfDay(int64_t dayNumber) {
-  // Days since 1 March of year 0, then the civil date.
-  const int64_t z = dayNumber - 25569 + 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-  return {yoe + era * 400 + (m <= 2 ? 1 : 0), static_cast<int>(m), static_cast<int>(d)};
-}
-
 uint32_t PlatformTimeSeconds() {
   return static_cast<uint32_t>(std::time(nullptr));
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "Clock.h"
+
 // --- time -------------------------------------------------------------------
 
 // Milliseconds since program start (steady clock). Wraps like a 32-bit tick count.
@@ -22,14 +24,7 @@ void PlatformWaitUntil(uint32_t deadline);
 // Today's local date as whole days since 30 December 1899.
 double PlatformToday();
 
-// The calendar date of a whole day number (days since 30 December 1899),
-// proleptic Gregorian, valid for any 32-bit day number.
-struct PlatformCivilDate {
-  int64_t year;
-  int month;  // 1 to 12
-  int day;    // 1 to 31
-};
-PlatformCivilDate PlatformDateOfDay(int64_t dayNumber);
+// PlatformDateOfDay (Clock.h) turns a day number back into a calendar date.
 
 // Seconds since the Unix epoch, for seeding the random source.
 uint32_t PlatformTimeSeconds();

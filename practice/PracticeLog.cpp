@@ -1,16 +1,10 @@
 #include "PracticeLog.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "DataFile.h"
-#include "FileLock.h"
-#include "Platform.h"
+#include "Clock.h"
+#include "Storage.h"
 
 namespace {
 
@@ -142,7 +136,7 @@ std::string PracticeTimeText(int32_t day, int32_t secondOfDay) {
 }
 
 void PracticeNow(int32_t& day, int32_t& secondOfDay) {
-  day = static_cast<int32_t>(PlatformToday());
+  day = static_cast<int32_t>(CoreClock().Today());
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -264,33 +258,14 @@ PracticeLog ParsePracticeLog(std::string_view text, const std::string* person) {
 }
 
 std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const std::string* person) {
-  if (!PlatformFileExists(fileName)) return PracticeLog{};
-  auto text = ReadTextFile(fileName);
+  if (!DataStorage().Exists(fileName)) return PracticeLog{};
+  auto text = DataStorage().Read(fileName);
   if (!text) return std::nullopt;
   return ParsePracticeLog(*text, person);
 }
 
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record) {
-  // Locked as report.dat is: a record lock on the file itself, held from the
-  // look at its last byte to the end of the write. Group and others may write
-  // it as far as the umask lets them, so a class sharing a folder shares it.
-  const int fd = ::open(fileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  if (!LockWholeFile(fd, kLockTimeoutMs))
-    std::fprintf(stderr, "sonorix: %s not locked, appended without the lock\n", fileName.c_str());
-  std::string bytes = PracticeLine(record) + "\r\n";
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-    char last = '\n';
-    if (::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') bytes.insert(0, "\r\n");
-  }
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  const bool ok = done == bytes.size();
-  return ::close(fd) == 0 && ok;
+  // Locked as report.dat is, and on a line of its own even after a torn
+  // write. A class sharing a folder shares the file.
+  return DataStorage().Append(fileName, PracticeLine(record) + "\r\n", true);
 }

@@ -13,7 +13,7 @@
 
 #include "Accessible.h"
 #include "DataFile.h"
-#include "DrillSession.h"
+#include "DrillSessionSignals.h"
 #include "DrillWindow.h"
 #include "ErrorStats.h"
 #include "Platform.h"
@@ -110,13 +110,13 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   connect(PracticeMode1, &QAction::triggered, this, [this] { PracticeMode1Click(); });
   connect(ShowAnswer1, &QAction::triggered, this, [this] { ShowAnswer1Click(); });
   // The drill tells its steps; a practice drill answers to them.
-  DrillSession& drill = form->Session();
-  connect(&drill, &DrillSession::drillBeginning, this, [this] { DrillBegins(); });
-  connect(&drill, &DrillSession::questionAsked, this, [this] { QuestionMade(); });
-  connect(&drill, &DrillSession::answerJudged, this, [this](const JudgedAnswer& answer) {
+  DrillSessionSignals& drill = form->SessionSignals();
+  connect(&drill, &DrillSessionSignals::drillBeginning, this, [this] { DrillBegins(); });
+  connect(&drill, &DrillSessionSignals::questionAsked, this, [this] { QuestionMade(); });
+  connect(&drill, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
     if (answer.counted) Answered(answer.asked, answer.givenListIndex, answer.right);
   });
-  connect(&drill, &DrillSession::drillEnded, this, [this](const DrillResult& ended) { DrillEnds(ended.scored); });
+  connect(&drill, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) { DrillEnds(ended.scored); });
   if (progress)
     connect(progress, &TProgressMenu::progressWindowOpening, this,
             [this](TProgressForm* window) { AddPracticeSection(form_, window); });

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Platform.h"
+#include "Clock.h"
 
 namespace {
 
 PracticeScheduler LearntScheduler(const std::string& person, const PracticeLists& lists) {
-  PracticeScheduler scheduler(person, static_cast<int32_t>(PlatformToday()));
+  PracticeScheduler scheduler(person, static_cast<int32_t>(CoreClock().Today()));
   scheduler.LearnFromFiles(lists);
   return scheduler;
 }

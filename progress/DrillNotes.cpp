@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "DataFile.h"
+#include "Storage.h"
+#include "TokenReader.h"
 
 std::string DrillNoteLine(uint64_t startOffset, int32_t day, int32_t secondsOfDay, int32_t manner) {
   char buffer[96];
@@ -44,7 +45,7 @@ DrillNotes ParseDrillNotes(std::string_view text) {
 }
 
 DrillNotes LoadDrillNotes(const std::string& fileName) {
-  const auto text = ReadTextFile(fileName);
+  const auto text = DataStorage().Read(fileName);
   return text ? ParseDrillNotes(*text) : DrillNotes{};
 }
 

@@ -15,7 +15,7 @@
 #include "ConfusionWindow.h"
 #include "DataFile.h"
 #include "DrillNotes.h"
-#include "DrillSession.h"
+#include "DrillSessionSignals.h"
 #include "DrillWindow.h"
 #include "DrillWindowPlayer.h"
 #include "Platform.h"
@@ -62,19 +62,19 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // The drill tells when it begins and ends (by END or by Login New Person)
   // and which wrong answers it counted.
-  DrillSession& drill = form->Session();
-  connect(&drill, &DrillSession::drillBeginning, this, [this] {
+  DrillSessionSignals& drill = form->SessionSignals();
+  connect(&drill, &DrillSessionSignals::drillBeginning, this, [this] {
     // Where BEGIN's S record will start.
     const QFileInfo log(QString::fromLatin1(kReportFileName));
     logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
     LastDrill.reset();
   });
-  connect(&drill, &DrillSession::drillStarted, this, [this] { DrillStarted(); });
-  connect(&drill, &DrillSession::drillEnded, this, [this](const DrillResult& ended) {
+  connect(&drill, &DrillSessionSignals::drillStarted, this, [this] { DrillStarted(); });
+  connect(&drill, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) {
     // Practice is not a drill to keep.
     if (!ended.practice) LastDrill = EndedDrill{ended.stats, ended.cardinalityIndex};
   });
-  connect(&drill, &DrillSession::answerJudged, this, [this](const JudgedAnswer& answer) {
+  connect(&drill, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
     if (!answer.right && answer.counted) WrongAnswer(answer.givenListIndex);
   });
   if (form->RadioGroup) {

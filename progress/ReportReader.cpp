@@ -7,8 +7,10 @@
 #include <limits>
 #include <unordered_map>
 
-#include "DataFile.h"
-#include "Platform.h"
+#include "NumberText.h"
+#include "Storage.h"
+#include "TokenReader.h"
+#include "Clock.h"
 #include "SessionLog.h"
 
 namespace {
@@ -56,11 +58,10 @@ std::optional<double> Number(std::string_view field) {
     const bool ok = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
     if (!ok) return std::nullopt;
   }
-  const std::string copy(field);
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
+  // A stream accepts a plus sign where the plain notation has none.
+  if (field.front() == '+') field.remove_prefix(1);
+  if (field.empty() || field.front() == '+') return std::nullopt;
+  return DecimalNumber(field);
 }
 
 std::optional<LoggedDrill> StartRecord(std::string_view rest) {
@@ -267,8 +268,8 @@ ReportLog ParseReportLog(std::string_view text) {
 }
 
 std::optional<ReportLog> LoadReportLog(const std::string& fileName) {
-  if (!PlatformFileExists(fileName)) return ReportLog{};
-  auto text = ReadTextFile(fileName);
+  if (!DataStorage().Exists(fileName)) return ReportLog{};
+  auto text = DataStorage().Read(fileName);
   if (!text) return std::nullopt;
   return ParseReportLog(*text);
 }

@@ -1,13 +1,12 @@
 #include "HighScores.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
-#include "DataFile.h"
-#include "Platform.h"
+#include "Clock.h"
+#include "NumberText.h"
+#include "TokenReader.h"
 
 namespace {
 
@@ -21,16 +20,10 @@ int32_t TruncToInt32(double value) {
 }
 
 // Numbers are written and read the same whatever locale the program runs in.
-std::string GeneralText(double value) {
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 6);
-  return std::string(buf, result.ptr);
-}
+std::string GeneralText(double value) { return GeneralNumberText(value, 6); }
 
 std::string FixedText(double value, int decimals, size_t width) {
-  char buf[400];
-  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-  std::string text(buf, result.ptr);
+  std::string text = FixedNumberText(value, decimals);
   if (text.size() < width) text.insert(0, width - text.size(), ' ');
   return text;
 }
@@ -45,15 +38,12 @@ std::string IntText(int64_t value, size_t width) {
 // infinity, a value beyond double range) is 0.
 double NumberOf(const std::string& token) {
   std::string_view digits(token);
-  // from_chars takes no plus sign; a stream would, but not before a minus.
+  // A stream takes a plus sign, but not before a minus.
   if (!digits.empty() && digits.front() == '+') {
     digits.remove_prefix(1);
     if (!digits.empty() && digits.front() == '-') return 0;
   }
-  double value = 0;
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() || !std::isfinite(value)) return 0;
-  return value;
+  return DecimalNumber(digits).value_or(0);
 }
 
 bool ValidTable(int table) { return table >= 0 && table < kHighScoreTableCount; }

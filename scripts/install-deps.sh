@@ -22,6 +22,8 @@ if [[ "${1:-}" == "--test" ]]; then
   # A monospaced font that does not report itself fixed, for the score
   # window's column test.
   packages+=(fonts-noto-mono)
+  # The core compiled to WebAssembly and its tests run under Node.
+  packages+=(emscripten nodejs googletest)
 fi
 # The browser version (scripts/web.sh) and its page tests, which the test
 # command runs too: the core's compiler, Node for the page's build, the

@@ -12,7 +12,7 @@
 
 #include "Catalogue.h"
 #include "Platform.h"
-#include "Playback.h"
+#include "PlatformPlayback.h"
 #include "QuestionGenerator.h"
 
 namespace {

@@ -6,7 +6,6 @@
 
 #include "Atonalfunctions.h"
 #include "DrillSession.h"
-#include "Platform.h"
 #include "ScratchDir.h"
 #include "SessionLog.h"
 
@@ -27,10 +26,13 @@ class Settings : public DrillSurroundings {
   void AskWholeList() override { state.LowMask = 4095; }
   PlayManner Manner() const override { return PlayManner::Chord; }
   std::unique_ptr<PlaybackPort> Sound() override {
-    class Port : public PlatformPlaybackPort {
+    class Port : public PlaybackPort {
      public:
       explicit Port(std::vector<int>& played) : played_(played) {}
       void Send(const MIDIEVENT& e) override { played_.push_back(e.data1); }
+      uint32_t Now() override { return 0; }
+      void WaitUntil(uint32_t) override {}
+      void Sleep(uint32_t) override {}
 
      private:
       std::vector<int>& played_;
@@ -39,15 +41,39 @@ class Settings : public DrillSurroundings {
   }
 };
 
+// A clock that stands still until the test moves it.
+class TestClock : public Clock {
+ public:
+  uint32_t now = 20000;
+  uint32_t NowMs() override { return now; }
+  double Today() override { return 38961.0; }
+};
+
+// What the drill tells, one letter a step.
+class Told : public DrillListener {
+ public:
+  std::string steps;
+  std::vector<JudgedAnswer> judged;
+  std::vector<DrillResult> ended;
+  void DrillStarted() override { steps += "S"; }
+  void QuestionAsked(const QuestionState&) override { steps += "Q"; }
+  void QuestionPlayed() override { steps += "P"; }
+  void AnswerJudged(const JudgedAnswer& a) override {
+    steps += a.row < 0 ? "0" : a.right ? "R" : a.counted ? "W" : "w";
+    judged.push_back(a);
+  }
+  void DrillEnded(const DrillResult& r) override {
+    steps += "E";
+    ended.push_back(r);
+  }
+};
+
 class DrillSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.Enter());
     ASSERT_TRUE(dir_.CopyShipped("ftclass.dat"));
-    PlatformTimeHooks hooks;
-    hooks.tickCount = [this] { return now_; };
-    hooks.today = [] { return 38961.0; };
-    PlatformSetTimeHooks(hooks);
+    drill_.SetClock(&clock_);
     ProgramRandom().Seed(777);
     ASSERT_TRUE(drill_.ReadCatalogue("ftclass.dat"));
     ASSERT_EQ(drill_.UseCardinality(3), 12);
@@ -56,31 +82,23 @@ class DrillSessionTest : public ::testing::Test {
     drill_.SetAnswerRows(rows, 12);
     drill_.SetSurroundings(&settings_);
     drill_.CurrentPersonName = "Ann";
-    QObject::connect(&drill_, &DrillSession::drillStarted, [this] { told_ += "S"; });
-    QObject::connect(&drill_, &DrillSession::questionAsked, [this](const QuestionState&) { told_ += "Q"; });
-    QObject::connect(&drill_, &DrillSession::questionPlayed, [this] { told_ += "P"; });
-    QObject::connect(&drill_, &DrillSession::answerJudged, [this](const JudgedAnswer& a) {
-      told_ += a.row < 0 ? "0" : a.right ? "R" : a.counted ? "W" : "w";
-      judged_.push_back(a);
-    });
-    QObject::connect(&drill_, &DrillSession::drillEnded, [this](const DrillResult& r) {
-      told_ += "E";
-      ended_.push_back(r);
-    });
+    drill_.AddListener(&told);
   }
-  void TearDown() override { PlatformSetTimeHooks({}); }
+  void TearDown() override { drill_.RemoveListener(&told); }
 
   // The row naming the question's set class, and one that does not.
   int RightRow() const { return drill_.RowOf(drill_.question.listIndex); }
   int WrongRow(int n = 0) const { return (drill_.question.listIndex + 1 + n) % 12; }
 
   ScratchDir dir_;
-  uint32_t now_ = 20000;
+  TestClock clock_;
+  uint32_t& now_ = clock_.now;
   Settings settings_;
   DrillSession drill_;
-  std::string told_;
-  std::vector<JudgedAnswer> judged_;
-  std::vector<DrillResult> ended_;
+  Told told;
+  std::string& told_ = told.steps;
+  std::vector<JudgedAnswer>& judged_ = told.judged;
+  std::vector<DrillResult>& ended_ = told.ended;
 };
 
 }  // namespace

@@ -1,10 +1,9 @@
 // people.dat, the name completion and the saved-filter summary, without widgets.
 #include <gtest/gtest.h>
 
-#include "DataFile.h"
-#include "NameCompletion.h"
 #include "People.h"
 #include "ScratchDir.h"
+#include "Storage.h"
 
 namespace {
 
@@ -79,22 +78,8 @@ TEST(PeopleFileTest, SavesAtomicallyAndLoadsFromTheWorkingFolder) {
   EXPECT_EQ(dir.EntryCount(), 1);
 }
 
-TEST(NameCompletionTest, FirstNameBeginningWithTheTextIgnoringCase) {
-  const QStringList names = {"Bob", "anna", "Ann", "Carl"};
-  EXPECT_EQ(CompletionIndex(names, "an"), 1);
-  EXPECT_EQ(CompletionIndex(names, "ANN"), 1);
-  EXPECT_EQ(CompletionIndex(names, "Ann"), 1);
-  EXPECT_EQ(CompletionIndex(names, "b"), 0);
-  EXPECT_EQ(CompletionIndex(names, "Carl"), 3);
-  EXPECT_EQ(CompletionIndex(names, "Carla"), -1);
-  EXPECT_EQ(CompletionIndex(names, "x"), -1);
-  EXPECT_EQ(CompletionIndex(names, ""), -1);
-  EXPECT_EQ(CompletionIndex({}, "a"), -1);
-  EXPECT_EQ(CompletionIndex({"Émile"}, "é"), 0);
-}
-
 TEST(ClassNamesTest, ReadsTheNamesOfTheCatalogueRecords) {
-  const auto text = ReadTextFile(ShippedDataPath("ftclass.dat"));
+  const auto text = DataStorage().Read(ShippedDataPath("ftclass.dat"));
   ASSERT_TRUE(text.has_value());
   const std::vector<std::string> names = ReadClassNames(*text);
   ASSERT_EQ(names.size(), 222u);
@@ -124,7 +109,7 @@ TEST(ClassNamesTest, DamagedFileLeavesTheRestEmpty) {
 }
 
 std::vector<std::string> CatalogueNames() {
-  const auto text = ReadTextFile(ShippedDataPath("ftclass.dat"));
+  const auto text = DataStorage().Read(ShippedDataPath("ftclass.dat"));
   return text ? ReadClassNames(*text) : std::vector<std::string>(222);
 }
 

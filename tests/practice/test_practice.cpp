@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Platform.h"
+#include "Clock.h"
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
 #include "PracticeRun.h"
@@ -332,11 +332,13 @@ TEST(PracticeFigures, DaysAndSummary) {
 TEST(PracticeRun, LogsEachQuestionOnce) {
   ScratchDir dir;
   ASSERT_TRUE(dir.Enter());
-  PlatformTimeHooks hooks;
-  hooks.today = [] { return static_cast<double>(kToday); };
-  PlatformSetTimeHooks(hooks);
+  struct FixedDay : Clock {
+    uint32_t NowMs() override { return 0; }
+    double Today() override { return static_cast<double>(kToday); }
+  } today;
+  SetCoreClock(&today);
   struct Restore {
-    ~Restore() { PlatformSetTimeHooks({}); }
+    ~Restore() { SetCoreClock(nullptr); }
   } restore;
   auto q = [](int listIndex, int firstNote) {
     QuestionState s;

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "DataFile.h"
+#include "Storage.h"
 #include "ErrorStats.h"
 #include "FilterState.h"
 #include "HighScores.h"
@@ -57,8 +57,8 @@ std::vector<Versions> FileVersions() {
   const std::vector<std::string> many = ManyStudents();
   for (int round = 0;; ++round) {
     const int v = round % 2;
-    WriteFileAtomic(kHighScoreFileName, files[0].bytes[v]);
-    WriteFileAtomic(kErrorsFileName, files[1].bytes[v]);
+    DataStorage().Replace(kHighScoreFileName, files[0].bytes[v]);
+    DataStorage().Replace(kErrorsFileName, files[1].bytes[v]);
     SaveFiltersFile(kFiltersFileName, v ? FilterState{65535, 8191, 5} : FilterState{4095, 0, 0});
     SavePeopleFile(kPeopleFileName, v ? 199 : 0, v ? many : std::vector<std::string>{"Ann"});
     if (round == 0 && (::write(readyFd, "x", 1) != 1 || ::close(readyFd) != 0)) ::_exit(1);

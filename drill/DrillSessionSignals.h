@@ -1,0 +1,46 @@
+// The drill's news as Qt signals, for the windows, and a scheduler on Qt's
+// event loop for its pauses.
+#pragma once
+
+#include <QObject>
+
+#include "DrillSession.h"
+
+class DrillSessionSignals : public QObject, public DrillListener {
+  Q_OBJECT
+ public:
+  // Listens to the drill until destroyed; the drill must outlive it.
+  explicit DrillSessionSignals(DrillSession& drill, QObject* parent = nullptr);
+  ~DrillSessionSignals() override;
+
+  void DrillBeginning() override { emit drillBeginning(); }
+  void DrillStarted() override { emit drillStarted(); }
+  void QuestionAsked(const QuestionState& q) override { emit questionAsked(q); }
+  void QuestionPlayed() override { emit questionPlayed(); }
+  void AnswerJudged(const JudgedAnswer& a) override { emit answerJudged(a); }
+  void CountsChanged() override { emit countsChanged(); }
+  void DrillEnded(const DrillResult& r) override { emit drillEnded(r); }
+  void ListChanged() override { emit listChanged(); }
+
+ signals:
+  void drillBeginning();
+  void drillStarted();
+  void questionAsked(const QuestionState& question);
+  void questionPlayed();
+  void answerJudged(const JudgedAnswer& answer);
+  void countsChanged();
+  void drillEnded(const DrillResult& result);
+  void listChanged();
+
+ private:
+  DrillSession& drill_;
+};
+
+// Runs each task once on this object's thread after its delay; tasks still
+// waiting when it goes are dropped.
+class QtScheduler : public QObject, public Scheduler {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  void After(uint32_t ms, std::function<void()> task) override;
+};
