@@ -103,6 +103,7 @@ async function main() {
     'SoundFont (GPL-2), cut down to its piano; the whole SoundFont, its source, is Debian\'s timgm6mb-soundfont.</p><ul>' +
     licences.map((f) => `<li><a href="${f}">${f}</a></li>`).join('') + '</ul></html>\n');
   for (const f of readdirSync(join(web, 'static'))) copy(join(web, 'static', f), join(dist, f));
+  copy(join(web, 'node_modules', 'uplot', 'dist', 'uPlot.min.css'), join(dist, 'uplot.css'));
 
   const sf = join(dist, 'sonorix.sf2');
   if (newer(sf, [soundFont, join(web, 'sf2-subset.mjs')])) writeFileSync(sf, subsetSoundFont(readFileSync(soundFont), [[0, 0]]));

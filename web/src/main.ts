@@ -12,6 +12,8 @@ import { judgedText, startedText, stateText } from './announce';
 import { Pacing, storePacing } from './pacing';
 import { KeyboardListener, midiAccess as requestMidi, readKeyboardChoice, storeKeyboardChoice } from './keyboard';
 import type { MidiAccessResult, PlayedAnswer, WebKeyboardNative } from './keyboard';
+import { showProgressFigures } from './progress-view';
+import type { WebProgressNative } from './progress-view';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -153,6 +155,7 @@ async function submit() {
 // --- answering on a MIDI keyboard ------------------------------------------------
 let keyboard: KeyboardListener | null = null;
 let keyboardNative: WebKeyboardNative | null = null;
+let ProgressClass: (new () => WebProgressNative) | null = null;
 let keyboardChoice = readKeyboardChoice();
 let access: MidiAccessResult | null = null;
 
@@ -528,6 +531,37 @@ async function showMidi() {
   await showModal('midi-dialog');
 }
 
+// --- My Progress -------------------------------------------------------------------
+async function showProgress() {
+  if (!ProgressClass) return;
+  const Make = ProgressClass;
+  // The log as every tab last wrote it.
+  const progress = await files.act(() => new Make());
+  try {
+    const people = JSON.parse(progress.people()) as string[];
+    const select = $<HTMLSelectElement>('pr-person');
+    select.replaceChildren(...people.map((p, i) => new Option(p || tr('TProgressForm', '(no name)'), String(i))));
+    // The person logged in first.
+    select.selectedIndex = Math.max(0, people.indexOf(view.person));
+    const draw = () => showProgressFigures(progress, select.selectedIndex);
+    select.onchange = draw;
+    $('pr-csv').onclick = () => {
+      if (select.selectedIndex < 0) return;
+      const url = URL.createObjectURL(new Blob([progress.csv(select.selectedIndex)], { type: 'text/csv' }));
+      const a = document.createElement('a');
+      a.href = url;
+      a.download = `progress-${(people[select.selectedIndex] || 'no-name').replace(/[^\p{L}\p{N}_-]+/gu, '_')}.csv`;
+      a.click();
+      setTimeout(() => URL.revokeObjectURL(url), 10000);
+    };
+    const shown = showModal('progress-dialog');
+    draw();
+    await shown;
+  } finally {
+    progress.delete();
+  }
+}
+
 async function showPacing() {
   const pause = $<HTMLSelectElement>('pacing-pause');
   const wait = $<HTMLInputElement>('pacing-wait');
@@ -608,6 +642,7 @@ function wireMenu() {
     keys: () => void showModal('keys-dialog'),
     pacing: () => void showPacing(),
     keyboard: () => void showKeyboard(),
+    progress: () => void showProgress(),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {
     b.addEventListener('click', () => {
@@ -693,6 +728,7 @@ async function start() {
   drill = await files.act(() => new core.WebDrill(catalogue, seed));
   keyboardNative = new (core as unknown as { WebKeyboard: new (c: string) => WebKeyboardNative }).WebKeyboard(catalogue);
   keyboard = new KeyboardListener(keyboardNative, answerPlayed);
+  ProgressClass = (core as unknown as { WebProgress: new () => WebProgressNative }).WebProgress;
   void followKeyboardChoice();
   wireDrill();
   wireMenu();
