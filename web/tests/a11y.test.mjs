@@ -98,6 +98,12 @@ for (const scheme of ['light', 'dark']) {
     await idle(page);
     await page.keyboard.press('Control+i');
     assert.equal(await status(page), 'No drill running. Ctrl+B begins one.');
+    // My Progress with a drill logged: charts and table.
+    await page.evaluate(() => document.querySelector('[data-action=progress]').click());
+    await page.waitForSelector('#progress-dialog[open] #pr-acc canvas');
+    assert.ok((await page.locator('#pr-table tbody tr').count()) >= 1);
+    await scan(page, 'progress', found);
+    await page.keyboard.press('Escape');
     assert.deepEqual(found, []);
     await page.close();
   });

@@ -133,10 +133,16 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   await page.check('input[name=edisplay][value="1"]');
   await look('errors', '#errors-dialog');
   assert.match(await page.textContent('#e-text'), /Verwechselt mit:/);
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Escape');
+  await page.evaluate(() => window.sonorixTest.idle());
+  await page.evaluate(() => document.querySelector('[data-action=progress]').click());
+  await page.waitForSelector('#progress-dialog[open] #pr-acc canvas');
+  await look('progress', '#progress-dialog');
+  assert.equal(await page.textContent('#pr-acc-title'), 'Genauigkeit pro Übung');
   assert.deepEqual(seen, []);
 
   // The choice in the page outlives a reload, over the browser's English.
-  await page.keyboard.press('Escape');
   await page.keyboard.press('Escape');
   await page.selectOption('#language', 'fr');
   await page.waitForFunction(() => document.documentElement.lang === 'fr');
