@@ -91,6 +91,17 @@ bool DrillSession::SetNoteCount(int noteCount) {
   return true;
 }
 
+bool DrillSession::ReplaceUndrilledQuestion() {
+  DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  const int cardinality = around.Cardinality();
+  const bool otherNotes = SetNoteCount(cardinality + 3);
+  if (!Drilling) return false;
+  if (!otherNotes && questionCardinality_ == cardinality && around.Asks(question.listIndex)) return false;
+  GenerateQuestion();
+  PlayQuestion();
+  return true;
+}
+
 // --- questions and playback ------------------------------------------------------
 
 void DrillSession::GenerateQuestion() {
@@ -119,7 +130,10 @@ void DrillSession::GenerateQuestion() {
   request.limits = NoteLimits{lowestNote, highestNote, gapUnit};
   request.choose = chooser_;
   // Without a usable list (no catalogue) the last question stays.
-  if (::GenerateQuestion(request, ProgramRandom(), question)) Tell([this](DrillListener& l) { l.QuestionAsked(question); });
+  if (::GenerateQuestion(request, ProgramRandom(), question)) {
+    questionCardinality_ = around.Cardinality();
+    Tell([this](DrillListener& l) { l.QuestionAsked(question); });
+  }
 }
 
 void DrillSession::PlayQuestion() {

@@ -153,6 +153,10 @@ class DrillSession {
   // The notes a question has, 3 or 4, as the cardinality drilled; whether
   // that changed.
   bool SetNoteCount(int noteCount);
+  // After the settings changed: the note count follows the cardinality, and
+  // during a drill a question of a cardinality or a set class no longer
+  // drilled is replaced and played. Whether it was.
+  bool ReplaceUndrilledQuestion();
 
   // The result as it would be if the drill ended now.
   DrillResult Result(bool scored) const;
@@ -198,6 +202,7 @@ class DrillSession {
   Chooser chooser_;
   bool practice_ = false;
   int answerRows_ = 0;
+  int questionCardinality_ = -1;  // the cardinality the question was made in
   std::vector<DrillListener*> listeners_;
   Scheduler* scheduler_ = nullptr;
   Clock* clock_ = nullptr;

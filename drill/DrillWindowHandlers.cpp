@@ -231,10 +231,7 @@ void TForm1::RadioGroup1Click() {
   FilterForm->RadioGroup2->SetItemIndex(item);
   FilterForm->RadioGroup2Click();
   FilterForm->SaveFilters();
-  if (Drilling) {
-    GenerateQuestion();
-    PlayQuestion();
-  }
+  session_->ReplaceUndrilledQuestion();
 }
 
 void TForm1::RadioGroup2Click() {
@@ -272,15 +269,11 @@ void TForm1::LoginNewPerson1Click() {
     session_->Clear();
     TimeLabel->hide();
   }
-  const int cardinality = FilterForm->CardinalityIndex();
   LoginForm->ShowModal();
   // The login may have applied other filters: the selectors follow them, and
   // a drill that goes on never keeps a question that is no longer drilled.
   SyncSelectorsFromFilters();
-  if (Drilling && (FilterForm->CardinalityIndex() != cardinality || !FilterForm->IsEnabled(question.listIndex))) {
-    GenerateQuestion();
-    PlayQuestion();
-  }
+  session_->ReplaceUndrilledQuestion();
 }
 
 // --- clock ----------------------------------------------------------------------

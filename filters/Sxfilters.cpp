@@ -272,16 +272,7 @@ void TFilterForm::FormClose() {
   // 3.
   FillAnswerList();
   if (!Form1) return;
-  // 4. A question of the cardinality no longer drilled is replaced.
-  if (Form1->SetNoteCount(CardinalityIndex() + 3)) {
-    if (Form1->Drilling) {
-      Form1->GenerateQuestion();
-      Form1->PlayQuestion();
-    }
-  }
-  // 5. So is one whose set class was switched off.
-  if (Form1->Drilling && !IsEnabled(Form1->question.listIndex)) {
-    Form1->GenerateQuestion();
-    Form1->PlayQuestion();
-  }
+  // 4. A question of the cardinality no longer drilled is replaced, and so
+  // is one whose set class was switched off.
+  Form1->Session().ReplaceUndrilledQuestion();
 }

@@ -1,6 +1,9 @@
 // Makes a SoundFont holding only the presets Sonorix plays, from a whole GM
 // SoundFont, so that the page's first question sounds sooner.
 // node sf2-subset.mjs IN.sf2 OUT.sf2 [bank:program ...]   (default 0:0)
+// The piano it cuts from TimGM6mb stays GPL-2; so that the tool can go with it
+// as part of its source, this file may also be used under the GNU GPL version 2
+// or (at your option) any later version.
 import { readFileSync, writeFileSync } from 'node:fs';
 
 function chunks(buf, start, end) {

@@ -184,3 +184,39 @@ TEST_F(DrillSessionTest, AChooserPicksTheQuestionsAndAPracticeDrillSaysSo) {
   EXPECT_EQ(dir_.Read(kReportFileName), "");
   EXPECT_EQ(ended_[0].stats[5].Correct[0] + ended_[0].stats[5].Correct[1], 0);
 }
+
+// Settings changed mid-drill: the asked set class switched off, then the
+// other cardinality. Each replaces the question once and marks the drill,
+// and the log holds the settings each segment was drilled with.
+TEST_F(DrillSessionTest, ASettingChangedMidDrillReplacesTheQuestionOnce) {
+  EXPECT_FALSE(drill_.ReplaceUndrilledQuestion()) << "nothing to replace outside a drill";
+  ASSERT_TRUE(drill_.Begin());
+  drill_.Submit(RightRow());
+  EXPECT_FALSE(drill_.ReplaceUndrilledQuestion()) << "a question still drilled stays";
+  told_.clear();
+
+  const int off = drill_.question.listIndex;
+  settings_.state.LowMask = 4095 & ~(1 << off);
+  now_ += 3000;
+  EXPECT_TRUE(drill_.ReplaceUndrilledQuestion());
+  EXPECT_EQ(told_, "QP");
+  EXPECT_NE(drill_.question.listIndex, off);
+  EXPECT_TRUE(drill_.FiltersUsed);
+  EXPECT_FALSE(drill_.ReplaceUndrilledQuestion());
+
+  drill_.Submit(RightRow());
+  settings_.state.ModeCode = 3;  // tetrachords, close position
+  ASSERT_EQ(drill_.UseCardinality(4), 29);
+  EXPECT_TRUE(drill_.ReplaceUndrilledQuestion());
+  EXPECT_EQ(drill_.question.noteCount, 4);
+  EXPECT_EQ(told_, "QPRQPQP");
+  drill_.End(true);
+  ASSERT_EQ(ended_.size(), 1u);
+  EXPECT_TRUE(ended_[0].filtersUsed);
+  EXPECT_EQ(ended_[0].correct, 2);
+  const std::string log = dir_.Read(kReportFileName);
+  EXPECT_EQ(log.substr(0, 30), "\r\nS 38961 0 Ann\r\nF 0 4095 0\r\nD");
+  EXPECT_NE(log.find("\r\nF 0 " + std::to_string(4095 & ~(1 << off)) + " 0\r\n"), std::string::npos) << log;
+  const std::string last = "\r\nD 1 0 0 39245\r\nF 3 " + std::to_string(4095 & ~(1 << off)) + " 0";
+  EXPECT_EQ(log.substr(log.size() - std::min(log.size(), last.size())), last) << log;
+}

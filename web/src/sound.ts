@@ -60,7 +60,7 @@ export async function createSynthNode(ctx: BaseAudioContext, font: ArrayBuffer):
   await new Promise<void>((resolve, reject) => {
     node.port.onmessage = (ev) => {
       if (ev.data.type === 'ready') resolve();
-      else reject(new Error(ev.data.message));
+      else if (ev.data.type === 'error') reject(new Error(ev.data.message));
     };
     const m: SynthMessage = { type: 'font', data: font };
     node.port.postMessage(m, [font]);

@@ -51,6 +51,7 @@ class SonorixSynth extends AudioWorkletProcessor {
       } else if (m.type === 'notes') {
         this.pending.push(...m.notes);
         this.pending.sort((a, b) => a.frame - b.frame);
+        this.port.postMessage({ type: 'queued' });
       } else if (m.type === 'silence') {
         this.pending = [];
         if (this.synth) this.synth.midiAllSoundsOff(0);

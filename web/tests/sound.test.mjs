@@ -37,8 +37,11 @@ async function render(plans, font, seconds, analyse) {
         const rendering = ctx.startRendering();
         await suspended;
         const node = await createSynthNode(ctx, bytes.slice(0));
-        node.port.postMessage({ type: 'notes', notes: planFrames(plan, lead, rate) });
-        await new Promise((r) => setTimeout(r, 20));
+        // The notes are in the processor's queue before rendering goes on.
+        await new Promise((resolve) => {
+          node.port.onmessage = (ev) => ev.data.type === 'queued' && resolve();
+          node.port.postMessage({ type: 'notes', notes: planFrames(plan, lead, rate) });
+        });
         await ctx.resume();
         renders.push((await rendering).getChannelData(0));
       }
