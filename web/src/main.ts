@@ -14,6 +14,8 @@ import { KeyboardListener, midiAccess as requestMidi, readKeyboardChoice, storeK
 import type { MidiAccessResult, PlayedAnswer, WebKeyboardNative } from './keyboard';
 import { showProgressFigures } from './progress-view';
 import type { WebProgressNative } from './progress-view';
+import { drawConfusions, pairPlan } from './confusions-view';
+import type { WebConfusionsNative } from './confusions-view';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -156,6 +158,7 @@ async function submit() {
 let keyboard: KeyboardListener | null = null;
 let keyboardNative: WebKeyboardNative | null = null;
 let ProgressClass: (new () => WebProgressNative) | null = null;
+let confusions: WebConfusionsNative | null = null;
 let keyboardChoice = readKeyboardChoice();
 let access: MidiAccessResult | null = null;
 
@@ -562,6 +565,28 @@ async function showProgress() {
   }
 }
 
+async function showConfusions() {
+  if (!confusions) return;
+  const native = confusions;
+  const errors = await files.act(() => new TextDecoder('latin1').decode(files.read('errors.dat') ?? new Uint8Array()));
+  let card = view.cardinality;
+  const draw = () =>
+    drawConfusions(native, errors, card, (asked, answered) => {
+      const plan = pairPlan(native, asked, answered, card, view.range, view.manner);
+      sound?.play(plan);
+      (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
+    });
+  check('cfcard', card);
+  for (const r of document.querySelectorAll<HTMLInputElement>('input[name="cfcard"]')) {
+    r.onchange = () => {
+      card = Number(r.value);
+      draw();
+    };
+  }
+  draw();
+  await showModal('confusions-dialog');
+}
+
 async function showPacing() {
   const pause = $<HTMLSelectElement>('pacing-pause');
   const wait = $<HTMLInputElement>('pacing-wait');
@@ -643,6 +668,7 @@ function wireMenu() {
     pacing: () => void showPacing(),
     keyboard: () => void showKeyboard(),
     progress: () => void showProgress(),
+    confusions: () => void showConfusions(),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {
     b.addEventListener('click', () => {
@@ -729,6 +755,7 @@ async function start() {
   keyboardNative = new (core as unknown as { WebKeyboard: new (c: string) => WebKeyboardNative }).WebKeyboard(catalogue);
   keyboard = new KeyboardListener(keyboardNative, answerPlayed);
   ProgressClass = (core as unknown as { WebProgress: new () => WebProgressNative }).WebProgress;
+  confusions = new (core as unknown as { WebConfusions: new (c: string) => WebConfusionsNative }).WebConfusions(catalogue);
   void followKeyboardChoice();
   wireDrill();
   wireMenu();

@@ -51,7 +51,7 @@ for (const scheme of ['light', 'dark']) {
     await page.click('nav summary >> nth=0');
     await scan(page, 'menu', found);
     await page.keyboard.press('Escape');
-    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog']]) {
+    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog']]) {
       await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
       await page.waitForSelector(`#${dialog}[open]`);
       if (action === 'readme') await page.waitForFunction(() => document.querySelector('#readme-text').textContent.length > 100);

@@ -26,9 +26,10 @@ test('My Progress on the recorded log: the drills table, the charts and the CSV'
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   // The log arrives as a student's exported folder would.
-  const log = readFileSync(join(root, 'tests', 'drill', 'window', 'files', 'report.dat'));
+  const recorded = (name) => readFileSync(join(root, 'tests', 'drill', 'window', 'files', name));
+  const log = recorded('report.dat');
   await page.evaluate(() => document.querySelector('[data-action=import]').click());
-  await page.setInputFiles('#import-file', { name: 'data.zip', mimeType: 'application/zip', buffer: Buffer.from(zipSync({ 'report.dat': log })) });
+  await page.setInputFiles('#import-file', { name: 'data.zip', mimeType: 'application/zip', buffer: Buffer.from(zipSync({ 'report.dat': log, 'errors.dat': recorded('errors.dat') })) });
   await page.click('#confirm-yes');
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Zoë Ann');
@@ -56,5 +57,21 @@ test('My Progress on the recorded log: the drills table, the charts and the CSV'
   assert.match(lines[1], /^Zoë Ann,2006-09-01,.*,9,6,60\.0,4\.0,yes$/);
   assert.match(lines[2], /^Zoë Ann,2006-09-01,.*,7,4,63\.6,3\.9,no$/);
   assert.equal(lines.length, 4);
+  await page.keyboard.press('Escape');
+
+  // The confusion map of the eligible drill (trichords): its 9 right and 6
+  // wrong answers, and a cell plays the class asked, then the one answered.
+  await page.evaluate(() => document.querySelector('[data-action=confusions]').click());
+  await page.waitForSelector('#confusions-dialog[open]');
+  await page.check('input[name=cfcard][value="0"]');
+  const labels = await page.$$eval('#cf-table button .visually-hidden', (bs) => bs.map((b) => b.textContent.replace(/^ % /, '')));
+  const sum = (re) => labels.map((l) => re.exec(l)).filter(Boolean).reduce((n, m) => n + Number(m[1]), 0);
+  assert.equal(sum(/^3-\w+: (\d+) right of \d+ answers$/), 9);
+  assert.equal(sum(/^3-\w+ answered as 3-\w+: (\d+) of \d+ answers$/), 6);
+  await page.click('#cf-table button.wrong >> nth=0');
+  const [plan] = await page.evaluate(() => window.sonorixSounded.slice(-1));
+  const onsets = [...new Set(plan.map((n) => n.atMs))];
+  assert.equal(plan.length, 6, 'two trichords');
+  assert.ok(onsets.at(-1) - onsets[0] >= 1000, 'a second apart');
   await page.close();
 });
