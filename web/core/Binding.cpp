@@ -256,10 +256,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   // saves them; a drill that goes on never keeps a question no longer drilled.
   void Shown() {
     SaveFilters();
-    if (s_.Drilling && (cardinality_ != cardinalityBeforeLogin_ || !Asks(s_.question.listIndex))) {
-      s_.GenerateQuestion();
-      s_.PlayQuestion();
-    }
+    s_.ReplaceUndrilledQuestion();
   }
 
   void LoginNewPerson() {
@@ -267,7 +264,6 @@ class WebDrill : public DrillSurroundings, public DrillListener {
       s_.End(false);
       s_.Clear();
     }
-    cardinalityBeforeLogin_ = cardinality_;
   }
 
   // --- the drill window ---
@@ -399,14 +395,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     if (State().LowMask == 0 && State().HighMask == 0) CheckFirst(ListLength());
     if (saveBox_) SaveFilters();
     FillAnswerList();
-    if (s_.SetNoteCount(cardinality_ + 3) && s_.Drilling) {
-      s_.GenerateQuestion();
-      s_.PlayQuestion();
-    }
-    if (s_.Drilling && !Asks(s_.question.listIndex)) {
-      s_.GenerateQuestion();
-      s_.PlayQuestion();
-    }
+    s_.ReplaceUndrilledQuestion();
   }
 
   // --- the error report ---
@@ -513,7 +502,6 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   FilterState saved_;
   std::array<bool, kMaxListLength> checked_{};
   int cardinality_ = 0;
-  int cardinalityBeforeLogin_ = 0;
   int range_ = 0;
   int manner_ = 0;
   bool saveBox_ = true;

@@ -33,6 +33,7 @@ export class FileStore {
   private queue: Promise<unknown> = Promise.resolve();
   // Set when the browser refused to keep the files; they then live in memory only.
   refused: Error | null = null;
+  private full = false;
   onRefused: (e: Error) => void = () => {};
   // Tests widen the time between reading and writing, where another tab could slip in.
   slowForTests = 0;
@@ -94,7 +95,8 @@ export class FileStore {
   act<T>(fn: () => T): Promise<T> {
     const run = async () => {
       const inner = async () => {
-        if (!this.refused) {
+        // Files not yet written (the storage was full) are newer than any tab's.
+        if (!this.refused && this.dirty.size === 0) {
           try {
             await this.refresh();
           } catch (e) {
@@ -106,9 +108,11 @@ export class FileStore {
         if (!this.refused) {
           try {
             await this.flush();
+            this.full = false;
           } catch (e) {
-            // Full or refused: the files stay in memory and are written with the next change.
-            this.refuse(e);
+            // Full: the files stay in memory and are written with the next change.
+            if (!this.full) this.onRefused(e instanceof Error ? e : new Error(String(e)));
+            this.full = true;
           }
         }
         return result;

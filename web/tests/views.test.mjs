@@ -95,3 +95,39 @@ test('without storage or AudioWorklet the page says so, and the drill still runs
   assert.match(report, /^\r\nS \d+ 0 Ann\r\nF 0 4095 0$/);
   await fresh.close();
 });
+
+test('a full storage loses nothing: the files are written once there is room again', async () => {
+  const fresh = await browser();
+  const page = await fresh.context.newPage();
+  await page.addInitScript(() => {
+    const put = IDBObjectStore.prototype.put;
+    IDBObjectStore.prototype.put = function (...args) {
+      if (window.storageFull) throw new DOMException('full', 'QuotaExceededError');
+      return put.apply(this, args);
+    };
+  });
+  await page.goto(`${server.url}?seed=1&clock=manual&nosw`);
+  await page.waitForSelector('#login-dialog[open]');
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  await page.evaluate(() => {
+    window.storageFull = true;
+  });
+  await page.click('#begin');
+  await idle(page);
+  assert.match(await page.textContent('#notice'), /storage is full/);
+  await page.evaluate(() => {
+    window.storageFull = false;
+  });
+  // The next change writes everything that waited.
+  await page.check('input[name="manner"][value="1"]');
+  await page.check('input[name="range"][value="1"]');
+  await idle(page);
+  await page.reload();
+  await page.waitForSelector('#login-dialog[open]');
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  const report = await page.evaluate(() => new TextDecoder().decode(new Uint8Array(window.sonorixTest.file('report.dat'))));
+  assert.match(report, /^\r\nS \d+ 0 Ann\r\nF 0 4095 0$/);
+  await fresh.close();
+});
