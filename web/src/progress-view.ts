@@ -41,8 +41,10 @@ function chart(host: HTMLElement, title: string, data: uPlot.AlignedData, series
       width,
       height: 200,
       legend: { show: series.length > 1 },
-      scales: { x: { time } },
-      axes: [{ ...axis }, { ...axis, label: unit }],
+      // Room beside the first and last point: a single drill or week still shows.
+      scales: { x: { time, range: (_u, min, max) => (time ? [min - 4 * 86400, max + 4 * 86400] : [min - 0.5, max + 0.5]) } },
+      // Drills are counted in whole numbers.
+      axes: [{ ...axis, ...(time ? {} : { incrs: [1, 2, 5, 10, 20, 50, 100, 200, 500] }) }, { ...axis, label: unit }],
       series: [
         {},
         ...series.map((label, i) => ({

@@ -6,6 +6,7 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { browser, login, openPage, serve, web } from './harness.mjs';
+import { shoot } from './shots.mjs';
 
 let server;
 let chrome;
@@ -85,6 +86,7 @@ for (const scheme of ['light', 'dark']) {
     await page.keyboard.press('Control+i');
     assert.match(await status(page), /^5 right, 1 wrong, time \d+:\d\d\. END possible: Ctrl\+B\.$/);
     await scan(page, 'drilling', found);
+    if (scheme === 'dark') await shoot(page, 'web-drill-dark');
 
     await page.keyboard.press('Control+b');
     await page.waitForSelector('#score-dialog[open]');

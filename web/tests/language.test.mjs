@@ -7,6 +7,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { convertCatalogues, parseCatalogue } from '../i18n-build.mjs';
 import { browser, dist, login, openPage, root, serve, web } from './harness.mjs';
+import { shoot } from './shots.mjs';
 
 let server;
 let chrome;
@@ -108,6 +109,7 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   await page.keyboard.press('Control+b');
   await page.evaluate(() => window.sonorixTest.idle());
   await look('drilling', 'main, header');
+  await shoot(page, 'web-drill-de');
   for (let i = 0; i < 5; i++) {
     const q = await page.evaluate(() => window.sonorixTest.question());
     const rows = (await page.evaluate(() => window.sonorixTest.view())).rows;

@@ -7,6 +7,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { zipSync } from 'fflate';
 import { browser, login, openPage, root, serve } from './harness.mjs';
+import { shoot } from './shots.mjs';
 
 let server;
 let chrome;
@@ -48,6 +49,7 @@ test('My Progress on the recorded log: the drills table, the charts and the CSV'
   assert.equal(await page.textContent('#pr-acc-title'), 'Accuracy per drill');
   assert.equal(await page.locator('#pr-acc canvas').count(), 1);
   assert.equal(await page.getAttribute('#pr-acc', 'aria-label'), 'Accuracy per drill');
+  await shoot(page, 'web-progress', () => page.dispatchEvent('#pr-person', 'change'));
 
   const download = page.waitForEvent('download');
   await page.click('#pr-csv');
@@ -68,6 +70,7 @@ test('My Progress on the recorded log: the drills table, the charts and the CSV'
   const sum = (re) => labels.map((l) => re.exec(l)).filter(Boolean).reduce((n, m) => n + Number(m[1]), 0);
   assert.equal(sum(/^3-\w+: (\d+) right of \d+ answers$/), 9);
   assert.equal(sum(/^3-\w+ answered as 3-\w+: (\d+) of \d+ answers$/), 6);
+  await shoot(page, 'web-confusions');
   await page.click('#cf-table button.wrong >> nth=0');
   const [plan] = await page.evaluate(() => window.sonorixSounded.slice(-1));
   const onsets = [...new Set(plan.map((n) => n.atMs))];
