@@ -27,6 +27,12 @@ if [[ "${1:-}" == "--test" ]]; then
   # The core compiled to WebAssembly and its tests run under Node.
   packages+=(emscripten nodejs googletest)
 fi
+# The browser version (scripts/web.sh) and its page tests, which the test
+# command runs too: the core's compiler, Node for the page's build, the
+# SoundFont it plays, and a browser to test it in.
+if [[ "${1:-}" == "--web" || "${1:-}" == "--test" ]]; then
+  packages+=(emscripten node-acorn nodejs npm timgm6mb-soundfont chromium)
+fi
 # Building the Debian package (scripts/package.sh).
 if [[ "${1:-}" == "--package" ]]; then
   packages+=(dpkg-dev file)

@@ -22,4 +22,9 @@ ctest --test-dir "$build" --output-on-failure --timeout 60 -j "$(nproc)" || stat
 
 # The core alone: without Qt, and in WebAssembly under Node.
 "$root/scripts/test-core.sh" || status=$?
+
+# The browser version's page tests, in headless Chromium; the export test
+# hands its folder to this build's class reader.
+echo "Page tests (web/):"
+SONORIX_BUILD_DIR="$build" "$root/web/tests/run.sh" || status=$?
 exit "$status"

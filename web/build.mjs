@@ -1,0 +1,134 @@
+// Builds the page into dist/: the core as WebAssembly (Debian's em++), the
+// TypeScript (esbuild), the synthesizer's worklet files, the SoundFont cut
+// down to the piano, the service worker's list of files.
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import * as esbuild from 'esbuild';
+import { subsetSoundFont } from './sf2-subset.mjs';
+import { convertCatalogues } from './i18n-build.mjs';
+
+const web = dirname(fileURLToPath(import.meta.url));
+const root = dirname(web);
+const dist = join(web, 'dist');
+const soundFont = process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2';
+
+function newer(target, sources) {
+  if (!existsSync(target)) return true;
+  const t = statSync(target).mtimeMs;
+  return sources.some((s) => statSync(s).mtimeMs > t);
+}
+
+function listSources(dir, out = []) {
+  for (const name of readdirSync(dir)) {
+    const p = join(dir, name);
+    if (statSync(p).isDirectory()) listSources(p, out);
+    else if (/\.(cpp|h)$/.test(name)) out.push(p);
+  }
+  return out;
+}
+
+// The core's sources, compiled one by one into web/build-core/ (again only
+// when a source or any header changed) and linked with the binding.
+const emEnv = {
+  ...process.env,
+  // Debian's emscripten finds its JavaScript tools' modules there.
+  NODE_PATH: ['/usr/share/nodejs', process.env.NODE_PATH].filter(Boolean).join(':'),
+};
+
+function buildCore() {
+  const src = process.env.SONORIX_CORE_ROOT || root;
+  const objects = join(web, 'build-core');
+  mkdirSync(objects, { recursive: true });
+  const list = JSON.parse(readFileSync(join(web, 'core', 'sources.json'), 'utf8'));
+  const includeDirs = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => join(src, d));
+  const headers = includeDirs.flatMap((d) => readdirSync(d).filter((f) => f.endsWith('.h')).map((f) => join(d, f)));
+  const flags = ['-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', ...includeDirs.map((d) => `-I${d}`)];
+  // Every binding source of the page beside the core's own sources.
+  const bindings = readdirSync(join(web, 'core')).filter((f) => f.endsWith('.cpp')).sort().map((f) => join(web, 'core', f));
+  const units = [...bindings, ...list.map((s) => join(src, s))];
+  const objs = units.map((unit) => {
+    const obj = join(objects, unit.replace(root, '').replace(src, '').replace(/[/\\]/g, '_') + '.o');
+    if (newer(obj, [unit, ...headers])) execFileSync('em++', [...flags, '-c', unit, '-o', obj], { stdio: 'inherit', env: emEnv });
+    return obj;
+  });
+  const out = join(dist, 'sonorix-core.js');
+  if (!newer(out, objs)) return;
+  execFileSync('em++', [
+    '-Oz', ...objs, '-lembind', '-sMODULARIZE=1', '-sEXPORT_ES6=1', '-sEXPORT_NAME=SonorixCore', '-sENVIRONMENT=web',
+    '-sALLOW_MEMORY_GROWTH=1', '-sFILESYSTEM=0', '-sEXPORTED_FUNCTIONS=_malloc,_free', '-o', out,
+  ], { stdio: 'inherit', env: emEnv });
+}
+
+// The desktop's catalogues and the page's own, one JSON file per language.
+function writeLanguages() {
+  mkdirSync(join(dist, 'i18n'), { recursive: true });
+  const codes = new Set(['en']);
+  for (const dir of [join(root, 'translations'), join(web, 'translations')])
+    for (const f of readdirSync(dir)) if (/_[a-z]{2}\.ts$/.test(f)) codes.add(f.slice(-5, -3));
+  for (const code of codes) {
+    const paths = [join(root, 'translations', `sonorix_${code}.ts`), join(web, 'translations', `sonorix-web_${code}.ts`)].filter(existsSync);
+    writeFileSync(join(dist, 'i18n', `${code}.json`), JSON.stringify(convertCatalogues(paths).messages));
+  }
+}
+
+function copy(from, to) {
+  mkdirSync(dirname(to), { recursive: true });
+  copyFileSync(from, to);
+}
+
+async function main() {
+  mkdirSync(dist, { recursive: true });
+  buildCore();
+  const synth = join(web, 'node_modules', 'js-synthesizer');
+  copy(join(synth, 'externals', 'libfluidsynth-2.4.6.js'), join(dist, 'libfluidsynth.js'));
+  copy(join(synth, 'dist', 'js-synthesizer.worklet.min.js'), join(dist, 'js-synthesizer.worklet.min.js'));
+  copy(join(synth, 'externals', 'LICENSE.fluidsynth.txt'), join(dist, 'licenses', 'LGPL-2.1-fluidsynth.txt'));
+  copy(join(synth, 'LICENSE'), join(dist, 'licenses', 'BSD-3-js-synthesizer.txt'));
+  copy('/usr/share/common-licenses/GPL-2', join(dist, 'licenses', 'GPL-2-TimGM6mb.txt'));
+  copy(join(root, 'COPYING'), join(dist, 'licenses', 'GPL-3-Sonorix.txt'));
+  for (const f of readdirSync(join(root, 'data')).filter((n) => /^readme(\.[a-z]{2})?\.txt$/.test(n))) copy(join(root, 'data', f), join(dist, f));
+  writeLanguages();
+  copy(join(root, 'data', 'ftclass.dat'), join(dist, 'ftclass.dat'));
+  copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix.svg'), join(dist, 'icon.svg'));
+  copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix-256.png'), join(dist, 'icon-256.png'));
+  // The licences of what the page serves, behind the about box's link.
+  const licences = readdirSync(join(dist, 'licenses')).filter((f) => f.endsWith('.txt')).sort();
+  writeFileSync(join(dist, 'licenses', 'index.html'),
+    '<!doctype html><html lang="en"><meta charset="utf-8"><meta name="viewport" content="width=device-width">' +
+    '<title>Sonorix: licences</title><h1>Licences</h1><p>Sonorix is GPL-3 (or later). In the browser it serves, ' +
+    'as separate works beside it: FluidSynth (LGPL-2.1) through js-synthesizer (BSD-3), and the TimGM6mb ' +
+    'SoundFont (GPL-2), cut down to its piano; the whole SoundFont, its source, is Debian\'s timgm6mb-soundfont.</p><ul>' +
+    licences.map((f) => `<li><a href="${f}">${f}</a></li>`).join('') + '</ul></html>\n');
+  for (const f of readdirSync(join(web, 'static'))) copy(join(web, 'static', f), join(dist, f));
+  copy(join(web, 'node_modules', 'uplot', 'dist', 'uPlot.min.css'), join(dist, 'uplot.css'));
+
+  const sf = join(dist, 'sonorix.sf2');
+  if (newer(sf, [soundFont, join(web, 'sf2-subset.mjs')])) writeFileSync(sf, subsetSoundFont(readFileSync(soundFont), [[0, 0]]));
+
+  const common = { bundle: true, minify: true, sourcemap: false, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning' };
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'main.ts')], outfile: join(dist, 'app.js'), format: 'esm' });
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
+
+  // The service worker caches every file under a name that changes with any of them.
+  const files = [];
+  (function walk(d, prefix) {
+    for (const name of readdirSync(d).sort()) {
+      const p = join(d, name);
+      if (statSync(p).isDirectory()) walk(p, `${prefix}${name}/`);
+      else if (name !== 'sw.js') files.push(`${prefix}${name}`);
+    }
+  })(dist, '');
+  const hash = createHash('sha256');
+  for (const f of files) hash.update(f).update(readFileSync(join(dist, f)));
+  await esbuild.build({
+    ...common, entryPoints: [join(web, 'src', 'sw.ts')], outfile: join(dist, 'sw.js'), format: 'iife',
+    define: { SONORIX_FILES: JSON.stringify(['./', ...files]), SONORIX_VERSION: JSON.stringify(hash.digest('hex').slice(0, 12)) },
+  });
+  console.log(`built ${dist}`);
+}
+
+if (process.argv.includes('--clean')) rmSync(dist, { recursive: true, force: true });
+await main();

@@ -1,0 +1,100 @@
+// The confusion map for the page: the cumulative error statistics as a matrix
+// per cardinality, and the notes that play a confused pair, as the desktop's
+// confusion window plays it (both prime forms, a second apart).
+#include <emscripten/bind.h>
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Catalogue.h"
+#include "ConfusionMatrix.h"
+#include "ErrorStats.h"
+#include "Playback.h"
+#include "QuestionGenerator.h"
+#include "Random.h"
+#include "SetClassPlayer.h"
+
+namespace {
+
+// Every note-on of a play, on a clock of its own from 0, so that the page
+// puts the whole pair on the audio clock at once.
+class PairPort : public PlaybackPort {
+ public:
+  void Send(const MIDIEVENT& e) override {
+    if ((e.status & 0xF0) != 0x90) return;
+    json += std::string(json.size() > 1 ? "," : "") + "{\"atMs\":" + std::to_string(now_) + ",\"key\":" + std::to_string(e.data1) +
+            ",\"velocity\":" + std::to_string(e.data2) + "}";
+  }
+  uint32_t Now() override { return now_; }
+  void WaitUntil(uint32_t tick) override {
+    if (static_cast<int32_t>(tick - now_) > 0) now_ = tick;
+  }
+  void Sleep(uint32_t ms) override { now_ += ms; }
+
+  std::string json = "[";
+
+ private:
+  uint32_t now_ = 0;
+};
+
+}  // namespace
+
+class WebConfusions {
+ public:
+  explicit WebConfusions(const std::string& catalogueText) { catalogue_.LoadFromText(catalogueText); }
+
+  // {"names":["3-1",…],"counts":[[…],…]} for errors.dat's text; rows the
+  // set class asked, columns the one answered, the diagonal the right answers.
+  std::string Matrix(const std::string& errorsText, int cardinalityIndex) const {
+    const ConfusionMatrix m = BuildConfusionMatrix(ParseErrorStats(errorsText), cardinalityIndex);
+    CardinalityList list;
+    list.length = FillCardinalityList(catalogue_, cardinalityIndex + 3, list);
+    std::string out = "{\"names\":[";
+    for (int i = 0; i < m.size; ++i) {
+      const SetClassEntry* e = i < list.length ? list.items[static_cast<size_t>(i)] : nullptr;
+      std::string name = std::to_string(cardinalityIndex + 3) + "-";
+      for (char c : e ? e->name : std::to_string(i + 1))
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+      out += std::string(i ? "," : "") + "\"" + name + "\"";
+    }
+    out += "],\"counts\":[";
+    for (int r = 0; r < m.size; ++r) {
+      out += std::string(r ? "," : "") + "[";
+      for (int c = 0; c < m.size; ++c)
+        out += std::string(c ? "," : "") + std::to_string(m.counts[static_cast<size_t>(r)][static_cast<size_t>(c)]);
+      out += "]";
+    }
+    return out + "]}";
+  }
+
+  // The notes of the class asked and then the class answered, in the drill's
+  // range and manner: [{"atMs":…,"key":…,"velocity":…},…].
+  std::string PlayPair(int asked, int answered, int cardinalityIndex, int rangeIndex, int mannerIndex, double seed) {
+    CardinalityList list;
+    list.length = FillCardinalityList(catalogue_, cardinalityIndex + 3, list);
+    std::vector<const SetClassEntry*> entries;
+    for (int i : {asked, answered})
+      if (i >= 0 && i < list.length) entries.push_back(list.items[static_cast<size_t>(i)]);
+    SetClassPlay how;
+    how.range = VoicingRangeFromIndex(rangeIndex);
+    how.manner = PlayMannerFromItemIndex(mannerIndex);
+    RandomSource rng;
+    rng.Seed(static_cast<uint32_t>(seed));
+    PairPort port;
+    PlaySetClasses(entries, how, 0, kBetweenClassesMs, rng, port);
+    return port.json + "]";
+  }
+
+ private:
+  Catalogue catalogue_;
+};
+
+EMSCRIPTEN_BINDINGS(sonorix_confusions) {
+  emscripten::class_<WebConfusions>("WebConfusions")
+      .constructor<std::string>()
+      .function("matrix", &WebConfusions::Matrix)
+      .function("playPair", &WebConfusions::PlayPair);
+}

@@ -1,0 +1,99 @@
+// My Progress: the drill log's figures from the core, drawn with uPlot, the
+// table of drills, and the table as CSV for a teacher.
+import uPlot from 'uplot';
+import { arg, tr } from './i18n';
+
+export interface WebProgressNative {
+  readable(): boolean;
+  people(): string;
+  figures(index: number): string;
+  csv(index: number): string;
+  delete(): void;
+}
+
+interface Figures {
+  records: number;
+  unverified: number;
+  daily: boolean;
+  drills: { date: string; range: string; cardinality: string; right: number; wrong: number; accuracy: string; secondsPerRight: string; eligible: boolean }[];
+  series: { range: string; cardinality: string; points: [number, number | null, number | null][] }[];
+  weeks: [number, number][];
+}
+
+const t = (source: string) => tr('TProgressForm', source);
+// Day numbers count from 30 December 1899; uPlot's time axis takes Unix seconds.
+const unixSeconds = (day: number) => (day - 25569) * 86400;
+// Lines that stay apart from each other and from both themes' backgrounds.
+const colours = ['#1f77b4', '#d62728', '#2ca02c', '#9467bd', '#e377c2', '#8c564b'];
+
+// A mode's words in the table, each part of "within 1 octave / close position" on its own.
+const modeText = (text: string) => text.split(' / ').map(t).join(' / ');
+
+function chart(host: HTMLElement, title: string, data: uPlot.AlignedData, series: string[], time: boolean, unit: string, bars = false) {
+  host.replaceChildren();
+  host.setAttribute('role', 'img');
+  host.setAttribute('aria-label', title);
+  const ink = getComputedStyle(host).color;
+  const width = Math.max(260, Math.min(640, host.parentElement!.clientWidth - 8));
+  const axis = { stroke: ink, grid: { stroke: 'rgb(128 128 128 / 35%)' }, ticks: { stroke: ink } };
+  new uPlot(
+    {
+      width,
+      height: 200,
+      legend: { show: series.length > 1 },
+      // Room beside the first and last point: a single drill or week still shows.
+      scales: { x: { time, range: (_u, min, max) => (time ? [min - 4 * 86400, max + 4 * 86400] : [min - 0.5, max + 0.5]) } },
+      // Drills are counted in whole numbers.
+      axes: [{ ...axis, ...(time ? {} : { incrs: [1, 2, 5, 10, 20, 50, 100, 200, 500] }) }, { ...axis, label: unit }],
+      series: [
+        {},
+        ...series.map((label, i) => ({
+          label,
+          stroke: colours[i % colours.length],
+          width: 2,
+          spanGaps: true,
+          points: { show: true, size: 6 },
+          ...(bars ? { paths: uPlot.paths.bars!({ size: [0.6, 40] }), fill: colours[0] } : {}),
+        })),
+      ],
+    },
+    data,
+    host,
+  );
+}
+
+export function showProgressFigures(native: WebProgressNative, index: number) {
+  const f = JSON.parse(native.figures(index)) as Figures;
+  const $ = (id: string) => document.getElementById(id)!;
+  const notes: string[] = [];
+  if (!native.readable()) notes.push(t('report.dat cannot be read.'));
+  else if (f.records === 0) notes.push(t('No drill has been logged yet.'));
+  if (f.unverified > 0) notes.push(arg(t('%1 of %2 records could not be verified and are left out.'), f.unverified, f.records));
+  $('pr-note').textContent = notes.join(' ');
+
+  // One line per range and cardinality drilled, on common x values.
+  const names = f.series.map((s) => `${t(s.range)}, ${t(s.cardinality)}`);
+  const x = (v: number) => (f.daily ? unixSeconds(v) : v);
+  const joined = (k: 1 | 2) =>
+    f.series.length === 0
+      ? ([[]] as unknown as uPlot.AlignedData)
+      : uPlot.join(f.series.map((s) => [s.points.map((p) => x(p[0])), s.points.map((p) => p[k])] as uPlot.AlignedData));
+  $('pr-acc-title').textContent = t(f.daily ? 'Accuracy per day' : 'Accuracy per drill');
+  $('pr-spr-title').textContent = t(f.daily ? 'Seconds per right answer per day' : 'Seconds per right answer per drill');
+  chart($('pr-acc'), $('pr-acc-title').textContent!, joined(1), names, f.daily, t('% right'));
+  chart($('pr-spr'), $('pr-spr-title').textContent!, joined(2), names, f.daily, t('seconds'));
+  chart($('pr-week'), t('Practice minutes per week'), [f.weeks.map((w) => unixSeconds(w[0])), f.weeks.map((w) => w[1])], [t('minutes')], true, t('minutes'), true);
+
+  const body = document.querySelector('#pr-table tbody')!;
+  body.replaceChildren(
+    ...f.drills.map((d) => {
+      const row = document.createElement('tr');
+      for (const cell of [d.date, modeText(d.range), modeText(d.cardinality), d.right, d.wrong, d.accuracy, d.secondsPerRight, t(d.eligible ? 'yes' : 'no')]) {
+        const td = document.createElement('td');
+        td.textContent = String(cell);
+        row.append(td);
+      }
+      return row;
+    }),
+  );
+}

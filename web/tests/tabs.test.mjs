@@ -1,0 +1,89 @@
+// Two tabs that end their drills at the same moment both land in the log and
+// the tables; and after one visit the page works with the network gone.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browser, login, openPage, serve } from './harness.mjs';
+
+let server;
+let chrome;
+
+before(async () => {
+  server = await serve();
+  chrome = await browser();
+});
+
+after(async () => {
+  await chrome?.close();
+  await server?.close();
+});
+
+async function fiveRight(page) {
+  await page.click('#begin');
+  await page.evaluate(() => window.sonorixTest.idle());
+  for (let i = 0; i < 5; i++) {
+    await page.evaluate(() => window.sonorixTest.advance(2000));
+    const row = await page.evaluate(() => {
+      const t = window.sonorixTest;
+      return t.rowListIndices().indexOf(t.question().listIndex);
+    });
+    await page.selectOption('#listbox', String(row));
+    await page.click('#submit');
+    await page.evaluate(() => window.sonorixTest.idle());
+  }
+}
+
+test('two tabs ending their drills at once both reach the log and the high scores', async () => {
+  // Each tab takes 50 ms between reading the files and writing them back.
+  const a = await openPage(chrome.context, server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&slowstore=50');
+  await login(a, 'Ann');
+  await a.waitForSelector('body[data-ready=yes]');
+  const b = await openPage(chrome.context, server.url, 'seed=777&clock=manual&start=10000&today=38961&nosw&slowstore=50');
+  await login(b, 'Bea');
+  await b.waitForSelector('body[data-ready=yes]');
+  await fiveRight(a);
+  await fiveRight(b);
+  // Both END at the same moment: a third tab tells them through one broadcast.
+  for (const page of [a, b]) {
+    await page.evaluate(() => {
+      new BroadcastChannel('sonorix-test-end').onmessage = () => document.getElementById('begin').click();
+    });
+  }
+  const c = await chrome.context.newPage();
+  await c.goto(`${server.url}licenses/`);
+  await c.evaluate(() => new BroadcastChannel('sonorix-test-end').postMessage('end'));
+  await Promise.all([a.waitForSelector('#score-dialog[open]'), b.waitForSelector('#score-dialog[open]')]);
+  await Promise.all([a.click('#s-ok'), b.click('#s-ok')]);
+  await a.evaluate(() => window.sonorixTest.idle());
+  await b.evaluate(() => window.sonorixTest.idle());
+
+  const text = (page, name) => page.evaluate((n) => new TextDecoder().decode(new Uint8Array(window.sonorixTest.file(n))), name);
+  const report = await text(a, 'report.dat');
+  assert.match(report, /S \d+ 0 Ann\r\n/);
+  assert.match(report, /S \d+ 1 Bea\r\n/);
+  assert.equal(report.match(/\r\nD 5 0 /g)?.length, 2, report);
+  // The first table (trichords, close position) holds both drills.
+  const hiscore = (await text(b, 'hiscore.dat')).split('\r\n');
+  assert.equal(hiscore[0], '2');
+  assert.equal((await text(a, 'people.dat')).split('\r\n').slice(1).join(','), 'Ann,Bea');
+  await Promise.all([a.close(), b.close(), c.close()]);
+});
+
+test('after one visit the page opens and drills with the network gone', async () => {
+  const page = await chrome.context.newPage();
+  await page.goto(`${server.url}?seed=5&clock=manual`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => !!navigator.serviceWorker.controller);
+  server.state.offline = true;
+  try {
+    await page.reload();
+    await page.waitForSelector('#login-dialog[open]');
+    await login(page, 'Ann');
+    await page.waitForSelector('body[data-ready=yes]');
+    assert.equal(await page.isVisible('#notice'), false, 'no sound or storage trouble');
+    await page.click('#begin');
+    await page.evaluate(() => window.sonorixTest.idle());
+    assert.equal((await page.evaluate(() => window.sonorixTest.view())).drilling, true);
+  } finally {
+    server.state.offline = false;
+  }
+});

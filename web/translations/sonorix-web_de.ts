@@ -1,0 +1,225 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Meine Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Listen again</source>
+        <translation>Noch einmal hören</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Enabled set classes</source>
+        <translation>Eingeschaltete Set-Klassen</translation>
+    </message>
+    <message>
+        <source>Loading the sound</source>
+        <translation>Der Klang wird geladen</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (FluidSynth, TimGM6mb)</source>
+        <translation>Eingebauter Synthesizer (FluidSynth, TimGM6mb)</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI outputs.</source>
+        <translation>Der Browser hat seine MIDI-Ausgänge nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI outputs (Web MIDI).</source>
+        <translation>Dieser Browser bietet keine MIDI-Ausgänge (Web MIDI).</translation>
+    </message>
+    <message>
+        <source>In the browser it sounds FluidSynth (LGPL-2.1, through js-synthesizer, BSD-3) with the TimGM6mb SoundFont by Tim Brechbill (GPL-2); their licences are served beside the page:</source>
+        <translation>Im Browser erklingt FluidSynth (LGPL-2.1, über js-synthesizer, BSD-3) mit dem SoundFont TimGM6mb von Tim Brechbill (GPL-2); ihre Lizenzen liegen neben der Seite:</translation>
+    </message>
+    <message>
+        <source>licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>BEGIN / END</source>
+        <translation>START / ENDE</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Strg+B</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>F1, or p on a button or the list</source>
+        <translation>F1, oder p auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>F2, or q on a button or the list</source>
+        <translation>F2, oder q auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>F3, or r on a button or the list</source>
+        <translation>F3, oder r auf einer Schaltfläche oder der Liste</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up</source>
+        <translation>Arpeggio auf</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down</source>
+        <translation>Arpeggio ab</translation>
+    </message>
+    <message>
+        <source>Up, Down in the list</source>
+        <translation>Auf, Ab in der Liste</translation>
+    </message>
+    <message>
+        <source>choose a set class</source>
+        <translation>eine Set-Klasse wählen</translation>
+    </message>
+    <message>
+        <source>the counts and the time, spoken</source>
+        <translation>die Zählerstände und die Zeit, gesprochen</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Strg+I</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pause und „Auf mich warten“…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pause und „Auf mich warten“</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pause vor der nächsten Frage</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>keine Pause</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Auf mich warten: die nächste Frage (und die erste) erklingt, wenn ich die Leertaste oder Nächste Frage drücke</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Die Uhr der Übung läuft währenddessen weiter; die Übung zählt weiter für die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Nächste Frage (Leertaste)</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Dieser Browser bietet keine MIDI-Eingänge (Web MIDI): antworten Sie durch Tippen. Chrome und Edge bieten sie; Safari nicht, Firefox nicht ohne seine Erlaubnis.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Der Browser hat seine MIDI-Eingänge nicht erlaubt: antworten Sie durch Tippen, oder erlauben Sie MIDI in den Einstellungen der Website und öffnen Sie dieses Fenster erneut.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Kein MIDI-Eingangsport gefunden. Eine Tastatur erscheint hier, sobald sie verbunden ist und dieses Fenster erneut geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>This browser does not let Sonorix keep its files (a private window, or the storage is full). Your results stay until you close the page: use Exit › Export my data to keep them.</source>
+        <translation>Dieser Browser lässt Sonorix seine Dateien nicht behalten (ein privates Fenster, oder der Speicher ist voll). Ihre Ergebnisse bleiben, bis Sie die Seite schließen: Beenden › Meine Daten exportieren bewahrt sie.</translation>
+    </message>
+    <message>
+        <source>End the drill before importing data. Nothing was changed.</source>
+        <translation>Beenden Sie die Übung, bevor Sie Daten importieren. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive of Sonorix&apos;s data, or it is damaged (%2). Nothing was changed.</source>
+        <translation>„%1“ ist kein Archiv der Daten von Sonorix, oder es ist beschädigt (%2). Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. Nothing was changed.</source>
+        <translation>„%1“ konnte nicht gelesen werden. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>This browser cannot play Sonorix&apos;s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Dieser Browser kann den eingebauten Synthesizer von Sonorix nicht spielen (er hat kein AudioWorklet). Wählen Sie einen MIDI-Ausgang unter MIDI › MIDI-Einstellungen, oder nehmen Sie einen aktuellen Chrome, Edge, Firefox oder Safari.</translation>
+    </message>
+    <message>
+        <source>The sound could not be loaded (%1). Reload the page to try again.</source>
+        <translation>Der Klang konnte nicht geladen werden (%1). Laden Sie die Seite neu, um es wieder zu versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
+        <translation>
+            <numerusform>Der Import ersetzt alle Daten von Sonorix in diesem Browser (die Personen, das Übungsprotokoll, die Bestenlisten, die Fehlerstatistik und die Filter) durch die %n Datei des Archivs: %1. Exportieren Sie Ihre Daten zuerst, um sie zu behalten.</numerusform>
+            <numerusform>Der Import ersetzt alle Daten von Sonorix in diesem Browser (die Personen, das Übungsprotokoll, die Bestenlisten, die Fehlerstatistik und die Filter) durch die %n Dateien des Archivs: %1. Exportieren Sie Ihre Daten zuerst, um sie zu behalten.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,225 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Exportar mis datos</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Contadores</translation>
+    </message>
+    <message>
+        <source>Listen again</source>
+        <translation>Escuchar de nuevo</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Enabled set classes</source>
+        <translation>Clases de conjuntos activadas</translation>
+    </message>
+    <message>
+        <source>Loading the sound</source>
+        <translation>Cargando el sonido</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (FluidSynth, TimGM6mb)</source>
+        <translation>Sintetizador integrado (FluidSynth, TimGM6mb)</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI outputs.</source>
+        <translation>El navegador no ha permitido sus salidas MIDI.</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI outputs (Web MIDI).</source>
+        <translation>Este navegador no ofrece salidas MIDI (Web MIDI).</translation>
+    </message>
+    <message>
+        <source>In the browser it sounds FluidSynth (LGPL-2.1, through js-synthesizer, BSD-3) with the TimGM6mb SoundFont by Tim Brechbill (GPL-2); their licences are served beside the page:</source>
+        <translation>En el navegador suena FluidSynth (LGPL-2.1, mediante js-synthesizer, BSD-3) con el SoundFont TimGM6mb de Tim Brechbill (GPL-2); sus licencias se sirven junto a la página:</translation>
+    </message>
+    <message>
+        <source>licences</source>
+        <translation>licencias</translation>
+    </message>
+    <message>
+        <source>BEGIN / END</source>
+        <translation>COMENZAR / FIN</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>F1, or p on a button or the list</source>
+        <translation>F1, o p sobre un botón o la lista</translation>
+    </message>
+    <message>
+        <source>F2, or q on a button or the list</source>
+        <translation>F2, o q sobre un botón o la lista</translation>
+    </message>
+    <message>
+        <source>F3, or r on a button or the list</source>
+        <translation>F3, o r sobre un botón o la lista</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up</source>
+        <translation>Arpegio ascendente</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down</source>
+        <translation>Arpegio descendente</translation>
+    </message>
+    <message>
+        <source>Up, Down in the list</source>
+        <translation>Arriba, Abajo en la lista</translation>
+    </message>
+    <message>
+        <source>choose a set class</source>
+        <translation>elegir una clase de conjuntos</translation>
+    </message>
+    <message>
+        <source>the counts and the time, spoken</source>
+        <translation>los contadores y el tiempo, en voz alta</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pausa y «Espérame»…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pausa y «Espérame»</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pausa antes de la siguiente pregunta</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>sin pausa</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Espérame: la siguiente pregunta (y la primera) suena cuando pulso Espacio o Siguiente pregunta</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Mientras tanto el reloj del ejercicio sigue; el ejercicio sigue contando para las mejores puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Siguiente pregunta (Espacio)</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Este navegador no ofrece entradas MIDI (Web MIDI): responda escribiendo. Chrome y Edge las ofrecen; Safari no, ni Firefox sin su permiso.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>El navegador no ha permitido sus entradas MIDI: responda escribiendo, o permita MIDI en la configuración del sitio y vuelva a abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>No se encontró ningún puerto de entrada MIDI. Un teclado aparece aquí cuando está conectado y se vuelve a abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrecto</translation>
+    </message>
+    <message>
+        <source>This browser does not let Sonorix keep its files (a private window, or the storage is full). Your results stay until you close the page: use Exit › Export my data to keep them.</source>
+        <translation>Este navegador no deja a Sonorix guardar sus archivos (una ventana privada, o el almacenamiento está lleno). Sus resultados se quedan hasta que cierre la página: use Salir › Exportar mis datos para conservarlos.</translation>
+    </message>
+    <message>
+        <source>End the drill before importing data. Nothing was changed.</source>
+        <translation>Termine el ejercicio antes de importar datos. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive of Sonorix&apos;s data, or it is damaged (%2). Nothing was changed.</source>
+        <translation>«%1» no es un archivo de datos de Sonorix, o está dañado (%2). No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. Nothing was changed.</source>
+        <translation>No se pudo leer «%1». No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>This browser cannot play Sonorix&apos;s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Este navegador no puede tocar el sintetizador integrado de Sonorix (no tiene AudioWorklet). Elija una salida MIDI en MIDI › Configuración MIDI, o use un Chrome, Edge, Firefox o Safari actual.</translation>
+    </message>
+    <message>
+        <source>The sound could not be loaded (%1). Reload the page to try again.</source>
+        <translation>No se pudo cargar el sonido (%1). Recargue la página para intentarlo de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
+        <translation>
+            <numerusform>Importar reemplaza todos los datos de Sonorix en este navegador (las personas, el registro de ejercicios, las mejores puntuaciones, las estadísticas de errores y los filtros) por el %n archivo del archivo comprimido: %1. Exporte antes sus datos para conservarlos.</numerusform>
+            <numerusform>Importar reemplaza todos los datos de Sonorix en este navegador (las personas, el registro de ejercicios, las mejores puntuaciones, las estadísticas de errores y los filtros) por los %n archivos del archivo comprimido: %1. Exporte antes sus datos para conservarlos.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

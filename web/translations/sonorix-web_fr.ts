@@ -1,0 +1,225 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Exporter mes données</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Compteurs</translation>
+    </message>
+    <message>
+        <source>Listen again</source>
+        <translation>Réécouter</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Enabled set classes</source>
+        <translation>Classes d&apos;ensembles activées</translation>
+    </message>
+    <message>
+        <source>Loading the sound</source>
+        <translation>Chargement du son</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (FluidSynth, TimGM6mb)</source>
+        <translation>Synthétiseur intégré (FluidSynth, TimGM6mb)</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI outputs.</source>
+        <translation>Le navigateur n&apos;a pas autorisé ses sorties MIDI.</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI outputs (Web MIDI).</source>
+        <translation>Ce navigateur n&apos;offre pas de sorties MIDI (Web MIDI).</translation>
+    </message>
+    <message>
+        <source>In the browser it sounds FluidSynth (LGPL-2.1, through js-synthesizer, BSD-3) with the TimGM6mb SoundFont by Tim Brechbill (GPL-2); their licences are served beside the page:</source>
+        <translation>Dans le navigateur, il fait sonner FluidSynth (LGPL-2.1, via js-synthesizer, BSD-3) avec le SoundFont TimGM6mb de Tim Brechbill (GPL-2) ; leurs licences sont servies à côté de la page :</translation>
+    </message>
+    <message>
+        <source>licences</source>
+        <translation>licences</translation>
+    </message>
+    <message>
+        <source>BEGIN / END</source>
+        <translation>COMMENCER / FIN</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>F1, or p on a button or the list</source>
+        <translation>F1, ou p sur un bouton ou la liste</translation>
+    </message>
+    <message>
+        <source>F2, or q on a button or the list</source>
+        <translation>F2, ou q sur un bouton ou la liste</translation>
+    </message>
+    <message>
+        <source>F3, or r on a button or the list</source>
+        <translation>F3, ou r sur un bouton ou la liste</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up</source>
+        <translation>Arpège montant</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down</source>
+        <translation>Arpège descendant</translation>
+    </message>
+    <message>
+        <source>Up, Down in the list</source>
+        <translation>Haut, Bas dans la liste</translation>
+    </message>
+    <message>
+        <source>choose a set class</source>
+        <translation>choisir une classe d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>the counts and the time, spoken</source>
+        <translation>les compteurs et le temps, à voix haute</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pause et « Attends-moi »…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pause et « Attends-moi »</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pause avant la question suivante</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>pas de pause</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Attends-moi : la question suivante (et la première) joue quand j&apos;appuie sur Espace ou Question suivante</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>L&apos;horloge de l&apos;exercice tourne pendant ce temps ; l&apos;exercice compte toujours pour les meilleurs scores.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Question suivante (Espace)</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Ce navigateur n&apos;offre pas d&apos;entrées MIDI (Web MIDI) : répondez en tapant. Chrome et Edge les offrent ; Safari non, ni Firefox sans sa permission.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Le navigateur n&apos;a pas autorisé ses entrées MIDI : répondez en tapant, ou autorisez MIDI dans les réglages du site et rouvrez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Aucun port d&apos;entrée MIDI trouvé. Un clavier apparaît ici une fois connecté et cette fenêtre rouverte.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>This browser does not let Sonorix keep its files (a private window, or the storage is full). Your results stay until you close the page: use Exit › Export my data to keep them.</source>
+        <translation>Ce navigateur ne laisse pas Sonorix garder ses fichiers (une fenêtre privée, ou le stockage est plein). Vos résultats restent jusqu&apos;à la fermeture de la page : utilisez Quitter › Exporter mes données pour les garder.</translation>
+    </message>
+    <message>
+        <source>End the drill before importing data. Nothing was changed.</source>
+        <translation>Terminez l&apos;exercice avant d&apos;importer des données. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive of Sonorix&apos;s data, or it is damaged (%2). Nothing was changed.</source>
+        <translation>« %1 » n&apos;est pas une archive des données de Sonorix, ou elle est endommagée (%2). Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. Nothing was changed.</source>
+        <translation>« %1 » n&apos;a pas pu être lu. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>This browser cannot play Sonorix&apos;s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Ce navigateur ne peut pas jouer le synthétiseur intégré de Sonorix (il n&apos;a pas d&apos;AudioWorklet). Choisissez une sortie MIDI sous MIDI › Configuration MIDI, ou utilisez un Chrome, Edge, Firefox ou Safari récent.</translation>
+    </message>
+    <message>
+        <source>The sound could not be loaded (%1). Reload the page to try again.</source>
+        <translation>Le son n&apos;a pas pu être chargé (%1). Rechargez la page pour réessayer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
+        <translation>
+            <numerusform>L&apos;import remplace toutes les données de Sonorix dans ce navigateur (les personnes, le journal des exercices, les meilleurs scores, les statistiques d&apos;erreurs et les filtres) par le %n fichier de l&apos;archive : %1. Exportez d&apos;abord vos données pour les garder.</numerusform>
+            <numerusform>L&apos;import remplace toutes les données de Sonorix dans ce navigateur (les personnes, le journal des exercices, les meilleurs scores, les statistiques d&apos;erreurs et les filtres) par les %n fichiers de l&apos;archive : %1. Exportez d&apos;abord vos données pour les garder.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,225 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Esporta i miei dati</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importa…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Contatori</translation>
+    </message>
+    <message>
+        <source>Listen again</source>
+        <translation>Riascolta</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <source>Enabled set classes</source>
+        <translation>Classi di insiemi attive</translation>
+    </message>
+    <message>
+        <source>Loading the sound</source>
+        <translation>Caricamento del suono</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (FluidSynth, TimGM6mb)</source>
+        <translation>Sintetizzatore integrato (FluidSynth, TimGM6mb)</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI outputs.</source>
+        <translation>Il browser non ha consentito le sue uscite MIDI.</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI outputs (Web MIDI).</source>
+        <translation>Questo browser non offre uscite MIDI (Web MIDI).</translation>
+    </message>
+    <message>
+        <source>In the browser it sounds FluidSynth (LGPL-2.1, through js-synthesizer, BSD-3) with the TimGM6mb SoundFont by Tim Brechbill (GPL-2); their licences are served beside the page:</source>
+        <translation>Nel browser suona FluidSynth (LGPL-2.1, tramite js-synthesizer, BSD-3) con il SoundFont TimGM6mb di Tim Brechbill (GPL-2); le loro licenze sono servite accanto alla pagina:</translation>
+    </message>
+    <message>
+        <source>licences</source>
+        <translation>licenze</translation>
+    </message>
+    <message>
+        <source>BEGIN / END</source>
+        <translation>INIZIO / FINE</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>F1, or p on a button or the list</source>
+        <translation>F1, oppure p su un pulsante o sull&apos;elenco</translation>
+    </message>
+    <message>
+        <source>F2, or q on a button or the list</source>
+        <translation>F2, oppure q su un pulsante o sull&apos;elenco</translation>
+    </message>
+    <message>
+        <source>F3, or r on a button or the list</source>
+        <translation>F3, oppure r su un pulsante o sull&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Up</source>
+        <translation>Arpeggio ascendente</translation>
+    </message>
+    <message>
+        <source>Arpeggiate Down</source>
+        <translation>Arpeggio discendente</translation>
+    </message>
+    <message>
+        <source>Up, Down in the list</source>
+        <translation>Su, Giù nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>choose a set class</source>
+        <translation>scegliere una classe di insiemi</translation>
+    </message>
+    <message>
+        <source>the counts and the time, spoken</source>
+        <translation>i contatori e il tempo, letti ad alta voce</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me…</source>
+        <translation>Pausa e «Aspettami»…</translation>
+    </message>
+    <message>
+        <source>Pause and wait for me</source>
+        <translation>Pausa e «Aspettami»</translation>
+    </message>
+    <message>
+        <source>Pause before the next question</source>
+        <translation>Pausa prima della domanda successiva</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>nessuna pausa</translation>
+    </message>
+    <message>
+        <source>Wait for me: the next question (and the first) plays when I press Space or Next question</source>
+        <translation>Aspettami: la domanda successiva (e la prima) suona quando premo Spazio o Domanda successiva</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Nel frattempo l&apos;orologio dell&apos;esercizio continua; l&apos;esercizio conta ancora per i punteggi migliori.</translation>
+    </message>
+    <message>
+        <source>Next question (Space)</source>
+        <translation>Domanda successiva (Spazio)</translation>
+    </message>
+    <message>
+        <source>This browser offers no MIDI inputs (Web MIDI): answer by typing. Chrome and Edge offer them; Safari does not, nor Firefox without its permission.</source>
+        <translation>Questo browser non offre ingressi MIDI (Web MIDI): rispondete digitando. Chrome ed Edge li offrono; Safari no, né Firefox senza il suo permesso.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow its MIDI inputs: answer by typing, or allow MIDI in the site&apos;s settings and open this window again.</source>
+        <translation>Il browser non ha consentito i suoi ingressi MIDI: rispondete digitando, oppure consentite MIDI nelle impostazioni del sito e riaprite questa finestra.</translation>
+    </message>
+    <message>
+        <source>No MIDI input port found. A keyboard appears here once it is connected and this window is opened again.</source>
+        <translation>Nessuna porta di ingresso MIDI trovata. Una tastiera appare qui una volta collegata e riaperta questa finestra.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Sbagliato</translation>
+    </message>
+    <message>
+        <source>This browser does not let Sonorix keep its files (a private window, or the storage is full). Your results stay until you close the page: use Exit › Export my data to keep them.</source>
+        <translation>Questo browser non permette a Sonorix di conservare i suoi file (una finestra privata, o lo spazio è pieno). I risultati restano fino alla chiusura della pagina: usate Esci › Esporta i miei dati per conservarli.</translation>
+    </message>
+    <message>
+        <source>End the drill before importing data. Nothing was changed.</source>
+        <translation>Terminate l&apos;esercizio prima di importare dati. Nulla è stato cambiato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive of Sonorix&apos;s data, or it is damaged (%2). Nothing was changed.</source>
+        <translation>«%1» non è un archivio dei dati di Sonorix, oppure è danneggiato (%2). Nulla è stato cambiato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. Nothing was changed.</source>
+        <translation>Impossibile leggere «%1». Nulla è stato cambiato.</translation>
+    </message>
+    <message>
+        <source>This browser cannot play Sonorix&apos;s built-in synthesizer (it has no AudioWorklet). Choose a MIDI output under MIDI › Midi Setup, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Questo browser non può suonare il sintetizzatore integrato di Sonorix (non ha AudioWorklet). Scegliete un&apos;uscita MIDI in MIDI › Impostazioni MIDI, oppure usate un Chrome, Edge, Firefox o Safari recente.</translation>
+    </message>
+    <message>
+        <source>The sound could not be loaded (%1). Reload the page to try again.</source>
+        <translation>Impossibile caricare il suono (%1). Ricaricate la pagina per riprovare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n file(s): %1. Export your data first to keep it.</source>
+        <translation>
+            <numerusform>L&apos;importazione sostituisce tutti i dati di Sonorix in questo browser (le persone, il registro degli esercizi, i punteggi migliori, le statistiche degli errori e i filtri) con l&apos;unico file dell&apos;archivio: %1. Esportate prima i vostri dati per conservarli.</numerusform>
+            <numerusform>L&apos;importazione sostituisce tutti i dati di Sonorix in questo browser (le persone, il registro degli esercizi, i punteggi migliori, le statistiche degli errori e i filtri) con i %n file dell&apos;archivio: %1. Esportate prima i vostri dati per conservarli.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
