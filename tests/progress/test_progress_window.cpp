@@ -14,6 +14,7 @@
 #include "ClassOverview.h"
 #include "ConfusionWindow.h"
 #include "EventLoop.h"
+#include "NotationView.h"
 #include "SessionLog.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
@@ -219,6 +220,11 @@ TEST_F(ProgressTest, ConfusionCellPlaysTheClassAskedThenTheOneAnswered) {
   EXPECT_EQ(clock_.sleeps, (std::vector<uint32_t>{kBetweenClassesMs}));
   EXPECT_EQ(clock_.waits.size(), 4u);  // two figures of three notes
   for (int note : heard) EXPECT_TRUE(note >= 43 && note <= 67);
+  // Both classes shown too, from middle C, with the interval classes that set them apart.
+  ASSERT_TRUE(window.Picture->isVisible());
+  EXPECT_TRUE(window.Picture->TextEquivalent().startsWith("Asked: C4, E♭4, G4: 3-11, prime form 0 3 7. Answered: C4, E♭4, G♭4: 3-10"))
+      << window.Picture->TextEquivalent().toStdString();
+  EXPECT_EQ(window.Picture->DifferingIntervalClasses(), (std::vector<int>{3, 4, 5, 6}));
 
   // Nothing plays during a drill.
   Begin();
