@@ -16,6 +16,7 @@
 #include "DataFile.h"
 #include "ModalWindow.h"
 #include "ProgressMenu.h"
+#include "ProgressWindow.h"
 #include "Sxerrorform.h"
 #include "RadioGroup.h"
 #include "Sxlogin.h"
@@ -159,6 +160,13 @@ TEST_F(LoginTest, InASharedFolderEachAccountIsOfferedItsOwnLastName) {
   Create();
   ShowLogin([&] { EXPECT_EQ(Edit()->text(), "Bob"); });
   EXPECT_FALSE(TProgressMenu::Of(Form1)->ClassOverview1->isVisible());
+  {
+    dir_.Write("report.dat", "\r\nS 46000 0 Ann\r\nF 0 4095 0\r\nS 46000 1 Bob\r\nF 0 4095 0");
+    TProgressForm progress(Form1);
+    progress.LoadLog("Bob");
+    ASSERT_EQ(progress.PersonBox->count(), 1);  // the classmates are not offered
+    EXPECT_EQ(progress.Person(), "Bob");
+  }
   ErrorReport->ShowCumulativeReport();
   EXPECT_TRUE(ErrorReport->Button2->isHidden());
   SetAccountIsTeacher(true);
