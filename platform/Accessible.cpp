@@ -6,6 +6,9 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QStyleOptionButton>
+#include <QStyle>
+#include <QMouseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -212,6 +215,48 @@ QAccessibleInterface* SonorixAccessibleFactory(const QString&, QObject* object) 
 // fell to when another control was disabled or a window set it from code
 // leaves Enter to the window, so that a second Enter does not answer a
 // question that has just appeared.
+// A check box's whole row toggles it, as the focus ring around the row
+// promises: a click in the blank part right of its text counts as one on
+// its box. Clicks on the box or the text stay the box's own.
+class CheckBoxRow : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+      return false;
+    auto* box = qobject_cast<QCheckBox*>(watched);
+    if (!box || !box->isEnabled()) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    const QPoint at = mouse->position().toPoint();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    option.icon = box->icon();
+    option.iconSize = box->iconSize();
+    const QRect own = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
+    if (own.contains(at)) {
+      if (type == QEvent::MouseButtonPress) pressed_ = nullptr;
+      return false;
+    }
+    if (!box->rect().contains(at)) return false;
+    if (type == QEvent::MouseButtonPress) {
+      pressed_ = box;
+      if (box->focusPolicy() & Qt::ClickFocus) box->setFocus(Qt::MouseFocusReason);
+    } else if (type == QEvent::MouseButtonRelease && pressed_ == box) {
+      pressed_ = nullptr;
+      box->click();
+    }
+    return true;
+  }
+
+ private:
+  QPointer<QCheckBox> pressed_;
+};
+
 class EnterOnFocusedButton : public QObject {
  public:
   using QObject::QObject;
@@ -293,6 +338,7 @@ void InstallControlConventions() {
   if (qApp) {
     qApp->installEventFilter(new EnterOnFocusedButton(qApp));
     qApp->installEventFilter(new StateKey(qApp));
+    qApp->installEventFilter(new CheckBoxRow(qApp));
   }
   previousUpdateHandler = QAccessible::installUpdateHandler(FilteredUpdate);
 }

@@ -282,6 +282,30 @@ TEST_F(A11yTest, AssistiveActionsAreClicks) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Form2->SpeedButton5)->role(), QAccessible::RadioButton);
 }
 
+// A click anywhere in a check box's row toggles it and runs its handler, as
+// one on the box does; a click on the box itself toggles it once.
+TEST_F(A11yTest, ACheckBoxsWholeRowTogglesIt) {
+  ShowDrillWindow();
+  ErrorReport->show();
+  QCheckBox* rips = ErrorReport->CheckBox5;
+  ErrorReport->CheckBox4->setChecked(true);  // RIPs needs its A and B sets
+  rips->setChecked(false);
+  ASSERT_GT(rips->width(), rips->sizeHint().width() + 20) << "a blank part right of the text";
+  const QPoint blank(rips->width() - 5, rips->height() / 2);
+  QTest::mouseClick(rips, Qt::LeftButton, {}, blank);
+  EXPECT_TRUE(rips->isChecked());
+  QTest::mouseClick(rips, Qt::LeftButton, {}, blank);
+  EXPECT_FALSE(rips->isChecked());
+  QTest::mouseClick(rips, Qt::LeftButton, {}, QPoint(4, rips->height() / 2));
+  EXPECT_TRUE(rips->isChecked()) << "the box's own click, once";
+  QTest::mouseClick(rips, Qt::RightButton, {}, blank);
+  EXPECT_TRUE(rips->isChecked());
+  ErrorReport->CheckBox4->setChecked(false);
+  QTest::mouseClick(ErrorReport->CheckBox4, Qt::LeftButton, {}, QPoint(ErrorReport->CheckBox4->width() - 5, 5));
+  EXPECT_TRUE(ErrorReport->CheckBox4->isChecked());
+  ErrorReport->hide();
+}
+
 // Enter on a focused button clicks that button; elsewhere it goes to the
 // window's default button, and in the drill window submits exactly once.
 TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
