@@ -42,7 +42,14 @@ void PulseOut::OnWrite(pa_stream* stream, size_t bytes, void* self) {
       pa_stream_cancel_write(stream);
       return;
     }
-    const uint32_t grown = out->render_(static_cast<int>(size / kFrameBytes), static_cast<float*>(data));
+    // The stream's latency is how long until the last frame written is
+    // heard: the next one follows it.
+    pa_usec_t usec = 0;
+    int negative = 0;
+    std::chrono::nanoseconds playsIn(-1);
+    if (pa_stream_get_latency(stream, &usec, &negative) == 0)
+      playsIn = std::chrono::microseconds(negative ? -static_cast<int64_t>(usec) : static_cast<int64_t>(usec));
+    const uint32_t grown = out->render_(static_cast<int>(size / kFrameBytes), static_cast<float*>(data), playsIn);
     if (pa_stream_write(stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
     if (grown > 0) out->SetBufferFrames(grown);
     bytes -= size;
@@ -100,7 +107,8 @@ std::unique_ptr<PulseOut> PulseOut::Open(const PulseStream& wanted, Render rende
       pa_stream_set_write_callback(out->stream_, &PulseOut::OnWrite, out.get());
       pa_stream_set_underflow_callback(out->stream_, &PulseOut::OnUnderflow, out.get());
       const pa_buffer_attr attr = Attributes(wanted.bufferFrames);
-      const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
+      const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
+                                                        PA_STREAM_AUTO_TIMING_UPDATE);
       ready = pa_stream_connect_playback(out->stream_, OrNull(wanted.device), &attr, flags, nullptr, nullptr) >= 0 &&
               waitFor([&] { return pa_stream_get_state(out->stream_) == PA_STREAM_READY; },
                       [&] { return !PA_STREAM_IS_GOOD(pa_stream_get_state(out->stream_)); });

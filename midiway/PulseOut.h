@@ -2,6 +2,7 @@
 // blocking stream it tells when the server ran dry, and its buffer can grow.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,8 +19,10 @@ namespace midiway {
 class PulseOut {
  public:
   // Renders that many stereo frames, interleaved, into the buffer; runs on
-  // the stream's own thread. Returns a new buffer in frames, or 0 to keep it.
-  using Render = std::function<uint32_t(int frames, float* stereo)>;
+  // the stream's own thread. playsIn: how long until the first of them is
+  // heard, negative when the server has not said yet. Returns a new buffer in
+  // frames, or 0 to keep it.
+  using Render = std::function<uint32_t(int frames, float* stereo, std::chrono::nanoseconds playsIn)>;
   using Underrun = std::function<void()>;
 
   // nullptr, with why set, when no such stream could be made ready in time.

@@ -254,7 +254,7 @@ bool SynthOut::StartAudio(std::string& error) {
       timedRendering_ = true;  // before the first callback can run
       counted_ = true;
       pulse_ = PulseOut::Open(
-          PulseStreamOf(settings_, pulseBufferMs), [this](int frames, float* stereo) { return RenderStereo(frames, stereo); },
+          PulseStreamOf(settings_, pulseBufferMs), [this](int frames, float* stereo, std::chrono::nanoseconds playsIn) { return RenderPulse(frames, stereo, playsIn); },
           [this] { buffer_->Underrun(); }, kPulseProbeTimeout, why);
       if (pulse_) return true;
       buffer_.reset();
@@ -321,8 +321,12 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
   return result;
 }
 
+uint32_t SynthOut::RenderPulse(int frames, float* stereo, std::chrono::nanoseconds playsIn) {
+  if (playsIn.count() >= 0) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now() + playsIn);
+  return RenderStereo(frames, stereo);
+}
+
 uint32_t SynthOut::RenderStereo(int frames, float* stereo) {
-  if (pulse_ || !wav_) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now());
   RenderTimed(frames, [this, stereo](int offset, int length) {
     float* at = stereo + 2 * offset;
     fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
@@ -381,6 +385,9 @@ void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
 
 Clock::duration SynthOut::Latency() const {
   if (wav_) return std::chrono::milliseconds(BufferMs());
+  // Our PulseAudio stream is followed by when its frames are heard: an event
+  // is placed a buffer and a margin later, on a frame not rendered yet.
+  if (pulse_) return std::chrono::milliseconds(BufferMs() + kPulseMarginMs);
   // A callback may render its first frame that much before the frame's
   // moment, and an event goes to the block start nearest it; half a
   // millisecond more for the wake-up of a callback.
@@ -389,7 +396,11 @@ Clock::duration SynthOut::Latency() const {
 }
 
 Clock::duration SynthOut::Lookahead() const {
-  return timedRendering_ ? std::chrono::duration_cast<Clock::duration>(kSynthLookahead) : Clock::duration::zero();
+  if (!timedRendering_) return Clock::duration::zero();
+  // A file standing in for a card takes its events as much earlier as its
+  // card may grow, so that a late port thread still finds its frame unrendered.
+  if (wav_ && buffer_) return std::chrono::duration_cast<Clock::duration>(kSynthLookahead + std::chrono::milliseconds(BufferMs()));
+  return std::chrono::duration_cast<Clock::duration>(kSynthLookahead);
 }
 
 void SynthOut::Schedule(Scheduled event, Clock::time_point at) {

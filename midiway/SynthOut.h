@@ -41,6 +41,8 @@ inline constexpr int kPeriods = 3;
 // harmless, as no note answers a key the student plays.
 inline constexpr int kPulseBufferMs = 60;
 inline constexpr int kPulseBufferMaxMs = 480;
+// Beyond the buffer, for the server's timing estimate and the pieces it asks in.
+inline constexpr int kPulseMarginMs = 10;
 
 // FluidSynth renders in blocks of this many frames and starts a note only at
 // a block's first frame: an event sounds at the block start nearest its frame.
@@ -71,9 +73,10 @@ class SynthOut : public OutSink {
 
   // The one latency from an event's moment to its sound in the output's
   // frames: 0 for a rendered file (its frame n is the moment n frames after
-  // its start) or its stand-in card's buffer, one audio period and half a
-  // block for a sound card's callback, which may come that much before its
-  // frames' moment.
+  // its start) or its stand-in card's buffer; for our PulseAudio stream,
+  // followed by when its frames are heard, the buffer and a margin; one
+  // audio period and half a block for another sound card's callback, which
+  // may come that much before its frames' moment.
   Clock::duration Latency() const;
 
   // Times the output ran dry, and its buffer now (ms; 0 when it has none of ours).
@@ -98,6 +101,9 @@ class SynthOut : public OutSink {
   // Renders into an interleaved stereo buffer for our own outputs; returns
   // a new buffer in frames when it grows now, else 0.
   uint32_t RenderStereo(int frames, float* stereo);
+  // Our PulseAudio stream's: followed by when its frames are heard, as the
+  // server asks for them in pieces of any size.
+  uint32_t RenderPulse(int frames, float* stereo, std::chrono::nanoseconds playsIn);
   int64_t FramesOf(int ms) const { return std::llround(rate_ * ms / 1000.0); }
   // Nothing waits to sound and nothing sounds: the buffer may grow.
   bool Quiet();
