@@ -464,12 +464,13 @@ QString TClassOverviewForm::ReportHtml() const {
   const auto t = [](const char* text) { return Html(T(text)); };
   // No break inside a head line, a name or a date: their blanks are non-breaking.
   const auto unbroken = [](const QString& text) { return Html(text).replace(QLatin1Char(' '), QChar(0x00A0)); };
-  // Heads break only where they have a line break.
-  const auto head = [&unbroken](const QString& text) {
+  // Heads break at their line breaks and blanks, never inside a word.
+  const auto head = [](const QString& text, int widthPercent = 0) {
     QString cell;
     for (const QString& part : text.split(QLatin1Char('\n')))
-      cell += (cell.isEmpty() ? QString() : QStringLiteral("<br>")) + unbroken(part);
-    return QStringLiteral("<th>%1</th>").arg(cell);
+      cell += (cell.isEmpty() ? QString() : QStringLiteral("<br>")) + Html(part);
+    return QStringLiteral("<th%1>%2</th>")
+        .arg(widthPercent > 0 ? QStringLiteral(" width=\"%1%\"").arg(widthPercent) : QString(), cell);
   };
   const auto cell = [&unbroken](const QString& text, bool right) {
     return QStringLiteral("<td%1>%2</td>").arg(right ? QStringLiteral(" align=\"right\"") : QString(), unbroken(text));
@@ -484,7 +485,7 @@ QString TClassOverviewForm::ReportHtml() const {
     }
   }
   QString html = QStringLiteral(
-                     "<html><body style=\"font-family: sans-serif; font-size: 7pt;\">"
+                     "<html><body style=\"font-family: sans-serif; font-size: 6pt;\">"
                      "<h2>Sonorix — %1, %2</h2>")
                      .arg(Html(QCoreApplication::translate("TClassOverview", "Class Overview")), QString::fromStdString(IsoDate(today_)));
   if (first)
@@ -492,8 +493,11 @@ QString TClassOverviewForm::ReportHtml() const {
   html += QStringLiteral("<p>%1</p>").arg(Html(FolderLabel->text()));
   // Two tables, so that each fits the page's width: the general columns, then the modes.
   const auto table = [&](const std::vector<int>& columns) {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
-    for (int c : columns) out += head(headers[c]);
+    QString out = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
+    // The name column takes what a name needs; the figures share the rest.
+    const int nameWidth = 10;
+    const int figureWidth = (100 - nameWidth) / std::max<int>(1, static_cast<int>(columns.size()) - 1);
+    for (int c : columns) out += head(headers[c], c == kName ? nameWidth : figureWidth);
     out += QStringLiteral("</tr>");
     for (const PersonFigures& p : Rows()) {
       out += QStringLiteral("<tr>");
