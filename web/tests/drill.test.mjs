@@ -132,7 +132,7 @@ test('a reload keeps the data, and an export unpacks into a folder the class rea
     assert.ok(readFileSync(join(folder, 'report.dat')).equals(before));
     // The class reader is the desktop build's; the README's test command builds it first.
     const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
-    const reader = join(build, 'classroom', 'sonorix-class');
+    const reader = join(build, 'bin', 'sonorix-class');
     if (process.env.SONORIX_BUILD_DIR || existsSync(reader)) {
       const csv = execFileSync(reader, [folder], { encoding: 'utf8' }).split(/\r?\n/);
       const header = csv[0].split(',');
