@@ -12,6 +12,7 @@
 
 #include "Accessible.h"
 #include "DrillSession.h"
+#include "DrillSessionSignals.h"
 #include "DrillWindow.h"
 #include "Playback.h"
 #include "PracticeMode.h"
@@ -101,7 +102,7 @@ void InstallHeardPicture(TForm1* form) {
     const QString judgement = LastAnnouncement(form);
     Announce(form, (judgement.isEmpty() ? QString() : judgement + QLatin1Char(' ')) + window->View->TextEquivalent());
   };
-  QObject::connect(&form->Session(), &DrillSession::answerJudged, form, [form, item, show](const JudgedAnswer& answer) {
+  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::answerJudged, form, [form, item, show](const JudgedAnswer& answer) {
     if (answer.givenListIndex < 0) return;
     const TPracticeMode* practice = TPracticeMode::Of(form);
     if (practice && practice->Running())

@@ -150,7 +150,7 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
             [this](TProgressForm* window) { AddPracticeSection(form_, window); });
   form->installEventFilter(this);
   // No answer counts while a reveal waits, however it is given.
-  drill.SetAnswersHeld([this] { return revealed_.has_value(); });
+  form->Session().SetAnswersHeld([this] { return revealed_.has_value(); });
   UpdateItems();
   UpdateTitle();
 }
