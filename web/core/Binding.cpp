@@ -125,7 +125,7 @@ void RunTask(int id) {
 // The notes of one play, on a clock of their own from 0: waits and sleeps
 // only move that clock, so the page puts the whole plan on the audio clock
 // at once and nothing blocks.
-struct PlannedNote {
+struct TimedNote {
   uint32_t atMs;
   int key;
   int velocity;
@@ -133,7 +133,7 @@ struct PlannedNote {
 
 class PlanPort : public PlaybackPort {
  public:
-  explicit PlanPort(std::vector<PlannedNote>& plan) : plan_(plan) { plan_.clear(); }
+  explicit PlanPort(std::vector<TimedNote>& plan) : plan_(plan) { plan_.clear(); }
   void Send(const MIDIEVENT& e) override {
     if ((e.status & 0xF0) == 0x90) plan_.push_back({now_, e.data1, e.data2});
   }
@@ -144,7 +144,7 @@ class PlanPort : public PlaybackPort {
   void Sleep(uint32_t ms) override { now_ += ms; }
 
  private:
-  std::vector<PlannedNote>& plan_;
+  std::vector<TimedNote>& plan_;
   uint32_t now_ = 0;
 };
 
@@ -496,7 +496,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
 
   DrillSession s_;
   WebScheduler scheduler_;
-  std::vector<PlannedNote> plan_;
+  std::vector<TimedNote> plan_;
   JudgedAnswer judged_;
   ErrorStats cumulative_{};
   FilterState saved_;
