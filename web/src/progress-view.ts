@@ -1,7 +1,7 @@
 // My Progress: the drill log's figures from the core, drawn with uPlot, the
 // table of drills, and the table as CSV for a teacher.
 import uPlot from 'uplot';
-import { arg, tr } from './i18n';
+import { arg, pageContext, tr } from './i18n';
 
 export interface WebProgressNative {
   readable(): boolean;
@@ -21,6 +21,7 @@ interface Figures {
 }
 
 const t = (source: string) => tr('TProgressForm', source);
+const round = (v: number) => String(Math.round(v * 10) / 10);
 // Day numbers count from 30 December 1899; uPlot's time axis takes Unix seconds.
 const unixSeconds = (day: number) => (day - 25569) * 86400;
 // Lines that stay apart from each other and from both themes' backgrounds.
@@ -29,10 +30,11 @@ const colours = ['#1f77b4', '#d62728', '#2ca02c', '#9467bd', '#e377c2', '#8c564b
 // A mode's words in the table, each part of "within 1 octave / close position" on its own.
 const modeText = (text: string) => text.split(' / ').map(t).join(' / ');
 
-function chart(host: HTMLElement, title: string, data: uPlot.AlignedData, series: string[], time: boolean, unit: string, bars = false) {
+function chart(host: HTMLElement, title: string, data: uPlot.AlignedData, series: string[], time: boolean, unit: string, bars = false, summary = '') {
   host.replaceChildren();
   host.setAttribute('role', 'img');
-  host.setAttribute('aria-label', title);
+  // A picture is only its title to a screen reader: say where each line goes.
+  host.setAttribute('aria-label', summary ? `${title}. ${summary}` : title);
   const ink = getComputedStyle(host).color;
   const width = Math.max(260, Math.min(640, host.parentElement!.clientWidth - 8));
   const axis = { stroke: ink, grid: { stroke: 'rgb(128 128 128 / 35%)' }, ticks: { stroke: ink } };
@@ -80,9 +82,20 @@ export function showProgressFigures(native: WebProgressNative, index: number) {
       : uPlot.join(f.series.map((s) => [s.points.map((p) => x(p[0])), s.points.map((p) => p[k])] as uPlot.AlignedData));
   $('pr-acc-title').textContent = t(f.daily ? 'Accuracy per day' : 'Accuracy per drill');
   $('pr-spr-title').textContent = t(f.daily ? 'Seconds per right answer per day' : 'Seconds per right answer per drill');
-  chart($('pr-acc'), $('pr-acc-title').textContent!, joined(1), names, f.daily, t('% right'));
-  chart($('pr-spr'), $('pr-spr-title').textContent!, joined(2), names, f.daily, t('seconds'));
-  chart($('pr-week'), t('Practice minutes per week'), [f.weeks.map((w) => unixSeconds(w[0])), f.weeks.map((w) => w[1])], [t('minutes')], true, t('minutes'), true);
+  // "within 1 octave, trichords: from 40 to 75" for each line, first point to last.
+  const said = (k: 1 | 2) =>
+    f.series
+      .map((s, i) => {
+        const values = s.points.map((p) => p[k]).filter((v): v is number => v !== null);
+        return values.length ? arg(tr(pageContext, '%1: from %2 to %3'), names[i], round(values[0]), round(values[values.length - 1])) : '';
+      })
+      .filter(Boolean)
+      .join('; ');
+  chart($('pr-acc'), $('pr-acc-title').textContent!, joined(1), names, f.daily, t('% right'), false, said(1));
+  chart($('pr-spr'), $('pr-spr-title').textContent!, joined(2), names, f.daily, t('seconds'), false, said(2));
+  const minutes = f.weeks.reduce((n, w) => n + w[1], 0);
+  chart($('pr-week'), t('Practice minutes per week'), [f.weeks.map((w) => unixSeconds(w[0])), f.weeks.map((w) => w[1])], [t('minutes')], true, t('minutes'), true,
+    f.weeks.length ? arg(tr(pageContext, '%n week(s), %1 minutes in all', f.weeks.length), round(minutes)) : '');
 
   const body = document.querySelector('#pr-table tbody')!;
   body.replaceChildren(

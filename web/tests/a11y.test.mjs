@@ -164,3 +164,29 @@ test('"wait for me" holds each question until Space, Enter or Next; a pause dela
   await page.waitForFunction(() => window.sonorixSounded.length === 1, null, { timeout: 3000 });
   await page.close();
 });
+
+test('at 400 % zoom (1280 px seen as 320) no view runs off the side', async () => {
+  const small = await browser({ viewport: { width: 320, height: 256 } });
+  const page = await openPage(small.context, server.url);
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  // The page, or an open dialog, wider than the window; a table may scroll in its own frame.
+  const overflow = () =>
+    page.evaluate(() => {
+      const d = document.documentElement;
+      const wide = [...document.querySelectorAll('dialog[open]')].filter((x) => x.scrollWidth > x.clientWidth + 1).map((x) => x.id);
+      return d.scrollWidth > d.clientWidth ? ['page', ...wide] : wide;
+    });
+  const found = [];
+  found.push(...(await overflow()));
+  for (const action of ['filters', 'midi', 'readme', 'about', 'keys', 'pacing', 'keyboard', 'progress', 'confusions']) {
+    await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
+    await page.waitForSelector('dialog[open]');
+    if (action === 'readme') await page.waitForFunction(() => document.querySelector('#readme-text').textContent.length > 100);
+    found.push(...(await overflow()).map((w) => `${action}: ${w}`));
+    await page.keyboard.press('Escape');
+    await idle(page);
+  }
+  assert.deepEqual(found, []);
+  await small.close();
+});

@@ -48,7 +48,11 @@ test('My Progress on the recorded log: the drills table, the charts and the CSV'
   // Fewer than a week of days: the charts go per drill, one line per range and cardinality.
   assert.equal(await page.textContent('#pr-acc-title'), 'Accuracy per drill');
   assert.equal(await page.locator('#pr-acc canvas').count(), 1);
-  assert.equal(await page.getAttribute('#pr-acc', 'aria-label'), 'Accuracy per drill');
+  assert.equal(
+    await page.getAttribute('#pr-acc', 'aria-label'),
+    'Accuracy per drill. within 2 octaves, trichords: from 60 to 60; within 1 octave, tetrachords: from 50 to 50; within 2 octaves, tetrachords: from 71.4 to 71.4',
+  );
+  assert.equal(await page.getAttribute('#pr-week', 'aria-label'), 'Practice minutes per week. 1 week, 1.1 minutes in all');
   await shoot(page, 'web-progress', () => page.dispatchEvent('#pr-person', 'change'));
 
   const download = page.waitForEvent('download');

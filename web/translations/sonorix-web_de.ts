@@ -176,6 +176,10 @@
         <translation>Kein MIDI-Eingangsport gefunden. Eine Tastatur erscheint hier, sobald sie verbunden ist und dieses Fenster erneut geöffnet wird.</translation>
     </message>
     <message>
+        <source>%1: from %2 to %3</source>
+        <translation>%1: von %2 auf %3</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
@@ -206,6 +210,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Der Klang konnte nicht geladen werden (%1). Laden Sie die Seite neu, um es wieder zu versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s), %1 minutes in all</source>
+        <translation>
+            <numerusform>%n Woche, %1 Minuten insgesamt</numerusform>
+            <numerusform>%n Wochen, %1 Minuten insgesamt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>

@@ -4,6 +4,13 @@
 <context>
     <name>WebPage</name>
     <message numerus="yes">
+        <source>%n week(s), %1 minutes in all</source>
+        <translation>
+            <numerusform>%n week, %1 minutes in all</numerusform>
+            <numerusform>%n weeks, %1 minutes in all</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n second(s)</source>
         <translation>
             <numerusform>%n second</numerusform>

@@ -176,6 +176,10 @@
         <translation>No se encontró ningún puerto de entrada MIDI. Un teclado aparece aquí cuando está conectado y se vuelve a abrir esta ventana.</translation>
     </message>
     <message>
+        <source>%1: from %2 to %3</source>
+        <translation>%1: de %2 a %3</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Correcto</translation>
     </message>
@@ -206,6 +210,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>No se pudo cargar el sonido (%1). Recargue la página para intentarlo de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s), %1 minutes in all</source>
+        <translation>
+            <numerusform>%n semana, %1 minutos en total</numerusform>
+            <numerusform>%n semanas, %1 minutos en total</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>

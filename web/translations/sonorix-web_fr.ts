@@ -176,6 +176,10 @@
         <translation>Aucun port d&apos;entrée MIDI trouvé. Un clavier apparaît ici une fois connecté et cette fenêtre rouverte.</translation>
     </message>
     <message>
+        <source>%1: from %2 to %3</source>
+        <translation>%1 : de %2 à %3</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Juste</translation>
     </message>
@@ -206,6 +210,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Le son n&apos;a pas pu être chargé (%1). Rechargez la page pour réessayer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s), %1 minutes in all</source>
+        <translation>
+            <numerusform>%n semaine, %1 minutes en tout</numerusform>
+            <numerusform>%n semaines, %1 minutes en tout</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>

@@ -176,6 +176,10 @@
         <translation>Nessuna porta di ingresso MIDI trovata. Una tastiera appare qui una volta collegata e riaperta questa finestra.</translation>
     </message>
     <message>
+        <source>%1: from %2 to %3</source>
+        <translation>%1: da %2 a %3</translation>
+    </message>
+    <message>
         <source>Right</source>
         <translation>Giusto</translation>
     </message>
@@ -206,6 +210,13 @@
     <message>
         <source>The sound could not be loaded (%1). Reload the page to try again.</source>
         <translation>Impossibile caricare il suono (%1). Ricaricate la pagina per riprovare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s), %1 minutes in all</source>
+        <translation>
+            <numerusform>%n settimana, %1 minuti in tutto</numerusform>
+            <numerusform>%n settimane, %1 minuti in tutto</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
