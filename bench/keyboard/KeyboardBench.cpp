@@ -24,9 +24,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(SteadyClock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 MIDIEVENT Event(uint8_t status, int data1, int data2) {
   return {10, status, static_cast<uint8_t>(data1), static_cast<uint8_t>(data2), 0};
@@ -61,10 +61,10 @@ double PlayAndTime(const std::vector<int>& notes, Done done) {
   Feed(down);
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
-  const auto start = Clock::now();
+  const auto start = SteadyClock::now();
   Feed({Event(0x90, notes.back(), 0)});
-  while (!done() && Clock::now() - start < std::chrono::seconds(5)) QCoreApplication::processEvents();
-  return Ms(Clock::now() - start);
+  while (!done() && SteadyClock::now() - start < std::chrono::seconds(5)) QCoreApplication::processEvents();
+  return Ms(SteadyClock::now() - start);
 }
 
 void Report(const char* what, std::vector<double> ms) {
@@ -160,10 +160,10 @@ int main(int argc, char** argv) {
       flood.push_back(Event(0x80, note, 0));
     }
   const int counted = Form1->CorrectCount + Form1->IncorrectCount;
-  const auto start = Clock::now();
+  const auto start = SteadyClock::now();
   Feed(flood);
   QCoreApplication::processEvents();
-  const double held = Ms(Clock::now() - start);
+  const double held = Ms(SteadyClock::now() - start);
   std::printf("flood of %zu events in one go: the window held %.2f ms (%.2f us per event); counts %s\n",
               flood.size(), held, 1000.0 * held / static_cast<double>(flood.size()),
               Form1->CorrectCount + Form1->IncorrectCount == counted ? "unchanged" : "CHANGED");
