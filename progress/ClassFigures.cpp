@@ -10,10 +10,6 @@
 
 namespace {
 
-// Scores of drills that reached the score window: END comes from the fifth
-// right answer on.
-constexpr int64_t kScoredFrom = 5;
-
 std::optional<int32_t> Better(const std::optional<int32_t>& a, const std::optional<int32_t>& b) {
   if (!a) return b;
   if (!b) return a;
