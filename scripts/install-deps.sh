@@ -40,6 +40,10 @@ fi
 
 missing=()
 for p in "${packages[@]}"; do
+  # Node and npm may come from elsewhere than Debian (a newer npm replaces
+  # Debian's); a working command is enough, and Debian's would conflict.
+  if [[ "$p" == nodejs ]] && command -v node >/dev/null; then continue; fi
+  if [[ "$p" == npm ]] && command -v npm >/dev/null; then continue; fi
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
