@@ -330,7 +330,15 @@ function wireDrill() {
 function showModal(id: string): Promise<string> {
   const d = $<HTMLDialogElement>(id);
   return new Promise((resolve) => {
-    d.addEventListener('close', () => resolve(d.returnValue), { once: true });
+    // The close event is queued: one from an earlier showing can arrive after
+    // the dialog was opened again, and must not end this showing with the
+    // values it had before the student changed them.
+    const closed = () => {
+      if (d.open) return;
+      d.removeEventListener('close', closed);
+      resolve(d.returnValue);
+    };
+    d.addEventListener('close', closed);
     d.returnValue = '';
     d.showModal();
   });
