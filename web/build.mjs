@@ -93,7 +93,8 @@ async function main() {
   writeLanguages();
   copy(join(root, 'data', 'ftclass.dat'), join(dist, 'ftclass.dat'));
   copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix.svg'), join(dist, 'icon.svg'));
-  copy(join(root, 'desktop', 'icons', 'org.sonorix.sonorix-256.png'), join(dist, 'icon-256.png'));
+  // The sizes an installed web app asks for (home screen, splash screen).
+  for (const size of [192, 256, 512]) copy(join(root, 'desktop', 'icons', `org.sonorix.sonorix-${size}.png`), join(dist, `icon-${size}.png`));
   // The licences of what the page serves, behind the about box's link.
   const licences = readdirSync(join(dist, 'licenses')).filter((f) => f.endsWith('.txt')).sort();
   writeFileSync(join(dist, 'licenses', 'index.html'),

@@ -83,6 +83,21 @@ test('after one visit the page opens and drills with the network gone', async ()
     await page.click('#begin');
     await page.evaluate(() => window.sonorixTest.idle());
     assert.equal((await page.evaluate(() => window.sonorixTest.view())).drilling, true);
+    // Installable from the cache too: the manifest's icons are there, each as large as it claims,
+    // with the 192 and 512 px sizes that an install asks for.
+    const icons = await page.evaluate(async () => {
+      const manifest = await (await fetch(document.querySelector('link[rel=manifest]').href)).json();
+      const out = [];
+      for (const icon of manifest.icons) {
+        const blob = await (await fetch(new URL(icon.src, location.href))).blob();
+        if (icon.type !== 'image/png') continue;
+        const bitmap = await createImageBitmap(blob);
+        out.push({ sizes: icon.sizes, real: `${bitmap.width}x${bitmap.height}` });
+      }
+      return out;
+    });
+    for (const i of icons) assert.equal(i.real, i.sizes);
+    assert.ok(['192x192', '512x512'].every((s) => icons.some((i) => i.sizes === s)), JSON.stringify(icons));
   } finally {
     server.state.offline = false;
   }
