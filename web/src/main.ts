@@ -749,14 +749,17 @@ async function start() {
   // The sound's pieces, for rendering a question offline.
   (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
   if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
-  soundReady = startSound();
   // The files, the core and the catalogue load side by side, and beside the sound.
-  const [core, catalogue] = await Promise.all([
+  // They are asked for first: making the AudioContext holds the page's thread for a
+  // while on some systems, and their fetching and opening go on meanwhile.
+  const loaded = Promise.all([
     loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms)),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
     files.open(),
     startLanguage(params),
   ]);
+  soundReady = startSound();
+  const [core, catalogue] = await loaded;
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
   performance.mark('sonorix-core-loaded');
   drill = await files.act(() => new core.WebDrill(catalogue, seed));
