@@ -1,15 +1,22 @@
 #include "Clock.h"
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 std::atomic<Clock*> gChosen{nullptr};
+std::atomic<Clock*> gHost{nullptr};
 }  // namespace
 
 Clock& CoreClock() {
-  Clock* chosen = gChosen.load();
-  return chosen ? *chosen : HostClock();
+  if (Clock* chosen = gChosen.load()) return *chosen;
+  if (Clock* host = gHost.load()) return *host;
+  std::fputs("sonorix: no clock host is linked into this program\n", stderr);
+  std::abort();
 }
+
+void SetHostClock(Clock& clock) { gHost.store(&clock); }
 
 void SetCoreClock(Clock* clock) { gChosen.store(clock); }
 

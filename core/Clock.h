@@ -25,8 +25,8 @@ class Scheduler {
 Clock& CoreClock();
 // nullptr brings back the host's own.
 void SetCoreClock(Clock* clock);
-// Defined once by each host library.
-Clock& HostClock();
+// Each host hands the core its clock as the program starts.
+void SetHostClock(Clock& clock);
 
 // The calendar date of a whole day number (days since 30 December 1899),
 // proleptic Gregorian, valid for any 32-bit day number.

@@ -16,9 +16,8 @@ class Storage {
   // or cannot be read.
   virtual std::optional<std::string> Read(const std::string& name) = 0;
   // Every byte of the file, Ctrl-Z or not: for the logs that decide
-  // themselves what a Ctrl-Z inside them means. A host whose files never
-  // hold one may leave it to Read.
-  virtual std::optional<std::string> ReadAll(const std::string& name) { return Read(name); }
+  // themselves what a Ctrl-Z inside them means.
+  virtual std::optional<std::string> ReadAll(const std::string& name) = 0;
   // A file of that name is there (a folder is no file).
   virtual bool Exists(const std::string& name) = 0;
   // Replaces the whole file, or leaves it as it was. False on failure.
@@ -61,5 +60,6 @@ Storage& DataStorage();
 // nullptr brings back the host's own. The storage must outlive its use.
 void SetDataStorage(Storage* storage);
 
-// Defined once by each host library that the program links (desktop, plain).
-Storage& HostStorage();
+// Each host (the desktop's, the plain one, the browser's) hands the core its
+// storage as the program starts; the core names none of them.
+void SetHostStorage(Storage& storage);

@@ -132,12 +132,14 @@ uint32_t DesktopClock::NowMs() { return PlatformTickCount(); }
 
 double DesktopClock::Today() { return PlatformToday(); }
 
-Storage& HostStorage() {
-  static DesktopStorage storage;
-  return storage;
+// Hands the core the desktop's storage and clock as the program starts. The
+// link option beside this library keeps this file in every program linking it.
+static bool HandOverHost() {
+  static DesktopStorage hostStorage;
+  static DesktopClock hostClock;
+  SetHostStorage(hostStorage);
+  SetHostClock(hostClock);
+  return true;
 }
-
-Clock& HostClock() {
-  static DesktopClock clock;
-  return clock;
-}
+extern "C" const bool sonorix_desktop_host;
+const bool sonorix_desktop_host = HandOverHost();

@@ -99,12 +99,14 @@ class PlainClock : public Clock {
 
 }  // namespace
 
-Storage& HostStorage() {
-  static PlainStorage storage;
-  return storage;
+// Hands the core these as the program starts; the link option beside this
+// library keeps this file in every program linking it.
+static bool HandOverHost() {
+  static PlainStorage hostStorage;
+  static PlainClock hostClock;
+  SetHostStorage(hostStorage);
+  SetHostClock(hostClock);
+  return true;
 }
-
-Clock& HostClock() {
-  static PlainClock clock;
-  return clock;
-}
+extern "C" const bool sonorix_plain_host;
+const bool sonorix_plain_host = HandOverHost();

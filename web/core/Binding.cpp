@@ -52,13 +52,19 @@ namespace {
 class WebStorage : public Storage {
  public:
   std::optional<std::string> Read(const std::string& name) override {
+    auto text = ReadAll(name);
+    if (!text) return text;
+    const size_t eof = text->find('\x1a');
+    if (eof != std::string::npos) text->resize(eof);
+    return text;
+  }
+  // Whole, as the desktop's: the logs decide themselves what a Ctrl-Z in them means.
+  std::optional<std::string> ReadAll(const std::string& name) override {
     int size = 0;
     char* p = web_read(name.c_str(), &size);
     if (!p) return std::nullopt;
     std::string text(p, static_cast<size_t>(size));
     free(p);
-    const size_t eof = text.find('\x1a');
-    if (eof != std::string::npos) text.resize(eof);
     return text;
   }
   bool Exists(const std::string& name) override {
@@ -174,15 +180,14 @@ const char* Bool(bool b) { return b ? "true" : "false"; }
 
 }  // namespace
 
-Storage& HostStorage() {
-  static WebStorage storage;
-  return storage;
-}
-
-Clock& HostClock() {
-  static WebClock clock;
-  return clock;
-}
+// The page's storage and clock, handed to the core as the module starts.
+const bool webHost = [] {
+  static WebStorage hostStorage;
+  static WebClock hostClock;
+  SetHostStorage(hostStorage);
+  SetHostClock(hostClock);
+  return true;
+}();
 
 class WebDrill : public DrillSurroundings, public DrillListener {
  public:
