@@ -1,10 +1,10 @@
-// The drill's news as Qt signals, for the windows, and a scheduler on Qt's
-// event loop for its pauses.
+// The drill's news as Qt signals, for the windows.
 #pragma once
 
 #include <QObject>
 
 #include "DrillSession.h"
+#include "QtScheduler.h"
 
 class DrillSessionSignals : public QObject, public DrillListener {
   Q_OBJECT
@@ -34,13 +34,4 @@ class DrillSessionSignals : public QObject, public DrillListener {
 
  private:
   DrillSession& drill_;
-};
-
-// Runs each task once on this object's thread after its delay; tasks still
-// waiting when it goes are dropped.
-class QtScheduler : public QObject, public Scheduler {
-  Q_OBJECT
- public:
-  using QObject::QObject;
-  void After(uint32_t ms, std::function<void()> task) override;
 };

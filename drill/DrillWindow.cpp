@@ -295,9 +295,13 @@ TForm1::TForm1(QWidget* parent)
   session_->SetSurroundings(surroundings_.get());
   ConnectSession();
   UpdateSoundCaption(*this, *WayMidiOut);
+  // The filter window filters this drill from now on.
+  filterSide_ = FilterSide();
+  SetFilteredDrill(&filterSide_);
 }
 
 TForm1::~TForm1() {
+  if (FilteredDrill() == &filterSide_) SetFilteredDrill(nullptr);
   // The ports go before the library they call. Unloading the library may
   // raise; a destructor must not let that escape, so it is only reported.
   session_->SetSurroundings(nullptr);
@@ -307,4 +311,24 @@ TForm1::~TForm1() {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "sonorix: %s\n", e.what());
   }
+}
+
+// The drill window's answers to the filter window: the list it drills from,
+// the answer rows and prefix, the notes per question, and the question that
+// the new filters may no longer allow.
+FilterDrill TForm1::FilterSide() {
+  FilterDrill side;
+  side.fillListOf = [this](int cardinality) { return FillCardinalityList(cardinality); };
+  side.listLength = [this] { return static_cast<int>(currentList.length); };
+  side.listLabel = [this](int listIndex) { return FormatSetClassLabel(listIndex); };
+  side.noteCountChosen = [this](int noteCount) { SetNoteCount(noteCount); };
+  side.answerRowsChosen = [this](const int32_t* listIndices, int count) {
+    // Early in start-up the answer list is not made yet.
+    if (ListBox) SetAnswerList(listIndices, count);
+  };
+  side.answerPrefixChosen = [this](const std::string& prefix) {
+    if (StaticText1) SetAnswerPrefix(QString::fromStdString(prefix));
+  };
+  side.filtersApplied = [this] { Session().ReplaceUndrilledQuestion(); };
+  return side;
 }

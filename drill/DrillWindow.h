@@ -9,6 +9,7 @@
 #include "Catalogue.h"
 #include "DrillSession.h"
 #include "DrillSessionSignals.h"
+#include "FilterDrill.h"
 #include "FilterState.h"
 #include "Question.h"
 
@@ -31,6 +32,13 @@ class TForm1 : public QMainWindow {
  public:
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
+
+ private:
+  // What the filter window asks of this drill.
+  FilterDrill filterSide_;
+  FilterDrill FilterSide();
+
+ public:
 
   // The drill this window shows. Declared before the members below, which
   // name its state.

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "DrillWindow.h"
+#include "FilterDrill.h"
 #include "RadioGroup.h"
 #include "DataFile.h"
 
@@ -94,9 +94,16 @@ void TFilterForm::done(int result) {
 
 // --- settings ------------------------------------------------------------------
 
+namespace {
+FilterDrill* gFiltered = nullptr;
+}  // namespace
+
+FilterDrill* FilteredDrill() { return gFiltered; }
+void SetFilteredDrill(FilterDrill* drill) { gFiltered = drill; }
+
 int TFilterForm::ListLength() const {
-  if (!Form1) return 0;
-  return std::clamp<int>(Form1->currentList.length, 0, kMaxListLength);
+  if (!gFiltered) return 0;
+  return std::clamp<int>(gFiltered->listLength(), 0, kMaxListLength);
 }
 
 bool TFilterForm::IsEnabled(int listIndex) const {
@@ -159,11 +166,11 @@ void TFilterForm::ApplyFilters(const FilterState& state) {
   // A state that enables nothing would leave the drill without a question.
   if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
   FillAnswerList();
-  if (Form1) Form1->SetNoteCount(CardinalityIndex() + 3);
+  if (gFiltered) gFiltered->noteCountChosen(CardinalityIndex() + 3);
 }
 
 void TFilterForm::FillAnswerList() {
-  if (!Form1 || !Form1->ListBox) return;
+  if (!gFiltered) return;
   // The drill window is handed the enabled list indices, in order.
   int32_t rows[kMaxListLength] = {};
   int count = 0;
@@ -171,7 +178,7 @@ void TFilterForm::FillAnswerList() {
   for (int i = 0; i < length; ++i) {
     if (SetClassBoxes[static_cast<size_t>(i)]->isChecked()) rows[count++] = i;
   }
-  Form1->SetAnswerList(rows, count);
+  gFiltered->answerRowsChosen(rows, count);
 }
 
 // --- pages ---------------------------------------------------------------------
@@ -184,7 +191,7 @@ void TFilterForm::BuildTetrachordPage() {
 
 void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,
                             const QString& caption, const QString& prefix, int page) {
-  const int length = Form1 ? std::clamp(Form1->FillCardinalityList(cardinality), 0, kMaxListLength) : 0;
+  const int length = gFiltered ? std::clamp(gFiltered->fillListOf(cardinality), 0, kMaxListLength) : 0;
 
   for (QCheckBox* box : SetClassBoxes) {
     box->hide();
@@ -203,7 +210,7 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
       const int i = static_cast<int>(column) * rowsPerColumn + row;
       if (i >= length) break;
       QCheckBox* box = SetClassBoxes[static_cast<size_t>(i)];
-      box->setText(QString::fromStdString(Form1->FormatSetClassLabel(i)));
+      box->setText(QString::fromStdString(gFiltered->listLabel(i)));
       const QSize hint = box->sizeHint();
       box->resize(std::clamp(hint.width(), kBoxWidth, std::max(kBoxWidth, room)), hint.height());
       box->move(frame.left() + offsets[column], frame.top() + kMargin + kRowPitch * row);
@@ -224,7 +231,7 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
   Label1->adjustSize();
   Label1->move(frame.left() + frameWidth / 2 - Label1->width() / 2, Label1->y());
 
-  if (Form1 && Form1->StaticText1) Form1->SetAnswerPrefix(prefix);
+  if (gFiltered) gFiltered->answerPrefixChosen(prefix.toStdString());
 
   const int right = frame.left() + frameWidth + kMargin;
   for (QWidget* w : std::initializer_list<QWidget*>{RadioGroup2, RadioGroup1, SaveBox, Button1, AllButton1, NoneButton1})
@@ -272,8 +279,7 @@ void TFilterForm::FormClose() {
   if (SaveBox->isChecked()) SaveFilters();
   // 3.
   FillAnswerList();
-  if (!Form1) return;
   // 4. A question of the cardinality no longer drilled is replaced, and so
   // is one whose set class was switched off.
-  Form1->Session().ReplaceUndrilledQuestion();
+  if (gFiltered) gFiltered->filtersApplied();
 }
