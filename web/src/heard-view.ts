@@ -130,12 +130,12 @@ function engrave(m: Lib, host: HTMLElement, bar: BarJson, colour: string) {
   const widths = bar.columns.map((c) => 30 + c.signColumns * 12 + (1 + Math.max(0, ...c.notes.map((n) => n.shift))) * 14);
   const staffWidth = 75 + widths.reduce((a, b) => a + b, 0);
   const width = staffWidth + 22;
-  const height = 215;
+  const height = 195;
   const renderer = new m.Renderer(host as HTMLDivElement, m.Renderer.Backends.SVG);
   renderer.resize(width, height);
   const ctx = renderer.getContext();
-  const treble = new m.Stave(18, 10, staffWidth).addClef('treble');
-  const bass = new m.Stave(18, 105, staffWidth).addClef('bass');
+  const treble = new m.Stave(18, -10, staffWidth).addClef('treble');
+  const bass = new m.Stave(18, 85, staffWidth).addClef('bass');
   const start = Math.max(treble.getNoteStartX(), bass.getNoteStartX());
   treble.setNoteStartX(start);
   bass.setNoteStartX(start);

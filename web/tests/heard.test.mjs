@@ -126,6 +126,9 @@ test('Show What I Heard draws each right answer, tells it, and the confusion map
     await page.emulateMedia({ colorScheme: scheme });
     await axe(page, `confusions ${scheme}`, found);
   }
+  await page.emulateMedia({ colorScheme: 'light' });
+  await page.locator('#cf-heard').scrollIntoViewIfNeeded();
+  await shoot(page, 'web-heard-confusions');
 
   // Note names as each language writes them.
   await page.keyboard.press('Escape');
