@@ -41,7 +41,7 @@ interface KeyJson {
 }
 
 export interface HeardSet {
-  label: string;
+  label: string | (() => string);  // a function is asked again in another language
   columns: number[][];  // MIDI notes; each inner list sounds together
   info: SetClassInfo;
 }
@@ -104,12 +104,14 @@ export function textEquivalent(sets: HeardSet[]): string {
   const parts = sets.map((set) => {
     const bar = JSON.parse(native!.layOut(columnsText(set.columns), languageIndex())) as BarJson;
     const part = arg(h('%1: %2, prime form %3'), bar.names.join(', '), set.info.name, set.info.prime.join(' '));
-    return sets.length > 1 ? `${set.label}: ${part}` : part;
+    return sets.length > 1 ? `${labelOf(set)}: ${part}` : part;
   });
   const odd = differing(sets);
   if (odd.length > 0) parts.push(arg(h('They differ in interval classes %1'), odd.join(', ')));
   return parts.join('. ');
 }
+
+const labelOf = (set: HeardSet) => (typeof set.label === 'function' ? set.label() : set.label);
 
 function el<K extends keyof HTMLElementTagNameMap>(tag: K, className: string, text?: string): HTMLElementTagNameMap[K] {
   const e = document.createElement(tag);
@@ -223,7 +225,7 @@ export function drawSets(into: HTMLElement, sets: HeardSet[]): string {
     const bar = JSON.parse(native!.layOut(columnsText(set.columns), language)) as BarJson;
     const figure = el('figure', `heard-set heard-set-${i}`);
     figure.style.color = setColours[i];
-    figure.append(el('p', 'heard-label', set.label));
+    figure.append(el('p', 'heard-label', labelOf(set)));
     const staff = el('div', 'heard-staff');
     figure.append(staff, el('p', 'heard-names', bar.names.join('  ')));
     // The set class line, its differing interval classes bold and underlined.
@@ -264,8 +266,8 @@ export function showHeard(question: number[] | number[][], asked: number, named:
   const askedInfo = setClass(cardinality, asked);
   if (!askedInfo || notes.length === 0) return '';
   const namedInfo = named !== null && named !== asked ? setClass(cardinality, named) : null;
-  const sets: HeardSet[] = [{ label: namedInfo ? h('Heard') : askedInfo.name, columns, info: askedInfo }];
-  if (namedInfo) sets.push({ label: h('You named'), columns: closePosition(namedInfo, Math.min(...notes)), info: namedInfo });
+  const sets: HeardSet[] = [{ label: namedInfo ? () => h('Heard') : askedInfo.name, columns, info: askedInfo }];
+  if (namedInfo) sets.push({ label: () => h('You named'), columns: closePosition(namedInfo, Math.min(...notes)), info: namedInfo });
   const panel = document.getElementById('heard');
   if (!into && panel) panel.hidden = false;
   return drawSets(into ?? document.getElementById('heard-picture')!, sets);
@@ -277,8 +279,8 @@ export function showPair(cardinalityIndex: number, asked: number, answered: numb
   const a = setClass(cardinality, asked);
   const b = asked !== answered ? setClass(cardinality, answered) : null;
   if (!a) return;
-  const sets: HeardSet[] = [{ label: tr('TConfusionForm', 'Asked'), columns: closePosition(a, 60), info: a }];
-  if (b) sets.push({ label: tr('TConfusionForm', 'Answered'), columns: closePosition(b, 60), info: b });
+  const sets: HeardSet[] = [{ label: () => tr('TConfusionForm', 'Asked'), columns: closePosition(a, 60), info: a }];
+  if (b) sets.push({ label: () => tr('TConfusionForm', 'Answered'), columns: closePosition(b, 60), info: b });
   drawSets(into, sets);
 }
 

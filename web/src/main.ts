@@ -582,13 +582,15 @@ async function showConfusions() {
   const native = confusions;
   const errors = await files.act(() => new TextDecoder('latin1').decode(files.read('errors.dat') ?? new Uint8Array()));
   let card = view.cardinality;
-  const draw = () =>
+  const draw = () => {
+    $('cf-heard').hidden = true;
     drawConfusions(native, errors, card, (asked, answered) => {
       showPair(card, asked, answered, $('cf-heard'));
       const plan = pairPlan(native, asked, answered, card, view.range, view.manner);
       sound?.play(plan);
       (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
     });
+  };
   check('cfcard', card);
   for (const r of document.querySelectorAll<HTMLInputElement>('input[name="cfcard"]')) {
     r.onchange = () => {

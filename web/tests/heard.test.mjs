@@ -80,6 +80,8 @@ test('Show What I Heard draws each right answer, tells it, and the confusion map
     assert.equal(m[2], name);
     assert.equal(m[3], prime.replace(/,/g, ''));
     assert.deepEqual(m[1].split(', ').map(midiOf).sort((a, b) => a - b), [...q.sorted].sort((a, b) => a - b));
+    // Played one after another, the notes stand and are named in the order played.
+    if (i >= 3) assert.deepEqual(m[1].split(', ').map(midiOf), q.played);
     assert.match(await page.textContent('#status'), new RegExp(`^Right: ${name}\\.( The drill can now be ended with Ctrl\\+B\\.)? Next question\\. ${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}$`));
     // Engraved: a grand staff with a note for each heard note, a key pressed for each.
     const drawn = await page.evaluate(() => ({
@@ -89,6 +91,8 @@ test('Show What I Heard draws each right answer, tells it, and the confusion map
       wide: document.documentElement.scrollWidth > document.documentElement.clientWidth,
     }));
     assert.deepEqual(drawn, { staves: 2, heads: q.sorted.length, pressed: new Set(q.sorted).size, wide: false });
+    assert.equal(await page.locator('#heard .heard-staff svg .vf-stavenote').count(), i >= 3 ? q.sorted.length : new Set(q.sorted.map((n) => n >= 60)).size);
+    if (i === 2) await page.check('input[name=manner][value="1"]');
     if (i === 0) {
       for (const scheme of ['light', 'dark']) {
         await page.emulateMedia({ colorScheme: scheme });
