@@ -132,7 +132,7 @@ function engrave(m: Lib, host: HTMLElement, bar: BarJson, colour: string) {
   const widths = bar.columns.map((c) => 30 + c.signColumns * 12 + (1 + Math.max(0, ...c.notes.map((n) => n.shift))) * 14);
   const staffWidth = 75 + widths.reduce((a, b) => a + b, 0);
   const width = staffWidth + 22;
-  const height = 195;
+  const height = 182;
   const renderer = new m.Renderer(host as HTMLDivElement, m.Renderer.Backends.SVG);
   renderer.resize(width, height);
   const ctx = renderer.getContext();

@@ -99,8 +99,7 @@ test('Show What I Heard draws each right answer, tells it, and the confusion map
         await axe(page, `drill ${scheme}`, found);
       }
       await page.emulateMedia({ colorScheme: 'light' });
-      await page.locator('#heard').scrollIntoViewIfNeeded();
-      await shoot(page, 'web-heard');
+      await shoot(page, 'web-heard', () => page.evaluate(() => document.querySelector('#heard').scrollIntoView({ block: 'end' })));
     }
   }
   await page.keyboard.press('Control+b');
@@ -131,8 +130,7 @@ test('Show What I Heard draws each right answer, tells it, and the confusion map
     await axe(page, `confusions ${scheme}`, found);
   }
   await page.emulateMedia({ colorScheme: 'light' });
-  await page.locator('#cf-heard').scrollIntoViewIfNeeded();
-  await shoot(page, 'web-heard-confusions');
+  await shoot(page, 'web-heard-confusions', () => page.evaluate(() => document.querySelector('#cf-heard .heard-set-1').scrollIntoView({ block: 'start' })));
 
   // Note names as each language writes them.
   await page.keyboard.press('Escape');
