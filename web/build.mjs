@@ -112,6 +112,8 @@ async function main() {
   const common = { bundle: true, minify: true, sourcemap: false, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning' };
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'main.ts')], outfile: join(dist, 'app.js'), format: 'esm' });
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
+  // The notation library, loaded when the page first draws a staff.
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'staff-lib.ts')], outfile: join(dist, 'staff-lib.js'), format: 'esm' });
 
   // The service worker caches every file under a name that changes with any of them.
   const files = [];

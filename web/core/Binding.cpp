@@ -436,7 +436,9 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     std::string out = "{\"listIndex\":" + std::to_string(s_.question.listIndex) + ",\"sorted\":[";
     const int n = std::clamp(s_.question.noteCount, 0, 4);
     for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(s_.question.sortedNotes[i]);
-    return out + "]}";
+    out += "],\"played\":[";
+    for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(s_.question.playedNotes[i]);
+    return out + "],\"joined\":" + std::to_string(s_.question.joinedIndex) + "}";
   }
 
   // The list index each answer row names, for tests.

@@ -16,6 +16,8 @@ import { showProgressFigures } from './progress-view';
 import type { WebProgressNative } from './progress-view';
 import { drawConfusions, pairPlan } from './confusions-view';
 import type { WebConfusionsNative } from './confusions-view';
+import { heardAfterAnswer, showPair, useNotation, wireHeardChoice } from './heard-view';
+import type { WebNotationNative } from './heard-view';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -147,9 +149,11 @@ async function submit() {
   const row = $<HTMLSelectElement>('listbox').selectedIndex;
   edit.value = '';
   const before = view;
+  // The question before the answer moves the drill on, for What I Heard.
+  const asked = before.drilling && $<HTMLInputElement>('show-heard').checked ? drill.question() : '';
   const judged = JSON.parse(await act(() => drill.submit(row), true)) as JudgedJson;
   (window as unknown as { sonorixJudgeMs: number[] }).sonorixJudgeMs.push(judged.judgeMs);
-  if (before.drilling) say(judgedText(judged, row, before, view));
+  if (before.drilling) say([judgedText(judged, row, before, view), heardAfterAnswer(judged.right, asked, before.manner, $('show-heard'))].filter(Boolean).join(' '));
   // The next answer is typed where the last one was.
   edit.focus();
 }
@@ -578,12 +582,15 @@ async function showConfusions() {
   const native = confusions;
   const errors = await files.act(() => new TextDecoder('latin1').decode(files.read('errors.dat') ?? new Uint8Array()));
   let card = view.cardinality;
-  const draw = () =>
+  const draw = () => {
+    $('cf-heard').hidden = true;
     drawConfusions(native, errors, card, (asked, answered) => {
+      showPair(card, asked, answered, $('cf-heard'));
       const plan = pairPlan(native, asked, answered, card, view.range, view.manner);
       sound?.play(plan);
       (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
     });
+  };
   check('cfcard', card);
   for (const r of document.querySelectorAll<HTMLInputElement>('input[name="cfcard"]')) {
     r.onchange = () => {
@@ -767,6 +774,8 @@ async function start() {
   keyboard = new KeyboardListener(keyboardNative, answerPlayed);
   ProgressClass = (core as unknown as { WebProgress: new () => WebProgressNative }).WebProgress;
   confusions = new (core as unknown as { WebConfusions: new (c: string) => WebConfusionsNative }).WebConfusions(catalogue);
+  useNotation(new (core as unknown as { WebNotation: new (c: string) => WebNotationNative }).WebNotation(catalogue));
+  wireHeardChoice($('show-heard'));
   void followKeyboardChoice();
   wireDrill();
   wireMenu();

@@ -106,6 +106,13 @@ for (const scheme of ['light', 'dark']) {
     assert.ok((await page.locator('#pr-table tbody tr').count()) >= 1);
     await scan(page, 'progress', found);
     await page.keyboard.press('Escape');
+    // The confusion map with a cell's two classes drawn on staves.
+    await page.evaluate(() => document.querySelector('[data-action=confusions]').click());
+    await page.waitForSelector('#confusions-dialog[open]');
+    await page.click('#cf-table button.wrong');
+    await page.waitForSelector('#cf-heard[data-drawn=yes]');
+    await scan(page, 'confusion pictures', found);
+    await page.keyboard.press('Escape');
     assert.deepEqual(found, []);
     await page.close();
   });

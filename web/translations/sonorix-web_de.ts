@@ -36,6 +36,10 @@
         <translation>Tasten</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
         <source>Counters</source>
         <translation>Zähler</translation>
     </message>

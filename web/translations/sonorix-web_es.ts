@@ -36,6 +36,10 @@
         <translation>Teclas</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
         <source>Counters</source>
         <translation>Contadores</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Touches</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
         <source>Counters</source>
         <translation>Compteurs</translation>
     </message>

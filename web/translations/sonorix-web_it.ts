@@ -36,6 +36,10 @@
         <translation>Tasti</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
         <source>Counters</source>
         <translation>Contatori</translation>
     </message>
