@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Catalogue.h"
 #include "FilterDrill.h"
 #include "RadioGroup.h"
 #include "DataFile.h"
