@@ -78,6 +78,9 @@ TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidg
   // spoken when it opens and on the state key.
   const QString spoken = texts.join(QStringLiteral(". ")) + QLatin1Char('.');
   setAccessibleDescription(spoken);
+  // OK has the focus: a reader speaks the focused button with its description.
+  OkButton->setAccessibleDescription(spoken);
+  for (QLabel* label : Lines) label->setAccessibleName(label->text());
   SetSpokenState(this, [spoken] { return spoken; });
 }
 
