@@ -41,7 +41,9 @@ void TPacingForm::accept() {
 
 QMenu* InstallPacingMenu(TForm1* form) {
   if (!form || !form->MainMenu1) return nullptr;
-  QMenu* options = form->MainMenu1->addMenu(TPacingForm::tr("&Options"));
+  auto* options = new QMenu(TPacingForm::tr("&Options"), form->MainMenu1);
+  const QMenu* view = form->MainMenu1->findChild<QMenu*>(QStringLiteral("View1"));
+  form->MainMenu1->insertMenu(view ? view->menuAction() : nullptr, options);
   options->setObjectName(QStringLiteral("Options1"));
   QAction* pacing = options->addAction(TPacingForm::tr("&Pause and Wait for Me…"));
   pacing->setObjectName(QStringLiteral("PauseAndWait1"));

@@ -21,5 +21,6 @@ class TPacingForm : public QDialog {
   QCheckBox* WaitBox = nullptr;
 };
 
-// The "Options" menu, after every other menu so that none of them moves.
+// The "Options" menu: after "Help", as "View" is, so that no menu of the
+// design moves; before "View", which stays last.
 QMenu* InstallPacingMenu(TForm1* form);
