@@ -170,8 +170,13 @@ void TForm1::Button1Click() {
 
 void TForm1::SubmitButtonClick() {
   // A question that waits for the student: Enter asks for it and answers
-  // nothing, as the question was not heard yet.
-  if (Drilling && session_->AskForQuestion()) return;
+  // nothing, as the question was not heard yet; what was typed before it
+  // goes, so that it does not run into the answer.
+  if (Drilling && session_->AskForQuestion()) {
+    Edit1->clear();
+    ListBox->clearSelection();
+    return;
+  }
   // The field empties first, so that text entered outside a drill never runs
   // into the first answer; answers count only during a drill.
   Edit1->clear();
