@@ -113,6 +113,7 @@ TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, Pr
   DayTable->verticalHeader()->setVisible(false);
   DayTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DayTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DayTable->setTabKeyNavigation(false);  // Tab goes on; the arrow keys walk the cells
   DayTable->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice per day"));
   FocusLabel = new QLabel();
   FocusLabel->setWordWrap(true);

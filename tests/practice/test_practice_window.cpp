@@ -237,6 +237,14 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(section->DayTable->item(0, 2)->text(), "1");
   EXPECT_NE(section->FocusLabel->text().indexOf("Practice focus"), -1);
   EXPECT_NE(section->FocusLabel->text().indexOf("confused with 3-"), -1);
+  // Tab leaves the practice table as it leaves the drills table.
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  section->DayTable->setFocus();
+  section->DayTable->setCurrentCell(0, 0);
+  QTest::keyClick(section->DayTable, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), section->DayTable);
 }
 
 // The summary in a student's words, with and without questions.
