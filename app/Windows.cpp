@@ -8,6 +8,7 @@
 #include "Fonts.h"
 #include "HeardWindow.h"
 #include "HelpAccess.h"
+#include "PacingDialog.h"
 #include "PracticeMode.h"
 #include "ProgressMenu.h"
 #include "Readme.h"
@@ -38,6 +39,7 @@ void CreateSonorixWindows() {
     InstallPracticeMode(Form1);  // after the sound notice: its title mark follows the notice
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
+    InstallPacingMenu(Form1);    // between Help and View
     FilterForm = new TFilterForm();
     Form2 = new TForm2();
     ErrorReport = new TErrorReport();

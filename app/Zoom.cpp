@@ -16,6 +16,7 @@
 #include <functional>
 #include <cmath>
 
+#include "Accessible.h"
 #include "DataFile.h"
 #include "RadioGroup.h"
 #include "Settings.h"
@@ -407,18 +408,26 @@ void InstallZoomMenu(QMenuBar* bar) {
     out->setEnabled(ZoomPercent() > kZoomMinPercent);
     actual->setEnabled(ZoomPercent() != kZoomMinPercent);
   };
+  // Each change is spoken: the window grows, nothing else tells a reader.
+  auto tell = [bar] {
+    QWidget* window = QApplication::activeWindow() ? QApplication::activeWindow() : bar->window();
+    Announce(window, QCoreApplication::translate("Zoom", "Zoom %1 %").arg(ZoomPercent()));
+  };
   QObject::connect(view, &QMenu::aboutToShow, view, update);
-  QObject::connect(in, &QAction::triggered, view, [update] {
+  QObject::connect(in, &QAction::triggered, view, [update, tell] {
     SetZoomPercent(ZoomPercent() + kZoomStepPercent);
     update();
+    tell();
   });
-  QObject::connect(out, &QAction::triggered, view, [update] {
+  QObject::connect(out, &QAction::triggered, view, [update, tell] {
     SetZoomPercent(ZoomPercent() - kZoomStepPercent);
     update();
+    tell();
   });
-  QObject::connect(actual, &QAction::triggered, view, [update] {
+  QObject::connect(actual, &QAction::triggered, view, [update, tell] {
     SetZoomPercent(kZoomMinPercent);
     update();
+    tell();
   });
   update();
 }

@@ -138,13 +138,35 @@ void DrillSession::GenerateQuestion() {
 
 void DrillSession::PlayQuestion() {
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  SetWaiting(false);
   const std::unique_ptr<PlaybackPort> port = around.Sound();
   PlayQuestionNotes(question, around.Manner(), *port);
   Tell([](DrillListener& l) { l.QuestionPlayed(); });
 }
 
+void DrillSession::SetWaiting(bool waiting) {
+  if (waiting_ == waiting) return;
+  waiting_ = waiting;
+  Tell([waiting](DrillListener& l) { l.QuestionWaiting(waiting); });
+}
+
+bool DrillSession::WaitsForStudent() const {
+  const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  return around.WaitForMe();
+}
+
+bool DrillSession::AskForQuestion() {
+  if (!waiting_ || !Drilling) return false;
+  PlayQuestion();
+  return true;
+}
+
 void DrillSession::PlayNextQuestion() {
   const DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  if (around.WaitForMe()) {
+    SetWaiting(true);
+    return;
+  }
   const int seconds = around.PauseBeforeNextQuestion();
   if (seconds <= 0 || !scheduler_) {
     PlayQuestion();
@@ -172,6 +194,7 @@ void DrillSession::PlayNextQuestion() {
 
 void DrillSession::Arpeggiate(bool up) {
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
+  SetWaiting(false);  // the question is heard now, one note at a time
   const std::unique_ptr<PlaybackPort> port = around.Sound();
   if (up) {
     ArpeggiateUp(question, *port);
@@ -221,7 +244,10 @@ bool DrillSession::Begin() {
   WriteFilterRecord(DrillFilterState);
   GenerateQuestion();
   Tell([](DrillListener& l) { l.DrillStarted(); });
-  PlayQuestion();
+  if (around.WaitForMe())
+    SetWaiting(true);
+  else
+    PlayQuestion();
   return true;
 }
 
@@ -232,6 +258,8 @@ AnswerKey DrillSession::KeyOf(const QuestionState& q) const {
 
 void DrillSession::Submit(int row) {
   if (!Drilling || (answersHeld_ && answersHeld_())) return;
+  // No answer to a question not yet heard: Enter asks for it instead.
+  if (AskForQuestion()) return;
   if (row < 0 || row >= kMaxListLength) {
     JudgedAnswer none;
     none.asked = question;
@@ -321,6 +349,7 @@ void DrillSession::End(bool scored) {
   if (scored) MarkFilterChange();
   WriteSegmentIfAnswered();
   Drilling = false;
+  SetWaiting(false);
   const DrillResult result = Result(scored);
   Tell([&result](DrillListener& l) { l.DrillEnded(result); });
 }

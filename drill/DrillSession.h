@@ -38,6 +38,9 @@ class DrillSurroundings {
   virtual std::unique_ptr<PlaybackPort> Sound() = 0;
   // Seconds to wait before the question after a right answer sounds.
   virtual int PauseBeforeNextQuestion() const { return 0; }
+  // "Wait for me": the first question and each next one sound only when the
+  // student asks for them (AskForQuestion); the clock runs on meanwhile.
+  virtual bool WaitForMe() const { return false; }
 };
 
 // One answer as judged. `row` is the answer list's row, -1 when none was chosen.
@@ -74,6 +77,9 @@ class DrillListener {
   // A new question was made (not yet played).
   virtual void QuestionAsked(const QuestionState&) {}
   virtual void QuestionPlayed() {}
+  // "Wait for me": a question made waits for the student (true), or no
+  // longer waits (false: played, or the drill ended).
+  virtual void QuestionWaiting(bool) {}
   // Told once the counters count it, before the next question is made.
   virtual void AnswerJudged(const JudgedAnswer&) {}
   virtual void CountsChanged() {}
@@ -120,6 +126,12 @@ class DrillSession {
   // outside a drill.
   void Submit(int row);
   void Repeat() { PlayQuestion(); }
+  // A question that waits for the student ("wait for me") sounds now; false
+  // when none waited.
+  bool AskForQuestion();
+  bool QuestionWaits() const { return waiting_; }
+  // Whether questions wait for the student, as the surroundings choose.
+  bool WaitsForStudent() const;
   void Arpeggiate(bool up);
   // Ends the drill: a filter change after the last question marks it, the
   // last segment is logged, drillEnded tells its result. The counters and
@@ -131,8 +143,9 @@ class DrillSession {
   // --- pieces the other windows call -------------------------------------------
   void GenerateQuestion();
   void PlayQuestion();
-  // Plays the question just made after the pause the surroundings ask for;
-  // a question answered, replaced or ended meanwhile is not played any more.
+  // Plays the question just made after the pause the surroundings ask for,
+  // or holds it for the student; a question answered, replaced or ended
+  // meanwhile is not played any more.
   void PlayNextQuestion();
   void WriteStartRecord();
   void WriteFilterRecord(const FilterState& state);
@@ -192,6 +205,7 @@ class DrillSession {
   // A filter change since the last question marks the drill as one before a
   // question does.
   void MarkFilterChange();
+  void SetWaiting(bool waiting);
   AnswerKey KeyOf(const QuestionState& q) const;
   Clock& Time() const { return clock_ ? *clock_ : CoreClock(); }
   template <typename Step>
@@ -205,6 +219,7 @@ class DrillSession {
   Chooser chooser_;
   std::function<bool()> answersHeld_;
   bool practice_ = false;
+  bool waiting_ = false;  // a question made waits for the student
   int answerRows_ = 0;
   int questionCardinality_ = -1;  // the cardinality the question was made in
   std::vector<DrillListener*> listeners_;

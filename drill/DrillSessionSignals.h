@@ -17,6 +17,7 @@ class DrillSessionSignals : public QObject, public DrillListener {
   void DrillStarted() override { emit drillStarted(); }
   void QuestionAsked(const QuestionState& q) override { emit questionAsked(q); }
   void QuestionPlayed() override { emit questionPlayed(); }
+  void QuestionWaiting(bool waiting) override { emit questionWaiting(waiting); }
   void AnswerJudged(const JudgedAnswer& a) override { emit answerJudged(a); }
   void CountsChanged() override { emit countsChanged(); }
   void DrillEnded(const DrillResult& r) override { emit drillEnded(r); }
@@ -27,6 +28,7 @@ class DrillSessionSignals : public QObject, public DrillListener {
   void drillStarted();
   void questionAsked(const QuestionState& question);
   void questionPlayed();
+  void questionWaiting(bool waiting);
   void answerJudged(const JudgedAnswer& answer);
   void countsChanged();
   void drillEnded(const DrillResult& result);

@@ -106,6 +106,7 @@ class WindowSurroundings : public DrillSurroundings {
     return std::make_unique<OutPortPlayback>(form_->WayMidiOut.get());
   }
   int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
+  bool WaitForMe() const override { return WaitForMeSetting(); }
 
  private:
   TForm1* form_;
@@ -151,6 +152,8 @@ TForm1::TForm1(QWidget* parent)
   Edit1->setGeometry(208, 172, 33, 21);
   SubmitButton = MakeButton(Client, tr("Submit"), 262, 171, 75, 25);
   SubmitButton->setDefault(true);
+  NextQuestionButton = MakeButton(Client, tr("Next"), 345, 171, 75, 25);
+  NextQuestionButton->hide();
 
   Label1 = MakeLabel(Client, tr("Correct:"), 58, 24, 12);
   CorrectLabel = MakeLabel(Client, QStringLiteral("0"), 122, 24, 12);
@@ -206,7 +209,8 @@ TForm1::TForm1(QWidget* parent)
 
   // Tab order: the answer field, Submit, then the rest in reading order.
   QWidget::setTabOrder(Edit1, SubmitButton);
-  QWidget::setTabOrder(SubmitButton, Button4);
+  QWidget::setTabOrder(SubmitButton, NextQuestionButton);
+  QWidget::setTabOrder(NextQuestionButton, Button4);
   QWidget::setTabOrder(Button4, Button2);
   QWidget::setTabOrder(Button2, Button3);
   QWidget* previous = Button3;
@@ -224,6 +228,7 @@ TForm1::TForm1(QWidget* parent)
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
   connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
   connect(SubmitButton, &QPushButton::clicked, this, [this] { SubmitButtonClick(); });
+  connect(NextQuestionButton, &QPushButton::clicked, this, [this] { session_->AskForQuestion(); });
   connect(ListBox, &QListWidget::itemClicked, this, [this] { ListBoxClick(); });
   connect(FilterButton, &QPushButton::clicked, this, [this] { FilterButtonClick(); });
   RadioGroup1->OnClick = [this] { RadioGroup1Click(); };

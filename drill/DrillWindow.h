@@ -67,6 +67,7 @@ class TForm1 : public QMainWindow {
   QLabel* StaticText1 = nullptr;   // answer prefix "3 -" / "4 -"
   QLineEdit* Edit1 = nullptr;
   QPushButton* SubmitButton = nullptr;
+  QPushButton* NextQuestionButton = nullptr;  // "wait for me": plays the question that waits
   QListWidget* ListBox = nullptr;
   TRadioGroup* RadioGroup = nullptr;   // Play: chord / figure / mixed figure
   TRadioGroup* RadioGroup1 = nullptr;  // cardinality

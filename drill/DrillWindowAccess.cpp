@@ -27,6 +27,7 @@ void MakeDrillWindowAccessible(TForm1* f) {
                           "Up and Down walk the list of set classes. F1 repeats the question, F2 and F3 arpeggiate "
                           "it. Ctrl+B begins or ends the drill"));
   Describe(f->SubmitButton, {}, QCoreApplication::translate("Accessibility", "Answers with the set class chosen. Key: Enter"));
+  Describe(f->NextQuestionButton, {}, QCoreApplication::translate("TPracticeMode", "The next question. Keys: Enter or Space"));
   Describe(f->ListBox, QCoreApplication::translate("Accessibility", "Set classes"),
            QCoreApplication::translate("Accessibility", "The set classes drilled; choosing one puts its number in the answer field"));
   Describe(f->RadioGroup, {}, QCoreApplication::translate("Accessibility", "How questions are played"));
@@ -37,7 +38,7 @@ void MakeDrillWindowAccessible(TForm1* f) {
   GiveMenusLetterKeys(f->MainMenu1);
   SetSpokenState(nullptr, [f] { return DrillStateText(f); });
 
-  std::vector<QWidget*> order{f->Edit1, f->SubmitButton, f->Button4, f->Button2, f->Button3};
+  std::vector<QWidget*> order{f->Edit1, f->SubmitButton, f->NextQuestionButton, f->Button4, f->Button2, f->Button3};
   for (const TRadioGroup* group : {f->RadioGroup, f->RadioGroup1, f->RadioGroup2})
     for (QWidget* item : RadioItems(group)) order.push_back(item);
   order.push_back(f->FilterButton);
@@ -65,12 +66,16 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   QString text;
   switch (news) {
     case DrillNews::Started:
-      text = QCoreApplication::translate("Accessibility", "Drill started. First question.");
+      text = form->Session().WaitsForStudent()
+                 ? QCoreApplication::translate("Accessibility", "Drill started. Space: first question.")
+                 : QCoreApplication::translate("Accessibility", "Drill started. First question.");
       break;
     case DrillNews::Right:
       text = QCoreApplication::translate("Accessibility", "Right: %1.").arg(name);
       if (form->CorrectCount == 5) text += QCoreApplication::translate("Accessibility", " The drill can now be ended with Ctrl+B.");
-      text += QCoreApplication::translate("Accessibility", " Next question.");
+      text += form->Session().WaitsForStudent()
+                  ? QCoreApplication::translate("Accessibility", " Space: next question.")
+                  : QCoreApplication::translate("Accessibility", " Next question.");
       break;
     case DrillNews::Wrong:
       text = QCoreApplication::translate("Accessibility", "Wrong: not %1. Try again.").arg(name);

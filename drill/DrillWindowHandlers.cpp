@@ -76,6 +76,11 @@ void TForm1::ConnectSession() {
   connect(s, &DrillSessionSignals::questionPlayed, this, [this] {
     if (Edit1) Edit1->setFocus();
   });
+  connect(s, &DrillSessionSignals::questionWaiting, this, [this](bool waiting) {
+    const bool hadFocus = NextQuestionButton->hasFocus();
+    NextQuestionButton->setVisible(waiting);
+    if (hadFocus && !waiting) Edit1->setFocus();
+  });
   connect(s, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& a) {
     if (a.row < 0) {
       AnnounceDrill(this, DrillNews::NoAnswer);
@@ -164,6 +169,14 @@ void TForm1::Button1Click() {
 // --- answers ------------------------------------------------------------------
 
 void TForm1::SubmitButtonClick() {
+  // A question that waits for the student: Enter asks for it and answers
+  // nothing, as the question was not heard yet; what was typed before it
+  // goes, so that it does not run into the answer.
+  if (Drilling && session_->AskForQuestion()) {
+    Edit1->clear();
+    ListBox->clearSelection();
+    return;
+  }
   // The field empties first, so that text entered outside a drill never runs
   // into the first answer; answers count only during a drill.
   Edit1->clear();

@@ -38,6 +38,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
+    // "Wait for me": Space asks for the question that waits, in the answer
+    // field, the list and on Submit or Next (elsewhere it keeps its use).
+    if (key->key() == Qt::Key_Space && session_->QuestionWaits() &&
+        (watched == Edit1 || watched == ListBox || watched == SubmitButton || watched == NextQuestionButton)) {
+      if (!key->isAutoRepeat()) session_->AskForQuestion();
+      return true;
+    }
     // SubmitButton is the default button: Enter anywhere submits, once.
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       if (!key->isAutoRepeat()) SubmitButtonClick();

@@ -214,6 +214,10 @@ bool TPracticeMode::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+namespace {
+constexpr int kAfterMenuMs = 300;
+}  // namespace
+
 void TPracticeMode::PracticeMode1Click() {
   if (form_->Drilling) {
     PracticeMode1->setChecked(Running());
@@ -222,9 +226,12 @@ void TPracticeMode::PracticeMode1Click() {
   SetPracticeModeSetting(PracticeMode1->isChecked());
   UpdateTitle();
   UpdateItems();
-  Announce(form_, PracticeMode1->isChecked()
-                      ? QCoreApplication::translate("TPracticeMode", "Practice mode on: BEGIN starts a practice drill.")
-                      : QCoreApplication::translate("TPracticeMode", "Practice mode off."));
+  // Once the menu has closed and the focus is back: a reader speaks the
+  // focused field then, which would cut short words said at once.
+  const QString news = PracticeMode1->isChecked()
+                           ? QCoreApplication::translate("TPracticeMode", "Practice mode on: BEGIN starts a practice drill.")
+                           : QCoreApplication::translate("TPracticeMode", "Practice mode off.");
+  QTimer::singleShot(kAfterMenuMs, form_, [form = form_, news] { Announce(form, news); });
 }
 
 void TPracticeMode::AutoRevealClick(int after) { SetAutoRevealSetting(after); }

@@ -78,6 +78,9 @@ TPracticeSummaryForm::TPracticeSummaryForm(const PracticeSummary& summary, QWidg
   // spoken when it opens and on the state key.
   const QString spoken = texts.join(QStringLiteral(". ")) + QLatin1Char('.');
   setAccessibleDescription(spoken);
+  // OK has the focus: a reader speaks the focused button with its description.
+  OkButton->setAccessibleDescription(spoken);
+  for (QLabel* label : Lines) label->setAccessibleName(label->text());
   SetSpokenState(this, [spoken] { return spoken; });
 }
 
@@ -110,6 +113,7 @@ TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, Pr
   DayTable->verticalHeader()->setVisible(false);
   DayTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DayTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DayTable->setTabKeyNavigation(false);  // Tab goes on; the arrow keys walk the cells
   DayTable->setAccessibleName(QCoreApplication::translate("PracticeWindows", "Practice per day"));
   FocusLabel = new QLabel();
   FocusLabel->setWordWrap(true);

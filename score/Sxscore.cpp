@@ -202,6 +202,7 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
     ListBox->setCurrentRow(-1);
     ListBox->clearSelection();
   }
+  DescribeHighScoreList(this);
 }
 
 // --- opening and closing ----------------------------------------------------------

@@ -13,6 +13,7 @@
 
 #include "Accessible.h"
 #include "DrillWindow.h"
+#include "NumberText.h"
 #include "Platform.h"
 #include "Sxscore.h"
 
@@ -53,6 +54,7 @@ class ScoreNews : public QObject {
         static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
       const QListWidgetItem* item = list_->currentItem();
       Announce(form_, item && item->isSelected() ? item->data(Qt::AccessibleTextRole).toString()
+                      : list_->count() == 0      ? QCoreApplication::translate("Accessibility", "No entry yet in this table.")
                                                  : QCoreApplication::translate("Accessibility", "No entry selected."));
     }
     return false;
@@ -89,7 +91,10 @@ void MakeScoreWindowAccessible(TForm2* f) {
   // The header labels the list: read with it, not again as a loose text of the window.
   f->Label12->setBuddy(f->ListBox);
   // Each row reads with its column names; the header says them once.
-  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "High scores"), QCoreApplication::translate("Accessibility", "The drill just ended is selected"));
+  Describe(f->ListBox, QCoreApplication::translate("Accessibility", "High scores"), {});
+  // Moving in the list changes whether the drill's own row is selected.
+  QObject::connect(f->ListBox, &QListWidget::itemSelectionChanged, f, [f] { DescribeHighScoreList(f); });
+  DescribeHighScoreList(f);
   // Buttons of which exactly one is down: radio buttons to a reader, and
   // reachable with Tab (arrows move within each row of them).
   const std::initializer_list<std::pair<QPushButton*, const char*>> tables{
@@ -110,6 +115,18 @@ void MakeScoreWindowAccessible(TForm2* f) {
                  f->Button2, f->Button1});
 }
 
+void DescribeHighScoreList(TForm2* f) {
+  const QListWidgetItem* item = f->ListBox->currentItem();
+  const bool selected = item && item->isSelected();
+  const bool drillsRow = selected && f->ShownRange + 3 * f->ShownCardinality == f->ModeCode &&
+                         f->ListBox->row(item) == f->NewEntryIndex && !PositionText(f).isEmpty();
+  f->ListBox->setAccessibleDescription(
+      f->ListBox->count() == 0 ? QCoreApplication::translate("Accessibility", "No entry yet in this table.")
+      : drillsRow              ? QCoreApplication::translate("Accessibility", "The drill just ended is selected")
+      : selected               ? QString()
+                               : QCoreApplication::translate("Accessibility", "No entry selected."));
+}
+
 QString ScoreAnnouncement(const TForm2* f) {
   QString text = QCoreApplication::translate("Accessibility", "Score %1: %2 time points, %3 correct, longevity bonus %4. %5 seconds per interval.")
                      .arg(f->ScoreLabel->text(), f->TimePointsLabel->text(), f->PercentageLabel->text(),
@@ -123,7 +140,8 @@ QString SpokenHighScoreRow(int row, const HighScoreEntry& entry) {
   QString date;
   if (entry.Date > -693594 && entry.Date < 2958466) {
     const PlatformCivilDate day = PlatformDateOfDay(static_cast<int64_t>(std::trunc(entry.Date)));
-    date = QStringLiteral("%1 %2 %3, ").arg(day.day).arg(QLocale::c().monthName(day.month)).arg(day.year);
+    // The month as the language names it ("12 août 2026"); the English windows keep theirs.
+    date = QStringLiteral("%1 %2 %3, ").arg(day.day).arg(QLocale().monthName(day.month)).arg(day.year);
   }
   const double answers = static_cast<double>(entry.Correct) + entry.Incorrect;
   double percent = answers != 0 ? entry.Correct / answers * 100 : 0;
@@ -133,7 +151,8 @@ QString SpokenHighScoreRow(int row, const HighScoreEntry& entry) {
       .arg(date)
       .arg(entry.Correct)
       .arg(entry.Incorrect)
-      .arg(percent, 0, 'f', 1)
-      .arg(static_cast<double>(entry.TimePerInterval), 0, 'f', 1)
+      // Rounded as the row shows them (13 right, 3 wrong: 81.2 in both).
+      .arg(QString::fromStdString(FixedNumberText(percent, 1)))
+      .arg(QString::fromStdString(FixedNumberText(static_cast<double>(entry.TimePerInterval), 1)))
       .arg(entry.Score);
 }

@@ -10,6 +10,10 @@ class TForm2;
 
 void MakeScoreWindowAccessible(TForm2* form);
 
+// The list's description says what is true of the table shown: empty, the
+// drill just ended selected, or no entry selected. Run when it is refilled.
+void DescribeHighScoreList(TForm2* form);
+
 // What the window says as it opens: the score, the time per interval and the
 // drill's place ("Row 2 of 5, trichords, close position.").
 QString ScoreAnnouncement(const TForm2* form);

@@ -347,6 +347,18 @@
         <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
         <translation>%1. %2%3 richtig, %4 falsch, %5 %, %6 s pro Intervall, Punktzahl %7</translation>
     </message>
+    <message>
+        <source>Drill started. Space: first question.</source>
+        <translation>Übung begonnen. Leertaste: erste Frage.</translation>
+    </message>
+    <message>
+        <source> Space: next question.</source>
+        <translation> Leertaste: nächste Frage.</translation>
+    </message>
+    <message>
+        <source>No entry yet in this table.</source>
+        <translation>Noch kein Eintrag in dieser Tabelle.</translation>
+    </message>
 </context>
 <context>
     <name>HeardPicture</name>
@@ -1273,6 +1285,44 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     </message>
 </context>
 <context>
+    <name>TPacingForm</name>
+    <message>
+        <source>Pause and Wait for Me</source>
+        <translation>Pause und Warten auf mich</translation>
+    </message>
+    <message>
+        <source>&amp;Pause before the next question:</source>
+        <translation>&amp;Pause vor der nächsten Frage:</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>keine Pause</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Wait for me: the next question (and the first) plays when I press Space, Enter or Next</source>
+        <translation>&amp;Auf mich warten: Die nächste Frage (und die erste) erklingt, wenn ich Leertaste, Eingabe oder Weiter drücke</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>Die Uhr der Übung läuft inzwischen weiter; die Übung zählt weiter für die Bestenlisten.</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause and Wait for Me…</source>
+        <translation>&amp;Pause und Warten auf mich…</translation>
+    </message>
+</context>
+<context>
     <name>TPracticeMode</name>
     <message>
         <source> - Practice</source>
@@ -1542,6 +1592,79 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
         <source>not ended</source>
         <translation>nicht beendet</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: von %2 auf %3 gestiegen, in %n Übung</numerusform>
+            <numerusform>%1: von %2 auf %3 gestiegen, in %n Übungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: von %2 auf %3 gestiegen, in %n Tag</numerusform>
+            <numerusform>%1: von %2 auf %3 gestiegen, in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: von %2 auf %3 gesunken, in %n Übung</numerusform>
+            <numerusform>%1: von %2 auf %3 gesunken, in %n Übungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: von %2 auf %3 gesunken, in %n Tag</numerusform>
+            <numerusform>%1: von %2 auf %3 gesunken, in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: gleich bei %2, in %n Übung</numerusform>
+            <numerusform>%1: gleich bei %2, in %n Übungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: gleich bei %2, in %n Tag</numerusform>
+            <numerusform>%1: gleich bei %2, in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No drills yet.</source>
+        <translation>Noch keine Übungen.</translation>
+    </message>
+    <message>
+        <source>No practice yet.</source>
+        <translation>Noch nicht geübt.</translation>
+    </message>
+    <message>
+        <source>accuracy</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>seconds per right answer</source>
+        <translation>Sekunden pro richtiger Antwort</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over %n week(s): %1 min in all, %2 min in the latest week.</source>
+        <translation>
+            <numerusform>Üben in %n Woche: %1 Min. insgesamt, %2 Min. in der letzten Woche.</numerusform>
+            <numerusform>Üben in %n Wochen: %1 Min. insgesamt, %2 Min. in der letzten Woche.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Showing %1</source>
+        <translation>Zeigt %1</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1617,6 +1740,10 @@ Sie konnte auch nicht in Ihrem eigenen Ordner aufbewahrt werden. Bitte sagen Sie
     <message>
         <source>&amp;Actual Size</source>
         <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 <context>

@@ -347,6 +347,18 @@
         <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
         <translation>%1. %2%3 correctas, %4 incorrectas, %5 %, %6 s por intervalo, puntuación %7</translation>
     </message>
+    <message>
+        <source>Drill started. Space: first question.</source>
+        <translation>Ejercicio empezado. Espacio: primera pregunta.</translation>
+    </message>
+    <message>
+        <source> Space: next question.</source>
+        <translation> Espacio: siguiente pregunta.</translation>
+    </message>
+    <message>
+        <source>No entry yet in this table.</source>
+        <translation>Aún no hay entradas en esta tabla.</translation>
+    </message>
 </context>
 <context>
     <name>HeardPicture</name>
@@ -1273,6 +1285,44 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     </message>
 </context>
 <context>
+    <name>TPacingForm</name>
+    <message>
+        <source>Pause and Wait for Me</source>
+        <translation>Pausa y esperarme</translation>
+    </message>
+    <message>
+        <source>&amp;Pause before the next question:</source>
+        <translation>&amp;Pausa antes de la pregunta siguiente:</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>sin pausa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Wait for me: the next question (and the first) plays when I press Space, Enter or Next</source>
+        <translation>&amp;Esperarme: la pregunta siguiente (y la primera) suena cuando pulso Espacio, Intro o Siguiente</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>El reloj del ejercicio sigue corriendo; el ejercicio sigue contando para las mejores puntuaciones.</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Pause and Wait for Me…</source>
+        <translation>&amp;Pausa y esperarme…</translation>
+    </message>
+</context>
+<context>
     <name>TPracticeMode</name>
     <message>
         <source> - Practice</source>
@@ -1542,6 +1592,79 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
         <source>not ended</source>
         <translation>no terminado</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: en aumento de %2 a %3 en %n ejercicio</numerusform>
+            <numerusform>%1: en aumento de %2 a %3 en %n ejercicios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: en aumento de %2 a %3 en %n día</numerusform>
+            <numerusform>%1: en aumento de %2 a %3 en %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: en descenso de %2 a %3 en %n ejercicio</numerusform>
+            <numerusform>%1: en descenso de %2 a %3 en %n ejercicios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: en descenso de %2 a %3 en %n día</numerusform>
+            <numerusform>%1: en descenso de %2 a %3 en %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: estable en %2 en %n ejercicio</numerusform>
+            <numerusform>%1: estable en %2 en %n ejercicios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: estable en %2 en %n día</numerusform>
+            <numerusform>%1: estable en %2 en %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No drills yet.</source>
+        <translation>Aún no hay ejercicios.</translation>
+    </message>
+    <message>
+        <source>No practice yet.</source>
+        <translation>Aún no hay práctica.</translation>
+    </message>
+    <message>
+        <source>accuracy</source>
+        <translation>precisión</translation>
+    </message>
+    <message>
+        <source>seconds per right answer</source>
+        <translation>segundos por respuesta correcta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over %n week(s): %1 min in all, %2 min in the latest week.</source>
+        <translation>
+            <numerusform>Práctica en %n semana: %1 min en total, %2 min la última semana.</numerusform>
+            <numerusform>Práctica en %n semanas: %1 min en total, %2 min la última semana.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Showing %1</source>
+        <translation>Muestra %1</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1617,6 +1740,10 @@ Tampoco se pudo conservar en su propia carpeta. Por favor, avise a su profesor.<
     <message>
         <source>&amp;Actual Size</source>
         <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 <context>

@@ -347,6 +347,18 @@
         <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
         <translation>%1. %2%3 justes, %4 fausses, %5 %, %6 s par intervalle, score %7</translation>
     </message>
+    <message>
+        <source>Drill started. Space: first question.</source>
+        <translation>Exercice commencé. Espace : première question.</translation>
+    </message>
+    <message>
+        <source> Space: next question.</source>
+        <translation> Espace : question suivante.</translation>
+    </message>
+    <message>
+        <source>No entry yet in this table.</source>
+        <translation>Aucune entrée dans ce tableau pour l&apos;instant.</translation>
+    </message>
 </context>
 <context>
     <name>HeardPicture</name>
@@ -1273,6 +1285,44 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
 </context>
 <context>
+    <name>TPacingForm</name>
+    <message>
+        <source>Pause and Wait for Me</source>
+        <translation>Pause et attente</translation>
+    </message>
+    <message>
+        <source>&amp;Pause before the next question:</source>
+        <translation>&amp;Pause avant la question suivante :</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>pas de pause</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Wait for me: the next question (and the first) plays when I press Space, Enter or Next</source>
+        <translation>Attendre mon &amp;signal : la question suivante (et la première) est jouée quand j&apos;appuie sur Espace, Entrée ou Suivante</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>L&apos;horloge de l&apos;exercice continue de tourner ; l&apos;exercice compte toujours pour les meilleurs scores.</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Pause and Wait for Me…</source>
+        <translation>&amp;Pause et attente…</translation>
+    </message>
+</context>
+<context>
     <name>TPracticeMode</name>
     <message>
         <source> - Practice</source>
@@ -1542,6 +1592,79 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <source>not ended</source>
         <translation>non terminé</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1 : en hausse de %2 à %3 sur %n exercice</numerusform>
+            <numerusform>%1 : en hausse de %2 à %3 sur %n exercices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1 : en hausse de %2 à %3 sur %n jour</numerusform>
+            <numerusform>%1 : en hausse de %2 à %3 sur %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1 : en baisse de %2 à %3 sur %n exercice</numerusform>
+            <numerusform>%1 : en baisse de %2 à %3 sur %n exercices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1 : en baisse de %2 à %3 sur %n jour</numerusform>
+            <numerusform>%1 : en baisse de %2 à %3 sur %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1 : stable à %2 sur %n exercice</numerusform>
+            <numerusform>%1 : stable à %2 sur %n exercices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n day(s)</source>
+        <translation>
+            <numerusform>%1 : stable à %2 sur %n jour</numerusform>
+            <numerusform>%1 : stable à %2 sur %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No drills yet.</source>
+        <translation>Aucun exercice pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>No practice yet.</source>
+        <translation>Pas encore de pratique.</translation>
+    </message>
+    <message>
+        <source>accuracy</source>
+        <translation>justesse</translation>
+    </message>
+    <message>
+        <source>seconds per right answer</source>
+        <translation>secondes par réponse juste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over %n week(s): %1 min in all, %2 min in the latest week.</source>
+        <translation>
+            <numerusform>Pratique sur %n semaine : %1 min en tout, %2 min la dernière semaine.</numerusform>
+            <numerusform>Pratique sur %n semaines : %1 min en tout, %2 min la dernière semaine.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Showing %1</source>
+        <translation>Affiche %1</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1617,6 +1740,10 @@ Il n&apos;a pas pu non plus être conservé dans votre propre dossier. Veuillez 
     <message>
         <source>&amp;Actual Size</source>
         <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 <context>

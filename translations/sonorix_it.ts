@@ -347,6 +347,18 @@
         <source>%1. %2%3 right, %4 wrong, %5 %, %6 s per interval, score %7</source>
         <translation>%1. %2%3 giuste, %4 sbagliate, %5 %, %6 s per intervallo, punteggio %7</translation>
     </message>
+    <message>
+        <source>Drill started. Space: first question.</source>
+        <translation>Esercizio iniziato. Spazio: prima domanda.</translation>
+    </message>
+    <message>
+        <source> Space: next question.</source>
+        <translation> Spazio: domanda successiva.</translation>
+    </message>
+    <message>
+        <source>No entry yet in this table.</source>
+        <translation>Ancora nessuna voce in questa tabella.</translation>
+    </message>
 </context>
 <context>
     <name>HeardPicture</name>
@@ -1273,6 +1285,44 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     </message>
 </context>
 <context>
+    <name>TPacingForm</name>
+    <message>
+        <source>Pause and Wait for Me</source>
+        <translation>Pausa e attesa</translation>
+    </message>
+    <message>
+        <source>&amp;Pause before the next question:</source>
+        <translation>&amp;Pausa prima della domanda successiva:</translation>
+    </message>
+    <message>
+        <source>no pause</source>
+        <translation>nessuna pausa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Wait for me: the next question (and the first) plays when I press Space, Enter or Next</source>
+        <translation>A&amp;spettami: la domanda successiva (e la prima) suona quando premo Spazio, Invio o Avanti</translation>
+    </message>
+    <message>
+        <source>The drill&apos;s clock runs on meanwhile; the drill still counts for the high scores.</source>
+        <translation>L&apos;orologio dell&apos;esercizio continua a correre; l&apos;esercizio conta ancora per i punteggi migliori.</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Pause and Wait for Me…</source>
+        <translation>&amp;Pausa e attesa…</translation>
+    </message>
+</context>
+<context>
     <name>TPracticeMode</name>
     <message>
         <source> - Practice</source>
@@ -1542,6 +1592,79 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
         <source>not ended</source>
         <translation>non finito</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: in aumento da %2 a %3 in %n esercizio</numerusform>
+            <numerusform>%1: in aumento da %2 a %3 in %n esercizi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rose from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: in aumento da %2 a %3 in %n giorno</numerusform>
+            <numerusform>%1: in aumento da %2 a %3 in %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: in calo da %2 a %3 in %n esercizio</numerusform>
+            <numerusform>%1: in calo da %2 a %3 in %n esercizi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fell from %2 to %3 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: in calo da %2 a %3 in %n giorno</numerusform>
+            <numerusform>%1: in calo da %2 a %3 in %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n drill(s)</source>
+        <translation>
+            <numerusform>%1: stabile a %2 in %n esercizio</numerusform>
+            <numerusform>%1: stabile a %2 in %n esercizi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stayed at %2 over %n day(s)</source>
+        <translation>
+            <numerusform>%1: stabile a %2 in %n giorno</numerusform>
+            <numerusform>%1: stabile a %2 in %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No drills yet.</source>
+        <translation>Ancora nessun esercizio.</translation>
+    </message>
+    <message>
+        <source>No practice yet.</source>
+        <translation>Ancora nessuna pratica.</translation>
+    </message>
+    <message>
+        <source>accuracy</source>
+        <translation>precisione</translation>
+    </message>
+    <message>
+        <source>seconds per right answer</source>
+        <translation>secondi per risposta giusta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over %n week(s): %1 min in all, %2 min in the latest week.</source>
+        <translation>
+            <numerusform>Pratica in %n settimana: %1 min in tutto, %2 min nell&apos;ultima settimana.</numerusform>
+            <numerusform>Pratica in %n settimane: %1 min in tutto, %2 min nell&apos;ultima settimana.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Showing %1</source>
+        <translation>Mostra %1</translation>
+    </message>
 </context>
 <context>
     <name>TProgressMenu</name>
@@ -1617,6 +1740,10 @@ Non è stato possibile conservarlo nemmeno nella vostra cartella. Per favore avv
     <message>
         <source>&amp;Actual Size</source>
         <translation>&amp;Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 <context>

@@ -364,7 +364,7 @@ TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
   ShowDrillWindow();
   QStringList captions;
   for (QAction* menu : Form1->MainMenu1->actions()) captions << QString(menu->text()).remove('&');
-  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help|View");
+  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help|Options|View");
   auto opens = [](Qt::Key letter) {
     QTest::keyClick(Form1, letter, Qt::AltModifier);
     QMenu* open = nullptr;
@@ -380,6 +380,7 @@ TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
   EXPECT_EQ(opens(Qt::Key_M), "MIDI");
   EXPECT_EQ(opens(Qt::Key_P), "Progress");
   EXPECT_EQ(opens(Qt::Key_H), "Help");
+  EXPECT_EQ(opens(Qt::Key_O), "Options");
   EXPECT_EQ(opens(Qt::Key_V), "View");
 
   auto iface = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };

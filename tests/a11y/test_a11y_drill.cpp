@@ -1,11 +1,20 @@
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTextEdit>
 
+#include "NextQuestionPause.h"
+#include "PacingDialog.h"
 #include "Sxerrorform.h"
 #include "Sxlogin.h"
+#include "HighScores.h"
 #include "Sxscore.h"
+#include "SxscoreAccess.h"
 #include "test_a11y_support.h"
 
 TEST_F(A11yTest, RightAndWrongAnswersAndTheNewQuestionAreAnnounced) {
@@ -306,4 +315,122 @@ TEST_F(A11yTest, ThePauseHoldsBackOnlyTheNextQuestionsNotes) {
   EXPECT_FALSE(Form1->Drilling);
   QTest::qWait(1300);
   EXPECT_TRUE(HeardSince(mark).empty());
+}
+
+// "Wait for me": the first question and each next one sound only when the
+// student asks (Space, Enter on the answer field, Next); nothing is judged
+// meanwhile and the clock and the counts go on as without it. The choice is
+// made in Options › Pause and Wait for Me and kept in sonorix.ini.
+TEST_F(A11yTest, WaitForMeHoldsEachQuestionUntilTheStudentAsks) {
+  ShowDrillWindow();
+  QMenu* options = Form1->MainMenu1->findChild<QMenu*>("Options1");
+  ASSERT_NE(options, nullptr);
+  const QList<QAction*> menus = Form1->MainMenu1->actions();
+  const qsizetype at = menus.indexOf(options->menuAction());
+  ASSERT_GT(at, 0);
+  EXPECT_EQ(menus.value(at - 1), Form1->Help1->menuAction()) << "after Help: no menu of the design moves";
+  QAction* item = options->findChild<QAction*>("PauseAndWait1");
+  ASSERT_NE(item, nullptr);
+  auto choose = [item](int pause, bool wait, bool ok) {
+    WhileNewModal(
+        [pause, wait, ok](QWidget* modal) {
+          auto* form = qobject_cast<TPacingForm*>(modal);
+          ASSERT_NE(form, nullptr);
+          form->PauseBox->setCurrentIndex(pause);
+          form->WaitBox->setChecked(wait);
+          Press(ok ? Qt::Key_Return : Qt::Key_Escape);
+        },
+        [item] { item->trigger(); });
+  };
+  choose(4, true, false);  // Escape keeps what was
+  EXPECT_FALSE(WaitForMeSetting());
+  EXPECT_EQ(PauseBeforeNextQuestion(), 0);
+  choose(4, true, true);
+  EXPECT_TRUE(WaitForMeSetting());
+  EXPECT_EQ(PauseBeforeNextQuestion(), 4);
+  EXPECT_NE(ReadFile("sonorix.ini").find("WaitForMe=true"), std::string::npos);
+  choose(0, true, true);
+  Form1->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+
+  ReaderNews reader(Form1);
+  size_t mark = Mark();
+  Press(Qt::Key_B, Qt::ControlModifier);
+  ASSERT_TRUE(Form1->Drilling);
+  EXPECT_TRUE(HeardSince(mark).empty()) << "the first question waits too";
+  EXPECT_TRUE(Form1->NextQuestionButton->isVisible());
+  EXPECT_EQ(reader.spoken.back(), "Drill started. Space: first question.");
+  Form1->Edit1->setFocus();
+  Press(Qt::Key_Space);
+  EXPECT_EQ(HeardSince(mark).size(), 3u);
+  EXPECT_EQ(Form1->Edit1->text(), "") << "the Space typed nothing";
+  EXPECT_FALSE(Form1->NextQuestionButton->isVisible());
+  Press(Qt::Key_Space);  // once heard, Space is typed again
+  EXPECT_EQ(Form1->Edit1->text(), " ");
+  Form1->Edit1->clear();
+
+  // A right answer: the counts and "Right" at once, the next question held.
+  std::vector<int> heard = HeardSince(mark);
+  const uint32_t start = Form1->DrillStart;
+  mark = Mark();
+  AnswerByTyping(RowFor(heard));
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_TRUE(reader.spoken.back().starts_with("Right: ")) << reader.spoken.back();
+  EXPECT_TRUE(reader.spoken.back().ends_with(" Space: next question.")) << reader.spoken.back();
+  EXPECT_TRUE(HeardSince(mark).empty());
+  clock_.now += 7000;
+  Form1->ClockTick();
+  EXPECT_EQ(ValueOf(Form1->TimeLabel), 7) << "the clock runs on";
+  // Enter asks for it and answers nothing; a number typed before the
+  // question was heard goes.
+  QTest::keyClicks(Form1->Edit1, "1");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(HeardSince(mark).size(), 3u);
+  EXPECT_EQ(Form1->CorrectCount, 1);
+  EXPECT_EQ(Form1->IncorrectCount, 0);
+  EXPECT_EQ(Form1->Edit1->text(), "");
+  // Next, with the mouse.
+  heard = HeardSince(mark);
+  mark = Mark();
+  AnswerByTyping(RowFor(heard));
+  EXPECT_TRUE(HeardSince(mark).empty());
+  QTest::mouseClick(Form1->NextQuestionButton, Qt::LeftButton);
+  EXPECT_EQ(HeardSince(mark).size(), 3u);
+  EXPECT_EQ(Form1->CorrectCount, 2);
+  EXPECT_EQ(Form1->DrillStart, start);
+  EXPECT_FALSE(Form1->FiltersUsed) << "the drill stays eligible";
+}
+
+// Smaller things a reader hears: an empty high-score table says so; a row's
+// percentage is rounded as the row shows it and its month is named in the
+// language; each zoom step is spoken.
+TEST_F(A11yTest, EmptyTablesRoundingMonthsAndZoomAreSpokenTruly) {
+  ShowDrillWindow();
+  Form2->HighScoreTables = HighScoreSet{};
+  Form2->ShowHighScores(4, -1);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Form2->ListBox)->text(QAccessible::Description),
+            "No entry yet in this table.");
+
+  HighScoreEntry entry;
+  entry.Date = 46246;  // 12 August 2026
+  entry.Correct = 13;
+  entry.Incorrect = 3;
+  entry.TimePerInterval = 2.5F;
+  entry.Score = 900;
+  EXPECT_NE(HighScoreLine(0, entry).find(" 81.2%"), std::string::npos) << HighScoreLine(0, entry);
+  EXPECT_EQ(SpokenHighScoreRow(0, entry), "1. 12 August 2026, 13 right, 3 wrong, 81.2 %, 2.5 s per interval, score 900");
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  const QString french = SpokenHighScoreRow(0, entry);
+  QLocale::setDefault(before);
+  EXPECT_TRUE(french.contains("12 août 2026")) << french.toStdString();
+
+  QAction* in = Form1->MainMenu1->findChild<QAction*>("ZoomIn1");
+  QAction* actual = Form1->MainMenu1->findChild<QAction*>("ActualSize1");
+  ASSERT_NE(in, nullptr);
+  ASSERT_NE(actual, nullptr);
+  in->trigger();
+  EXPECT_EQ(LastAnnouncement(Form1), "Zoom 125 %");
+  actual->trigger();
+  EXPECT_EQ(LastAnnouncement(Form1), "Zoom 100 %");
 }

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -125,7 +126,7 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(Form1->windowTitle(), "Sonorix");
   Mode()->PracticeMode1->trigger();
   EXPECT_EQ(Form1->windowTitle(), "Sonorix - Practice");
-  EXPECT_NE(LastAnnouncement(Form1).indexOf("Practice mode on"), -1);
+  EXPECT_TRUE(QTest::qWaitFor([] { return LastAnnouncement(Form1).indexOf("Practice mode on") != -1; }, 2000));
   EXPECT_TRUE(QSettings(QString::fromLatin1(kSettingsFileName), QSettings::IniFormat).value("Practice/Mode").toBool());
   Mode()->RevealAfter2->trigger();
   EXPECT_EQ(AutoRevealSetting(), 2);
@@ -236,6 +237,14 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(section->DayTable->item(0, 2)->text(), "1");
   EXPECT_NE(section->FocusLabel->text().indexOf("Practice focus"), -1);
   EXPECT_NE(section->FocusLabel->text().indexOf("confused with 3-"), -1);
+  // Tab leaves the practice table as it leaves the drills table.
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  section->DayTable->setFocus();
+  section->DayTable->setCurrentCell(0, 0);
+  QTest::keyClick(section->DayTable, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), section->DayTable);
 }
 
 // The summary in a student's words, with and without questions.
@@ -254,4 +263,31 @@ TEST(PracticeSummaryTexts, SaysWhatGotSurerAndWhatNeedsWork) {
   EXPECT_EQ(none[3], "Time: 0:00");
   EXPECT_EQ(none[4], "Getting surer: none yet");
   EXPECT_EQ(none[5], "Needs more work: none");
+}
+
+// A screen reader hears the whole summary: the window and the focused OK
+// describe every line, short ones too; it is announced on opening and again
+// on the state key.
+TEST_F(PracticeTest, TheSummaryIsHeardWholeOnOpeningAndOnTheStateKey) {
+  PracticeSummary s;
+  s.totals.questions = 3;
+  s.totals.revealed = 2;
+  s.drillSeconds = 216;
+  s.needsWork = {"3-5"};
+  TPracticeSummaryForm window(s);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QString whole = "Questions: 3. Right at the first try: 0 (0 %). Revealed: 2. Time: 3:36. "
+                        "Getting surer: none yet. Needs more work: 3-5.";
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description), whole);
+  ASSERT_EQ(QApplication::focusWidget(), window.OkButton);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.OkButton)->text(QAccessible::Description), whole);
+  for (QLabel* line : window.Lines)
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), line->text());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return LastAnnouncement(&window) == whole; }, 2000));
+  Announce(&window, "something else");
+  QTest::keyClick(window.OkButton, kStateKey.key(), kStateKey.keyboardModifiers());
+  EXPECT_EQ(LastAnnouncement(&window), whole);
 }

@@ -1,4 +1,7 @@
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -280,6 +283,26 @@ TEST_F(ProgressTest, MyProgressShowsTheDrillsPlayedAndExportsThem) {
     points += static_cast<int>(static_cast<QXYSeries*>(series)->count());
   EXPECT_EQ(points, 3);  // drill 1 in one mode, drill 2 in two
   EXPECT_EQ(window.PracticeChart->chart()->series().size(), 1);
+  // What a reader hears of the charts and of the person chosen.
+  EXPECT_EQ(window.AccuracyChart->accessibleDescription().toStdString(),
+            "accuracy (tri, close) rose from 83 % to 100 % over 2 drills; "
+            "accuracy (tri, 1 oct) stayed at 100 % over 1 drill.");
+  EXPECT_EQ(window.SpeedChart->accessibleDescription().toStdString(),
+            "seconds per right answer (tri, close) fell from 6.0 to 3.3 over 2 drills; "
+            "seconds per right answer (tri, 1 oct) stayed at 2.7 over 1 drill.");
+  EXPECT_EQ(window.PracticeChart->accessibleDescription().toStdString(), "Practice over 1 week: 1 min in all, 1 min in the latest week.");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.PersonBox)->text(QAccessible::Description).toStdString(),
+            "Showing Mary Ann Lee");
+  // Tab leaves the table (the arrow keys walk its cells).
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  t->setFocus();
+  t->setCurrentCell(0, 0);
+  QTest::keyClick(t, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), window.ExportButton);
+  QTest::keyClick(window.ExportButton, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), window.CloseButton);
 
   const std::string csv = dir_.Path("progress.csv");
   ASSERT_TRUE(window.ExportCsv(QString::fromStdString(csv)));
