@@ -12,6 +12,8 @@ class Clock {
   virtual uint32_t NowMs() = 0;
   // Today's local date as whole days since 30 December 1899.
   virtual double Today() = 0;
+  // Seconds since local midnight, 0..86399: the time a log line is stamped with.
+  virtual int32_t SecondOfDay();
 };
 
 // Runs tasks later on the thread that owns the core (an event loop's timer).

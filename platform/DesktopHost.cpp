@@ -132,6 +132,11 @@ uint32_t DesktopClock::NowMs() { return PlatformTickCount(); }
 
 double DesktopClock::Today() { return PlatformToday(); }
 
+int32_t DesktopClock::SecondOfDay() {
+  if (const auto hook = PlatformSecondOfDayHook()) return hook();
+  return Clock::SecondOfDay();
+}
+
 Storage& HostStorage() {
   static DesktopStorage storage;
   return storage;
