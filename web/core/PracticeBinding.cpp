@@ -3,6 +3,7 @@
 // desktop's practice mode follows its drill window. The page shows it.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -307,8 +308,26 @@ std::string PracticeProgress(const std::string& person, const std::string& enabl
     PracticeScheduler scheduler(person, static_cast<int32_t>(CoreClock().Today()));
     const ReportLog drills = ReadReport();
     scheduler.Learn(log, &drills, ListsOf(s->catalogue));
+    // Each line as the desktop writes it, and its figures, for the page to say in the student's language.
     const std::vector<std::string> lines = FocusLines(scheduler, candidates);
-    for (size_t i = 0; i < lines.size(); ++i) out += (i ? "," : "") + Quote(lines[i]);
+    const std::vector<FocusItem> items = scheduler.Focus(candidates, lines.size());
+    for (size_t i = 0; i < lines.size() && i < items.size(); ++i) {
+      const ClassHistory* h = scheduler.History(items[i].name);
+      out += std::string(i ? "," : "") + "{\"line\":" + Quote(lines[i]) + ",\"name\":" + Quote(items[i].name) +
+             ",\"percent\":" + std::to_string(static_cast<int>(std::lround(items[i].share * 100.0)));
+      if (h) {
+        std::vector<std::pair<std::string, int32_t>> partners(h->thisWeek.begin(), h->thisWeek.end());
+        std::stable_sort(partners.begin(), partners.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+        out += ",\"questions\":" + std::to_string(h->questions) + ",\"firstTryRight\":" + std::to_string(h->firstTryRight) +
+               ",\"box\":" + std::to_string(h->box) + ",\"boxes\":" + std::to_string(kLeitnerBoxes) + ",\"drillPercent\":" +
+               std::to_string(h->drillAnswers >= 1 ? static_cast<int>(std::lround(100.0 * h->drillRight / h->drillAnswers)) : -1) +
+               ",\"partners\":[";
+        for (size_t p = 0; p < partners.size() && p < 2; ++p)
+          out += std::string(p ? "," : "") + "[" + Quote(partners[p].first) + "," + std::to_string(partners[p].second) + "]";
+        out += "]";
+      }
+      out += "}";
+    }
   }
   return out + "]}";
 }

@@ -2,7 +2,7 @@
 // follows the drill; this shows its reveal, plays it, keeps its keys and
 // shows the summary. Its choices stay in the page's own storage, as the
 // desktop keeps them in its settings.
-import { arg, tr } from './i18n';
+import { arg, currentLanguage, pageContext, tr } from './i18n';
 import type { DrillView, WebDrillNative } from './core';
 import type { PlannedNote } from './sound';
 
@@ -326,11 +326,42 @@ export class Practice {
   }
 }
 
+interface FocusJson {
+  line: string;
+  name: string;
+  percent: number;
+  questions?: number;
+  firstTryRight?: number;
+  box?: number;
+  boxes?: number;
+  drillPercent?: number;
+  partners?: [string, number][];
+}
+
+// A line of "Practice focus": the desktop's words in English, the same
+// reasons from the page's catalogue in the other languages.
+export function focusLine(f: FocusJson): string {
+  if (currentLanguage() === 'en') return f.line;
+  const p = (source: string, n?: number) => tr(pageContext, source, n);
+  let why: string;
+  if (!f.questions) {
+    why = f.drillPercent !== undefined && f.drillPercent >= 0 ? arg(p('not practised yet; %1 % right in your drills'), f.drillPercent) : p('not practised yet');
+  } else {
+    const reasons: string[] = [];
+    const partners = (f.partners ?? []).map(([name, times]) => arg(p('%1 (%n time(s))', times), name));
+    if (partners.length) reasons.push(arg(p('confused with %1 this week'), partners.length > 1 ? arg(p('%1 and %2'), partners[0], partners[1]) : partners[0]));
+    reasons.push(arg(p('right at the first try in %1 of %n question(s)', f.questions), f.firstTryRight ?? 0));
+    reasons.push(f.box === 1 ? p('missed when last asked') : arg(p('box %1 of %2'), f.box ?? 1, f.boxes ?? 5));
+    why = reasons.join('; ');
+  }
+  return arg(p('%1 (%2 % of the questions): %3'), f.name, f.percent, why);
+}
+
 // The practice section of My Progress for one person.
 export function showPracticeProgress(progress: (person: string, enabled: string) => string, person: string, enabledRows: number[]) {
   const figures = JSON.parse(progress(person, enabledRows.join(','))) as {
     days: { date: string; questions: number; firstTryRight: number; percent: string; revealed: number }[];
-    focus: string[];
+    focus: FocusJson[];
   };
   const body = document.querySelector('#pa-days tbody')!;
   body.replaceChildren(
@@ -345,12 +376,12 @@ export function showPracticeProgress(progress: (person: string, enabled: string)
     }),
   );
   const none = $('pa-none');
-  none.textContent = w('<br>No practice yet: choose Practice Mode in the Progress menu.').replace(/^<br>/, '');
+  none.textContent = tr(pageContext, 'No practice yet: choose Practice Mode in the Progress menu.');
   none.hidden = figures.days.length > 0;
   $('pa-focus').replaceChildren(
     ...figures.focus.map((line) => {
       const li = document.createElement('li');
-      li.textContent = line;
+      li.textContent = focusLine(line);
       return li;
     }),
   );

@@ -182,4 +182,16 @@ test('a practice drill with Show Answer and the automatic reveal leaves the desk
     await scan(page, `progress ${scheme}`, found);
   }
   assert.deepEqual(found, []);
+
+  // In German the focus gives the same reasons from the catalogue.
+  const de = await openPage(chrome.context, server.url, 'seed=1&clock=manual&start=10000&today=38961&nosw&lang=de');
+  await login(de, 'Mary Ann Lee');
+  await de.waitForSelector('body[data-ready=yes]');
+  await de.evaluate(() => document.querySelector('[data-action=progress]').click());
+  await de.waitForSelector('#progress-dialog[open]');
+  const german = await de.$$eval('#pa-focus li', (l) => l.map((x) => x.textContent));
+  assert.equal(german.length, 3);
+  assert.ok(german.some((l) => /^3-\w+ \(\d+ % der Fragen\): diese Woche verwechselt mit 3-\w+ \(1-mal\); beim ersten Versuch richtig in 0 von 1 Frage; zuletzt verfehlt$/.test(l)), german.join('\n'));
+  assert.equal(await de.textContent('#pa-days-caption'), 'Training pro Tag');
+  await de.close();
 });
