@@ -110,6 +110,7 @@ test('a practice drill with Show Answer and the automatic reveal leaves the desk
     await page.emulateMedia({ colorScheme: scheme });
     await scan(page, `reveal ${scheme}`, found);
   }
+  await page.emulateMedia({ colorScheme: 'light' });
   await shoot(page, 'web-practice');
 
   // Waiting: F1 and F6 play again, an answer is no answer, Enter asks for the next question.
