@@ -1,7 +1,6 @@
 #include "Clock.h"
 
 #include <atomic>
-#include <ctime>
 
 namespace {
 std::atomic<Clock*> gChosen{nullptr};
@@ -13,14 +12,6 @@ Clock& CoreClock() {
 }
 
 void SetCoreClock(Clock* clock) { gChosen.store(clock); }
-
-int32_t Clock::SecondOfDay() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  const int32_t second = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
-  return second < 0 || second > 86399 ? 0 : second;
-}
 
 PlatformCivilDate PlatformDateOfDay(int64_t dayNumber) {
   // Days since 1 March of year 0, then the civil date.

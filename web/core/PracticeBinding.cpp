@@ -204,6 +204,14 @@ class WebPractice : public DrillListener {
     return summary_;
   }
 
+  // The page goes: a practice drill ends without its summary, and its
+  // answered question is kept, as when the desktop's window closes.
+  void Leave() {
+    if (!s_ || !run_ || !s_->Drilling) return;
+    s_->End(false);
+    s_->Clear();
+  }
+
   // --- the drill's steps ---------------------------------------------------------
   void DrillBeginning() override {
     run_.reset();
@@ -242,8 +250,9 @@ class WebPractice : public DrillListener {
     if (!run_) return;
     const std::unique_ptr<PracticeRun> run = std::move(run_);
     const PracticeSummary s = run->End(CoreClock().NowMs());
+    // The drill stays marked as practice until the next BEGIN, so that no
+    // later step logs its counts as a drill's.
     revealed_.reset();
-    s_->SetPractice(false);
     s_->SetChooser({});
     summary_ = "{\"questions\":" + std::to_string(s.totals.questions) +
                ",\"firstTryRight\":" + std::to_string(s.totals.firstTryRight) +
@@ -342,6 +351,7 @@ EMSCRIPTEN_BINDINGS(sonorix_practice) {
       .function("revealed", &WebPractice::Revealed)
       .function("playRevealed", &WebPractice::PlayRevealed)
       .function("next", &WebPractice::Next)
-      .function("end", &WebPractice::End);
+      .function("end", &WebPractice::End)
+      .function("leave", &WebPractice::Leave);
   emscripten::function("practiceProgress", &PracticeProgress);
 }

@@ -15,6 +15,7 @@ export interface WebPracticeNative {
   playRevealed(question: boolean, named: boolean, leadIn: number, manner: number, range: number): string;
   next(): void;
   end(): string;
+  leave(): void;
   delete(): void;
 }
 
@@ -288,6 +289,7 @@ export class Practice {
     $('pa-show').addEventListener('click', () => void this.showAnswer());
     $('pa-again').addEventListener('click', () => this.playRevealed(false, true, 0));
     $('pa-next').addEventListener('click', () => void this.next());
+    window.addEventListener('pagehide', () => void this.host.act(() => this.native.leave()));
     // Before the drill's own keys: while a reveal waits, Enter and Space ask
     // for the next question and F1 plays the revealed one again.
     document.addEventListener(

@@ -36,6 +36,7 @@ async function scan(page, what, found) {
 test('a practice drill with Show Answer and the automatic reveal leaves the desktop\'s practice.dat and summary', async () => {
   const page = await openPage(chrome.context, server.url);
   await page.evaluate(() => localStorage.clear());
+  assert.equal(await page.textContent('#login-title'), 'Sonorix v. 3.0', 'as the desktop\'s login reads');
   await login(page, 'Mary Ann Lee');
   await page.waitForSelector('body[data-ready=yes]');
   await page.evaluate(() => (window.sonorixPracticeShown = []));
