@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 
 class Clock {
@@ -12,6 +13,15 @@ class Clock {
   virtual uint32_t NowMs() = 0;
   // Today's local date as whole days since 30 December 1899.
   virtual double Today() = 0;
+  // Seconds since local midnight, 0..86399: the time a log line is stamped with.
+  // Inline, so that a host's clock needs nothing more of the core to link.
+  virtual int32_t SecondOfDay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const int32_t second = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    return second < 0 || second > 86399 ? 0 : second;
+  }
 };
 
 // Runs tasks later on the thread that owns the core (an event loop's timer).

@@ -132,6 +132,11 @@ uint32_t DesktopClock::NowMs() { return PlatformTickCount(); }
 
 double DesktopClock::Today() { return PlatformToday(); }
 
+int32_t DesktopClock::SecondOfDay() {
+  if (const auto hook = PlatformSecondOfDayHook()) return hook();
+  return Clock::SecondOfDay();
+}
+
 // Hands the core the desktop's storage and clock as the program starts. The
 // link option beside this library keeps this file in every program linking it.
 static bool HandOverHost() {

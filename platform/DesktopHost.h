@@ -23,4 +23,5 @@ class DesktopClock : public Clock {
  public:
   uint32_t NowMs() override;
   double Today() override;
+  int32_t SecondOfDay() override;
 };

@@ -106,6 +106,8 @@ void PlatformSetTimeHooks(PlatformTimeHooks hooks) {
   gHooks = std::move(hooks);
 }
 
+std::function<int32_t()> PlatformSecondOfDayHook() { return Hooks().secondOfDay; }
+
 bool PlatformFileExists(const std::string& name) {
   struct stat st {};
   return ::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -36,8 +36,11 @@ struct PlatformTimeHooks {
   std::function<void(uint32_t ms)> sleep;        // replaces PlatformSleep
   std::function<void(uint32_t deadline)> waitUntil;  // replaces PlatformWaitUntil
   std::function<double()> today;                 // replaces PlatformToday
+  std::function<int32_t()> secondOfDay;          // replaces the local time of day
 };
 void PlatformSetTimeHooks(PlatformTimeHooks hooks);
+// The time-of-day hook when one is set, else empty.
+std::function<int32_t()> PlatformSecondOfDayHook();
 
 // --- files ------------------------------------------------------------------
 

@@ -122,3 +122,14 @@ std::map<std::string, StudentClasses> StudentClassFigures(const PracticeLog& log
   }
   return figures;
 }
+
+std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
+                                    const std::vector<PracticeCandidate>& candidates) {
+  constexpr size_t kFocusClasses = 3;
+  std::vector<std::string> lines;
+  for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
+    const int percent = static_cast<int>(std::lround(item.share * 100.0));
+    lines.push_back(item.name + " (" + std::to_string(percent) + " % of the questions): " + item.why);
+  }
+  return lines;
+}

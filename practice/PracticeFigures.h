@@ -67,5 +67,8 @@ struct PracticeSummary {
 void SortProgress(PracticeSummary& summary, const std::map<std::string, int32_t>& before,
                   const std::map<std::string, int32_t>& after, const std::vector<std::string>& revealed);
 
+// The lines of "Practice focus" for a person, as My Progress shows them.
+std::vector<std::string> FocusLines(const PracticeScheduler& scheduler, const std::vector<PracticeCandidate>& candidates);
+
 // "3-2" before "3-11", "4-Z15" by its number.
 bool ListOrderLess(const std::string& a, const std::string& b);

@@ -150,10 +150,7 @@ std::string PracticeTimeText(int32_t day, int32_t secondOfDay) {
 
 void PracticeNow(int32_t& day, int32_t& secondOfDay) {
   day = static_cast<int32_t>(CoreClock().Today());
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  secondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+  secondOfDay = CoreClock().SecondOfDay();
   if (secondOfDay < 0 || secondOfDay > 86399) secondOfDay = 0;
 }
 

@@ -17,12 +17,6 @@
 #include "ProgressWindow.h"
 #include "SessionLog.h"
 
-namespace {
-
-constexpr size_t kFocusClasses = 3;
-
-}  // namespace
-
 QStringList SummaryTexts(const PracticeSummary& s) {
   auto names = [](const std::vector<std::string>& classes, const QString& none) {
     if (classes.empty()) return none;
@@ -88,16 +82,6 @@ void TPracticeSummaryForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // After the window's own announcement, which would cut it short.
   QTimer::singleShot(300, this, [this] { Announce(this, accessibleDescription()); });
-}
-
-std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
-                                    const std::vector<PracticeCandidate>& candidates) {
-  std::vector<std::string> lines;
-  for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
-    const int percent = static_cast<int>(std::lround(item.share * 100.0));
-    lines.push_back(item.name + " (" + std::to_string(percent) + " % of the questions): " + item.why);
-  }
-  return lines;
 }
 
 TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, PracticeLists lists, QWidget* parent)

@@ -59,5 +59,3 @@ class TPracticeSection : public QGroupBox {
 // has it follow the window's choice of person.
 void AttachPracticeSection(TProgressForm* window, std::vector<PracticeCandidate> candidates, PracticeLists lists);
 
-// The lines of "Practice focus" for a person, as the section shows them.
-std::vector<std::string> FocusLines(const PracticeScheduler& scheduler, const std::vector<PracticeCandidate>& candidates);

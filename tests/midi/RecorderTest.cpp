@@ -17,7 +17,7 @@ std::vector<std::string> Names() {
 TEST(Recorder, ComponentsTalkToIt) {
   RecorderReset();
   uint32_t now = 500;
-  PlatformSetTimeHooks({[&] { return now; }, {}, {}, {}});
+  PlatformSetTimeHooks({[&] { return now; }, {}, {}, {}, {}});
   const char* devices[] = {"Synth A", "Port B"};
   RecorderSetOutDevices(devices, 2);
   {

@@ -52,8 +52,10 @@ TEST(Time, TodayCountsDaysSince30December1899) {
 
 TEST(Time, HooksReplaceTheClockAndAreRemovedAgain) {
   uint32_t waitedFor = 0;
-  PlatformSetTimeHooks({[] { return 1234u; }, [](uint32_t) {}, [&](uint32_t d) { waitedFor = d; }, [] { return 40000.0; }});
+  PlatformSetTimeHooks({[] { return 1234u; }, [](uint32_t) {}, [&](uint32_t d) { waitedFor = d; }, [] { return 40000.0; },
+                        [] { return 3723; }});
   EXPECT_EQ(PlatformTickCount(), 1234u);
+  EXPECT_EQ(CoreClock().SecondOfDay(), 3723) << "the time of day a log line is stamped with";
   const auto start = Clock::now();
   PlatformSleep(60000);
   PlatformWaitUntil(999999);
@@ -62,6 +64,8 @@ TEST(Time, HooksReplaceTheClockAndAreRemovedAgain) {
   EXPECT_EQ(PlatformToday(), 40000.0);
   PlatformSetTimeHooks({});
   EXPECT_NE(PlatformToday(), 40000.0);
+  EXPECT_GE(CoreClock().SecondOfDay(), 0);
+  EXPECT_LT(CoreClock().SecondOfDay(), 86400);
 }
 
 TEST(Files, ExistsOnlyForRegularFiles) {

@@ -8,8 +8,11 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "Accessible.h"
 #include "DataFile.h"
@@ -136,9 +139,12 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(Form1->Button1->text(), "END");
   EXPECT_FALSE(Mode()->PracticeMode1->isEnabled()) << "the mode is chosen between drills";
 
-  // One wrong answer, then F5 in the answer field.
+  // One wrong answer, then F5 in the answer field. The clock moves as in the
+  // page's practice test, which compares its practice.dat with this one's.
   const int wrong = WrongRowFor(q);
+  clock_.now += 4000;
   Type(wrong);
+  clock_.now += 5000;
   const std::string named = RowClass(wrong).name;
   const std::string asked = RowClass(RowFor(q)).name;
   const QString askedLabel = QString::fromStdString(Form1->FormatSetClassLabel(Form1->question.listIndex));
@@ -146,7 +152,8 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   size_t mark = Mark();
   const uint32_t before = clock_.now;
   QTest::keyClick(Form1->Edit1, Qt::Key_F5);
-  EXPECT_EQ(clock_.now, before) << "the reveal never waits";
+  const uint32_t afterReveal = clock_.now;
+  EXPECT_EQ(afterReveal, before) << "the reveal never waits";
   std::vector<int> heard = HeardSince(mark);
   ASSERT_EQ(heard.size(), 6u) << "the question, then the class named";
   EXPECT_EQ(std::vector<int>(heard.begin(), heard.begin() + 3), q);
@@ -178,6 +185,7 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(Form1->IncorrectCount, incorrect);
   EXPECT_EQ(Form1->CorrectCount, 0);
   EXPECT_TRUE(Mode()->WaitingForNext());
+  clock_.now += 2000;
   mark = Mark();
   QTest::keyClick(Form1->Edit1, Qt::Key_Return);
   heard = HeardSince(mark);
@@ -189,17 +197,21 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   q = heard;
 
   // Two different wrong answers reveal by themselves.
+  clock_.now += 3000;
   Type(WrongRowFor(q, 0));
   EXPECT_TRUE(Mode()->Run()->QuestionOpen());
   mark = Mark();
+  clock_.now += 3000;
   Type(WrongRowFor(q, 1));
   const std::string asked2 = RowClass(RowFor(q)).name;
   heard = HeardSince(mark);
   ASSERT_EQ(heard.size(), 6u);
   ASSERT_TRUE(Mode()->WaitingForNext());
+  clock_.now += 2000;
   mark = Mark();
   Mode()->NextButton->click();
   q = HeardSince(mark);
+  clock_.now += 6000;
   Type(RowFor(q));
 
   const std::vector<std::string> summary = End();
@@ -225,6 +237,20 @@ TEST_F(PracticeTest, APracticeDrillByKeysWithRevealsByF5AndByItself) {
   EXPECT_EQ(r[1].answers.size(), 2u);
   EXPECT_TRUE(r[2].FirstTryRight());
   EXPECT_EQ(r[2].voicing.size(), 3u);
+  EXPECT_EQ(r[0].seconds, 9u);
+  EXPECT_EQ(PracticeLine(r[0]).substr(0, 20), "2006-09-01T10:00:00 ") << "dated by the clock";
+  // The page's practice test expects these bytes; SONORIX_RECORD_DRILL_FILES=1 records them anew.
+  const char* source = std::getenv("SONORIX_SOURCE_DIR");
+  const std::string recorded =
+      std::string(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/tests/drill/window/files/practice.dat";
+  if (const char* record = std::getenv("SONORIX_RECORD_DRILL_FILES"); record && *record == '1') {
+    std::ofstream(recorded, std::ios::binary) << ReadFile(kPracticeFileName);
+  } else {
+    std::ifstream in(recorded, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(ReadFile(kPracticeFileName), bytes.str());
+  }
 
   // My Progress shows the practice and its focus.
   TProgressForm window(Form1);

@@ -38,6 +38,7 @@ class FakeClock {
       if (static_cast<int32_t>(deadline - now) > 0) now = deadline;
     };
     hooks.today = [this] { return today; };
+    hooks.secondOfDay = [this] { return secondOfDay; };
     PlatformSetTimeHooks(hooks);
   }
   ~FakeClock() { PlatformSetTimeHooks({}); }
@@ -51,6 +52,7 @@ class FakeClock {
 
   uint32_t now;
   double today;  // whole days since 30 Dec 1899
+  int32_t secondOfDay = 36000;  // 10:00:00, so logged times repeat
   std::vector<uint32_t> waits;
   std::vector<uint32_t> sleeps;
 };

@@ -21,6 +21,7 @@
 #include "ErrorStats.h"
 #include "FilterState.h"
 #include "HighScores.h"
+#include "PageDrill.h"
 #include "People.h"
 #include "Playback.h"
 #include "Storage.h"
@@ -43,6 +44,7 @@ EM_JS(void, web_append, (const char* name, const char* bytes, int size, int fres
 });
 EM_JS(double, web_now, (), { return Module.webClock(); });
 EM_JS(double, web_today, (), { return Module.webToday(); });
+EM_JS(int, web_second_of_day, (), { return Module.webSecondOfDay ? Module.webSecondOfDay() : -1; });
 EM_JS(void, web_after, (int id, int ms), { Module.webSchedule(id, ms); });
 
 namespace {
@@ -103,7 +105,13 @@ class WebClock : public Clock {
  public:
   uint32_t NowMs() override { return static_cast<uint32_t>(static_cast<int64_t>(web_now())); }
   double Today() override { return web_today(); }
+  int32_t SecondOfDay() override {
+    const int second = web_second_of_day();
+    return second >= 0 && second < 86400 ? second : Clock::SecondOfDay();
+  }
 };
+
+DrillSession* gPageSession = nullptr;
 
 std::map<int, std::function<void()>>& Tasks() {
   static std::map<int, std::function<void()>> tasks;
@@ -189,6 +197,8 @@ const bool webHost = [] {
   return true;
 }();
 
+DrillSession* PageDrillSession() { return gPageSession; }
+
 class WebDrill : public DrillSurroundings, public DrillListener {
  public:
   WebDrill(const std::string& catalogueText, double seed) {
@@ -197,11 +207,15 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     s_.SetSurroundings(this);
     s_.SetScheduler(&scheduler_);
     s_.AddListener(this);
+    gPageSession = &s_;
     // As the filter window does when it is made: the trichord page, all on.
     BuildPage(0);
     FillAnswerList();
   }
-  ~WebDrill() override { s_.RemoveListener(this); }
+  ~WebDrill() override {
+    s_.RemoveListener(this);
+    if (gPageSession == &s_) gPageSession = nullptr;
+  }
   WebDrill(const WebDrill&) = delete;
   WebDrill& operator=(const WebDrill&) = delete;
 

@@ -102,11 +102,12 @@ export async function loadCore(
   clock: () => number,
   today: () => number,
   schedule: (run: () => void, ms: number) => void,
+  secondOfDay?: () => number,
 ): Promise<CoreModule> {
   const url = new URL('./sonorix-core.js', document.baseURI).href;
   const factory = (await import(url)).default as (m: object) => Promise<CoreModule>;
   // The core reaches the page's files, clock and timers through its module.
-  const module: Record<string, unknown> = { webFiles: files, webClock: clock, webToday: today };
+  const module: Record<string, unknown> = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay };
   module.webSchedule = (id: number, ms: number) => schedule(() => (module as unknown as CoreModule).runTask(id), ms);
   return (await factory(module)) as CoreModule;
 }

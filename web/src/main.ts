@@ -18,6 +18,8 @@ import { drawConfusions, pairPlan } from './confusions-view';
 import type { WebConfusionsNative } from './confusions-view';
 import { heardAfterAnswer, showPair, useNotation, wireHeardChoice } from './heard-view';
 import type { WebNotationNative } from './heard-view';
+import { Practice, showPracticeProgress } from './practice';
+import type { WebPracticeNative } from './practice';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -32,6 +34,12 @@ const today = () => {
   const d = new Date();
   return Math.floor((Date.UTC(d.getFullYear(), d.getMonth(), d.getDate()) - Date.UTC(1899, 11, 30)) / 86400000);
 };
+// The time of day logged lines carry; tests fix it with the clock (&tod=S).
+const secondOfDay = () => {
+  if (testClock) return Number(params.get('tod') ?? 36000);
+  const d = new Date();
+  return d.getHours() * 3600 + d.getMinutes() * 60 + d.getSeconds();
+};
 
 const files = new FileStore();
 files.slowForTests = Number(params.get('slowstore') ?? 0);
@@ -40,6 +48,8 @@ let sound: SoundOut | null = null;
 let synth: SynthOut | null = null;
 let soundReady: Promise<void> = Promise.resolve();
 let midiAccess: MIDIAccess | null = null;
+let practice: Practice | null = null;
+let practiceProgress: ((person: string, enabled: string) => string) | null = null;
 
 function notice(text: string) {
   const n = $('notice');
@@ -95,6 +105,7 @@ let view: DrillView;
 
 function render() {
   view = JSON.parse(drill.view()) as DrillView;
+  if (practice) view = practice.adjust(view);
   $('caption').textContent = view.catalogueMissing ? 'File Error!' : 'Sonorix';
   $('correct').textContent = String(view.correct);
   $('incorrect').textContent = String(view.incorrect);
@@ -115,6 +126,7 @@ function render() {
   check('cardinality', view.cardinality);
   check('range', view.range);
   check('manner', view.manner);
+  practice?.refresh();
 }
 
 function check(name: string, value: number) {
@@ -127,6 +139,7 @@ function say(text: string) {
 
 async function beginOrEnd() {
   if (!view.beginEnabled) return;
+  if (view.drilling && practice?.running) return practice.end();
   if (!view.drilling) await soundReady;
   const scoreJson = await act(() => drill.beginOrEnd(), true);
   if (!view.drilling) {
@@ -149,11 +162,18 @@ async function submit() {
   const row = $<HTMLSelectElement>('listbox').selectedIndex;
   edit.value = '';
   const before = view;
-  // The question before the answer moves the drill on, for What I Heard.
-  const asked = before.drilling && $<HTMLInputElement>('show-heard').checked ? drill.question() : '';
+  // The question before the answer moves the drill on, for What I Heard and practice.
+  const askedJson = before.drilling || practice?.running ? drill.question() : '';
+  const heardAsked = before.drilling && $<HTMLInputElement>('show-heard').checked ? askedJson : '';
+  const asked = practice?.running && askedJson ? (JSON.parse(askedJson) as { listIndex: number; sorted: number[] }) : null;
   const judged = JSON.parse(await act(() => drill.submit(row), true)) as JudgedJson;
+  if (asked && judged.counted) {
+    const listIndices = JSON.parse(drill.rowListIndices()) as number[];
+    const label = (i: number) => before.rows[listIndices.indexOf(i)]?.label ?? '';
+    practice?.answered(asked, listIndices[row] ?? -1, label(asked.listIndex), before.rows[row]?.label ?? '');
+  }
   (window as unknown as { sonorixJudgeMs: number[] }).sonorixJudgeMs.push(judged.judgeMs);
-  if (before.drilling) say([judgedText(judged, row, before, view), heardAfterAnswer(judged.right, asked, before.manner, $('show-heard'))].filter(Boolean).join(' '));
+  if (before.drilling) say([judgedText(judged, row, before, view), heardAfterAnswer(judged.right, heardAsked, before.manner, $('show-heard'))].filter(Boolean).join(' '));
   // The next answer is typed where the last one was.
   edit.focus();
 }
@@ -558,7 +578,12 @@ async function showProgress() {
     select.replaceChildren(...people.map((p, i) => new Option(p || tr('TProgressForm', '(no name)'), String(i))));
     // The person logged in first.
     select.selectedIndex = Math.max(0, people.indexOf(view.person));
-    const draw = () => showProgressFigures(progress, select.selectedIndex);
+    const draw = () => {
+      showProgressFigures(progress, select.selectedIndex);
+      // The practice of the person chosen; of the one logged in when the drill log has nobody yet.
+      const rows = JSON.parse(drill.rowListIndices()) as number[];
+      if (practiceProgress) showPracticeProgress(practiceProgress, people[select.selectedIndex] ?? view.person, rows);
+    };
     select.onchange = draw;
     $('pr-csv').onclick = () => {
       if (select.selectedIndex < 0) return;
@@ -760,7 +785,7 @@ async function start() {
   // They are asked for first: making the AudioContext holds the page's thread for a
   // while on some systems, and their fetching and opening go on meanwhile.
   const loaded = Promise.all([
-    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms)),
+    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms), secondOfDay),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
     files.open(),
     startLanguage(params),
@@ -776,6 +801,23 @@ async function start() {
   confusions = new (core as unknown as { WebConfusions: new (c: string) => WebConfusionsNative }).WebConfusions(catalogue);
   useNotation(new (core as unknown as { WebNotation: new (c: string) => WebNotationNative }).WebNotation(catalogue));
   wireHeardChoice($('show-heard'));
+  const practiceCore = core as unknown as { WebPractice: new () => WebPracticeNative; practiceProgress: (p: string, e: string) => string };
+  practiceProgress = practiceCore.practiceProgress;
+  practice = new Practice(
+    {
+      drill,
+      act: (fn) => act(fn),
+      play: (plan) => {
+        sound?.play(plan);
+        (window as unknown as { sonorixSounded: PlannedNote[][] }).sonorixSounded.push(plan);
+      },
+      say,
+      view: () => view,
+      showModal,
+      readerPaced: () => pacing.choice.waitForMe,
+    },
+    new practiceCore.WebPractice(),
+  );
   void followKeyboardChoice();
   wireDrill();
   wireMenu();

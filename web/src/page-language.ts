@@ -16,10 +16,12 @@ const contexts: [string, string][] = [
   ['#progress-dialog', 'TProgressForm'],
   ['#confusions-dialog', 'TConfusionForm'],
   ['#heard', 'HeardPicture'],
+  ['#pa-summary-dialog, #pa-progress', 'PracticeWindows'],
+  ['#pa-auto-dialog, #pa-reveal, #pa-mark', 'TPracticeMode'],
   ['#keys-dialog, #confirm-dialog, #pacing-dialog, #notice', pageContext],
 ];
 // Data, names and the instructions' own file are shown as they are.
-const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-list, #midi-list, #kbd-list, #pr-person, #pr-table tbody, .chart, #cf-table, .heard-picture, #login-listed, #time, output';
+const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-list, #midi-list, #kbd-list, #pr-person, #pr-table tbody, #pa-days tbody, #pa-focus, #pa-summary, #pa-answer, #pa-part, .chart, #cf-table, .heard-picture, #login-listed, #time, output';
 const attributes = ['aria-label', 'title', 'placeholder'];
 
 // What each text or attribute was in English, and what we last showed.

@@ -236,5 +236,51 @@
             <numerusform>Der Import ersetzt alle Daten von Sonorix in diesem Browser (die Personen, das Übungsprotokoll, die Bestenlisten, die Fehlerstatistik und die Filter) durch die %n Dateien des Archivs: %1. Exportieren Sie Ihre Daten zuerst, um sie zu behalten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>Noch kein Training: Trainingsmodus im Menü Fortschritt wählen.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % der Fragen): %3</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>noch nicht geübt</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>noch nicht geübt; %1 % richtig in Ihren Übungen</translation>
+    </message>
+    <message>
+        <source>confused with %1 this week</source>
+        <translation>diese Woche verwechselt mit %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>zuletzt verfehlt</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>Fach %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n-mal)</numerusform>
+            <numerusform>%1 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question(s)</source>
+        <translation>
+            <numerusform>beim ersten Versuch richtig in %1 von %n Frage</numerusform>
+            <numerusform>beim ersten Versuch richtig in %1 von %n Fragen</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

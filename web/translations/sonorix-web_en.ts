@@ -24,5 +24,19 @@
             <numerusform>Importing replaces all of Sonorix&apos;s data in this browser (the people, the drill log, the high scores, the error statistics and the filters) by the archive&apos;s %n files: %1. Export your data first to keep it.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n time)</numerusform>
+            <numerusform>%1 (%n times)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question(s)</source>
+        <translation>
+            <numerusform>right at the first try in %1 of %n question</numerusform>
+            <numerusform>right at the first try in %1 of %n questions</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -236,5 +236,51 @@
             <numerusform>Importar reemplaza todos los datos de Sonorix en este navegador (las personas, el registro de ejercicios, las mejores puntuaciones, las estadísticas de errores y los filtros) por los %n archivos del archivo comprimido: %1. Exporte antes sus datos para conservarlos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>Todavía no hay práctica: elija Modo práctica en el menú Progreso.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % de las preguntas): %3</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>aún no practicado</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>aún no practicado; %1 % correcto en sus ejercicios</translation>
+    </message>
+    <message>
+        <source>confused with %1 this week</source>
+        <translation>confundido esta semana con %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>fallado la última vez</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>caja %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question(s)</source>
+        <translation>
+            <numerusform>correcto al primer intento en %1 de %n pregunta</numerusform>
+            <numerusform>correcto al primer intento en %1 de %n preguntas</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

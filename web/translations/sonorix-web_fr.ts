@@ -236,5 +236,51 @@
             <numerusform>L&apos;import remplace toutes les données de Sonorix dans ce navigateur (les personnes, le journal des exercices, les meilleurs scores, les statistiques d&apos;erreurs et les filtres) par les %n fichiers de l&apos;archive : %1. Exportez d&apos;abord vos données pour les garder.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>Pas encore d’entraînement : choisissez Mode entraînement dans le menu Progrès.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % des questions) : %3</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>pas encore entraîné</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>pas encore entraîné ; %1 % juste dans vos exercices</translation>
+    </message>
+    <message>
+        <source>confused with %1 this week</source>
+        <translation>confondu cette semaine avec %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>manqué la dernière fois</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>boîte %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n fois)</numerusform>
+            <numerusform>%1 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question(s)</source>
+        <translation>
+            <numerusform>juste du premier coup dans %1 question sur %n</numerusform>
+            <numerusform>juste du premier coup dans %1 questions sur %n</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

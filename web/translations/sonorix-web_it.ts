@@ -236,5 +236,51 @@
             <numerusform>L&apos;importazione sostituisce tutti i dati di Sonorix in questo browser (le persone, il registro degli esercizi, i punteggi migliori, le statistiche degli errori e i filtri) con i %n file dell&apos;archivio: %1. Esportate prima i vostri dati per conservarli.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No practice yet: choose Practice Mode in the Progress menu.</source>
+        <translation>Nessuna pratica ancora: scegliere Modalità pratica nel menu Progressi.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % delle domande): %3</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>non ancora esercitato</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>non ancora esercitato; %1 % giusto nei tuoi esercizi</translation>
+    </message>
+    <message>
+        <source>confused with %1 this week</source>
+        <translation>confuso questa settimana con %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>sbagliato l’ultima volta</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>casella %1 di %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n volta)</numerusform>
+            <numerusform>%1 (%n volte)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question(s)</source>
+        <translation>
+            <numerusform>giusto al primo tentativo in %1 di %n domanda</numerusform>
+            <numerusform>giusto al primo tentativo in %1 di %n domande</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
