@@ -183,7 +183,6 @@ export class Practice {
 
   private reveal(r: Reveal) {
     this.shown = r;
-    showPracticeQuestion(r.notes, r.sorted, r.asked, r.named, r.askedLabel, r.namedLabel);
     const named = r.named >= 0;
     const text = named ? arg(t('= %1; you named %2'), r.askedLabel, r.namedLabel) : arg(t('= %1'), r.askedLabel);
     const label = $('pa-answer');
@@ -197,7 +196,7 @@ export class Practice {
     if (named) news += ' ' + arg(t('You named %1. You hear the question, then your answer.'), r.namedLabel);
     news += ' ' + t('Enter: next question. F1: the question again. F6: your answer again.');
     this.host.say(news);
-    showPracticeQuestion(r.notes, r.sorted, r.askedLabel, r.namedLabel);
+    showPracticeQuestion(r.notes, r.sorted, r.asked, r.named, r.askedLabel, r.namedLabel);
     // The music waits for the words: a reader speaks about 15 characters a second.
     const leadIn = this.host.readerPaced() ? Math.min(Math.max(news.length * 65, 1500), 9000) : leadInMs;
     this.playRevealed(true, named, leadIn);
