@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -184,6 +186,60 @@ TEST_F(LanguageWindowsTest, EveryWindowShowsTheCataloguesWords) {
         EXPECT_EQ(shown[i].text, source) << english[i].where;
       }
     }
+  }
+}
+
+// The letter Alt or a menu's key opens: the one after a single "&".
+QChar MenuLetter(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    return text[i + 1].toCaseFolded();
+  }
+  return {};
+}
+
+// Every menu's letters, the menu bar's own first, with the menus that clash.
+void ExpectDistinctLetters(const QList<QAction*>& actions, const std::string& where) {
+  std::map<QChar, QString> taken;
+  for (QAction* action : actions) {
+    if (action->isSeparator()) continue;  // hidden items too: a teacher sees them
+    const QChar letter = MenuLetter(action->text());
+    if (!letter.isNull()) {
+      const auto [it, added] = taken.emplace(letter, action->text());
+      EXPECT_TRUE(added) << where << ": \"" << action->text().toStdString() << "\" and \""
+                         << it->second.toStdString() << "\" share the letter";
+    }
+    if (QMenu* menu = action->menu()) ExpectDistinctLetters(menu->actions(), where + " › " + action->text().toStdString());
+  }
+}
+
+TEST_F(LanguageWindowsTest, NoTwoMenusAndNoTwoItemsOfAMenuShareALetter) {
+  for (const QString& language : QStringList{QString()} + ShippedLanguages()) {
+    if (language.isEmpty()) {
+      RemoveLanguage(*qApp);
+    } else {
+      ASSERT_TRUE(InstallLanguage(*qApp, language));
+    }
+    CreateWindows();
+    int bars = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        ++bars;
+        const std::string where = (language.isEmpty() ? "en" : language.toStdString()) + " " +
+                                  window->metaObject()->className();
+        // Every menu of the bar opens with a letter of its own.
+        for (QAction* menu : bar->actions()) {
+          EXPECT_FALSE(MenuLetter(menu->text()).isNull()) << where << ": " << menu->text().toStdString();
+        }
+        ExpectDistinctLetters(bar->actions(), where);
+      }
+    }
+    EXPECT_GE(bars, 1);
+    DestroySonorixWindows();
   }
 }
 
