@@ -55,6 +55,8 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
 
   SaveBox = new QCheckBox(tr("Save these settings for future sessions"), this);
   SaveBox->setGeometry(261, 241, 257, 21);
+  // A longer caption in another language takes the width of the choices above it.
+  SaveBox->resize(std::clamp(SaveBox->sizeHint().width(), SaveBox->width(), RadioGroup1->width()), SaveBox->height());
   SaveBox->setChecked(true);
 
   Button1 = MakeButton(this, tr("OK"), 286, 286, 210, 29);

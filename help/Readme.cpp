@@ -1,4 +1,5 @@
 #include "Readme.h"
+#include "Controls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,6 +48,7 @@ TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
 
   Button1 = new QPushButton(tr("Close"), this);
   Button1->setGeometry(443, 334, 49, 25);
+  FitButtonToCaption(Button1, true);  // its right edge under the text's
   // Enter belongs to the text field, which can be typed into.
   Button1->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,4 +1,5 @@
 #include "Sxmidi.h"
+#include "Controls.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +68,7 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
 
   Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(93, 141, 48, 25);
+  FitButtonToCaption(Button1, false);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(ListBox1, Button1);
 

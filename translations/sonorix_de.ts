@@ -937,7 +937,7 @@ insgesamt</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Einstellungen für spätere Sitzungen speichern</translation>
+        <translation>Einstellungen für später speichern</translation>
     </message>
     <message>
         <source>OK</source>

@@ -937,7 +937,7 @@ en total</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Guardar estos ajustes para próximas sesiones</translation>
+        <translation>Guardar ajustes para otras sesiones</translation>
     </message>
     <message>
         <source>OK</source>

@@ -937,7 +937,7 @@ au total</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Enregistrer ces réglages pour les prochaines séances</translation>
+        <translation>Enregistrer ces réglages pour la suite</translation>
     </message>
     <message>
         <source>OK</source>

@@ -937,7 +937,7 @@ in totale</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Salva queste impostazioni per le prossime sessioni</translation>
+        <translation>Salva queste impostazioni per dopo</translation>
     </message>
     <message>
         <source>OK</source>

@@ -12,11 +12,18 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "About.h"
+#include "ClassOverview.h"
+#include "ConfusionWindow.h"
+#include "CutTexts.h"
+#include "HeardWindow.h"
+#include "ProgressWindow.h"
 #include "Language.h"
 #include "PracticeWindows.h"
 #include "Readme.h"
@@ -239,6 +246,61 @@ TEST_F(LanguageWindowsTest, NoTwoMenusAndNoTwoItemsOfAMenuShareALetter) {
       }
     }
     EXPECT_GE(bars, 1);
+    DestroySonorixWindows();
+  }
+}
+
+// Every window the program opens, shown: those made at start and those made
+// when asked for.
+class AllWindowsShown {
+ public:
+  AllWindowsShown() {
+    PracticeSummary summary;
+    summary.totals.questions = 12;
+    summary.totals.firstTryRight = 7;
+    summary.drillSeconds = 216;
+    summary.needsWork = {"3-5", "4-Z15"};
+    summary.surer = {"3-11"};
+    summary.totals.revealed = 2;
+    owned_.emplace_back(new TProgressForm(Form1));
+    owned_.emplace_back(new TConfusionForm(Form1));
+    owned_.emplace_back(new TClassOverviewForm());
+    owned_.emplace_back(new TPracticeSummaryForm(summary, Form1));
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->inherits("QDialog") || window->inherits("QMainWindow")) windows.push_back(window);
+    for (const auto& owned : owned_)
+      if (std::find(windows.begin(), windows.end(), owned.get()) == windows.end()) windows.push_back(owned.get());
+    // The drill window logged in, as a student sees it.
+    Form1->CurrentPersonName = "Ann";
+    Form1->LoggedIn = true;
+    for (QWidget* window : windows) window->show();
+    QApplication::processEvents();
+  }
+  ~AllWindowsShown() {
+    for (QWidget* window : windows) window->hide();
+  }
+  std::vector<QWidget*> windows;
+
+ private:
+  std::vector<std::unique_ptr<QWidget>> owned_;
+};
+
+TEST_F(LanguageWindowsTest, NoWindowCutsATextOffInAnyLanguage) {
+  for (const QString& language : QStringList{QString()} + ShippedLanguages()) {
+    if (language.isEmpty()) {
+      RemoveLanguage(*qApp);
+    } else {
+      ASSERT_TRUE(InstallLanguage(*qApp, language));
+    }
+    CreateWindows();
+    {
+      AllWindowsShown shown;
+      EXPECT_GE(shown.windows.size(), 12u);
+      for (QWidget* window : shown.windows)
+        for (const CutText& cut : CutTextsOf(window))
+          ADD_FAILURE() << (language.isEmpty() ? "en" : language.toStdString()) << " " << cut.where << ": \""
+                        << cut.text.toStdString() << "\" needs " << cut.needed << " px, has " << cut.room;
+    }
     DestroySonorixWindows();
   }
 }
