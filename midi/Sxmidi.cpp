@@ -78,7 +78,9 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
     bool exists = false;
     const std::string description = ReadMidiDescription(Form1->WayMidi->GetMidiOutDescription, d, &exists);
     if (!exists) break;
-    ListBox1->addItem(DecodeText(std::string_view(description)));
+    // The library names its own synthesizer in English.
+    ListBox1->addItem(description == "Built-in synthesizer" ? tr("Built-in synthesizer")
+                                                            : DecodeText(std::string_view(description)));
     ++Form1->OutDeviceCount;
   }
 

@@ -89,10 +89,42 @@ void TPracticeSummaryForm::showEvent(QShowEvent* event) {
 
 std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
                                     const std::vector<PracticeCandidate>& candidates) {
+  const auto times = [](int32_t n) {
+    if (n == 1) return QCoreApplication::translate("PracticeWindows", "once");
+    if (n == 2) return QCoreApplication::translate("PracticeWindows", "twice");
+    const int count = static_cast<int>(n);
+    return QCoreApplication::translate("PracticeWindows", "%n times", nullptr, count);
+  };
+  const QLocale locale;
   std::vector<std::string> lines;
   for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
     const int percent = static_cast<int>(std::lround(item.share * 100.0));
-    lines.push_back(item.name + " (" + std::to_string(percent) + " % of the questions): " + item.why);
+    QStringList reasons;
+    if (!item.practised) {
+      reasons << (item.drillPercent >= 0
+                      ? QCoreApplication::translate("PracticeWindows", "not practised yet; %1 % right in your drills").arg(locale.toString(item.drillPercent))
+                      : QCoreApplication::translate("PracticeWindows", "not practised yet"));
+    } else {
+      if (!item.confusedWith.empty()) {
+        const auto& [first, firstTimes] = item.confusedWith[0];
+        reasons << (item.confusedWith.size() > 1
+                        ? QCoreApplication::translate("PracticeWindows", "confused with %1 %2 and with %3 %4 this week")
+                              .arg(QString::fromStdString(first), times(firstTimes),
+                                   QString::fromStdString(item.confusedWith[1].first), times(item.confusedWith[1].second))
+                        : QCoreApplication::translate("PracticeWindows", "confused with %1 %2 this week").arg(QString::fromStdString(first), times(firstTimes)));
+      }
+      // Two texts, so that English needs no catalogue for its singular.
+      const int questions = static_cast<int>(item.questions);
+      reasons << (questions == 1
+                      ? QCoreApplication::translate("PracticeWindows", "right at the first try in %1 of %n question", nullptr, questions)
+                      : QCoreApplication::translate("PracticeWindows", "right at the first try in %1 of %n questions", nullptr, questions))
+                     .arg(locale.toString(item.firstTryRight));
+      reasons << (item.box == 1 ? QCoreApplication::translate("PracticeWindows", "missed when last asked")
+                                : QCoreApplication::translate("PracticeWindows", "box %1 of %2").arg(locale.toString(item.box)).arg(locale.toString(kLeitnerBoxes)));
+    }
+    lines.push_back(QCoreApplication::translate("PracticeWindows", "%1 (%2 % of the questions): %3")
+                        .arg(QString::fromStdString(item.name), locale.toString(percent), reasons.join(QStringLiteral("; ")))
+                        .toStdString());
   }
   return lines;
 }

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFile>
+#include <QTabWidget>
+#include <QXmlStreamReader>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +19,8 @@
 #include <QTranslator>
 #include <algorithm>
 #include <map>
+#include <tuple>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,9 +29,12 @@
 #include "ClassOverview.h"
 #include "ConfusionWindow.h"
 #include "CutTexts.h"
+#include "EventLoop.h"
+#include "SessionLog.h"
 #include "HeardWindow.h"
 #include "ProgressWindow.h"
 #include "Language.h"
+#include "PracticeScheduler.h"
 #include "PracticeWindows.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
@@ -302,6 +312,129 @@ TEST_F(LanguageWindowsTest, NoWindowCutsATextOffInAnyLanguage) {
                         << cut.text.toStdString() << "\" needs " << cut.needed << " px, has " << cut.room;
     }
     DestroySonorixWindows();
+  }
+}
+
+// The words of the program's English texts that a language's catalogue never
+// uses in its translations: left on screen, they are English. Words the
+// language shares ("Filter", "MIDI", "Sonorix") are in its translations too.
+std::set<QString> EnglishOnlyWords(const QString& language) {
+  QFile file(QStringLiteral(SONORIX_TEST_SOURCE_DIR "/translations/sonorix_%1.ts").arg(language));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  std::set<QString> source;
+  std::set<QString> translated;
+  static const QRegularExpression word(QStringLiteral("\\p{L}{4,}"));
+  const auto words = [](const QString& text, std::set<QString>& into) {
+    for (auto it = word.globalMatch(text); it.hasNext();) into.insert(it.next().captured().toLower());
+  };
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (!xml.readNextStartElement()) continue;
+    if (xml.name() == QLatin1String("source")) {
+      words(xml.readElementText(), source);
+    } else if (xml.name() == QLatin1String("translation") || xml.name() == QLatin1String("numerusform")) {
+      words(xml.readElementText(QXmlStreamReader::IncludeChildElements), translated);
+    }
+  }
+  std::set<QString> english;
+  for (const QString& w : source)
+    if (!translated.count(w)) english.insert(w);
+  return english;
+}
+
+// Everything a window says in words: its title, its controls' texts, the
+// items, headers and cells of its lists and tables, its menus.
+QStringList WordsShownIn(QWidget* window) {
+  QStringList texts = {window->windowTitle()};
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window) && !w->inherits("QMenu")) continue;
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
+    if (auto* box = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    if (auto* menu = qobject_cast<QMenu*>(w)) {
+      texts << menu->title();
+      for (QAction* action : menu->actions()) texts << action->text();
+    }
+    if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+      const QAbstractItemModel* model = view->model();
+      for (int c = 0; c < model->columnCount(); ++c) texts << model->headerData(c, Qt::Horizontal).toString();
+      for (int r = 0; r < model->rowCount(); ++r)
+        for (int c = 0; c < model->columnCount(); ++c) texts << model->index(r, c).data().toString();
+    }
+  }
+  return texts;
+}
+
+// The English words in texts shown in `language`.
+QStringList EnglishIn(const QStringList& texts, const std::set<QString>& english) {
+  static const QRegularExpression tag(QStringLiteral("<[^>]*>|/\\S+"));  // markup and paths
+  static const QRegularExpression word(QStringLiteral("\\p{L}{4,}"));
+  QStringList found;
+  for (QString text : texts) {
+    text.remove(tag);
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+      const QString w = it.next().captured();
+      if (english.count(w.toLower())) found << w + QStringLiteral(" in \"") + text.left(120) + QLatin1Char('"');
+    }
+  }
+  return found;
+}
+
+TEST_F(LanguageWindowsTest, NoEnglishIsLeftInAnyWindowOrGeneratedText) {
+  // A class folder's drills, and a student's practice with a confusion.
+  std::string log;
+  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}}) {
+    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
+    log += "\r\n" + SegmentRecordText(right, 1, seconds, SegmentCheckValue(name, 45000, right, 1));
+  }
+  dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
+  PracticeLog practice;
+  for (int i = 0; i < 4; ++i) {
+    PracticeRecord record;
+    record.day = 45000;
+    record.asked = i % 2 ? "3-5" : "3-4";
+    record.answers = {i < 3 ? "3-3" : record.asked};
+    record.voicing = {0, 4, 3};
+    record.person = "Ann";
+    practice.records.push_back(record);
+  }
+  const std::vector<PracticeCandidate> candidates = {{"3-3", true}, {"3-4", true}, {"3-5", true}, {"3-6", true}};
+  PracticeSummary summary;
+  summary.totals.questions = 1;
+  summary.totals.firstTryRight = 1;
+  summary.needsWork = {"3-5"};
+
+  for (const QString& language : ShippedLanguages()) {
+    const std::set<QString> english = EnglishOnlyWords(language);
+    ASSERT_GT(english.size(), 100u) << language.toStdString();
+    ASSERT_TRUE(InstallLanguage(*qApp, language));
+    CreateWindows();
+    QStringList texts;
+    {
+      AllWindowsShown shown;
+      for (QWidget* window : shown.windows) {
+        // The readme is a document of its own, shown as the folder has it.
+        if (window == ReadmeBox) continue;
+        texts << WordsShownIn(window);
+      }
+      TClassOverviewForm overview;
+      overview.LoadFolder();
+      ASSERT_TRUE(ProcessEventsUntil([&overview] { return !overview.Loading(); }));
+      texts << WordsShownIn(&overview) << overview.ReportHtml();
+    }
+    texts << SummaryTexts(summary);
+    PracticeScheduler scheduler("Ann", 45001);
+    scheduler.Learn(practice, nullptr, PracticeLists{});
+    const std::vector<std::string> focus = FocusLines(scheduler, candidates);
+    ASSERT_EQ(focus.size(), 3u);
+    for (const std::string& line : focus) texts << QString::fromStdString(line);
+    DestroySonorixWindows();
+    RemoveLanguage(*qApp);
+    for (const QString& found : EnglishIn(texts, english)) ADD_FAILURE() << language.toStdString() << ": " << found.toStdString();
   }
 }
 
