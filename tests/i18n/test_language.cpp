@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
+#include <QTextDocument>
 #include <QTabWidget>
 #include <QXmlStreamReader>
 #include <QApplication>
@@ -435,6 +437,58 @@ TEST_F(LanguageWindowsTest, NoEnglishIsLeftInAnyWindowOrGeneratedText) {
     DestroySonorixWindows();
     RemoveLanguage(*qApp);
     for (const QString& found : EnglishIn(texts, english)) ADD_FAILURE() << language.toStdString() << ": " << found.toStdString();
+  }
+}
+
+// Help › Instructions, in each language: it names the menu items and keys
+// of practice, progress, zoom and the screen reader as the menus show them,
+// and no heading's underline wraps in the viewer.
+TEST_F(LanguageWindowsTest, TheInstructionsCoverEveryPartInEachLanguageAndKeepTheirUnderlinesWhole) {
+  ASSERT_TRUE(dir_.CopyShipped("readme.txt"));
+  for (const QString& language : ShippedLanguages())
+    ASSERT_TRUE(dir_.CopyShipped(QStringLiteral("readme.%1.txt").arg(language).toStdString()));
+  for (const QString& language : QStringList{QString()} + ShippedLanguages()) {
+    const std::string name = language.isEmpty() ? "en" : language.toStdString();
+    if (language.isEmpty()) {
+      RemoveLanguage(*qApp);
+    } else {
+      ASSERT_TRUE(InstallLanguage(*qApp, language));
+    }
+    CreateWindows();
+    ReadmeBox->show();
+    QApplication::processEvents();
+    const QString text = ReadmeBox->Memo1->toPlainText();
+    const auto shown = [](const char* context, const char* source) {
+      QString item = QCoreApplication::translate(context, source);
+      return item.remove(QLatin1Char('&')).replace(QStringLiteral("…"), QStringLiteral("..."));
+    };
+    for (const QString& expected :
+         {shown("TPracticeMode", "Practice Mode"), shown("TPracticeMode", "Show Answer"),
+          shown("TPracticeMode", "Show Answer Automatically"), shown("TPracticeMode", "Hear Your Answer Again"),
+          shown("TProgressMenu", "My Progress…"), shown("TProgressMenu", "Confusions…"),
+          shown("TProgressMenu", "Class Overview…"), shown("Zoom", "Zoom &In"), shown("Zoom", "Zoom &Out"),
+          shown("Zoom", "&Actual Size"), QStringLiteral("F5"), QStringLiteral("F6"), QStringLiteral("Ctrl+I"),
+          QStringLiteral("Ctrl+0"), QStringLiteral("RIP "), QStringLiteral("Orca")})
+      EXPECT_TRUE(text.simplified().contains(expected) ||
+                  text.simplified().contains(QString(expected).replace(QStringLiteral("Ctrl+"), QStringLiteral("Strg+")))) << name << ": the instructions never say \"" << expected.toStdString() << "\"";
+
+    const QFontMetrics metrics(ReadmeBox->Memo1->font());
+    const int room = ReadmeBox->Memo1->viewport()->width() -
+                     2 * static_cast<int>(ReadmeBox->Memo1->document()->documentMargin());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int underlines = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+      static const QRegularExpression underline(QStringLiteral("^(=+|-+)$"));
+      if (!underline.match(lines[i]).hasMatch() || lines[i - 1].trimmed().isEmpty()) continue;
+      ++underlines;
+      // As wide as its heading shows, within one mark, and on one line.
+      const int heading = std::min(metrics.horizontalAdvance(lines[i - 1]), room);
+      const int width = metrics.horizontalAdvance(lines[i]);
+      EXPECT_LE(width, room) << name << ": " << lines[i - 1].toStdString();
+      EXPECT_NEAR(width, heading, metrics.horizontalAdvance(lines[i][0])) << name << ": " << lines[i - 1].toStdString();
+    }
+    EXPECT_GE(underlines, 15) << name;
+    DestroySonorixWindows();
   }
 }
 
