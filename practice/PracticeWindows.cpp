@@ -15,6 +15,7 @@
 #include "Accessible.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
+#include "ScreenLocale.h"
 #include "SessionLog.h"
 
 namespace {
@@ -30,7 +31,7 @@ QStringList SummaryTexts(const PracticeSummary& s) {
     for (const std::string& name : classes) list << QString::fromStdString(name);
     return list.join(QStringLiteral(", "));
   };
-  const QLocale locale;
+  const QLocale locale = ScreenLocale();
   QStringList lines;
   lines << QCoreApplication::translate("PracticeWindows", "Questions: %1").arg(locale.toString(s.totals.questions));
   if (s.totals.questions > 0)
@@ -95,7 +96,7 @@ std::vector<std::string> FocusLines(const PracticeScheduler& scheduler,
     const int count = static_cast<int>(n);
     return QCoreApplication::translate("PracticeWindows", "%n times", nullptr, count);
   };
-  const QLocale locale;
+  const QLocale locale = ScreenLocale();
   std::vector<std::string> lines;
   for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
     const int percent = static_cast<int>(std::lround(item.share * 100.0));
@@ -162,7 +163,7 @@ void TPracticeSection::ShowPerson(const std::string& person) {
     DayTable->setItem(r, 0, ProgressCell(QString::fromStdString(IsoDate(d.day)), false));
     DayTable->setItem(r, 1, ProgressCell(QString::number(d.questions), true));
     DayTable->setItem(r, 2, ProgressCell(QString::number(d.firstTryRight), true));
-    DayTable->setItem(r, 3, ProgressCell(QString::number(d.FirstTryPercent(), 'f', 1), true));
+    DayTable->setItem(r, 3, ProgressCell(ScreenLocale().toString(d.FirstTryPercent(), 'f', 1), true));
     DayTable->setItem(r, 4, ProgressCell(QString::number(d.revealed), true));
   }
   DayTable->resizeColumnsToContents();

@@ -1,4 +1,5 @@
 #include "ProgressWindow.h"
+#include "ScreenLocale.h"
 
 #include "PracticeLog.h"
 
@@ -322,8 +323,8 @@ void TProgressForm::FillTable() {
     DrillTable->setItem(r, 4, ProgressCell(ShownManners(d.manners), false));
     DrillTable->setItem(r, 5, ProgressCell(QString::number(d.right), true));
     DrillTable->setItem(r, 6, ProgressCell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 7, ProgressCell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 8, ProgressCell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 7, ProgressCell(ShownNumbers(QString::fromStdString(OneDecimal(d.Accuracy()))), true));
+    DrillTable->setItem(r, 8, ProgressCell(ShownNumbers(QString::fromStdString(OneDecimal(d.SecondsPerRight()))), true));
     DrillTable->setItem(r, 9, ProgressCell(d.eligible ? tr("yes") : d.ended ? tr("no") : tr("not ended"), false));
   }
   DrillTable->resizeColumnsToContents();

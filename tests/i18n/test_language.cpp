@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
 #include <QFontMetrics>
 #include <QTextDocument>
@@ -42,6 +43,8 @@
 #include "Sxerrorform.h"
 #include "Sxlogin.h"
 #include "Sxmidi.h"
+#include "Sxscore.h"
+#include "HighScores.h"
 #include "WindowsFixture.h"
 
 namespace {
@@ -488,6 +491,57 @@ TEST_F(LanguageWindowsTest, TheInstructionsCoverEveryPartInEachLanguageAndKeepTh
       EXPECT_NEAR(width, heading, metrics.horizontalAdvance(lines[i][0])) << name << ": " << lines[i - 1].toStdString();
     }
     EXPECT_GE(underlines, 15) << name;
+    DestroySonorixWindows();
+  }
+}
+
+// The score window's figures and high-score dates as each language writes
+// them, in the same columns; English as it always was. (The files are the
+// recorded-files tests' part.)
+TEST_F(LanguageWindowsTest, NumbersAndDatesOnScreenFollowTheLanguage) {
+  HighScoreEntry entry;
+  entry.Date = QDate(1899, 12, 30).daysTo(QDate(2026, 8, 12));
+  entry.Correct = 20;
+  entry.Incorrect = 5;
+  entry.TimePerInterval = 5.0f;
+  entry.Score = 1234;
+  struct Case {
+    QString language;
+    QString date;
+    QChar point;
+  };
+  QString englishLine;
+  for (const Case& c : {Case{QString(), QStringLiteral("08/12/26"), QLatin1Char('.')},
+                        Case{QStringLiteral("de"), QStringLiteral("12.08.26"), QLatin1Char(',')},
+                        Case{QStringLiteral("fr"), QStringLiteral("12/08/26"), QLatin1Char(',')},
+                        Case{QStringLiteral("es"), QStringLiteral("12/08/26"), QLatin1Char(',')},
+                        Case{QStringLiteral("it"), QStringLiteral("12/08/26"), QLatin1Char(',')}}) {
+    const std::string name = c.language.isEmpty() ? "en" : c.language.toStdString();
+    if (c.language.isEmpty()) {
+      RemoveLanguage(*qApp);
+    } else {
+      ASSERT_TRUE(InstallLanguage(*qApp, c.language));
+    }
+    CreateWindows();
+    Form2->HighScoreTables = HighScoreSet{};
+    Form2->HighScoreTables.Rows[0][0] = entry;
+    Form2->HighScoreTables.EntryCount[0] = 1;
+    Form2->ShowHighScores(0, -1);
+    ASSERT_EQ(Form2->ListBox->count(), 1);
+    const QString line = Form2->ListBox->item(0)->text();
+    if (c.language.isEmpty()) {
+      englishLine = line;
+      EXPECT_EQ(line.toStdString(), HighScoreLine(0, entry));
+    }
+    EXPECT_EQ(line.mid(4, 8), c.date) << name << ": " << line.toStdString();
+    EXPECT_EQ(line.size(), englishLine.size()) << name << ": the columns move";
+    EXPECT_TRUE(line.contains(QStringLiteral("80") + c.point + QStringLiteral("0%"))) << name << ": " << line.toStdString();
+    EXPECT_TRUE(line.startsWith(QStringLiteral(" 1. "))) << name;
+
+    Form2->ShowScore(ComputeScoreResult(20, 5, 100000));
+    const QString percentage = Form2->PercentageLabel->text();
+    EXPECT_TRUE(percentage.contains(c.point)) << name << ": " << percentage.toStdString();
+    EXPECT_FALSE(percentage.contains(c.point == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.'))) << name;
     DestroySonorixWindows();
   }
 }
