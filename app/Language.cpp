@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <cstdlib>
 
+#include "ScreenLocale.h"
+
 namespace {
 
 // Where the build puts the compiled catalogues, sonorix_<language>.qm.
@@ -85,6 +87,7 @@ void RemoveLanguage(QCoreApplication& app) {
     *translator = nullptr;
   }
   installedLanguage.clear();
+  SetScreenLocale(QLocale::c());
 }
 
 bool InstallLanguage(QCoreApplication& app, const QString& language) {
@@ -95,6 +98,7 @@ bool InstallLanguage(QCoreApplication& app, const QString& language) {
   installedOwn = own.release();
   app.installTranslator(installedOwn);
   installedLanguage = language;
+  SetScreenLocale(QLocale(language));
   // The toolkit's own texts (the OK of a message box, the menu of a text
   // field), when the system has its catalogue for this language.
   auto toolkit = std::make_unique<QTranslator>(&app);

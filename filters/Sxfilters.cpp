@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -56,6 +57,13 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
 
   SaveBox = new QCheckBox(tr("Save these settings for future sessions"), this);
   SaveBox->setGeometry(261, 241, 257, 21);
+  // A longer caption in another language takes the width of the choices above it.
+  {
+    const int needed = SaveBox->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, SaveBox) +
+                       SaveBox->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, SaveBox) +
+                       SaveBox->fontMetrics().horizontalAdvance(SaveBox->text());
+    SaveBox->resize(std::clamp(needed, SaveBox->width(), RadioGroup1->width()), SaveBox->height());
+  }
   SaveBox->setChecked(true);
 
   Button1 = MakeButton(this, tr("OK"), 286, 286, 210, 29);

@@ -1,9 +1,14 @@
 #include "Readme.h"
+#include "Controls.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -32,6 +37,22 @@ std::optional<std::string> ReadReadme() {
   return std::nullopt;
 }
 
+// A heading's "=====" or "-----" as wide as the heading shows, and never
+// wider than the field: in a proportional font "=" is wider than a letter,
+// and a wrapped underline reads as a line of its own.
+QStringList FitUnderlines(QStringList lines, const QFontMetrics& metrics, int room) {
+  static const QRegularExpression underline(QStringLiteral("^(=+|-+)$"));
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    if (lines[i - 1].trimmed().isEmpty() || !underline.match(lines[i]).hasMatch()) continue;
+    const QChar mark = lines[i][0];
+    const int width = std::min(metrics.horizontalAdvance(lines[i - 1]), room);
+    qsizetype count = 1;
+    while (metrics.horizontalAdvance(QString(count + 1, mark)) <= width) ++count;
+    lines[i] = QString(count, mark);
+  }
+  return lines;
+}
+
 }  // namespace
 
 TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
@@ -47,6 +68,7 @@ TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
 
   Button1 = new QPushButton(tr("Close"), this);
   Button1->setGeometry(443, 334, 49, 25);
+  FitButtonToCaption(Button1, true);  // its right edge under the text's
   // Enter belongs to the text field, which can be typed into.
   Button1->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
@@ -56,7 +78,10 @@ TReadmeBox::TReadmeBox(QWidget* parent) : QDialog(parent) {
   // Read once, here. A file that is missing or cannot be read leaves the
   // field as designed: one empty line, and no message.
   if (const auto bytes = ReadReadme()) {
-    Memo1->setPlainText(SplitLines(DecodeText(*bytes)).join(u'\n'));
+    // The field's lines, beside its scroll bar (the viewport is not laid out yet).
+    const int room = Memo1->contentsRect().width() - Memo1->verticalScrollBar()->sizeHint().width() -
+                     2 * static_cast<int>(Memo1->document()->documentMargin());
+    Memo1->setPlainText(FitUnderlines(SplitLines(DecodeText(*bytes)), Memo1->fontMetrics(), room).join(u'\n'));
     Memo1->moveCursor(QTextCursor::Start);
   }
 }

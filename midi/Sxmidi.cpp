@@ -1,4 +1,5 @@
 #include "Sxmidi.h"
+#include "Controls.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +68,7 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
 
   Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(93, 141, 48, 25);
+  FitButtonToCaption(Button1, false);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(ListBox1, Button1);
 
@@ -76,7 +78,9 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
     bool exists = false;
     const std::string description = ReadMidiDescription(Form1->WayMidi->GetMidiOutDescription, d, &exists);
     if (!exists) break;
-    ListBox1->addItem(DecodeText(std::string_view(description)));
+    // The library names its own synthesizer in English.
+    ListBox1->addItem(description == "Built-in synthesizer" ? tr("Built-in synthesizer")
+                                                            : DecodeText(std::string_view(description)));
     ++Form1->OutDeviceCount;
   }
 

@@ -434,12 +434,43 @@ void ReadAsOne(QLabel* first, QLabel* rest) {
   ForgetInterface(rest);
 }
 
+namespace {
+// The letter after a single "&", folded; null when there is none.
+QChar LetterKey(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toCaseFolded();
+    ++i;
+  }
+  return {};
+}
+}  // namespace
+
 void GiveMenusLetterKeys(QMenuBar* bar) {
   if (!bar) return;
+  // Letters a menu chose itself stay; the others take the first letter of a
+  // word still free, else any free letter: two menus on one letter would
+  // leave Alt+letter opening only the first (German "Filter", "Fortschritt").
+  QList<QChar> taken;
+  for (QAction* menu : bar->actions())
+    if (const QChar letter = LetterKey(menu->text()); !letter.isNull()) taken.append(letter);
   for (QAction* menu : bar->actions()) {
     const QString text = menu->text();
     if (text.isEmpty() || text.contains(QLatin1Char('&'))) continue;
-    menu->setText(QLatin1Char('&') + text);
+    qsizetype chosen = -1;
+    for (int pass = 0; pass < 2 && chosen < 0; ++pass) {
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
+        if (!text[i].isLetterOrNumber() || (pass == 0 && !wordStart)) continue;
+        if (!taken.contains(text[i].toCaseFolded())) {
+          chosen = i;
+          break;
+        }
+      }
+    }
+    if (chosen < 0) chosen = 0;  // every letter taken: the first, as before
+    taken.append(text[chosen].toCaseFolded());
+    menu->setText(text.left(chosen) + QLatin1Char('&') + text.mid(chosen));
   }
 }
 

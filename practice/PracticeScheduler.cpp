@@ -283,8 +283,27 @@ std::vector<FocusItem> PracticeScheduler::Focus(const std::vector<PracticeCandid
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return weights[a] > weights[b]; });
   if (order.size() > count) order.resize(count);
   std::vector<FocusItem> items;
-  for (size_t i : order)
-    items.push_back(FocusItem{candidates[i].name, total > 0 ? weights[i] / total : 0, Why(candidates[i].name)});
+  for (size_t i : order) {
+    FocusItem item;
+    item.name = candidates[i].name;
+    item.share = total > 0 ? weights[i] / total : 0;
+    item.why = Why(item.name);
+    if (const ClassHistory* h = History(item.name)) {
+      item.practised = h->questions > 0;
+      if (!item.practised && h->drillAnswers >= 1)
+        item.drillPercent = static_cast<int32_t>(std::lround(100.0 * h->drillRight / h->drillAnswers));
+      if (item.practised) {
+        item.confusedWith.assign(h->thisWeek.begin(), h->thisWeek.end());
+        std::stable_sort(item.confusedWith.begin(), item.confusedWith.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        if (item.confusedWith.size() > 2) item.confusedWith.resize(2);
+      }
+      item.firstTryRight = h->firstTryRight;
+      item.questions = h->questions;
+      item.box = h->box;
+    }
+    items.push_back(std::move(item));
+  }
   return items;
 }
 

@@ -73,6 +73,13 @@ struct FocusItem {
   std::string name;
   double share = 0;  // of the whole weight of the enabled classes, 0..1
   std::string why;   // "confused with 3-5 four times this week; right at the first try in 2 of 9 questions"
+  // The same reasons as figures, for a window to say them in its language.
+  bool practised = false;
+  int32_t drillPercent = -1;  // when not practised: right in the drills; -1 without drills
+  std::vector<std::pair<std::string, int32_t>> confusedWith;  // this week, most first, at most two
+  int32_t firstTryRight = 0;
+  int32_t questions = 0;
+  int32_t box = 1;
 };
 
 class PracticeScheduler {

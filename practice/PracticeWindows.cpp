@@ -15,6 +15,7 @@
 #include "Accessible.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
+#include "ScreenLocale.h"
 #include "SessionLog.h"
 
 QStringList SummaryTexts(const PracticeSummary& s) {
@@ -24,7 +25,7 @@ QStringList SummaryTexts(const PracticeSummary& s) {
     for (const std::string& name : classes) list << QString::fromStdString(name);
     return list.join(QStringLiteral(", "));
   };
-  const QLocale locale;
+  const QLocale locale = ScreenLocale();
   QStringList lines;
   lines << QCoreApplication::translate("PracticeWindows", "Questions: %1").arg(locale.toString(s.totals.questions));
   if (s.totals.questions > 0)
@@ -84,6 +85,49 @@ void TPracticeSummaryForm::showEvent(QShowEvent* event) {
   QTimer::singleShot(300, this, [this] { Announce(this, accessibleDescription()); });
 }
 
+std::vector<std::string> ScreenFocusLines(const PracticeScheduler& scheduler,
+                                          const std::vector<PracticeCandidate>& candidates) {
+  constexpr size_t kFocusClasses = 3;
+  const auto times = [](int32_t n) {
+    if (n == 1) return QCoreApplication::translate("PracticeWindows", "once");
+    if (n == 2) return QCoreApplication::translate("PracticeWindows", "twice");
+    const int count = static_cast<int>(n);
+    return QCoreApplication::translate("PracticeWindows", "%n times", nullptr, count);
+  };
+  const QLocale locale = ScreenLocale();
+  std::vector<std::string> lines;
+  for (const FocusItem& item : scheduler.Focus(candidates, kFocusClasses)) {
+    const int percent = static_cast<int>(std::lround(item.share * 100.0));
+    QStringList reasons;
+    if (!item.practised) {
+      reasons << (item.drillPercent >= 0
+                      ? QCoreApplication::translate("PracticeWindows", "not practised yet; %1 % right in your drills").arg(locale.toString(item.drillPercent))
+                      : QCoreApplication::translate("PracticeWindows", "not practised yet"));
+    } else {
+      if (!item.confusedWith.empty()) {
+        const auto& [first, firstTimes] = item.confusedWith[0];
+        reasons << (item.confusedWith.size() > 1
+                        ? QCoreApplication::translate("PracticeWindows", "confused with %1 %2 and with %3 %4 this week")
+                              .arg(QString::fromStdString(first), times(firstTimes),
+                                   QString::fromStdString(item.confusedWith[1].first), times(item.confusedWith[1].second))
+                        : QCoreApplication::translate("PracticeWindows", "confused with %1 %2 this week").arg(QString::fromStdString(first), times(firstTimes)));
+      }
+      // Two texts, so that English needs no catalogue for its singular.
+      const int questions = static_cast<int>(item.questions);
+      reasons << (questions == 1
+                      ? QCoreApplication::translate("PracticeWindows", "right at the first try in %1 of %n question", nullptr, questions)
+                      : QCoreApplication::translate("PracticeWindows", "right at the first try in %1 of %n questions", nullptr, questions))
+                     .arg(locale.toString(item.firstTryRight));
+      reasons << (item.box == 1 ? QCoreApplication::translate("PracticeWindows", "missed when last asked")
+                                : QCoreApplication::translate("PracticeWindows", "box %1 of %2").arg(locale.toString(item.box)).arg(locale.toString(kLeitnerBoxes)));
+    }
+    lines.push_back(QCoreApplication::translate("PracticeWindows", "%1 (%2 % of the questions): %3")
+                        .arg(QString::fromStdString(item.name), locale.toString(percent), reasons.join(QStringLiteral("; ")))
+                        .toStdString());
+  }
+  return lines;
+}
+
 TPracticeSection::TPracticeSection(std::vector<PracticeCandidate> candidates, PracticeLists lists, QWidget* parent)
     : QGroupBox(QCoreApplication::translate("PracticeWindows", "Practice"), parent), candidates_(std::move(candidates)), lists_(std::move(lists)) {
   setObjectName(QStringLiteral("PracticeSection"));
@@ -118,7 +162,7 @@ void TPracticeSection::ShowPerson(const std::string& person) {
     DayTable->setItem(r, 0, ProgressCell(QString::fromStdString(IsoDate(d.day)), false));
     DayTable->setItem(r, 1, ProgressCell(QString::number(d.questions), true));
     DayTable->setItem(r, 2, ProgressCell(QString::number(d.firstTryRight), true));
-    DayTable->setItem(r, 3, ProgressCell(QString::number(d.FirstTryPercent(), 'f', 1), true));
+    DayTable->setItem(r, 3, ProgressCell(ScreenLocale().toString(d.FirstTryPercent(), 'f', 1), true));
     DayTable->setItem(r, 4, ProgressCell(QString::number(d.revealed), true));
   }
   DayTable->resizeColumnsToContents();
@@ -128,7 +172,7 @@ void TPracticeSection::ShowPerson(const std::string& person) {
   scheduler.Learn(practice_, &drills_, lists_);
   QString text = QCoreApplication::translate("PracticeWindows", "<b>Practice focus</b>");
   if (days.empty()) text += QCoreApplication::translate("PracticeWindows", "<br>No practice yet: choose Practice Mode in the Progress menu.");
-  for (const std::string& line : FocusLines(scheduler, candidates_))
+  for (const std::string& line : ScreenFocusLines(scheduler, candidates_))
     text += QStringLiteral("<br>") + QString::fromStdString(line).toHtmlEscaped();
   FocusLabel->setText(text);
 }

@@ -59,3 +59,7 @@ class TPracticeSection : public QGroupBox {
 // has it follow the window's choice of person.
 void AttachPracticeSection(TProgressForm* window, std::vector<PracticeCandidate> candidates, PracticeLists lists);
 
+
+// The lines of "Practice focus" for a person, as the section shows them, in
+// the language of the windows (the core's own lines are in English).
+std::vector<std::string> ScreenFocusLines(const PracticeScheduler& scheduler, const std::vector<PracticeCandidate>& candidates);

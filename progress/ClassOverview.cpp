@@ -167,14 +167,23 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
   return section >= 0 && section < headers.size() ? headers[section] : QString();
 }
 
+// The short names of the drill modes, in the window's language; the
+// exported file keeps the English ones.
+static QString ShownModeShortName(int32_t mode) {
+  static const char* const kShort[] = {QT_TRANSLATE_NOOP("TClassOverview", "close"), QT_TRANSLATE_NOOP("TClassOverview", "1 oct"),
+                                       QT_TRANSLATE_NOOP("TClassOverview", "2 oct")};
+  if (mode < 0 || mode >= kModes) return {};
+  return QCoreApplication::translate("TClassOverview", kShort[mode % 3]) + (mode < 3 ? QStringLiteral(" 3") : QStringLiteral(" 4"));
+}
+
 QStringList ClassTableModel::Headers() {
   QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Time\nthis week"), QCoreApplication::translate("TClassOverview", "Time\nin all"), QCoreApplication::translate("TClassOverview", "First\npractice"),
                          QCoreApplication::translate("TClassOverview", "Last\npractice")};
   for (int m = 0; m < kModes; ++m) {
-    const QString mode = QString::fromStdString(ModeShortName(m));
+    const QString mode = ShownModeShortName(m);
     headers << mode + QCoreApplication::translate("TClassOverview", "\n% right") << mode + QCoreApplication::translate("TClassOverview", "\ns/right");
   }
-  for (int m = 0; m < kModes; ++m) headers << QString::fromStdString(ModeShortName(m)) + QCoreApplication::translate("TClassOverview", "\nbest score");
+  for (int m = 0; m < kModes; ++m) headers << ShownModeShortName(m) + QCoreApplication::translate("TClassOverview", "\nbest score");
   headers << QCoreApplication::translate("TClassOverview", "Ineligible\n% right") << QCoreApplication::translate("TClassOverview", "Ineligible\ndrills") << QCoreApplication::translate("TClassOverview", "Not ended\ndrills") << QCoreApplication::translate("TClassOverview", "Practice\nquestions")
           << QCoreApplication::translate("TClassOverview", "Practice\nfirst try %") << QCoreApplication::translate("TClassOverview", "Practice\nthis week") << QCoreApplication::translate("TClassOverview", "Practice\nin all") << QCoreApplication::translate("TClassOverview", "Unverified")
           << QCoreApplication::translate("TClassOverview", "Ambiguous");
@@ -417,9 +426,11 @@ QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const
 }
 
 void TClassOverviewForm::FillTables() {
-  QString text = QCoreApplication::translate("TClassOverview", "%1 — %2 people, %3 records, %4 of them unverified. Week from %5.")
+  // Two texts, so that English needs no catalogue for its singular.
+  const int people = static_cast<int>(Rows().size());
+  QString text = (people == 1 ? QCoreApplication::translate("TClassOverview", "%1 — %n person, %3 records, %4 of them unverified. Week from %5.", nullptr, people)
+                              : QCoreApplication::translate("TClassOverview", "%1 — %n people, %3 records, %4 of them unverified. Week from %5.", nullptr, people))
                      .arg(folder_.isEmpty() ? QCoreApplication::translate("TClassOverview", "Class") : folder_)
-                     .arg(Rows().size())
                      .arg(records_)
                      .arg(unverified_)
                      .arg(QString::fromStdString(IsoDate(WeekStartOf(today_))));
@@ -518,7 +529,7 @@ QString TClassOverviewForm::ReportHtml() const {
                                         QT_TRANSLATE_NOOP("TClassOverview", "within 2 octaves")};
   for (int m = 0; m < kModes; ++m)
     html += QStringLiteral("<b>%1</b>: %2, %3. ")
-                .arg(Html(QString::fromStdString(ModeShortName(m))), t(kRanges[m % 3]),
+                .arg(Html(ShownModeShortName(m)), t(kRanges[m % 3]),
                      m < 3 ? Html(QCoreApplication::translate("TClassOverview", "trichords")) : Html(QCoreApplication::translate("TClassOverview", "tetrachords")));
   html += Html(QCoreApplication::translate("TClassOverview", "% right, s/right and best score count the eligible drills that reached END: every set class of the "
             "cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended "

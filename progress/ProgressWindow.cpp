@@ -1,4 +1,5 @@
 #include "ProgressWindow.h"
+#include "ScreenLocale.h"
 
 #include "PracticeLog.h"
 
@@ -68,6 +69,18 @@ QString ModeLabel(int32_t mode) {
     QT_TRANSLATE_NOOP("TProgressForm", "tetrachords")};
 std::string ShownRangeName(int32_t mode) { return Translated(RangeName(mode).c_str()).toStdString(); }
 std::string ShownCardinalityName(int32_t mode) { return Translated(CardinalityName(mode).c_str()).toStdString(); }
+
+// How the drill was played, in the table's language; the exported file keeps
+// the English names.
+QString ShownManners(const std::vector<int32_t>& manners) {
+  static const char* const kNames[] = {QT_TRANSLATE_NOOP("TProgressForm", "chord"),
+                                       QT_TRANSLATE_NOOP("TProgressForm", "figure"),
+                                       QT_TRANSLATE_NOOP("TProgressForm", "mixed figure")};
+  QStringList names;
+  for (int32_t m : manners)
+    if (m >= 0 && m <= 2) names << Translated(kNames[m]);
+  return names.join(QStringLiteral(", "));
+}
 
 QString PersonLabel(const std::string& person) {
   return person.empty() ? Translated(QT_TRANSLATE_NOOP("TProgressForm", "(no name)"))
@@ -386,11 +399,11 @@ void TProgressForm::FillTable() {
     DrillTable->setItem(r, 1, ProgressCell(QString::fromStdString(TimeOfDayText(d.secondsOfDay)), false));
     DrillTable->setItem(r, 2, ProgressCell(QString::fromStdString(ModesText(d.modes, ShownRangeName)), false));
     DrillTable->setItem(r, 3, ProgressCell(QString::fromStdString(ModesText(d.modes, ShownCardinalityName)), false));
-    DrillTable->setItem(r, 4, ProgressCell(QString::fromStdString(MannersText(d.manners)), false));
+    DrillTable->setItem(r, 4, ProgressCell(ShownManners(d.manners), false));
     DrillTable->setItem(r, 5, ProgressCell(QString::number(d.right), true));
     DrillTable->setItem(r, 6, ProgressCell(QString::number(d.wrong), true));
-    DrillTable->setItem(r, 7, ProgressCell(QString::fromStdString(OneDecimal(d.Accuracy())), true));
-    DrillTable->setItem(r, 8, ProgressCell(QString::fromStdString(OneDecimal(d.SecondsPerRight())), true));
+    DrillTable->setItem(r, 7, ProgressCell(ShownNumbers(QString::fromStdString(OneDecimal(d.Accuracy()))), true));
+    DrillTable->setItem(r, 8, ProgressCell(ShownNumbers(QString::fromStdString(OneDecimal(d.SecondsPerRight()))), true));
     DrillTable->setItem(r, 9, ProgressCell(d.eligible ? tr("yes") : d.ended ? tr("no") : tr("not ended"), false));
   }
   DrillTable->resizeColumnsToContents();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "Controls.h"
 #include "DataFile.h"
@@ -14,6 +15,7 @@
 #include "EndOfDrill.h"
 #include "Fonts.h"
 #include "Platform.h"
+#include "ScreenLocale.h"
 #include "Sxerrorform.h"
 #include "Sxfilters.h"
 #include "SxscoreAccess.h"
@@ -153,15 +155,28 @@ void TForm2::ShowScore(const ScoreResult& r) {
   TimePerInterval = r.TimePerInterval;
   Score = r.Score;
   const ScoreTexts texts = FormatScoreTexts(r);
-  SetLabelText(TimeLabel, QString::fromStdString(texts.time));
-  SetLabelText(TimePointsLabel, QString::fromStdString(texts.timePoints));
-  SetLabelText(PercentageLabel, QString::fromStdString(texts.percentage));
-  SetLabelText(LongevityLabel, QString::fromStdString(texts.longevity));
-  SetLabelText(ScoreLabel, QString::fromStdString(texts.score));
+  SetLabelText(TimeLabel, ShownNumbers(QString::fromStdString(texts.time)));
+  SetLabelText(TimePointsLabel, ShownNumbers(QString::fromStdString(texts.timePoints)));
+  SetLabelText(PercentageLabel, ShownNumbers(QString::fromStdString(texts.percentage)));
+  SetLabelText(LongevityLabel, ShownNumbers(QString::fromStdString(texts.longevity)));
+  SetLabelText(ScoreLabel, ShownNumbers(QString::fromStdString(texts.score)));
   Label7->move(TimePointsLabel->x() + TimePointsLabel->width() + 4, Label7->y());
 }
 
 // --- hiscore.dat ------------------------------------------------------------------
+
+// A table's row as the language writes dates and numbers, in the same columns.
+static QString ShownHighScoreLine(int row, const HighScoreEntry& entry) {
+  QString line = QString::fromStdString(HighScoreLine(row, entry));
+  if (ScreenLocale() == QLocale::c()) return line;
+  // "NN. " then the date in eight columns, then the figures.
+  const std::string english = ShortDateText(entry.Date);
+  if (english.size() == 8 && line.size() > 12) {
+    const PlatformCivilDate date = PlatformDateOfDay(static_cast<int64_t>(std::trunc(entry.Date)));
+    line.replace(4, 8, ShownShortDate(static_cast<int>(date.year), static_cast<int>(date.month), static_cast<int>(date.day)));
+  }
+  return line.left(12) + ShownNumbers(line.mid(12));
+}
 
 void TForm2::LoadHighScores() {
   const auto text = ReadTextFile(kHighScoreFileName);
@@ -192,7 +207,7 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
   const int count = std::clamp(HighScoreTables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
   const auto& rows = HighScoreTables.Rows[static_cast<size_t>(table)];
   for (int i = 0; i < count; ++i) {
-    ListBox->addItem(QString::fromStdString(HighScoreLine(i, rows[static_cast<size_t>(i)])));
+    ListBox->addItem(ShownHighScoreLine(i, rows[static_cast<size_t>(i)]));
     ListBox->item(i)->setData(Qt::AccessibleTextRole, SpokenHighScoreRow(i, rows[static_cast<size_t>(i)]));
   }
   if (highlightRow >= 0 && highlightRow < count) {

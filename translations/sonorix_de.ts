@@ -477,6 +477,63 @@
         <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
         <translation>&lt;br&gt;Noch kein Training: Trainingsmodus im Menü Fortschritt wählen.</translation>
     </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>zweimal</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>noch nicht geübt; %1 % richtig in Ihren Übungen</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>noch nicht geübt</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 and with %3 %4 this week</source>
+        <translation>diese Woche %2 mit %1 und %4 mit %3 verwechselt</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 this week</source>
+        <translation>diese Woche %2 mit %1 verwechselt</translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question</source>
+        <translation>
+            <numerusform>beim ersten Mal richtig in %1 von %n Frage</numerusform>
+            <numerusform>beim ersten Mal richtig in %1 von %n Fragen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n questions</source>
+        <translation>
+            <numerusform>beim ersten Mal richtig in %1 von %n Frage</numerusform>
+            <numerusform>beim ersten Mal richtig in %1 von %n Fragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>beim letzten Mal verfehlt</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>Stufe %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % der Fragen): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n-mal</numerusform>
+            <numerusform>%n-mal</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -625,10 +682,6 @@ beste Punktzahl</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
-        <translation>%1 — %2 Personen, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -810,6 +863,32 @@ insgesamt</translation>
         <source>none</source>
         <translation>keine</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 — %n person, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n Person, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</numerusform>
+            <numerusform>%1 — %n Personen, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n Person, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</numerusform>
+            <numerusform>%1 — %n Personen, %3 Einträge, davon %4 ungeprüft. Woche ab %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>eng</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 Okt.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 Okt.</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>
@@ -949,7 +1028,7 @@ insgesamt</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Einstellungen für spätere Sitzungen speichern</translation>
+        <translation>Einstellungen für später speichern</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1282,6 +1361,10 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer</source>
+        <translation>Eingebauter Synthesizer</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1747,18 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     <message>
         <source>Showing %1</source>
         <translation>Zeigt %1</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>gemischte Figur</translation>
     </message>
 </context>
 <context>

@@ -477,6 +477,63 @@
         <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
         <translation>&lt;br&gt;Todavía no hay práctica: elija Modo práctica en el menú Progreso.</translation>
     </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>dos veces</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>aún sin practicar; %1 % de aciertos en sus ejercicios</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>aún sin practicar</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 and with %3 %4 this week</source>
+        <translation>confundido con %1 %2 y con %3 %4 esta semana</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 this week</source>
+        <translation>confundido con %1 %2 esta semana</translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question</source>
+        <translation>
+            <numerusform>acierto a la primera en %1 de %n pregunta</numerusform>
+            <numerusform>acierto a la primera en %1 de %n preguntas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n questions</source>
+        <translation>
+            <numerusform>acierto a la primera en %1 de %n pregunta</numerusform>
+            <numerusform>acierto a la primera en %1 de %n preguntas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>fallado la última vez</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>nivel %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % de las preguntas): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n vez</numerusform>
+            <numerusform>%n veces</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -625,10 +682,6 @@ mejor puntuación</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
-        <translation>%1 — %2 personas, %3 registros, %4 de ellos sin verificar. Semana del %5.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -810,6 +863,32 @@ en total</translation>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 — %n person, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n persona, %3 registros, %4 de ellos sin verificar. Semana desde el %5.</numerusform>
+            <numerusform>%1 — %n personas, %3 registros, %4 de ellos sin verificar. Semana desde el %5.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n persona, %3 registros, %4 de ellos sin verificar. Semana desde el %5.</numerusform>
+            <numerusform>%1 — %n personas, %3 registros, %4 de ellos sin verificar. Semana desde el %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>cerrada</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 oct.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 oct.</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>
@@ -949,7 +1028,7 @@ en total</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Guardar estos ajustes para próximas sesiones</translation>
+        <translation>Guardar ajustes para otras sesiones</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1282,6 +1361,10 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer</source>
+        <translation>Sintetizador integrado</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1747,18 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     <message>
         <source>Showing %1</source>
         <translation>Muestra %1</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>acorde</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mixta</translation>
     </message>
 </context>
 <context>

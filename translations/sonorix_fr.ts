@@ -477,6 +477,63 @@
         <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
         <translation>&lt;br&gt;Pas encore d’entraînement : choisissez Mode entraînement dans le menu Progrès.</translation>
     </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>deux fois</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>pas encore travaillé ; %1 % de réponses justes dans vos exercices</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>pas encore travaillé</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 and with %3 %4 this week</source>
+        <translation>confondu avec %1 %2 et avec %3 %4 cette semaine</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 this week</source>
+        <translation>confondu avec %1 %2 cette semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question</source>
+        <translation>
+            <numerusform>juste du premier coup dans %1 question sur %n</numerusform>
+            <numerusform>juste du premier coup dans %1 questions sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n questions</source>
+        <translation>
+            <numerusform>juste du premier coup dans %1 question sur %n</numerusform>
+            <numerusform>juste du premier coup dans %1 questions sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>manqué la dernière fois</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>niveau %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % des questions) : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n fois</numerusform>
+            <numerusform>%n fois</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -625,10 +682,6 @@ meilleur score</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
-        <translation>%1 — %2 personnes, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -810,6 +863,32 @@ au total</translation>
         <source>none</source>
         <translation>aucune</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 — %n person, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n personne, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</numerusform>
+            <numerusform>%1 — %n personnes, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n personne, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</numerusform>
+            <numerusform>%1 — %n personnes, %3 enregistrements, dont %4 non vérifiés. Semaine du %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>serrée</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 oct.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 oct.</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>
@@ -949,7 +1028,7 @@ au total</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Enregistrer ces réglages pour les prochaines séances</translation>
+        <translation>Enregistrer ces réglages pour la suite</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1282,6 +1361,10 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer</source>
+        <translation>Synthétiseur intégré</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1747,18 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     <message>
         <source>Showing %1</source>
         <translation>Affiche %1</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figure</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figure mixte</translation>
     </message>
 </context>
 <context>

@@ -477,6 +477,63 @@
         <source>&lt;br&gt;No practice yet: choose Practice Mode in the Progress menu.</source>
         <translation>&lt;br&gt;Nessuna pratica ancora: scegliere Modalità pratica nel menu Progressi.</translation>
     </message>
+    <message>
+        <source>once</source>
+        <translation>una volta</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>due volte</translation>
+    </message>
+    <message>
+        <source>not practised yet; %1 % right in your drills</source>
+        <translation>non ancora esercitato; %1 % giuste nei vostri esercizi</translation>
+    </message>
+    <message>
+        <source>not practised yet</source>
+        <translation>non ancora esercitato</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 and with %3 %4 this week</source>
+        <translation>confuso con %1 %2 e con %3 %4 questa settimana</translation>
+    </message>
+    <message>
+        <source>confused with %1 %2 this week</source>
+        <translation>confuso con %1 %2 questa settimana</translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n question</source>
+        <translation>
+            <numerusform>giusto al primo tentativo in %1 domanda su %n</numerusform>
+            <numerusform>giusto al primo tentativo in %1 domande su %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>right at the first try in %1 of %n questions</source>
+        <translation>
+            <numerusform>giusto al primo tentativo in %1 domanda su %n</numerusform>
+            <numerusform>giusto al primo tentativo in %1 domande su %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missed when last asked</source>
+        <translation>sbagliato l’ultima volta</translation>
+    </message>
+    <message>
+        <source>box %1 of %2</source>
+        <translation>livello %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of the questions): %3</source>
+        <translation>%1 (%2 % delle domande): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n volta</numerusform>
+            <numerusform>%n volte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -625,10 +682,6 @@ punteggio migliore</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>%1 — %2 people, %3 records, %4 of them unverified. Week from %5.</source>
-        <translation>%1 — %2 persone, %3 record, %4 dei quali non verificati. Settimana dal %5.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -810,6 +863,32 @@ in totale</translation>
         <source>none</source>
         <translation>nessuna</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 — %n person, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n persona, %3 record, di cui %4 non verificati. Settimana dal %5.</numerusform>
+            <numerusform>%1 — %n persone, %3 record, di cui %4 non verificati. Settimana dal %5.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n people, %3 records, %4 of them unverified. Week from %5.</source>
+        <translation>
+            <numerusform>%1 — %n persona, %3 record, di cui %4 non verificati. Settimana dal %5.</numerusform>
+            <numerusform>%1 — %n persone, %3 record, di cui %4 non verificati. Settimana dal %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>stretta</translation>
+    </message>
+    <message>
+        <source>1 oct</source>
+        <translation>1 ott.</translation>
+    </message>
+    <message>
+        <source>2 oct</source>
+        <translation>2 ott.</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>
@@ -949,7 +1028,7 @@ in totale</translation>
     </message>
     <message>
         <source>Save these settings for future sessions</source>
-        <translation>Salva queste impostazioni per le prossime sessioni</translation>
+        <translation>Salva queste impostazioni per dopo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1282,6 +1361,10 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer</source>
+        <translation>Sintetizzatore integrato</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1747,18 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     <message>
         <source>Showing %1</source>
         <translation>Mostra %1</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accordo</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mista</translation>
     </message>
 </context>
 <context>
