@@ -47,17 +47,6 @@ QSettings Settings() { return QSettings(SettingsFilePath(), QSettings::IniFormat
 
 int CardinalityOf(const SetClassEntry& entry) { return entry.cardinality; }
 
-// The names of both lists, to read the drill log's filter masks.
-PracticeLists ListsOf(const Catalogue& catalogue) {
-  PracticeLists lists;
-  CardinalityList list;
-  const int tri = FillCardinalityList(catalogue, 3, list);
-  for (int i = 0; i < tri; ++i) lists.trichords.push_back("3-" + list.items[static_cast<size_t>(i)]->name);
-  const int tet = FillCardinalityList(catalogue, 4, list);
-  for (int i = 0; i < tet; ++i) lists.tetrachords.push_back("4-" + list.items[static_cast<size_t>(i)]->name);
-  return lists;
-}
-
 }  // namespace
 
 bool PracticeModeSetting() { return Settings().value(QString::fromLatin1(kModeKey), false).toBool(); }

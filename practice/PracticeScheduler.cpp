@@ -7,6 +7,7 @@
 #include <numeric>
 #include <set>
 
+#include "Catalogue.h"
 #include "FilterState.h"
 #include "PracticeCheckpoint.h"
 #include "ReportReader.h"
@@ -365,4 +366,14 @@ BoxMoves CompareBoxes(const std::map<std::string, int32_t>& before, const std::m
     if (to < from) moves.down.push_back(text);
   }
   return moves;
+}
+
+PracticeLists ListsOf(const Catalogue& catalogue) {
+  PracticeLists lists;
+  CardinalityList list;
+  const int tri = FillCardinalityList(catalogue, 3, list);
+  for (int i = 0; i < tri; ++i) lists.trichords.push_back("3-" + list.items[static_cast<size_t>(i)]->name);
+  const int tet = FillCardinalityList(catalogue, 4, list);
+  for (int i = 0; i < tet; ++i) lists.tetrachords.push_back("4-" + list.items[static_cast<size_t>(i)]->name);
+  return lists;
 }

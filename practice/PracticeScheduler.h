@@ -47,6 +47,10 @@ struct PracticeLists {
   std::vector<std::string> tetrachords;
 };
 
+class Catalogue;
+// Both lists' names, as the catalogue gives them, to read the drill log's filter masks.
+PracticeLists ListsOf(const Catalogue& catalogue);
+
 struct ClassHistory {
   int32_t box = 1;
   int32_t questions = 0;       // practice questions asking it

@@ -239,10 +239,11 @@ TEST_F(SmfPeer, SmfplayPlaysAMidoFileAtItsTimes) {
   for (size_t frame : audiocheck::Onsets(sound)) onsets.push_back(static_cast<double>(frame) / sound.rate);
   ASSERT_EQ(onsets.size(), expected.size());
   for (size_t i = 1; i < onsets.size(); ++i)
-    // Wide enough for a loaded machine; a tempo change missed or misplaced
-    // moves notes by a hundred milliseconds and more (the bench measures the
-    // fine timing).
-    EXPECT_NEAR((onsets[i] - onsets[0]) * 1000, (expected[i] - expected[0]) * 1000, 40.0) << "note " << i;
+    // The player keeps time by the wall clock, so a busy machine delays its
+    // notes (47 ms seen with four builds beside it). A tempo change missed or
+    // misplaced moves notes by a hundred milliseconds and more, so this stays
+    // below that; the bench measures the fine timing.
+    EXPECT_NEAR((onsets[i] - onsets[0]) * 1000, (expected[i] - expected[0]) * 1000, 75.0) << "note " << i;
   EXPECT_GT(sound.mono.size(), static_cast<size_t>(expected.back() * sound.rate)) << "ended before the last note";
 }
 

@@ -25,6 +25,7 @@
 #include "People.h"
 #include "Playback.h"
 #include "Storage.h"
+#include "JsonText.h"
 
 // --- the page's storage and clock -------------------------------------------------
 
@@ -162,27 +163,6 @@ class PlanPort : public PlaybackPort {
   uint32_t now_ = 0;
 };
 
-std::string Json(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
 
 const char* Bool(bool b) { return b ? "true" : "false"; }
 
@@ -235,7 +215,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   std::string People() const {
     const PeopleList people = LoadPeopleFile(kPeopleFileName);
     std::string out = "{\"names\":[";
-    for (size_t i = 0; i < people.names.size(); ++i) out += (i ? "," : "") + Json(people.names[i]);
+    for (size_t i = 0; i < people.names.size(); ++i) out += (i ? "," : "") + JsonString(people.names[i]);
     return out + "],\"selected\":" + std::to_string(people.SelectedIndex()) + "}";
   }
 
@@ -259,7 +239,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
       return "{\"ask\":false}";
     }
     const FilterSummary summary = SummariseFilters(saved_, ClassNamesOfFile());
-    return "{\"ask\":true,\"listed\":" + Json(summary.listed) + ",\"rest\":" + Json(summary.rest) + "}";
+    return "{\"ask\":true,\"listed\":" + JsonString(summary.listed) + ",\"rest\":" + JsonString(summary.rest) + "}";
   }
 
   void UseSavedFilters(bool yes) {
@@ -294,24 +274,24 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     const uint32_t seconds = (CoreClock().NowMs() - s_.DrillStart) / 1000;
     char clock[32];
     std::snprintf(clock, sizeof clock, "%d:%.2d", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60));
-    out += ",\"clock\":" + Json(s_.Drilling ? clock : "0:00");
+    out += ",\"clock\":" + JsonString(s_.Drilling ? clock : "0:00");
     out += std::string(",\"clockShown\":") + Bool(s_.Drilling);
     const bool canEnd = s_.Drilling && s_.CorrectCount >= 5;
-    out += ",\"begin\":" + Json(canEnd ? "END" : "BEGIN");
+    out += ",\"begin\":" + JsonString(canEnd ? "END" : "BEGIN");
     out += std::string(",\"beginEnabled\":") + Bool(!s_.Drilling || canEnd);
     out += std::string(",\"playEnabled\":") + Bool(s_.Drilling);
-    out += ",\"prefix\":" + Json(cardinality_ == 0 ? "3 -" : "4 -");
+    out += ",\"prefix\":" + JsonString(cardinality_ == 0 ? "3 -" : "4 -");
     out += ",\"rows\":[";
     for (int r = 0; r < s_.AnswerRowCount(); ++r) {
       const int i = s_.ListIndexOfRow(r);
       const SetClassEntry* e = s_.EntryAt(i);
-      out += std::string(r ? "," : "") + "{\"label\":" + Json(s_.LabelAt(i)) + ",\"name\":" + Json(e ? e->name : "") + "}";
+      out += std::string(r ? "," : "") + "{\"label\":" + JsonString(s_.LabelAt(i)) + ",\"name\":" + JsonString(e ? e->name : "") + "}";
     }
     out += "],\"cardinality\":" + std::to_string(cardinality_);
     out += ",\"range\":" + std::to_string(range_);
     out += ",\"manner\":" + std::to_string(manner_);
     out += std::string(",\"loggedIn\":") + Bool(loggedIn_);
-    out += ",\"person\":" + Json(s_.CurrentPersonName);
+    out += ",\"person\":" + JsonString(s_.CurrentPersonName);
     out += std::string(",\"catalogueMissing\":") + Bool(catalogueMissing_);
     return out + "}";
   }
@@ -334,16 +314,16 @@ class WebDrill : public DrillSurroundings, public DrillListener {
       const EndOfDrill end = SaveEndedDrill(facts, s_.SessionStats);
       cumulative_ = end.cumulative;
       const ScoreTexts t = FormatScoreTexts(end.score);
-      std::string out = "{\"time\":" + Json(t.time) + ",\"timePoints\":" + Json(t.timePoints) +
-                        ",\"percentage\":" + Json(t.percentage) + ",\"longevity\":" + Json(t.longevity) +
-                        ",\"score\":" + Json(t.score) + ",\"filtersUsed\":" + Bool(filtersUsed) +
+      std::string out = "{\"time\":" + JsonString(t.time) + ",\"timePoints\":" + JsonString(t.timePoints) +
+                        ",\"percentage\":" + JsonString(t.percentage) + ",\"longevity\":" + JsonString(t.longevity) +
+                        ",\"score\":" + JsonString(t.score) + ",\"filtersUsed\":" + Bool(filtersUsed) +
                         ",\"cardinality\":" + std::to_string(cardinality_) + ",\"range\":" + std::to_string(range_) +
                         ",\"newEntryIndex\":" + std::to_string(end.newEntryIndex) + ",\"tables\":[";
       for (int table = 0; table < kHighScoreTableCount; ++table) {
         out += table ? ",[" : "[";
         const int count = std::clamp(end.tables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
         for (int row = 0; row < count; ++row)
-          out += (row ? "," : "") + Json(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
+          out += (row ? "," : "") + JsonString(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
         out += "]";
       }
       return out + "]}";
@@ -509,7 +489,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
                       ",\"save\":" + Bool(saveBox_) + ",\"boxes\":[";
     for (int i = 0; i < length; ++i) {
       const bool on = allOn || checked_[static_cast<size_t>(i)];
-      out += std::string(i ? "," : "") + "{\"label\":" + Json(FormatSetClassLabel(*list.items[static_cast<size_t>(i)])) +
+      out += std::string(i ? "," : "") + "{\"label\":" + JsonString(FormatSetClassLabel(*list.items[static_cast<size_t>(i)])) +
              ",\"checked\":" + Bool(on) + "}";
     }
     return out + "]}";

@@ -27,29 +27,14 @@
 #include "SessionLog.h"
 #include "SetClassPlayer.h"
 #include "Storage.h"
+#include "JsonText.h"
 
 namespace {
 
-std::string Quote(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 std::string Names(const std::vector<std::string>& names) {
   std::string out = "[";
-  for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + Quote(names[i]);
+  for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + JsonString(names[i]);
   return out + "]";
 }
 
@@ -75,17 +60,6 @@ class RevealPort : public PlaybackPort {
 
 std::string ClassName(const SetClassEntry* entry) {
   return entry ? std::to_string(entry->cardinality) + "-" + entry->name : std::string();
-}
-
-// Both lists' names, to read the drill log's filter masks.
-PracticeLists ListsOf(const Catalogue& catalogue) {
-  PracticeLists lists;
-  CardinalityList list;
-  const int tri = FillCardinalityList(catalogue, 3, list);
-  for (int i = 0; i < tri; ++i) lists.trichords.push_back("3-" + list.items[static_cast<size_t>(i)]->name);
-  const int tet = FillCardinalityList(catalogue, 4, list);
-  for (int i = 0; i < tet; ++i) lists.tetrachords.push_back("4-" + list.items[static_cast<size_t>(i)]->name);
-  return lists;
 }
 
 PracticeLog ReadPractice(const std::string* person) {
@@ -150,9 +124,9 @@ class WebPractice : public DrillListener {
   std::string Revealed() const {
     if (!revealed_ || !s_) return "";
     const QuestionState& q = revealed_->question;
-    std::string out = "{\"askedLabel\":" + Quote(s_->LabelAt(revealed_->asked));
-    out += ",\"namedLabel\":" + Quote(revealed_->named >= 0 ? s_->LabelAt(revealed_->named) : "");
-    out += ",\"namedName\":" + Quote(ClassName(s_->EntryAt(revealed_->named)));
+    std::string out = "{\"askedLabel\":" + JsonString(s_->LabelAt(revealed_->asked));
+    out += ",\"namedLabel\":" + JsonString(revealed_->named >= 0 ? s_->LabelAt(revealed_->named) : "");
+    out += ",\"namedName\":" + JsonString(ClassName(s_->EntryAt(revealed_->named)));
     out += ",\"asked\":" + std::to_string(revealed_->asked) + ",\"named\":" + std::to_string(revealed_->named);
     out += ",\"row\":" + std::to_string(s_->RowOf(revealed_->asked)) + ",\"notes\":[";
     const int n = std::clamp(q.noteCount, 0, 4);
@@ -177,7 +151,7 @@ class WebPractice : public DrillListener {
     if (entry) {
       const uint32_t pause = parts.size() > 1 ? kBetweenClassesMs : 0;
       parts += std::string(parts.size() > 1 ? "," : "") + "{\"atMs\":" + std::to_string(port.Now() + pause) +
-               ",\"part\":\"named\",\"name\":" + Quote(ClassName(entry)) + "}";
+               ",\"part\":\"named\",\"name\":" + JsonString(ClassName(entry)) + "}";
       SetClassPlay how;
       how.range = VoicingRangeFromIndex(range);
       how.limits = NoteLimits{s_->lowestNote, s_->highestNote, s_->gapUnit};
@@ -298,8 +272,8 @@ std::string PracticeProgress(const std::string& person, const std::string& enabl
     const PracticeDay& d = days[i];
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.1f", d.FirstTryPercent());
-    out += std::string(i ? "," : "") + "{\"date\":" + Quote(IsoDate(d.day)) + ",\"questions\":" + std::to_string(d.questions) +
-           ",\"firstTryRight\":" + std::to_string(d.firstTryRight) + ",\"percent\":" + Quote(percent) +
+    out += std::string(i ? "," : "") + "{\"date\":" + JsonString(IsoDate(d.day)) + ",\"questions\":" + std::to_string(d.questions) +
+           ",\"firstTryRight\":" + std::to_string(d.firstTryRight) + ",\"percent\":" + JsonString(percent) +
            ",\"revealed\":" + std::to_string(d.revealed) + "}";
   }
   out += "],\"focus\":[";
@@ -322,7 +296,7 @@ std::string PracticeProgress(const std::string& person, const std::string& enabl
     const std::vector<FocusItem> items = scheduler.Focus(candidates, lines.size());
     for (size_t i = 0; i < lines.size() && i < items.size(); ++i) {
       const ClassHistory* h = scheduler.History(items[i].name);
-      out += std::string(i ? "," : "") + "{\"line\":" + Quote(lines[i]) + ",\"name\":" + Quote(items[i].name) +
+      out += std::string(i ? "," : "") + "{\"line\":" + JsonString(lines[i]) + ",\"name\":" + JsonString(items[i].name) +
              ",\"percent\":" + std::to_string(static_cast<int>(std::lround(items[i].share * 100.0)));
       if (h) {
         std::vector<std::pair<std::string, int32_t>> partners(h->thisWeek.begin(), h->thisWeek.end());
@@ -332,7 +306,7 @@ std::string PracticeProgress(const std::string& person, const std::string& enabl
                std::to_string(h->drillAnswers >= 1 ? static_cast<int>(std::lround(100.0 * h->drillRight / h->drillAnswers)) : -1) +
                ",\"partners\":[";
         for (size_t p = 0; p < partners.size() && p < 2; ++p)
-          out += std::string(p ? "," : "") + "[" + Quote(partners[p].first) + "," + std::to_string(partners[p].second) + "]";
+          out += std::string(p ? "," : "") + "[" + JsonString(partners[p].first) + "," + std::to_string(partners[p].second) + "]";
         out += "]";
       }
       out += "}";

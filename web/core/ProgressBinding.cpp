@@ -10,25 +10,10 @@
 
 #include "ProgressFigures.h"
 #include "ReportReader.h"
+#include "JsonText.h"
 
 namespace {
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : Utf8(text)) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 std::string Number(const std::optional<double>& v) {
   if (!v || !std::isfinite(*v)) return "null";
@@ -40,8 +25,8 @@ std::string Number(const std::optional<double>& v) {
 std::string Series(const std::vector<ModeSeries>& all) {
   std::string out = "[";
   for (size_t s = 0; s < all.size(); ++s) {
-    out += std::string(s ? "," : "") + "{\"range\":" + Quoted(RangeName(all[s].modeCode)) +
-           ",\"cardinality\":" + Quoted(CardinalityName(all[s].modeCode)) + ",\"points\":[";
+    out += std::string(s ? "," : "") + "{\"range\":" + JsonString(Utf8(RangeName(all[s].modeCode))) +
+           ",\"cardinality\":" + JsonString(Utf8(CardinalityName(all[s].modeCode))) + ",\"points\":[";
     for (size_t p = 0; p < all[s].days.size(); ++p) {
       const DayFigures& d = all[s].days[p];
       out += std::string(p ? "," : "") + "[" + std::to_string(d.day) + "," + Number(d.Accuracy()) + "," +
@@ -69,7 +54,7 @@ class WebProgress {
   std::string People() const {
     std::string out = "[";
     const std::vector<std::string> people = PeopleInLog(log_);
-    for (size_t i = 0; i < people.size(); ++i) out += (i ? "," : "") + Quoted(people[i]);
+    for (size_t i = 0; i < people.size(); ++i) out += (i ? "," : "") + JsonString(Utf8(people[i]));
     return out + "]";
   }
 
@@ -83,10 +68,10 @@ class WebProgress {
                       ",\"daily\":" + (daily ? "true" : "false") + ",\"drills\":[";
     for (size_t i = 0; i < drills.size(); ++i) {
       const DrillFigures& d = drills[i];
-      out += std::string(i ? "," : "") + "{\"date\":" + Quoted(IsoDate(DayOf(d.date))) +
-             ",\"range\":" + Quoted(ModesText(d.modes, RangeName)) + ",\"cardinality\":" + Quoted(ModesText(d.modes, CardinalityName)) +
+      out += std::string(i ? "," : "") + "{\"date\":" + JsonString(Utf8(IsoDate(DayOf(d.date)))) +
+             ",\"range\":" + JsonString(Utf8(ModesText(d.modes, RangeName))) + ",\"cardinality\":" + JsonString(Utf8(ModesText(d.modes, CardinalityName))) +
              ",\"right\":" + std::to_string(d.right) + ",\"wrong\":" + std::to_string(d.wrong) +
-             ",\"accuracy\":" + Quoted(OneDecimal(d.Accuracy())) + ",\"secondsPerRight\":" + Quoted(OneDecimal(d.SecondsPerRight())) +
+             ",\"accuracy\":" + JsonString(Utf8(OneDecimal(d.Accuracy()))) + ",\"secondsPerRight\":" + JsonString(Utf8(OneDecimal(d.SecondsPerRight()))) +
              ",\"eligible\":" + (d.eligible ? "true" : "false") + "}";
     }
     out += "],\"series\":" + Series(daily ? DailySeries(log_, person) : DrillSeries(log_, person)) + ",\"weeks\":[";
