@@ -1,7 +1,19 @@
 #include "Zoom.h"
 
+#include <QAbstractAxis>
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QMainWindow>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
 #include <QEvent>
 #include <QFont>
 #include <QKeySequence>
@@ -13,6 +25,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <cmath>
 
@@ -34,6 +47,11 @@ constexpr const char* kAppliedFactor = "sonorixZoomFactor";
 constexpr const char* kAppliedMin = "sonorixZoomAppliedMin";
 constexpr const char* kAppliedMax = "sonorixZoomAppliedMax";
 constexpr const char* kAtDesign = "sonorixZoomAtDesign";  // its controls put back while hidden
+constexpr const char* kScrollName = "sonorixZoomScroll";
+constexpr const char* kLaidOut = "sonorixZoomLaidOut";  // its controls were placed by a layout
+constexpr const char* kChartFactor = "sonorixZoomChartFactor";
+constexpr const char* kDesignSections = "sonorixZoomDesignSections";
+constexpr const char* kAppliedSections = "sonorixZoomAppliedSections";
 
 int g_percent = kZoomMinPercent;
 
@@ -168,6 +186,288 @@ void Collect(QWidget* parent, QList<QWidget*>& controls, QList<QWidget*>& popups
   }
 }
 
+
+// The zoom of the window a control is drawn in; a popup follows the window
+// that opened it.
+double FactorOf(const QWidget* w) {
+  if (!w) return g_percent / 100.0;
+  for (const QWidget* window = w->window(); window; window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+    const QVariant factor = window->property(kAppliedFactor);
+    // Its controls put back at their design values: design metrics too.
+    if (factor.isValid()) return window->property(kAtDesign).toBool() ? 1.0 : factor.toDouble();
+  }
+  return 1.0;
+}
+
+// Check and radio indicators and scroll bars grow with the texts beside them.
+class ZoomStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+      case PM_RadioButtonLabelSpacing:
+      case PM_ScrollBarExtent:
+      case PM_ScrollBarSliderMin:
+        return Scaled(value, FactorOf(widget));
+      default:
+        return value;
+    }
+  }
+};
+
+// Wraps whatever style is in effect, also one set after the last zoom.
+void EnsureZoomStyle() {
+  if (!qApp || dynamic_cast<ZoomStyle*>(QApplication::style())) return;
+  QApplication::setStyle(new ZoomStyle(QApplication::style()));
+}
+
+// A chart draws its texts in fonts of its own, not the view's: they are
+// zoomed here, also those of axes the program adds later.
+void ZoomChartTexts(QChart* chart, double f) {
+  if (!chart) return;
+  chart->setProperty(kChartFactor, f);
+  const auto zoom = [f](QObject* holder, const char* name, const QFont& current, const auto& set) {
+    const QByteArray design = QByteArray("sonorixZoomDesign") + name;
+    const QByteArray applied = QByteArray("sonorixZoomApplied") + name;
+    if (!holder->property(design.constData()).isValid() ||
+        holder->property(applied.constData()).value<QFont>() != current)
+      holder->setProperty(design.constData(), current);
+    const QFont font = ScaledFont(holder->property(design.constData()).value<QFont>(), f);
+    holder->setProperty(applied.constData(), font);
+    if (font != current) set(font);
+  };
+  zoom(chart, "Title", chart->titleFont(), [chart](const QFont& font) { chart->setTitleFont(font); });
+  QLegend* legend = chart->legend();
+  zoom(legend, "Legend", legend->font(), [legend](const QFont& font) { legend->setFont(font); });
+  for (QAbstractAxis* axis : chart->axes()) {
+    zoom(axis, "Labels", axis->labelsFont(), [axis](const QFont& font) { axis->setLabelsFont(font); });
+    zoom(axis, "AxisTitle", axis->titleFont(), [axis](const QFont& font) { axis->setTitleFont(font); });
+  }
+}
+
+void ZoomCharts(const QList<QWidget*>& controls, double f) {
+  for (QWidget* w : controls) {
+    auto* view = qobject_cast<QChartView*>(w);
+    if (!view || !view->chart()) continue;
+    QChart* chart = view->chart();
+    if (!chart->property(kChartFactor).isValid()) {
+      // New axes come with the theme's fonts; the plot area changes with them.
+      QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart] {
+        const double factor = chart->property(kChartFactor).toDouble();
+        if (factor > 0) ZoomChartTexts(chart, factor);
+      });
+    }
+    ZoomChartTexts(chart, f);
+  }
+}
+
+QScrollArea* ScrollOf(const QWidget* window) {
+  return window->findChild<QScrollArea*>(QLatin1String(kScrollName), Qt::FindDirectChildrenOnly);
+}
+
+// What the window system adds around a window; known only once a window is
+// framed, so the largest frame of the shown windows is taken.
+QSize FrameExtra(const QWidget* window) {
+  QSize extra = window->frameGeometry().size() - window->size();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && IsOwnWindow(w)) extra = extra.expandedTo(w->frameGeometry().size() - w->size());
+  return extra.expandedTo(QSize(0, 0));
+}
+
+// The largest size a window may take on its screen.
+QSize Room(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  return (screen->availableGeometry().size() - FrameExtra(window)).expandedTo(QSize(100, 100));
+}
+
+bool Fits(QSize size, QSize room) { return size.width() <= room.width() && size.height() <= room.height(); }
+
+// A widget left on the window itself: the window's own parts are not
+// content (the notices for screen readers are found among its children).
+bool IsContent(const QWidget* w) {
+  return !w->isWindow() && !w->inherits("QFocusFrame") && !w->property("sonorixNotice").toBool() &&
+         w->objectName() != QLatin1String(kScrollName);
+}
+
+void MoveInto(QWidget* content, QWidget* w) {
+  const QRect geometry = w->geometry();
+  const bool hidden = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  w->setParent(content);
+  w->setGeometry(geometry);
+  if (!hidden && content->isVisible()) w->show();
+}
+
+// Controls the program adds to a window later go into its scrolled content.
+class AdoptControls : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::ChildAdded || !object->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(object);
+    QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
+    // Once it is built: the event comes from its constructor.
+    QTimer::singleShot(0, window, [window, child] {
+      auto* w = qobject_cast<QWidget*>(child.data());
+      QScrollArea* scroll = ScrollOf(window);
+      if (w && scroll && scroll->widget() && w->parentWidget() == window && IsContent(w)) MoveInto(scroll->widget(), w);
+    });
+    return false;
+  }
+};
+
+// The window's controls into a scroll area that fills it, at their places:
+// the window may then be smaller than its zoomed design, and shows the
+// rest by scrolling.
+QScrollArea* AddScroll(QWidget* window) {
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QLatin1String(kScrollName));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);  // no stop of its own in the Tab order
+  scroll->setWidgetResizable(true);
+  if (auto* main = qobject_cast<QMainWindow*>(window)) {
+    QWidget* central = main->takeCentralWidget();
+    if (central) scroll->setWidget(central);
+    main->setCentralWidget(scroll);
+  } else {
+    // The Tab order, kept across the move.
+    QList<QWidget*> chain;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) chain.append(w);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("sonorixZoomContent"));
+    window->setProperty(kLaidOut, window->layout() != nullptr);
+    if (QLayout* layout = window->layout()) content->setLayout(layout);  // takes its controls along
+    for (QObject* child : window->children()) {
+      auto* w = qobject_cast<QWidget*>(child);
+      if (w && IsContent(w)) MoveInto(content, w);
+    }
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+      if (chain[i]->window() == window && chain[i + 1]->window() == window) QWidget::setTabOrder(chain[i], chain[i + 1]);
+    static QObject* adopter = nullptr;
+    if (!adopter) adopter = new AdoptControls(qApp);
+    window->installEventFilter(adopter);
+  }
+  if (window->isVisible()) scroll->show();
+  return scroll;
+}
+
+// The size the scrolled controls keep: the zoomed design's, less the menu
+// bar's; controls a layout places need only the layout's minimum.
+QSize ContentSize(QWidget* window, QSize windowSize) {
+  if (window->property(kLaidOut).toBool()) return QSize(0, 0);
+  if (auto* main = qobject_cast<QMainWindow*>(window)) {
+    int chrome = 0;
+    if (QWidget* bar = main->menuWidget(); bar && !bar->isHidden()) chrome += bar->sizeHint().height();
+    if (QStatusBar* status = main->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly); status && !status->isHidden())
+      chrome += status->sizeHint().height();
+    return QSize(windowSize.width(), std::max(0, windowSize.height() - chrome));
+  }
+  return windowSize;
+}
+
+// A window partly off its screen comes back onto it.
+void KeepOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen || !window->isVisible()) return;
+  const QRect room = screen->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  QPoint to = frame.topLeft();
+  if (frame.right() > room.right()) to.rx() -= frame.right() - room.right();
+  if (frame.bottom() > room.bottom()) to.ry() -= frame.bottom() - room.bottom();
+  to.rx() = std::max(to.x(), room.left());
+  to.ry() = std::max(to.y(), room.top());
+  if (to != frame.topLeft()) window->move(to);
+}
+
+// A control taking the focus is scrolled into view, however it got it.
+void ShowFocused(QWidget* now) {
+  if (!now) return;
+  for (QWidget* p = now->parentWidget(); p; p = p->parentWidget()) {
+    if (p->objectName() == QLatin1String(kScrollName)) {
+      if (auto* scroll = qobject_cast<QScrollArea*>(p)) scroll->ensureWidgetVisible(now);
+      return;
+    }
+  }
+}
+
+
+QList<int> SectionSizes(const QHeaderView* header) {
+  QList<int> sizes;
+  for (int i = 0; i < header->count(); ++i) sizes.append(header->sectionSize(i));
+  return sizes;
+}
+
+// A table's columns widen with its font, and never leave a heading cut at a
+// zoom; sizes the program gave them meanwhile are taken as it gave them.
+void ZoomSections(QHeaderView* header, double from, double f) {
+  if (header->orientation() != Qt::Horizontal) return;
+  const QList<int> current = SectionSizes(header);
+  QList<int> design = header->property(kDesignSections).value<QList<int>>();
+  if (design.size() != current.size() || header->property(kAppliedSections).value<QList<int>>() != current) {
+    design.clear();
+    for (int size : current) design.append(Scaled(size, 1.0 / from));
+    header->setProperty(kDesignSections, QVariant::fromValue(design));
+  }
+  for (int i = 0; i < header->count(); ++i) {
+    const QHeaderView::ResizeMode mode = header->sectionResizeMode(i);
+    if (header->isSectionHidden(i) || (mode != QHeaderView::Interactive && mode != QHeaderView::Fixed)) continue;
+    const int size = Scaled(design[i], f);
+    header->resizeSection(i, f == 1.0 ? size : std::max(size, header->sectionSizeHint(i)));
+  }
+  header->setProperty(kAppliedSections, QVariant::fromValue(SectionSizes(header)));
+}
+
+// Text widths do not grow exactly with the font: a label sized to its text
+// at 100 % may lack a few pixels when zoomed. It takes them on the side its
+// text is aligned away from (a wrapped one: below).
+void RoomForText(QLabel* label) {
+  QString text = label->text();
+  if (text.isEmpty() || label->textFormat() == Qt::RichText ||
+      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
+    return;
+  if (label->buddy()) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  }
+  const QFontMetrics metrics(label->font());
+  const int margin = 2 * label->margin();
+  QRect g = label->geometry();
+  if (label->wordWrap()) {
+    const int inner = label->contentsRect().width() - margin;
+    const int needed = metrics.boundingRect(QRect(0, 0, inner, INT_MAX), Qt::TextWordWrap, text).height() + margin +
+                       label->height() - label->contentsRect().height();
+    if (needed > g.height()) g.setHeight(needed);
+  } else {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int extra = widest + margin + label->width() - label->contentsRect().width() - g.width();
+    if (extra > 0) {
+      const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+      if (align & Qt::AlignRight) {
+        g.setLeft(g.left() - extra);
+      } else if (align & Qt::AlignHCenter) {
+        g.adjust(-extra / 2, 0, extra - extra / 2, 0);
+      } else {
+        g.setWidth(g.width() + extra);
+      }
+    }
+  }
+  if (g == label->geometry()) return;
+  label->setGeometry(g);
+  label->setProperty(kAppliedGeometry, label->geometry());
+}
+
 bool g_applying = false;
 
 // A window that hides gets its controls and fonts back at their design
@@ -181,6 +481,10 @@ void UnzoomControls(QWidget* window) {
   Collect(window, controls, popups);
   const bool wasApplying = g_applying;
   g_applying = true;
+  window->setProperty(kAtDesign, true);  // the style's design metrics, before any size is asked
+  // The window's font first: controls that size themselves by it then allow
+  // their design sizes.
+  if (window->property(kDesignFont).isValid()) window->setFont(window->property(kDesignFont).value<QFont>());
   for (QWidget* w : controls) {
     if (w->property(kDesignFont).isValid()) w->setFont(w->property(kDesignFont).value<QFont>());
   }
@@ -191,7 +495,6 @@ void UnzoomControls(QWidget* window) {
   for (QWidget* w : popups) {
     if (w->property(kDesignFont).isValid()) w->setFont(w->property(kDesignFont).value<QFont>());
   }
-  if (window->property(kDesignFont).isValid()) window->setFont(window->property(kDesignFont).value<QFont>());
   g_applying = wasApplying;
   controls += popups;
   for (QWidget* w : controls)
@@ -284,6 +587,7 @@ void InstallZoomOnShow() {
   if (filter || !qApp) return;
   filter = new ZoomOnShow(qApp);
   qApp->installEventFilter(filter);
+  QObject::connect(qApp, &QApplication::focusChanged, filter, [](QWidget*, QWidget* now) { ShowFocused(now); });
 }
 
 }  // namespace
@@ -316,10 +620,15 @@ void ZoomWindow(QWidget* window, double factor) {
   // Never zoomed and not to be: exactly as designed, not even touched.
   if (!appliedVariant.isValid() && factor == 1.0) return;
   const double applied = appliedVariant.isValid() ? appliedVariant.toDouble() : 1.0;
+  const bool atDesign = window->property(kAtDesign).toBool();
+  // A layout sizes the window for its design fonts before that size is read.
+  if (atDesign && window->layout()) window->layout()->activate();
 
   QList<QWidget*> controls;
   QList<QWidget*> popups;
   Collect(window, controls, popups);
+
+  if (factor != 1.0) EnsureZoomStyle();
 
   // First every design value, before any font change moves a control.
   if (!appliedVariant.isValid()) {
@@ -362,6 +671,9 @@ void ZoomWindow(QWidget* window, double factor) {
   // done so before it is given its place.
   const bool wasApplying = g_applying;
   g_applying = true;
+  // The style's metrics follow from here on.
+  window->setProperty(kAppliedFactor, factor);
+  window->setProperty(kAtDesign, false);
   SetFont(window, factor);
   for (QWidget* w : popups) SetFont(w, factor);
   for (QWidget* w : controls) {
@@ -370,13 +682,61 @@ void ZoomWindow(QWidget* window, double factor) {
   for (QWidget* w : controls) {
     if (w->property(kDesignGeometry).isValid() && !PlacedByParent(w)) SetGeometry(w, factor);
   }
+  for (QWidget* w : controls) {
+    if (auto* header = qobject_cast<QHeaderView*>(w)) {
+      ZoomSections(header, atDesign ? 1.0 : applied, factor);
+    } else if (auto* label = qobject_cast<QLabel*>(w); label && !PlacedByParent(w)) {
+      RoomForText(label);
+    }
+  }
 
-  const QSize min = ScaledSize(window->property(kDesignMin).toSize(), factor);
-  const QSize max = ScaledSize(window->property(kDesignMax).toSize(), factor);
-  window->setMinimumSize(QSize(0, 0));
-  window->setMaximumSize(max);
-  window->setMinimumSize(min);
-  window->resize(ScaledRect(window->property(kDesignGeometry).toRect(), factor).size());
+  ZoomCharts(controls, factor);
+  // Scroll bars take their new width.
+  for (QWidget* w : controls) {
+    if (w->inherits("QAbstractScrollArea")) {
+      QEvent relayout(QEvent::LayoutRequest);
+      QCoreApplication::sendEvent(w, &relayout);
+    } else if (w->inherits("QScrollBar")) {
+      w->updateGeometry();
+    }
+  }
+
+  QSize min = ScaledSize(window->property(kDesignMin).toSize(), factor);
+  QSize max = ScaledSize(window->property(kDesignMax).toSize(), factor);
+  QSize size = ScaledRect(window->property(kDesignGeometry).toRect(), factor).size();
+  // Never past the screen: what does not fit scrolls.
+  const QSize room = Room(window);
+  QScrollArea* scroll = ScrollOf(window);
+  QLayout* own = window->layout();
+  const bool sizedByLayout = !scroll && own && own->sizeConstraint() == QLayout::SetFixedSize;
+  if (sizedByLayout) {
+    // Its layout gives the window the size of its zoomed contents.
+    own->activate();
+    if (!Fits(window->size(), room)) {
+      size = window->size();
+      min = QSize(0, 0);
+      max = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      scroll = AddScroll(window);
+    }
+  } else if (!scroll && !(Fits(size, room) && Fits(min, room))) {
+    scroll = AddScroll(window);
+  }
+  if (scroll) {
+    if (QWidget* content = scroll->widget()) content->setMinimumSize(ContentSize(window, size));
+    min = min.boundedTo(room);
+    max = max.boundedTo(room);
+    size = size.boundedTo(room);
+  }
+  if (!sizedByLayout || scroll) {
+    window->setMinimumSize(QSize(0, 0));
+    window->setMaximumSize(max);
+    window->setMinimumSize(min);
+    window->resize(size);
+  }
+  // A layout that needs more than the zoomed design takes it now, not later
+  // as if the student had resized the window.
+  if (QLayout* layout = window->layout()) layout->activate();
+  KeepOnScreen(window);
   window->setProperty(kAppliedGeometry, window->geometry());
   window->setProperty(kAppliedMin, window->minimumSize());
   window->setProperty(kAppliedMax, window->maximumSize());

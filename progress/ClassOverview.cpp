@@ -228,6 +228,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   ClassTable->verticalHeader()->hide();
   ClassTable->setSortingEnabled(true);
   ClassTable->sortByColumn(kName, Qt::AscendingOrder);
+  ClassTable->resizeColumnsToContents();  // whole headings also before a folder is read
 
   auto makeList = [](const QStringList& headers) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
@@ -235,6 +236,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeColumnsToContents();
     return table;
   };
   HardestTable = makeList({QCoreApplication::translate("TClassOverview", "Set class"), QCoreApplication::translate("TClassOverview", "% right"), QCoreApplication::translate("TClassOverview", "Answers")});

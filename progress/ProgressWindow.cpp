@@ -294,6 +294,7 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   DrillTable->setMinimumHeight(200);
   // Tab goes on to the buttons; the arrow keys walk the cells.
   DrillTable->setTabKeyNavigation(false);
+  DrillTable->resizeColumnsToContents();  // whole headings also with no drill
 
   auto* buttons = new QHBoxLayout();
   ExportButton = new QPushButton(tr("Export CSV…"));

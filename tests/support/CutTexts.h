@@ -1,10 +1,12 @@
 // The texts a window shows cut off: a label's, check box's, radio button's or
 // button's text wider (a word-wrapped label's: taller) than the room its
-// control gives it, at the control's own font.
+// control gives it, at the control's own font; and a table's or list's
+// column header wider than its column.
 #pragma once
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -36,16 +38,40 @@ inline int WidestLine(const QFontMetrics& metrics, const QString& text) {
   return widest;
 }
 
+// The sections of a header whose texts are wider than their columns.
+inline void CutHeaderTexts(QHeaderView* header, const std::string& where, std::vector<CutText>& cut) {
+  if (!header->model() || header->orientation() != Qt::Horizontal) return;
+  QStyleOptionHeader option;
+  option.initFrom(header);
+  const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header);
+  for (int section = 0; section < header->count(); ++section) {
+    if (header->isSectionHidden(section) || header->sectionSize(section) == 0) continue;
+    const QString text = header->model()->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+    if (text.isEmpty()) continue;
+    const QVariant font = header->model()->headerData(section, Qt::Horizontal, Qt::FontRole);
+    const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : header->font());
+    int needed = WidestLine(metrics, text) + 2 * margin;
+    if (header->isSortIndicatorShown() && header->sortIndicatorSection() == section)
+      needed += header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, &option, header);
+    if (needed > header->sectionSize(section))
+      cut.push_back({where + " header " + std::to_string(section), text, needed, header->sectionSize(section)});
+  }
+}
+
 // Only what shows: hidden controls, and what lies inside lists and tables
-// (their cells scroll), are left out.
+// (their cells scroll), are left out; a window's own scrolled content is in.
 inline std::vector<CutText> CutTextsOf(QWidget* window) {
   std::vector<CutText> cut;
   const std::string windowName = window->metaObject()->className();
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(window) || w->window() != window) continue;
+    if (auto* header = qobject_cast<QHeaderView*>(w)) {
+      CutHeaderTexts(header, windowName + " " + header->parentWidget()->objectName().toStdString(), cut);
+      continue;
+    }
     bool inView = false;
     for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
-      if (p->inherits("QAbstractScrollArea")) inView = true;
+      if (p->inherits("QAbstractScrollArea") && p->objectName() != QStringLiteral("sonorixZoomScroll")) inView = true;
     if (inView) continue;
     const QFontMetrics metrics(w->font());
     QString text;
