@@ -22,6 +22,7 @@
 #include "FileLock.h"
 #include "Platform.h"
 #include "RadioGroup.h"
+#include "ScreenLocale.h"
 #include "Sxfilters.h"
 
 TErrorReport* ErrorReport = nullptr;
@@ -157,7 +158,7 @@ void TErrorReport::ShowReport(const ErrorStats& stats) {
     // The report's one line of words, in the student's language.
     const std::string confusedWith = "       Confused with:";
     for (const std::string& line : ErrorReportLines(stats, Form1->catalogue, ShownBreakdowns()))
-      lines << (line == confusedWith ? QStringLiteral("       ") + tr("Confused with:") : QString::fromStdString(line));
+      lines << (line == confusedWith ? QStringLiteral("       ") + tr("Confused with:") : ShownNumbers(QString::fromStdString(line)));
   }
   RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
   RichEdit1->moveCursor(QTextCursor::Start);

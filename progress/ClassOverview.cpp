@@ -31,6 +31,7 @@
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
 #include "ProgressWindow.h"
+#include "ScreenLocale.h"
 #include "SessionLog.h"
 
 namespace {
@@ -144,7 +145,7 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
   const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
   switch (role) {
-    case Qt::DisplayRole: return CellOf(p, index.column()).text;
+    case Qt::DisplayRole: return ShownNumbers(CellOf(p, index.column()).text);  // files keep the point
     case Qt::UserRole: {
       // The unknown row stays below the names when sorted by name.
       if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);
@@ -451,7 +452,7 @@ void TClassOverviewForm::FillTables() {
   for (int r = 0; r < static_cast<int>(hardest_.size()); ++r) {
     const HardClass& h = hardest_[static_cast<size_t>(r)];
     HardestTable->setItem(r, 0, new QTableWidgetItem(ClassName(h.cardinalityIndex, h.listIndex)));
-    auto* accuracy = new QTableWidgetItem(Decimal(h.accuracy));
+    auto* accuracy = new QTableWidgetItem(ShownNumbers(Decimal(h.accuracy)));
     accuracy->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     HardestTable->setItem(r, 1, accuracy);
     HardestTable->setItem(r, 2, number(h.right + h.wrong));

@@ -546,6 +546,18 @@ TEST_F(LanguageWindowsTest, NumbersAndDatesOnScreenFollowTheLanguage) {
     const QString percentage = Form2->PercentageLabel->text();
     EXPECT_TRUE(percentage.contains(c.point)) << name << ": " << percentage.toStdString();
     EXPECT_FALSE(percentage.contains(c.point == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.'))) << name;
+
+    // The Class Overview's figures: 3 of 4 right, 10 s for 3 right answers.
+    PersonFigures ann;
+    ann.name = "Ann";
+    ann.eligibleByMode[0] = AnswerTotals{3, 1, 10};
+    ClassTableModel overview;
+    overview.SetRows({ann});
+    QStringList cells;
+    for (int column = 0; column < overview.columnCount(); ++column)
+      cells << overview.data(overview.index(0, column)).toString();
+    EXPECT_TRUE(cells.contains(QStringLiteral("75") + c.point + QStringLiteral("0"))) << name << ": " << cells.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(cells.contains(QStringLiteral("3") + c.point + QStringLiteral("3"))) << name;
     DestroySonorixWindows();
   }
 }
