@@ -24,7 +24,9 @@
 #include "EndOfDrill.h"
 #include "DataFolder.h"
 #include "DisplayProbe.h"
+#include "EarlySound.h"
 #include "Language.h"
+#include "OutputOpen.h"
 
 namespace {
 
@@ -112,11 +114,21 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sonorix: cannot open a window: %s\n", reason.c_str());
     return 1;
   }
+  // The sound's libraries load, and its output opens, while the toolkit
+  // starts and the windows are built.
+  if (!overview) {
+    LoadSoundEarly();
+    if (SoundOpensAnywhere()) OpenSoundEarly(kOutputOpenParameter);
+  }
   std::string folderError;
   const auto folder =
       ChooseDataFolder(std::vector<std::string>(argv + 1, argv + argc), std::getenv(kDataDirVariable), kSystemConfFile,
                        folderError);
   TSonorixApplication app(argc, argv);
+  // Whatever was started and not taken goes before the application.
+  struct DropSound {
+    ~DropSound() { DropEarlySound(); }
+  } dropSound;
   InstallLanguage(app);
   std::string confError;
   const auto conf = ReadSystemConf(kSystemConfFile, confError);
@@ -128,6 +140,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (overview) return RunClassOverview(app, {});
+  OpenSoundEarly(kOutputOpenParameter);
   // What this account could not write into a shared folder last time.
   CatchUpUnsavedAppends({"report.dat", "practice.dat"});
   CatchUpKeptStats();

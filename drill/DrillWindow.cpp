@@ -22,6 +22,7 @@
 
 #include "Accessible.h"
 #include "Controls.h"
+#include "EarlySound.h"
 #include "NextQuestionPause.h"
 #include "OutPortPlayback.h"
 #include "OutputOpen.h"
@@ -264,10 +265,13 @@ TForm1::TForm1(QWidget* parent)
   // --- creation, in its order ---------------------------------------------
   // 1. The MIDI components: the library (its failure ends the start), the
   //    port linked to it, device 0 opened.
-  WayMidi = std::make_unique<TWayMidi>();
-  WayMidiOut = std::make_unique<TWayMidiOut>();
-  WayMidiOut->WayMidi = WayMidi.get();
-  WayMidiOut->Open(0, kOutputOpenParameter);
+  //    The start may have begun them already (EarlySound.h).
+  if (!TakeEarlySound(WayMidi, WayMidiOut)) {
+    WayMidi = std::make_unique<TWayMidi>();
+    WayMidiOut = std::make_unique<TWayMidiOut>();
+    WayMidiOut->WayMidi = WayMidi.get();
+    WayMidiOut->Open(0, kOutputOpenParameter);
+  }
   // 2. The random source.
   ProgramRandom().Seed(PlatformTimeSeconds());
   // 3. Range, first note count and the figure's time unit.

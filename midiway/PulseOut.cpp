@@ -33,14 +33,26 @@ void PulseOut::OnState(void* self) { pa_threaded_mainloop_signal(static_cast<Pul
 
 void PulseOut::OnWrite(pa_stream* stream, size_t bytes, void* self) {
   auto* out = static_cast<PulseOut*>(self);
+  const uint32_t grown = out->WriteAhead(stream, bytes);
+  if (grown <= out->bufferFrames_) return;
+  // The larger buffer is filled before the server hears of it: its sink
+  // takes its larger share at once, and would run the stream dry.
+  const size_t more = (grown - out->bufferFrames_) * kFrameBytes;
+  out->bufferFrames_ = grown;
+  out->WriteAhead(stream, more);
+  out->SetBufferFrames(grown);
+}
+
+uint32_t PulseOut::WriteAhead(pa_stream* stream, size_t bytes) {
+  uint32_t grown = 0;
   while (bytes >= kFrameBytes) {
     void* data = nullptr;
     size_t size = bytes - bytes % kFrameBytes;
-    if (pa_stream_begin_write(stream, &data, &size) < 0 || data == nullptr) return;
+    if (pa_stream_begin_write(stream, &data, &size) < 0 || data == nullptr) return grown;
     size -= size % kFrameBytes;
     if (size == 0) {
       pa_stream_cancel_write(stream);
-      return;
+      return grown;
     }
     // The stream's latency is how long until the last frame written is
     // heard: the next one follows it.
@@ -49,11 +61,13 @@ void PulseOut::OnWrite(pa_stream* stream, size_t bytes, void* self) {
     std::chrono::nanoseconds playsIn(-1);
     if (pa_stream_get_latency(stream, &usec, &negative) == 0)
       playsIn = std::chrono::microseconds(negative ? -static_cast<int64_t>(usec) : static_cast<int64_t>(usec));
-    const uint32_t grown = out->render_(static_cast<int>(size / kFrameBytes), static_cast<float*>(data), playsIn);
-    if (pa_stream_write(stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
-    if (grown > 0) out->SetBufferFrames(grown);
+    if (const uint32_t frames = render_(static_cast<int>(size / kFrameBytes), static_cast<float*>(data), playsIn);
+        frames > 0)
+      grown = frames;
+    if (pa_stream_write(stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return grown;
     bytes -= size;
   }
+  return grown;
 }
 
 void PulseOut::OnUnderflow(pa_stream*, void* self) {
@@ -65,6 +79,7 @@ std::unique_ptr<PulseOut> PulseOut::Open(const PulseStream& wanted, Render rende
                                          std::chrono::milliseconds timeout, std::string& why) {
   std::unique_ptr<PulseOut> out(new PulseOut(std::move(render), std::move(underrun)));
   out->rate_ = wanted.rate;
+  out->bufferFrames_ = wanted.bufferFrames;
   out->loop_ = pa_threaded_mainloop_new();
   if (out->loop_ == nullptr) {
     why = "no PulseAudio main loop";

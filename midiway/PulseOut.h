@@ -37,6 +37,9 @@ class PulseOut {
   void SetBufferFrames(uint32_t frames);
   PulseOut(Render render, Underrun underrun) : render_(std::move(render)), underrun_(std::move(underrun)) {}
   static void OnWrite(pa_stream* stream, size_t bytes, void* self);
+  // Renders and writes that many bytes; returns the buffer in frames that the
+  // rendering asked to grow to, else 0.
+  uint32_t WriteAhead(pa_stream* stream, size_t bytes);
   static void OnUnderflow(pa_stream* stream, void* self);
   static void OnState(void* self);
 
@@ -46,6 +49,7 @@ class PulseOut {
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
   uint32_t rate_ = 44100;
+  uint32_t bufferFrames_ = 0;  // the stream's own thread's
 };
 
 }  // namespace midiway

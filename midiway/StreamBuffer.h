@@ -15,6 +15,7 @@ class StreamBuffer {
 
   int Ms() const { return ms_.load(std::memory_order_relaxed); }
   int FirstMs() const { return firstMs_; }
+  int MaxMs() const { return maxMs_; }
   unsigned Underruns() const { return underruns_.load(std::memory_order_relaxed); }
 
   // The output ran dry: counted, and a growth is due.

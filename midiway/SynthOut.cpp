@@ -322,7 +322,7 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
 }
 
 uint32_t SynthOut::RenderPulse(int frames, float* stereo, std::chrono::nanoseconds playsIn) {
-  if (playsIn.count() >= 0) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now() + playsIn);
+  if (playsIn.count() >= 0) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now() + playsIn, 25'000'000);
   return RenderStereo(frames, stereo);
 }
 
@@ -362,10 +362,12 @@ void SynthOut::RanDry(uint64_t silentFrames) {
 // frames, over the last 40 ms (a dozen callbacks) is steady: frame n is due
 // at that origin plus n / rate. A short window follows an underrun (after
 // which every frame plays later) at once, and the drift between the card's
-// clock and ours.
-void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
+// clock and ours. Our PulseAudio stream's frames are followed by the
+// server's word on when they are heard, which comes late on a busy machine,
+// and its sink asks for them in blocks of tens of ms: over 200 ms.
+void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now, int64_t bucketNs) {
   constexpr int kBuckets = 8;
-  constexpr int64_t kBucketNs = 5'000'000;
+  const int64_t kBucketNs = bucketNs;
   const int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count();
   const int64_t offset = nowNs - static_cast<int64_t>(static_cast<long double>(frame) * 1e9L / rate_);
   const int64_t bucket = nowNs / kBucketNs;
@@ -386,8 +388,9 @@ void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now) {
 Clock::duration SynthOut::Latency() const {
   if (wav_) return std::chrono::milliseconds(BufferMs());
   // Our PulseAudio stream is followed by when its frames are heard: an event
-  // is placed a buffer and a margin later, on a frame not rendered yet.
-  if (pulse_) return std::chrono::milliseconds(BufferMs() + kPulseMarginMs);
+  // is placed the largest buffer and a margin later, on a frame not rendered
+  // yet however the buffer grows.
+  if (pulse_) return std::chrono::milliseconds(buffer_->MaxMs() + kPulseMarginMs);
   // A callback may render its first frame that much before the frame's
   // moment, and an event goes to the block start nearest it; half a
   // millisecond more for the wake-up of a callback.

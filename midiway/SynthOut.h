@@ -34,13 +34,15 @@ inline constexpr double kSynthGain = 2.0;
 inline constexpr int kPeriodFrames = 128;
 inline constexpr int kPeriods = 3;
 // What a PulseAudio stream buffers ahead, unless $MIDIWAY_AUDIO_LATENCY_MS
-// says otherwise: a busy desktop holds the player's thread up for several
-// ms at times, and a shorter buffer then runs dry (an audible gap, and the
-// notes after it late); 20 and 40 ms did so in a figure in ten. Each time it
-// runs dry all the same, it doubles, up to the bound; the delay it adds is
-// harmless, as no note answers a key the student plays.
-inline constexpr int kPulseBufferMs = 60;
-inline constexpr int kPulseBufferMaxMs = 480;
+// says otherwise: a busy machine holds the player's thread, or the whole
+// machine, up for tens of ms at times, and a buffer shorter than that runs
+// dry (an audible gap, and the notes after it late); 60 ms did so in a
+// figure in seven. Each time it runs dry all the same, it doubles, up to the
+// bound. Notes are placed for the bound from the start, so that a growth
+// moves none of them: the delay is harmless, as no note answers a key the
+// student plays.
+inline constexpr int kPulseBufferMs = 160;
+inline constexpr int kPulseBufferMaxMs = 320;
 // Beyond the buffer, for the server's timing estimate and the pieces it asks in.
 inline constexpr int kPulseMarginMs = 10;
 
@@ -119,7 +121,7 @@ class SynthOut : public OutSink {
   // Where the output's frames stand on the clock: frame n is due at
   // origin + n / rate (set by a rendered file's start, or followed from the
   // callbacks of a sound card).
-  void FollowCallback(uint64_t frame, Clock::time_point now);
+  void FollowCallback(uint64_t frame, Clock::time_point now, int64_t bucketNs = 5'000'000);
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
@@ -138,7 +140,7 @@ class SynthOut : public OutSink {
   std::atomic<bool> timedRendering_{false};
   std::atomic<int64_t> originNs_{0};  // on the steady clock
   std::atomic<bool> originKnown_{false};
-  // The audio thread's own: the earliest origin seen in each 5 ms of the last 40.
+  // The audio thread's own: the earliest origin seen in each of the last 8 buckets.
   std::array<int64_t, 8> bucketMin_ = {};
   int64_t currentBucket_ = -1000;
   std::mutex queueMutex_;

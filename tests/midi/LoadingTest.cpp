@@ -3,8 +3,10 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
+#include "EarlySound.h"
 #include "Platform.h"
 #include "Waymidi.h"
 
@@ -69,6 +71,46 @@ TEST_F(Loading, LibraryThatCannotBeLoaded) {
   EXPECT_EQ(CreationError(), "Load of Midiway library failed");
   Use("empty");
   EXPECT_EQ(CreationError(), "Load of Midiway library failed");
+}
+
+// The start loads the library and opens device 0 on threads; the drill
+// window takes both as if it had made them, or the same failure.
+TEST_F(Loading, EarlySoundIsTakenOnceOrGivesTheLoadsFailure) {
+  const auto path = Use("complete");
+  std::unique_ptr<TWayMidi> midi;
+  std::unique_ptr<TWayMidiOut> out;
+  EXPECT_FALSE(TakeEarlySound(midi, out));  // nothing started
+  LoadSoundEarly();
+  OpenSoundEarly(78624);
+  ASSERT_TRUE(TakeEarlySound(midi, out));
+  ASSERT_TRUE(midi && out);
+  EXPECT_EQ(midi->Version, 0x0102);
+  EXPECT_EQ(out->WayMidi, midi.get());
+  EXPECT_EQ(out->OpenParam, 78624u);  // opened already, and refused by this library
+  EXPECT_FALSE(out->IsOpen);
+  EXPECT_FALSE(TakeEarlySound(midi, out));  // taken once only
+  out.reset();
+  midi.reset();
+  EXPECT_FALSE(StillLoaded(path));
+
+  // Started and never taken: let go, unloaded.
+  LoadSoundEarly();
+  OpenSoundEarly(78624);
+  DropEarlySound();
+  EXPECT_FALSE(StillLoaded(path));
+
+  Use("broken");
+  LoadSoundEarly();
+  OpenSoundEarly(78624);
+  std::string error;
+  try {
+    TakeEarlySound(midi, out);
+  } catch (const EWayMidiException& e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, "Load of Midiway library failed");
+  EXPECT_FALSE(out);
+  EXPECT_FALSE(TakeEarlySound(midi, out));
 }
 
 }  // namespace
