@@ -49,6 +49,7 @@ class ClassTableModel : public QAbstractTableModel {
 
  private:
   std::vector<PersonFigures> rows_;
+  mutable QStringList headers_;
 };
 
 class TClassOverviewForm : public QDialog {
@@ -89,7 +90,11 @@ class TClassOverviewForm : public QDialog {
  private:
   struct Result;
   void Show(Result& result);
-  void FillTables();
+  // The hardest classes and confusions, from the error statistics.
+  void ShowLists(const ErrorStats& stats, const Catalogue& catalogue);
+  void FillLists();
+  // The folder's line and the class table.
+  void FillSummary();
   QString ClassName(int cardinalityIndex, int listIndex) const;
   void ExportButtonClick();
   void PdfButtonClick();
