@@ -125,13 +125,16 @@ std::optional<SegmentFields> ReadSegmentFields(std::string_view rest) {
 // Whether the D record's check value matches the drill it would belong to.
 // `checkBase` is the drill's check value without answers: the same sum,
 // done in the same order, as the check value itself.
-bool Matches(const SegmentFields& d, double checkBase) {
+// Compared as written: the log keeps six significant digits, so only values
+// this close can be written alike.
+bool WrittenAlike(double check, double expected) {
+  if (std::fabs(check - expected) > 1e-5 * std::max(std::fabs(check), std::fabs(expected)) + 1e-9) return false;
+  return FormatLogDouble(check) == FormatLogDouble(expected);
+}
+
+inline bool Matches(const SegmentFields& d, double checkBase) {
   const double expected = checkBase - d.correct - 2.0 * d.incorrect;
-  if (d.check == expected) return true;
-  // Compared as written: the log keeps six significant digits, so only values
-  // this close can be written alike.
-  if (std::fabs(d.check - expected) > 1e-5 * std::max(std::fabs(d.check), std::fabs(expected)) + 1e-9) return false;
-  return FormatLogDouble(d.check) == FormatLogDouble(expected);
+  return d.check == expected || WrittenAlike(d.check, expected);
 }
 
 LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
@@ -180,6 +183,7 @@ struct ReportLogReader::State {
     uint64_t offset;  // of its S record
     int32_t person;   // -1 when not named
     int32_t day;
+    bool wanting;     // not a phantom, and its first F record not yet settled
   };
   std::vector<Brief> briefs;
   std::vector<FloatingFilter> floating;  // F records not yet known to be a drill's, in log order
@@ -266,7 +270,7 @@ struct ReportLogReader::State {
           break;
         }
     briefs.push_back({drill.phantom ? std::numeric_limits<double>::quiet_NaN() : drill.checkBase, drill.drill.offset,
-                      drill.named ? drill.person : -1, drill.day});
+                      drill.named ? drill.person : -1, drill.day, !drill.phantom && !drill.modeSettled});
     open.push_back(std::move(drill));
     if (floating.empty()) return;
     // An F record older than every open drill can be nobody's any more.
@@ -325,7 +329,7 @@ struct ReportLogReader::State {
   uint64_t FirstWantingOther(size_t self) const {
     uint64_t first = kNoPosition;
     for (size_t i = 0; i < open.size(); ++i)
-      if (i != self && !open[i].phantom && !open[i].modeSettled) first = std::min(first, open[i].drill.offset);
+      if (i != self && briefs[i].wanting) first = std::min(first, briefs[i].offset);
     return first;
   }
 
@@ -356,6 +360,7 @@ struct ReportLogReader::State {
       else if (candidates > 0)
         o.drill.filtersUnknown = true;
       o.modeSettled = candidates > 0;
+      briefs[index].wanting = !o.phantom && !o.modeSettled;
       return;
     }
     // A filter change, unless another drill still needs that F as its first.
@@ -373,15 +378,13 @@ struct ReportLogReader::State {
     }
     // The name's byte sum plus the date, as the record's check value shows it.
     const double base = d->check + d->correct + 2.0 * d->incorrect;
-    const auto verifies = [&](const OpenDrill& o) {
-      return !o.phantom && std::fabs(o.checkBase - base) <= 1 + 1e-5 * std::fabs(base) && Matches(*d, o.checkBase);
-    };
     // Today's drills first; yesterday's lingering ones only when none of today's verifies.
     const double near = 1 + 1e-5 * std::fabs(base);
     size_t found[2] = {open.size(), open.size()};  // today's, yesterday's
     int matched[2] = {0, 0};
     for (size_t i = 0; i < briefs.size(); ++i) {
-      if (!(std::fabs(briefs[i].base - base) <= near) || !verifies(open[i])) continue;
+      // A phantom's NaN is never near; the brief holds all that verifying needs.
+      if (!(std::fabs(briefs[i].base - base) <= near) || !Matches(*d, briefs[i].base)) continue;
       const int k = briefs[i].day >= latestDay ? 0 : 1;
       if (matched[k]++ == 0) found[k] = i;
     }
@@ -394,9 +397,10 @@ struct ReportLogReader::State {
     if (matches > 1) {
       // The check value cannot tell these drills apart: credit none.
       ++log.ambiguous;
-      const bool current = k == 0;
-      for (OpenDrill& o : open)
-        if (Current(o) == current && verifies(o)) ++o.drill.ambiguous;
+      for (size_t i = 0; i < briefs.size(); ++i)
+        if ((briefs[i].day >= latestDay) == (k == 0) && std::fabs(briefs[i].base - base) <= near &&
+            Matches(*d, briefs[i].base))
+          ++open[i].drill.ambiguous;
       return;
     }
     PlaceFilters(found[k]);
