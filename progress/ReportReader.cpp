@@ -273,9 +273,14 @@ struct ReportLogReader::State {
                       drill.named ? drill.person : -1, drill.day, !drill.phantom && !drill.modeSettled});
     open.push_back(std::move(drill));
     if (floating.empty()) return;
-    // An F record older than every open drill can be nobody's any more.
+    // An F record older than every open drill can be nobody's any more; none
+    // is while a drill began before the first of them.
+    const uint64_t first = floating.front().position;
     uint64_t oldest = kNoPosition;
-    for (const Brief& b : briefs) oldest = std::min(oldest, b.offset);
+    for (const Brief& b : briefs) {
+      if (b.offset <= first) return;
+      oldest = std::min(oldest, b.offset);
+    }
     log.unplacedFilters +=
         static_cast<int32_t>(std::erase_if(floating, [oldest](const FloatingFilter& f) { return f.position < oldest; }));
   }
