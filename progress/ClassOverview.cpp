@@ -131,6 +131,11 @@ std::string Bytes(const QString& fileName) {
 void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
   beginResetModel();
   rows_ = std::move(rows);
+  // Each text made once: sizing the columns and painting ask for it again and again.
+  texts_.clear();
+  texts_.reserve(rows_.size() * kColumns);
+  for (const PersonFigures& p : rows_)
+    for (int c = 0; c < kColumns; ++c) texts_.push_back(CellOf(p, c).text);
   endResetModel();
 }
 
@@ -141,10 +146,10 @@ int ClassTableModel::rowCount(const QModelIndex& parent) const {
 int ClassTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= kColumns) return {};
   const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
   switch (role) {
-    case Qt::DisplayRole: return CellOf(p, index.column()).text;
+    case Qt::DisplayRole: return texts_[static_cast<size_t>(index.row()) * kColumns + static_cast<size_t>(index.column())];
     case Qt::UserRole: {
       // The unknown row stays below the names when sorted by name.
       if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);

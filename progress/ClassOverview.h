@@ -49,6 +49,7 @@ class ClassTableModel : public QAbstractTableModel {
 
  private:
   std::vector<PersonFigures> rows_;
+  std::vector<QString> texts_;  // row by row
   mutable QStringList headers_;
 };
 
