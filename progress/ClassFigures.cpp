@@ -73,7 +73,9 @@ void PersonFigures::Merge(const PersonFigures& other) {
 ClassRowBuilder::ClassRowBuilder(int32_t today) : today_(today), weekStart_(WeekStartOf(today)) {}
 
 void ClassRowBuilder::Add(const LoggedDrill& drill) {
-  PersonFigures& p = people_[PersonKey(drill.person)];
+  auto at = byName_.find(drill.person);
+  if (at == byName_.end()) at = byName_.emplace(drill.person, &people_[PersonKey(drill.person)]).first;
+  PersonFigures& p = *at->second;
   p.unverified += drill.unverified;
   p.ambiguous += drill.ambiguous;
   if (drill.segments.empty()) return;
@@ -118,6 +120,7 @@ std::vector<PersonFigures> ClassRowBuilder::Rows(const ReportLog& counts) {
     rows.push_back(std::move(figures));
   }
   people_.clear();
+  byName_.clear();
   if (counts.unknown > 0) {
     PersonFigures unknown;
     unknown.unknown = true;

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ErrorStats.h"
@@ -69,6 +70,8 @@ class ClassRowBuilder {
   int32_t today_;
   int32_t weekStart_;
   std::map<std::string, PersonFigures> people_;
+  // Each name as logged to its row, so that a name is decoded once.
+  std::unordered_map<std::string, PersonFigures*> byName_;
 };
 
 // Reads a log file into rows; nullopt when it cannot be read or `progress` stopped it.

@@ -132,6 +132,11 @@ std::string Bytes(const QString& fileName) {
 void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
   beginResetModel();
   rows_ = std::move(rows);
+  // Each text made once: sizing the columns and painting ask for it again and again.
+  texts_.clear();
+  texts_.reserve(rows_.size() * kColumns);
+  for (const PersonFigures& p : rows_)
+    for (int c = 0; c < kColumns; ++c) texts_.push_back(ShownNumbers(CellOf(p, c).text));  // files keep the point
   endResetModel();
 }
 
@@ -142,10 +147,10 @@ int ClassTableModel::rowCount(const QModelIndex& parent) const {
 int ClassTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= kColumns) return {};
   const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
   switch (role) {
-    case Qt::DisplayRole: return ShownNumbers(CellOf(p, index.column()).text);  // files keep the point
+    case Qt::DisplayRole: return texts_[static_cast<size_t>(index.row()) * kColumns + static_cast<size_t>(index.column())];
     case Qt::UserRole: {
       // The unknown row stays below the names when sorted by name.
       if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);
@@ -164,8 +169,9 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-  const QStringList headers = Headers();
-  return section >= 0 && section < headers.size() ? headers[section] : QString();
+  // Asked for again and again while the header is laid out and painted.
+  if (headers_.isEmpty()) headers_ = Headers();
+  return section >= 0 && section < headers_.size() ? headers_[section] : QString();
 }
 
 // The short names of the drill modes, in the window's language; the
@@ -203,9 +209,6 @@ struct TClassOverviewForm::Result {
   int32_t records = 0;
   int32_t unverified = 0;
   int32_t ambiguous = 0;
-  ErrorStats stats{};
-  QStringList names[2];
-  int32_t today = 0;
   bool fromCache = false;
   bool cancelled = false;
   QString note;
@@ -300,80 +303,73 @@ void TClassOverviewForm::LoadFolder() {
   folder_ = QDir::currentPath();
   FolderLabel->setText(QCoreApplication::translate("TClassOverview", "%1 — reading the logs…").arg(folder_));
   cancel_ = std::make_shared<std::atomic<bool>>(false);
+  const std::string folder = folder_.toStdString();
+  const auto today = static_cast<int32_t>(PlatformToday());
+  today_ = today;
+  const int generation = ++generation_;
+  // The small files here, so that the lists are filled before the first paint.
+  ErrorStats stats{};
+  if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
+  Catalogue catalogue;
+  catalogue.Load(kCatalogueFileName);
+  ShowLists(stats, catalogue);
+  const ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
+  const std::string cacheFile = ClassCachePath(folder);
+  if (auto cached = LoadClassCache(cacheFile, key)) {
+    // An unchanged folder shows at once, without a thread and painted once.
+    Result result{std::move(cached->rows), cached->records, cached->unverified, cached->ambiguous, true, false, {},
+                  generation};
+    Show(result);
+    return;
+  }
   // A short read shows no bar; a long one shows how far it is.
   QTimer::singleShot(300, this, [this] {
     if (!loading_) return;
     LoadProgress->show();
     CancelButton->show();
   });
-  const std::string folder = folder_.toStdString();
-  const auto today = static_cast<int32_t>(PlatformToday());
   const auto cancel = cancel_;
-  const int generation = ++generation_;
-  worker_ = std::thread([this, folder, today, cancel, generation] {
+  worker_ = std::thread([this, key, cacheFile, today, cancel, generation] {
     auto result = std::make_shared<Result>();
-    result->today = today;
     result->generation = generation;
-    ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
-    const std::string cacheFile = ClassCachePath(folder);
-    if (auto cached = LoadClassCache(cacheFile, key)) {
-      result->rows = std::move(cached->rows);
-      result->records = cached->records;
-      result->unverified = cached->unverified;
-      result->ambiguous = cached->ambiguous;
-      result->fromCache = true;
+    int lastPercent = -1;
+    const auto progress = [this, &cancel, &lastPercent](uint64_t done, uint64_t size) {
+      const int percent = size > 0 ? static_cast<int>(done * 100 / size) : 100;
+      if (percent != lastPercent) {
+        lastPercent = percent;
+        QMetaObject::invokeMethod(this, [this, percent] { LoadProgress->setValue(percent); }, Qt::QueuedConnection);
+      }
+      return !cancel->load();
+    };
+    ReportLog counts;
+    auto rows = ClassRowsOfFile(kReportFileName, today, &counts, progress);
+    if (!rows && cancel->load()) {
+      result->cancelled = true;
     } else {
-      int lastPercent = -1;
-      const auto progress = [this, &cancel, &lastPercent](uint64_t done, uint64_t size) {
-        const int percent = size > 0 ? static_cast<int>(done * 100 / size) : 100;
-        if (percent != lastPercent) {
-          lastPercent = percent;
-          QMetaObject::invokeMethod(this, [this, percent] { LoadProgress->setValue(percent); }, Qt::QueuedConnection);
-        }
-        return !cancel->load();
-      };
-      ReportLog counts;
-      auto rows = ClassRowsOfFile(kReportFileName, today, &counts, progress);
-      if (!rows && cancel->load()) {
-        result->cancelled = true;
+      if (!rows) result->note = QCoreApplication::translate("TClassOverview", "report.dat cannot be read.");
+      if (rows) result->rows = std::move(*rows);
+      result->records = counts.records;
+      result->unverified = counts.unverified;
+      result->ambiguous = counts.ambiguous;
+      if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
+        AddClassPractice(result->rows, *practice, today);
       } else {
-        if (!rows) result->note = QCoreApplication::translate("TClassOverview", "report.dat cannot be read.");
-        if (rows) result->rows = std::move(*rows);
-        result->records = counts.records;
-        result->unverified = counts.unverified;
-        result->ambiguous = counts.ambiguous;
-        if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
-          AddClassPractice(result->rows, *practice, today);
-        } else {
-          result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + QCoreApplication::translate("TClassOverview", "practice.dat cannot be read.");
-        }
-        // Kept only when the logs did not change while they were read.
-        if (rows && result->note.isEmpty() && StampOf(kReportFileName) == key.report &&
-            StampOf(kPracticeFileName) == key.practice)
-          SaveClassCache(cacheFile, key, {result->rows, result->records, result->unverified, result->ambiguous});
+        result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + QCoreApplication::translate("TClassOverview", "practice.dat cannot be read.");
       }
     }
-    if (!result->cancelled) {
-      if (auto text = ReadTextFile(kErrorsFileName)) result->stats = ParseErrorStats(*text);
-      Catalogue catalogue;
-      catalogue.Load(kCatalogueFileName);
-      for (int c = 0; c < 2; ++c) {
-        CardinalityList list;
-        list.length = FillCardinalityList(catalogue, c == 1 ? 4 : 3, list);
-        for (int i = 0; i < kMaxListLength; ++i) {
-          const SetClassEntry* entry = i < list.length ? list.items[static_cast<size_t>(i)] : nullptr;
-          result->names[c] << QStringLiteral("%1-%2").arg(c == 1 ? 4 : 3).arg(
-              entry ? QString::fromStdString(entry->name) : QString::number(i + 1));
-        }
-      }
-    }
+    // Shown first, cached after: the window need not wait for the disk.
+    const bool keep = rows && !result->cancelled && result->note.isEmpty();
+    CachedClass figures;
+    if (keep) figures = {result->rows, result->records, result->unverified, result->ambiguous};
     QMetaObject::invokeMethod(this, [this, result] { Show(*result); }, Qt::QueuedConnection);
+    // Kept only when the logs did not change while they were read.
+    if (keep && StampOf(kReportFileName) == key.report && StampOf(kPracticeFileName) == key.practice)
+      SaveClassCache(cacheFile, key, figures);
   });
 }
 
 void TClassOverviewForm::Show(Result& result) {
   if (result.generation != generation_) return;  // a read since replaced by another
-  if (worker_.joinable()) worker_.join();
   loading_ = false;
   LoadProgress->hide();
   CancelButton->hide();
@@ -382,18 +378,13 @@ void TClassOverviewForm::Show(Result& result) {
     emit Loaded();
     return;
   }
-  today_ = result.today;
   records_ = result.records;
   unverified_ = result.unverified;
   ambiguous_ = result.ambiguous;
   fromCache_ = result.fromCache;
   note_ = result.note;
-  hardest_ = HardestClasses(result.stats, kHardestShown);
-  confusions_ = FrequentConfusions(result.stats, kConfusionsShown);
-  names_[0] = result.names[0];
-  names_[1] = result.names[1];
   model_->SetRows(std::move(result.rows));
-  FillTables();
+  FillSummary();
   ExportButton->setEnabled(true);
   PdfButton->setEnabled(true);
   emit Loaded();
@@ -407,6 +398,12 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
   records_ = log.records;
   unverified_ = log.unverified;
   ambiguous_ = log.ambiguous;
+  ShowLists(stats, catalogue);
+  model_->SetRows(ClassRows(log, today));
+  FillSummary();
+}
+
+void TClassOverviewForm::ShowLists(const ErrorStats& stats, const Catalogue& catalogue) {
   hardest_ = HardestClasses(stats, kHardestShown);
   confusions_ = FrequentConfusions(stats, kConfusionsShown);
   for (int c = 0; c < 2; ++c) {
@@ -419,8 +416,7 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
                                                                            : QString::number(i + 1));
     }
   }
-  model_->SetRows(ClassRows(log, today));
-  FillTables();
+  FillLists();
 }
 
 QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const {
@@ -428,7 +424,7 @@ QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const
   return listIndex >= 0 && listIndex < names.size() ? names[listIndex] : QString::number(listIndex + 1);
 }
 
-void TClassOverviewForm::FillTables() {
+void TClassOverviewForm::FillSummary() {
   // Two texts, so that English needs no catalogue for its singular.
   const int people = static_cast<int>(Rows().size());
   QString text = (people == 1 ? QCoreApplication::translate("TClassOverview", "%1 — %n person, %3 records, %4 of them unverified. Week from %5.", nullptr, people)
@@ -442,7 +438,9 @@ void TClassOverviewForm::FillTables() {
   if (!note_.isEmpty()) text += QStringLiteral(" ") + note_;
   FolderLabel->setText(text);
   ClassTable->resizeColumnsToContents();
+}
 
+void TClassOverviewForm::FillLists() {
   HardestTable->setRowCount(static_cast<int>(hardest_.size()));
   const auto number = [](int64_t value) {
     auto* item = new QTableWidgetItem(QString::number(value));

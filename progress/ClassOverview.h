@@ -49,6 +49,8 @@ class ClassTableModel : public QAbstractTableModel {
 
  private:
   std::vector<PersonFigures> rows_;
+  std::vector<QString> texts_;  // row by row
+  mutable QStringList headers_;
 };
 
 class TClassOverviewForm : public QDialog {
@@ -89,7 +91,11 @@ class TClassOverviewForm : public QDialog {
  private:
   struct Result;
   void Show(Result& result);
-  void FillTables();
+  // The hardest classes and confusions, from the error statistics.
+  void ShowLists(const ErrorStats& stats, const Catalogue& catalogue);
+  void FillLists();
+  // The folder's line and the class table.
+  void FillSummary();
   QString ClassName(int cardinalityIndex, int listIndex) const;
   void ExportButtonClick();
   void PdfButtonClick();

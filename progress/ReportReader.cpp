@@ -1,6 +1,7 @@
 #include "ReportReader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -21,18 +22,6 @@ constexpr double kFirstDay = -657434;
 constexpr double kLastDay = 2958465;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::vector<std::string_view> Fields(std::string_view text) {
-  std::vector<std::string_view> fields;
-  size_t p = 0;
-  while (p < text.size()) {
-    while (p < text.size() && IsBlank(text[p])) ++p;
-    const size_t start = p;
-    while (p < text.size() && !IsBlank(text[p])) ++p;
-    if (p > start) fields.push_back(text.substr(start, p - start));
-  }
-  return fields;
-}
 
 // A decimal integer within [low, high], nothing else in the field.
 std::optional<int64_t> Integer(std::string_view field, int64_t low, int64_t high) {
@@ -62,6 +51,11 @@ std::optional<double> Number(std::string_view field) {
   // A stream accepts a plus sign where the plain notation has none.
   if (field.front() == '+') field.remove_prefix(1);
   if (field.empty() || field.front() == '+') return std::nullopt;
+  // Locale-free and without a copy; anything it does not read plainly
+  // (out of range, odd forms) takes the general path.
+  double value = 0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  if (error == std::errc() && end == field.data() + field.size() && std::isfinite(value)) return value;
   return DecimalNumber(field);
 }
 
@@ -82,9 +76,23 @@ std::optional<LoggedDrill> StartRecord(std::string_view rest) {
   return drill;
 }
 
+// At most `n` blank-separated fields into `f`; their count, or n + 1 when more follow.
+size_t SplitFields(std::string_view text, std::string_view* f, size_t n) {
+  size_t count = 0;
+  for (size_t p = 0; p < text.size();) {
+    while (p < text.size() && IsBlank(text[p])) ++p;
+    const size_t start = p;
+    while (p < text.size() && !IsBlank(text[p])) ++p;
+    if (p == start) break;
+    if (count == n) return n + 1;
+    f[count++] = text.substr(start, p - start);
+  }
+  return count;
+}
+
 std::optional<FilterState> FilterRecord(std::string_view rest) {
-  const auto f = Fields(rest);
-  if (f.size() != 3) return std::nullopt;
+  std::string_view f[3];
+  if (SplitFields(rest, f, 3) != 3) return std::nullopt;
   constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
   constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
   const auto mode = Integer(f[0], 0, 5);
@@ -103,18 +111,8 @@ struct SegmentFields {
 };
 
 std::optional<SegmentFields> ReadSegmentFields(std::string_view rest) {
-  // Split by hand: the log holds a D record per drill, a vector each would show.
   std::string_view f[4];
-  size_t count = 0;
-  for (size_t p = 0; p < rest.size();) {
-    while (p < rest.size() && IsBlank(rest[p])) ++p;
-    const size_t start = p;
-    while (p < rest.size() && !IsBlank(rest[p])) ++p;
-    if (p == start) break;
-    if (count == 4) return std::nullopt;
-    f[count++] = rest.substr(start, p - start);
-  }
-  if (count != 4) return std::nullopt;
+  if (SplitFields(rest, f, 4) != 4) return std::nullopt;
   const auto correct = Integer(f[0], 0, std::numeric_limits<int32_t>::max());
   const auto incorrect = Integer(f[1], 0, std::numeric_limits<int32_t>::max());
   const auto seconds = Integer(f[2], 0, std::numeric_limits<uint32_t>::max());
@@ -125,13 +123,18 @@ std::optional<SegmentFields> ReadSegmentFields(std::string_view rest) {
 }
 
 // Whether the D record's check value matches the drill it would belong to.
-bool Matches(const SegmentFields& d, const LoggedDrill& drill) {
-  const double expected = SegmentCheckValue(drill.person, drill.date, d.correct, d.incorrect);
-  if (d.check == expected) return true;
-  // Compared as written: the log keeps six significant digits, so only values
-  // this close can be written alike.
-  if (std::fabs(d.check - expected) > 1e-5 * std::max(std::fabs(d.check), std::fabs(expected)) + 1e-9) return false;
-  return FormatLogDouble(d.check) == FormatLogDouble(expected);
+// `checkBase` is the drill's check value without answers: the same sum,
+// done in the same order, as the check value itself.
+// Compared as written: the log keeps six significant digits, so only values
+// this close can be written alike.
+bool WrittenAlike(double check, double expected) {
+  if (std::fabs(check - expected) > 1e-5 * std::max(std::fabs(check), std::fabs(expected)) + 1e-9) return false;
+  return FormatLogDouble(check) == FormatLogDouble(expected);
+}
+
+inline bool Matches(const SegmentFields& d, double checkBase) {
+  const double expected = checkBase - d.correct - 2.0 * d.incorrect;
+  return d.check == expected || WrittenAlike(d.check, expected);
 }
 
 LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
@@ -150,10 +153,11 @@ std::string PersonKey(const std::string& name) { return Utf8(name); }
 namespace {
 
 constexpr uint64_t kNoPosition = ~uint64_t{0};
+constexpr size_t kMaxPeopleKept = 1 << 16;
 
 struct OpenDrill {
   LoggedDrill drill;
-  std::string key;          // PersonKey of the name; empty with `named` false
+  int32_t person = -1;      // the person its name is, numbered by the reader; -1 with `named` false
   double checkBase = 0;     // the check value of a segment without answers
   uint64_t lastPosition = 0;  // of its latest record
   int32_t day = 0;
@@ -173,7 +177,19 @@ struct ReportLogReader::State {
   DrillSink sink;
   ReportLog log;
   std::vector<OpenDrill> open;
-  std::vector<FloatingFilter> floating;  // F records not yet known to be a drill's
+  // What every record scans of the open drills, side by side with them.
+  struct Brief {
+    double base;      // checkBase, NaN for a phantom: it verifies nothing
+    uint64_t offset;  // of its S record
+    int32_t person;   // -1 when not named
+    int32_t day;
+    bool wanting;     // not a phantom, and its first F record not yet settled
+  };
+  std::vector<Brief> briefs;
+  std::vector<FloatingFilter> floating;  // F records not yet known to be a drill's, in log order
+  // The person of each name as logged, so that a name is decoded once.
+  std::unordered_map<std::string, int32_t> personOfName;
+  std::unordered_map<std::string, int32_t> personOfKey;
   int32_t latestDay = std::numeric_limits<int32_t>::min();
   uint64_t position = 0;  // of the next byte fed
   std::string partial;    // a line not yet ended by its line break
@@ -182,10 +198,30 @@ struct ReportLogReader::State {
   std::optional<std::string> beforeCtrlZ;
   uint64_t ctrlZLine = 0;
 
+  int32_t PersonOf(const std::string& name) {
+    if (const auto at = personOfName.find(name); at != personOfName.end()) return at->second;
+    if (personOfKey.size() >= kMaxPeopleKept) {
+      // A damaged log of ever new names: number afresh the few that are open.
+      personOfName.clear();
+      personOfKey.clear();
+      for (size_t i = 0; i < open.size(); ++i)
+        if (open[i].named) open[i].person = briefs[i].person = PersonOf(open[i].drill.person);
+    }
+    const auto [key, added] = personOfKey.try_emplace(PersonKey(name), static_cast<int32_t>(personOfKey.size()));
+    personOfName.emplace(name, key->second);
+    return key->second;
+  }
+
+  // The open drills' order means nothing: the last one takes the closed one's place.
   void Close(size_t index) {
     OpenDrill& o = open[index];
     if (!o.phantom) sink(std::move(o.drill));
-    open.erase(open.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index + 1 != open.size()) {
+      open[index] = std::move(open.back());
+      briefs[index] = briefs.back();
+    }
+    open.pop_back();
+    briefs.pop_back();
   }
 
   // Begun today: not one of yesterday's that linger.
@@ -224,19 +260,27 @@ struct ReportLogReader::State {
       // A new day ends the drills of the days before; the day before's only
       // linger, for a drill that ends after midnight.
       for (size_t i = open.size(); i-- > 0;)
-        if (open[i].day < drill.day - 1) Close(i);
+        if (briefs[i].day < drill.day - 1) Close(i);
       latestDay = drill.day;
     }
     if (drill.named)
       for (size_t i = 0; i < open.size(); ++i)
-        if (open[i].named && open[i].key == drill.key) {
+        if (briefs[i].person == drill.person) {
           Close(i);
           break;
         }
+    briefs.push_back({drill.phantom ? std::numeric_limits<double>::quiet_NaN() : drill.checkBase, drill.drill.offset,
+                      drill.named ? drill.person : -1, drill.day, !drill.phantom && !drill.modeSettled});
     open.push_back(std::move(drill));
-    // An F record older than every open drill can be nobody's any more.
+    if (floating.empty()) return;
+    // An F record older than every open drill can be nobody's any more; none
+    // is while a drill began before the first of them.
+    const uint64_t first = floating.front().position;
     uint64_t oldest = kNoPosition;
-    for (const OpenDrill& o : open) oldest = std::min(oldest, o.drill.offset);
+    for (const Brief& b : briefs) {
+      if (b.offset <= first) return;
+      oldest = std::min(oldest, b.offset);
+    }
     log.unplacedFilters +=
         static_cast<int32_t>(std::erase_if(floating, [oldest](const FloatingFilter& f) { return f.position < oldest; }));
   }
@@ -247,7 +291,7 @@ struct ReportLogReader::State {
     if (started) {
       o.drill = std::move(*started);
       o.drill.offset = position;
-      o.key = PersonKey(o.drill.person);
+      o.person = PersonOf(o.drill.person);
       o.checkBase = SegmentCheckValue(o.drill.person, o.drill.date, 0, 0);
       o.day = DayOf(o.drill.date);
       o.lastPosition = position;
@@ -265,7 +309,7 @@ struct ReportLogReader::State {
               line.find('\0') == std::string_view::npos;
     if (o.named) {
       o.drill.person = std::string(line.substr(indexEnd + 1));
-      o.key = PersonKey(o.drill.person);
+      o.person = PersonOf(o.drill.person);
       ++log.lostByName[o.drill.person];
     } else {
       ++log.unknown;
@@ -285,23 +329,28 @@ struct ReportLogReader::State {
     Charge();
   }
 
-  // Whether an open drill other than `self` still wants its first F record
-  // and began before `position`.
-  bool WantedByAnother(size_t self, uint64_t position) const {
+  // The earliest start of an open drill other than `self` that still wants
+  // its first F record: an F record after it may be that drill's.
+  uint64_t FirstWantingOther(size_t self) const {
+    uint64_t first = kNoPosition;
     for (size_t i = 0; i < open.size(); ++i)
-      if (i != self && !open[i].phantom && !open[i].modeSettled && open[i].drill.offset < position) return true;
-    return false;
+      if (i != self && briefs[i].wanting) first = std::min(first, briefs[i].offset);
+    return first;
   }
 
   // Gives the drill the F records that its verified D record shows are its own.
   void PlaceFilters(size_t index) {
     OpenDrill& o = open[index];
-    std::vector<size_t> candidates;
-    std::vector<size_t> exclusive;  // no other drill still wanting its first F could own them
-    for (size_t f = 0; f < floating.size(); ++f) {
-      if (floating[f].position <= o.lastPosition) continue;
-      candidates.push_back(f);
-      if (!WantedByAnother(index, floating[f].position)) exclusive.push_back(f);
+    // Counted, with the first of each: only a single one is ever taken.
+    size_t candidates = 0, firstCandidate = 0;
+    size_t exclusive = 0, firstExclusive = 0;  // no other drill still wanting its first F could own them
+    const uint64_t wanting = FirstWantingOther(index);
+    // `floating` is in log order: skip to the F records after its latest record.
+    const auto after = std::upper_bound(floating.begin(), floating.end(), o.lastPosition,
+                                        [](uint64_t at, const FloatingFilter& f) { return at < f.position; });
+    for (auto f = static_cast<size_t>(after - floating.begin()); f < floating.size(); ++f) {
+      if (candidates++ == 0) firstCandidate = f;
+      if (!(wanting < floating[f].position) && exclusive++ == 0) firstExclusive = f;
     }
     const auto take = [this, &o](size_t f) {
       o.drill.filters.push_back(floating[f].state);
@@ -309,19 +358,20 @@ struct ReportLogReader::State {
     };
     if (!o.modeSettled) {
       // BEGIN writes S then F: its F stands between its S and its first D.
-      if (exclusive.size() == 1)
-        take(exclusive.front());
-      else if (candidates.size() == 1)
-        take(candidates.front());
-      else if (!candidates.empty())
+      if (exclusive == 1)
+        take(firstExclusive);
+      else if (candidates == 1)
+        take(firstCandidate);
+      else if (candidates > 0)
         o.drill.filtersUnknown = true;
-      o.modeSettled = !candidates.empty();
+      o.modeSettled = candidates > 0;
+      briefs[index].wanting = !o.phantom && !o.modeSettled;
       return;
     }
     // A filter change, unless another drill still needs that F as its first.
-    if (exclusive.size() == 1)
-      take(exclusive.front());
-    else if (exclusive.size() > 1)
+    if (exclusive == 1)
+      take(firstExclusive);
+    else if (exclusive > 1)
       o.drill.filtersUnknown = true;
   }
 
@@ -333,19 +383,18 @@ struct ReportLogReader::State {
     }
     // The name's byte sum plus the date, as the record's check value shows it.
     const double base = d->check + d->correct + 2.0 * d->incorrect;
-    const auto verifies = [&](const OpenDrill& o) {
-      return !o.phantom && std::fabs(o.checkBase - base) <= 1 + 1e-5 * std::fabs(base) && Matches(*d, o.drill);
-    };
-    size_t found = open.size();
-    int matches = 0;
     // Today's drills first; yesterday's lingering ones only when none of today's verifies.
-    for (const bool current : {true, false}) {
-      for (size_t i = 0; i < open.size(); ++i) {
-        if (Current(open[i]) != current || !verifies(open[i])) continue;
-        if (matches++ == 0) found = i;
-      }
-      if (matches > 0) break;
+    const double near = 1 + 1e-5 * std::fabs(base);
+    size_t found[2] = {open.size(), open.size()};  // today's, yesterday's
+    int matched[2] = {0, 0};
+    for (size_t i = 0; i < briefs.size(); ++i) {
+      // A phantom's NaN is never near; the brief holds all that verifying needs.
+      if (!(std::fabs(briefs[i].base - base) <= near) || !Matches(*d, briefs[i].base)) continue;
+      const int k = briefs[i].day >= latestDay ? 0 : 1;
+      if (matched[k]++ == 0) found[k] = i;
     }
+    const int k = matched[0] > 0 ? 0 : 1;
+    const int matches = matched[k];
     if (matches == 0) {
       Charge();
       return;
@@ -353,13 +402,14 @@ struct ReportLogReader::State {
     if (matches > 1) {
       // The check value cannot tell these drills apart: credit none.
       ++log.ambiguous;
-      const bool current = Current(open[found]);
-      for (OpenDrill& o : open)
-        if (Current(o) == current && verifies(o)) ++o.drill.ambiguous;
+      for (size_t i = 0; i < briefs.size(); ++i)
+        if ((briefs[i].day >= latestDay) == (k == 0) && std::fabs(briefs[i].base - base) <= near &&
+            Matches(*d, briefs[i].base))
+          ++open[i].drill.ambiguous;
       return;
     }
-    PlaceFilters(found);
-    OpenDrill& o = open[found];
+    PlaceFilters(found[k]);
+    OpenDrill& o = open[found[k]];
     o.drill.segments.push_back(SegmentOf(*d, o.drill));
     o.lastPosition = position;
   }

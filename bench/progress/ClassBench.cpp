@@ -7,6 +7,7 @@
 // sonorix-class command on the archive, with its peak memory. Each figure is
 // printed with its goal.
 #include <fcntl.h>
+#include <time.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,6 +30,7 @@
 #include "ClassOverview.h"
 #include <QTableView>
 #include "ErrorStats.h"
+#include "Figure.h"
 #include "Platform.h"
 #include "SessionLog.h"
 
@@ -95,7 +98,8 @@ ErrorStats MakeStats() {
 
 
 // Runs the command on the folder and returns its wall time in ms and its
-// peak resident memory in MB; stdout goes to /dev/null.
+// peak resident memory in MB; stdout goes to /dev/null. The memory is an
+// upper bound: Linux counts the forked copy of this process until the exec.
 bool RunCommand(const std::string& folder, double& ms, double& mb) {
   QElapsedTimer timer;
   timer.start();
@@ -115,9 +119,16 @@ bool RunCommand(const std::string& folder, double& ms, double& mb) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+double ThreadCpuMs() {
+  timespec t{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 struct Opened {
   double ms = 0;
   double longestGapMs = 0;  // between two turns of the event loop while it loaded
+  double longestGapCpuMs = 0;  // the GUI thread's own work in that turn: the rest is waiting for a core
   bool fromCache = false;
   size_t people = 0;
 };
@@ -131,10 +142,20 @@ Opened Open(QApplication& app) {
   TClassOverviewForm window;
   window.LoadFolder();
   window.show();
+  // The loop waits for events as a modal window's does, woken every 5 ms, so
+  // that a longer turn is time the window was frozen. (Processing events for
+  // a time instead would spin and take a core from the reading thread.)
+  QTimer tick;
+  tick.start(5);
   gap.start();
   while (window.Loading()) {
-    app.processEvents(QEventLoop::WaitForMoreEvents, 5);
-    result.longestGapMs = std::max(result.longestGapMs, static_cast<double>(gap.nsecsElapsed()) / 1e6);
+    const double cpuBefore = ThreadCpuMs();
+    app.processEvents(QEventLoop::WaitForMoreEvents);
+    const double ms = static_cast<double>(gap.nsecsElapsed()) / 1e6;
+    if (ms > result.longestGapMs) {
+      result.longestGapMs = ms;
+      result.longestGapCpuMs = ThreadCpuMs() - cpuBefore;
+    }
     gap.start();
   }
   window.ClassTable->viewport()->repaint();
@@ -145,9 +166,6 @@ Opened Open(QApplication& app) {
   return result;
 }
 
-void Line(const char* what, double figure, const char* unit, const char* goal, bool met) {
-  std::printf("%-58s %9.2f %-3s goal %-10s %s\n", what, figure, unit, goal, met ? "met" : "MISSED");
-}
 
 // One size of log: its figures against their goals. False when a goal is missed.
 bool Measure(QApplication& app, const QString& folder, int days, bool large) {
@@ -173,32 +191,43 @@ bool Measure(QApplication& app, const QString& folder, int days, bool large) {
     std::remove(cacheFile.c_str());
     const Opened o = Open(app);
     if (o.fromCache) std::printf("first open came from the cache\n");
-    first.longestGapMs = std::max(first.longestGapMs, o.longestGapMs);
+    if (o.longestGapMs > first.longestGapMs) {
+      first.longestGapMs = o.longestGapMs;
+      first.longestGapCpuMs = o.longestGapCpuMs;
+    }
     if (o.ms < first.ms) first.ms = o.ms, first.people = o.people;
   }
   for (int run = 0; run < 5; ++run) {
     const Opened o = Open(app);
     if (!o.fromCache) std::printf("second open did not come from the cache\n");
-    cached.longestGapMs = std::max(cached.longestGapMs, o.longestGapMs);
+    if (o.longestGapMs > cached.longestGapMs) {
+      cached.longestGapMs = o.longestGapMs;
+      cached.longestGapCpuMs = o.longestGapCpuMs;
+    }
     cached.ms = std::min(cached.ms, o.ms);
   }
   std::printf("people %zu\n", first.people);
   bool met = true;
-  const auto check = [&met](const char* what, double figure, const char* unit, const char* goal, bool ok) {
-    Line(what, figure, unit, goal, ok);
+  // One line for the eye, one for bench/run.sh's table.
+  const auto check = [&met, records](const char* what, double figure, const char* unit, double goal) {
+    const bool ok = figure <= goal;
+    std::printf("%-58s %9.2f %-3s goal <= %-7g %s\n", what, figure, unit, goal, ok ? "met" : "MISSED");
+    const std::string named = "class, " + std::to_string((records + 500) / 1000) + "k records: " + what;
+    PrintFigure(named.c_str(), figure, unit, goal);
     met = met && ok;
   };
   std::printf("%-58s %9.2f ms\n", "read, verify and figure the log (best of 5)", bestRead);
   std::printf("%-58s %9.2f ms\n", "Class Overview, first open (best of 5)", first.ms);
   std::printf("%-58s %9.2f ms\n", "Class Overview, from the cache (best of 5)", cached.ms);
   if (!large) {
-    check("first open / reading", first.ms / bestRead, "x", "<= 1.3", first.ms / bestRead <= 1.3);
-    check("from the cache / reading", cached.ms / bestRead, "x", "<= 0.3", cached.ms / bestRead <= 0.3);
+    check("first open / reading", first.ms / bestRead, "x", 1.3);
+    check("from the cache / reading", cached.ms / bestRead, "x", 0.3);
   } else {
-    check("Class Overview, first open", first.ms, "ms", "<= 1000", first.ms <= 1000);
+    check("Class Overview, first open", first.ms, "ms", 1000);
   }
-  check("longest event-loop gap while loading", std::max(first.longestGapMs, cached.longestGapMs), "ms", "<= 50",
-        std::max(first.longestGapMs, cached.longestGapMs) <= 50);
+  check("longest event-loop gap while loading", std::max(first.longestGapMs, cached.longestGapMs), "ms", 50);
+  std::printf("%-58s %9.2f ms\n", "  of which the GUI thread's own CPU time",
+              first.longestGapMs >= cached.longestGapMs ? first.longestGapCpuMs : cached.longestGapCpuMs);
   if (large) {
     double ms = 1e9, mb = 0;
     for (int run = 0; run < 3; ++run) {
@@ -207,8 +236,8 @@ bool Measure(QApplication& app, const QString& folder, int days, bool large) {
       ms = std::min(ms, runMs);
       mb = std::max(mb, runMb);
     }
-    check("sonorix-class (best of 3)", ms, "ms", "<= 500", ms <= 500);
-    check("sonorix-class peak memory", mb, "MB", "<= 100", mb <= 100);
+    check("sonorix-class (best of 3)", ms, "ms", 500);
+    check("sonorix-class peak memory", mb, "MB", 100);
   }
   return met;
 }

@@ -421,3 +421,26 @@ TEST(ClassFigures, TheCacheIsUsedOnlyWhileTheLogsAreUnchanged) {
   EXPECT_EQ(notes.size(), 2u);
   EXPECT_EQ(notes.count(3), 1u);
 }
+
+// Years of logs, or damage, with ever new names: the reader forgets names
+// it no longer needs, yet still knows the person of each open drill.
+TEST(ClassFigures, ANewNameAfterSoManyStillFindsTheOpenDrill) {
+  std::string log;
+  int name = 0;
+  int day = 40000;
+  for (; name < 65520; ++day)  // 40 a day, so that few drills are open at once
+    for (int k = 0; k < 40; ++k, ++name) log += S(day, 0, "P" + std::to_string(name));
+  // Ann's first drill is open when the 65,537th name comes in.
+  std::string tail = S(day, 0, "Ann");
+  for (int k = 0; k < 40; ++k, ++name) tail += S(day, 0, "P" + std::to_string(name));
+  // Her second drill must end her first; else both verify her answers alike.
+  tail += D("Ann", day, 5, 0, 30) + S(day, 0, "Ann") + D("Ann", day, 7, 1, 40);
+  const ReportLog whole = ParseReportLog(log + tail);
+  EXPECT_EQ(whole.ambiguous, 0);
+  EXPECT_EQ(whole.unverified, 0);
+  std::vector<int32_t> right;
+  for (const LoggedDrill& drill : whole.drills)
+    if (drill.person == "Ann")
+      for (const LoggedSegment& segment : drill.segments) right.push_back(segment.correct);
+  EXPECT_EQ(right, (std::vector<int32_t>{5, 7}));
+}
