@@ -40,9 +40,9 @@ void CreateSonorixWindows() {
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
     InstallPacingMenu(Form1);    // between Help and View
-    FilterForm = new TFilterForm();
-    Form2 = new TForm2();
-    ErrorReport = new TErrorReport();
+    FilterForm = new TFilterForm(Form1->Session().filters);
+    ErrorReport = new TErrorReport(&Form1->Session());
+    Form2 = new TForm2(ErrorReport);
     AboutBox = new TAboutBox();
     ReadmeBox = new TReadmeBox();
     LoginForm = new TLoginForm();

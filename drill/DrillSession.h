@@ -15,6 +15,7 @@
 #include "Clock.h"
 #include "Catalogue.h"
 #include "ErrorStats.h"
+#include "FilterModel.h"
 #include "FilterState.h"
 #include "Playback.h"
 #include "Question.h"
@@ -198,6 +199,8 @@ class DrillSession {
   int32_t CurrentPersonIndex = 0;
   std::string CurrentPersonName;
   ErrorStats SessionStats{};
+  // What is asked; the list in use sets its length.
+  FilterModel filters;
 
  private:
   void CorrectAnswer(int row);

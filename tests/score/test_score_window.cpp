@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "HighScores.h"
+#include "DrillEnd.h"
 #include "Sxscore.h"
 #include "DrillWindowTest.h"
 
@@ -65,7 +66,8 @@ class ScoreWindowTest : public DrillWindowTest {
     Form1->IncorrectCount = incorrect;
     Form1->DrillStart = clock_.now - ms;
     Form1->FiltersUsed = filtersUsed;
-    Form2->FormActivate();
+    const DrillResult ended = Form1->Session().Result(true);
+    Form2->ShowEndedDrill(ended, SaveDrillResult(ended));
   }
 };
 
