@@ -45,8 +45,8 @@ void CreateSonorixWindows() {
     Form2 = new TForm2(ErrorReport);
     AboutBox = new TAboutBox();
     ReadmeBox = new TReadmeBox();
-    LoginForm = new TLoginForm();
-    MidiForm = new TMidiForm();
+    LoginForm = new TLoginForm(&Form1->Session());
+    MidiForm = new TMidiForm(*Form1->WayMidiOut, Form1->OutDeviceCount, *Form1);
     // Names, tab orders and keys for screen readers and keyboard users.
     MakeDrillWindowAccessible(Form1);
     MakeFilterWindowAccessible(FilterForm);

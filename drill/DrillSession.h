@@ -198,6 +198,13 @@ class DrillSession {
   double SessionDate = 0;
   int32_t CurrentPersonIndex = 0;
   std::string CurrentPersonName;
+  bool LoggedIn = false;
+  // Who practises from now on, as the login tells it.
+  void SetPerson(int32_t index, std::string name) {
+    CurrentPersonIndex = index;
+    CurrentPersonName = std::move(name);
+    LoggedIn = true;
+  }
   ErrorStats SessionStats{};
   // What is asked; the list in use sets its length.
   FilterModel filters;

@@ -132,7 +132,8 @@ TForm1::TForm1(QWidget* parent)
       SegmentStart(session_->SegmentStart),
       SessionDate(session_->SessionDate),
       CurrentPersonIndex(session_->CurrentPersonIndex),
-      CurrentPersonName(session_->CurrentPersonName) {
+      CurrentPersonName(session_->CurrentPersonName),
+      LoggedIn(session_->LoggedIn) {
   setWindowTitle(QStringLiteral("Sonorix"));
 
   // --- the controls of the window's layout ---------------------------------

@@ -115,7 +115,7 @@ class TForm1 : public QMainWindow {
   double& SessionDate;
   int32_t& CurrentPersonIndex;
   std::string& CurrentPersonName;  // up to 99 characters
-  bool LoggedIn = false;
+  bool& LoggedIn;
   int32_t OutDeviceCount = 0;
 
   // --- catalogue operations ----------------------------------------------
