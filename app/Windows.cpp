@@ -40,13 +40,13 @@ void CreateSonorixWindows() {
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
     InstallPacingMenu(Form1);    // between Help and View
-    FilterForm = new TFilterForm();
-    Form2 = new TForm2();
-    ErrorReport = new TErrorReport();
+    FilterForm = new TFilterForm(Form1->Session().filters);
+    ErrorReport = new TErrorReport(&Form1->Session());
+    Form2 = new TForm2(ErrorReport);
     AboutBox = new TAboutBox();
     ReadmeBox = new TReadmeBox();
-    LoginForm = new TLoginForm();
-    MidiForm = new TMidiForm();
+    LoginForm = new TLoginForm(&Form1->Session());
+    MidiForm = new TMidiForm(*Form1->WayMidiOut, Form1->OutDeviceCount, *Form1);
     // Names, tab orders and keys for screen readers and keyboard users.
     MakeDrillWindowAccessible(Form1);
     MakeFilterWindowAccessible(FilterForm);

@@ -55,6 +55,7 @@ bool DrillSession::ReadCatalogue(const std::string& fileName) { return catalogue
 
 int DrillSession::UseCardinality(int cardinality) {
   currentList.length = ::FillCardinalityList(catalogue, cardinality, currentList);
+  filters.SetListLength(currentList.length);
   return currentList.length;
 }
 

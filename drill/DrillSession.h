@@ -15,6 +15,7 @@
 #include "Clock.h"
 #include "Catalogue.h"
 #include "ErrorStats.h"
+#include "FilterModel.h"
 #include "FilterState.h"
 #include "Playback.h"
 #include "Question.h"
@@ -197,7 +198,16 @@ class DrillSession {
   double SessionDate = 0;
   int32_t CurrentPersonIndex = 0;
   std::string CurrentPersonName;
+  bool LoggedIn = false;
+  // Who practises from now on, as the login tells it.
+  void SetPerson(int32_t index, std::string name) {
+    CurrentPersonIndex = index;
+    CurrentPersonName = std::move(name);
+    LoggedIn = true;
+  }
   ErrorStats SessionStats{};
+  // What is asked; the list in use sets its length.
+  FilterModel filters;
 
  private:
   void CorrectAnswer(int row);

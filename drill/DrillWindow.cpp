@@ -30,7 +30,6 @@
 #include "RadioGroup.h"
 #include "Random.h"
 #include "SoundNotice.h"
-#include "Sxfilters.h"
 #include "Waymidi.h"
 
 TForm1* Form1 = nullptr;
@@ -89,20 +88,15 @@ void SetLabelText(QLabel* label, const QString& text) {
 class WindowSurroundings : public DrillSurroundings {
  public:
   explicit WindowSurroundings(TForm1* form) : form_(form) {}
-  void SettingsNow(FilterState& state) const override {
-    if (FilterForm) FilterForm->GetFilterState(state);
-  }
-  int Cardinality() const override { return FilterForm ? FilterForm->CardinalityIndex() : 0; }
-  int Range() const override { return FilterForm ? FilterForm->RangeIndex() : 0; }
-  bool Asks(int listIndex) const override { return FilterForm && FilterForm->IsEnabled(listIndex); }
+  void SettingsNow(FilterState& state) const override { state = Filters().State(); }
+  int Cardinality() const override { return Filters().Cardinality(); }
+  int Range() const override { return Filters().Range(); }
+  bool Asks(int listIndex) const override { return Filters().Asks(listIndex); }
   void AskWholeList() override {
-    if (!FilterForm) return;
-    FilterForm->AllButton1Click();
-    FilterForm->FillAnswerList();
+    Filters().AskAll();
+    form_->ShowAskedRows();
   }
-  PlayManner Manner() const override {
-    return PlayMannerFromItemIndex(form_->RadioGroup ? form_->RadioGroup->ItemIndex() : 0);
-  }
+  PlayManner Manner() const override { return PlayMannerFromItemIndex(Filters().PlayMode()); }
   std::unique_ptr<PlaybackPort> Sound() override {
     return std::make_unique<OutPortPlayback>(form_->WayMidiOut.get());
   }
@@ -110,6 +104,7 @@ class WindowSurroundings : public DrillSurroundings {
   bool WaitForMe() const override { return WaitForMeSetting(); }
 
  private:
+  FilterModel& Filters() const { return form_->Session().filters; }
   TForm1* form_;
 };
 
@@ -138,7 +133,8 @@ TForm1::TForm1(QWidget* parent)
       SegmentStart(session_->SegmentStart),
       SessionDate(session_->SessionDate),
       CurrentPersonIndex(session_->CurrentPersonIndex),
-      CurrentPersonName(session_->CurrentPersonName) {
+      CurrentPersonName(session_->CurrentPersonName),
+      LoggedIn(session_->LoggedIn) {
   setWindowTitle(QStringLiteral("Sonorix"));
 
   // --- the controls of the window's layout ---------------------------------
@@ -232,6 +228,7 @@ TForm1::TForm1(QWidget* parent)
   connect(NextQuestionButton, &QPushButton::clicked, this, [this] { session_->AskForQuestion(); });
   connect(ListBox, &QListWidget::itemClicked, this, [this] { ListBoxClick(); });
   connect(FilterButton, &QPushButton::clicked, this, [this] { FilterButtonClick(); });
+  RadioGroup->OnClick = [this] { session_->filters.SetPlayMode(RadioGroup->ItemIndex()); };
   RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
   RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
   connect(LoginNewPerson1, &QAction::triggered, this, [this] { LoginNewPerson1Click(); });
@@ -340,4 +337,9 @@ FilterDrill TForm1::FilterSide() {
   };
   side.filtersApplied = [this] { Session().ReplaceUndrilledQuestion(); };
   return side;
+}
+
+void TForm1::ShowAskedRows() {
+  const std::vector<int32_t> rows = session_->filters.Asked();
+  if (ListBox) SetAnswerList(rows.data(), static_cast<int>(rows.size()));
 }

@@ -9,6 +9,7 @@
 #include "Catalogue.h"
 #include "DrillSession.h"
 #include "DrillSessionSignals.h"
+#include "EndOfDrill.h"
 #include "FilterDrill.h"
 #include "FilterState.h"
 #include "Question.h"
@@ -114,7 +115,7 @@ class TForm1 : public QMainWindow {
   double& SessionDate;
   int32_t& CurrentPersonIndex;
   std::string& CurrentPersonName;  // up to 99 characters
-  bool LoggedIn = false;
+  bool& LoggedIn;
   int32_t OutDeviceCount = 0;
 
   // --- catalogue operations ----------------------------------------------
@@ -124,6 +125,8 @@ class TForm1 : public QMainWindow {
   const SetClassEntry* ListEntry(int listIndex) const;
   // The answer list: one row per list index given, labelled as the catalogue does.
   void SetAnswerList(const int32_t* listIndices, int count);
+  // The answer list shows what the filters ask now.
+  void ShowAskedRows();
   // The answer prefix, "3 -" or "4 -".
   void SetAnswerPrefix(const QString& prefix);
 
@@ -169,6 +172,7 @@ class TForm1 : public QMainWindow {
   int SelectedRow() const;                // -1 when no row is selected
   std::string RowName(int row) const;     // name of the set class shown in that row
   void SyncSelectorsFromFilters();
+  void SaveFilterSettings() const;
   // Up and Down in the answer field; false for other keys.
   bool WalkAnswerList(const QKeyEvent* key);
   // Tells a screen reader the set class chosen in the list, once.
@@ -178,6 +182,9 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<DrillSurroundings> surroundings_;
   bool shownOnce_ = false;
+  // The last scored drill as it ended, and what its end wrote.
+  DrillResult endedDrill_;
+  EndOfDrill endedFiles_;
   bool followingFilters_ = false;  // the selectors follow the filter window
   int announcedRow_ = -1;
 };

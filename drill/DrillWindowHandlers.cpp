@@ -13,6 +13,8 @@
 #include "Platform.h"
 #include "RadioGroup.h"
 #include "Readme.h"
+#include "DataFile.h"
+#include "DrillEnd.h"
 #include "Sxfilters.h"
 #include "Sxlogin.h"
 #include "Sxmidi.h"
@@ -56,8 +58,8 @@ std::string TForm1::RowName(int row) const {
 }
 
 void TForm1::SyncSelectorsFromFilters() {
-  RadioGroup1->SetItemIndex(FilterForm->CardinalityIndex());
-  RadioGroup2->SetItemIndex(FilterForm->RangeIndex());
+  RadioGroup1->SetItemIndex(session_->filters.Cardinality());
+  RadioGroup2->SetItemIndex(session_->filters.Range());
 }
 
 // --- what the drill tells ---------------------------------------------------------
@@ -97,7 +99,12 @@ void TForm1::ConnectSession() {
       Button1->setEnabled(true);
     }
   });
-  connect(s, &DrillSessionSignals::drillEnded, this, [this] {
+  connect(s, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& r) {
+    // A scored drill's files are written as it ends; the score window shows them.
+    if (r.scored && !r.practice) {
+      endedDrill_ = r;
+      endedFiles_ = SaveDrillResult(r);
+    }
     Button1->setText(tr("BEGIN"));
     Button1->setEnabled(true);
     SetDrillButtons(false);
@@ -158,7 +165,10 @@ void TForm1::Button1Click() {
   // A practice drill ends at any time, with its summary, never with a score.
   if (Drilling && (CorrectCount > 0 || session_->IsPractice())) {
     session_->End(true);
-    if (!session_->IsPractice() && Form2) Form2->ShowModal();
+    if (!session_->IsPractice() && Form2) {
+      Form2->ShowEndedDrill(endedDrill_, endedFiles_);
+      Form2->ShowModal();
+    }
     session_->Clear();
     TimeLabel->hide();
     return;
@@ -240,18 +250,23 @@ void TForm1::SubmitButtonKeyPress(char key) {
 
 void TForm1::RadioGroup1Click() {
   const int item = RadioGroup1->ItemIndex();
-  if (item < 0 || item == FilterForm->CardinalityIndex()) return;
-  FilterForm->RadioGroup2->SetItemIndex(item);
-  FilterForm->RadioGroup2Click();
-  FilterForm->SaveFilters();
+  if (item < 0 || item == session_->filters.Cardinality()) return;
+  // The filter window, following the model, checks the whole new list.
+  session_->filters.SetCardinality(item);
+  SaveFilterSettings();
   session_->ReplaceUndrilledQuestion();
 }
 
 void TForm1::RadioGroup2Click() {
   const int item = RadioGroup2->ItemIndex();
   if (item < 0) return;
-  FilterForm->RadioGroup1->SetItemIndex(item);
-  if (!followingFilters_) FilterForm->SaveFilters();
+  session_->filters.SetRange(item);
+  if (!followingFilters_) SaveFilterSettings();
+}
+
+void TForm1::SaveFilterSettings() const {
+  // A file that cannot be written is not reported; the settings stay in force.
+  SaveFiltersFile(AccountFile(kFiltersFileName), session_->filters.State());
 }
 
 void TForm1::FilterButtonClick() {

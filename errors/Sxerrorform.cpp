@@ -18,12 +18,10 @@
 #include "CumulativeFile.h"
 #include "DataFile.h"
 #include "DrillSession.h"
-#include "DrillWindow.h"
 #include "FileLock.h"
 #include "Platform.h"
 #include "RadioGroup.h"
 #include "ScreenLocale.h"
-#include "Sxfilters.h"
 
 TErrorReport* ErrorReport = nullptr;
 
@@ -47,8 +45,8 @@ int Bottom(const QWidget* w) { return w->y() + w->height(); }
 
 }  // namespace
 
-TErrorReport::TErrorReport(QWidget* parent)
-    : QDialog(parent), SessionStats(Form1 ? Form1->Session().SessionStats : ownSessionStats_) {
+TErrorReport::TErrorReport(DrillSession* session, QWidget* parent)
+    : QDialog(parent), session_(session), SessionStats(session ? session->SessionStats : ownSessionStats_) {
   setWindowTitle(tr("Error Report"));
   setModal(true);
 
@@ -111,7 +109,8 @@ TErrorReport::~TErrorReport() = default;
 // --- the drill window's current question ------------------------------------
 
 AnswerKey TErrorReport::QuestionKey() const {
-  return KeyOfQuestion(Form1->question, Form1->ListEntry(Form1->question.listIndex), FilterForm->CardinalityIndex());
+  if (!session_) return {};
+  return KeyOfQuestion(session_->question, session_->EntryAt(session_->question.listIndex), session_->filters.Cardinality());
 }
 
 int TErrorReport::QuestionStatIndex() const { return QuestionKey().statIndex; }
@@ -136,7 +135,7 @@ void TErrorReport::ClearSession() { ClearStats(SessionStats); }
 
 // --- the cumulative file --------------------------------------------------------
 
-void TErrorReport::UpdateCumulative() { UpdateCumulativeFile(SessionStats, Form1->FiltersUsed, CumulativeStats); }
+void TErrorReport::UpdateCumulative() { UpdateCumulativeFile(SessionStats, session_ && session_->FiltersUsed, CumulativeStats); }
 
 void TErrorReport::ClearCumulative() { ClearStats(CumulativeStats); }
 
@@ -154,10 +153,10 @@ ReportOptions TErrorReport::ShownBreakdowns() const {
 
 void TErrorReport::ShowReport(const ErrorStats& stats) {
   QStringList lines;
-  if (Form1) {
+  if (session_) {
     // The report's one line of words, in the student's language.
     const std::string confusedWith = "       Confused with:";
-    for (const std::string& line : ErrorReportLines(stats, Form1->catalogue, ShownBreakdowns()))
+    for (const std::string& line : ErrorReportLines(stats, session_->catalogue, ShownBreakdowns()))
       lines << (line == confusedWith ? QStringLiteral("       ") + tr("Confused with:") : ShownNumbers(QString::fromStdString(line)));
   }
   RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
@@ -171,7 +170,7 @@ void TErrorReport::ShowSessionReport() {
 }
 
 void TErrorReport::ShowCumulativeReport() {
-  StaticText1->setVisible(Form1 && Form1->FiltersUsed);
+  StaticText1->setVisible(session_ && session_->FiltersUsed);
   // Clearing a shared folder's statistics is for its teachers.
   Button2->setVisible(AccountMayOversee());
   ShowReport(CumulativeStats);

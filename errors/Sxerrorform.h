@@ -11,15 +11,18 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class TRadioGroup;
+class DrillSession;
 
 class TErrorReport : public QDialog {
   Q_OBJECT
-  // The drill's own statistics when no drill window exists; otherwise
-  // SessionStats are those its drill keeps.
+  // The drill's own statistics when no drill is handed; otherwise
+  // SessionStats are those the drill keeps.
   ErrorStats ownSessionStats_{};
+  DrillSession* session_;
 
  public:
-  explicit TErrorReport(QWidget* parent = nullptr);
+  // Reports on the drill it is handed (none: an empty session, no catalogue).
+  explicit TErrorReport(DrillSession* session = nullptr, QWidget* parent = nullptr);
   ~TErrorReport() override;
 
   // --- controls, in the order of the design --------------------------------

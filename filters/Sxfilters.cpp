@@ -30,7 +30,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, i
 
 }  // namespace
 
-TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
+TFilterForm::TFilterForm(FilterModel& model, QWidget* parent) : QDialog(parent), model_(model) {
   setWindowTitle(tr("FILTERS"));
   setModal(true);
 
@@ -77,22 +77,54 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
   connect(AllButton1, &QPushButton::clicked, this, [this] { AllButton1Click(); });
   connect(NoneButton1, &QPushButton::clicked, this, [this] { NoneButton1Click(); });
   // Wired after the defaults are set, so construction runs no handler.
-  RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
+  RadioGroup2->OnClick = [this] {
+    model_.SetCardinality(RadioGroup2->ItemIndex());
+    RadioGroup2Click();
+  };
+  RadioGroup1->OnClick = [this] { model_.SetRange(RadioGroup1->ItemIndex()); };
+  model_.SetCardinality(RadioGroup2->ItemIndex());
+  model_.SetRange(RadioGroup1->ItemIndex());
 
-  // The boxes have no handlers: a change takes effect when the window closes.
-  for (auto& box : SetClassBoxes) {
+  // A box only marks the model; the drill takes the change when the window closes.
+  for (size_t i = 0; i < SetClassBoxes.size(); ++i) {
+    QCheckBox*& box = SetClassBoxes[i];
     box = new QCheckBox(this);
     box->setChecked(false);
     box->hide();
     box->resize(kBoxWidth, box->sizeHint().height());
+    connect(box, &QCheckBox::toggled, this, [this, i](bool on) { model_.SetAsks(static_cast<int>(i), on); });
+    model_.SetAsks(static_cast<int>(i), false);
   }
+  listenKey_ = model_.Listen([this](FilterModel::Change change) { Follow(change); });
 
   // The drill window already exists: the page fills its cardinality list.
   BuildTrichordPage();
 }
 
 // The boxes are children of the window and go with it.
-TFilterForm::~TFilterForm() = default;
+TFilterForm::~TFilterForm() { model_.StopListening(listenKey_); }
+
+void TFilterForm::Follow(FilterModel::Change change) {
+  // Setting a control writes the model back; those echoes change nothing.
+  if (following_) return;
+  following_ = true;
+  try {
+    if (change == FilterModel::Change::Applied) {
+      const uint32_t marks = model_.Marks();
+      ApplyFilters({static_cast<int32_t>(marks & 0xFFFFu), static_cast<int32_t>(marks >> 16), model_.ModeCode()});
+    } else {
+      // A new cardinality builds its page and checks all of it, as a click does.
+      RadioGroup2->SetItemIndex(model_.Cardinality());
+      RadioGroup1->SetItemIndex(model_.Range());
+      for (size_t i = 0; i < SetClassBoxes.size(); ++i)
+        SetClassBoxes[i]->setChecked(((model_.Marks() >> i) & 1u) != 0);
+    }
+  } catch (...) {
+    following_ = false;
+    throw;
+  }
+  following_ = false;
+}
 
 int TFilterForm::ShowModal() { return exec(); }
 
@@ -117,16 +149,16 @@ int TFilterForm::ListLength() const {
 
 bool TFilterForm::IsEnabled(int listIndex) const {
   if (listIndex < 0 || listIndex >= ListLength()) return false;
-  return SetClassBoxes[static_cast<size_t>(listIndex)]->isChecked();
+  return model_.Asks(listIndex);
 }
 
-int TFilterForm::RangeIndex() const { return RadioGroup1->ItemIndex(); }
-int TFilterForm::CardinalityIndex() const { return RadioGroup2->ItemIndex(); }
+int TFilterForm::RangeIndex() const { return model_.Range(); }
+int TFilterForm::CardinalityIndex() const { return model_.Cardinality(); }
 int TFilterForm::ModeCode() const { return RangeIndex() + 3 * CardinalityIndex(); }
 
 std::array<bool, 32> TFilterForm::CheckedBoxes() const {
   std::array<bool, 32> checked{};
-  for (size_t i = 0; i < checked.size(); ++i) checked[i] = SetClassBoxes[i]->isChecked();
+  for (size_t i = 0; i < checked.size(); ++i) checked[i] = ((model_.Marks() >> i) & 1u) != 0;
   return checked;
 }
 
@@ -181,13 +213,8 @@ void TFilterForm::ApplyFilters(const FilterState& state) {
 void TFilterForm::FillAnswerList() {
   if (!gFiltered) return;
   // The drill window is handed the enabled list indices, in order.
-  int32_t rows[kMaxListLength] = {};
-  int count = 0;
-  const int length = ListLength();
-  for (int i = 0; i < length; ++i) {
-    if (SetClassBoxes[static_cast<size_t>(i)]->isChecked()) rows[count++] = i;
-  }
-  gFiltered->answerRowsChosen(rows, count);
+  const std::vector<int32_t> rows = model_.Asked();
+  gFiltered->answerRowsChosen(rows.data(), static_cast<int>(rows.size()));
 }
 
 // --- pages ---------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "FilterModel.h"
 #include "FilterState.h"
 
 class QCheckBox;
@@ -17,7 +18,8 @@ class TRadioGroup;
 class TFilterForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TFilterForm(QWidget* parent = nullptr);
+  // Shows the model it is handed and changes it; the model outlives the window.
+  explicit TFilterForm(FilterModel& model, QWidget* parent = nullptr);
   ~TFilterForm() override;
 
   // --- designed controls --------------------------------------------------
@@ -60,6 +62,13 @@ class TFilterForm : public QDialog {
   void done(int result) override;  // every way of closing runs FormClose
 
  private:
+  // Shows what the model holds now; a whole applied state goes through ApplyFilters.
+  void Follow(FilterModel::Change change);
+
+  FilterModel& model_;
+  int listenKey_ = -1;
+  bool following_ = false;  // the controls are being set from the model
+
   // The length of the drill window's current cardinality list (0..29).
   int ListLength() const;
   std::array<bool, 32> CheckedBoxes() const;

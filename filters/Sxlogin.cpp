@@ -13,7 +13,7 @@
 #include <cstring>
 
 #include "DataFile.h"
-#include "DrillWindow.h"
+#include "DrillSession.h"
 #include "NameCompletion.h"
 #include "People.h"
 #include "Sxfilters.h"
@@ -43,7 +43,7 @@ bool DeletesText(const QKeyEvent* key) {
 
 }  // namespace
 
-TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent) {
+TLoginForm::TLoginForm(DrillSession* session, QWidget* parent) : QDialog(parent), session_(session) {
   setWindowTitle(tr("Login"));
 
   StaticText5 = new QLabel(QStringLiteral("Sonorix v. 3.0"), this);  // as About and --version say
@@ -244,11 +244,7 @@ void TLoginForm::ComboBox1KeyDown(int key) {
     EditSettings([&name](QSettings& settings) { settings.setValue(QString::fromLatin1(kLastPersonKey), name); });
   }
 
-  if (Form1) {
-    Form1->CurrentPersonIndex = PersonIndex;
-    Form1->CurrentPersonName = CutUtf8(PersonNames[static_cast<size_t>(PersonIndex)], kMaxStoredNameLength);
-    Form1->LoggedIn = true;
-  }
+  if (session_) session_->SetPerson(PersonIndex, CutUtf8(PersonNames[static_cast<size_t>(PersonIndex)], kMaxStoredNameLength));
   if (!ShowSavedFilters()) accept();
 }
 
@@ -284,9 +280,8 @@ bool TLoginForm::ShowSavedFilters() {
 }
 
 void TLoginForm::ApplySavedFilters() {
-  if (!FilterForm) return;
-  FilterForm->ApplyFilters(SavedFilters);
-  FilterForm->FillAnswerList();
+  // The filter window follows the model and hands the drill its answer list.
+  if (session_) session_->filters.Apply(SavedFilters);
 }
 
 void TLoginForm::Button1Click() {

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QModelIndex;
 class QPushButton;
+class DrillSession;
 
 // The account's own settings key for the name it logged in with last.
 inline constexpr const char* kLastPersonKey = "Login/LastPerson";
@@ -19,7 +20,8 @@ inline constexpr const char* kLastPersonKey = "Login/LastPerson";
 class TLoginForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TLoginForm(QWidget* parent = nullptr);
+  // Tells the drill it is handed who practises, and applies the saved filters to its model.
+  explicit TLoginForm(DrillSession* session = nullptr, QWidget* parent = nullptr);
   ~TLoginForm() override;
 
   QLabel* StaticText5 = nullptr;
@@ -57,6 +59,7 @@ class TLoginForm : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  DrillSession* session_;
   void ComboBox1Edited(const QString& text);
   int ListRow(const QModelIndex& index) const;  // the name's position, from a row of the drop-down list
   void ApplySavedFilters();

@@ -18,7 +18,7 @@
 
 TKeyboardForm* KeyboardForm = nullptr;
 
-TKeyboardForm::TKeyboardForm(QWidget* parent) : QDialog(parent) {
+TKeyboardForm::TKeyboardForm(TKeyboardAnswer* answer, QWidget* parent) : QDialog(parent), answer_(answer) {
   setWindowTitle(tr("Answer From Keyboard"));
   setModal(true);
 
@@ -74,7 +74,7 @@ void TKeyboardForm::UpdateChoice() {
 }
 
 void TKeyboardForm::RefreshPorts() {
-  const std::vector<std::string> ports = KeyboardAnswer ? KeyboardAnswer->InputPorts() : std::vector<std::string>();
+  const std::vector<std::string> ports = answer_ ? answer_->InputPorts() : std::vector<std::string>();
   QStringList names;
   for (const std::string& port : ports) names.append(QString::fromStdString(port));
   QStringList listed;
@@ -97,15 +97,15 @@ int TKeyboardForm::ShowModal() {
 
 void TKeyboardForm::FormShow() {
   ListBox1->clear();
-  const std::string chosen = KeyboardAnswer ? KeyboardAnswer->Settings.port : std::string();
-  const std::vector<std::string> ports = KeyboardAnswer ? KeyboardAnswer->InputPorts() : std::vector<std::string>();
+  const std::string chosen = answer_ ? answer_->Settings.port : std::string();
+  const std::vector<std::string> ports = answer_ ? answer_->InputPorts() : std::vector<std::string>();
   int chosenRow = -1;
   for (const std::string& port : ports) {
     if (port == chosen) chosenRow = ListBox1->count();
     ListBox1->addItem(QString::fromStdString(port));
   }
   ListBox1->setCurrentRow(chosenRow);
-  CheckBox1->setChecked(KeyboardAnswer && KeyboardAnswer->Settings.answerByPlaying);
+  CheckBox1->setChecked(answer_ && answer_->Settings.answerByPlaying);
   UpdateChoice();
   ListBox1->setFocus();
   PortTimer->start();
@@ -125,41 +125,42 @@ void TKeyboardForm::done(int result) {
 
 void TKeyboardForm::FormClose() {
   PortTimer->stop();
-  if (!KeyboardAnswer) return;
-  KeyboardSettings settings = KeyboardAnswer->Settings;
+  if (!answer_) return;
+  KeyboardSettings settings = answer_->Settings;
   // With no row chosen the port chosen before stays, even when it is not
   // plugged in now.
   const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
   if (!selected.isEmpty()) settings.port = selected.first()->text().toStdString();
   settings.answerByPlaying = CheckBox1->isChecked();
-  KeyboardAnswer->Apply(settings);
+  answer_->Apply(settings);
 }
 
 // --- installation ---------------------------------------------------------------
 
 void InstallKeyboardAnswer(TForm1* form) {
-  KeyboardAnswer = new TKeyboardAnswer(form);
-  KeyboardForm = new TKeyboardForm();
+  auto* answer = new TKeyboardAnswer(form);
+  KeyboardAnswer = answer;
+  KeyboardForm = new TKeyboardForm(answer);
 
   // Below "Midi Setup", whatever else the menu holds.
   auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), form);
   const QList<QAction*> items = form->MIDI1->actions();
   const qsizetype setup = items.indexOf(form->Midisetup1);
   form->MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);
-  KeyboardAnswer->AnswerFromKeyboard1 = item;
-  QObject::connect(item, &QAction::triggered, KeyboardAnswer, [] { KeyboardForm->ShowModal(); });
+  answer->AnswerFromKeyboard1 = item;
+  QObject::connect(item, &QAction::triggered, answer, [] { KeyboardForm->ShowModal(); });
 
   // Once a drill ends, what was heard in it is no longer news.
-  auto forgetHeard = [form] {
-    if (KeyboardAnswer && !form->Drilling) KeyboardAnswer->ShowHeard(QString());
+  auto forgetHeard = [form, answer] {
+    if (!form->Drilling) answer->ShowHeard(QString());
   };
-  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::drillEnded, KeyboardAnswer, forgetHeard);
-  QObject::connect(form->LoginNewPerson1, &QAction::triggered, KeyboardAnswer, forgetHeard);
+  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::drillEnded, answer, forgetHeard);
+  QObject::connect(form->LoginNewPerson1, &QAction::triggered, answer, forgetHeard);
 
   // A port that is gone, or refuses, is simply not opened: no message at start.
-  KeyboardAnswer->Settings = LoadKeyboardSettings();
+  answer->Settings = LoadKeyboardSettings();
   try {
-    KeyboardAnswer->OpenChosenPort();
+    answer->OpenChosenPort();
   } catch (const std::exception&) {
   }
 }

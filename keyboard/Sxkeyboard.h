@@ -9,11 +9,13 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
+class TKeyboardAnswer;
 
 class TKeyboardForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TKeyboardForm(QWidget* parent = nullptr);
+  // Shows and changes the settings of the answer it is handed (none: no ports).
+  explicit TKeyboardForm(TKeyboardAnswer* answer, QWidget* parent = nullptr);
 
   QLabel* Label1 = nullptr;        // "MIDI input port:"
   QListWidget* ListBox1 = nullptr; // the input ports
@@ -36,6 +38,8 @@ class TKeyboardForm : public QDialog {
 
  private:
   void UpdateChoice();  // "Answer by playing" only with a port chosen
+
+  TKeyboardAnswer* answer_;
 };
 
 extern TKeyboardForm* KeyboardForm;

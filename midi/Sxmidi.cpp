@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "DrillWindow.h"
 #include "HelpText.h"
 #include "OutputOpen.h"
 #include "SoundNotice.h"
@@ -54,7 +53,8 @@ void TDeviceListBox::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- the window ---------------------------------------------------------------
 
-TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
+TMidiForm::TMidiForm(TWayMidiOut& port, int32_t& deviceCount, QWidget& captioned, QWidget* parent)
+    : QDialog(parent), port_(port), deviceCount_(deviceCount), captioned_(captioned) {
   setWindowTitle(tr("Midi Setup"));
 
   Label1 = new QLabel(tr("Select MIDI output"), this);
@@ -73,15 +73,15 @@ TMidiForm::TMidiForm(QWidget* parent) : QDialog(parent) {
   QWidget::setTabOrder(ListBox1, Button1);
 
   // The devices, asked once: entry i stands for device id i.
-  Form1->OutDeviceCount = 0;
+  deviceCount_ = 0;
   for (uint32_t d = 0; d < kDeviceIdCount; ++d) {
     bool exists = false;
-    const std::string description = ReadMidiDescription(Form1->WayMidi->GetMidiOutDescription, d, &exists);
+    const std::string description = ReadMidiDescription(port_.WayMidi->GetMidiOutDescription, d, &exists);
     if (!exists) break;
     // The library names its own synthesizer in English.
     ListBox1->addItem(description == "Built-in synthesizer" ? tr("Built-in synthesizer")
                                                             : DecodeText(std::string_view(description)));
-    ++Form1->OutDeviceCount;
+    ++deviceCount_;
   }
 
   setFixedSize(ListBox1->x() + ListBox1->width() + 35, Button1->y() + Button1->height() + 50);
@@ -96,10 +96,9 @@ int TMidiForm::ShowModal() { return exec(); }
 // leaves it closed, silently, until another choice.
 void TMidiForm::ListBox1Click() {
   const int device = ListBox1->SelectedRow();
-  if (device < 0 || device >= Form1->OutDeviceCount) return;
-  TWayMidiOut* out = Form1->WayMidiOut.get();
-  if (out->IsOpen) out->Close();
-  out->Open(static_cast<uint16_t>(device), kOutputOpenParameter);
+  if (device < 0 || device >= deviceCount_) return;
+  if (port_.IsOpen) port_.Close();
+  port_.Open(static_cast<uint16_t>(device), kOutputOpenParameter);
   // The title tells whether the student will hear the next question.
-  UpdateSoundCaption(*Form1, *out);
+  UpdateSoundCaption(captioned_, port_);
 }

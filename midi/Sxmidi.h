@@ -3,10 +3,12 @@
 
 #include <QDialog>
 #include <QListWidget>
+#include <cstdint>
 #include <functional>
 
 class QLabel;
 class QPushButton;
+class TWayMidiOut;
 
 // A list that reports each choice of an entry as a click: by mouse, also on
 // the entry already selected, and by keyboard whenever the selection moves.
@@ -31,7 +33,9 @@ class TDeviceListBox : public QListWidget {
 class TMidiForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TMidiForm(QWidget* parent = nullptr);
+  // Lists the devices of the port's library into deviceCount and opens the port
+  // on the one chosen; the title of `captioned` tells whether sound goes out.
+  TMidiForm(TWayMidiOut& port, int32_t& deviceCount, QWidget& captioned, QWidget* parent = nullptr);
   ~TMidiForm() override;
 
   QLabel* Label1 = nullptr;
@@ -40,6 +44,11 @@ class TMidiForm : public QDialog {
 
   int ShowModal();
   void ListBox1Click();
+
+ private:
+  TWayMidiOut& port_;
+  int32_t& deviceCount_;
+  QWidget& captioned_;
 };
 
 extern TMidiForm* MidiForm;

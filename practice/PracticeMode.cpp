@@ -31,7 +31,6 @@
 #include "Settings.h"
 #include "TimedPlayback.h"
 #include "Waymidi.h"
-#include "Sxfilters.h"
 
 namespace {
 
@@ -408,7 +407,7 @@ void AddPracticeSection(TForm1* form, TProgressForm* window) {
   for (int i = 0; i < form->currentList.length; ++i) {
     const SetClassEntry* entry = form->ListEntry(i);
     if (!entry) continue;
-    candidates.push_back({std::to_string(entry->cardinality) + "-" + entry->name, FilterForm && FilterForm->IsEnabled(i)});
+    candidates.push_back({std::to_string(entry->cardinality) + "-" + entry->name, form->Session().filters.Asks(i)});
   }
   AttachPracticeSection(window, std::move(candidates), ListsOf(form->catalogue));
 }

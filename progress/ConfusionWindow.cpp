@@ -39,9 +39,9 @@ QString Percent(double share) { return QString::number(static_cast<int>(share * 
 int CardinalityOf(int cardinalityIndex) { return cardinalityIndex == 1 ? 4 : 3; }
 
 // The drill window's catalogue entries of that cardinality; none without it.
-CardinalityList ListOf(int cardinalityIndex) {
+CardinalityList ListOf(const TForm1* form, int cardinalityIndex) {
   CardinalityList list;
-  if (Form1) list.length = FillCardinalityList(Form1->catalogue, CardinalityOf(cardinalityIndex), list);
+  if (form) list.length = FillCardinalityList(form->catalogue, CardinalityOf(cardinalityIndex), list);
   return list;
 }
 
@@ -55,7 +55,7 @@ QString ClassName(int cardinalityIndex, const CardinalityList& list, int listInd
 
 }  // namespace
 
-TConfusionForm::TConfusionForm(QWidget* parent) : QDialog(parent) {
+TConfusionForm::TConfusionForm(TForm1* form) : QDialog(form), form_(form) {
   setWindowTitle(tr("Confusions"));
 
   auto* top = new QHBoxLayout();
@@ -135,7 +135,7 @@ void TConfusionForm::ShowStats(const ErrorStats& stats) {
 void TConfusionForm::FillMatrix(int c) {
   const ConfusionMatrix& m = shown_[c];
   QTableWidget* table = Matrix[c];
-  const CardinalityList list = ListOf(c);
+  const CardinalityList list = ListOf(form_, c);
   QStringList names;
   for (int i = 0; i < m.size; ++i) names << ClassName(c, list, i);
   table->setVerticalHeaderLabels(names);
@@ -166,18 +166,18 @@ void TConfusionForm::FillMatrix(int c) {
 void TConfusionForm::PlayCell(int cardinalityIndex, int row, int column) {
   const int c = cardinalityIndex == 1 ? 1 : 0;
   const int size = c == 1 ? kTetrachordCount : kTrichordCount;
-  if (!Form1 || Form1->Drilling || row < 0 || row >= size || column < 0 || column >= size) return;
-  const CardinalityList list = ListOf(c);
+  if (!form_ || form_->Drilling || row < 0 || row >= size || column < 0 || column >= size) return;
+  const CardinalityList list = ListOf(form_, c);
   if (row >= list.length || column >= list.length) return;
   std::vector<const SetClassEntry*> entries{list.items[static_cast<size_t>(row)]};
   // A right answer's cell plays its set class once.
   if (column != row) entries.push_back(list.items[static_cast<size_t>(column)]);
-  PlayThroughDrillWindow(Form1, entries, 0, kBetweenClassesMs);
+  PlayThroughDrillWindow(form_, entries, 0, kBetweenClassesMs);
 }
 
 void TConfusionForm::ShowCell(int cardinalityIndex, int row, int column) {
   const int c = cardinalityIndex == 1 ? 1 : 0;
-  const CardinalityList list = ListOf(c);
+  const CardinalityList list = ListOf(form_, c);
   if (row < 0 || row >= list.length || column < 0 || column >= list.length) return;
   const SetClassEntry* asked = list.items[static_cast<size_t>(row)];
   const SetClassEntry* answered = list.items[static_cast<size_t>(column)];

@@ -5,7 +5,6 @@
 #include "Platform.h"
 #include "RadioGroup.h"
 #include "SetClassPlayer.h"
-#include "Sxfilters.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ RandomSource& PlayerRandom() {
 int PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
                            uint32_t pauseBetween, PlaybackPort& port) {
   SetClassPlay how;
-  how.range = VoicingRangeFromIndex(FilterForm ? FilterForm->RangeIndex() : 0);
+  how.range = VoicingRangeFromIndex(form->Session().filters.Range());
   how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
   how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
   return PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);

@@ -11,13 +11,12 @@
 
 #include "Controls.h"
 #include "DataFile.h"
-#include "DrillWindow.h"
+#include "DrillEnd.h"
 #include "EndOfDrill.h"
 #include "Fonts.h"
 #include "Platform.h"
 #include "ScreenLocale.h"
 #include "Sxerrorform.h"
-#include "Sxfilters.h"
 #include "SxscoreAccess.h"
 
 TForm2* Form2 = nullptr;
@@ -57,7 +56,7 @@ QFont FixedFont(int pixels) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+TForm2::TForm2(TErrorReport* report, QWidget* parent) : QDialog(parent), report_(report) {
   setWindowTitle(QString());
   setModal(true);
 
@@ -129,24 +128,12 @@ TForm2::~TForm2() = default;
 
 int TForm2::ShowModal() { return exec(); }
 
-// The opening sequence runs once for each showing. Bound to activation it
-// would run again when the error report opened from here closes, adding the
-// drill to errors.dat and to its table a second time.
-void TForm2::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormActivate();
-}
-
 void TForm2::done(int result) {
   FormClose();
   QDialog::done(result);
 }
 
 // --- the score ------------------------------------------------------------------
-
-void TForm2::ComputeScore() {
-  ShowScore(ComputeScoreResult(Form1->CorrectCount, Form1->IncorrectCount, PlatformTickCount() - Form1->DrillStart));
-}
 
 void TForm2::ShowScore(const ScoreResult& r) {
   Correct = r.Correct;
@@ -222,33 +209,22 @@ void TForm2::ShowHighScores(int table, int highlightRow) {
 
 // --- opening and closing ----------------------------------------------------------
 
-void TForm2::FormActivate() {
+void TForm2::ShowEndedDrill(const DrillResult& result, const EndOfDrill& end) {
   NewEntryIndex = 0;
   ListBox->clear();
-  const int range = std::clamp(FilterForm->RangeIndex(), 0, 2);
-  const int cardinality = std::clamp(FilterForm->CardinalityIndex(), 0, 1);
+  const int range = RangeOfResult(result);
+  const int cardinality = CardinalityOfResult(result);
   ModeCode = range + 3 * cardinality;
-  const bool filtersUsed = Form1->FiltersUsed;
+  FiltersUsed = result.filtersUsed;
 
-  // The files first, in their order: the score, errors.dat, hiscore.dat
-  // (the first drill in a folder starts from six empty tables).
-  EndedDrillFacts drill;
-  drill.correct = Form1->CorrectCount;
-  drill.incorrect = Form1->IncorrectCount;
-  drill.elapsedMs = PlatformTickCount() - Form1->DrillStart;
-  drill.filtersUsed = filtersUsed;
-  drill.modeCode = ModeCode;
-  drill.today = PlatformToday();
-  const EndOfDrill end = SaveEndedDrill(drill, Form1->Session().SessionStats);
   ShowScore(end.score);
-  if (ErrorReport) ErrorReport->CumulativeStats = end.cumulative;
+  if (report_) report_->CumulativeStats = end.cumulative;
   HighScoreTables = end.tables;
   fileReadable_ = end.tablesReadable;
   NewEntryIndex = end.newEntryIndex;
 
-  // Then the window shows them.
-  FilterLabel->setVisible(filtersUsed);
-  FilterLabel2->setVisible(filtersUsed);
+  FilterLabel->setVisible(FiltersUsed);
+  FilterLabel2->setVisible(FiltersUsed);
   (range == 0 ? SpeedButton1 : range == 1 ? SpeedButton2 : SpeedButton3)->setChecked(true);
   (cardinality == 0 ? SpeedButton4 : SpeedButton5)->setChecked(true);
   ShowHighScores(ModeCode, NewEntryIndex);
@@ -263,8 +239,8 @@ void TForm2::FormClose() { HighScoreTables = HighScoreSet{}; }
 // --- speed buttons: the drill's entry is selected on its own table only ------------
 
 void TForm2::ShowChosenTable() {
-  const bool own = FilterForm->RangeIndex() == ShownRange && FilterForm->CardinalityIndex() == ShownCardinality;
-  ShowHighScores(ShownRange + 3 * ShownCardinality, own ? NewEntryIndex : -1);
+  const int table = ShownRange + 3 * ShownCardinality;
+  ShowHighScores(table, table == ModeCode ? NewEntryIndex : -1);
 }
 
 void TForm2::SpeedButton1Click() {
@@ -289,5 +265,5 @@ void TForm2::SpeedButton5Click() {
 }
 
 void TForm2::Button2Click() {
-  if (ErrorReport) ErrorReport->exec();
+  if (report_) report_->exec();
 }

@@ -4,17 +4,21 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "DrillSession.h"
+#include "EndOfDrill.h"
 #include "HighScores.h"
 
 class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TErrorReport;
 
 class TForm2 : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm2(QWidget* parent = nullptr);
+  // Its "Error Report" button opens the report it is handed (none: no report).
+  explicit TForm2(TErrorReport* report = nullptr, QWidget* parent = nullptr);
   ~TForm2() override;
 
   // --- controls, top to bottom --------------------------------------------
@@ -57,9 +61,9 @@ class TForm2 : public QDialog {
   int32_t ModeCode = 0;        // the drill's table
   int ShownRange = 0;          // 0 close position, 1 one octave, 2 two octaves
   int ShownCardinality = 0;    // 0 trichords, 1 tetrachords
+  bool FiltersUsed = false;    // the drill is not eligible for the tables
 
   int ShowModal();
-  void ComputeScore();
   void ShowScore(const ScoreResult& result);
   void LoadHighScores();
   void InsertHighScore();
@@ -68,7 +72,9 @@ class TForm2 : public QDialog {
   void ShowHighScores(int table, int highlightRow);
 
   // --- event handlers -----------------------------------------------------
-  void FormActivate();  // the opening sequence
+  // Shows the drill as it ended and what its end left in the files; the
+  // window then opens on it with ShowModal.
+  void ShowEndedDrill(const DrillResult& result, const EndOfDrill& end);
   void FormClose();
   void SpeedButton1Click();
   void SpeedButton2Click();
@@ -78,7 +84,6 @@ class TForm2 : public QDialog {
   void Button2Click();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void done(int result) override;  // every way of closing runs FormClose
 
  private:
@@ -93,6 +98,7 @@ class TForm2 : public QDialog {
   // False when hiscore.dat exists but could not be read: rewriting it from
   // what was read would lose every entry it holds.
   bool fileReadable_ = true;
+  TErrorReport* report_;
 };
 
 extern TForm2* Form2;

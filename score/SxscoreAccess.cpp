@@ -12,7 +12,6 @@
 #include <cmath>
 
 #include "Accessible.h"
-#include "DrillWindow.h"
 #include "NumberText.h"
 #include "Platform.h"
 #include "Sxscore.h"
@@ -25,7 +24,7 @@ const char* const kRanges[] = {"close position", "within one octave", "within tw
 // Where the drill went: "Row 2 of 5, trichords, close position.", or why
 // it went nowhere.
 QString PositionText(const TForm2* form) {
-  if (Form1 && Form1->FiltersUsed) return QCoreApplication::translate("Accessibility", "Not entered: filters were used.");
+  if (form->FiltersUsed) return QCoreApplication::translate("Accessibility", "Not entered: filters were used.");
   const int table = form->ModeCode;
   if (table < 0 || table >= kHighScoreTableCount) return {};
   const int count = std::min(form->HighScoreTables.EntryCount[static_cast<size_t>(table)], kHighScoreSlots);

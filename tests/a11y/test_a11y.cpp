@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "DrillEnd.h"
 #include "ProgressMenu.h"
 
 #include "RadioGroup.h"
@@ -354,7 +355,11 @@ TEST_F(A11yTest, EnterClicksTheFocusedButtonElseTheDefault) {
         Press(Qt::Key_Return);  // the list: the default button, OK
         EXPECT_FALSE(Form2->isVisible());
       },
-      [] { Form2->ShowModal(); });
+      [] {
+          const DrillResult ended = Form1->Session().Result(true);
+          Form2->ShowEndedDrill(ended, SaveDrillResult(ended));
+          Form2->ShowModal();
+        });
   EXPECT_TRUE(reported);
 }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTextEdit>
 
+#include "DrillEnd.h"
 #include "NextQuestionPause.h"
 #include "PacingDialog.h"
 #include "Sxerrorform.h"
@@ -218,7 +219,11 @@ TEST_F(A11yTest, TheScoreWindowTellsTheDrillsPlace) {
           }
           Form2->accept();
         },
-        [] { Form2->ShowModal(); });
+        [] {
+          const DrillResult ended = Form1->Session().Result(true);
+          Form2->ShowEndedDrill(ended, SaveDrillResult(ended));
+          Form2->ShowModal();
+        });
     Announce(Form2, {});
   }
 }

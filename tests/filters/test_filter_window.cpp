@@ -344,3 +344,32 @@ TEST_F(FilterWindow, ClosingOutsideADrillAsksNothing) {
 }
 
 }  // namespace
+
+// The model is what the drill asks: changed from outside the window (the drill
+// window's selectors, the login), the window, the answer list and the
+// questions all follow it; changed in the window, the model follows.
+TEST_F(FilterWindow, ItsModelDrivesTheWindowTheAnswerListAndTheQuestions) {
+  FilterModel& model = Form1->Session().filters;
+  model.SetCardinality(1);
+  EXPECT_EQ(FilterForm->ShownPage, 1);
+  EXPECT_EQ(FilterForm->RadioGroup2->ItemIndex(), 1);
+  EXPECT_EQ(CheckedShown(), Range(0, 29));
+  EXPECT_EQ(Form1->ListBox->count(), 29);
+  model.SetRange(2);
+  EXPECT_EQ(FilterForm->RadioGroup1->ItemIndex(), 2);
+  FilterForm->SetClassBoxes[3]->setChecked(false);
+  EXPECT_FALSE(model.Asks(3));
+  EXPECT_EQ(model.State().ModeCode, 5);
+
+  // A saved state shows as a whole: its page, its boxes and its rows.
+  model.Apply(FilterState{0b1010, 0, 1});
+  EXPECT_EQ(FilterForm->ShownPage, 0);
+  EXPECT_EQ(FilterForm->RangeIndex(), 1);
+  EXPECT_EQ(CheckedShown(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(RowMap(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(model.State().LowMask, 0b1010);
+  for (int i = 0; i < 20; ++i) {
+    Form1->Session().GenerateQuestion();
+    EXPECT_TRUE(Form1->question.listIndex == 1 || Form1->question.listIndex == 3) << Form1->question.listIndex;
+  }
+}

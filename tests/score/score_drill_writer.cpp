@@ -10,6 +10,7 @@
 #include "DrillWindow.h"
 #include "Platform.h"
 #include "Sxerrorform.h"
+#include "DrillEnd.h"
 #include "Sxscore.h"
 
 int main(int argc, char** argv) {
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
     // One right answer to 3-1 in each drill.
     ErrorReport->ClearSession();
     AddCorrectAnswer(ErrorReport->SessionStats, 0, 0, 0);
-    Form2->FormActivate();
+    const DrillResult ended = Form1->Session().Result(true);
+    Form2->ShowEndedDrill(ended, SaveDrillResult(ended));
     Form2->FormClose();
   }
   DestroySonorixWindows();

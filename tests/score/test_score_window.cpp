@@ -5,8 +5,10 @@
 #include <QProcess>
 #include <QSet>
 #include <QTimer>
+#include <functional>
 
 #include "HighScores.h"
+#include "DrillEnd.h"
 #include "Sxscore.h"
 #include "DrillWindowTest.h"
 
@@ -65,7 +67,8 @@ class ScoreWindowTest : public DrillWindowTest {
     Form1->IncorrectCount = incorrect;
     Form1->DrillStart = clock_.now - ms;
     Form1->FiltersUsed = filtersUsed;
-    Form2->FormActivate();
+    const DrillResult ended = Form1->Session().Result(true);
+    Form2->ShowEndedDrill(ended, SaveDrillResult(ended));
   }
 };
 
@@ -273,4 +276,59 @@ TEST_F(ScoreWindowTest, TwoProgramsEndingDrillsAtOnceLoseNothing) {
   EXPECT_EQ(*std::max_element(corrects.begin(), corrects.end()), 104);
   // Every drill's right answer reached errors.dat too.
   EXPECT_EQ(ParseErrorStats(ReadFile("errors.dat"))[0].Correct[0], 100);
+}
+
+namespace {
+
+class OnShow : public QObject {
+ public:
+  explicit OnShow(std::function<void()> seen) : seen_(std::move(seen)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) seen_();
+    return false;
+  }
+
+ private:
+  std::function<void()> seen_;
+};
+
+}  // namespace
+
+// The drill's end writes the files; the window only shows the result it is
+// handed, whatever the drill window holds by then, and writes nothing itself.
+TEST_F(ScoreWindowTest, TheDrillsEndSavesItAndTheWindowShowsTheResultItIsHanded) {
+  Form1->LoggedIn = true;
+  Form1->CurrentPersonName = "Ann";
+  FilterForm->FillAnswerList();
+  ASSERT_TRUE(Form1->Session().Begin());
+  Form1->CorrectCount = 20;
+  Form1->IncorrectCount = 5;
+  Form1->DrillStart = clock_.now - 100999;
+  std::string atShow;
+  OnShow spy([&] { atShow = ReadFile(kHighScoreFileName); });
+  Form2->installEventFilter(&spy);
+  QTimer::singleShot(0, [] { Form2->accept(); });
+  Form1->Button1Click();  // END, as the counters above would allow it
+  Form2->removeEventFilter(&spy);
+  EXPECT_EQ(atShow, "1\r\n38961 20 5 5 1620\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(Form1->CorrectCount, 0);
+
+  Form1->CorrectCount = 99;
+  DrillResult ended;
+  ended.correct = 20;
+  ended.incorrect = 5;
+  ended.endedAt = 100999;
+  ended.filtersUsed = true;
+  ended.filters.ModeCode = 4;
+  ended.cardinalityIndex = 1;
+  EndOfDrill files;
+  files.score = ComputeScoreResult(20, 5, 100999);
+  Form2->ShowEndedDrill(ended, files);
+  EXPECT_EQ(Formula(), "5.0 2000 80.0% 20 1620");
+  EXPECT_EQ(DownButtons(), QStringList({"one-octave", "TETRACHORDS"}));
+  EXPECT_FALSE(Form2->FilterLabel->isHidden());
+  EXPECT_EQ(Form2->ListBox->count(), 0);
+  QTimer::singleShot(0, [] { Form2->accept(); });
+  Form2->ShowModal();
+  EXPECT_EQ(ReadFile(kHighScoreFileName), atShow);
 }

@@ -108,7 +108,7 @@ class WindowsTest : public ::testing::Test {
   // Only the program's first two: the drill window, then the filter window.
   void CreateDrillAndFilterWindows() {
     Form1 = new TForm1();
-    FilterForm = new TFilterForm();
+    FilterForm = new TFilterForm(Form1->Session().filters);
     Seed();
   }
 
