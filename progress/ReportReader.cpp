@@ -51,11 +51,34 @@ std::optional<double> Number(std::string_view field) {
   // A stream accepts a plus sign where the plain notation has none.
   if (field.front() == '+') field.remove_prefix(1);
   if (field.empty() || field.front() == '+') return std::nullopt;
-  // Locale-free and without a copy; anything it does not read plainly
-  // (out of range, odd forms) takes the general path.
-  double value = 0;
-  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (error == std::errc() && end == field.data() + field.size() && std::isfinite(value)) return value;
+  // Plain [-]digits[.digits] with at most 15 digits is read exactly here: the
+  // digits as a whole number and one division by an exact power of ten round
+  // correctly, as the general path does. Anything else takes the general path.
+  static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  std::string_view digits = field;
+  const bool negative = digits.front() == '-';
+  if (negative) digits.remove_prefix(1);
+  int64_t mantissa = 0;
+  int count = 0;
+  int fraction = -1;
+  bool plain = !digits.empty();
+  for (char c : digits) {
+    if (c == '.' && fraction < 0) {
+      fraction = 0;
+    } else if (c >= '0' && c <= '9' && count < 15) {
+      mantissa = mantissa * 10 + (c - '0');
+      ++count;
+      if (fraction >= 0) ++fraction;
+    } else {
+      plain = false;
+      break;
+    }
+  }
+  if (plain && count > 0 && fraction != 0) {
+    const double value = static_cast<double>(mantissa) / kTens[fraction > 0 ? fraction : 0];
+    return negative ? -value : value;
+  }
   return DecimalNumber(field);
 }
 
