@@ -14,6 +14,7 @@
 #include "FilterState.h"
 #include "Question.h"
 
+enum class DrillNews;
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -179,6 +180,8 @@ class TForm1 : public QMainWindow {
   void TellChosenRow();
   // The view's answers to the drill's signals.
   void ConnectSession();
+  // Tells a screen reader what just happened; `listIndex` names the set class.
+  void TellDrillNews(DrillNews news, int listIndex = -1);
 
   std::unique_ptr<DrillSurroundings> surroundings_;
   bool shownOnce_ = false;

@@ -53,27 +53,20 @@ void NameAnswerField(TForm1* form) {
   if (form->Edit1->accessibleName() != name) form->Edit1->setAccessibleName(name);
 }
 
-QString SetClassName(const TForm1* form, int listIndex) {
-  const SetClassEntry* entry = form ? form->ListEntry(listIndex) : nullptr;
-  if (!entry) return {};
-  return QString::number(entry->cardinality) + QLatin1Char('-') + QString::fromStdString(entry->name);
-}
-
-void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
+void AnnounceDrill(TForm1* form, DrillNews news, const QString& name, bool waitsForStudent) {
   if (!form) return;
   // Short, not to cover the next question; the counts are on the state key.
-  const QString name = SetClassName(form, listIndex);
   QString text;
   switch (news) {
     case DrillNews::Started:
-      text = form->Session().WaitsForStudent()
+      text = waitsForStudent
                  ? QCoreApplication::translate("Accessibility", "Drill started. Space: first question.")
                  : QCoreApplication::translate("Accessibility", "Drill started. First question.");
       break;
     case DrillNews::Right:
       text = QCoreApplication::translate("Accessibility", "Right: %1.").arg(name);
       if (form->CorrectCount == 5) text += QCoreApplication::translate("Accessibility", " The drill can now be ended with Ctrl+B.");
-      text += form->Session().WaitsForStudent()
+      text += waitsForStudent
                   ? QCoreApplication::translate("Accessibility", " Space: next question.")
                   : QCoreApplication::translate("Accessibility", " Next question.");
       break;
@@ -89,7 +82,6 @@ void AnnounceDrill(TForm1* form, DrillNews news, int listIndex) {
   }
   Announce(form, text);
 }
-
 
 QString DrillStateText(const TForm1* form) {
   if (!form) return {};

@@ -17,8 +17,10 @@ enum class DrillNews {
   WrongAgain,  // the same wrong answer again, not counted
   NoAnswer,    // Submit with no set class chosen
 };
-// Announces what just happened in the drill window.
-void AnnounceDrill(TForm1* form, DrillNews news, int listIndex = -1);
+// Announces what just happened in the drill window: `setClass` is the set
+// class answered or given ("3-11"), `waitsForStudent` whether the next
+// question waits for Space.
+void AnnounceDrill(TForm1* form, DrillNews news, const QString& setClass, bool waitsForStudent);
 
 // The drill's state as the state key speaks it: "3 right, 1 wrong, time
 // 1:05, END possible."
@@ -27,6 +29,3 @@ QString DrillStateText(const TForm1* form);
 // Names the answer field after the cardinality its prefix shows ("3 -" or
 // "4 -"); run whenever the prefix changes.
 void NameAnswerField(TForm1* form);
-
-// "3-11" for a list index of the drill window's current list; empty when none.
-QString SetClassName(const TForm1* form, int listIndex);

@@ -74,17 +74,17 @@ std::optional<std::string> Unhex(std::string_view text) {
 }
 
 // Appended piece by piece: g++ 12 warns wrongly about " " + std::string.
-void Append(std::string& text, const std::string& field) {
+void AppendField(std::string& text, const std::string& field) {
   text += ' ';
   text += field;
 }
 
 std::string KeyLine(const ClassCacheKey& key) {
   std::string line = Hex(key.folder);
-  Append(line, std::to_string(key.today));
+  AppendField(line, std::to_string(key.today));
   for (const FileStamp& s : {key.report, key.practice}) {
-    for (uint64_t n : {uint64_t{s.exists}, s.device, s.inode, s.size}) Append(line, std::to_string(n));
-    Append(line, std::to_string(s.modifiedNs));
+    for (uint64_t n : {uint64_t{s.exists}, s.device, s.inode, s.size}) AppendField(line, std::to_string(n));
+    AppendField(line, std::to_string(s.modifiedNs));
   }
   return line;
 }
@@ -207,7 +207,7 @@ bool SaveClassCache(const std::string& cacheFile, const ClassCacheKey& key, cons
   if (cacheFile.empty()) return false;
   std::string text = Head(key);
   text += std::to_string(figures.rows.size());
-  for (int32_t n : {figures.records, figures.unverified, figures.ambiguous}) Append(text, std::to_string(n));
+  for (int32_t n : {figures.records, figures.unverified, figures.ambiguous}) AppendField(text, std::to_string(n));
   text += '\n';
   for (PersonFigures p : figures.rows) {
     text += p.unknown ? "1 " : "0 ";

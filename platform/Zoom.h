@@ -4,15 +4,13 @@
 // would cut their texts off. The choice is kept in sonorix.ini ([View] Zoom).
 #pragma once
 
+#include "ZoomLevel.h"
+
 class QMenuBar;
 class QWidget;
 
-inline constexpr int kZoomMinPercent = 100;
-inline constexpr int kZoomMaxPercent = 200;
 inline constexpr int kZoomStepPercent = 25;
 
-// The zoom in effect, in percent.
-int ZoomPercent();
 // Clamps to 100..200, applies it to every window and, when `save`, keeps it
 // in sonorix.ini.
 void SetZoomPercent(int percent, bool save = true);

@@ -53,8 +53,6 @@ constexpr const char* kChartFactor = "sonorixZoomChartFactor";
 constexpr const char* kDesignSections = "sonorixZoomDesignSections";
 constexpr const char* kAppliedSections = "sonorixZoomAppliedSections";
 
-int g_percent = kZoomMinPercent;
-
 // Watches the controls of zoomed windows (below).
 QObject* Tracker();
 
@@ -190,7 +188,7 @@ void Collect(QWidget* parent, QList<QWidget*>& controls, QList<QWidget*>& popups
 // The zoom of the window a control is drawn in; a popup follows the window
 // that opened it.
 double FactorOf(const QWidget* w) {
-  if (!w) return g_percent / 100.0;
+  if (!w) return ZoomPercent() / 100.0;
   for (const QWidget* window = w->window(); window; window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
     const QVariant factor = window->property(kAppliedFactor);
     // Its controls put back at their design values: design metrics too.
@@ -592,7 +590,6 @@ void InstallZoomOnShow() {
 
 }  // namespace
 
-int ZoomPercent() { return g_percent; }
 
 int ZoomSetting() {
   QSettings settings(SettingsFilePath(), QSettings::IniFormat);
@@ -602,12 +599,12 @@ int ZoomSetting() {
 }
 
 void SetZoomPercent(int percent, bool save) {
-  g_percent = std::clamp(percent, kZoomMinPercent, kZoomMaxPercent);
+  StoreZoomPercent(std::clamp(percent, kZoomMinPercent, kZoomMaxPercent));
   if (save) {
-    const int kept = g_percent;
+    const int kept = ZoomPercent();
     EditSettings([kept](QSettings& settings) { settings.setValue(QStringLiteral("View/Zoom"), kept); });
   }
-  const double factor = g_percent / 100.0;
+  const double factor = ZoomPercent() / 100.0;
   // Hidden windows follow when they show.
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (IsOwnWindow(w) && w->isVisible()) ZoomWindow(w, factor);
@@ -747,7 +744,7 @@ void ZoomWindow(QWidget* window, double factor) {
 
 void InstallZoomMenu(QMenuBar* bar) {
   InstallZoomOnShow();
-  g_percent = ZoomSetting();
+  StoreZoomPercent(ZoomSetting());
   if (!bar) return;
   // After the program's own menus, so that none of them moves.
   QMenu* view = bar->addMenu(QCoreApplication::translate("Zoom", "&View"));

@@ -85,9 +85,6 @@ std::vector<WeekFigures> WeeklyPractice(const ReportLog& log, const std::string&
 std::string ProgressCsv(const std::string& person, const std::vector<DrillFigures>& drills);
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);
-// Names are logged as the login took them; bytes that are not UTF-8 are
-// taken as Latin-1 so that exports stay valid UTF-8.
-std::string Utf8(const std::string& bytes);
 
 // Texts of the table's cells, shared by the window and the CSV.
 std::string ModesText(const std::vector<int32_t>& modes, std::string (*name)(int32_t));

@@ -85,6 +85,9 @@ std::optional<ReportLog> LoadReportLog(const std::string& fileName);
 bool ReadReportFile(const std::string& fileName, ReportLogReader& reader,
                     const std::function<bool(uint64_t done, uint64_t size)>& progress = {});
 
+// Names are logged as the login took them; bytes that are not UTF-8 are
+// taken as Latin-1 so that exports stay valid UTF-8.
+std::string Utf8(const std::string& bytes);
 // The person a logged name is: its text as UTF-8.
 std::string PersonKey(const std::string& name);
 

@@ -12,7 +12,7 @@
 #include "Language.h"
 #include "Playback.h"
 #include "Question.h"
-#include "Zoom.h"
+#include "ZoomLevel.h"
 
 namespace {
 

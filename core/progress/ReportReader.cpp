@@ -10,7 +10,6 @@
 
 #include "Clock.h"
 #include "NumberText.h"
-#include "ProgressFigures.h"
 #include "Storage.h"
 #include "TokenReader.h"
 #include "SessionLog.h"
@@ -170,6 +169,33 @@ LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
 }
 
 }  // namespace
+
+std::string Utf8(const std::string& bytes) {
+  std::string out;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    bool valid = length > 0 && i + length <= bytes.size();
+    for (size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(bytes[i + k]) >> 6) == 2;
+    if (valid && length > 1) {
+      const auto c1 = static_cast<unsigned char>(bytes[i + 1]);
+      // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
+      if (length == 2) valid = c >= 0xC2;
+      if (length == 3) valid = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0);
+      if (length == 4) valid = !(c == 0xF0 && c1 < 0x90) && c <= 0xF4 && !(c == 0xF4 && c1 >= 0x90);
+    }
+    if (valid) {
+      out.append(bytes, i, length);
+      i += length;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+      ++i;
+    }
+  }
+  return out;
+}
 
 std::string PersonKey(const std::string& name) { return Utf8(name); }
 
