@@ -10,6 +10,7 @@
 #include "Accessible.h"
 #include "DrillWindow.h"
 #include "DrillWindowAccess.h"
+#include "EarlySound.h"
 #include "Platform.h"
 #include "RadioGroup.h"
 #include "Readme.h"
@@ -137,6 +138,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
   if (!LoggedIn) LoginForm->ShowModal();
+  FinishEarlySound();  // the port is used from now on
   // Setting the selectors runs their handlers: the range handler saves filters.dat.
   SyncSelectorsFromFilters();
 }
