@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <exception>
@@ -82,7 +83,7 @@ int RunSonorix(TSonorixApplication& app) {
   });
   CheckSettingsFile();
   try {
-    CreateSonorixWindows();
+    CreateStartWindows();
   } catch (const std::exception& e) {
     app.ShowException(QString::fromLocal8Bit(e.what()));
     return 1;
@@ -90,6 +91,12 @@ int RunSonorix(TSonorixApplication& app) {
     app.ShowException(QCoreApplication::translate("TSonorixApplication", "Unknown exception"));
     return 1;
   }
+  // The windows not shown at the start are made once the login window is
+  // up (the round trip makes sure it is), before the student can reach them.
+  QTimer::singleShot(0, &app, [] {
+    QGuiApplication::sync();
+    CreateRemainingWindows();
+  });
   Form1->show();
   const int rc = app.exec();
   DestroySonorixWindows();

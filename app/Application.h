@@ -36,6 +36,11 @@ class TSonorixApplication : public QApplication {
 // global instances. Throws what a window's creation throws; the windows
 // created before it are destroyed again.
 void CreateSonorixWindows();
+// The same in two parts: those the start shows (the drill and login windows,
+// the filters that the login applies), then, once, the others; a failure in
+// the second leaves the first standing.
+void CreateStartWindows();
+void CreateRemainingWindows();
 // Destroys them in reverse order of creation and clears the global instances.
 void DestroySonorixWindows();
 

@@ -27,7 +27,7 @@
 #include "Zoom.h"
 
 // The order matters: each window's creation reads what the ones before it set up.
-void CreateSonorixWindows() {
+void CreateStartWindows() {
   try {
     InstallControlConventions();
     ScaleForSystemFont();
@@ -40,23 +40,39 @@ void CreateSonorixWindows() {
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
     InstallPacingMenu(Form1);    // between Help and View
+    // Its creation sets the filters' cardinality and range, before the login applies the saved ones.
     FilterForm = new TFilterForm(Form1->Session().filters);
-    ErrorReport = new TErrorReport(&Form1->Session());
-    Form2 = new TForm2(ErrorReport);
-    AboutBox = new TAboutBox();
-    ReadmeBox = new TReadmeBox();
     LoginForm = new TLoginForm(&Form1->Session());
-    MidiForm = new TMidiForm(*Form1->WayMidiOut, Form1->OutDeviceCount, *Form1);
     // Names, tab orders and keys for screen readers and keyboard users.
     MakeDrillWindowAccessible(Form1);
     MakeFilterWindowAccessible(FilterForm);
-    MakeScoreWindowAccessible(Form2);
-    MakeErrorReportAccessible(ErrorReport);
-    MakeAboutBoxAccessible(AboutBox);
-    MakeReadmeBoxAccessible(ReadmeBox);
     MakeLoginWindowAccessible(LoginForm);
-    MakeMidiWindowAccessible(MidiForm);
     MakeKeyboardWindowAccessible(KeyboardForm);
+  } catch (...) {
+    DestroySonorixWindows();
+    throw;
+  }
+}
+
+// Those reached only from the drill window's menus and its drill's end.
+void CreateRemainingWindows() {
+  if (MidiForm) return;
+  ErrorReport = new TErrorReport(&Form1->Session());
+  Form2 = new TForm2(ErrorReport);
+  AboutBox = new TAboutBox();
+  ReadmeBox = new TReadmeBox();
+  MidiForm = new TMidiForm(*Form1->WayMidiOut, Form1->OutDeviceCount, *Form1);
+  MakeScoreWindowAccessible(Form2);
+  MakeErrorReportAccessible(ErrorReport);
+  MakeAboutBoxAccessible(AboutBox);
+  MakeReadmeBoxAccessible(ReadmeBox);
+  MakeMidiWindowAccessible(MidiForm);
+}
+
+void CreateSonorixWindows() {
+  CreateStartWindows();
+  try {
+    CreateRemainingWindows();
   } catch (...) {
     DestroySonorixWindows();
     throw;

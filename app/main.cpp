@@ -114,17 +114,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sonorix: cannot open a window: %s\n", reason.c_str());
     return 1;
   }
-  // The sound's libraries load, and its output opens, while the toolkit
-  // starts and the windows are built.
-  if (!overview) {
-    LoadSoundEarly();
-    if (SoundOpensAnywhere()) OpenSoundEarly(kOutputOpenParameter);
-  }
   std::string folderError;
   const auto folder =
       ChooseDataFolder(std::vector<std::string>(argv + 1, argv + argc), std::getenv(kDataDirVariable), kSystemConfFile,
                        folderError);
   TSonorixApplication app(argc, argv);
+  // The sound's libraries load, and its output opens, while the windows are
+  // built and the login window shows. Not sooner: the toolkit's own plugins
+  // would wait for the loader's lock that loading them holds.
+  if (!overview) {
+    LoadSoundEarly();
+    if (SoundOpensAnywhere()) OpenSoundEarly(kOutputOpenParameter);
+  }
   // Whatever was started and not taken goes before the application.
   struct DropSound {
     ~DropSound() { DropEarlySound(); }

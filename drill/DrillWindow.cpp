@@ -277,8 +277,9 @@ TForm1::TForm1(QWidget* parent)
   // --- creation, in its order ---------------------------------------------
   // 1. The MIDI components: the library (its failure ends the start), the
   //    port linked to it, device 0 opened.
-  //    The start may have begun them already (EarlySound.h).
-  if (!TakeEarlySound(WayMidi, WayMidiOut)) {
+  //    The start may have begun them already (EarlySound.h); the open
+  //    then ends while the login window shows.
+  if (!TakeEarlySoundOpening(WayMidi, WayMidiOut)) {
     WayMidi = std::make_unique<TWayMidi>();
     WayMidiOut = std::make_unique<TWayMidiOut>();
     WayMidiOut->WayMidi = WayMidi.get();
@@ -315,7 +316,7 @@ TForm1::TForm1(QWidget* parent)
   surroundings_ = std::make_unique<WindowSurroundings>(this);
   session_->SetSurroundings(surroundings_.get());
   ConnectSession();
-  UpdateSoundCaption(*this, *WayMidiOut);
+  WhenEarlySoundOpen([this, then = windowTitle()] { UpdateSoundCaptionAsOf(*this, *WayMidiOut, then); });
   // The filter window filters this drill from now on.
   filterSide_ = FilterSide();
   SetFilteredDrill(&filterSide_);
@@ -326,6 +327,7 @@ TForm1::~TForm1() {
   // The ports go before the library they call. Unloading the library may
   // raise; a destructor must not let that escape, so it is only reported.
   session_->SetSurroundings(nullptr);
+  FinishEarlySound();
   WayMidiOut.reset();
   try {
     delete WayMidi.release();
@@ -470,6 +472,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
   if (!LoggedIn) LoginForm->ShowModal();
+  FinishEarlySound();  // the port is used from now on
   // Setting the selectors runs their handlers: the range handler saves filters.dat.
   SyncSelectorsFromFilters();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TWayMidi;
@@ -23,5 +24,16 @@ bool SoundOpensAnywhere();
 // What the two made, waited for; false when loading was not started (or
 // its result was taken already). Raises what the load raised.
 bool TakeEarlySound(std::unique_ptr<TWayMidi>& library, std::unique_ptr<TWayMidiOut>& port);
+// The same without waiting for the open: the library is waited for (its
+// failure raised), the port may still be opening. Until WhenEarlySoundOpen
+// says so, only the port's library may be used: the login window need not
+// wait for the sound.
+bool TakeEarlySoundOpening(std::unique_ptr<TWayMidi>& library, std::unique_ptr<TWayMidiOut>& port);
+// Runs `then` on the GUI thread once the port taken is open or refused: at
+// once when it is (or none was taken), else from the event loop.
+void WhenEarlySoundOpen(std::function<void()> then);
+// Waits for an open still running and runs what waits for it: before the
+// port is used or destroyed.
+void FinishEarlySound();
 // Waits for what was started and not taken, and lets it go, port first.
 void DropEarlySound();

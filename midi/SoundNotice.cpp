@@ -44,3 +44,12 @@ void UpdateSoundCaption(QWidget& window, const TWayMidiOut& port) {
   if (title == kPlainCaption || title.startsWith(NoSoundCaption(QString())))
     window.setWindowTitle(NoSoundCaption(ShortReason(reason)));
 }
+
+void UpdateSoundCaptionAsOf(QWidget& window, const TWayMidiOut& port, const QString& then) {
+  const QString now = window.windowTitle();
+  if (now == then || !now.startsWith(then)) return UpdateSoundCaption(window, port);
+  QWidget past;
+  past.setWindowTitle(then);
+  UpdateSoundCaption(past, port);
+  window.setWindowTitle(past.windowTitle() + now.mid(then.size()));
+}

@@ -16,3 +16,7 @@ QString NoSoundCaption(const QString& reason);
 // stderr; an open port restores the plain title. Any other title (such as
 // "File Error!") says something graver and is left alone.
 void UpdateSoundCaption(QWidget& window, const TWayMidiOut& port);
+
+// The same, said later than the title was `then`: as it would have been said
+// then, keeping what was added to the title since (practice's mark).
+void UpdateSoundCaptionAsOf(QWidget& window, const TWayMidiOut& port, const QString& then);

@@ -14,6 +14,9 @@
 #include <QThread>
 #include <functional>
 
+#include "EarlySound.h"
+#include "OutputOpen.h"
+#include "PracticeMode.h"
 #include "SoundNotice.h"
 #include "WindowsFixture.h"
 #include "Waymidi.h"
@@ -335,6 +338,28 @@ TEST_F(SoundCaption, LeavesAnOpenOutputAndAGraverMessageAlone) {
   RecorderSetDeviceOpenResult(0, MIDIWAY_OPEN_NO_AUDIO);
   CreateDrillAndFilterWindows();
   EXPECT_EQ(Form1->windowTitle(), QStringLiteral("File Error!"));
+}
+
+// Begun at the start, the open may end after practice marked the title: the
+// notice still reads as if it had come first, whenever it comes.
+TEST_F(SoundCaption, FromTheStartsOwnOpenComesBeforePracticesMark) {
+  const QString expected = QStringLiteral("Sonorix - No sound: MIDI output not open - Practice");
+  RecorderSetDeviceOpenResult(0, MIDIWAY_OPEN_NO_AUDIO);
+  SetPracticeModeSetting(true);
+  LoadSoundEarly();
+  OpenSoundEarly(kOutputOpenParameter);
+  CreateWindows();
+  FinishEarlySound();
+  EXPECT_FALSE(Form1->WayMidiOut->IsOpen);
+  EXPECT_EQ(Form1->windowTitle(), expected);
+
+  QWidget late;
+  late.setWindowTitle(QStringLiteral("Sonorix - Practice"));
+  UpdateSoundCaptionAsOf(late, *Form1->WayMidiOut, QStringLiteral("Sonorix"));
+  EXPECT_EQ(late.windowTitle(), expected);
+  late.setWindowTitle(QStringLiteral("File Error! - Practice"));
+  UpdateSoundCaptionAsOf(late, *Form1->WayMidiOut, QStringLiteral("File Error!"));
+  EXPECT_EQ(late.windowTitle(), QStringLiteral("File Error! - Practice"));
 }
 
 }  // namespace

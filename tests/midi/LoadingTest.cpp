@@ -113,4 +113,46 @@ TEST_F(Loading, EarlySoundIsTakenOnceOrGivesTheLoadsFailure) {
   EXPECT_FALSE(TakeEarlySound(midi, out));
 }
 
+// Taken without waiting for the open: what waits for it runs once, after
+// it ended, and a failed load is raised at the take as before.
+TEST_F(Loading, EarlySoundTakenWhileOpeningTellsOnceItIsOpen) {
+  const auto path = Use("complete");
+  std::unique_ptr<TWayMidi> midi;
+  std::unique_ptr<TWayMidiOut> out;
+  LoadSoundEarly();
+  OpenSoundEarly(78624);
+  ASSERT_TRUE(TakeEarlySoundOpening(midi, out));
+  ASSERT_TRUE(midi && out);
+  EXPECT_EQ(out->WayMidi, midi.get());
+  int told = 0;
+  uint32_t paramSeen = 0;
+  WhenEarlySoundOpen([&] {
+    ++told;
+    paramSeen = out->OpenParam;
+  });
+  FinishEarlySound();
+  FinishEarlySound();
+  EXPECT_EQ(told, 1);
+  EXPECT_EQ(paramSeen, 78624u);
+  EXPECT_FALSE(TakeEarlySoundOpening(midi, out));
+  WhenEarlySoundOpen([&] { ++told; });  // nothing pending: at once
+  EXPECT_EQ(told, 2);
+  out.reset();
+  midi.reset();
+  EXPECT_FALSE(StillLoaded(path));
+
+  Use("broken");
+  LoadSoundEarly();
+  OpenSoundEarly(78624);
+  std::string error;
+  try {
+    TakeEarlySoundOpening(midi, out);
+  } catch (const EWayMidiException& e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, "Load of Midiway library failed");
+  EXPECT_FALSE(out);
+  DropEarlySound();
+}
+
 }  // namespace
