@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,12 +17,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
+#include <utility>
 #include <limits>
 
 #include "ClassCache.h"
@@ -127,6 +131,98 @@ std::string Bytes(const QString& fileName) {
   return std::string(path.constData(), static_cast<size_t>(path.size()));
 }
 
+// Measures each heading once for its font and style: the view asks for the
+// sizes again and again while it sizes its columns, lays itself out and paints.
+class MeasuredHeader : public QHeaderView {
+ public:
+  explicit MeasuredHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    // As a table's own header.
+    setSectionsClickable(true);
+    setHighlightSections(true);
+  }
+
+ protected:
+  QSize sectionSizeFromContents(int logicalIndex) const override {
+    if (!model() || logicalIndex < 0) return QHeaderView::sectionSizeFromContents(logicalIndex);
+    if (font() != font_ || style() != style_ || isSortIndicatorShown() != sortShown_) {
+      sizes_.clear();
+      font_ = font();
+      style_ = style();
+      sortShown_ = isSortIndicatorShown();
+    }
+    const QString text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+    if (static_cast<size_t>(logicalIndex) >= sizes_.size()) sizes_.resize(static_cast<size_t>(logicalIndex) + 1);
+    auto& [measured, size] = sizes_[static_cast<size_t>(logicalIndex)];
+    if (!size.isValid() || measured != text) {
+      size = QHeaderView::sectionSizeFromContents(logicalIndex);
+      measured = text;
+    }
+    return size;
+  }
+
+ private:
+  mutable std::vector<std::pair<QString, QSize>> sizes_;
+  mutable QFont font_;
+  mutable const QStyle* style_ = nullptr;
+  mutable bool sortShown_ = false;
+};
+
+// Sizes a column by the delegate's measure of its widest texts alone rather
+// than by laying out every cell's text. Numbers, times and dates are summed
+// from their glyphs' advances (figures are not kerned); other texts, names,
+// are measured whole.
+class ClassTableView : public QTableView {
+ public:
+  ClassTableView() { advances_.fill(-1); }
+
+  int sizeHintForColumn(int column) const override {
+    QAbstractItemModel* shown = model();
+    if (!shown || column < 0 || column >= shown->columnCount()) return -1;
+    ensurePolished();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    if (option.font != font_) {
+      advances_.fill(-1);
+      font_ = option.font;
+    }
+    const QFontMetricsF metrics(option.font);
+    const int rows = shown->rowCount();
+    std::vector<std::pair<qreal, int>> widths;  // a text's width, its row
+    widths.reserve(static_cast<size_t>(rows));
+    qreal widest = 0;
+    for (int row = 0; row < rows; ++row) {
+      if (isRowHidden(row)) continue;
+      const QString text = shown->index(row, column).data(Qt::DisplayRole).toString();
+      qreal width = 0;
+      for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || u == u':' || u == u'.' || u == u',' || u == u'-')) {
+          width = metrics.horizontalAdvance(text);
+          break;
+        }
+        qreal& advance = advances_[u];
+        if (advance < 0) advance = metrics.horizontalAdvance(c);
+        width += advance;
+      }
+      widths.emplace_back(width, row);
+      widest = std::max(widest, width);
+    }
+    // What the delegate adds is the same for every cell of a column; texts
+    // within rounding of the widest are all measured by it.
+    int hint = 0;
+    for (const auto& [width, row] : widths)
+      if (width >= widest - 2) {
+        const QModelIndex index = shown->index(row, column);
+        hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
+      }
+    return showGrid() ? hint + 1 : hint;
+  }
+
+ private:
+  mutable std::array<qreal, 128> advances_{};
+  mutable QFont font_;
+};
+
 }  // namespace
 
 void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
@@ -224,7 +320,8 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   sorted_ = new QSortFilterProxyModel(this);
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(Qt::UserRole);
-  ClassTable = new QTableView();
+  ClassTable = new ClassTableView();
+  ClassTable->setHorizontalHeader(new MeasuredHeader(ClassTable));
   ClassTable->setObjectName(QStringLiteral("ClassTable"));
   ClassTable->setModel(sorted_);
   ClassTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
