@@ -425,8 +425,8 @@ TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
   const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
   qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
   std::string log;
-  for (const auto& [name, seconds] : {std::tuple{"AVAVAVAVAVAVAVAVAVAVAVAV", 117}, {"AWAWAWAWAWAWAWAWAWAWAWAW", 30},
-                                      {"HHHHHHHHHHHHHHHHHHHHHHH", 99999999}, {"To To To To To To Tom", 8}}) {
+  for (const auto& [name, seconds] : {std::tuple{"AVAVAVAVAVAVAVAVAVAVAVAV", 117}, {"HHHHHHHHHHHHHHHHHHHHH", 99999999},
+                                      {"To To To To To To Tom", 8}}) {
     log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
     log += "\r\n" + SegmentRecordText(11, 1, seconds, SegmentCheckValue(name, 45000, 11, 1));
   }
@@ -434,7 +434,7 @@ TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
   TClassOverviewForm window;
   window.LoadFolder();
   ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
-  ASSERT_EQ(window.Rows().size(), 4u);
+  ASSERT_EQ(window.Rows().size(), 3u);
   QHeaderView* header = window.ClassTable->horizontalHeader();
   const auto expectLaidOut = [&](const char* when) {
     QTableView laidOut;
