@@ -23,6 +23,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -207,14 +208,18 @@ class ClassTableView : public QTableView {
       widths.emplace_back(width, row);
       widest = std::max(widest, width);
     }
-    // What the delegate adds is the same for every cell of a column; texts
-    // within rounding of the widest are all measured by it.
+    // What the delegate adds is the same for every cell of a column, but it
+    // rounds: one text of each width near the widest is measured by it.
+    std::sort(widths.begin(), widths.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     int hint = 0;
-    for (const auto& [width, row] : widths)
-      if (width >= widest - 2) {
-        const QModelIndex index = shown->index(row, column);
-        hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
-      }
+    qreal measured = -1;
+    for (const auto& [width, row] : widths) {
+      if (width < widest - 2) break;
+      if (qRound(width * 64) == qRound(measured * 64)) continue;
+      measured = width;
+      const QModelIndex index = shown->index(row, column);
+      hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
     return showGrid() ? hint + 1 : hint;
   }
 
