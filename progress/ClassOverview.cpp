@@ -1,5 +1,6 @@
 #include "ClassOverview.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -13,15 +14,20 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
+#include <QtMath>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -228,6 +234,68 @@ class ClassTableView : public QTableView {
   mutable QFont font_;
 };
 
+// Paints a cell's one line of text as the common styles do, but lays it out
+// once rather than three times (to place it, to elide it, to draw it). Cells
+// that need more (a text that does not fit, focus, icons, another style) are
+// painted by the style itself.
+class PlainTextDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    constexpr auto kMore = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
+    const bool plain = !(opt.features & kMore) && !(opt.state & (QStyle::State_HasFocus | QStyle::State_Editing)) &&
+                       !opt.text.contains(QChar::LineSeparator) && !opt.text.contains(QLatin1Char('\n')) &&
+                       CommonItems(style);
+    const int margin = plain ? style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1 : 0;
+    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+    QTextLayout layout(opt.text, opt.font);
+    qreal height = 0;
+    if (plain && !opt.text.isEmpty()) {
+      QTextOption textOption;
+      textOption.setWrapMode(opt.features & QStyleOptionViewItem::WrapText ? QTextOption::WordWrap : QTextOption::ManualWrap);
+      textOption.setTextDirection(opt.direction);
+      textOption.setAlignment(QStyle::visualAlignment(opt.direction, opt.displayAlignment));
+      layout.setTextOption(textOption);
+      layout.beginLayout();
+      QTextLine line = layout.createLine();
+      line.setLineWidth(textRect.width());
+      line.setPosition(QPointF(0, 0));
+      height = line.height();
+      const bool fits = line.naturalTextWidth() < textRect.width() - 1 && !layout.createLine().isValid();
+      layout.endLayout();
+      if (!fits) height = -1;
+    }
+    if (!plain || height < 0) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    painter->save();
+    painter->setClipRect(opt.rect);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+    if (!opt.text.isEmpty()) {
+      QPalette::ColorGroup group = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+      if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
+      painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+      const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment & Qt::AlignVertical_Mask,
+                                               QSize(textRect.width(), qCeil(height)), textRect);
+      layout.draw(painter, QPointF(textRect.x(), placed.y()));
+    }
+    painter->restore();
+  }
+
+ private:
+  // Fusion draws an item as the common style does; others have their own ways.
+  static bool CommonItems(const QStyle* style) {
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    return style && style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+  }
+};
+
 }  // namespace
 
 void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
@@ -327,6 +395,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   sorted_->setSortRole(Qt::UserRole);
   ClassTable = new ClassTableView();
   ClassTable->setHorizontalHeader(new MeasuredHeader(ClassTable));
+  ClassTable->setItemDelegate(new PlainTextDelegate(ClassTable));
   ClassTable->setObjectName(QStringLiteral("ClassTable"));
   ClassTable->setModel(sorted_);
   ClassTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -338,6 +407,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
 
   auto makeList = [](const QStringList& headers) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+    table->setItemDelegate(new PlainTextDelegate(table));
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();

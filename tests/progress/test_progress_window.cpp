@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -454,6 +455,51 @@ TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
   window.ClassTable->setFont(larger);
   window.ClassTable->resizeColumnsToContents();
   expectLaidOut("in a larger font");
+  if (oldCache.isNull())
+    qunsetenv("XDG_CACHE_HOME");
+  else
+    qputenv("XDG_CACHE_HOME", oldCache);
+}
+
+// The table's cells look exactly as the style's own painting makes them:
+// plain and right-aligned texts, a selected row, the red counts of damaged
+// records, and texts too long for their column.
+TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  std::string log;
+  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}}) {
+    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
+    log += "\r\n" + SegmentRecordText(9, 2, 345, SegmentCheckValue(name, 45000, 9, 2) + check);
+  }
+  dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
+  TClassOverviewForm window;
+  window.LoadFolder();
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  window.show();
+  QTableView* table = window.ClassTable;
+  // The first columns, then the counts of damaged records beside them.
+  for (int c = 6; c < table->model()->columnCount() - 2; ++c) table->setColumnHidden(c, true);
+  table->selectRow(1);
+  const auto paintedBy = [table](QAbstractItemDelegate* delegate) {
+    table->setItemDelegate(delegate);
+    QApplication::processEvents();
+    return table->grab().toImage();
+  };
+  const auto compare = [&](const char* what) {
+    QAbstractItemDelegate* own = table->itemDelegate();
+    const QImage ours = table->grab().toImage();
+    const QImage styles = paintedBy(new QStyledItemDelegate(table));
+    EXPECT_FALSE(ours.isNull());
+    EXPECT_TRUE(ours == styles) << what;
+    table->setItemDelegate(own);
+  };
+  QApplication::processEvents();
+  compare("as shown");
+  table->setColumnWidth(0, 30);
+  table->setColumnWidth(3, 18);
+  QApplication::processEvents();
+  compare("with cut texts");
   if (oldCache.isNull())
     qunsetenv("XDG_CACHE_HOME");
   else
