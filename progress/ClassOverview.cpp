@@ -32,8 +32,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <utility>
 #include <limits>
+#include <utility>
 
 #include "ClassCache.h"
 #include "DataFile.h"
