@@ -480,15 +480,18 @@ void TClassOverviewForm::LoadFolder() {
   today_ = today;
   const int generation = ++generation_;
   // The small files here, so that the lists are filled before the first paint.
-  ErrorStats stats{};
-  if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
-  Catalogue catalogue;
-  catalogue.Load(kCatalogueFileName);
-  ShowLists(stats, catalogue);
+  const auto showLists = [this] {
+    ErrorStats stats{};
+    if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
+    Catalogue catalogue;
+    catalogue.Load(kCatalogueFileName);
+    ShowLists(stats, catalogue);
+  };
   const ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
   const std::string cacheFile = ClassCachePath(folder);
   if (auto cached = LoadClassCache(cacheFile, key)) {
     // An unchanged folder shows at once, without a thread and painted once.
+    showLists();
     Result result{std::move(cached->rows), cached->records, cached->unverified, cached->ambiguous, true, false, {},
                   generation};
     Show(result);
@@ -538,6 +541,8 @@ void TClassOverviewForm::LoadFolder() {
     if (keep && StampOf(kReportFileName) == key.report && StampOf(kPracticeFileName) == key.practice)
       SaveClassCache(cacheFile, key, figures);
   });
+  // While the logs are read.
+  showLists();
 }
 
 void TClassOverviewForm::Show(Result& result) {
