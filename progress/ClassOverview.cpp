@@ -1,10 +1,12 @@
 #include "ClassOverview.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,17 +14,26 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
+#include <QtMath>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "ClassCache.h"
 #include "DataFile.h"
@@ -127,6 +138,164 @@ std::string Bytes(const QString& fileName) {
   return std::string(path.constData(), static_cast<size_t>(path.size()));
 }
 
+// Measures each heading once for its font and style: the view asks for the
+// sizes again and again while it sizes its columns, lays itself out and paints.
+class MeasuredHeader : public QHeaderView {
+ public:
+  explicit MeasuredHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    // As a table's own header.
+    setSectionsClickable(true);
+    setHighlightSections(true);
+  }
+
+ protected:
+  QSize sectionSizeFromContents(int logicalIndex) const override {
+    if (!model() || logicalIndex < 0) return QHeaderView::sectionSizeFromContents(logicalIndex);
+    if (font() != font_ || style() != style_ || isSortIndicatorShown() != sortShown_) {
+      sizes_.clear();
+      font_ = font();
+      style_ = style();
+      sortShown_ = isSortIndicatorShown();
+    }
+    const QString text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+    if (static_cast<size_t>(logicalIndex) >= sizes_.size()) sizes_.resize(static_cast<size_t>(logicalIndex) + 1);
+    auto& [measured, size] = sizes_[static_cast<size_t>(logicalIndex)];
+    if (!size.isValid() || measured != text) {
+      size = QHeaderView::sectionSizeFromContents(logicalIndex);
+      measured = text;
+    }
+    return size;
+  }
+
+ private:
+  mutable std::vector<std::pair<QString, QSize>> sizes_;
+  mutable QFont font_;
+  mutable const QStyle* style_ = nullptr;
+  mutable bool sortShown_ = false;
+};
+
+// Sizes a column by the delegate's measure of its widest texts alone rather
+// than by laying out every cell's text. Numbers, times and dates are summed
+// from their glyphs' advances (figures are not kerned); other texts, names,
+// are measured whole.
+class ClassTableView : public QTableView {
+ public:
+  ClassTableView() { advances_.fill(-1); }
+
+  int sizeHintForColumn(int column) const override {
+    QAbstractItemModel* shown = model();
+    if (!shown || column < 0 || column >= shown->columnCount()) return -1;
+    ensurePolished();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    if (option.font != font_) {
+      advances_.fill(-1);
+      font_ = option.font;
+    }
+    const QFontMetricsF metrics(option.font);
+    const int rows = shown->rowCount();
+    std::vector<std::pair<qreal, int>> widths;  // a text's width, its row
+    widths.reserve(static_cast<size_t>(rows));
+    qreal widest = 0;
+    for (int row = 0; row < rows; ++row) {
+      if (isRowHidden(row)) continue;
+      const QString text = shown->index(row, column).data(Qt::DisplayRole).toString();
+      qreal width = 0;
+      for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || u == u':' || u == u'.' || u == u',' || u == u'-')) {
+          width = metrics.horizontalAdvance(text);
+          break;
+        }
+        qreal& advance = advances_[u];
+        if (advance < 0) advance = metrics.horizontalAdvance(c);
+        width += advance;
+      }
+      widths.emplace_back(width, row);
+      widest = std::max(widest, width);
+    }
+    // What the delegate adds is the same for every cell of a column, but it
+    // rounds: one text of each width near the widest is measured by it.
+    std::sort(widths.begin(), widths.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    int hint = 0;
+    qreal measured = -1;
+    for (const auto& [width, row] : widths) {
+      if (width < widest - 2) break;
+      if (qRound(width * 64) == qRound(measured * 64)) continue;
+      measured = width;
+      const QModelIndex index = shown->index(row, column);
+      hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    return showGrid() ? hint + 1 : hint;
+  }
+
+ private:
+  mutable std::array<qreal, 128> advances_{};
+  mutable QFont font_;
+};
+
+// Paints a cell's one line of text as the common styles do, but lays it out
+// once rather than three times (to place it, to elide it, to draw it). Cells
+// that need more (a text that does not fit, focus, icons, another style) are
+// painted by the style itself.
+class PlainTextDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    constexpr auto kMore = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
+    const bool plain = !(opt.features & kMore) && !(opt.state & (QStyle::State_HasFocus | QStyle::State_Editing)) &&
+                       !opt.text.contains(QChar::LineSeparator) && !opt.text.contains(QLatin1Char('\n')) &&
+                       CommonItems(style);
+    const int margin = plain ? style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1 : 0;
+    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+    QTextLayout layout(opt.text, opt.font);
+    qreal height = 0;
+    if (plain && !opt.text.isEmpty()) {
+      QTextOption textOption;
+      textOption.setWrapMode(opt.features & QStyleOptionViewItem::WrapText ? QTextOption::WordWrap : QTextOption::ManualWrap);
+      textOption.setTextDirection(opt.direction);
+      textOption.setAlignment(QStyle::visualAlignment(opt.direction, opt.displayAlignment));
+      layout.setTextOption(textOption);
+      layout.beginLayout();
+      QTextLine line = layout.createLine();
+      line.setLineWidth(textRect.width());
+      line.setPosition(QPointF(0, 0));
+      height = line.height();
+      const bool fits = line.naturalTextWidth() < textRect.width() - 1 && !layout.createLine().isValid();
+      layout.endLayout();
+      if (!fits) height = -1;
+    }
+    if (!plain || height < 0) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    painter->save();
+    painter->setClipRect(opt.rect);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+    if (!opt.text.isEmpty()) {
+      QPalette::ColorGroup group = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+      if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
+      painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+      const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment & Qt::AlignVertical_Mask,
+                                               QSize(textRect.width(), qCeil(height)), textRect);
+      layout.draw(painter, QPointF(textRect.x(), placed.y()));
+    }
+    painter->restore();
+  }
+
+ private:
+  // Fusion draws an item as the common style does; others have their own ways.
+  static bool CommonItems(const QStyle* style) {
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    return style && style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+  }
+};
+
 }  // namespace
 
 void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
@@ -224,7 +393,9 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   sorted_ = new QSortFilterProxyModel(this);
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(Qt::UserRole);
-  ClassTable = new QTableView();
+  ClassTable = new ClassTableView();
+  ClassTable->setHorizontalHeader(new MeasuredHeader(ClassTable));
+  ClassTable->setItemDelegate(new PlainTextDelegate(ClassTable));
   ClassTable->setObjectName(QStringLiteral("ClassTable"));
   ClassTable->setModel(sorted_);
   ClassTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -236,6 +407,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
 
   auto makeList = [](const QStringList& headers) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+    table->setItemDelegate(new PlainTextDelegate(table));
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
@@ -308,15 +480,18 @@ void TClassOverviewForm::LoadFolder() {
   today_ = today;
   const int generation = ++generation_;
   // The small files here, so that the lists are filled before the first paint.
-  ErrorStats stats{};
-  if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
-  Catalogue catalogue;
-  catalogue.Load(kCatalogueFileName);
-  ShowLists(stats, catalogue);
+  const auto showLists = [this] {
+    ErrorStats stats{};
+    if (auto text = ReadTextFile(kErrorsFileName)) stats = ParseErrorStats(*text);
+    Catalogue catalogue;
+    catalogue.Load(kCatalogueFileName);
+    ShowLists(stats, catalogue);
+  };
   const ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
   const std::string cacheFile = ClassCachePath(folder);
   if (auto cached = LoadClassCache(cacheFile, key)) {
     // An unchanged folder shows at once, without a thread and painted once.
+    showLists();
     Result result{std::move(cached->rows), cached->records, cached->unverified, cached->ambiguous, true, false, {},
                   generation};
     Show(result);
@@ -366,6 +541,8 @@ void TClassOverviewForm::LoadFolder() {
     if (keep && StampOf(kReportFileName) == key.report && StampOf(kPracticeFileName) == key.practice)
       SaveClassCache(cacheFile, key, figures);
   });
+  // While the logs are read.
+  showLists();
 }
 
 void TClassOverviewForm::Show(Result& result) {

@@ -5,9 +5,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -411,6 +413,93 @@ TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
     EXPECT_FALSE(window.FromCache());
     EXPECT_EQ(window.Rows().size(), 2u);
   }
+  if (oldCache.isNull())
+    qunsetenv("XDG_CACHE_HOME");
+  else
+    qputenv("XDG_CACHE_HOME", oldCache);
+}
+
+// Each column is exactly as wide as laying out every cell and heading makes
+// it: names that kerning narrows below a longer one, long times, and again
+// in a larger font, as a zoom gives the table.
+TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  std::string log;
+  for (const auto& [name, seconds] : {std::tuple{"AVAVAVAVAVAVAVAVAVAVAVAV", 117}, {"HHHHHHHHHHHHHHHHHHHHH", 99999999},
+                                      {"To To To To To To Tom", 8}}) {
+    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
+    log += "\r\n" + SegmentRecordText(11, 1, seconds, SegmentCheckValue(name, 45000, 11, 1));
+  }
+  dir_.Write("report.dat", log);
+  TClassOverviewForm window;
+  window.LoadFolder();
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  ASSERT_EQ(window.Rows().size(), 3u);
+  QHeaderView* header = window.ClassTable->horizontalHeader();
+  const auto expectLaidOut = [&](const char* when) {
+    QTableView laidOut;
+    laidOut.setFont(window.ClassTable->font());
+    laidOut.setModel(window.ClassTable->model());
+    laidOut.horizontalHeader()->setSortIndicatorShown(true);
+    laidOut.resizeColumnsToContents();
+    for (int c = 0; c < header->count(); ++c)
+      EXPECT_EQ(window.ClassTable->columnWidth(c), laidOut.columnWidth(c)) << when << ", column " << c;
+    // The names and the longest time, not their headings, set those widths.
+    EXPECT_GT(laidOut.columnWidth(0), laidOut.horizontalHeader()->sectionSizeHint(0) + 20) << when;
+    EXPECT_GT(laidOut.columnWidth(3), laidOut.horizontalHeader()->sectionSizeHint(3)) << when;
+  };
+  expectLaidOut("as opened");
+  QFont larger = window.ClassTable->font();
+  larger.setPointSizeF(larger.pointSizeF() * 1.6);
+  window.ClassTable->setFont(larger);
+  window.ClassTable->resizeColumnsToContents();
+  expectLaidOut("in a larger font");
+  if (oldCache.isNull())
+    qunsetenv("XDG_CACHE_HOME");
+  else
+    qputenv("XDG_CACHE_HOME", oldCache);
+}
+
+// The table's cells look exactly as the style's own painting makes them:
+// plain and right-aligned texts, a selected row, the red counts of damaged
+// records, and texts too long for their column.
+TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  std::string log;
+  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}}) {
+    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
+    log += "\r\n" + SegmentRecordText(9, 2, 345, SegmentCheckValue(name, 45000, 9, 2) + check);
+  }
+  dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
+  TClassOverviewForm window;
+  window.LoadFolder();
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  window.show();
+  QTableView* table = window.ClassTable;
+  // The first columns, then the counts of damaged records beside them.
+  for (int c = 6; c < table->model()->columnCount() - 2; ++c) table->setColumnHidden(c, true);
+  table->selectRow(1);
+  const auto paintedBy = [table](QAbstractItemDelegate* delegate) {
+    table->setItemDelegate(delegate);
+    QApplication::processEvents();
+    return table->grab().toImage();
+  };
+  const auto compare = [&](const char* what) {
+    QAbstractItemDelegate* own = table->itemDelegate();
+    const QImage ours = table->grab().toImage();
+    const QImage styles = paintedBy(new QStyledItemDelegate(table));
+    EXPECT_FALSE(ours.isNull());
+    EXPECT_TRUE(ours == styles) << what;
+    table->setItemDelegate(own);
+  };
+  QApplication::processEvents();
+  compare("as shown");
+  table->setColumnWidth(0, 30);
+  table->setColumnWidth(3, 18);
+  QApplication::processEvents();
+  compare("with cut texts");
   if (oldCache.isNull())
     qunsetenv("XDG_CACHE_HOME");
   else
