@@ -1,5 +1,6 @@
 #include "ClassOverview.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -296,63 +297,17 @@ class PlainTextDelegate : public QStyledItemDelegate {
   }
 };
 
-}  // namespace
-
-void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
-  beginResetModel();
-  rows_ = std::move(rows);
-  // Each text made once: sizing the columns and painting ask for it again and again.
-  texts_.clear();
-  texts_.reserve(rows_.size() * kColumns);
-  for (const PersonFigures& p : rows_)
-    for (int c = 0; c < kColumns; ++c) texts_.push_back(ShownNumbers(CellOf(p, c).text));  // files keep the point
-  endResetModel();
-}
-
-int ClassTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int ClassTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
-
-QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= kColumns) return {};
-  const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
-  switch (role) {
-    case Qt::DisplayRole: return texts_[static_cast<size_t>(index.row()) * kColumns + static_cast<size_t>(index.column())];
-    case Qt::UserRole: {
-      // The unknown row stays below the names when sorted by name.
-      if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);
-      return CellOf(p, index.column()).key;
-    }
-    case Qt::TextAlignmentRole:
-      return index.column() == kName ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::ForegroundRole:
-      // A tampered or damaged log shows at a glance.
-      if ((index.column() == kUnverified && p.unverified > 0) || (index.column() == kAmbiguous && p.ambiguous > 0))
-        return QColor(Qt::red);
-      return {};
-    default: return {};
-  }
-}
-
-QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-  // Asked for again and again while the header is laid out and painted.
-  if (headers_.isEmpty()) headers_ = Headers();
-  return section >= 0 && section < headers_.size() ? headers_[section] : QString();
-}
-
 // The short names of the drill modes, in the window's language; the
 // exported file keeps the English ones.
-static QString ShownModeShortName(int32_t mode) {
+QString ShownModeShortName(int32_t mode) {
   static const char* const kShort[] = {QT_TRANSLATE_NOOP("TClassOverview", "close"), QT_TRANSLATE_NOOP("TClassOverview", "1 oct"),
                                        QT_TRANSLATE_NOOP("TClassOverview", "2 oct")};
   if (mode < 0 || mode >= kModes) return {};
   return QCoreApplication::translate("TClassOverview", kShort[mode % 3]) + (mode < 3 ? QStringLiteral(" 3") : QStringLiteral(" 4"));
 }
 
-QStringList ClassTableModel::Headers() {
+// The column heads, with a line break where a head takes two lines.
+QStringList ClassHeaders() {
   QStringList headers = {QCoreApplication::translate("TClassOverview", "Name"), QCoreApplication::translate("TClassOverview", "Drills"), QCoreApplication::translate("TClassOverview", "Time\nthis week"), QCoreApplication::translate("TClassOverview", "Time\nin all"), QCoreApplication::translate("TClassOverview", "First\npractice"),
                          QCoreApplication::translate("TClassOverview", "Last\npractice")};
   for (int m = 0; m < kModes; ++m) {
@@ -366,11 +321,68 @@ QStringList ClassTableModel::Headers() {
   return headers;
 }
 
-QStringList ClassTableModel::RowTexts(const PersonFigures& p) {
-  QStringList texts;
-  for (int c = 0; c < kColumns; ++c) texts << CellOf(p, c).text;
-  return texts;
-}
+}  // namespace
+
+// The class's rows, each cell computed when shown; Qt::UserRole gives the
+// value to sort by (numbers as numbers, an empty cell below every number).
+class ClassTableModel : public QAbstractTableModel {
+ public:
+  explicit ClassTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+  void SetRows(std::vector<PersonFigures> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    // Each text made once: sizing the columns and painting ask for it again and again.
+    texts_.clear();
+    texts_.reserve(rows_.size() * kColumns);
+    for (const PersonFigures& p : rows_)
+      for (int c = 0; c < kColumns; ++c) texts_.push_back(ShownNumbers(CellOf(p, c).text));  // files keep the point
+    endResetModel();
+  }
+  const std::vector<PersonFigures>& Rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : kColumns; }
+
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= kColumns) return {};
+    const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
+    switch (role) {
+      case Qt::DisplayRole: return texts_[static_cast<size_t>(index.row()) * kColumns + static_cast<size_t>(index.column())];
+      case Qt::UserRole: {
+        // The unknown row stays below the names when sorted by name.
+        if (index.column() == kName) return p.unknown ? QStringLiteral("\uffff") : QString::fromStdString(p.name);
+        return CellOf(p, index.column()).key;
+      }
+      case Qt::TextAlignmentRole:
+        return index.column() == kName ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      case Qt::ForegroundRole:
+        // A tampered or damaged log shows at a glance.
+        if ((index.column() == kUnverified && p.unverified > 0) || (index.column() == kAmbiguous && p.ambiguous > 0))
+          return QColor(Qt::red);
+        return {};
+      default: return {};
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    // Asked for again and again while the header is laid out and painted.
+    if (headers_.isEmpty()) headers_ = ClassHeaders();
+    return section >= 0 && section < headers_.size() ? headers_[section] : QString();
+  }
+
+ private:
+  std::vector<PersonFigures> rows_;
+  std::vector<QString> texts_;  // row by row
+  mutable QStringList headers_;
+};
+
+void TClassOverviewForm::ShowRows(std::vector<PersonFigures> rows) { model_->SetRows(std::move(rows)); }
+
+const std::vector<PersonFigures>& TClassOverviewForm::Rows() const { return model_->Rows(); }
 
 // What the reading thread hands over.
 struct TClassOverviewForm::Result {
@@ -560,7 +572,7 @@ void TClassOverviewForm::Show(Result& result) {
   ambiguous_ = result.ambiguous;
   fromCache_ = result.fromCache;
   note_ = result.note;
-  model_->SetRows(std::move(result.rows));
+  ShowRows(std::move(result.rows));
   FillSummary();
   ExportButton->setEnabled(true);
   PdfButton->setEnabled(true);
@@ -576,7 +588,7 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
   unverified_ = log.unverified;
   ambiguous_ = log.ambiguous;
   ShowLists(stats, catalogue);
-  model_->SetRows(ClassRows(log, today));
+  ShowRows(ClassRows(log, today));
   FillSummary();
 }
 
@@ -664,7 +676,7 @@ QString TClassOverviewForm::ReportHtml() const {
   const auto cell = [&unbroken](const QString& text, bool right) {
     return QStringLiteral("<td%1>%2</td>").arg(right ? QStringLiteral(" align=\"right\"") : QString(), unbroken(text));
   };
-  const QStringList headers = ClassTableModel::Headers();
+  const QStringList headers = ClassHeaders();
   std::optional<int32_t> first, last;
   for (const PersonFigures& p : Rows()) {
     for (const auto& day : {p.firstDay, p.lastDay, p.lastPracticeDay}) {

@@ -6,7 +6,6 @@
 // is shown from the account's cache.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -28,30 +27,7 @@ class QSortFilterProxyModel;
 class QTableView;
 class QTableWidget;
 
-// The class's rows, each cell computed when shown; Qt::UserRole gives the
-// value to sort by (numbers as numbers, an empty cell below every number).
-class ClassTableModel : public QAbstractTableModel {
-  Q_OBJECT
- public:
-  explicit ClassTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
-  void SetRows(std::vector<PersonFigures> rows);
-  const std::vector<PersonFigures>& Rows() const { return rows_; }
-
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-  // The column heads, with a line break where a head takes two lines.
-  static QStringList Headers();
-  // The texts of a row, as shown.
-  static QStringList RowTexts(const PersonFigures& p);
-
- private:
-  std::vector<PersonFigures> rows_;
-  std::vector<QString> texts_;  // row by row
-  mutable QStringList headers_;
-};
+class ClassTableModel;
 
 class TClassOverviewForm : public QDialog {
   Q_OBJECT
@@ -83,7 +59,9 @@ class TClassOverviewForm : public QDialog {
   // The printable report's HTML.
   QString ReportHtml() const;
 
-  const std::vector<PersonFigures>& Rows() const { return model_->Rows(); }
+  // The class table alone, from figures already made.
+  void ShowRows(std::vector<PersonFigures> rows);
+  const std::vector<PersonFigures>& Rows() const;
 
  signals:
   void Loaded();

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QTextDocument>
 #include <QTabWidget>
+#include <QTableView>
 #include <QXmlStreamReader>
 #include <QApplication>
 #include <QGroupBox>
@@ -551,11 +552,12 @@ TEST_F(LanguageWindowsTest, NumbersAndDatesOnScreenFollowTheLanguage) {
     PersonFigures ann;
     ann.name = "Ann";
     ann.eligibleByMode[0] = AnswerTotals{3, 1, 10};
-    ClassTableModel overview;
-    overview.SetRows({ann});
+    TClassOverviewForm overview;
+    overview.ShowRows({ann});
+    const QAbstractItemModel* table = overview.ClassTable->model();
     QStringList cells;
-    for (int column = 0; column < overview.columnCount(); ++column)
-      cells << overview.data(overview.index(0, column)).toString();
+    for (int column = 0; column < table->columnCount(); ++column)
+      cells << table->data(table->index(0, column)).toString();
     EXPECT_TRUE(cells.contains(QStringLiteral("75") + c.point + QStringLiteral("0"))) << name << ": " << cells.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(cells.contains(QStringLiteral("3") + c.point + QStringLiteral("3"))) << name;
     DestroySonorixWindows();
