@@ -22,11 +22,11 @@ class StreamClock {
  public:
   // bucketNs: the words' spacing scale; the estimate is the earliest origin
   // told over the last kBuckets buckets (a late word only ever shows the
-  // frames heard later than they are). The jitter that the mapping ignores
-  // scales with it: a sound server's estimate wanders by up to 5 ms for
-  // seconds on a busy machine, a sound card's callback by a fraction of one.
-  StreamClock(double rate, int64_t bucketNs)
-      : rate_(rate), bucketNs_(bucketNs), deadbandNs_(0.4L * static_cast<long double>(bucketNs)) {}
+  // frames heard later than they are). jitterNs: how far the words wander
+  // for seconds without the frames moving (a sound card's callback: a
+  // fraction of a ms; a sound server's estimate on a busy machine: tens).
+  StreamClock(double rate, int64_t bucketNs, int64_t jitterNs)
+      : rate_(rate), bucketNs_(bucketNs), deadbandNs_(static_cast<long double>(jitterNs)) {}
 
   static constexpr int kBuckets = 8;
   // Windows of words before the anchor is set.

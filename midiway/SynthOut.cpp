@@ -197,7 +197,8 @@ bool SynthOut::StartAudio(std::string& error) {
   double rate = 44100.0;
   fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
   rate_ = rate;
-  clock_ = StreamClock(rate, 5'000'000);  // a sound card's callback comes every few ms
+  // A sound card's callback comes every few ms, late by a fraction of one.
+  clock_ = StreamClock(rate, 5'000'000, 2'000'000);
   if (std::string file = Env("MIDIWAY_AUDIO_FILE"); !file.empty()) {
     WavCard card;
     // A file that stands in for a sound card with a buffer, to hear what
@@ -252,7 +253,10 @@ bool SynthOut::StartAudio(std::string& error) {
     if (name == "pulseaudio") {
       // Our own stream, which tells when it ran dry and can grow.
       buffer_ = std::make_unique<StreamBuffer>(pulseBufferMs, kPulseBufferMaxMs);
-      clock_ = StreamClock(rate_, 25'000'000);  // it asks for audio tens of ms apart
+      // It asks for audio tens of ms apart; on a busy machine its word on
+      // when they are heard wanders by tens of ms for seconds while its
+      // frames keep their pace, and it tells when they did not.
+      clock_ = StreamClock(rate_, 25'000'000, 30'000'000);
       timedRendering_ = true;  // before the first callback can run
       counted_ = true;
       pulse_ = PulseOut::Open(

@@ -142,7 +142,7 @@ class SynthOut : public OutSink {
   // Timed rendering: only through our own callback or the rendered file.
   std::atomic<bool> timedRendering_{false};
   std::mutex clockMutex_;
-  StreamClock clock_{44100.0, 5'000'000};  // where the output's frames stand
+  StreamClock clock_{44100.0, 5'000'000, 2'000'000};  // where the output's frames stand
   std::mutex queueMutex_;
   std::vector<Scheduled> queue_;  // by frame, then order
   uint64_t order_ = 0;

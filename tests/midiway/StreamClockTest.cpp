@@ -50,7 +50,7 @@ struct Output {
 TEST(MidiwayStreamClock, JitteredReportsMoveNoNoteOffItsSample) {
   for (const double speed : {1.0, 1.0003}) {
     SCOPED_TRACE(speed);
-    StreamClock clock(kRate, 25 * kMs);
+    StreamClock clock(kRate, 25 * kMs, 10 * kMs);
     Output output;
     output.speed = speed;
     output.RunUntil(clock, 2000 * kMs);
@@ -81,7 +81,7 @@ TEST(MidiwayStreamClock, JitteredReportsMoveNoNoteOffItsSample) {
   }
   // Frames heard 60 ms later from some moment on, unreported: placed anew
   // within seconds, and exactly again.
-  StreamClock clock(kRate, 25 * kMs);
+  StreamClock clock(kRate, 25 * kMs, 10 * kMs);
   Output output;
   output.RunUntil(clock, 3000 * kMs);
   output.origin += 60 * kMs;
