@@ -12,7 +12,7 @@
 # which the server saw no underrun of the player's stream (counted apart).
 #   PULSE_FIGURE_WARMUP   seconds between the open and the first figure (1.5)
 #   PULSE_FIGURE_SINK     more arguments for the null sink (e.g. norewinds=1)
-#   MIDIWAY_AUDIO_LATENCY_MS  the player's first buffer (160 ms; it grows after an underrun)
+#   MIDIWAY_AUDIO_LATENCY_MS  the player's first buffer (240 ms; it grows after an underrun)
 #   PULSE_LATENCY_MSEC    libpulse's own: the player's buffer, overriding the above
 set -eu
 build=${1:-build-rel}

@@ -2,6 +2,7 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <cstdlib>
 #include <thread>
 
 #include "SynthOut.h"
@@ -16,15 +17,27 @@ constexpr size_t kFrameBytes = 2 * sizeof(float);
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
-pa_buffer_attr Attributes(uint32_t frames) {
+pa_buffer_attr Attributes(uint32_t frames, uint32_t rate) {
   pa_buffer_attr attr;
   attr.maxlength = static_cast<uint32_t>(-1);
   attr.tlength = static_cast<uint32_t>(frames * kFrameBytes);
   attr.prebuf = static_cast<uint32_t>(-1);  // after running dry, start again only once full
-  // Asked for in small pieces, so that events wait little for their frames.
-  attr.minreq = static_cast<uint32_t>(kPeriodFrames * kFrameBytes);
+  // With early requests the sink takes this much at a time, so the stream's
+  // own buffer stays nearly full: a stalled player has all of it to spare.
+  // (Left to adjust, the sink took half the buffer at once, and a stall of
+  // just over a third of it ran the stream dry.)
+  attr.minreq = static_cast<uint32_t>(rate * kPulseRequestMs / 1000 * kFrameBytes);
   attr.fragsize = static_cast<uint32_t>(-1);
   return attr;
+}
+
+pa_stream_flags_t Flags() {
+  constexpr auto timing = PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE;
+  // libpulse's own variable makes it adjust the latency, which the server
+  // does not take together with early requests.
+  const char* own = std::getenv("PULSE_LATENCY_MSEC");
+  return static_cast<pa_stream_flags_t>(timing | (own != nullptr && *own != '\0' ? PA_STREAM_ADJUST_LATENCY
+                                                                                   : PA_STREAM_EARLY_REQUESTS));
 }
 
 }  // namespace
@@ -121,10 +134,8 @@ std::unique_ptr<PulseOut> PulseOut::Open(const PulseStream& wanted, Render rende
           out->stream_, [](pa_stream*, void* self) { OnState(self); }, out.get());
       pa_stream_set_write_callback(out->stream_, &PulseOut::OnWrite, out.get());
       pa_stream_set_underflow_callback(out->stream_, &PulseOut::OnUnderflow, out.get());
-      const pa_buffer_attr attr = Attributes(wanted.bufferFrames);
-      const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
-                                                        PA_STREAM_AUTO_TIMING_UPDATE);
-      ready = pa_stream_connect_playback(out->stream_, OrNull(wanted.device), &attr, flags, nullptr, nullptr) >= 0 &&
+      const pa_buffer_attr attr = Attributes(wanted.bufferFrames, wanted.rate);
+      ready = pa_stream_connect_playback(out->stream_, OrNull(wanted.device), &attr, Flags(), nullptr, nullptr) >= 0 &&
               waitFor([&] { return pa_stream_get_state(out->stream_) == PA_STREAM_READY; },
                       [&] { return !PA_STREAM_IS_GOOD(pa_stream_get_state(out->stream_)); });
     } else {
@@ -137,7 +148,7 @@ std::unique_ptr<PulseOut> PulseOut::Open(const PulseStream& wanted, Render rende
 }
 
 void PulseOut::SetBufferFrames(uint32_t frames) {
-  const pa_buffer_attr attr = Attributes(frames);
+  const pa_buffer_attr attr = Attributes(frames, rate_);
   if (pa_operation* op = pa_stream_set_buffer_attr(stream_, &attr, nullptr, nullptr); op != nullptr)
     pa_operation_unref(op);
 }

@@ -197,6 +197,8 @@ bool SynthOut::StartAudio(std::string& error) {
   double rate = 44100.0;
   fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
   rate_ = rate;
+  // A sound card's callback comes every few ms, late by a fraction of one.
+  clock_ = StreamClock(rate, 5'000'000, 2'000'000);
   if (std::string file = Env("MIDIWAY_AUDIO_FILE"); !file.empty()) {
     WavCard card;
     // A file that stands in for a sound card with a buffer, to hear what
@@ -251,11 +253,21 @@ bool SynthOut::StartAudio(std::string& error) {
     if (name == "pulseaudio") {
       // Our own stream, which tells when it ran dry and can grow.
       buffer_ = std::make_unique<StreamBuffer>(pulseBufferMs, kPulseBufferMaxMs);
+      // It asks for audio tens of ms apart; on a busy machine its word on
+      // when they are heard wanders by tens of ms for seconds while its
+      // frames keep their pace, and it tells when they did not.
+      clock_ = StreamClock(rate_, 25'000'000, 30'000'000);
       timedRendering_ = true;  // before the first callback can run
       counted_ = true;
       pulse_ = PulseOut::Open(
           PulseStreamOf(settings_, pulseBufferMs), [this](int frames, float* stereo, std::chrono::nanoseconds playsIn) { return RenderPulse(frames, stereo, playsIn); },
-          [this] { buffer_->Underrun(); }, kPulseProbeTimeout, why);
+          [this] {
+            buffer_->Underrun();
+            // The frames after the gap are heard later by it.
+            std::lock_guard lock(clockMutex_);
+            clock_.Reanchor();
+          },
+          kPulseProbeTimeout, why);
       if (pulse_) return true;
       buffer_.reset();
       timedRendering_ = counted_ = false;
@@ -297,8 +309,8 @@ SynthOut::~SynthOut() {
 void SynthOut::Start() {
   if (!wav_) return;
   const auto origin = wav_->Start();
-  originNs_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(origin.time_since_epoch()).count());
-  originKnown_ = true;
+  std::lock_guard lock(clockMutex_);
+  clock_.Anchor(std::chrono::duration_cast<std::chrono::nanoseconds>(origin.time_since_epoch()).count());
 }
 
 int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]) {
@@ -308,9 +320,16 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
     synth->rendered_.fetch_add(static_cast<uint64_t>(std::max(length, 0)), std::memory_order_relaxed);
     return fluid_synth_process(synth->synth_, length, nfx, fx, nout, out);
   }
-  synth->FollowCallback(synth->rendered_.load(std::memory_order_relaxed), Clock::now());
+  synth->Observe(synth->rendered_.load(std::memory_order_relaxed), Clock::now());
   int result = FLUID_OK;
-  synth->RenderTimed(length, [&](int offset, int frames) {
+  synth->RenderTimed(length, [&](int offset, int frames, bool silent) {
+    if (silent) {
+      for (int i = 0; i < nfx; ++i)
+        if (fx[i] != nullptr) std::fill(fx[i] + offset, fx[i] + offset + frames, 0.0f);
+      for (int i = 0; i < nout; ++i)
+        if (out[i] != nullptr) std::fill(out[i] + offset, out[i] + offset + frames, 0.0f);
+      return;
+    }
     float* fxAt[kMaxBuffers];
     float* outAt[kMaxBuffers];
     for (int i = 0; i < nfx; ++i) fxAt[i] = fx[i] != nullptr ? fx[i] + offset : nullptr;
@@ -322,14 +341,23 @@ int SynthOut::Render(void* self, int length, int nfx, float* fx[], int nout, flo
 }
 
 uint32_t SynthOut::RenderPulse(int frames, float* stereo, std::chrono::nanoseconds playsIn) {
-  if (playsIn.count() >= 0) FollowCallback(rendered_.load(std::memory_order_relaxed), Clock::now() + playsIn, 25'000'000);
-  return RenderStereo(frames, stereo);
+  if (playsIn.count() >= 0) Observe(rendered_.load(std::memory_order_relaxed), Clock::now() + playsIn);
+  const uint32_t grown = RenderStereo(frames, stereo);
+  if (grown > 0) {
+    // Its frames are heard later by the growth: nothing waits to sound.
+    std::lock_guard lock(clockMutex_);
+    clock_.Reanchor();
+  }
+  return grown;
 }
 
 uint32_t SynthOut::RenderStereo(int frames, float* stereo) {
-  RenderTimed(frames, [this, stereo](int offset, int length) {
+  RenderTimed(frames, [this, stereo](int offset, int length, bool silent) {
     float* at = stereo + 2 * offset;
-    fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
+    if (silent)
+      std::fill(at, at + 2 * length, 0.0f);
+    else
+      fluid_synth_write_float(synth_, length, at, 0, 2, at, 1, 2);
   });
   if (!buffer_ || !buffer_->GrowthDue() || !Quiet()) return 0;
   const int ms = buffer_->Grow();
@@ -348,41 +376,27 @@ void SynthOut::RanDry(uint64_t silentFrames) {
   // The file's frames after the silence are the rendered ones moved on by
   // it: events already waiting keep their place in the file.
   const auto shift = static_cast<int64_t>(silentFrames);
-  originNs_.fetch_add(static_cast<int64_t>(static_cast<long double>(shift) * 1e9L / rate_));
+  {
+    std::lock_guard lock(clockMutex_);
+    clock_.Shift(static_cast<int64_t>(static_cast<long double>(shift) * 1e9L / rate_));
+  }
   {
     std::lock_guard lock(queueMutex_);
     for (Scheduled& event : queue_) event.frame -= shift;
   }
+  dry_ = true;
   buffer_->Underrun();
 }
 
 // A sound card's callback renders its frames ahead of their playing, by an
 // amount that varies with the sound server's requests and with how late the
-// callback's thread wakes up. The earliest a callback has come, for its
-// frames, over the last 40 ms (a dozen callbacks) is steady: frame n is due
-// at that origin plus n / rate. A short window follows an underrun (after
-// which every frame plays later) at once, and the drift between the card's
-// clock and ours. Our PulseAudio stream's frames are followed by the
-// server's word on when they are heard, which comes late on a busy machine,
-// and its sink asks for them in blocks of tens of ms: over 200 ms.
-void SynthOut::FollowCallback(uint64_t frame, Clock::time_point now, int64_t bucketNs) {
-  constexpr int kBuckets = 8;
-  const int64_t kBucketNs = bucketNs;
-  const int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count();
-  const int64_t offset = nowNs - static_cast<int64_t>(static_cast<long double>(frame) * 1e9L / rate_);
-  const int64_t bucket = nowNs / kBucketNs;
-  if (bucket != currentBucket_) {
-    // Buckets skipped while no callback came are empty.
-    for (int64_t b = std::max(currentBucket_ + 1, bucket - kBuckets + 1); b <= bucket; ++b)
-      bucketMin_[static_cast<size_t>(b % kBuckets)] = INT64_MAX;
-    currentBucket_ = bucket;
-  }
-  int64_t& least = bucketMin_[static_cast<size_t>(bucket % kBuckets)];
-  least = std::min(least, offset);
-  int64_t origin = INT64_MAX;
-  for (int64_t value : bucketMin_) origin = std::min(origin, value);
-  originNs_.store(origin, std::memory_order_relaxed);
-  originKnown_.store(true, std::memory_order_release);
+// callback's thread wakes up; our PulseAudio stream's word on when its
+// frames are heard comes late on a busy machine. The clock keeps the
+// earliest of them and holds the mapping still once the flow settled.
+void SynthOut::Observe(uint64_t frame, Clock::time_point heard) {
+  std::unique_lock lock(clockMutex_, std::try_to_lock);
+  if (!lock.owns_lock()) return;
+  clock_.Observe(frame, std::chrono::duration_cast<std::chrono::nanoseconds>(heard.time_since_epoch()).count());
 }
 
 Clock::duration SynthOut::Latency() const {
@@ -390,7 +404,7 @@ Clock::duration SynthOut::Latency() const {
   // Our PulseAudio stream is followed by when its frames are heard: an event
   // is placed the largest buffer and a margin later, on a frame not rendered
   // yet however the buffer grows.
-  if (pulse_) return std::chrono::milliseconds(buffer_->MaxMs() + kPulseMarginMs);
+  if (pulse_) return std::chrono::milliseconds(buffer_->MaxMs() + kPulseRequestMs + kPulseMarginMs);
   // A callback may render its first frame that much before the frame's
   // moment, and an event goes to the block start nearest it; half a
   // millisecond more for the wake-up of a callback.
@@ -408,11 +422,10 @@ Clock::duration SynthOut::Lookahead() const {
 
 void SynthOut::Schedule(Scheduled event, Clock::time_point at) {
   int64_t frame = 0;  // before the first callback: at once
-  if (originKnown_.load(std::memory_order_acquire)) {
-    const int64_t atNs =
-        std::chrono::duration_cast<std::chrono::nanoseconds>((at + Latency()).time_since_epoch()).count();
-    const long double frames = static_cast<long double>(atNs - originNs_.load(std::memory_order_relaxed)) * rate_ / 1e9L;
-    frame = static_cast<int64_t>(std::llround(std::max(frames, 0.0L)));
+  const int64_t atNs = std::chrono::duration_cast<std::chrono::nanoseconds>((at + Latency()).time_since_epoch()).count();
+  {
+    std::lock_guard lock(clockMutex_);
+    if (clock_.Known()) frame = std::max<int64_t>(clock_.FrameAt(atNs), 0);
   }
   event.frame = frame;
   std::lock_guard lock(queueMutex_);
@@ -448,22 +461,64 @@ void SynthOut::Play(const Scheduled& event) {
 
 template <class Piece>
 void SynthOut::RenderTimed(int length, Piece&& render) {
+  constexpr int64_t kBlock = kSynthBlockFrames;
   const auto start = static_cast<int64_t>(rendered_.load(std::memory_order_relaxed));
-  // The block start nearest an event's frame.
-  auto blockOf = [](int64_t frame) { return (frame + kSynthBlockFrames / 2) / kSynthBlockFrames * kSynthBlockFrames; };
-  int64_t at = start;
   const int64_t end = start + length;
+  int64_t at = start;
   while (at < end) {
     int64_t next = end;
+    int64_t silence = 0;
+    int64_t dropped = 0;
     {
       // Played under the lock, so that a reset drops or silences every event.
       std::lock_guard lock(queueMutex_);
+      // The synthesizer starts a note only at its block's first frame, and
+      // what is played before takes effect there: pieces end on blocks.
+      const int64_t phase = ((at - skew_) % kBlock + kBlock) % kBlock;
       size_t played = 0;
-      while (played < queue_.size() && blockOf(queue_[played].frame) <= at) Play(queue_[played++]);
+      if (phase != 0 && dry_) {
+        // Just after a gap the rest of the synthesizer's block is dropped,
+        // unheard in the gap, so that what became due meanwhile (a note's
+        // end) takes effect at once rather than a block later.
+        dropped = kBlock - phase;
+      } else if (phase != 0) {
+        while (played < queue_.size() && queue_[played].frame <= at) Play(queue_[played++]);
+        next = std::min(end, at + kBlock - phase);
+      } else {
+        while (played < queue_.size()) {
+          const int64_t frame = queue_[played].frame;
+          if (frame - at >= kBlock) {
+            next = std::min(end, at + (frame - at) / kBlock * kBlock);
+            break;
+          }
+          if (frame > at && played == 0 && fluid_synth_get_active_voice_count(synth_) == 0) {
+            // Nothing sounds: silence up to the event's own frame moves the
+            // synthesizer's blocks to start there.
+            silence = std::min(frame, end) - at;
+            break;
+          }
+          if (frame - at > kBlock / 2) {  // the next block start is nearer
+            next = std::min(end, at + kBlock);
+            break;
+          }
+          Play(queue_[played++]);
+        }
+      }
       queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(played));
-      if (!queue_.empty()) next = std::min(end, blockOf(queue_.front().frame));
     }
-    render(static_cast<int>(at - start), static_cast<int>(next - at));
+    dry_ = false;
+    if (dropped > 0) {
+      fluid_synth_write_float(synth_, static_cast<int>(dropped), scratch_.data(), 0, 2, scratch_.data(), 1, 2);
+      skew_ -= dropped;
+      continue;
+    }
+    if (silence > 0) {
+      render(static_cast<int>(at - start), static_cast<int>(silence), true);
+      skew_ += silence;
+      at += silence;
+      continue;
+    }
+    render(static_cast<int>(at - start), static_cast<int>(next - at), false);
     at = next;
   }
   rendered_.store(static_cast<uint64_t>(end), std::memory_order_relaxed);

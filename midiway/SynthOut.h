@@ -18,6 +18,7 @@
 #include "OutPort.h"
 #include "PulseOut.h"
 #include "StreamBuffer.h"
+#include "StreamClock.h"
 #include "WavRenderer.h"
 
 namespace midiway {
@@ -35,19 +36,21 @@ inline constexpr int kPeriodFrames = 128;
 inline constexpr int kPeriods = 3;
 // What a PulseAudio stream buffers ahead, unless $MIDIWAY_AUDIO_LATENCY_MS
 // says otherwise: a busy machine holds the player's thread, or the whole
-// machine, up for tens of ms at times, and a buffer shorter than that runs
-// dry (an audible gap, and the notes after it late); 60 ms did so in a
-// figure in seven. Each time it runs dry all the same, it doubles, up to the
-// bound. Notes are placed for the bound from the start, so that a growth
-// moves none of them: the delay is harmless, as no note answers a key the
-// student plays.
-inline constexpr int kPulseBufferMs = 160;
-inline constexpr int kPulseBufferMaxMs = 320;
-// Beyond the buffer, for the server's timing estimate and the pieces it asks in.
+// machine, up for 70 to 100 ms at times, and a buffer shorter than that runs
+// dry (an audible gap, and the notes after it late). Each time it runs dry
+// all the same, it doubles, up to the bound. Notes are placed for the bound
+// from the start, so that a growth moves none of them: the delay is
+// harmless, as no note answers a key the student plays.
+inline constexpr int kPulseBufferMs = 240;
+inline constexpr int kPulseBufferMaxMs = 310;
+// The sink takes the stream's audio in pieces this long.
+inline constexpr int kPulseRequestMs = 10;
+// Beyond the buffer and the sink's piece, for the server's timing estimate.
 inline constexpr int kPulseMarginMs = 10;
 
 // FluidSynth renders in blocks of this many frames and starts a note only at
-// a block's first frame: an event sounds at the block start nearest its frame.
+// a block's first frame: an event sounds at the block start nearest its
+// frame, or, while nothing sounds, the blocks are moved to start on it.
 inline constexpr int kSynthBlockFrames = 64;
 // How long before its moment the port hands a timed event over: longer than
 // the port's thread is ever held up on a busy machine.
@@ -112,16 +115,16 @@ class SynthOut : public OutSink {
   // The stand-in card ran dry: the frames after the silence play that much later.
   void RanDry(uint64_t silentFrames);
   // Renders `length` frames from the output's frame rendered_, in pieces
-  // between the events due in them; render(offset, frames) renders one piece.
+  // between the events due in them; render(offset, frames, silent) renders
+  // one piece, or silence in its place without advancing the synthesizer.
   template <class Piece>
   void RenderTimed(int length, Piece&& render);
   void Schedule(Scheduled event, Clock::time_point at);
   void Play(const Scheduled& event);
   void PlayMessage(const uint8_t* message, int length);
-  // Where the output's frames stand on the clock: frame n is due at
-  // origin + n / rate (set by a rendered file's start, or followed from the
-  // callbacks of a sound card).
-  void FollowCallback(uint64_t frame, Clock::time_point now, int64_t bucketNs = 5'000'000);
+  // The output's word that frame `frame` is heard at `heard`, taken unless
+  // an event is being placed this very moment (the audio thread never waits).
+  void Observe(uint64_t frame, Clock::time_point heard);
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
@@ -138,15 +141,16 @@ class SynthOut : public OutSink {
 
   // Timed rendering: only through our own callback or the rendered file.
   std::atomic<bool> timedRendering_{false};
-  std::atomic<int64_t> originNs_{0};  // on the steady clock
-  std::atomic<bool> originKnown_{false};
-  // The audio thread's own: the earliest origin seen in each of the last 8 buckets.
-  std::array<int64_t, 8> bucketMin_ = {};
-  int64_t currentBucket_ = -1000;
+  std::mutex clockMutex_;
+  StreamClock clock_{44100.0, 5'000'000, 2'000'000};  // where the output's frames stand
   std::mutex queueMutex_;
   std::vector<Scheduled> queue_;  // by frame, then order
   uint64_t order_ = 0;
-  std::vector<Scheduled> due_;  // the audio thread's: events taken from the queue
+  // The audio thread's: output frames that were not the synthesizer's (the
+  // silence put in to start a note on its own frame rather than a block's).
+  int64_t skew_ = 0;
+  bool dry_ = false;  // the output just ran dry
+  std::array<float, 2 * kSynthBlockFrames> scratch_{};  // what is dropped after it
 };
 
 }  // namespace midiway

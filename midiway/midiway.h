@@ -59,7 +59,7 @@ typedef struct MIDIEVENT {
  *                         alsa, sdl2, jack in that order)
  *   MIDIWAY_AUDIO_FILE    render in real time into this WAV file instead of a sound card
  *                         (16-bit stereo PCM; frame 0 is the moment OpenMidiOut returns)
- *   MIDIWAY_AUDIO_LATENCY_MS  the buffer asked of a PulseAudio server, in ms (default 20:
+ *   MIDIWAY_AUDIO_LATENCY_MS  the buffer asked of a PulseAudio server, in ms (default 240:
  *                         shorter ones run dry on a busy desktop, a gap in the sound);
  *                         libpulse's own PULSE_LATENCY_MSEC, when set, goes before it
  * It releases every note sounded now (time MIDIWAY_TIME_NOW) 2 seconds after its
@@ -69,8 +69,9 @@ typedef struct MIDIEVENT {
  * one constant latency: none for MIDIWAY_AUDIO_FILE; for a sound card one
  * audio period and half a block, about 4 ms (its callback may run that much
  * before the moment of its first frame), the output's buffer coming on top
- * (through PulseAudio about 20 ms). FluidSynth starts notes at the first frame of its 64-frame
- * blocks, so an event sounds within half a block (0.73 ms) of that frame.
+ * (through PulseAudio 330 ms). FluidSynth starts notes at the first frame of its 64-frame
+ * blocks: a note that comes while nothing sounds starts on its own frame all the same, one
+ * that comes while others sound within half a block (0.73 ms) of it.
  */
 
 /* How the library posts to the host's windows: called from the library's own

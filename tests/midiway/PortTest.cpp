@@ -274,7 +274,7 @@ class PrivatePulseServer {
 };
 
 // A short buffer runs dry on a busy desktop, a gap in the sound: the stream
-// asks for 160 ms unless told otherwise, and libpulse's own variable, which
+// asks for 240 ms unless told otherwise, and libpulse's own variable, which
 // the library borrows for the open, is the user's again afterwards.
 TEST(MidiwayOpen, SoundServerIsAskedForTheBufferChosen) {
   if (!HaveSoundFont()) GTEST_SKIP() << "no SoundFont";
@@ -288,10 +288,10 @@ TEST(MidiwayOpen, SoundServerIsAskedForTheBufferChosen) {
     const char* pulse;  // $PULSE_LATENCY_MSEC
     const char* asked;
   };
-  const Case cases[] = {{nullptr, nullptr, "160.00 ms"},
+  const Case cases[] = {{nullptr, nullptr, "240.00 ms"},
                         {"40", nullptr, "40.00 ms"},
-                        {"0", nullptr, "160.00 ms"},
-                        {"12ms", nullptr, "160.00 ms"},
+                        {"0", nullptr, "240.00 ms"},
+                        {"12ms", nullptr, "240.00 ms"},
                         {"40", "30", "30.00 ms"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.ours != nullptr ? c.ours : "-") + ", " + (c.pulse != nullptr ? c.pulse : "-"));

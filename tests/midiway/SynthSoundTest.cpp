@@ -155,6 +155,28 @@ TEST_F(SynthSound, TimedEventsAreSpacedByTheClock) {
   EXPECT_LT(onset, wav.rate / 20u) << "a delta of 0 after an idle spell plays at once";
 }
 
+// The synthesizer starts notes only on its 64-frame blocks; a note that
+// comes while nothing sounds starts on its own frame all the same. Notes
+// 250 ms apart (11025 frames, no whole number of blocks) are exactly that
+// far apart in the file (from the second on: a fresh synthesizer's first
+// note starts a few samples differently).
+TEST_F(SynthSound, NotesInSilenceStartOnTheirOwnFrames) {
+  Listener listener("exact");
+  uint32_t at = 0;
+  for (uint32_t tick = 96; tick <= 96 + 5 * 240; tick += 240) {
+    MIDIEVENT on{tick - at, 0x90, 72, 64, 0};
+    MIDIEVENT off{96, 0xB0, 120, 0, 0};
+    ASSERT_EQ(PutMidiOut(listener.handle(), &on), MIDIWAY_PUT_TAKEN);
+    ASSERT_EQ(PutMidiOut(listener.handle(), &off), MIDIWAY_PUT_TAKEN);
+    at = tick + 96;
+  }
+  listener.SleepUntilSeconds(1.7);
+  const Wav wav = listener.Finish();
+  const std::vector<size_t> onsets = Onsets(wav);
+  ASSERT_EQ(onsets.size(), 6u);
+  for (size_t i = 2; i < onsets.size(); ++i) EXPECT_EQ(onsets[i] - onsets[1], 11025 * (i - 1)) << "note " << i;
+}
+
 // A file standing in for a sound card with a 50 ms buffer, its rendering
 // stalled for 130 ms in a figure: the card runs dry once, the buffer grows
 // once nothing sounds, and every note after it still starts on the grid
