@@ -8,8 +8,12 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh" --test
 
 build="$root/build-test"
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 if [[ ! -f "$build/build.ninja" ]]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONORIX_SANITIZE=ON >/dev/null
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONORIX_SANITIZE=ON "${launcher[@]}" >/dev/null
 fi
 export QT_QPA_PLATFORM=offscreen
 cmake --build "$build"
