@@ -104,7 +104,9 @@ function act<T>(fn: () => T, paced = false): Promise<T> {
 let view: DrillView;
 
 function render() {
+  const wasDrilling = view?.drilling ?? false;
   view = JSON.parse(drill.view()) as DrillView;
+  if (wasDrilling && !view.drilling) sound?.end();
   if (practice) view = practice.adjust(view);
   $('caption').textContent = view.catalogueMissing ? 'File Error!' : 'Sonorix';
   $('correct').textContent = String(view.correct);
@@ -344,6 +346,10 @@ function wireDrill() {
   });
   window.addEventListener('pagehide', () => {
     files.act(() => drill.close());
+  });
+  // A hidden page's timers may not run to release its notes.
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') sound?.end();
   });
   setInterval(() => {
     if (view?.drilling) render();

@@ -12,6 +12,8 @@ export interface PlannedNote {
 export interface SoundOut {
   play(plan: PlannedNote[]): void;
   silence(): void;
+  // The drill ended or the page was hidden: nothing may go on sounding.
+  end(): void;
 }
 
 export type Progress = (loaded: number, total: number) => void;
@@ -89,16 +91,54 @@ export class SynthOut implements SoundOut {
     const m: SynthMessage = { type: 'silence' };
     this.node.port.postMessage(m);
   }
+  // The piano dies away by itself.
+  end(): void {}
 }
 
-// A Web MIDI output: the same plan with the port's own time stamps.
+// A Web MIDI output: the same plan with the port's own time stamps. As the
+// desktop's driver does, each note is released 2 s after its note-on (a new
+// note-on of the key moving that), since the plan itself never ends a note.
 export class MidiOut implements SoundOut {
+  static readonly releaseMs = 2000;
+  // The drill's notes are on channel 1, as on the desktop.
+  private static readonly channel = 0;
+  // Per key, when its note is due to end; a release whose time is no longer
+  // the key's was overtaken by a restrike.
+  private readonly due = new Map<number, number>();
+  private readonly channels = new Set<number>();
   constructor(readonly port: MIDIOutput) {}
   play(plan: PlannedNote[]): void {
     const now = performance.now();
-    for (const n of plan) this.port.send([0x90, n.key & 0x7f, n.velocity & 0x7f], now + n.atMs);
+    for (const n of [...plan].sort((a, b) => a.atMs - b.atMs)) {
+      const key = n.key & 0x7f;
+      const at = now + n.atMs;
+      if (n.velocity > 0) {
+        this.channels.add(MidiOut.channel);
+        this.port.send([0x90 | MidiOut.channel, key, n.velocity & 0x7f], at);
+        const end = at + MidiOut.releaseMs;
+        this.due.set(key, end);
+        // Sent when due, not ahead: a restrike before then must not be cut.
+        setTimeout(() => this.release(key, end), end - performance.now());
+      } else {
+        this.port.send([0x80 | MidiOut.channel, key, 0], at);
+        this.due.delete(key);
+      }
+    }
+  }
+  private release(key: number, end: number) {
+    if (this.due.get(key) !== end) return;
+    this.due.delete(key);
+    this.port.send([0x80 | MidiOut.channel, key, 0]);
+  }
+  // All notes off on every channel this output has sounded: a synthesizer
+  // with a sustaining sound would otherwise ring on.
+  end(): void {
+    // Where the browser can, notes planned for later are dropped too.
+    (this.port as { clear?: () => void }).clear?.();
+    for (const c of this.channels) this.port.send([0xb0 | c, 123, 0]);
   }
   silence(): void {
+    this.end();
     this.port.send([0xb0, 120, 0]);
     this.port.send([0xb0, 121, 0]);
   }
