@@ -1,6 +1,7 @@
 // Puts the page's English texts into the chosen language as they appear:
 // the static page once, and every text the drill sets later through a
 // mutation observer, so the views keep writing the desktop's English words.
+import { browserLanguages } from './browser-locale';
 import { chooseLanguage, currentLanguage, languages, loadLanguage, pageContext, storedLanguage, storeLanguage, translateText, tr } from './i18n';
 
 // Each part of the page speaks with its desktop window's context.
@@ -135,7 +136,7 @@ function addChooser(code: string) {
 
 // ?lang=xx chooses for this visit (tests and shared links) without storing it.
 export async function startLanguage(params: URLSearchParams) {
-  const code = chooseLanguage(params.get('lang') ?? storedLanguage(), navigator.languages ?? [navigator.language]);
+  const code = chooseLanguage(params.get('lang') ?? storedLanguage(), browserLanguages());
   addChooser(code);
   observe();
   await switchTo(code);

@@ -1,5 +1,7 @@
 // My Progress: the drill log's figures from the core, drawn with uPlot, the
 // table of drills, and the table as CSV for a teacher.
+// First: the chart library reads the browser's language as it loads.
+import './browser-locale';
 import uPlot from 'uplot';
 import { arg, pageContext, tr } from './i18n';
 
