@@ -1,5 +1,7 @@
 // The drill page: the core judges and keeps the files; this shows it and
 // wires the controls, the keys and the sound.
+// First: it reports a start that fails, from the first module on.
+import { notice, pageStarted, startFailed } from './notice';
 import { BadArchive, exportArchive, readArchive } from './archive';
 import type { DrillView, FiltersView, JudgedJson, LoginAnswer, ScoreView, WebDrillNative } from './core';
 import { loadCore } from './core';
@@ -50,12 +52,6 @@ let soundReady: Promise<void> = Promise.resolve();
 let midiAccess: MIDIAccess | null = null;
 let practice: Practice | null = null;
 let practiceProgress: ((person: string, enabled: string) => string) | null = null;
-
-function notice(text: string) {
-  const n = $('notice');
-  n.textContent = text;
-  n.hidden = false;
-}
 
 files.onRefused = () =>
   notice(
@@ -673,6 +669,8 @@ async function exportData() {
 }
 
 async function importData(file: File) {
+  // The menu the import came from, for the focus after a refusal.
+  const menu = document.querySelector<HTMLElement>('[data-action=import]')?.closest('details')?.querySelector('summary') ?? null;
   let incoming: Map<string, Uint8Array>;
   try {
     incoming = readArchive(new Uint8Array(await file.arrayBuffer()));
@@ -681,11 +679,12 @@ async function importData(file: File) {
       e instanceof BadArchive
         ? arg(tr(pageContext, '"%1" is not an archive of Sonorix\'s data, or it is damaged (%2). Nothing was changed.'), file.name, e.message)
         : arg(tr(pageContext, '"%1" could not be read. Nothing was changed.'), file.name),
+      menu,
     );
     return;
   }
   if (view.drilling) {
-    notice('End the drill before importing data. Nothing was changed.');
+    notice('End the drill before importing data. Nothing was changed.', menu);
     return;
   }
   const names = [...incoming.keys()].join(', ');
@@ -828,6 +827,7 @@ async function start() {
   wireDrill();
   wireMenu();
   render();
+  pageStarted();
   await showLogin();
   await act(() => drill.shown());
   // Tests move the clock and read the state through this.
@@ -844,4 +844,4 @@ async function start() {
   document.body.dataset.ready = 'yes';
 }
 
-void start();
+start().catch(startFailed);

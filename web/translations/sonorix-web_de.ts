@@ -282,5 +282,13 @@
             <numerusform>beim ersten Versuch richtig in %1 von %n Fragen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Sonorix konnte in diesem Browser nicht starten (%1). Laden Sie die Seite neu, um es wieder zu versuchen, oder verwenden Sie ein aktuelles Chrome, Edge, Firefox oder Safari.</translation>
+    </message>
 </context>
 </TS>

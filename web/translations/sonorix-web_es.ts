@@ -282,5 +282,13 @@
             <numerusform>correcto al primer intento en %1 de %n preguntas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Sonorix no pudo iniciarse en este navegador (%1). Vuelva a cargar la página para intentarlo de nuevo, o use un Chrome, Edge, Firefox o Safari actual.</translation>
+    </message>
 </context>
 </TS>

@@ -282,5 +282,13 @@
             <numerusform>juste du premier coup dans %1 questions sur %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Sonorix n’a pas pu démarrer dans ce navigateur (%1). Rechargez la page pour réessayer, ou utilisez un Chrome, Edge, Firefox ou Safari récent.</translation>
+    </message>
 </context>
 </TS>

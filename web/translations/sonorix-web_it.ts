@@ -282,5 +282,13 @@
             <numerusform>giusto al primo tentativo in %1 di %n domande</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>Sonorix non è riuscito ad avviarsi in questo browser (%1). Ricarica la pagina per riprovare, oppure usa un Chrome, Edge, Firefox o Safari recente.</translation>
+    </message>
 </context>
 </TS>
