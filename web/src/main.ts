@@ -21,6 +21,7 @@ import type { WebConfusionsNative } from './confusions-view';
 import { heardAfterAnswer, showPair, useNotation, wireHeardChoice } from './heard-view';
 import type { WebNotationNative } from './heard-view';
 import { Practice, showPracticeProgress } from './practice';
+import { HighScoreTable } from './score-table';
 import type { WebPracticeNative } from './practice';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
@@ -473,6 +474,8 @@ async function showFilters() {
   await act(() => drill.applyFilters(f.cardinality, range, low, high, $<HTMLInputElement>('filters-save').checked));
 }
 
+let highScores: HighScoreTable | null = null;
+
 async function showScore(s: ScoreView) {
   $('s-time').textContent = s.time;
   $('s-points').textContent = s.timePoints;
@@ -483,12 +486,8 @@ async function showScore(s: ScoreView) {
   let card = s.cardinality;
   let range = s.range;
   const show = () => {
-    const table = s.tables[card * 3 + range] ?? [];
-    const list = $<HTMLSelectElement>('s-list');
-    // Kept spaces line the columns up, as in the desktop's fixed-pitch list.
-    list.replaceChildren(...table.map((line, i) => new Option(line.replace(/ /g, '\u00a0'), String(i))));
-    const mine = card === s.cardinality && range === s.range ? s.newEntryIndex : -1;
-    list.selectedIndex = mine;
+    highScores ??= new HighScoreTable($('s-list'), $('s-header'), $('s-rows'));
+    highScores.show(s.tables[card * 3 + range] ?? [], card === s.cardinality && range === s.range ? s.newEntryIndex : -1);
     for (const b of document.querySelectorAll<HTMLButtonElement>('#score-dialog .speed button')) {
       const down = b.dataset.card !== undefined ? Number(b.dataset.card) === card : Number(b.dataset.range) === range;
       b.setAttribute('aria-pressed', String(down));

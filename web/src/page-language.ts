@@ -22,7 +22,7 @@ const contexts: [string, string][] = [
   ['#keys-dialog, #confirm-dialog, #pacing-dialog, #notice', pageContext],
 ];
 // Data, names and the instructions' own file are shown as they are.
-const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-list, #midi-list, #kbd-list, #pr-person, #pr-table tbody, #pa-days tbody, #pa-focus, #pa-summary, #pa-answer, #pa-part, .chart, #cf-table, .heard-picture, #login-listed, #time, output';
+const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-header, #s-rows, #midi-list, #kbd-list, #pr-person, #pr-table tbody, #pa-days tbody, #pa-focus, #pa-summary, #pa-answer, #pa-part, .chart, #cf-table, .heard-picture, #login-listed, #time, output';
 const attributes = ['aria-label', 'title', 'placeholder'];
 
 // What each text or attribute was in English, and what we last showed.

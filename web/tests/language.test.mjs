@@ -137,6 +137,8 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   await page.keyboard.press('Control+b');
   await page.waitForSelector('#score-dialog[open]');
   await look('score', '#score-dialog');
+  // The table's headings, one word of the desktop's German heading over each column.
+  assert.deepEqual(await page.locator('#s-header span').allTextContents(), ['', 'Datum', 'Richtig', 'Falsch', 'Proz.', 'Zeit/Int', 'Punkte']);
   await page.click('#s-errors');
   await page.waitForSelector('#errors-dialog[open]');
   await page.check('#e-conf');

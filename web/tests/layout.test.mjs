@@ -35,6 +35,42 @@ async function noSidewaysScroll(page, what) {
   }
 }
 
+// The high scores: every heading whole in the table's frame and over its column
+// (the date's left edge, the figures' right edges), and each row read as its line.
+async function headingsOverColumns(page, what) {
+  const t = await page.evaluate(() => {
+    const box = (el) => {
+      const range = document.createRange();
+      range.selectNodeContents(el);
+      const b = range.getBoundingClientRect();
+      return { left: b.left, right: b.right, text: el.textContent };
+    };
+    const frame = document.getElementById('s-list');
+    const f = frame.getBoundingClientRect();
+    return {
+      heads: [...document.querySelectorAll('#s-header span')].map(box),
+      rows: [...document.querySelectorAll('#s-rows [role=option]')].map((o) => ({ name: o.getAttribute('aria-label'), selected: o.getAttribute('aria-selected'), cells: [...o.children].map(box) })),
+      frame: { left: f.left, right: f.right, sideways: frame.scrollWidth - frame.clientWidth },
+    };
+  });
+  assert.deepEqual(t.heads.map((h) => h.text), ['', 'Date', 'Correct', 'Incrct', 'Pctge', 'Time/Int', 'Score'], what);
+  for (const h of t.heads.slice(1)) assert.ok(h.left >= t.frame.left && h.right <= t.frame.right, `${what}: "${h.text}" is cut`);
+  assert.ok(t.frame.sideways <= 1, `${what}: the table scrolls sideways`);
+  assert.ok(t.rows.length > 0);
+  assert.equal(t.rows.filter((r) => r.selected === 'true').length, 1, `${what}: the new entry is chosen`);
+  for (const row of t.rows) {
+    assert.match(row.name, /^ *\d+\. \d\d\/\d\d\/\d\d +5 +1 +83\.3% +\d+\.\d +\d+$/, what);
+    assert.deepEqual(row.cells.map((c) => c.text), row.name.trim().split(/ +/), what);
+    assert.equal(await page.getByRole('option', { name: row.name, exact: true }).count(), 1, `${what}: "${row.name}" is not the row's name`);
+    const [, date, ...figures] = row.cells;
+    assert.ok(Math.abs(date.left - t.heads[1].left) <= 1, `${what}: the date is not under "Date"`);
+    figures.forEach((c, i) => {
+      const h = t.heads[i + 2];
+      assert.ok(Math.abs(c.right - h.right) <= 1, `${what}: ${c.text} is ${c.right - h.right} px off "${h.text}"`);
+    });
+  }
+}
+
 async function shot(page, name) {
   if (process.env.SONORIX_SCREENSHOTS) await page.screenshot({ path: join(process.env.SONORIX_SCREENSHOTS, name) });
 }
@@ -81,6 +117,14 @@ for (const [width, zoom] of [[1280, 1], [360, 1], [640, 2]]) {
     await page.keyboard.press('Control+b');
     await page.waitForSelector('#score-dialog[open]');
     await noSidewaysScroll(page, 'score');
+    await headingsOverColumns(page, `score at ${tag}`);
+    // The rows are walked by keys, as a list is.
+    await page.focus('#s-rows');
+    const chosen = () => page.evaluate(() => [...document.querySelectorAll('#s-rows [role=option]')].findIndex((o) => o.getAttribute('aria-selected') === 'true'));
+    await page.keyboard.press('Home');
+    assert.equal(await chosen(), 0);
+    await page.keyboard.press('End');
+    assert.equal(await chosen(), (await page.locator('#s-rows [role=option]').count()) - 1);
     await shot(page, `web-score-${tag}.png`);
     for (let i = 0; i < 20 && !(await page.evaluate(() => document.activeElement?.id === 's-errors')); i++) {
       await page.keyboard.press('Shift+Tab');
