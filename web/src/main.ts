@@ -380,8 +380,15 @@ async function showLogin() {
   const closed = showModal('login-dialog');
   input.select();
   let deleting = false;
+  const form = $<HTMLFormElement>('login-form');
   input.onkeydown = (e) => {
     deleting = e.key === 'Backspace' || e.key === 'Delete';
+    // WebKit spends the first Enter on closing the suggestion list of names; submitting
+    // here logs in at once there, and stands in for the form's own submit elsewhere.
+    if (e.key === 'Enter' && !e.isComposing) {
+      e.preventDefault();
+      if (!input.disabled) form.requestSubmit();
+    }
   };
   // A name typed before is completed as one types.
   input.oninput = () => {
@@ -393,7 +400,6 @@ async function showLogin() {
       input.setSelectionRange(typed.length, match.length);
     }
   };
-  const form = $<HTMLFormElement>('login-form');
   form.onsubmit = async (e) => {
     e.preventDefault();
     const name = input.value.trim() ? input.value : '';
