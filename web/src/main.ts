@@ -381,14 +381,17 @@ async function showLogin() {
   input.select();
   let deleting = false;
   const form = $<HTMLFormElement>('login-form');
+  let enterDown = false;
   input.onkeydown = (e) => {
     deleting = e.key === 'Backspace' || e.key === 'Delete';
-    // WebKit spends the first Enter on closing the suggestion list of names; submitting
-    // here logs in at once there, and stands in for the form's own submit elsewhere.
-    if (e.key === 'Enter' && !e.isComposing) {
-      e.preventDefault();
-      if (!input.disabled) form.requestSubmit();
-    }
+    enterDown = e.key === 'Enter' && !e.isComposing;
+  };
+  // WebKit spends an Enter on its list of names (closing it, or filling in the name
+  // picked there, after keydown) and submits nothing: that Enter submits on keyup.
+  input.onkeyup = (e) => {
+    if (e.key !== 'Enter' || !enterDown) return;
+    enterDown = false;
+    if (!input.disabled && input.value.trim()) form.requestSubmit();
   };
   // A name typed before is completed as one types.
   input.oninput = () => {

@@ -199,7 +199,7 @@ test('WebKit: login, a drill by keys judged, the score', async () => {
 });
 
 // WebKit opens the field's suggestion list on the offered name; one Enter must still log in.
-test('WebKit: after a reload one Enter logs in, the name offered or typed again, the data kept; Export', async () => {
+test('WebKit: after a reload one Enter logs in, the name offered, typed again or picked, the data kept; Export', async () => {
   const report = await file('report.dat');
   for (const typed of ['', 'Ann']) {
     await withTimeout(driver.navigate().refresh(), stepMs, 'the reload');
@@ -210,6 +210,22 @@ test('WebKit: after a reload one Enter logs in, the name offered or typed again,
     await loggedIn();
     assert.equal((await view()).person, 'Ann');
     assert.ok((await file('report.dat')).equals(report));
+  }
+  // A name picked in that list with the arrows is the one logged in.
+  await (await driver.findElement(By.css('nav .menu summary'))).click();
+  await (await driver.findElement(By.css('[data-action=login]'))).click();
+  await waitFor("return !!document.querySelector('#login-dialog[open]')", 'the login');
+  await (await driver.findElement(By.id('login-name'))).clear();
+  await keys('login-name', 'Anna', Key.ENTER);
+  await loggedIn();
+  for (const [downs, name] of [[2, 'Anna'], [1, 'Ann']]) {
+    await withTimeout(driver.navigate().refresh(), stepMs, 'the reload');
+    await waitFor("return !!document.querySelector('#login-dialog[open]')", 'the login');
+    // "Ann" typed: the list offers Ann and Anna.
+    await (await driver.findElement(By.id('login-name'))).clear();
+    await keys('login-name', 'Ann', ...Array(downs).fill(Key.ARROW_DOWN), Key.ENTER);
+    await loggedIn();
+    assert.equal((await view()).person, name);
   }
 
   // MiniBrowser saves no download under WebDriver, so the archive is taken
