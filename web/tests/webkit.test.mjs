@@ -157,7 +157,7 @@ after(async () => {
 
 test('WebKit: login, a drill by keys judged, the score', async () => {
   const caps = await driver.getCapabilities();
-  console.log(`# ${caps.get('browserName')} ${caps.get('browserVersion')}`);
+  console.log(`${caps.get('browserName')} ${caps.get('browserVersion')}`);
   await withTimeout(driver.get(`${server.url}?seed=12345&clock=manual&start=10000&today=38961&nosw`), stepMs, 'the page');
   await waitFor("return !!document.querySelector('#login-dialog[open]')", 'the login');
   await keys('login-name', 'Ann', Key.ENTER);
