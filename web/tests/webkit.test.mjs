@@ -49,7 +49,10 @@ function killAll() {
   }
   children.length = 0;
 }
-process.on('exit', killAll);
+process.on('exit', () => {
+  killAll();
+  if (home) rmSync(home, { recursive: true, force: true });
+});
 for (const signal of ['SIGINT', 'SIGTERM']) {
   process.on(signal, () => {
     killAll();
