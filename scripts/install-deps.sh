@@ -32,6 +32,9 @@ fi
 # SoundFont it plays, and a browser to test it in.
 if [[ "${1:-}" == "--web" || "${1:-}" == "--test" ]]; then
   packages+=(emscripten node-acorn nodejs npm timgm6mb-soundfont chromium)
+  # WebKit's leg: its driver and MiniBrowser, an X server for it (it has no
+  # headless mode), and Mesa's software GL, without which it does not start there.
+  packages+=(webkit2gtk-driver xvfb libgl1-mesa-dri)
 fi
 # Building the Debian package (scripts/package.sh).
 if [[ "${1:-}" == "--package" ]]; then

@@ -383,8 +383,18 @@ async function showLogin() {
   const closed = showModal('login-dialog');
   input.select();
   let deleting = false;
+  const form = $<HTMLFormElement>('login-form');
+  let enterDown = false;
   input.onkeydown = (e) => {
     deleting = e.key === 'Backspace' || e.key === 'Delete';
+    enterDown = e.key === 'Enter' && !e.isComposing;
+  };
+  // WebKit spends an Enter on its list of names (closing it, or filling in the name
+  // picked there, after keydown) and submits nothing: that Enter submits on keyup.
+  input.onkeyup = (e) => {
+    if (e.key !== 'Enter' || !enterDown) return;
+    enterDown = false;
+    if (!input.disabled && input.value.trim()) form.requestSubmit();
   };
   // A name typed before is completed as one types.
   input.oninput = () => {
@@ -396,7 +406,6 @@ async function showLogin() {
       input.setSelectionRange(typed.length, match.length);
     }
   };
-  const form = $<HTMLFormElement>('login-form');
   form.onsubmit = async (e) => {
     e.preventDefault();
     const name = input.value.trim() ? input.value : '';

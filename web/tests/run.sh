@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The page tests, as the test command runs them after CTest: the npm packages
-# from package-lock.json, the page built, then every test file in headless Chromium.
+# from package-lock.json, the page built, then every test file: headless Chromium,
+# and WebKit on an X display of its own.
 set -euo pipefail
 web="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$web"
