@@ -130,8 +130,9 @@ before(async () => {
   home = mkdtempSync(join(tmpdir(), 'sonorix-webkit-'));
   // A home of its own: the browser's settings, caches and data start empty.
   const env = { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, '.config'), XDG_CACHE_HOME: join(home, '.cache'), XDG_DATA_HOME: join(home, '.local/share') };
-  // A real locale: under C, WebKit names the language "C", which Intl refuses.
-  env.LANG = 'en_US.UTF-8';
+  // The C locale, as on a fresh machine: WebKit then names the language "C",
+  // which Intl refuses, and the page must start in English all the same.
+  env.LANG = 'C.UTF-8';
   delete env.LC_ALL;
   delete env.WAYLAND_DISPLAY;
   if (!process.env.DISPLAY) env.DISPLAY = await startXvfb(env);
