@@ -2,24 +2,13 @@
 // the light and the dark theme; the live region tells right, wrong and the
 // next question in the desktop's words; Ctrl+I tells the counts and time;
 // the focus stays in the answer field.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { browser, login, openPage, serve, web } from './harness.mjs';
+import { browser, login, openPage, shared, web } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 const axePath = join(web, 'node_modules', 'axe-core', 'axe.min.js');
 
@@ -42,7 +31,7 @@ async function answerRow(page, row) {
 
 for (const scheme of ['light', 'dark']) {
   test(`every view in the ${scheme} theme has no accessibility violation, and the drill is told`, async () => {
-    const page = await openPage(chrome.context, server.url);
+    const page = await openPage(at.chrome.context, at.server.url);
     await page.emulateMedia({ colorScheme: scheme });
     const found = [];
     await scan(page, 'login', found);
@@ -119,7 +108,7 @@ for (const scheme of ['light', 'dark']) {
 }
 
 test('"wait for me" holds each question until Space, Enter or Next; a pause delays it', async () => {
-  const page = await openPage(chrome.context, server.url);
+  const page = await openPage(at.chrome.context, at.server.url);
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   const sounded = () => page.evaluate(() => window.sonorixSounded.length);
@@ -174,7 +163,7 @@ test('"wait for me" holds each question until Space, Enter or Next; a pause dela
 
 test('at 400 % zoom (1280 px seen as 320) no view runs off the side', async () => {
   const small = await browser({ viewport: { width: 320, height: 256 } });
-  const page = await openPage(small.context, server.url);
+  const page = await openPage(small.context, at.server.url);
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   // The page, or an open dialog, wider than the window; a table may scroll in its own frame.

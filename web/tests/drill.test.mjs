@@ -2,28 +2,17 @@
 // recorded drill: the files it leaves equal the desktop's byte for byte. Then
 // the data outlives a reload, an export unpacks into a folder the class
 // reader takes, and a damaged import changes nothing.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { unzipSync, zipSync } from 'fflate';
-import { browser, login, openPage, root, serve } from './harness.mjs';
+import { login, openPage, root, shared } from './harness.mjs';
 
-let server;
-let chrome;
+const at = shared();
 let page;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
 
 const idle = () => page.evaluate(() => window.sonorixTest.idle());
 const view = () => page.evaluate(() => window.sonorixTest.view());
@@ -69,7 +58,7 @@ async function end() {
 }
 
 test('two drills by keys leave the desktop\'s recorded files', async () => {
-  page = await openPage(chrome.context, server.url);
+  page = await openPage(at.chrome.context, at.server.url);
   // Zoë Ann is the fourth person, as in the desktop's drill.
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');

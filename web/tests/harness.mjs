@@ -4,13 +4,15 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
+import { serve } from '../serve.mjs';
 
 export const web = dirname(dirname(fileURLToPath(import.meta.url)));
 export const root = dirname(web);
 export const dist = join(web, 'dist');
 
-export { serve } from '../serve.mjs';
+export { serve };
 
 export const chromiumArgs = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
@@ -50,4 +52,19 @@ export async function login(page, name) {
   await page.fill('#login-name', name);
   await page.press('#login-name', 'Enter');
   await page.waitForFunction(() => document.body.dataset.ready === 'yes' || !document.querySelector('#login-dialog[open]'));
+}
+
+// The server and the browser that a test file's tests share: started before
+// its first test and closed after its last; a test reads `.server` and `.chrome`.
+export function shared(browserOptions = {}, files = undefined) {
+  const at = {};
+  before(async () => {
+    at.server = await serve(files);
+    at.chrome = await browser(browserOptions);
+  });
+  after(async () => {
+    await at.chrome?.close();
+    await at.server?.close();
+  });
+  return at;
 }

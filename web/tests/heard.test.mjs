@@ -3,24 +3,13 @@
 // staff and a keyboard, names its notes as they sound and tells it with the
 // judgement; the confusion map shows both classes of a cell. Passes an axe
 // scan in both themes and fits 360 px.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { browser, login, openPage, serve, web } from './harness.mjs';
+import { login, openPage, shared, web } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser({ viewport: { width: 360, height: 780 } });
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared({ viewport: { width: 360, height: 780 } });
 
 const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
 
@@ -49,7 +38,7 @@ async function answer(page, right) {
 }
 
 test('Show What I Heard draws each right answer, tells it, and the confusion map compares two classes', async () => {
-  const page = await openPage(chrome.context, server.url);
+  const page = await openPage(at.chrome.context, at.server.url);
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   assert.equal(await page.isChecked('#show-heard'), false, 'off by default');

@@ -1,22 +1,11 @@
 // Answering on a MIDI keyboard: a test's own MIDI input, fed through the
 // page's one seam for MIDI access, plays right, wrong and a wrong number of
 // notes; without Web MIDI the page says so plainly.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browser, login, openPage, serve } from './harness.mjs';
+import { login, openPage, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 // A keyboard the test plays: window.sonorixKeys(notes) presses the notes
 // together and releases them.
@@ -32,9 +21,9 @@ function fakeKeyboard() {
 }
 
 test('a chord played on the keyboard is judged as the typed answer: right, wrong, a wrong number of notes', async () => {
-  const page = await chrome.context.newPage();
+  const page = await at.chrome.context.newPage();
   await page.addInitScript(fakeKeyboard);
-  await page.goto(`${server.url}?seed=12345&clock=manual&start=10000&today=38961&nosw`);
+  await page.goto(`${at.server.url}?seed=12345&clock=manual&start=10000&today=38961&nosw`);
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
@@ -78,11 +67,11 @@ test('a chord played on the keyboard is judged as the typed answer: right, wrong
 });
 
 test('without Web MIDI the keyboard window says so plainly, and the drill is typed', async () => {
-  const page = await chrome.context.newPage();
+  const page = await at.chrome.context.newPage();
   await page.addInitScript(() => {
     delete Navigator.prototype.requestMIDIAccess;
   });
-  await page.goto(`${server.url}?seed=1&clock=manual&nosw`);
+  await page.goto(`${at.server.url}?seed=1&clock=manual&nosw`);
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Bea');
   await page.waitForSelector('body[data-ready=yes]');

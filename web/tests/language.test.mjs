@@ -1,26 +1,15 @@
 // The page in German: every text a student sees comes from the catalogues
 // (the desktop's and the page's own), converted at build time; the choice
 // is kept; the converter keeps what lrelease keeps.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { convertCatalogues, parseCatalogue } from '../i18n-build.mjs';
-import { browser, dist, login, openPage, root, serve, web } from './harness.mjs';
+import { dist, login, openPage, root, shared, web } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 test('the converter keeps finished texts, plural forms and escapes, and drops the unfinished', () => {
   const { language, messages } = parseCatalogue(`<?xml version="1.0" encoding="utf-8"?>
@@ -82,7 +71,7 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   const foreign = (texts) =>
     texts.filter((t) => /\p{L}{2}/u.test(t) && !shared.has(t) && !german.some((g) => g.test(t)));
 
-  const page = await openPage(chrome.context, server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&lang=de');
+  const page = await openPage(at.chrome.context, at.server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&lang=de');
   const seen = [];
   const look = async (what, selector) => {
     const left = foreign(await textsOf(page, selector));
@@ -160,7 +149,7 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   await page.waitForFunction(() => document.documentElement.lang === 'fr');
   assert.equal(await page.textContent('#begin'), 'COMMENCER');
   await page.close();
-  const again = await openPage(chrome.context, server.url);
+  const again = await openPage(at.chrome.context, at.server.url);
   await again.waitForFunction(() => document.documentElement.lang === 'fr');
   assert.equal(await again.inputValue('#language'), 'fr');
   await again.close();

@@ -1,23 +1,12 @@
 // The drill, the score and the error report by keyboard alone, on a phone's
 // 360 px and at 200 % zoom, with nothing cut off or scrolled sideways.
 // SONORIX_SCREENSHOTS=dir also saves them as pictures.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { browser, login, openPage, serve } from './harness.mjs';
+import { login, openPage, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 async function noSidewaysScroll(page, what) {
   const { scroll, width } = await page.evaluate(() => ({ scroll: document.documentElement.scrollWidth, width: innerWidth }));
@@ -78,7 +67,7 @@ async function shot(page, name) {
 // width × zoom: 360 px at 100 %, and 1280 px at 200 % (a 640 px wide page of twice the size).
 for (const [width, zoom] of [[1280, 1], [360, 1], [640, 2]]) {
   test(`a drill by keyboard alone, ${width} px at ${zoom * 100} %`, async () => {
-    const page = await openPage(chrome.context, server.url);
+    const page = await openPage(at.chrome.context, at.server.url);
     await page.setViewportSize({ width, height: zoom === 2 ? 450 : 800 });
     const tag = zoom === 2 ? `${width * zoom}-zoom200` : `${width}`;
     // The name is typed and Enter logs in.

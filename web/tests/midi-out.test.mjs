@@ -1,22 +1,11 @@
 // A Web MIDI output that records what it is sent: every note ends 2 s after
 // its last note-on, and nothing is left sounding when the drill ends, the
 // output changes or the page is hidden.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browser, login, serve } from './harness.mjs';
+import { login, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 // The browser's Web MIDI with one output, which keeps each message with the
 // moment it takes effect (its time stamp, else when it was sent).
@@ -36,10 +25,10 @@ const isOff = (m) => (m.data[0] & 0xf0) === 0x80 || ((m.data[0] & 0xf0) === 0x90
 const isAllOff = (m) => (m.data[0] & 0xf0) === 0xb0 && m.data[1] === 123;
 
 test('a MIDI output: each note released 2 s after its last note-on; all notes off at the end, on a change of output and when hidden', async () => {
-  const page = await chrome.context.newPage();
+  const page = await at.chrome.context.newPage();
   page.on('pageerror', (e) => console.error('page error:', e));
   await page.addInitScript(fakeMidi);
-  await page.goto(`${server.url}?seed=12345&clock=manual&start=10000&today=38961&nosw`);
+  await page.goto(`${at.server.url}?seed=12345&clock=manual&start=10000&today=38961&nosw`);
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');

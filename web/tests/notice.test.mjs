@@ -2,33 +2,22 @@
 // refuses still starts the page, in English; a page that cannot start says
 // why; a refused import's message closes by its button or Escape, and the
 // focus goes back to the menu it came from.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { zipSync } from 'fflate';
-import { browser, login, serve } from './harness.mjs';
+import { login, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 const query = '?seed=12345&clock=manual&start=10000&today=38961&nosw';
 
 async function open(init, route) {
-  const page = await chrome.context.newPage();
+  const page = await at.chrome.context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   if (init) await page.addInitScript(init);
   if (route) await page.route(route, (r) => r.abort());
-  await page.goto(server.url + query);
+  await page.goto(at.server.url + query);
   return { page, errors };
 }
 

@@ -4,25 +4,14 @@
 // two wrong answers, END and the summary. practice.dat equals the desktop's
 // byte for byte; My Progress shows the practice and its focus; every
 // practice view passes an axe scan in both themes.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, login, openPage, root, serve, web } from './harness.mjs';
+import { login, openPage, root, shared, web } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 const axePath = join(web, 'node_modules', 'axe-core', 'axe.min.js');
 async function scan(page, what, found) {
@@ -34,7 +23,7 @@ async function scan(page, what, found) {
 }
 
 test('a practice drill with Show Answer and the automatic reveal leaves the desktop\'s practice.dat and summary', async () => {
-  const page = await openPage(chrome.context, server.url);
+  const page = await openPage(at.chrome.context, at.server.url);
   await page.evaluate(() => localStorage.clear());
   assert.equal(await page.textContent('#login-title'), 'Sonorix v. 3.0', 'as the desktop\'s login reads');
   await login(page, 'Mary Ann Lee');
@@ -186,7 +175,7 @@ test('a practice drill with Show Answer and the automatic reveal leaves the desk
   assert.deepEqual(found, []);
 
   // In German the focus gives the same reasons from the catalogue.
-  const de = await openPage(chrome.context, server.url, 'seed=1&clock=manual&start=10000&today=38961&nosw&lang=de');
+  const de = await openPage(at.chrome.context, at.server.url, 'seed=1&clock=manual&start=10000&today=38961&nosw&lang=de');
   await login(de, 'Mary Ann Lee');
   await de.waitForSelector('body[data-ready=yes]');
   await de.evaluate(() => document.querySelector('[data-action=progress]').click());

@@ -1,29 +1,18 @@
 // My Progress on a known log: the desktop's recorded drill log (the one its
 // own recorded-files test keeps) gives the table, the charts and the CSV the
 // desktop's rules give.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { zipSync } from 'fflate';
-import { browser, login, openPage, root, serve } from './harness.mjs';
+import { login, openPage, root, shared } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 test('My Progress on the recorded log: the drills table, the charts and the CSV', async () => {
-  const page = await openPage(chrome.context, server.url);
+  const page = await openPage(at.chrome.context, at.server.url);
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   // The log arrives as a student's exported folder would.

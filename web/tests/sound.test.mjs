@@ -1,23 +1,15 @@
 // The built-in synthesizer, rendered offline in the browser: every note of a
 // question starts within 1.5 ms of its planned time, and the piano cut out of
 // TimGM6mb sounds sample for sample as the whole SoundFont does.
-import { after, before, test } from 'node:test';
+import { before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browser, login, openPage, serve } from './harness.mjs';
+import { login, openPage, shared } from './harness.mjs';
 
-let server;
-let chrome;
+const at = shared({}, { '/full.sf2': process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2' });
 let page;
 
 before(async () => {
-  server = await serve({ '/full.sf2': process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2' });
-  chrome = await browser();
-  page = await openPage(chrome.context, server.url);
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
+  page = await openPage(at.chrome.context, at.server.url);
 });
 
 // Renders the plans offline (notes from `lead` seconds in) and hands each rendering's

@@ -1,21 +1,10 @@
 // Two tabs that end their drills at the same moment both land in the log and
 // the tables; and after one visit the page works with the network gone.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browser, login, openPage, serve } from './harness.mjs';
+import { login, openPage, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 async function fiveRight(page) {
   await page.click('#begin');
@@ -34,10 +23,10 @@ async function fiveRight(page) {
 
 test('two tabs ending their drills at once both reach the log and the high scores', async () => {
   // Each tab takes 50 ms between reading the files and writing them back.
-  const a = await openPage(chrome.context, server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&slowstore=50');
+  const a = await openPage(at.chrome.context, at.server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&slowstore=50');
   await login(a, 'Ann');
   await a.waitForSelector('body[data-ready=yes]');
-  const b = await openPage(chrome.context, server.url, 'seed=777&clock=manual&start=10000&today=38961&nosw&slowstore=50');
+  const b = await openPage(at.chrome.context, at.server.url, 'seed=777&clock=manual&start=10000&today=38961&nosw&slowstore=50');
   await login(b, 'Bea');
   await b.waitForSelector('body[data-ready=yes]');
   await fiveRight(a);
@@ -48,8 +37,8 @@ test('two tabs ending their drills at once both reach the log and the high score
       new BroadcastChannel('sonorix-test-end').onmessage = () => document.getElementById('begin').click();
     });
   }
-  const c = await chrome.context.newPage();
-  await c.goto(`${server.url}licenses/`);
+  const c = await at.chrome.context.newPage();
+  await c.goto(`${at.server.url}licenses/`);
   await c.evaluate(() => new BroadcastChannel('sonorix-test-end').postMessage('end'));
   await Promise.all([a.waitForSelector('#score-dialog[open]'), b.waitForSelector('#score-dialog[open]')]);
   await Promise.all([a.click('#s-ok'), b.click('#s-ok')]);
@@ -69,11 +58,11 @@ test('two tabs ending their drills at once both reach the log and the high score
 });
 
 test('after one visit the page opens and drills with the network gone', async () => {
-  const page = await chrome.context.newPage();
-  await page.goto(`${server.url}?seed=5&clock=manual`);
+  const page = await at.chrome.context.newPage();
+  await page.goto(`${at.server.url}?seed=5&clock=manual`);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => !!navigator.serviceWorker.controller);
-  server.state.offline = true;
+  at.server.state.offline = true;
   try {
     await page.reload();
     await page.waitForSelector('#login-dialog[open]');
@@ -99,6 +88,6 @@ test('after one visit the page opens and drills with the network gone', async ()
     for (const i of icons) assert.equal(i.real, i.sizes);
     assert.ok(['192x192', '512x512'].every((s) => icons.some((i) => i.sizes === s)), JSON.stringify(icons));
   } finally {
-    server.state.offline = false;
+    at.server.state.offline = false;
   }
 });

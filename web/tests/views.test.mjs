@@ -1,21 +1,10 @@
 // The other windows, and a browser that refuses what the page asks for: the
 // page says so plainly and the drill goes on.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browser, login, openPage, serve } from './harness.mjs';
+import { browser, login, openPage, shared } from './harness.mjs';
 
-let server;
-let chrome;
-
-before(async () => {
-  server = await serve();
-  chrome = await browser();
-});
-
-after(async () => {
-  await chrome?.close();
-  await server?.close();
-});
+const at = shared();
 
 const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
 
@@ -25,7 +14,7 @@ async function menu(page, top, action) {
 }
 
 test('More Filters narrows the drill, and the next login offers the saved filters', async () => {
-  const page = await openPage(chrome.context, server.url);
+  const page = await openPage(at.chrome.context, at.server.url);
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   await page.click('#more-filters');
@@ -80,7 +69,7 @@ test('without storage or AudioWorklet the page says so, and the drill still runs
     };
     delete window.AudioWorkletNode;
   });
-  await page.goto(`${server.url}?seed=1&clock=manual&nosw`);
+  await page.goto(`${at.server.url}?seed=1&clock=manual&nosw`);
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
@@ -106,7 +95,7 @@ test('a full storage loses nothing: the files are written once there is room aga
       return put.apply(this, args);
     };
   });
-  await page.goto(`${server.url}?seed=1&clock=manual&nosw`);
+  await page.goto(`${at.server.url}?seed=1&clock=manual&nosw`);
   await page.waitForSelector('#login-dialog[open]');
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
