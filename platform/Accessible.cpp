@@ -385,7 +385,8 @@ QAccessible::State ItemAccessible::state() const {
 }
 
 // The toolkit's interface of such a control is made through the factories
-// as for any object, with ours stepping aside for the moment.
+// as for any object, with ours stepping aside for the moment; the control
+// then answers with ours, which owns the toolkit's.
 bool makingOwnInterface = false;
 
 QAccessibleInterface* ItemsInterface(QWidget* control) {
