@@ -26,6 +26,8 @@ class TRadioGroup;
 //  - Enter on a focused push button clicks that button; elsewhere Enter is
 //    left to the window (its default button).
 //  - The state key (kStateKey) speaks the active window's state.
+//  - A row, cell or tab says "focused" to assistive tools only while its
+//    list, table or tab bar has the keyboard focus.
 void InstallControlConventions();
 
 // Ctrl+I, free in every window: speaks the state of the window it is pressed

@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <fstream>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QTabBar>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,7 +19,10 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "ClassOverview.h"
 #include "DrillEnd.h"
+#include "EventLoop.h"
+#include "SessionLog.h"
 #include "ProgressMenu.h"
 
 #include "RadioGroup.h"
@@ -78,6 +83,71 @@ void ExpectEveryControlNamed() {
   EXPECT_GT(checked, 40);
 }
 
+// What says "focused" to assistive tools in every window, shown or not, or
+// is named by a list or table as its item with the keyboard.
+void CollectFocused(QAccessibleInterface* iface, int depth, std::vector<QAccessibleInterface*>& found) {
+  if (!iface || depth > 25) return;
+  if (iface->state().focused) found.push_back(iface);
+  if (iface->tableInterface() && iface->focusChild()) found.push_back(iface->focusChild());
+  for (int i = 0; i < iface->childCount(); ++i) CollectFocused(iface->child(i), depth + 1, found);
+}
+
+std::string Described(QAccessibleInterface* iface) {
+  const QObject* object = iface->object();
+  return (object ? object->metaObject()->className() + (" " + object->objectName().toStdString()) : "item") + " \"" +
+         iface->text(QAccessible::Name).toStdString() + "\"";
+}
+
+// Only the control with the keyboard says "focused", and, when it is a list,
+// table or tab bar, its current item.
+void ExpectFocusedOnly(QWidget* focus, const std::string& where) {
+  ASSERT_EQ(QApplication::focusWidget(), focus) << where;
+  std::vector<QAccessibleInterface*> found;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    CollectFocused(QAccessible::queryAccessibleInterface(window), 0, found);
+  QAccessibleInterface* control = QAccessible::queryAccessibleInterface(focus);
+  EXPECT_NE(std::find(found.begin(), found.end(), control), found.end()) << where << ": the control itself";
+  for (QAccessibleInterface* iface : found) {
+    const bool itemOfIt = !iface->object() && iface->parent() == control;
+    // A compound control that hands the keyboard to its part (a tab widget
+    // to its tabs) has it too.
+    auto* widget = qobject_cast<QWidget*>(iface->object());
+    const bool handsItOn = widget && widget != focus && widget->focusProxy() == focus;
+    EXPECT_TRUE(iface == control || itemOfIt || handsItOn) << where << ": " << Described(iface) << " says focused";
+  }
+  auto* view = qobject_cast<QAbstractItemView*>(focus);
+  if (!view || !view->currentIndex().isValid()) return;
+  // Readers hear the item a focus event names, and ask whether it is focused.
+  const QModelIndex current = view->currentIndex();
+  QAccessibleInterface* item = control->tableInterface()->cellAt(current.row(), current.column());
+  ASSERT_NE(item, nullptr) << where;
+  EXPECT_TRUE(item->state().focused) << where << ": " << Described(item);
+  EXPECT_EQ(control->focusChild(), item) << where;
+  QAccessibleEvent event(view, QAccessible::Focus);
+  event.setChild(control->indexOfChild(item));
+  EXPECT_EQ(event.accessibleInterface(), item) << where;
+  EXPECT_TRUE(ReachesReaders(&event)) << where;
+}
+
+// Each list and table of a window that has rows, given a current item while
+// `elsewhere` keeps the keyboard, and then the keyboard itself.
+int ExpectListsFocusedOnlyWithTheKeyboard(QWidget* window, QWidget* elsewhere) {
+  int views = 0;
+  for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
+    if (qobject_cast<QHeaderView*>(view) || !view->isVisibleTo(window) || !view->model()) continue;
+    const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
+    if (!last.isValid()) continue;
+    const std::string where = window->metaObject()->className() + (" " + view->objectName().toStdString());
+    elsewhere->setFocus(Qt::TabFocusReason);
+    view->setCurrentIndex(last);
+    ExpectFocusedOnly(elsewhere, where + ", keyboard elsewhere");
+    view->setFocus(Qt::TabFocusReason);
+    ExpectFocusedOnly(view, where + ", keyboard in it");
+    ++views;
+  }
+  return views;
+}
+
 }  // namespace
 
 TEST_F(A11yTest, EveryControlOfEveryWindowIsNamedWithItsRole) {
@@ -119,6 +189,57 @@ TEST_F(A11yTest, EveryControlOfEveryWindowIsNamedWithItsRole) {
           Press(Qt::Key_Escape);
         },
         [item] { item->trigger(); });
+  }
+}
+
+// Typing in the answer field selects in the answer list, whose current item
+// must not say "focused" then: tools that follow that state would leave the
+// field. With the keyboard in a list or table, its current item says it.
+TEST_F(A11yTest, OnlyWhatHasTheKeyboardSaysFocused) {
+  ShowDrillWindow();
+  Type("1");
+  ASSERT_GE(Form1->ListBox->currentRow(), 0);
+  ExpectFocusedOnly(Form1->Edit1, "typing");
+  Form1->ListBox->setFocus(Qt::TabFocusReason);
+  ExpectFocusedOnly(Form1->ListBox, "the answer list");
+  EXPECT_EQ(ExpectListsFocusedOnlyWithTheKeyboard(Form1, Form1->Edit1), 1);
+
+  TProgressMenu* progress = TProgressMenu::Of(Form1);
+  ASSERT_NE(progress, nullptr);
+  WhileNewModal(
+      [](QWidget* modal) {
+        auto* button = modal->findChild<QPushButton*>();
+        ASSERT_NE(button, nullptr);
+        // The matrix of the page shown, and the page's tab, which says
+        // "focused" only with the keyboard in the tabs.
+        EXPECT_EQ(ExpectListsFocusedOnlyWithTheKeyboard(modal, button), 1);
+        auto* tabs = modal->findChild<QTabBar*>();
+        ASSERT_NE(tabs, nullptr);
+        tabs->setFocus(Qt::TabFocusReason);
+        ExpectFocusedOnly(tabs, "the pages' tabs");
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(tabs)->child(tabs->currentIndex())->state().focused);
+        Press(Qt::Key_Escape);
+      },
+      [progress] { progress->Confusions1->trigger(); });
+
+  // The class's table, sorted through a model of its own.
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  dir_.Write("report.dat", "\r\n" + StartRecordText(45000, 0, "Ann") + "\r\n" +
+                               SegmentRecordText(8, 1, 117, SegmentCheckValue("Ann", 45000, 8, 1)) + "\r\nD 1 1 1 1");
+  {
+    TClassOverviewForm overview;
+    overview.LoadFolder();
+    ASSERT_TRUE(ProcessEventsUntil([&overview] { return !overview.Loading(); }));
+    overview.show();
+    overview.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&overview));
+    EXPECT_GE(ExpectListsFocusedOnlyWithTheKeyboard(&overview, overview.CloseButton), 1);
+  }
+  if (oldCache.isNull()) {
+    qunsetenv("XDG_CACHE_HOME");
+  } else {
+    qputenv("XDG_CACHE_HOME", oldCache);
   }
 }
 
