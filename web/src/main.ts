@@ -1,9 +1,8 @@
 // The drill page: the core judges and keeps the files; this shows it and
 // wires the controls, the keys and the sound.
-import { BadArchive, exportArchive, readArchive } from './archive';
 import type { DrillView, FiltersView, JudgedJson, LoginAnswer, ScoreView, WebDrillNative } from './core';
 import { loadCore } from './core';
-import { createSynthNode, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
+import { createSynthNode, fetchWorklet, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
 import type { PlannedNote, SoundOut } from './sound';
 import { FileStore } from './storage';
 import { arg, currentLanguage, pageContext, tr } from './i18n';
@@ -12,7 +11,6 @@ import { judgedText, startedText, stateText } from './announce';
 import { Pacing, storePacing } from './pacing';
 import { KeyboardListener, midiAccess as requestMidi, readKeyboardChoice, storeKeyboardChoice } from './keyboard';
 import type { MidiAccessResult, PlayedAnswer, WebKeyboardNative } from './keyboard';
-import { showProgressFigures } from './progress-view';
 import type { WebProgressNative } from './progress-view';
 import { drawConfusions, pairPlan } from './confusions-view';
 import type { WebConfusionsNative } from './confusions-view';
@@ -22,6 +20,9 @@ import { Practice, showPracticeProgress } from './practice';
 import type { WebPracticeNative } from './practice';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
+// Loaded when first used, so that the first question does not wait for them.
+const archive = () => import('./archive');
+const progressView = () => import('./progress-view');
 
 // Tests fix the seed and drive the clock: ?seed=N&clock=manual&today=D.
 const params = new URLSearchParams(location.search);
@@ -570,6 +571,7 @@ async function showMidi() {
 async function showProgress() {
   if (!ProgressClass) return;
   const Make = ProgressClass;
+  const { showProgressFigures } = await progressView();
   // The log as every tab last wrote it.
   const progress = await files.act(() => new Make());
   try {
@@ -657,6 +659,7 @@ async function showReadme() {
 }
 
 async function exportData() {
+  const { exportArchive } = await archive();
   const zip = await files.act(() => exportArchive(files.files));
   const url = URL.createObjectURL(new Blob([zip as BlobPart], { type: 'application/zip' }));
   const a = document.createElement('a');
@@ -667,6 +670,7 @@ async function exportData() {
 }
 
 async function importData(file: File) {
+  const { BadArchive, readArchive } = await archive();
   let incoming: Map<string, Uint8Array>;
   try {
     incoming = readArchive(new Uint8Array(await file.arrayBuffer()));
@@ -742,13 +746,17 @@ function startSound(): Promise<void> {
   return (async () => {
     try {
       if (typeof AudioWorkletNode === 'undefined') throw new NoAudioWorklet();
+      // Asked for before the context is made, which can hold the thread a while.
+      const worklet = fetchWorklet();
+      worklet.catch(() => undefined);  // reported where it is awaited
       const ctx = new AudioContext({ latencyHint: 'interactive' });
+      performance.mark('sonorix-audio-context');
       const [font] = await Promise.all([
         fetchWithProgress(soundFontUrl, (loaded, total) => {
           bar.max = total || loaded;
           bar.value = loaded;
         }),
-        loadWorklet(ctx),
+        loadWorklet(ctx, './', worklet),
       ]);
       performance.mark('sonorix-sound-files');
       const node = await createSynthNode(ctx, font);
@@ -780,17 +788,23 @@ async function start() {
   (window as unknown as Record<string, unknown>).sonorixActMs = [];
   // The sound's pieces, for rendering a question offline.
   (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
-  if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
   // The files, the core and the catalogue load side by side, and beside the sound.
   // They are asked for first: making the AudioContext holds the page's thread for a
   // while on some systems, and their fetching and opening go on meanwhile.
+  // Each step's moment, for the benchmark's profile.
+  performance.mark('sonorix-start');
+  const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
-    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms), secondOfDay),
+    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms), secondOfDay).then(mark('sonorix-core')),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
-    files.open(),
-    startLanguage(params),
+    files.open().then(mark('sonorix-files')),
+    startLanguage(params).then(mark('sonorix-language')),
   ]);
   soundReady = startSound();
+  // The service worker's first install fetches every file: not before the first question's are in.
+  void Promise.allSettled([loaded, soundReady]).then(() => {
+    if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
+  });
   const [core, catalogue] = await loaded;
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
   performance.mark('sonorix-core-loaded');

@@ -43,9 +43,29 @@ export async function fetchWithProgress(url: string, progress: Progress): Promis
   return all.buffer;
 }
 
-export async function loadWorklet(ctx: BaseAudioContext, base = './'): Promise<void> {
+// The worklet's files, fetched side by side: added one after another straight
+// from the server, each would wait for the one before it.
+export function fetchWorklet(base = './'): Promise<Blob[]> {
+  return Promise.all(
+    workletModules.map(async (m) => {
+      const response = await fetch(base + m);
+      if (!response.ok) throw new Error(`${m}: ${response.status}`);
+      return new Blob([await response.arrayBuffer()], { type: 'text/javascript' });
+    }),
+  );
+}
+
+// The files are added in their order, each a module of its own as served.
+export async function loadWorklet(ctx: BaseAudioContext, base = './', fetched?: Promise<Blob[]>): Promise<void> {
   if (!ctx.audioWorklet) throw new NoAudioWorklet();
-  for (const m of workletModules) await ctx.audioWorklet.addModule(base + m);
+  for (const blob of await (fetched ?? fetchWorklet(base))) {
+    const url = URL.createObjectURL(blob);
+    try {
+      await ctx.audioWorklet.addModule(url);
+    } finally {
+      URL.revokeObjectURL(url);
+    }
+  }
 }
 
 export class NoAudioWorklet extends Error {
