@@ -749,7 +749,7 @@ function startSound(): Promise<void> {
       // Asked for before the context is made, which can hold the thread a while.
       const worklet = fetchWorklet();
       worklet.catch(() => undefined);  // reported where it is awaited
-      const ctx = new AudioContext({ latencyHint: 'interactive' });
+      const ctx = (window as unknown as { sonorixContext?: AudioContext }).sonorixContext ?? new AudioContext({ latencyHint: 'interactive' });
       performance.mark('sonorix-audio-context');
       const [font] = await Promise.all([
         fetchWithProgress(soundFontUrl, (loaded, total) => {
