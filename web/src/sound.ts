@@ -43,28 +43,28 @@ export async function fetchWithProgress(url: string, progress: Progress): Promis
   return all.buffer;
 }
 
-// The worklet's files, fetched side by side: added one after another straight
-// from the server, each would wait for the one before it.
-export function fetchWorklet(base = './'): Promise<Blob[]> {
-  return Promise.all(
+// The worklet's files, fetched side by side and added as one module: added one
+// by one from the server, each would wait for the one before it. Two are
+// wrapped in functions of their own and they meet only on the worklet's global
+// scope, so one module runs them as three did.
+export async function fetchWorklet(base = './'): Promise<Blob> {
+  const parts = await Promise.all(
     workletModules.map(async (m) => {
       const response = await fetch(base + m);
       if (!response.ok) throw new Error(`${m}: ${response.status}`);
-      return new Blob([await response.arrayBuffer()], { type: 'text/javascript' });
+      return response.arrayBuffer();
     }),
   );
+  return new Blob(parts.flatMap((p) => [p, '\n;\n']), { type: 'text/javascript' });
 }
 
-// The files are added in their order, each a module of its own as served.
-export async function loadWorklet(ctx: BaseAudioContext, base = './', fetched?: Promise<Blob[]>): Promise<void> {
+export async function loadWorklet(ctx: BaseAudioContext, base = './', fetched?: Promise<Blob>): Promise<void> {
   if (!ctx.audioWorklet) throw new NoAudioWorklet();
-  for (const blob of await (fetched ?? fetchWorklet(base))) {
-    const url = URL.createObjectURL(blob);
-    try {
-      await ctx.audioWorklet.addModule(url);
-    } finally {
-      URL.revokeObjectURL(url);
-    }
+  const url = URL.createObjectURL(await (fetched ?? fetchWorklet(base)));
+  try {
+    await ctx.audioWorklet.addModule(url);
+  } finally {
+    URL.revokeObjectURL(url);
   }
 }
 
