@@ -801,10 +801,16 @@ async function start() {
     startLanguage(params).then(mark('sonorix-language')),
   ]);
   soundReady = startSound();
-  // The service worker's first install fetches every file: not before the first question's are in.
-  void Promise.allSettled([loaded, soundReady]).then(() => {
-    if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
-  });
+  // The service worker's first install fetches and compiles every file: not while the
+  // first question is made ready, but once it sounds or the student is still typing.
+  let registered = false;
+  const register = () => {
+    if (registered || !('serviceWorker' in navigator) || params.has('nosw')) return;
+    registered = true;
+    void navigator.serviceWorker.register('sw.js').catch(() => undefined);
+  };
+  window.addEventListener('sonorix-notes', register, { once: true });
+  void Promise.allSettled([loaded, soundReady]).then(() => setTimeout(register, 3000));
   const [core, catalogue] = await loaded;
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
   performance.mark('sonorix-core-loaded');
