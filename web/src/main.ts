@@ -746,7 +746,7 @@ function startSound(): Promise<void> {
   return (async () => {
     try {
       if (typeof AudioWorkletNode === 'undefined') throw new NoAudioWorklet();
-      // Asked for before the context is made, which can hold the thread a while.
+      // Asked for before a context is made here, which can hold the thread a while.
       const worklet = fetchWorklet();
       worklet.catch(() => undefined);  // reported where it is awaited
       const ctx = (window as unknown as { sonorixContext?: AudioContext }).sonorixContext ?? new AudioContext({ latencyHint: 'interactive' });
@@ -789,9 +789,9 @@ async function start() {
   // The sound's pieces, for rendering a question offline.
   (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
   // The files, the core and the catalogue load side by side, and beside the sound.
-  // They are asked for first: making the AudioContext holds the page's thread for a
-  // while on some systems, and their fetching and opening go on meanwhile.
-  // Each step's moment, for the benchmark's profile.
+  // They are asked for first: where the page did not make the AudioContext early,
+  // making it holds the page's thread for a while, and their fetching and opening
+  // go on meanwhile. The marks time each step for the benchmark's profile.
   performance.mark('sonorix-start');
   const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
