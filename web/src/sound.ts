@@ -17,7 +17,7 @@ export interface SoundOut {
 export type Progress = (loaded: number, total: number) => void;
 
 // The files the worklet needs, in the order it needs them.
-export const workletModules = ['libfluidsynth.js', 'js-synthesizer.worklet.min.js', 'synth-worklet.js'];
+export const workletModules = ['worklet-base64.js', 'libfluidsynth.js', 'js-synthesizer.worklet.min.js', 'synth-worklet.js'];
 export const soundFontUrl = 'sonorix.sf2';
 
 export async function fetchWithProgress(url: string, progress: Progress): Promise<ArrayBuffer> {
@@ -44,9 +44,9 @@ export async function fetchWithProgress(url: string, progress: Progress): Promis
 }
 
 // The worklet's files, fetched side by side and added as one module: added one
-// by one from the server, each would wait for the one before it. Two are
-// wrapped in functions of their own and they meet only on the worklet's global
-// scope, so one module runs them as three did.
+// by one from the server, each would wait for the one before it. All but
+// FluidSynth are wrapped in functions of their own and they meet only on the
+// worklet's global scope, so one module runs them as apart.
 export async function fetchWorklet(base = './'): Promise<Blob> {
   const parts = await Promise.all(
     workletModules.map(async (m) => {
