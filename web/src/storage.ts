@@ -39,13 +39,16 @@ export class FileStore {
   slowForTests = 0;
 
   async open(): Promise<void> {
+    // The page asks for the database as it is read, before its code has loaded.
+    const early = (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
+    delete (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
     try {
-      this.db = await new Promise<IDBDatabase>((resolve, reject) => {
+      this.db = await (early ?? new Promise<IDBDatabase>((resolve, reject) => {
         const r = indexedDB.open(DB_NAME, 1);
         r.onupgradeneeded = () => r.result.createObjectStore(STORE);
         r.onsuccess = () => resolve(r.result);
         r.onerror = () => reject(r.error);
-      });
+      }));
       await this.refresh();
     } catch (e) {
       this.refuse(e);
