@@ -98,7 +98,7 @@ function timeline() {
   return out;
 }
 
-// The page's process's CPU time and its main thread's busy time up to the first
+// The page's process's CPU time, and its main thread's, up to the first
 // note: less swayed than the wall clock by a machine that is busy with other work.
 async function oneLoad(page, url) {
   const cdp = await page.context().newCDPSession(page);
