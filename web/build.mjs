@@ -4,7 +4,7 @@
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
-import { dirname, join } from 'node:path';
+import { dirname, join, relative } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
 import { subsetSoundFont } from './sf2-subset.mjs';
@@ -110,8 +110,21 @@ async function main() {
   if (newer(sf, [soundFont, join(web, 'sf2-subset.mjs')])) writeFileSync(sf, subsetSoundFont(readFileSync(soundFont), [[0, 0]]));
 
   const common = { bundle: true, minify: true, sourcemap: false, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning' };
-  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'main.ts')], outfile: join(dist, 'app.js'), format: 'esm' });
+  // Views not needed for the first question (the charts, the archive) in chunks of
+  // their own; a change names them anew, so the old ones go first.
+  rmSync(join(dist, 'chunks'), { recursive: true, force: true });
+  const app = await esbuild.build({
+    ...common, entryPoints: { app: join(web, 'src', 'main.ts') }, outdir: dist, format: 'esm', splitting: true,
+    chunkNames: 'chunks/[name]-[hash]', metafile: true, absWorkingDir: web,
+  });
+  // The chunks app.js imports at once are asked for with it, not after it is read.
+  const eager = app.metafile.outputs['dist/app.js'].imports
+    .filter((i) => i.kind === 'import-statement')
+    .map((i) => `<link rel="modulepreload" href="${relative(dist, join(web, i.path))}">`);
+  const html = join(dist, 'index.html');
+  writeFileSync(html, readFileSync(html, 'utf8').replace('<link rel="modulepreload" href="sonorix-core.js">', (core) => [...eager, core].join('\n')));
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'worklet-base64.ts')], outfile: join(dist, 'worklet-base64.js'), format: 'iife' });
   // The notation library, loaded when the page first draws a staff.
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'staff-lib.ts')], outfile: join(dist, 'staff-lib.js'), format: 'esm' });
 

@@ -14,8 +14,9 @@ const types = {
   '.dat': 'text/plain; charset=utf-8',
 };
 
-// Serves dist/ (and `extra` paths mapped to files); state.offline makes it refuse everything.
-export async function serve(extra = {}, port = 0) {
+// Serves dist/ (or another build's folder, and `extra` paths mapped to files);
+// state.offline makes it refuse everything.
+export async function serve(extra = {}, port = 0, root = dist) {
   const state = { offline: false, requests: [] };
   const server = createServer((req, res) => {
     const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
@@ -24,7 +25,7 @@ export async function serve(extra = {}, port = 0) {
       req.socket.destroy();
       return;
     }
-    let file = extra[path] ?? join(dist, normalize(path).replace(/^(\.\.[/\\])+/, ''));
+    let file = extra[path] ?? join(root, normalize(path).replace(/^(\.\.[/\\])+/, ''));
     try {
       if (statSync(file).isDirectory()) file = join(file, 'index.html');
       const body = readFileSync(file);

@@ -2,10 +2,9 @@
 // wires the controls, the keys and the sound.
 // First: it reports a start that fails, from the first module on.
 import { notice, pageStarted, startFailed } from './notice';
-import { BadArchive, exportArchive, readArchive } from './archive';
 import type { DrillView, FiltersView, JudgedJson, LoginAnswer, ScoreView, WebDrillNative } from './core';
 import { loadCore } from './core';
-import { createSynthNode, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
+import { createSynthNode, fetchWorklet, fetchWithProgress, loadWorklet, MidiOut, NoAudioWorklet, planFrames, soundFontUrl, SynthOut } from './sound';
 import type { PlannedNote, SoundOut } from './sound';
 import { FileStore } from './storage';
 import { arg, currentLanguage, pageContext, tr } from './i18n';
@@ -14,7 +13,6 @@ import { judgedText, startedText, stateText } from './announce';
 import { Pacing, storePacing } from './pacing';
 import { KeyboardListener, midiAccess as requestMidi, readKeyboardChoice, storeKeyboardChoice } from './keyboard';
 import type { MidiAccessResult, PlayedAnswer, WebKeyboardNative } from './keyboard';
-import { showProgressFigures } from './progress-view';
 import type { WebProgressNative } from './progress-view';
 import { drawConfusions, pairPlan } from './confusions-view';
 import type { WebConfusionsNative } from './confusions-view';
@@ -25,6 +23,9 @@ import { HighScoreTable } from './score-table';
 import type { WebPracticeNative } from './practice';
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
+// Loaded when first used, so that the first question does not wait for them.
+const archive = () => import('./archive');
+const progressView = () => import('./progress-view');
 
 // Tests fix the seed and drive the clock: ?seed=N&clock=manual&today=D.
 const params = new URLSearchParams(location.search);
@@ -580,6 +581,7 @@ async function showMidi() {
 async function showProgress() {
   if (!ProgressClass) return;
   const Make = ProgressClass;
+  const { showProgressFigures } = await progressView();
   // The log as every tab last wrote it.
   const progress = await files.act(() => new Make());
   try {
@@ -667,6 +669,7 @@ async function showReadme() {
 }
 
 async function exportData() {
+  const { exportArchive } = await archive();
   const zip = await files.act(() => exportArchive(files.files));
   const url = URL.createObjectURL(new Blob([zip as BlobPart], { type: 'application/zip' }));
   const a = document.createElement('a');
@@ -679,6 +682,7 @@ async function exportData() {
 async function importData(file: File) {
   // The menu the import came from, for the focus after a refusal.
   const menu = document.querySelector<HTMLElement>('[data-action=import]')?.closest('details')?.querySelector('summary') ?? null;
+  const { BadArchive, readArchive } = await archive();
   let incoming: Map<string, Uint8Array>;
   try {
     incoming = readArchive(new Uint8Array(await file.arrayBuffer()));
@@ -755,13 +759,17 @@ function startSound(): Promise<void> {
   return (async () => {
     try {
       if (typeof AudioWorkletNode === 'undefined') throw new NoAudioWorklet();
-      const ctx = new AudioContext({ latencyHint: 'interactive' });
+      // Asked for before a context is made here, which can hold the thread a while.
+      const worklet = fetchWorklet();
+      worklet.catch(() => undefined);  // reported where it is awaited
+      const ctx = (window as unknown as { sonorixContext?: AudioContext }).sonorixContext ?? new AudioContext({ latencyHint: 'interactive' });
+      performance.mark('sonorix-audio-context');
       const [font] = await Promise.all([
         fetchWithProgress(soundFontUrl, (loaded, total) => {
           bar.max = total || loaded;
           bar.value = loaded;
         }),
-        loadWorklet(ctx),
+        loadWorklet(ctx, './', worklet),
       ]);
       performance.mark('sonorix-sound-files');
       const node = await createSynthNode(ctx, font);
@@ -793,17 +801,29 @@ async function start() {
   (window as unknown as Record<string, unknown>).sonorixActMs = [];
   // The sound's pieces, for rendering a question offline.
   (window as unknown as Record<string, unknown>).sonorixAudio = { loadWorklet, createSynthNode, planFrames };
-  if ('serviceWorker' in navigator && !params.has('nosw')) void navigator.serviceWorker.register('sw.js').catch(() => undefined);
   // The files, the core and the catalogue load side by side, and beside the sound.
-  // They are asked for first: making the AudioContext holds the page's thread for a
-  // while on some systems, and their fetching and opening go on meanwhile.
+  // They are asked for first: where the page did not make the AudioContext early,
+  // making it holds the page's thread for a while, and their fetching and opening
+  // go on meanwhile. The marks time each step for the benchmark's profile.
+  performance.mark('sonorix-start');
+  const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
-    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms), secondOfDay),
+    loadCore(files, clock, today, (run, ms) => setTimeout(() => void act(run), ms), secondOfDay).then(mark('sonorix-core')),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
-    files.open(),
-    startLanguage(params),
+    files.open().then(mark('sonorix-files')),
+    startLanguage(params).then(mark('sonorix-language')),
   ]);
   soundReady = startSound();
+  // The service worker's first install fetches and compiles every file: not while the
+  // first question is made ready, but once it sounds or the student is still typing.
+  let registered = false;
+  const register = () => {
+    if (registered || !('serviceWorker' in navigator) || params.has('nosw')) return;
+    registered = true;
+    void navigator.serviceWorker.register('sw.js').catch(() => undefined);
+  };
+  window.addEventListener('sonorix-notes', register, { once: true });
+  void Promise.allSettled([loaded, soundReady]).then(() => setTimeout(register, 3000));
   const [core, catalogue] = await loaded;
   const seed = params.has('seed') ? Number(params.get('seed')) : Math.floor(Date.now() / 1000);
   performance.mark('sonorix-core-loaded');

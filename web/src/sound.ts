@@ -19,7 +19,7 @@ export interface SoundOut {
 export type Progress = (loaded: number, total: number) => void;
 
 // The files the worklet needs, in the order it needs them.
-export const workletModules = ['libfluidsynth.js', 'js-synthesizer.worklet.min.js', 'synth-worklet.js'];
+export const workletModules = ['worklet-base64.js', 'libfluidsynth.js', 'js-synthesizer.worklet.min.js', 'synth-worklet.js'];
 export const soundFontUrl = 'sonorix.sf2';
 
 export async function fetchWithProgress(url: string, progress: Progress): Promise<ArrayBuffer> {
@@ -45,9 +45,29 @@ export async function fetchWithProgress(url: string, progress: Progress): Promis
   return all.buffer;
 }
 
-export async function loadWorklet(ctx: BaseAudioContext, base = './'): Promise<void> {
+// The worklet's files, fetched side by side and added as one module: added one
+// by one from the server, each would wait for the one before it. All but
+// FluidSynth are wrapped in functions of their own and they meet only on the
+// worklet's global scope, so one module runs them as apart.
+export async function fetchWorklet(base = './'): Promise<Blob> {
+  const parts = await Promise.all(
+    workletModules.map(async (m) => {
+      const response = await fetch(base + m);
+      if (!response.ok) throw new Error(`${m}: ${response.status}`);
+      return response.arrayBuffer();
+    }),
+  );
+  return new Blob(parts.flatMap((p) => [p, '\n;\n']), { type: 'text/javascript' });
+}
+
+export async function loadWorklet(ctx: BaseAudioContext, base = './', fetched?: Promise<Blob>): Promise<void> {
   if (!ctx.audioWorklet) throw new NoAudioWorklet();
-  for (const m of workletModules) await ctx.audioWorklet.addModule(base + m);
+  const url = URL.createObjectURL(await (fetched ?? fetchWorklet(base)));
+  try {
+    await ctx.audioWorklet.addModule(url);
+  } finally {
+    URL.revokeObjectURL(url);
+  }
 }
 
 export class NoAudioWorklet extends Error {

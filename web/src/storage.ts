@@ -39,13 +39,16 @@ export class FileStore {
   slowForTests = 0;
 
   async open(): Promise<void> {
+    // The page asks for the database as it is read, before its code has loaded.
+    const early = (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
+    delete (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
     try {
-      this.db = await new Promise<IDBDatabase>((resolve, reject) => {
+      this.db = await (early ?? new Promise<IDBDatabase>((resolve, reject) => {
         const r = indexedDB.open(DB_NAME, 1);
         r.onupgradeneeded = () => r.result.createObjectStore(STORE);
         r.onsuccess = () => resolve(r.result);
         r.onerror = () => reject(r.error);
-      });
+      }));
       await this.refresh();
     } catch (e) {
       this.refuse(e);
@@ -66,8 +69,8 @@ export class FileStore {
     const store = tx.objectStore(STORE);
     const gen = ((await request(store.get(GENERATION))) as number | undefined) ?? 0;
     if (gen === this.generation) return;
-    const keys = (await request(store.getAllKeys())) as string[];
-    const values = (await request(store.getAll())) as unknown[];
+    // Asked for together: one wait on the database instead of two.
+    const [keys, values] = (await Promise.all([request(store.getAllKeys()), request(store.getAll())])) as [string[], unknown[]];
     this.files.clear();
     keys.forEach((k, i) => {
       if (k !== GENERATION) this.files.set(k, values[i] as Uint8Array);

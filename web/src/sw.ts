@@ -18,12 +18,20 @@ sw.addEventListener('activate', (event) => {
   );
 });
 
+// Opened once: every file of the page's start comes through here, from the cache first.
+let opened: Promise<Cache> | null = null;
+
 sw.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
+  opened ??= caches.open(CACHE);
   event.respondWith(
-    caches.open(CACHE).then(async (cache) => {
-      const hit = await cache.match(event.request, { ignoreSearch: true });
-      return hit ?? fetch(event.request);
-    }),
+    opened.then(
+      async (cache) => (await cache.match(event.request, { ignoreSearch: true })) ?? fetch(event.request),
+      () => {
+        // The cache could not be opened: the network, and another try next time.
+        opened = null;
+        return fetch(event.request);
+      },
+    ),
   );
 });

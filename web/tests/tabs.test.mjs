@@ -2,7 +2,9 @@
 // the tables; and after one visit the page works with the network gone.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { login, openPage, shared } from './harness.mjs';
+import { readdirSync, readFileSync } from 'node:fs';
+import { join, relative } from 'node:path';
+import { browser, dist, login, openPage, shared } from './harness.mjs';
 
 const at = shared();
 
@@ -89,5 +91,48 @@ test('after one visit the page opens and drills with the network gone', async ()
     assert.ok(['192x192', '512x512'].every((s) => icons.some((i) => i.sizes === s)), JSON.stringify(icons));
   } finally {
     at.server.state.offline = false;
+  }
+});
+
+test('the first question waits for no code of the later views, and they open from the cache with the network gone', async () => {
+  // The files that hold the charts, the archive's zip and the notation library.
+  const scripts = (d) => readdirSync(d, { withFileTypes: true }).flatMap((e) => (e.isDirectory() ? scripts(join(d, e.name)) : e.name.endsWith('.js') ? [join(d, e.name)] : []));
+  const holding = (marker) => scripts(dist).filter((f) => readFileSync(f, 'latin1').includes(marker)).map((f) => relative(dist, f));
+  const later = { charts: holding('u-legend'), zip: holding('invalid zip data'), notation: holding('Gonville') };
+  for (const [what, files] of Object.entries(later)) assert.ok(files.length > 0, `no file holds the ${what}`);
+
+  const own = await browser();
+  try {
+    const page = await own.context.newPage();
+    await page.goto(`${at.server.url}?seed=5&clock=manual`);
+    await page.waitForSelector('#login-dialog[open]');
+    await login(page, 'Ann');
+    await page.waitForSelector('body[data-ready=yes]');
+    await page.click('#begin');
+    await page.evaluate(() => window.sonorixTest.idle());
+    assert.equal(await page.evaluate(() => window.sonorixSounded.length), 1, 'the first question sounded');
+    const fetched = await page.evaluate(() => performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname.slice(1)));
+    for (const [what, files] of Object.entries(later)) {
+      assert.deepEqual(files.filter((f) => fetched.includes(f)), [], `the first question waited for the ${what}`);
+    }
+
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => !!navigator.serviceWorker.controller);
+    at.server.state.offline = true;
+    await page.reload();
+    await page.waitForSelector('#login-dialog[open]');
+    await login(page, 'Ann');
+    await page.waitForSelector('body[data-ready=yes]');
+    await page.evaluate(() => document.querySelector('[data-action=progress]').click());
+    await page.waitForSelector('#progress-dialog[open]');
+    await page.waitForSelector('#pr-acc canvas');
+    await page.keyboard.press('Escape');
+    const download = page.waitForEvent('download');
+    await page.evaluate(() => document.querySelector('[data-action=export]').click());
+    assert.equal((await download).suggestedFilename(), 'sonorix-data.zip');
+    assert.equal(await page.isVisible('#notice'), false);
+  } finally {
+    at.server.state.offline = false;
+    await own.close();
   }
 });
