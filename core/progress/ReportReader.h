@@ -49,8 +49,11 @@ struct ReportLog {
   // F records that no drill's D records showed to be its own (a drill left
   // without answers leaves one): neither verified nor unverified.
   int32_t unplacedFilters = 0;
-  // Unverified lines of drills whose S record was damaged but still shows the name.
+  // Unverified records of drills whose S record was damaged but still shows
+  // the name: its F and D records, never that S line itself.
   std::map<std::string, int32_t> lostByName;
+  // Those damaged S lines: unverified, but in no person's figures.
+  int32_t namedDamagedStarts = 0;
 };
 
 // Reads a log piece by piece, in any pieces, handing over each drill once it
