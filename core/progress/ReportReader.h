@@ -5,7 +5,10 @@
 // A D record counts for the one open drill whose check value it matches; when
 // it matches none it is unverified, charged to the only open drill or else to
 // nobody ("unknown"); when it matches several it is ambiguous and counts for
-// none. An F record belongs to the drill whose next D records show it must.
+// none. A check value verifies only as the drill window writes it: with six
+// significant digits. An F record belongs to the drill whose next D records
+// show it must. A damaged S record's drill verifies nothing; while its name
+// still shows, the records that fit that name are that name's unverified ones.
 // Names that decode to the same text (UTF-8, or Latin-1 where a name is not
 // UTF-8) are one person.
 #pragma once
