@@ -17,7 +17,7 @@ namespace {
 
 // Changes whenever the figures or this layout change: an old cache is then
 // simply read again from the logs.
-constexpr const char* kMagic = "sonorix class figures 1";
+constexpr const char* kMagic = "sonorix class figures 2";
 constexpr int64_t kNone = std::numeric_limits<int64_t>::min();
 
 // Every number of a row, in one order for writing and reading.

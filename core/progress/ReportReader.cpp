@@ -144,20 +144,25 @@ std::optional<SegmentFields> ReadSegmentFields(std::string_view rest) {
                        static_cast<uint32_t>(*seconds), *check};
 }
 
-// Whether the D record's check value matches the drill it would belong to.
-// `checkBase` is the drill's check value without answers: the same sum,
-// done in the same order, as the check value itself.
-// Compared as written: the log keeps six significant digits, so only values
-// this close can be written alike.
-bool WrittenAlike(double check, double expected) {
-  if (std::fabs(check - expected) > 1e-5 * std::max(std::fabs(check), std::fabs(expected)) + 1e-9) return false;
-  return FormatLogDouble(check) == FormatLogDouble(expected);
+// The check value the drill window writes for a record, as read back: its
+// writer keeps six significant digits, so from 1e6 on several whole values
+// are written alike and a record verifies for each of them.
+double WrittenValue(double expected) {
+  // Whole values below 1e6 are written exactly; nearly every record is one.
+  if (std::fabs(expected) < 1e6 && expected == std::trunc(expected)) return expected;
+  return Number(FormatLogDouble(expected)).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// Whether the D record's check value is the one written for the drill it
+// would belong to. `checkBase` is the drill's check value without answers:
+// the same sum, done in the same order, as the check value itself.
 inline bool Matches(const SegmentFields& d, double checkBase) {
-  const double expected = checkBase - d.correct - 2.0 * d.incorrect;
-  return d.check == expected || WrittenAlike(d.check, expected);
+  return d.check == WrittenValue(checkBase - d.correct - 2.0 * d.incorrect);
 }
+
+// How far a drill's checkBase can lie from the record's own: the rounding of
+// six significant digits is at most 5e-6 of the value written.
+inline double Slack(const SegmentFields& d) { return 1 + 1e-5 * std::fabs(d.check); }
 
 LoggedSegment SegmentOf(const SegmentFields& d, const LoggedDrill& drill) {
   LoggedSegment segment;
@@ -202,7 +207,14 @@ std::string PersonKey(const std::string& name) { return Utf8(name); }
 namespace {
 
 constexpr uint64_t kNoPosition = ~uint64_t{0};
+// A fuzzer keeps fewer, to reach the renumbering below with small inputs.
+#ifdef SONORIX_READER_PEOPLE_KEPT
+constexpr size_t kMaxPeopleKept = SONORIX_READER_PEOPLE_KEPT;
+#else
 constexpr size_t kMaxPeopleKept = 1 << 16;
+#endif
+// The day of a phantom begun before the log showed any day.
+constexpr int32_t kNoDay = std::numeric_limits<int32_t>::min();
 
 struct OpenDrill {
   LoggedDrill drill;
@@ -212,6 +224,7 @@ struct OpenDrill {
   int32_t day = 0;
   bool phantom = false;     // its S record was damaged: nothing verifies for it
   bool named = true;        // a phantom whose S record still showed the name
+  double nameSum = 0;       // a named phantom's: its records still show it in their check values
   bool modeSettled = false; // it has its F, or its F cannot be known
 };
 
@@ -232,14 +245,14 @@ struct ReportLogReader::State {
     uint64_t offset;  // of its S record
     int32_t person;   // -1 when not named
     int32_t day;
-    bool wanting;     // not a phantom, and its first F record not yet settled
+    bool wanting;     // named, and its first F record not yet settled
   };
   std::vector<Brief> briefs;
   std::vector<FloatingFilter> floating;  // F records not yet known to be a drill's, in log order
   // The person of each name as logged, so that a name is decoded once.
   std::unordered_map<std::string, int32_t> personOfName;
   std::unordered_map<std::string, int32_t> personOfKey;
-  int32_t latestDay = std::numeric_limits<int32_t>::min();
+  int32_t latestDay = kNoDay;
   uint64_t position = 0;  // of the next byte fed
   std::string partial;    // a line not yet ended by its line break
   uint64_t partialStart = 0;
@@ -249,13 +262,20 @@ struct ReportLogReader::State {
 
   int32_t PersonOf(const std::string& name) {
     if (const auto at = personOfName.find(name); at != personOfName.end()) return at->second;
-    if (personOfKey.size() >= kMaxPeopleKept) {
-      // A damaged log of ever new names: number afresh the few that are open.
+    // A damaged log of ever new names: number afresh those that are open.
+    // Twice as many as are open at least, so that each renumbering is paid
+    // for by as many new names, however many drills one day keeps open.
+    if (personOfKey.size() >= std::max(kMaxPeopleKept, 2 * open.size())) {
       personOfName.clear();
       personOfKey.clear();
       for (size_t i = 0; i < open.size(); ++i)
-        if (open[i].named) open[i].person = briefs[i].person = PersonOf(open[i].drill.person);
+        if (open[i].named) open[i].person = briefs[i].person = Number(open[i].drill.person);
     }
+    return Number(name);
+  }
+
+  int32_t Number(const std::string& name) {
+    if (const auto at = personOfName.find(name); at != personOfName.end()) return at->second;
     const auto [key, added] = personOfKey.try_emplace(PersonKey(name), static_cast<int32_t>(personOfKey.size()));
     personOfName.emplace(name, key->second);
     return key->second;
@@ -304,8 +324,48 @@ struct ReportLogReader::State {
       ++log.unknown;
   }
 
+  // Whether the D record can be one of a named phantom's: the check value of
+  // its name on a day next to the phantom's (or any day, before one was read).
+  static bool FitsName(const SegmentFields& d, double base, const OpenDrill& o) {
+    if (o.day == kNoDay) {
+      const double date = std::round(base - o.nameSum);
+      return date >= kFirstDay && date <= kLastDay && Matches(d, o.nameSum + date);
+    }
+    for (int64_t day = int64_t{o.day} - 1; day <= int64_t{o.day} + 1; ++day)
+      if (Matches(d, o.nameSum + static_cast<double>(day))) return true;
+    return false;
+  }
+
+  // A D record that verifies for no drill: a named phantom's when its name
+  // alone fits, else charged as any unverified line.
+  void ChargeUnverifiedSegment(const SegmentFields& d, double base, uint64_t position) {
+    size_t owner = open.size();
+    for (size_t i = 0; i < open.size(); ++i) {
+      if (!open[i].phantom || !open[i].named || !FitsName(d, base, open[i])) continue;
+      if (owner != open.size()) {
+        // Two names with the same byte sum: whose it is stays unknown.
+        Charge();
+        return;
+      }
+      owner = i;
+    }
+    if (owner == open.size()) {
+      Charge();
+      return;
+    }
+    // Its F records too, so that no other drill takes them for its own.
+    PlaceFilters(owner);
+    open[owner].lastPosition = position;
+    ++log.unverified;
+    ++log.lostByName[open[owner].drill.person];
+  }
+
   void Begin(OpenDrill drill) {
     if (drill.day > latestDay) {
+      // Phantoms begun before any day was read are of the first day read.
+      if (latestDay == kNoDay)
+        for (size_t i = 0; i < open.size(); ++i)
+          if (briefs[i].day == kNoDay) open[i].day = briefs[i].day = drill.day;
       // A new day ends the drills of the days before; the day before's only
       // linger, for a drill that ends after midnight.
       for (size_t i = open.size(); i-- > 0;)
@@ -319,7 +379,7 @@ struct ReportLogReader::State {
           break;
         }
     briefs.push_back({drill.phantom ? std::numeric_limits<double>::quiet_NaN() : drill.checkBase, drill.drill.offset,
-                      drill.named ? drill.person : -1, drill.day, !drill.phantom && !drill.modeSettled});
+                      drill.named ? drill.person : -1, drill.day, drill.named && !drill.modeSettled});
     open.push_back(std::move(drill));
     if (floating.empty()) return;
     // An F record older than every open drill can be nobody's any more; none
@@ -351,7 +411,7 @@ struct ReportLogReader::State {
     ++log.unverified;
     o.phantom = true;
     o.drill.offset = o.lastPosition = position;
-    o.day = latestDay == std::numeric_limits<int32_t>::min() ? 0 : latestDay;
+    o.day = latestDay;
     const size_t dateEnd = line.find(' ', 2);
     const size_t indexEnd = dateEnd == std::string_view::npos ? dateEnd : line.find(' ', dateEnd + 1);
     o.named = indexEnd != std::string_view::npos && line.find('\x1a') == std::string_view::npos &&
@@ -359,7 +419,9 @@ struct ReportLogReader::State {
     if (o.named) {
       o.drill.person = std::string(line.substr(indexEnd + 1));
       o.person = PersonOf(o.drill.person);
-      ++log.lostByName[o.drill.person];
+      o.nameSum = SegmentCheckValue(o.drill.person, 0, 0, 0);
+      // The line holds no answers: it is no record of the person's.
+      ++log.namedDamagedStarts;
     } else {
       ++log.unknown;
     }
@@ -402,7 +464,12 @@ struct ReportLogReader::State {
       if (!(wanting < floating[f].position) && exclusive++ == 0) firstExclusive = f;
     }
     const auto take = [this, &o](size_t f) {
-      o.drill.filters.push_back(floating[f].state);
+      if (o.phantom) {
+        ++log.unverified;
+        ++log.lostByName[o.drill.person];
+      } else {
+        o.drill.filters.push_back(floating[f].state);
+      }
       floating.erase(floating.begin() + static_cast<std::ptrdiff_t>(f));
     };
     if (!o.modeSettled) {
@@ -414,7 +481,7 @@ struct ReportLogReader::State {
       else if (candidates > 0)
         o.drill.filtersUnknown = true;
       o.modeSettled = candidates > 0;
-      briefs[index].wanting = !o.phantom && !o.modeSettled;
+      briefs[index].wanting = o.named && !o.modeSettled;
       return;
     }
     // A filter change, unless another drill still needs that F as its first.
@@ -432,29 +499,28 @@ struct ReportLogReader::State {
     }
     // The name's byte sum plus the date, as the record's check value shows it.
     const double base = d->check + d->correct + 2.0 * d->incorrect;
+    const double near = Slack(*d);
+    // A phantom's NaN is never near; the brief holds all that verifying needs.
+    const auto fits = [&](size_t i) { return std::fabs(briefs[i].base - base) <= near && Matches(*d, briefs[i].base); };
     // Today's drills first; yesterday's lingering ones only when none of today's verifies.
-    const double near = 1 + 1e-5 * std::fabs(base);
     size_t found[2] = {open.size(), open.size()};  // today's, yesterday's
     int matched[2] = {0, 0};
     for (size_t i = 0; i < briefs.size(); ++i) {
-      // A phantom's NaN is never near; the brief holds all that verifying needs.
-      if (!(std::fabs(briefs[i].base - base) <= near) || !Matches(*d, briefs[i].base)) continue;
+      if (!fits(i)) continue;
       const int k = briefs[i].day >= latestDay ? 0 : 1;
       if (matched[k]++ == 0) found[k] = i;
     }
     const int k = matched[0] > 0 ? 0 : 1;
     const int matches = matched[k];
     if (matches == 0) {
-      Charge();
+      ChargeUnverifiedSegment(*d, base, position);
       return;
     }
     if (matches > 1) {
       // The check value cannot tell these drills apart: credit none.
       ++log.ambiguous;
       for (size_t i = 0; i < briefs.size(); ++i)
-        if ((briefs[i].day >= latestDay) == (k == 0) && std::fabs(briefs[i].base - base) <= near &&
-            Matches(*d, briefs[i].base))
-          ++open[i].drill.ambiguous;
+        if ((briefs[i].day >= latestDay) == (k == 0) && fits(i)) ++open[i].drill.ambiguous;
       return;
     }
     PlaceFilters(found[k]);

@@ -5,7 +5,10 @@
 // A D record counts for the one open drill whose check value it matches; when
 // it matches none it is unverified, charged to the only open drill or else to
 // nobody ("unknown"); when it matches several it is ambiguous and counts for
-// none. An F record belongs to the drill whose next D records show it must.
+// none. A check value verifies only as the drill window writes it: with six
+// significant digits. An F record belongs to the drill whose next D records
+// show it must. A damaged S record's drill verifies nothing; while its name
+// still shows, the records that fit that name are that name's unverified ones.
 // Names that decode to the same text (UTF-8, or Latin-1 where a name is not
 // UTF-8) are one person.
 #pragma once
@@ -49,8 +52,11 @@ struct ReportLog {
   // F records that no drill's D records showed to be its own (a drill left
   // without answers leaves one): neither verified nor unverified.
   int32_t unplacedFilters = 0;
-  // Unverified lines of drills whose S record was damaged but still shows the name.
+  // Unverified records of drills whose S record was damaged but still shows
+  // the name: its F and D records, never that S line itself.
   std::map<std::string, int32_t> lostByName;
+  // Those damaged S lines: unverified, but in no person's figures.
+  int32_t namedDamagedStarts = 0;
 };
 
 // Reads a log piece by piece, in any pieces, handing over each drill once it

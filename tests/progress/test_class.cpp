@@ -314,11 +314,32 @@ TEST(ClassFigures, DamageHidesNothingElse) {
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].name, "Ann");
   EXPECT_EQ(rows[0].all.right, 5);  // the drill after the damaged one verifies
-  EXPECT_EQ(rows[0].unverified, 3);
+  EXPECT_EQ(rows[0].unverified, 2);  // its F and D; the S line holds no answers
   EXPECT_EQ(rows[1].all.right, 6);
   EXPECT_EQ(rows[1].unverified, 0);
   EXPECT_TRUE(rows[2].unknown);
   EXPECT_EQ(rows[2].unverified, 2);
+  EXPECT_EQ(log.unverified, 5);
+
+  // Cem's damaged drill between Ann's records: its F and D are still Cem's
+  // by his name's check value, and Ann keeps her mode.
+  const double day = 46360;
+  const std::string cem = S(day, 0, "Ann") + F(0, 4095, 0) + D("Ann", day, 5, 0, 50) + "\r\nS 4636O 1 Cem" +
+                          F(1, 4095, 0) + D("Ann", day, 6, 0, 60) + D("Cem", day, 7, 1, 70) +
+                          D("Ann", day, 8, 0, 80) + D("Cem", day, 9, 0, 90);
+  log = ParseReportLog(cem);
+  rows = ClassRows(log, 46360);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].all.right, 19);
+  EXPECT_EQ(rows[0].byMode[0].right, 19);
+  EXPECT_EQ(rows[0].unverified, 0);
+  EXPECT_EQ(rows[1].name, "Cem");
+  EXPECT_EQ(rows[1].unverified, 3);
+  EXPECT_EQ(log.unverified, 4);
+  ScratchDir dir;
+  int status = -1;
+  EXPECT_EQ(CommandOn(dir, cem, status),
+            kHeader + "Ann,19,0,190,0,2026-12-04,1,0,0,0,0\r\nCem,0,0,0,3,,0,0,0,0,0\r\n");
 
   // Renée written by a UTF-8 and by a Latin-1 machine is one person.
   log = ParseReportLog(S(45000, 0, "Ren\xc3\xa9" "e") + F(0, 4095, 0) + D("Ren\xc3\xa9" "e", 45000, 5, 1, 50) +
@@ -443,4 +464,15 @@ TEST(ClassFigures, ANewNameAfterSoManyStillFindsTheOpenDrill) {
     if (drill.person == "Ann")
       for (const LoggedSegment& segment : drill.segments) right.push_back(segment.correct);
   EXPECT_EQ(right, (std::vector<int32_t>{5, 7}));
+
+  // More names than that open at once, all on one day.
+  // Her byte sum is no Q name's.
+  log = S(day, 0, "Annemarie Zimmermann");
+  for (int k = 0; k < 66000; ++k) log += S(day, 0, "Q" + std::to_string(k));
+  log += D("Annemarie Zimmermann", day, 5, 0, 30) + D("Q0", day, 6, 0, 30);
+  const ReportLog crowded = ParseReportLog(log);
+  EXPECT_EQ(crowded.unverified + crowded.ambiguous, 0);
+  ASSERT_EQ(crowded.drills.size(), 66001u);
+  EXPECT_EQ(crowded.drills[0].segments.size(), 1u);
+  EXPECT_EQ(crowded.drills[1].segments.size(), 1u);
 }

@@ -130,6 +130,66 @@ TEST(ReportLog, DamagedInputNeverFailsAndOnlyMatchingChecksCount) {
   EXPECT_EQ(odd.unverified, 3);
 }
 
+// From 1,000,000 on the writer keeps six significant digits: a record
+// verifies for each drill whose check value is written so, and only for those.
+TEST(ReportLog, LargeCheckValuesVerifyAsTheyAreWritten) {
+  LogWriter noa;
+  noa.Start(44355, 2, "Noa").Filters(0, kAllTri, 0);
+  const std::string start = noa.Text();
+  noa.Segment(249991193, 6, 534);
+  ASSERT_EQ(noa.Text(), start + "\r\nD 249991193 6 534 -2.49947e+08");  // 436 from the exact value
+  ReportLog log = ParseReportLog(noa.Text());
+  EXPECT_EQ(log.unverified, 0);
+  ASSERT_EQ(log.drills.size(), 1u);
+  EXPECT_EQ(log.drills[0].segments.size(), 1u);
+  // The exact value, or one digit more, is not what the writer writes.
+  for (const std::string check : {"-249946564", "-2.499466e+08", "-2.49948e+08"}) {
+    log = ParseReportLog(start + "\r\nD 249991193 6 534 " + check);
+    EXPECT_EQ(log.unverified, 1) << check;
+    EXPECT_TRUE(log.drills[0].segments.empty()) << check;
+  }
+
+  // Ann's and Anq's check values lie 3 apart but are written alike.
+  LogWriter two;
+  two.Start(45000, 0, "Ann").Filters(0, kAllTri, 0).Start(45000, 1, "Anq").Filters(0, kAllTri, 0);
+  two.Add(SegmentRecordText(2000005, 0, 60, SegmentCheckValue("Ann", 45000, 2000005, 0)));
+  log = ParseReportLog(two.Text());
+  EXPECT_EQ(log.ambiguous, 1);
+  EXPECT_EQ(log.unverified, 0);
+  ASSERT_EQ(log.drills.size(), 2u);
+  for (const LoggedDrill& drill : log.drills) {
+    EXPECT_TRUE(drill.segments.empty()) << drill.person;
+    EXPECT_EQ(drill.ambiguous, 1) << drill.person;
+  }
+}
+
+// Points the log's rules leave open, read one way, as the README states it.
+TEST(ReportLog, WhatTheRulesLeaveOpenIsReadOneWay) {
+  // Name sums plus dates alike, Ann's yesterday and Ave's today: today's drill
+  // takes the record, with no mark.
+  ReportLog log = ParseReportLog("\r\nS 45612 0 Ann\r\nS 45613 1 Ave\r\nD 54 13 193 45817");
+  ASSERT_EQ(log.drills.size(), 2u);
+  EXPECT_TRUE(log.drills[0].segments.empty());
+  EXPECT_EQ(log.drills[1].segments.size(), 1u);
+  EXPECT_EQ(log.ambiguous + log.unverified, 0);
+
+  // Tabs, two blanks, a trailing blank between F and D fields; an S without a name.
+  log = ParseReportLog("\r\nS 38961 0\r\nF 0\t4095  0 \r\nD 12\t3  245 38943 ");
+  ASSERT_EQ(log.drills.size(), 1u);
+  EXPECT_EQ(log.drills[0].person, "");
+  EXPECT_EQ(log.drills[0].filters.size(), 1u);
+  EXPECT_EQ(log.drills[0].segments.size(), 1u);
+  EXPECT_EQ(log.unverified, 0);
+
+  // An F with no drill open is nobody's.
+  log = ParseReportLog("\r\nF 0 4095 0\r\nS 38961 0 Ann");
+  EXPECT_EQ(log.unknown, 1);
+
+  // UTF-8 kept, each stray byte read as Latin-1: one person however written.
+  EXPECT_EQ(PersonKey("Jos\xc3\xa9 Mar\xed" "a"), "Jos\xc3\xa9 Mar\xc3\xad" "a");
+  EXPECT_EQ(PersonKey("Jos\xe9 Mar\xed" "a"), "Jos\xc3\xa9 Mar\xc3\xad" "a");
+}
+
 TEST(ReportLog, SeriesPerDayAndModeAndPracticePerWeek) {
   LogWriter w;
   // 1 September 2006 is a Friday; 4 September a Monday; 18 September too.
