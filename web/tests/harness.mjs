@@ -56,11 +56,14 @@ export async function login(page, name) {
 
 // The server and the browser that a test file's tests share: started before
 // its first test and closed after its last; a test reads `.server` and `.chrome`.
-export function shared(browserOptions = {}, files = undefined) {
+// `then(at)` finishes the set-up in the same hook, as a file's own top-level
+// hooks would not wait for this one.
+export function shared(browserOptions = {}, files = undefined, then = undefined) {
   const at = {};
   before(async () => {
     at.server = await serve(files);
     at.chrome = await browser(browserOptions);
+    await then?.(at);
   });
   after(async () => {
     await at.chrome?.close();

@@ -1,14 +1,12 @@
 // The built-in synthesizer, rendered offline in the browser: every note of a
 // question starts within 1.5 ms of its planned time, and the piano cut out of
 // TimGM6mb sounds sample for sample as the whole SoundFont does.
-import { before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { login, openPage, shared } from './harness.mjs';
 
-const at = shared({}, { '/full.sf2': process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2' });
 let page;
-
-before(async () => {
+shared({}, { '/full.sf2': process.env.SONORIX_SOUNDFONT || '/usr/share/sounds/sf2/TimGM6mb.sf2' }, async (at) => {
   page = await openPage(at.chrome.context, at.server.url);
 });
 
