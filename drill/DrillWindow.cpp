@@ -112,9 +112,7 @@ class WindowSurroundings : public DrillSurroundings {
     form_->ShowAskedRows();
   }
   PlayManner Manner() const override { return PlayMannerFromItemIndex(Filters().PlayMode()); }
-  std::unique_ptr<PlaybackPort> Sound() override {
-    return std::make_unique<OutPortPlayback>(form_->WayMidiOut.get());
-  }
+  void Play(const PlaybackPlan& plan) override { OutPortPlayback(form_->WayMidiOut.get()).Play(plan); }
   int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
   bool WaitForMe() const override { return WaitForMeSetting(); }
 

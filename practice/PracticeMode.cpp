@@ -320,25 +320,21 @@ void TPracticeMode::Reveal(::Reveal how) {
 void TPracticeMode::PlayRevealed(bool question, bool named, uint32_t leadIn) {
   if (!revealed_) return;
   StopRevealed();
-  TimedPlaybackPort port(leadIn);
-  std::vector<std::pair<uint32_t, QString>> parts;
-  if (question) {
-    parts.emplace_back(port.Now(), QCoreApplication::translate("TPracticeMode", "the question"));
-    PlayQuestionNotes(revealed_->question, PlayMannerFromItemIndex(form_->RadioGroup->ItemIndex()), port);
-  }
   const SetClassEntry* namedEntry = named ? form_->ListEntry(revealed_->named) : nullptr;
-  if (namedEntry) {
-    const uint32_t pause = parts.empty() ? 0 : kBetweenClassesMs;
-    parts.emplace_back(port.Now() + pause, QCoreApplication::translate("TPracticeMode", "%1, your answer")
-                                               .arg(QString::fromStdString(NameOf(revealed_->named))));
-    PlayThroughDrillWindow(form_, {namedEntry}, pause, 0, port);
-  }
+  const RevealPlan reveal =
+      PlanRevealThroughDrillWindow(form_, question ? &revealed_->question : nullptr, namedEntry, leadIn);
+  std::vector<std::pair<uint32_t, QString>> parts;
+  if (reveal.hasQuestion)
+    parts.emplace_back(reveal.questionAtMs, QCoreApplication::translate("TPracticeMode", "the question"));
+  if (reveal.hasNamed)
+    parts.emplace_back(reveal.namedAtMs, QCoreApplication::translate("TPracticeMode", "%1, your answer")
+                                             .arg(QString::fromStdString(NameOf(revealed_->named))));
   TWayMidiOut* out = form_->WayMidiOut.get();
-  port.Put([out](const MIDIEVENT& event) {
+  TimedPlayback::Put(reveal.plan, [out](const MIDIEVENT& event) {
     MIDIEVENT copy = event;
     return !out || out->Put(&copy);
   });
-  const uint32_t end = port.EndMs();
+  const uint32_t end = SoundingUntilMs(reveal.plan);
   soundingUntil_ = PlatformTickCount() + end;
   partTimers_ = new QObject(this);
   for (const auto& [at, name] : parts)

@@ -17,19 +17,24 @@ RandomSource& PlayerRandom() {
   return rng;
 }
 
-}  // namespace
-
-int PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                           uint32_t pauseBetween, PlaybackPort& port) {
+SetClassPlay DrillWindowPlay(TForm1* form) {
   SetClassPlay how;
   how.range = VoicingRangeFromIndex(form->Session().filters.Range());
   how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
   how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
-  return PlaySetClasses(entries, how, pauseBefore, pauseBetween, PlayerRandom(), port);
+  return how;
 }
+
+}  // namespace
 
 void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
                             uint32_t pauseBetween) {
-  OutPortPlayback port(form->WayMidiOut.get());
-  PlayThroughDrillWindow(form, entries, pauseBefore, pauseBetween, port);
+  PlaybackPlan plan;
+  PlanSetClasses(entries, DrillWindowPlay(form), pauseBefore, pauseBetween, PlayerRandom(), plan);
+  OutPortPlayback(form->WayMidiOut.get()).Play(plan);
+}
+
+RevealPlan PlanRevealThroughDrillWindow(TForm1* form, const QuestionState* question, const SetClassEntry* named,
+                                        uint32_t leadInMs) {
+  return PlanReveal(question, named, DrillWindowPlay(form), leadInMs, PlayerRandom());
 }

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-class PlaybackPort;
+#include "SetClassPlayer.h"
+
 class TForm1;
 struct SetClassEntry;
 
@@ -14,6 +15,7 @@ struct SetClassEntry;
 // stay as they would have been.
 void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
                             uint32_t pauseBetween);
-// The same into another port (one that stamps the notes instead of waiting).
-int PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
-                           uint32_t pauseBetween, PlaybackPort& port);
+// Practice's reveal in the drill window's range and manner, with the same
+// random source, for a player that stamps the notes instead of waiting.
+RevealPlan PlanRevealThroughDrillWindow(TForm1* form, const QuestionState* question, const SetClassEntry* named,
+                                        uint32_t leadInMs);

@@ -81,10 +81,10 @@ Clock::time_point TickOrigin() {
 }
 
 // Sends nowhere; records how late each wait returns against its deadline.
-class LatenessPort : public PlatformPlaybackPort {
+class LatenessPort : public WaitingPlayback {
  public:
   explicit LatenessPort(Clock::time_point origin) : origin_(origin) {}
-  void Send(const MIDIEVENT&) override { ++notes; }
+  void Send(const PlanNote&) override { ++notes; }
   void WaitUntil(uint32_t tick) override {
     PlatformWaitUntil(tick);
     const auto deadline = origin_ + std::chrono::milliseconds(tick);
@@ -115,7 +115,7 @@ void BenchFigures(const Catalogue& catalogue, int figures, int gapUnit) {
   for (int f = 0; f < figures; ++f) {
     QuestionState q;
     GenerateQuestion(request, rng, q);
-    PlayQuestionNotes(q, f % 2 ? PlayManner::Figure : PlayManner::MixedFigure, port);
+    port.Play(PlanQuestionNotes(q, f % 2 ? PlayManner::Figure : PlayManner::MixedFigure));
   }
   const double wall = std::chrono::duration<double>(Clock::now() - wall0).count();
   const double cpu = CpuSeconds() - cpu0;

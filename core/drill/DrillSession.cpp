@@ -17,16 +17,7 @@ class NoSurroundings : public DrillSurroundings {
   bool Asks(int) const override { return true; }
   void AskWholeList() override {}
   PlayManner Manner() const override { return PlayManner::Chord; }
-  std::unique_ptr<PlaybackPort> Sound() override {
-    class Silent : public PlaybackPort {
-     public:
-      void Send(const MIDIEVENT&) override {}
-      uint32_t Now() override { return 0; }
-      void WaitUntil(uint32_t) override {}
-      void Sleep(uint32_t) override {}
-    };
-    return std::make_unique<Silent>();
-  }
+  void Play(const PlaybackPlan&) override {}
 };
 
 DrillSurroundings& Fallback() {
@@ -140,8 +131,7 @@ void DrillSession::GenerateQuestion() {
 void DrillSession::PlayQuestion() {
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   SetWaiting(false);
-  const std::unique_ptr<PlaybackPort> port = around.Sound();
-  PlayQuestionNotes(question, around.Manner(), *port);
+  around.Play(PlanQuestionNotes(question, around.Manner()));
   Tell([](DrillListener& l) { l.QuestionPlayed(); });
 }
 
@@ -196,12 +186,7 @@ void DrillSession::PlayNextQuestion() {
 void DrillSession::Arpeggiate(bool up) {
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   SetWaiting(false);  // the question is heard now, one note at a time
-  const std::unique_ptr<PlaybackPort> port = around.Sound();
-  if (up) {
-    ArpeggiateUp(question, *port);
-  } else {
-    ArpeggiateDown(question, *port);
-  }
+  around.Play(PlanArpeggio(question, up));
 }
 
 // --- the session log (a record that cannot be written is lost silently) ---------

@@ -35,8 +35,8 @@ class DrillSurroundings {
   // all of it rather than find no question.
   virtual void AskWholeList() = 0;
   virtual PlayManner Manner() const = 0;
-  // Where the notes go; a port that drops them is fine.
-  virtual std::unique_ptr<PlaybackPort> Sound() = 0;
+  // Plays the notes (dropping them is fine).
+  virtual void Play(const PlaybackPlan& plan) = 0;
   // Seconds to wait before the question after a right answer sounds.
   virtual int PauseBeforeNextQuestion() const { return 0; }
   // "Wait for me": the first question and each next one sound only when the

@@ -1,23 +1,11 @@
-// Playing a question: note-on events and the waits between them. Nothing is
-// queued with time stamps; the caller's thread waits in place.
+// Playing a question: the rules make a plan of notes, each at its moment from
+// the start; each platform plays the plan its own way.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "Question.h"
-#include "midiway.h"
-
-// Where playback sends its notes and how it waits.
-class PlaybackPort {
- public:
-  virtual ~PlaybackPort() = default;
-  virtual void Send(const MIDIEVENT& event) = 0;
-  // The millisecond clock, an absolute wait on it, and a plain sleep.
-  virtual uint32_t Now() = 0;
-  virtual void WaitUntil(uint32_t tick) = 0;
-  virtual void Sleep(uint32_t ms) = 0;
-};
 
 enum class PlayManner { Chord, Figure, MixedFigure };
 
@@ -25,29 +13,40 @@ enum class PlayManner { Chord, Figure, MixedFigure };
 // selected included) chord.
 PlayManner PlayMannerFromItemIndex(int itemIndex);
 
-// Note on, channel 1, velocity 64, to sound at once; data1 is the note's low 8 bits.
-MIDIEVENT NoteOnEvent(int32_t note);
-
+inline constexpr uint8_t kNoteVelocity = 64;
 // Arpeggios sleep this long after every note.
 inline constexpr uint32_t kArpeggioStepMs = 1000;
+// As long as a note sounded at once rings before the output releases it.
+inline constexpr uint32_t kNoteHoldMs = 2000;
+
+// How a player that waits in place reaches a note from the one before it (or
+// from the start): with it, at a deadline read once on the clock after the
+// note before (a figure's gap), or after a plain sleep (an arpeggio's step, a
+// pause). The drill window's figures and arpeggios differ in just that.
+enum class NoteApproach : uint8_t { Together, Deadline, Sleep };
+
+struct PlanNote {
+  uint32_t atMs = 0;
+  uint8_t key = 0;
+  uint8_t velocity = kNoteVelocity;
+  // Until its hold ends or the key is struck again, whichever comes first.
+  uint32_t lengthMs = kNoteHoldMs;
+  NoteApproach approach = NoteApproach::Together;
+};
+
+struct PlaybackPlan {
+  std::vector<PlanNote> notes;
+  // How long the playing takes, holds aside (an arpeggio sleeps its last step too).
+  uint32_t endMs = 0;
+};
 
 // Chord: the sorted notes at once. Figure: the played notes with a wait of
 // noteGaps[i] after each but the last. Mixed figure: no wait after joinedIndex.
-void PlayQuestionNotes(const QuestionState& question, PlayManner manner, PlaybackPort& port);
-// The sorted notes upwards / downwards, a sleep after each (the last included).
-void ArpeggiateUp(const QuestionState& question, PlaybackPort& port);
-void ArpeggiateDown(const QuestionState& question, PlaybackPort& port);
-
-// The same notes as a plan, for a port that places them on its own clock
-// instead of waiting: each note's time from the first, and how long the
-// whole takes (an arpeggio holds its last step too).
-struct PlannedNote {
-  uint32_t atMs = 0;
-  MIDIEVENT event{};
-};
-struct PlaybackPlan {
-  std::vector<PlannedNote> notes;
-  uint32_t lengthMs = 0;
-};
 PlaybackPlan PlanQuestionNotes(const QuestionState& question, PlayManner manner);
+// The sorted notes upwards / downwards, a step after each (the last included).
 PlaybackPlan PlanArpeggio(const QuestionState& question, bool up);
+// `more` after the end of `plan`, `pauseMs` slept between; a key struck again
+// in `more` cuts its note in `plan` short.
+void AppendPlan(PlaybackPlan& plan, const PlaybackPlan& more, uint32_t pauseMs);
+// The moment the last note stops sounding, or the end when that is later.
+uint32_t SoundingUntilMs(const PlaybackPlan& plan);

@@ -26,7 +26,19 @@ struct SetClassPlay {
   PlayManner manner = PlayManner::Chord;
 };
 
-// Waits `pauseBefore` ms, then plays each entry, `pauseBetween` ms apart.
-// Entries that cannot be voiced are skipped. Returns how many were played.
-int PlaySetClasses(const std::vector<const SetClassEntry*>& entries, const SetClassPlay& how, uint32_t pauseBefore,
-                   uint32_t pauseBetween, RandomSource& rng, PlaybackPort& port);
+// Adds to `plan` a pause of `pauseBefore` ms, then each entry, `pauseBetween`
+// ms apart. Entries that cannot be voiced are skipped. Returns how many were
+// added.
+int PlanSetClasses(const std::vector<const SetClassEntry*>& entries, const SetClassPlay& how, uint32_t pauseBefore,
+                   uint32_t pauseBetween, RandomSource& rng, PlaybackPlan& plan);
+
+// Practice's reveal: after `leadInMs`, the question (when given), then the
+// class named (when given) in its prime form, a pause between; both in the
+// manner of `how`. The moments the parts begin, for naming them as they sound.
+struct RevealPlan {
+  PlaybackPlan plan;
+  bool hasQuestion = false, hasNamed = false;
+  uint32_t questionAtMs = 0, namedAtMs = 0;
+};
+RevealPlan PlanReveal(const QuestionState* question, const SetClassEntry* named, const SetClassPlay& how,
+                      uint32_t leadInMs, RandomSource& rng);

@@ -25,19 +25,8 @@ class Settings : public DrillSurroundings {
   }
   void AskWholeList() override { state.LowMask = 4095; }
   PlayManner Manner() const override { return PlayManner::Chord; }
-  std::unique_ptr<PlaybackPort> Sound() override {
-    class Port : public PlaybackPort {
-     public:
-      explicit Port(std::vector<int>& played) : played_(played) {}
-      void Send(const MIDIEVENT& e) override { played_.push_back(e.data1); }
-      uint32_t Now() override { return 0; }
-      void WaitUntil(uint32_t) override {}
-      void Sleep(uint32_t) override {}
-
-     private:
-      std::vector<int>& played_;
-    };
-    return std::make_unique<Port>(played);
+  void Play(const PlaybackPlan& plan) override {
+    for (const PlanNote& note : plan.notes) played.push_back(note.key);
   }
 };
 

@@ -298,29 +298,24 @@ TEST(RandomSource, BoundsSeedsAndSpread) {
 
 namespace {
 
-// Keeps virtual time: waits and sleeps move it, each note is stamped with it.
-class VirtualTimePort : public PlaybackPort {
- public:
-  std::vector<std::pair<uint32_t, int>> heard;
-  uint32_t now = 5000;
-  void Send(const MIDIEVENT& e) override { heard.emplace_back(now - 5000, e.data1); }
-  uint32_t Now() override { return now; }
-  void WaitUntil(uint32_t tick) override {
-    if (static_cast<int32_t>(tick - now) > 0) now = tick;
-  }
-  void Sleep(uint32_t ms) override { now += ms; }
-};
-
 std::vector<std::pair<uint32_t, int>> Timed(const PlaybackPlan& plan) {
   std::vector<std::pair<uint32_t, int>> timed;
-  for (const PlannedNote& p : plan.notes) timed.emplace_back(p.atMs, p.event.data1);
+  for (const PlanNote& p : plan.notes) timed.emplace_back(p.atMs, p.key);
   return timed;
 }
 
+std::vector<NoteApproach> Approaches(const PlaybackPlan& plan) {
+  std::vector<NoteApproach> approaches;
+  for (const PlanNote& p : plan.notes) approaches.push_back(p.approach);
+  return approaches;
+}
+
+constexpr NoteApproach kWith = NoteApproach::Together, kWait = NoteApproach::Deadline, kSleep = NoteApproach::Sleep;
+
 }  // namespace
 
-// A port that places notes on its own clock hears what the waiting port plays, when it plays it.
-TEST(PlaybackPlanTest, PlansTheNotesTheWaitingPortPlaysAtTheirTimes) {
+// Each manner's notes at their moments, and how a player that waits in place reaches each.
+TEST(PlaybackPlanTest, NotesAtTheirTimesAndHowEachIsReached) {
   QuestionState q;
   q.noteCount = 4;
   const int32_t sorted[4] = {48, 52, 55, 61}, played[4] = {55, 48, 61, 52}, gaps[4] = {250, -40, 500, 0};
@@ -330,22 +325,128 @@ TEST(PlaybackPlanTest, PlansTheNotesTheWaitingPortPlaysAtTheirTimes) {
     q.noteGaps[i] = gaps[i];
   }
   q.joinedIndex = 2;
-  for (PlayManner manner : {PlayManner::Chord, PlayManner::Figure, PlayManner::MixedFigure}) {
-    VirtualTimePort port;
-    PlayQuestionNotes(q, manner, port);
-    const PlaybackPlan plan = PlanQuestionNotes(q, manner);
-    EXPECT_EQ(Timed(plan), port.heard) << static_cast<int>(manner);
-    EXPECT_EQ(plan.lengthMs, port.now - 5000) << static_cast<int>(manner);
-  }
-  EXPECT_EQ(PlanQuestionNotes(q, PlayManner::Figure).lengthMs, 750u) << "a negative gap waits nothing";
-  EXPECT_EQ(PlanQuestionNotes(q, PlayManner::MixedFigure).lengthMs, 250u) << "no wait after the joined note";
-  for (bool up : {true, false}) {
-    VirtualTimePort port;
-    (up ? ArpeggiateUp : ArpeggiateDown)(q, port);
-    const PlaybackPlan plan = PlanArpeggio(q, up);
-    EXPECT_EQ(Timed(plan), port.heard);
-    EXPECT_EQ(plan.lengthMs, port.now - 5000);
-  }
+  using Timeline = std::vector<std::pair<uint32_t, int>>;
+  const PlaybackPlan chord = PlanQuestionNotes(q, PlayManner::Chord);
+  EXPECT_EQ(Timed(chord), (Timeline{{0, 48}, {0, 52}, {0, 55}, {0, 61}}));
+  EXPECT_EQ(Approaches(chord), (std::vector<NoteApproach>{kWith, kWith, kWith, kWith}));
+  EXPECT_EQ(chord.endMs, 0u);
+  // A negative gap waits nothing, but is still a wait of its own.
+  const PlaybackPlan figure = PlanQuestionNotes(q, PlayManner::Figure);
+  EXPECT_EQ(Timed(figure), (Timeline{{0, 55}, {250, 48}, {250, 61}, {750, 52}}));
+  EXPECT_EQ(Approaches(figure), (std::vector<NoteApproach>{kWith, kWait, kWait, kWait}));
+  EXPECT_EQ(figure.endMs, 750u);
+  // No wait after the joined note.
+  const PlaybackPlan mixed = PlanQuestionNotes(q, PlayManner::MixedFigure);
+  EXPECT_EQ(Timed(mixed), (Timeline{{0, 55}, {250, 48}, {250, 61}, {250, 52}}));
+  EXPECT_EQ(Approaches(mixed), (std::vector<NoteApproach>{kWith, kWait, kWait, kWith}));
+  EXPECT_EQ(mixed.endMs, 250u);
+  // Arpeggios sleep after every note, the last included.
+  const PlaybackPlan up = PlanArpeggio(q, true), down = PlanArpeggio(q, false);
+  EXPECT_EQ(Timed(up), (Timeline{{0, 48}, {1000, 52}, {2000, 55}, {3000, 61}}));
+  EXPECT_EQ(Timed(down), (Timeline{{0, 61}, {1000, 55}, {2000, 52}, {3000, 48}}));
+  EXPECT_EQ(Approaches(down), (std::vector<NoteApproach>{kWith, kSleep, kSleep, kSleep}));
+  EXPECT_EQ(up.endMs, 4 * kArpeggioStepMs);
+  for (const PlaybackPlan* plan : {&chord, &figure, &mixed, &up, &down})
+    for (const PlanNote& note : plan->notes) {
+      EXPECT_EQ(note.velocity, 64);
+      EXPECT_EQ(note.lengthMs, kNoteHoldMs);
+    }
   q.noteCount = 9;  // damaged: never past the four notes
   EXPECT_EQ(PlanQuestionNotes(q, PlayManner::Figure).notes.size(), 4u);
+  q.noteCount = -3;
+  EXPECT_TRUE(PlanArpeggio(q, true).notes.empty());
+}
+
+// Every set class in every range and form, in each manner and arpeggio: the
+// figure's notes fall on its grid of gap units, one or two units apart, the
+// joined pair together; arpeggios step on the second; the plan ends with its
+// last note's wait.
+TEST(PlaybackPlanTest, EveryQuestionOnTheFigureGrid) {
+  for (int cardinality : {3, 4}) {
+    const auto entries = MakeEntries(cardinality == 3 ? kTrichords : kTetrachords);
+    for (size_t chosen = 0; chosen < entries.size(); ++chosen) {
+      for (int range = 0; range < 3; ++range) {
+        for (int gapUnit : {250, 125}) {
+          QuestionRequest request;
+          request.listLength = static_cast<int>(entries.size());
+          request.isEnabled = [chosen](int i) { return i == static_cast<int>(chosen); };
+          request.entry = [&](int i) { return &entries[static_cast<size_t>(i)]; };
+          request.range = VoicingRangeFromIndex(range);
+          request.limits.gapUnit = gapUnit;
+          RandomSource rng;
+          rng.Seed(static_cast<uint32_t>(chosen * 31 + static_cast<size_t>(range) * 7 + static_cast<size_t>(gapUnit)));
+          for (int draw = 0; draw < 20; ++draw) {
+            QuestionState q;
+            ASSERT_TRUE(GenerateQuestion(request, rng, q));
+            const int n = q.noteCount;
+            ASSERT_EQ(n, cardinality);
+            const PlaybackPlan chord = PlanQuestionNotes(q, PlayManner::Chord);
+            ASSERT_EQ(chord.notes.size(), static_cast<size_t>(n));
+            for (int i = 0; i < n; ++i) {
+              EXPECT_EQ(chord.notes[i].key, q.sortedNotes[i]);
+              EXPECT_EQ(chord.notes[i].atMs, 0u);
+            }
+            for (PlayManner manner : {PlayManner::Figure, PlayManner::MixedFigure}) {
+              const PlaybackPlan figure = PlanQuestionNotes(q, manner);
+              ASSERT_EQ(figure.notes.size(), static_cast<size_t>(n));
+              int together = 0;
+              for (int i = 0; i < n; ++i) {
+                const PlanNote& note = figure.notes[static_cast<size_t>(i)];
+                EXPECT_EQ(note.key, q.playedNotes[i]);
+                EXPECT_EQ(note.atMs % static_cast<uint32_t>(gapUnit), 0u) << "off the grid";
+                EXPECT_EQ(note.lengthMs, kNoteHoldMs) << "a set class strikes no key twice";
+                if (i == 0) continue;
+                const uint32_t step = note.atMs - figure.notes[static_cast<size_t>(i - 1)].atMs;
+                const bool joined = manner == PlayManner::MixedFigure && i - 1 == q.joinedIndex;
+                EXPECT_EQ(step, joined ? 0u : static_cast<uint32_t>(q.noteGaps[i - 1]));
+                EXPECT_TRUE(joined || step == static_cast<uint32_t>(gapUnit) || step == 2u * static_cast<uint32_t>(gapUnit));
+                EXPECT_EQ(note.approach, joined ? NoteApproach::Together : NoteApproach::Deadline);
+                together += joined;
+              }
+              EXPECT_EQ(together, manner == PlayManner::MixedFigure ? 1 : 0);
+              EXPECT_EQ(figure.endMs, figure.notes.back().atMs);
+              EXPECT_EQ(SoundingUntilMs(figure), figure.endMs + kNoteHoldMs);
+            }
+            for (bool up : {true, false}) {
+              const PlaybackPlan arpeggio = PlanArpeggio(q, up);
+              ASSERT_EQ(arpeggio.notes.size(), static_cast<size_t>(n));
+              for (int k = 0; k < n; ++k) {
+                EXPECT_EQ(arpeggio.notes[static_cast<size_t>(k)].key, q.sortedNotes[up ? k : n - 1 - k]);
+                EXPECT_EQ(arpeggio.notes[static_cast<size_t>(k)].atMs, static_cast<uint32_t>(k) * kArpeggioStepMs);
+              }
+              EXPECT_EQ(arpeggio.endMs, static_cast<uint32_t>(n) * kArpeggioStepMs);
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+// Parts joined: the pause and what lies between are slept, and a key struck
+// again is released just before, not while, it sounds anew.
+TEST(PlaybackPlanTest, AppendedPartsSleepBetweenAndCutHolds) {
+  QuestionState q;
+  q.noteCount = 3;
+  const int32_t notes[3] = {60, 64, 67}, gaps[3] = {333, 333, 0};
+  for (int i = 0; i < 3; ++i) {
+    q.sortedNotes[i] = q.playedNotes[i] = notes[i];
+    q.noteGaps[i] = gaps[i];
+  }
+  PlaybackPlan plan;
+  plan.endMs = 500;  // a lead-in
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::Figure), 0);
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::Chord), 1000);
+  AppendPlan(plan, PlanArpeggio(q, true), 500);
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::Chord), 0);
+  using Timeline = std::vector<std::pair<uint32_t, int>>;
+  EXPECT_EQ(Timed(plan), (Timeline{{500, 60}, {833, 64}, {1166, 67}, {2166, 60}, {2166, 64}, {2166, 67},
+                                   {2666, 60}, {3666, 64}, {4666, 67}, {5666, 60}, {5666, 64}, {5666, 67}}));
+  EXPECT_EQ(Approaches(plan), (std::vector<NoteApproach>{kSleep, kWait, kWait, kSleep, kWith, kWith, kSleep, kSleep,
+                                                         kSleep, kSleep, kWith, kWith}));
+  std::vector<uint32_t> lengths;
+  for (const PlanNote& note : plan.notes) lengths.push_back(note.lengthMs);
+  EXPECT_EQ(lengths, (std::vector<uint32_t>{1666, 1333, 1000, 500, 1500, 2000, 2000, 2000, 1000, 2000, 2000, 2000}));
+  EXPECT_EQ(plan.endMs, 5666u);
+  EXPECT_EQ(SoundingUntilMs(plan), 7666u);
 }

@@ -1,4 +1,4 @@
-// Playback stamped with its moments: what reaches the output, in what order
+// A plan stamped with its moments: what reaches the output, in what order
 // and with which deltas, without the caller ever waiting.
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@ struct Put {
   int status, note;
 };
 
-std::vector<Put> PutAll(const TimedPlaybackPort& port, size_t refuseAt = SIZE_MAX) {
+std::vector<Put> PutAll(const PlaybackPlan& plan, size_t refuseAt = SIZE_MAX) {
   std::vector<Put> puts;
-  port.Put([&](const MIDIEVENT& e) {
+  TimedPlayback::Put(plan, [&](const MIDIEVENT& e) {
     if (puts.size() == refuseAt) return false;
     puts.push_back({e.time, e.status, e.data1});
     return true;
@@ -26,7 +26,7 @@ std::vector<Put> PutAll(const TimedPlaybackPort& port, size_t refuseAt = SIZE_MA
 
 }  // namespace
 
-// A figure and a chord struck again on one key: the figure's waits become
+// A figure and a chord struck again on one key: the figure's moments become
 // stamps, every note gets its release, and a key struck again is released
 // just before, not while, it sounds anew. Deltas follow absolute ticks.
 TEST(TimedPlayback, StampsReleasesAndDeltas) {
@@ -38,14 +38,14 @@ TEST(TimedPlayback, StampsReleasesAndDeltas) {
     q.sortedNotes[i] = sorted[i];
     q.noteGaps[i] = gaps[i];
   }
-  TimedPlaybackPort port(500);
-  PlayQuestionNotes(q, PlayManner::Figure, port);
-  EXPECT_EQ(port.Now(), 1166u);
-  port.Sleep(1000);
-  PlayQuestionNotes(q, PlayManner::Chord, port);  // 60 again at 2166, before its hold ends
-  EXPECT_EQ(port.EndMs(), 4166u);
+  PlaybackPlan plan;
+  plan.endMs = 500;
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::Figure), 0);
+  EXPECT_EQ(plan.endMs, 1166u);
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::Chord), 1000);  // 60 again at 2166, before its hold ends
+  EXPECT_EQ(SoundingUntilMs(plan), 4166u);
 
-  const std::vector<Put> puts = PutAll(port);
+  const std::vector<Put> puts = PutAll(plan);
   ASSERT_EQ(puts.size(), 12u);
   // 0.5 s, then 333 ms steps at 0.96 ticks a millisecond, rounded from the start.
   EXPECT_EQ(puts[0].time, 480u);
@@ -78,22 +78,22 @@ TEST(TimedPlayback, StampsReleasesAndDeltas) {
   EXPECT_EQ(puts[6].time, 0u);
 
   // A refusal stops the putting: what follows would come at the wrong time.
-  EXPECT_EQ(PutAll(port, 5).size(), 5u);
+  EXPECT_EQ(PutAll(plan, 5).size(), 5u);
 }
 
-// The port never touches the platform's clock.
+// Putting never touches the platform's clock.
 TEST(TimedPlayback, NeverWaits) {
   std::vector<uint32_t> slept;
   PlatformTimeHooks hooks;
   hooks.sleep = [&](uint32_t ms) { slept.push_back(ms); };
   hooks.waitUntil = [&](uint32_t ms) { slept.push_back(ms); };
   PlatformSetTimeHooks(hooks);
-  TimedPlaybackPort port;
   QuestionState q;
   q.noteCount = 4;
-  ArpeggiateUp(q, port);
-  PlayQuestionNotes(q, PlayManner::MixedFigure, port);
+  PlaybackPlan plan = PlanArpeggio(q, true);
+  AppendPlan(plan, PlanQuestionNotes(q, PlayManner::MixedFigure), 0);
+  EXPECT_EQ(PutAll(plan).size(), 16u);
   PlatformSetTimeHooks({});
   EXPECT_TRUE(slept.empty());
-  EXPECT_EQ(port.Now(), 4 * kArpeggioStepMs);
+  EXPECT_EQ(plan.endMs, 4 * kArpeggioStepMs);
 }

@@ -61,23 +61,27 @@ TEST(ConfusionMatrix, SharesOfEachRowWithRightAnswersOnTheDiagonal) {
   EXPECT_FALSE(HasAnswers(ErrorStats{}, 0));
 }
 
-// A port that keeps the notes and the clock's sleeps and waits.
-class RecordingPort : public PlaybackPort {
- public:
-  void Send(const MIDIEVENT& event) override { notes.push_back(event.data1); }
-  uint32_t Now() override { return now; }
-  void WaitUntil(uint32_t tick) override {
-    waits.push_back(tick - now);
-    now = tick;
+std::vector<int> Keys(const PlaybackPlan& plan) {
+  std::vector<int> keys;
+  for (const PlanNote& note : plan.notes) keys.push_back(note.key);
+  return keys;
+}
+
+// The gaps a player that waits in place sleeps, and how many deadlines it waits for.
+std::vector<uint32_t> Sleeps(const PlaybackPlan& plan) {
+  std::vector<uint32_t> sleeps;
+  uint32_t before = 0;
+  for (const PlanNote& note : plan.notes) {
+    if (note.approach == NoteApproach::Sleep) sleeps.push_back(note.atMs - before);
+    before = note.atMs;
   }
-  void Sleep(uint32_t ms) override {
-    sleeps.push_back(ms);
-    now += ms;
-  }
-  std::vector<int> notes;
-  std::vector<uint32_t> waits, sleeps;
-  uint32_t now = 0;
-};
+  return sleeps;
+}
+
+size_t Waits(const PlaybackPlan& plan) {
+  return static_cast<size_t>(std::count_if(plan.notes.begin(), plan.notes.end(),
+                                           [](const PlanNote& n) { return n.approach == NoteApproach::Deadline; }));
+}
 
 PitchClassSet PitchClasses(const int32_t* notes, int n) {
   PitchClassSet set;
@@ -121,18 +125,89 @@ TEST(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
   tri.length = FillCardinalityList(catalogue, 3, tri);
   SetClassEntry broken;
   broken.cardinality = 7;
-  RecordingPort port;
+  PlaybackPlan plan;
   SetClassPlay how;
   how.manner = PlayManner::Figure;
-  EXPECT_EQ(PlaySetClasses({tri.items[10], &broken, tri.items[9]}, how, 500, kBetweenClassesMs, rng, port), 2);
-  EXPECT_EQ(port.notes.size(), 6u);
-  EXPECT_EQ(port.sleeps, (std::vector<uint32_t>{500, kBetweenClassesMs}));
-  EXPECT_EQ(port.waits.size(), 4u);
-  RecordingPort chord;
+  EXPECT_EQ(PlanSetClasses({tri.items[10], &broken, tri.items[9]}, how, 500, kBetweenClassesMs, rng, plan), 2);
+  EXPECT_EQ(plan.notes.size(), 6u);
+  EXPECT_EQ(Sleeps(plan), (std::vector<uint32_t>{500, kBetweenClassesMs}));
+  EXPECT_EQ(Waits(plan), 4u);
+  PlaybackPlan chord;
   how.manner = PlayManner::Chord;
-  EXPECT_EQ(PlaySetClasses({tri.items[0]}, how, 0, 0, rng, chord), 1);
-  EXPECT_TRUE(chord.sleeps.empty() && chord.waits.empty());
-  EXPECT_TRUE(std::is_sorted(chord.notes.begin(), chord.notes.end()));
+  EXPECT_EQ(PlanSetClasses({tri.items[0]}, how, 0, 0, rng, chord), 1);
+  EXPECT_TRUE(Sleeps(chord).empty() && Waits(chord) == 0);
+  const std::vector<int> keys = Keys(chord);
+  EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+}
+
+// Every confused pair and every reveal as a plan: the class asked, then the
+// other a pause after its last note, each in its prime form and manner; a
+// reveal's parts begin where its notes do, after the lead-in.
+TEST(SetClassPlayer, EveryPairAndRevealAsAPlan) {
+  Catalogue catalogue;
+  ASSERT_TRUE(catalogue.Load(ShippedDataPath("ftclass.dat")));
+  RandomSource rng;
+  rng.Seed(7);
+  for (int cardinality : {3, 4}) {
+    CardinalityList list;
+    list.length = FillCardinalityList(catalogue, cardinality, list);
+    const auto n = static_cast<size_t>(cardinality);
+    for (int asked = 0; asked < list.length; ++asked) {
+      for (int answered = 0; answered < list.length; ++answered) {
+        const SetClassEntry* a = list.items[static_cast<size_t>(asked)];
+        const SetClassEntry* b = list.items[static_cast<size_t>(answered)];
+        for (PlayManner manner : {PlayManner::Chord, PlayManner::Figure, PlayManner::MixedFigure}) {
+          SetClassPlay how;
+          how.range = VoicingRangeFromIndex((asked + answered) % 3);
+          how.manner = manner;
+          PlaybackPlan pair;
+          ASSERT_EQ(PlanSetClasses({a, b}, how, 0, kBetweenClassesMs, rng, pair), 2);
+          ASSERT_EQ(pair.notes.size(), 2 * n);
+          const PlanNote& first = pair.notes[n - 1];
+          const PlanNote& second = pair.notes[n];
+          EXPECT_EQ(pair.notes.front().atMs, 0u);
+          EXPECT_EQ(second.atMs, first.atMs + kBetweenClassesMs);
+          EXPECT_EQ(second.approach, NoteApproach::Sleep);
+          EXPECT_EQ(pair.endMs, pair.notes.back().atMs);
+          int32_t keys[2][4] = {};
+          for (size_t i = 0; i < n; ++i) {
+            keys[0][i] = pair.notes[i].key;
+            keys[1][i] = pair.notes[n + i].key;
+          }
+          for (int k = 0; k < 2; ++k) {
+            const SetClassEntry& e = k ? *b : *a;
+            PitchClassSet prime;
+            for (int j = 0; j < e.cardinality; ++j) prime.elements[prime.count++] = e.pitchClasses[j];
+            EXPECT_TRUE(SamePitchClassSet(NormalFormAtZero(PitchClasses(keys[k], cardinality)), NormalFormAtZero(prime)))
+                << cardinality << "-" << e.name;
+          }
+
+          QuestionState question;
+          ASSERT_TRUE(VoicePrimeForm(*a, how.range, how.limits, rng, question));
+          const uint32_t leadIn = static_cast<uint32_t>(answered) * 100;
+          const RevealPlan both = PlanReveal(&question, b, how, leadIn, rng);
+          ASSERT_EQ(both.plan.notes.size(), 2 * n);
+          EXPECT_TRUE(both.hasQuestion && both.hasNamed);
+          EXPECT_EQ(both.questionAtMs, leadIn);
+          EXPECT_EQ(both.plan.notes.front().atMs, leadIn);
+          EXPECT_EQ(both.plan.notes.front().approach, leadIn ? NoteApproach::Sleep : NoteApproach::Together);
+          for (size_t i = 0; i < n; ++i)
+            EXPECT_EQ(both.plan.notes[i].key, manner == PlayManner::Chord ? question.sortedNotes[i] : question.playedNotes[i]);
+          EXPECT_EQ(both.namedAtMs, both.plan.notes[n - 1].atMs + kBetweenClassesMs);
+          EXPECT_EQ(both.plan.notes[n].atMs, both.namedAtMs);
+          const RevealPlan namedOnly = PlanReveal(nullptr, b, how, leadIn, rng);
+          EXPECT_FALSE(namedOnly.hasQuestion);
+          EXPECT_EQ(namedOnly.namedAtMs, leadIn);
+          ASSERT_EQ(namedOnly.plan.notes.size(), n);
+          EXPECT_EQ(namedOnly.plan.notes.front().atMs, leadIn);
+          const RevealPlan askedOnly = PlanReveal(&question, nullptr, how, leadIn, rng);
+          EXPECT_FALSE(askedOnly.hasNamed);
+          EXPECT_EQ(askedOnly.plan.notes.size(), n);
+          EXPECT_EQ(askedOnly.plan.endMs, askedOnly.plan.notes.back().atMs);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

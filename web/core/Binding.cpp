@@ -26,6 +26,7 @@
 #include "Playback.h"
 #include "Storage.h"
 #include "JsonText.h"
+#include "PlanJson.h"
 
 // --- the page's storage and clock -------------------------------------------------
 
@@ -137,33 +138,6 @@ void RunTask(int id) {
   task();
 }
 
-// The notes of one play, on a clock of their own from 0: waits and sleeps
-// only move that clock, so the page puts the whole plan on the audio clock
-// at once and nothing blocks.
-struct TimedNote {
-  uint32_t atMs;
-  int key;
-  int velocity;
-};
-
-class PlanPort : public PlaybackPort {
- public:
-  explicit PlanPort(std::vector<TimedNote>& plan) : plan_(plan) { plan_.clear(); }
-  void Send(const MIDIEVENT& e) override {
-    if ((e.status & 0xF0) == 0x90) plan_.push_back({now_, e.data1, e.data2});
-  }
-  uint32_t Now() override { return now_; }
-  void WaitUntil(uint32_t tick) override {
-    if (static_cast<int32_t>(tick - now_) > 0) now_ = tick;
-  }
-  void Sleep(uint32_t ms) override { now_ += ms; }
-
- private:
-  std::vector<TimedNote>& plan_;
-  uint32_t now_ = 0;
-};
-
-
 const char* Bool(bool b) { return b ? "true" : "false"; }
 
 }  // namespace
@@ -206,7 +180,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   bool Asks(int i) const override { return i >= 0 && i < ListLength() && checked_[static_cast<size_t>(i)]; }
   void AskWholeList() override { CheckFirst(ListLength()); }
   PlayManner Manner() const override { return PlayMannerFromItemIndex(manner_); }
-  std::unique_ptr<PlaybackPort> Sound() override { return std::make_unique<PlanPort>(plan_); }
+  void Play(const PlaybackPlan& plan) override { plan_ = plan; }
 
   // --- what the drill tells ---
   void AnswerJudged(const JudgedAnswer& a) override { judged_ = a; }
@@ -418,12 +392,9 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   void Close() { s_.WriteSegmentIfAnswered(); }
 
   std::string TakeNotes() {
-    std::string out = "[";
-    for (size_t i = 0; i < plan_.size(); ++i)
-      out += std::string(i ? "," : "") + "{\"atMs\":" + std::to_string(plan_[i].atMs) + ",\"key\":" +
-             std::to_string(plan_[i].key) + ",\"velocity\":" + std::to_string(plan_[i].velocity) + "}";
-    plan_.clear();
-    return out + "]";
+    const std::string out = PlanJson(plan_);
+    plan_ = {};
+    return out;
   }
 
   std::string Question() const {
@@ -497,7 +468,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
 
   DrillSession s_;
   WebScheduler scheduler_;
-  std::vector<TimedNote> plan_;
+  PlaybackPlan plan_;
   JudgedAnswer judged_;
   ErrorStats cumulative_{};
   FilterState saved_;

@@ -12,35 +12,10 @@
 #include "Catalogue.h"
 #include "ConfusionMatrix.h"
 #include "ErrorStats.h"
-#include "Playback.h"
+#include "PlanJson.h"
 #include "QuestionGenerator.h"
 #include "Random.h"
 #include "SetClassPlayer.h"
-
-namespace {
-
-// Every note-on of a play, on a clock of its own from 0, so that the page
-// puts the whole pair on the audio clock at once.
-class PairPort : public PlaybackPort {
- public:
-  void Send(const MIDIEVENT& e) override {
-    if ((e.status & 0xF0) != 0x90) return;
-    json += std::string(json.size() > 1 ? "," : "") + "{\"atMs\":" + std::to_string(now_) + ",\"key\":" + std::to_string(e.data1) +
-            ",\"velocity\":" + std::to_string(e.data2) + "}";
-  }
-  uint32_t Now() override { return now_; }
-  void WaitUntil(uint32_t tick) override {
-    if (static_cast<int32_t>(tick - now_) > 0) now_ = tick;
-  }
-  void Sleep(uint32_t ms) override { now_ += ms; }
-
-  std::string json = "[";
-
- private:
-  uint32_t now_ = 0;
-};
-
-}  // namespace
 
 class WebConfusions {
  public:
@@ -83,9 +58,9 @@ class WebConfusions {
     how.manner = PlayMannerFromItemIndex(mannerIndex);
     RandomSource rng;
     rng.Seed(static_cast<uint32_t>(seed));
-    PairPort port;
-    PlaySetClasses(entries, how, 0, kBetweenClassesMs, rng, port);
-    return port.json + "]";
+    PlaybackPlan plan;
+    PlanSetClasses(entries, how, 0, kBetweenClassesMs, rng, plan);
+    return PlanJson(plan);
   }
 
  private:

@@ -28,6 +28,7 @@
 #include "SetClassPlayer.h"
 #include "Storage.h"
 #include "JsonText.h"
+#include "PlanJson.h"
 
 namespace {
 
@@ -37,26 +38,6 @@ std::string Names(const std::vector<std::string>& names) {
   for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + JsonString(names[i]);
   return out + "]";
 }
-
-// The notes of a reveal on a clock of their own from 0, for the audio clock.
-class RevealPort : public PlaybackPort {
- public:
-  void Send(const MIDIEVENT& e) override {
-    if ((e.status & 0xF0) != 0x90) return;
-    json += std::string(json.size() > 1 ? "," : "") + "{\"atMs\":" + std::to_string(now_) +
-            ",\"key\":" + std::to_string(e.data1) + ",\"velocity\":" + std::to_string(e.data2) + "}";
-  }
-  uint32_t Now() override { return now_; }
-  void WaitUntil(uint32_t tick) override {
-    if (static_cast<int32_t>(tick - now_) > 0) now_ = tick;
-  }
-  void Sleep(uint32_t ms) override { now_ += ms; }
-
-  std::string json = "[";
-
- private:
-  uint32_t now_ = 0;
-};
 
 std::string ClassName(const SetClassEntry* entry) {
   return entry ? std::to_string(entry->cardinality) + "-" + entry->name : std::string();
@@ -140,25 +121,20 @@ class WebPractice : public DrillListener {
   // start, with the moment each part begins: {"notes":[…],"parts":[…]}.
   std::string PlayRevealed(bool question, bool named, int leadIn, int manner, int range) {
     if (!revealed_ || !s_) return "{\"notes\":[],\"parts\":[]}";
-    RevealPort port;
-    port.Sleep(static_cast<uint32_t>(std::max(leadIn, 0)));
-    std::string parts = "[";
-    if (question) {
-      parts += "{\"atMs\":" + std::to_string(port.Now()) + ",\"part\":\"question\"}";
-      PlayQuestionNotes(revealed_->question, PlayMannerFromItemIndex(manner), port);
-    }
     const SetClassEntry* entry = named && revealed_->named >= 0 ? s_->EntryAt(revealed_->named) : nullptr;
-    if (entry) {
-      const uint32_t pause = parts.size() > 1 ? kBetweenClassesMs : 0;
-      parts += std::string(parts.size() > 1 ? "," : "") + "{\"atMs\":" + std::to_string(port.Now() + pause) +
+    SetClassPlay how;
+    how.range = VoicingRangeFromIndex(range);
+    how.limits = NoteLimits{s_->lowestNote, s_->highestNote, s_->gapUnit};
+    how.manner = PlayMannerFromItemIndex(manner);
+    const RevealPlan reveal = PlanReveal(question ? &revealed_->question : nullptr, entry, how,
+                                         static_cast<uint32_t>(std::max(leadIn, 0)), RevealRandom());
+    std::string parts = "[";
+    if (reveal.hasQuestion) parts += "{\"atMs\":" + std::to_string(reveal.questionAtMs) + ",\"part\":\"question\"}";
+    if (reveal.hasNamed)
+      parts += std::string(reveal.hasQuestion ? "," : "") + "{\"atMs\":" + std::to_string(reveal.namedAtMs) +
                ",\"part\":\"named\",\"name\":" + JsonString(ClassName(entry)) + "}";
-      SetClassPlay how;
-      how.range = VoicingRangeFromIndex(range);
-      how.limits = NoteLimits{s_->lowestNote, s_->highestNote, s_->gapUnit};
-      how.manner = PlayMannerFromItemIndex(manner);
-      PlaySetClasses({entry}, how, pause, 0, RevealRandom(), port);
-    }
-    return "{\"notes\":" + port.json + "],\"parts\":" + parts + "],\"endMs\":" + std::to_string(port.Now()) + "}";
+    return "{\"notes\":" + PlanJson(reveal.plan) + ",\"parts\":" + parts + "],\"endMs\":" +
+           std::to_string(reveal.plan.endMs) + "}";
   }
 
   // The student asks for the next question: it is made and played.

@@ -6,6 +6,7 @@ export interface PlannedNoteJson {
   atMs: number;
   key: number;
   velocity: number;
+  lengthMs: number;
 }
 
 export interface DrillView {

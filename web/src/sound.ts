@@ -7,6 +7,7 @@ export interface PlannedNote {
   atMs: number;  // from the moment the plan is played
   key: number;
   velocity: number;
+  lengthMs?: number;  // how long the note sounds before it is released
 }
 
 export interface SoundOut {
