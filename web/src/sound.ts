@@ -120,6 +120,7 @@ export class SynthOut implements SoundOut {
 // desktop's driver does, each note is released 2 s after its note-on (a new
 // note-on of the key moving that), since the plan itself never ends a note.
 export class MidiOut implements SoundOut {
+  // A note the plan gives no length is held as the desktop's driver holds it.
   static readonly releaseMs = 2000;
   // The drill's notes are on channel 1, as on the desktop.
   private static readonly channel = 0;
@@ -136,7 +137,7 @@ export class MidiOut implements SoundOut {
       if (n.velocity > 0) {
         this.channels.add(MidiOut.channel);
         this.port.send([0x90 | MidiOut.channel, key, n.velocity & 0x7f], at);
-        const end = at + MidiOut.releaseMs;
+        const end = at + (n.lengthMs ?? MidiOut.releaseMs);
         this.due.set(key, end);
         // Sent when due, not ahead: a restrike before then must not be cut.
         setTimeout(() => this.release(key, end), end - performance.now());
