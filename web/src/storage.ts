@@ -2,6 +2,7 @@
 // for the core's synchronous reads and writes, and written back under one
 // Web Lock, so that two tabs never lose each other's update.
 const DB_NAME = 'sonorix';
+const DB_VERSION = 1;  // index.html asks for the same database early
 const STORE = 'files';
 const LOCK = 'sonorix-files';
 const GENERATION = '\u0000generation';  // bumped by every write, so a tab sees another's
@@ -42,13 +43,22 @@ export class FileStore {
     // The page asks for the database as it is read, before its code has loaded.
     const early = (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
     delete (window as { sonorixDatabase?: Promise<IDBDatabase> }).sonorixDatabase;
-    try {
-      this.db = await (early ?? new Promise<IDBDatabase>((resolve, reject) => {
-        const r = indexedDB.open(DB_NAME, 1);
+    const opened = () =>
+      new Promise<IDBDatabase>((resolve, reject) => {
+        const r = indexedDB.open(DB_NAME, DB_VERSION);
         r.onupgradeneeded = () => r.result.createObjectStore(STORE);
         r.onsuccess = () => resolve(r.result);
         r.onerror = () => reject(r.error);
-      }));
+      });
+    try {
+      // The page's early request names the database a second time: one that
+      // is not this one, or that failed, is asked for again here.
+      let db = early ? await early.catch(() => null) : null;
+      if (db && (db.name !== DB_NAME || db.version !== DB_VERSION || !db.objectStoreNames.contains(STORE))) {
+        db.close();
+        db = null;
+      }
+      this.db = db ?? (await opened());
       await this.refresh();
     } catch (e) {
       this.refuse(e);
