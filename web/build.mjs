@@ -114,7 +114,9 @@ async function main() {
   // their own; a change names them anew, so the old ones go first.
   rmSync(join(dist, 'chunks'), { recursive: true, force: true });
   const app = await esbuild.build({
-    ...common, entryPoints: { app: join(web, 'src', 'main.ts') }, outdir: dist, format: 'esm', splitting: true,
+    // notice.js runs before every chunk of app.js, so that a chunk failing as
+    // it loads is still said on the page.
+    ...common, entryPoints: { notice: join(web, 'src', 'notice.ts'), app: join(web, 'src', 'main.ts') }, outdir: dist, format: 'esm', splitting: true,
     chunkNames: 'chunks/[name]-[hash]', metafile: true, absWorkingDir: web,
   });
   // The chunks app.js imports at once are asked for with it, not after it is read.

@@ -16,7 +16,7 @@ async function open(init, route) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   if (init) await page.addInitScript(init);
-  if (route) await page.route(route, (r) => r.abort());
+  if (route) await page.route(route[0], route[1] ?? ((r) => r.abort()));
   await page.goto(at.server.url + query);
   return { page, errors };
 }
@@ -46,10 +46,8 @@ test('a browser language that Intl refuses ("C", as WebKitGTK reports under LANG
 
 test('a page that cannot start says why: its WebAssembly refused, or a module failing as it loads', async () => {
   for (const [what, init, route, reason] of [
-    ['no core', null, '**/sonorix-core.wasm', /./],
-    ['a module throws', () => {
-      Intl.NumberFormat = function () { throw new RangeError('invalid language tag: C'); };
-    }, null, /invalid language tag: C/],
+    ['no core', null, ['**/sonorix-core.wasm'], /./],
+    ['a module throws', null, ['**/app.js', (r) => r.fulfill({ contentType: 'text/javascript', body: "throw new RangeError('invalid language tag: C');" })], /invalid language tag: C/],
   ]) {
     const { page } = await open(init, route);
     await settled(page);
