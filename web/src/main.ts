@@ -1,6 +1,6 @@
 // The drill page: the core judges and keeps the files; this shows it and
 // wires the controls, the keys and the sound.
-// First: it reports a start that fails, from the first module on.
+// The message line; notice.js, its own entry, runs before this file and says why a start fails.
 import { notice, pageStarted, startFailed } from './notice';
 import type { DrillView, FiltersView, JudgedJson, LoginAnswer, ScoreView, WebDrillNative } from './core';
 import { loadCore } from './core';
