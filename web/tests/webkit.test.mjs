@@ -18,6 +18,7 @@ const stepMs = 20000;
 let server;
 let driver;
 let home;
+let driverLog = '';
 const children = [];
 
 function withTimeout(promise, ms, what) {
@@ -92,20 +93,20 @@ async function freePort() {
 async function startDriver(env) {
   const port = await freePort();
   const d = start('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], env, ['ignore', 'ignore', 'pipe']);
-  let err = '';
-  d.stderr.on('data', (data) => (err += data));
+  d.stderr.on('data', (data) => (driverLog = (driverLog + data).slice(-4000)));
+  const err = () => driverLog;
   const url = `http://127.0.0.1:${port}`;
   const deadline = Date.now() + stepMs;
   for (;;) {
     if (d.failure) throw new Error(`WebKitWebDriver: ${d.failure.message} (scripts/install-deps.sh --test installs it)`);
-    if (d.exitCode !== null) throw new Error(`WebKitWebDriver ended (${d.exitCode}): ${err}`);
+    if (d.exitCode !== null) throw new Error(`WebKitWebDriver ended (${d.exitCode}): ${err()}`);
     try {
       const r = await fetch(`${url}/status`, { signal: AbortSignal.timeout(2000) });
       if (r.ok) break;
     } catch {
       // not listening yet
     }
-    if (Date.now() > deadline) throw new Error(`WebKitWebDriver did not start: ${err}`);
+    if (Date.now() > deadline) throw new Error(`WebKitWebDriver did not start: ${err()}`);
     await new Promise((resolve) => setTimeout(resolve, 200));
   }
   return url;
@@ -122,6 +123,19 @@ const idle = () => withTimeout(driver.executeAsyncScript('window.sonorixTest.idl
 const view = () => js('return window.sonorixTest.view()');
 const file = async (name) => Buffer.from(await js('return window.sonorixTest.file(arguments[0])', name));
 const keys = async (id, ...k) => withTimeout((await driver.findElement(By.id(id))).sendKeys(...k), stepMs, `keys to #${id}`);
+// WebKitWebDriver now and then answers a reload with an error that has no message
+// (seen once in CI, right after a login); the page is then loaded once more, and
+// what the test checks next is the page's own state.
+async function reload() {
+  await idle();
+  try {
+    await withTimeout(driver.navigate().refresh(), stepMs, 'the reload');
+  } catch (e) {
+    if (e.name !== 'WebDriverError' || e.message) throw e;
+    console.log(`# the reload failed without a message; the driver said: ${driverLog.slice(-1000)}`);
+    await withTimeout(driver.get(await driver.getCurrentUrl()), stepMs, 'the reload, again');
+  }
+}
 const loggedIn = () =>
   waitFor("return document.body.dataset.ready === 'yes' && !document.querySelector('#login-dialog[open]')", 'the login to close');
 
@@ -206,7 +220,7 @@ test('WebKit: login, a drill by keys judged, the score', async () => {
 test('WebKit: after a reload one Enter logs in, the name offered, typed again or picked, the data kept; Export', async () => {
   const report = await file('report.dat');
   for (const typed of ['', 'Ann']) {
-    await withTimeout(driver.navigate().refresh(), stepMs, 'the reload');
+    await reload();
     await waitFor("return !!document.querySelector('#login-dialog[open]')", 'the login');
     assert.equal(await js("return document.getElementById('login-name').value"), 'Ann');
     if (typed) await (await driver.findElement(By.id('login-name'))).clear();
@@ -223,7 +237,7 @@ test('WebKit: after a reload one Enter logs in, the name offered, typed again or
   await keys('login-name', 'Anna', Key.ENTER);
   await loggedIn();
   for (const [downs, name] of [[2, 'Anna'], [1, 'Ann']]) {
-    await withTimeout(driver.navigate().refresh(), stepMs, 'the reload');
+    await reload();
     await waitFor("return !!document.querySelector('#login-dialog[open]')", 'the login');
     // "Ann" typed: the list offers Ann and Anna.
     await (await driver.findElement(By.id('login-name'))).clear();
