@@ -10,7 +10,7 @@ import { useNotation, wireHeardChoice } from './heard-view';
 import { startLanguage } from './page-language';
 import { startKeyboard } from './keyboard-dialog';
 import { loginAgain, wireMenu } from './menu';
-import { $, act, clock, files, page, params, pacing, play, say, showModal, startDrill, tell, view } from './page';
+import { $, act, files, page, params, pacing, play, say, showModal, startDrill, tell, view } from './page';
 import { Practice } from './practice';
 import { startSound } from './sound-start';
 
@@ -26,6 +26,7 @@ async function start() {
   // making it holds the page's thread for a while, and their fetching and opening
   // go on meanwhile. The marks time each step for the benchmark's profile.
   performance.mark('sonorix-start');
+  const { clock } = page;
   const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
     loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay).then(mark('sonorix-core')),

@@ -2,7 +2,8 @@
 // sound, the view last shown, and the one way into the core.
 import type { CoreModule, DrillView, WebConfusionsNative, WebDrillNative } from './core';
 import { DrillCore } from './core';
-import { pageClock } from './clock';
+import type { PageClock } from './clock';
+import { systemClock } from './clock';
 import { Pacing } from './pacing';
 import type { Practice, PracticeShown } from './practice';
 import type { PlannedNote, SoundOut, SynthOut } from './sound';
@@ -11,10 +12,8 @@ import { FileStore } from './storage';
 export const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
 
 export const params = new URLSearchParams(location.search);
-export const clock = pageClock(params);
 
 export const files = new FileStore();
-files.slowForTests = Number(params.get('slowstore') ?? 0);
 
 // What the page tells whoever watches it (the page tests, the benchmark).
 export interface PageWatcher {
@@ -34,6 +33,8 @@ export const tell = <K extends keyof PageWatcher>(what: K, ...args: Parameters<N
 };
 
 export const page = {
+  // Read by the core from its start on.
+  clock: systemClock() as PageClock,
   core: null as CoreModule | null,
   drill: null as unknown as DrillCore,
   // The drill window as last drawn.

@@ -1,8 +1,10 @@
-// What the page tests and the benchmark read and move on the window: the
-// notes played and sounded, the times measured, the practice staff, the
-// clock and the drill's state; and a MIDI keyboard a test plays.
+// What the page tests and the benchmark set in the address and read and move
+// on the window: the seed and the clock, the notes played and sounded, the
+// times measured, the practice staff, the drill's state; and a MIDI keyboard
+// a test plays.
 import { replaceMidiAccess } from './keyboard';
-import { clock, files, page, watch } from './page';
+import { addressClock } from './clock';
+import { files, page, params, watch } from './page';
 import type { PracticeShown } from './practice';
 import { createSynthNode, loadWorklet, planFrames } from './sound';
 import type { PlannedNote } from './sound';
@@ -19,6 +21,10 @@ interface TestWindow {
   sonorixAudio: { loadWorklet: typeof loadWorklet; createSynthNode: typeof createSynthNode; planFrames: typeof planFrames };
   sonorixTest: object;
 }
+
+// A repeatable drill (see addressClock), and a storage that answers late (&slowstore=MS).
+page.clock = addressClock(params, page.clock);
+files.slowForTests = Number(params.get('slowstore') ?? 0);
 
 const w = window as unknown as TestWindow;
 w.sonorixPlayed = [];
@@ -40,7 +46,7 @@ replaceMidiAccess(() => w.sonorixMidiAccess?.() ?? null);
 
 // Tests move the clock (with ?clock=manual) and read the state through this.
 w.sonorixTest = {
-  advance: (ms: number) => clock.advance(ms),
+  advance: (ms: number) => page.clock.advance(ms),
   view: () => page.drill.view(),
   question: () => page.drill.question(),
   idle: () => files.act(() => undefined),
