@@ -68,13 +68,16 @@ let render: (view?: DrillView) => void = () => undefined;
 // The drill view draws what each call leaves.
 export const onRender = (draw: (view?: DrillView) => void) => (render = draw);
 
+// The view the latest call left: a call's own may be older by the time it is drawn.
+let latest: DrillView | undefined;
+
 // Every call into the core: one at a time, with every tab's latest files.
 // A question's notes (`paced`) go through the chosen pause or "wait for me".
 export function act<T>(fn: (drill: WebDrillNative) => T, paced = false): Promise<T> {
   return files
     .act(() => {
       const started = performance.now();
-      return page.drill.step(fn, (plan) => {
+      const step = page.drill.step(fn, (plan) => {
         if (plan.length > 0 && paced) pacing.question(plan);
         else if (plan.length > 0) {
           pacing.drop();
@@ -84,10 +87,12 @@ export function act<T>(fn: (drill: WebDrillNative) => T, paced = false): Promise
         // From the call into the core to the notes on the audio clock, for the benchmark.
         tell('acted', performance.now() - started);
       });
-    })
-    .then((step) => {
-      render(step.view);
+      latest = step.view;
       return step.result;
+    })
+    .then((result) => {
+      render(latest);
+      return result;
     });
 }
 
