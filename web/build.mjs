@@ -4,6 +4,7 @@
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { availableParallelism } from 'node:os';
 import { dirname, join, relative } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
@@ -21,45 +22,34 @@ function newer(target, sources) {
   return sources.some((s) => statSync(s).mtimeMs > t);
 }
 
-function listSources(dir, out = []) {
-  for (const name of readdirSync(dir)) {
-    const p = join(dir, name);
-    if (statSync(p).isDirectory()) listSources(p, out);
-    else if (/\.(cpp|h)$/.test(name)) out.push(p);
-  }
-  return out;
-}
-
-// The core's sources, compiled one by one into web/build-core/ (again only
-// when a source or any header changed) and linked with the binding.
+// The core as CMake lists its sources, with the page's bindings (web/CMakeLists.txt),
+// built by emscripten into web/build-core/: again only what changed.
 const emEnv = {
   ...process.env,
   // Debian's emscripten finds its JavaScript tools' modules there.
   NODE_PATH: ['/usr/share/nodejs', process.env.NODE_PATH].filter(Boolean).join(':'),
 };
 
+function hasCcache() {
+  try {
+    execFileSync('ccache', ['--version'], { stdio: 'ignore' });
+    return true;
+  } catch {
+    return false;
+  }
+}
+
 function buildCore() {
-  const src = process.env.SONORIX_CORE_ROOT || root;
-  const objects = join(web, 'build-core');
-  mkdirSync(objects, { recursive: true });
-  const list = JSON.parse(readFileSync(join(web, 'core', 'sources.json'), 'utf8'));
-  const includeDirs = JSON.parse(readFileSync(join(web, 'core', 'includes.json'), 'utf8')).map((d) => join(src, d));
-  const headers = includeDirs.flatMap((d) => readdirSync(d).filter((f) => f.endsWith('.h')).map((f) => join(d, f)));
-  const flags = ['-std=c++20', '-Oz', '-Wall', '-Wextra', '-Wpedantic', '-Werror', ...includeDirs.map((d) => `-I${d}`)];
-  // Every binding source of the page beside the core's own sources.
-  const bindings = readdirSync(join(web, 'core')).filter((f) => f.endsWith('.cpp')).sort().map((f) => join(web, 'core', f));
-  const units = [...bindings, ...list.map((s) => join(src, s))];
-  const objs = units.map((unit) => {
-    const obj = join(objects, unit.replace(root, '').replace(src, '').replace(/[/\\]/g, '_') + '.o');
-    if (newer(obj, [unit, ...headers])) execFileSync('em++', [...flags, '-c', unit, '-o', obj], { stdio: 'inherit', env: emEnv });
-    return obj;
-  });
-  const out = join(dist, 'sonorix-core.js');
-  if (!newer(out, objs)) return;
-  execFileSync('em++', [
-    '-Oz', ...objs, '-lembind', '-sMODULARIZE=1', '-sEXPORT_ES6=1', '-sEXPORT_NAME=SonorixCore', '-sENVIRONMENT=web',
-    '-sALLOW_MEMORY_GROWTH=1', '-sFILESYSTEM=0', '-sEXPORTED_FUNCTIONS=_malloc,_free', '-o', out,
-  ], { stdio: 'inherit', env: emEnv });
+  const build = join(web, 'build-core');
+  if (!existsSync(join(build, 'build.ninja'))) {
+    const launcher = hasCcache() ? ['-DCMAKE_CXX_COMPILER_LAUNCHER=ccache', '-DCMAKE_C_COMPILER_LAUNCHER=ccache'] : [];
+    execFileSync('emcmake', ['cmake', '-S', web, '-B', build, '-G', 'Ninja', ...launcher], { stdio: ['ignore', 'ignore', 'inherit'], env: emEnv });
+  }
+  execFileSync('cmake', ['--build', build, '--target', 'sonorix-core', '-j', String(availableParallelism())], { stdio: 'inherit', env: emEnv });
+  for (const f of ['sonorix-core.js', 'sonorix-core.wasm']) {
+    const from = join(build, 'out', f);
+    if (newer(join(dist, f), [from])) copy(from, join(dist, f));
+  }
 }
 
 // The desktop's catalogues and the page's own, one JSON file per language.

@@ -9,16 +9,24 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "PageValues.h"
 #include "PlayedChord.h"
 
 namespace {
 
-std::string GroupJson(const std::optional<PlayedGroup>& group) {
-  if (!group) return {};
-  std::string out = "[";
-  for (size_t i = 0; i < group->notes.size(); ++i) out += (i ? "," : "") + std::to_string(group->notes[i]);
-  return out + "]";
+// The notes of a group just ended, or null while it goes on.
+emscripten::val GroupValue(const std::optional<PlayedGroup>& group) {
+  if (!group) return emscripten::val::null();
+  return JsArray(std::vector<int>(group->notes.begin(), group->notes.end()));
 }
+
+// The pitch classes played, and the set class they name in the list of that
+// cardinality: its list index and name ("11", "Z15"), -1 and "" for none.
+struct PlayedValue {
+  int pitchClasses = 0;
+  int listIndex = -1;
+  std::string name;
+};
 
 }  // namespace
 
@@ -26,32 +34,21 @@ class WebKeyboard {
  public:
   explicit WebKeyboard(const std::string& catalogueText) { catalogue_.LoadFromText(catalogueText); }
 
-  // A MIDI message at millisecond `now`: the notes of the group it ended, as
-  // JSON, or "" while the group goes on.
-  std::string Feed(int status, int data1, int data2, double now) {
-    return GroupJson(gatherer_.Feed(static_cast<uint8_t>(status), static_cast<uint8_t>(data1), static_cast<uint8_t>(data2),
+  // A MIDI message at millisecond `now`: the notes of the group it ended.
+  emscripten::val Feed(int status, int data1, int data2, double now) {
+    return GroupValue(gatherer_.Feed(static_cast<uint8_t>(status), static_cast<uint8_t>(data1), static_cast<uint8_t>(data2),
                                     static_cast<uint32_t>(now)));
   }
-  std::string Poll(double now) { return GroupJson(gatherer_.Poll(static_cast<uint32_t>(now))); }
+  emscripten::val Poll(double now) { return GroupValue(gatherer_.Poll(static_cast<uint32_t>(now))); }
   bool Open() const { return gatherer_.Open(); }
   void Discard() { gatherer_.Discard(); }
   int PauseMs() const { return static_cast<int>(gatherer_.PauseMs()); }
 
-  // {"pitchClasses":n,"listIndex":i,"name":"11"} for the notes ("60,64,67"),
-  // in the list of that cardinality (3 or 4); -1 when they name none of it.
-  std::string Identify(const std::string& notesText, int cardinality) const {
+  // The notes (MIDI numbers) in the list of that cardinality (3 or 4).
+  PlayedValue Identify(const emscripten::val& played, int cardinality) const {
     std::vector<int> notes;
-    size_t at = 0;
-    while (at < notesText.size()) {
-      const size_t comma = notesText.find(',', at);
-      const std::string one = notesText.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
-      if (!one.empty() && one.find_first_not_of("0123456789") == std::string::npos && one.size() <= 3) {
-        const int note = std::stoi(one);
-        if (note < 128) notes.push_back(note);
-      }
-      if (comma == std::string::npos) break;
-      at = comma + 1;
-    }
+    for (const int note : IntsOf(played))
+      if (note >= 0 && note < 128) notes.push_back(note);
     CardinalityList list;
     list.length = FillCardinalityList(catalogue_, cardinality, list);
     const PlayedAnswer a = IdentifyPlayedSetClass(PitchClassesOfNotes(notes), list, cardinality);
@@ -59,9 +56,8 @@ class WebKeyboard {
         a.listIndex >= 0 && a.listIndex < list.length ? list.items[static_cast<size_t>(a.listIndex)] : nullptr;
     std::string name;
     for (char c : entry ? entry->name : std::string())
-      if (std::isalnum(static_cast<unsigned char>(c))) name += c;  // "11", "Z15": nothing to escape
-    return "{\"pitchClasses\":" + std::to_string(a.pitchClassCount) + ",\"listIndex\":" + std::to_string(a.listIndex) +
-           ",\"name\":\"" + name + "\"}";
+      if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    return {a.pitchClassCount, a.listIndex, name};
   }
 
  private:
@@ -70,7 +66,10 @@ class WebKeyboard {
 };
 
 EMSCRIPTEN_BINDINGS(sonorix_keyboard) {
-  emscripten::register_vector<int>("IntVector");
+  emscripten::value_object<PlayedValue>("PlayedAnswer")
+      .field("pitchClasses", &PlayedValue::pitchClasses)
+      .field("listIndex", &PlayedValue::listIndex)
+      .field("name", &PlayedValue::name);
   emscripten::class_<WebKeyboard>("WebKeyboard")
       .constructor<std::string>()
       .function("feed", &WebKeyboard::Feed)

@@ -1,15 +1,17 @@
 // "What I Heard" for the page: the desktop's spelling, staff positions, signs,
 // seconds set aside, keyboard and set class line, from the same notation
-// library, as JSON the page draws from.
+// library, as values the page draws from.
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 #include <vector>
 
 #include "Catalogue.h"
 #include "Notation.h"
+#include "PageValues.h"
 
 namespace {
 
@@ -47,12 +49,6 @@ std::vector<int> Flat(const std::vector<std::vector<int>>& columns) {
   return all;
 }
 
-std::string Ints(const std::vector<int>& values) {
-  std::string out = "[";
-  for (size_t i = 0; i < values.size(); ++i) out += (i ? "," : "") + std::to_string(values[i]);
-  return out + "]";
-}
-
 notation::Language LanguageOf(int index) {
   return index >= 0 && index <= 4 ? static_cast<notation::Language>(index) : notation::Language::English;
 }
@@ -63,65 +59,93 @@ std::string LibraryKey(const notation::SpelledNote& note) {
   return std::string(kLetters[note.letter]) + (note.alter > 0 ? "#" : note.alter < 0 ? "b" : "") + "/" + std::to_string(note.octave);
 }
 
+struct SetClassValue {
+  std::string name;  // "3-11"
+  emscripten::val prime = emscripten::val::array();
+  std::string line;  // "3-11 (0, 3, 7) ⟨001110⟩"
+  emscripten::val vector = emscripten::val::array();
+};
+
+struct PlacedNoteValue {
+  int midi = 0;
+  std::string key;   // as the notation library writes it: "c#/4"
+  std::string clef;  // "treble" or "bass"
+  int position = 0;
+  emscripten::val ledgers = emscripten::val::array();
+  int shift = 0;
+  int sign = 0;  // 0..3
+  int signColumn = 0;
+  std::string name;
+};
+
+struct ColumnValue {
+  int signColumns = 0;
+  emscripten::val notes = emscripten::val::array();
+};
+
+struct BarValue {
+  emscripten::val names = emscripten::val::array();  // in the order given
+  emscripten::val columns = emscripten::val::array();
+};
+
+struct KeyValue {
+  int midi = 0;
+  bool black = false;
+  double x = 0;  // in white-key widths
+  double width = 0;
+  std::array<bool, 2> pressed{};
+};
+
+struct KeyboardValue {
+  int whiteKeys = 0;
+  emscripten::val keys = emscripten::val::array();
+};
+
 }  // namespace
 
 class WebNotation {
  public:
   explicit WebNotation(const std::string& catalogueText) { catalogue_.LoadFromText(catalogueText); }
 
-  // The set class at `listIndex` of that cardinality's list:
-  // {"name":"3-11","prime":[0,3,7],"line":"3-11 (0, 3, 7) ⟨001110⟩","vector":[0,0,1,1,1,0]},
-  // or null when there is none.
-  std::string SetClass(int cardinality, int listIndex) const {
+  // The set class at `listIndex` of that cardinality's list, or null when there is none.
+  emscripten::val SetClass(int cardinality, int listIndex) const {
     CardinalityList list;
     list.length = FillCardinalityList(catalogue_, cardinality, list);
-    if (listIndex < 0 || listIndex >= list.length) return "null";
+    if (listIndex < 0 || listIndex >= list.length) return emscripten::val::null();
     const SetClassEntry& e = *list.items[static_cast<size_t>(listIndex)];
     std::string name;
     for (char c : e.name)
       if (std::isalnum(static_cast<unsigned char>(c))) name += c;
     const std::vector<int> prime(e.pitchClasses, e.pitchClasses + std::clamp(e.cardinality, 0, 12));
     const auto vector = notation::IntervalClassVector(prime);
-    return "{\"name\":\"" + std::to_string(prime.size()) + "-" + name + "\",\"prime\":" + Ints(prime) + ",\"line\":\"" +
-           notation::SetClassLine(name, prime) + "\",\"vector\":" + Ints(std::vector<int>(vector.begin(), vector.end())) + "}";
+    return emscripten::val(SetClassValue{std::to_string(prime.size()) + "-" + name, JsArray(prime), notation::SetClassLine(name, prime),
+                                         JsArray(std::vector<int>(vector.begin(), vector.end()))});
   }
 
   // The laid-out bar of `columns` (see ParseColumns), with its notes named in
-  // `language` (0 English, 1 German, 2 French, 3 Spanish, 4 Italian):
-  // {"names":[…in the order given],"columns":[{"signColumns":n,"notes":[{"midi","key",
-  //  "clef":"treble"|"bass","position","ledgers":[…],"shift","sign":0..3,"signColumn","name"}]}]}
-  std::string LayOut(const std::string& columnsText, int language) const {
+  // `language` (0 English, 1 German, 2 French, 3 Spanish, 4 Italian).
+  BarValue LayOut(const std::string& columnsText, int language) const {
     const notation::Group group = notation::LayOut(ParseColumns(columnsText));
     const notation::Language lang = LanguageOf(language);
-    std::string out = "{\"names\":[";
-    for (size_t i = 0; i < group.spelled.size(); ++i) out += std::string(i ? "," : "") + "\"" + notation::NoteName(group.spelled[i], lang) + "\"";
-    out += "],\"columns\":[";
-    for (size_t c = 0; c < group.columns.size(); ++c) {
-      const notation::Column& column = group.columns[c];
-      out += std::string(c ? "," : "") + "{\"signColumns\":" + std::to_string(column.signColumns) + ",\"notes\":[";
-      for (size_t n = 0; n < column.notes.size(); ++n) {
-        const notation::PlacedNote& p = column.notes[n];
-        out += std::string(n ? "," : "") + "{\"midi\":" + std::to_string(p.note.midi) + ",\"key\":\"" + LibraryKey(p.note) +
-               "\",\"clef\":\"" + (p.clef == notation::Clef::Treble ? "treble" : "bass") + "\",\"position\":" + std::to_string(p.position) +
-               ",\"ledgers\":" + Ints(p.ledgers) + ",\"shift\":" + std::to_string(p.shift) + ",\"sign\":" + std::to_string(static_cast<int>(p.sign)) +
-               ",\"signColumn\":" + std::to_string(p.signColumn) + ",\"name\":\"" + notation::NoteName(p.note, lang) + "\"}";
-      }
-      out += "]}";
+    std::vector<std::string> names;
+    for (const notation::SpelledNote& n : group.spelled) names.push_back(notation::NoteName(n, lang));
+    std::vector<ColumnValue> columns;
+    for (const notation::Column& column : group.columns) {
+      std::vector<PlacedNoteValue> notes;
+      for (const notation::PlacedNote& p : column.notes)
+        notes.push_back({p.note.midi, LibraryKey(p.note), p.clef == notation::Clef::Treble ? "treble" : "bass", p.position, JsArray(p.ledgers),
+                         p.shift, static_cast<int>(p.sign), p.signColumn, notation::NoteName(p.note, lang)});
+      columns.push_back({column.signColumns, JsArray(notes)});
     }
-    return out + "]}";
+    return {JsArray(names), JsArray(columns)};
   }
 
-  // The keyboard under both sets: {"whiteKeys":n,"keys":[{"midi","black","x","width","pressed":[a,b]}]}.
-  std::string Keyboard(const std::string& first, const std::string& second) const {
+  // The keyboard under both sets; a key's `pressed` says which of them hold it.
+  KeyboardValue Keyboard(const std::string& first, const std::string& second) const {
     const notation::Keyboard k = notation::LayOutKeyboard(Flat(ParseColumns(first)), Flat(ParseColumns(second)));
-    std::string out = "{\"whiteKeys\":" + std::to_string(k.whiteKeys) + ",\"keys\":[";
-    for (size_t i = 0; i < k.keys.size(); ++i) {
-      const notation::Key& key = k.keys[i];
-      out += std::string(i ? "," : "") + "{\"midi\":" + std::to_string(key.midi) + ",\"black\":" + (key.black ? "true" : "false") +
-             ",\"x\":" + std::to_string(key.x) + ",\"width\":" + std::to_string(key.width) + ",\"pressed\":[" +
-             (key.pressed[0] ? "true" : "false") + "," + (key.pressed[1] ? "true" : "false") + "]}";
-    }
-    return out + "]}";
+    std::vector<KeyValue> keys;
+    for (const notation::Key& key : k.keys) keys.push_back({key.midi, key.black, key.x, key.width, {key.pressed[0], key.pressed[1]}});
+    return {k.whiteKeys, JsArray(keys)};
   }
 
  private:
@@ -129,6 +153,32 @@ class WebNotation {
 };
 
 EMSCRIPTEN_BINDINGS(sonorix_notation) {
+  using emscripten::value_object;
+  value_object<SetClassValue>("SetClassInfo")
+      .field("name", &SetClassValue::name)
+      .field("prime", &SetClassValue::prime)
+      .field("line", &SetClassValue::line)
+      .field("vector", &SetClassValue::vector);
+  value_object<PlacedNoteValue>("PlacedNote")
+      .field("midi", &PlacedNoteValue::midi)
+      .field("key", &PlacedNoteValue::key)
+      .field("clef", &PlacedNoteValue::clef)
+      .field("position", &PlacedNoteValue::position)
+      .field("ledgers", &PlacedNoteValue::ledgers)
+      .field("shift", &PlacedNoteValue::shift)
+      .field("sign", &PlacedNoteValue::sign)
+      .field("signColumn", &PlacedNoteValue::signColumn)
+      .field("name", &PlacedNoteValue::name);
+  value_object<ColumnValue>("NoteColumn").field("signColumns", &ColumnValue::signColumns).field("notes", &ColumnValue::notes);
+  value_object<BarValue>("Bar").field("names", &BarValue::names).field("columns", &BarValue::columns);
+  emscripten::value_array<std::array<bool, 2>>("PressedBy").element(emscripten::index<0>()).element(emscripten::index<1>());
+  value_object<KeyValue>("KeyboardKey")
+      .field("midi", &KeyValue::midi)
+      .field("black", &KeyValue::black)
+      .field("x", &KeyValue::x)
+      .field("width", &KeyValue::width)
+      .field("pressed", &KeyValue::pressed);
+  value_object<KeyboardValue>("KeyboardPicture").field("whiteKeys", &KeyboardValue::whiteKeys).field("keys", &KeyboardValue::keys);
   emscripten::class_<WebNotation>("WebNotation")
       .constructor<std::string>()
       .function("setClass", &WebNotation::SetClass)

@@ -27,17 +27,10 @@
 #include "SessionLog.h"
 #include "SetClassPlayer.h"
 #include "Storage.h"
-#include "JsonText.h"
-#include "PlanJson.h"
+#include "PageValues.h"
 
 namespace {
 
-
-std::string Names(const std::vector<std::string>& names) {
-  std::string out = "[";
-  for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + JsonString(names[i]);
-  return out + "]";
-}
 
 std::string ClassName(const SetClassEntry* entry) {
   return entry ? std::to_string(entry->cardinality) + "-" + entry->name : std::string();
@@ -49,6 +42,71 @@ PracticeLog ReadPractice(const std::string* person) {
 }
 
 ReportLog ReadReport() { return LoadReportLog(kReportFileName).value_or(ReportLog{}); }
+
+// Where practice stands, and the reveal that waits (null when none does).
+struct PracticeStep {
+  bool active = false, running = false, open = false, waiting = false;
+  int reveals = 0;  // reveals so far, so the page sees an automatic one
+  emscripten::val reveal = emscripten::val::null();
+};
+
+// What a reveal shows: the class asked and the class named last (-1 when
+// none was), the notes of the question, the row to highlight.
+struct RevealValue {
+  std::string askedLabel, namedLabel, namedName;
+  int asked = -1, named = -1, row = -1;
+  emscripten::val notes = emscripten::val::array();
+  emscripten::val sorted = emscripten::val::array();
+};
+
+// When a part of a reveal begins: "question", or "named" with its class.
+struct RevealPart {
+  double atMs = 0;
+  std::string part, name;
+};
+
+struct RevealSound {
+  emscripten::val notes = emscripten::val::array();
+  emscripten::val parts = emscripten::val::array();
+  double endMs = 0;
+};
+
+struct SummaryValue {
+  int questions = 0, firstTryRight = 0;
+  int percent = -1;  // -1 with no question
+  int revealed = 0, seconds = 0;
+  emscripten::val surer = emscripten::val::array();
+  emscripten::val needsWork = emscripten::val::array();
+  bool logWritten = false;
+};
+
+struct PracticeDayValue {
+  std::string date;
+  int questions = 0, firstTryRight = 0;
+  std::string percent;
+  int revealed = 0;
+};
+
+struct Partner {
+  std::string name;
+  int times = 0;
+};
+
+// A line of the focus, as the desktop writes it, and its figures, for the
+// page to say it in the student's language. `questions` 0 and
+// `drillPercent` -1 where the class has no history.
+struct FocusValue {
+  std::string line, name;
+  int percent = 0, questions = 0, firstTryRight = 0, box = 1, boxes = kLeitnerBoxes, drillPercent = -1;
+  emscripten::val partners = emscripten::val::array();  // [name, times], at most two
+};
+
+struct PracticeProgressValue {
+  emscripten::val days = emscripten::val::array();
+  emscripten::val focus = emscripten::val::array();
+};
+
+std::vector<int> FirstNotes(const int* notes, int count) { return std::vector<int>(notes, notes + std::clamp(count, 0, 4)); }
 
 // The voicings of the classes named are the player's own, so that hearing
 // them again never changes the questions that follow.
@@ -84,43 +142,20 @@ class WebPractice : public DrillListener {
   }
   void SetAutoReveal(int after) { autoAfter_ = after == 2 || after == 3 || after == 5 ? after : 0; }
 
-  std::string State() const {
-    std::string out = std::string("{\"active\":") + (active_ ? "true" : "false");
-    out += std::string(",\"running\":") + (run_ ? "true" : "false");
-    out += std::string(",\"open\":") + (run_ && run_->QuestionOpen() && !revealed_ ? "true" : "false");
-    out += std::string(",\"waiting\":") + (revealed_ ? "true" : "false");
-    out += ",\"reveals\":" + std::to_string(reveals_);
-    return out + "}";
+  PracticeStep Step() const {
+    return {active_, run_ != nullptr, run_ && run_->QuestionOpen() && !revealed_, revealed_.has_value(), reveals_, Revealed()};
   }
 
-  // Show Answer: the reveal, or "" when no question is open.
-  std::string ShowAnswer() {
-    if (!run_ || !run_->QuestionOpen() || revealed_) return "";
-    Reveal(::Reveal::ByStudent);
-    return Revealed();
-  }
-
-  // What the reveal shows: the class asked and the class named last, each
-  // with its prime form, the notes of the question, the row to highlight.
-  std::string Revealed() const {
-    if (!revealed_ || !s_) return "";
-    const QuestionState& q = revealed_->question;
-    std::string out = "{\"askedLabel\":" + JsonString(s_->LabelAt(revealed_->asked));
-    out += ",\"namedLabel\":" + JsonString(revealed_->named >= 0 ? s_->LabelAt(revealed_->named) : "");
-    out += ",\"namedName\":" + JsonString(ClassName(s_->EntryAt(revealed_->named)));
-    out += ",\"asked\":" + std::to_string(revealed_->asked) + ",\"named\":" + std::to_string(revealed_->named);
-    out += ",\"row\":" + std::to_string(s_->RowOf(revealed_->asked)) + ",\"notes\":[";
-    const int n = std::clamp(q.noteCount, 0, 4);
-    for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(q.playedNotes[i]);
-    out += "],\"sorted\":[";
-    for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(q.sortedNotes[i]);
-    return out + "]}";
+  // Show Answer: the reveal, when a question is open.
+  PracticeStep ShowAnswer() {
+    if (run_ && run_->QuestionOpen() && !revealed_) Reveal(::Reveal::ByStudent);
+    return Step();
   }
 
   // The revealed question and/or the class named, `leadIn` ms from the
-  // start, with the moment each part begins: {"notes":[…],"parts":[…]}.
-  std::string PlayRevealed(bool question, bool named, int leadIn, int manner, int range) {
-    if (!revealed_ || !s_) return "{\"notes\":[],\"parts\":[]}";
+  // start, with the moment each part begins.
+  RevealSound PlayRevealed(bool question, bool named, int leadIn, int manner, int range) {
+    if (!revealed_ || !s_) return {};
     const SetClassEntry* entry = named && revealed_->named >= 0 ? s_->EntryAt(revealed_->named) : nullptr;
     SetClassPlay how;
     how.range = VoicingRangeFromIndex(range);
@@ -128,30 +163,31 @@ class WebPractice : public DrillListener {
     how.manner = PlayMannerFromItemIndex(manner);
     const RevealPlan reveal = PlanReveal(question ? &revealed_->question : nullptr, entry, how,
                                          static_cast<uint32_t>(std::max(leadIn, 0)), RevealRandom());
-    std::string parts = "[";
-    if (reveal.hasQuestion) parts += "{\"atMs\":" + std::to_string(reveal.questionAtMs) + ",\"part\":\"question\"}";
-    if (reveal.hasNamed)
-      parts += std::string(reveal.hasQuestion ? "," : "") + "{\"atMs\":" + std::to_string(reveal.namedAtMs) +
-               ",\"part\":\"named\",\"name\":" + JsonString(ClassName(entry)) + "}";
-    return "{\"notes\":" + PlanJson(reveal.plan) + ",\"parts\":" + parts + "],\"endMs\":" +
-           std::to_string(reveal.plan.endMs) + "}";
+    std::vector<RevealPart> parts;
+    if (reveal.hasQuestion) parts.push_back({static_cast<double>(reveal.questionAtMs), "question", ""});
+    if (reveal.hasNamed) parts.push_back({static_cast<double>(reveal.namedAtMs), "named", ClassName(entry)});
+    return {PlanValue(reveal.plan), JsArray(parts), static_cast<double>(reveal.plan.endMs)};
   }
 
   // The student asks for the next question: it is made and played.
-  void Next() {
-    if (!revealed_) return;
+  PracticeStep Next() {
+    if (!revealed_) return Step();
     revealed_.reset();
-    if (!run_ || !s_ || !s_->Drilling) return;
-    s_->GenerateQuestion();
-    s_->PlayQuestion();
+    if (run_ && s_ && s_->Drilling) {
+      s_->GenerateQuestion();
+      s_->PlayQuestion();
+    }
+    return Step();
   }
 
-  // END at any time: the summary, and the drill cleared as after a score.
-  std::string End() {
-    if (!s_ || !run_ || !s_->Drilling) return "";
+  // END at any time: the summary (null when no practice drill ran), and the
+  // drill cleared as after a score.
+  emscripten::val End() {
+    if (!s_ || !run_ || !s_->Drilling) return emscripten::val::null();
     s_->End(true);
     s_->Clear();
-    return summary_;
+    return emscripten::val(SummaryValue{summary_.questions, summary_.firstTryRight, summary_.percent, summary_.revealed, summary_.seconds,
+                                        JsArray(summary_.surer), JsArray(summary_.needsWork), summary_.logWritten});
   }
 
   // The page goes: a practice drill ends without its summary, and its
@@ -204,12 +240,9 @@ class WebPractice : public DrillListener {
     // later step logs its counts as a drill's.
     revealed_.reset();
     s_->SetChooser({});
-    summary_ = "{\"questions\":" + std::to_string(s.totals.questions) +
-               ",\"firstTryRight\":" + std::to_string(s.totals.firstTryRight) +
-               ",\"percent\":" + std::to_string(s.totals.questions > 0 ? static_cast<int>(std::lround(s.totals.FirstTryPercent())) : -1) +
-               ",\"revealed\":" + std::to_string(s.totals.revealed) + ",\"seconds\":" + std::to_string(s.drillSeconds) +
-               ",\"surer\":" + Names(s.surer) + ",\"needsWork\":" + Names(s.needsWork) +
-               ",\"logWritten\":" + (run->LogWritten() ? "true" : "false") + "}";
+    summary_ = {s.totals.questions, s.totals.firstTryRight,
+                s.totals.questions > 0 ? static_cast<int>(std::lround(s.totals.FirstTryPercent())) : -1,
+                s.totals.revealed, static_cast<int>(s.drillSeconds), s.surer, s.needsWork, run->LogWritten()};
   }
 
  private:
@@ -235,70 +268,121 @@ class WebPractice : public DrillListener {
   std::unique_ptr<PracticeRun> run_;
   std::optional<Shown> revealed_;
   int reveals_ = 0;  // reveals so far, so the page sees an automatic one
-  std::string summary_;
+  struct Summary {
+    int questions = 0, firstTryRight = 0, percent = -1, revealed = 0, seconds = 0;
+    std::vector<std::string> surer, needsWork;
+    bool logWritten = false;
+  } summary_;
+
+  emscripten::val Revealed() const {
+    if (!revealed_ || !s_) return emscripten::val::null();
+    const QuestionState& q = revealed_->question;
+    return emscripten::val(RevealValue{s_->LabelAt(revealed_->asked), revealed_->named >= 0 ? s_->LabelAt(revealed_->named) : "",
+                                       ClassName(s_->EntryAt(revealed_->named)), revealed_->asked, revealed_->named,
+                                       s_->RowOf(revealed_->asked), JsArray(FirstNotes(q.playedNotes, q.noteCount)),
+                                       JsArray(FirstNotes(q.sortedNotes, q.noteCount))});
+  }
 };
 
-// The practice section of My Progress: questions per day and the focus.
-std::string PracticeProgress(const std::string& person, const std::string& enabledCsv) {
+// The practice section of My Progress: questions per day and the focus,
+// among the list indices `enabled` (number[]) of the current list.
+PracticeProgressValue PracticeProgress(const std::string& person, const emscripten::val& enabled) {
   DrillSession* s = PageDrillSession();
   const PracticeLog log = ReadPractice(nullptr);
-  std::string out = "{\"days\":[";
-  const std::vector<PracticeDay> days = PracticeDays(log, person);
-  for (size_t i = 0; i < days.size(); ++i) {
-    const PracticeDay& d = days[i];
+  std::vector<PracticeDayValue> days;
+  for (const PracticeDay& d : PracticeDays(log, person)) {
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.1f", d.FirstTryPercent());
-    out += std::string(i ? "," : "") + "{\"date\":" + JsonString(IsoDate(d.day)) + ",\"questions\":" + std::to_string(d.questions) +
-           ",\"firstTryRight\":" + std::to_string(d.firstTryRight) + ",\"percent\":" + JsonString(percent) +
-           ",\"revealed\":" + std::to_string(d.revealed) + "}";
+    days.push_back({IsoDate(d.day), d.questions, d.firstTryRight, percent, d.revealed});
   }
-  out += "],\"focus\":[";
+  std::vector<FocusValue> focus;
   if (s) {
     // The current list, enabled as the answer list shows it.
     std::vector<PracticeCandidate> candidates;
     for (int i = 0; i < s->currentList.length; ++i) candidates.push_back({ClassName(s->EntryAt(i)), false});
-    size_t from = 0;
-    while (from <= enabledCsv.size() && !enabledCsv.empty()) {
-      const size_t comma = std::min(enabledCsv.find(',', from), enabledCsv.size());
-      const int i = std::atoi(enabledCsv.substr(from, comma - from).c_str());
+    for (const int i : IntsOf(enabled))
       if (i >= 0 && static_cast<size_t>(i) < candidates.size()) candidates[static_cast<size_t>(i)].enabled = true;
-      from = comma + 1;
-    }
     PracticeScheduler scheduler(person, static_cast<int32_t>(CoreClock().Today()));
     const ReportLog drills = ReadReport();
     scheduler.Learn(log, &drills, ListsOf(s->catalogue));
-    // Each line as the desktop writes it, and its figures, for the page to say in the student's language.
     const std::vector<std::string> lines = FocusLines(scheduler, candidates);
     const std::vector<FocusItem> items = scheduler.Focus(candidates, lines.size());
     for (size_t i = 0; i < lines.size() && i < items.size(); ++i) {
-      const ClassHistory* h = scheduler.History(items[i].name);
-      out += std::string(i ? "," : "") + "{\"line\":" + JsonString(lines[i]) + ",\"name\":" + JsonString(items[i].name) +
-             ",\"percent\":" + std::to_string(static_cast<int>(std::lround(items[i].share * 100.0)));
-      if (h) {
+      FocusValue f;
+      f.line = lines[i];
+      f.name = items[i].name;
+      f.percent = static_cast<int>(std::lround(items[i].share * 100.0));
+      if (const ClassHistory* h = scheduler.History(items[i].name)) {
         std::vector<std::pair<std::string, int32_t>> partners(h->thisWeek.begin(), h->thisWeek.end());
         std::stable_sort(partners.begin(), partners.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-        out += ",\"questions\":" + std::to_string(h->questions) + ",\"firstTryRight\":" + std::to_string(h->firstTryRight) +
-               ",\"box\":" + std::to_string(h->box) + ",\"boxes\":" + std::to_string(kLeitnerBoxes) + ",\"drillPercent\":" +
-               std::to_string(h->drillAnswers >= 1 ? static_cast<int>(std::lround(100.0 * h->drillRight / h->drillAnswers)) : -1) +
-               ",\"partners\":[";
-        for (size_t p = 0; p < partners.size() && p < 2; ++p)
-          out += std::string(p ? "," : "") + "[" + JsonString(partners[p].first) + "," + std::to_string(partners[p].second) + "]";
-        out += "]";
+        if (partners.size() > 2) partners.resize(2);
+        std::vector<Partner> two;
+        for (const auto& [name, times] : partners) two.push_back({name, times});
+        f.questions = h->questions;
+        f.firstTryRight = h->firstTryRight;
+        f.box = h->box;
+        f.drillPercent = h->drillAnswers >= 1 ? static_cast<int>(std::lround(100.0 * h->drillRight / h->drillAnswers)) : -1;
+        f.partners = JsArray(two);
       }
-      out += "}";
+      focus.push_back(std::move(f));
     }
   }
-  return out + "]}";
+  return {JsArray(days), JsArray(focus)};
 }
 
 EMSCRIPTEN_BINDINGS(sonorix_practice) {
+  using emscripten::value_object;
+  value_object<PracticeStep>("PracticeStep")
+      .field("active", &PracticeStep::active)
+      .field("running", &PracticeStep::running)
+      .field("open", &PracticeStep::open)
+      .field("waiting", &PracticeStep::waiting)
+      .field("reveals", &PracticeStep::reveals)
+      .field("reveal", &PracticeStep::reveal);
+  value_object<RevealValue>("Reveal")
+      .field("askedLabel", &RevealValue::askedLabel)
+      .field("namedLabel", &RevealValue::namedLabel)
+      .field("namedName", &RevealValue::namedName)
+      .field("asked", &RevealValue::asked)
+      .field("named", &RevealValue::named)
+      .field("row", &RevealValue::row)
+      .field("notes", &RevealValue::notes)
+      .field("sorted", &RevealValue::sorted);
+  value_object<RevealPart>("RevealPart").field("atMs", &RevealPart::atMs).field("part", &RevealPart::part).field("name", &RevealPart::name);
+  value_object<RevealSound>("RevealSound").field("notes", &RevealSound::notes).field("parts", &RevealSound::parts).field("endMs", &RevealSound::endMs);
+  value_object<SummaryValue>("PracticeSummary")
+      .field("questions", &SummaryValue::questions)
+      .field("firstTryRight", &SummaryValue::firstTryRight)
+      .field("percent", &SummaryValue::percent)
+      .field("revealed", &SummaryValue::revealed)
+      .field("seconds", &SummaryValue::seconds)
+      .field("surer", &SummaryValue::surer)
+      .field("needsWork", &SummaryValue::needsWork)
+      .field("logWritten", &SummaryValue::logWritten);
+  value_object<PracticeDayValue>("PracticeDay")
+      .field("date", &PracticeDayValue::date)
+      .field("questions", &PracticeDayValue::questions)
+      .field("firstTryRight", &PracticeDayValue::firstTryRight)
+      .field("percent", &PracticeDayValue::percent)
+      .field("revealed", &PracticeDayValue::revealed);
+  emscripten::value_array<Partner>("FocusPartner").element(&Partner::name).element(&Partner::times);
+  value_object<FocusValue>("FocusLine")
+      .field("line", &FocusValue::line)
+      .field("name", &FocusValue::name)
+      .field("percent", &FocusValue::percent)
+      .field("questions", &FocusValue::questions)
+      .field("firstTryRight", &FocusValue::firstTryRight)
+      .field("box", &FocusValue::box)
+      .field("boxes", &FocusValue::boxes)
+      .field("drillPercent", &FocusValue::drillPercent)
+      .field("partners", &FocusValue::partners);
+  value_object<PracticeProgressValue>("PracticeProgress").field("days", &PracticeProgressValue::days).field("focus", &PracticeProgressValue::focus);
   emscripten::class_<WebPractice>("WebPractice")
       .constructor<>()
       .function("setMode", &WebPractice::SetMode)
       .function("setAutoReveal", &WebPractice::SetAutoReveal)
-      .function("state", &WebPractice::State)
+      .function("step", &WebPractice::Step)
       .function("showAnswer", &WebPractice::ShowAnswer)
-      .function("revealed", &WebPractice::Revealed)
       .function("playRevealed", &WebPractice::PlayRevealed)
       .function("next", &WebPractice::Next)
       .function("end", &WebPractice::End)

@@ -2,11 +2,7 @@
 // answered; a cell plays the class asked and then the one answered.
 import { arg, tr } from './i18n';
 import type { PlannedNote } from './sound';
-
-export interface WebConfusionsNative {
-  matrix(errorsText: string, cardinalityIndex: number): string;
-  playPair(asked: number, answered: number, cardinalityIndex: number, range: number, manner: number, seed: number): string;
-}
+import type { WebConfusionsNative } from './core';
 
 const t = (source: string) => tr('TConfusionForm', source);
 const percent = (share: number) => String(Math.floor(share * 100 + 0.5));
@@ -17,7 +13,7 @@ export function drawConfusions(
   cardinalityIndex: number,
   play: (asked: number, answered: number) => void,
 ) {
-  const { names, counts } = JSON.parse(native.matrix(errorsText, cardinalityIndex)) as { names: string[]; counts: number[][] };
+  const { names, counts } = native.matrix(errorsText, cardinalityIndex);
   const table = document.getElementById('cf-table')!;
   const head = document.createElement('tr');
   head.append(document.createElement('td'));
@@ -65,5 +61,5 @@ export function drawConfusions(
 
 export function pairPlan(native: WebConfusionsNative, asked: number, answered: number, cardinalityIndex: number, range: number, manner: number): PlannedNote[] {
   // A right-answer cell plays its class once.
-  return JSON.parse(native.playPair(asked, answered === asked ? -1 : answered, cardinalityIndex, range, manner, Date.now() % 2147483647)) as PlannedNote[];
+  return native.playPair(asked, answered === asked ? -1 : answered, cardinalityIndex, range, manner, Date.now() % 2147483647);
 }

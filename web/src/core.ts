@@ -1,13 +1,22 @@
-// The page's side of the compiled core: what it calls, and how the core
-// reaches the page's storage and sound.
+// The page's side of the compiled core: every class and value it hands the
+// page, how the core reaches the page's storage and sound, and the one place
+// where the drill's JSON answers are read.
 import type { FileStore } from './storage';
 
+// A note of a plan, on a clock of the plan's own from 0.
 export interface PlannedNoteJson {
   atMs: number;
   key: number;
   velocity: number;
   lengthMs: number;
 }
+
+// An embind class's object lives in the core's memory until delete().
+export interface NativeObject {
+  delete(): void;
+}
+
+// --- the drill (web/core/Binding.cpp: JSON texts, read by DrillCore below) ---
 
 export interface DrillView {
   drilling: boolean;
@@ -28,10 +37,15 @@ export interface DrillView {
   catalogueMissing: boolean;
 }
 
+export interface PeopleList {
+  names: string[];
+  selected: number;  // -1 when nobody is
+}
+
 export interface LoginAnswer {
   ask: boolean;  // the saved filters are partial: "Use These?"
-  listed: string;
-  rest: string;
+  listed?: string;
+  rest?: string;
 }
 
 export interface FiltersView {
@@ -60,8 +74,16 @@ export interface JudgedJson {
   judgeMs: number;
 }
 
-// The embind class, as the binding exports it.
-export interface WebDrillNative {
+// The question asked: its list index and notes, sorted and as played.
+export interface QuestionJson {
+  listIndex: number;
+  sorted: number[];
+  played: number[];
+  joined: number;
+}
+
+// The embind class, as the binding exports it: its answers are JSON texts.
+export interface WebDrillNative extends NativeObject {
   people(): string;
   login(name: string): string;
   useSavedFilters(yes: boolean): void;
@@ -80,7 +102,6 @@ export interface WebDrillNative {
   filtersFor(cardinality: number): string;
   // The window shown after the login: the selectors follow the filters.
   shown(): void;
-  // The question's notes, for tests: {sorted, played}.
   question(): string;
   rowListIndices(): string;
   applyFilters(cardinality: number, range: number, low: number, high: number, save: boolean): void;
@@ -92,9 +113,240 @@ export interface WebDrillNative {
   nameOfRow(row: number): string;
 }
 
+// What one call into the drill gave: its own result, the notes it left to
+// play, and the window as it stands after it.
+export interface DrillStep<T> {
+  result: T;
+  notes: PlannedNoteJson[];
+  view: DrillView;
+}
+
+const parsed = <T>(text: string): T => JSON.parse(text) as T;
+
+// The drill with its answers read: the page never parses the core's texts itself.
+export class DrillCore {
+  constructor(readonly native: WebDrillNative) {}
+
+  // Runs one action and takes what it played and the view after it, together;
+  // `played` has the notes before the view is read, so they sound at once.
+  step<T>(action: (drill: WebDrillNative) => T, played?: (notes: PlannedNoteJson[]) => void): DrillStep<T> {
+    const result = action(this.native);
+    const notes = parsed<PlannedNoteJson[]>(this.native.takeNotes());
+    played?.(notes);
+    return { result, notes, view: this.view() };
+  }
+
+  view = (): DrillView => parsed(this.native.view());
+  people = (): PeopleList => parsed(this.native.people());
+  login = (name: string): LoginAnswer => parsed(this.native.login(name));
+  // The score when END ended a drill, null after BEGIN.
+  beginOrEnd = (): ScoreView | null => {
+    const text = this.native.beginOrEnd();
+    return text ? parsed<ScoreView>(text) : null;
+  };
+  submit = (row: number): JudgedJson => parsed(this.native.submit(row));
+  filters = (): FiltersView => parsed(this.native.filters());
+  filtersFor = (cardinality: number): FiltersView => parsed(this.native.filtersFor(cardinality));
+  question = (): QuestionJson => parsed(this.native.question());
+  // The list index each answer row names.
+  rowListIndices = (): number[] => parsed(this.native.rowListIndices());
+}
+
+// --- practice (web/core/PracticeBinding.cpp) ---------------------------------------
+
+// The reveal that waits: the class asked and the class named (-1 when none
+// was), the question's notes, the row to highlight.
+export interface Reveal {
+  askedLabel: string;
+  namedLabel: string;
+  namedName: string;
+  asked: number;
+  named: number;
+  row: number;
+  notes: number[];
+  sorted: number[];
+}
+
+export interface PracticeStep {
+  active: boolean;
+  running: boolean;
+  open: boolean;
+  waiting: boolean;
+  reveals: number;  // reveals so far: a new one, automatic or asked for, counts up
+  reveal: Reveal | null;
+}
+
+export interface RevealSound {
+  notes: PlannedNoteJson[];
+  parts: { atMs: number; part: 'question' | 'named'; name: string }[];
+  endMs: number;
+}
+
+export interface PracticeSummary {
+  questions: number;
+  firstTryRight: number;
+  percent: number;  // -1 with no question
+  revealed: number;
+  seconds: number;
+  surer: string[];
+  needsWork: string[];
+  logWritten: boolean;
+}
+
+export interface WebPracticeNative extends NativeObject {
+  // The mode is chosen between drills: what it is now.
+  setMode(on: boolean): boolean;
+  setAutoReveal(after: number): void;
+  step(): PracticeStep;
+  showAnswer(): PracticeStep;
+  playRevealed(question: boolean, named: boolean, leadIn: number, manner: number, range: number): RevealSound;
+  next(): PracticeStep;
+  // The summary, or null when no practice drill ran.
+  end(): PracticeSummary | null;
+  leave(): void;
+}
+
+export interface PracticeDay {
+  date: string;
+  questions: number;
+  firstTryRight: number;
+  percent: string;
+  revealed: number;
+}
+
+// A line of "Practice focus" and its figures; `questions` 0 and
+// `drillPercent` -1 for a class not practised.
+export interface FocusLine {
+  line: string;
+  name: string;
+  percent: number;
+  questions: number;
+  firstTryRight: number;
+  box: number;
+  boxes: number;
+  drillPercent: number;
+  partners: [string, number][];
+}
+
+export interface PracticeProgress {
+  days: PracticeDay[];
+  focus: FocusLine[];
+}
+
+// --- My Progress (web/core/ProgressBinding.cpp) -------------------------------------
+
+export interface ProgressFigures {
+  records: number;
+  unverified: number;
+  daily: boolean;
+  drills: { date: string; range: string; cardinality: string; right: number; wrong: number; accuracy: string; secondsPerRight: string; eligible: boolean }[];
+  series: { range: string; cardinality: string; points: [number, number | null, number | null][] }[];
+  weeks: [number, number | null][];
+}
+
+export interface WebProgressNative extends NativeObject {
+  readable(): boolean;
+  people(): string[];
+  figures(index: number): ProgressFigures;
+  csv(index: number): string;
+}
+
+// --- the confusion map (web/core/ConfusionBinding.cpp) ------------------------------
+
+export interface ConfusionMatrix {
+  names: string[];
+  counts: number[][];  // [asked][answered]
+}
+
+export interface WebConfusionsNative extends NativeObject {
+  matrix(errorsText: string, cardinalityIndex: number): ConfusionMatrix;
+  playPair(asked: number, answered: number, cardinalityIndex: number, range: number, manner: number, seed: number): PlannedNoteJson[];
+}
+
+// --- answering on a keyboard (web/core/KeyboardBinding.cpp) -------------------------
+
+export interface PlayedAnswer {
+  pitchClasses: number;
+  listIndex: number;  // -1 when the notes name none of the list
+  name: string;
+}
+
+export interface WebKeyboardNative extends NativeObject {
+  // The notes of the group a message ended, null while it goes on.
+  feed(status: number, data1: number, data2: number, now: number): number[] | null;
+  poll(now: number): number[] | null;
+  open(): boolean;
+  discard(): void;
+  pauseMs(): number;
+  identify(notes: number[], cardinality: number): PlayedAnswer;
+}
+
+// --- What I Heard (web/core/NotationBinding.cpp) ------------------------------------
+
+export interface SetClassInfo {
+  name: string;  // "3-11"
+  prime: number[];
+  line: string;  // "3-11 (0, 3, 7) ⟨001110⟩"
+  vector: number[];
+}
+
+export interface PlacedNote {
+  midi: number;
+  key: string;  // "c#/4"
+  clef: 'treble' | 'bass';
+  position: number;
+  ledgers: number[];
+  shift: number;
+  sign: number;  // 0 none, 1 sharp, 2 flat, 3 natural
+  signColumn: number;
+  name: string;
+}
+
+export interface Bar {
+  names: string[];
+  columns: { signColumns: number; notes: PlacedNote[] }[];
+}
+
+export interface KeyboardKey {
+  midi: number;
+  black: boolean;
+  x: number;
+  width: number;
+  pressed: [boolean, boolean];
+}
+
+export interface KeyboardPicture {
+  whiteKeys: number;
+  keys: KeyboardKey[];
+}
+
+export interface WebNotationNative extends NativeObject {
+  setClass(cardinality: number, listIndex: number): SetClassInfo | null;
+  // Columns "60 64,67;62": notes sounding together; language 0 English … 4 Italian.
+  layOut(columns: string, language: number): Bar;
+  keyboard(first: string, second: string): KeyboardPicture;
+}
+
+// --- the module -----------------------------------------------------------------
+
 export interface CoreModule {
   WebDrill: new (catalogue: string, seed: number) => WebDrillNative;
+  WebPractice: new () => WebPracticeNative;
+  practiceProgress(person: string, enabledListIndices: number[]): PracticeProgress;
+  WebProgress: new () => WebProgressNative;
+  WebConfusions: new (catalogue: string) => WebConfusionsNative;
+  WebKeyboard: new (catalogue: string) => WebKeyboardNative;
+  WebNotation: new (catalogue: string) => WebNotationNative;
   runTask(id: number): void;
+}
+
+// What the core reaches the page through, set on its module before it starts.
+interface PageHost {
+  webFiles: FileStore;
+  webClock: () => number;
+  webToday: () => number;
+  webSecondOfDay?: () => number;
+  webSchedule?: (id: number, ms: number) => void;
 }
 
 // schedule(run, ms) runs what the core left for later.
@@ -106,9 +358,10 @@ export async function loadCore(
   secondOfDay?: () => number,
 ): Promise<CoreModule> {
   const url = new URL('./sonorix-core.js', document.baseURI).href;
-  const factory = (await import(url)).default as (m: object) => Promise<CoreModule>;
-  // The core reaches the page's files, clock and timers through its module.
-  const module: Record<string, unknown> = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay };
-  module.webSchedule = (id: number, ms: number) => schedule(() => (module as unknown as CoreModule).runTask(id), ms);
-  return (await factory(module)) as CoreModule;
+  const factory = (await import(url)).default as (m: PageHost) => Promise<CoreModule>;
+  const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay };
+  let core: CoreModule | null = null;
+  host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
+  core = await factory(host);
+  return core;
 }

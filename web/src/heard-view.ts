@@ -5,40 +5,9 @@
 // clefs, signs and names come from the core (the desktop's rules); the
 // notation library only engraves them.
 import { arg, currentLanguage, tr } from './i18n';
+import type { Bar, QuestionJson, SetClassInfo, WebNotationNative } from './core';
 
-export interface WebNotationNative {
-  setClass(cardinality: number, listIndex: number): string;
-  layOut(columns: string, language: number): string;
-  keyboard(first: string, second: string): string;
-}
-
-export interface SetClassInfo {
-  name: string;  // "3-11"
-  prime: number[];
-  line: string;  // "3-11 (0, 3, 7) ⟨001110⟩"
-  vector: number[];
-}
-
-interface PlacedJson {
-  midi: number;
-  key: string;  // "c#/4"
-  clef: 'treble' | 'bass';
-  sign: number;  // 0 none, 1 sharp, 2 flat, 3 natural
-  shift: number;
-}
-
-interface BarJson {
-  names: string[];
-  columns: { signColumns: number; notes: PlacedJson[] }[];
-}
-
-interface KeyJson {
-  midi: number;
-  black: boolean;
-  x: number;
-  width: number;
-  pressed: [boolean, boolean];
-}
+export type { SetClassInfo } from './core';
 
 export interface HeardSet {
   label: string | (() => string);  // a function is asked again in another language
@@ -74,7 +43,7 @@ function loadLib(): Promise<Lib> {
 
 // The class at `listIndex` of the list of that cardinality, as the drill lists it.
 export function setClass(cardinality: number, listIndex: number): SetClassInfo | null {
-  return native ? (JSON.parse(native.setClass(cardinality, listIndex)) as SetClassInfo | null) : null;
+  return native ? native.setClass(cardinality, listIndex) : null;
 }
 
 export const closePosition = (info: SetClassInfo, lowest: number): number[][] => [info.prime.map((pc) => lowest + pc)];
@@ -102,7 +71,7 @@ function differing(sets: HeardSet[]): number[] {
 // "C♯4, E4, G♯4: 3-11, prime form 0 3 7", each set's, and how two differ.
 export function textEquivalent(sets: HeardSet[]): string {
   const parts = sets.map((set) => {
-    const bar = JSON.parse(native!.layOut(columnsText(set.columns), languageIndex())) as BarJson;
+    const bar = native!.layOut(columnsText(set.columns), languageIndex());
     const part = arg(h('%1: %2, prime form %3'), bar.names.join(', '), set.info.name, set.info.prime.join(' '));
     return sets.length > 1 ? `${labelOf(set)}: ${part}` : part;
   });
@@ -128,7 +97,7 @@ function svg(tag: string, attrs: Record<string, string | number>): SVGElement {
 
 // The grand staff of one set, engraved by the notation library at a staff
 // space of 10 units and scaled to the width it is given.
-function engrave(m: Lib, host: HTMLElement, bar: BarJson, colour: string) {
+function engrave(m: Lib, host: HTMLElement, bar: Bar, colour: string) {
   const widths = bar.columns.map((c) => 30 + c.signColumns * 12 + (1 + Math.max(0, ...c.notes.map((n) => n.shift))) * 14);
   const staffWidth = 75 + widths.reduce((a, b) => a + b, 0);
   const width = staffWidth + 22;
@@ -180,7 +149,7 @@ function engrave(m: Lib, host: HTMLElement, bar: BarJson, colour: string) {
 
 // The keys under both sets: a dot on the first set's keys, a diamond on the second's.
 function keyboardSvg(first: number[][], second: number[][]): SVGElement | null {
-  const k = JSON.parse(native!.keyboard(columnsText(first), columnsText(second))) as { whiteKeys: number; keys: KeyJson[] };
+  const k = native!.keyboard(columnsText(first), columnsText(second));
   if (k.whiteKeys === 0) return null;
   const w = 16;
   const root = svg('svg', { viewBox: `0 0 ${k.whiteKeys * w + 2} ${5.2 * w}`, 'aria-hidden': 'true', class: 'heard-keys' });
@@ -220,9 +189,9 @@ export function drawSets(into: HTMLElement, sets: HeardSet[]): string {
   const odd = differing(sets);
   const text = textEquivalent(sets);
   const wrap = el('div', 'heard-sets');
-  const staves: [HTMLElement, BarJson, string][] = [];
+  const staves: [HTMLElement, Bar, string][] = [];
   sets.forEach((set, i) => {
-    const bar = JSON.parse(native!.layOut(columnsText(set.columns), language)) as BarJson;
+    const bar = native!.layOut(columnsText(set.columns), language);
     const figure = el('figure', `heard-set heard-set-${i}`);
     figure.style.color = setColours[i];
     figure.append(el('p', 'heard-label', labelOf(set)));
@@ -315,8 +284,7 @@ export function wireHeardChoice(box: HTMLInputElement) {
 // In the drill, after a right answer only, so that a test stays a test; the
 // question as it was before the answer moved the drill on. Returns what the
 // live region adds to the judgement ('' when nothing is shown).
-export function heardAfterAnswer(right: boolean, questionJson: string, manner: number, box: HTMLInputElement): string {
-  if (!right || !box.checked || !questionJson) return '';
-  const q = JSON.parse(questionJson) as { listIndex: number; sorted: number[]; played: number[]; joined: number };
+export function heardAfterAnswer(right: boolean, q: QuestionJson | null, manner: number, box: HTMLInputElement): string {
+  if (!right || !box.checked || !q) return '';
   return showHeard(questionColumns(q, manner), q.listIndex, null);
 }

@@ -2,27 +2,23 @@
 // named by the core, as on the desktop; the page only carries the messages.
 // MIDI access comes through one seam, midiAccess(), which a test can feed.
 
-export interface WebKeyboardNative {
-  feed(status: number, data1: number, data2: number, now: number): string;
-  poll(now: number): string;
-  open(): boolean;
-  discard(): void;
-  pauseMs(): number;
-  identify(notes: string, cardinality: number): string;
-}
+import type { WebKeyboardNative } from './core';
 
-export interface PlayedAnswer {
-  pitchClasses: number;
-  listIndex: number;
-  name: string;
-}
+export type { PlayedAnswer } from './core';
 
 export type MidiAccessResult = MIDIAccess | 'missing' | 'refused';
 
-// The browser's Web MIDI, or what a test put in its place.
+let replacement: (() => Promise<MIDIAccess> | null) | null = null;
+
+// Another source in place of the browser's Web MIDI; one giving null leaves the browser's.
+export function replaceMidiAccess(source: () => Promise<MIDIAccess> | null) {
+  replacement = source;
+}
+
+// The browser's Web MIDI, or what replaced it.
 export async function midiAccess(): Promise<MidiAccessResult> {
-  const fed = (window as unknown as { sonorixMidiAccess?: () => Promise<MIDIAccess> }).sonorixMidiAccess;
-  if (fed) return fed();
+  const fed = replacement?.();
+  if (fed) return fed;
   if (!('requestMIDIAccess' in navigator)) return 'missing';
   return navigator.requestMIDIAccess().catch(() => 'refused' as const);
 }
@@ -79,11 +75,11 @@ export class KeyboardListener {
     };
   }
 
-  private take(group: string) {
+  private take(group: number[] | null) {
     clearTimeout(this.timer);
     if (this.native.open()) {
       this.timer = setTimeout(() => this.take(this.native.poll(performance.now())), this.native.pauseMs() + 10);
     }
-    if (group) this.played(JSON.parse(group) as number[]);
+    if (group) this.played(group);
   }
 }

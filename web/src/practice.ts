@@ -4,54 +4,19 @@
 // desktop keeps them in its settings.
 import { arg, currentLanguage, pageContext, tr } from './i18n';
 import { showHeard } from './heard-view';
-import type { DrillView, WebDrillNative } from './core';
+import type { DrillView, FocusLine, PracticeProgress, PracticeStep, PracticeSummary, QuestionJson, Reveal, WebPracticeNative } from './core';
 import type { PlannedNote } from './sound';
 
-export interface WebPracticeNative {
-  setMode(on: boolean): boolean;
-  setAutoReveal(after: number): void;
-  state(): string;
-  showAnswer(): string;
-  revealed(): string;
-  playRevealed(question: boolean, named: boolean, leadIn: number, manner: number, range: number): string;
-  next(): void;
-  end(): string;
-  leave(): void;
-  delete(): void;
-}
-
-interface PracticeState {
-  active: boolean;
-  running: boolean;
-  open: boolean;
-  waiting: boolean;
-  reveals: number;
-}
-
-interface Reveal {
-  askedLabel: string;
-  namedLabel: string;
-  namedName: string;
-  asked: number;
-  named: number;
-  row: number;
+// What a practice question shows on the staff, for whoever watches the page.
+export interface PracticeShown {
   notes: number[];
   sorted: number[];
-}
-
-export interface PracticeSummaryJson {
-  questions: number;
-  firstTryRight: number;
-  percent: number;
-  revealed: number;
-  seconds: number;
-  surer: string[];
-  needsWork: string[];
+  askedLabel: string;
+  namedLabel: string;
 }
 
 // What the page lends practice mode.
 export interface PracticeHost {
-  drill: WebDrillNative;
   act<T>(fn: () => T): Promise<T>;
   play(plan: PlannedNote[]): void;
   say(text: string): void;
@@ -59,6 +24,8 @@ export interface PracticeHost {
   showModal(id: string): Promise<string>;
   // The student asked the page to wait for them: the words need their time.
   readerPaced(): boolean;
+  // A question went on the staff.
+  shown?(shown: PracticeShown): void;
 }
 
 const $ = <T extends HTMLElement = HTMLElement>(id: string) => document.getElementById(id) as T;
@@ -84,16 +51,8 @@ function store(key: string, value: string) {
   }
 }
 
-// After each answer and each reveal in practice, the question just asked goes
-// on the staff: its notes, the class asked and the class named (a list index,
-// -1 when none was), the named one beside it when it differs.
-export function showPracticeQuestion(notes: number[], sorted: number[], asked: number, named: number, askedLabel: string, namedLabel: string): void {
-  showHeard(sorted, asked, named >= 0 && named !== asked ? named : null);
-  (window as unknown as { sonorixPracticeShown?: unknown[] }).sonorixPracticeShown?.push({ notes, sorted, askedLabel, namedLabel });
-}
-
 // The summary in the student's words, as the desktop's window says it.
-export function summaryLines(s: PracticeSummaryJson): string[] {
+export function summaryLines(s: PracticeSummary): string[] {
   const names = (classes: string[], none: string) => (classes.length ? classes.join(', ') : none);
   return [
     arg(w('Questions: %1'), s.questions),
@@ -106,7 +65,7 @@ export function summaryLines(s: PracticeSummaryJson): string[] {
 }
 
 export class Practice {
-  private state: PracticeState = { active: false, running: false, open: false, waiting: false, reveals: 0 };
+  private state: PracticeStep = { active: false, running: false, open: false, waiting: false, reveals: 0, reveal: null };
   private shown: Reveal | null = null;
   private timers: number[] = [];
 
@@ -126,7 +85,7 @@ export class Practice {
 
   // The drill's view as practice changes it: END at any time.
   adjust(view: DrillView): DrillView {
-    if (view.drilling && (JSON.parse(this.native.state()) as PracticeState).running) {
+    if (view.drilling && this.native.step().running) {
       view.begin = 'END';
       view.beginEnabled = true;
     }
@@ -134,9 +93,9 @@ export class Practice {
   }
 
   // After every call into the core: the items, the marks, a new reveal.
-  refresh() {
+  refresh(step: PracticeStep = this.native.step()) {
     const before = this.state.reveals;
-    this.state = JSON.parse(this.native.state()) as PracticeState;
+    this.state = step;
     $('pa-mode').setAttribute('aria-pressed', String(this.state.active));
     $<HTMLButtonElement>('pa-mode').disabled = this.host.view()?.drilling ?? false;
     $('pa-mark').hidden = !this.state.active;
@@ -147,26 +106,34 @@ export class Practice {
     const named = this.state.waiting && !!this.shown && this.shown.named >= 0;
     $<HTMLButtonElement>('pa-again-menu').disabled = !named;
     $('pa-again').hidden = !named;
-    if (this.state.reveals !== before && this.state.waiting && !this.shown) this.reveal(JSON.parse(this.native.revealed()) as Reveal);
+    if (this.state.reveals !== before && this.state.reveal && !this.shown) this.reveal(this.state.reveal);
     if (!this.state.waiting && this.shown) this.endWaiting();
   }
 
   // An answer was judged: the question answered goes to the staff.
-  answered(question: { sorted: number[]; listIndex: number }, named: number, askedLabel: string, namedLabel: string) {
-    if (this.state.running || this.shown) showPracticeQuestion(question.sorted, question.sorted, question.listIndex, named, askedLabel, namedLabel);
+  answered(question: QuestionJson, named: number, askedLabel: string, namedLabel: string) {
+    if (this.state.running || this.shown) this.showQuestion(question.sorted, question.sorted, question.listIndex, named, askedLabel, namedLabel);
+  }
+
+  // After each answer and each reveal, the question just asked goes on the
+  // staff: its notes, the class asked and the class named (a list index, -1
+  // when none was), the named one beside it when it differs.
+  private showQuestion(notes: number[], sorted: number[], asked: number, named: number, askedLabel: string, namedLabel: string) {
+    showHeard(sorted, asked, named >= 0 && named !== asked ? named : null);
+    this.host.shown?.({ notes, sorted, askedLabel, namedLabel });
   }
 
   async showAnswer() {
     if (!this.state.open) return;
-    await this.host.act(() => this.native.showAnswer());
+    this.refresh(await this.host.act(() => this.native.showAnswer()));
   }
 
   // END: the summary window instead of the score.
   async end() {
     this.stopSound();
-    const json = await this.host.act(() => this.native.end());
-    if (!json) return;
-    const lines = summaryLines(JSON.parse(json) as PracticeSummaryJson);
+    const summary = await this.host.act(() => this.native.end());
+    if (!summary) return;
+    const lines = summaryLines(summary);
     const list = $('pa-summary');
     list.replaceChildren(
       ...lines.map((l) => {
@@ -196,7 +163,7 @@ export class Practice {
     if (named) news += ' ' + arg(t('You named %1. You hear the question, then your answer.'), r.namedLabel);
     news += ' ' + t('Enter: next question. F1: the question again. F6: your answer again.');
     this.host.say(news);
-    showPracticeQuestion(r.notes, r.sorted, r.asked, r.named, r.askedLabel, r.namedLabel);
+    this.showQuestion(r.notes, r.sorted, r.asked, r.named, r.askedLabel, r.namedLabel);
     // The music waits for the words: a reader speaks about 15 characters a second.
     const leadIn = this.host.readerPaced() ? Math.min(Math.max(news.length * 65, 1500), 9000) : leadInMs;
     this.playRevealed(true, named, leadIn);
@@ -214,17 +181,13 @@ export class Practice {
     if (!this.shown) return;
     this.stopSound();
     const v = this.host.view();
-    const plan = JSON.parse(this.native.playRevealed(question, named, leadIn, v.manner, v.range)) as {
-      notes: PlannedNote[];
-      parts: { atMs: number; part: string; name?: string }[];
-      endMs: number;
-    };
+    const plan = this.native.playRevealed(question, named, leadIn, v.manner, v.range);
     this.host.play(plan.notes);
     const part = $('pa-part');
     for (const p of plan.parts) {
       this.timers.push(
         window.setTimeout(() => {
-          part.textContent = arg(t('Playing: %1'), p.part === 'question' ? t('the question') : arg(t('%1, your answer'), p.name ?? ''));
+          part.textContent = arg(t('Playing: %1'), p.part === 'question' ? t('the question') : arg(t('%1, your answer'), p.name));
           part.hidden = false;
         }, p.atMs),
       );
@@ -254,7 +217,7 @@ export class Practice {
     $<HTMLSelectElement>('listbox').selectedIndex = -1;
     $<HTMLInputElement>('edit1').value = '';
     if (hadFocus) $('edit1').focus();
-    await this.host.act(() => this.native.next());
+    this.refresh(await this.host.act(() => this.native.next()));
   }
 
   private async chooseAuto() {
@@ -327,43 +290,27 @@ export class Practice {
   }
 }
 
-interface FocusJson {
-  line: string;
-  name: string;
-  percent: number;
-  questions?: number;
-  firstTryRight?: number;
-  box?: number;
-  boxes?: number;
-  drillPercent?: number;
-  partners?: [string, number][];
-}
-
 // A line of "Practice focus": the desktop's words in English, the same
 // reasons from the page's catalogue in the other languages.
-export function focusLine(f: FocusJson): string {
+export function focusLine(f: FocusLine): string {
   if (currentLanguage() === 'en') return f.line;
   const p = (source: string, n?: number) => tr(pageContext, source, n);
   let why: string;
   if (!f.questions) {
-    why = f.drillPercent !== undefined && f.drillPercent >= 0 ? arg(p('not practised yet; %1 % right in your drills'), f.drillPercent) : p('not practised yet');
+    why = f.drillPercent >= 0 ? arg(p('not practised yet; %1 % right in your drills'), f.drillPercent) : p('not practised yet');
   } else {
     const reasons: string[] = [];
-    const partners = (f.partners ?? []).map(([name, times]) => arg(p('%1 (%n time(s))', times), name));
+    const partners = f.partners.map(([name, times]) => arg(p('%1 (%n time(s))', times), name));
     if (partners.length) reasons.push(arg(p('confused with %1 this week'), partners.length > 1 ? arg(p('%1 and %2'), partners[0], partners[1]) : partners[0]));
-    reasons.push(arg(p('right at the first try in %1 of %n question(s)', f.questions), f.firstTryRight ?? 0));
-    reasons.push(f.box === 1 ? p('missed when last asked') : arg(p('box %1 of %2'), f.box ?? 1, f.boxes ?? 5));
+    reasons.push(arg(p('right at the first try in %1 of %n question(s)', f.questions), f.firstTryRight));
+    reasons.push(f.box === 1 ? p('missed when last asked') : arg(p('box %1 of %2'), f.box, f.boxes));
     why = reasons.join('; ');
   }
   return arg(p('%1 (%2 % of the questions): %3'), f.name, f.percent, why);
 }
 
 // The practice section of My Progress for one person.
-export function showPracticeProgress(progress: (person: string, enabled: string) => string, person: string, enabledRows: number[]) {
-  const figures = JSON.parse(progress(person, enabledRows.join(','))) as {
-    days: { date: string; questions: number; firstTryRight: number; percent: string; revealed: number }[];
-    focus: FocusJson[];
-  };
+export function showPracticeProgress(figures: PracticeProgress) {
   const body = document.querySelector('#pa-days tbody')!;
   body.replaceChildren(
     ...figures.days.map((d) => {

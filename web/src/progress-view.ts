@@ -4,23 +4,7 @@
 import './browser-locale';
 import uPlot from 'uplot';
 import { arg, pageContext, tr } from './i18n';
-
-export interface WebProgressNative {
-  readable(): boolean;
-  people(): string;
-  figures(index: number): string;
-  csv(index: number): string;
-  delete(): void;
-}
-
-interface Figures {
-  records: number;
-  unverified: number;
-  daily: boolean;
-  drills: { date: string; range: string; cardinality: string; right: number; wrong: number; accuracy: string; secondsPerRight: string; eligible: boolean }[];
-  series: { range: string; cardinality: string; points: [number, number | null, number | null][] }[];
-  weeks: [number, number][];
-}
+import type { WebProgressNative } from './core';
 
 const t = (source: string) => tr('TProgressForm', source);
 const round = (v: number) => String(Math.round(v * 10) / 10);
@@ -67,7 +51,7 @@ function chart(host: HTMLElement, title: string, data: uPlot.AlignedData, series
 }
 
 export function showProgressFigures(native: WebProgressNative, index: number) {
-  const f = JSON.parse(native.figures(index)) as Figures;
+  const f = native.figures(index);
   const $ = (id: string) => document.getElementById(id)!;
   const notes: string[] = [];
   if (!native.readable()) notes.push(t('report.dat cannot be read.'));
@@ -95,7 +79,7 @@ export function showProgressFigures(native: WebProgressNative, index: number) {
       .join('; ');
   chart($('pr-acc'), $('pr-acc-title').textContent!, joined(1), names, f.daily, t('% right'), false, said(1));
   chart($('pr-spr'), $('pr-spr-title').textContent!, joined(2), names, f.daily, t('seconds'), false, said(2));
-  const minutes = f.weeks.reduce((n, w) => n + w[1], 0);
+  const minutes = f.weeks.reduce((n, w) => n + (w[1] ?? 0), 0);
   chart($('pr-week'), t('Practice minutes per week'), [f.weeks.map((w) => unixSeconds(w[0])), f.weeks.map((w) => w[1])], [t('minutes')], true, t('minutes'), true,
     f.weeks.length ? arg(tr(pageContext, '%n week(s), %1 minutes in all', f.weeks.length), round(minutes)) : '');
 
