@@ -865,7 +865,7 @@ async function start() {
     },
     view: () => JSON.parse(drill.view()),
     question: () => JSON.parse(drill.question()),
-    idle: () => files.act(() => undefined),
+    idle: () => files.settled(),
     file: (name: string) => Array.from(files.read(name) ?? []),
     rowListIndices: () => JSON.parse(drill.rowListIndices()) as number[],
   };
