@@ -254,9 +254,13 @@ export class FileStore {
   }
 
   // When every action asked for so far is done and written (or found the storage full).
+  // Events already queued (a dialog's close) may still ask for actions: one turn is waited for them.
   async settled(): Promise<void> {
-    await this.act(() => undefined);
-    await Promise.all([...this.writes]);
+    do {
+      await this.act(() => undefined);
+      await Promise.all([...this.writes]);
+      await new Promise((r) => setTimeout(r, 0));
+    } while (this.pending > 0 || this.writes.size > 0);
   }
 
   // --- what the core's storage calls, synchronously ---
