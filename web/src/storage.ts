@@ -178,10 +178,12 @@ export class FileStore {
     if (!this.db) return;
     const tx = this.db.transaction(STORE, 'readonly');
     const store = tx.objectStore(STORE);
+    const all = () => Promise.all([request(store.getAllKeys()), request(store.getAll())]) as Promise<[string[], unknown[]]>;
+    // Files never read are asked for with the generation: one wait on the database, not two.
+    const first = this.generation === undefined ? all() : null;
     const gen = ((await request(store.get(GENERATION))) as unknown) ?? 0;
     if (gen === this.generation) return;
-    // Asked for together: one wait on the database instead of two.
-    const [keys, values] = (await Promise.all([request(store.getAllKeys()), request(store.getAll())])) as [string[], unknown[]];
+    const [keys, values] = await (first ?? all());
     this.files.clear();
     keys.forEach((k, i) => {
       if (k !== GENERATION) this.files.set(k, values[i] as Uint8Array);
