@@ -12,6 +12,7 @@
 // busy machine weighs on each alike; the figures come per folder.
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
+import { availableParallelism, loadavg } from 'node:os';
 import { gzipSync } from 'node:zlib';
 import { browser, dist, serve } from '../../web/tests/harness.mjs';
 
@@ -159,6 +160,8 @@ async function visit(url, results, answers) {
 }
 
 const all = dists.map(() => ({ cold: [], warm: [], judge: [], act: [] }));
+// The machine's load as the runs start and end: figures taken on a busy machine say so.
+const loadBefore = loadavg()[0];
 const servers = await Promise.all(dists.map((d) => serve({}, 0, d)));
 try {
   for (let run = 0; run < RUNS; run++) {
@@ -192,6 +195,7 @@ function profile(title, loads) {
 }
 
 console.log(`Sonorix in the browser (headless Chromium, ${new Date().toISOString().slice(0, 10)})`);
+console.log(`the machine's load (1-minute average) ${loadBefore.toFixed(1)} as the runs began, ${loadavg()[0].toFixed(1)} at their end, on ${availableParallelism()} cores`);
 dists.forEach((folder, i) => {
   const { cold, warm, judge, act } = all[i];
   const { total, sizes } = sizeOf(folder);

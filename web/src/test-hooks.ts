@@ -49,7 +49,7 @@ w.sonorixTest = {
   advance: (ms: number) => page.clock.advance(ms),
   view: () => page.drill.view(),
   question: () => page.drill.question(),
-  idle: () => files.act(() => undefined),
+  idle: () => files.settled(),
   file: (name: string) => Array.from(files.read(name) ?? []),
   rowListIndices: () => page.drill.rowListIndices(),
 };

@@ -1,5 +1,6 @@
 // Two tabs that end their drills at the same moment both land in the log and
-// the tables; and after one visit the page works with the network gone.
+// the tables; a drill whose tab is closed keeps its answers; and after one
+// visit the page works with the network gone.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
@@ -57,6 +58,35 @@ test('two tabs ending their drills at once both reach the log and the high score
   assert.equal(hiscore[0], '2');
   assert.equal((await text(a, 'people.dat')).split('\r\n').slice(1).join(','), 'Ann,Bea');
   await Promise.all([a.close(), b.close(), c.close()]);
+});
+
+test('a tab closed or left in the middle of a drill keeps its answers, as the desktop window does', async () => {
+  const own = await browser();
+  try {
+    for (const leave of ['Cal', 'Dee']) {
+      const page = await openPage(own.context, at.server.url, 'seed=3&clock=manual&start=10000&today=38961&nosw');
+      await login(page, leave);
+      await page.waitForSelector('body[data-ready=yes]');
+      await fiveRight(page);
+      // The tab goes at once: closed, or another page opened in it.
+      let again = page;
+      if (leave === 'Cal') {
+        await page.close({ runBeforeUnload: true });
+        again = await openPage(own.context, at.server.url);
+      } else {
+        await page.goto(`${at.server.url}licenses/`);
+        await page.goto(`${at.server.url}?seed=3&clock=manual&nosw`);
+        await page.waitForSelector('#login-dialog[open]');
+      }
+      await login(again, leave);
+      await again.waitForSelector('body[data-ready=yes]');
+      const report = await again.evaluate(() => new TextDecoder().decode(new Uint8Array(window.sonorixTest.file('report.dat'))));
+      assert.match(report, new RegExp(`S \\d+ \\d+ ${leave}\\r\\n(F .*\\r\\n)?D 5 0 `), report);
+      await again.close();
+    }
+  } finally {
+    await own.close();
+  }
 });
 
 test('after one visit the page opens and drills with the network gone', async () => {
