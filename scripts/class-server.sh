@@ -34,16 +34,11 @@ for account in "$@"; do
   name="${account%%:*}"
   htpasswd -b -B -C 4 "$dir/htpasswd" "${name#-}" "${account#*:}" 2>/dev/null
   [[ "$name" == -* ]] && continue
+  # Added to the class's rule below: this student may also write here.
   students+="
 <LocationMatch \"^/$(quote "$class")/$(quote "$name")(/|\$)\">
-  <RequireAny>
-    Require method OPTIONS
-    <RequireAll>
-      Require valid-user
-      Require method GET HEAD PROPFIND
-    </RequireAll>
-    Require user $name
-  </RequireAny>
+  AuthMerging Or
+  Require user $name
 </LocationMatch>"
 done
 

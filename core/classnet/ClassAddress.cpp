@@ -24,19 +24,20 @@ bool KeptInPath(unsigned char c) {
 // Encodes what a path may not hold; a '%' already followed by two hex
 // digits stays, so an address copied from a browser is not encoded twice.
 std::string EncodePath(std::string_view path) {
-  static const char* hex = "0123456789ABCDEF";
   std::string out;
-  for (size_t i = 0; i < path.size(); ++i) {
-    const auto c = static_cast<unsigned char>(path[i]);
-    if (KeptInPath(c) || (c == '%' && i + 2 < path.size() && IsHex(path[i + 1]) && IsHex(path[i + 2]))) {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += hex[c >> 4];
-      out += hex[c & 15];
+  size_t done = 0;
+  for (size_t i = 0; i + 2 < path.size(); ++i) {
+    if (path[i] == '%' && IsHex(path[i + 1]) && IsHex(path[i + 2])) {
+      out += PercentEncode(path.substr(done, i - done), KeptInPath) + std::string(path.substr(i, 3));
+      done = i + 3;
+      i += 2;
     }
   }
-  return out;
+  return out + PercentEncode(path.substr(done), KeptInPath);
+}
+
+bool KeptInSegment(unsigned char c) {
+  return std::isalnum(c) || std::string_view("-._~").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 bool IsLocalHost(const std::string& host) {
@@ -163,12 +164,15 @@ bool IsUsableAccount(std::string_view account) {
   return true;
 }
 
-std::string EncodePathSegment(std::string_view segment) {
+std::string EncodePathSegment(std::string_view segment) { return PercentEncode(segment, KeptInSegment); }
+
+std::string PercentEncode(std::string_view bytes, bool (*kept)(unsigned char c)) {
   static const char* hex = "0123456789ABCDEF";
   std::string out;
-  for (char ch : segment) {
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
-    if (std::isalnum(c) || std::string_view("-._~").find(ch) != std::string_view::npos) {
+    if (kept(c)) {
       out += ch;
     } else {
       out += '%';

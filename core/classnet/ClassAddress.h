@@ -49,6 +49,8 @@ bool IsUsableAccount(std::string_view account);
 
 // One path segment (a file or folder name) percent-encoded, and back.
 std::string EncodePathSegment(std::string_view segment);
+// Every byte that `kept` refuses as %XX.
+std::string PercentEncode(std::string_view bytes, bool (*kept)(unsigned char c));
 std::string DecodePercent(std::string_view text);
 
 // A Location header resolved against the address of the request it answers;

@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "ClassAddress.h"
 #include "Storage.h"
 
 namespace {
@@ -18,22 +19,10 @@ uint32_t Crc32(std::string_view bytes) {
   return ~crc;
 }
 
-std::string Escape(std::string_view bytes) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c <= ' ' || c >= 0x7f || c == '%') {
-      out += '%';
-      out += hex[c >> 4];
-      out += hex[c & 15];
-    } else {
-      out += ch;
-    }
-  }
-  return out;
-}
+// The outbox keeps printable bytes readable; blanks, line breaks and '%' are escaped.
+bool Printable(unsigned char c) { return c > ' ' && c < 0x7f && c != '%'; }
+
+std::string Escape(std::string_view bytes) { return PercentEncode(bytes, Printable); }
 
 int Hex(char c) {
   if (c >= '0' && c <= '9') return c - '0';
