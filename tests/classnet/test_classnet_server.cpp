@@ -25,6 +25,11 @@ class ClassServer {
     probe.listen(QHostAddress::LocalHost, 0);
     port_ = probe.serverPort();
     probe.close();
+    Start();
+  }
+  ~ClassServer() { Stop(); }
+  // Again on the same folder and port, after Stop.
+  void Start() {
     const char* source = std::getenv("SONORIX_SOURCE_DIR");
     const QString script = QString(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/scripts/class-server.sh";
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -37,9 +42,10 @@ class ClassServer {
       return socket.waitForConnected(100);
     });
   }
-  ~ClassServer() {
+  void Stop() {
     process_.terminate();
     if (!process_.waitForFinished(5000)) process_.kill();
+    process_.waitForFinished(1000);
   }
   bool Ready() const { return ready_; }
   std::string Class() const { return "http://127.0.0.1:" + std::to_string(port_) + "/Theory%201/"; }
@@ -155,6 +161,16 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   }
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"hiscore.sxr", part}));
+
+  // The server gone, the drill waits; back, it goes once.
+  server.Stop();
+  outbox.AddPart(kClassLogName, drill);
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::Offline);
+  EXPECT_EQ(ann.StatusText(), "1 drill waiting for the network");
+  server.Start();
+  ASSERT_TRUE(server.Ready());
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->sent, 1);
+  EXPECT_EQ(server.OnDisk("ann/" + std::string(kClassLogName) + "." + outbox.Device() + ".00000003"), drill);
 
   // A page of another origin may ask, before it sends a password.
   const HttpResponse preflight = send({"OPTIONS", AddressOf(address, scores),
