@@ -190,13 +190,18 @@ void ClassSync::Finish(ClassFault fault) {
   for (auto& done : waiting) done(report);
 }
 
-std::string ClassSync::StatusText() { return SyncStatusText(outbox_.WaitingDrills()); }
+std::string ClassSync::StatusText() { return SyncStatusText(outbox_.Count()); }
 
-const char* SyncStatusSource(int waitingDrills) {
-  return waitingDrills <= 0 ? "Saved to the class" : "%n drills waiting for the network";
+const char* SyncStatusSource(Outbox::Waiting waiting) {
+  if (waiting.drills > 0) return "%n drills waiting for the network";
+  // A score or other change waits without a drill: never "saved" until it went.
+  return waiting.others > 0 ? "Changes waiting for the network" : "Saved to the class";
 }
 
-std::string SyncStatusText(int waitingDrills) {
-  if (waitingDrills <= 0) return SyncStatusSource(0);
-  return std::to_string(waitingDrills) + (waitingDrills == 1 ? " drill" : " drills") + " waiting for the network";
+std::string SyncStatusText(Outbox::Waiting waiting) {
+  if (waiting.drills == 1) return "1 drill waiting for the network";
+  std::string text = SyncStatusSource(waiting);
+  const size_t n = text.find("%n");
+  if (n != std::string::npos) text.replace(n, 2, std::to_string(waiting.drills));
+  return text;
 }

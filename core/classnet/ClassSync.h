@@ -82,5 +82,5 @@ class ClassSync {
 
 // English source text of the status line; "%n" is the number, as in each
 // front end's plural forms.
-const char* SyncStatusSource(int waitingDrills);
-std::string SyncStatusText(int waitingDrills);
+const char* SyncStatusSource(Outbox::Waiting waiting);
+std::string SyncStatusText(Outbox::Waiting waiting);

@@ -114,7 +114,7 @@ struct Outbox::Content {
     std::string out = "Q " + device + " " + std::to_string(next) + "\r\n";
     for (const OutboxEntry& e : entries) {
       std::string line = "E " + std::to_string(e.number) + " " + (e.kind == OutboxEntry::Kind::Part ? "part" : "merge") +
-                         " " + Escape(e.file) + " " + Escape(e.bytes);
+                         " " + Escape(e.file) + " :" + Escape(e.bytes);
       char crc[12];
       std::snprintf(crc, sizeof crc, "%08X", Crc32(line));
       out += line + " " + crc + "\r\n";
@@ -149,7 +149,7 @@ Outbox::Content Outbox::Parse(const std::string& text) {
     OutboxEntry e;
     const bool whole = words.size() == 6 && words[0] == "E" && ReadNumber(words[1], e.number) &&
                        (words[2] == "part" || words[2] == "merge") && Unescape(words[3], e.file) &&
-                       Unescape(words[4], e.bytes) && !e.file.empty() &&
+                       words[4].front() == ':' && Unescape(words[4].substr(1), e.bytes) && !e.file.empty() &&
                        [&] {
                          char crc[12];
                          std::snprintf(crc, sizeof crc, "%08X", Crc32(line.substr(0, line.size() - 9)));
@@ -244,11 +244,13 @@ bool Outbox::Rename(uint64_t number) {
   });
 }
 
-int Outbox::WaitingDrills() {
-  int drills = 0;
-  for (const OutboxEntry& e : Entries())
-    if (e.kind == OutboxEntry::Kind::Part && StemOf(e.file) == kClassLogName) ++drills;
-  return drills;
+Outbox::Waiting Outbox::Count() {
+  Waiting waiting;
+  for (const OutboxEntry& e : Entries()) {
+    if (e.kind == OutboxEntry::Kind::Part && StemOf(e.file) == kClassLogName) ++waiting.drills;
+    else ++waiting.others;
+  }
+  return waiting;
 }
 
 std::string Outbox::Device() {

@@ -4,7 +4,8 @@
 //
 // The file, classout.dat, CR LF lines:
 //   Q <device> <next number>
-//   E <number> <kind> <file> <bytes, %-escaped> <CRC-32 of the line before it, hex>
+//   E <number> <kind> <file> :<bytes> <CRC-32 of the line before it, hex>
+// with blanks, control bytes and '%' of the file and the bytes %-escaped.
 // A line that does not read back whole (torn, changed by hand) is left out
 // and counted; the others stay. Each change is added and removed by one
 // locked rewrite of the whole file through the core's storage.
@@ -53,8 +54,12 @@ class Outbox {
   // A part whose name another device holds on the server (a copied data
   // folder): it gets a new number, and so a new name, at its place in line.
   bool Rename(uint64_t number);
-  // The drills waiting: parts of the drill log.
-  int WaitingDrills();
+  // What waits: the drills (parts of the drill log), and other changes.
+  struct Waiting {
+    int drills = 0;
+    int others = 0;
+  };
+  Waiting Count();
   // Lines left out at the last reading because they did not read back whole.
   int Damaged() const { return damaged_; }
   std::string Device();

@@ -108,7 +108,7 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   ClassSync wrong({address, {"ann", "guess"}}, transport, wrongBox, scheduler);
   EXPECT_EQ(Await<ClassFault>([&](auto done) { wrong.Join(done); }), ClassFault::Unauthorized);
   EXPECT_EQ(Await<SyncReport>([&](auto done) { wrong.SendWaiting(done); })->fault, ClassFault::Unauthorized);
-  EXPECT_EQ(wrongBox.WaitingDrills(), 1);
+  EXPECT_EQ(wrongBox.Count().drills, 1);
 
   // An account of the server that owns no folder of the class may not make one.
   Outbox carolBox(DataStorage(), "carol.dat");
