@@ -254,6 +254,10 @@ Outbox::Waiting Outbox::Count() {
 }
 
 std::string Outbox::Device() {
+  if (const auto text = storage_.Read(fileName_)) {
+    const Content content = Parse(*text);
+    if (!content.device.empty()) return content.device;
+  }
   std::string device;
   Edit([&](Content& c) {
     device = c.device;
