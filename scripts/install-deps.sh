@@ -26,6 +26,8 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(fonts-noto-mono)
   # The core compiled to WebAssembly and its tests run under Node.
   packages+=(emscripten nodejs googletest)
+  # A class folder on a real WebDAV server, started by the tests on localhost.
+  packages+=(apache2 apache2-utils)
 fi
 # The browser version (scripts/web.sh) and its page tests, which the test
 # command runs too: the core's compiler, Node for the page's build, the

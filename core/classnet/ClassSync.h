@@ -1,0 +1,86 @@
+// Sends what the outbox holds to the account's folder of the class, in order,
+// exactly once, through the front end's transport.
+//
+// How a file is written without locks (Nextcloud has none that work):
+// - The drill log grows by parts: every drill's records go to a new file of
+//   their own, "report.dat.<device>.<number>", created with If-None-Match: *
+//   and never rewritten. A part needs no version tag at all, so Apache's weak
+//   ETag (W/"…", a file changed within the last second, which no If-Match
+//   matches) never stands in the way of the log; two devices never write the
+//   same file; a part sent twice (the answer lost on the way) is found there
+//   with the same bytes, and counts as sent. A reader joins the parts in the
+//   order of their names.
+// - Any other file of the folder is replaced with If-Match: <its strong
+//   ETag>; on 412 it is read again, merged and tried again. A weak tag is
+//   never sent: the file is read again a second later, when Apache gives a
+//   strong one.
+// Redirects within the class's server are followed; one to another origin is
+// refused, so the password never reaches another server.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ClassAddress.h"
+#include "Outbox.h"
+#include "WebDav.h"
+
+class Scheduler;
+
+struct ClassConnection {
+  ClassAddress address;
+  Credentials credentials;  // the account is the student's name in the class
+};
+
+struct SyncReport {
+  ClassFault fault = ClassFault::None;  // what stopped the sending; None when all went
+  int sent = 0;                         // changes that reached the server on this run
+};
+
+class ClassSync {
+ public:
+  ClassSync(ClassConnection connection, Transport& transport, Outbox& outbox, Scheduler& scheduler);
+  ~ClassSync();
+  ClassSync(const ClassSync&) = delete;
+  ClassSync& operator=(const ClassSync&) = delete;
+
+  // Finds the account's folder, creating it when it is not there: the first
+  // answer that shows the account, the password and the address are good.
+  void Join(std::function<void(ClassFault)> done);
+  // Sends what waits, oldest first; the first fault stops the run and keeps
+  // that change and all after it for the next. Called again while a run is
+  // on, it reports at that run's end, which takes what was added meanwhile.
+  void SendWaiting(std::function<void(SyncReport)> done);
+
+  bool Sending() const { return sending_; }
+  std::string AccountFolder() const;
+  // The status line: "Saved to the class" or how many drills wait.
+  std::string StatusText();
+
+ private:
+  void Request(HttpRequest request, std::function<void(HttpResponse)> done, int hops = 0);
+  void SendNext();
+  void SendPart(const OutboxEntry& entry, int attempt);
+  void SendMerge(const OutboxEntry& entry, int attempt, int weakReads);
+  void Sent(const OutboxEntry& entry);
+  void Finish(ClassFault fault);
+  std::string FileAddress(const std::string& file) const;
+
+  ClassConnection connection_;
+  Transport& transport_;
+  Outbox& outbox_;
+  Scheduler& scheduler_;
+  bool sending_ = false;
+  int sent_ = 0;
+  ClassFault lastFault_ = ClassFault::None;
+  std::vector<std::function<void(SyncReport)>> waiting_;
+  // Answers that come after the end of this object are dropped.
+  std::shared_ptr<bool> alive_;
+};
+
+// English source text of the status line; "%n" is the number, as in each
+// front end's plural forms.
+const char* SyncStatusSource(Outbox::Waiting waiting);
+std::string SyncStatusText(Outbox::Waiting waiting);

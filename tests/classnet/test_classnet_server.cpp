@@ -1,0 +1,183 @@
+// The desktop in a class on a real WebDAV server: Debian's Apache 2.4 with
+// mod_dav_fs, started on a free port of this machine, Basic authentication
+// and each student's folder writable by that student alone.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <algorithm>
+#include <optional>
+
+#include "ClassSync.h"
+#include "EventLoop.h"
+#include "QtScheduler.h"
+#include "QtTransport.h"
+#include "ScratchDir.h"
+#include "Storage.h"
+
+namespace {
+
+class ClassServer {
+ public:
+  ClassServer() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    port_ = probe.serverPort();
+    probe.close();
+    Start();
+  }
+  ~ClassServer() { Stop(); }
+  // Again on the same folder and port, after Stop.
+  void Start() {
+    const char* source = std::getenv("SONORIX_SOURCE_DIR");
+    const QString script = QString(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/scripts/class-server.sh";
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.start("bash", {script, QString::fromStdString(root_.Root().string()), QString::number(port_),
+                            "http://127.0.0.1:" + QString::number(port_ + 1), "Theory 1", "teacher:t-pw", "ann:a-pw",
+                            "bob:b-pw", "-carol:c-pw"});
+    ready_ = ProcessEventsUntil([this] {
+      QTcpSocket socket;
+      socket.connectToHost(QHostAddress::LocalHost, port_);
+      return socket.waitForConnected(100);
+    });
+  }
+  void Stop() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+    process_.waitForFinished(1000);
+  }
+  bool Ready() const { return ready_; }
+  std::string Class() const { return "http://127.0.0.1:" + std::to_string(port_) + "/Theory%201/"; }
+  std::string OnDisk(const std::string& path) const { return root_.Read("dav/Theory 1/" + path); }
+  int Port() const { return port_; }
+
+ private:
+  ScratchDir root_;
+  QProcess process_;
+  quint16 port_ = 0;
+  bool ready_ = false;
+};
+
+template <typename T>
+std::optional<T> Await(const std::function<void(std::function<void(T)>)>& start) {
+  std::optional<T> got;
+  start([&got](T value) { got = std::move(value); });
+  ProcessEventsUntil([&got] { return got.has_value(); });
+  return got;
+}
+
+// Lets a second device write just before this one's first If-Match write.
+struct Meddler : Transport {
+  explicit Meddler(Transport& inner) : inner(inner) {}
+  Transport& inner;
+  std::function<void(std::function<void()>)> meddle;
+  int preconditionFailed = 0;
+  void Send(const HttpRequest& request, std::function<void(HttpResponse)> done) override {
+    auto forward = [this, request, done = std::move(done)] {
+      inner.Send(request, [this, done](HttpResponse r) {
+        if (r.status == 412) ++preconditionFailed;
+        done(std::move(r));
+      });
+    };
+    const bool conditional = std::any_of(request.headers.begin(), request.headers.end(),
+                                         [](const auto& h) { return h.first == "If-Match"; });
+    if (conditional && meddle) std::exchange(meddle, {})(forward);
+    else forward();
+  }
+};
+
+}  // namespace
+
+TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
+  ScratchDir data;
+  ASSERT_TRUE(data.Enter());
+  ClassServer server;
+  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  QtTransport http;
+  Meddler transport(http);
+  QtScheduler scheduler;
+  const ClassAddress address = ParseClassAddress(server.Class()).address;
+  auto send = [&](const HttpRequest& q) {
+    return Await<HttpResponse>([&](auto done) { http.Send(q, done); }).value_or(HttpResponse{});
+  };
+
+  // A wrong password is refused, and what waits stays.
+  Outbox wrongBox(DataStorage(), "wrong.dat");
+  wrongBox.AddPart(kClassLogName, "\r\nS 46000 0 ann\r\n");
+  ClassSync wrong({address, {"ann", "guess"}}, transport, wrongBox, scheduler);
+  EXPECT_EQ(Await<ClassFault>([&](auto done) { wrong.Join(done); }), ClassFault::Unauthorized);
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { wrong.SendWaiting(done); })->fault, ClassFault::Unauthorized);
+  EXPECT_EQ(wrongBox.Count().drills, 1);
+
+  // An account of the server that owns no folder of the class may not make one.
+  Outbox carolBox(DataStorage(), "carol.dat");
+  ClassSync carol({address, {"carol", "c-pw"}}, transport, carolBox, scheduler);
+  EXPECT_EQ(Await<ClassFault>([&](auto done) { carol.Join(done); }), ClassFault::Forbidden);
+
+  // Ann joins (her folder is made) and her drill, queued offline, arrives.
+  Outbox outbox(DataStorage());
+  ClassSync ann({address, {"ann", "a-pw"}}, transport, outbox, scheduler);
+  EXPECT_EQ(Await<ClassFault>([&](auto done) { ann.Join(done); }), ClassFault::None);
+  const std::string drill = "\r\nS 46000 0 ann\r\nF 4095 0 0\r\nD 12 1 95 45985\r\n";
+  outbox.AddPart(kClassLogName, drill);
+  EXPECT_EQ(ann.StatusText(), "1 drill waiting for the network");
+  const auto sent = Await<SyncReport>([&](auto done) { ann.SendWaiting(done); });
+  ASSERT_TRUE(sent);
+  EXPECT_EQ(sent->fault, ClassFault::None) << ClassFaultMessage(sent->fault);
+  EXPECT_EQ(ann.StatusText(), "Saved to the class");
+  const std::string part = std::string(kClassLogName) + "." + outbox.Device() + ".00000001";
+  EXPECT_EQ(server.OnDisk("ann/" + part), drill);
+
+  // Her laptop made the score file; it writes again between this device's read and write.
+  const std::string scores = AccountFolderPath(address, "ann") + "hiscore.sxr";
+  const std::string auth = BasicAuthorization({"ann", "a-pw"});
+  ASSERT_EQ(send({"PUT", AddressOf(address, scores), {{"Authorization", auth}}, "lap.1 200\r\n"}).status, 201);
+  transport.meddle = [&](std::function<void()> then) {
+    http.Send({"PUT", AddressOf(address, scores), {{"Authorization", auth}}, "lap.1 200\r\nlap.2 250\r\n"},
+              [then](HttpResponse) { then(); });
+  };
+  outbox.AddMerge("hiscore.sxr", "desk.1 300\r\n");
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::None);
+  EXPECT_GE(transport.preconditionFailed, 1);
+  EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
+
+  // Bob's password does not open Ann's folder.
+  const HttpResponse intruded = send({"PUT", AddressOf(address, scores), {{"Authorization", BasicAuthorization({"bob", "b-pw"})}}, "bob 999\r\n"});
+  EXPECT_EQ(FaultOfResponse(intruded), ClassFault::Forbidden);
+  EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
+
+  // The teacher lists Ann's folder with the files' tags.
+  const HttpResponse listed = send({"PROPFIND", AddressOf(address, AccountFolderPath(address, "ann")),
+                                    {{"Authorization", BasicAuthorization({"teacher", "t-pw"})}, {"Depth", "1"}},
+                                    PropfindBody()});
+  const DavListing listing = ParseListing(listed, AccountFolderPath(address, "ann"));
+  ASSERT_EQ(listing.fault, ClassFault::None);
+  ASSERT_EQ(listing.entries.size(), 2u);
+  std::vector<std::string> names;
+  for (const DavEntry& e : listing.entries) {
+    names.push_back(e.name);
+    EXPECT_FALSE(e.etag.empty()) << e.name;
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"hiscore.sxr", part}));
+
+  // The server gone, the drill waits; back, it goes once.
+  server.Stop();
+  outbox.AddPart(kClassLogName, drill);
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::Offline);
+  EXPECT_EQ(ann.StatusText(), "1 drill waiting for the network");
+  server.Start();
+  ASSERT_TRUE(server.Ready());
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->sent, 1);
+  EXPECT_EQ(server.OnDisk("ann/" + std::string(kClassLogName) + "." + outbox.Device() + ".00000003"), drill);
+
+  // A page of another origin may ask, before it sends a password.
+  const HttpResponse preflight = send({"OPTIONS", AddressOf(address, scores),
+                                       {{"Origin", "http://127.0.0.1:" + std::to_string(server.Port() + 1)},
+                                        {"Access-Control-Request-Method", "PUT"},
+                                        {"Access-Control-Request-Headers", "authorization,if-match"}},
+                                       ""});
+  EXPECT_EQ(preflight.status, 200);
+  EXPECT_EQ(preflight.Header("Access-Control-Allow-Origin"), "http://127.0.0.1:" + std::to_string(server.Port() + 1));
+}
