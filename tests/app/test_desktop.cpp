@@ -203,8 +203,12 @@ TEST_F(InstallTree, ProgramRunsInTheDataFolderAndNeverOverwritesTheStudentsFiles
   env.insert(QStringLiteral("MIDIWAY_AUDIO_FILE"), Path(QStringLiteral("first.wav")));
   {
     RunningProgram program(Installed(QStringLiteral("bin/sonorix")), env, Path(QStringLiteral("start")));
-    // The sound file appears when the drill window opens its output.
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path(QStringLiteral("first.wav"))) || !program.Running(); }));
+    // The sound file may appear before the program has entered its data folder:
+    // an output that opens anywhere is opened early.
+    ASSERT_TRUE(WaitFor([&] {
+      return (QFile::exists(Path(QStringLiteral("first.wav"))) && program.WorkingDirectory() == data) ||
+             !program.Running();
+    }));
     ASSERT_TRUE(program.Running()) << program.StandardError().toStdString();
     EXPECT_EQ(program.WorkingDirectory(), data);
   }
@@ -224,7 +228,10 @@ TEST_F(InstallTree, ProgramRunsInTheDataFolderAndNeverOverwritesTheStudentsFiles
   env.insert(QStringLiteral("MIDIWAY_AUDIO_FILE"), Path(QStringLiteral("second.wav")));
   {
     RunningProgram program(Installed(QStringLiteral("bin/sonorix")), env, QDir::rootPath());
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path(QStringLiteral("second.wav"))) || !program.Running(); }));
+    ASSERT_TRUE(WaitFor([&] {
+      return (QFile::exists(Path(QStringLiteral("second.wav"))) && program.WorkingDirectory() == data) ||
+             !program.Running();
+    }));
     ASSERT_TRUE(program.Running()) << program.StandardError().toStdString();
     EXPECT_EQ(program.WorkingDirectory(), data);
   }
