@@ -1,40 +1,28 @@
+// The drill window's handlers and its answers to the drill: each handler
+// passes the student's action to the drill in the window's order of steps,
+// and the window shows what the drill tells. Made in DrillWindowSetup.cpp;
+// its keys are in DrillWindowKeys.cpp.
 #include "DrillWindow.h"
-
-#include <cstdio>
-#include <exception>
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
 #include <QShowEvent>
-#include <QTimer>
-#include <algorithm>
-#include <functional>
 
 #include "About.h"
 #include "Accessible.h"
-#include "Controls.h"
 #include "DataFile.h"
 #include "DrillEnd.h"
 #include "DrillWindowAccess.h"
 #include "EarlySound.h"
-#include "NextQuestionPause.h"
-#include "OutPortPlayback.h"
-#include "OutputOpen.h"
 #include "Platform.h"
 #include "RadioGroup.h"
-#include "Random.h"
 #include "Readme.h"
-#include "SoundNotice.h"
 #include "Sxfilters.h"
 #include "Sxlogin.h"
 #include "Sxmidi.h"
@@ -43,325 +31,33 @@
 
 TForm1* Form1 = nullptr;
 
-namespace {
-
-// A list box that reports selections made with the keyboard as clicks, the
-// way a native list box does; selections made from code stay silent.
-class TAnswerListBox : public QListWidget {
- public:
-  using QListWidget::QListWidget;
-  std::function<void()> OnKeySelect;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const int before = currentRow();
-    QListWidget::keyPressEvent(event);
-    if (currentRow() != before && OnKeySelect) OnKeySelect();
-  }
-};
-
-QFont PointFont(const QWidget* w, int points) {
-  QFont f = w->font();
-  f.setPointSize(points);
-  return f;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int points) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(PointFont(label, points));
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
-// A wider system font must not let a caption run into the value after it.
-void PlaceAfter(QLabel* value, const QLabel* caption, int x) {
-  value->move(std::max(x, caption->x() + caption->width() + 4), value->y());
-}
-
-// Nor cut off the items of a radio group: it grows to the right as needed.
-void FitItems(TRadioGroup* group) {
-  int right = 0;
-  for (int i = 0; i < group->Count(); ++i) right = std::max(right, group->Button(i)->geometry().right());
-  if (right + 8 > group->width()) group->resize(right + 8, group->height());
-}
-
-// Handlers take the codes of the original key events.
-constexpr int kVkReturn = 13;
-constexpr int kVkF1 = 112;
-constexpr int kVkF2 = 113;
-constexpr int kVkF3 = 114;
-
-void SetLabelText(QLabel* label, const QString& text) {
+void TForm1::SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
   NotifyValueChanged(label);  // the counters and the clock
 }
 
-// The drill asks under the filter window's settings and sounds through this
-// window's output port, in the manner its "Play:" group chooses.
-class WindowSurroundings : public DrillSurroundings {
- public:
-  explicit WindowSurroundings(TForm1* form) : form_(form) {}
-  void SettingsNow(FilterState& state) const override { state = Filters().State(); }
-  int Cardinality() const override { return Filters().Cardinality(); }
-  int Range() const override { return Filters().Range(); }
-  bool Asks(int listIndex) const override { return Filters().Asks(listIndex); }
-  void AskWholeList() override {
-    Filters().AskAll();
-    form_->ShowAskedRows();
-  }
-  PlayManner Manner() const override { return PlayMannerFromItemIndex(Filters().PlayMode()); }
-  void Play(const PlaybackPlan& plan) override { OutPortPlayback(form_->WayMidiOut.get()).Play(plan); }
-  int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
-  bool WaitForMe() const override { return WaitForMeSetting(); }
+// --- what the parts beside the drill see --------------------------------------
 
- private:
-  FilterModel& Filters() const { return form_->Session().filters; }
-  TForm1* form_;
-};
+QRect TForm1::PlayControlsRect() const { return Button4->geometry() | Button2->geometry() | Button3->geometry(); }
 
-}  // namespace
-
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent),
-      session_(std::make_unique<DrillSession>()),
-      scheduler_(std::make_unique<QtScheduler>()),
-      signals_(std::make_unique<DrillSessionSignals>(*session_)),
-      catalogue(session_->catalogue),
-      currentList(session_->currentList),
-      answerRowMap(session_->answerRowMap),
-      question(session_->question),
-      lowestNote(session_->lowestNote),
-      highestNote(session_->highestNote),
-      gapUnit(session_->gapUnit),
-      FiltersUsed(session_->FiltersUsed),
-      DrillFilterState(session_->DrillFilterState),
-      Drilling(session_->Drilling),
-      CorrectCount(session_->CorrectCount),
-      IncorrectCount(session_->IncorrectCount),
-      DrillStart(session_->DrillStart),
-      SegmentCorrect(session_->SegmentCorrect),
-      SegmentIncorrect(session_->SegmentIncorrect),
-      SegmentStart(session_->SegmentStart),
-      SessionDate(session_->SessionDate),
-      CurrentPersonIndex(session_->CurrentPersonIndex),
-      CurrentPersonName(session_->CurrentPersonName),
-      LoggedIn(session_->LoggedIn) {
-  setWindowTitle(QStringLiteral("Sonorix"));
-
-  // --- the controls of the window's layout ---------------------------------
-  Client = new QWidget(this);
-  setCentralWidget(Client);
-
-  // Edit1 comes first so that it is first in the tab order and has the focus.
-  StaticText1 = new QLabel(QStringLiteral("3 -"), Client);
-  StaticText1->move(188, 173);
-  StaticText1->adjustSize();
-  Edit1 = new QLineEdit(Client);
-  Edit1->setGeometry(208, 172, 33, 21);
-  SubmitButton = MakeButton(Client, tr("Submit"), 262, 171, 75, 25);
-  SubmitButton->setDefault(true);
-  NextQuestionButton = MakeButton(Client, tr("Next"), 345, 171, 75, 25);
-  NextQuestionButton->hide();
-
-  Label1 = MakeLabel(Client, tr("Correct:"), 58, 24, 12);
-  CorrectLabel = MakeLabel(Client, QStringLiteral("0"), 122, 24, 12);
-  Label2 = MakeLabel(Client, tr("Incorrect:"), 178, 24, 12);
-  IncorrectLabel = MakeLabel(Client, QStringLiteral("0"), 250, 24, 12);
-  TimeLabel = MakeLabel(Client, QStringLiteral("0:00"), 306, 24, 12);
-  PlaceAfter(CorrectLabel, Label1, 122);
-  PlaceAfter(IncorrectLabel, Label2, 250);
-
-  Button1 = MakeButton(Client, tr("BEGIN"), 140, 79, 169, 33);
-  Button1->setFont(PointFont(Button1, 14));
-  Button1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-  Button4 = MakeButton(Client, tr("Repeat (F1)"), 37, 119, 120, 25);
-  Button2 = MakeButton(Client, tr("Arpeggiate Up (F2)"), 164, 119, 122, 25);
-  Button3 = MakeButton(Client, tr("Arpeggiate Down (F3)"), 293, 119, 136, 25);
-
-  auto* list = new TAnswerListBox(Client);
-  list->setGeometry(168, 200, 113, 160);
-  list->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->OnKeySelect = [this] { ListBoxClick(); };
-  ListBox = list;
-
-  RadioGroup = new TRadioGroup(tr("Play:"), {tr("chord"), tr("figure"), tr("mixed figure")}, Client);
-  RadioGroup->setGeometry(42, 204, 113, 97);
-  RadioGroup->SetItemIndex(0);
-  RadioGroup1 = new TRadioGroup(QString(), {tr("TRICHORDS"), tr("TETRACHORDS")}, Client);
-  RadioGroup1->setGeometry(317, 200, 121, 60);
-  RadioGroup2 =
-      new TRadioGroup(QString(), {tr("\"close position\""), tr("within 1 octave"), tr("within 2 octaves")}, Client);
-  RadioGroup2->setGeometry(317, 272, 121, 84);
-  FitItems(RadioGroup);
-  FitItems(RadioGroup1);
-  FitItems(RadioGroup2);
-  // The two selectors stand one above the other: keep their edges aligned.
-  const int selectorWidth = std::max(RadioGroup1->width(), RadioGroup2->width());
-  RadioGroup1->resize(selectorWidth, RadioGroup1->height());
-  RadioGroup2->resize(selectorWidth, RadioGroup2->height());
-  FilterButton = MakeButton(Client, tr("More Filters"), 340, 368, 75, 25);
-
-  MainMenu1 = new QMenuBar(this);
-  setMenuBar(MainMenu1);
-  Exit1 = MainMenu1->addMenu(tr("Exit"));
-  LoginNewPerson1 = Exit1->addAction(tr("Login New Person"));
-  Exit2 = Exit1->addAction(tr("Exit"));
-  Filters1 = MainMenu1->addMenu(tr("Filters"));
-  SetFiltersRange1 = Filters1->addAction(tr("Set Filters"));
-  MIDI1 = MainMenu1->addMenu(QStringLiteral("MIDI"));
-  Midisetup1 = MIDI1->addAction(tr("Midi Setup"));
-  Help1 = MainMenu1->addMenu(tr("Help"));
-  Instructionsreadmetxt1 = Help1->addAction(tr("Instructions (readme.txt)"));
-  AboutSonorix1 = Help1->addAction(tr("About Sonorix"));
-
-  // Tab order: the answer field, Submit, then the rest in reading order.
-  QWidget::setTabOrder(Edit1, SubmitButton);
-  QWidget::setTabOrder(SubmitButton, NextQuestionButton);
-  QWidget::setTabOrder(NextQuestionButton, Button4);
-  QWidget::setTabOrder(Button4, Button2);
-  QWidget::setTabOrder(Button2, Button3);
-  QWidget* previous = Button3;
-  for (TRadioGroup* group : {RadioGroup, RadioGroup1, RadioGroup2}) {
-    for (int i = 0; i < group->Count(); ++i) {
-      QWidget::setTabOrder(previous, group->Button(i));
-      previous = group->Button(i);
-    }
-  }
-  QWidget::setTabOrder(previous, FilterButton);
-
-  // --- handlers ------------------------------------------------------------
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(SubmitButton, &QPushButton::clicked, this, [this] { SubmitButtonClick(); });
-  connect(NextQuestionButton, &QPushButton::clicked, this, [this] { session_->AskForQuestion(); });
-  connect(ListBox, &QListWidget::itemClicked, this, [this] { ListBoxClick(); });
-  connect(FilterButton, &QPushButton::clicked, this, [this] { FilterButtonClick(); });
-  RadioGroup->OnClick = [this] { session_->filters.SetPlayMode(RadioGroup->ItemIndex()); };
-  RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
-  RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
-  connect(LoginNewPerson1, &QAction::triggered, this, [this] { LoginNewPerson1Click(); });
-  connect(Exit2, &QAction::triggered, this, [this] { Exit2Click(); });
-  connect(SetFiltersRange1, &QAction::triggered, this, [this] { FilterButtonClick(); });
-  connect(Midisetup1, &QAction::triggered, this, [this] { Midisetup1Click(); });
-  connect(Instructionsreadmetxt1, &QAction::triggered, this, [this] { Instructionsreadmetxt1Click(); });
-  connect(AboutSonorix1, &QAction::triggered, this, [this] { AboutSonorix1Click(); });
-
-  // Keys: Enter anywhere submits; p, q, r on the buttons and the list; the
-  // answer field's key releases.
-  installEventFilter(this);
-  Client->installEventFilter(this);
-  for (QWidget* w : Client->findChildren<QWidget*>()) w->installEventFilter(this);
-  // BEGIN / END is no tab stop (Enter submits answers): Ctrl+B presses it.
-  auto* begin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
-  connect(begin, &QShortcut::activated, this, [this] {
-    if (Button1->isEnabled()) Button1->click();
-  });
-  // The answer field walks the list while it keeps the keyboard: a screen
-  // reader stays in the field and hears each set class chosen once.
-  QuietWhileUnfocused(ListBox);
-  connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (text.isEmpty()) announcedRow_ = -1;
-  });
-
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, [this] { ClockTick(); });
-
-  // --- creation, in its order ---------------------------------------------
-  // 1. The MIDI components: the library (its failure ends the start), the
-  //    port linked to it, device 0 opened.
-  //    The start may have begun them already (EarlySound.h); the open
-  //    then ends while the login window shows.
-  if (!TakeEarlySoundOpening(WayMidi, WayMidiOut)) {
-    WayMidi = std::make_unique<TWayMidi>();
-    WayMidiOut = std::make_unique<TWayMidiOut>();
-    WayMidiOut->WayMidi = WayMidi.get();
-    WayMidiOut->Open(0, kOutputOpenParameter);
-  }
-  // 2. The random source.
-  ProgramRandom().Seed(PlatformTimeSeconds());
-  // 3. Range, first note count and the figure's time unit.
-  highestNote = 67;
-  lowestNote = 43;
-  question.noteCount = 3;
-  gapUnit = 250;
-  // 4. Counters and their labels.
-  IncorrectCount = 0;
-  CorrectCount = 0;
-  SegmentCorrect = 0;
-  SegmentIncorrect = 0;
-  SetLabelText(CorrectLabel, QStringLiteral("0"));
-  SetLabelText(IncorrectLabel, QStringLiteral("0"));
-  // 5. No drill yet.
-  DrillStart = 0;
-  TimeLabel->hide();
-  Drilling = false;
-  // 6. The catalogue.
-  LoadCatalogue();
-  // 7. Nobody logged in; the drill eligible.
-  LoggedIn = false;
-  FiltersUsed = false;
-  // 8. The window's size follows its controls.
-  resize(RadioGroup2->x() + RadioGroup2->width() + 30, FilterButton->y() + FilterButton->height() + 70);
-
-  SetDrillButtons(false);
-  Timer1->start();
-  surroundings_ = std::make_unique<WindowSurroundings>(this);
-  session_->SetSurroundings(surroundings_.get());
-  ConnectSession();
-  WhenEarlySoundOpen([this, then = windowTitle()] { UpdateSoundCaptionAsOf(*this, *WayMidiOut, then); });
-  // The filter window filters this drill from now on.
-  filterSide_ = FilterSide();
-  SetFilteredDrill(&filterSide_);
+void TForm1::OfferEnd() {
+  Button1->setText(tr("END"));
+  Button1->setEnabled(true);
 }
 
-TForm1::~TForm1() {
-  if (FilteredDrill() == &filterSide_) SetFilteredDrill(nullptr);
-  // The ports go before the library they call. Unloading the library may
-  // raise; a destructor must not let that escape, so it is only reported.
-  session_->SetSurroundings(nullptr);
-  FinishEarlySound();
-  WayMidiOut.reset();
-  try {
-    delete WayMidi.release();
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "sonorix: %s\n", e.what());
-  }
-}
+void TForm1::Say(const QString& text) { Announce(this, text); }
 
-// The drill window's answers to the filter window: the list it drills from,
-// the answer rows and prefix, the notes per question, and the question that
-// the new filters may no longer allow.
-FilterDrill TForm1::FilterSide() {
-  FilterDrill side;
-  side.fillListOf = [this](int cardinality) { return FillCardinalityList(cardinality); };
-  side.listLength = [this] { return static_cast<int>(currentList.length); };
-  side.listLabel = [this](int listIndex) { return FormatSetClassLabel(listIndex); };
-  side.noteCountChosen = [this](int noteCount) { SetNoteCount(noteCount); };
-  side.answerRowsChosen = [this](const int32_t* listIndices, int count) {
-    // Early in start-up the answer list is not made yet.
-    if (ListBox) SetAnswerList(listIndices, count);
-  };
-  side.answerPrefixChosen = [this](const std::string& prefix) {
-    if (StaticText1) SetAnswerPrefix(QString::fromStdString(prefix));
-  };
-  side.filtersApplied = [this] { Session().ReplaceUndrilledQuestion(); };
-  return side;
-}
+QString TForm1::LastSaid() const { return LastAnnouncement(this); }
 
-void TForm1::ShowAskedRows() {
-  const std::vector<int32_t> rows = session_->filters.Asked();
-  if (ListBox) SetAnswerList(rows.data(), static_cast<int>(rows.size()));
-}
+void TForm1::AddMenu(QMenu* menu) { MainMenu1->insertMenu(Help1 ? Help1->menuAction() : nullptr, menu); }
 
-// --- handlers -----------------------------------------------------------------
-// Each passes the student's action to the drill in the window's order of
-// steps, and the window shows what the drill tells.
+void TForm1::AddMidiItem(QAction* item) {
+  // Below "Midi Setup", whatever else the menu holds.
+  const QList<QAction*> items = MIDI1->actions();
+  const qsizetype setup = items.indexOf(Midisetup1);
+  MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);
+}
 
 // --- helpers ------------------------------------------------------------------
 
@@ -427,10 +123,7 @@ void TForm1::ConnectSession() {
   });
   connect(s, &DrillSessionSignals::countsChanged, this, [this] {
     ShowCounts();
-    if (Drilling && CorrectCount >= 5) {
-      Button1->setText(tr("END"));
-      Button1->setEnabled(true);
-    }
+    if (Drilling && CorrectCount >= 5) OfferEnd();
   });
   connect(s, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& r) {
     // A scored drill's files are written as it ends; the score window shows them.
@@ -450,48 +143,6 @@ void TForm1::ShowCounts() {
   if (IncorrectLabel->text() != QString::number(IncorrectCount))
     SetLabelText(IncorrectLabel, QString::number(IncorrectCount));
 }
-
-// The answer prefix, named for a screen reader by the cardinality it shows.
-void TForm1::SetAnswerPrefix(const QString& prefix) {
-  StaticText1->setText(prefix);
-  StaticText1->adjustSize();
-  NameAnswerField(this);
-}
-
-// --- first show, closing ------------------------------------------------------
-
-void TForm1::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!shownOnce_ && !event->spontaneous()) {
-    shownOnce_ = true;
-    FormShow();
-  }
-}
-
-void TForm1::FormShow() {
-  if (!LoggedIn) LoginForm->ShowModal();
-  FinishEarlySound();  // the port is used from now on
-  // Setting the selectors runs their handlers: the range handler saves filters.dat.
-  SyncSelectorsFromFilters();
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QMainWindow::closeEvent(event);
-}
-
-void TForm1::FormClose() {
-  session_->WriteSegmentIfAnswered();
-  if (WayMidiOut && WayMidiOut->IsOpen) {
-    WayMidiOut->Reset();
-    WayMidiOut->Close();
-  }
-  // The list holds references into the catalogue: drop them with it.
-  currentList = CardinalityList{};
-  catalogue.Clear();
-}
-
-void TForm1::Exit2Click() { close(); }
 
 // --- BEGIN / END --------------------------------------------------------------
 
@@ -528,56 +179,10 @@ void TForm1::SubmitButtonClick() {
   session_->Submit(SelectedRow());
 }
 
-void TForm1::Edit1KeyUp(int key) {
-  if (key == kVkF1 || key == kVkF2 || key == kVkF3) {
-    if (!Drilling) return;
-    if (key == kVkF1) {
-      PlayQuestion();
-    } else if (key == kVkF2) {
-      Button2Click();
-    } else {
-      Button3Click();
-    }
-    return;
-  }
-  // Typing the name preselects its row; no match leaves the selection alone.
-  const std::string typed = Edit1->text().toStdString();
-  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
-    if (typed == RowName(r)) ListBox->setCurrentRow(r);
-  }
-}
-
 void TForm1::ListBoxClick() {
   const int row = SelectedRow();
   if (row < 0) return;
   Edit1->setText(QString::fromStdString(RowName(row)));
-}
-
-void TForm1::Button4Click() { session_->Repeat(); }
-
-void TForm1::GeneralKeyPress(char key) {
-  if (!Drilling) return;
-  switch (key) {
-    case 'p':
-      Button4Click();
-      break;
-    case 'q':
-      Button2Click();
-      break;
-    case 'r':
-      Button3Click();
-      break;
-    default:
-      break;
-  }
-}
-
-void TForm1::SubmitButtonKeyPress(char key) {
-  if (key == kVkReturn) {
-    SubmitButtonClick();
-    return;
-  }
-  GeneralKeyPress(key);
 }
 
 // --- selectors and other windows -------------------------------------------------
@@ -645,3 +250,83 @@ void TForm1::ClockTick() {
   const int s = static_cast<int>((PlatformTickCount() - DrillStart) / 1000);
   SetLabelText(TimeLabel, QString::asprintf("%d:%.2d", s / 60, s % 60));
 }
+
+
+// The drill window's answers to the filter window: the list it drills from,
+// the answer rows and prefix, the notes per question, and the question that
+// the new filters may no longer allow.
+FilterDrill TForm1::FilterSide() {
+  FilterDrill side;
+  side.fillListOf = [this](int cardinality) { return FillCardinalityList(cardinality); };
+  side.listLength = [this] { return static_cast<int>(currentList.length); };
+  side.listLabel = [this](int listIndex) { return FormatSetClassLabel(listIndex); };
+  side.noteCountChosen = [this](int noteCount) { SetNoteCount(noteCount); };
+  side.answerRowsChosen = [this](const int32_t* listIndices, int count) {
+    // Early in start-up the answer list is not made yet.
+    if (ListBox) SetAnswerList(listIndices, count);
+  };
+  side.answerPrefixChosen = [this](const std::string& prefix) {
+    if (StaticText1) SetAnswerPrefix(QString::fromStdString(prefix));
+  };
+  side.filtersApplied = [this] { Session().ReplaceUndrilledQuestion(); };
+  return side;
+}
+
+void TForm1::ShowAskedRows() {
+  const std::vector<int32_t> rows = session_->filters.Asked();
+  if (ListBox) SetAnswerList(rows.data(), static_cast<int>(rows.size()));
+}
+
+void TForm1::LoadCatalogue() {
+  // The only data-file failure the student is told about.
+  if (!session_->ReadCatalogue("ftclass.dat")) setWindowTitle(tr("File Error!"));
+}
+
+void TForm1::SetAnswerList(const int32_t* listIndices, int count) {
+  ListBox->clear();
+  for (int r = 0; r < count && r < kMaxListLength; ++r)
+    ListBox->addItem(QString::fromStdString(FormatSetClassLabel(listIndices[r])));
+  session_->SetAnswerRows(listIndices, count);
+}
+
+// The answer prefix, named for a screen reader by the cardinality it shows.
+void TForm1::SetAnswerPrefix(const QString& prefix) {
+  StaticText1->setText(prefix);
+  StaticText1->adjustSize();
+  NameAnswerField(this);
+}
+
+// --- first show, closing ------------------------------------------------------
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_ && !event->spontaneous()) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+void TForm1::FormShow() {
+  if (!LoggedIn) LoginForm->ShowModal();
+  FinishEarlySound();  // the port is used from now on
+  // Setting the selectors runs their handlers: the range handler saves filters.dat.
+  SyncSelectorsFromFilters();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormClose() {
+  session_->WriteSegmentIfAnswered();
+  if (WayMidiOut && WayMidiOut->IsOpen) {
+    WayMidiOut->Reset();
+    WayMidiOut->Close();
+  }
+  // The list holds references into the catalogue: drop them with it.
+  currentList = CardinalityList{};
+  catalogue.Clear();
+}
+
+void TForm1::Exit2Click() { close(); }

@@ -9,6 +9,7 @@
 #include "Catalogue.h"
 #include "DrillSession.h"
 #include "DrillSessionSignals.h"
+#include "DrillView.h"
 #include "EndOfDrill.h"
 #include "FilterDrill.h"
 #include "FilterState.h"
@@ -29,7 +30,7 @@ class TRadioGroup;
 class TWayMidi;
 class TWayMidiOut;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public DrillView {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* parent = nullptr);
@@ -51,9 +52,26 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<DrillSessionSignals> signals_;
 
  public:
-  DrillSession& Session() const { return *session_; }
+  DrillSession& Session() const override { return *session_; }
   // The drill's news as signals.
-  DrillSessionSignals& SessionSignals() const { return *signals_; }
+  DrillSessionSignals& SessionSignals() const override { return *signals_; }
+
+  // --- what the parts beside the drill see (DrillView) --------------------
+  QWidget* ViewWindow() override { return this; }
+  QWidget* ControlArea() const override { return Client; }
+  QLineEdit* AnswerField() const override { return Edit1; }
+  QListWidget* AnswerList() const override { return ListBox; }
+  QPushButton* SubmitControl() const override { return SubmitButton; }
+  QRect PlayControlsRect() const override;
+  void OfferEnd() override;
+  void Say(const QString& text) override;
+  QString LastSaid() const override;
+  QMenuBar* Menus() const override { return MainMenu1; }
+  void AddMenu(QMenu* menu) override;
+  void AddMidiItem(QAction* item) override;
+  QAction* NewPersonItem() const override { return LoginNewPerson1; }
+  TWayMidi* MidiLibrary() const override { return WayMidi.get(); }
+  TWayMidiOut* OutPort() const override { return WayMidiOut.get(); }
 
   // --- controls (positions are in the client area below the menu) ---------
   QWidget* Client = nullptr;
@@ -119,34 +137,32 @@ class TForm1 : public QMainWindow {
   bool& LoggedIn;
   int32_t OutDeviceCount = 0;
 
-  // --- catalogue operations ----------------------------------------------
+  // --- the drill's own steps, under the window's names ------------------
   void LoadCatalogue();
-  int FillCardinalityList(int cardinality);
-  std::string FormatSetClassLabel(int listIndex) const;
-  const SetClassEntry* ListEntry(int listIndex) const;
+  int FillCardinalityList(int cardinality) { return session_->UseCardinality(cardinality); }
+  std::string FormatSetClassLabel(int listIndex) const { return session_->LabelAt(listIndex); }
+  const SetClassEntry* ListEntry(int listIndex) const { return session_->EntryAt(listIndex); }
   // The answer list: one row per list index given, labelled as the catalogue does.
   void SetAnswerList(const int32_t* listIndices, int count);
   // The answer list shows what the filters ask now.
   void ShowAskedRows();
   // The answer prefix, "3 -" or "4 -".
   void SetAnswerPrefix(const QString& prefix);
-
-  // --- question, playback, session log -----------------------------------
-  void GenerateQuestion();
-  void PlayQuestion();
+  void GenerateQuestion() { session_->GenerateQuestion(); }
+  void PlayQuestion() { session_->PlayQuestion(); }
   // Questions of 3 or 4 notes, as the cardinality drilled; whether that changed.
-  bool SetNoteCount(int noteCount);
-  void WriteStartRecord();
-  void WriteFilterRecord(const FilterState& state);
-  void WriteSegmentRecord();
+  bool SetNoteCount(int noteCount) { return session_->SetNoteCount(noteCount); }
+  void WriteStartRecord() { session_->WriteStartRecord(); }
+  void WriteFilterRecord(const FilterState& state) { session_->WriteFilterRecord(state); }
+  void WriteSegmentRecord() { session_->WriteSegmentRecord(); }
 
   // --- event handlers -----------------------------------------------------
   void FormShow();
   void FormClose();
   void Button1Click();
-  void Button2Click();
-  void Button3Click();
-  void Button4Click();
+  void Button2Click() { session_->Arpeggiate(true); }
+  void Button3Click() { session_->Arpeggiate(false); }
+  void Button4Click() { session_->Repeat(); }
   void SubmitButtonClick();
   void SubmitButtonKeyPress(char key);
   void Edit1KeyUp(int key);
@@ -168,6 +184,8 @@ class TForm1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The counters and the clock: their text, size and news for a screen reader.
+  static void SetLabelText(QLabel* label, const QString& text);
   void SetDrillButtons(bool enabled);
   void ShowCounts();
   int SelectedRow() const;                // -1 when no row is selected

@@ -1,6 +1,6 @@
 // The drill window's keys: Enter anywhere submits; p, q, r on the buttons and
-// the list; the answer field's key releases; Up and Down in the field walk
-// the answer list.
+// the list; F1 to F3 and typed names in the answer field; Up and Down in the
+// field walk the answer list.
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,9 +12,12 @@
 
 namespace {
 
-// Handlers take the codes of the original key events.
+// The handlers take the key codes of the original design's key events; this
+// file alone speaks them.
 constexpr int kVkReturn = 13;
 constexpr int kVkF1 = 112;
+constexpr int kVkF2 = 113;
+constexpr int kVkF3 = 114;
 
 int VirtualKeyOf(const QKeyEvent* event) {
   const int key = event->key();
@@ -97,4 +100,48 @@ bool TForm1::WalkAnswerList(const QKeyEvent* key) {
   ListBoxClick();
   TellChosenRow();
   return true;
+}
+
+void TForm1::Edit1KeyUp(int key) {
+  if (key == kVkF1 || key == kVkF2 || key == kVkF3) {
+    if (!Drilling) return;
+    if (key == kVkF1) {
+      PlayQuestion();
+    } else if (key == kVkF2) {
+      Button2Click();
+    } else {
+      Button3Click();
+    }
+    return;
+  }
+  // Typing the name preselects its row; no match leaves the selection alone.
+  const std::string typed = Edit1->text().toStdString();
+  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
+    if (typed == RowName(r)) ListBox->setCurrentRow(r);
+  }
+}
+
+void TForm1::GeneralKeyPress(char key) {
+  if (!Drilling) return;
+  switch (key) {
+    case 'p':
+      Button4Click();
+      break;
+    case 'q':
+      Button2Click();
+      break;
+    case 'r':
+      Button3Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::SubmitButtonKeyPress(char key) {
+  if (key == kVkReturn) {
+    SubmitButtonClick();
+    return;
+  }
+  GeneralKeyPress(key);
 }

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
@@ -13,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "Accessible.h"
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillView.h"
 #include "Platform.h"
 #include "Waymidi.h"
 
@@ -39,7 +37,7 @@ QString NotesText(int count) {
 
 }  // namespace
 
-TKeyboardAnswer::TKeyboardAnswer(TForm1* form) : form_(form) {
+TKeyboardAnswer::TKeyboardAnswer(DrillView* view) : view_(*view), drill_(view->Session()) {
   PauseTimer = new QTimer(this);
   PauseTimer->setInterval(kPauseCheckMs);
   connect(PauseTimer, &QTimer::timeout, this, [this] { CheckPause(); });
@@ -48,7 +46,7 @@ TKeyboardAnswer::TKeyboardAnswer(TForm1* form) : form_(form) {
   connect(PortTimer, &QTimer::timeout, this, [this] { CheckPort(); });
 
   WayMidiIn = std::make_unique<TWayMidiIn>();
-  WayMidiIn->WayMidi = form_->WayMidi.get();
+  WayMidiIn->WayMidi = view_.MidiLibrary();
   WayMidiIn->OnMidiData = [this](LPMIDIEVENT Event, bool* pbAccept) { MidiData(Event, pbAccept); };
 }
 
@@ -63,7 +61,7 @@ TKeyboardAnswer::~TKeyboardAnswer() {
 
 std::vector<std::string> TKeyboardAnswer::InputPorts() const {
   std::vector<std::string> ports;
-  TWayMidi* midi = form_->WayMidi.get();
+  TWayMidi* midi = view_.MidiLibrary();
   if (!midi) return ports;
   for (uint32_t id = 0; id < kMaxInputDevices; ++id) {
     bool exists = false;
@@ -148,25 +146,22 @@ void TKeyboardAnswer::Take(const std::optional<PlayedGroup>& group) {
 
 void TKeyboardAnswer::AnswerPlayed(const PlayedGroup& group) {
   // As with typing: nothing outside a drill, nor while another window is modal.
-  if (!form_->Drilling || QApplication::activeModalWidget()) return;
-  const SetClassEntry* first = form_->ListEntry(0);
+  if (!drill_.Drilling || QApplication::activeModalWidget()) return;
+  const SetClassEntry* first = drill_.EntryAt(0);
   if (!first) return;
   const int cardinality = first->cardinality;
-  const PlayedAnswer answer = IdentifyPlayedSetClass(PitchClassesOfNotes(group.notes), form_->currentList, cardinality);
+  const PlayedAnswer answer = IdentifyPlayedSetClass(PitchClassesOfNotes(group.notes), drill_.currentList, cardinality);
   if (answer.pitchClassCount != cardinality) {
     ShowHeard(QCoreApplication::translate("TKeyboardAnswer", "played %1, %2 expected")
                   .arg(NotesText(answer.pitchClassCount))
                   .arg(cardinality));
     return;
   }
-  int row = -1;
-  const int rows = std::min(form_->ListBox->count(), kMaxListLength);
-  for (int r = 0; r < rows && row < 0; ++r)
-    if (form_->answerRowMap[r] == answer.listIndex) row = r;
+  const int row = drill_.RowOf(answer.listIndex);
   if (row < 0) {
     // Typing this name would select no row, and Enter would then submit the
     // row selected before: a class the drill does not ask is not judged.
-    const SetClassEntry* entry = form_->ListEntry(answer.listIndex);
+    const SetClassEntry* entry = drill_.EntryAt(answer.listIndex);
     ShowHeard(entry ? QCoreApplication::translate("TKeyboardAnswer", "played %1-%2, not in the list")
                           .arg(cardinality)
                           .arg(QString::fromStdString(entry->name))
@@ -177,21 +172,21 @@ void TKeyboardAnswer::AnswerPlayed(const PlayedGroup& group) {
   ShowHeard(QString());
   // Judged as the drill judges a typed answer: the row shown chosen, the
   // field emptied, the answer handed to the drill.
-  form_->ListBox->setCurrentRow(row);
-  form_->Edit1->clear();
-  form_->Session().Submit(row);
+  view_.AnswerList()->setCurrentRow(row);
+  view_.AnswerField()->clear();
+  drill_.Submit(row);
 }
 
 void TKeyboardAnswer::ShowHeard(const QString& text) {
   if (text == heard_) return;
   heard_ = text;
-  QLineEdit* field = form_->Edit1;
+  QLineEdit* field = view_.AnswerField();
   field->setPlaceholderText(text);
   // The field is too narrow to show the whole text: it pops up below it for
   // a moment, and stays as the field's tooltip.
   field->setToolTip(text);
   if (text.isEmpty()) return;
-  if (form_->isActiveWindow())
+  if (view_.ViewWindow()->isActiveWindow())
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field, QRect(), kHeardShownMs);
-  Announce(form_, text);
+  view_.Say(text);
 }

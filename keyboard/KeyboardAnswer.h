@@ -1,6 +1,6 @@
 // Answering by playing on a MIDI keyboard: the input port, the notes played
-// gathered into groups, and each group handed to the drill window as if its
-// set class had been typed and Enter pressed.
+// gathered into groups, and each group handed to the drill as if its set
+// class had been typed and Enter pressed.
 #pragma once
 
 #include <QObject>
@@ -13,14 +13,15 @@
 #include "PlayedChord.h"
 #include "midiway.h"
 
+class DrillSession;
+class DrillView;
 class QAction;
 class QTimer;
-class TForm1;
 class TWayMidiIn;
 
 class TKeyboardAnswer : public QObject {
  public:
-  explicit TKeyboardAnswer(TForm1* form);
+  explicit TKeyboardAnswer(DrillView* view);
   // Closes the port; runs while the drill window's library is still loaded.
   ~TKeyboardAnswer() override;
 
@@ -56,7 +57,8 @@ class TKeyboardAnswer : public QObject {
   // The port check runs exactly while a port is chosen.
   void FollowSettings();
 
-  TForm1* form_;
+  DrillView& view_;
+  DrillSession& drill_;
   QString heard_;
   bool portSeen_ = false;  // the chosen port was listed at the last look
 };

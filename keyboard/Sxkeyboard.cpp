@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillSessionSignals.h"
+#include "DrillView.h"
 #include "KeyboardAnswer.h"
 
 TKeyboardForm* KeyboardForm = nullptr;
@@ -137,25 +139,23 @@ void TKeyboardForm::FormClose() {
 
 // --- installation ---------------------------------------------------------------
 
-void InstallKeyboardAnswer(TForm1* form) {
-  auto* answer = new TKeyboardAnswer(form);
+void InstallKeyboardAnswer(DrillView* view) {
+  auto* answer = new TKeyboardAnswer(view);
   KeyboardAnswer = answer;
   KeyboardForm = new TKeyboardForm(answer);
 
-  // Below "Midi Setup", whatever else the menu holds.
-  auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), form);
-  const QList<QAction*> items = form->MIDI1->actions();
-  const qsizetype setup = items.indexOf(form->Midisetup1);
-  form->MIDI1->insertAction(setup >= 0 && setup + 1 < items.size() ? items[setup + 1] : nullptr, item);
+  auto* item = new QAction(QCoreApplication::translate("TKeyboardAnswer", "Answer From Keyboard…"), view->ViewWindow());
+  view->AddMidiItem(item);
   answer->AnswerFromKeyboard1 = item;
   QObject::connect(item, &QAction::triggered, answer, [] { KeyboardForm->ShowModal(); });
 
   // Once a drill ends, what was heard in it is no longer news.
-  auto forgetHeard = [form, answer] {
-    if (!form->Drilling) answer->ShowHeard(QString());
+  const DrillSession& drill = view->Session();
+  auto forgetHeard = [&drill, answer] {
+    if (!drill.Drilling) answer->ShowHeard(QString());
   };
-  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::drillEnded, answer, forgetHeard);
-  QObject::connect(form->LoginNewPerson1, &QAction::triggered, answer, forgetHeard);
+  QObject::connect(&view->SessionSignals(), &DrillSessionSignals::drillEnded, answer, forgetHeard);
+  QObject::connect(view->NewPersonItem(), &QAction::triggered, answer, forgetHeard);
 
   // A port that is gone, or refuses, is simply not opened: no message at start.
   answer->Settings = LoadKeyboardSettings();

@@ -44,10 +44,10 @@ class TKeyboardForm : public QDialog {
 
 extern TKeyboardForm* KeyboardForm;
 
-class TForm1;
+class DrillView;
 
 // Answering by playing, beside the drill window: called once its library is
 // loaded and its menu exists (the menu item, this window, the settings and
 // the port), and again before its library goes.
-void InstallKeyboardAnswer(TForm1* form);
+void InstallKeyboardAnswer(DrillView* view);
 void RemoveKeyboardAnswer();

@@ -10,13 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Accessible.h"
 #include "DrillSession.h"
 #include "DrillSessionSignals.h"
-#include "DrillWindow.h"
+#include "DrillView.h"
 #include "Playback.h"
 #include "PracticeMode.h"
-#include "RadioGroup.h"
 #include "Settings.h"
 
 namespace {
@@ -29,9 +27,8 @@ QString ClassName(const SetClassEntry* entry) {
   return entry ? QString::number(entry->cardinality) + QLatin1Char('-') + QString::fromStdString(entry->name) : QString();
 }
 
-PlayManner MannerOf(const TForm1* form) {
-  return PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
-}
+// As the "Play:" group sets it.
+PlayManner MannerOf(const DrillView* view) { return PlayMannerFromItemIndex(view->Session().filters.PlayMode()); }
 
 }  // namespace
 
@@ -41,7 +38,7 @@ void SetShowWhatIHeardSetting(bool on) {
   EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kShowKey), on); });
 }
 
-THeardForm::THeardForm(TForm1* form) : QDialog(form, Qt::Window), form_(form) {
+THeardForm::THeardForm(DrillView* view) : QDialog(view->ViewWindow(), Qt::Window), view_(view) {
   setObjectName(QStringLiteral("HeardForm"));
   setWindowTitle(QCoreApplication::translate("HeardPicture", "What I Heard"));
   // The answer field keeps the keyboard: the next answer is typed at once.
@@ -58,9 +55,9 @@ THeardForm::THeardForm(TForm1* form) : QDialog(form, Qt::Window), form_(form) {
 }
 
 void THeardForm::ShowQuestion(const QuestionState& asked, const SetClassEntry* named) {
-  const SetClassEntry* entry = form_->ListEntry(asked.listIndex);
+  const SetClassEntry* entry = view_->Session().EntryAt(asked.listIndex);
   std::vector<PictureSet> sets;
-  sets.push_back({named ? QCoreApplication::translate("HeardPicture", "Heard") : ClassName(entry), QuestionColumns(asked, MannerOf(form_)), entry});
+  sets.push_back({named ? QCoreApplication::translate("HeardPicture", "Heard") : ClassName(entry), QuestionColumns(asked, MannerOf(view_)), entry});
   if (named) {
     const int n = std::clamp<int32_t>(asked.noteCount, 1, 4);
     const int lowest = *std::min_element(asked.sortedNotes, asked.sortedNotes + n);
@@ -72,44 +69,47 @@ void THeardForm::ShowQuestion(const QuestionState& asked, const SetClassEntry* n
     // Beside the drill window, on its right.
     placed_ = true;
     adjustSize();
-    move(form_->frameGeometry().right() + 8, form_->frameGeometry().top());
+    const QRect beside = view_->ViewWindow()->frameGeometry();
+    move(beside.right() + 8, beside.top());
   }
   show();
 }
 
-THeardForm* HeardWindow(const TForm1* form) {
-  return form ? form->findChild<THeardForm*>(QStringLiteral("HeardForm"), Qt::FindDirectChildrenOnly) : nullptr;
+THeardForm* HeardWindow(const QObject* window) {
+  return window ? window->findChild<THeardForm*>(QStringLiteral("HeardForm"), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-void InstallHeardPicture(TForm1* form) {
-  if (!form || form->findChild<QAction*>(QStringLiteral("ShowWhatIHeard1"))) return;
-  QMenu* view = form->MainMenu1 ? form->MainMenu1->findChild<QMenu*>(QStringLiteral("View1")) : nullptr;
-  auto* item = new QAction(QCoreApplication::translate("HeardPicture", "Show What I Heard"), view ? static_cast<QObject*>(view) : form);
+void InstallHeardPicture(DrillView* view) {
+  if (!view) return;
+  QWidget* drillWindow = view->ViewWindow();
+  if (drillWindow->findChild<QAction*>(QStringLiteral("ShowWhatIHeard1"))) return;
+  QMenu* menu = view->Menus() ? view->Menus()->findChild<QMenu*>(QStringLiteral("View1")) : nullptr;
+  auto* item = new QAction(QCoreApplication::translate("HeardPicture", "Show What I Heard"), menu ? static_cast<QObject*>(menu) : drillWindow);
   item->setObjectName(QStringLiteral("ShowWhatIHeard1"));
   item->setCheckable(true);
   item->setChecked(ShowWhatIHeardSetting());
-  if (view) {
-    view->addSeparator();
-    view->addAction(item);
+  if (menu) {
+    menu->addSeparator();
+    menu->addAction(item);
   }
-  QObject::connect(item, &QAction::triggered, form, [](bool on) { SetShowWhatIHeardSetting(on); });
+  QObject::connect(item, &QAction::triggered, drillWindow, [](bool on) { SetShowWhatIHeardSetting(on); });
 
-  auto show = [form](const QuestionState& asked, const SetClassEntry* named) {
-    THeardForm* window = HeardWindow(form);
-    if (!window) window = new THeardForm(form);
+  auto show = [view](const QuestionState& asked, const SetClassEntry* named) {
+    THeardForm* window = HeardWindow(view->ViewWindow());
+    if (!window) window = new THeardForm(view);
     window->ShowQuestion(asked, named);
     // Heard with the judgement just announced, in one breath.
-    const QString judgement = LastAnnouncement(form);
-    Announce(form, (judgement.isEmpty() ? QString() : judgement + QLatin1Char(' ')) + window->View->TextEquivalent());
+    const QString judgement = view->LastSaid();
+    view->Say((judgement.isEmpty() ? QString() : judgement + QLatin1Char(' ')) + window->View->TextEquivalent());
   };
-  QObject::connect(&form->SessionSignals(), &DrillSessionSignals::answerJudged, form, [form, item, show](const JudgedAnswer& answer) {
+  QObject::connect(&view->SessionSignals(), &DrillSessionSignals::answerJudged, drillWindow, [view, item, show](const JudgedAnswer& answer) {
     if (answer.givenListIndex < 0) return;
-    const TPracticeMode* practice = TPracticeMode::Of(form);
+    const TPracticeMode* practice = TPracticeMode::Of(view->ViewWindow());
     if (practice && practice->Running())
-      show(answer.asked, answer.right ? nullptr : form->ListEntry(answer.givenListIndex));
+      show(answer.asked, answer.right ? nullptr : view->Session().EntryAt(answer.givenListIndex));
     else if (answer.right && item->isChecked())
       show(answer.asked, nullptr);
   });
-  if (TPracticeMode* practice = TPracticeMode::Of(form))
-    QObject::connect(practice, &TPracticeMode::answerShown, form, show);
+  if (TPracticeMode* practice = TPracticeMode::Of(drillWindow))
+    QObject::connect(practice, &TPracticeMode::answerShown, drillWindow, show);
 }

@@ -11,16 +11,16 @@
 
 #include "NotationView.h"
 
+class DrillView;
 class QAction;
 class QLabel;
-class TForm1;
 struct QuestionState;
 struct SetClassEntry;
 
 class THeardForm : public QDialog {
   Q_OBJECT
  public:
-  explicit THeardForm(TForm1* form);
+  explicit THeardForm(DrillView* view);
 
   TNotationView* View = nullptr;
   QLabel* TextLabel = nullptr;  // the picture in words
@@ -31,14 +31,14 @@ class THeardForm : public QDialog {
   void ShowQuestion(const QuestionState& asked, const SetClassEntry* named);
 
  private:
-  TForm1* form_;
+  DrillView* view_;
   bool placed_ = false;
 };
 
 // The window, made on first use; nullptr before.
-THeardForm* HeardWindow(const TForm1* form);
+THeardForm* HeardWindow(const QObject* window);
 // View › Show What I Heard, and the window following the drill and practice mode.
-void InstallHeardPicture(TForm1* form);
+void InstallHeardPicture(DrillView* view);
 
 bool ShowWhatIHeardSetting();
 void SetShowWhatIHeardSetting(bool on);

@@ -16,16 +16,15 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "Accessible.h"
 #include "DataFile.h"
 #include "DrillSessionSignals.h"
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillView.h"
 #include "ErrorStats.h"
 #include "Platform.h"
 #include "PracticeWindows.h"
 #include "ProgressMenu.h"
 #include "ProgressWindow.h"
-#include "RadioGroup.h"
 #include "DrillWindowPlayer.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
@@ -63,16 +62,17 @@ void SetAutoRevealSetting(int after) {
   EditSettings([after](QSettings& settings) { settings.setValue(QString::fromLatin1(kAutoRevealKey), after); });
 }
 
-TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
+TPracticeMode::TPracticeMode(DrillView* view)
+    : QObject(view->ViewWindow()), view_(*view), drill_(view->Session()), window_(view->ViewWindow()) {
   setObjectName(QStringLiteral("PracticeMode"));
   // In "Progress", where the student's other learning aids are; a menu of
   // its own before "Help" only when that menu is missing.
-  TProgressMenu* progress = TProgressMenu::Of(form);
+  TProgressMenu* progress = TProgressMenu::Of(window_);
   if (progress) {
     Practice1 = progress->Progress1;
   } else {
-    Practice1 = new QMenu(QCoreApplication::translate("TPracticeMode", "Practice"), form->MainMenu1);
-    form->MainMenu1->insertMenu(form->Help1 ? form->Help1->menuAction() : nullptr, Practice1);
+    Practice1 = new QMenu(QCoreApplication::translate("TPracticeMode", "Practice"), view_.Menus());
+    view_.AddMenu(Practice1);
   }
   Practice1->addSeparator();
   PracticeMode1 = Practice1->addAction(QCoreApplication::translate("TPracticeMode", "Practice Mode"));
@@ -101,24 +101,27 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   PlayNamed1->setShortcut(QKeySequence(Qt::Key_F6));
 
   // Between the buttons and the answer field: the reveal reads across the window.
-  AnswerLabel = new QLabel(form->Client);
-  AnswerLabel->move(form->Button4->x(), form->Button4->y() + form->Button4->height() + 4);
+  QWidget* area = view_.ControlArea();
+  const QRect playButtons = view_.PlayControlsRect();
+  AnswerLabel = new QLabel(area);
+  AnswerLabel->move(playButtons.x(), playButtons.y() + playButtons.height() + 4);
   QFont bold = AnswerLabel->font();
   bold.setBold(true);
   AnswerLabel->setFont(bold);
   AnswerLabel->hide();
-  NextButton = new QPushButton(QCoreApplication::translate("TForm1", "Next"), form->Client);
-  NextButton->setGeometry(form->SubmitButton->x() + form->SubmitButton->width() + 8, form->SubmitButton->y(), 75,
-                          form->SubmitButton->height());
+  const QPushButton* submit = view_.SubmitControl();
+  NextButton = new QPushButton(QCoreApplication::translate("TForm1", "Next"), area);
+  NextButton->setGeometry(submit->x() + submit->width() + 8, submit->y(), 75, submit->height());
   NextButton->setAccessibleDescription(
       QCoreApplication::translate("TPracticeMode", "The next question. Keys: Enter or Space"));
   NextButton->hide();
-  PartLabel = new QLabel(form->Client);
-  PartLabel->move(form->ListBox->x(), form->ListBox->y() + form->ListBox->height() + 8);
+  const QListWidget* list = view_.AnswerList();
+  PartLabel = new QLabel(area);
+  PartLabel->move(list->x(), list->y() + list->height() + 8);
   PartLabel->hide();
-  QWidget::setTabOrder(form->SubmitButton, NextButton);
+  QWidget::setTabOrder(view_.SubmitControl(), NextButton);
   // Before the drill window's own keys (filters run last installed first).
-  for (QWidget* w : form->Client->findChildren<QWidget*>()) w->installEventFilter(this);
+  for (QWidget* w : area->findChildren<QWidget*>()) w->installEventFilter(this);
 
   connect(Practice1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(PracticeMode1, &QAction::triggered, this, [this] { PracticeMode1Click(); });
@@ -126,27 +129,27 @@ TPracticeMode::TPracticeMode(TForm1* form) : QObject(form), form_(form) {
   connect(PlayNamed1, &QAction::triggered, this, [this] { PlayNamed1Click(); });
   connect(NextButton, &QPushButton::clicked, this, [this] { NextButtonClick(); });
   // The drill tells its steps; a practice drill answers to them.
-  DrillSessionSignals& drill = form->SessionSignals();
-  connect(&drill, &DrillSessionSignals::drillBeginning, this, [this] { DrillBegins(); });
-  connect(&drill, &DrillSessionSignals::questionAsked, this, [this] { QuestionMade(); });
-  connect(&drill, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
+  DrillSessionSignals& news = view_.SessionSignals();
+  connect(&news, &DrillSessionSignals::drillBeginning, this, [this] { DrillBegins(); });
+  connect(&news, &DrillSessionSignals::questionAsked, this, [this] { QuestionMade(); });
+  connect(&news, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
     if (answer.counted) Answered(answer.asked, answer.givenListIndex, answer.right);
   });
-  connect(&drill, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) { DrillEnds(ended.scored); });
+  connect(&news, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) { DrillEnds(ended.scored); });
   if (progress)
     connect(progress, &TProgressMenu::progressWindowOpening, this,
-            [this](TProgressForm* window) { AddPracticeSection(form_, window); });
-  form->installEventFilter(this);
+            [this](TProgressForm* window) { AddPracticeSection(&view_, window); });
+  window_->installEventFilter(this);
   // No answer counts while a reveal waits, however it is given.
-  form->Session().SetAnswersHeld([this] { return revealed_.has_value(); });
+  drill_.SetAnswersHeld([this] { return revealed_.has_value(); });
   UpdateItems();
   UpdateTitle();
 }
 
 TPracticeMode::~TPracticeMode() = default;
 
-TPracticeMode* TPracticeMode::Of(const TForm1* form) {
-  return form ? form->findChild<TPracticeMode*>(QStringLiteral("PracticeMode"), Qt::FindDirectChildrenOnly) : nullptr;
+TPracticeMode* TPracticeMode::Of(const QObject* window) {
+  return window ? window->findChild<TPracticeMode*>(QStringLiteral("PracticeMode"), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 bool TPracticeMode::Active() const { return PracticeMode1->isChecked(); }
@@ -158,31 +161,31 @@ int TPracticeMode::AutoRevealAfter() const {
 
 void TPracticeMode::UpdateItems() {
   // The mode is chosen between drills; answers are shown during practice ones.
-  PracticeMode1->setEnabled(!form_->Drilling);
+  PracticeMode1->setEnabled(!drill_.Drilling);
   ShowAnswer1->setEnabled(Running() && run_->QuestionOpen());
   PlayNamed1->setEnabled(revealed_ && revealed_->named >= 0);
 }
 
 void TPracticeMode::UpdateTitle() {
-  const QString title = form_->windowTitle();
+  const QString title = window_->windowTitle();
   const bool marked = title.endsWith(TitleMark());
   settingTitle_ = true;
-  if (Active() && !marked) form_->setWindowTitle(title + TitleMark());
-  if (!Active() && marked) form_->setWindowTitle(title.left(title.size() - TitleMark().size()));
+  if (Active() && !marked) window_->setWindowTitle(title + TitleMark());
+  if (!Active() && marked) window_->setWindowTitle(title.left(title.size() - TitleMark().size()));
   settingTitle_ = false;
 }
 
 bool TPracticeMode::eventFilter(QObject* watched, QEvent* event) {
   // A reveal waits: Enter and Space ask for the next question, F1 plays the
   // revealed one again.
-  if (revealed_ && watched != form_) {
+  if (revealed_ && watched != window_) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const bool press = type == QEvent::KeyPress && !key->isAutoRepeat();
       const bool space = key->key() == Qt::Key_Space &&
-                         (watched == form_->Edit1 || watched == form_->SubmitButton || watched == NextButton ||
-                          watched == form_->ListBox);
+                         (watched == view_.AnswerField() || watched == view_.SubmitControl() ||
+                          watched == NextButton || watched == view_.AnswerList());
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || space) {
         if (press) NextButtonClick();
         return true;
@@ -193,7 +196,7 @@ bool TPracticeMode::eventFilter(QObject* watched, QEvent* event) {
       }
     }
   }
-  if (watched == form_) {
+  if (watched == window_) {
     // Whoever sets the title (the sound notice, a missing catalogue), practice keeps its mark.
     if (event->type() == QEvent::WindowTitleChange && !settingTitle_) UpdateTitle();
     // Closing the window ends a practice drill: its answered question is kept.
@@ -207,7 +210,7 @@ constexpr int kAfterMenuMs = 300;
 }  // namespace
 
 void TPracticeMode::PracticeMode1Click() {
-  if (form_->Drilling) {
+  if (drill_.Drilling) {
     PracticeMode1->setChecked(Running());
     return;
   }
@@ -219,30 +222,29 @@ void TPracticeMode::PracticeMode1Click() {
   const QString news = PracticeMode1->isChecked()
                            ? QCoreApplication::translate("TPracticeMode", "Practice mode on: BEGIN starts a practice drill.")
                            : QCoreApplication::translate("TPracticeMode", "Practice mode off.");
-  QTimer::singleShot(kAfterMenuMs, form_, [form = form_, news] { Announce(form, news); });
+  QTimer::singleShot(kAfterMenuMs, window_, [view = &view_, news] { view->Say(news); });
 }
 
 void TPracticeMode::AutoRevealClick(int after) { SetAutoRevealSetting(after); }
 
 std::string TPracticeMode::NameOf(int listIndex) const {
-  const SetClassEntry* entry = form_->ListEntry(listIndex);
+  const SetClassEntry* entry = drill_.EntryAt(listIndex);
   return entry ? std::to_string(CardinalityOf(*entry)) + "-" + entry->name : std::string();
 }
 
 void TPracticeMode::DrillBegins() {
   run_.reset();
   EndWaiting();
-  form_->Session().SetPractice(false);
-  form_->Session().SetChooser({});
+  drill_.SetPractice(false);
+  drill_.SetChooser({});
   if (!Active()) return;
-  run_ = std::make_unique<PracticeRun>(form_->CurrentPersonName, ListsOf(form_->catalogue), PlatformTickCount());
-  form_->Session().SetPractice(true);
-  form_->Session().SetChooser([this](int32_t length, const std::function<bool(int)>& isEnabled, RandomSource& rng) {
+  run_ = std::make_unique<PracticeRun>(drill_.CurrentPersonName, ListsOf(drill_.catalogue), PlatformTickCount());
+  drill_.SetPractice(true);
+  drill_.SetChooser([this](int32_t length, const std::function<bool(int)>& isEnabled, RandomSource& rng) {
     return Choose(length, isEnabled, rng);
   });
   // END at any time.
-  form_->Button1->setText(QCoreApplication::translate("TForm1", "END"));
-  form_->Button1->setEnabled(true);
+  view_.OfferEnd();
   UpdateItems();
 }
 
@@ -257,8 +259,8 @@ void TPracticeMode::QuestionMade() {
   // Another question was made meanwhile (the cardinality changed): the reveal is over.
   if (revealed_) EndWaiting();
   if (!run_) return;
-  const QuestionState& q = form_->question;
-  const SetClassEntry* entry = form_->ListEntry(q.listIndex);
+  const QuestionState& q = drill_.question;
+  const SetClassEntry* entry = drill_.EntryAt(q.listIndex);
   run_->Asked(q, NameOf(q.listIndex), StatForm(q.isFormB, entry && entry->hasDistinctInversion),
               PlatformTickCount());
   UpdateItems();
@@ -276,16 +278,16 @@ void TPracticeMode::ShowAnswer1Click() {
 }
 
 void TPracticeMode::Reveal(::Reveal how) {
-  const int asked = form_->question.listIndex;
+  const int asked = drill_.question.listIndex;
   const std::optional<std::string> named = run_->Reveal(how, PlatformTickCount());
   if (!named) return;
   int namedIndex = -1;
-  for (int i = 0; i < form_->currentList.length && !named->empty(); ++i)
+  for (int i = 0; i < drill_.currentList.length && !named->empty(); ++i)
     if (NameOf(i) == *named) namedIndex = i;
-  revealed_ = Revealed{form_->question, asked, namedIndex};
+  revealed_ = Revealed{drill_.question, asked, namedIndex};
 
-  const QString answer = QString::fromStdString(form_->FormatSetClassLabel(asked));
-  const QString wrong = namedIndex >= 0 ? QString::fromStdString(form_->FormatSetClassLabel(namedIndex)) : QString();
+  const QString answer = QString::fromStdString(drill_.LabelAt(asked));
+  const QString wrong = namedIndex >= 0 ? QString::fromStdString(drill_.LabelAt(namedIndex)) : QString();
   const QString shown = wrong.isEmpty()
                             ? QCoreApplication::translate("TPracticeMode", "= %1").arg(answer)
                             : QCoreApplication::translate("TPracticeMode", "= %1; you named %2").arg(answer, wrong);
@@ -294,10 +296,10 @@ void TPracticeMode::Reveal(::Reveal how) {
   AnswerLabel->adjustSize();
   AnswerLabel->show();
   NextButton->show();
-  form_->SubmitButton->setEnabled(false);
-  form_->Edit1->clear();
-  const int row = form_->Session().RowOf(asked);
-  if (row >= 0) form_->ListBox->setCurrentRow(row);
+  view_.SubmitControl()->setEnabled(false);
+  view_.AnswerField()->clear();
+  const int row = drill_.RowOf(asked);
+  if (row >= 0) view_.AnswerList()->setCurrentRow(row);
 
   QString news = QCoreApplication::translate("TPracticeMode", "The answer is %1.").arg(answer);
   if (!wrong.isEmpty())
@@ -305,7 +307,7 @@ void TPracticeMode::Reveal(::Reveal how) {
             QCoreApplication::translate("TPracticeMode", "You named %1. You hear the question, then your answer.").arg(wrong);
   news += QLatin1Char(' ') + QCoreApplication::translate(
                                  "TPracticeMode", "Enter: next question. F1: the question again. F6: your answer again.");
-  Announce(form_, news);
+  view_.Say(news);
   // The music waits for the words: a reader speaks about 15 characters a second.
   constexpr uint32_t kMsPerSpokenCharacter = 65;
   const uint32_t leadIn = QAccessible::isActive()
@@ -314,22 +316,22 @@ void TPracticeMode::Reveal(::Reveal how) {
   PlayRevealed(true, namedIndex >= 0, leadIn);
   UpdateItems();
   emit answerRevealed(revealed_->question, asked, namedIndex);
-  emit answerShown(revealed_->question, namedIndex >= 0 ? form_->ListEntry(namedIndex) : nullptr);
+  emit answerShown(revealed_->question, namedIndex >= 0 ? drill_.EntryAt(namedIndex) : nullptr);
 }
 
 void TPracticeMode::PlayRevealed(bool question, bool named, uint32_t leadIn) {
   if (!revealed_) return;
   StopRevealed();
-  const SetClassEntry* namedEntry = named ? form_->ListEntry(revealed_->named) : nullptr;
+  const SetClassEntry* namedEntry = named ? drill_.EntryAt(revealed_->named) : nullptr;
   const RevealPlan reveal =
-      PlanRevealThroughDrillWindow(form_, question ? &revealed_->question : nullptr, namedEntry, leadIn);
+      PlanRevealThroughDrillWindow(&view_, question ? &revealed_->question : nullptr, namedEntry, leadIn);
   std::vector<std::pair<uint32_t, QString>> parts;
   if (reveal.hasQuestion)
     parts.emplace_back(reveal.questionAtMs, QCoreApplication::translate("TPracticeMode", "the question"));
   if (reveal.hasNamed)
     parts.emplace_back(reveal.namedAtMs, QCoreApplication::translate("TPracticeMode", "%1, your answer")
                                              .arg(QString::fromStdString(NameOf(revealed_->named))));
-  TWayMidiOut* out = form_->WayMidiOut.get();
+  TWayMidiOut* out = view_.OutPort();
   TimedPlayback::Put(reveal.plan, [out](const MIDIEVENT& event) {
     MIDIEVENT copy = event;
     return !out || out->Put(&copy);
@@ -351,7 +353,7 @@ void TPracticeMode::StopRevealed() {
   partTimers_ = nullptr;
   PartLabel->hide();
   // Timed notes still to come are dropped, and those sounding stopped.
-  TWayMidiOut* out = form_->WayMidiOut.get();
+  TWayMidiOut* out = view_.OutPort();
   if (static_cast<int32_t>(soundingUntil_ - PlatformTickCount()) > 0 && out && out->IsOpen) out->Reset();
   soundingUntil_ = PlatformTickCount();
 }
@@ -362,7 +364,7 @@ void TPracticeMode::EndWaiting() {
   revealed_.reset();
   AnswerLabel->hide();
   NextButton->hide();
-  form_->SubmitButton->setEnabled(true);
+  view_.SubmitControl()->setEnabled(true);
   UpdateItems();
 }
 
@@ -374,12 +376,12 @@ void TPracticeMode::NextButtonClick() {
   if (!revealed_) return;
   const bool buttonHadFocus = NextButton->hasFocus();
   EndWaiting();
-  form_->ListBox->clearSelection();
-  form_->Edit1->clear();
-  if (buttonHadFocus) form_->Edit1->setFocus();
-  if (!Running() || !form_->Drilling) return;
-  form_->GenerateQuestion();
-  form_->PlayQuestion();
+  view_.AnswerList()->clearSelection();
+  view_.AnswerField()->clear();
+  if (buttonHadFocus) view_.AnswerField()->setFocus();
+  if (!Running() || !drill_.Drilling) return;
+  drill_.GenerateQuestion();
+  drill_.PlayQuestion();
   UpdateItems();
 }
 
@@ -390,20 +392,21 @@ void TPracticeMode::DrillEnds(bool showSummary) {
   EndWaiting();
   UpdateItems();
   if (!showSummary) return;
-  TPracticeSummaryForm window(summary, form_);
+  TPracticeSummaryForm window(summary, window_);
   window.exec();
 }
 
-void InstallPracticeMode(TForm1* form) {
-  if (form && !TPracticeMode::Of(form)) new TPracticeMode(form);
+void InstallPracticeMode(DrillView* view) {
+  if (view && !TPracticeMode::Of(view->ViewWindow())) new TPracticeMode(view);
 }
 
-void AddPracticeSection(TForm1* form, TProgressForm* window) {
+void AddPracticeSection(const DrillView* view, TProgressForm* window) {
+  const DrillSession& drill = view->Session();
   std::vector<PracticeCandidate> candidates;
-  for (int i = 0; i < form->currentList.length; ++i) {
-    const SetClassEntry* entry = form->ListEntry(i);
+  for (int i = 0; i < drill.currentList.length; ++i) {
+    const SetClassEntry* entry = drill.EntryAt(i);
     if (!entry) continue;
-    candidates.push_back({std::to_string(entry->cardinality) + "-" + entry->name, form->Session().filters.Asks(i)});
+    candidates.push_back({std::to_string(entry->cardinality) + "-" + entry->name, drill.filters.Asks(i)});
   }
-  AttachPracticeSection(window, std::move(candidates), ListsOf(form->catalogue));
+  AttachPracticeSection(window, std::move(candidates), ListsOf(drill.catalogue));
 }

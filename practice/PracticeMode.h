@@ -15,19 +15,21 @@
 #include "Question.h"
 #include "Random.h"
 
+class DrillSession;
+class DrillView;
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QPushButton;
-class TForm1;
+class QWidget;
 class TProgressForm;
 struct SetClassEntry;
 
 class TPracticeMode : public QObject {
   Q_OBJECT
  public:
-  explicit TPracticeMode(TForm1* form);
+  explicit TPracticeMode(DrillView* view);
   ~TPracticeMode() override;
 
   QMenu* Practice1 = nullptr;        // the menu holding the items below
@@ -68,7 +70,8 @@ class TPracticeMode : public QObject {
   // Ends the practice drill; the summary window when asked.
   void DrillEnds(bool showSummary);
 
-  static TPracticeMode* Of(const TForm1* form);
+  // The practice mode of that drill window, nullptr before InstallPracticeMode.
+  static TPracticeMode* Of(const QObject* window);
 
  signals:
   // Show Answer: the question shown, and the class named wrongly last (or none).
@@ -92,7 +95,9 @@ class TPracticeMode : public QObject {
   void EndWaiting();
   std::string NameOf(int listIndex) const;
 
-  TForm1* form_;
+  DrillView& view_;
+  DrillSession& drill_;
+  QWidget* window_;
   QActionGroup* revealGroup_ = nullptr;
   std::unique_ptr<PracticeRun> run_;
   bool settingTitle_ = false;
@@ -108,10 +113,10 @@ class TPracticeMode : public QObject {
 
 // Adds the items to the "Progress" menu (a "Practice" menu before "Help"
 // when there is none), once.
-void InstallPracticeMode(TForm1* form);
-// The practice section in an open "My Progress…" window, for the drill
-// window's current list as the filters enable it.
-void AddPracticeSection(TForm1* form, TProgressForm* window);
+void InstallPracticeMode(DrillView* view);
+// The practice section in an open "My Progress…" window, for the drill's
+// current list as the filters enable it.
+void AddPracticeSection(const DrillView* view, TProgressForm* window);
 
 // The stored settings.
 bool PracticeModeSetting();

@@ -12,7 +12,8 @@
 #include "Catalogue.h"
 #include "NotationView.h"
 #include "DataFile.h"
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillView.h"
 #include "DrillWindowPlayer.h"
 #include "Platform.h"
 #include "SetClassPlayer.h"
@@ -39,9 +40,9 @@ QString Percent(double share) { return QString::number(static_cast<int>(share * 
 int CardinalityOf(int cardinalityIndex) { return cardinalityIndex == 1 ? 4 : 3; }
 
 // The drill window's catalogue entries of that cardinality; none without it.
-CardinalityList ListOf(const TForm1* form, int cardinalityIndex) {
+CardinalityList ListOf(const DrillView* view, int cardinalityIndex) {
   CardinalityList list;
-  if (form) list.length = FillCardinalityList(form->catalogue, CardinalityOf(cardinalityIndex), list);
+  if (view) list.length = FillCardinalityList(view->Session().catalogue, CardinalityOf(cardinalityIndex), list);
   return list;
 }
 
@@ -55,7 +56,7 @@ QString ClassName(int cardinalityIndex, const CardinalityList& list, int listInd
 
 }  // namespace
 
-TConfusionForm::TConfusionForm(TForm1* form) : QDialog(form), form_(form) {
+TConfusionForm::TConfusionForm(DrillView* view) : QDialog(view ? view->ViewWindow() : nullptr), view_(view) {
   setWindowTitle(tr("Confusions"));
 
   auto* top = new QHBoxLayout();
@@ -135,7 +136,7 @@ void TConfusionForm::ShowStats(const ErrorStats& stats) {
 void TConfusionForm::FillMatrix(int c) {
   const ConfusionMatrix& m = shown_[c];
   QTableWidget* table = Matrix[c];
-  const CardinalityList list = ListOf(form_, c);
+  const CardinalityList list = ListOf(view_, c);
   QStringList names;
   for (int i = 0; i < m.size; ++i) names << ClassName(c, list, i);
   table->setVerticalHeaderLabels(names);
@@ -166,18 +167,18 @@ void TConfusionForm::FillMatrix(int c) {
 void TConfusionForm::PlayCell(int cardinalityIndex, int row, int column) {
   const int c = cardinalityIndex == 1 ? 1 : 0;
   const int size = c == 1 ? kTetrachordCount : kTrichordCount;
-  if (!form_ || form_->Drilling || row < 0 || row >= size || column < 0 || column >= size) return;
-  const CardinalityList list = ListOf(form_, c);
+  if (!view_ || view_->Session().Drilling || row < 0 || row >= size || column < 0 || column >= size) return;
+  const CardinalityList list = ListOf(view_, c);
   if (row >= list.length || column >= list.length) return;
   std::vector<const SetClassEntry*> entries{list.items[static_cast<size_t>(row)]};
   // A right answer's cell plays its set class once.
   if (column != row) entries.push_back(list.items[static_cast<size_t>(column)]);
-  PlayThroughDrillWindow(form_, entries, 0, kBetweenClassesMs);
+  PlayThroughDrillWindow(view_, entries, 0, kBetweenClassesMs);
 }
 
 void TConfusionForm::ShowCell(int cardinalityIndex, int row, int column) {
   const int c = cardinalityIndex == 1 ? 1 : 0;
-  const CardinalityList list = ListOf(form_, c);
+  const CardinalityList list = ListOf(view_, c);
   if (row < 0 || row >= list.length || column < 0 || column >= list.length) return;
   const SetClassEntry* asked = list.items[static_cast<size_t>(row)];
   const SetClassEntry* answered = list.items[static_cast<size_t>(column)];

@@ -15,13 +15,13 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class TNotationView;
-class TForm1;
+class DrillView;
 
 class TConfusionForm : public QDialog {
   Q_OBJECT
  public:
   // Beside the drill window it is handed: its catalogue, and its port to play cells on.
-  explicit TConfusionForm(TForm1* form);
+  explicit TConfusionForm(DrillView* view);
 
   QComboBox* SourceBox = nullptr;  // all eligible drills, or the drill just ended
   QTabWidget* Pages = nullptr;     // trichords, tetrachords
@@ -41,7 +41,7 @@ class TConfusionForm : public QDialog {
   const ConfusionMatrix& Shown(int cardinalityIndex) const { return shown_[cardinalityIndex == 1 ? 1 : 0]; }
 
  private:
-  TForm1* form_;
+  DrillView* view_;
   void FillMatrix(int cardinalityIndex);
 
   ErrorStats cumulative_{};

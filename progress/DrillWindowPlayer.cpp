@@ -1,9 +1,9 @@
 #include "DrillWindowPlayer.h"
 
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillView.h"
 #include "OutPortPlayback.h"
 #include "Platform.h"
-#include "RadioGroup.h"
 #include "SetClassPlayer.h"
 
 namespace {
@@ -17,24 +17,26 @@ RandomSource& PlayerRandom() {
   return rng;
 }
 
-SetClassPlay DrillWindowPlay(TForm1* form) {
+// The "Play:" group sets the filter model's play mode as it is clicked.
+SetClassPlay DrillWindowPlay(const DrillView* view) {
+  const DrillSession& drill = view->Session();
   SetClassPlay how;
-  how.range = VoicingRangeFromIndex(form->Session().filters.Range());
-  how.limits = NoteLimits{form->lowestNote, form->highestNote, form->gapUnit};
-  how.manner = PlayMannerFromItemIndex(form->RadioGroup ? form->RadioGroup->ItemIndex() : 0);
+  how.range = VoicingRangeFromIndex(drill.filters.Range());
+  how.limits = NoteLimits{drill.lowestNote, drill.highestNote, drill.gapUnit};
+  how.manner = PlayMannerFromItemIndex(drill.filters.PlayMode());
   return how;
 }
 
 }  // namespace
 
-void PlayThroughDrillWindow(TForm1* form, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
+void PlayThroughDrillWindow(DrillView* view, const std::vector<const SetClassEntry*>& entries, uint32_t pauseBefore,
                             uint32_t pauseBetween) {
   PlaybackPlan plan;
-  PlanSetClasses(entries, DrillWindowPlay(form), pauseBefore, pauseBetween, PlayerRandom(), plan);
-  OutPortPlayback(form->WayMidiOut.get()).Play(plan);
+  PlanSetClasses(entries, DrillWindowPlay(view), pauseBefore, pauseBetween, PlayerRandom(), plan);
+  OutPortPlayback(view->OutPort()).Play(plan);
 }
 
-RevealPlan PlanRevealThroughDrillWindow(TForm1* form, const QuestionState* question, const SetClassEntry* named,
+RevealPlan PlanRevealThroughDrillWindow(const DrillView* view, const QuestionState* question, const SetClassEntry* named,
                                         uint32_t leadInMs) {
-  return PlanReveal(question, named, DrillWindowPlay(form), leadInMs, PlayerRandom());
+  return PlanReveal(question, named, DrillWindowPlay(view), leadInMs, PlayerRandom());
 }

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
+#include <QPointer>
 #include <QSettings>
 #include <QTime>
 #include <algorithm>
@@ -16,11 +16,11 @@
 #include "DataFile.h"
 #include "DrillNotes.h"
 #include "DrillSessionSignals.h"
-#include "DrillWindow.h"
+#include "DrillSession.h"
+#include "DrillView.h"
 #include "DrillWindowPlayer.h"
 #include "Platform.h"
 #include "ProgressWindow.h"
-#include "RadioGroup.h"
 #include "SessionLog.h"
 #include "SetClassPlayer.h"
 #include "Settings.h"
@@ -40,9 +40,10 @@ void SetPlayWrongAnswersSetting(bool on) {
   EditSettings([on](QSettings& settings) { settings.setValue(QString::fromLatin1(kPlayWrongAnswersKey), on); });
 }
 
-TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
+TProgressMenu::TProgressMenu(DrillView* view)
+    : QObject(view->ViewWindow()), view_(*view), drill_(view->Session()), playMode_(drill_.filters.PlayMode()) {
   setObjectName(QStringLiteral("ProgressMenu"));
-  Progress1 = new QMenu(tr("Progress"), form->MainMenu1);
+  Progress1 = new QMenu(tr("Progress"), view_.Menus());
   MyProgress1 = Progress1->addAction(tr("My Progress…"));
   Confusions1 = Progress1->addAction(tr("Confusions…"));
   ClassOverview1 = Progress1->addAction(tr("Class Overview…"));
@@ -53,55 +54,57 @@ TProgressMenu::TProgressMenu(TForm1* form) : QObject(form), form_(form) {
   PlayMyWrongAnswers1->setCheckable(true);
   PlayMyWrongAnswers1->setChecked(PlayWrongAnswersSetting());
   // Before "Help", wherever the other menus stand by then.
-  form->MainMenu1->insertMenu(form->Help1 ? form->Help1->menuAction() : nullptr, Progress1);
+  view_.AddMenu(Progress1);
 
   connect(Progress1, &QMenu::aboutToShow, this, [this] { UpdateItems(); });
   connect(MyProgress1, &QAction::triggered, this, [this] { MyProgress1Click(); });
   connect(Confusions1, &QAction::triggered, this, [this] { Confusions1Click(); });
   connect(ClassOverview1, &QAction::triggered, this, [this] {
-    if (!form_->Drilling && AccountMayOversee()) ShowClassOverview(form_);
+    if (!drill_.Drilling && AccountMayOversee()) ShowClassOverview(view_.ViewWindow());
   });
   connect(PlayMyWrongAnswers1, &QAction::triggered, this, [this] { PlayMyWrongAnswers1Click(); });
   // The drill tells when it begins and ends (by END or by Login New Person)
   // and which wrong answers it counted.
-  DrillSessionSignals& drill = form->SessionSignals();
-  connect(&drill, &DrillSessionSignals::drillBeginning, this, [this] {
+  DrillSessionSignals& news = view_.SessionSignals();
+  connect(&news, &DrillSessionSignals::drillBeginning, this, [this] {
     // Where BEGIN's S record will start.
     const QFileInfo log(QString::fromLatin1(kReportFileName));
     logSizeBefore_ = log.exists() ? static_cast<uint64_t>(log.size()) : 0;
     LastDrill.reset();
   });
-  connect(&drill, &DrillSessionSignals::drillStarted, this, [this] { DrillStarted(); });
-  connect(&drill, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) {
+  connect(&news, &DrillSessionSignals::drillStarted, this, [this] { DrillStarted(); });
+  connect(&news, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& ended) {
     // Practice is not a drill to keep.
     if (!ended.practice) LastDrill = EndedDrill{ended.stats, ended.cardinalityIndex};
   });
-  connect(&drill, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
+  connect(&news, &DrillSessionSignals::answerJudged, this, [this](const JudgedAnswer& answer) {
     if (!answer.right && answer.counted) WrongAnswer(answer.givenListIndex);
   });
-  if (form->RadioGroup) {
-    for (int i = 0; i < form->RadioGroup->Count(); ++i) {
-      // The button's own number: the group may not know the new choice yet.
-      connect(form->RadioGroup->Button(i), &QAbstractButton::toggled, this, [this, i](bool on) {
-        if (on) MannerChanged(i);
-      });
-    }
-  }
+  // The manner, as the "Play:" group sets it. The drill outlives this menu
+  // (it is the window's, which deletes its children last), but not the
+  // other way round: the listener checks that the menu is still there.
+  drill_.filters.Listen([menu = QPointer<TProgressMenu>(this)](FilterModel::Change) {
+    if (!menu) return;
+    const int mode = menu->drill_.filters.PlayMode();
+    if (mode == menu->playMode_) return;
+    menu->playMode_ = mode;
+    if (mode >= 0) menu->MannerChanged(mode);
+  });
 }
 
 void TProgressMenu::DrillStarted() {
   noteOffset_ = -1;
-  if (form_->Session().IsPractice()) return;  // practice.dat is its log
+  if (drill_.IsPractice()) return;  // practice.dat is its log
   const auto log = ReadTextFile(kReportFileName);
   if (!log) return;
   noteOffset_ = LastStartRecordFrom(*log, std::min<uint64_t>(logSizeBefore_, log->size()));
   if (noteOffset_ < 0) return;
   noteDay_ = static_cast<int32_t>(std::floor(PlatformToday()));
-  WriteNote(QTime::currentTime().msecsSinceStartOfDay() / 1000, form_->RadioGroup ? form_->RadioGroup->ItemIndex() : 0);
+  WriteNote(QTime::currentTime().msecsSinceStartOfDay() / 1000, drill_.filters.PlayMode());
 }
 
 void TProgressMenu::MannerChanged(int manner) {
-  if (!form_->Drilling || noteOffset_ < 0) return;
+  if (!drill_.Drilling || noteOffset_ < 0) return;
   WriteNote(noteSeconds_, manner);
 }
 
@@ -111,28 +114,28 @@ void TProgressMenu::WriteNote(int32_t secondsOfDay, int manner) {
                DrillNoteLine(static_cast<uint64_t>(noteOffset_), noteDay_, noteSeconds_, manner));
 }
 
-TProgressMenu* TProgressMenu::Of(const TForm1* form) {
-  return form ? form->findChild<TProgressMenu*>(QStringLiteral("ProgressMenu"), Qt::FindDirectChildrenOnly) : nullptr;
+TProgressMenu* TProgressMenu::Of(const QObject* window) {
+  return window ? window->findChild<TProgressMenu*>(QStringLiteral("ProgressMenu"), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 void TProgressMenu::UpdateItems() {
-  MyProgress1->setEnabled(!form_->Drilling);
-  Confusions1->setEnabled(!form_->Drilling);
-  ClassOverview1->setEnabled(!form_->Drilling);
+  MyProgress1->setEnabled(!drill_.Drilling);
+  Confusions1->setEnabled(!drill_.Drilling);
+  ClassOverview1->setEnabled(!drill_.Drilling);
 }
 
 void TProgressMenu::MyProgress1Click() {
-  if (form_->Drilling) return;
-  TProgressForm window(form_);
+  if (drill_.Drilling) return;
+  TProgressForm window(view_.ViewWindow());
   MakeProgressWindowAccessible(&window);
-  window.LoadLog(form_->CurrentPersonName);
+  window.LoadLog(drill_.CurrentPersonName);
   emit progressWindowOpening(&window);
   window.exec();
 }
 
 void TProgressMenu::Confusions1Click() {
-  if (form_->Drilling) return;
-  TConfusionForm window(form_);
+  if (drill_.Drilling) return;
+  TConfusionForm window(&view_);
   MakeConfusionWindowAccessible(&window);
   window.LoadStats(LastDrill);
   window.exec();
@@ -142,10 +145,10 @@ void TProgressMenu::PlayMyWrongAnswers1Click() { SetPlayWrongAnswersSetting(Play
 
 void TProgressMenu::WrongAnswer(int givenListIndex) {
   if (!PlayMyWrongAnswers1->isChecked()) return;
-  const SetClassEntry* named = form_->ListEntry(givenListIndex);
-  if (named) PlayThroughDrillWindow(form_, {named}, kAfterWrongAnswerMs, 0);
+  const SetClassEntry* named = drill_.EntryAt(givenListIndex);
+  if (named) PlayThroughDrillWindow(&view_, {named}, kAfterWrongAnswerMs, 0);
 }
 
-void InstallProgressMenu(TForm1* form) {
-  if (form && !TProgressMenu::Of(form)) new TProgressMenu(form);
+void InstallProgressMenu(DrillView* view) {
+  if (view && !TProgressMenu::Of(view->ViewWindow())) new TProgressMenu(view);
 }

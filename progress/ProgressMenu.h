@@ -8,15 +8,17 @@
 
 #include "ConfusionMatrix.h"
 
+class DrillSession;
+class DrillView;
 class QAction;
 class QMenu;
-class TForm1;
+class QObject;
 class TProgressForm;
 
 class TProgressMenu : public QObject {
   Q_OBJECT
  public:
-  explicit TProgressMenu(TForm1* form);
+  explicit TProgressMenu(DrillView* view);
 
   QMenu* Progress1 = nullptr;
   QAction* MyProgress1 = nullptr;
@@ -35,7 +37,7 @@ class TProgressMenu : public QObject {
   std::optional<EndedDrill> LastDrill;
 
   // The menu of that drill window, nullptr before InstallProgressMenu.
-  static TProgressMenu* Of(const TForm1* form);
+  static TProgressMenu* Of(const QObject* window);
 
  signals:
   // "My Progress…" is about to show its window: others may add to it.
@@ -46,7 +48,9 @@ class TProgressMenu : public QObject {
   void DrillStarted();
   void MannerChanged(int manner);
   void WriteNote(int32_t secondsOfDay, int manner);
-  TForm1* form_;
+  DrillView& view_;
+  DrillSession& drill_;
+  int playMode_ = 0;  // the manner last told by the filter model
   uint64_t logSizeBefore_ = 0;
   int64_t noteOffset_ = -1;  // the running drill's S record, -1 when unknown
   int32_t noteDay_ = 0;
@@ -54,7 +58,7 @@ class TProgressMenu : public QObject {
 };
 
 // Adds the menu between "MIDI" and "Help", once.
-void InstallProgressMenu(TForm1* form);
+void InstallProgressMenu(DrillView* view);
 
 // The stored choice; off when never made.
 bool PlayWrongAnswersSetting();
