@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "About.h"
 #include "Accessible.h"
@@ -27,6 +28,7 @@
 #include "DrillEnd.h"
 #include "DrillWindowAccess.h"
 #include "EarlySound.h"
+#include "FilteredSurroundings.h"
 #include "NextQuestionPause.h"
 #include "OutPortPlayback.h"
 #include "OutputOpen.h"
@@ -99,25 +101,18 @@ void SetLabelText(QLabel* label, const QString& text) {
 }
 
 // The drill asks under the filter window's settings and sounds through this
-// window's output port, in the manner its "Play:" group chooses.
-class WindowSurroundings : public DrillSurroundings {
+// window's output port.
+class WindowSurroundings : public FilteredSurroundings {
  public:
-  explicit WindowSurroundings(TForm1* form) : form_(form) {}
-  void SettingsNow(FilterState& state) const override { state = Filters().State(); }
-  int Cardinality() const override { return Filters().Cardinality(); }
-  int Range() const override { return Filters().Range(); }
-  bool Asks(int listIndex) const override { return Filters().Asks(listIndex); }
-  void AskWholeList() override {
-    Filters().AskAll();
-    form_->ShowAskedRows();
-  }
-  PlayManner Manner() const override { return PlayMannerFromItemIndex(Filters().PlayMode()); }
+  explicit WindowSurroundings(TForm1* form) : FilteredSurroundings(form->Session().filters), form_(form) {}
   void Play(const PlaybackPlan& plan) override { OutPortPlayback(form_->WayMidiOut.get()).Play(plan); }
   int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
   bool WaitForMe() const override { return WaitForMeSetting(); }
 
+ protected:
+  void ShowAsked() override { form_->ShowAskedRows(); }
+
  private:
-  FilterModel& Filters() const { return form_->Session().filters; }
   TForm1* form_;
 };
 
@@ -384,11 +379,7 @@ int TForm1::SelectedRow() const {
   return ListBox->row(item);
 }
 
-std::string TForm1::RowName(int row) const {
-  if (row < 0 || row >= kMaxListLength) return {};
-  const SetClassEntry* entry = ListEntry(answerRowMap[row]);
-  return entry ? entry->name : std::string();
-}
+std::string TForm1::RowName(int row) const { return session_->NameOfRow(row); }
 
 void TForm1::SyncSelectorsFromFilters() {
   RadioGroup1->SetItemIndex(session_->filters.Cardinality());
@@ -427,16 +418,16 @@ void TForm1::ConnectSession() {
   });
   connect(s, &DrillSessionSignals::countsChanged, this, [this] {
     ShowCounts();
-    if (Drilling && CorrectCount >= 5) {
+    if (session_->EndOffered()) {
       Button1->setText(tr("END"));
       Button1->setEnabled(true);
     }
   });
   connect(s, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& r) {
     // A scored drill's files are written as it ends; the score window shows them.
-    if (r.scored && !r.practice) {
+    if (const std::optional<EndOfDrill> files = SaveScoredDrill(r)) {
       endedDrill_ = r;
-      endedFiles_ = SaveDrillResult(r);
+      endedFiles_ = *files;
     }
     Button1->setText(tr("BEGIN"));
     Button1->setEnabled(true);
@@ -497,7 +488,7 @@ void TForm1::Exit2Click() { close(); }
 
 void TForm1::Button1Click() {
   // A practice drill ends at any time, with its summary, never with a score.
-  if (Drilling && (CorrectCount > 0 || session_->IsPractice())) {
+  if (session_->Stoppable()) {
     session_->End(true);
     if (!session_->IsPractice() && Form2) {
       Form2->ShowEndedDrill(endedDrill_, endedFiles_);
@@ -541,10 +532,8 @@ void TForm1::Edit1KeyUp(int key) {
     return;
   }
   // Typing the name preselects its row; no match leaves the selection alone.
-  const std::string typed = Edit1->text().toStdString();
-  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
-    if (typed == RowName(r)) ListBox->setCurrentRow(r);
-  }
+  const int row = session_->RowNamed(Edit1->text().toStdString());
+  if (row >= 0 && row < ListBox->count()) ListBox->setCurrentRow(row);
 }
 
 void TForm1::ListBoxClick() {
@@ -626,11 +615,7 @@ void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
   // A practice drill is the person's own: it ends with the login.
-  if (Drilling && (CorrectCount > 0 || session_->IsPractice())) {
-    session_->End(false);
-    session_->Clear();
-    TimeLabel->hide();
-  }
+  if (session_->EndForNewPerson()) TimeLabel->hide();
   LoginForm->ShowModal();
   // The login may have applied other filters: the selectors follow them, and
   // a drill that goes on never keeps a question that is no longer drilled.
@@ -642,6 +627,5 @@ void TForm1::LoginNewPerson1Click() {
 
 void TForm1::ClockTick() {
   if (!Drilling) return;
-  const int s = static_cast<int>((PlatformTickCount() - DrillStart) / 1000);
-  SetLabelText(TimeLabel, QString::asprintf("%d:%.2d", s / 60, s % 60));
+  SetLabelText(TimeLabel, QString::fromStdString(ClockText(PlatformTickCount() - DrillStart)));
 }
