@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <optional>
 
 #include "About.h"
 #include "Accessible.h"
@@ -80,11 +81,7 @@ int TForm1::SelectedRow() const {
   return ListBox->row(item);
 }
 
-std::string TForm1::RowName(int row) const {
-  if (row < 0 || row >= kMaxListLength) return {};
-  const SetClassEntry* entry = ListEntry(answerRowMap[row]);
-  return entry ? entry->name : std::string();
-}
+std::string TForm1::RowName(int row) const { return session_->NameOfRow(row); }
 
 void TForm1::SyncSelectorsFromFilters() {
   RadioGroup1->SetItemIndex(session_->filters.Cardinality());
@@ -123,13 +120,13 @@ void TForm1::ConnectSession() {
   });
   connect(s, &DrillSessionSignals::countsChanged, this, [this] {
     ShowCounts();
-    if (Drilling && CorrectCount >= 5) OfferEnd();
+    if (session_->EndOffered()) OfferEnd();
   });
   connect(s, &DrillSessionSignals::drillEnded, this, [this](const DrillResult& r) {
     // A scored drill's files are written as it ends; the score window shows them.
-    if (r.scored && !r.practice) {
+    if (const std::optional<EndOfDrill> files = SaveScoredDrill(r)) {
       endedDrill_ = r;
-      endedFiles_ = SaveDrillResult(r);
+      endedFiles_ = *files;
     }
     Button1->setText(tr("BEGIN"));
     Button1->setEnabled(true);
@@ -148,7 +145,7 @@ void TForm1::ShowCounts() {
 
 void TForm1::Button1Click() {
   // A practice drill ends at any time, with its summary, never with a score.
-  if (Drilling && (CorrectCount > 0 || session_->IsPractice())) {
+  if (session_->Stoppable()) {
     session_->End(true);
     if (!session_->IsPractice() && Form2) {
       Form2->ShowEndedDrill(endedDrill_, endedFiles_);
@@ -231,11 +228,7 @@ void TForm1::AboutSonorix1Click() { AboutBox->ShowModal(); }
 
 void TForm1::LoginNewPerson1Click() {
   // A practice drill is the person's own: it ends with the login.
-  if (Drilling && (CorrectCount > 0 || session_->IsPractice())) {
-    session_->End(false);
-    session_->Clear();
-    TimeLabel->hide();
-  }
+  if (session_->EndForNewPerson()) TimeLabel->hide();
   LoginForm->ShowModal();
   // The login may have applied other filters: the selectors follow them, and
   // a drill that goes on never keeps a question that is no longer drilled.
@@ -247,8 +240,7 @@ void TForm1::LoginNewPerson1Click() {
 
 void TForm1::ClockTick() {
   if (!Drilling) return;
-  const int s = static_cast<int>((PlatformTickCount() - DrillStart) / 1000);
-  SetLabelText(TimeLabel, QString::asprintf("%d:%.2d", s / 60, s % 60));
+  SetLabelText(TimeLabel, QString::fromStdString(ClockText(PlatformTickCount() - DrillStart)));
 }
 
 

@@ -115,10 +115,8 @@ void TForm1::Edit1KeyUp(int key) {
     return;
   }
   // Typing the name preselects its row; no match leaves the selection alone.
-  const std::string typed = Edit1->text().toStdString();
-  for (int r = 0; r < ListBox->count() && r < kMaxListLength; ++r) {
-    if (typed == RowName(r)) ListBox->setCurrentRow(r);
-  }
+  const int row = session_->RowNamed(Edit1->text().toStdString());
+  if (row >= 0 && row < ListBox->count()) ListBox->setCurrentRow(row);
 }
 
 void TForm1::GeneralKeyPress(char key) {

@@ -21,6 +21,7 @@
 #include "Controls.h"
 #include "DrillWindow.h"
 #include "EarlySound.h"
+#include "FilteredSurroundings.h"
 #include "NextQuestionPause.h"
 #include "OutPortPlayback.h"
 #include "OutputOpen.h"
@@ -74,25 +75,18 @@ void FitItems(TRadioGroup* group) {
 }
 
 // The drill asks under the filter window's settings and sounds through this
-// window's output port, in the manner its "Play:" group chooses.
-class WindowSurroundings : public DrillSurroundings {
+// window's output port.
+class WindowSurroundings : public FilteredSurroundings {
  public:
-  explicit WindowSurroundings(TForm1* form) : form_(form) {}
-  void SettingsNow(FilterState& state) const override { state = Filters().State(); }
-  int Cardinality() const override { return Filters().Cardinality(); }
-  int Range() const override { return Filters().Range(); }
-  bool Asks(int listIndex) const override { return Filters().Asks(listIndex); }
-  void AskWholeList() override {
-    Filters().AskAll();
-    form_->ShowAskedRows();
-  }
-  PlayManner Manner() const override { return PlayMannerFromItemIndex(Filters().PlayMode()); }
+  explicit WindowSurroundings(TForm1* form) : FilteredSurroundings(form->Session().filters), form_(form) {}
   void Play(const PlaybackPlan& plan) override { OutPortPlayback(form_->WayMidiOut.get()).Play(plan); }
   int PauseBeforeNextQuestion() const override { return ::PauseBeforeNextQuestion(); }
   bool WaitForMe() const override { return WaitForMeSetting(); }
 
+ protected:
+  void ShowAsked() override { form_->ShowAskedRows(); }
+
  private:
-  FilterModel& Filters() const { return form_->Session().filters; }
   TForm1* form_;
 };
 

@@ -14,6 +14,7 @@
 
 #include "DataFile.h"
 #include "DrillSession.h"
+#include "Login.h"
 #include "NameCompletion.h"
 #include "People.h"
 #include "Sxfilters.h"
@@ -228,15 +229,11 @@ void TLoginForm::ComboBox1KeyDown(int key) {
   if (!IsEnterKey(key) || !ComboBox1->isEnabled()) return;
   ComboBox1->completer()->popup()->hide();
 
-  const int selected = ComboBox1->currentIndex();
-  if (selected < 0) {
-    std::string name = CleanName(ComboBox1->lineEdit()->text().toUtf8().toStdString());
-    PersonNames.push_back(name);
-    ComboBox1->addItem(QString::fromUtf8(name));
-    PersonIndex = static_cast<int32_t>(PersonNames.size()) - 1;
-  } else {
-    PersonIndex = selected;
-  }
+  const size_t known = PersonNames.size();
+  const LoggedInPerson person =
+      FindOrAddPerson(PersonNames, ComboBox1->currentIndex(), ComboBox1->lineEdit()->text().toUtf8().toStdString());
+  if (PersonNames.size() > known) ComboBox1->addItem(QString::fromUtf8(PersonNames.back()));
+  PersonIndex = person.index;
   ComboBox1->setCurrentIndex(PersonIndex);
   lastSelected_ = PersonIndex;
   if (DataFolderIsShared()) {
@@ -244,22 +241,24 @@ void TLoginForm::ComboBox1KeyDown(int key) {
     EditSettings([&name](QSettings& settings) { settings.setValue(QString::fromLatin1(kLastPersonKey), name); });
   }
 
-  if (session_) session_->SetPerson(PersonIndex, CutUtf8(PersonNames[static_cast<size_t>(PersonIndex)], kMaxStoredNameLength));
+  if (session_) session_->SetPerson(person.index, person.name);
   if (!ShowSavedFilters()) accept();
 }
 
 bool TLoginForm::ShowSavedFilters() {
   TFilterForm::LoadFilters(SavedFilters);
-  if (IsAllOn(SavedFilters)) {
+  const auto catalogue = ReadTextFile(kCatalogueFileName);
+  const std::vector<std::string> classNames = catalogue ? ReadClassNames(*catalogue) : std::vector<std::string>{};
+  const SavedFiltersOffer offer = OfferSavedFilters(SavedFilters, catalogue ? &classNames : nullptr);
+  if (offer.step == SavedFiltersStep::Apply) {
     ApplySavedFilters();
     return false;
   }
-  const auto catalogue = ReadTextFile(kCatalogueFileName);
-  if (!catalogue) {
+  if (offer.step == SavedFiltersStep::Keep) {
     setWindowTitle(tr("File Error! No ftclass.dat"));
     return false;
   }
-  const FilterSummary summary = SummariseFilters(SavedFilters, ReadClassNames(*catalogue));
+  const FilterSummary& summary = offer.summary;
   // The set classes as they are; the words around them in the student's
   // language.
   QString listed = QString::fromUtf8(summary.listed);
@@ -290,9 +289,7 @@ void TLoginForm::Button1Click() {
 }
 
 void TLoginForm::Button2Click() {
-  const bool trichords = SavedFilters.ModeCode < 3;
-  SavedFilters.LowMask = trichords ? kAllTrichordsLow : kAllTetrachordsLow;
-  SavedFilters.HighMask = trichords ? 0 : kAllTetrachordsHigh;
+  SavedFilters = AnswerSavedFilters(SavedFilters, false);
   ApplySavedFilters();
   accept();
 }

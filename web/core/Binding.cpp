@@ -6,9 +6,9 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +16,14 @@
 #include "Clock.h"
 #include "CumulativeFile.h"
 #include "DrillSession.h"
+#include "DrillEnd.h"
 #include "EndOfDrill.h"
 #include "ErrorReportText.h"
 #include "ErrorStats.h"
 #include "FilterState.h"
+#include "FilteredSurroundings.h"
 #include "HighScores.h"
+#include "Login.h"
 #include "PageDrill.h"
 #include "People.h"
 #include "Playback.h"
@@ -153,12 +156,12 @@ const bool webHost = [] {
 
 DrillSession* PageDrillSession() { return gPageSession; }
 
-class WebDrill : public DrillSurroundings, public DrillListener {
+class WebDrill : public DrillListener {
  public:
-  WebDrill(const std::string& catalogueText, double seed) {
+  WebDrill(const std::string& catalogueText, double seed) : around_(*this) {
     ProgramRandom().Seed(static_cast<uint32_t>(static_cast<int64_t>(seed)));
     catalogueMissing_ = catalogueText.empty() || s_.catalogue.LoadFromText(catalogueText) == 0;
-    s_.SetSurroundings(this);
+    s_.SetSurroundings(&around_);
     s_.SetScheduler(&scheduler_);
     s_.AddListener(this);
     gPageSession = &s_;
@@ -173,17 +176,14 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   WebDrill(const WebDrill&) = delete;
   WebDrill& operator=(const WebDrill&) = delete;
 
-  // --- what the drill asks of its surroundings ---
-  void SettingsNow(FilterState& state) const override { state = State(); }
-  int Cardinality() const override { return cardinality_; }
-  int Range() const override { return range_; }
-  bool Asks(int i) const override { return i >= 0 && i < ListLength() && checked_[static_cast<size_t>(i)]; }
-  void AskWholeList() override { CheckFirst(ListLength()); }
-  PlayManner Manner() const override { return PlayMannerFromItemIndex(manner_); }
-  void Play(const PlaybackPlan& plan) override { plan_ = plan; }
-
   // --- what the drill tells ---
   void AnswerJudged(const JudgedAnswer& a) override { judged_ = a; }
+  void DrillEnded(const DrillResult& r) override {
+    if (std::optional<EndOfDrill> files = SaveScoredDrill(r)) {
+      ended_ = r;
+      files_ = std::move(files);
+    }
+  }
 
   // --- login ---
   std::string People() const {
@@ -195,35 +195,20 @@ class WebDrill : public DrillSurroundings, public DrillListener {
 
   std::string Login(const std::string& typed) {
     PeopleList people = LoadPeopleFile(kPeopleFileName);
-    int index = -1;
-    for (size_t i = 0; i < people.names.size() && index < 0; ++i)
-      if (people.names[i] == typed) index = static_cast<int>(i);
-    if (index < 0) {
-      people.names.push_back(CleanName(CutUtf8(typed, kMaxTypedNameLength * 4)));
-      index = static_cast<int>(people.names.size()) - 1;
-    }
-    SavePeopleFile(kPeopleFileName, index, people.names);
-    s_.CurrentPersonIndex = index;
-    s_.CurrentPersonName = people.names[static_cast<size_t>(index)];
+    const LoggedInPerson person = FindOrAddPerson(people.names, -1, typed);
+    SavePeopleFile(kPeopleFileName, person.index, people.names);
+    s_.SetPerson(person.index, person.name);
     loggedIn_ = true;
 
     saved_ = LoadFiltersFile(kFiltersFileName);
-    if (IsAllOn(saved_) || catalogueMissing_) {
-      ApplyFilters(saved_);
-      return "{\"ask\":false}";
-    }
-    const FilterSummary summary = SummariseFilters(saved_, ClassNamesOfFile());
-    return "{\"ask\":true,\"listed\":" + JsonString(summary.listed) + ",\"rest\":" + JsonString(summary.rest) + "}";
+    const std::vector<std::string> names = ClassNamesOfFile();
+    const SavedFiltersOffer offer = OfferSavedFilters(saved_, catalogueMissing_ ? nullptr : &names);
+    if (offer.step == SavedFiltersStep::Apply) ApplyFilters(saved_);
+    if (offer.step != SavedFiltersStep::Ask) return "{\"ask\":false}";
+    return "{\"ask\":true,\"listed\":" + JsonString(offer.summary.listed) + ",\"rest\":" + JsonString(offer.summary.rest) + "}";
   }
 
-  void UseSavedFilters(bool yes) {
-    if (!yes) {
-      const bool trichords = saved_.ModeCode < 3;
-      saved_.LowMask = trichords ? kAllTrichordsLow : kAllTetrachordsLow;
-      saved_.HighMask = trichords ? 0 : kAllTetrachordsHigh;
-    }
-    ApplyFilters(saved_);
-  }
+  void UseSavedFilters(bool yes) { ApplyFilters(AnswerSavedFilters(saved_, yes)); }
 
   // After a login the selectors follow the filters, and setting the range
   // saves them; a drill that goes on never keeps a question no longer drilled.
@@ -232,12 +217,7 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     s_.ReplaceUndrilledQuestion();
   }
 
-  void LoginNewPerson() {
-    if (s_.Drilling && s_.CorrectCount > 0) {
-      s_.End(false);
-      s_.Clear();
-    }
-  }
+  void LoginNewPerson() { s_.EndForNewPerson(); }
 
   // --- the drill window ---
   std::string View() const {
@@ -245,62 +225,37 @@ class WebDrill : public DrillSurroundings, public DrillListener {
     out += std::string("\"drilling\":") + Bool(s_.Drilling);
     out += ",\"correct\":" + std::to_string(s_.CorrectCount);
     out += ",\"incorrect\":" + std::to_string(s_.IncorrectCount);
-    const uint32_t seconds = (CoreClock().NowMs() - s_.DrillStart) / 1000;
-    char clock[32];
-    std::snprintf(clock, sizeof clock, "%d:%.2d", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60));
-    out += ",\"clock\":" + JsonString(s_.Drilling ? clock : "0:00");
+    out += ",\"clock\":" + JsonString(s_.Drilling ? ClockText(CoreClock().NowMs() - s_.DrillStart) : "0:00");
     out += std::string(",\"clockShown\":") + Bool(s_.Drilling);
-    const bool canEnd = s_.Drilling && s_.CorrectCount >= 5;
+    const bool canEnd = s_.EndOffered();
     out += ",\"begin\":" + JsonString(canEnd ? "END" : "BEGIN");
     out += std::string(",\"beginEnabled\":") + Bool(!s_.Drilling || canEnd);
     out += std::string(",\"playEnabled\":") + Bool(s_.Drilling);
-    out += ",\"prefix\":" + JsonString(cardinality_ == 0 ? "3 -" : "4 -");
+    out += ",\"prefix\":" + JsonString(Filters().Cardinality() == 0 ? "3 -" : "4 -");
     out += ",\"rows\":[";
     for (int r = 0; r < s_.AnswerRowCount(); ++r) {
       const int i = s_.ListIndexOfRow(r);
       const SetClassEntry* e = s_.EntryAt(i);
       out += std::string(r ? "," : "") + "{\"label\":" + JsonString(s_.LabelAt(i)) + ",\"name\":" + JsonString(e ? e->name : "") + "}";
     }
-    out += "],\"cardinality\":" + std::to_string(cardinality_);
-    out += ",\"range\":" + std::to_string(range_);
-    out += ",\"manner\":" + std::to_string(manner_);
+    out += "],\"cardinality\":" + std::to_string(Filters().Cardinality());
+    out += ",\"range\":" + std::to_string(Filters().Range());
+    out += ",\"manner\":" + std::to_string(Filters().PlayMode());
     out += std::string(",\"loggedIn\":") + Bool(loggedIn_);
     out += ",\"person\":" + JsonString(s_.CurrentPersonName);
     out += std::string(",\"catalogueMissing\":") + Bool(catalogueMissing_);
     return out + "}";
   }
 
-  // BEGIN, or END with the score: the score's files are written here, in the
-  // desktop's order, and the drill's statistics stay for the error report
-  // until ScoreClosed.
+  // BEGIN, or END with the score: the drill's end writes the score's files,
+  // and its statistics stay for the error report until ScoreClosed.
   std::string BeginOrEnd() {
-    if (s_.Drilling && s_.CorrectCount > 0) {
-      const int mode = range_ + 3 * cardinality_;
-      const bool filtersUsed = s_.FiltersUsed;
+    if (s_.Stoppable()) {
+      files_.reset();
       s_.End(true);
-      EndedDrillFacts facts;
-      facts.correct = s_.CorrectCount;
-      facts.incorrect = s_.IncorrectCount;
-      facts.elapsedMs = CoreClock().NowMs() - s_.DrillStart;
-      facts.filtersUsed = filtersUsed;
-      facts.modeCode = mode;
-      facts.today = CoreClock().Today();
-      const EndOfDrill end = SaveEndedDrill(facts, s_.SessionStats);
-      cumulative_ = end.cumulative;
-      const ScoreTexts t = FormatScoreTexts(end.score);
-      std::string out = "{\"time\":" + JsonString(t.time) + ",\"timePoints\":" + JsonString(t.timePoints) +
-                        ",\"percentage\":" + JsonString(t.percentage) + ",\"longevity\":" + JsonString(t.longevity) +
-                        ",\"score\":" + JsonString(t.score) + ",\"filtersUsed\":" + Bool(filtersUsed) +
-                        ",\"cardinality\":" + std::to_string(cardinality_) + ",\"range\":" + std::to_string(range_) +
-                        ",\"newEntryIndex\":" + std::to_string(end.newEntryIndex) + ",\"tables\":[";
-      for (int table = 0; table < kHighScoreTableCount; ++table) {
-        out += table ? ",[" : "[";
-        const int count = std::clamp(end.tables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
-        for (int row = 0; row < count; ++row)
-          out += (row ? "," : "") + JsonString(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
-        out += "]";
-      }
-      return out + "]}";
+      if (!files_) return "";
+      cumulative_ = files_->cumulative;
+      return ScoreJson(ended_, *files_);
     }
     if (!s_.Drilling) s_.Begin();
     return "";
@@ -318,17 +273,8 @@ class WebDrill : public DrillSurroundings, public DrillListener {
            ",\"judgeMs\":" + std::to_string(ms) + "}";
   }
 
-  int RowOfText(const std::string& text) const {
-    int found = -1;
-    for (int r = 0; r < s_.AnswerRowCount(); ++r)
-      if (NameOfRow(r) == text) found = r;
-    return found;
-  }
-
-  std::string NameOfRow(int row) const {
-    const SetClassEntry* e = s_.EntryAt(s_.ListIndexOfRow(row));
-    return e ? e->name : std::string();
-  }
+  int RowOfText(const std::string& text) const { return s_.RowNamed(text); }
+  std::string NameOfRow(int row) const { return s_.NameOfRow(row); }
 
   void Repeat() {
     if (s_.Drilling) s_.Repeat();
@@ -338,35 +284,30 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   }
 
   void SetCardinality(int item) {
-    if (item < 0 || item > 1 || item == cardinality_) return;
+    if (item < 0 || item > 1 || item == Filters().Cardinality()) return;
     BuildPage(item);
-    CheckFirst(ListLength());
     FillAnswerList();
     SaveFilters();
-    if (s_.Drilling) {
-      s_.GenerateQuestion();
-      s_.PlayQuestion();
-    }
+    s_.ReplaceUndrilledQuestion();
   }
   void SetRange(int item) {
     if (item < 0 || item > 2) return;
-    range_ = item;
+    Filters().SetRange(item);
     SaveFilters();
   }
-  void SetManner(int item) { manner_ = std::clamp(item, 0, 2); }
+  void SetManner(int item) { Filters().SetPlayMode(std::clamp(item, 0, 2)); }
 
   // --- the filter window ---
-  std::string Filters() const { return FiltersOf(cardinality_, false); }
+  std::string Filters_() const { return FiltersOf(Filters().Cardinality(), false); }
   std::string FiltersFor(int cardinality) const { return FiltersOf(std::clamp(cardinality, 0, 1), true); }
 
   // Closing the filter window, as the desktop's does.
   void ApplyFilterWindow(int cardinality, int range, int low, int high, bool save) {
     saveBox_ = save;
-    range_ = std::clamp(range, 0, 2);
-    if (cardinality != cardinality_) BuildPage(std::clamp(cardinality, 0, 1));
-    for (int i = 0; i < kMaxListLength; ++i) checked_[static_cast<size_t>(i)] = MaskEnables(FilterState{low, high, 0}, i) && i < ListLength();
-    if (State().LowMask == 0 && State().HighMask == 0) CheckFirst(ListLength());
-    if (saveBox_) SaveFilters();
+    Filters().SetRange(std::clamp(range, 0, 2));
+    if (cardinality != Filters().Cardinality()) BuildPage(std::clamp(cardinality, 0, 1));
+    AskMasked(FilterState{low, high, 0});
+    if (save) SaveFilters();
     FillAnswerList();
     s_.ReplaceUndrilledQuestion();
   }
@@ -414,36 +355,46 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   }
 
  private:
-  FilterState State() const {
-    bool checked[kMaxListLength] = {};
-    for (int i = 0; i < ListLength(); ++i) checked[i] = checked_[static_cast<size_t>(i)];
-    return FilterState{MaskLowOf(checked, ListLength()), MaskHighOf(checked, ListLength()), range_ + 3 * cardinality_};
-  }
-  int ListLength() const { return std::clamp(s_.currentList.length, 0, kMaxListLength); }
+  // The page's drill asks what the model enables; its notes wait for the page.
+  class PageSurroundings : public FilteredSurroundings {
+   public:
+    explicit PageSurroundings(WebDrill& drill) : FilteredSurroundings(drill.s_.filters), drill_(drill) {}
+    void Play(const PlaybackPlan& plan) override { drill_.plan_ = plan; }
+
+   protected:
+    void ShowAsked() override { drill_.FillAnswerList(); }
+
+   private:
+    WebDrill& drill_;
+  };
+
+  FilterModel& Filters() { return s_.filters; }
+  const FilterModel& Filters() const { return s_.filters; }
+  // The page of a cardinality, all of it on, as the filter window builds it.
   void BuildPage(int cardinality) {
-    cardinality_ = cardinality;
+    Filters().SetCardinality(cardinality);
     s_.UseCardinality(cardinality + 3);
-    CheckFirst(ListLength());
+    AskMasked(FilterState{-1, -1, 0});
   }
-  void CheckFirst(int n) {
-    for (int i = 0; i < kMaxListLength; ++i) checked_[static_cast<size_t>(i)] = i < n;
+  // The masks' set classes of the list in use; none would leave the drill
+  // without a question, so then all of them.
+  void AskMasked(const FilterState& masks) {
+    for (int i = 0; i < kMaxListLength; ++i) Filters().SetAsks(i, i < Filters().ListLength() && MaskEnables(masks, i));
+    if (Filters().Asked().empty()) Filters().AskAll();
   }
   void FillAnswerList() {
-    int32_t rows[kMaxListLength] = {};
-    int count = 0;
-    for (int i = 0; i < ListLength(); ++i)
-      if (checked_[static_cast<size_t>(i)]) rows[count++] = i;
-    s_.SetAnswerRows(rows, count);
+    const std::vector<int32_t> rows = Filters().Asked();
+    s_.SetAnswerRows(rows.data(), static_cast<int>(rows.size()));
   }
   void ApplyFilters(const FilterState& state) {
-    range_ = state.ModeCode < 3 ? state.ModeCode : state.ModeCode - 3;
-    BuildPage(state.ModeCode < 3 ? 0 : 1);
-    for (int i = 0; i < kMaxListLength; ++i) checked_[static_cast<size_t>(i)] = i < ListLength() && MaskEnables(state, i);
-    if (State().LowMask == 0 && State().HighMask == 0) CheckFirst(ListLength());
+    const bool trichords = state.ModeCode < 3;
+    Filters().SetRange(trichords ? state.ModeCode : state.ModeCode - 3);
+    BuildPage(trichords ? 0 : 1);
+    AskMasked(state);
     FillAnswerList();
-    s_.SetNoteCount(cardinality_ + 3);
+    s_.SetNoteCount(Filters().Cardinality() + 3);
   }
-  void SaveFilters() const { SaveFiltersFile(kFiltersFileName, State()); }
+  void SaveFilters() const { SaveFiltersFile(kFiltersFileName, Filters().State()); }
   std::vector<std::string> ClassNamesOfFile() const {
     // The catalogue's records in file order: entries 2 onwards.
     std::vector<std::string> names;
@@ -456,26 +407,42 @@ class WebDrill : public DrillSurroundings, public DrillListener {
   std::string FiltersOf(int cardinality, bool allOn) const {
     CardinalityList list;
     const int length = std::clamp(FillCardinalityList(s_.catalogue, cardinality + 3, list), 0, kMaxListLength);
-    std::string out = "{\"cardinality\":" + std::to_string(cardinality) + ",\"range\":" + std::to_string(range_) +
+    std::string out = "{\"cardinality\":" + std::to_string(cardinality) + ",\"range\":" + std::to_string(Filters().Range()) +
                       ",\"save\":" + Bool(saveBox_) + ",\"boxes\":[";
     for (int i = 0; i < length; ++i) {
-      const bool on = allOn || checked_[static_cast<size_t>(i)];
+      const bool on = allOn || Filters().Asks(i);
       out += std::string(i ? "," : "") + "{\"label\":" + JsonString(FormatSetClassLabel(*list.items[static_cast<size_t>(i)])) +
              ",\"checked\":" + Bool(on) + "}";
     }
     return out + "]}";
   }
+  // The score window's values: the drill's own table, its entry and the six tables.
+  static std::string ScoreJson(const DrillResult& r, const EndOfDrill& end) {
+    const ScoreTexts t = FormatScoreTexts(end.score);
+    std::string out = "{\"time\":" + JsonString(t.time) + ",\"timePoints\":" + JsonString(t.timePoints) +
+                      ",\"percentage\":" + JsonString(t.percentage) + ",\"longevity\":" + JsonString(t.longevity) +
+                      ",\"score\":" + JsonString(t.score) + ",\"filtersUsed\":" + Bool(r.filtersUsed) +
+                      ",\"cardinality\":" + std::to_string(CardinalityOfResult(r)) + ",\"range\":" + std::to_string(RangeOfResult(r)) +
+                      ",\"newEntryIndex\":" + std::to_string(end.newEntryIndex) + ",\"tables\":[";
+    for (int table = 0; table < kHighScoreTableCount; ++table) {
+      out += table ? ",[" : "[";
+      const int count = std::clamp(end.tables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
+      for (int row = 0; row < count; ++row)
+        out += (row ? "," : "") + JsonString(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
+      out += "]";
+    }
+    return out + "]}";
+  }
 
   DrillSession s_;
+  PageSurroundings around_;
   WebScheduler scheduler_;
   PlaybackPlan plan_;
   JudgedAnswer judged_;
+  DrillResult ended_;
+  std::optional<EndOfDrill> files_;
   ErrorStats cumulative_{};
   FilterState saved_;
-  std::array<bool, kMaxListLength> checked_{};
-  int cardinality_ = 0;
-  int range_ = 0;
-  int manner_ = 0;
   bool saveBox_ = true;
   bool loggedIn_ = false;
   bool catalogueMissing_ = false;
@@ -501,7 +468,7 @@ EMSCRIPTEN_BINDINGS(sonorix) {
       .function("setCardinality", &WebDrill::SetCardinality)
       .function("setRange", &WebDrill::SetRange)
       .function("setManner", &WebDrill::SetManner)
-      .function("filters", &WebDrill::Filters)
+      .function("filters", &WebDrill::Filters_)
       .function("filtersFor", &WebDrill::FiltersFor)
       .function("applyFilters", &WebDrill::ApplyFilterWindow)
       .function("errorReport", &WebDrill::ErrorReport)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 
 #include "Clock.h"
 #include "DrillSession.h"
@@ -23,4 +24,12 @@ inline EndOfDrill SaveDrillResult(const DrillResult& r) {
   drill.modeCode = RangeOfResult(r) + 3 * CardinalityOfResult(r);
   drill.today = CoreClock().Today();
   return SaveEndedDrill(drill, r.stats);
+}
+
+// Only a drill ended by END, and not a practice drill, leaves a score: its
+// files are written as it ends, and what they hold is handed back for the
+// score to show.
+inline std::optional<EndOfDrill> SaveScoredDrill(const DrillResult& r) {
+  if (!r.scored || r.practice) return std::nullopt;
+  return SaveDrillResult(r);
 }

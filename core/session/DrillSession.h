@@ -88,6 +88,9 @@ class DrillListener {
   virtual void ListChanged() {}
 };
 
+// The drill's clock as it shows: minutes, then seconds in two digits.
+std::string ClockText(uint32_t elapsedMs);
+
 class DrillSession {
  public:
   // Picks the list index of the next question among the enabled ones; -1
@@ -140,6 +143,15 @@ class DrillSession {
   void End(bool scored);
   // Counters, statistics and FiltersUsed back to zero.
   void Clear();
+  // END is offered from the fifth right answer on.
+  static constexpr int32_t kRightAnswersForEnd = 5;
+  bool EndOffered() const { return Drilling && CorrectCount >= kRightAnswersForEnd; }
+  // END or a new login stops a drill once it has a right answer, and a
+  // practice drill at any time; before that the drill goes on.
+  bool Stoppable() const { return Drilling && (CorrectCount > 0 || practice_); }
+  // Login New Person: a drill that can stop ends without a score and its
+  // counts go. Whether it ended.
+  bool EndForNewPerson();
 
   // --- pieces the other windows call -------------------------------------------
   void GenerateQuestion();
@@ -166,6 +178,11 @@ class DrillSession {
   int RowOf(int listIndex) const;
   // The list index a row names, -1 outside the rows.
   int ListIndexOfRow(int row) const;
+  // The set class name a row shows ("11" for 3-11), empty outside the rows.
+  std::string NameOfRow(int row) const;
+  // The last row showing that name, -1 when none does: typing a name
+  // chooses its row.
+  int RowNamed(const std::string& name) const;
 
   // The notes a question has, 3 or 4, as the cardinality drilled; whether
   // that changed.

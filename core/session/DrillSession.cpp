@@ -1,6 +1,7 @@
 #include "DrillSession.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "SessionLog.h"
@@ -26,6 +27,13 @@ DrillSurroundings& Fallback() {
 }
 
 }  // namespace
+
+std::string ClockText(uint32_t elapsedMs) {
+  const uint32_t seconds = elapsedMs / 1000;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d:%.2d", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60));
+  return text;
+}
 
 DrillSession::DrillSession() : self_(std::make_shared<DrillSession*>(this)) {}
 
@@ -75,6 +83,19 @@ int DrillSession::RowOf(int listIndex) const {
 int DrillSession::ListIndexOfRow(int row) const {
   if (row < 0 || row >= kMaxListLength) return -1;
   return answerRowMap[row];
+}
+
+std::string DrillSession::NameOfRow(int row) const {
+  if (row < 0 || row >= answerRows_) return {};
+  const SetClassEntry* entry = EntryAt(answerRowMap[row]);
+  return entry ? entry->name : std::string();
+}
+
+int DrillSession::RowNamed(const std::string& name) const {
+  int found = -1;
+  for (int r = 0; r < answerRows_; ++r)
+    if (NameOfRow(r) == name) found = r;
+  return found;
 }
 
 bool DrillSession::SetNoteCount(int noteCount) {
@@ -348,4 +369,11 @@ void DrillSession::Clear() {
   ClearStats(SessionStats);
   FiltersUsed = false;
   Tell([](DrillListener& l) { l.CountsChanged(); });
+}
+
+bool DrillSession::EndForNewPerson() {
+  if (!Stoppable()) return false;
+  End(false);
+  Clear();
+  return true;
 }

@@ -1,10 +1,12 @@
 // A drill without any window: its steps, what it tells, what it logs.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Atonalfunctions.h"
+#include "DrillEnd.h"
 #include "DrillSession.h"
 #include "ScratchDir.h"
 #include "SessionLog.h"
@@ -208,4 +210,71 @@ TEST_F(DrillSessionTest, ASettingChangedMidDrillReplacesTheQuestionOnce) {
   EXPECT_NE(log.find("\r\nF 0 " + std::to_string(4095 & ~(1 << off)) + " 0\r\n"), std::string::npos) << log;
   const std::string last = "\r\nD 1 0 0 39245\r\nF 3 " + std::to_string(4095 & ~(1 << off)) + " 0";
   EXPECT_EQ(log.substr(log.size() - std::min(log.size(), last.size())), last) << log;
+}
+
+// END is offered from the fifth right answer; END or a new login stops a
+// drill from its first right answer (a practice drill at once), and only a
+// drill that END stops leaves its score in the files.
+TEST_F(DrillSessionTest, EndFromFiveRightAnswersAndOnlyEndLeavesTheScore) {
+  SetCoreClock(&clock_);
+  EXPECT_FALSE(drill_.Stoppable());
+  ASSERT_TRUE(drill_.Begin());
+  drill_.Submit(WrongRow());
+  EXPECT_FALSE(drill_.Stoppable()) << "a wrong answer alone does not stop a drill";
+  EXPECT_FALSE(drill_.EndForNewPerson());
+  EXPECT_TRUE(drill_.Drilling) << "a new login leaves it running";
+  for (int right = 1; right <= 5; ++right) {
+    drill_.Submit(RightRow());
+    EXPECT_TRUE(drill_.Stoppable());
+    EXPECT_EQ(drill_.EndOffered(), right == 5) << right;
+  }
+  now_ += 60000;
+  drill_.End(true);
+  EXPECT_FALSE(drill_.EndOffered());
+  ASSERT_EQ(ended_.size(), 1u);
+  const std::optional<EndOfDrill> saved = SaveScoredDrill(ended_[0]);
+  ASSERT_TRUE(saved);
+  // Five right, one wrong, in 60 s, dated the drill's day, on the table of
+  // the trichords in close position.
+  EXPECT_EQ(saved->newEntryIndex, 0);
+  EXPECT_EQ(dir_.Read(kHighScoreFileName),
+            "1\r\n38961 5 1 12 " + std::to_string(saved->score.Score) + "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(dir_.Read(kErrorsFileName), FormatErrorStats(ended_[0].stats)) << "the drill's statistics counted";
+  const std::string files = dir_.Read(kHighScoreFileName) + dir_.Read(kErrorsFileName);
+  drill_.Clear();
+
+  // Stopped by a new login: ended unscored, counts gone, nothing written.
+  ASSERT_TRUE(drill_.Begin());
+  drill_.Submit(RightRow());
+  EXPECT_TRUE(drill_.EndForNewPerson());
+  EXPECT_FALSE(drill_.Drilling);
+  EXPECT_EQ(drill_.CorrectCount, 0);
+  ASSERT_EQ(ended_.size(), 2u);
+  EXPECT_FALSE(SaveScoredDrill(ended_[1]));
+
+  // A practice drill stops at once and, ended by END, still leaves no score.
+  drill_.SetPractice(true);
+  ASSERT_TRUE(drill_.Begin());
+  EXPECT_TRUE(drill_.Stoppable());
+  drill_.End(true);
+  ASSERT_EQ(ended_.size(), 3u);
+  EXPECT_FALSE(SaveScoredDrill(ended_[2]));
+  EXPECT_EQ(dir_.Read(kHighScoreFileName) + dir_.Read(kErrorsFileName), files);
+  SetCoreClock(nullptr);
+}
+
+// What the drill window and the page show of a drill: a typed name chooses
+// its row, and the clock reads minutes and seconds.
+TEST_F(DrillSessionTest, ATypedNameChoosesItsRowAndTheClockReadsMinutesAndSeconds) {
+  const int32_t rows[] = {10, 0, 3};  // 3-11, 3-1, 3-4
+  drill_.SetAnswerRows(rows, 3);
+  EXPECT_EQ(drill_.NameOfRow(0), "11");
+  EXPECT_EQ(drill_.RowNamed("4"), 2);
+  EXPECT_EQ(drill_.RowNamed("1"), 1) << "the whole name, not a prefix of 11";
+  EXPECT_EQ(drill_.RowNamed("2"), -1) << "a set class not in the list";
+  EXPECT_EQ(drill_.NameOfRow(3), "") << "a row beyond the list names nothing, whatever it named before";
+  EXPECT_EQ(drill_.RowNamed(""), -1);
+  EXPECT_EQ(ClockText(0), "0:00");
+  EXPECT_EQ(ClockText(61999), "1:01");
+  EXPECT_EQ(ClockText(600000), "10:00");
 }
