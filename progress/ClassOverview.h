@@ -19,6 +19,7 @@
 #include "Catalogue.h"
 #include "ErrorStats.h"
 #include "ReportReader.h"
+#include "Texts.h"
 
 class QLabel;
 class QProgressBar;
@@ -31,6 +32,8 @@ class ClassTableModel;
 
 class TClassOverviewForm : public QDialog {
   Q_OBJECT
+  SONORIX_TEXTS(TClassOverview)
+
  public:
   explicit TClassOverviewForm(QWidget* parent = nullptr);
   ~TClassOverviewForm() override;

@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QXYSeries>
 
 #include "ClassOverview.h"
+#include "ClassTable.h"
 #include "ConfusionWindow.h"
 #include "EventLoop.h"
 #include "NotationView.h"
@@ -504,6 +507,63 @@ TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
     qunsetenv("XDG_CACHE_HOME");
   else
     qputenv("XDG_CACHE_HOME", oldCache);
+}
+
+// The class table is a well-formed model, also sorted and through its
+// resets, and sorts by value: times as numbers, the unknown row below the
+// names, an empty cell below every number.
+TEST(ClassTableModel, PassesTheModelTesterAndSortsByValue) {
+  static QStringList failures;
+  failures.clear();
+  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (context.category && QLatin1String(context.category) == QLatin1String("qt.modeltest")) failures << text;
+  });
+  std::vector<PersonFigures> rows(3);
+  rows[0].name = "Bea";
+  rows[0].verifiedDrills = 10;
+  rows[0].all.seconds = 600;
+  rows[0].firstDay = 45000;
+  rows[0].unverified = 2;
+  rows[1].name = "Al";
+  rows[1].verifiedDrills = 9;
+  rows[1].all.seconds = 75;
+  rows[2].unknown = true;
+  rows[2].all.seconds = 5;
+  {
+    ClassTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    QSortFilterProxyModel sorted;
+    sorted.setSortRole(Qt::UserRole);
+    sorted.setSourceModel(&model);
+    QAbstractItemModelTester sortedTester(&sorted, QAbstractItemModelTester::FailureReportingMode::Warning);
+    model.SetRows(rows);
+    ASSERT_EQ(model.rowCount(), 3);
+    ASSERT_EQ(model.columnCount(), ClassTableModel::kColumns);
+    EXPECT_EQ(model.headerData(ClassTableModel::kAllTime, Qt::Horizontal).toString(), "Time\nin all");
+    const auto column = [&sorted](int c) {
+      QStringList texts;
+      for (int r = 0; r < sorted.rowCount(); ++r) texts << sorted.index(r, c).data().toString();
+      return texts;
+    };
+    sorted.sort(ClassTableModel::kName);
+    EXPECT_EQ(column(ClassTableModel::kName), QStringList({"Al", "Bea", "(unknown)"}));
+    // "10:00" sorts before "1:15" as text.
+    sorted.sort(ClassTableModel::kAllTime);
+    EXPECT_EQ(column(ClassTableModel::kAllTime), QStringList({"0:05", "1:15", "10:00"}));
+    sorted.sort(ClassTableModel::kFirst, Qt::DescendingOrder);
+    EXPECT_EQ(column(ClassTableModel::kFirst), QStringList({"2023-03-15", "", ""}));
+    const QModelIndex damaged = model.index(0, ClassTableModel::kUnverified);
+    EXPECT_EQ(damaged.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(model.index(1, ClassTableModel::kUnverified).data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(damaged.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_FALSE(model.index(0, ClassTableModel::kColumns).isValid());
+    model.SetRows({});
+    EXPECT_EQ(sorted.rowCount(), 0);
+    model.SetRows(rows);
+    EXPECT_EQ(sorted.rowCount(), 3);
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
 }
 
 }  // namespace
