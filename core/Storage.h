@@ -13,8 +13,8 @@ class Storage {
   virtual ~Storage() = default;
 
   // The whole file up to its first Ctrl-Z byte; nullopt when it is not there
-  // or cannot be read.
-  virtual std::optional<std::string> Read(const std::string& name) = 0;
+  // or cannot be read. By default what ReadAll gives, cut there.
+  virtual std::optional<std::string> Read(const std::string& name);
   // Every byte of the file, Ctrl-Z or not: for the logs that decide
   // themselves what a Ctrl-Z inside them means.
   virtual std::optional<std::string> ReadAll(const std::string& name) = 0;
@@ -63,3 +63,10 @@ void SetDataStorage(Storage* storage);
 // Each host (the desktop's, the plain one, the browser's) hands the core its
 // storage as the program starts; the core names none of them.
 void SetHostStorage(Storage& storage);
+
+// For the hosts' storages: every byte of a file through the C library,
+// nullopt when it cannot be opened or read (a folder by that name, an I/O
+// fault: no empty file).
+std::optional<std::string> ReadFileBytes(const std::string& path);
+// A text file's content: what comes before its first Ctrl-Z byte.
+std::optional<std::string> UpToCtrlZ(std::optional<std::string> text);
