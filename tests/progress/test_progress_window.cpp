@@ -349,16 +349,37 @@ TEST_F(ProgressTest, ExportStartsInDocumentsAndThenInTheFolderUsedLast) {
   }
 }
 
+// The account's cache folder in a test's scratch folder while it lives.
+class ScratchCache {
+ public:
+  explicit ScratchCache(const std::string& folder) : old_(qgetenv("XDG_CACHE_HOME")) {
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(folder));
+  }
+  ~ScratchCache() {
+    if (old_.isNull())
+      qunsetenv("XDG_CACHE_HOME");
+    else
+      qputenv("XDG_CACHE_HOME", old_);
+  }
+
+ private:
+  QByteArray old_;
+};
+
+// One eligible drill of day 45000 in the log, as the drill window writes it;
+// `tamper` is added to its check value.
+std::string DrillRecords(const std::string& name, int right, int wrong, int seconds, double tamper = 0) {
+  return "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0}) + "\r\n" +
+         SegmentRecordText(right, wrong, seconds, SegmentCheckValue(name, 45000, right, wrong) + tamper);
+}
+
 // The overview reads off the GUI thread, shows what its model computes, keeps
 // an unchanged folder's figures in the account's cache, and can be stopped.
 TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
-  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(right, 1, seconds, SegmentCheckValue(name, 45000, right, 1));
-  }
+  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}})
+    log += DrillRecords(name, right, 1, seconds);
   dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
   const auto open = [](TClassOverviewForm& window) {
     window.LoadFolder();
@@ -416,24 +437,17 @@ TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
     EXPECT_FALSE(window.FromCache());
     EXPECT_EQ(window.Rows().size(), 2u);
   }
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 // Each column is exactly as wide as laying out every cell and heading makes
 // it: names that kerning narrows below a longer one, long times, and again
 // in a larger font, as a zoom gives the table.
 TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
   for (const auto& [name, seconds] : {std::tuple{"AVAVAVAVAVAVAVAVAVAVAVAV", 117}, {"HHHHHHHHHHHHHHHHHHHHH", 99999999},
-                                      {"To To To To To To Tom", 8}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(11, 1, seconds, SegmentCheckValue(name, 45000, 11, 1));
-  }
+                                      {"To To To To To To Tom", 8}})
+    log += DrillRecords(name, 11, 1, seconds);
   dir_.Write("report.dat", log);
   TClassOverviewForm window;
   window.LoadFolder();
@@ -458,23 +472,16 @@ TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
   window.ClassTable->setFont(larger);
   window.ClassTable->resizeColumnsToContents();
   expectLaidOut("in a larger font");
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 // The table's cells look exactly as the style's own painting makes them:
 // plain and right-aligned texts, a selected row, the red counts of damaged
 // records, and texts too long for their column.
 TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
-  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(9, 2, 345, SegmentCheckValue(name, 45000, 9, 2) + check);
-  }
+  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}})
+    log += DrillRecords(name, 9, 2, 345, check);
   dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
   TClassOverviewForm window;
   window.LoadFolder();
@@ -503,10 +510,6 @@ TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
   table->setColumnWidth(3, 18);
   QApplication::processEvents();
   compare("with cut texts");
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 // The class table is a well-formed model, also sorted and through its
