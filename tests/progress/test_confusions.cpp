@@ -8,6 +8,7 @@
 #include "Catalogue.h"
 #include "ConfusionMatrix.h"
 #include "ScratchDir.h"
+#include "ShippedCatalogue.h"
 #include "SetClassPlayer.h"
 
 namespace {
@@ -98,18 +99,7 @@ bool IsPrimeFormOf(const int32_t* notes, const SetClassEntry& e) {
   return SamePitchClassSet(NormalFormAtZero(PitchClasses(notes, e.cardinality)), NormalFormAtZero(prime));
 }
 
-// The shipped catalogue and its lists of set classes.
-class SetClassPlayer : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(catalogue_.Load(ShippedDataPath("ftclass.dat"))); }
-  CardinalityList List(int cardinality) const {
-    CardinalityList list;
-    list.length = FillCardinalityList(catalogue_, cardinality, list);
-    return list;
-  }
-
-  Catalogue catalogue_;
-};
+class SetClassPlayer : public ShippedCatalogueTest {};
 
 TEST_F(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
   RandomSource rng;
