@@ -21,8 +21,6 @@ void SetHostStorage(Storage& storage) { gHost.store(&storage); }
 
 void SetDataStorage(Storage* storage) { gChosen.store(storage); }
 
-std::optional<std::string> Storage::Read(const std::string& name) { return UpToCtrlZ(ReadAll(name)); }
-
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return std::nullopt;

@@ -13,8 +13,8 @@ class Storage {
   virtual ~Storage() = default;
 
   // The whole file up to its first Ctrl-Z byte; nullopt when it is not there
-  // or cannot be read. By default what ReadAll gives, cut there.
-  virtual std::optional<std::string> Read(const std::string& name);
+  // or cannot be read.
+  virtual std::optional<std::string> Read(const std::string& name) = 0;
   // Every byte of the file, Ctrl-Z or not: for the logs that decide
   // themselves what a Ctrl-Z inside them means.
   virtual std::optional<std::string> ReadAll(const std::string& name) = 0;

@@ -13,6 +13,8 @@
 #include "FileLock.h"
 #include "Platform.h"
 
+std::optional<std::string> DesktopStorage::Read(const std::string& name) { return ReadTextFile(name); }
+
 std::optional<std::string> DesktopStorage::ReadAll(const std::string& name) { return ReadWholeFile(name); }
 
 bool DesktopStorage::Exists(const std::string& name) { return PlatformFileExists(name); }

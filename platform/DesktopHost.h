@@ -8,6 +8,7 @@
 
 class DesktopStorage : public Storage {
  public:
+  std::optional<std::string> Read(const std::string& name) override;
   std::optional<std::string> ReadAll(const std::string& name) override;
   bool Exists(const std::string& name) override;
   bool Replace(const std::string& name, std::string_view bytes) override;

@@ -1,11 +1,8 @@
 #include "ClassOverview.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -14,7 +11,6 @@
 
 #include "ClassTable.h"
 #include "ClassTableView.h"
-#include "ProgressWindow.h"
 #include "ReportReader.h"
 #include "ScreenLocale.h"
 
@@ -103,9 +99,12 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
 
 TClassOverviewForm::~TClassOverviewForm() { StopLoading(); }
 
-void TClassOverviewForm::ShowRows(std::vector<PersonFigures> rows) { model_->SetRows(std::move(rows)); }
+void TClassOverviewForm::StopLoading() {
+  if (cancel_) cancel_->store(true);
+  if (worker_.joinable()) worker_.join();
+}
 
-const std::vector<PersonFigures>& TClassOverviewForm::Rows() const { return model_->Rows(); }
+void TClassOverviewForm::ShowRows(std::vector<PersonFigures> rows) { model_->SetRows(std::move(rows)); }
 
 void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats, const Catalogue& catalogue,
                                    int32_t today) {
@@ -134,11 +133,6 @@ void TClassOverviewForm::ShowLists(const ErrorStats& stats, const Catalogue& cat
     }
   }
   FillLists();
-}
-
-QString TClassOverviewForm::ClassName(int cardinalityIndex, int listIndex) const {
-  const QStringList& names = names_[cardinalityIndex == 1 ? 1 : 0];
-  return listIndex >= 0 && listIndex < names.size() ? names[listIndex] : QString::number(listIndex + 1);
 }
 
 void TClassOverviewForm::FillSummary() {
@@ -183,25 +177,3 @@ void TClassOverviewForm::FillLists() {
   ConfusionTable->resizeColumnsToContents();
 }
 
-void TClassOverviewForm::ExportButtonClick() {
-  const QString fileName = QFileDialog::getSaveFileName(this, T("Export CSV"),
-                                                        QDir(TProgressForm::ExportFolder()).filePath(QStringLiteral("class.csv")),
-                                                        T("CSV files (*.csv);;All files (*)"));
-  if (fileName.isEmpty()) return;
-  if (!ExportCsv(fileName)) QMessageBox::warning(this, T("Export CSV"), T("%1 could not be written.").arg(fileName));
-}
-
-void TClassOverviewForm::PdfButtonClick() {
-  const QString suggested = QStringLiteral("class-report-%1.pdf").arg(QString::fromStdString(IsoDate(today_)));
-  const QString fileName = QFileDialog::getSaveFileName(this, T("Save PDF"),
-                                                        QDir(TProgressForm::ExportFolder()).filePath(suggested),
-                                                        T("PDF files (*.pdf);;All files (*)"));
-  if (fileName.isEmpty()) return;
-  if (!SavePdf(fileName)) QMessageBox::warning(this, T("Save PDF"), T("%1 could not be written.").arg(fileName));
-}
-
-void ShowClassOverview(QWidget* parent) {
-  TClassOverviewForm window(parent);
-  window.LoadFolder();
-  window.exec();
-}

@@ -1,6 +1,6 @@
-// The Class Overview's reading: the logs off the GUI thread, with a progress
-// bar for a long read and Cancel; an unchanged folder from the account's
-// cache at once.
+// The Class Overview's reading of the working directory's folder: the logs
+// off the GUI thread, with a progress bar for a long read and Cancel; an
+// unchanged folder from the account's cache at once.
 #include "ClassOverview.h"
 
 #include <QDir>
@@ -29,11 +29,6 @@ struct TClassOverviewForm::Result {
   QString note;
   int generation = 0;
 };
-
-void TClassOverviewForm::StopLoading() {
-  if (cancel_) cancel_->store(true);
-  if (worker_.joinable()) worker_.join();
-}
 
 void TClassOverviewForm::LoadFolder() {
   StopLoading();
@@ -133,4 +128,10 @@ void TClassOverviewForm::Show(Result& result) {
   ExportButton->setEnabled(true);
   PdfButton->setEnabled(true);
   emit Loaded();
+}
+
+void ShowClassOverview(QWidget* parent) {
+  TClassOverviewForm window(parent);
+  window.LoadFolder();
+  window.exec();
 }

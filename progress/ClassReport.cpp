@@ -1,12 +1,15 @@
 // The Class Overview's exports: the table as CSV, and the printable report
 // (the table, the class's hardest set classes and confusions, each student's
-// from practice mode) as HTML and as PDF.
+// from practice mode) as HTML and as PDF; the buttons that save them.
 #include "ClassOverview.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -19,6 +22,7 @@
 #include "DataFile.h"
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
+#include "ProgressWindow.h"
 
 namespace {
 
@@ -165,4 +169,21 @@ bool TClassOverviewForm::SavePdf(const QString& fileName) const {
   const QByteArray& bytes = pdf.data();
   if (bytes.isEmpty()) return false;
   return WriteFileAtomic(Bytes(fileName), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+void TClassOverviewForm::ExportButtonClick() {
+  const QString fileName = QFileDialog::getSaveFileName(this, T("Export CSV"),
+                                                        QDir(TProgressForm::ExportFolder()).filePath(QStringLiteral("class.csv")),
+                                                        T("CSV files (*.csv);;All files (*)"));
+  if (fileName.isEmpty()) return;
+  if (!ExportCsv(fileName)) QMessageBox::warning(this, T("Export CSV"), T("%1 could not be written.").arg(fileName));
+}
+
+void TClassOverviewForm::PdfButtonClick() {
+  const QString suggested = QStringLiteral("class-report-%1.pdf").arg(QString::fromStdString(IsoDate(today_)));
+  const QString fileName = QFileDialog::getSaveFileName(this, T("Save PDF"),
+                                                        QDir(TProgressForm::ExportFolder()).filePath(suggested),
+                                                        T("PDF files (*.pdf);;All files (*)"));
+  if (fileName.isEmpty()) return;
+  if (!SavePdf(fileName)) QMessageBox::warning(this, T("Save PDF"), T("%1 could not be written.").arg(fileName));
 }

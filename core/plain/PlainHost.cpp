@@ -15,6 +15,7 @@ namespace {
 
 class PlainStorage : public Storage {
  public:
+  std::optional<std::string> Read(const std::string& name) override { return UpToCtrlZ(ReadFileBytes(name)); }
   std::optional<std::string> ReadAll(const std::string& name) override { return ReadFileBytes(name); }
 
   bool Exists(const std::string& name) override {
