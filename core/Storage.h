@@ -63,3 +63,10 @@ void SetDataStorage(Storage* storage);
 // Each host (the desktop's, the plain one, the browser's) hands the core its
 // storage as the program starts; the core names none of them.
 void SetHostStorage(Storage& storage);
+
+// For the hosts' storages: every byte of a file through the C library,
+// nullopt when it cannot be opened or read (a folder by that name, an I/O
+// fault: no empty file).
+std::optional<std::string> ReadFileBytes(const std::string& path);
+// A text file's content: what comes before its first Ctrl-Z byte.
+std::optional<std::string> UpToCtrlZ(std::optional<std::string> text);

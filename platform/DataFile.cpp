@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include "FileLock.h"
+#include "Storage.h"
 
 #include <cerrno>
 #include <cmath>
@@ -17,28 +18,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::optional<std::string> ReadWholeFile(const std::string& name) {
-  std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::string text;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  // A read error (a directory by that name, an I/O fault) is no empty file.
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return text;
-}
+std::optional<std::string> ReadWholeFile(const std::string& name) { return ReadFileBytes(name); }
 
-std::optional<std::string> ReadTextFile(const std::string& name) {
-  auto text = ReadWholeFile(name);
-  if (!text) return text;
-  // Text mode ends the file at Ctrl-Z.
-  auto eof = text->find('\x1a');
-  if (eof != std::string::npos) text->resize(eof);
-  return text;
-}
+std::optional<std::string> ReadTextFile(const std::string& name) { return UpToCtrlZ(ReadWholeFile(name)); }
 
 bool AppendToFile(const std::string& name, std::string_view bytes) { return AppendLocked(name, bytes); }
 

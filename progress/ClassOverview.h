@@ -17,8 +17,10 @@
 
 #include "ClassFigures.h"
 #include "Catalogue.h"
+#include "ClassTable.h"
 #include "ErrorStats.h"
 #include "ReportReader.h"
+#include "Texts.h"
 
 class QLabel;
 class QProgressBar;
@@ -27,10 +29,10 @@ class QSortFilterProxyModel;
 class QTableView;
 class QTableWidget;
 
-class ClassTableModel;
-
 class TClassOverviewForm : public QDialog {
   Q_OBJECT
+  SONORIX_TEXTS(TClassOverview)
+
  public:
   explicit TClassOverviewForm(QWidget* parent = nullptr);
   ~TClassOverviewForm() override;
@@ -61,7 +63,7 @@ class TClassOverviewForm : public QDialog {
 
   // The class table alone, from figures already made.
   void ShowRows(std::vector<PersonFigures> rows);
-  const std::vector<PersonFigures>& Rows() const;
+  const std::vector<PersonFigures>& Rows() const { return model_->Rows(); }
 
  signals:
   void Loaded();
@@ -74,7 +76,10 @@ class TClassOverviewForm : public QDialog {
   void FillLists();
   // The folder's line and the class table.
   void FillSummary();
-  QString ClassName(int cardinalityIndex, int listIndex) const;
+  QString ClassName(int cardinalityIndex, int listIndex) const {
+    const QStringList& names = names_[cardinalityIndex == 1 ? 1 : 0];
+    return listIndex >= 0 && listIndex < names.size() ? names[listIndex] : QString::number(listIndex + 1);
+  }
   void ExportButtonClick();
   void PdfButtonClick();
   void StopLoading();

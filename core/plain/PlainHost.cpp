@@ -15,26 +15,8 @@ namespace {
 
 class PlainStorage : public Storage {
  public:
-  std::optional<std::string> Read(const std::string& name) override {
-    auto text = ReadAll(name);
-    if (!text) return text;
-    const size_t eof = text->find('\x1a');
-    if (eof != std::string::npos) text->resize(eof);
-    return text;
-  }
-
-  std::optional<std::string> ReadAll(const std::string& name) override {
-    std::FILE* f = std::fopen(name.c_str(), "rb");
-    if (!f) return std::nullopt;
-    std::string text;
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
-    return text;
-  }
+  std::optional<std::string> Read(const std::string& name) override { return UpToCtrlZ(ReadFileBytes(name)); }
+  std::optional<std::string> ReadAll(const std::string& name) override { return ReadFileBytes(name); }
 
   bool Exists(const std::string& name) override {
     std::error_code ec;

@@ -43,6 +43,7 @@ TEST(StorageTest, ReadReplaceAndUpdateKeepWhatCannotBeRead) {
   EXPECT_EQ(second.found, Found::Text);
   EXPECT_EQ(second.text, "one\r\n");
   EXPECT_EQ(files.Read("a.dat"), "two\r\n") << "reading stops at Ctrl-Z";
+  EXPECT_EQ(files.ReadAll("a.dat"), "two\r\n\x1a tail") << "every byte, Ctrl-Z or not";
   EXPECT_FALSE(UpdateWith("a.dat", std::nullopt).written);
   EXPECT_EQ(dir.Read("a.dat"), "two\r\n\x1a tail") << "an edit that declines leaves the file";
 
@@ -51,6 +52,7 @@ TEST(StorageTest, ReadReplaceAndUpdateKeepWhatCannotBeRead) {
   std::filesystem::create_directory(dir.Path("b.dat"));
   EXPECT_FALSE(files.Exists("b.dat"));
   EXPECT_FALSE(files.Read("b.dat"));
+  EXPECT_FALSE(files.ReadAll("b.dat"));
   EXPECT_FALSE(files.Replace("b.dat", "x"));
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path("b.dat")));
   EXPECT_FALSE(files.Append("b.dat", "x"));

@@ -10,24 +10,14 @@
 #include "Catalogue.h"
 #include "PlayedChord.h"
 #include "ScratchDir.h"
+#include "ShippedCatalogue.h"
 
 namespace {
 
 constexpr uint8_t kNoteOn = 0x90;
 constexpr uint8_t kNoteOff = 0x80;
 
-class PlayedChordTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(catalogue_.Load(ShippedDataPath("ftclass.dat"))); }
-
-  CardinalityList List(int cardinality) const {
-    CardinalityList list;
-    list.length = FillCardinalityList(catalogue_, cardinality, list);
-    return list;
-  }
-
-  Catalogue catalogue_;
-};
+class PlayedChordTest : public ShippedCatalogueTest {};
 
 // The pitch classes of a class's prime form, transposed by t, inverted first when asked.
 std::set<int> Transformed(const SetClassEntry& entry, int t, bool invert) {

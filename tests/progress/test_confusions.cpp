@@ -8,6 +8,7 @@
 #include "Catalogue.h"
 #include "ConfusionMatrix.h"
 #include "ScratchDir.h"
+#include "ShippedCatalogue.h"
 #include "SetClassPlayer.h"
 
 namespace {
@@ -90,18 +91,23 @@ PitchClassSet PitchClasses(const int32_t* notes, int n) {
   return set;
 }
 
-TEST(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
-  Catalogue catalogue;
-  ASSERT_TRUE(catalogue.Load(ShippedDataPath("ftclass.dat")));
+// Whether the notes are the set class's prime form transposed: the same
+// normal form at zero.
+bool IsPrimeFormOf(const int32_t* notes, const SetClassEntry& e) {
+  PitchClassSet prime;
+  for (int j = 0; j < e.cardinality; ++j) prime.elements[prime.count++] = e.pitchClasses[j];
+  return SamePitchClassSet(NormalFormAtZero(PitchClasses(notes, e.cardinality)), NormalFormAtZero(prime));
+}
+
+class SetClassPlayer : public ShippedCatalogueTest {};
+
+TEST_F(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
   RandomSource rng;
   rng.Seed(99);
   for (int cardinality : {3, 4}) {
-    CardinalityList list;
-    list.length = FillCardinalityList(catalogue, cardinality, list);
+    const CardinalityList list = List(cardinality);
     for (int i = 0; i < list.length; ++i) {
       const SetClassEntry& e = *list.items[static_cast<size_t>(i)];
-      PitchClassSet prime;
-      for (int j = 0; j < e.cardinality; ++j) prime.elements[prime.count++] = e.pitchClasses[j];
       for (int range = 0; range < 3; ++range) {
         for (int draw = 0; draw < 40; ++draw) {
           QuestionState q;
@@ -110,10 +116,7 @@ TEST(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
           EXPECT_TRUE(q.isFormB == 0 || !e.hasDistinctInversion);
           EXPECT_GE(q.sortedNotes[0], 43);
           EXPECT_LE(q.sortedNotes[cardinality - 1], 67);
-          // Transposed prime form: same normal form at zero as the prime itself.
-          EXPECT_TRUE(SamePitchClassSet(NormalFormAtZero(PitchClasses(q.sortedNotes, cardinality)),
-                                        NormalFormAtZero(prime)))
-              << cardinality << "-" << e.name;
+          EXPECT_TRUE(IsPrimeFormOf(q.sortedNotes, e)) << cardinality << "-" << e.name;
         }
       }
     }
@@ -121,8 +124,7 @@ TEST(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
 
   // Two set classes as figures: the pause before, each figure's waits, the
   // pause between; an entry that cannot be voiced is skipped.
-  CardinalityList tri;
-  tri.length = FillCardinalityList(catalogue, 3, tri);
+  const CardinalityList tri = List(3);
   SetClassEntry broken;
   broken.cardinality = 7;
   PlaybackPlan plan;
@@ -143,14 +145,11 @@ TEST(SetClassPlayer, AlwaysThePrimeFormInTheRangeAndManner) {
 // Every confused pair and every reveal as a plan: the class asked, then the
 // other a pause after its last note, each in its prime form and manner; a
 // reveal's parts begin where its notes do, after the lead-in.
-TEST(SetClassPlayer, EveryPairAndRevealAsAPlan) {
-  Catalogue catalogue;
-  ASSERT_TRUE(catalogue.Load(ShippedDataPath("ftclass.dat")));
+TEST_F(SetClassPlayer, EveryPairAndRevealAsAPlan) {
   RandomSource rng;
   rng.Seed(7);
   for (int cardinality : {3, 4}) {
-    CardinalityList list;
-    list.length = FillCardinalityList(catalogue, cardinality, list);
+    const CardinalityList list = List(cardinality);
     const auto n = static_cast<size_t>(cardinality);
     for (int asked = 0; asked < list.length; ++asked) {
       for (int answered = 0; answered < list.length; ++answered) {
@@ -174,13 +173,8 @@ TEST(SetClassPlayer, EveryPairAndRevealAsAPlan) {
             keys[0][i] = pair.notes[i].key;
             keys[1][i] = pair.notes[n + i].key;
           }
-          for (int k = 0; k < 2; ++k) {
-            const SetClassEntry& e = k ? *b : *a;
-            PitchClassSet prime;
-            for (int j = 0; j < e.cardinality; ++j) prime.elements[prime.count++] = e.pitchClasses[j];
-            EXPECT_TRUE(SamePitchClassSet(NormalFormAtZero(PitchClasses(keys[k], cardinality)), NormalFormAtZero(prime)))
-                << cardinality << "-" << e.name;
-          }
+          EXPECT_TRUE(IsPrimeFormOf(keys[0], *a)) << cardinality << "-" << a->name;
+          EXPECT_TRUE(IsPrimeFormOf(keys[1], *b)) << cardinality << "-" << b->name;
 
           QuestionState question;
           ASSERT_TRUE(VoicePrimeForm(*a, how.range, how.limits, rng, question));

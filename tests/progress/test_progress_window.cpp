@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QXYSeries>
 
 #include "ClassOverview.h"
+#include "ClassTable.h"
 #include "ConfusionWindow.h"
 #include "EventLoop.h"
 #include "NotationView.h"
@@ -346,16 +349,37 @@ TEST_F(ProgressTest, ExportStartsInDocumentsAndThenInTheFolderUsedLast) {
   }
 }
 
+// The account's cache folder in a test's scratch folder while it lives.
+class ScratchCache {
+ public:
+  explicit ScratchCache(const std::string& folder) : old_(qgetenv("XDG_CACHE_HOME")) {
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(folder));
+  }
+  ~ScratchCache() {
+    if (old_.isNull())
+      qunsetenv("XDG_CACHE_HOME");
+    else
+      qputenv("XDG_CACHE_HOME", old_);
+  }
+
+ private:
+  QByteArray old_;
+};
+
+// One eligible drill of day 45000 in the log, as the drill window writes it;
+// `tamper` is added to its check value.
+std::string DrillRecords(const std::string& name, int right, int wrong, int seconds, double tamper = 0) {
+  return "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0}) + "\r\n" +
+         SegmentRecordText(right, wrong, seconds, SegmentCheckValue(name, 45000, right, wrong) + tamper);
+}
+
 // The overview reads off the GUI thread, shows what its model computes, keeps
 // an unchanged folder's figures in the account's cache, and can be stopped.
 TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
-  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(right, 1, seconds, SegmentCheckValue(name, 45000, right, 1));
-  }
+  for (const auto& [name, right, seconds] : {std::tuple{"Ann", 8, 117}, {"Bob", 2, 30}})
+    log += DrillRecords(name, right, 1, seconds);
   dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
   const auto open = [](TClassOverviewForm& window) {
     window.LoadFolder();
@@ -413,24 +437,17 @@ TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
     EXPECT_FALSE(window.FromCache());
     EXPECT_EQ(window.Rows().size(), 2u);
   }
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 // Each column is exactly as wide as laying out every cell and heading makes
 // it: names that kerning narrows below a longer one, long times, and again
 // in a larger font, as a zoom gives the table.
 TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
   for (const auto& [name, seconds] : {std::tuple{"AVAVAVAVAVAVAVAVAVAVAVAV", 117}, {"HHHHHHHHHHHHHHHHHHHHH", 99999999},
-                                      {"To To To To To To Tom", 8}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(11, 1, seconds, SegmentCheckValue(name, 45000, 11, 1));
-  }
+                                      {"To To To To To To Tom", 8}})
+    log += DrillRecords(name, 11, 1, seconds);
   dir_.Write("report.dat", log);
   TClassOverviewForm window;
   window.LoadFolder();
@@ -455,23 +472,16 @@ TEST_F(ProgressTest, ClassOverviewColumnsFitTheirWidestTextAndHeading) {
   window.ClassTable->setFont(larger);
   window.ClassTable->resizeColumnsToContents();
   expectLaidOut("in a larger font");
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 // The table's cells look exactly as the style's own painting makes them:
 // plain and right-aligned texts, a selected row, the red counts of damaged
 // records, and texts too long for their column.
 TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
-  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.Path("cache")));
+  const ScratchCache cache(dir_.Path("cache"));
   std::string log;
-  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}}) {
-    log += "\r\n" + StartRecordText(45000, 0, name) + "\r\n" + FilterRecordText(FilterState{4095, 0, 0});
-    log += "\r\n" + SegmentRecordText(9, 2, 345, SegmentCheckValue(name, 45000, 9, 2) + check);
-  }
+  for (const auto& [name, check] : {std::tuple{"Ann", 0.0}, {"Bob Tampered", 1.0}, {"Cleo", 0.0}})
+    log += DrillRecords(name, 9, 2, 345, check);
   dir_.Write("report.dat", log + "\r\nD 1 1 1 1");
   TClassOverviewForm window;
   window.LoadFolder();
@@ -500,10 +510,63 @@ TEST_F(ProgressTest, ClassOverviewPaintsItsCellsAsTheStyleDoes) {
   table->setColumnWidth(3, 18);
   QApplication::processEvents();
   compare("with cut texts");
-  if (oldCache.isNull())
-    qunsetenv("XDG_CACHE_HOME");
-  else
-    qputenv("XDG_CACHE_HOME", oldCache);
+}
+
+// The class table is a well-formed model, also sorted and through its
+// resets, and sorts by value: times as numbers, the unknown row below the
+// names, an empty cell below every number.
+TEST(ClassTableModel, PassesTheModelTesterAndSortsByValue) {
+  static QStringList failures;
+  failures.clear();
+  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (context.category && QLatin1String(context.category) == QLatin1String("qt.modeltest")) failures << text;
+  });
+  std::vector<PersonFigures> rows(3);
+  rows[0].name = "Bea";
+  rows[0].verifiedDrills = 10;
+  rows[0].all.seconds = 600;
+  rows[0].firstDay = 45000;
+  rows[0].unverified = 2;
+  rows[1].name = "Al";
+  rows[1].verifiedDrills = 9;
+  rows[1].all.seconds = 75;
+  rows[2].unknown = true;
+  rows[2].all.seconds = 5;
+  {
+    ClassTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    QSortFilterProxyModel sorted;
+    sorted.setSortRole(Qt::UserRole);
+    sorted.setSourceModel(&model);
+    QAbstractItemModelTester sortedTester(&sorted, QAbstractItemModelTester::FailureReportingMode::Warning);
+    model.SetRows(rows);
+    ASSERT_EQ(model.rowCount(), 3);
+    ASSERT_EQ(model.columnCount(), ClassTableModel::kColumns);
+    EXPECT_EQ(model.headerData(ClassTableModel::kAllTime, Qt::Horizontal).toString(), "Time\nin all");
+    const auto column = [&sorted](int c) {
+      QStringList texts;
+      for (int r = 0; r < sorted.rowCount(); ++r) texts << sorted.index(r, c).data().toString();
+      return texts;
+    };
+    sorted.sort(ClassTableModel::kName);
+    EXPECT_EQ(column(ClassTableModel::kName), QStringList({"Al", "Bea", "(unknown)"}));
+    // "10:00" sorts before "1:15" as text.
+    sorted.sort(ClassTableModel::kAllTime);
+    EXPECT_EQ(column(ClassTableModel::kAllTime), QStringList({"0:05", "1:15", "10:00"}));
+    sorted.sort(ClassTableModel::kFirst, Qt::DescendingOrder);
+    EXPECT_EQ(column(ClassTableModel::kFirst), QStringList({"2023-03-15", "", ""}));
+    const QModelIndex damaged = model.index(0, ClassTableModel::kUnverified);
+    EXPECT_EQ(damaged.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(model.index(1, ClassTableModel::kUnverified).data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(damaged.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_FALSE(model.index(0, ClassTableModel::kColumns).isValid());
+    model.SetRows({});
+    EXPECT_EQ(sorted.rowCount(), 0);
+    model.SetRows(rows);
+    EXPECT_EQ(sorted.rowCount(), 3);
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
 }
 
 }  // namespace

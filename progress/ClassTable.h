@@ -1,0 +1,78 @@
+// The Class Overview's table of people: a row per person, a column per
+// figure. Its cells' texts serve the window and its printed report alike.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "ClassFigures.h"
+#include "Texts.h"
+
+// A day number as "yyyy-mm-dd"; empty for none.
+QString DayText(const std::optional<int32_t>& day);
+// One decimal with the point, as the files have it; empty for none.
+QString DecimalText(const std::optional<double>& value);
+
+// The class's rows, each cell's text made once; Qt::UserRole gives the value
+// to sort by (numbers as numbers, an empty cell below every number).
+class ClassTableModel : public QAbstractTableModel {
+  SONORIX_TEXTS(TClassOverview)
+
+ public:
+  // Name, drills, time this week and in all, first and last drill; two per
+  // mode (eligible drills only); a best score per table; the drills that
+  // were not eligible or not ended; practice mode; unverified and ambiguous.
+  enum Column {
+    kName,
+    kDrills,
+    kWeekTime,
+    kAllTime,
+    kFirst,
+    kLast,
+    kFirstModeColumn,
+    kFirstBestColumn = kFirstModeColumn + 2 * kModes,
+    kIneligibleAccuracy = kFirstBestColumn + kModes,
+    kIneligibleDrills,
+    kNotEnded,
+    kPracticeQuestions,
+    kPracticeFirstTry,
+    kPracticeWeekTime,
+    kPracticeTime,
+    kUnverified,
+    kAmbiguous,
+    kColumns
+  };
+
+  // A cell's text (with the point) and the number it sorts by.
+  struct Cell {
+    QString text;
+    double key = -std::numeric_limits<double>::infinity();
+  };
+  static Cell CellOf(const PersonFigures& p, int column);
+  static QString PersonName(const PersonFigures& p);
+  // The short name of a drill mode in the window's language; the exported
+  // file keeps the English ones.
+  static QString ModeShortName(int32_t mode);
+  // The column heads, with a line break where a head takes two lines.
+  static QStringList Headers();
+
+  explicit ClassTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+  void SetRows(std::vector<PersonFigures> rows);
+  const std::vector<PersonFigures>& Rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+ private:
+  std::vector<PersonFigures> rows_;
+  std::vector<QString> texts_;  // row by row, as shown
+  mutable QStringList headers_;
+};
