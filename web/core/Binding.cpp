@@ -58,13 +58,7 @@ namespace {
 // lock with every tab's latest files, so a load-modify-save here is whole.
 class WebStorage : public Storage {
  public:
-  std::optional<std::string> Read(const std::string& name) override {
-    auto text = ReadAll(name);
-    if (!text) return text;
-    const size_t eof = text->find('\x1a');
-    if (eof != std::string::npos) text->resize(eof);
-    return text;
-  }
+  std::optional<std::string> Read(const std::string& name) override { return UpToCtrlZ(ReadAll(name)); }
   // Whole, as the desktop's: the logs decide themselves what a Ctrl-Z in them means.
   std::optional<std::string> ReadAll(const std::string& name) override {
     int size = 0;
@@ -89,17 +83,9 @@ class WebStorage : public Storage {
     return true;
   }
   bool Update(const std::string& name, const Edit& edit) override {
-    int size = 0;
-    char* p = web_read(name.c_str(), &size);
-    std::string text;
-    Found found = Found::Missing;
-    if (p) {
-      text.assign(p, static_cast<size_t>(size));
-      free(p);
-      const size_t eof = text.find('\x1a');
-      if (eof != std::string::npos) text.resize(eof);
-      found = Found::Text;
-    }
+    const std::optional<std::string> stored = Read(name);
+    const std::string text = stored.value_or(std::string());
+    const Found found = stored ? Found::Text : Found::Missing;
     const std::optional<std::string> next = edit(found, text);
     if (!next) return false;
     return Replace(name, *next);
