@@ -24,12 +24,12 @@
 #include "FilteredSurroundings.h"
 #include "HighScores.h"
 #include "Login.h"
+#include "DrillValues.h"
 #include "PageDrill.h"
+#include "PageValues.h"
 #include "People.h"
 #include "Playback.h"
 #include "Storage.h"
-#include "JsonText.h"
-#include "PlanJson.h"
 
 // --- the page's storage and clock -------------------------------------------------
 
@@ -127,8 +127,6 @@ void RunTask(int id) {
   task();
 }
 
-const char* Bool(bool b) { return b ? "true" : "false"; }
-
 }  // namespace
 
 // The page's storage and clock, handed to the core as the module starts.
@@ -172,14 +170,12 @@ class WebDrill : public DrillListener {
   }
 
   // --- login ---
-  std::string People() const {
+  PeopleValue People() const {
     const PeopleList people = LoadPeopleFile(kPeopleFileName);
-    std::string out = "{\"names\":[";
-    for (size_t i = 0; i < people.names.size(); ++i) out += (i ? "," : "") + JsonString(people.names[i]);
-    return out + "],\"selected\":" + std::to_string(people.SelectedIndex()) + "}";
+    return {JsArray(people.names), people.SelectedIndex()};
   }
 
-  std::string Login(const std::string& typed) {
+  LoginValue Login(const std::string& typed) {
     PeopleList people = LoadPeopleFile(kPeopleFileName);
     const LoggedInPerson person = FindOrAddPerson(people.names, -1, typed);
     SavePeopleFile(kPeopleFileName, person.index, people.names);
@@ -190,8 +186,8 @@ class WebDrill : public DrillListener {
     const std::vector<std::string> names = ClassNamesOfFile();
     const SavedFiltersOffer offer = OfferSavedFilters(saved_, catalogueMissing_ ? nullptr : &names);
     if (offer.step == SavedFiltersStep::Apply) ApplyFilters(saved_);
-    if (offer.step != SavedFiltersStep::Ask) return "{\"ask\":false}";
-    return "{\"ask\":true,\"listed\":" + JsonString(offer.summary.listed) + ",\"rest\":" + JsonString(offer.summary.rest) + "}";
+    if (offer.step != SavedFiltersStep::Ask) return {};
+    return {true, offer.summary.listed, offer.summary.rest};
   }
 
   void UseSavedFilters(bool yes) { ApplyFilters(AnswerSavedFilters(saved_, yes)); }
@@ -206,57 +202,54 @@ class WebDrill : public DrillListener {
   void LoginNewPerson() { s_.EndForNewPerson(); }
 
   // --- the drill window ---
-  std::string View() const {
-    std::string out = "{";
-    out += std::string("\"drilling\":") + Bool(s_.Drilling);
-    out += ",\"correct\":" + std::to_string(s_.CorrectCount);
-    out += ",\"incorrect\":" + std::to_string(s_.IncorrectCount);
-    out += ",\"clock\":" + JsonString(s_.Drilling ? ClockText(CoreClock().NowMs() - s_.DrillStart) : "0:00");
-    out += std::string(",\"clockShown\":") + Bool(s_.Drilling);
-    const bool canEnd = s_.EndOffered();
-    out += ",\"begin\":" + JsonString(canEnd ? "END" : "BEGIN");
-    out += std::string(",\"beginEnabled\":") + Bool(!s_.Drilling || canEnd);
-    out += std::string(",\"playEnabled\":") + Bool(s_.Drilling);
-    out += ",\"prefix\":" + JsonString(Filters().Cardinality() == 0 ? "3 -" : "4 -");
-    out += ",\"rows\":[";
+  DrillViewValue View() const {
+    std::vector<AnswerRowValue> rows;
     for (int r = 0; r < s_.AnswerRowCount(); ++r) {
       const int i = s_.ListIndexOfRow(r);
       const SetClassEntry* e = s_.EntryAt(i);
-      out += std::string(r ? "," : "") + "{\"label\":" + JsonString(s_.LabelAt(i)) + ",\"name\":" + JsonString(e ? e->name : "") + "}";
+      rows.push_back({s_.LabelAt(i), e ? e->name : ""});
     }
-    out += "],\"cardinality\":" + std::to_string(Filters().Cardinality());
-    out += ",\"range\":" + std::to_string(Filters().Range());
-    out += ",\"manner\":" + std::to_string(Filters().PlayMode());
-    out += std::string(",\"loggedIn\":") + Bool(loggedIn_);
-    out += ",\"person\":" + JsonString(s_.CurrentPersonName);
-    out += std::string(",\"catalogueMissing\":") + Bool(catalogueMissing_);
-    return out + "}";
+    const bool canEnd = s_.EndOffered();
+    return {.drilling = s_.Drilling,
+            .correct = s_.CorrectCount,
+            .incorrect = s_.IncorrectCount,
+            .clock = s_.Drilling ? ClockText(CoreClock().NowMs() - s_.DrillStart) : "0:00",
+            .clockShown = s_.Drilling,
+            .begin = canEnd ? "END" : "BEGIN",
+            .beginEnabled = !s_.Drilling || canEnd,
+            .playEnabled = s_.Drilling,
+            .prefix = Filters().Cardinality() == 0 ? "3 -" : "4 -",
+            .rows = JsArray(rows),
+            .cardinality = Filters().Cardinality(),
+            .range = Filters().Range(),
+            .manner = Filters().PlayMode(),
+            .loggedIn = loggedIn_,
+            .person = s_.CurrentPersonName,
+            .catalogueMissing = catalogueMissing_};
   }
 
   // BEGIN, or END with the score: the drill's end writes the score's files,
   // and its statistics stay for the error report until ScoreClosed.
-  std::string BeginOrEnd() {
+  emscripten::val BeginOrEnd() {
     if (s_.Stoppable()) {
       files_.reset();
       s_.End(true);
-      if (!files_) return "";
+      if (!files_) return emscripten::val::null();
       cumulative_ = files_->cumulative;
-      return ScoreJson(ended_, *files_);
+      return ScoreOf(ended_, *files_);
     }
     if (!s_.Drilling) s_.Begin();
-    return "";
+    return emscripten::val::null();
   }
 
   void ScoreClosed() { s_.Clear(); }
 
-  std::string Submit(int row) {
+  JudgedValue Submit(int row) {
     const double started = emscripten_get_now();
     judged_ = JudgedAnswer{};
-    if (!s_.Drilling) return "{\"right\":false,\"counted\":false,\"judgeMs\":0}";
+    if (!s_.Drilling) return {};
     s_.Submit(row);
-    const double ms = emscripten_get_now() - started;
-    return std::string("{\"right\":") + Bool(judged_.right) + ",\"counted\":" + Bool(judged_.counted) +
-           ",\"judgeMs\":" + std::to_string(ms) + "}";
+    return {judged_.right, judged_.counted, emscripten_get_now() - started};
   }
 
   int RowOfText(const std::string& text) const { return s_.RowNamed(text); }
@@ -284,8 +277,8 @@ class WebDrill : public DrillListener {
   void SetManner(int item) { Filters().SetPlayMode(std::clamp(item, 0, 2)); }
 
   // --- the filter window ---
-  std::string Filters_() const { return FiltersOf(Filters().Cardinality(), false); }
-  std::string FiltersFor(int cardinality) const { return FiltersOf(std::clamp(cardinality, 0, 1), true); }
+  FiltersValue Filters_() const { return FiltersOf(Filters().Cardinality(), false); }
+  FiltersValue FiltersFor(int cardinality) const { return FiltersOf(std::clamp(cardinality, 0, 1), true); }
 
   // Closing the filter window, as the desktop's does.
   void ApplyFilterWindow(int cardinality, int range, int low, int high, bool save) {
@@ -318,26 +311,24 @@ class WebDrill : public DrillListener {
   // The page goes: the last segment is logged.
   void Close() { s_.WriteSegmentIfAnswered(); }
 
-  std::string TakeNotes() {
-    const std::string out = PlanJson(plan_);
+  emscripten::val TakeNotes() {
+    const emscripten::val out = PlanValue(plan_);
     plan_ = {};
     return out;
   }
 
-  std::string Question() const {
-    std::string out = "{\"listIndex\":" + std::to_string(s_.question.listIndex) + ",\"sorted\":[";
-    const int n = std::clamp(s_.question.noteCount, 0, 4);
-    for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(s_.question.sortedNotes[i]);
-    out += "],\"played\":[";
-    for (int i = 0; i < n; ++i) out += (i ? "," : "") + std::to_string(s_.question.playedNotes[i]);
-    return out + "],\"joined\":" + std::to_string(s_.question.joinedIndex) + "}";
+  QuestionValue Question() const {
+    const QuestionState& q = s_.question;
+    const size_t n = static_cast<size_t>(std::clamp(q.noteCount, 0, 4));
+    return {q.listIndex, JsArray(std::vector<int>(q.sortedNotes, q.sortedNotes + n)),
+            JsArray(std::vector<int>(q.playedNotes, q.playedNotes + n)), q.joinedIndex};
   }
 
   // The list index each answer row names, for tests.
-  std::string RowListIndices() const {
-    std::string out = "[";
-    for (int r = 0; r < s_.AnswerRowCount(); ++r) out += (r ? "," : "") + std::to_string(s_.ListIndexOfRow(r));
-    return out + "]";
+  emscripten::val RowListIndices() const {
+    std::vector<int> indices;
+    for (int r = 0; r < s_.AnswerRowCount(); ++r) indices.push_back(s_.ListIndexOfRow(r));
+    return JsArray(indices);
   }
 
  private:
@@ -390,34 +381,37 @@ class WebDrill : public DrillListener {
     }
     return names;
   }
-  std::string FiltersOf(int cardinality, bool allOn) const {
+  FiltersValue FiltersOf(int cardinality, bool allOn) const {
     CardinalityList list;
     const int length = std::clamp(FillCardinalityList(s_.catalogue, cardinality + 3, list), 0, kMaxListLength);
-    std::string out = "{\"cardinality\":" + std::to_string(cardinality) + ",\"range\":" + std::to_string(Filters().Range()) +
-                      ",\"save\":" + Bool(saveBox_) + ",\"boxes\":[";
+    std::vector<FilterBoxValue> boxes;
     for (int i = 0; i < length; ++i) {
       const bool on = allOn || Filters().Asks(i);
-      out += std::string(i ? "," : "") + "{\"label\":" + JsonString(FormatSetClassLabel(*list.items[static_cast<size_t>(i)])) +
-             ",\"checked\":" + Bool(on) + "}";
+      boxes.push_back({FormatSetClassLabel(*list.items[static_cast<size_t>(i)]), on});
     }
-    return out + "]}";
+    return {cardinality, Filters().Range(), saveBox_, JsArray(boxes)};
   }
   // The score window's values: the drill's own table, its entry and the six tables.
-  static std::string ScoreJson(const DrillResult& r, const EndOfDrill& end) {
+  static emscripten::val ScoreOf(const DrillResult& r, const EndOfDrill& end) {
     const ScoreTexts t = FormatScoreTexts(end.score);
-    std::string out = "{\"time\":" + JsonString(t.time) + ",\"timePoints\":" + JsonString(t.timePoints) +
-                      ",\"percentage\":" + JsonString(t.percentage) + ",\"longevity\":" + JsonString(t.longevity) +
-                      ",\"score\":" + JsonString(t.score) + ",\"filtersUsed\":" + Bool(r.filtersUsed) +
-                      ",\"cardinality\":" + std::to_string(CardinalityOfResult(r)) + ",\"range\":" + std::to_string(RangeOfResult(r)) +
-                      ",\"newEntryIndex\":" + std::to_string(end.newEntryIndex) + ",\"tables\":[";
+    std::vector<emscripten::val> tables;
     for (int table = 0; table < kHighScoreTableCount; ++table) {
-      out += table ? ",[" : "[";
+      std::vector<std::string> lines;
       const int count = std::clamp(end.tables.EntryCount[static_cast<size_t>(table)], 0, kHighScoreSlots);
       for (int row = 0; row < count; ++row)
-        out += (row ? "," : "") + JsonString(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
-      out += "]";
+        lines.push_back(HighScoreLine(row, end.tables.Rows[static_cast<size_t>(table)][static_cast<size_t>(row)]));
+      tables.push_back(JsArray(lines));
     }
-    return out + "]}";
+    return emscripten::val(ScoreValue{.time = t.time,
+                                      .timePoints = t.timePoints,
+                                      .percentage = t.percentage,
+                                      .longevity = t.longevity,
+                                      .score = t.score,
+                                      .filtersUsed = r.filtersUsed,
+                                      .cardinality = CardinalityOfResult(r),
+                                      .range = RangeOfResult(r),
+                                      .newEntryIndex = end.newEntryIndex,
+                                      .tables = JsArray(tables)});
   }
 
   DrillSession s_;

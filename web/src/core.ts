@@ -1,6 +1,6 @@
 // The page's side of the compiled core: every class and value it hands the
-// page, how the core reaches the page's storage and sound, and the one place
-// where the drill's JSON answers are read.
+// page, and how the core reaches the page's storage and sound. The core hands
+// plain values (embind's value objects): nothing here parses text.
 import type { FileStore } from './storage';
 
 // A note of a plan, on a clock of the plan's own from 0.
@@ -16,7 +16,7 @@ export interface NativeObject {
   delete(): void;
 }
 
-// --- the drill (web/core/Binding.cpp: JSON texts, read by DrillCore below) ---
+// --- the drill (web/core/Binding.cpp) ---------------------------------------------
 
 export interface DrillView {
   drilling: boolean;
@@ -44,8 +44,8 @@ export interface PeopleList {
 
 export interface LoginAnswer {
   ask: boolean;  // the saved filters are partial: "Use These?"
-  listed?: string;
-  rest?: string;
+  listed: string;  // both empty unless it asks
+  rest: string;
 }
 
 export interface FiltersView {
@@ -82,34 +82,36 @@ export interface QuestionJson {
   joined: number;
 }
 
-// The embind class, as the binding exports it: its answers are JSON texts.
 export interface WebDrillNative extends NativeObject {
-  people(): string;
-  login(name: string): string;
+  people(): PeopleList;
+  login(name: string): LoginAnswer;
   useSavedFilters(yes: boolean): void;
-  view(): string;
-  beginOrEnd(): string;
+  view(): DrillView;
+  // The score when END ended a drill, null after BEGIN.
+  beginOrEnd(): ScoreView | null;
   scoreClosed(): void;
-  submit(row: number): string;
+  submit(row: number): JudgedJson;
   rowOfText(text: string): number;
   repeat(): void;
   arpeggiate(up: boolean): void;
   setCardinality(index: number): void;
   setRange(index: number): void;
   setManner(index: number): void;
-  filters(): string;
+  filters(): FiltersView;
   // The boxes of a cardinality, all checked, as choosing it in the filters shows them.
-  filtersFor(cardinality: number): string;
+  filtersFor(cardinality: number): FiltersView;
   // The window shown after the login: the selectors follow the filters.
   shown(): void;
-  question(): string;
-  rowListIndices(): string;
+  question(): QuestionJson;
+  // The list index each answer row names.
+  rowListIndices(): number[];
   applyFilters(cardinality: number, range: number, low: number, high: number, save: boolean): void;
   errorReport(cumulative: boolean, forms: boolean, rips: boolean, confusions: boolean): string;
   clearCumulative(): void;
   loginNewPerson(): void;
   close(): void;
-  takeNotes(): string;
+  // The notes the last calls left to play, once.
+  takeNotes(): PlannedNoteJson[];
   nameOfRow(row: number): string;
 }
 
@@ -121,9 +123,7 @@ export interface DrillStep<T> {
   view: DrillView;
 }
 
-const parsed = <T>(text: string): T => JSON.parse(text) as T;
-
-// The drill with its answers read: the page never parses the core's texts itself.
+// The one way into the drill: an action, then what it played and the view after it.
 export class DrillCore {
   constructor(readonly native: WebDrillNative) {}
 
@@ -131,25 +131,20 @@ export class DrillCore {
   // `played` has the notes before the view is read, so they sound at once.
   step<T>(action: (drill: WebDrillNative) => T, played?: (notes: PlannedNoteJson[]) => void): DrillStep<T> {
     const result = action(this.native);
-    const notes = parsed<PlannedNoteJson[]>(this.native.takeNotes());
+    const notes = this.native.takeNotes();
     played?.(notes);
     return { result, notes, view: this.view() };
   }
 
-  view = (): DrillView => parsed(this.native.view());
-  people = (): PeopleList => parsed(this.native.people());
-  login = (name: string): LoginAnswer => parsed(this.native.login(name));
-  // The score when END ended a drill, null after BEGIN.
-  beginOrEnd = (): ScoreView | null => {
-    const text = this.native.beginOrEnd();
-    return text ? parsed<ScoreView>(text) : null;
-  };
-  submit = (row: number): JudgedJson => parsed(this.native.submit(row));
-  filters = (): FiltersView => parsed(this.native.filters());
-  filtersFor = (cardinality: number): FiltersView => parsed(this.native.filtersFor(cardinality));
-  question = (): QuestionJson => parsed(this.native.question());
-  // The list index each answer row names.
-  rowListIndices = (): number[] => parsed(this.native.rowListIndices());
+  view = (): DrillView => this.native.view();
+  people = (): PeopleList => this.native.people();
+  login = (name: string): LoginAnswer => this.native.login(name);
+  beginOrEnd = (): ScoreView | null => this.native.beginOrEnd();
+  submit = (row: number): JudgedJson => this.native.submit(row);
+  filters = (): FiltersView => this.native.filters();
+  filtersFor = (cardinality: number): FiltersView => this.native.filtersFor(cardinality);
+  question = (): QuestionJson => this.native.question();
+  rowListIndices = (): number[] => this.native.rowListIndices();
 }
 
 // --- practice (web/core/PracticeBinding.cpp) ---------------------------------------
