@@ -1,6 +1,6 @@
 // What the live region says, in the desktop's words: short, so that it does
 // not cover the next question; the counts and time wait for Ctrl+I.
-import type { DrillView, JudgedJson } from './core';
+import type { DrillView, Judged } from './core';
 import { arg, tr } from './i18n';
 
 const a = (source: string) => tr('Accessibility', source);
@@ -12,7 +12,7 @@ export function setClassName(view: DrillView, row: number): string {
 }
 
 // After an answer; `after` is the drill as the answer left it.
-export function judgedText(judged: JudgedJson, row: number, before: DrillView, after: DrillView): string {
+export function judgedText(judged: Judged, row: number, before: DrillView, after: DrillView): string {
   if (row < 0) return a('No set class chosen.');
   const name = setClassName(before, row);
   if (judged.right) {

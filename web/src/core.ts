@@ -4,7 +4,7 @@
 import type { FileStore } from './storage';
 
 // A note of a plan, on a clock of the plan's own from 0.
-export interface PlannedNoteJson {
+export interface CoreNote {
   atMs: number;
   key: number;
   velocity: number;
@@ -68,14 +68,14 @@ export interface ScoreView {
   tables: string[][];     // six tables of lines
 }
 
-export interface JudgedJson {
+export interface Judged {
   right: boolean;
   counted: boolean;
   judgeMs: number;
 }
 
 // The question asked: its list index and notes, sorted and as played.
-export interface QuestionJson {
+export interface Question {
   listIndex: number;
   sorted: number[];
   played: number[];
@@ -90,7 +90,7 @@ export interface WebDrillNative extends NativeObject {
   // The score when END ended a drill, null after BEGIN.
   beginOrEnd(): ScoreView | null;
   scoreClosed(): void;
-  submit(row: number): JudgedJson;
+  submit(row: number): Judged;
   rowOfText(text: string): number;
   repeat(): void;
   arpeggiate(up: boolean): void;
@@ -102,7 +102,7 @@ export interface WebDrillNative extends NativeObject {
   filtersFor(cardinality: number): FiltersView;
   // The window shown after the login: the selectors follow the filters.
   shown(): void;
-  question(): QuestionJson;
+  question(): Question;
   // The list index each answer row names.
   rowListIndices(): number[];
   applyFilters(cardinality: number, range: number, low: number, high: number, save: boolean): void;
@@ -111,7 +111,7 @@ export interface WebDrillNative extends NativeObject {
   loginNewPerson(): void;
   close(): void;
   // The notes the last calls left to play, once.
-  takeNotes(): PlannedNoteJson[];
+  takeNotes(): CoreNote[];
   nameOfRow(row: number): string;
 }
 
@@ -119,7 +119,7 @@ export interface WebDrillNative extends NativeObject {
 // play, and the window as it stands after it.
 export interface DrillStep<T> {
   result: T;
-  notes: PlannedNoteJson[];
+  notes: CoreNote[];
   view: DrillView;
 }
 
@@ -129,7 +129,7 @@ export class DrillCore {
 
   // Runs one action and takes what it played and the view after it, together;
   // `played` has the notes before the view is read, so they sound at once.
-  step<T>(action: (drill: WebDrillNative) => T, played?: (notes: PlannedNoteJson[]) => void): DrillStep<T> {
+  step<T>(action: (drill: WebDrillNative) => T, played?: (notes: CoreNote[]) => void): DrillStep<T> {
     const result = action(this.native);
     const notes = this.native.takeNotes();
     played?.(notes);
@@ -140,10 +140,10 @@ export class DrillCore {
   people = (): PeopleList => this.native.people();
   login = (name: string): LoginAnswer => this.native.login(name);
   beginOrEnd = (): ScoreView | null => this.native.beginOrEnd();
-  submit = (row: number): JudgedJson => this.native.submit(row);
+  submit = (row: number): Judged => this.native.submit(row);
   filters = (): FiltersView => this.native.filters();
   filtersFor = (cardinality: number): FiltersView => this.native.filtersFor(cardinality);
-  question = (): QuestionJson => this.native.question();
+  question = (): Question => this.native.question();
   rowListIndices = (): number[] => this.native.rowListIndices();
 }
 
@@ -172,7 +172,7 @@ export interface PracticeStep {
 }
 
 export interface RevealSound {
-  notes: PlannedNoteJson[];
+  notes: CoreNote[];
   parts: { atMs: number; part: 'question' | 'named'; name: string }[];
   endMs: number;
 }
@@ -255,7 +255,7 @@ export interface ConfusionMatrix {
 
 export interface WebConfusionsNative extends NativeObject {
   matrix(errorsText: string, cardinalityIndex: number): ConfusionMatrix;
-  playPair(asked: number, answered: number, cardinalityIndex: number, range: number, manner: number, seed: number): PlannedNoteJson[];
+  playPair(asked: number, answered: number, cardinalityIndex: number, range: number, manner: number, seed: number): CoreNote[];
 }
 
 // --- answering on a keyboard (web/core/KeyboardBinding.cpp) -------------------------

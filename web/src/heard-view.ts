@@ -5,7 +5,7 @@
 // clefs, signs and names come from the core (the desktop's rules); the
 // notation library only engraves them.
 import { arg, currentLanguage, tr } from './i18n';
-import type { Bar, QuestionJson, SetClassInfo, WebNotationNative } from './core';
+import type { Bar, Question, SetClassInfo, WebNotationNative } from './core';
 
 export type { SetClassInfo } from './core';
 
@@ -284,7 +284,7 @@ export function wireHeardChoice(box: HTMLInputElement) {
 // In the drill, after a right answer only, so that a test stays a test; the
 // question as it was before the answer moved the drill on. Returns what the
 // live region adds to the judgement ('' when nothing is shown).
-export function heardAfterAnswer(right: boolean, q: QuestionJson | null, manner: number, box: HTMLInputElement): string {
+export function heardAfterAnswer(right: boolean, q: Question | null, manner: number, box: HTMLInputElement): string {
   if (!right || !box.checked || !q) return '';
   return showHeard(questionColumns(q, manner), q.listIndex, null);
 }

@@ -4,7 +4,7 @@
 // desktop keeps them in its settings.
 import { arg, currentLanguage, pageContext, tr } from './i18n';
 import { showHeard } from './heard-view';
-import type { DrillView, FocusLine, PracticeProgress, PracticeStep, PracticeSummary, QuestionJson, Reveal, WebPracticeNative } from './core';
+import type { DrillView, FocusLine, PracticeProgress, PracticeStep, PracticeSummary, Question, Reveal, WebPracticeNative } from './core';
 import type { PlannedNote } from './sound';
 
 // What a practice question shows on the staff, for whoever watches the page.
@@ -111,7 +111,7 @@ export class Practice {
   }
 
   // An answer was judged: the question answered goes to the staff.
-  answered(question: QuestionJson, named: number, askedLabel: string, namedLabel: string) {
+  answered(question: Question, named: number, askedLabel: string, namedLabel: string) {
     if (this.state.running || this.shown) this.showQuestion(question.sorted, question.sorted, question.listIndex, named, askedLabel, namedLabel);
   }
 
