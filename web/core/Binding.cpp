@@ -304,16 +304,10 @@ class WebDrill : public DrillListener {
     options.forms = forms;
     options.rips = rips;
     options.confusions = confusions;
-    if (cumulative) {
-      const auto text = DataStorage().Read(kErrorsFileName);
-      cumulative_ = text ? ParseErrorStats(*text) : ErrorStats{};
-    }
+    if (cumulative) cumulative_ = ReadCumulativeFile();
     return ErrorReportText(cumulative ? cumulative_ : s_.SessionStats, s_.catalogue, options);
   }
-  void ClearCumulative() {
-    ClearStats(cumulative_);
-    DataStorage().Replace(kErrorsFileName, FormatErrorStats(cumulative_));
-  }
+  void ClearCumulative() { ClearCumulativeFile(cumulative_); }
 
   // The page goes: the last segment is logged.
   void Close() { s_.WriteSegmentIfAnswered(); }
