@@ -17,8 +17,8 @@
 #include "Controls.h"
 #include "CumulativeFile.h"
 #include "DataFile.h"
+#include "DesktopHost.h"
 #include "DrillSession.h"
-#include "FileLock.h"
 #include "Platform.h"
 #include "RadioGroup.h"
 #include "ScreenLocale.h"
@@ -201,14 +201,10 @@ void TErrorReport::CheckBox6Click() { RadioGroup1Click(); }
 
 void TErrorReport::Button2Click() {
   if (!AccountMayOversee()) return;
-  {
-    FileLock lock(kErrorsFileName);
-    if (lock.Refused()) {
-      ReportFileTrouble(FileTrouble::NotWritten, kErrorsFileName, std::strerror(lock.Refusal()));
-      return;
-    }
-    ClearCumulative();
-    SaveCumulative();
+  // A clear that could not be written is told, and the report keeps its figures.
+  if (!ClearCumulativeFile(CumulativeStats)) {
+    ReportFileTrouble(FileTrouble::NotWritten, kErrorsFileName, std::strerror(DesktopStorage::LastUpdateError()));
+    return;
   }
   ShowCumulativeReport();
 }

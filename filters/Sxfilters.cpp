@@ -28,9 +28,31 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, i
   return button;
 }
 
+FilterDrill* gFiltered = nullptr;
+
+// The drill window the steps filter, while there is one; the choice is saved
+// in the account's folder either way.
+class DrillWindowSide : public FilteredDrillSide {
+ public:
+  int UseListOf(int noteCount) override { return gFiltered ? gFiltered->fillListOf(noteCount) : 0; }
+  int ListLength() const override { return gFiltered ? std::clamp<int>(gFiltered->listLength(), 0, kMaxListLength) : 0; }
+  void ShowRows(const std::vector<int32_t>& rows) override {
+    if (gFiltered) gFiltered->answerRowsChosen(rows.data(), static_cast<int>(rows.size()));
+  }
+  void UseNoteCount(int noteCount) override {
+    if (gFiltered) gFiltered->noteCountChosen(noteCount);
+  }
+  // A file that cannot be written is not reported; the settings stay in force.
+  void Save(const FilterState& state) override { SaveFiltersFile(AccountFile(kFiltersFileName), state); }
+  void FiltersApplied() override {
+    if (gFiltered) gFiltered->filtersApplied();
+  }
+};
+
 }  // namespace
 
-TFilterForm::TFilterForm(FilterModel& model, QWidget* parent) : QDialog(parent), model_(model) {
+TFilterForm::TFilterForm(FilterModel& model, QWidget* parent)
+    : QDialog(parent), model_(model), side_(std::make_unique<DrillWindowSide>()), steps_(model_, *side_) {
   setWindowTitle(tr("FILTERS"));
   setModal(true);
 
@@ -116,14 +138,39 @@ void TFilterForm::Follow(FilterModel::Change change) {
       // A new cardinality builds its page and checks all of it, as a click does.
       RadioGroup2->SetItemIndex(model_.Cardinality());
       RadioGroup1->SetItemIndex(model_.Range());
-      for (size_t i = 0; i < SetClassBoxes.size(); ++i)
-        SetClassBoxes[i]->setChecked(((model_.Marks() >> i) & 1u) != 0);
+      ShowMarks();
     }
   } catch (...) {
     following_ = false;
     throw;
   }
   following_ = false;
+}
+
+namespace {
+// The controls are set from the model for as long as it lives.
+class Following {
+ public:
+  explicit Following(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Following() { flag_ = was_; }
+  Following(const Following&) = delete;
+  Following& operator=(const Following&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+}  // namespace
+
+template <class Steps>
+void TFilterForm::Run(const Steps& steps) {
+  const Following quiet(following_);
+  steps();
+}
+
+void TFilterForm::ShowMarks() {
+  const Following quiet(following_);
+  for (size_t i = 0; i < SetClassBoxes.size(); ++i) SetClassBoxes[i]->setChecked(((model_.Marks() >> i) & 1u) != 0);
 }
 
 int TFilterForm::ShowModal() { return exec(); }
@@ -135,17 +182,10 @@ void TFilterForm::done(int result) {
 
 // --- settings ------------------------------------------------------------------
 
-namespace {
-FilterDrill* gFiltered = nullptr;
-}  // namespace
-
 FilterDrill* FilteredDrill() { return gFiltered; }
 void SetFilteredDrill(FilterDrill* drill) { gFiltered = drill; }
 
-int TFilterForm::ListLength() const {
-  if (!gFiltered) return 0;
-  return std::clamp<int>(gFiltered->listLength(), 0, kMaxListLength);
-}
+int TFilterForm::ListLength() const { return side_->ListLength(); }
 
 bool TFilterForm::IsEnabled(int listIndex) const {
   if (listIndex < 0 || listIndex >= ListLength()) return false;
@@ -181,53 +221,47 @@ bool TFilterForm::SameFilterState(int32_t a1, int32_t a2, int32_t a3, int32_t b1
   return a1 == b1 && a2 == b2 && a3 == b3;
 }
 
-void TFilterForm::SaveFilters() const {
-  FilterState state;
-  GetFilterState(state);
-  // A file that cannot be written is not reported; the settings stay in force.
-  SaveFiltersFile(AccountFile(kFiltersFileName), state);
-}
+void TFilterForm::SaveFilters() const { side_->Save(steps_.State()); }
 
 void TFilterForm::LoadFilters(FilterState& state) { state = LoadFiltersFile(AccountFile(kFiltersFileName)); }
 
 void TFilterForm::ApplyFilters(const FilterState& state) {
-  if (state.ModeCode < 3) {
-    RadioGroup1->SetItemIndex(state.ModeCode);
-    RadioGroup2->SetItemIndex(0);
-    BuildTrichordPage();
-  } else {
-    RadioGroup1->SetItemIndex(state.ModeCode - 3);
-    RadioGroup2->SetItemIndex(1);
-    BuildTetrachordPage();
-  }
-  for (QCheckBox* box : SetClassBoxes) box->setChecked(false);
-  // Bits beyond the list stand for no set class and check nothing.
-  const int length = ListLength();
-  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(MaskEnables(state, i));
-  // A state that enables nothing would leave the drill without a question.
-  if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0) AllButton1Click();
-  FillAnswerList();
-  if (gFiltered) gFiltered->noteCountChosen(CardinalityIndex() + 3);
+  Run([&] { steps_.Apply(state); });
+  LayOutPage(model_.Cardinality());
+  // The page shown is the model's, so the groups' handlers change nothing.
+  RadioGroup2->SetItemIndex(model_.Cardinality());
+  RadioGroup1->SetItemIndex(model_.Range());
+  ShowMarks();
 }
 
-void TFilterForm::FillAnswerList() {
-  if (!gFiltered) return;
-  // The drill window is handed the enabled list indices, in order.
-  const std::vector<int32_t> rows = model_.Asked();
-  gFiltered->answerRowsChosen(rows.data(), static_cast<int>(rows.size()));
-}
+// The drill window is handed the enabled list indices, in order.
+void TFilterForm::FillAnswerList() { steps_.FillAnswerList(); }
 
 // --- pages ---------------------------------------------------------------------
 
-void TFilterForm::BuildTrichordPage() { BuildPage(3, {20, 140}, 6, tr("trichords"), QStringLiteral("3 -"), 0); }
-
-void TFilterForm::BuildTetrachordPage() {
-  BuildPage(4, {20, 160, 290}, 10, tr("tetrachords"), QStringLiteral("4 -"), 1);
+void TFilterForm::BuildTrichordPage() {
+  Run([&] { steps_.BuildPage(0); });
+  LayOutPage(0);
+  ShowMarks();
 }
 
-void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn,
-                            const QString& caption, const QString& prefix, int page) {
-  const int length = gFiltered ? std::clamp(gFiltered->fillListOf(cardinality), 0, kMaxListLength) : 0;
+void TFilterForm::BuildTetrachordPage() {
+  Run([&] { steps_.BuildPage(1); });
+  LayOutPage(1);
+  ShowMarks();
+}
+
+void TFilterForm::LayOutPage(int page) {
+  if (page == 0) {
+    LayOutPage({20, 140}, 6, tr("trichords"), QStringLiteral("3 -"), 0);
+  } else {
+    LayOutPage({20, 160, 290}, 10, tr("tetrachords"), QStringLiteral("4 -"), 1);
+  }
+}
+
+void TFilterForm::LayOutPage(std::initializer_list<int> columnOffsets, int rowsPerColumn, const QString& caption,
+                             const QString& prefix, int page) {
+  const int length = ListLength();
 
   for (QCheckBox* box : SetClassBoxes) {
     box->hide();
@@ -251,7 +285,6 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
       box->resize(std::clamp(hint.width(), kBoxWidth, std::max(kBoxWidth, room)), hint.height());
       box->move(frame.left() + offsets[column], frame.top() + kMargin + kRowPitch * row);
       box->show();
-      box->setChecked(true);
       rightmost = std::max(rightmost, box->x() + box->width());
       lowest = std::max(lowest, box->y() + box->height());
     }
@@ -280,42 +313,31 @@ void TFilterForm::BuildPage(int cardinality, std::initializer_list<int> columnOf
 // --- buttons and groups --------------------------------------------------------
 
 void TFilterForm::AllButton1Click() {
-  const int length = ListLength();
-  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(true);
+  Run([&] { steps_.SetAll(true); });
+  ShowMarks();
 }
 
 void TFilterForm::NoneButton1Click() {
-  const int length = ListLength();
-  for (int i = 0; i < length; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(false);
+  Run([&] { steps_.SetAll(false); });
+  ShowMarks();
 }
 
 void TFilterForm::CheckFirst(int count) {
-  const int n = std::min<int>(count, static_cast<int>(SetClassBoxes.size()));
-  for (int i = 0; i < n; ++i) SetClassBoxes[static_cast<size_t>(i)]->setChecked(true);
+  Run([&] { steps_.CheckFirst(count); });
+  ShowMarks();
 }
 
 void TFilterForm::RadioGroup2Click() {
   const int cardinality = CardinalityIndex();
   if (cardinality == ShownPage) return;
-  if (cardinality == 0) {
-    BuildTrichordPage();
-    CheckFirst(kTrichordCount);
-  } else {
-    BuildTetrachordPage();
-    CheckFirst(kTetrachordCount);
-  }
-  FillAnswerList();
+  Run([&] { steps_.ChangePage(cardinality); });
+  LayOutPage(cardinality);
+  ShowMarks();
 }
 
+// A question of the cardinality no longer drilled is replaced, and so is one
+// whose set class was switched off.
 void TFilterForm::FormClose() {
-  // 1. Never hand the drill an empty choice.
-  if (EnabledMaskLow() == 0 && EnabledMaskHigh() == 0)
-    CheckFirst(CardinalityIndex() == 0 ? kTrichordCount : kTetrachordCount);
-  // 2.
-  if (SaveBox->isChecked()) SaveFilters();
-  // 3.
-  FillAnswerList();
-  // 4. A question of the cardinality no longer drilled is replaced, and so
-  // is one whose set class was switched off.
-  if (gFiltered) gFiltered->filtersApplied();
+  Run([&] { steps_.Close(SaveBox->isChecked()); });
+  ShowMarks();
 }

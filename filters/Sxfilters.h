@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 
 #include "FilterModel.h"
 #include "FilterState.h"
+#include "FilterSteps.h"
 
 class QCheckBox;
 class QFrame;
@@ -65,7 +67,20 @@ class TFilterForm : public QDialog {
   // Shows what the model holds now; a whole applied state goes through ApplyFilters.
   void Follow(FilterModel::Change change);
 
+  // Runs the core's steps on the model, the controls following once at the end.
+  template <class Steps>
+  void Run(const Steps& steps);
+  // The boxes as the model marks them.
+  void ShowMarks();
+  // The page of that cardinality laid out.
+  void LayOutPage(int page);
+  // The page's boxes, frame, caption and the controls beside them, for the list in use.
+  void LayOutPage(std::initializer_list<int> columnOffsets, int rowsPerColumn, const QString& caption,
+                  const QString& prefix, int page);
+
   FilterModel& model_;
+  std::unique_ptr<FilteredDrillSide> side_;
+  FilterSteps steps_;
   int listenKey_ = -1;
   bool following_ = false;  // the controls are being set from the model
 
@@ -74,8 +89,6 @@ class TFilterForm : public QDialog {
   std::array<bool, 32> CheckedBoxes() const;
   // Checks boxes 0 to count - 1.
   void CheckFirst(int count);
-  void BuildPage(int cardinality, std::initializer_list<int> columnOffsets, int rowsPerColumn, const QString& caption,
-                 const QString& prefix, int page);
 };
 
 extern TFilterForm* FilterForm;

@@ -99,6 +99,8 @@ bool DesktopStorage::Update(const std::string& name, const Edit& edit) {
   return error == 0;
 }
 
+int DesktopStorage::LastUpdateError() { return lastUpdateError != 0 ? lastUpdateError : EIO; }
+
 bool DesktopStorage::Keep(const std::string& name, const Edit& edit) {
   if (!DataFolderIsShared()) return false;
   std::string kept = KeptFile(name);
@@ -108,7 +110,7 @@ bool DesktopStorage::Keep(const std::string& name, const Edit& edit) {
     const auto next = edit(old ? Found::Text : Found::Missing, old ? *old : std::string());
     if (keptLock.Refused() || !next || !WriteFileAtomic(kept, *next)) kept.clear();
   }
-  const int error = lastUpdateError != 0 ? lastUpdateError : EIO;
+  const int error = LastUpdateError();
   ReportFileTrouble(FileTrouble::NotWritten, name, std::strerror(error), kept);
   return !kept.empty();
 }

@@ -17,6 +17,8 @@ class DesktopStorage : public Storage {
   bool Keep(const std::string& name, const Edit& edit) override;
   std::optional<std::string> Kept(const std::string& name) override;
   void ForgetKept(const std::string& name) override;
+  // The errno of this thread's last failed Update, for the student's message.
+  static int LastUpdateError();
 };
 
 class DesktopClock : public Clock {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "CumulativeFile.h"
 #include "NotationView.h"
 #include "DataFile.h"
 #include "DrillSession.h"
@@ -110,8 +111,7 @@ TConfusionForm::TConfusionForm(DrillView* view) : QDialog(view ? view->ViewWindo
 }
 
 void TConfusionForm::LoadStats(const std::optional<EndedDrill>& ended) {
-  ClearStats(cumulative_);
-  if (auto text = ReadTextFile(kErrorsFileName)) cumulative_ = ParseErrorStats(*text);
+  cumulative_ = ReadCumulativeFile();
   ended_ = ended;
   const QSignalBlocker quiet(SourceBox);
   SourceBox->clear();

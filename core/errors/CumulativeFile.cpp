@@ -23,6 +23,22 @@ bool UpdateCumulativeFile(const ErrorStats& session, bool filtersUsed, ErrorStat
   return written;
 }
 
+ErrorStats ReadCumulativeFile() {
+  ErrorStats stats;
+  ClearStats(stats);
+  if (const auto text = DataStorage().Read(kErrorsFileName)) stats = ParseErrorStats(*text);
+  return stats;
+}
+
+bool ClearCumulativeFile(ErrorStats& cumulative) {
+  ErrorStats zero;
+  ClearStats(zero);
+  const bool written = DataStorage().Update(
+      kErrorsFileName, [&](Storage::Found, const std::string&) -> std::optional<std::string> { return FormatErrorStats(zero); });
+  if (written) cumulative = zero;
+  return written;
+}
+
 void CatchUpKeptStats() {
   const auto kept = DataStorage().Kept(kErrorsFileName);
   if (!kept) return;

@@ -12,6 +12,14 @@
 // kept in the account's own folder and the student told.
 bool UpdateCumulativeFile(const ErrorStats& session, bool filtersUsed, ErrorStats& cumulative);
 
+// errors.dat as it is now, for the cumulative report: zero when it is
+// missing or cannot be read.
+ErrorStats ReadCumulativeFile();
+
+// errors.dat back to zero, under its lock. `cumulative` is cleared only when
+// the file was: a report never shows a clear that did not happen.
+bool ClearCumulativeFile(ErrorStats& cumulative);
+
 // Adds the statistics kept by earlier runs into errors.dat when it can be
 // written now; the kept copy goes once they are in.
 void CatchUpKeptStats();

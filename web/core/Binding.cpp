@@ -21,6 +21,7 @@
 #include "ErrorReportText.h"
 #include "ErrorStats.h"
 #include "FilterState.h"
+#include "FilterSteps.h"
 #include "FilteredSurroundings.h"
 #include "HighScores.h"
 #include "Login.h"
@@ -140,9 +141,9 @@ const bool webHost = [] {
 
 DrillSession* PageDrillSession() { return gPageSession; }
 
-class WebDrill : public DrillListener {
+class WebDrill : public DrillListener, private FilteredDrillSide {
  public:
-  WebDrill(const std::string& catalogueText, double seed) : around_(*this) {
+  WebDrill(const std::string& catalogueText, double seed) : around_(*this), steps_(s_.filters, *this) {
     ProgramRandom().Seed(static_cast<uint32_t>(static_cast<int64_t>(seed)));
     catalogueMissing_ = catalogueText.empty() || s_.catalogue.LoadFromText(catalogueText) == 0;
     s_.SetSurroundings(&around_);
@@ -150,7 +151,8 @@ class WebDrill : public DrillListener {
     s_.AddListener(this);
     gPageSession = &s_;
     // As the filter window does when it is made: the trichord page, all on.
-    BuildPage(0);
+    Filters().SetCardinality(0);
+    steps_.BuildPage(0);
     FillAnswerList();
   }
   ~WebDrill() override {
@@ -185,12 +187,12 @@ class WebDrill : public DrillListener {
     saved_ = LoadFiltersFile(kFiltersFileName);
     const std::vector<std::string> names = ClassNamesOfFile();
     const SavedFiltersOffer offer = OfferSavedFilters(saved_, catalogueMissing_ ? nullptr : &names);
-    if (offer.step == SavedFiltersStep::Apply) ApplyFilters(saved_);
+    if (offer.step == SavedFiltersStep::Apply) steps_.Apply(saved_);
     if (offer.step != SavedFiltersStep::Ask) return {};
     return {true, offer.summary.listed, offer.summary.rest};
   }
 
-  void UseSavedFilters(bool yes) { ApplyFilters(AnswerSavedFilters(saved_, yes)); }
+  void UseSavedFilters(bool yes) { steps_.Apply(AnswerSavedFilters(saved_, yes)); }
 
   // After a login the selectors follow the filters, and setting the range
   // saves them; a drill that goes on never keeps a question no longer drilled.
@@ -264,8 +266,8 @@ class WebDrill : public DrillListener {
 
   void SetCardinality(int item) {
     if (item < 0 || item > 1 || item == Filters().Cardinality()) return;
-    BuildPage(item);
-    FillAnswerList();
+    Filters().SetCardinality(item);
+    steps_.ChangePage(item);
     SaveFilters();
     s_.ReplaceUndrilledQuestion();
   }
@@ -284,11 +286,14 @@ class WebDrill : public DrillListener {
   void ApplyFilterWindow(int cardinality, int range, int low, int high, bool save) {
     saveBox_ = save;
     Filters().SetRange(std::clamp(range, 0, 2));
-    if (cardinality != Filters().Cardinality()) BuildPage(std::clamp(cardinality, 0, 1));
-    AskMasked(FilterState{low, high, 0});
-    if (save) SaveFilters();
-    FillAnswerList();
-    s_.ReplaceUndrilledQuestion();
+    cardinality = std::clamp(cardinality, 0, 1);
+    if (cardinality != Filters().Cardinality()) {
+      Filters().SetCardinality(cardinality);
+      steps_.BuildPage(cardinality);
+    }
+    // The page's boxes as they are when it closes.
+    steps_.AskMasked(FilterState{low, high, 0});
+    steps_.Close(save);
   }
 
   // --- the error report ---
@@ -297,16 +302,10 @@ class WebDrill : public DrillListener {
     options.forms = forms;
     options.rips = rips;
     options.confusions = confusions;
-    if (cumulative) {
-      const auto text = DataStorage().Read(kErrorsFileName);
-      cumulative_ = text ? ParseErrorStats(*text) : ErrorStats{};
-    }
+    if (cumulative) cumulative_ = ReadCumulativeFile();
     return ErrorReportText(cumulative ? cumulative_ : s_.SessionStats, s_.catalogue, options);
   }
-  void ClearCumulative() {
-    ClearStats(cumulative_);
-    DataStorage().Replace(kErrorsFileName, FormatErrorStats(cumulative_));
-  }
+  void ClearCumulative() { ClearCumulativeFile(cumulative_); }
 
   // The page goes: the last segment is logged.
   void Close() { s_.WriteSegmentIfAnswered(); }
@@ -347,30 +346,15 @@ class WebDrill : public DrillListener {
 
   FilterModel& Filters() { return s_.filters; }
   const FilterModel& Filters() const { return s_.filters; }
-  // The page of a cardinality, all of it on, as the filter window builds it.
-  void BuildPage(int cardinality) {
-    Filters().SetCardinality(cardinality);
-    s_.UseCardinality(cardinality + 3);
-    AskMasked(FilterState{-1, -1, 0});
-  }
-  // The masks' set classes of the list in use; none would leave the drill
-  // without a question, so then all of them.
-  void AskMasked(const FilterState& masks) {
-    for (int i = 0; i < kMaxListLength; ++i) Filters().SetAsks(i, i < Filters().ListLength() && MaskEnables(masks, i));
-    if (Filters().Asked().empty()) Filters().AskAll();
-  }
-  void FillAnswerList() {
-    const std::vector<int32_t> rows = Filters().Asked();
-    s_.SetAnswerRows(rows.data(), static_cast<int>(rows.size()));
-  }
-  void ApplyFilters(const FilterState& state) {
-    const bool trichords = state.ModeCode < 3;
-    Filters().SetRange(trichords ? state.ModeCode : state.ModeCode - 3);
-    BuildPage(trichords ? 0 : 1);
-    AskMasked(state);
-    FillAnswerList();
-    s_.SetNoteCount(Filters().Cardinality() + 3);
-  }
+  void FillAnswerList() { steps_.FillAnswerList(); }
+
+  // --- what the filter window's steps ask of the drill ---
+  int UseListOf(int noteCount) override { return s_.UseCardinality(noteCount); }
+  int ListLength() const override { return Filters().ListLength(); }
+  void ShowRows(const std::vector<int32_t>& rows) override { s_.SetAnswerRows(rows.data(), static_cast<int>(rows.size())); }
+  void UseNoteCount(int noteCount) override { s_.SetNoteCount(noteCount); }
+  void Save(const FilterState& state) override { SaveFiltersFile(kFiltersFileName, state); }
+  void FiltersApplied() override { s_.ReplaceUndrilledQuestion(); }
   void SaveFilters() const { SaveFiltersFile(kFiltersFileName, Filters().State()); }
   std::vector<std::string> ClassNamesOfFile() const {
     // The catalogue's records in file order: entries 2 onwards.
@@ -416,6 +400,7 @@ class WebDrill : public DrillListener {
 
   DrillSession s_;
   PageSurroundings around_;
+  FilterSteps steps_;
   WebScheduler scheduler_;
   PlaybackPlan plan_;
   JudgedAnswer judged_;

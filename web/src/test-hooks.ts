@@ -49,7 +49,8 @@ w.sonorixTest = {
   advance: (ms: number) => page.clock.advance(ms),
   view: () => page.drill.view(),
   question: () => page.drill.question(),
-  idle: () => files.settled(),
+  // BEGIN waits for the sound to start before it acts: so does idle.
+  idle: () => Promise.allSettled([page.soundReady]).then(() => files.settled()),
   file: (name: string) => Array.from(files.read(name) ?? []),
   rowListIndices: () => page.drill.rowListIndices(),
 };
