@@ -2,12 +2,10 @@
 // server, read by the core (only what changed since the last look), shown as
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
+import { currentClass } from './class-connection';
 import type { ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
-
-// The class this page joined, which a teacher's own account need not have.
-const joinedClass = (): { address: string; account: string; password: string } | null => null;
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -159,7 +157,8 @@ class OverviewDialog {
     const core = page.core;
     if (!core) return;
     this.native ??= new core.WebClassOverview(page.catalogue);
-    const joined = joinedClass();
+    // The class this page joined, if any; a teacher's own account need not have joined.
+    const joined = currentClass();
     const address = $<HTMLInputElement>('co-address');
     const account = $<HTMLInputElement>('co-account');
     if (joined && !address.value) {
