@@ -67,6 +67,7 @@ struct OverviewValue {
   emscripten::val confusions = emscripten::val::array();
   emscripten::val highScores = emscripten::val::array();
   int fetched = 0;
+  int unreadable = 0;  // account folders closed to this account
 };
 
 CellValue Number(int64_t v) { return {std::to_string(v), emscripten::val(static_cast<double>(v))}; }
@@ -203,6 +204,7 @@ class WebClassOverview {
     }
     o.highScores = JsArray(tables);
     o.fetched = result_.fetched;
+    o.unreadable = static_cast<int>(result_.unreadable.size());
     return emscripten::val(o);
   }
 
@@ -267,7 +269,8 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("hardest", &OverviewValue::hardest)
       .field("confusions", &OverviewValue::confusions)
       .field("highScores", &OverviewValue::highScores)
-      .field("fetched", &OverviewValue::fetched);
+      .field("fetched", &OverviewValue::fetched)
+      .field("unreadable", &OverviewValue::unreadable);
   emscripten::class_<WebClassOverview>("WebClassOverview")
       .constructor<std::string>()
       .function("read", &WebClassOverview::Read)

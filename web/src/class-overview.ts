@@ -241,6 +241,8 @@ class OverviewDialog {
         : '%1 — %n people, %3 records, %4 of them unverified. Week from %5.', people),
       this.folder(), '', o.records, o.unverified, o.weekFrom);
     if (o.ambiguous > 0) text += ' ' + arg(t('%1 records could belong to more than one person and count for nobody.'), o.ambiguous);
+    // A student's account reads its own folder only: the others are said to be left out, not counted as empty.
+    if (o.unreadable > 0) text += ' ' + tr(pageContext, '%n folder(s) of the class are closed to this account; their figures are not shown.', o.unreadable);
     return text;
   }
 

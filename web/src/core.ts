@@ -380,6 +380,7 @@ export interface ClassOverview {
   // The six high-score tables, by mode (range, then cardinality): one entry per account, best first.
   highScores: { name: string; score: number }[][];
   fetched: number;  // files read from the server this time; the rest came from the cache
+  unreadable: number;  // account folders closed to this account, in no figure
 }
 
 export interface ClassReadListener {

@@ -167,6 +167,19 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.ok(expected.get('bob').unverified > 0 && expected.get('ann').unverified === 0);
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
 
+  // Sorted from the keyboard: Enter on a head's button, again for the other way.
+  const sortBy = async (head) => {
+    await page.locator('#co-table thead button', { hasText: head }).focus();
+    await page.keyboard.press('Enter');
+  };
+  await sortBy('Unverified');
+  assert.equal(await page.getAttribute(`#co-table thead th:nth-child(${col('Unverified') + 1})`, 'aria-sort'), 'ascending');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.getAttribute(`#co-table thead th:nth-child(${col('Unverified') + 1})`, 'aria-sort'), 'descending');
+  assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[0]), ['bob', 'ann']);
+  await sortBy('Name');
+  assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[0]), ['ann', 'bob']);
+
   // The export is the desktop's CSV of the same rows: right and wrong as the command counts them.
   const download = page.waitForEvent('download');
   await page.click('#co-csv');
@@ -220,17 +233,32 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   await page.close();
 });
 
-test('a student\'s account is told plainly that it may not read the class, in the student\'s language', { skip }, async () => {
+test('a student\'s account sees only its own row, and every fault is said in the student\'s language', { skip }, async () => {
   const page = await openPage(at.chrome.context, at.page.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&lang=de');
+  const requests = [];
+  page.on('request', (r) => requests.push(r.url()));
   await login(page, 'Ann');
   await page.waitForSelector('body[data-ready=yes]');
   await openOverview(page, 'ann', 'a-pw');
-  assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.');
-  assert.deepEqual(await table(page, '#co-table tbody'), []);
-  assert.equal(await page.isDisabled('#co-csv'), true);
-  // A wrong password says so, and an address outside this computer over plain http is refused before any request.
+  assert.equal(await page.isVisible('#co-fault'), false);
+  const rows = await table(page, '#co-table tbody');
+  assert.deepEqual(rows.map((r) => r[0]), ['ann']);
+  assert.match(await page.textContent('#co-summary'), /1 Ordner der Klasse ist diesem Konto verschlossen; seine Zahlen werden nicht gezeigt\.$/);
+  // Her high score only.
+  assert.deepEqual(await page.$$eval('#co-scores tbody td:nth-child(2)', (tds) => tds.map((td) => td.textContent)), ['ann']);
+
+  // A wrong password: said so, and the figures shown stay.
   await page.fill('#co-password', 'wrong');
   await page.click('#co-read');
-  await page.waitForFunction(() => document.querySelector('#co-reading').hidden && /Passwort/.test(document.querySelector('#co-fault').textContent));
+  await page.waitForFunction(() => document.querySelector('#co-reading').hidden && !document.querySelector('#co-fault').hidden);
+  assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.');
+  assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[0]), ['ann']);
+  // Plain http to another machine is refused before any request.
+  requests.length = 0;
+  await page.fill('#co-address', 'http://class.example/Theory/');
+  await page.click('#co-read');
+  await page.waitForFunction(() => !document.querySelector('#co-fault').hidden && /https/.test(document.querySelector('#co-fault').textContent));
+  assert.match(await page.textContent('#co-fault'), /^Die Adresse der Klasse muss mit https:\/\/ beginnen/);
+  assert.deepEqual(requests.filter((u) => u.includes('class.example')), []);
   await page.close();
 });
