@@ -151,6 +151,10 @@ class OverviewDialog {
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
     document.addEventListener('sonorix-language', () => this.draw());
+    // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
+    window.addEventListener('beforeprint', () => {
+      if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
+    });
   }
 
   async open() {
@@ -226,7 +230,7 @@ class OverviewDialog {
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
     this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
-    this.drawReport(this.reading ? null : o);
+    $('co-report').replaceChildren();
   }
 
   private folder() {
@@ -275,7 +279,7 @@ class OverviewDialog {
     void act(() => native.csv(csvSeparator())).then((csv) => download(new Blob([csv], { type: 'text/csv' }), 'class.csv'));
   }
 
-  // The browser's print (to paper or PDF), also by the browser's own menu
+  // The browser's print (to paper or PDF), also from the browser's own menu
   // while the window is open, gives the report the desktop saves as PDF: its
   // heading and dates, the two tables, the legend and the lists.
   private drawReport(o: ClassOverview | null) {
