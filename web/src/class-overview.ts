@@ -231,6 +231,7 @@ class OverviewDialog {
     this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
     $('co-report').replaceChildren();
+    $('co-students').replaceChildren();
   }
 
   private folder() {
@@ -299,6 +300,18 @@ class OverviewDialog {
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
     parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
     report.replaceChildren(...parts);
+    // After the legend and the lists, as the desktop's report ends.
+    const students = $('co-students');
+    const list = this.native?.students() ?? [];
+    students.replaceChildren(el('h3', t('Per student, from practice mode')));
+    if (list.length === 0) students.append(el('p', t('Nobody has practised yet.')));
+    for (const s of list) {
+      const hardest = s.hardest.map((a) => arg(t('%1 (%2 of %3 at the first try)'), a.name, a.firstTry, a.asked)).join(', ');
+      const confused = s.confusions.map((c) => arg(t('%1 taken for %2 (%3×)'), c.asked, c.answered, c.times)).join(', ');
+      const p = el('p');
+      p.append(el('b', s.name), `: ${t('hardest')}: ${hardest}. ${t('confusions')}: ${confused || t('none')}.`);
+      students.append(p);
+    }
   }
 
   private print() {

@@ -383,6 +383,12 @@ export interface ClassOverview {
   unreadable: number;  // account folders closed to this account, in no figure
 }
 
+export interface ClassStudent {
+  name: string;
+  hardest: { name: string; firstTry: number; asked: number }[];
+  confusions: { asked: string; answered: string; times: number }[];
+}
+
 export interface ClassReadListener {
   progress(done: number, total: number): void;
   // The fault's English text, '' when the class was read or the read cancelled.
@@ -394,6 +400,8 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
+  // Per account, its hardest set classes and confusions in practice mode.
+  students(): ClassStudent[];
   // The desktop's CSV export, its bytes.
   csv(separator: string): Uint8Array<ArrayBuffer>;
 }

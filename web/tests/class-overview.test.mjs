@@ -210,6 +210,9 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.deepEqual(await page.$$eval('#co-report table', (ts) => ts.map((t) => t.tBodies[0].rows.length)), [2, 2]);
   for (const [selector, shown] of [['#co-report', true], ['#co-legend', true], ['#co-hardest', true], ['#co-login', false], ['#drill', false], ['.co-buttons', false]])
     assert.equal(await page.isVisible(selector), shown, selector);
+  // Per student from practice mode: ann practised, bob did not.
+  assert.deepEqual(await page.$$eval('#co-students b', (bs) => bs.map((b) => b.textContent)), ['ann']);
+  assert.match(await page.textContent('#co-students p'), /^ann: hardest: 3-\w+ \(\d+ of \d+ at the first try\)/);
   await page.emulateMedia({ media: 'screen' });
   assert.equal(await page.isVisible('#co-report'), false);
 
