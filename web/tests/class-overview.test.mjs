@@ -170,6 +170,15 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.ok(expected.get('bob').unverified > 0 && expected.get('ann').unverified === 0);
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
 
+  // Filled, the window passes an accessibility scan in both themes.
+  await page.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
+  for (const colorScheme of ['light', 'dark']) {
+    await page.emulateMedia({ colorScheme });
+    const { violations } = await page.evaluate(() =>
+      window.axe.run('#class-overview-dialog', { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] }));
+    assert.deepEqual(violations.map((v) => `${colorScheme}: ${v.id} ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), []);
+  }
+
   // Sorted from the keyboard: Enter on a head's button, again for the other way.
   const sortBy = async (head) => {
     await page.locator('#co-table thead button', { hasText: head }).focus();
