@@ -11,6 +11,7 @@ import { createServer, connect } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, login, openPage, root, serve } from './harness.mjs';
+import { shoot } from './shots.mjs';
 
 const apache = existsSync('/usr/sbin/apache2');
 const skip = apache ? false : 'apache2 is not installed';
@@ -170,6 +171,7 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.ok(expected.get('bob').unverified > 0 && expected.get('ann').unverified === 0);
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
 
+  await shoot(page, 'web-class-overview');
   // Filled, the window passes an accessibility scan in both themes.
   await page.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
   for (const colorScheme of ['light', 'dark']) {
