@@ -20,71 +20,75 @@ ClassCell Day(const std::optional<int32_t>& day) {
 }  // namespace
 
 ClassCell ClassCellOf(const PersonFigures& p, int column) {
-  using enum ClassColumns::Column;
-  if (column >= kFirstModeColumn && column < kFirstBestColumn) {
-    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - kFirstModeColumn) / 2)];
-    return Optional((column - kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
+  // Named in full: emscripten's clang 14 finds no enumerators through `using enum`.
+  using C = ClassColumns;
+  if (column >= C::kFirstModeColumn && column < C::kFirstBestColumn) {
+    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - C::kFirstModeColumn) / 2)];
+    return Optional((column - C::kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
   }
-  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) {
-    const auto& best = p.bestScore[static_cast<size_t>(column - kFirstBestColumn)];
+  if (column >= C::kFirstBestColumn && column < C::kIneligibleAccuracy) {
+    const auto& best = p.bestScore[static_cast<size_t>(column - C::kFirstBestColumn)];
     return best ? Number(*best) : ClassCell{};
   }
   switch (column) {
-    case kName: return {p.unknown ? kUnknownRowSource : p.name.empty() ? kNoNameSource : p.name, 0};
-    case kDrills: return Number(p.verifiedDrills);
-    case kWeekTime: return Duration(p.secondsThisWeek);
-    case kAllTime: return Duration(p.all.seconds);
-    case kFirst: return Day(p.firstDay);
-    case kLast: return Day(p.lastDay);
-    case kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
-    case kIneligibleDrills: return Number(p.ineligibleDrills);
-    case kNotEnded: return Number(p.notEndedDrills);
-    case kPracticeQuestions: return Number(p.practiceQuestions);
-    case kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
-    case kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
-    case kPracticeTime: return Duration(p.practiceSeconds);
-    case kUnverified: return Number(p.unverified);
-    case kAmbiguous: return Number(p.ambiguous);
+    case C::kName: return {p.unknown ? kUnknownRowSource : p.name.empty() ? kNoNameSource : p.name, 0};
+    case C::kDrills: return Number(p.verifiedDrills);
+    case C::kWeekTime: return Duration(p.secondsThisWeek);
+    case C::kAllTime: return Duration(p.all.seconds);
+    case C::kFirst: return Day(p.firstDay);
+    case C::kLast: return Day(p.lastDay);
+    case C::kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
+    case C::kIneligibleDrills: return Number(p.ineligibleDrills);
+    case C::kNotEnded: return Number(p.notEndedDrills);
+    case C::kPracticeQuestions: return Number(p.practiceQuestions);
+    case C::kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
+    case C::kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
+    case C::kPracticeTime: return Duration(p.practiceSeconds);
+    case C::kUnverified: return Number(p.unverified);
+    case C::kAmbiguous: return Number(p.ambiguous);
     default: return {};
   }
 }
 
 ClassHead ClassHeadOf(int column) {
-  using enum ClassColumns::Column;
-  if (column >= kFirstModeColumn && column < kFirstBestColumn)
-    return {(column - kFirstModeColumn) / 2, (column - kFirstModeColumn) % 2 == 0 ? "\n% right" : "\ns/right"};
-  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) return {column - kFirstBestColumn, "\nbest score"};
+  // Named in full: emscripten's clang 14 finds no enumerators through `using enum`.
+  using C = ClassColumns;
+  if (column >= C::kFirstModeColumn && column < C::kFirstBestColumn)
+    return {(column - C::kFirstModeColumn) / 2, (column - C::kFirstModeColumn) % 2 == 0 ? "\n% right" : "\ns/right"};
+  if (column >= C::kFirstBestColumn && column < C::kIneligibleAccuracy) return {column - C::kFirstBestColumn, "\nbest score"};
   switch (column) {
-    case kName: return {-1, "Name"};
-    case kDrills: return {-1, "Drills"};
-    case kWeekTime: return {-1, "Time\nthis week"};
-    case kAllTime: return {-1, "Time\nin all"};
-    case kFirst: return {-1, "First\npractice"};
-    case kLast: return {-1, "Last\npractice"};
-    case kIneligibleAccuracy: return {-1, "Ineligible\n% right"};
-    case kIneligibleDrills: return {-1, "Ineligible\ndrills"};
-    case kNotEnded: return {-1, "Not ended\ndrills"};
-    case kPracticeQuestions: return {-1, "Practice\nquestions"};
-    case kPracticeFirstTry: return {-1, "Practice\nfirst try %"};
-    case kPracticeWeekTime: return {-1, "Practice\nthis week"};
-    case kPracticeTime: return {-1, "Practice\nin all"};
-    case kUnverified: return {-1, "Unverified"};
-    case kAmbiguous: return {-1, "Ambiguous"};
+    case C::kName: return {-1, "Name"};
+    case C::kDrills: return {-1, "Drills"};
+    case C::kWeekTime: return {-1, "Time\nthis week"};
+    case C::kAllTime: return {-1, "Time\nin all"};
+    case C::kFirst: return {-1, "First\npractice"};
+    case C::kLast: return {-1, "Last\npractice"};
+    case C::kIneligibleAccuracy: return {-1, "Ineligible\n% right"};
+    case C::kIneligibleDrills: return {-1, "Ineligible\ndrills"};
+    case C::kNotEnded: return {-1, "Not ended\ndrills"};
+    case C::kPracticeQuestions: return {-1, "Practice\nquestions"};
+    case C::kPracticeFirstTry: return {-1, "Practice\nfirst try %"};
+    case C::kPracticeWeekTime: return {-1, "Practice\nthis week"};
+    case C::kPracticeTime: return {-1, "Practice\nin all"};
+    case C::kUnverified: return {-1, "Unverified"};
+    case C::kAmbiguous: return {-1, "Ambiguous"};
     default: return {};
   }
 }
 
 std::vector<int> ClassReportGeneralColumns() {
-  using enum ClassColumns::Column;
-  std::vector<int> general = {kName, kDrills, kWeekTime, kAllTime, kFirst, kLast};
-  for (int c = kIneligibleAccuracy; c < kColumns; ++c) general.push_back(c);
+  // Named in full: emscripten's clang 14 finds no enumerators through `using enum`.
+  using C = ClassColumns;
+  std::vector<int> general = {C::kName, C::kDrills, C::kWeekTime, C::kAllTime, C::kFirst, C::kLast};
+  for (int c = C::kIneligibleAccuracy; c < C::kColumns; ++c) general.push_back(c);
   return general;
 }
 
 std::vector<int> ClassReportModeColumns() {
-  using enum ClassColumns::Column;
-  std::vector<int> modes = {kName};
-  for (int c = kFirstModeColumn; c < kIneligibleAccuracy; ++c) modes.push_back(c);
+  // Named in full: emscripten's clang 14 finds no enumerators through `using enum`.
+  using C = ClassColumns;
+  std::vector<int> modes = {C::kName};
+  for (int c = C::kFirstModeColumn; c < C::kIneligibleAccuracy; ++c) modes.push_back(c);
   return modes;
 }
 

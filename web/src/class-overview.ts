@@ -3,7 +3,7 @@
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
 import { currentClass } from './class-connection';
-import type { ClassOverview, ClassRow, WebClassOverviewNative } from './core';
+import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
 
@@ -15,22 +15,13 @@ const rangeNames = ['close position', 'within 1 octave', 'within 2 octaves'];
 const modeShort = (mode: number) => `${t(ranges[mode % 3])} ${mode < 3 ? 3 : 4}`;
 const modeLong = (mode: number) => `${t(rangeNames[mode % 3])}, ${t(mode < 3 ? 'trichords' : 'tetrachords')}`;
 
-// The desktop's column heads, a line break where a head takes two lines.
-function headers(): string[] {
-  const h = ['Name', 'Drills', 'Time\nthis week', 'Time\nin all', 'First\npractice', 'Last\npractice'].map(t);
-  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\n% right'), modeShort(m) + t('\ns/right'));
-  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\nbest score'));
-  h.push(...['Ineligible\n% right', 'Ineligible\ndrills', 'Not ended\ndrills', 'Practice\nquestions', 'Practice\nfirst try %',
-    'Practice\nthis week', 'Practice\nin all', 'Unverified', 'Ambiguous'].map(t));
-  return h;
-}
+// The core's columns, as the desktop's window has them.
+let columns: ClassColumns = { heads: [], general: [], modes: [] };
 const nameColumn = 0;
-const modeColumns = [6, 18];  // the per-mode figures: accuracy and s/right, then the best scores
-const unverifiedColumns = [31, 32];
+const unverifiedColumn = (c: number) => ['Unverified', 'Ambiguous'].includes(columns.heads[c]?.source);
 
-// The printed report's two tables, as the desktop's: the general columns, then the modes.
-const generalColumns = () => [0, 1, 2, 3, 4, 5, ...Array.from({ length: 9 }, (_, i) => 24 + i)];
-const modesColumns = () => [0, ...Array.from({ length: 18 }, (_, i) => modeColumns[0] + i)];
+// The column heads in the page's language, a line break where a head takes two lines.
+const headers = () => columns.heads.map((h) => (h.mode >= 0 ? modeShort(h.mode) : '') + t(h.source));
 
 // A fault in the student's language: the core's English text, as the catalogues translate it.
 const faultText = (english: string) => translateText(pageContext, english) ?? english;
@@ -99,7 +90,7 @@ function bodyRow(row: ClassRow, columns: number[]) {
     if (c === nameColumn) (cell as HTMLTableCellElement).scope = 'row';
     else cell.className = 'num';
     // A tampered or damaged log shows at a glance.
-    if (unverifiedColumns.includes(c) && (row.cells[c].key ?? 0) > 0) cell.classList.add('warn');
+    if (unverifiedColumn(c) && (row.cells[c].key ?? 0) > 0) cell.classList.add('warn');
     tr.append(cell);
   }
   return tr;
@@ -161,6 +152,7 @@ class OverviewDialog {
     const core = page.core;
     if (!core) return;
     this.native ??= new core.WebClassOverview(page.catalogue);
+    columns = core.WebClassOverview.columns();
     // The class this page joined, if any; a teacher's own account need not have joined.
     const joined = currentClass();
     const address = $<HTMLInputElement>('co-address');
@@ -298,11 +290,11 @@ class OverviewDialog {
     };
     const parts: HTMLElement[] = [el('h2', `Sonorix — ${t('Class Overview')}, ${o.today}`)];
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
-    parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
+    parts.push(el('p', this.summary(o)), table(columns.general), table(columns.modes));
     report.replaceChildren(...parts);
     // After the legend and the lists, as the desktop's report ends.
     const students = $('co-students');
-    const list = this.native?.students() ?? [];
+    const list = o.students;
     students.replaceChildren(el('h3', t('Per student, from practice mode')));
     if (list.length === 0) students.append(el('p', t('Nobody has practised yet.')));
     for (const s of list) {

@@ -381,6 +381,17 @@ export interface ClassOverview {
   highScores: { name: string; score: number }[][];
   fetched: number;  // files read from the server this time; the rest came from the cache
   unreadable: number;  // account folders closed to this account, in no figure
+  // Per account, its hardest set classes and confusions in practice mode.
+  students: ClassStudent[];
+}
+
+// The table's columns as the core lays them out: each head's mode (-1 for
+// none), whose short name comes first, and English source; the printed
+// report's two tables.
+export interface ClassColumns {
+  heads: { mode: number; source: string }[];
+  general: number[];
+  modes: number[];
 }
 
 export interface ClassStudent {
@@ -400,8 +411,6 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
-  // Per account, its hardest set classes and confusions in practice mode.
-  students(): ClassStudent[];
   // The desktop's CSV export, its bytes.
   csv(separator: string): Uint8Array<ArrayBuffer>;
 }
@@ -417,7 +426,7 @@ export interface CoreModule {
   WebKeyboard: new (catalogue: string) => WebKeyboardNative;
   WebNotation: new (catalogue: string) => WebNotationNative;
   WebClass: new () => WebClassNative;
-  WebClassOverview: new (catalogue: string) => WebClassOverviewNative;
+  WebClassOverview: { new (catalogue: string): WebClassOverviewNative; columns(): ClassColumns };
   runTask(id: number): void;
   // The answer of the class's server to the core's request `id` (web/core/WebTransport.cpp).
   httpAnswered(id: number, answer: HttpAnswer): void;
