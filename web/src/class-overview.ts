@@ -12,8 +12,10 @@ const own = (source: string) => tr(pageContext, source);
 
 const ranges = ['close', '1 oct', '2 oct'];
 const rangeNames = ['close position', 'within 1 octave', 'within 2 octaves'];
-const modeShort = (mode: number) => `${t(ranges[mode % 3])} ${mode < 3 ? 3 : 4}`;
-const modeLong = (mode: number) => `${t(rangeNames[mode % 3])}, ${t(mode < 3 ? 'trichords' : 'tetrachords')}`;
+// Texts made of catalogue texts keep each as a text of its own, as a screen reader and the language check read them.
+type Pieces = string[];
+const modeShort = (mode: number): Pieces => [t(ranges[mode % 3]), ` ${mode < 3 ? 3 : 4}`];
+const modeLong = (mode: number): Pieces => [t(rangeNames[mode % 3]), ', ', t(mode < 3 ? 'trichords' : 'tetrachords')];
 
 // The core's columns, as the desktop's window has them.
 let columns: ClassColumns = { heads: [], general: [], modes: [] };
@@ -21,7 +23,7 @@ const nameColumn = 0;
 const unverifiedColumn = (c: number) => ['Unverified', 'Ambiguous'].includes(columns.heads[c]?.source);
 
 // The column heads in the page's language, a line break where a head takes two lines.
-const headers = () => columns.heads.map((h) => (h.mode >= 0 ? modeShort(h.mode) : '') + t(h.source));
+const headers = (): Pieces[] => columns.heads.map((h) => [...(h.mode >= 0 ? modeShort(h.mode) : []), t(h.source)]);
 
 // A fault in the student's language: the core's English text, as the catalogues translate it.
 const faultText = (english: string) => translateText(pageContext, english) ?? english;
@@ -30,9 +32,10 @@ function personName(row: ClassRow) {
   return row.unknown ? t('(unknown)') : row.name || t('(no name)');
 }
 
-function el<K extends keyof HTMLElementTagNameMap>(tag: K, text = '', cls = ''): HTMLElementTagNameMap[K] {
+function el<K extends keyof HTMLElementTagNameMap>(tag: K, text: string | Pieces = '', cls = ''): HTMLElementTagNameMap[K] {
   const e = document.createElement(tag);
-  if (text) e.textContent = text;
+  if (typeof text === 'string') e.textContent = text;
+  else e.append(...text);
   if (cls) e.className = cls;
   return e;
 }
@@ -96,7 +99,7 @@ function bodyRow(row: ClassRow, columns: number[]) {
   return tr;
 }
 
-function headRow(texts: string[]) {
+function headRow(texts: (string | Pieces)[]) {
   const tr = el('tr');
   for (const text of texts) {
     const th = el('th', text);
@@ -214,6 +217,7 @@ class OverviewDialog {
     if (this.reading) summary.textContent = arg(t('%1 — reading the logs…'), this.folder());
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
+    $('co-table-caption').textContent = t('Class');
     this.table.draw(o?.rows ?? []);
     const pct = (h: { accuracy: string }) => h.accuracy;
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
@@ -258,7 +262,7 @@ class OverviewDialog {
   }
 
   private legend() {
-    const modes = Array.from({ length: 6 }, (_, m) => `${modeShort(m)}: ${modeLong(m)}.`).join(' ');
+    const modes = Array.from({ length: 6 }, (_, m) => `${modeShort(m).join('')}: ${modeLong(m).join('')}.`).join(' ');
     return `${modes} ${t('% right, s/right and best score count the eligible drills that reached END: every set class of the ' +
       'cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended ' +
       'drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged ' +
