@@ -301,6 +301,12 @@ test('a student\'s account sees only its own row, and every fault is said in the
   await page.waitForFunction(() => document.querySelector('#co-reading').hidden && !document.querySelector('#co-fault').hidden);
   assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.');
   assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[0]), ['ann']);
+  // A class folder closed to the account altogether: the server's 403, said plainly.
+  await page.fill('#co-password', 'a-pw');
+  await page.fill('#co-address', `${at.origin}/Big/`);
+  await page.click('#co-read');
+  await page.waitForFunction(() => document.querySelector('#co-reading').hidden && !document.querySelector('#co-fault').hidden);
+  assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.');
   // Plain http to another machine is refused before any request.
   requests.length = 0;
   await page.fill('#co-address', 'http://class.example/Theory/');
