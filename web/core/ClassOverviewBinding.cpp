@@ -125,18 +125,19 @@ class WebClassOverview {
     if (check.fault != AddressFault::None) return AddressFaultMessage(check.fault);
     if (!IsUsableAccount(account)) return "The account name cannot name a folder of the class.";
     listener_ = listener;
-    today_ = static_cast<int32_t>(CoreClock().Today());
+    const auto today = static_cast<int32_t>(CoreClock().Today());
     fetch_ = std::make_unique<ClassFetch>(ClassConnection{check.address, {account, password}}, PageTransport(),
-                                          PageScheduler(), DataStorage(), std::string(), today_);
+                                          PageScheduler(), DataStorage(), std::string(), today);
     fetch_->Start(
         [this](FetchProgress p) { listener_.call<void>("progress", p.done, p.total); },
-        [this](ClassFetchResult result) {
+        [this, today](ClassFetchResult result) {
           const bool cancelled = result.cancelled;
           const std::string fault = cancelled || result.fault == ClassFault::None ? std::string()
                                                                                   : ReadFaultMessage(result.fault);
           // A cancelled or failed read keeps what was shown before it.
           if (!cancelled && result.fault == ClassFault::None) {
             result_ = std::move(result);
+            today_ = today;
             shown_ = true;
           }
           emscripten::val listener = listener_;

@@ -219,9 +219,8 @@ class OverviewDialog {
     else summary.textContent = o ? this.summary(o) : '';
     $('co-table-caption').textContent = t('Class');
     this.table.draw(o?.rows ?? []);
-    const pct = (h: { accuracy: string }) => h.accuracy;
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
-      (o?.hardest ?? []).map((h) => [h.name, pct(h), h.answers]), [false, true, true]);
+      (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
     this.drawScores(o);
