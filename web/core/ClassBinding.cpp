@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -91,6 +92,12 @@ class WebClass : private DrillFiling {
     password_ = {};
   }
   void SendNow() { Link().SendNow(); }
+  // The dialog closed while its join was asking: its answer joins nothing.
+  void CancelJoin() {
+    if (!joining_) return;
+    joining_ = false;
+    link_->CancelJoin();
+  }
 
  private:
   struct Password {
@@ -99,7 +106,12 @@ class WebClass : private DrillFiling {
     std::string password;
   };
 
-  static std::string LinkFile() { return DataStorage().Read(kClassLinkFileName).value_or(std::string()); }
+  // The class and account classlink.dat names, "" for none; not its other
+  // lines, which this tab's link itself rewrites.
+  static std::string LinkFile() {
+    const std::optional<ClassLinkState> state = ParseClassLink(DataStorage().Read(kClassLinkFileName).value_or(std::string()));
+    return state ? FolderAddress(state->address) + '\n' + state->account : std::string();
+  }
 
   ClassLink& Link() {
     std::string text = LinkFile();
@@ -119,7 +131,7 @@ class WebClass : private DrillFiling {
   void Filed(const std::string& file, const std::string& bytes) override { Link().Filed(file, bytes); }
 
   std::unique_ptr<ClassLink> link_;
-  std::string seen_;  // classlink.dat as link_ read it
+  std::string seen_;  // the class of classlink.dat as link_ read it
   Password password_;
   bool joining_ = false;
 };
@@ -142,5 +154,6 @@ EMSCRIPTEN_BINDINGS(sonorix_class) {
       .function("join", &WebClass::Join)
       .function("usePassword", &WebClass::UsePassword)
       .function("leave", &WebClass::Leave)
-      .function("sendNow", &WebClass::SendNow);
+      .function("sendNow", &WebClass::SendNow)
+      .function("cancelJoin", &WebClass::CancelJoin);
 }

@@ -126,6 +126,8 @@ export async function showJoin() {
   };
   await closed;
   password.value = '';
+  // Closed while asking: the student did not join.
+  if (ok.disabled) await files.act(() => link!.cancelJoin());
 }
 
 export async function showLeave() {

@@ -350,6 +350,8 @@ export interface WebClassNative extends NativeObject {
   // Forgets the class and what waits for it; the student's own files stay.
   leave(): void;
   sendNow(): void;
+  // The join still asking is dropped: its answer joins nothing.
+  cancelJoin(): void;
 }
 
 // --- the module -----------------------------------------------------------------

@@ -247,6 +247,33 @@ test('the server gone in the middle of a send and back: nothing lost, nothing tw
 
 test('a wrong password and a classmate\'s folder are said so, and what waits stays', { skip }, async () => {
   const ann = await student('Ann');
+  // Cancelled while the server is asked: its yes joins nothing.
+  let release;
+  const held = new Promise((r) => (release = r));
+  let asked;
+  const askedNow = new Promise((r) => (asked = r));
+  let answered;
+  await ann.page.route(`${dav.address}**`, async (route) => {
+    if (answered) return route.continue();
+    answered = held.then(() => route.continue());
+    asked();
+  });
+  await ann.page.click('summary:has-text("Class")');
+  await ann.page.click('[data-action=join-class]');
+  await ann.page.fill('#join-address', dav.address);
+  await ann.page.fill('#join-account', 'ann');
+  await ann.page.fill('#join-password', 'a-pw');
+  await ann.page.click('#join-ok');
+  await askedNow;
+  await ann.page.click('#join-cancel');
+  release();
+  await answered;
+  await ann.page.unroute(`${dav.address}**`);
+  await ann.page.waitForTimeout(500);
+  await idle(ann.page);
+  assert.equal(await fileText(ann.page, 'classlink.dat'), '');
+  assert.equal(await ann.page.evaluate(() => document.querySelector('#class-status').hidden), true);
+
   assert.match(await joinClass(ann.page, { account: 'ann', password: 'wrong' }), /did not accept the account or the password/);
   assert.equal(await ann.page.evaluate(() => document.querySelector('#class-status').hidden), true);
   assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw' }), '');
