@@ -55,7 +55,8 @@ class WebClass : private DrillFiling {
     s.account = link.Account();
     s.needsPassword = !link.HasPassword();
     const Outbox::Waiting waiting = link.Waiting();
-    s.status = SyncStatusSource(waiting);
+    // As the desktop's status bar words it, one drill in the singular.
+    s.status = waiting.drills == 1 ? "%n drill waiting for the network" : SyncStatusSource(waiting);
     s.drills = waiting.drills;
     // Away from the network the count of what waits says it best.
     const ClassFault fault = link.LastFault();

@@ -330,7 +330,7 @@ export interface ClassState {
   joined: boolean;
   address: string;
   account: string;
-  // The status line as English source: "%n drills waiting for the network" with `drills`.
+  // The status line as English source of the core's texts: "%n drills waiting for the network" with `drills`.
   status: string;
   drills: number;
   // The last send's fault as English source, '' when none (or only the network was away).
