@@ -346,3 +346,32 @@ test('a second tab follows the class the first joined and left', { skip }, async
   await new Promise((r) => setTimeout(r, 500));
   assert.deepEqual(dav.newParts('ann', before), [drilled]);
 });
+
+test('a class server that redirects elsewhere is refused, and the other server hears nothing', async () => {
+  const { createServer: createHttp } = await import('node:http');
+  const listen = async (handler) => {
+    const s = createHttp(handler);
+    await new Promise((r) => s.listen(0, '127.0.0.1', r));
+    return s;
+  };
+  const heard = [];
+  const elsewhere = await listen((req, res) => (heard.push(req.url), res.end()));
+  const origin = (web ?? (web = await serve())).url.replace(/\/$/, '');
+  const redirecting = await listen((req, res) => {
+    res.setHeader('Access-Control-Allow-Origin', origin);
+    res.setHeader('Access-Control-Allow-Methods', 'GET, PUT, PROPFIND, MKCOL, OPTIONS');
+    res.setHeader('Access-Control-Allow-Headers', 'Authorization, Content-Type, Depth, If-None-Match');
+    if (req.method === 'OPTIONS') return res.end();
+    res.writeHead(307, { Location: `http://127.0.0.1:${elsewhere.address().port}/steal/` });
+    res.end();
+  });
+  try {
+    const ann = await student('Ann');
+    const said = await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: `http://127.0.0.1:${redirecting.address().port}/Theory 1/` });
+    assert.match(said, /sent Sonorix to another server/);
+    assert.deepEqual(heard, []);
+  } finally {
+    elsewhere.close();
+    redirecting.close();
+  }
+});
