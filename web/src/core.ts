@@ -398,7 +398,11 @@ export async function loadCore(
   const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay, webClassChanged: classChanged };
   let core: CoreModule | null = null;
   host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
-  host.webHttp = (id, request) => void sendHttp(request).then((answer) => answered(() => core?.httpAnswered(id, answer)));
+  // Every request is answered, or the core's sending would wait for it for good.
+  host.webHttp = (id, request) =>
+    void sendHttp(request)
+      .catch((): HttpAnswer => ({ link: 2 }))
+      .then((answer) => answered(() => core?.httpAnswered(id, answer)));
   core = await factory(host);
   return core;
 }

@@ -108,7 +108,7 @@ async function waitForStatus(page, text) {
   }
 }
 
-async function joinClass(page, { account, password, address = dav.address, remember = false }) {
+async function fillJoin(page, { account, password, address = dav.address, remember = false }) {
   await page.click('summary:has-text("Class")');
   await page.click('[data-action=join-class]');
   await page.waitForSelector('#join-dialog[open]');
@@ -117,11 +117,25 @@ async function joinClass(page, { account, password, address = dav.address, remem
   await page.fill('#join-password', password);
   await page.setChecked('#join-remember', remember);
   await page.click('#join-ok');
+}
+
+async function joinClass(page, typed) {
+  await fillJoin(page, typed);
   // Joined (the dialog closes) or refused (it says why).
   await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
   const refused = await page.evaluate(() => (document.querySelector('#join-dialog').open ? document.querySelector('#join-error').textContent : ''));
   if (refused) await page.click('#join-cancel');
   return refused;
+}
+
+async function leave(page) {
+  await page.click('summary:has-text("Class")');
+  await page.click('[data-action=leave-class]');
+  await page.waitForSelector('#leave-dialog[open]');
+  const said = await page.textContent('#leave-text');
+  await page.click('#leave-yes');
+  await page.waitForSelector('#class-status', { state: 'hidden' });
+  return said;
 }
 
 // One drill to its score; what it added to the page's report.dat.
@@ -258,12 +272,7 @@ test('a wrong password and a classmate\'s folder are said so, and what waits sta
     answered = held.then(() => route.continue());
     asked();
   });
-  await ann.page.click('summary:has-text("Class")');
-  await ann.page.click('[data-action=join-class]');
-  await ann.page.fill('#join-address', dav.address);
-  await ann.page.fill('#join-account', 'ann');
-  await ann.page.fill('#join-password', 'a-pw');
-  await ann.page.click('#join-ok');
+  await fillJoin(ann.page, { account: 'ann', password: 'a-pw' });
   await askedNow;
   await ann.page.click('#join-cancel');
   release();
@@ -304,12 +313,7 @@ test('a wrong password and a classmate\'s folder are said so, and what waits sta
   await waitForStatus(ann.page, '1 drill waiting for the network');
   const report = await fileText(ann.page, 'report.dat');
   assert.match(await fileText(ann.page, 'classpass.dat'), /a-pw/);
-  await ann.page.click('summary:has-text("Class")');
-  await ann.page.click('[data-action=leave-class]');
-  await ann.page.waitForSelector('#leave-dialog[open]');
-  assert.match(await ann.page.textContent('#leave-text'), /^1 drill still waiting for the network will not be sent to the class\./);
-  await ann.page.click('#leave-yes');
-  await ann.page.waitForSelector('#class-status', { state: 'hidden' });
+  assert.match(await leave(ann.page), /^1 drill still waiting for the network will not be sent to the class\./);
   await idle(ann.page);
   assert.equal(await fileText(ann.page, 'report.dat'), report);
   assert.equal(await fileText(ann.page, 'classpass.dat'), '');
@@ -334,10 +338,7 @@ test('a second tab follows the class the first joined and left', { skip }, async
   await waitForStatus(other, 'Saved to the class');
   assert.deepEqual(dav.newParts('ann', before), [drilled]);
   // Left in the first tab: the second sends nothing more.
-  await ann.page.click('summary:has-text("Class")');
-  await ann.page.click('[data-action=leave-class]');
-  await ann.page.click('#leave-yes');
-  await ann.page.waitForSelector('#class-status', { state: 'hidden' });
+  await leave(ann.page);
   await drill(other);
   await other.waitForSelector('#class-status', { state: 'hidden' });
   await ann.page.evaluate(() => window.dispatchEvent(new Event('online')));
