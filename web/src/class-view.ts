@@ -11,15 +11,31 @@ let link: WebClassNative | null = null;
 let shown: ClassState | null = null;
 
 const t = (source: string, n?: number) => tr(context, source, n);
+// The core's own texts, translated once for the desktop and the page.
+const core = (source: string, n?: number) => tr('ClassLink', source, n);
 
-// The core's state, read under the files' lock, as every call.
-const state = () => files.act(() => link!.state());
+// The core's state, read under the files' lock, as every call. The class
+// another tab joined or left is followed here, with its remembered password.
+const state = () =>
+  files.act(() => {
+    const s = link!.state();
+    const known = currentClass();
+    if (!s.joined) {
+      if (known) forgetClass(files);
+      return s;
+    }
+    if (known?.address !== s.address || known?.account !== s.account) restoreClass(files, s.address, s.account);
+    const password = currentClass()!.password;
+    if (!s.needsPassword || !password) return s;
+    link!.usePassword(password);
+    return link!.state();
+  });
 
 function statusText(s: ClassState): string {
   if (!s.joined) return '';
   if (s.needsPassword) return t('Type the app password again to send to the class: Class › Join a Class…');
-  if (s.fault) return t(s.fault);
-  return t(s.status, s.drills);
+  if (s.fault) return core(s.fault);
+  return core(s.status, s.drills);
 }
 
 function draw(s: ClassState) {
@@ -47,15 +63,9 @@ const sendNow = () => files.act(() => link?.sendNow()).then(classChanged);
 // At the start: a class joined at an earlier visit sends what waits, when its password was remembered.
 export async function startClass(native: WebClassNative) {
   link = native;
-  const s = await state();
-  if (s.joined) {
-    const joined = await files.act(() => restoreClass(files, s.address, s.account));
-    if (joined.password) await files.act(() => link!.usePassword(joined.password));
-  }
   window.addEventListener('online', () => void sendNow());
   document.addEventListener('sonorix-language', () => shown && draw(shown));
   draw(await state());
-  if (s.joined) await sendNow();
 }
 
 function joinFault(message: string) {
@@ -91,7 +101,7 @@ export async function showJoin() {
     const refused = await files.act(() => link!.checkAddress(address.value));
     const missing = !account.value.trim() ? account : !password.value ? password : null;
     if (refused || missing) {
-      joinFault(refused ? t(refused) : missing === account ? t('Type the account.') : t('Type the app password.'));
+      joinFault(refused ? core(refused) : missing === account ? t('Type the account.') : t('Type the app password.'));
       (refused ? address : missing!).focus();
       return;
     }
@@ -103,7 +113,7 @@ export async function showJoin() {
     });
     ok.disabled = false;
     if (fault) {
-      joinFault(t(fault));
+      joinFault(core(fault));
       password.focus();
       return;
     }
@@ -115,10 +125,11 @@ export async function showJoin() {
     password.value = '';
     dialog.close('ok');
     draw(joined);
-    await sendNow();
   };
   await closed;
   password.value = '';
+  // Closed while asking: the student did not join.
+  if (ok.disabled) await files.act(() => link!.cancelJoin());
 }
 
 export async function showLeave() {

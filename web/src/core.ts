@@ -330,7 +330,7 @@ export interface ClassState {
   joined: boolean;
   address: string;
   account: string;
-  // The status line as English source: "%n drills waiting for the network" with `drills`.
+  // The status line as English source of the core's texts: "%n drills waiting for the network" with `drills`.
   status: string;
   drills: number;
   // The last send's fault as English source, '' when none (or only the network was away).
@@ -350,6 +350,8 @@ export interface WebClassNative extends NativeObject {
   // Forgets the class and what waits for it; the student's own files stay.
   leave(): void;
   sendNow(): void;
+  // The join still asking is dropped: its answer joins nothing.
+  cancelJoin(): void;
 }
 
 // --- the Class Overview (web/core/ClassOverviewBinding.cpp) ------------------------
@@ -460,7 +462,11 @@ export async function loadCore(
   const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay, webClassChanged: classChanged };
   let core: CoreModule | null = null;
   host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
-  host.webHttp = (id, request) => void sendHttp(request).then((answer) => answered(() => core?.httpAnswered(id, answer)));
+  // Every request is answered, or the core's sending would wait for it for good.
+  host.webHttp = (id, request) =>
+    void sendHttp(request)
+      .catch((): HttpAnswer => ({ link: 2 }))
+      .then((answer) => answered(() => core?.httpAnswered(id, answer)));
   core = await factory(host);
   return core;
 }
