@@ -1,8 +1,9 @@
 // The teacher's Class Overview against a real class folder: Debian's Apache
 // (scripts/class-server.sh) on a free port, the page from another origin, two
-// students' part files in their folders. The page's figures are the desktop
-// command's on the same folder; a reopen fetches only what changed; a
-// student's account is told it may not read the class.
+// students' drills in their folders (sent by their own pages, and recorded
+// parts beside them). The page's figures are the desktop command's on the
+// same folder on disk; a reopen fetches only what changed; a student's account
+// sees its own row; a large class reads in steps and can be cancelled.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
