@@ -279,6 +279,16 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   const [ann] = await table(page, '#co-table tbody');
   assert.equal(Number(ann[col('Drills')]), commandFigures().get('ann').drills);
   assert.equal(Number(ann[col('Drills')]), Number(rows[0][col('Drills')]) + 1);
+
+  // The fetched files are kept in the page's storage: after a reload, too, only the listings.
+  await page.reload();
+  await page.waitForSelector('#login-dialog[open]');
+  await login(page, 'Teacher');
+  await page.waitForSelector('body[data-ready=yes]');
+  requests.length = 0;
+  await openOverview(page, 'teacher', 't-pw');
+  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
+  assert.equal((await table(page, '#co-table tbody')).length, 2);
   await page.close();
 });
 
