@@ -200,6 +200,14 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
 
   await shoot(page, 'web-class-overview');
+  // On a phone the wide table scrolls in its own frame: neither the window nor the page scrolls sideways.
+  await page.setViewportSize({ width: 360, height: 780 });
+  const sideways = await page.evaluate(() => {
+    const d = document.querySelector('#class-overview-dialog');
+    return [document.documentElement.scrollWidth - innerWidth, d.scrollWidth - d.clientWidth, d.getBoundingClientRect().right - innerWidth];
+  });
+  assert.ok(sideways.every((px) => px <= 1), `${sideways}`);
+  await page.setViewportSize({ width: 1280, height: 900 });
   // Filled, the window passes an accessibility scan in both themes.
   await page.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
   for (const colorScheme of ['light', 'dark']) {
