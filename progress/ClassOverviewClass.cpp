@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "ClassCache.h"
+#include "ClassLink.h"
 #include "ClassOverview.h"
 #include "DataFile.h"
 #include "Platform.h"
@@ -24,18 +25,13 @@
 
 namespace {
 
-// The class this device joined, for the dialog's first guess: the address
-// and account lines of classlink.dat in the data folder.
+// The class this device joined, for the dialog's first guess: classlink.dat
+// of the account's own folder, where joining keeps it, read as joining reads it.
 std::pair<QString, QString> JoinedClass() {
-  const auto text = ReadTextFile("classlink.dat");
-  QString address, account;
-  if (!text) return {address, account};
-  for (const QString& line : QString::fromStdString(*text).split(QLatin1Char('\n'))) {
-    const QString trimmed = line.trimmed();
-    if (trimmed.startsWith(QStringLiteral("address "))) address = trimmed.mid(8).trimmed();
-    else if (trimmed.startsWith(QStringLiteral("account "))) account = trimmed.mid(8).trimmed();
-  }
-  return {address, account};
+  const std::optional<std::string> text = DataStorage().Read(AccountFile(kClassLinkFileName));
+  const std::optional<ClassLinkState> state = text ? ParseClassLink(*text) : std::nullopt;
+  if (!state) return {};
+  return {QString::fromStdString(FolderAddress(state->address)), QString::fromStdString(state->account)};
 }
 
 }  // namespace

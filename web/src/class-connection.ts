@@ -79,6 +79,9 @@ export function restoreClass(files: FileStore, address: string, account: string)
 // Left the class: address, account and password go from memory and the page's storage.
 export function forgetClass(files: FileStore) {
   files.remove(passwordFileName);
+  // A teacher's overview keeps the class's files here; on a shared computer
+  // they must not outlive the class on this device.
+  for (const name of [...files.files.keys()]) if (name.startsWith('classfiles-')) files.remove(name);
   joined = null;
   changed();
 }

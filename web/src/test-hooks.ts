@@ -52,5 +52,6 @@ w.sonorixTest = {
   // BEGIN waits for the sound to start before it acts: so does idle.
   idle: () => Promise.allSettled([page.soundReady]).then(() => files.settled()),
   file: (name: string) => Array.from(files.read(name) ?? []),
+  fileNames: () => [...files.files.keys()],
   rowListIndices: () => page.drill.rowListIndices(),
 };

@@ -297,6 +297,23 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   await openOverview(page, 'teacher', 't-pw');
   assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
   assert.equal((await table(page, '#co-table tbody')).length, 2);
+
+  // Leaving the class on this device takes the classmates' files with it.
+  const cached = () => page.evaluate(() => window.sonorixTest.fileNames().filter((n) => n.startsWith('classfiles-')).length);
+  assert.ok((await cached()) > 0);
+  await page.keyboard.press('Escape');
+  await page.evaluate(() => document.querySelector('[data-action=join-class]').click());
+  await page.fill('#join-address', at.address);
+  // The teacher's account owns no folder to join with; a student's does.
+  await page.fill('#join-account', 'ann');
+  await page.fill('#join-password', 'a-pw');
+  await page.click('#join-ok');
+  await page.waitForFunction(() => !document.querySelector('#join-dialog').open);
+  await page.evaluate(() => document.querySelector('[data-action=leave-class]').click());
+  await page.waitForSelector('#leave-dialog[open]');
+  await page.click('#leave-yes');
+  await page.waitForFunction(() => !document.querySelector('#leave-dialog').open);
+  assert.equal(await cached(), 0);
   await page.close();
 });
 
