@@ -7,7 +7,9 @@
 #
 # Listens on 127.0.0.1:PORT only, keeps everything in DIR (the class folder
 # is DIR/dav/CLASS) and runs in the foreground until it gets SIGTERM. Accounts
-# named after a '-' (-carol:pw) may log in but own no folder.
+# named after a '-' (-carol:pw) may log in but own no folder. With
+# CLASS_READERS="teacher ..." only those accounts read the whole class; each
+# student then reads and writes only their own folder.
 set -euo pipefail
 if [[ $# -lt 5 ]]; then
   echo "usage: $0 DIR PORT ORIGIN CLASS TEACHER:PASSWORD STUDENT:PASSWORD..." >&2
@@ -20,6 +22,8 @@ class="$4"
 teacher="$5"
 shift 5
 modules=/usr/lib/apache2/modules
+readers="valid-user"
+[[ -n "${CLASS_READERS:-}" ]] && readers="user ${CLASS_READERS}"
 
 mkdir -p "$dir/dav/$class" "$dir/lock"
 : >"$dir/htpasswd"
@@ -103,7 +107,7 @@ Header always merge Vary "Origin"
     # A preflight carries no credentials.
     Require method OPTIONS
     <RequireAll>
-      Require valid-user
+      Require $readers
       Require method GET HEAD PROPFIND
     </RequireAll>
   </RequireAny>

@@ -322,6 +322,50 @@ export interface WebNotationNative extends NativeObject {
   keyboard(first: string, second: string): KeyboardPicture;
 }
 
+// --- the Class Overview (web/core/ClassOverviewBinding.cpp) ------------------------
+
+// A cell as shown, and what it sorts by (null: empty, below every number).
+export interface ClassCell {
+  text: string;
+  key: number | null;
+}
+
+export interface ClassRow {
+  name: string;  // the account, '' for the row of records nobody can be charged with
+  unknown: boolean;
+  cells: ClassCell[];  // one per column, the name first
+}
+
+export interface ClassOverview {
+  rows: ClassRow[];
+  records: number;
+  unverified: number;
+  ambiguous: number;
+  today: string;  // yyyy-mm-dd
+  weekFrom: string;
+  first: string;  // the earliest and latest day of any drill or practice, '' when none
+  last: string;
+  hardest: { name: string; accuracy: string; answers: number }[];
+  confusions: { played: string; takenFor: string; times: number }[];
+  // The six high-score tables, by mode (range, then cardinality): one entry per account, best first.
+  highScores: { name: string; score: number }[][];
+  fetched: number;  // files read from the server this time; the rest came from the cache
+}
+
+export interface ClassReadListener {
+  progress(done: number, total: number): void;
+  // The fault's English text, '' when the class was read or the read cancelled.
+  finished(fault: string, cancelled: boolean): void;
+}
+
+export interface WebClassOverviewNative extends NativeObject {
+  // Starts reading; the address's fault at once (English), '' when it reads.
+  read(address: string, account: string, password: string, listener: ClassReadListener): string;
+  cancel(): void;
+  overview(): ClassOverview | null;
+  csv(separator: string): string;
+}
+
 // --- the module -----------------------------------------------------------------
 
 export interface CoreModule {
@@ -332,6 +376,7 @@ export interface CoreModule {
   WebConfusions: new (catalogue: string) => WebConfusionsNative;
   WebKeyboard: new (catalogue: string) => WebKeyboardNative;
   WebNotation: new (catalogue: string) => WebNotationNative;
+  WebClassOverview: new (catalogue: string) => WebClassOverviewNative;
   runTask(id: number): void;
 }
 

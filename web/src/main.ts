@@ -47,6 +47,7 @@ async function start() {
   void Promise.allSettled([loaded, page.soundReady]).then(() => setTimeout(register, 3000));
   const [core, catalogue] = await loaded;
   performance.mark('sonorix-core-loaded');
+  page.catalogue = catalogue;
   startDrill(core, await files.act(() => new core.WebDrill(catalogue, clock.seed)));
   startKeyboard(new core.WebKeyboard(catalogue));
   page.confusions = new core.WebConfusions(catalogue);

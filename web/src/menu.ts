@@ -29,6 +29,8 @@ export function wireMenu() {
     keyboard: () => void showKeyboard(),
     progress: () => void showProgress(),
     confusions: () => void showConfusions(),
+    // Loaded when first used: most pages are a student's.
+    'class-overview': () => void import('./class-overview').then((m) => m.showClassOverview()),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {
     b.addEventListener('click', () => {

@@ -45,6 +45,8 @@ export const page = {
   soundReady: Promise.resolve(),
   practice: null as Practice | null,
   confusions: null as WebConfusionsNative | null,
+  // ftclass.dat as the page loaded it, for the views that name set classes.
+  catalogue: '',
 };
 
 export function startDrill(core: CoreModule, native: WebDrillNative) {

@@ -290,5 +290,57 @@
         <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
         <translation>Sonorix konnte in diesem Browser nicht starten (%1). Laden Sie die Seite neu, um es wieder zu versuchen, oder verwenden Sie ein aktuelles Chrome, Edge, Firefox oder Safari.</translation>
     </message>
+    <message>
+        <source>Class folder address</source>
+        <translation>Adresse des Klassenordners</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>App-Passwort</translation>
+    </message>
+    <message>
+        <source>Read the class</source>
+        <translation>Klasse lesen</translation>
+    </message>
+    <message>
+        <source>Reading the logs…</source>
+        <translation>Protokolle werden gelesen…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s high scores</source>
+        <translation>Bestenlisten der Klasse</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>The account name cannot name a folder of the class.</source>
+        <translation>Dieser Kontoname kann keinen Ordner der Klasse benennen.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Der Server der Klasse ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>Die Verbindung zum Server der Klasse brach ab, während die Klasse gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.</translation>
+    </message>
 </context>
 </TS>

@@ -290,5 +290,57 @@
         <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
         <translation>Sonorix no pudo iniciarse en este navegador (%1). Vuelva a cargar la página para intentarlo de nuevo, o use un Chrome, Edge, Firefox o Safari actual.</translation>
     </message>
+    <message>
+        <source>Class folder address</source>
+        <translation>Dirección de la carpeta de la clase</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Contraseña de aplicación</translation>
+    </message>
+    <message>
+        <source>Read the class</source>
+        <translation>Leer la clase</translation>
+    </message>
+    <message>
+        <source>Reading the logs…</source>
+        <translation>Leyendo los registros…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s high scores</source>
+        <translation>Mejores puntuaciones de la clase</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>The account name cannot name a folder of the class.</source>
+        <translation>Ese nombre de cuenta no puede nombrar una carpeta de la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>No se puede conectar con el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La conexión con el servidor de la clase se cortó mientras se leía la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>El servidor de la clase no permite que esta cuenta lea toda la clase.</translation>
+    </message>
 </context>
 </TS>

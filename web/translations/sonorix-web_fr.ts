@@ -290,5 +290,57 @@
         <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
         <translation>Sonorix n’a pas pu démarrer dans ce navigateur (%1). Rechargez la page pour réessayer, ou utilisez un Chrome, Edge, Firefox ou Safari récent.</translation>
     </message>
+    <message>
+        <source>Class folder address</source>
+        <translation>Adresse du dossier de la classe</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Mot de passe d&apos;application</translation>
+    </message>
+    <message>
+        <source>Read the class</source>
+        <translation>Lire la classe</translation>
+    </message>
+    <message>
+        <source>Reading the logs…</source>
+        <translation>Lecture des journaux…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s high scores</source>
+        <translation>Meilleurs scores de la classe</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>The account name cannot name a folder of the class.</source>
+        <translation>Ce nom de compte ne peut pas nommer un dossier de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Le serveur de la classe est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connexion au serveur de la classe a été coupée pendant la lecture de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte de lire toute la classe.</translation>
+    </message>
 </context>
 </TS>

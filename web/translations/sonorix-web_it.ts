@@ -290,5 +290,57 @@
         <source>Sonorix could not start in this browser (%1). Reload the page to try again, or use a current Chrome, Edge, Firefox or Safari.</source>
         <translation>Sonorix non è riuscito ad avviarsi in questo browser (%1). Ricarica la pagina per riprovare, oppure usa un Chrome, Edge, Firefox o Safari recente.</translation>
     </message>
+    <message>
+        <source>Class folder address</source>
+        <translation>Indirizzo della cartella della classe</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Password per le app</translation>
+    </message>
+    <message>
+        <source>Read the class</source>
+        <translation>Leggi la classe</translation>
+    </message>
+    <message>
+        <source>Reading the logs…</source>
+        <translation>Lettura dei registri…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s high scores</source>
+        <translation>Punteggi migliori della classe</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Stampa…</translation>
+    </message>
+    <message>
+        <source>The account name cannot name a folder of the class.</source>
+        <translation>Questo nome di account non può nominare una cartella della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Il server della classe non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connessione al server della classe si è interrotta durante la lettura della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Il server della classe non consente a questo account di leggere l&apos;intera classe.</translation>
+    </message>
 </context>
 </TS>

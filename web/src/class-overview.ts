@@ -1,0 +1,309 @@
+// Class › Class Overview…: the teacher's view of a class folder on a WebDAV
+// server, read by the core (only what changed since the last look), shown as
+// the desktop's Class Overview shows it, exported as its CSV and printed as
+// its report.
+import type { ClassOverview, ClassRow, WebClassOverviewNative } from './core';
+import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
+import { $, act, download, page, showModal } from './page';
+
+// The class this page joined, which a teacher's own account need not have.
+const joinedClass = (): { address: string; account: string; password: string } | null => null;
+
+const t = (source: string) => tr('TClassOverview', source);
+const own = (source: string) => tr(pageContext, source);
+
+const ranges = ['close', '1 oct', '2 oct'];
+const rangeNames = ['close position', 'within 1 octave', 'within 2 octaves'];
+const modeShort = (mode: number) => `${t(ranges[mode % 3])} ${mode < 3 ? 3 : 4}`;
+const modeLong = (mode: number) => `${t(rangeNames[mode % 3])}, ${t(mode < 3 ? 'trichords' : 'tetrachords')}`;
+
+// The desktop's column heads, a line break where a head takes two lines.
+function headers(): string[] {
+  const h = ['Name', 'Drills', 'Time\nthis week', 'Time\nin all', 'First\npractice', 'Last\npractice'].map(t);
+  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\n% right'), modeShort(m) + t('\ns/right'));
+  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\nbest score'));
+  h.push(...['Ineligible\n% right', 'Ineligible\ndrills', 'Not ended\ndrills', 'Practice\nquestions', 'Practice\nfirst try %',
+    'Practice\nthis week', 'Practice\nin all', 'Unverified', 'Ambiguous'].map(t));
+  return h;
+}
+const nameColumn = 0;
+const modeColumns = [6, 18];  // the per-mode figures: accuracy and s/right, then the best scores
+const unverifiedColumns = [31, 32];
+
+// The printed report's two tables, as the desktop's: the general columns, then the modes.
+const generalColumns = () => [0, 1, 2, 3, 4, 5, ...Array.from({ length: 9 }, (_, i) => 24 + i)];
+const modesColumns = () => [0, ...Array.from({ length: 18 }, (_, i) => modeColumns[0] + i)];
+
+// A fault in the student's language: the core's English text, as the catalogues translate it.
+const faultText = (english: string) => translateText(pageContext, english) ?? english;
+
+function personName(row: ClassRow) {
+  return row.unknown ? t('(unknown)') : row.name || t('(no name)');
+}
+
+function el<K extends keyof HTMLElementTagNameMap>(tag: K, text = '', cls = ''): HTMLElementTagNameMap[K] {
+  const e = document.createElement(tag);
+  if (text) e.textContent = text;
+  if (cls) e.className = cls;
+  return e;
+}
+
+// A table sorted by the head's button: Enter or Space on it, as a click. Numbers
+// as numbers, empty cells below every number; a second press turns the order.
+class SortedTable {
+  private column = nameColumn;
+  private ascending = true;
+  constructor(private readonly table: HTMLTableElement) {}
+
+  draw(rows: ClassRow[]) {
+    const heads = headers();
+    const tr = el('tr');
+    heads.forEach((head, c) => {
+      const th = el('th');
+      th.scope = 'col';
+      const button = el('button', head);
+      button.type = 'button';
+      button.addEventListener('click', () => {
+        this.ascending = this.column === c ? !this.ascending : true;
+        this.column = c;
+        this.draw(rows);
+        (this.table.tHead!.rows[0].cells[c].firstElementChild as HTMLElement).focus();
+      });
+      th.append(button);
+      if (c === this.column) th.setAttribute('aria-sort', this.ascending ? 'ascending' : 'descending');
+      tr.append(th);
+    });
+    this.table.tHead!.replaceChildren(tr);
+    const sorted = [...rows].sort((a, b) => this.compare(a, b));
+    this.table.tBodies[0].replaceChildren(...sorted.map((row) => bodyRow(row, heads.map((_, c) => c))));
+  }
+
+  private compare(a: ClassRow, b: ClassRow) {
+    const order = this.ascending ? 1 : -1;
+    if (this.column === nameColumn) {
+      // The unknown row stays below the names.
+      if (a.unknown !== b.unknown) return a.unknown ? 1 : -1;
+      return order * (a.name < b.name ? -1 : a.name > b.name ? 1 : 0);
+    }
+    const x = a.cells[this.column].key;
+    const y = b.cells[this.column].key;
+    if (x === y) return 0;
+    if (x === null) return -order;
+    if (y === null) return order;
+    return order * (x - y);
+  }
+}
+
+function bodyRow(row: ClassRow, columns: number[]) {
+  const tr = el('tr');
+  for (const c of columns) {
+    const cell = c === nameColumn ? el('th', personName(row)) : el('td', row.cells[c].text);
+    if (c === nameColumn) (cell as HTMLTableCellElement).scope = 'row';
+    else cell.className = 'num';
+    // A tampered or damaged log shows at a glance.
+    if (unverifiedColumns.includes(c) && (row.cells[c].key ?? 0) > 0) cell.classList.add('warn');
+    tr.append(cell);
+  }
+  return tr;
+}
+
+function headRow(texts: string[]) {
+  const tr = el('tr');
+  for (const text of texts) {
+    const th = el('th', text);
+    th.scope = 'col';
+    tr.append(th);
+  }
+  return tr;
+}
+
+function fillList(table: HTMLTableElement, heads: string[], rows: (string | number)[][], numeric: boolean[]) {
+  table.tHead!.replaceChildren(headRow(heads));
+  table.tBodies[0].replaceChildren(
+    ...rows.map((cells) => {
+      const tr = el('tr');
+      cells.forEach((text, i) => tr.append(el('td', String(text), numeric[i] ? 'num' : '')));
+      return tr;
+    }),
+  );
+}
+
+// The comma for a decimal mark wants ';' between fields, as the desktop's export does.
+const csvSeparator = () => (new Intl.NumberFormat(currentLanguage()).format(1.5).includes(',') ? ';' : ',');
+
+class OverviewDialog {
+  private native: WebClassOverviewNative | null = null;
+  private shown: ClassOverview | null = null;
+  private table = new SortedTable($<HTMLTableElement>('co-table'));
+  private reading = false;
+  private fault = '';
+  private cancelled = false;
+
+  constructor() {
+    $('co-read').addEventListener('click', () => void this.read());
+    $('co-cancel').addEventListener('click', () => void act(() => this.native?.cancel()));
+    $('co-csv').addEventListener('click', () => this.exportCsv());
+    $('co-print').addEventListener('click', () => this.print());
+    for (const id of ['co-address', 'co-account', 'co-password'])
+      $(id).addEventListener('keydown', (e) => {
+        if ((e as KeyboardEvent).key === 'Enter') {
+          e.preventDefault();
+          void this.read();
+        }
+      });
+    $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
+    document.addEventListener('sonorix-language', () => this.draw());
+    window.addEventListener('afterprint', () => document.body.classList.remove('printing-class'));
+  }
+
+  async open() {
+    const core = page.core;
+    if (!core) return;
+    this.native ??= new core.WebClassOverview(page.catalogue);
+    const joined = joinedClass();
+    const address = $<HTMLInputElement>('co-address');
+    const account = $<HTMLInputElement>('co-account');
+    if (joined && !address.value) {
+      address.value = joined.address;
+      account.value = joined.account;
+      $<HTMLInputElement>('co-password').value = joined.password;
+    }
+    this.draw();
+    const closed = showModal('class-overview-dialog');
+    (address.value && account.value ? $('co-read') : address).focus();
+    await closed;
+  }
+
+  async read() {
+    const native = this.native;
+    if (!native || this.reading) return;
+    const address = $<HTMLInputElement>('co-address').value.trim();
+    const account = $<HTMLInputElement>('co-account').value.trim();
+    const password = $<HTMLInputElement>('co-password').value;
+    this.reading = true;
+    this.fault = '';
+    this.cancelled = false;
+    this.progress(0, 0);
+    this.draw();
+    const [fault, cancelled] = await new Promise<[string, boolean]>((resolve) => {
+      const listener = {
+        progress: (done: number, total: number) => this.progress(done, total),
+        finished: (fault: string, cancelled: boolean) => resolve([fault, cancelled]),
+      };
+      void act(() => native.read(address, account, password, listener)).then((refused) => {
+        if (refused) resolve([refused, false]);
+      });
+    });
+    this.reading = false;
+    this.cancelled = cancelled;
+    this.fault = fault;
+    this.shown = await act(() => native.overview());
+    this.draw();
+  }
+
+  private progress(done: number, total: number) {
+    const bar = $<HTMLProgressElement>('co-progress');
+    bar.max = Math.max(total, 1);
+    bar.value = Math.min(done, bar.max);
+  }
+
+  private draw() {
+    const o = this.shown;
+    $('co-reading').hidden = !this.reading;
+    $('co-read').toggleAttribute('disabled', this.reading);
+    const faultLine = $('co-fault');
+    faultLine.hidden = !this.fault;
+    faultLine.textContent = this.fault ? faultText(this.fault) : '';
+    $<HTMLButtonElement>('co-csv').disabled = !o || this.reading;
+    $<HTMLButtonElement>('co-print').disabled = !o || this.reading;
+    const summary = $('co-summary');
+    if (this.reading) summary.textContent = arg(t('%1 — reading the logs…'), this.folder());
+    else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
+    else summary.textContent = o ? this.summary(o) : '';
+    this.table.draw(o?.rows ?? []);
+    const pct = (h: { accuracy: string }) => h.accuracy;
+    fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
+      (o?.hardest ?? []).map((h) => [h.name, pct(h), h.answers]), [false, true, true]);
+    fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
+      (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
+    this.drawScores(o);
+    $('co-legend-text').textContent = this.legend();
+  }
+
+  private folder() {
+    return $<HTMLInputElement>('co-address').value.trim() || t('Class');
+  }
+
+  private summary(o: ClassOverview) {
+    const people = o.rows.length;
+    // Two texts, as the desktop's: English needs no catalogue for its singular.
+    let text = arg(
+      tr('TClassOverview', people === 1 ? '%1 — %n person, %3 records, %4 of them unverified. Week from %5.'
+        : '%1 — %n people, %3 records, %4 of them unverified. Week from %5.', people),
+      this.folder(), '', o.records, o.unverified, o.weekFrom);
+    if (o.ambiguous > 0) text += ' ' + arg(t('%1 records could belong to more than one person and count for nobody.'), o.ambiguous);
+    return text;
+  }
+
+  private drawScores(o: ClassOverview | null) {
+    const host = $('co-scores');
+    host.replaceChildren(
+      ...Array.from({ length: 6 }, (_, mode) => {
+        const table = el('table', '', 'co-table co-score');
+        const caption = el('caption', modeLong(mode));
+        table.append(caption, el('thead'), el('tbody'));
+        fillList(table, [own('Place'), t('Name'), own('Score')],
+          (o?.highScores[mode] ?? []).map((e, i) => [`${i + 1}.`, e.name || t('(no name)'), e.score]), [true, false, true]);
+        return table;
+      }),
+    );
+  }
+
+  private legend() {
+    const modes = Array.from({ length: 6 }, (_, m) => `${modeShort(m)}: ${modeLong(m)}.`).join(' ');
+    return `${modes} ${t('% right, s/right and best score count the eligible drills that reached END: every set class of the ' +
+      'cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended ' +
+      'drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged ' +
+      'or fail their check value; ambiguous ones verify for more than one person alike; (unknown) holds ' +
+      'unverified records that belong to no single person.')}`;
+  }
+
+  private exportCsv() {
+    const native = this.native;
+    if (!native || !this.shown) return;
+    void act(() => native.csv(csvSeparator())).then((csv) => download(new Blob([csv], { type: 'text/csv' }), 'class.csv'));
+  }
+
+  // The browser's print (to paper or PDF) of the report the desktop saves as
+  // PDF: its heading and dates, the two tables, the legend and the lists.
+  private print() {
+    const o = this.shown;
+    if (!o) return;
+    const report = $('co-report');
+    const heads = headers();
+    const table = (columns: number[]) => {
+      const tbl = el('table', '', 'co-table');
+      const head = el('thead');
+      head.append(headRow(columns.map((c) => heads[c])));
+      const body = el('tbody');
+      body.append(...o.rows.map((row) => bodyRow(row, columns)));
+      tbl.append(head, body);
+      return tbl;
+    };
+    const parts: HTMLElement[] = [el('h2', `Sonorix — ${t('Class Overview')}, ${o.today}`)];
+    if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
+    parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
+    report.replaceChildren(...parts);
+    document.body.classList.add('printing-class');
+    window.print();
+    // Browsers without afterprint come back here once the print dialog closed.
+    setTimeout(() => document.body.classList.remove('printing-class'), 0);
+  }
+}
+
+let dialog: OverviewDialog | null = null;
+
+export function showClassOverview() {
+  dialog ??= new OverviewDialog();
+  return dialog.open();
+}

@@ -1,0 +1,202 @@
+// The teacher's Class Overview against a real class folder: Debian's Apache
+// (scripts/class-server.sh) on a free port, the page from another origin, two
+// students' part files in their folders. The page's figures are the desktop
+// command's on the same folder; a reopen fetches only what changed; a
+// student's account is told it may not read the class.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawn } from 'node:child_process';
+import { chownSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, utimesSync, writeFileSync } from 'node:fs';
+import { createServer, connect } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { browser, login, openPage, root, serve } from './harness.mjs';
+
+const apache = existsSync('/usr/sbin/apache2');
+const skip = apache ? false : 'apache2 is not installed';
+const className = 'Theory 1';
+
+const freePort = () =>
+  new Promise((resolve) => {
+    const s = createServer();
+    s.listen(0, '127.0.0.1', () => {
+      const { port } = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+
+const reachable = (port) =>
+  new Promise((resolve) => {
+    const socket = connect(port, '127.0.0.1');
+    socket.on('connect', () => (socket.end(), resolve(true)));
+    socket.on('error', () => resolve(false));
+  });
+
+// The recorded drill log's two drills (ann's login "Zoë Ann"), each a part as a device sends it.
+const recorded = (name) => readFileSync(join(root, 'tests', 'drill', 'window', 'files', name));
+function drills() {
+  const log = recorded('report.dat').toString('latin1');
+  const starts = [...log.matchAll(/(^|\r\n)S /g)].map((m) => m.index + m[1].length);
+  return starts.map((s, i) => Buffer.from(log.slice(s, starts[i + 1]).replace(/\r\n$/, '') + '\r\n', 'latin1'));
+}
+// One digit of a segment record's check value changed: the drill no longer verifies.
+const tampered = (part) => Buffer.from(part.toString('latin1').replace(/^(D .* )(\d)(\d*)\r$/m, (_, a, d, rest) => `${a}${(Number(d) + 1) % 10}${rest}\r`), 'latin1');
+
+const at = {};
+
+before(async () => {
+  if (skip) return;
+  at.dir = mkdtempSync(join(tmpdir(), 'sonorix-class-'));
+  at.folder = join(at.dir, 'dav', className);
+  const [first, second] = drills();
+  at.put = (account, name, bytes) => {
+    mkdirSync(join(at.folder, account), { recursive: true });
+    const file = join(at.folder, account, name);
+    writeFileSync(file, bytes);
+    // A minute old: Apache then tags it strongly, as any file not just written.
+    const old = new Date(Date.now() - 60000);
+    utimesSync(file, old, old);
+    if (process.getuid?.() === 0) {
+      const [uid, gid] = ['-u', '-g'].map((f) => Number(execFileSync('id', [f, 'daemon'], { encoding: 'utf8' })));
+      chownSync(join(at.folder, account), uid, gid);
+      chownSync(file, uid, gid);
+    }
+  };
+  at.put('ann', 'report.dat.a1b2.1', first);
+  at.put('ann', 'report.dat.a1b2.2', second);
+  at.put('ann', 'errors.dat.a1b2.1', recorded('errors.dat'));
+  at.put('ann', 'practice.dat.a1b2.1', recorded('practice.dat'));
+  at.put('bob', 'report.dat.c3d4.1', first);
+  at.put('bob', 'report.dat.c3d4.2', tampered(second));
+  at.put('bob', 'errors.dat.c3d4.1', recorded('errors.dat'));
+
+  at.page = await serve();
+  at.port = await freePort();
+  at.origin = `http://127.0.0.1:${at.port}`;
+  at.address = `${at.origin}/${encodeURIComponent(className)}/`;
+  // Only the teacher reads the whole class; each student their own folder.
+  at.apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), at.dir, String(at.port), at.page.url.replace(/\/$/, ''),
+    className, 'teacher:t-pw', 'ann:a-pw', 'bob:b-pw'], { stdio: 'inherit', env: { ...process.env, CLASS_READERS: 'teacher' } });
+  for (let i = 0; i < 100 && !(await reachable(at.port)); i++) await new Promise((r) => setTimeout(r, 100));
+  at.chrome = await browser();
+});
+
+after(async () => {
+  await at.chrome?.close();
+  await at.page?.close();
+  if (at.apache) {
+    at.apache.kill('SIGTERM');
+    await new Promise((r) => at.apache.once('exit', r));
+  }
+  if (at.dir) rmSync(at.dir, { recursive: true, force: true });
+});
+
+// What the desktop's command says of the same folder on disk (the local copy of the layout).
+function commandFigures() {
+  const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
+  const json = execFileSync(join(build, 'bin', 'sonorix-class'), ['--json', at.folder], { encoding: 'utf8' });
+  return new Map(JSON.parse(json).map((r) => [r.name, r]));
+}
+
+async function openOverview(page, account, password) {
+  await page.evaluate(() => document.querySelector('[data-action=class-overview]').click());
+  await page.waitForSelector('#class-overview-dialog[open]');
+  await page.fill('#co-address', at.address);
+  await page.fill('#co-account', account);
+  await page.fill('#co-password', password);
+  await page.click('#co-read');
+  await page.waitForFunction(() => document.querySelector('#co-reading').hidden);
+}
+
+const table = (page, selector) =>
+  page.$$eval(`${selector} tr`, (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+
+test('the teacher sees the class as the desktop command reads it, and a reopen fetches only what changed', { skip }, async () => {
+  const page = await openPage(at.chrome.context, at.page.url);
+  const requests = [];
+  page.on('request', (r) => {
+    if (r.url().startsWith(at.origin)) requests.push(`${r.method()} ${decodeURIComponent(new URL(r.url()).pathname)}`);
+  });
+  await login(page, 'Teacher');
+  await page.waitForSelector('body[data-ready=yes]');
+  await openOverview(page, 'teacher', 't-pw');
+  assert.equal(await page.isVisible('#co-fault'), false, await page.textContent('#co-fault'));
+
+  // The table, row by row under its heads, against the command's figures.
+  const [heads, ...rows] = await table(page, '#co-table');
+  const col = (name) => heads.indexOf(name);
+  const expected = commandFigures();
+  assert.deepEqual(rows.map((r) => r[0]), ['ann', 'bob']);
+  for (const row of rows) {
+    const want = expected.get(row[0]);
+    const seconds = (t) => t.split(':').reduce((m, s) => m * 60 + Number(s), 0);
+    assert.equal(Number(row[col('Drills')]), want.drills, `${row[0]} drills`);
+    assert.equal(seconds(row[col('Time\nin all')]), want.seconds, `${row[0]} seconds`);
+    assert.equal(row[col('Last\npractice')], want.last ?? '', `${row[0]} last`);
+    assert.equal(Number(row[col('Unverified')]), want.unverified, `${row[0]} unverified`);
+    assert.equal(Number(row[col('Ambiguous')]), want.ambiguous, `${row[0]} ambiguous`);
+    assert.equal(Number(row[col('Practice\nquestions')]), want['practice questions'], `${row[0]} practice`);
+    assert.equal(seconds(row[col('Practice\nin all')]), want['practice seconds'], `${row[0]} practice seconds`);
+  }
+  // bob's second drill fails its check: unverified in his row and nobody else's.
+  assert.ok(expected.get('bob').unverified > 0 && expected.get('ann').unverified === 0);
+  assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
+
+  // The export is the desktop's CSV of the same rows: right and wrong as the command counts them.
+  const download = page.waitForEvent('download');
+  await page.click('#co-csv');
+  const csv = readFileSync(await (await download).path(), 'utf8');
+  assert.ok(csv.startsWith('\ufeffname,drills,right,wrong,seconds,'), csv.slice(0, 60));
+  const lines = csv.slice(1).split('\r\n');
+  assert.equal(lines.length, 4, 'a head, two rows and the last line end');
+  for (const line of lines.slice(1, 3)) {
+    const [name, drillCount, right, wrong, seconds] = line.split(',');
+    const want = expected.get(name);
+    assert.deepEqual([Number(drillCount), Number(right), Number(wrong), Number(seconds)], [want.drills, want.right, want.wrong, want.seconds]);
+  }
+
+  // The class's high scores hold both students' eligible drill: within 2 octaves, trichords.
+  const scores = await page.$$eval('#co-scores table', (ts) => ts.map((t) => [...t.tBodies[0].rows].map((r) => r.cells[1].textContent)));
+  assert.deepEqual(scores[2].sort(), ['ann', 'bob']);
+  assert.equal(scores.flat().length, 2);
+  // The class's statistics sum both folders' error statistics.
+  assert.ok((await table(page, '#co-hardest tbody')).length > 0);
+
+  // The first read: the class, each folder, and every part once.
+  const first = [...requests];
+  assert.equal(first.filter((r) => r.startsWith('PROPFIND')).length, 3, first.join('\n'));
+  assert.equal(first.filter((r) => r.startsWith('GET')).length, 7, first.join('\n'));
+
+  // Reopened with nothing changed: only the listings.
+  requests.length = 0;
+  await page.keyboard.press('Escape');
+  await openOverview(page, 'teacher', 't-pw');
+  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
+  assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[col('Drills')]), rows.map((r) => r[col('Drills')]));
+
+  // A new drill of ann's: that one file is fetched, and her row counts it.
+  requests.length = 0;
+  at.put('ann', 'report.dat.a1b2.3', drills()[0]);
+  await page.keyboard.press('Escape');
+  await openOverview(page, 'teacher', 't-pw');
+  assert.deepEqual(requests.filter((r) => r.startsWith('GET')), [`GET /${className}/ann/report.dat.a1b2.3`]);
+  const [ann] = await table(page, '#co-table tbody');
+  assert.equal(Number(ann[col('Drills')]), commandFigures().get('ann').drills);
+  assert.equal(Number(ann[col('Drills')]), Number(rows[0][col('Drills')]) + 1);
+  await page.close();
+});
+
+test('a student\'s account is told plainly that it may not read the class, in the student\'s language', { skip }, async () => {
+  const page = await openPage(at.chrome.context, at.page.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&lang=de');
+  await login(page, 'Ann');
+  await page.waitForSelector('body[data-ready=yes]');
+  await openOverview(page, 'ann', 'a-pw');
+  assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.');
+  assert.deepEqual(await table(page, '#co-table tbody'), []);
+  assert.equal(await page.isDisabled('#co-csv'), true);
+  // A wrong password says so, and an address outside this computer over plain http is refused before any request.
+  await page.fill('#co-password', 'wrong');
+  await page.click('#co-read');
+  await page.waitForFunction(() => document.querySelector('#co-reading').hidden && /Passwort/.test(document.querySelector('#co-fault').textContent));
+  await page.close();
+});
