@@ -9,7 +9,6 @@ constexpr int kMaxAttempts = 5;
 // Reads of a file that keeps a weak tag; Apache's turns strong after a second.
 constexpr int kMaxWeakReads = 4;
 constexpr uint32_t kWeakWaitMs = 1100;
-constexpr int kMaxRedirects = 5;
 
 bool Is2xx(const HttpResponse& r) { return FaultOfResponse(r) == ClassFault::None; }
 
@@ -30,29 +29,8 @@ std::string ClassSync::AccountFolder() const {
 
 std::string ClassSync::FileAddress(const std::string& file) const { return AccountFolder() + EncodePathSegment(file); }
 
-void ClassSync::Request(HttpRequest request, std::function<void(HttpResponse)> done, int hops) {
-  request.headers.emplace_back("Authorization", BasicAuthorization(connection_.credentials));
-  const std::weak_ptr<bool> alive = alive_;
-  HttpRequest sent = request;
-  transport_.Send(sent, [this, alive, request = std::move(request), done = std::move(done), hops](HttpResponse r) mutable {
-    const auto live = alive.lock();
-    if (!live || !*live) return;
-    if (r.link == HttpResponse::Link::Answered && r.status >= 300 && r.status < 400 && hops < kMaxRedirects) {
-      const AddressCheck from = ParseAddress(request.url);
-      const AddressCheck to = ResolveLocation(from.address, r.Header("Location"));
-      const bool keepsMethod = r.status == 307 || r.status == 308 || request.method == "GET" ||
-                               request.method == "PROPFIND";
-      if (from.fault == AddressFault::None && to.fault == AddressFault::None &&
-          Origin(to.address) == Origin(connection_.address) && keepsMethod) {
-        request.url = AddressOf(to.address, to.address.path);
-        // The header is added again on the way out.
-        request.headers.pop_back();
-        Request(std::move(request), std::move(done), hops + 1);
-        return;
-      }
-    }
-    done(std::move(r));
-  });
+void ClassSync::Request(HttpRequest request, std::function<void(HttpResponse)> done) {
+  SendToClass(transport_, connection_, std::move(request), std::move(done), alive_);
 }
 
 void ClassSync::Join(std::function<void(ClassFault)> done) {

@@ -24,15 +24,11 @@
 #include <vector>
 
 #include "ClassAddress.h"
+#include "ClassRequest.h"
 #include "Outbox.h"
 #include "WebDav.h"
 
 class Scheduler;
-
-struct ClassConnection {
-  ClassAddress address;
-  Credentials credentials;  // the account is the student's name in the class
-};
 
 struct SyncReport {
   ClassFault fault = ClassFault::None;  // what stopped the sending; None when all went
@@ -60,7 +56,7 @@ class ClassSync {
   std::string StatusText();
 
  private:
-  void Request(HttpRequest request, std::function<void(HttpResponse)> done, int hops = 0);
+  void Request(HttpRequest request, std::function<void(HttpResponse)> done);
   void SendNext();
   void SendPart(const OutboxEntry& entry, int attempt);
   void SendMerge(const OutboxEntry& entry, int attempt, int weakReads);

@@ -1,0 +1,294 @@
+#include "ClassFetch.h"
+
+#include <cstdio>
+
+#include "Clock.h"
+#include "Storage.h"
+
+namespace {
+
+// Requests on their way at once: enough to hide the round trips, few enough
+// for a school's server.
+constexpr int kInFlight = 4;
+// Listings of one folder when its files keep going while they are fetched
+// (a device folding its parts meanwhile).
+constexpr int kMaxListings = 3;
+
+constexpr std::string_view kCacheMagic = "sonorix class files 1\r\n";
+
+bool Strong(const std::string& etag) { return !etag.empty() && !IsWeakEtag(etag); }
+
+uint64_t Fnv64(std::string_view text) {
+  uint64_t hash = 1469598103934665603ull;
+  for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+  return hash;
+}
+
+std::string_view Line(std::string_view& text) {
+  const size_t end = text.find("\r\n");
+  if (end == std::string_view::npos) {
+    text = {};
+    return {};
+  }
+  const std::string_view line = text.substr(0, end);
+  text.remove_prefix(end + 2);
+  return line;
+}
+
+}  // namespace
+
+std::string FolderCacheText(const std::string& account, const std::map<std::string, CachedFile>& files) {
+  std::string text(kCacheMagic);
+  text += EncodePathSegment(account);
+  text += "\r\n";
+  for (const auto& [name, file] : files) {
+    text += EncodePathSegment(name);
+    text += ' ';
+    text += file.etag.empty() ? std::string("-") : EncodePathSegment(file.etag);
+    text += ' ';
+    text += std::to_string(file.bytes.size());
+    text += "\r\n";
+    text += file.bytes;
+    text += "\r\n";
+  }
+  text += "end\r\n";
+  return text;
+}
+
+std::map<std::string, CachedFile> ParseFolderCache(std::string_view text, const std::string& account) {
+  std::map<std::string, CachedFile> files;
+  if (text.substr(0, kCacheMagic.size()) != kCacheMagic) return {};
+  text.remove_prefix(kCacheMagic.size());
+  if (DecodePercent(Line(text)) != account) return {};
+  for (;;) {
+    const std::string_view head = Line(text);
+    if (head == "end") return files;
+    const size_t a = head.find(' ');
+    const size_t b = a == std::string_view::npos ? a : head.find(' ', a + 1);
+    if (b == std::string_view::npos) return {};
+    const std::string_view digits = head.substr(b + 1);
+    if (digits.empty() || digits.size() > 12 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+      return {};
+    const size_t size = std::stoull(std::string(digits));
+    if (size > text.size() || text.substr(size, 2) != "\r\n") return {};
+    const std::string_view tag = head.substr(a + 1, b - a - 1);
+    files[DecodePercent(head.substr(0, a))] = {tag == "-" ? std::string() : DecodePercent(tag),
+                                               std::string(text.substr(0, size))};
+    text.remove_prefix(size + 2);
+  }
+}
+
+struct ClassFetch::Folder {
+  std::string account;
+  std::string path;  // percent-encoded, ending in '/'
+  std::map<std::string, CachedFile> known;
+  std::vector<std::string> current;  // the part files of the last listing
+  int listings = 0;
+  int pending = 0;
+  int cached = 0;
+  bool missing = false;  // a file of the listing was gone when it was fetched
+  bool changed = false;
+};
+
+ClassFetch::ClassFetch(ClassConnection connection, Transport& transport, Scheduler& scheduler, Storage& cache,
+                       std::string cachePrefix, int32_t today)
+    : connection_(std::move(connection)),
+      transport_(transport),
+      scheduler_(scheduler),
+      cache_(cache),
+      cachePrefix_(std::move(cachePrefix)),
+      today_(today),
+      alive_(std::make_shared<bool>(false)) {}
+
+ClassFetch::~ClassFetch() { *alive_ = false; }
+
+std::string ClassFetch::CacheName(const std::string& account) const {
+  char name[64];
+  std::snprintf(name, sizeof name, "classfiles-%016llx-%016llx.dat",
+                static_cast<unsigned long long>(Fnv64(FolderAddress(connection_.address))),
+                static_cast<unsigned long long>(Fnv64(account)));
+  return cachePrefix_ + name;
+}
+
+void ClassFetch::Start(std::function<void(FetchProgress)> progress, std::function<void(ClassFetchResult)> done) {
+  Cancel();
+  *alive_ = false;
+  alive_ = std::make_shared<bool>(true);
+  running_ = true;
+  inFlight_ = 0;
+  foldersLeft_ = 0;
+  queue_.clear();
+  progress_ = {0, 1};
+  result_ = ClassFetchResult{};
+  reader_ = std::make_unique<ClassReader>(today_);
+  onProgress_ = std::move(progress);
+  onDone_ = std::move(done);
+  const std::string classPath = connection_.address.path;
+  Request({"PROPFIND", FolderAddress(connection_.address),
+           {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}, PropfindBody()},
+          [this, classPath](HttpResponse r) {
+            Answered();
+            const DavListing listing = ParseListing(r, classPath);
+            if (listing.fault != ClassFault::None) {
+              Finish(listing.fault);
+              return;
+            }
+            for (const DavEntry& e : listing.entries) {
+              if (!e.folder || !IsUsableAccount(e.name)) continue;
+              auto folder = std::make_shared<Folder>();
+              folder->account = e.name;
+              folder->path = AccountFolderPath(connection_.address, e.name);
+              ++foldersLeft_;
+              ListFolder(folder);
+            }
+            if (foldersLeft_ == 0) Step([this] { Finish(ClassFault::None); });
+          });
+}
+
+void ClassFetch::Cancel() {
+  if (!running_) return;
+  result_.cancelled = true;
+  Finish(ClassFault::None);
+}
+
+void ClassFetch::Request(HttpRequest request, std::function<void(HttpResponse)> done) {
+  const std::weak_ptr<bool> alive = alive_;
+  queue_.push_back([this, alive, request = std::move(request), done = std::move(done)]() mutable {
+    ++inFlight_;
+    SendToClass(
+        transport_, connection_, std::move(request),
+        [this, alive, done = std::move(done)](HttpResponse r) {
+          --inFlight_;
+          done(std::move(r));
+          // The answer may have ended the read, and the one who started it may have let it go.
+          const auto live = alive.lock();
+          if (live && *live) Pump();
+        },
+        alive);
+  });
+  Pump();
+}
+
+void ClassFetch::Pump() {
+  while (running_ && inFlight_ < kInFlight && !queue_.empty()) {
+    auto send = std::move(queue_.front());
+    queue_.pop_front();
+    send();
+  }
+}
+
+void ClassFetch::Step(std::function<void()> step) {
+  const std::weak_ptr<bool> alive = alive_;
+  scheduler_.After(0, [alive, step = std::move(step)] {
+    const auto live = alive.lock();
+    if (live && *live) step();
+  });
+}
+
+void ClassFetch::Answered() {
+  ++progress_.done;
+  if (onProgress_) onProgress_(progress_);
+}
+
+void ClassFetch::ListFolder(const std::shared_ptr<Folder>& folder) {
+  ++folder->listings;
+  ++progress_.total;
+  Request({"PROPFIND", AddressOf(connection_.address, folder->path),
+           {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}, PropfindBody()},
+          [this, folder](HttpResponse r) {
+            Answered();
+            DavListing listing = ParseListing(r, folder->path);
+            if (listing.fault == ClassFault::Forbidden || listing.fault == ClassFault::NotFound) {
+              // Closed to this account, or gone since the class was listed: in no figure.
+              if (listing.fault == ClassFault::Forbidden) result_.unreadable.push_back(folder->account);
+              Step([this] {
+                if (--foldersLeft_ == 0) Finish(ClassFault::None);
+              });
+              return;
+            }
+            if (listing.fault != ClassFault::None) {
+              Finish(listing.fault);
+              return;
+            }
+            Step([this, folder, listing = std::move(listing)] { Listed(folder, listing); });
+          });
+}
+
+void ClassFetch::Listed(const std::shared_ptr<Folder>& folder, const DavListing& listing) {
+  if (folder->listings == 1)
+    if (auto text = cache_.ReadAll(CacheName(folder->account))) folder->known = ParseFolderCache(*text, folder->account);
+  folder->current.clear();
+  folder->cached = 0;
+  std::vector<std::string> wanted;
+  for (const DavEntry& e : listing.entries) {
+    if (e.folder || !ParsePartName(e.name)) continue;
+    folder->current.push_back(e.name);
+    const auto it = folder->known.find(e.name);
+    if (it != folder->known.end() && Strong(e.etag) && it->second.etag == e.etag) ++folder->cached;
+    else wanted.push_back(e.name);
+  }
+  if (wanted.empty()) {
+    FolderDone(folder);
+    return;
+  }
+  folder->pending = static_cast<int>(wanted.size());
+  progress_.total += folder->pending;
+  for (const std::string& name : wanted) {
+    Request({"GET", AddressOf(connection_.address, folder->path + EncodePathSegment(name)), {}, {}},
+            [this, folder, name](HttpResponse r) {
+              Answered();
+              const ClassFault fault = FaultOfResponse(r);
+              if (fault == ClassFault::NotFound) {
+                folder->missing = true;
+              } else if (fault != ClassFault::None) {
+                Finish(fault);
+                return;
+              } else {
+                // A weak tag is kept as none: the file is fetched again next time.
+                const std::string etag = r.Header("ETag");
+                folder->known[name] = {Strong(etag) ? etag : std::string(), std::move(r.body)};
+                folder->changed = true;
+                ++result_.fetched;
+              }
+              if (--folder->pending == 0) Step([this, folder] { FolderDone(folder); });
+            });
+  }
+}
+
+void ClassFetch::FolderDone(const std::shared_ptr<Folder>& folder) {
+  if (folder->missing && folder->listings < kMaxListings) {
+    folder->missing = false;
+    ListFolder(folder);
+    return;
+  }
+  FolderFiles files;
+  std::map<std::string, CachedFile> kept;
+  for (const std::string& name : folder->current) {
+    const auto it = folder->known.find(name);
+    if (it == folder->known.end()) continue;
+    files[name] = it->second.bytes;
+    kept.insert(*it);
+  }
+  // A cache that cannot be written costs only a slower reopen.
+  if (folder->changed || kept.size() != folder->known.size())
+    cache_.Replace(CacheName(folder->account), FolderCacheText(folder->account, kept));
+  result_.cached += folder->cached;
+  reader_->AddFolder(folder->account, files);
+  if (--foldersLeft_ == 0) Finish(ClassFault::None);
+}
+
+void ClassFetch::Finish(ClassFault fault) {
+  if (!running_) return;
+  running_ = false;
+  *alive_ = false;
+  queue_.clear();
+  result_.fault = fault;
+  if (fault == ClassFault::None && !result_.cancelled) result_.reading = reader_->Finish();
+  reader_.reset();
+  auto done = std::move(onDone_);
+  onDone_ = {};
+  onProgress_ = {};
+  ClassFetchResult result = std::move(result_);
+  result_ = ClassFetchResult{};
+  if (done) done(std::move(result));
+}

@@ -1,0 +1,94 @@
+// Reads a class folder off its WebDAV server for the teacher: one PROPFIND
+// (Depth: 1) of the class folder, one of each account folder, then a GET of
+// each part file whose strong ETag changed since the last look. What was
+// fetched is kept in a cache through the front end's storage, so that a
+// reopen with nothing changed costs only the listings. The work goes in
+// small steps through the scheduler: a class of hundreds never holds up a
+// page for long.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ClassReader.h"
+#include "ClassRequest.h"
+#include "WebDav.h"
+
+class Scheduler;
+class Storage;
+
+struct FetchProgress {
+  int done = 0;   // requests answered
+  int total = 0;  // requests known so far: grows as the listings come in
+};
+
+struct ClassFetchResult {
+  ClassFault fault = ClassFault::None;  // what stopped the read; None when it read all it could
+  bool cancelled = false;
+  ClassReading reading;
+  // Account folders this account may not read; they are in no figure.
+  std::vector<std::string> unreadable;
+  int fetched = 0;  // files got over the network
+  int cached = 0;   // files unchanged, taken from the cache
+};
+
+class ClassFetch {
+ public:
+  // The cache's files are `cachePrefix` + a name of ours, through `cache`.
+  ClassFetch(ClassConnection connection, Transport& transport, Scheduler& scheduler, Storage& cache,
+             std::string cachePrefix, int32_t today);
+  ~ClassFetch();
+  ClassFetch(const ClassFetch&) = delete;
+  ClassFetch& operator=(const ClassFetch&) = delete;
+
+  // `done` is called once, also after Cancel; `progress` after each answer.
+  void Start(std::function<void(FetchProgress)> progress, std::function<void(ClassFetchResult)> done);
+  void Cancel();
+  bool Running() const { return running_; }
+
+  // The cache file of one account folder of this class.
+  std::string CacheName(const std::string& account) const;
+
+ private:
+  struct Folder;
+  void Request(HttpRequest request, std::function<void(HttpResponse)> done);
+  void Pump();
+  void Step(std::function<void()> step);
+  void ListFolder(const std::shared_ptr<Folder>& folder);
+  void Listed(const std::shared_ptr<Folder>& folder, const DavListing& listing);
+  void FolderDone(const std::shared_ptr<Folder>& folder);
+  void Answered();
+  void Finish(ClassFault fault);
+
+  ClassConnection connection_;
+  Transport& transport_;
+  Scheduler& scheduler_;
+  Storage& cache_;
+  std::string cachePrefix_;
+  int32_t today_;
+  bool running_ = false;
+  int inFlight_ = 0;
+  int foldersLeft_ = 0;
+  FetchProgress progress_;
+  std::deque<std::function<void()>> queue_;  // requests waiting for a free slot
+  std::unique_ptr<ClassReader> reader_;
+  ClassFetchResult result_;
+  std::function<void(FetchProgress)> onProgress_;
+  std::function<void(ClassFetchResult)> onDone_;
+  // Answers and steps of a read that ended are dropped.
+  std::shared_ptr<bool> alive_;
+};
+
+// The cache file's text of one account folder: its part files with their tags.
+struct CachedFile {
+  std::string etag;
+  std::string bytes;
+};
+std::string FolderCacheText(const std::string& account, const std::map<std::string, CachedFile>& files);
+// Empty when damaged or of another account: then everything is fetched again.
+std::map<std::string, CachedFile> ParseFolderCache(std::string_view text, const std::string& account);

@@ -1,0 +1,196 @@
+#include "ClassReader.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <tuple>
+
+#include "PracticeFigures.h"
+#include "PracticeLog.h"
+#include "ReportReader.h"
+#include "Storage.h"
+
+namespace {
+
+// Digits only, and no more than a 64-bit count holds.
+std::optional<uint64_t> Number(std::string_view digits) {
+  if (digits.empty() || digits.size() > 18) return std::nullopt;
+  uint64_t n = 0;
+  for (char c : digits) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    n = n * 10 + static_cast<uint64_t>(c - '0');
+  }
+  return n;
+}
+
+// A part's text as one piece of a longer log: a final Ctrl-Z (and the line
+// breaks after it) dropped, a line break after its last line.
+void AppendPart(std::string& log, std::string_view part) {
+  part = PracticeLogEnd(part);
+  if (part.empty()) return;
+  if (!log.empty() && log.back() != '\n') log += "\r\n";
+  log.append(part);
+}
+
+// errors.dat's counts, so many tokens to one drill's statistics.
+constexpr size_t kErrorTokens = static_cast<size_t>(kStatClasses) * kStatCounts;
+
+// A folded part of errors.dat holds several drills' statistics one after the other.
+void AddErrorParts(ErrorStats& into, std::string_view text) {
+  text = PracticeLogEnd(text);
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = pos;
+    for (size_t tokens = 0; tokens < kErrorTokens && end < text.size(); ++tokens) {
+      while (end < text.size() && std::isspace(static_cast<unsigned char>(text[end]))) ++end;
+      while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end]))) ++end;
+    }
+    const std::string_view block = text.substr(pos, end - pos);
+    if (block.find_first_not_of(" \t\r\n") == std::string_view::npos) break;
+    AddStats(into, ParseErrorStats(block));
+    pos = end;
+  }
+}
+
+}  // namespace
+
+std::optional<PartFileName> ParsePartName(std::string_view name) {
+  for (const char* stem : kClassStems) {
+    const std::string_view s(stem);
+    if (name.size() <= s.size() + 1 || name.compare(0, s.size(), s) != 0 || name[s.size()] != '.') continue;
+    const std::string_view rest = name.substr(s.size() + 1);
+    const size_t dot = rest.find('.');
+    if (dot == 0 || dot == std::string_view::npos) return std::nullopt;
+    const std::string_view device = rest.substr(0, dot);
+    for (char c : device)
+      if (!std::isalnum(static_cast<unsigned char>(c))) return std::nullopt;
+    const std::string_view range = rest.substr(dot + 1);
+    const size_t dash = range.find('-');
+    const auto first = Number(range.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : Number(range.substr(dash + 1));
+    if (!first || !last || *last < *first) return std::nullopt;
+    return PartFileName{std::string(s), std::string(device), *first, *last};
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem) {
+  std::vector<std::pair<PartFileName, std::string>> parts;
+  for (const auto& [name, bytes] : files) {
+    auto part = ParsePartName(name);
+    if (part && part->stem == stem) parts.emplace_back(std::move(*part), name);
+  }
+  // Per device by first number, the wider range first, so that it covers what follows it.
+  std::sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) {
+    return std::tuple(a.first.device, a.first.first, b.first.last, a.second) <
+           std::tuple(b.first.device, b.first.first, a.first.last, b.second);
+  });
+  std::vector<std::string> names;
+  const PartFileName* cover = nullptr;
+  for (const auto& [part, name] : parts) {
+    if (cover && cover->device == part.device && part.last <= cover->last) continue;
+    cover = &part;
+    names.push_back(name);
+  }
+  return names;
+}
+
+void ClassReader::AddFolder(const std::string& account, const FolderFiles& files) {
+  std::string report;
+  for (const std::string& name : PartsToRead(files, "report.dat")) AppendPart(report, files.at(name));
+  const ReportLog log = ParseReportLog(report);
+  // The folder's records are its account's: the names inside them choose no row.
+  PersonFigures row;
+  for (const PersonFigures& p : ClassRows(log, today_)) row.Merge(p);
+  row.name = account;
+  row.unknown = false;
+  row.unverified = log.unverified;
+  row.ambiguous = log.ambiguous;
+
+  std::string practiceText;
+  for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practiceText, files.at(name));
+  const PracticeLog practice = ParsePracticeLines(practiceText);
+  std::vector<PersonFigures> practised;
+  AddClassPractice(practised, practice, today_);
+  for (const PersonFigures& p : practised) row.Merge(p);
+  // Merge adds these again.
+  row.unverified = log.unverified;
+  row.ambiguous = log.ambiguous;
+
+  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(reading_.errors, files.at(name));
+
+  reading_.records += log.records;
+  reading_.unverified += log.unverified;
+  reading_.ambiguous += log.ambiguous;
+  reading_.practiceDamaged += practice.damaged;
+  auto at = std::lower_bound(reading_.rows.begin(), reading_.rows.end(), account,
+                             [](const PersonFigures& p, const std::string& name) { return p.name < name; });
+  if (at != reading_.rows.end() && at->name == account) at->Merge(row);
+  else reading_.rows.insert(at, std::move(row));
+}
+
+ClassReading ClassReader::Finish() {
+  for (auto& table : reading_.highScores) table.clear();
+  for (const PersonFigures& p : reading_.rows)
+    for (size_t m = 0; m < kModes; ++m)
+      if (p.bestScore[m]) reading_.highScores[m].push_back({p.name, *p.bestScore[m]});
+  for (auto& table : reading_.highScores)
+    std::stable_sort(table.begin(), table.end(),
+                     [](const ClassHighScore& a, const ClassHighScore& b) { return a.score > b.score; });
+  ClassReading done = std::move(reading_);
+  reading_ = ClassReading{};
+  return done;
+}
+
+ClassReading ReadClass(const ClassFiles& files, int32_t today) {
+  ClassReader reader(today);
+  for (const auto& [account, folder] : files) reader.AddFolder(account, folder);
+  return reader.Finish();
+}
+
+namespace {
+
+std::optional<std::vector<std::pair<std::string, bool>>> ListFolder(const std::string& path) {
+  DIR* dir = ::opendir(path.c_str());
+  if (!dir) return std::nullopt;
+  std::vector<std::pair<std::string, bool>> entries;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    if (::stat((path + "/" + name).c_str(), &st) != 0) continue;
+    entries.emplace_back(name, S_ISDIR(st.st_mode));
+  }
+  ::closedir(dir);
+  return entries;
+}
+
+}  // namespace
+
+std::optional<ClassFiles> ReadLocalClass(const std::string& folder, std::vector<std::string>* unreadable) {
+  const auto accounts = ListFolder(folder);
+  if (!accounts) return std::nullopt;
+  ClassFiles files;
+  for (const auto& [account, isFolder] : *accounts) {
+    // A sync client's own folders start with a dot.
+    if (!isFolder || account.front() == '.') continue;
+    const std::string path = folder + "/" + account;
+    const auto entries = ListFolder(path);
+    if (!entries) {
+      if (unreadable) unreadable->push_back(account);
+      continue;
+    }
+    FolderFiles& own = files[account];
+    for (const auto& [name, sub] : *entries) {
+      if (sub || !ParsePartName(name)) continue;
+      if (auto bytes = ReadFileBytes(path + "/" + name)) {
+        own[name] = std::move(*bytes);
+      } else if (unreadable) {
+        unreadable->push_back(account + "/" + name);
+      }
+    }
+  }
+  return files;
+}

@@ -1,0 +1,78 @@
+// What a class folder says: every account folder's part files read into one
+// row per account, the class's error statistics and its six high-score
+// tables. The same for a folder fetched from the server and for a local
+// copy of it (a folder synced by a cloud client), on every front end.
+//
+// An account folder holds parts "<stem>.<device>.<n>" and folded parts
+// "<stem>.<device>.<first>-<last>" (the device's singles first..last joined
+// in order). A folded range covers the singles and the smaller ranges of its
+// device within it: those are left out, so nothing counts twice while a
+// device is between writing a folded part and deleting its singles.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ClassFigures.h"
+#include "ErrorStats.h"
+
+// One account folder's files, name → bytes.
+using FolderFiles = std::map<std::string, std::string>;
+// Per account folder.
+using ClassFiles = std::map<std::string, FolderFiles>;
+
+inline constexpr const char* kClassStems[] = {"report.dat", "practice.dat", "errors.dat"};
+
+struct PartFileName {
+  std::string stem;
+  std::string device;
+  uint64_t first = 0;
+  uint64_t last = 0;  // == first for a single part
+};
+// nullopt for a name that is no part of one of kClassStems.
+std::optional<PartFileName> ParsePartName(std::string_view name);
+
+// The parts of one stem to read, in order: per device by number, covered ones left out.
+std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem);
+
+struct ClassHighScore {
+  std::string account;
+  int32_t score = 0;
+};
+
+struct ClassReading {
+  std::vector<PersonFigures> rows;  // one per account folder, by name
+  ErrorStats errors{};
+  // ModeCode 0..5: one entry per account with a score, best first.
+  std::array<std::vector<ClassHighScore>, kModes> highScores;
+  int32_t records = 0;           // drill log records read
+  int32_t unverified = 0;        // of them damaged or failing their check
+  int32_t ambiguous = 0;
+  int32_t practiceDamaged = 0;   // practice lines that did not read back
+};
+
+// Folder by folder, so that a front end can read a large class in steps.
+class ClassReader {
+ public:
+  explicit ClassReader(int32_t today) : today_(today) {}
+  // Every record of the folder is the account's, whatever name it holds.
+  void AddFolder(const std::string& account, const FolderFiles& files);
+  ClassReading Finish();
+
+ private:
+  int32_t today_;
+  ClassReading reading_;
+};
+
+ClassReading ReadClass(const ClassFiles& files, int32_t today);
+
+// A local copy of the layout: each subfolder of `folder` is an account, its
+// part files read (other files are passed over). nullopt when `folder`
+// cannot be listed; an account folder that cannot be read is named in
+// `unreadable`.
+std::optional<ClassFiles> ReadLocalClass(const std::string& folder, std::vector<std::string>* unreadable = nullptr);
