@@ -141,6 +141,11 @@ const bool webHost = [] {
 
 DrillSession* PageDrillSession() { return gPageSession; }
 
+Scheduler& PageScheduler() {
+  static WebScheduler scheduler;
+  return scheduler;
+}
+
 class WebDrill : public DrillListener, private FilteredDrillSide {
  public:
   WebDrill(const std::string& catalogueText, double seed) : around_(*this), steps_(s_.filters, *this) {

@@ -2,12 +2,10 @@
 // server, read by the core (only what changed since the last look), shown as
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
+import { currentClass } from './class-connection';
 import type { ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
-
-// The class this page joined, which a teacher's own account need not have.
-const joinedClass = (): { address: string; account: string; password: string } | null => null;
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -153,14 +151,14 @@ class OverviewDialog {
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
     document.addEventListener('sonorix-language', () => this.draw());
-    window.addEventListener('afterprint', () => document.body.classList.remove('printing-class'));
   }
 
   async open() {
     const core = page.core;
     if (!core) return;
     this.native ??= new core.WebClassOverview(page.catalogue);
-    const joined = joinedClass();
+    // The class this page joined, if any; a teacher's own account need not have joined.
+    const joined = currentClass();
     const address = $<HTMLInputElement>('co-address');
     const account = $<HTMLInputElement>('co-account');
     if (joined && !address.value) {
@@ -228,6 +226,7 @@ class OverviewDialog {
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
     this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
+    this.drawReport(this.reading ? null : o);
   }
 
   private folder() {
@@ -274,12 +273,12 @@ class OverviewDialog {
     void act(() => native.csv(csvSeparator())).then((csv) => download(new Blob([csv], { type: 'text/csv' }), 'class.csv'));
   }
 
-  // The browser's print (to paper or PDF) of the report the desktop saves as
-  // PDF: its heading and dates, the two tables, the legend and the lists.
-  private print() {
-    const o = this.shown;
-    if (!o) return;
+  // The browser's print (to paper or PDF), also by the browser's own menu
+  // while the window is open, gives the report the desktop saves as PDF: its
+  // heading and dates, the two tables, the legend and the lists.
+  private drawReport(o: ClassOverview | null) {
     const report = $('co-report');
+    if (!o) return report.replaceChildren();
     const heads = headers();
     const table = (columns: number[]) => {
       const tbl = el('table', '', 'co-table');
@@ -294,10 +293,10 @@ class OverviewDialog {
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
     parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
     report.replaceChildren(...parts);
-    document.body.classList.add('printing-class');
-    window.print();
-    // Browsers without afterprint come back here once the print dialog closed.
-    setTimeout(() => document.body.classList.remove('printing-class'), 0);
+  }
+
+  private print() {
+    if (this.shown) window.print();
   }
 }
 

@@ -1,6 +1,8 @@
 // The page's side of the compiled core: every class and value it hands the
 // page, and how the core reaches the page's storage and sound. The core hands
 // plain values (embind's value objects): nothing here parses text.
+import type { HttpAnswer, HttpRequestValue } from './class-http';
+import { sendHttp } from './class-http';
 import type { FileStore } from './storage';
 
 // A note of a plan, on a clock of the plan's own from 0.
@@ -322,6 +324,34 @@ export interface WebNotationNative extends NativeObject {
   keyboard(first: string, second: string): KeyboardPicture;
 }
 
+// --- the class on a WebDAV server (web/core/ClassBinding.cpp) ----------------------
+
+export interface ClassState {
+  joined: boolean;
+  address: string;
+  account: string;
+  // The status line as English source: "%n drills waiting for the network" with `drills`.
+  status: string;
+  drills: number;
+  // The last send's fault as English source, '' when none (or only the network was away).
+  fault: string;
+  // Joined, but this visit has no password to send with.
+  needsPassword: boolean;
+}
+
+export interface WebClassNative extends NativeObject {
+  state(): ClassState;
+  // Why the address is refused, as English source; '' when it may be joined.
+  checkAddress(address: string): string;
+  // done('') once the server took the account and password, else the fault's English source.
+  join(address: string, account: string, password: string, done: (fault: string) => void): void;
+  // The password of the joined class for this visit (remembered, or typed again).
+  usePassword(password: string): void;
+  // Forgets the class and what waits for it; the student's own files stay.
+  leave(): void;
+  sendNow(): void;
+}
+
 // --- the Class Overview (web/core/ClassOverviewBinding.cpp) ------------------------
 
 // A cell as shown, and what it sorts by (null: empty, below every number).
@@ -376,8 +406,11 @@ export interface CoreModule {
   WebConfusions: new (catalogue: string) => WebConfusionsNative;
   WebKeyboard: new (catalogue: string) => WebKeyboardNative;
   WebNotation: new (catalogue: string) => WebNotationNative;
+  WebClass: new () => WebClassNative;
   WebClassOverview: new (catalogue: string) => WebClassOverviewNative;
   runTask(id: number): void;
+  // The answer of the class's server to the core's request `id` (web/core/WebTransport.cpp).
+  httpAnswered(id: number, answer: HttpAnswer): void;
 }
 
 // What the core reaches the page through, set on its module before it starts.
@@ -387,21 +420,28 @@ interface PageHost {
   webToday: () => number;
   webSecondOfDay?: () => number;
   webSchedule?: (id: number, ms: number) => void;
+  webHttp?: (id: number, request: HttpRequestValue) => void;
+  // The class's state changed (a send went, a fault came, a drill waits).
+  webClassChanged?: () => void;
 }
 
-// schedule(run, ms) runs what the core left for later.
+// schedule(run, ms) runs what the core left for later; answered(run) hands
+// the core an answer of the class's server, under the files' lock as every call.
 export async function loadCore(
   files: FileStore,
   clock: () => number,
   today: () => number,
   schedule: (run: () => void, ms: number) => void,
   secondOfDay?: () => number,
+  answered: (run: () => void) => void = (run) => void files.act(run),
+  classChanged: () => void = () => undefined,
 ): Promise<CoreModule> {
   const url = new URL('./sonorix-core.js', document.baseURI).href;
   const factory = (await import(url)).default as (m: PageHost) => Promise<CoreModule>;
-  const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay };
+  const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay, webClassChanged: classChanged };
   let core: CoreModule | null = null;
   host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
+  host.webHttp = (id, request) => void sendHttp(request).then((answer) => answered(() => core?.httpAnswered(id, answer)));
   core = await factory(host);
   return core;
 }

@@ -273,6 +273,10 @@ export class FileStore {
     this.files.set(name, bytes);
     this.dirty.add(name);
   }
+  remove(name: string): void {
+    if (!this.files.delete(name)) return;
+    this.dirty.add(name);
+  }
   append(name: string, bytes: Uint8Array, onFreshLine: boolean): void {
     const old = this.files.get(name) ?? new Uint8Array(0);
     const brk = onFreshLine && old.length > 0 && old[old.length - 1] !== 10;

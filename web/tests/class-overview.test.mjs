@@ -162,6 +162,15 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   // The class's statistics sum both folders' error statistics.
   assert.ok((await table(page, '#co-hardest tbody')).length > 0);
 
+  // Printed (the browser's print to PDF): the desktop report's heading, its two tables and the lists, nothing of the drill.
+  await page.emulateMedia({ media: 'print' });
+  assert.match(await page.textContent('#co-report h2'), /^Sonorix — Class Overview, \d{4}-\d\d-\d\d$/);
+  assert.deepEqual(await page.$$eval('#co-report table', (ts) => ts.map((t) => t.tBodies[0].rows.length)), [2, 2]);
+  for (const [selector, shown] of [['#co-report', true], ['#co-legend', true], ['#co-hardest', true], ['#co-login', false], ['#drill', false], ['.co-buttons', false]])
+    assert.equal(await page.isVisible(selector), shown, selector);
+  await page.emulateMedia({ media: 'screen' });
+  assert.equal(await page.isVisible('#co-report'), false);
+
   // The first read: the class, each folder, and every part once.
   const first = [...requests];
   assert.equal(first.filter((r) => r.startsWith('PROPFIND')).length, 3, first.join('\n'));
