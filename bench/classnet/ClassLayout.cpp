@@ -11,10 +11,12 @@
 #include <tuple>
 
 #include "ClassFigures.h"
+#include "ClassReader.h"
 #include "ErrorStats.h"
 #include "PracticeLog.h"
 #include "ReportReader.h"
 #include "SessionLog.h"
+#include "WebDav.h"
 
 namespace fs = std::filesystem;
 
@@ -161,11 +163,11 @@ std::string RangeName(int stem, const Device& device, uint64_t first, uint64_t l
 }
 
 // Parts first..last (indices into the stem's parts) as one file.
-void WriteRange(const fs::path& folder, int stem, const Device& device, size_t first, size_t last,
+void WriteRange(const fs::path& folder, int stem, const Device& device, size_t first, size_t last, bool joinErrors,
                 ClassLayoutFigures& figures) {
   const auto& parts = device.parts[stem];
   std::string bytes;
-  if (stem == kErrors) {
+  if (stem == kErrors && !joinErrors) {
     ErrorStats sum{};
     for (size_t i = first; i <= last; ++i) AddStats(sum, parts[i].stats);
     bytes = FormatErrorStats(sum);
@@ -180,28 +182,29 @@ void WriteRange(const fs::path& folder, int stem, const Device& device, size_t f
 // As the device left the stem: every part but the latest few folded into one
 // range; now and then an older, smaller range, or single parts the range
 // holds, still there (the device went offline before it deleted them).
-void WriteStem(std::mt19937& rng, const fs::path& folder, int stem, const Device& device, ClassLayoutFigures& figures) {
+void WriteStem(std::mt19937& rng, const fs::path& folder, int stem, const Device& device, bool join,
+               ClassLayoutFigures& figures) {
   const auto& parts = device.parts[stem];
   if (parts.empty()) return;
   const size_t recent = std::min(parts.size(), static_cast<size_t>(rng() % 12));
   const size_t folded = parts.size() - recent;
   if (folded == 1) {
-    WriteRange(folder, stem, device, 0, 0, figures);
+    WriteRange(folder, stem, device, 0, 0, join, figures);
   } else if (folded > 1) {
-    WriteRange(folder, stem, device, 0, folded - 1, figures);
+    WriteRange(folder, stem, device, 0, folded - 1, join, figures);
     if (folded > 8 && rng() % 5 == 0) {
-      WriteRange(folder, stem, device, 0, folded / 2, figures);
+      WriteRange(folder, stem, device, 0, folded / 2, join, figures);
       ++figures.coveredFiles;
     }
     if (rng() % 10 == 0) {
       const size_t left = 1 + rng() % 3;
       for (size_t i = folded - std::min(left, folded); i < folded; ++i) {
-        WriteRange(folder, stem, device, i, i, figures);
+        WriteRange(folder, stem, device, i, i, join, figures);
         ++figures.coveredFiles;
       }
     }
   }
-  for (size_t i = folded; i < parts.size(); ++i) WriteRange(folder, stem, device, i, i, figures);
+  for (size_t i = folded; i < parts.size(); ++i) WriteRange(folder, stem, device, i, i, join, figures);
 }
 
 struct FileName {
@@ -240,6 +243,21 @@ FileName ParseName(const std::string& name) {
   return f;
 }
 
+// errors.dat's 41 lines per drill, one block after the other.
+void AddErrorBlocks(ErrorStats& into, const std::string& text) {
+  size_t from = 0;
+  while (from < text.size()) {
+    size_t end = from;
+    for (int line = 0; line < kStatClasses && end != std::string::npos; ++line) {
+      end = text.find('\n', end);
+      if (end != std::string::npos) ++end;
+    }
+    if (end == std::string::npos) end = text.size();
+    AddStats(into, ParseErrorStats(std::string_view(text).substr(from, end - from)));
+    from = end;
+  }
+}
+
 }  // namespace
 
 ClassLayoutFigures WriteClassLayout(const std::string& folder, const ClassLayoutOptions& options) {
@@ -269,7 +287,7 @@ ClassLayoutFigures WriteClassLayout(const std::string& folder, const ClassLayout
     const fs::path home = fs::path(folder) / account;
     fs::create_directories(home);
     for (const auto& d : devices)
-      for (int stem = 0; stem < 3; ++stem) WriteStem(rng, home, stem, d, figures);
+      for (int stem = 0; stem < 3; ++stem) WriteStem(rng, home, stem, d, options.joinErrors, figures);
     figures.accounts.push_back(std::move(truth));
   }
   return figures;
@@ -305,7 +323,7 @@ std::string CheckClassLayout(const std::string& folder, const ClassLayoutFigures
         continue;
       }
       const std::string bytes = ReadFile(path);
-      if (f.stem == kErrors) AddStats(errors, ParseErrorStats(bytes));
+      if (f.stem == kErrors) AddErrorBlocks(errors, bytes);
       text[f.stem] += bytes;
     }
     const auto rows = ClassRows(ParseReportLog(text[kReport]), Today());
@@ -323,6 +341,31 @@ std::string CheckClassLayout(const std::string& folder, const ClassLayoutFigures
           truth.practiceQuestions);
     fault(truth.account, "answers in the error statistics", Answers(errors), truth.errorAnswers);
   }
+  // The core's reader of a class folder, as the teacher's overview reads it.
+  std::vector<std::string> unreadable;
+  const auto local = ReadLocalClass(folder, &unreadable);
+  if (!local || !unreadable.empty()) return faults + "the core cannot read the class folder\n";
+  size_t largest = 0;
+  for (const auto& [account, files] : *local)
+    for (const auto& [name, bytes] : files)
+      if (bytes.size() > kMaxAnswerBytes) faults += account + "/" + name + ": larger than a reader takes from a server\n";
+      else largest = std::max(largest, bytes.size());
+  const ClassReading reading = ReadClass(*local, Today());
+  int64_t errorAnswers = 0;
+  for (const auto& truth : figures.accounts) {
+    errorAnswers += truth.errorAnswers;
+    const auto row = std::find_if(reading.rows.begin(), reading.rows.end(), [&](const PersonFigures& p) { return p.name == truth.account; });
+    if (row == reading.rows.end()) {
+      faults += truth.account + ": no row in the class's reading\n";
+      continue;
+    }
+    fault(truth.account, "the class's reading: verified drills", row->verifiedDrills, truth.drills);
+    fault(truth.account, "the class's reading: right answers", row->all.right, truth.right);
+    fault(truth.account, "the class's reading: wrong answers", row->all.wrong, truth.wrong);
+    fault(truth.account, "the class's reading: practice questions", row->practiceQuestions, truth.practiceQuestions);
+  }
+  fault("class", "rows of the class's reading", static_cast<int64_t>(reading.rows.size()), static_cast<int64_t>(figures.accounts.size()));
+  fault("class", "the class's reading: answers in the error statistics", Answers(reading.errors), errorAnswers);
   fault("class", "files", files, figures.files);
   fault("class", "covered files", covered, figures.coveredFiles);
   return faults;

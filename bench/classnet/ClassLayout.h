@@ -15,6 +15,9 @@ struct ClassLayoutOptions {
   int drillsPerDay = 20;    // on the days a student drills, on average
   int practicePerWeek = 4;  // practice drills of about 25 questions
   uint32_t seed = 17;
+  // A folded errors.dat part: the drills' statistics one after the other, or
+  // added up into one.
+  bool joinErrors = true;
 };
 
 // What was written, to check a reader's figures against.

@@ -1,9 +1,10 @@
 // Writes a class folder as the students' devices leave it on the server, for
 // the benchmarks of the class's readers and for trying a server by hand:
-//   class_layout FOLDER [--students N] [--days N] [--drills N] [--seed N] [--check]
+//   class_layout FOLDER [--students N] [--days N] [--drills N] [--seed N] [--add-errors] [--check]
 // FOLDER is the class folder (its last name is the class's). --check reads
 // it back through the core's readers and says where they differ from what
-// was written; the exit status is 1 then.
+// was written; the exit status is 1 then. A folded errors.dat part holds its
+// drills' statistics one after the other, or with --add-errors added up.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,7 @@
 
 int main(int argc, char** argv) {
   if (argc < 2 || argv[1][0] == '-') {
-    std::fprintf(stderr, "usage: %s FOLDER [--students N] [--days N] [--drills N] [--seed N] [--check]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FOLDER [--students N] [--days N] [--drills N] [--seed N] [--add-errors] [--check]\n", argv[0]);
     return 2;
   }
   ClassLayoutOptions options;
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--students") && more) options.students = std::atoi(argv[++i]);
     else if (!std::strcmp(argv[i], "--days") && more) options.schoolDays = std::atoi(argv[++i]);
     else if (!std::strcmp(argv[i], "--drills") && more) options.drillsPerDay = std::atoi(argv[++i]);
+    else if (!std::strcmp(argv[i], "--add-errors")) options.joinErrors = false;
     else if (!std::strcmp(argv[i], "--seed") && more) options.seed = static_cast<uint32_t>(std::atoll(argv[++i]));
     else {
       std::fprintf(stderr, "%s: not understood: %s\n", argv[0], argv[i]);
