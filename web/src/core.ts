@@ -393,7 +393,8 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
-  csv(separator: string): string;
+  // The desktop's CSV export, its bytes.
+  csv(separator: string): Uint8Array<ArrayBuffer>;
 }
 
 // --- the module -----------------------------------------------------------------

@@ -291,18 +291,6 @@
         <translation>Sonorix konnte in diesem Browser nicht starten (%1). Laden Sie die Seite neu, um es wieder zu versuchen, oder verwenden Sie ein aktuelles Chrome, Edge, Firefox oder Safari.</translation>
     </message>
     <message>
-        <source>Class folder address</source>
-        <translation>Adresse des Klassenordners</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Konto</translation>
-    </message>
-    <message>
-        <source>App password</source>
-        <translation>App-Passwort</translation>
-    </message>
-    <message>
         <source>Read the class</source>
         <translation>Klasse lesen</translation>
     </message>

@@ -291,18 +291,6 @@
         <translation>Sonorix no pudo iniciarse en este navegador (%1). Vuelva a cargar la página para intentarlo de nuevo, o use un Chrome, Edge, Firefox o Safari actual.</translation>
     </message>
     <message>
-        <source>Class folder address</source>
-        <translation>Dirección de la carpeta de la clase</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Cuenta</translation>
-    </message>
-    <message>
-        <source>App password</source>
-        <translation>Contraseña de aplicación</translation>
-    </message>
-    <message>
         <source>Read the class</source>
         <translation>Leer la clase</translation>
     </message>

@@ -291,18 +291,6 @@
         <translation>Sonorix n’a pas pu démarrer dans ce navigateur (%1). Rechargez la page pour réessayer, ou utilisez un Chrome, Edge, Firefox ou Safari récent.</translation>
     </message>
     <message>
-        <source>Class folder address</source>
-        <translation>Adresse du dossier de la classe</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Compte</translation>
-    </message>
-    <message>
-        <source>App password</source>
-        <translation>Mot de passe d&apos;application</translation>
-    </message>
-    <message>
         <source>Read the class</source>
         <translation>Lire la classe</translation>
     </message>

@@ -291,18 +291,6 @@
         <translation>Sonorix non è riuscito ad avviarsi in questo browser (%1). Ricarica la pagina per riprovare, oppure usa un Chrome, Edge, Firefox o Safari recente.</translation>
     </message>
     <message>
-        <source>Class folder address</source>
-        <translation>Indirizzo della cartella della classe</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Account</translation>
-    </message>
-    <message>
-        <source>App password</source>
-        <translation>Password per le app</translation>
-    </message>
-    <message>
         <source>Read the class</source>
         <translation>Leggi la classe</translation>
     </message>
