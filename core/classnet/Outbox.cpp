@@ -244,6 +244,13 @@ bool Outbox::Rename(uint64_t number) {
   });
 }
 
+bool Outbox::Clear() {
+  return Edit([](Content& c) {
+    c.entries.clear();
+    return true;
+  });
+}
+
 Outbox::Waiting Outbox::Count() {
   Waiting waiting;
   for (const OutboxEntry& e : Entries()) {

@@ -54,6 +54,9 @@ class Outbox {
   // A part whose name another device holds on the server (a copied data
   // folder): it gets a new number, and so a new name, at its place in line.
   bool Rename(uint64_t number);
+  // Nothing waits any more (the class was left); the device keeps its name
+  // and its numbers go on, so no part name comes round again.
+  bool Clear();
   // What waits: the drills (parts of the drill log), and other changes.
   struct Waiting {
     int drills = 0;

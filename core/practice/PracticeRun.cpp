@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "Clock.h"
+#include "DrillFiling.h"
 
 namespace {
 
@@ -98,6 +100,8 @@ PracticeSummary PracticeRun::End(uint32_t tick) {
   if (current_ && !current_->record.answers.empty()) Finish(::Reveal::None, tick);
   current_.reset();
   next_.reset();
+  // The drill's lines go to the class as one part.
+  FileDrillPart(kPracticeFileName, std::exchange(filed_, {}));
   PracticeSummary summary;
   summary.totals = totals_;
   summary.drillSeconds = (tick - startTick_) / 1000;
@@ -112,7 +116,8 @@ void PracticeRun::Finish(::Reveal how, uint32_t tick) {
   if (how != ::Reveal::None) revealed_.push_back(record.asked);
   record.seconds = (tick - current_->askedAt) / 1000;
   PracticeNow(record.day, record.secondOfDay);
-  if (!AppendPracticeRecord(kPracticeFileName, record)) logWritten_ = false;
+  if (AppendPracticeRecord(kPracticeFileName, record)) filed_ += PracticeLine(record) + "\r\n";
+  else logWritten_ = false;
   scheduler_.Record(record);
   if (next_) scheduler_.SetFollowUp({});  // what follows was chosen already
   totals_.Add(record);

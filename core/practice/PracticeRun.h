@@ -71,4 +71,5 @@ class PracticeRun {
   PracticeTotals totals_;
   std::vector<std::string> revealed_;  // in this drill, for the summary
   bool logWritten_ = true;
+  std::string filed_;  // this drill's lines of practice.dat
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CumulativeFile.h"
+#include "DrillFiling.h"
 #include "Storage.h"
 
 namespace {
@@ -21,6 +22,8 @@ EndOfDrill SaveEndedDrill(const EndedDrillFacts& drill, const ErrorStats& drillS
   EndOfDrill end;
   end.score = ComputeScoreResult(drill.correct, drill.incorrect, drill.elapsedMs);
   end.errorsWritten = UpdateCumulativeFile(drillStats, drill.filtersUsed, end.cumulative);
+  // The class adds up what each device's errors.dat took, no more.
+  if (end.errorsWritten && !drill.filtersUsed) FileDrillPart(kErrorsFileName, FormatErrorStats(drillStats));
 
   const HighScoreEntry entry{drill.today, end.score.Correct, end.score.Incorrect, end.score.TimePerInterval,
                              end.score.Score};

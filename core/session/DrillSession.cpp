@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "DrillFiling.h"
 #include "SessionLog.h"
 
 namespace {
@@ -37,7 +38,8 @@ std::string ClockText(uint32_t elapsedMs) {
 
 DrillSession::DrillSession() : self_(std::make_shared<DrillSession*>(this)) {}
 
-DrillSession::~DrillSession() = default;
+// A drill cut short (the program closing) logged its records all the same.
+DrillSession::~DrillSession() { HandOverFiled(); }
 
 void DrillSession::AddListener(DrillListener* listener) {
   if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
@@ -213,21 +215,32 @@ void DrillSession::Arpeggiate(bool up) {
 // --- the session log (a record that cannot be written is lost silently) ---------
 // A practice drill is logged in practice.dat only.
 
+void DrillSession::Log(const std::string& record) {
+  // What the class gets is what report.dat got, byte for byte.
+  if (AppendLogRecord(kReportFileName, record) && Drilling) filed_ += "\r\n" + record;
+}
+
+void DrillSession::HandOverFiled() {
+  const std::string filed = std::move(filed_);
+  filed_.clear();
+  FileDrillPart(kReportFileName, filed);
+}
+
 void DrillSession::WriteStartRecord() {
   if (practice_) return;
   SessionDate = Time().Today();
-  AppendLogRecord(kReportFileName, StartRecordText(SessionDate, CurrentPersonIndex, CurrentPersonName));
+  Log(StartRecordText(SessionDate, CurrentPersonIndex, CurrentPersonName));
 }
 
 void DrillSession::WriteFilterRecord(const FilterState& state) {
   if (practice_) return;
-  AppendLogRecord(kReportFileName, FilterRecordText(state));
+  Log(FilterRecordText(state));
 }
 
 void DrillSession::WriteSegmentRecord() {
   const uint32_t seconds = (Time().NowMs() - SegmentStart) / 1000;
   const double check = SegmentCheckValue(CurrentPersonName, SessionDate, SegmentCorrect, SegmentIncorrect);
-  if (!practice_) AppendLogRecord(kReportFileName, SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
+  if (!practice_) Log(SegmentRecordText(SegmentCorrect, SegmentIncorrect, seconds, check));
   SegmentCorrect = 0;
   SegmentIncorrect = 0;
   SegmentStart = Time().NowMs();
@@ -244,6 +257,7 @@ bool DrillSession::Begin() {
   if (currentList.length <= 0) return false;
   DrillSurroundings& around = surroundings_ ? *surroundings_ : Fallback();
   Drilling = true;
+  filed_.clear();
   Tell([](DrillListener& l) { l.DrillBeginning(); });
   DrillStart = SegmentStart = Time().NowMs();
   WriteStartRecord();
@@ -356,6 +370,7 @@ void DrillSession::End(bool scored) {
   if (scored) MarkFilterChange();
   WriteSegmentIfAnswered();
   Drilling = false;
+  HandOverFiled();
   SetWaiting(false);
   const DrillResult result = Result(scored);
   Tell([&result](DrillListener& l) { l.DrillEnded(result); });

@@ -233,6 +233,10 @@ class DrillSession {
   // question does.
   void MarkFilterChange();
   void SetWaiting(bool waiting);
+  // Appends a record to report.dat; during a drill it is also kept for the
+  // class, to which the drill's records go as one part when it ends.
+  void Log(const std::string& record);
+  void HandOverFiled();
   AnswerKey KeyOf(const QuestionState& q) const;
   Clock& Time() const { return clock_ ? *clock_ : CoreClock(); }
   template <typename Step>
@@ -247,6 +251,7 @@ class DrillSession {
   std::function<bool()> answersHeld_;
   bool practice_ = false;
   bool waiting_ = false;  // a question made waits for the student
+  std::string filed_;     // this drill's bytes of report.dat
   int answerRows_ = 0;
   int questionCardinality_ = -1;  // the cardinality the question was made in
   std::vector<DrillListener*> listeners_;

@@ -9,116 +9,11 @@
 
 #include "ClassSync.h"
 #include "Clock.h"
+#include "FakeDav.h"
 #include "ScratchDir.h"
 #include "Storage.h"
 
 namespace {
-
-struct Loop : Scheduler {
-  uint64_t now = 100000;
-  std::multimap<uint64_t, std::function<void()>> timers;
-  std::deque<std::function<void()>> answers;
-  void After(uint32_t ms, std::function<void()> task) override { timers.emplace(now + ms, std::move(task)); }
-  // Delivers every answer, moving the clock on to the next timer when none waits.
-  void Settle() {
-    for (int guard = 0; guard < 10000; ++guard) {
-      if (!answers.empty()) {
-        auto next = std::move(answers.front());
-        answers.pop_front();
-        next();
-      } else if (!timers.empty()) {
-        auto it = timers.begin();
-        now = std::max(now, it->first);
-        auto task = std::move(it->second);
-        timers.erase(it);
-        task();
-      } else {
-        return;
-      }
-    }
-    FAIL() << "the exchange never ends";
-  }
-};
-
-struct FakeDav : Transport {
-  explicit FakeDav(Loop& loop) : loop(loop) {}
-  struct File {
-    std::string bytes;
-    uint64_t changed = 0;
-    int version = 0;
-  };
-  Loop& loop;
-  std::map<std::string, File> files;  // full URL -> file
-  std::vector<HttpRequest> log;
-  bool offline = false;
-  // Applies the request, then the answer is lost on the way back.
-  int loseAnswers = 0;
-  // The answer to give instead of handling the request (401, 507, ...).
-  std::function<std::optional<HttpResponse>(const HttpRequest&)> instead;
-  // Runs just before a PUT is handled: a second device writing meanwhile.
-  std::function<void(const HttpRequest&)> beforePut;
-  int version = 0;
-
-  std::string Tag(const File& f) const {
-    return (loop.now - f.changed < 1000 ? "W/\"" : "\"") + std::to_string(f.version) + "\"";
-  }
-  void Write(const std::string& url, std::string bytes) { files[url] = {std::move(bytes), loop.now, ++version}; }
-
-  void Send(const HttpRequest& request, std::function<void(HttpResponse)> done) override {
-    log.push_back(request);
-    HttpResponse r = Handle(request);
-    if (loseAnswers > 0 && !offline) {
-      --loseAnswers;
-      r = HttpResponse{HttpResponse::Link::Lost, 0, {}, {}, false};
-    }
-    loop.answers.push_back([r, done = std::move(done)] { done(r); });
-  }
-
-  HttpResponse Handle(const HttpRequest& q) {
-    HttpResponse r;
-    if (offline) {
-      r.link = HttpResponse::Link::Unreachable;
-      return r;
-    }
-    if (instead)
-      if (auto given = instead(q)) return *given;
-    auto header = [&](const char* name) {
-      for (const auto& [k, v] : q.headers)
-        if (k == name) return v;
-      return std::string();
-    };
-    const auto it = files.find(q.url);
-    if (q.method == "GET") {
-      if (it == files.end()) return {HttpResponse::Link::Answered, 404, {}, {}, false};
-      return {HttpResponse::Link::Answered, 200, {{"ETag", Tag(it->second)}}, it->second.bytes, false};
-    }
-    if (q.method == "PUT") {
-      if (beforePut) beforePut(q);
-      const auto now = files.find(q.url);
-      if (header("If-None-Match") == "*" && now != files.end()) return {HttpResponse::Link::Answered, 412, {}, {}, false};
-      const std::string match = header("If-Match");
-      // Strong comparison: a weak tag matches nothing.
-      if (!match.empty() && (now == files.end() || IsWeakEtag(Tag(now->second)) || match != Tag(now->second)))
-        return {HttpResponse::Link::Answered, 412, {}, {}, false};
-      const bool created = now == files.end();
-      Write(q.url, q.body);
-      return {HttpResponse::Link::Answered, created ? 201 : 204, {{"Content-Type", "text/html"}},
-              created ? "<!DOCTYPE HTML><html><title>201 Created</title></html>" : "", false};
-    }
-    return {HttpResponse::Link::Answered, 405, {}, {}, false};
-  }
-
-  int Count(const std::string& method) const {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const HttpRequest& q) { return q.method == method; }));
-  }
-  // The files of the folder whose names begin with `stem`, joined in name order.
-  std::string Joined(const std::string& folder, const std::string& stem) const {
-    std::string out;
-    for (const auto& [url, f] : files)
-      if (url.rfind(folder + stem, 0) == 0) out += f.bytes;
-    return out;
-  }
-};
 
 // The data folder: a scratch folder, entered.
 struct DataDir : ScratchDir {

@@ -1,0 +1,346 @@
+// The class this device joined, against a server in memory: what a drill's
+// end puts in the outbox, sending it at once, trying again after a fault,
+// starting again without the password, leaving, and a damaged classlink.dat.
+#include <gtest/gtest.h>
+
+#include "ClassLink.h"
+#include "DrillEnd.h"
+#include "DrillFiling.h"
+#include "DrillSession.h"
+#include "FakeDav.h"
+#include "PracticeRun.h"
+#include "ScratchDir.h"
+#include "SessionLog.h"
+#include "Storage.h"
+
+namespace {
+
+const char* kClass = "https://dav.school.example/class/Theory%201/";
+const std::string kAnn = std::string(kClass) + "ann/";
+
+class Settings : public DrillSurroundings {
+ public:
+  FilterState state{4095, 0, 0};
+  void SettingsNow(FilterState& s) const override { s = state; }
+  int Cardinality() const override { return 0; }
+  int Range() const override { return 0; }
+  bool Asks(int i) const override { return (state.LowMask >> i) & 1; }
+  void AskWholeList() override { state.LowMask = 4095; }
+  PlayManner Manner() const override { return PlayManner::Chord; }
+  void Play(const PlaybackPlan&) override {}
+};
+
+class StillClock : public Clock {
+ public:
+  uint32_t now = 50000;
+  uint32_t NowMs() override { return now; }
+  double Today() override { return 46000.0; }
+};
+
+class ClassLinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.Enter());
+    ASSERT_TRUE(dir.CopyShipped("ftclass.dat"));
+    SetCoreClock(&clock);
+    server.folders.insert(kClass);
+  }
+  void TearDown() override {
+    SetDrillFiling(nullptr);
+    SetCoreClock(nullptr);
+  }
+
+  ClassFault Join(ClassLink& l, const std::string& password = "a-pw") {
+    ClassFault got = ClassFault::ServerFault;
+    EXPECT_EQ(l.Join(kClass, {"ann", password}, [&](ClassFault f) { got = f; }), AddressFault::None);
+    loop.Settle();
+    return got;
+  }
+  // Delivers the answers waiting, moving no clock.
+  void Answer() {
+    while (!loop.answers.empty()) {
+      auto next = std::move(loop.answers.front());
+      loop.answers.pop_front();
+      next();
+    }
+  }
+  // The next planned try, then its answers.
+  void NextTry() {
+    ASSERT_EQ(loop.timers.size(), 1u);
+    auto it = loop.timers.begin();
+    loop.now = it->first;
+    auto task = std::move(it->second);
+    loop.timers.erase(it);
+    task();
+    Answer();
+  }
+  std::string Part(const std::string& stem, int n) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%08d", n);
+    const auto it = server.files.find(kAnn + stem + "." + Outbox(DataStorage()).Device() + "." + digits);
+    return it == server.files.end() ? "(none)" : it->second.bytes;
+  }
+  // A drill of five right answers and one wrong; `filterMidway` changes the
+  // set classes asked after the second question.
+  DrillResult Drill(DrillSession& drill, bool filterMidway) {
+    drill.Begin();
+    for (int k = 0; k < 5; ++k) {
+      if (k == 1) drill.Submit((drill.question.listIndex + 1) % 12);
+      if (k == 2 && filterMidway) settings.state.LowMask = 0x0FF;
+      clock.now += 3000;
+      drill.Submit(drill.RowOf(drill.question.listIndex));
+    }
+    const DrillResult r = drill.Result(true);
+    drill.End(true);
+    SaveScoredDrill(r);
+    return r;
+  }
+  void Prepare(DrillSession& drill) {
+    drill.SetClock(&clock);
+    ProgramRandom().Seed(99);
+    ASSERT_TRUE(drill.ReadCatalogue("ftclass.dat"));
+    ASSERT_EQ(drill.UseCardinality(3), 12);
+    int32_t rows[12];
+    for (int i = 0; i < 12; ++i) rows[i] = i;
+    drill.SetAnswerRows(rows, 12);
+    drill.SetSurroundings(&settings);
+    drill.SetPerson(0, "Ann Lee");
+  }
+
+  ScratchDir dir;
+  StillClock clock;
+  Loop loop;
+  FakeDav server{loop};
+  Settings settings;
+};
+
+}  // namespace
+
+TEST_F(ClassLinkTest, ADrillsPartsAreWhatItsFilesTookAndGoAtOnce) {
+  ClassLink link(DataStorage(), server, loop);
+  SetDrillFiling(&link);
+  DrillSession drill;
+  Prepare(drill);
+
+  // In no class a drill queues nothing.
+  Drill(drill, false);
+  drill.Clear();
+  EXPECT_EQ(link.Waiting().drills + link.Waiting().others, 0);
+  EXPECT_FALSE(dir.Exists(kOutboxFileName));
+  EXPECT_EQ(std::string(link.Status().source), "");
+
+  ASSERT_EQ(Join(link), ClassFault::None);
+  EXPECT_TRUE(server.folders.count(kAnn)) << "the account's folder is made";
+  EXPECT_EQ(dir.Read(kClassLinkFileName), "address " + std::string(kClass) + "\r\naccount ann\r\n");
+
+  std::string report = dir.Read(kReportFileName);
+  const DrillResult plain = Drill(drill, false);
+  drill.Clear();
+  // Sent as the drill ends, before any timer: the answers are all it takes.
+  Answer();
+  const std::string firstReport = dir.Read(kReportFileName).substr(report.size());
+  EXPECT_EQ(Part(kReportFileName, 1), firstReport);
+  EXPECT_NE(firstReport.find("\r\nS 46000 0 Ann Lee\r\nF 0 4095 0\r\nD 5 1 "), std::string::npos) << firstReport;
+  const std::string errorsBefore = FormatErrorStats(plain.stats);
+  EXPECT_EQ(Part(kErrorsFileName, 2), errorsBefore) << "the drill's statistics alone";
+  EXPECT_EQ(link.StatusText(), "Saved to the class");
+
+  // Filters used: its records go, with the new filter's, but not its
+  // statistics, which errors.dat did not take either.
+  report = dir.Read(kReportFileName);
+  const std::string errors = dir.Read(kErrorsFileName);
+  Drill(drill, true);
+  drill.Clear();
+  Answer();
+  const std::string secondReport = dir.Read(kReportFileName).substr(report.size());
+  EXPECT_EQ(Part(kReportFileName, 3), secondReport);
+  EXPECT_NE(secondReport.find("\r\nF 0 255 0"), std::string::npos) << secondReport;
+  EXPECT_EQ(dir.Read(kErrorsFileName), errors);
+  EXPECT_EQ(Part(kErrorsFileName, 4), "(none)");
+
+  // A practice drill: its practice.dat lines, and nothing of report.dat.
+  report = dir.Read(kReportFileName);
+  drill.SetPractice(true);
+  drill.Begin();
+  PracticeRun run(PracticeScheduler("Ann Lee", 46000), clock.now);
+  run.Asked(drill.question, "3-11", 0, clock.now);
+  run.Answered(drill.question, "3-5", clock.now + 2000);
+  run.Answered(drill.question, "3-11", clock.now + 4000);
+  run.Asked(drill.question, "3-4", 1, clock.now + 4000);
+  run.Answered(drill.question, "3-1", clock.now + 9000);
+  drill.End(true);
+  run.End(clock.now + 9000);
+  Answer();
+  const std::string practice = dir.Read(kPracticeFileName);
+  ASSERT_EQ(std::count(practice.begin(), practice.end(), '\n'), 2) << practice;
+  EXPECT_EQ(Part(kPracticeFileName, 4), practice);
+  EXPECT_EQ(dir.Read(kReportFileName), report);
+  EXPECT_EQ(server.files.size(), 4u);
+
+  // A drill the program closes on still sends what report.dat took of it.
+  auto cut = std::make_unique<DrillSession>();
+  Prepare(*cut);
+  report = dir.Read(kReportFileName);
+  cut->Begin();
+  cut->Submit(cut->RowOf(cut->question.listIndex));
+  cut->WriteSegmentRecord();
+  cut.reset();
+  Answer();
+  EXPECT_EQ(Part(kReportFileName, 5), dir.Read(kReportFileName).substr(report.size()));
+  EXPECT_TRUE(link.Waiting().drills == 0 && link.Waiting().others == 0);
+  for (const char* file : {kClassLinkFileName, kOutboxFileName})
+    EXPECT_EQ(dir.Read(file).find("a-pw"), std::string::npos) << file;
+}
+
+TEST_F(ClassLinkTest, AFaultKeepsTheDrillAndTriesAgainWithAGrowingPause) {
+  ClassLink link(DataStorage(), server, loop);
+  int told = 0;
+  link.SetChanged([&] { ++told; });
+  ASSERT_EQ(Join(link), ClassFault::None);
+  EXPECT_GT(told, 0);
+
+  server.offline = true;
+  link.Filed(kReportFileName, "\r\nS 46000 0 Ann\r\nD 5 0 30 46000");
+  Answer();
+  EXPECT_EQ(link.LastFault(), ClassFault::Offline);
+  EXPECT_EQ(link.StatusText(), ClassFaultMessage(ClassFault::Offline));
+  EXPECT_EQ(link.Waiting().drills, 1);
+  uint32_t pause = ClassLink::kFirstRetryMs;
+  for (int k = 0; k < 9; ++k) {
+    EXPECT_EQ(link.RetryDelay(), pause) << k;
+    // A drill ended meanwhile goes at once, and adds no second timer.
+    if (k == 3) {
+      link.Filed(kReportFileName, "\r\nS 46000 0 Ann\r\nD 6 0 30 46000");
+      Answer();
+      EXPECT_EQ(loop.timers.size(), 1u);
+    }
+    NextTry();
+    pause = std::min(pause * 2, ClassLink::kLastRetryMs);
+  }
+  EXPECT_EQ(link.RetryDelay(), ClassLink::kLastRetryMs);
+  EXPECT_EQ(link.Waiting().drills, 2);
+
+  server.offline = false;
+  NextTry();
+  EXPECT_EQ(link.LastFault(), ClassFault::None);
+  EXPECT_EQ(link.RetryDelay(), 0u);
+  EXPECT_EQ(server.Joined(kAnn, "report.dat."), "\r\nS 46000 0 Ann\r\nD 5 0 30 46000\r\nS 46000 0 Ann\r\nD 6 0 30 46000");
+  EXPECT_TRUE(loop.timers.empty());
+
+  // A wrong password is not tried again on its own; a new one sends.
+  server.instead = [](const HttpRequest&) {
+    return std::optional<HttpResponse>(HttpResponse{HttpResponse::Link::Answered, 401, {}, {}, false});
+  };
+  link.Filed(kPracticeFileName, "line\r\n");
+  Answer();
+  EXPECT_EQ(link.LastFault(), ClassFault::Unauthorized);
+  EXPECT_TRUE(loop.timers.empty());
+  EXPECT_EQ(link.StatusText(), ClassFaultMessage(ClassFault::Unauthorized));
+  server.instead = nullptr;
+  link.SetPassword("a-pw");
+  Answer();
+  EXPECT_EQ(link.StatusText(), "Saved to the class");
+}
+
+TEST_F(ClassLinkTest, ARestartNeedsThePasswordAndLeavingForgetsAllButTheFiles) {
+  {
+    ClassLink link(DataStorage(), server, loop);
+    ASSERT_EQ(Join(link), ClassFault::None);
+    server.offline = true;
+    link.Filed(kReportFileName, "\r\nS 1");
+    link.Filed(kReportFileName, "\r\nS 2");
+    loop.timers.clear();
+    Answer();
+  }
+  WriteBytes(kReportFileName, "\r\nS 1\r\nS 2");
+  server.offline = false;
+  const size_t before = server.log.size();
+  ClassLink link(DataStorage(), server, loop);
+  EXPECT_TRUE(link.Joined());
+  EXPECT_EQ(link.Account(), "ann");
+  EXPECT_EQ(link.Address(), kClass);
+  EXPECT_FALSE(link.HasPassword());
+  EXPECT_EQ(link.Waiting().drills, 2);
+  EXPECT_EQ(link.StatusText(), "The class's password is needed to send");
+  link.SendNow();
+  Answer();
+  EXPECT_EQ(server.log.size(), before) << "nothing goes without the password";
+  link.SetPassword("a-pw");
+  Answer();
+  EXPECT_EQ(server.Joined(kAnn, "report.dat."), "\r\nS 1\r\nS 2");
+  EXPECT_EQ(link.StatusText(), "Saved to the class");
+
+  server.offline = true;
+  link.Filed(kReportFileName, "\r\nS 3");
+  Answer();
+  EXPECT_EQ(link.StatusText(), ClassFaultMessage(ClassFault::Offline));
+  link.Leave();
+  EXPECT_FALSE(link.Joined());
+  EXPECT_EQ(link.Waiting().drills, 0);
+  EXPECT_EQ(std::string(link.Status().source), "");
+  EXPECT_EQ(dir.Read(kReportFileName), "\r\nS 1\r\nS 2") << "the student's files stay";
+  server.offline = false;
+  loop.Settle();
+  link.Filed(kReportFileName, "\r\nS 4");
+  ClassLink again(DataStorage(), server, loop);
+  EXPECT_FALSE(again.Joined());
+  EXPECT_FALSE(again.Damaged());
+  EXPECT_EQ(Outbox(DataStorage()).Entries().size(), 0u) << "what waited went with the class";
+
+  // Refused: nothing kept. An address no password may go to: nothing sent.
+  server.log.clear();
+  EXPECT_EQ(Join(again, "guess"), ClassFault::None) << "the fake server takes any password";
+  again.Leave();
+  server.instead = [](const HttpRequest&) {
+    return std::optional<HttpResponse>(HttpResponse{HttpResponse::Link::Answered, 401, {}, {}, false});
+  };
+  EXPECT_EQ(Join(again, "guess"), ClassFault::Unauthorized);
+  EXPECT_FALSE(again.Joined());
+  EXPECT_EQ(dir.Read(kClassLinkFileName), "");
+  server.log.clear();
+  bool called = false;
+  EXPECT_EQ(again.Join("http://dav.school.example/class/", {"ann", "pw"}, [&](ClassFault) { called = true; }),
+            AddressFault::NotHttps);
+  EXPECT_EQ(again.Join("https://ann:pw@dav.school.example/class/", {"ann", "pw"}, [&](ClassFault) { called = true; }),
+            AddressFault::CredentialsInside);
+  loop.Settle();
+  EXPECT_FALSE(called);
+  EXPECT_TRUE(server.log.empty());
+}
+
+TEST(ClassLinkFileTest, ADamagedFileIsNoClassAndIsLeftAlone) {
+  ScratchDir dir;
+  ASSERT_TRUE(dir.Enter());
+  Loop loop;
+  FakeDav server{loop};
+  const std::string good = "address https://dav.school.example/c/\r\naccount ann lee\r\n";
+  struct Case {
+    std::string text;
+    bool joined;
+  } cases[] = {
+      {good, true},
+      {"address https://dav.school.example/c/\naccount ann lee\n\x1a" "garbage", true},
+      {"account ann lee\r\naddress https://dav.school.example/c/\r\nnote from a later version\r\n", true},
+      {good.substr(0, good.size() - 12), false},
+      {"address http://dav.school.example/c/\r\naccount ann\r\n", false},
+      {"address https://ann:pw@dav.school.example/c/\r\naccount ann\r\n", false},
+      {"address https://dav.school.example/c/\r\naccount ..\r\n", false},
+      {"address https://dav.school.example/c/\r\naccount ann\r\naccount bob\r\n", false},
+      {std::string("address https://dav.school.example/c/\0\r\naccount \xff\x01\r\n", 52), false},
+      {std::string(4096, '\xff'), false},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(kClassLinkFileName, c.text);
+    ClassLink link(DataStorage(), server, loop);
+    EXPECT_EQ(link.Joined(), c.joined) << c.text;
+    EXPECT_EQ(link.Damaged(), !c.joined) << c.text;
+    if (c.joined) {
+      EXPECT_EQ(link.Account(), "ann lee");
+    }
+    link.Filed(kReportFileName, "\r\nS 1");
+    loop.Settle();
+    EXPECT_EQ(ReadBytes(kClassLinkFileName), c.text) << "left as it was";
+  }
+  EXPECT_TRUE(server.log.empty());
+  EXPECT_EQ(ParseClassLink(ClassLinkText(*ParseClassLink(good))).value().account, "ann lee");
+}
