@@ -8,8 +8,8 @@
 # Listens on 127.0.0.1:PORT only, keeps everything in DIR (the class folder
 # is DIR/dav/CLASS) and runs in the foreground until it gets SIGTERM. Accounts
 # named after a '-' (-carol:pw) may log in but own no folder. With
-# CLASS_READERS="teacher ..." only those accounts read the whole class; each
-# student then reads and writes only their own folder.
+# CLASS_READERS="teacher ..." only those accounts read the whole class; the
+# others see the class folder's list of folders and read only their own.
 set -euo pipefail
 if [[ $# -lt 5 ]]; then
   echo "usage: $0 DIR PORT ORIGIN CLASS TEACHER:PASSWORD STUDENT:PASSWORD..." >&2
@@ -45,6 +45,16 @@ for account in "$@"; do
   Require user $name
 </LocationMatch>"
 done
+
+class_list=""
+[[ -n "${CLASS_READERS:-}" ]] && class_list="
+<LocationMatch \"^/$(quote "$class")/?\$\">
+  AuthMerging Or
+  <RequireAll>
+    Require valid-user
+    Require method PROPFIND
+  </RequireAll>
+</LocationMatch>"
 
 # Apache leaves root for this account; it must own what it writes.
 run_as=""
@@ -113,6 +123,7 @@ Header always merge Vary "Origin"
   </RequireAny>
 </Location>
 $students
+$class_list
 CONF
 
 exec /usr/sbin/apache2 -f "$dir/httpd.conf" -DFOREGROUND

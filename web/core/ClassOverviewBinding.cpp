@@ -18,6 +18,8 @@
 #include "Clock.h"
 #include "PageDrill.h"
 #include "PageValues.h"
+#include "PracticeFigures.h"
+#include "PracticeLog.h"
 #include "ProgressFigures.h"
 #include "ReportReader.h"
 #include "Storage.h"
@@ -27,6 +29,7 @@ namespace {
 
 constexpr int kHardestShown = 8;
 constexpr int kConfusionsShown = 8;
+constexpr int kStudentShown = 3;  // per student in the printed report
 // The columns of the desktop's table: name, drills, time this week and in
 // all, first and last drill, accuracy and seconds per right answer per mode,
 // best score per mode, then the drills not eligible or not ended, practice
@@ -59,6 +62,23 @@ struct ScoreValue {
   int score = 0;
 };
 
+struct AnsweredValue {
+  std::string name;
+  int firstTry = 0, asked = 0;
+};
+
+struct ConfusedValue {
+  std::string asked, answered;
+  int times = 0;
+};
+
+// A student's hardest set classes and first wrong answers in practice mode.
+struct StudentValue {
+  std::string name;
+  emscripten::val hardest = emscripten::val::array();
+  emscripten::val confusions = emscripten::val::array();
+};
+
 struct OverviewValue {
   emscripten::val rows = emscripten::val::array();
   int records = 0, unverified = 0, ambiguous = 0;
@@ -67,6 +87,7 @@ struct OverviewValue {
   emscripten::val confusions = emscripten::val::array();
   emscripten::val highScores = emscripten::val::array();
   int fetched = 0;
+  int unreadable = 0;  // account folders closed to this account
 };
 
 CellValue Number(int64_t v) { return {std::to_string(v), emscripten::val(static_cast<double>(v))}; }
@@ -203,7 +224,41 @@ class WebClassOverview {
     }
     o.highScores = JsArray(tables);
     o.fetched = result_.fetched;
+    o.unreadable = static_cast<int>(result_.unreadable.size());
     return emscripten::val(o);
+  }
+
+  // Per account, from the practice parts of its folder as the read left them
+  // in the cache: the drill log keeps no answers per set class, practice mode does.
+  emscripten::val Students() const {
+    std::vector<StudentValue> students;
+    if (!shown_ || !fetch_) return JsArray(students);
+    for (const PersonFigures& p : result_.reading.rows) {
+      if (p.unknown) continue;
+      const std::optional<std::string> cached = DataStorage().ReadAll(fetch_->CacheName(p.name));
+      if (!cached) continue;
+      FolderFiles files;
+      for (auto& [name, file] : ParseFolderCache(*cached, p.name)) files[name] = std::move(file.bytes);
+      std::string text;
+      for (const std::string& name : PartsToRead(files, "practice.dat")) {
+        const std::string_view part = PracticeLogEnd(files[name]);
+        if (part.empty()) continue;
+        if (!text.empty() && text.back() != '\n') text += "\r\n";
+        text.append(part);
+      }
+      PracticeLog log = ParsePracticeLines(text);
+      if (log.records.empty()) continue;
+      // The folder's lines are its account's, whatever name they hold.
+      for (PracticeRecord& r : log.records) r.person = p.name;
+      for (const auto& [person, figures] : StudentClassFigures(log, kStudentShown)) {
+        std::vector<AnsweredValue> hardest;
+        for (const ClassAnswered& a : figures.hardest) hardest.push_back({a.name, a.firstTry, a.asked});
+        std::vector<ConfusedValue> confusions;
+        for (const ClassConfused& c : figures.confusions) confusions.push_back({c.asked, c.answered, c.times});
+        students.push_back({p.name, JsArray(hardest), JsArray(confusions)});
+      }
+    }
+    return JsArray(students);
   }
 
   // The desktop's export of the same rows, byte for byte: UTF-8 with its mark,
@@ -255,6 +310,18 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("takenFor", &ConfusionValue::takenFor)
       .field("times", &ConfusionValue::times);
   emscripten::value_object<ScoreValue>("ClassScore").field("name", &ScoreValue::name).field("score", &ScoreValue::score);
+  emscripten::value_object<AnsweredValue>("ClassAnswered")
+      .field("name", &AnsweredValue::name)
+      .field("firstTry", &AnsweredValue::firstTry)
+      .field("asked", &AnsweredValue::asked);
+  emscripten::value_object<ConfusedValue>("ClassConfused")
+      .field("asked", &ConfusedValue::asked)
+      .field("answered", &ConfusedValue::answered)
+      .field("times", &ConfusedValue::times);
+  emscripten::value_object<StudentValue>("ClassStudent")
+      .field("name", &StudentValue::name)
+      .field("hardest", &StudentValue::hardest)
+      .field("confusions", &StudentValue::confusions);
   emscripten::value_object<OverviewValue>("ClassOverview")
       .field("rows", &OverviewValue::rows)
       .field("records", &OverviewValue::records)
@@ -267,11 +334,13 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("hardest", &OverviewValue::hardest)
       .field("confusions", &OverviewValue::confusions)
       .field("highScores", &OverviewValue::highScores)
-      .field("fetched", &OverviewValue::fetched);
+      .field("fetched", &OverviewValue::fetched)
+      .field("unreadable", &OverviewValue::unreadable);
   emscripten::class_<WebClassOverview>("WebClassOverview")
       .constructor<std::string>()
       .function("read", &WebClassOverview::Read)
       .function("cancel", &WebClassOverview::Cancel)
       .function("overview", &WebClassOverview::Overview)
+      .function("students", &WebClassOverview::Students)
       .function("csv", &WebClassOverview::Csv);
 }

@@ -151,6 +151,10 @@ class OverviewDialog {
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
     document.addEventListener('sonorix-language', () => this.draw());
+    // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
+    window.addEventListener('beforeprint', () => {
+      if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
+    });
   }
 
   async open() {
@@ -226,7 +230,8 @@ class OverviewDialog {
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
     this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
-    this.drawReport(this.reading ? null : o);
+    $('co-report').replaceChildren();
+    $('co-students').replaceChildren();
   }
 
   private folder() {
@@ -241,6 +246,8 @@ class OverviewDialog {
         : '%1 — %n people, %3 records, %4 of them unverified. Week from %5.', people),
       this.folder(), '', o.records, o.unverified, o.weekFrom);
     if (o.ambiguous > 0) text += ' ' + arg(t('%1 records could belong to more than one person and count for nobody.'), o.ambiguous);
+    // A student's account reads its own folder only: the others are said to be left out, not counted as empty.
+    if (o.unreadable > 0) text += ' ' + tr(pageContext, '%n folder(s) of the class are closed to this account; their figures are not shown.', o.unreadable);
     return text;
   }
 
@@ -273,7 +280,7 @@ class OverviewDialog {
     void act(() => native.csv(csvSeparator())).then((csv) => download(new Blob([csv], { type: 'text/csv' }), 'class.csv'));
   }
 
-  // The browser's print (to paper or PDF), also by the browser's own menu
+  // The browser's print (to paper or PDF), also from the browser's own menu
   // while the window is open, gives the report the desktop saves as PDF: its
   // heading and dates, the two tables, the legend and the lists.
   private drawReport(o: ClassOverview | null) {
@@ -293,6 +300,18 @@ class OverviewDialog {
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
     parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
     report.replaceChildren(...parts);
+    // After the legend and the lists, as the desktop's report ends.
+    const students = $('co-students');
+    const list = this.native?.students() ?? [];
+    students.replaceChildren(el('h3', t('Per student, from practice mode')));
+    if (list.length === 0) students.append(el('p', t('Nobody has practised yet.')));
+    for (const s of list) {
+      const hardest = s.hardest.map((a) => arg(t('%1 (%2 of %3 at the first try)'), a.name, a.firstTry, a.asked)).join(', ');
+      const confused = s.confusions.map((c) => arg(t('%1 taken for %2 (%3×)'), c.asked, c.answered, c.times)).join(', ');
+      const p = el('p');
+      p.append(el('b', s.name), `: ${t('hardest')}: ${hardest}. ${t('confusions')}: ${confused || t('none')}.`);
+      students.append(p);
+    }
   }
 
   private print() {

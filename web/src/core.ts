@@ -380,6 +380,13 @@ export interface ClassOverview {
   // The six high-score tables, by mode (range, then cardinality): one entry per account, best first.
   highScores: { name: string; score: number }[][];
   fetched: number;  // files read from the server this time; the rest came from the cache
+  unreadable: number;  // account folders closed to this account, in no figure
+}
+
+export interface ClassStudent {
+  name: string;
+  hardest: { name: string; firstTry: number; asked: number }[];
+  confusions: { asked: string; answered: string; times: number }[];
 }
 
 export interface ClassReadListener {
@@ -393,6 +400,8 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
+  // Per account, its hardest set classes and confusions in practice mode.
+  students(): ClassStudent[];
   // The desktop's CSV export, its bytes.
   csv(separator: string): Uint8Array<ArrayBuffer>;
 }

@@ -330,5 +330,12 @@
         <source>The class&apos;s server does not let this account read the whole class.</source>
         <translation>Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
+        <translation>
+            <numerusform>%n Ordner der Klasse ist diesem Konto verschlossen; seine Zahlen werden nicht gezeigt.</numerusform>
+            <numerusform>%n Ordner der Klasse sind diesem Konto verschlossen; ihre Zahlen werden nicht gezeigt.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

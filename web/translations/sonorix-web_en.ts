@@ -38,5 +38,12 @@
             <numerusform>right at the first try in %1 of %n questions</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
+        <translation>
+            <numerusform>%n folder of the class is closed to this account; its figures are not shown.</numerusform>
+            <numerusform>%n folders of the class are closed to this account; their figures are not shown.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -330,5 +330,12 @@
         <source>The class&apos;s server does not let this account read the whole class.</source>
         <translation>El servidor de la clase no permite que esta cuenta lea toda la clase.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
+        <translation>
+            <numerusform>%n carpeta de la clase está cerrada para esta cuenta; sus cifras no se muestran.</numerusform>
+            <numerusform>%n carpetas de la clase están cerradas para esta cuenta; sus cifras no se muestran.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

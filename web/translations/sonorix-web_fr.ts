@@ -330,5 +330,12 @@
         <source>The class&apos;s server does not let this account read the whole class.</source>
         <translation>Le serveur de la classe ne permet pas à ce compte de lire toute la classe.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
+        <translation>
+            <numerusform>%n dossier de la classe est fermé à ce compte ; ses chiffres ne sont pas affichés.</numerusform>
+            <numerusform>%n dossiers de la classe sont fermés à ce compte ; leurs chiffres ne sont pas affichés.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -330,5 +330,12 @@
         <source>The class&apos;s server does not let this account read the whole class.</source>
         <translation>Il server della classe non consente a questo account di leggere l&apos;intera classe.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
+        <translation>
+            <numerusform>%n cartella della classe è chiusa a questo account; i suoi dati non sono mostrati.</numerusform>
+            <numerusform>%n cartelle della classe sono chiuse a questo account; i loro dati non sono mostrati.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
