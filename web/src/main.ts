@@ -4,6 +4,7 @@
 import { notice, pageStarted, startFailed } from './notice';
 // Before anything plays or is measured.
 import './test-hooks';
+import { classChanged, startClass } from './class-view';
 import { loadCore } from './core';
 import { render, wireDrill } from './drill-view';
 import { useNotation, wireHeardChoice } from './heard-view';
@@ -29,7 +30,9 @@ async function start() {
   const { clock } = page;
   const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
-    loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay).then(mark('sonorix-core')),
+    loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay, (run) => void files.act(run), classChanged).then(
+      mark('sonorix-core'),
+    ),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),
     files.open().then(mark('sonorix-files')),
     startLanguage(params).then(mark('sonorix-language')),
@@ -67,6 +70,8 @@ async function start() {
   );
   wireDrill();
   wireMenu();
+  // Not awaited: what waits goes to the class while the student logs in.
+  void startClass(new core.WebClass());
   render();
   pageStarted();
   await loginAgain();

@@ -1,5 +1,6 @@
 // The menu bar: each item's window or action, and Escape to close a menu.
 import { exportData, importData } from './data-dialog';
+import { showJoin, showLeave } from './class-view';
 import { showFilters } from './filters-dialog';
 import { showKeyboard } from './keyboard-dialog';
 import { showLogin } from './login-dialog';
@@ -29,6 +30,8 @@ export function wireMenu() {
     keyboard: () => void showKeyboard(),
     progress: () => void showProgress(),
     confusions: () => void showConfusions(),
+    'join-class': () => void showJoin(),
+    'leave-class': () => void showLeave(),
     // Loaded when first used: most pages are a student's.
     'class-overview': () => void import('./class-overview').then((m) => m.showClassOverview()),
   };

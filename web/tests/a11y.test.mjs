@@ -41,7 +41,7 @@ for (const scheme of ['light', 'dark']) {
     await page.click('nav summary >> nth=0');
     await scan(page, 'menu', found);
     await page.keyboard.press('Escape');
-    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog']]) {
+    for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['readme', 'readme-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog'], ['join-class', 'join-dialog']]) {
       await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
       await page.waitForSelector(`#${dialog}[open]`);
       if (action === 'readme') await page.waitForFunction(() => document.querySelector('#readme-text').textContent.length > 100);
@@ -175,7 +175,7 @@ test('at 400 % zoom (1280 px seen as 320) no view runs off the side', async () =
     });
   const found = [];
   found.push(...(await overflow()));
-  for (const action of ['filters', 'midi', 'readme', 'about', 'keys', 'pacing', 'keyboard', 'progress', 'confusions']) {
+  for (const action of ['filters', 'midi', 'readme', 'about', 'keys', 'pacing', 'keyboard', 'progress', 'confusions', 'join-class']) {
     await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
     await page.waitForSelector('dialog[open]');
     if (action === 'readme') await page.waitForFunction(() => document.querySelector('#readme-text').textContent.length > 100);

@@ -11,6 +11,7 @@ import { createServer, connect } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, login, openPage, root, serve } from './harness.mjs';
+import { shoot } from './shots.mjs';
 
 const apache = existsSync('/usr/sbin/apache2');
 const skip = apache ? false : 'apache2 is not installed';
@@ -169,6 +170,16 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   // bob's second drill fails its check: unverified in his row and nobody else's.
   assert.ok(expected.get('bob').unverified > 0 && expected.get('ann').unverified === 0);
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
+
+  await shoot(page, 'web-class-overview');
+  // Filled, the window passes an accessibility scan in both themes.
+  await page.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
+  for (const colorScheme of ['light', 'dark']) {
+    await page.emulateMedia({ colorScheme });
+    const { violations } = await page.evaluate(() =>
+      window.axe.run('#class-overview-dialog', { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] }));
+    assert.deepEqual(violations.map((v) => `${colorScheme}: ${v.id} ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), []);
+  }
 
   // Sorted from the keyboard: Enter on a head's button, again for the other way.
   const sortBy = async (head) => {

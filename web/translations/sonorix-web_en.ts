@@ -46,4 +46,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebClass</name>
+    <message numerus="yes">
+        <source>%n drill(s) still waiting for the network will not be sent to the class.</source>
+        <translation>
+            <numerusform>%n drill still waiting for the network will not be sent to the class.</numerusform>
+            <numerusform>%n drills still waiting for the network will not be sent to the class.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n drill waiting for the network</numerusform>
+            <numerusform>%n drills waiting for the network</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -338,4 +338,153 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebClass</name>
+    <message>
+        <source>https://cloud.school.example/remote.php/dav/files/ann/Theory 1/</source>
+        <translation>https://cloud.school.example/remote.php/dav/files/ann/Teoría 1/</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Join a Class…</source>
+        <translation>Unirse a una clase…</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Dejar la clase</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Unirse a una clase</translation>
+    </message>
+    <message>
+        <source>The class folder&apos;s WebDAV address</source>
+        <translation>Dirección WebDAV de la carpeta de la clase</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Contraseña de aplicación</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Recordar en este dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Type the account.</source>
+        <translation>Escriba la cuenta.</translation>
+    </message>
+    <message>
+        <source>Type the app password.</source>
+        <translation>Escriba la contraseña de aplicación.</translation>
+    </message>
+    <message>
+        <source>Type the app password again to send to the class: Class › Join a Class…</source>
+        <translation>Escriba de nuevo la contraseña de aplicación para enviar a la clase: Clase › Unirse a una clase…</translation>
+    </message>
+    <message>
+        <source>Sonorix forgets the class&apos;s address, the account and the password on this device; your own files stay.</source>
+        <translation>Sonorix olvida en este dispositivo la dirección de la clase, la cuenta y la contraseña; sus propios archivos se quedan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill(s) still waiting for the network will not be sent to the class.</source>
+        <translation>
+            <numerusform>%n ejercicio que aún espera la red no se enviará a la clase.</numerusform>
+            <numerusform>%n ejercicios que aún esperan la red no se enviarán a la clase.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Guardado en la clase</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n ejercicio esperando la red</numerusform>
+            <numerusform>%n ejercicios esperando la red</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Cambios esperando la red</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>No se puede llegar al servidor de la clase; el trabajo espera la red.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La conexión con el servidor de la clase se cortó durante un envío; se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>El servidor de la clase no aceptó la cuenta o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>El servidor de la clase no permite a esta cuenta escribir allí.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>El servidor de la clase está lleno; el trabajo espera a que tenga espacio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La carpeta de la clase no está en el servidor; compruebe la dirección.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>El servidor de la clase envió a Sonorix a otro servidor, lo que Sonorix rechaza.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>El servidor de la clase respondió con una página web (¿una página de inicio de sesión?) en lugar de los archivos de la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>El servidor de la clase envió una respuesta que Sonorix no puede leer: ninguna lista de carpeta WebDAV, o demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>El servidor de la clase no da a un archivo ninguna versión que Sonorix pueda sustituir con seguridad; lo intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Otros dispositivos siguieron cambiando el archivo de la clase; se intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>El servidor de la clase tuvo un fallo; el trabajo se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix no pudo escribir en la carpeta de datos la lista del trabajo que espera a la clase.</translation>
+    </message>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Esta no es la dirección de una carpeta en un servidor, como https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>La dirección de la clase debe empezar por https://; el http:// simple solo se permite para este ordenador (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>La dirección no puede contener una cuenta, una contraseña ni una consulta; escriba la cuenta y la contraseña en sus propios campos.</translation>
+    </message>
+</context>
 </TS>

@@ -338,4 +338,153 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebClass</name>
+    <message>
+        <source>https://cloud.school.example/remote.php/dav/files/ann/Theory 1/</source>
+        <translation>https://cloud.school.example/remote.php/dav/files/ann/Théorie 1/</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Join a Class…</source>
+        <translation>Rejoindre une classe…</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Quitter la classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Rejoindre une classe</translation>
+    </message>
+    <message>
+        <source>The class folder&apos;s WebDAV address</source>
+        <translation>Adresse WebDAV du dossier de la classe</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Mot de passe d&apos;application</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Mémoriser sur cet appareil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Type the account.</source>
+        <translation>Saisissez le compte.</translation>
+    </message>
+    <message>
+        <source>Type the app password.</source>
+        <translation>Saisissez le mot de passe d&apos;application.</translation>
+    </message>
+    <message>
+        <source>Type the app password again to send to the class: Class › Join a Class…</source>
+        <translation>Saisissez de nouveau le mot de passe d&apos;application pour envoyer à la classe : Classe › Rejoindre une classe…</translation>
+    </message>
+    <message>
+        <source>Sonorix forgets the class&apos;s address, the account and the password on this device; your own files stay.</source>
+        <translation>Sonorix oublie sur cet appareil l&apos;adresse de la classe, le compte et le mot de passe ; vos propres fichiers restent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill(s) still waiting for the network will not be sent to the class.</source>
+        <translation>
+            <numerusform>%n exercice qui attend encore le réseau ne sera pas envoyé à la classe.</numerusform>
+            <numerusform>%n exercices qui attendent encore le réseau ne seront pas envoyés à la classe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Enregistré dans la classe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n exercice en attente du réseau</numerusform>
+            <numerusform>%n exercices en attente du réseau</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Modifications en attente du réseau</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Le serveur de la classe est injoignable ; le travail attend le réseau.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connexion au serveur de la classe a été coupée pendant un envoi ; il sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Le serveur de la classe n&apos;a pas accepté le compte ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte d&apos;y écrire.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Le serveur de la classe est plein ; le travail attend qu&apos;il ait de la place.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>Le dossier de la classe n&apos;est pas sur le serveur ; vérifiez l&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Le serveur de la classe a renvoyé Sonorix vers un autre serveur, ce que Sonorix refuse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Le serveur de la classe a répondu par une page web (une page de connexion ?) au lieu des fichiers de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Le serveur de la classe a envoyé une réponse que Sonorix ne sait pas lire : pas de liste de dossier WebDAV, ou bien trop grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Le serveur de la classe ne donne à un fichier aucune version que Sonorix puisse remplacer sans risque ; il réessaiera.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>D&apos;autres appareils ont sans cesse modifié le fichier de la classe ; il sera réessayé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Le serveur de la classe a eu une panne ; le travail sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix n&apos;a pas pu écrire dans le dossier des données la liste du travail qui attend la classe.</translation>
+    </message>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un dossier sur un serveur, comme https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;adresse de la classe doit commencer par https:// ; le simple http:// n&apos;est permis que pour cet ordinateur (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;adresse ne peut contenir ni compte, ni mot de passe, ni requête ; saisissez le compte et le mot de passe dans leurs propres champs.</translation>
+    </message>
+</context>
 </TS>

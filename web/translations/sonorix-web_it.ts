@@ -338,4 +338,153 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebClass</name>
+    <message>
+        <source>https://cloud.school.example/remote.php/dav/files/ann/Theory 1/</source>
+        <translation>https://cloud.school.example/remote.php/dav/files/ann/Teoria 1/</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Join a Class…</source>
+        <translation>Unisciti a una classe…</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Lascia la classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Unisciti a una classe</translation>
+    </message>
+    <message>
+        <source>The class folder&apos;s WebDAV address</source>
+        <translation>Indirizzo WebDAV della cartella della classe</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>App password</source>
+        <translation>Password per app</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Ricorda su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Type the account.</source>
+        <translation>Scrivi l&apos;account.</translation>
+    </message>
+    <message>
+        <source>Type the app password.</source>
+        <translation>Scrivi la password per app.</translation>
+    </message>
+    <message>
+        <source>Type the app password again to send to the class: Class › Join a Class…</source>
+        <translation>Scrivi di nuovo la password per app per inviare alla classe: Classe › Unisciti a una classe…</translation>
+    </message>
+    <message>
+        <source>Sonorix forgets the class&apos;s address, the account and the password on this device; your own files stay.</source>
+        <translation>Sonorix dimentica su questo dispositivo l&apos;indirizzo della classe, l&apos;account e la password; i tuoi file restano.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill(s) still waiting for the network will not be sent to the class.</source>
+        <translation>
+            <numerusform>%n esercizio ancora in attesa della rete non sarà inviato alla classe.</numerusform>
+            <numerusform>%n esercizi ancora in attesa della rete non saranno inviati alla classe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Salvato nella classe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n esercizio in attesa della rete</numerusform>
+            <numerusform>%n esercizi in attesa della rete</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Modifiche in attesa della rete</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Il server della classe non è raggiungibile; il lavoro attende la rete.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connessione al server della classe si è interrotta durante un invio; sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Il server della classe non ha accettato l&apos;account o la password.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Il server della classe non permette a questo account di scrivere lì.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Il server della classe è pieno; il lavoro attende che abbia spazio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La cartella della classe non è sul server; controlla l&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Il server della classe ha rimandato Sonorix a un altro server, cosa che Sonorix rifiuta.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Il server della classe ha risposto con una pagina web (una pagina di accesso?) invece dei file della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Il server della classe ha inviato una risposta che Sonorix non sa leggere: nessun elenco di cartella WebDAV, o troppo grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Il server della classe non dà a un file una versione che Sonorix possa sostituire senza rischi; riproverà.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Altri dispositivi hanno continuato a cambiare il file della classe; si riproverà.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Il server della classe ha avuto un guasto; il lavoro sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix non ha potuto scrivere nella cartella dei dati l&apos;elenco del lavoro in attesa della classe.</translation>
+    </message>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Questo non è l&apos;indirizzo di una cartella su un server, come https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;indirizzo della classe deve iniziare con https://; il semplice http:// è permesso solo per questo computer (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;indirizzo non può contenere un account, una password o una query; scrivi account e password nei loro campi.</translation>
+    </message>
+</context>
 </TS>

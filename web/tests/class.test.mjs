@@ -1,0 +1,292 @@
+// The page in a class on a real WebDAV server: Debian's Apache (scripts/
+// class-server.sh) on a port of its own, the page served from another, so
+// every request is a cross-origin one with its preflight. Each student's
+// drills land once, in their own folder, whatever the network does.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer, connect } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { browser, login, openPage, root, serve } from './harness.mjs';
+
+const skip = existsSync('/usr/sbin/apache2') ? false : 'apache2 is not installed';
+const className = 'Theory 1';
+
+async function freePort() {
+  const s = createServer();
+  await new Promise((r) => s.listen(0, '127.0.0.1', r));
+  const { port } = s.address();
+  await new Promise((r) => s.close(r));
+  return port;
+}
+
+const listening = (port) =>
+  new Promise((resolve) => {
+    const c = connect(port, '127.0.0.1', () => (c.destroy(), resolve(true)));
+    c.on('error', () => resolve(false));
+  });
+
+class ClassServer {
+  constructor(origin) {
+    this.dir = mkdtempSync(join(tmpdir(), 'sonorix-dav-'));
+    this.origin = origin;
+  }
+  async start() {
+    this.port ??= await freePort();
+    const accounts = ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'];
+    this.process = spawn('bash', [join(root, 'scripts', 'class-server.sh'), this.dir, String(this.port), this.origin, className, ...accounts], {
+      stdio: ['ignore', 'inherit', 'inherit'],
+    });
+    this.exited = new Promise((r) => this.process.once('exit', r));
+    for (let i = 0; i < 100 && !(await listening(this.port)); i++) await new Promise((r) => setTimeout(r, 100));
+    assert.ok(await listening(this.port), 'Apache did not start');
+  }
+  async stop() {
+    this.process?.kill('SIGTERM');
+    await this.exited;
+    this.process = null;
+  }
+  get address() {
+    return `http://127.0.0.1:${this.port}/${encodeURIComponent(className)}/`;
+  }
+  folder(account) {
+    return join(this.dir, 'dav', className, account);
+  }
+  // The names of the drill log's parts in the account's folder.
+  reportParts(account) {
+    const dir = this.folder(account);
+    return existsSync(dir) ? readdirSync(dir).filter((n) => n.startsWith('report.dat.')) : [];
+  }
+  // The parts not among `before`, in the order of their numbers (one device's).
+  newParts(account, before = []) {
+    return this.reportParts(account)
+      .filter((n) => !before.includes(n))
+      .sort((a, b) => Number(a.split('.').pop()) - Number(b.split('.').pop()))
+      .map((n) => readFileSync(join(this.folder(account), n), 'latin1'));
+  }
+}
+
+let web;
+let dav;
+const browsers = [];
+
+before(async () => {
+  if (skip) return;
+  web = await serve();
+  dav = new ClassServer(web.url.replace(/\/$/, ''));
+  await dav.start();
+});
+
+after(async () => {
+  for (const b of browsers) await b.close();
+  await dav?.stop();
+  await web?.close();
+  if (dav) rmSync(dav.dir, { recursive: true, force: true });
+});
+
+// A student's page of their own browser profile, logged in.
+async function student(name) {
+  const chrome = await browser();
+  browsers.push(chrome);
+  const page = await openPage(chrome.context, web.url);
+  await login(page, name);
+  await page.waitForSelector('body[data-ready=yes]');
+  return { chrome, page };
+}
+
+const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
+const fileText = async (page, name) => Buffer.from(await page.evaluate((n) => window.sonorixTest.file(n), name)).toString('latin1');
+const statusOf = (page) => page.evaluate(() => document.querySelector('#class-status').textContent);
+
+async function waitForStatus(page, text) {
+  try {
+    await page.waitForFunction((t) => document.querySelector('#class-status')?.textContent === t, text, { timeout: 20000 });
+  } catch {
+    assert.equal(await statusOf(page), text);
+  }
+}
+
+async function joinClass(page, { account, password, address = dav.address, remember = false }) {
+  await page.click('summary:has-text("Class")');
+  await page.click('[data-action=join-class]');
+  await page.waitForSelector('#join-dialog[open]');
+  await page.fill('#join-address', address);
+  await page.fill('#join-account', account);
+  await page.fill('#join-password', password);
+  await page.setChecked('#join-remember', remember);
+  await page.click('#join-ok');
+  // Joined (the dialog closes) or refused (it says why).
+  await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
+  const refused = await page.evaluate(() => (document.querySelector('#join-dialog').open ? document.querySelector('#join-error').textContent : ''));
+  if (refused) await page.click('#join-cancel');
+  return refused;
+}
+
+// One drill to its score; what it added to the page's report.dat.
+async function drill(page) {
+  const before = await fileText(page, 'report.dat');
+  await page.click('#begin');
+  await idle(page);
+  for (let i = 0; i < 40; i++) {
+    const v = await page.evaluate(() => window.sonorixTest.view());
+    if (v.begin === 'END' && v.beginEnabled) break;
+    const q = await page.evaluate(() => window.sonorixTest.question());
+    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
+    await page.evaluate(() => window.sonorixTest.advance(3000));
+    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
+    await page.press('#edit1', 'Enter');
+    await idle(page);
+  }
+  await page.click('#begin');
+  await page.waitForSelector('#score-dialog[open]');
+  await page.click('#s-ok');
+  await idle(page);
+  const after = await fileText(page, 'report.dat');
+  assert.ok(after.startsWith(before) && after.length > before.length);
+  return after.slice(before.length);
+}
+
+test('two students join and drill: each drill is on the server once, in its own folder', { skip }, async () => {
+  const ann = await student('Ann');
+  const bob = await student('Bob');
+  // Refused before any request: plain http to another machine.
+  const asked = [];
+  ann.page.on('request', (r) => !r.url().startsWith(web.url) && asked.push(r.url()));
+  assert.match(await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: 'http://cloud.example/Theory 1/' }), /https:\/\//);
+  assert.deepEqual(asked, []);
+  assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw', remember: true }), '');
+  assert.equal(await joinClass(bob.page, { account: 'bob', password: 'b-pw' }), '');
+  await waitForStatus(ann.page, 'Saved to the class');
+
+  const annDrill = await drill(ann.page);
+  const bobDrill = await drill(bob.page);
+  await waitForStatus(ann.page, 'Saved to the class');
+  await waitForStatus(bob.page, 'Saved to the class');
+  assert.deepEqual(dav.newParts('ann'), [annDrill]);
+  assert.deepEqual(dav.newParts('bob'), [bobDrill]);
+  // The password went only in the Authorization header, never in an address.
+  assert.ok(asked.length > 0 && asked.every((u) => !u.includes('a-pw')));
+
+  // A remembered password outlives a reload; one not remembered does not, and
+  // is in none of the page's storage.
+  await ann.page.reload();
+  await bob.page.reload();
+  for (const s of [ann, bob]) {
+    await s.page.waitForSelector('#login-dialog[open]');
+    await login(s.page, s === ann ? 'Ann' : 'Bob');
+  }
+  await waitForStatus(ann.page, 'Saved to the class');
+  await waitForStatus(bob.page, 'Type the app password again to send to the class: Class › Join a Class…');
+  const stored = (s) =>
+    s.page.evaluate(async () => {
+      const db = await new Promise((r) => (indexedDB.open('sonorix', 1).onsuccess = (e) => r(e.target.result)));
+      const values = await new Promise((r) => (db.transaction('files').objectStore('files').getAll().onsuccess = (e) => r(e.target.result)));
+      const local = Object.keys(localStorage).map((k) => localStorage.getItem(k));
+      return [...values.filter((v) => v instanceof Uint8Array).map((v) => new TextDecoder().decode(v)), ...local].join('\n');
+    });
+  assert.match(await stored(ann), /a-pw/);
+  assert.doesNotMatch(await stored(bob), /b-pw/);
+  // Bob drills meanwhile: it waits, and goes once he types the password again.
+  const waiting = await drill(bob.page);
+  await waitForStatus(bob.page, 'Type the app password again to send to the class: Class › Join a Class…');
+  assert.equal(await joinClass(bob.page, { account: 'bob', password: 'b-pw' }), '');
+  await waitForStatus(bob.page, 'Saved to the class');
+  assert.deepEqual(dav.newParts('bob'), [bobDrill, waiting]);
+  assert.deepEqual(dav.newParts('ann'), [annDrill]);
+});
+
+test('offline, three drills wait and say so; back online they arrive once, in order', { skip }, async () => {
+  const ann = await student('Ann');
+  assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw' }), '');
+  await waitForStatus(ann.page, 'Saved to the class');
+  const before = dav.reportParts('ann');
+  await ann.chrome.context.setOffline(true);
+  const drills = [await drill(ann.page), await drill(ann.page), await drill(ann.page)];
+  await waitForStatus(ann.page, '3 drills waiting for the network');
+  assert.deepEqual(dav.newParts('ann', before), []);
+  // The retry timer's try fails too; the next is 10 s away, the network back at once.
+  await ann.page.waitForEvent('requestfailed', { timeout: 15000 });
+  await ann.chrome.context.setOffline(false);
+  const online = Date.now();
+  await waitForStatus(ann.page, 'Saved to the class');
+  assert.ok(Date.now() - online < 8000, 'sent as the page came online, not at the next retry');
+  assert.deepEqual(dav.newParts('ann', before), drills);
+});
+
+test('the server gone in the middle of a send and back: nothing lost, nothing twice', { skip }, async () => {
+  const bob = await student('Bob');
+  assert.equal(await joinClass(bob.page, { account: 'bob', password: 'b-pw' }), '');
+  await waitForStatus(bob.page, 'Saved to the class');
+  const before = dav.reportParts('bob');
+  // The server writes the drill's part, then goes before its answer is back.
+  let held = false;
+  await bob.page.route(`${dav.address}**`, async (route) => {
+    if (held || route.request().method() !== 'PUT' || !route.request().url().includes('report.dat.')) return route.continue();
+    held = true;
+    const answer = await route.fetch();
+    assert.equal(answer.status(), 201);
+    await dav.stop();
+    await route.abort('connectionreset');
+  });
+  const one = await drill(bob.page);
+  await bob.page.waitForFunction(() => document.querySelector('#class-status').textContent !== 'Saved to the class');
+  assert.ok(held);
+  await bob.page.unroute(`${dav.address}**`);
+  const two = await drill(bob.page);
+  assert.notEqual(await statusOf(bob.page), 'Saved to the class');
+  await dav.start();
+  // The retry timer, or the next drill, sends what waits.
+  const three = await drill(bob.page);
+  await waitForStatus(bob.page, 'Saved to the class');
+  assert.deepEqual(dav.newParts('bob', before), [one, two, three]);
+});
+
+test('a wrong password and a classmate\'s folder are said so, and what waits stays', { skip }, async () => {
+  const ann = await student('Ann');
+  assert.match(await joinClass(ann.page, { account: 'ann', password: 'wrong' }), /did not accept the account or the password/);
+  assert.equal(await ann.page.evaluate(() => document.querySelector('#class-status').hidden), true);
+  assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw' }), '');
+  await waitForStatus(ann.page, 'Saved to the class');
+  const before = dav.reportParts('ann');
+
+  // The password changed on the server: the drill waits, and the fault is said.
+  const htpasswd = join(dav.dir, 'htpasswd');
+  const original = readFileSync(htpasswd);
+  writeFileSync(htpasswd, original.toString().replace(/^ann:.*$/m, 'ann:$2y$04$invalidinvalidinvalidinvalidinvalidinvalidinvalidinva'));
+  const refused = await drill(ann.page);
+  await waitForStatus(ann.page, 'The class\'s server did not accept the account or the password.');
+  assert.deepEqual(dav.newParts('ann', before), []);
+
+  writeFileSync(htpasswd, original);
+  // A classmate's folder as the class: the server forbids it, and the class joined stays with what waits.
+  const bobs = `${dav.address}bob/`;
+  assert.match(await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: bobs }), /does not let this account write there/);
+  assert.equal(existsSync(join(dav.folder('bob'), 'ann')), false);
+  assert.deepEqual(dav.newParts('ann', before), []);
+  assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw', remember: true }), '');
+  await waitForStatus(ann.page, 'Saved to the class');
+  assert.deepEqual(dav.newParts('ann', before), [refused]);
+
+  // Leaving says what still waits, then forgets the class and it; the student's files stay.
+  await ann.chrome.context.setOffline(true);
+  await drill(ann.page);
+  await waitForStatus(ann.page, '1 drill waiting for the network');
+  const report = await fileText(ann.page, 'report.dat');
+  assert.match(await fileText(ann.page, 'classpass.dat'), /a-pw/);
+  await ann.page.click('summary:has-text("Class")');
+  await ann.page.click('[data-action=leave-class]');
+  await ann.page.waitForSelector('#leave-dialog[open]');
+  assert.match(await ann.page.textContent('#leave-text'), /^1 drill still waiting for the network will not be sent to the class\./);
+  await ann.page.click('#leave-yes');
+  await ann.page.waitForSelector('#class-status', { state: 'hidden' });
+  await idle(ann.page);
+  assert.equal(await fileText(ann.page, 'report.dat'), report);
+  assert.equal(await fileText(ann.page, 'classpass.dat'), '');
+  assert.equal(await ann.page.isDisabled('[data-action=leave-class]'), true);
+  await ann.chrome.context.setOffline(false);
+  await ann.page.evaluate(() => window.dispatchEvent(new Event('online')));
+  await idle(ann.page);
+  assert.deepEqual(dav.newParts('ann', before), [refused]);
+});
