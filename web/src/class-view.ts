@@ -55,7 +55,6 @@ export async function startClass(native: WebClassNative) {
   window.addEventListener('online', () => void sendNow());
   document.addEventListener('sonorix-language', () => shown && draw(shown));
   draw(await state());
-  if (s.joined) await sendNow();
 }
 
 function joinFault(message: string) {
@@ -115,7 +114,6 @@ export async function showJoin() {
     password.value = '';
     dialog.close('ok');
     draw(joined);
-    await sendNow();
   };
   await closed;
   password.value = '';

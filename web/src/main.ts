@@ -30,7 +30,7 @@ async function start() {
   const { clock } = page;
   const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
-    loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay, (run) => void files.act(run), classChanged).then(
+    loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay, undefined, classChanged).then(
       mark('sonorix-core'),
     ),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),

@@ -166,6 +166,8 @@ test('two students join and drill: each drill is on the server once, in its own 
   await waitForStatus(bob.page, 'Saved to the class');
   assert.deepEqual(dav.newParts('ann'), [annDrill]);
   assert.deepEqual(dav.newParts('bob'), [bobDrill]);
+  // And each drill's error statistics, as its errors.dat took them.
+  for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.folder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
   // The password went only in the Authorization header, never in an address.
   assert.ok(asked.length > 0 && asked.every((u) => !u.includes('a-pw')));
 

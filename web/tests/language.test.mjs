@@ -101,6 +101,16 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   await page.waitForSelector('#readme-dialog[open]');
   assert.equal(await page.textContent('#readme-text'), readFileSync(join(dist, 'readme.de.txt'), 'utf8'));
   await page.keyboard.press('Escape');
+  // The class's address refused, before any request, in German.
+  await page.evaluate(() => document.querySelector('[data-action=join-class]').click());
+  await page.fill('#join-address', 'http://cloud.example/Theorie 1/');
+  await page.fill('#join-account', 'ann');
+  await page.fill('#join-password', 'pw');
+  await page.click('#join-ok');
+  await page.waitForSelector('#join-error:not([hidden])');
+  await look('join', '#join-dialog');
+  assert.match(await page.textContent('#join-error'), /https:\/\//);
+  await page.keyboard.press('Escape');
 
   // A drill: a wrong answer, five right ones, the score and the report.
   await page.keyboard.press('Control+b');
