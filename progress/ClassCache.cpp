@@ -136,16 +136,30 @@ FileStamp StampOf(const std::string& path) {
   return stamp;
 }
 
-std::string ClassCachePath(const std::string& folder) {
-  std::string base;
+namespace {
+
+std::string CacheBase() {
   const char* xdg = std::getenv("XDG_CACHE_HOME");
-  if (xdg && xdg[0] == '/') {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') return {};
-    base = std::string(home) + "/.cache";
-  }
+  if (xdg && xdg[0] == '/') return xdg;
+  const char* home = std::getenv("HOME");
+  if (!home || home[0] != '/') return {};
+  return std::string(home) + "/.cache";
+}
+
+}  // namespace
+
+std::string ClassCacheFolder() {
+  const std::string base = CacheBase();
+  if (base.empty()) return {};
+  ::mkdir(base.c_str(), 0700);
+  const std::string folder = base + "/sonorix";
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
+  return folder + "/";
+}
+
+std::string ClassCachePath(const std::string& folder) {
+  const std::string base = CacheBase();
+  if (base.empty()) return {};
   // One file per folder, named by a hash of its path.
   uint64_t hash = 1469598103934665603ull;
   for (unsigned char c : folder) hash = (hash ^ c) * 1099511628211ull;

@@ -37,6 +37,9 @@ struct CachedClass {
   int32_t ambiguous = 0;
 };
 
+// $XDG_CACHE_HOME/sonorix/ (made, private to the account) with its final
+// '/'; empty when there is none (no HOME) or it cannot be made.
+std::string ClassCacheFolder();
 // The cache file of a folder; empty when there is no cache folder (no HOME).
 std::string ClassCachePath(const std::string& folder);
 // nullopt when missing, damaged or made for another key.

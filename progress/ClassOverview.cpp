@@ -14,13 +14,6 @@
 #include "ReportReader.h"
 #include "ScreenLocale.h"
 
-namespace {
-
-constexpr int kHardestShown = 8;
-constexpr int kConfusionsShown = 8;
-
-}  // namespace
-
 TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(T("Class Overview"));
   FolderLabel = new QLabel();
@@ -120,6 +113,7 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
 }
 
 void TClassOverviewForm::ShowLists(const ErrorStats& stats, const Catalogue& catalogue) {
+  stats_ = stats;
   hardest_ = HardestClasses(stats, kHardestShown);
   confusions_ = FrequentConfusions(stats, kConfusionsShown);
   for (int c = 0; c < 2; ++c) {

@@ -10,12 +10,15 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "ClassFigures.h"
+#include "ClassOverviewReport.h"
 #include "Catalogue.h"
 #include "ClassTable.h"
 #include "ErrorStats.h"
@@ -86,6 +89,9 @@ class TClassOverviewForm : public QDialog {
 
   ClassTableModel* model_ = nullptr;
   QSortFilterProxyModel* sorted_ = nullptr;
+  ErrorStats stats_{};
+  // The students' practice figures of a class folder; none for the data folder, whose practice.dat is read.
+  std::optional<std::map<std::string, StudentClasses>> students_;
   std::vector<HardClass> hardest_;
   std::vector<Confusion> confusions_;
   QStringList names_[2];  // "3-1" …, "4-1" …, by list index

@@ -26,8 +26,6 @@
 
 namespace {
 
-constexpr int kStudentShown = 3;  // per student in the printed report
-
 QString Html(const QString& text) { return text.toHtmlEscaped(); }
 
 // The comma for a decimal separator's locales wants ';' between fields.
@@ -63,14 +61,14 @@ QString TClassOverviewForm::ReportHtml() const {
   };
   using enum ClassTableModel::Column;
   const QStringList headers = ClassTableModel::Headers();
-  std::optional<int32_t> first, last;
-  for (const PersonFigures& p : Rows()) {
-    for (const auto& day : {p.firstDay, p.lastDay, p.lastPracticeDay}) {
-      if (!day) continue;
-      if (!first || *day < *first) first = day;
-      if (!last || *day > *last) last = day;
-    }
-  }
+  // Per student: the drill log keeps no answers per set class, practice mode does.
+  const ClassOverviewReport report = MakeClassOverviewReport(
+      Rows(), stats_,
+      students_ ? *students_
+                : StudentClassFigures(LoadPracticeLog(kPracticeFileName).value_or(PracticeLog{}), kStudentClassesShown),
+      today_);
+  const std::optional<int32_t>& first = report.firstDay;
+  const std::optional<int32_t>& last = report.lastDay;
   QString html = QStringLiteral(
                      "<html><body style=\"font-family: sans-serif; font-size: 6pt;\">"
                      "<h2>Sonorix — %1, %2</h2>")
@@ -93,10 +91,8 @@ QString TClassOverviewForm::ReportHtml() const {
     }
     return out + QStringLiteral("</table>");
   };
-  std::vector<int> general = {kName, kDrills, kWeekTime, kAllTime, kFirst, kLast};
-  for (int c = kIneligibleAccuracy; c < kColumns; ++c) general.push_back(c);
-  std::vector<int> modes = {kName};
-  for (int c = kFirstModeColumn; c < kIneligibleAccuracy; ++c) modes.push_back(c);
+  const std::vector<int> general = ClassReportGeneralColumns();
+  const std::vector<int> modes = ClassReportModeColumns();
   html += table(general) + QStringLiteral("<p></p>") + table(modes);
 
   html += QStringLiteral("<h3>%1</h3><p>").arg(Html(T("Legend")));
@@ -117,21 +113,19 @@ QString TClassOverviewForm::ReportHtml() const {
   html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
               .arg(Html(T("Hardest set classes (all eligible drills):")), head(T("Set class")), head(T("% right")),
                    head(T("Answers")));
-  for (const HardClass& h : hardest_)
+  for (const HardClass& h : report.hardest)
     html += QStringLiteral("<tr>%1%2%3</tr>")
                 .arg(cell(ClassName(h.cardinalityIndex, h.listIndex), false), cell(DecimalText(h.accuracy), true),
                      cell(QString::number(h.right + h.wrong), true));
   html += QStringLiteral("</table><h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>%2%3%4</tr>")
               .arg(Html(T("Most frequent confusions:")), head(T("Played")), head(T("Taken for")), head(T("Times")));
-  for (const Confusion& c : confusions_)
+  for (const Confusion& c : report.confusions)
     html += QStringLiteral("<tr>%1%2%3</tr>")
                 .arg(cell(ClassName(c.cardinalityIndex, c.asked), false),
                      cell(ClassName(c.cardinalityIndex, c.answered), false), cell(QString::number(c.count), true));
   html += QStringLiteral("</table>");
 
-  // Per student: the drill log keeps no answers per set class, practice mode does.
-  const auto practice = LoadPracticeLog(kPracticeFileName);
-  const auto students = StudentClassFigures(practice.value_or(PracticeLog{}), kStudentShown);
+  const auto& students = report.students;
   html += QStringLiteral("<h3>%1</h3>").arg(Html(T("Per student, from practice mode")));
   if (students.empty()) html += QStringLiteral("<p>%1</p>").arg(Html(T("Nobody has practised yet.")));
   for (const auto& [name, figures] : students) {

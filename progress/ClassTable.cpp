@@ -10,56 +10,15 @@ QString DayText(const std::optional<int32_t>& day) { return day ? QString::fromS
 
 QString DecimalText(const std::optional<double>& value) { return QString::fromStdString(OneDecimal(value)); }
 
-namespace {
-
-QString Time(int64_t seconds) { return QString::fromStdString(MinutesSeconds(seconds)); }
-
-ClassTableModel::Cell Number(int64_t value) { return {QString::number(value), static_cast<double>(value)}; }
-
-ClassTableModel::Cell Optional(const std::optional<double>& value) {
-  return value ? ClassTableModel::Cell{DecimalText(value), *value} : ClassTableModel::Cell{DecimalText(value)};
-}
-
-ClassTableModel::Cell Duration(int64_t seconds) { return {Time(seconds), static_cast<double>(seconds)}; }
-
-ClassTableModel::Cell Day(const std::optional<int32_t>& day) {
-  return day ? ClassTableModel::Cell{DayText(day), static_cast<double>(*day)} : ClassTableModel::Cell{};
-}
-
-}  // namespace
-
 ClassTableModel::Cell ClassTableModel::CellOf(const PersonFigures& p, int column) {
-  if (column >= kFirstModeColumn && column < kFirstBestColumn) {
-    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - kFirstModeColumn) / 2)];
-    return Optional((column - kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
-  }
-  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) {
-    const auto& best = p.bestScore[static_cast<size_t>(column - kFirstBestColumn)];
-    return best ? Number(*best) : Cell{};
-  }
-  switch (column) {
-    case kName: return {PersonName(p), 0};
-    case kDrills: return Number(p.verifiedDrills);
-    case kWeekTime: return Duration(p.secondsThisWeek);
-    case kAllTime: return Duration(p.all.seconds);
-    case kFirst: return Day(p.firstDay);
-    case kLast: return Day(p.lastDay);
-    case kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
-    case kIneligibleDrills: return Number(p.ineligibleDrills);
-    case kNotEnded: return Number(p.notEndedDrills);
-    case kPracticeQuestions: return Number(p.practiceQuestions);
-    case kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
-    case kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
-    case kPracticeTime: return Duration(p.practiceSeconds);
-    case kUnverified: return Number(p.unverified);
-    case kAmbiguous: return Number(p.ambiguous);
-    default: return {};
-  }
+  if (column == kName) return {PersonName(p), 0};
+  const ClassCell cell = ClassCellOf(p, column);
+  return {QString::fromStdString(cell.text), cell.key};
 }
 
 QString ClassTableModel::PersonName(const PersonFigures& p) {
-  if (p.unknown) return T("(unknown)");
-  return p.name.empty() ? T("(no name)") : QString::fromStdString(p.name);
+  if (p.unknown) return T(kUnknownRowSource);
+  return p.name.empty() ? T(kNoNameSource) : QString::fromStdString(p.name);
 }
 
 QString ClassTableModel::ModeShortName(int32_t mode) {
@@ -71,16 +30,11 @@ QString ClassTableModel::ModeShortName(int32_t mode) {
 }
 
 QStringList ClassTableModel::Headers() {
-  QStringList headers = {T("Name"),           T("Drills"),          T("Time\nthis week"),
-                         T("Time\nin all"),   T("First\npractice"), T("Last\npractice")};
-  for (int m = 0; m < kModes; ++m) {
-    const QString mode = ModeShortName(m);
-    headers << mode + T("\n% right") << mode + T("\ns/right");
+  QStringList headers;
+  for (int c = 0; c < kColumns; ++c) {
+    const ClassHead head = ClassHeadOf(c);
+    headers << (head.mode >= 0 ? ModeShortName(head.mode) : QString()) + T(head.source);
   }
-  for (int m = 0; m < kModes; ++m) headers << ModeShortName(m) + T("\nbest score");
-  headers << T("Ineligible\n% right") << T("Ineligible\ndrills") << T("Not ended\ndrills") << T("Practice\nquestions")
-          << T("Practice\nfirst try %") << T("Practice\nthis week") << T("Practice\nin all") << T("Unverified")
-          << T("Ambiguous");
   return headers;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ClassFigures.h"
+#include "ClassOverviewReport.h"
 #include "Texts.h"
 
 // A day number as "yyyy-mm-dd"; empty for none.
@@ -20,34 +21,10 @@ QString DecimalText(const std::optional<double>& value);
 
 // The class's rows, each cell's text made once; Qt::UserRole gives the value
 // to sort by (numbers as numbers, an empty cell below every number).
-class ClassTableModel : public QAbstractTableModel {
+class ClassTableModel : public QAbstractTableModel, public ClassColumns {
   SONORIX_TEXTS(TClassOverview)
 
  public:
-  // Name, drills, time this week and in all, first and last drill; two per
-  // mode (eligible drills only); a best score per table; the drills that
-  // were not eligible or not ended; practice mode; unverified and ambiguous.
-  enum Column {
-    kName,
-    kDrills,
-    kWeekTime,
-    kAllTime,
-    kFirst,
-    kLast,
-    kFirstModeColumn,
-    kFirstBestColumn = kFirstModeColumn + 2 * kModes,
-    kIneligibleAccuracy = kFirstBestColumn + kModes,
-    kIneligibleDrills,
-    kNotEnded,
-    kPracticeQuestions,
-    kPracticeFirstTry,
-    kPracticeWeekTime,
-    kPracticeTime,
-    kUnverified,
-    kAmbiguous,
-    kColumns
-  };
-
   // A cell's text (with the point) and the number it sorts by.
   struct Cell {
     QString text;

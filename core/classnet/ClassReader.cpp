@@ -7,6 +7,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "ClassOverviewReport.h"
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
 #include "ReportReader.h"
@@ -111,13 +112,19 @@ void ClassReader::AddFolder(const std::string& account, const FolderFiles& files
 
   std::string practiceText;
   for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practiceText, files.at(name));
-  const PracticeLog practice = ParsePracticeLines(practiceText);
+  PracticeLog practice = ParsePracticeLines(practiceText);
   std::vector<PersonFigures> practised;
   AddClassPractice(practised, practice, today_);
   for (const PersonFigures& p : practised) row.Merge(p);
   // Merge adds these again.
   row.unverified = log.unverified;
   row.ambiguous = log.ambiguous;
+
+  if (!practice.records.empty()) {
+    for (PracticeRecord& r : practice.records) r.person = account;
+    auto figures = StudentClassFigures(practice, kStudentClassesShown);
+    if (!figures.empty()) reading_.students[account] = std::move(figures.begin()->second);
+  }
 
   for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(reading_.errors, files.at(name));
 

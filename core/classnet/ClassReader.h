@@ -20,6 +20,7 @@
 
 #include "ClassFigures.h"
 #include "ErrorStats.h"
+#include "PracticeFigures.h"
 
 // One account folder's files, name → bytes.
 using FolderFiles = std::map<std::string, std::string>;
@@ -54,6 +55,8 @@ struct ClassReading {
   int32_t unverified = 0;        // of them damaged or failing their check
   int32_t ambiguous = 0;
   int32_t practiceDamaged = 0;   // practice lines that did not read back
+  // Per account, from its practice: the set classes hardest for it and its confusions.
+  std::map<std::string, StudentClasses> students;
 };
 
 // Folder by folder, so that a front end can read a large class in steps.

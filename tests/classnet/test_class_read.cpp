@@ -3,11 +3,13 @@
 // lists its folders as mod_dav_fs does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <map>
 
 #include "ClassFetch.h"
+#include "ClassOverviewReport.h"
 #include "ClassReader.h"
 #include "Clock.h"
 #include "PracticeLog.h"
@@ -139,6 +141,28 @@ TEST(ClassReaderTest, EveryFolderIsOneAccountsRowFromItsPartsFoldedOrNot) {
   ASSERT_EQ(r.highScores[3].size(), 1u);
   EXPECT_EQ(r.highScores[3][0].account, "ann");
   EXPECT_EQ(r.highScores[3][0].score, *ann.bestScore[3]);
+
+  // Practice per account, whatever name its lines hold.
+  ASSERT_EQ(r.students.size(), 1u);
+  ASSERT_FALSE(r.students.at("ann").confusions.empty());
+  EXPECT_EQ(r.students.at("ann").confusions.front().asked, "3-2");
+  EXPECT_EQ(r.students.at("ann").hardest.front().name, "3-2");
+
+  // The overview made of it: the printed tables hold every column once (and the name twice).
+  const ClassOverviewReport report = MakeClassOverviewReport(r.rows, r.errors, r.students, kToday);
+  EXPECT_EQ(report.firstDay, 44999);
+  EXPECT_EQ(report.lastDay, kToday);
+  EXPECT_EQ(report.hardest.front().cardinalityIndex, 0);
+  EXPECT_EQ(report.hardest.front().listIndex, 5);  // 1 of 5 right
+  std::vector<int> columns = ClassReportGeneralColumns();
+  for (int c : ClassReportModeColumns()) columns.push_back(c);
+  std::sort(columns.begin(), columns.end());
+  EXPECT_EQ(columns.size(), static_cast<size_t>(ClassColumns::kColumns) + 1);
+  EXPECT_EQ(std::unique(columns.begin(), columns.end()) - columns.begin(), ClassColumns::kColumns);
+  EXPECT_EQ(ClassCellOf(bob, ClassColumns::kName).text, "bob");
+  EXPECT_EQ(ClassCellOf(PersonFigures{}, ClassColumns::kName).text, kNoNameSource);
+  EXPECT_EQ(ClassCellOf(ann, ClassColumns::kFirstBestColumn + 3).text, std::to_string(*ann.bestScore[3]));
+  EXPECT_EQ(std::string(ClassHeadOf(ClassColumns::kFirstModeColumn + 3).source), "\ns/right");
 
   // Step by step the same, folders in any order.
   ClassReader reader(kToday);
