@@ -8,6 +8,7 @@
 std::optional<ClassLinkState> ParseClassLink(std::string_view text) {
   std::optional<ClassAddress> address;
   std::optional<std::string> account;
+  uint64_t looked = 0;
   while (!text.empty()) {
     const size_t eol = text.find('\n');
     std::string_view line = text.substr(0, eol);
@@ -24,6 +25,12 @@ std::optional<ClassLinkState> ParseClassLink(std::string_view text) {
       const AddressCheck check = ParseClassAddress(value);
       if (address || check.fault != AddressFault::None) return std::nullopt;
       address = check.address;
+    } else if (key == "looked") {
+      looked = 0;
+      for (char c : value) {
+        if (c < '0' || c > '9' || looked > UINT64_MAX / 10 - 1) return std::nullopt;
+        looked = looked * 10 + static_cast<uint64_t>(c - '0');
+      }
     } else if (key == "account") {
       if (account || !IsUsableAccount(value)) return std::nullopt;
       account = std::string(value);
@@ -31,11 +38,13 @@ std::optional<ClassLinkState> ParseClassLink(std::string_view text) {
     // Other lines are a later version's; they do not make the file damaged.
   }
   if (!address || !account) return std::nullopt;
-  return ClassLinkState{*address, *account};
+  return ClassLinkState{*address, *account, looked};
 }
 
 std::string ClassLinkText(const ClassLinkState& state) {
-  return "address " + FolderAddress(state.address) + "\r\naccount " + state.account + "\r\n";
+  std::string text = "address " + FolderAddress(state.address) + "\r\naccount " + state.account + "\r\n";
+  if (state.looked > 0) text += "looked " + std::to_string(state.looked) + "\r\n";
+  return text;
 }
 
 std::string ClassStatusText(const ClassStatus& status) {
@@ -76,18 +85,21 @@ AddressFault ClassLink::Join(std::string_view addressText, Credentials credentia
                              std::function<void(ClassFault)> done) {
   const AddressCheck check = ParseClassAddress(addressText);
   if (check.fault != AddressFault::None) return check.fault;
-  const uint64_t generation = ++generation_;
+  const uint64_t generation = ++joinGeneration_;
   ClassConnection connection{check.address, credentials};
   joining_ = std::make_unique<ClassSync>(connection, transport_, outbox_, scheduler_);
   const std::weak_ptr<bool> alive = alive_;
   joining_->Join([this, alive, generation, connection, done = std::move(done)](ClassFault fault) {
     const auto live = alive.lock();
-    if (!live || !*live || generation != generation_) return;
+    if (!live || !*live || generation != joinGeneration_) return;
     // Its answer is being told from within it: it goes after this turn.
     std::shared_ptr<ClassSync> finished(joining_.release());
     scheduler_.After(0, [finished] {});
     if (fault == ClassFault::None) {
-      const ClassLinkState state{connection.address, connection.credentials.account};
+      ClassLinkState state{connection.address, connection.credentials.account};
+      // The same class again keeps its last look.
+      if (state_ && FolderAddress(state_->address) == FolderAddress(state.address) && state_->account == state.account)
+        state.looked = state_->looked;
       if (!own_.Replace(kClassLinkFileName, ClassLinkText(state))) {
         fault = ClassFault::OutboxUnwritable;
       } else {
@@ -103,8 +115,14 @@ AddressFault ClassLink::Join(std::string_view addressText, Credentials credentia
   return AddressFault::None;
 }
 
+void ClassLink::CancelJoin() {
+  ++joinGeneration_;
+  joining_.reset();
+}
+
 void ClassLink::Leave() {
   ++generation_;
+  ++joinGeneration_;
   sync_.reset();
   joining_.reset();
   outbox_.Clear();
@@ -114,6 +132,7 @@ void ClassLink::Leave() {
   damaged_ = false;
   lastFault_ = ClassFault::None;
   retryMs_ = 0;
+  folding_ = false;
   Tell();
 }
 
@@ -123,6 +142,7 @@ void ClassLink::Connect(std::string password) {
                                       transport_, outbox_, scheduler_);
   lastFault_ = ClassFault::None;
   retryMs_ = 0;
+  folding_ = false;  // the old one's fold is dropped with it
 }
 
 void ClassLink::SetPassword(std::string password) {
@@ -150,6 +170,7 @@ void ClassLink::Sent(const SyncReport& report) {
   lastFault_ = report.fault;
   if (report.fault == ClassFault::None) {
     retryMs_ = 0;
+    if (report.sent > 0) MaybeFold();
   } else if (report.fault != ClassFault::Unauthorized) {
     // A wrong password is not tried again and again (a server may lock the
     // account for it): the next comes with a new password, or a new drill.
@@ -197,4 +218,22 @@ void ClassLink::Filed(const std::string& file, const std::string& bytes) {
 
 void ClassLink::Tell() {
   if (changed_) changed_();
+}
+
+void ClassLink::MaybeFold() {
+  if (!state_ || !sync_ || folding_) return;
+  const uint64_t next = outbox_.NextNumber();
+  if (next <= state_->looked + kFoldEvery) return;
+  // Looked at once per so many parts, whatever the answer: a server that
+  // refuses the listing is not asked again at every drill.
+  ClassLinkState state = *state_;
+  state.looked = next;
+  if (!own_.Replace(kClassLinkFileName, ClassLinkText(state))) return;
+  state_ = state;
+  folding_ = true;
+  const std::weak_ptr<bool> alive = alive_;
+  sync_->Fold(kFoldEvery, [this, alive](ClassFault, int) {
+    const auto live = alive.lock();
+    if (live && *live) folding_ = false;
+  });
 }

@@ -7,6 +7,7 @@
 // shared one), CR LF lines:
 //   address <the class folder's address>
 //   account <the account the server knows>
+//   looked <the outbox's number at the last look for parts to fold>
 // The password is never in it: the front end keeps it, or asks again.
 #pragma once
 
@@ -31,6 +32,9 @@ inline constexpr const char* kClassLinkFileName = "classlink.dat";
 struct ClassLinkState {
   ClassAddress address;
   std::string account;
+  // The outbox's number when the server's folder was last looked at for
+  // parts to fold ("looked <n>").
+  uint64_t looked = 0;
 };
 // nullopt for text no writer makes: a missing line, an address that would
 // not be accepted when typed, an account no folder can be named after.
@@ -70,6 +74,9 @@ class ClassLink : public DrillFiling {
   // tells the server's answer. Joined to another class before, what waits
   // goes to the new one: it is the same student's work.
   AddressFault Join(std::string_view addressText, Credentials credentials, std::function<void(ClassFault)> done);
+  // A join still asking is dropped: its answer changes nothing.
+  void CancelJoin();
+  bool JoinAsking() const { return joining_ != nullptr; }
   // Forgets the class: address, account, password and what waits. The
   // drill's own files stay.
   void Leave();
@@ -93,12 +100,16 @@ class ClassLink : public DrillFiling {
   uint32_t RetryDelay() const { return retryMs_; }
   static constexpr uint32_t kFirstRetryMs = 5000;
   static constexpr uint32_t kLastRetryMs = 300000;
+  // The folder is looked at after this many more parts, and a stem's single
+  // parts are folded when there are at least as many.
+  static constexpr uint64_t kFoldEvery = 32;
 
  private:
   void Read();
   void Connect(std::string password);
   void Sent(const SyncReport& report);
   void PlanRetry();
+  void MaybeFold();
   void Tell();
 
   Storage& own_;
@@ -114,7 +125,9 @@ class ClassLink : public DrillFiling {
   // A new send, a join or a leave makes the planned try and any answer of
   // an earlier one stale.
   uint64_t generation_ = 0;
+  uint64_t joinGeneration_ = 0;
   bool sendPlanned_ = false;
+  bool folding_ = false;
   std::function<void()> changed_;
   std::shared_ptr<bool> alive_;
 };

@@ -2,6 +2,9 @@
 
 #include "Clock.h"
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 // Tries of one change before the run stops with Busy and leaves it waiting.
@@ -182,4 +185,118 @@ std::string SyncStatusText(Outbox::Waiting waiting) {
   const size_t n = text.find("%n");
   if (n != std::string::npos) text.replace(n, 2, std::to_string(waiting.drills));
   return text;
+}
+
+struct ClassSync::FoldRun {
+  struct Plan {
+    std::string folded;               // the name it gets
+    std::vector<std::string> singles; // in order
+    std::vector<std::string> covered; // held by a folded part already
+  };
+  std::vector<Plan> plans;
+  size_t plan = 0;
+  std::string bytes;
+  int folded = 0;
+  std::function<void(ClassFault, int)> done;
+};
+
+void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) {
+  const std::string folderPath = AccountFolderPath(connection_.address, connection_.credentials.account);
+  HttpRequest list{"PROPFIND", AccountFolder(), {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}},
+                   PropfindBody()};
+  const std::string device = outbox_.Device();
+  Request(list, [this, folderPath, device, atLeast, done = std::move(done)](HttpResponse r) {
+    const DavListing listing = ParseListing(r, folderPath);
+    if (listing.fault != ClassFault::None) {
+      done(listing.fault, 0);
+      return;
+    }
+    std::vector<std::pair<ServerPart, std::string>> mine;
+    for (const DavEntry& e : listing.entries) {
+      if (e.folder) continue;
+      const std::optional<ServerPart> part = ParsePartName(e.name);
+      if (part && part->device == device) mine.emplace_back(*part, e.name);
+    }
+    std::map<std::string, FoldRun::Plan> byStem;
+    std::map<std::string, std::vector<std::pair<uint64_t, std::string>>> singles;
+    for (const auto& [part, name] : mine) {
+      const bool covered = std::any_of(mine.begin(), mine.end(), [&](const auto& other) { return other.first.Covers(part); });
+      if (covered) byStem[part.stem].covered.push_back(name);
+      else if (!part.folded) singles[part.stem].emplace_back(part.first, name);
+    }
+    auto run = std::make_shared<FoldRun>();
+    run->done = done;
+    for (auto& [stem, list] : singles) {
+      FoldRun::Plan& plan = byStem[stem];
+      if (list.size() < atLeast) continue;
+      std::sort(list.begin(), list.end());
+      plan.folded = FoldedPartName(stem, device, list.front().first, list.back().first);
+      for (const auto& single : list) plan.singles.push_back(single.second);
+    }
+    for (auto& [stem, plan] : byStem)
+      if (!plan.singles.empty() || !plan.covered.empty()) run->plans.push_back(std::move(plan));
+    FoldNext(run);
+  });
+}
+
+void ClassSync::FoldNext(std::shared_ptr<FoldRun> run) {
+  if (run->plan >= run->plans.size()) {
+    run->done(ClassFault::None, run->folded);
+    return;
+  }
+  run->bytes.clear();
+  if (run->plans[run->plan].singles.empty()) FoldDelete(run, 0);
+  else FoldFetch(run, 0);
+}
+
+void ClassSync::FoldFetch(std::shared_ptr<FoldRun> run, size_t next) {
+  FoldRun::Plan& plan = run->plans[run->plan];
+  if (next < plan.singles.size()) {
+    Request({"GET", FileAddress(plan.singles[next]), {}, {}}, [this, run, next](HttpResponse got) {
+      if (FaultOfResponse(got) != ClassFault::None) {
+        run->done(FaultOfResponse(got), run->folded);
+        return;
+      }
+      run->bytes += got.body;
+      FoldFetch(run, next + 1);
+    });
+    return;
+  }
+  const std::string url = FileAddress(plan.folded);
+  HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, run->bytes};
+  Request(put, [this, run, url](HttpResponse r) {
+    if (FaultOfResponse(r) == ClassFault::None) {
+      FoldDelete(run, 0);
+      return;
+    }
+    if (r.link != HttpResponse::Link::Answered || r.status != 412) {
+      run->done(FaultOfResponse(r), run->folded);
+      return;
+    }
+    // There already: an earlier fold whose answer was lost, if it holds the same.
+    Request({"GET", url, {}, {}}, [this, run](HttpResponse got) {
+      if (FaultOfResponse(got) == ClassFault::None && got.body == run->bytes) FoldDelete(run, 0);
+      else run->done(ClassFault::Busy, run->folded);
+    });
+  });
+}
+
+void ClassSync::FoldDelete(std::shared_ptr<FoldRun> run, size_t next) {
+  const FoldRun::Plan& plan = run->plans[run->plan];
+  const size_t total = plan.singles.size() + plan.covered.size();
+  if (next >= total) {
+    run->folded += static_cast<int>(plan.singles.size());
+    ++run->plan;
+    FoldNext(run);
+    return;
+  }
+  const std::string& name = next < plan.singles.size() ? plan.singles[next] : plan.covered[next - plan.singles.size()];
+  Request({"DELETE", FileAddress(name), {}, {}}, [this, run, next](HttpResponse r) {
+    // Gone already is as good.
+    if (FaultOfResponse(r) != ClassFault::None && !(r.link == HttpResponse::Link::Answered && r.status == 404)) {
+      run->done(FaultOfResponse(r), run->folded);
+      return;
+    }
+    FoldDelete(run, next + 1);
+  });
 }

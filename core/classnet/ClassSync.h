@@ -50,6 +50,14 @@ class ClassSync {
   // on, it reports at that run's end, which takes what was added meanwhile.
   void SendWaiting(std::function<void(SyncReport)> done);
 
+  // Keeps the account's folder to a few files: when at least `atLeast`
+  // single parts of one stem of this device are there, they are joined into
+  // one folded part (If-None-Match: *), and only once it is there are the
+  // singles deleted; singles a folded part already holds (a fold cut short)
+  // go too. One PROPFIND of the folder, then a GET of each single. `done`
+  // tells the first fault and how many singles were folded.
+  void Fold(size_t atLeast, std::function<void(ClassFault, int)> done);
+
   bool Sending() const { return sending_; }
   std::string AccountFolder() const;
   // The status line: "Saved to the class" or how many drills wait.
@@ -62,6 +70,10 @@ class ClassSync {
   void SendMerge(const OutboxEntry& entry, int attempt, int weakReads);
   void Sent(const OutboxEntry& entry);
   void Finish(ClassFault fault);
+  struct FoldRun;
+  void FoldNext(std::shared_ptr<FoldRun> run);
+  void FoldFetch(std::shared_ptr<FoldRun> run, size_t next);
+  void FoldDelete(std::shared_ptr<FoldRun> run, size_t next);
   std::string FileAddress(const std::string& file) const;
 
   ClassConnection connection_;

@@ -273,6 +273,11 @@ std::string Outbox::Device() {
   return device;
 }
 
+uint64_t Outbox::NextNumber() {
+  const auto text = storage_.Read(fileName_);
+  return text ? Parse(*text).next : 1;
+}
+
 std::string MergeRecords(std::string_view remote, std::string_view local) {
   std::set<std::string, std::less<>> named;
   std::string merged(remote);
@@ -294,4 +299,29 @@ std::string MergeRecords(std::string_view remote, std::string_view local) {
     }
   });
   return merged;
+}
+
+std::optional<ServerPart> ParsePartName(std::string_view name) {
+  const size_t last = name.rfind('.');
+  if (last == std::string_view::npos || last == 0) return std::nullopt;
+  const size_t device = name.rfind('.', last - 1);
+  if (device == std::string_view::npos || device == 0) return std::nullopt;
+  ServerPart part;
+  part.stem = std::string(name.substr(0, device));
+  part.device = std::string(name.substr(device + 1, last - device - 1));
+  if (!IsDeviceName(part.device)) return std::nullopt;
+  const std::string_view numbers = name.substr(last + 1);
+  const size_t dash = numbers.find('-');
+  part.folded = dash != std::string_view::npos;
+  if (!ReadNumber(numbers.substr(0, dash), part.first)) return std::nullopt;
+  part.last = part.first;
+  if (part.folded && (!ReadNumber(numbers.substr(dash + 1), part.last) || part.last < part.first)) return std::nullopt;
+  return part;
+}
+
+std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last) {
+  char digits[48];
+  std::snprintf(digits, sizeof digits, "%08llu-%08llu", static_cast<unsigned long long>(first),
+                static_cast<unsigned long long>(last));
+  return stem + "." + device + "." + digits;
 }

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,8 @@ class Outbox {
   // Lines left out at the last reading because they did not read back whole.
   int Damaged() const { return damaged_; }
   std::string Device();
+  // The number the next change gets: how many this device has queued.
+  uint64_t NextNumber();
 
  private:
   struct Content;
@@ -77,6 +80,24 @@ class Outbox {
   std::function<std::string()> newDeviceName_;
   int damaged_ = 0;
 };
+
+// The name of a part on the server: "<stem>.<device>.<number>", or, folded,
+// "<stem>.<device>.<first>-<last>": that device's single parts first..last
+// of the stem joined in order, which a reader takes instead of them.
+struct ServerPart {
+  std::string stem;
+  std::string device;
+  uint64_t first = 0;
+  uint64_t last = 0;  // first, for a single part
+  bool folded = false;
+  // This folded part holds that single or smaller folded part.
+  bool Covers(const ServerPart& other) const {
+    return folded && stem == other.stem && device == other.device && first <= other.first && other.last <= last &&
+           (other.first != first || other.last != last);
+  }
+};
+std::optional<ServerPart> ParsePartName(std::string_view name);
+std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last);
 
 // Lines of `local` whose first word no line of `remote` starts with,
 // appended to `remote`: neither side loses a record, none comes twice.

@@ -344,3 +344,48 @@ TEST(ClassLinkFileTest, ADamagedFileIsNoClassAndIsLeftAlone) {
   EXPECT_TRUE(server.log.empty());
   EXPECT_EQ(ParseClassLink(ClassLinkText(*ParseClassLink(good))).value().account, "ann lee");
 }
+
+// Every so many parts the account's folder is looked at once, and a stem's
+// single parts become one folded part; nothing is lost or doubled, and a
+// single left over from a fold cut short goes at the next.
+TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
+  ClassLink link(DataStorage(), server, loop);
+  ASSERT_EQ(Join(link), ClassFault::None);
+  std::string all;
+  auto drill = [&](int n) {
+    const std::string bytes = "\r\nS 46000 0 Ann\r\nD " + std::to_string(n) + " 0 30 46000";
+    all += bytes;
+    link.Filed(kReportFileName, bytes);
+    loop.Settle();
+  };
+  auto listings = [&] {
+    return std::count_if(server.log.begin(), server.log.end(), [](const HttpRequest& q) { return q.method == "PROPFIND"; });
+  };
+  const auto joinListings = listings();
+  for (int n = 1; n <= 40; ++n) drill(n);
+  link.Filed(kErrorsFileName, "errors of one drill\r\n");
+  loop.Settle();
+  EXPECT_EQ(listings() - joinListings, 1) << "one look in 40 parts";
+  const std::string device = Outbox(DataStorage()).Device();
+  const std::string folded = kAnn + FoldedPartName(kReportFileName, device, 1, 32);
+  ASSERT_TRUE(server.files.count(folded));
+  EXPECT_EQ(server.Joined(kAnn, "report.dat."), all);
+  int singles = 0;
+  for (const auto& [url, f] : server.files) singles += ParsePartName(url.substr(kAnn.size()))->folded ? 0 : 1;
+  EXPECT_EQ(singles, 9) << "8 of the log and the statistics";
+  EXPECT_NE(dir.Read(kClassLinkFileName).find("\r\nlooked 33\r\n"), std::string::npos) << dir.Read(kClassLinkFileName);
+
+  // A single the first fold holds is back (its DELETE was lost): the next
+  // fold takes it away, and the log still reads once.
+  server.Write(kAnn + std::string(kReportFileName) + "." + device + ".00000005", "\r\nS 46000 0 Ann\r\nD 5 0 30 46000");
+  for (int n = 41; n <= 72; ++n) drill(n);
+  EXPECT_EQ(listings() - joinListings, 2);
+  EXPECT_EQ(server.Joined(kAnn, "report.dat."), all);
+  EXPECT_FALSE(server.files.count(kAnn + std::string(kReportFileName) + "." + device + ".00000005"));
+  EXPECT_TRUE(server.files.count(kAnn + FoldedPartName(kReportFileName, device, 33, 65)));
+  EXPECT_TRUE(server.files.count(kAnn + std::string(kErrorsFileName) + "." + device + ".00000041")) << "one is no fold";
+
+  for (const char* bad : {"report.dat", "report.dat.dev", "report.dat.de-v.1", "report.dat.dev.9-1", "x.dev.1-"})
+    EXPECT_FALSE(ParsePartName(bad)) << bad;
+  EXPECT_TRUE(ParsePartName("report.dat.dev.00000003")->last == 3);
+}
