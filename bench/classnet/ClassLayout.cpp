@@ -179,32 +179,26 @@ void WriteRange(const fs::path& folder, int stem, const Device& device, size_t f
   figures.bytes += static_cast<int64_t>(bytes.size());
 }
 
-// As the device left the stem: every part but the latest few folded into one
-// range; now and then an older, smaller range, or single parts the range
-// holds, still there (the device went offline before it deleted them).
+// As the device leaves the stem: every 32 or so of its single parts folded
+// into one range, in order, the latest fewer than 32 still single; now and
+// then a range's singles still there (the device went offline before it
+// deleted them all).
 void WriteStem(std::mt19937& rng, const fs::path& folder, int stem, const Device& device, bool join,
                ClassLayoutFigures& figures) {
   const auto& parts = device.parts[stem];
-  if (parts.empty()) return;
-  const size_t recent = std::min(parts.size(), static_cast<size_t>(rng() % 12));
-  const size_t folded = parts.size() - recent;
-  if (folded == 1) {
-    WriteRange(folder, stem, device, 0, 0, join, figures);
-  } else if (folded > 1) {
-    WriteRange(folder, stem, device, 0, folded - 1, join, figures);
-    if (folded > 8 && rng() % 5 == 0) {
-      WriteRange(folder, stem, device, 0, folded / 2, join, figures);
-      ++figures.coveredFiles;
-    }
-    if (rng() % 10 == 0) {
-      const size_t left = 1 + rng() % 3;
-      for (size_t i = folded - std::min(left, folded); i < folded; ++i) {
+  size_t at = 0;
+  while (parts.size() - at >= 32) {
+    const size_t end = std::min(parts.size(), at + 32 + rng() % 8);
+    WriteRange(folder, stem, device, at, end - 1, join, figures);
+    if (rng() % 20 == 0) {
+      for (size_t i = end - 1 - rng() % 3; i < end; ++i) {
         WriteRange(folder, stem, device, i, i, join, figures);
         ++figures.coveredFiles;
       }
     }
+    at = end;
   }
-  for (size_t i = folded; i < parts.size(); ++i) WriteRange(folder, stem, device, i, i, join, figures);
+  for (size_t i = at; i < parts.size(); ++i) WriteRange(folder, stem, device, i, i, join, figures);
 }
 
 struct FileName {

@@ -1,7 +1,7 @@
 // A class folder on disk as the students' devices leave it on the server:
 // <class>/<account>/ holding report.dat, practice.dat and errors.dat parts,
-// each device's older parts folded into ranges and its latest drills still
-// single parts. Records carry their real check values, written through the
+// each device's older parts folded 32 or so to a range and its latest drills
+// still single parts. Records carry their real check values, written through the
 // core's record writers, so a reader verifies them as it would a class's.
 #pragma once
 
@@ -26,7 +26,7 @@ struct ClassLayoutFigures {
   int64_t bytes = 0;
   int64_t reportRecords = 0;    // S, F and D lines
   int64_t practiceLines = 0;
-  int64_t coveredFiles = 0;     // single parts and older ranges a range covers
+  int64_t coveredFiles = 0;     // single parts a range covers
   int64_t tampered = 0;         // D records whose check value was changed
   struct Account {
     std::string account;
