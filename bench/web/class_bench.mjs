@@ -9,8 +9,11 @@
 // students' devices leave it. Build that and the page first, then:
 //   node bench/web/class_bench.mjs [--build DIR] [--dist DIR] [--students N,N] [--add-errors]
 // --build is the CMake build holding bin/class_layout (build-rel by default).
+// With --send [--drills N] [--queued N] it times the page's own sending instead:
+// a drill from END to its part on the server, and 50 drills done offline sent
+// when the page is online again.
 import { execFileSync, spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
 import { connect, createServer } from 'node:net';
 import { loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -178,6 +181,110 @@ async function measure(students) {
     rmSync(dir, { recursive: true, force: true });
   }
   return met.every(Boolean);
+}
+
+// --- a student's drills on their way: the page's own sending ------------------
+
+async function onServer(folder, count, timeoutMs) {
+  const start = Date.now();
+  const parts = () => (existsSync(folder) ? readdirSync(folder).filter((n) => n.startsWith('report.dat.')).length : 0);
+  while (parts() < count && Date.now() - start < timeoutMs) await new Promise((r) => setTimeout(r, 5));
+  return parts() >= count;
+}
+
+// One drill to END, answered at once; END itself is left to the caller.
+async function drillToEnd(page) {
+  await page.click('#begin');
+  await page.evaluate(() => window.sonorixTest.idle());
+  for (let i = 0; i < 40; i++) {
+    const v = await page.evaluate(() => window.sonorixTest.view());
+    if (v.begin === 'END' && v.beginEnabled) return;
+    const q = await page.evaluate(() => window.sonorixTest.question());
+    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
+    await page.evaluate(() => window.sonorixTest.advance(3000));
+    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
+    await page.press('#edit1', 'Enter');
+    await page.evaluate(() => window.sonorixTest.idle());
+  }
+  throw new Error('no END after 40 answers');
+}
+
+async function end(page) {
+  await page.click('#begin');
+  await page.waitForSelector('#score-dialog[open]');
+  await page.click('#s-ok');
+}
+
+async function sending(drills, queued) {
+  const dir = mkdtempSync(join(tmpdir(), 'sonorix-class-bench-'));
+  let apache;
+  let pageServer;
+  let chrome;
+  const met = [];
+  try {
+    pageServer = await serve({}, 0, dist);
+    const port = await freePort();
+    apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), pageServer.url.replace(/\/$/, ''),
+      className, 'teacher:t-pw', 'ann:a-pw'], { stdio: ['ignore', 'inherit', 'inherit'] });
+    for (let i = 0; i < 300 && !(await reachable(port)); i++) await new Promise((r) => setTimeout(r, 100));
+    const folder = join(dir, 'dav', className, 'ann');
+    chrome = await browser();
+    const page = await openPage(chrome.context, pageServer.url);
+    await login(page, 'Ann');
+    await page.waitForSelector('body[data-ready=yes]');
+    await page.click('summary:has-text("Class")');
+    await page.click('[data-action=join-class]');
+    await page.waitForSelector('#join-dialog[open]');
+    await page.fill('#join-address', `http://127.0.0.1:${port}/${encodeURIComponent(className)}/`);
+    await page.fill('#join-account', 'ann');
+    await page.fill('#join-password', 'a-pw');
+    await page.click('#join-ok');
+    await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
+    if (await page.evaluate(() => document.querySelector('#join-dialog').open)) {
+      throw new Error(`could not join: ${await page.textContent('#join-error')}`);
+    }
+    console.log('\nThe page sends a student\'s drills (Apache on localhost, another origin)');
+    const times = [];
+    for (let n = 1; n <= drills; n++) {
+      await drillToEnd(page);
+      const start = performance.now();
+      await end(page);
+      if (!(await onServer(folder, n, 10000))) throw new Error(`drill ${n} did not reach the server`);
+      times.push(performance.now() - start);
+    }
+    times.sort((a, b) => a - b);
+    met.push(line('a drill\'s records on the server after END, median', `${times[Math.floor(times.length / 2)].toFixed(0)} ms`, '<= 1000 ms',
+      times[Math.floor(times.length / 2)] <= 1000));
+    met.push(line(`... the slowest of ${drills}`, `${times.at(-1).toFixed(0)} ms`, '<= 1000 ms', times.at(-1) <= 1000));
+
+    // Drills done offline wait; back online, they go.
+    await chrome.context.setOffline(true);
+    for (let n = 0; n < queued; n++) {
+      await drillToEnd(page);
+      await end(page);
+    }
+    const status = await page.textContent('#class-status');
+    const start = performance.now();
+    await chrome.context.setOffline(false);
+    const arrived = await onServer(folder, drills + queued, 60000);
+    const ms = performance.now() - start;
+    console.log(`  offline, the header said: ${status}`);
+    met.push(line(`${queued} queued drills sent when back online`, `${ms.toFixed(0)} ms`, queued === 50 ? '<= 5000 ms' : 'as it is',
+      arrived && (queued !== 50 || ms <= 5000)));
+  } finally {
+    await chrome?.close();
+    await pageServer?.close();
+    if (apache) {
+      apache.kill('SIGTERM');
+      await new Promise((r) => apache.once('exit', r));
+    }
+    rmSync(dir, { recursive: true, force: true });
+  }
+  return met.every(Boolean);
+}
+
+if (argv.includes('--send')) {
+  process.exit((await sending(Number(option('--drills', 10)), Number(option('--queued', 50)))) ? 0 : 1);
 }
 
 if (!existsSync(layout)) {
