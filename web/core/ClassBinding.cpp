@@ -4,6 +4,7 @@
 #include <emscripten.h>
 #include <emscripten/bind.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -29,31 +30,34 @@ struct ClassStateValue {
   bool needsPassword = false;
 };
 
-class WebClass {
+// The page may be open in several tabs: each call first follows classlink.dat
+// as the other tabs left it (joined, left, joined elsewhere), so a drill ended
+// in any tab is queued for the class the student is in now.
+class WebClass : private DrillFiling {
  public:
-  WebClass() : link_(DataStorage(), PageTransport(), PageScheduler()) {
-    link_.SetChanged([] { web_class_changed(); });
-    SetDrillFiling(&link_);
+  WebClass() {
+    Link();
+    SetDrillFiling(this);
   }
-  ~WebClass() {
-    if (CurrentDrillFiling() == &link_) SetDrillFiling(nullptr);
-    link_.SetChanged({});
+  ~WebClass() override {
+    if (CurrentDrillFiling() == this) SetDrillFiling(nullptr);
   }
   WebClass(const WebClass&) = delete;
   WebClass& operator=(const WebClass&) = delete;
 
   ClassStateValue State() {
+    ClassLink& link = Link();
     ClassStateValue s;
-    s.joined = link_.Joined();
+    s.joined = link.Joined();
     if (!s.joined) return s;
-    s.address = link_.Address();
-    s.account = link_.Account();
-    s.needsPassword = !link_.HasPassword();
-    const Outbox::Waiting waiting = link_.Waiting();
+    s.address = link.Address();
+    s.account = link.Account();
+    s.needsPassword = !link.HasPassword();
+    const Outbox::Waiting waiting = link.Waiting();
     s.status = SyncStatusSource(waiting);
     s.drills = waiting.drills;
     // Away from the network the count of what waits says it best.
-    const ClassFault fault = link_.LastFault();
+    const ClassFault fault = link.LastFault();
     if (fault != ClassFault::None && fault != ClassFault::Offline) s.fault = ClassFaultMessage(fault);
     return s;
   }
@@ -61,18 +65,63 @@ class WebClass {
   std::string CheckAddress(const std::string& text) const { return AddressFaultMessage(ClassLink::CheckAddress(text)); }
 
   void Join(const std::string& address, const std::string& account, const std::string& password, emscripten::val done) {
-    const AddressFault refused = link_.Join(address, {account, password}, [done](ClassFault fault) {
+    joining_ = true;
+    const AddressFault refused = Link().Join(address, {account, password}, [this, password, done](ClassFault fault) {
+      joining_ = false;
+      if (fault == ClassFault::None) {
+        seen_ = LinkFile();
+        password_ = {link_->Address(), link_->Account(), password};
+      }
       done(std::string(fault == ClassFault::None ? "" : ClassFaultMessage(fault)));
     });
-    if (refused != AddressFault::None) done(std::string(AddressFaultMessage(refused)));
+    if (refused == AddressFault::None) return;
+    joining_ = false;
+    done(std::string(AddressFaultMessage(refused)));
   }
 
-  void UsePassword(const std::string& password) { link_.SetPassword(password); }
-  void Leave() { link_.Leave(); }
-  void SendNow() { link_.SendNow(); }
+  void UsePassword(const std::string& password) {
+    ClassLink& link = Link();
+    if (!link.Joined()) return;
+    password_ = {link.Address(), link.Account(), password};
+    link.SetPassword(password);
+  }
+  void Leave() {
+    Link().Leave();
+    seen_ = LinkFile();
+    password_ = {};
+  }
+  void SendNow() { Link().SendNow(); }
 
  private:
-  ClassLink link_;
+  struct Password {
+    std::string address;
+    std::string account;
+    std::string password;
+  };
+
+  static std::string LinkFile() { return DataStorage().Read(kClassLinkFileName).value_or(std::string()); }
+
+  ClassLink& Link() {
+    std::string text = LinkFile();
+    // Not while joining: the answer is on its way to this link.
+    if (link_ && (text == seen_ || joining_)) return *link_;
+    link_.reset();
+    link_ = std::make_unique<ClassLink>(DataStorage(), PageTransport(), PageScheduler());
+    link_->SetChanged([] { web_class_changed(); });
+    seen_ = std::move(text);
+    // The same class again: the password this tab knows still holds.
+    if (link_->Joined() && link_->Address() == password_.address && link_->Account() == password_.account)
+      link_->SetPassword(password_.password);
+    web_class_changed();
+    return *link_;
+  }
+
+  void Filed(const std::string& file, const std::string& bytes) override { Link().Filed(file, bytes); }
+
+  std::unique_ptr<ClassLink> link_;
+  std::string seen_;  // classlink.dat as link_ read it
+  Password password_;
+  bool joining_ = false;
 };
 
 }  // namespace

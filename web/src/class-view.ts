@@ -12,8 +12,22 @@ let shown: ClassState | null = null;
 
 const t = (source: string, n?: number) => tr(context, source, n);
 
-// The core's state, read under the files' lock, as every call.
-const state = () => files.act(() => link!.state());
+// The core's state, read under the files' lock, as every call. The class
+// another tab joined or left is followed here, with its remembered password.
+const state = () =>
+  files.act(() => {
+    const s = link!.state();
+    const known = currentClass();
+    if (!s.joined) {
+      if (known) forgetClass(files);
+      return s;
+    }
+    if (known?.address !== s.address || known?.account !== s.account) restoreClass(files, s.address, s.account);
+    const password = currentClass()!.password;
+    if (!s.needsPassword || !password) return s;
+    link!.usePassword(password);
+    return link!.state();
+  });
 
 function statusText(s: ClassState): string {
   if (!s.joined) return '';
@@ -47,11 +61,6 @@ const sendNow = () => files.act(() => link?.sendNow()).then(classChanged);
 // At the start: a class joined at an earlier visit sends what waits, when its password was remembered.
 export async function startClass(native: WebClassNative) {
   link = native;
-  const s = await state();
-  if (s.joined) {
-    const joined = await files.act(() => restoreClass(files, s.address, s.account));
-    if (joined.password) await files.act(() => link!.usePassword(joined.password));
-  }
   window.addEventListener('online', () => void sendNow());
   document.addEventListener('sonorix-language', () => shown && draw(shown));
   draw(await state());
