@@ -8,11 +8,13 @@
 #include <QTcpSocket>
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "ClassSync.h"
 #include "EventLoop.h"
 #include "QtScheduler.h"
 #include "QtTransport.h"
+#include "SessionLog.h"
 #include "ScratchDir.h"
 #include "Storage.h"
 
@@ -50,6 +52,7 @@ class ClassServer {
   bool Ready() const { return ready_; }
   std::string Class() const { return "http://127.0.0.1:" + std::to_string(port_) + "/Theory%201/"; }
   std::string OnDisk(const std::string& path) const { return root_.Read("dav/Theory 1/" + path); }
+  std::string OnDiskPath(const std::string& path) const { return root_.Path("dav/Theory 1/" + path); }
   int Port() const { return port_; }
 
  private:
@@ -87,7 +90,73 @@ struct Meddler : Transport {
   }
 };
 
+// The command's standard output, error and exit status.
+struct Ran {
+  std::string out, err;
+  int status = -1;
+};
+Ran RunClassCommand(const QStringList& args, const QString& password, const QString& cache) {
+  QProcess command;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("SONORIX_CLASS_PASSWORD", password);
+  environment.insert("XDG_CACHE_HOME", cache);
+  command.setProcessEnvironment(environment);
+  command.start(SONORIX_CLASS_EXE, args);
+  command.waitForFinished(30000);
+  return {command.readAllStandardOutput().toStdString(), command.readAllStandardError().toStdString(),
+          command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1};
+}
+
 }  // namespace
+
+TEST(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
+  ScratchDir data;
+  ASSERT_TRUE(data.Enter());
+  ClassServer server;
+  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  QtTransport http;
+  QtScheduler scheduler;
+  const ClassAddress address = ParseClassAddress(server.Class()).address;
+  // Ann's and Bob's drills and practice; Bob's folder also holds a drill logged under Ann's name.
+  const auto drill = [](const std::string& name, int right, int wrong, unsigned seconds) {
+    return "\r\n" + StartRecordText(46000, 0, name) + "\r\n" + FilterRecordText(FilterState{}) + "\r\n" +
+           SegmentRecordText(right, wrong, seconds, SegmentCheckValue(name, 46000, right, wrong)) + "\r\n";
+  };
+  const std::string ann = drill("Ann", 12, 1, 95);
+  const std::string bob = drill("Bob", 7, 2, 60) + SegmentRecordText(3, 0, 20, 99) + "\r\n";
+  for (const auto& [account, password, parts] :
+       {std::tuple{"ann", "a-pw", std::vector<std::string>{ann, ann}}, {"bob", "b-pw", {bob, ann}}}) {
+    Outbox box(DataStorage(), std::string(account) + ".dat");
+    ClassSync sync({address, {account, password}}, http, box, scheduler);
+    ASSERT_EQ(Await<ClassFault>([&](auto done) { sync.Join(done); }), ClassFault::None) << account;
+    for (const std::string& part : parts) box.AddPart(kClassLogName, part);
+    ASSERT_EQ(Await<SyncReport>([&](auto done) { sync.SendWaiting(done); })->fault, ClassFault::None) << account;
+  }
+
+  const QString cache = QString::fromStdString(data.Path("cache"));
+  const QString url = QString::fromStdString(server.Class());
+  const Ran copy = RunClassCommand({QString::fromStdString(server.OnDiskPath(""))}, "", cache);
+  EXPECT_EQ(copy.status, 0) << copy.err;
+  EXPECT_EQ(copy.out,
+            "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
+            "practice seconds\r\nann,24,2,190,0,2025-12-09,2,0,0,0,0\r\nbob,19,3,155,1,2025-12-09,2,0,0,0,0\r\n");
+  for (int run = 0; run < 2; ++run) {  // the second from the cache
+    const Ran read = RunClassCommand({"--user", "teacher", url}, "t-pw", cache);
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, copy.out) << run;
+    EXPECT_EQ(read.err, "");
+  }
+  const Ran json = RunClassCommand({"--json", "--user=teacher", url}, "t-pw", cache);
+  EXPECT_NE(json.out.find("{\"name\": \"bob\", \"drills\": 2, \"right\": 19"), std::string::npos) << json.out;
+
+  const Ran wrong = RunClassCommand({"--user", "teacher", url}, "guess", cache);
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_NE(wrong.err.find("did not accept the account or the password"), std::string::npos) << wrong.err;
+  EXPECT_EQ(wrong.err.find("guess"), std::string::npos);
+  const Ran noUser = RunClassCommand({url}, "t-pw", cache);
+  EXPECT_EQ(noUser.status, 2);
+  EXPECT_NE(noUser.err.find("--user"), std::string::npos);
+}
 
 TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   ScratchDir data;
