@@ -99,7 +99,7 @@ DavLockDB "$dir/lock/davlock"
 
 # The page comes from another origin: every answer says it may read it, a 401 too.
 Header always set Access-Control-Allow-Origin "$origin"
-Header always set Access-Control-Allow-Methods "GET, HEAD, PUT, PROPFIND, MKCOL, OPTIONS"
+Header always set Access-Control-Allow-Methods "GET, HEAD, PUT, DELETE, PROPFIND, MKCOL, OPTIONS"
 Header always set Access-Control-Allow-Headers "Authorization, Content-Type, Depth, If-Match, If-None-Match"
 Header always set Access-Control-Expose-Headers "ETag, Location, DAV"
 Header always set Access-Control-Max-Age "600"

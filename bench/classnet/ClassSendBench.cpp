@@ -169,6 +169,13 @@ int main(int argc, char** argv) {
     }
   }
 
+  // The device folds its parts as it goes: the folder stays a few files.
+  Until([] { return false; }, 3000);
+  int folded = 0, singles = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    (entry.path().filename().string().find('-') != std::string::npos ? folded : singles) += 1;
+  std::printf("the student's folder after %d drills: %d folded parts, %d single parts\n", drills + 50, folded, singles);
+
   apache.terminate();
   apache.waitForFinished(5000);
   return met && intact ? 0 : 1;

@@ -271,6 +271,14 @@ async function sending(drills, queued) {
     console.log(`  offline, the header said: ${status}`);
     met.push(line(`${queued} queued drills sent when back online`, `${ms.toFixed(0)} ms`, queued === 50 ? '<= 5000 ms' : 'as it is',
       arrived && (queued !== 50 || ms <= 5000)));
+    // The device folds its parts as it goes: the folder stays a few files.
+    const failed = [];
+    chrome.context.on('requestfailed', (r) => failed.push(`${r.method()} ${r.failure()?.errorText}`));
+    await new Promise((r) => setTimeout(r, 10000));
+    if (failed.length) console.log(`  requests that failed meanwhile: ${[...new Set(failed)].join(', ')} (${failed.length})`);
+    const names = readdirSync(folder);
+    const folded = names.filter((n) => /\.\d+-\d+$/.test(n)).length;
+    console.log(`  the student's folder after ${drills + queued} drills: ${folded} folded parts, ${names.length - folded} single parts`);
   } finally {
     await chrome?.close();
     await pageServer?.close();

@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -99,7 +100,16 @@ class WebClass : private DrillFiling {
     std::string password;
   };
 
-  static std::string LinkFile() { return DataStorage().Read(kClassLinkFileName).value_or(std::string()); }
+  // The class classlink.dat names: another tab's join or leave changes it.
+  // The link's own note in it (how far it looked for parts to fold) does not,
+  // and starting a new link on it would drop the fold the link is running.
+  static std::string LinkFile() {
+    std::string text = DataStorage().Read(kClassLinkFileName).value_or(std::string());
+    std::optional<ClassLinkState> state = ParseClassLink(text);
+    if (!state) return text;
+    state->looked = 0;
+    return ClassLinkText(*state);
+  }
 
   ClassLink& Link() {
     std::string text = LinkFile();
