@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Accessible.h"
 #include "Application.h"
+#include "ClassMenu.h"
 #include "DrillWindow.h"
 #include "DrillWindowAccess.h"
 #include "Fonts.h"
@@ -40,6 +41,7 @@ void CreateStartWindows() {
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
     InstallPacingMenu(Form1);    // between Help and View
+    InstallClassMenu(Form1, Form1->MainMenu1);  // between Options and View
     // Its creation sets the filters' cardinality and range, before the login applies the saved ones.
     FilterForm = new TFilterForm(Form1->Session().filters);
     LoginForm = new TLoginForm(&Form1->Session());

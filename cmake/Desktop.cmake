@@ -112,6 +112,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core, fonts-freefont-ttf")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# A remembered class password goes to the keyring when one answers (QtKeychain,
+# a library the binaries name); without one, to a file of the account's own.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-keyring")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_SOURCE_IGNORE_FILES "/build-" "/\\\\.git/")

@@ -13,6 +13,8 @@ packages=(
   fonts-freefont-ttf
   libgtest-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # A class password remembered in the desktop's keyring.
+  qtkeychain-qt6-dev
 )
 # Tests and fuzzing need these too.
 if [[ "${1:-}" == "--test" ]]; then

@@ -1887,4 +1887,177 @@ sonorix(1) zu MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
         <translation>Die Klassenübersicht eines geteilten Ordners ist den in /etc/sonorix/sonorix.conf genannten Lehrkräften vorbehalten.</translation>
     </message>
 </context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Das ist nicht die Adresse eines Ordners auf einem Server, etwa https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>Die Adresse der Klasse muss mit https:// beginnen; einfaches http:// ist nur für diesen Computer (localhost) erlaubt.</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>Die Adresse darf kein Konto, kein Passwort und keine Abfrage enthalten; geben Sie Konto und Passwort in ihren eigenen Feldern ein.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>In der Klasse gespeichert.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Der Server der Klasse ist nicht erreichbar; die Arbeit wartet auf das Netz.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>Die Verbindung zum Server der Klasse brach beim Senden ab; es wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Der Server der Klasse lässt dieses Konto dort nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Der Server der Klasse ist voll; die Arbeit wartet, bis er Platz hat.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>Der Ordner der Klasse ist nicht auf dem Server; prüfen Sie die Adresse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Der Server der Klasse hat Sonorix an einen anderen Server verwiesen, was Sonorix ablehnt.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Der Server der Klasse antwortete mit einer Webseite (einer Anmeldeseite?) statt mit den Dateien der Klasse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Der Server der Klasse schickte eine Antwort, die Sonorix nicht lesen kann: keine WebDAV-Ordnerliste oder viel zu groß.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Der Server der Klasse gibt einer Datei keine Version, die Sonorix sicher ersetzen kann; es wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Andere Geräte haben die Datei der Klasse immer wieder geändert; es wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Der Server der Klasse hatte einen Fehler; die Arbeit wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix konnte die Liste der Arbeit, die auf die Klasse wartet, nicht in den Datenordner schreiben.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>In der Klasse gespeichert</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Änderungen warten auf das Netz</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Zum Senden wird das Passwort der Klasse gebraucht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n Übung wartet auf das Netz</numerusform>
+            <numerusform>%n Übungen warten auf das Netz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n Übung wartet auf das Netz</numerusform>
+            <numerusform>%n Übungen warten auf das Netz</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>Einer Klasse &amp;beitreten…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Passwort der Klasse…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>Klasse &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Klasse verlassen</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Die Klasse verlassen? Ihre Übungen bleiben auf diesem Computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
+            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
+            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Passwort der Klasse</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Einer Klasse beitreten</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>&amp;WebDAV-Adresse des Klassenordners:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>App-&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>Auf diesem Gerät &amp;merken</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Geben Sie das Konto ein, das der Server der Klasse kennt.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Der Server der Klasse wird gefragt…</translation>
+    </message>
+</context>
 </TS>

@@ -1887,4 +1887,177 @@ MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
         <translation>El resumen de la clase de una carpeta compartida es para los profesores nombrados en /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Esta no es la dirección de una carpeta en un servidor, como https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>La dirección de la clase debe empezar por https://; el simple http:// solo se permite para este ordenador (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>La dirección no puede contener una cuenta, una contraseña ni una consulta; escriba la cuenta y la contraseña en sus propios campos.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Guardado en la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>No se puede llegar al servidor de la clase; el trabajo espera a la red.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La conexión con el servidor de la clase se cortó durante un envío; se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>El servidor de la clase no aceptó la cuenta o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>El servidor de la clase no deja escribir ahí a esta cuenta.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>El servidor de la clase está lleno; el trabajo espera hasta que tenga espacio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La carpeta de la clase no está en el servidor; compruebe la dirección.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>El servidor de la clase envió a Sonorix a otro servidor, lo que Sonorix rechaza.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>El servidor de la clase respondió con una página web (¿una página de inicio de sesión?) en lugar de los archivos de la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>El servidor de la clase envió una respuesta que Sonorix no puede leer: no es una lista de carpeta WebDAV, o es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>El servidor de la clase no da a un archivo ninguna versión que Sonorix pueda reemplazar con seguridad; lo intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Otros dispositivos siguieron cambiando el archivo de la clase; se intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>El servidor de la clase tuvo un fallo; el trabajo se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix no pudo escribir en la carpeta de datos la lista del trabajo que espera a la clase.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Guardado en la clase</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Cambios esperando a la red</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Se necesita la contraseña de la clase para enviar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n ejercicio esperando a la red</numerusform>
+            <numerusform>%n ejercicios esperando a la red</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n ejercicio esperando a la red</numerusform>
+            <numerusform>%n ejercicios esperando a la red</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Clase</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Unirse a una clase…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Contraseña de la clase…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Dejar la clase</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Dejar la clase</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>¿Dejar la clase? Sus ejercicios se quedan en este ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
+            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
+            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Contraseña de la clase</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Unirse a una clase</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Dirección &amp;WebDAV de la carpeta de la clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>Contraseña de a&amp;plicación:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>&amp;Recordar en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Escriba la cuenta que conoce el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Preguntando al servidor de la clase…</translation>
+    </message>
+</context>
 </TS>

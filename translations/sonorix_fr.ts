@@ -1887,4 +1887,177 @@ pour MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
         <translation>La vue d&apos;ensemble de la classe d&apos;un dossier partagé est réservée aux enseignants nommés dans /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un dossier sur un serveur, comme https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;adresse de la classe doit commencer par https:// ; le simple http:// n&apos;est permis que pour cet ordinateur (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;adresse ne peut contenir ni compte, ni mot de passe, ni requête ; saisissez le compte et le mot de passe dans leurs propres champs.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Enregistré dans la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Le serveur de la classe est injoignable ; le travail attend le réseau.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connexion au serveur de la classe s&apos;est rompue pendant un envoi ; il sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Le serveur de la classe n&apos;a pas accepté le compte ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte d&apos;y écrire.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Le serveur de la classe est plein ; le travail attend qu&apos;il ait de la place.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>Le dossier de la classe n&apos;est pas sur le serveur ; vérifiez l&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Le serveur de la classe a renvoyé Sonorix vers un autre serveur, ce que Sonorix refuse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Le serveur de la classe a répondu par une page web (une page de connexion ?) au lieu des fichiers de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Le serveur de la classe a envoyé une réponse que Sonorix ne sait pas lire : pas une liste de dossier WebDAV, ou bien trop grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Le serveur de la classe ne donne à un fichier aucune version que Sonorix puisse remplacer sans risque ; il réessaiera.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>D&apos;autres appareils ont sans cesse modifié le fichier de la classe ; il sera réessayé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Le serveur de la classe a eu une panne ; le travail sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix n&apos;a pas pu écrire dans le dossier de données la liste du travail qui attend la classe.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Enregistré dans la classe</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Des modifications attendent le réseau</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Le mot de passe de la classe est nécessaire pour envoyer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n exercice attend le réseau</numerusform>
+            <numerusform>%n exercices attendent le réseau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n exercice attend le réseau</numerusform>
+            <numerusform>%n exercices attendent le réseau</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Rejoindre une classe…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Mot de passe de la classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Quitter la classe</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Quitter la classe</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Quitter la classe ? Vos exercices restent sur cet ordinateur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
+            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
+            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Mot de passe de la classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Rejoindre une classe</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Adresse &amp;WebDAV du dossier de la classe :</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>Mot de &amp;passe d&apos;application :</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>Se &amp;rappeler sur cet appareil</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Saisissez le compte que connaît le serveur de la classe.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Interrogation du serveur de la classe…</translation>
+    </message>
+</context>
 </TS>

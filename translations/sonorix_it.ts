@@ -1887,4 +1887,177 @@ MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
         <translation>La panoramica della classe di una cartella condivisa è riservata agli insegnanti indicati in /etc/sonorix/sonorix.conf.</translation>
     </message>
 </context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Questo non è l&apos;indirizzo di una cartella su un server, come https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;indirizzo della classe deve iniziare con https://; il semplice http:// è permesso solo per questo computer (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;indirizzo non può contenere un account, una password o una query; scrivete account e password nei loro campi.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Salvato nella classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Il server della classe non è raggiungibile; il lavoro attende la rete.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connessione al server della classe si è interrotta durante un invio; sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Il server della classe non ha accettato l&apos;account o la password.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Il server della classe non permette a questo account di scrivere lì.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Il server della classe è pieno; il lavoro attende finché avrà spazio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La cartella della classe non è sul server; controllate l&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Il server della classe ha mandato Sonorix a un altro server, cosa che Sonorix rifiuta.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Il server della classe ha risposto con una pagina web (una pagina di accesso?) invece dei file della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Il server della classe ha inviato una risposta che Sonorix non sa leggere: non è un elenco di cartella WebDAV, o è troppo grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Il server della classe non dà a un file una versione che Sonorix possa sostituire senza rischi; si riproverà.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Altri dispositivi hanno continuato a cambiare il file della classe; si riproverà.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Il server della classe ha avuto un guasto; il lavoro sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix non ha potuto scrivere nella cartella dei dati l&apos;elenco del lavoro che attende la classe.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Salvato nella classe</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Modifiche in attesa della rete</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Serve la password della classe per inviare</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n esercizio in attesa della rete</numerusform>
+            <numerusform>%n esercizi in attesa della rete</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n esercizio in attesa della rete</numerusform>
+            <numerusform>%n esercizi in attesa della rete</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Entra in una classe…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Password della classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Lascia la classe</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Lascia la classe</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Lasciare la classe? I vostri esercizi restano su questo computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
+            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
+            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Password della classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Entrare in una classe</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Indirizzo &amp;WebDAV della cartella della classe:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Account:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>&amp;Password per app:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>&amp;Ricorda su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Scrivete l&apos;account che il server della classe conosce.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Interrogazione del server della classe…</translation>
+    </message>
+</context>
 </TS>

@@ -5,6 +5,8 @@
 
 namespace {
 
+using Col = ClassColumns;
+
 ClassCell Number(int64_t value) { return {std::to_string(value), static_cast<double>(value)}; }
 
 ClassCell Optional(const std::optional<double>& value) {
@@ -20,71 +22,67 @@ ClassCell Day(const std::optional<int32_t>& day) {
 }  // namespace
 
 ClassCell ClassCellOf(const PersonFigures& p, int column) {
-  using enum ClassColumns::Column;
-  if (column >= kFirstModeColumn && column < kFirstBestColumn) {
-    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - kFirstModeColumn) / 2)];
-    return Optional((column - kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
+  if (column >= Col::kFirstModeColumn && column < Col::kFirstBestColumn) {
+    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - Col::kFirstModeColumn) / 2)];
+    return Optional((column - Col::kFirstModeColumn) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
   }
-  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) {
-    const auto& best = p.bestScore[static_cast<size_t>(column - kFirstBestColumn)];
+  if (column >= Col::kFirstBestColumn && column < Col::kIneligibleAccuracy) {
+    const auto& best = p.bestScore[static_cast<size_t>(column - Col::kFirstBestColumn)];
     return best ? Number(*best) : ClassCell{};
   }
   switch (column) {
-    case kName: return {p.unknown ? kUnknownRowSource : p.name.empty() ? kNoNameSource : p.name, 0};
-    case kDrills: return Number(p.verifiedDrills);
-    case kWeekTime: return Duration(p.secondsThisWeek);
-    case kAllTime: return Duration(p.all.seconds);
-    case kFirst: return Day(p.firstDay);
-    case kLast: return Day(p.lastDay);
-    case kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
-    case kIneligibleDrills: return Number(p.ineligibleDrills);
-    case kNotEnded: return Number(p.notEndedDrills);
-    case kPracticeQuestions: return Number(p.practiceQuestions);
-    case kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
-    case kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
-    case kPracticeTime: return Duration(p.practiceSeconds);
-    case kUnverified: return Number(p.unverified);
-    case kAmbiguous: return Number(p.ambiguous);
+    case Col::kName: return {p.unknown ? kUnknownRowSource : p.name.empty() ? kNoNameSource : p.name, 0};
+    case Col::kDrills: return Number(p.verifiedDrills);
+    case Col::kWeekTime: return Duration(p.secondsThisWeek);
+    case Col::kAllTime: return Duration(p.all.seconds);
+    case Col::kFirst: return Day(p.firstDay);
+    case Col::kLast: return Day(p.lastDay);
+    case Col::kIneligibleAccuracy: return Optional(p.ineligible.Accuracy());
+    case Col::kIneligibleDrills: return Number(p.ineligibleDrills);
+    case Col::kNotEnded: return Number(p.notEndedDrills);
+    case Col::kPracticeQuestions: return Number(p.practiceQuestions);
+    case Col::kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
+    case Col::kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
+    case Col::kPracticeTime: return Duration(p.practiceSeconds);
+    case Col::kUnverified: return Number(p.unverified);
+    case Col::kAmbiguous: return Number(p.ambiguous);
     default: return {};
   }
 }
 
 ClassHead ClassHeadOf(int column) {
-  using enum ClassColumns::Column;
-  if (column >= kFirstModeColumn && column < kFirstBestColumn)
-    return {(column - kFirstModeColumn) / 2, (column - kFirstModeColumn) % 2 == 0 ? "\n% right" : "\ns/right"};
-  if (column >= kFirstBestColumn && column < kIneligibleAccuracy) return {column - kFirstBestColumn, "\nbest score"};
+  if (column >= Col::kFirstModeColumn && column < Col::kFirstBestColumn)
+    return {(column - Col::kFirstModeColumn) / 2, (column - Col::kFirstModeColumn) % 2 == 0 ? "\n% right" : "\ns/right"};
+  if (column >= Col::kFirstBestColumn && column < Col::kIneligibleAccuracy) return {column - Col::kFirstBestColumn, "\nbest score"};
   switch (column) {
-    case kName: return {-1, "Name"};
-    case kDrills: return {-1, "Drills"};
-    case kWeekTime: return {-1, "Time\nthis week"};
-    case kAllTime: return {-1, "Time\nin all"};
-    case kFirst: return {-1, "First\npractice"};
-    case kLast: return {-1, "Last\npractice"};
-    case kIneligibleAccuracy: return {-1, "Ineligible\n% right"};
-    case kIneligibleDrills: return {-1, "Ineligible\ndrills"};
-    case kNotEnded: return {-1, "Not ended\ndrills"};
-    case kPracticeQuestions: return {-1, "Practice\nquestions"};
-    case kPracticeFirstTry: return {-1, "Practice\nfirst try %"};
-    case kPracticeWeekTime: return {-1, "Practice\nthis week"};
-    case kPracticeTime: return {-1, "Practice\nin all"};
-    case kUnverified: return {-1, "Unverified"};
-    case kAmbiguous: return {-1, "Ambiguous"};
+    case Col::kName: return {-1, "Name"};
+    case Col::kDrills: return {-1, "Drills"};
+    case Col::kWeekTime: return {-1, "Time\nthis week"};
+    case Col::kAllTime: return {-1, "Time\nin all"};
+    case Col::kFirst: return {-1, "First\npractice"};
+    case Col::kLast: return {-1, "Last\npractice"};
+    case Col::kIneligibleAccuracy: return {-1, "Ineligible\n% right"};
+    case Col::kIneligibleDrills: return {-1, "Ineligible\ndrills"};
+    case Col::kNotEnded: return {-1, "Not ended\ndrills"};
+    case Col::kPracticeQuestions: return {-1, "Practice\nquestions"};
+    case Col::kPracticeFirstTry: return {-1, "Practice\nfirst try %"};
+    case Col::kPracticeWeekTime: return {-1, "Practice\nthis week"};
+    case Col::kPracticeTime: return {-1, "Practice\nin all"};
+    case Col::kUnverified: return {-1, "Unverified"};
+    case Col::kAmbiguous: return {-1, "Ambiguous"};
     default: return {};
   }
 }
 
 std::vector<int> ClassReportGeneralColumns() {
-  using enum ClassColumns::Column;
-  std::vector<int> general = {kName, kDrills, kWeekTime, kAllTime, kFirst, kLast};
-  for (int c = kIneligibleAccuracy; c < kColumns; ++c) general.push_back(c);
+  std::vector<int> general = {Col::kName, Col::kDrills, Col::kWeekTime, Col::kAllTime, Col::kFirst, Col::kLast};
+  for (int c = Col::kIneligibleAccuracy; c < Col::kColumns; ++c) general.push_back(c);
   return general;
 }
 
 std::vector<int> ClassReportModeColumns() {
-  using enum ClassColumns::Column;
-  std::vector<int> modes = {kName};
-  for (int c = kFirstModeColumn; c < kIneligibleAccuracy; ++c) modes.push_back(c);
+  std::vector<int> modes = {Col::kName};
+  for (int c = Col::kFirstModeColumn; c < Col::kIneligibleAccuracy; ++c) modes.push_back(c);
   return modes;
 }
 

@@ -490,7 +490,7 @@ TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
   ShowDrillWindow();
   QStringList captions;
   for (QAction* menu : Form1->MainMenu1->actions()) captions << QString(menu->text()).remove('&');
-  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help|Options|View");
+  EXPECT_EQ(captions.join('|'), "Exit|Filters|MIDI|Progress|Help|Options|Class|View");
   auto opens = [](Qt::Key letter) {
     QTest::keyClick(Form1, letter, Qt::AltModifier);
     QMenu* open = nullptr;
@@ -507,6 +507,7 @@ TEST_F(A11yTest, MenusGroupsAndTextsReadOnce) {
   EXPECT_EQ(opens(Qt::Key_P), "Progress");
   EXPECT_EQ(opens(Qt::Key_H), "Help");
   EXPECT_EQ(opens(Qt::Key_O), "Options");
+  EXPECT_EQ(opens(Qt::Key_C), "Class");
   EXPECT_EQ(opens(Qt::Key_V), "View");
 
   auto iface = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };

@@ -55,7 +55,8 @@ class WebClass : private DrillFiling {
     s.account = link.Account();
     s.needsPassword = !link.HasPassword();
     const Outbox::Waiting waiting = link.Waiting();
-    s.status = SyncStatusSource(waiting);
+    // As the desktop's status bar words it, one drill in the singular.
+    s.status = waiting.drills == 1 ? "%n drill waiting for the network" : SyncStatusSource(waiting);
     s.drills = waiting.drills;
     // Away from the network the count of what waits says it best.
     const ClassFault fault = link.LastFault();
@@ -92,6 +93,12 @@ class WebClass : private DrillFiling {
     password_ = {};
   }
   void SendNow() { Link().SendNow(); }
+  // The dialog closed while its join was asking: its answer joins nothing.
+  void CancelJoin() {
+    if (!joining_) return;
+    joining_ = false;
+    link_->CancelJoin();
+  }
 
  private:
   struct Password {
@@ -100,15 +107,11 @@ class WebClass : private DrillFiling {
     std::string password;
   };
 
-  // The class classlink.dat names: another tab's join or leave changes it.
-  // The link's own note in it (how far it looked for parts to fold) does not,
-  // and starting a new link on it would drop the fold the link is running.
+  // The class and account classlink.dat names, "" for none; not its other
+  // lines, which this tab's link itself rewrites.
   static std::string LinkFile() {
-    std::string text = DataStorage().Read(kClassLinkFileName).value_or(std::string());
-    std::optional<ClassLinkState> state = ParseClassLink(text);
-    if (!state) return text;
-    state->looked = 0;
-    return ClassLinkText(*state);
+    const std::optional<ClassLinkState> state = ParseClassLink(DataStorage().Read(kClassLinkFileName).value_or(std::string()));
+    return state ? FolderAddress(state->address) + '\n' + state->account : std::string();
   }
 
   ClassLink& Link() {
@@ -129,7 +132,7 @@ class WebClass : private DrillFiling {
   void Filed(const std::string& file, const std::string& bytes) override { Link().Filed(file, bytes); }
 
   std::unique_ptr<ClassLink> link_;
-  std::string seen_;  // classlink.dat as link_ read it
+  std::string seen_;  // the class of classlink.dat as link_ read it
   Password password_;
   bool joining_ = false;
 };
@@ -152,5 +155,6 @@ EMSCRIPTEN_BINDINGS(sonorix_class) {
       .function("join", &WebClass::Join)
       .function("usePassword", &WebClass::UsePassword)
       .function("leave", &WebClass::Leave)
-      .function("sendNow", &WebClass::SendNow);
+      .function("sendNow", &WebClass::SendNow)
+      .function("cancelJoin", &WebClass::CancelJoin);
 }

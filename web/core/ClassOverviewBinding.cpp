@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,26 +16,15 @@
 #include "ClassAddress.h"
 #include "ClassFetch.h"
 #include "ClassFigures.h"
+#include "ClassOverviewReport.h"
 #include "Clock.h"
 #include "PageDrill.h"
 #include "PageValues.h"
-#include "PracticeFigures.h"
-#include "PracticeLog.h"
-#include "ProgressFigures.h"
 #include "ReportReader.h"
 #include "Storage.h"
 #include "WebTransport.h"
 
 namespace {
-
-constexpr int kHardestShown = 8;
-constexpr int kConfusionsShown = 8;
-constexpr int kStudentShown = 3;  // per student in the printed report
-// The columns of the desktop's table: name, drills, time this week and in
-// all, first and last drill, accuracy and seconds per right answer per mode,
-// best score per mode, then the drills not eligible or not ended, practice
-// mode, unverified and ambiguous.
-constexpr int kColumns = 33;
 
 struct CellValue {
   std::string text;
@@ -88,50 +78,26 @@ struct OverviewValue {
   emscripten::val highScores = emscripten::val::array();
   int fetched = 0;
   int unreadable = 0;  // account folders closed to this account
+  emscripten::val students = emscripten::val::array();
 };
 
-CellValue Number(int64_t v) { return {std::to_string(v), emscripten::val(static_cast<double>(v))}; }
-CellValue Decimal(const std::optional<double>& v) {
-  return v ? CellValue{OneDecimal(v), emscripten::val(*v)} : CellValue{};
-}
-CellValue Duration(int64_t seconds) { return {MinutesSeconds(seconds), emscripten::val(static_cast<double>(seconds))}; }
-CellValue Day(const std::optional<int32_t>& day) {
-  return day ? CellValue{IsoDate(*day), emscripten::val(*day)} : CellValue{};
+// A cell of the core's table as the page sorts it: an empty one has no number.
+CellValue CellOf(const PersonFigures& p, int column) {
+  const ClassCell cell = ClassCellOf(p, column);
+  return {cell.text, std::isfinite(cell.key) ? emscripten::val(cell.key) : emscripten::val::null()};
 }
 
-// As the desktop's table has each cell, its text with the point as the files have it.
-CellValue CellOf(const PersonFigures& p, int column) {
-  constexpr int firstMode = 6, firstBest = firstMode + 2 * kModes, ineligible = firstBest + kModes;
-  if (column >= firstMode && column < firstBest) {
-    const AnswerTotals& t = p.eligibleByMode[static_cast<size_t>((column - firstMode) / 2)];
-    return Decimal((column - firstMode) % 2 == 0 ? t.Accuracy() : t.SecondsPerRight());
-  }
-  if (column >= firstBest && column < ineligible) {
-    const auto& best = p.bestScore[static_cast<size_t>(column - firstBest)];
-    return best ? Number(*best) : CellValue{};
-  }
-  switch (column - ineligible) {
-    case 0: return Decimal(p.ineligible.Accuracy());
-    case 1: return Number(p.ineligibleDrills);
-    case 2: return Number(p.notEndedDrills);
-    case 3: return Number(p.practiceQuestions);
-    case 4: return Decimal(PracticeFirstTryPercent(p));
-    case 5: return Duration(p.practiceSecondsThisWeek);
-    case 6: return Duration(p.practiceSeconds);
-    case 7: return Number(p.unverified);
-    case 8: return Number(p.ambiguous);
-    default: break;
-  }
-  switch (column) {
-    case 0: return {p.unknown ? std::string() : p.name};
-    case 1: return Number(p.verifiedDrills);
-    case 2: return Duration(p.secondsThisWeek);
-    case 3: return Duration(p.all.seconds);
-    case 4: return Day(p.firstDay);
-    case 5: return Day(p.lastDay);
-    default: return {};
-  }
-}
+struct HeadValue {
+  int mode = -1;       // the mode whose short name comes first, -1 for none
+  std::string source;  // English, a line break where the head takes two lines
+};
+
+struct ColumnsValue {
+  emscripten::val heads = emscripten::val::array();
+  // The printed report's two tables.
+  emscripten::val general = emscripten::val::array();
+  emscripten::val modes = emscripten::val::array();
+};
 
 }  // namespace
 
@@ -159,18 +125,19 @@ class WebClassOverview {
     if (check.fault != AddressFault::None) return AddressFaultMessage(check.fault);
     if (!IsUsableAccount(account)) return "The account name cannot name a folder of the class.";
     listener_ = listener;
-    today_ = static_cast<int32_t>(CoreClock().Today());
+    const auto today = static_cast<int32_t>(CoreClock().Today());
     fetch_ = std::make_unique<ClassFetch>(ClassConnection{check.address, {account, password}}, PageTransport(),
-                                          PageScheduler(), DataStorage(), std::string(), today_);
+                                          PageScheduler(), DataStorage(), std::string(), today);
     fetch_->Start(
         [this](FetchProgress p) { listener_.call<void>("progress", p.done, p.total); },
-        [this](ClassFetchResult result) {
+        [this, today](ClassFetchResult result) {
           const bool cancelled = result.cancelled;
           const std::string fault = cancelled || result.fault == ClassFault::None ? std::string()
                                                                                   : ReadFaultMessage(result.fault);
           // A cancelled or failed read keeps what was shown before it.
           if (!cancelled && result.fault == ClassFault::None) {
             result_ = std::move(result);
+            today_ = today;
             shown_ = true;
           }
           emscripten::val listener = listener_;
@@ -184,21 +151,26 @@ class WebClassOverview {
     if (fetch_ && fetch_->Running()) fetch_->Cancel();
   }
 
+  // The columns as the core lays the table out.
+  static ColumnsValue Columns() {
+    std::vector<HeadValue> heads;
+    for (int c = 0; c < ClassColumns::kColumns; ++c) {
+      const ClassHead head = ClassHeadOf(c);
+      heads.push_back({head.mode, head.source});
+    }
+    return {JsArray(heads), JsArray(ClassReportGeneralColumns()), JsArray(ClassReportModeColumns())};
+  }
+
   emscripten::val Overview() const {
     if (!shown_) return emscripten::val::null();
     const ClassReading& r = result_.reading;
+    const ClassOverviewReport report = MakeClassOverviewReport(r.rows, r.errors, r.students, today_);
     OverviewValue o;
     std::vector<RowValue> rows;
-    std::optional<int32_t> first, last;
     for (const PersonFigures& p : r.rows) {
       std::vector<CellValue> cells;
-      for (int c = 0; c < kColumns; ++c) cells.push_back(CellOf(p, c));
+      for (int c = 0; c < ClassColumns::kColumns; ++c) cells.push_back(CellOf(p, c));
       rows.push_back({p.name, p.unknown, JsArray(cells)});
-      for (const auto& day : {p.firstDay, p.lastDay, p.lastPracticeDay}) {
-        if (!day) continue;
-        if (!first || *day < *first) first = day;
-        if (!last || *day > *last) last = day;
-      }
     }
     o.rows = JsArray(rows);
     o.records = r.records;
@@ -206,14 +178,14 @@ class WebClassOverview {
     o.ambiguous = r.ambiguous;
     o.today = IsoDate(today_);
     o.weekFrom = IsoDate(WeekStartOf(today_));
-    o.first = first ? IsoDate(*first) : std::string();
-    o.last = last ? IsoDate(*last) : std::string();
+    o.first = report.firstDay ? IsoDate(*report.firstDay) : std::string();
+    o.last = report.lastDay ? IsoDate(*report.lastDay) : std::string();
     std::vector<HardValue> hardest;
-    for (const HardClass& h : HardestClasses(r.errors, kHardestShown))
+    for (const HardClass& h : report.hardest)
       hardest.push_back({Name(h.cardinalityIndex, h.listIndex), OneDecimal(h.accuracy), static_cast<double>(h.right + h.wrong)});
     o.hardest = JsArray(hardest);
     std::vector<ConfusionValue> confusions;
-    for (const Confusion& c : FrequentConfusions(r.errors, kConfusionsShown))
+    for (const Confusion& c : report.confusions)
       confusions.push_back({Name(c.cardinalityIndex, c.asked), Name(c.cardinalityIndex, c.answered), static_cast<double>(c.count)});
     o.confusions = JsArray(confusions);
     std::vector<emscripten::val> tables;
@@ -223,42 +195,18 @@ class WebClassOverview {
       tables.push_back(JsArray(entries));
     }
     o.highScores = JsArray(tables);
+    std::vector<StudentValue> students;
+    for (const auto& [name, figures] : report.students) {
+      std::vector<AnsweredValue> classes;
+      for (const ClassAnswered& a : figures.hardest) classes.push_back({a.name, a.firstTry, a.asked});
+      std::vector<ConfusedValue> confused;
+      for (const ClassConfused& c : figures.confusions) confused.push_back({c.asked, c.answered, c.times});
+      students.push_back({name, JsArray(classes), JsArray(confused)});
+    }
+    o.students = JsArray(students);
     o.fetched = result_.fetched;
     o.unreadable = static_cast<int>(result_.unreadable.size());
     return emscripten::val(o);
-  }
-
-  // Per account, from the practice parts of its folder as the read left them
-  // in the cache: the drill log keeps no answers per set class, practice mode does.
-  emscripten::val Students() const {
-    std::vector<StudentValue> students;
-    if (!shown_ || !fetch_) return JsArray(students);
-    for (const PersonFigures& p : result_.reading.rows) {
-      if (p.unknown) continue;
-      const std::optional<std::string> cached = DataStorage().ReadAll(fetch_->CacheName(p.name));
-      if (!cached) continue;
-      FolderFiles files;
-      for (auto& [name, file] : ParseFolderCache(*cached, p.name)) files[name] = std::move(file.bytes);
-      std::string text;
-      for (const std::string& name : PartsToRead(files, "practice.dat")) {
-        const std::string_view part = PracticeLogEnd(files[name]);
-        if (part.empty()) continue;
-        if (!text.empty() && text.back() != '\n') text += "\r\n";
-        text.append(part);
-      }
-      PracticeLog log = ParsePracticeLines(text);
-      if (log.records.empty()) continue;
-      // The folder's lines are its account's, whatever name they hold.
-      for (PracticeRecord& r : log.records) r.person = p.name;
-      for (const auto& [person, figures] : StudentClassFigures(log, kStudentShown)) {
-        std::vector<AnsweredValue> hardest;
-        for (const ClassAnswered& a : figures.hardest) hardest.push_back({a.name, a.firstTry, a.asked});
-        std::vector<ConfusedValue> confusions;
-        for (const ClassConfused& c : figures.confusions) confusions.push_back({c.asked, c.answered, c.times});
-        students.push_back({p.name, JsArray(hardest), JsArray(confusions)});
-      }
-    }
-    return JsArray(students);
   }
 
   // The desktop's export of the same rows, byte for byte: UTF-8 with its mark,
@@ -322,6 +270,11 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("name", &StudentValue::name)
       .field("hardest", &StudentValue::hardest)
       .field("confusions", &StudentValue::confusions);
+  emscripten::value_object<HeadValue>("ClassHead").field("mode", &HeadValue::mode).field("source", &HeadValue::source);
+  emscripten::value_object<ColumnsValue>("ClassColumns")
+      .field("heads", &ColumnsValue::heads)
+      .field("general", &ColumnsValue::general)
+      .field("modes", &ColumnsValue::modes);
   emscripten::value_object<OverviewValue>("ClassOverview")
       .field("rows", &OverviewValue::rows)
       .field("records", &OverviewValue::records)
@@ -335,12 +288,13 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("confusions", &OverviewValue::confusions)
       .field("highScores", &OverviewValue::highScores)
       .field("fetched", &OverviewValue::fetched)
-      .field("unreadable", &OverviewValue::unreadable);
+      .field("unreadable", &OverviewValue::unreadable)
+      .field("students", &OverviewValue::students);
   emscripten::class_<WebClassOverview>("WebClassOverview")
       .constructor<std::string>()
       .function("read", &WebClassOverview::Read)
       .function("cancel", &WebClassOverview::Cancel)
       .function("overview", &WebClassOverview::Overview)
-      .function("students", &WebClassOverview::Students)
-      .function("csv", &WebClassOverview::Csv);
+      .function("csv", &WebClassOverview::Csv)
+      .class_function("columns", &WebClassOverview::Columns);
 }

@@ -3,7 +3,7 @@
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
 import { currentClass } from './class-connection';
-import type { ClassOverview, ClassRow, WebClassOverviewNative } from './core';
+import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
 
@@ -12,25 +12,18 @@ const own = (source: string) => tr(pageContext, source);
 
 const ranges = ['close', '1 oct', '2 oct'];
 const rangeNames = ['close position', 'within 1 octave', 'within 2 octaves'];
-const modeShort = (mode: number) => `${t(ranges[mode % 3])} ${mode < 3 ? 3 : 4}`;
-const modeLong = (mode: number) => `${t(rangeNames[mode % 3])}, ${t(mode < 3 ? 'trichords' : 'tetrachords')}`;
+// Texts made of catalogue texts keep each as a text of its own, as a screen reader and the language check read them.
+type Pieces = string[];
+const modeShort = (mode: number): Pieces => [t(ranges[mode % 3]), ` ${mode < 3 ? 3 : 4}`];
+const modeLong = (mode: number): Pieces => [t(rangeNames[mode % 3]), ', ', t(mode < 3 ? 'trichords' : 'tetrachords')];
 
-// The desktop's column heads, a line break where a head takes two lines.
-function headers(): string[] {
-  const h = ['Name', 'Drills', 'Time\nthis week', 'Time\nin all', 'First\npractice', 'Last\npractice'].map(t);
-  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\n% right'), modeShort(m) + t('\ns/right'));
-  for (let m = 0; m < 6; m++) h.push(modeShort(m) + t('\nbest score'));
-  h.push(...['Ineligible\n% right', 'Ineligible\ndrills', 'Not ended\ndrills', 'Practice\nquestions', 'Practice\nfirst try %',
-    'Practice\nthis week', 'Practice\nin all', 'Unverified', 'Ambiguous'].map(t));
-  return h;
-}
+// The core's columns, as the desktop's window has them.
+let columns: ClassColumns = { heads: [], general: [], modes: [] };
 const nameColumn = 0;
-const modeColumns = [6, 18];  // the per-mode figures: accuracy and s/right, then the best scores
-const unverifiedColumns = [31, 32];
+const unverifiedColumn = (c: number) => ['Unverified', 'Ambiguous'].includes(columns.heads[c]?.source);
 
-// The printed report's two tables, as the desktop's: the general columns, then the modes.
-const generalColumns = () => [0, 1, 2, 3, 4, 5, ...Array.from({ length: 9 }, (_, i) => 24 + i)];
-const modesColumns = () => [0, ...Array.from({ length: 18 }, (_, i) => modeColumns[0] + i)];
+// The column heads in the page's language, a line break where a head takes two lines.
+const headers = (): Pieces[] => columns.heads.map((h) => [...(h.mode >= 0 ? modeShort(h.mode) : []), t(h.source)]);
 
 // A fault in the student's language: the core's English text, as the catalogues translate it.
 const faultText = (english: string) => translateText(pageContext, english) ?? english;
@@ -39,9 +32,10 @@ function personName(row: ClassRow) {
   return row.unknown ? t('(unknown)') : row.name || t('(no name)');
 }
 
-function el<K extends keyof HTMLElementTagNameMap>(tag: K, text = '', cls = ''): HTMLElementTagNameMap[K] {
+function el<K extends keyof HTMLElementTagNameMap>(tag: K, text: string | Pieces = '', cls = ''): HTMLElementTagNameMap[K] {
   const e = document.createElement(tag);
-  if (text) e.textContent = text;
+  if (typeof text === 'string') e.textContent = text;
+  else e.append(...text);
   if (cls) e.className = cls;
   return e;
 }
@@ -99,13 +93,13 @@ function bodyRow(row: ClassRow, columns: number[]) {
     if (c === nameColumn) (cell as HTMLTableCellElement).scope = 'row';
     else cell.className = 'num';
     // A tampered or damaged log shows at a glance.
-    if (unverifiedColumns.includes(c) && (row.cells[c].key ?? 0) > 0) cell.classList.add('warn');
+    if (unverifiedColumn(c) && (row.cells[c].key ?? 0) > 0) cell.classList.add('warn');
     tr.append(cell);
   }
   return tr;
 }
 
-function headRow(texts: string[]) {
+function headRow(texts: (string | Pieces)[]) {
   const tr = el('tr');
   for (const text of texts) {
     const th = el('th', text);
@@ -161,6 +155,7 @@ class OverviewDialog {
     const core = page.core;
     if (!core) return;
     this.native ??= new core.WebClassOverview(page.catalogue);
+    columns = core.WebClassOverview.columns();
     // The class this page joined, if any; a teacher's own account need not have joined.
     const joined = currentClass();
     const address = $<HTMLInputElement>('co-address');
@@ -222,10 +217,10 @@ class OverviewDialog {
     if (this.reading) summary.textContent = arg(t('%1 — reading the logs…'), this.folder());
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
+    $('co-table-caption').textContent = t('Class');
     this.table.draw(o?.rows ?? []);
-    const pct = (h: { accuracy: string }) => h.accuracy;
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
-      (o?.hardest ?? []).map((h) => [h.name, pct(h), h.answers]), [false, true, true]);
+      (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
     this.drawScores(o);
@@ -266,7 +261,7 @@ class OverviewDialog {
   }
 
   private legend() {
-    const modes = Array.from({ length: 6 }, (_, m) => `${modeShort(m)}: ${modeLong(m)}.`).join(' ');
+    const modes = Array.from({ length: 6 }, (_, m) => `${modeShort(m).join('')}: ${modeLong(m).join('')}.`).join(' ');
     return `${modes} ${t('% right, s/right and best score count the eligible drills that reached END: every set class of the ' +
       'cardinality enabled and the settings unchanged. Ineligible drills reached END otherwise; not ended ' +
       'drills have fewer than five right answers. Times are minutes:seconds. Unverified records are damaged ' +
@@ -298,11 +293,11 @@ class OverviewDialog {
     };
     const parts: HTMLElement[] = [el('h2', `Sonorix — ${t('Class Overview')}, ${o.today}`)];
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
-    parts.push(el('p', this.summary(o)), table(generalColumns()), table(modesColumns()));
+    parts.push(el('p', this.summary(o)), table(columns.general), table(columns.modes));
     report.replaceChildren(...parts);
     // After the legend and the lists, as the desktop's report ends.
     const students = $('co-students');
-    const list = this.native?.students() ?? [];
+    const list = o.students;
     students.replaceChildren(el('h3', t('Per student, from practice mode')));
     if (list.length === 0) students.append(el('p', t('Nobody has practised yet.')));
     for (const s of list) {

@@ -11,6 +11,8 @@ let link: WebClassNative | null = null;
 let shown: ClassState | null = null;
 
 const t = (source: string, n?: number) => tr(context, source, n);
+// The core's own texts, translated once for the desktop and the page.
+const core = (source: string, n?: number) => tr('ClassLink', source, n);
 
 // The core's state, read under the files' lock, as every call. The class
 // another tab joined or left is followed here, with its remembered password.
@@ -32,8 +34,8 @@ const state = () =>
 function statusText(s: ClassState): string {
   if (!s.joined) return '';
   if (s.needsPassword) return t('Type the app password again to send to the class: Class › Join a Class…');
-  if (s.fault) return t(s.fault);
-  return t(s.status, s.drills);
+  if (s.fault) return core(s.fault);
+  return core(s.status, s.drills);
 }
 
 function draw(s: ClassState) {
@@ -99,7 +101,7 @@ export async function showJoin() {
     const refused = await files.act(() => link!.checkAddress(address.value));
     const missing = !account.value.trim() ? account : !password.value ? password : null;
     if (refused || missing) {
-      joinFault(refused ? t(refused) : missing === account ? t('Type the account.') : t('Type the app password.'));
+      joinFault(refused ? core(refused) : missing === account ? t('Type the account.') : t('Type the app password.'));
       (refused ? address : missing!).focus();
       return;
     }
@@ -111,7 +113,7 @@ export async function showJoin() {
     });
     ok.disabled = false;
     if (fault) {
-      joinFault(t(fault));
+      joinFault(core(fault));
       password.focus();
       return;
     }
@@ -126,6 +128,8 @@ export async function showJoin() {
   };
   await closed;
   password.value = '';
+  // Closed while asking: the student did not join.
+  if (ok.disabled) await files.act(() => link!.cancelJoin());
 }
 
 export async function showLeave() {

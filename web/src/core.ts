@@ -330,7 +330,7 @@ export interface ClassState {
   joined: boolean;
   address: string;
   account: string;
-  // The status line as English source: "%n drills waiting for the network" with `drills`.
+  // The status line as English source of the core's texts: "%n drills waiting for the network" with `drills`.
   status: string;
   drills: number;
   // The last send's fault as English source, '' when none (or only the network was away).
@@ -350,6 +350,8 @@ export interface WebClassNative extends NativeObject {
   // Forgets the class and what waits for it; the student's own files stay.
   leave(): void;
   sendNow(): void;
+  // The join still asking is dropped: its answer joins nothing.
+  cancelJoin(): void;
 }
 
 // --- the Class Overview (web/core/ClassOverviewBinding.cpp) ------------------------
@@ -381,6 +383,17 @@ export interface ClassOverview {
   highScores: { name: string; score: number }[][];
   fetched: number;  // files read from the server this time; the rest came from the cache
   unreadable: number;  // account folders closed to this account, in no figure
+  // Per account, its hardest set classes and confusions in practice mode.
+  students: ClassStudent[];
+}
+
+// The table's columns as the core lays them out: each head's mode (-1 for
+// none), whose short name comes first, and English source; the printed
+// report's two tables.
+export interface ClassColumns {
+  heads: { mode: number; source: string }[];
+  general: number[];
+  modes: number[];
 }
 
 export interface ClassStudent {
@@ -400,8 +413,6 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
-  // Per account, its hardest set classes and confusions in practice mode.
-  students(): ClassStudent[];
   // The desktop's CSV export, its bytes.
   csv(separator: string): Uint8Array<ArrayBuffer>;
 }
@@ -417,7 +428,7 @@ export interface CoreModule {
   WebKeyboard: new (catalogue: string) => WebKeyboardNative;
   WebNotation: new (catalogue: string) => WebNotationNative;
   WebClass: new () => WebClassNative;
-  WebClassOverview: new (catalogue: string) => WebClassOverviewNative;
+  WebClassOverview: { new (catalogue: string): WebClassOverviewNative; columns(): ClassColumns };
   runTask(id: number): void;
   // The answer of the class's server to the core's request `id` (web/core/WebTransport.cpp).
   httpAnswered(id: number, answer: HttpAnswer): void;
@@ -451,7 +462,11 @@ export async function loadCore(
   const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay, webClassChanged: classChanged };
   let core: CoreModule | null = null;
   host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
-  host.webHttp = (id, request) => void sendHttp(request).then((answer) => answered(() => core?.httpAnswered(id, answer)));
+  // Every request is answered, or the core's sending would wait for it for good.
+  host.webHttp = (id, request) =>
+    void sendHttp(request)
+      .catch((): HttpAnswer => ({ link: 2 }))
+      .then((answer) => answered(() => core?.httpAnswered(id, answer)));
   core = await factory(host);
   return core;
 }

@@ -147,36 +147,11 @@ after(async () => {
   if (at.dir) rmSync(at.dir, { recursive: true, force: true });
 });
 
-// What the desktop's command says of the same folder on disk (the local copy
-// of the layout); a command that reads only data folders gets each account's
-// parts joined into one.
+// What the desktop's command says of the same folder on disk: the local copy of the layout.
 function commandFigures() {
   const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
-  const command = (path) => JSON.parse(execFileSync(join(build, 'bin', 'sonorix-class'), ['--json', path], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
-  try {
-    return new Map(command(at.folder).map((r) => [r.name, r]));
-  } catch {
-    const figures = new Map();
-    for (const account of readdirSync(at.folder).sort()) {
-      const joined = mkdtempSync(join(tmpdir(), 'sonorix-joined-'));
-      try {
-        for (const stem of ['report.dat', 'practice.dat']) {
-          const parts = readdirSync(join(at.folder, account)).filter((n) => n.startsWith(`${stem}.`)).sort();
-          writeFileSync(join(joined, stem), Buffer.concat(parts.map((n) => readFileSync(join(at.folder, account, n)))));
-        }
-        // Every row of the folder is the account's.
-        const sum = { name: account, last: null };
-        for (const row of command(joined))
-          for (const [key, value] of Object.entries(row))
-            if (typeof value === 'number') sum[key] = (sum[key] ?? 0) + value;
-            else if (key === 'last' && value && (!sum.last || value > sum.last)) sum.last = value;
-        figures.set(account, sum);
-      } finally {
-        rmSync(joined, { recursive: true, force: true });
-      }
-    }
-    return figures;
-  }
+  const json = execFileSync(join(build, 'bin', 'sonorix-class'), ['--json', at.folder], { encoding: 'utf8' });
+  return new Map(JSON.parse(json).map((r) => [r.name, r]));
 }
 
 async function openOverview(page, account, password) {
@@ -326,6 +301,12 @@ test('a student\'s account sees only its own row, and every fault is said in the
   await page.waitForFunction(() => document.querySelector('#co-reading').hidden && !document.querySelector('#co-fault').hidden);
   assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.');
   assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[0]), ['ann']);
+  // A class folder closed to the account altogether: the server's 403, said plainly.
+  await page.fill('#co-password', 'a-pw');
+  await page.fill('#co-address', `${at.origin}/Big/`);
+  await page.click('#co-read');
+  await page.waitForFunction(() => document.querySelector('#co-reading').hidden && !document.querySelector('#co-fault').hidden);
+  assert.equal(await page.textContent('#co-fault'), 'Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.');
   // Plain http to another machine is refused before any request.
   requests.length = 0;
   await page.fill('#co-address', 'http://class.example/Theory/');

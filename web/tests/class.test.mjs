@@ -108,7 +108,7 @@ async function waitForStatus(page, text) {
   }
 }
 
-async function joinClass(page, { account, password, address = dav.address, remember = false }) {
+async function fillJoin(page, { account, password, address = dav.address, remember = false }) {
   await page.click('summary:has-text("Class")');
   await page.click('[data-action=join-class]');
   await page.waitForSelector('#join-dialog[open]');
@@ -117,11 +117,25 @@ async function joinClass(page, { account, password, address = dav.address, remem
   await page.fill('#join-password', password);
   await page.setChecked('#join-remember', remember);
   await page.click('#join-ok');
+}
+
+async function joinClass(page, typed) {
+  await fillJoin(page, typed);
   // Joined (the dialog closes) or refused (it says why).
   await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
   const refused = await page.evaluate(() => (document.querySelector('#join-dialog').open ? document.querySelector('#join-error').textContent : ''));
   if (refused) await page.click('#join-cancel');
   return refused;
+}
+
+async function leave(page) {
+  await page.click('summary:has-text("Class")');
+  await page.click('[data-action=leave-class]');
+  await page.waitForSelector('#leave-dialog[open]');
+  const said = await page.textContent('#leave-text');
+  await page.click('#leave-yes');
+  await page.waitForSelector('#class-status', { state: 'hidden' });
+  return said;
 }
 
 // One drill to its score; what it added to the page's report.dat.
@@ -247,6 +261,28 @@ test('the server gone in the middle of a send and back: nothing lost, nothing tw
 
 test('a wrong password and a classmate\'s folder are said so, and what waits stays', { skip }, async () => {
   const ann = await student('Ann');
+  // Cancelled while the server is asked: its yes joins nothing.
+  let release;
+  const held = new Promise((r) => (release = r));
+  let asked;
+  const askedNow = new Promise((r) => (asked = r));
+  let answered;
+  await ann.page.route(`${dav.address}**`, async (route) => {
+    if (answered) return route.continue();
+    answered = held.then(() => route.continue());
+    asked();
+  });
+  await fillJoin(ann.page, { account: 'ann', password: 'a-pw' });
+  await askedNow;
+  await ann.page.click('#join-cancel');
+  release();
+  await answered;
+  await ann.page.unroute(`${dav.address}**`);
+  await ann.page.waitForTimeout(500);
+  await idle(ann.page);
+  assert.equal(await fileText(ann.page, 'classlink.dat'), '');
+  assert.equal(await ann.page.evaluate(() => document.querySelector('#class-status').hidden), true);
+
   assert.match(await joinClass(ann.page, { account: 'ann', password: 'wrong' }), /did not accept the account or the password/);
   assert.equal(await ann.page.evaluate(() => document.querySelector('#class-status').hidden), true);
   assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw' }), '');
@@ -277,12 +313,7 @@ test('a wrong password and a classmate\'s folder are said so, and what waits sta
   await waitForStatus(ann.page, '1 drill waiting for the network');
   const report = await fileText(ann.page, 'report.dat');
   assert.match(await fileText(ann.page, 'classpass.dat'), /a-pw/);
-  await ann.page.click('summary:has-text("Class")');
-  await ann.page.click('[data-action=leave-class]');
-  await ann.page.waitForSelector('#leave-dialog[open]');
-  assert.match(await ann.page.textContent('#leave-text'), /^1 drill still waiting for the network will not be sent to the class\./);
-  await ann.page.click('#leave-yes');
-  await ann.page.waitForSelector('#class-status', { state: 'hidden' });
+  assert.match(await leave(ann.page), /^1 drill still waiting for the network will not be sent to the class\./);
   await idle(ann.page);
   assert.equal(await fileText(ann.page, 'report.dat'), report);
   assert.equal(await fileText(ann.page, 'classpass.dat'), '');
@@ -307,10 +338,7 @@ test('a second tab follows the class the first joined and left', { skip }, async
   await waitForStatus(other, 'Saved to the class');
   assert.deepEqual(dav.newParts('ann', before), [drilled]);
   // Left in the first tab: the second sends nothing more.
-  await ann.page.click('summary:has-text("Class")');
-  await ann.page.click('[data-action=leave-class]');
-  await ann.page.click('#leave-yes');
-  await ann.page.waitForSelector('#class-status', { state: 'hidden' });
+  await leave(ann.page);
   await drill(other);
   await other.waitForSelector('#class-status', { state: 'hidden' });
   await ann.page.evaluate(() => window.dispatchEvent(new Event('online')));
@@ -318,4 +346,33 @@ test('a second tab follows the class the first joined and left', { skip }, async
   await idle(other);
   await new Promise((r) => setTimeout(r, 500));
   assert.deepEqual(dav.newParts('ann', before), [drilled]);
+});
+
+test('a class server that redirects elsewhere is refused, and the other server hears nothing', async () => {
+  const { createServer: createHttp } = await import('node:http');
+  const listen = async (handler) => {
+    const s = createHttp(handler);
+    await new Promise((r) => s.listen(0, '127.0.0.1', r));
+    return s;
+  };
+  const heard = [];
+  const elsewhere = await listen((req, res) => (heard.push(req.url), res.end()));
+  const origin = (web ?? (web = await serve())).url.replace(/\/$/, '');
+  const redirecting = await listen((req, res) => {
+    res.setHeader('Access-Control-Allow-Origin', origin);
+    res.setHeader('Access-Control-Allow-Methods', 'GET, PUT, PROPFIND, MKCOL, OPTIONS');
+    res.setHeader('Access-Control-Allow-Headers', 'Authorization, Content-Type, Depth, If-None-Match');
+    if (req.method === 'OPTIONS') return res.end();
+    res.writeHead(307, { Location: `http://127.0.0.1:${elsewhere.address().port}/steal/` });
+    res.end();
+  });
+  try {
+    const ann = await student('Ann');
+    const said = await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: `http://127.0.0.1:${redirecting.address().port}/Theory 1/` });
+    assert.match(said, /sent Sonorix to another server/);
+    assert.deepEqual(heard, []);
+  } finally {
+    elsewhere.close();
+    redirecting.close();
+  }
 });

@@ -56,7 +56,7 @@ async function textsOf(page, selector) {
     // The report's words, line by line.
     if (document.querySelector(sel)?.contains(document.querySelector('#e-text')))
       out.push(...document.querySelector('#e-text').textContent.split('\n').filter((l) => /Confused|Verwechselt/.test(l)));
-    return out.flatMap((t) => t.split('\n')).map((t) => t.trim()).filter(Boolean);
+    return out.map((t) => t.trim()).filter(Boolean);
   }, selector);
 }
 
@@ -68,8 +68,10 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
   );
   // Words that are German too, names and the page's own marks.
   const shared = new Set(['Sonorix', 'Sonorix v. 2.0', 'MIDI', 'English', 'Deutsch', 'Español', 'Français', 'Italiano', 'Sonorix v. 3.0', 'OK', 'RIPs']);
+  const isForeign = (t) => /\p{L}{2}/u.test(t) && !shared.has(t) && !german.some((g) => g.test(t));
+  // A text is the catalogue's whole (a head of two lines) or line by line (the desktop's paragraphs).
   const foreign = (texts) =>
-    texts.filter((t) => /\p{L}{2}/u.test(t) && !shared.has(t) && !german.some((g) => g.test(t)));
+    texts.filter((t) => isForeign(t)).flatMap((t) => t.split('\n').map((l) => l.trim()).filter((l) => l && isForeign(l)));
 
   const page = await openPage(at.chrome.context, at.server.url, 'seed=12345&clock=manual&start=10000&today=38961&nosw&lang=de');
   const seen = [];
@@ -87,7 +89,7 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
     await summary.click();
   }
   await look('drill', 'main');
-  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog'], ['join-class', 'join-dialog']]) {
+  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog'], ['join-class', 'join-dialog'], ['class-overview', 'class-overview-dialog']]) {
     await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
     await page.waitForSelector(`#${dialog}[open]`);
     await look(action, `#${dialog}`);

@@ -55,12 +55,5 @@
             <numerusform>%n drills still waiting for the network will not be sent to the class.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n drills waiting for the network</source>
-        <translation>
-            <numerusform>%n drill waiting for the network</numerusform>
-            <numerusform>%n drills waiting for the network</numerusform>
-        </translation>
-    </message>
 </context>
 </TS>

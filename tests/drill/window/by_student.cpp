@@ -68,7 +68,7 @@ TEST_F(DrillWindowTest, CreatedWithItsControlsMenuAndSize) {
   QStringList menus;
   // Each caption as designed; its first letter underlined for Alt (and View › Zoom after them).
   for (QAction* a : Form1->MainMenu1->actions()) menus << QString(a->text()).remove('&');
-  EXPECT_EQ(menus, QStringList({"Exit", "Filters", "MIDI", "Progress", "Help", "Options", "View"}));
+  EXPECT_EQ(menus, QStringList({"Exit", "Filters", "MIDI", "Progress", "Help", "Options", "Class", "View"}));
   // Every item can be chosen.
   EXPECT_TRUE(Form1->Midisetup1->isEnabled());
   EXPECT_TRUE(Form1->Instructionsreadmetxt1->isEnabled());

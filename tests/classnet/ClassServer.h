@@ -1,0 +1,58 @@
+// A class folder on Debian's Apache 2.4 for a test: started through
+// scripts/class-server.sh on a free port of this machine, with the teacher,
+// ann and bob owning their folders, and carol an account without one.
+#pragma once
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "EventLoop.h"
+#include "ScratchDir.h"
+
+class ClassServer {
+ public:
+  ClassServer() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    port_ = probe.serverPort();
+    probe.close();
+    Start();
+  }
+  ~ClassServer() { Stop(); }
+  // Again on the same folder and port, after Stop.
+  void Start() {
+    const char* source = std::getenv("SONORIX_SOURCE_DIR");
+    const QString script = QString(source && *source ? source : SONORIX_TEST_SOURCE_DIR) + "/scripts/class-server.sh";
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.start("bash", {script, QString::fromStdString(root_.Root().string()), QString::number(port_),
+                            "http://127.0.0.1:" + QString::number(port_ + 1), "Theory 1", "teacher:t-pw", "ann:a-pw",
+                            "bob:b-pw", "-carol:c-pw"});
+    ready_ = ProcessEventsUntil([this] {
+      QTcpSocket socket;
+      socket.connectToHost(QHostAddress::LocalHost, port_);
+      return socket.waitForConnected(100);
+    });
+  }
+  void Stop() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+    process_.waitForFinished(1000);
+  }
+  bool Ready() const { return ready_; }
+  std::string Class() const { return "http://127.0.0.1:" + std::to_string(port_) + "/Theory%201/"; }
+  std::string OnDisk(const std::string& path) const { return root_.Read("dav/Theory 1/" + path); }
+  std::string OnDiskPath(const std::string& path) const { return root_.Path("dav/Theory 1/" + path); }
+  int Port() const { return port_; }
+  std::filesystem::path Folder(const std::string& account) const { return root_.Root() / "dav" / "Theory 1" / account; }
+
+ private:
+  ScratchDir root_;
+  QProcess process_;
+  quint16 port_ = 0;
+  bool ready_ = false;
+};
+
