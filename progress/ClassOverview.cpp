@@ -11,6 +11,8 @@
 
 #include "ClassTable.h"
 #include "ClassTableView.h"
+#include "QtScheduler.h"
+#include "QtTransport.h"
 #include "ReportReader.h"
 #include "ScreenLocale.h"
 
@@ -64,10 +66,14 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   LoadProgress->hide();
   CancelButton = new QPushButton(T("Cancel"));
   CancelButton->hide();
+  ServerButton = new QPushButton(T("Open Class on Server…"));
+  CopyButton = new QPushButton(T("Open Class Copy…"));
   ExportButton = new QPushButton(T("Export CSV…"));
   PdfButton = new QPushButton(T("Save PDF…"));
   CloseButton = new QPushButton(T("Close"));
   auto* buttons = new QHBoxLayout();
+  buttons->addWidget(ServerButton);
+  buttons->addWidget(CopyButton);
   buttons->addWidget(ExportButton);
   buttons->addWidget(PdfButton);
   buttons->addWidget(LoadProgress, 1);
@@ -82,10 +88,13 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   resize(1250, 800);
 
+  connect(ServerButton, &QPushButton::clicked, this, [this] { ServerButtonClick(); });
+  connect(CopyButton, &QPushButton::clicked, this, [this] { CopyButtonClick(); });
   connect(ExportButton, &QPushButton::clicked, this, [this] { ExportButtonClick(); });
   connect(PdfButton, &QPushButton::clicked, this, [this] { PdfButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] {
     if (cancel_) cancel_->store(true);
+    if (fetch_) fetch_->Cancel();
   });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -95,6 +104,8 @@ TClassOverviewForm::~TClassOverviewForm() { StopLoading(); }
 void TClassOverviewForm::StopLoading() {
   if (cancel_) cancel_->store(true);
   if (worker_.joinable()) worker_.join();
+  // Its answer, if any, is of a read since replaced.
+  if (fetch_) fetch_->Cancel();
 }
 
 void TClassOverviewForm::ShowRows(std::vector<PersonFigures> rows) { model_->SetRows(std::move(rows)); }
@@ -102,6 +113,7 @@ void TClassOverviewForm::ShowRows(std::vector<PersonFigures> rows) { model_->Set
 void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats, const Catalogue& catalogue,
                                    int32_t today) {
   StopLoading();
+  students_.reset();
   loading_ = false;
   today_ = today;
   records_ = log.records;

@@ -3,7 +3,9 @@
 // set classes and most frequent confusions from the error statistics;
 // exported as CSV or as a printable PDF report. The logs are read off the GUI
 // thread, with a progress bar for long reads and Cancel; an unchanged folder
-// is shown from the account's cache.
+// is shown from the account's cache. It opens as well a class folder on a
+// WebDAV server, through the event loop, or a local copy of one: a row per
+// account folder.
 #pragma once
 
 #include <QDialog>
@@ -17,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "ClassFetch.h"
 #include "ClassFigures.h"
 #include "ClassOverviewReport.h"
 #include "Catalogue.h"
@@ -26,6 +29,8 @@
 #include "Texts.h"
 
 class QLabel;
+class QtScheduler;
+class QtTransport;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -46,6 +51,8 @@ class TClassOverviewForm : public QDialog {
   QTableWidget* ConfusionTable = nullptr;
   QProgressBar* LoadProgress = nullptr;
   QPushButton* CancelButton = nullptr;
+  QPushButton* ServerButton = nullptr;
+  QPushButton* CopyButton = nullptr;
   QPushButton* ExportButton = nullptr;
   QPushButton* PdfButton = nullptr;
   QPushButton* CloseButton = nullptr;
@@ -53,6 +60,11 @@ class TClassOverviewForm : public QDialog {
   // Starts reading report.dat, practice.dat, errors.dat and ftclass.dat of
   // the working directory; Loaded() follows, also after Cancel.
   void LoadFolder();
+  // Reads the class folder on its server; Loaded() follows, also after
+  // Cancel or a fault. Without a transport, through Qt's network access.
+  void LoadServerClass(const ClassConnection& connection, Transport* transport = nullptr);
+  // Reads a local copy of a class folder (its subfolders are the accounts) off the GUI thread.
+  void LoadClassCopy(const QString& folder);
   bool Loading() const { return loading_; }
   // Whether the figures shown came from the cache rather than the logs.
   bool FromCache() const { return fromCache_; }
@@ -83,6 +95,11 @@ class TClassOverviewForm : public QDialog {
     const QStringList& names = names_[cardinalityIndex == 1 ? 1 : 0];
     return listIndex >= 0 && listIndex < names.size() ? names[listIndex] : QString::number(listIndex + 1);
   }
+  void ServerButtonClick();
+  void CopyButtonClick();
+  void Begin(const QString& folder, const QString& reading);
+  // The class folder's reading, on the GUI thread.
+  void ShowReading(ClassReading& reading, int generation, const QString& note);
   void ExportButtonClick();
   void PdfButtonClick();
   void StopLoading();
@@ -105,6 +122,9 @@ class TClassOverviewForm : public QDialog {
   bool fromCache_ = false;
   int generation_ = 0;
   std::thread worker_;
+  std::unique_ptr<QtTransport> transport_;
+  std::unique_ptr<QtScheduler> scheduler_;
+  std::unique_ptr<ClassFetch> fetch_;
   std::shared_ptr<std::atomic<bool>> cancel_;
 };
 

@@ -32,6 +32,7 @@ struct TClassOverviewForm::Result {
 
 void TClassOverviewForm::LoadFolder() {
   StopLoading();
+  students_.reset();
   loading_ = true;
   ExportButton->setEnabled(false);
   PdfButton->setEnabled(false);
@@ -128,6 +129,22 @@ void TClassOverviewForm::Show(Result& result) {
   ExportButton->setEnabled(true);
   PdfButton->setEnabled(true);
   emit Loaded();
+}
+
+void TClassOverviewForm::ShowReading(ClassReading& reading, int generation, const QString& note) {
+  if (generation != generation_) return;
+  Catalogue catalogue;
+  catalogue.Load(kCatalogueFileName);
+  ShowLists(reading.errors, catalogue);
+  students_ = std::move(reading.students);
+  Result result;
+  result.rows = std::move(reading.rows);
+  result.records = reading.records;
+  result.unverified = reading.unverified;
+  result.ambiguous = reading.ambiguous;
+  result.note = note;
+  result.generation = generation;
+  Show(result);
 }
 
 void ShowClassOverview(QWidget* parent) {

@@ -214,7 +214,7 @@ void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) 
     std::vector<std::pair<ServerPart, std::string>> mine;
     for (const DavEntry& e : listing.entries) {
       if (e.folder) continue;
-      const std::optional<ServerPart> part = ParsePartName(e.name);
+      const std::optional<ServerPart> part = ParseServerPart(e.name);
       if (part && part->device == device) mine.emplace_back(*part, e.name);
     }
     std::map<std::string, FoldRun::Plan> byStem;

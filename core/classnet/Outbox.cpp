@@ -301,7 +301,7 @@ std::string MergeRecords(std::string_view remote, std::string_view local) {
   return merged;
 }
 
-std::optional<ServerPart> ParsePartName(std::string_view name) {
+std::optional<ServerPart> ParseServerPart(std::string_view name) {
   const size_t last = name.rfind('.');
   if (last == std::string_view::npos || last == 0) return std::nullopt;
   const size_t device = name.rfind('.', last - 1);

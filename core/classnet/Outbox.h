@@ -96,7 +96,7 @@ struct ServerPart {
            (other.first != first || other.last != last);
   }
 };
-std::optional<ServerPart> ParsePartName(std::string_view name);
+std::optional<ServerPart> ParseServerPart(std::string_view name);
 std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last);
 
 // Lines of `local` whose first word no line of `remote` starts with,

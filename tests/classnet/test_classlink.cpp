@@ -371,7 +371,7 @@ TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
   ASSERT_TRUE(server.files.count(folded));
   EXPECT_EQ(server.Joined(kAnn, "report.dat."), all);
   int singles = 0;
-  for (const auto& [url, f] : server.files) singles += ParsePartName(url.substr(kAnn.size()))->folded ? 0 : 1;
+  for (const auto& [url, f] : server.files) singles += ParseServerPart(url.substr(kAnn.size()))->folded ? 0 : 1;
   EXPECT_EQ(singles, 9) << "8 of the log and the statistics";
   EXPECT_NE(dir.Read(kClassLinkFileName).find("\r\nlooked 33\r\n"), std::string::npos) << dir.Read(kClassLinkFileName);
 
@@ -386,6 +386,6 @@ TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
   EXPECT_TRUE(server.files.count(kAnn + std::string(kErrorsFileName) + "." + device + ".00000041")) << "one is no fold";
 
   for (const char* bad : {"report.dat", "report.dat.dev", "report.dat.de-v.1", "report.dat.dev.9-1", "x.dev.1-"})
-    EXPECT_FALSE(ParsePartName(bad)) << bad;
-  EXPECT_TRUE(ParsePartName("report.dat.dev.00000003")->last == 3);
+    EXPECT_FALSE(ParseServerPart(bad)) << bad;
+  EXPECT_TRUE(ParseServerPart("report.dat.dev.00000003")->last == 3);
 }

@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QXYSeries>
+#include <filesystem>
 
 #include "ClassOverview.h"
 #include "ClassTable.h"
@@ -437,6 +439,50 @@ TEST_F(ProgressTest, ClassOverviewReadsInTheBackgroundAndFromTheCache) {
     EXPECT_FALSE(window.FromCache());
     EXPECT_EQ(window.Rows().size(), 2u);
   }
+}
+
+// A server that answers every request alike, later, as a transport must.
+struct AnsweringServer : Transport {
+  HttpResponse answer;
+  std::vector<HttpRequest> asked;
+  void Send(const HttpRequest& request, std::function<void(HttpResponse)> done) override {
+    asked.push_back(request);
+    QTimer::singleShot(0, [r = answer, done = std::move(done)] { done(r); });
+  }
+};
+
+// A class folder, copied or on its server: a row per account folder, and a
+// fault said in the window with nothing shown as read.
+TEST_F(ProgressTest, ClassOverviewOpensAClassFolderCopiedOrOnItsServer) {
+  const ScratchCache cache(dir_.Path("cache"));
+  std::filesystem::create_directories(dir_.Path("class/ann"));
+  std::filesystem::create_directories(dir_.Path("class/bob"));
+  dir_.Write("class/ann/report.dat.d1.00000001", DrillRecords("Ann", 8, 1, 117));
+  // Logged under Ann's name in Bob's folder: Bob's, and the tampered record his unverified one.
+  dir_.Write("class/bob/report.dat.d2.00000001", DrillRecords("Ann", 6, 0, 50) + DrillRecords("Bob", 5, 0, 40, 1));
+  TClassOverviewForm window;
+  window.LoadClassCopy(QString::fromStdString(dir_.Path("class")));
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  ASSERT_EQ(window.Rows().size(), 2u);
+  EXPECT_EQ(window.Rows()[0].name, "ann");
+  EXPECT_EQ(window.Rows()[0].all.right, 8);
+  EXPECT_EQ(window.Rows()[1].name, "bob");
+  EXPECT_EQ(window.Rows()[1].all.right, 6);
+  EXPECT_EQ(window.Rows()[1].unverified, 1);
+  EXPECT_TRUE(window.ExportButton->isEnabled());
+  EXPECT_TRUE(window.FolderLabel->text().contains("2 people, 9 records, 1 of them unverified"))
+      << window.FolderLabel->text().toStdString();
+
+  AnsweringServer server;
+  server.answer = {HttpResponse::Link::Answered, 401, {}, {}, false};
+  const ClassAddress address = ParseClassAddress("https://dav.school.example/class/").address;
+  window.LoadServerClass({address, {"teacher", "t-pw"}}, &server);
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  ASSERT_EQ(server.asked.size(), 1u);
+  EXPECT_EQ(server.asked[0].method, "PROPFIND");
+  EXPECT_TRUE(window.FolderLabel->text().contains("did not accept the account or the password"))
+      << window.FolderLabel->text().toStdString();
+  EXPECT_FALSE(window.ExportButton->isEnabled());
 }
 
 // Each column is exactly as wide as laying out every cell and heading makes

@@ -1,8 +1,9 @@
 // The teacher's Class Overview against a real class folder: Debian's Apache
 // (scripts/class-server.sh) on a free port, the page from another origin, two
-// students' part files in their folders. The page's figures are the desktop
-// command's on the same folder; a reopen fetches only what changed; a
-// student's account is told it may not read the class.
+// students' drills in their folders (sent by their own pages, and recorded
+// parts beside them). The page's figures are the desktop command's on the
+// same folder on disk; a reopen fetches only what changed; a student's account
+// sees its own row; a large class reads in steps and can be cancelled.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
@@ -199,6 +200,14 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   assert.equal(await page.getAttribute('#co-table tbody tr:nth-child(2) td:nth-child(' + (col('Unverified') + 1) + ')', 'class'), 'num warn');
 
   await shoot(page, 'web-class-overview');
+  // On a phone the wide table scrolls in its own frame: neither the window nor the page scrolls sideways.
+  await page.setViewportSize({ width: 360, height: 780 });
+  const sideways = await page.evaluate(() => {
+    const d = document.querySelector('#class-overview-dialog');
+    return [document.documentElement.scrollWidth - innerWidth, d.scrollWidth - d.clientWidth, d.getBoundingClientRect().right - innerWidth];
+  });
+  assert.ok(sideways.every((px) => px <= 1), `${sideways}`);
+  await page.setViewportSize({ width: 1280, height: 900 });
   // Filled, the window passes an accessibility scan in both themes.
   await page.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
   for (const colorScheme of ['light', 'dark']) {
@@ -278,6 +287,16 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   const [ann] = await table(page, '#co-table tbody');
   assert.equal(Number(ann[col('Drills')]), commandFigures().get('ann').drills);
   assert.equal(Number(ann[col('Drills')]), Number(rows[0][col('Drills')]) + 1);
+
+  // The fetched files are kept in the page's storage: after a reload, too, only the listings.
+  await page.reload();
+  await page.waitForSelector('#login-dialog[open]');
+  await login(page, 'Teacher');
+  await page.waitForSelector('body[data-ready=yes]');
+  requests.length = 0;
+  await openOverview(page, 'teacher', 't-pw');
+  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
+  assert.equal((await table(page, '#co-table tbody')).length, 2);
   await page.close();
 });
 
