@@ -1,6 +1,7 @@
 #include "ClassMenu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "ClassTexts.h"
 #include "DataFile.h"
@@ -79,10 +81,27 @@ void TClassMenu::UsePassword() {
   const std::string key = ClassPasswordKey(link_->Account(), link_->Address());
   QPointer<TClassMenu> self(this);
   passwords_.Load(key, [self, key](std::optional<std::string> password) {
-    if (self && password && self->link_->Joined() &&
-        ClassPasswordKey(self->link_->Account(), self->link_->Address()) == key)
-      self->link_->SetPassword(*password);
+    if (!self || !self->link_->Joined() || ClassPasswordKey(self->link_->Account(), self->link_->Address()) != key)
+      return;
+    if (password) self->link_->SetPassword(*password);
+    else self->AskPasswordWhenShown();
   });
+}
+
+// Not remembered: asked once the drill window shows and no other window
+// (the login) waits for an answer; the drill goes on meanwhile.
+void TClassMenu::AskPasswordWhenShown() {
+  auto* wait = new QTimer(this);
+  wait->setInterval(300);
+  connect(wait, &QTimer::timeout, this, [this, wait] {
+    if (!window_->isVisible() || QApplication::activeModalWidget()) return;
+    wait->deleteLater();
+    if (!link_->Joined() || link_->HasPassword()) return;
+    auto* form = new TJoinClassForm(*link_, passwords_, window_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+  });
+  wait->start();
 }
 
 void TClassMenu::ShowStatus() {

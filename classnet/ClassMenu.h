@@ -59,6 +59,7 @@ class TClassMenu : public QObject {
  private:
   void ShowStatus();
   void UsePassword();
+  void AskPasswordWhenShown();
 
   QMainWindow* window_;
   OwnStorage own_;

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 
 #include "ClassMenu.h"
 #include "ClassServer.h"
+#include "DrillFiling.h"
 #include "DrillWindowTest.h"
 #include "ErrorStats.h"
 #include "JoinClassForm.h"
@@ -116,6 +119,15 @@ TEST_F(ClassDesktopTest, JoinedTheDrillReachesTheServerOnceAndARefusalKeepsItWai
       EXPECT_EQ(ReadFile(e.path().filename().string()).find("a-pw"), std::string::npos) << e.path();
     }
 
+  // Started again, the remembered password is used without a question.
+  {
+    QMainWindow restarted;
+    TClassMenu second(&restarted, restarted.menuBar());
+    EXPECT_TRUE(second.Link().Joined());
+    EXPECT_TRUE(second.Link().HasPassword());
+  }
+  SetDrillFiling(&link);
+
   // A drill to END: its records and statistics are on the server, once each.
   Drill();
   ASSERT_TRUE(ProcessEventsUntil([&] { return Parts(server, kErrorsFileName).size() == 1; }));
@@ -145,6 +157,22 @@ TEST_F(ClassDesktopTest, JoinedTheDrillReachesTheServerOnceAndARefusalKeepsItWai
   EXPECT_EQ(server.OnDisk("ann/" + Parts(server, kReportFileName)[1]), ReadFile(kReportFileName).substr(before.size()));
   EXPECT_FALSE(again.RememberBox->isChecked());
   EXPECT_FALSE(PasswordStore::LoadFromFile(ClassPasswordKey("ann", server.Class()))) << "not remembered this time";
+
+  // Started again without it, the password is asked once the window shows.
+  {
+    QMainWindow restarted;
+    TClassMenu second(&restarted, restarted.menuBar());
+    EXPECT_FALSE(second.Link().HasPassword());
+    EXPECT_EQ(second.StatusLabel->text(), "The class's password is needed to send");
+    restarted.show();
+    TJoinClassForm* asked = nullptr;
+    ASSERT_TRUE(ProcessEventsUntil([&] { return (asked = restarted.findChild<TJoinClassForm*>()) && asked->isVisible(); }));
+    EXPECT_TRUE(asked->AccountEdit->isReadOnly());
+    asked->PasswordEdit->setText(QStringLiteral("a-pw"));
+    asked->Try();
+    EXPECT_TRUE(ProcessEventsUntil([&] { return second.Link().HasPassword(); }));
+  }
+  SetDrillFiling(&link);
 
   // Leaving forgets the class; the student's files stay.
   menu->Leave();
