@@ -163,6 +163,22 @@ async function measure(students) {
     met.push(line(`${students} students: reopen with nothing changed`, `${again.ms.toFixed(0)} ms`,
       students > 30 ? 'as it is' : '<= 500 ms', !again.fault && again.rows === students && gets === 0 && (students > 30 || again.ms <= 500)));
 
+    // The desktop's reading of the same class, for comparison: the command
+    // shares the Class Overview's fetch and cache.
+    const command = join(build, 'bin', 'sonorix-class');
+    if (existsSync(command)) {
+      const cache = mkdtempSync(join(tmpdir(), 'sonorix-class-cache-'));
+      const env = { ...process.env, XDG_CACHE_HOME: cache, SONORIX_CLASS_PASSWORD: 't-pw' };
+      const timed = () => {
+        const start = performance.now();
+        execFileSync(command, ['--user', 'teacher', address], { env, stdio: ['ignore', 'ignore', 'inherit'] });
+        return performance.now() - start;
+      };
+      const [cold, warm] = [timed(), timed()];
+      rmSync(cache, { recursive: true, force: true });
+      console.log(`  the desktop's reading (sonorix-class): first ${cold.toFixed(0)} ms, from its cache ${warm.toFixed(0)} ms`);
+    }
+
     // A later visit: the page's own storage keeps what was fetched.
     await page.close();
     requests.length = 0;
