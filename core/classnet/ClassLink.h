@@ -9,6 +9,8 @@
 //   account <the account the server knows>
 //   looked <the outbox's number at the last look for parts to fold>
 // The password is never in it: the front end keeps it, or asks again.
+//
+// Each front end makes one and hands it to SetDrillFiling for as long as it lives.
 #pragma once
 
 #include <cstdint>

@@ -219,13 +219,12 @@ void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) 
     }
     std::map<std::string, FoldRun::Plan> byStem;
     std::map<std::string, std::vector<std::pair<uint64_t, std::string>>> singles;
-    // Named, not bound: the page's compiler (clang 14) captures no structured binding.
     for (const auto& entry : mine) {
       const ServerPart& part = entry.first;
-      const std::string& name = entry.second;
-      const bool covered = std::any_of(mine.begin(), mine.end(), [&](const auto& other) { return other.first.Covers(part); });
-      if (covered) byStem[part.stem].covered.push_back(name);
-      else if (!part.folded) singles[part.stem].emplace_back(part.first, name);
+      const bool covered =
+          std::any_of(mine.begin(), mine.end(), [&part](const auto& other) { return other.first.Covers(part); });
+      if (covered) byStem[part.stem].covered.push_back(entry.second);
+      else if (!part.folded) singles[part.stem].emplace_back(part.first, entry.second);
     }
     auto run = std::make_shared<FoldRun>();
     run->done = done;

@@ -200,6 +200,14 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->sent, 1);
   EXPECT_EQ(server.OnDisk("ann/" + std::string(kClassLogName) + "." + outbox.Device() + ".00000003"), drill);
 
+  // Her two parts of the log folded into one, on Apache's listing; the singles go.
+  std::optional<int> folded;
+  ann.Fold(2, [&](ClassFault fault, int n) { folded = fault == ClassFault::None ? n : -1; });
+  ASSERT_TRUE(ProcessEventsUntil([&] { return folded.has_value(); }));
+  EXPECT_EQ(folded, 2);
+  EXPECT_EQ(server.OnDisk("ann/" + FoldedPartName(kClassLogName, outbox.Device(), 1, 3)), drill + drill);
+  EXPECT_FALSE(std::filesystem::exists(server.Folder("ann") / part));
+
   // A page of another origin may ask, before it sends a password.
   const HttpResponse preflight = send({"OPTIONS", AddressOf(address, scores),
                                        {{"Origin", "http://127.0.0.1:" + std::to_string(server.Port() + 1)},
