@@ -182,7 +182,7 @@ TEST(ClassReaderTest, EveryFolderIsOneAccountsRowFromItsPartsFoldedOrNot) {
   copy.Write("report.dat.x.00000001", Drill("Eve", kToday, 50, 0, 10));
   const auto local = ReadLocalClass(copy.Root().string());
   ASSERT_TRUE(local);
-  ExpectSameFigures(ReadClass(*local, kToday), ReadClass(files, kToday) /* the odd name aside */);
+  ExpectSameFigures(ReadClass(*local, kToday), ReadClass(files, kToday));
   EXPECT_FALSE(ReadLocalClass(copy.Path("nowhere")));
 }
 
