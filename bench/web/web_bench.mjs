@@ -5,7 +5,8 @@
 //  - all the page's WebAssembly and JavaScript, gzipped, the SoundFont aside;
 //  - an answer judged and the next question's notes scheduled, worst of 200.
 // Build the page first (scripts/web.sh --build-only), then:
-//   node bench/web/web_bench.mjs [--runs N] [--profile] [--dist DIR]...
+//   node bench/web/web_bench.mjs [--runs N] [--profile] [--size] [--dist DIR]...
+// --size prints the size alone, at once.
 // --profile adds, per kind of load, the median moment of each step of the start
 // and of each file's fetch, in ms from the navigation. Two or more --dist (a copy
 // of web/dist before a change, say) are loaded in turn, run by run, so that a
@@ -157,6 +158,19 @@ async function visit(url, results, answers) {
   } finally {
     await chrome.close();
   }
+}
+
+// --size: only the size, which needs no browser and no quiet machine.
+if (argv.includes('--size')) {
+  let met = true;
+  for (const folder of dists) {
+    const { total, sizes } = sizeOf(folder);
+    if (dists.length > 1) console.log(`${folder}:`);
+    line('WebAssembly and JavaScript, gzip -9', `${(total / 1024).toFixed(1)} KB`, '<= 700 KB', total <= 700 * 1024);
+    console.log(`  ${sizes.join(', ')}`);
+    met &&= total <= 700 * 1024;
+  }
+  process.exit(met ? 0 : 1);
 }
 
 const all = dists.map(() => ({ cold: [], warm: [], judge: [], act: [] }));

@@ -1,0 +1,323 @@
+// The teacher's Class Overview in the browser against a class folder on
+// Debian's Apache (scripts/class-server.sh) on this machine, beside its goals:
+//  - 30 students with a term's logs (about 200,000 records): the first open,
+//    from the click on "Read the class" to the table drawn, and a reopen with
+//    nothing changed (only the listings; no file fetched again);
+//  - 300 students: the first open, the progress bar shown meanwhile, and the
+//    page's longest task (PerformanceObserver 'longtask') while it reads.
+// The class folder is written by bench/classnet's class_layout as the
+// students' devices leave it. Build that and the page first, then:
+//   node bench/web/class_bench.mjs [--build DIR] [--dist DIR] [--students N,N] [--add-errors]
+// --build is the CMake build holding bin/class_layout (build-rel by default).
+// With --send [--drills N] [--queued N] it times the page's own sending instead:
+// a drill from END to its part on the server, and 50 drills done offline sent
+// when the page is online again.
+import { execFileSync, spawn } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
+import { connect, createServer } from 'node:net';
+import { loadavg, tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { browser, dist as defaultDist, login, openPage, root, serve } from '../../web/tests/harness.mjs';
+
+const argv = process.argv.slice(2);
+const option = (name, fallback) => {
+  const i = argv.indexOf(name);
+  return i >= 0 ? argv[i + 1] : fallback;
+};
+const build = option('--build', join(root, 'build-rel'));
+const dist = option('--dist', defaultDist);
+const sizes = option('--students', '30,300').split(',').map(Number);
+const layout = join(build, 'bin', 'class_layout');
+const className = 'Theory 1';
+
+function line(name, figure, goal, ok) {
+  console.log(`${name.padEnd(62)} ${figure.padStart(12)}   goal ${goal.padEnd(10)} ${ok ? 'met' : 'MISSED'}`);
+  return ok;
+}
+
+const freePort = () =>
+  new Promise((resolve) => {
+    const s = createServer();
+    s.listen(0, '127.0.0.1', () => {
+      const { port } = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+
+const reachable = (port) =>
+  new Promise((resolve) => {
+    const socket = connect(port, '127.0.0.1');
+    socket.on('connect', () => (socket.end(), resolve(true)));
+    socket.on('error', () => resolve(false));
+  });
+
+// Every long task the page runs, from its start.
+function watchLongTasks() {
+  window.benchLongTasks = [];
+  new PerformanceObserver((list) => {
+    for (const e of list.getEntries()) window.benchLongTasks.push({ start: e.startTime, duration: e.duration });
+  }).observe({ type: 'longtask', buffered: true });
+}
+
+// Opens Class › Class Overview…, fills in the class and reads it; the time from
+// the click to the table drawn, what the progress bar showed meanwhile and the
+// longest task in between.
+async function readClass(page, address) {
+  // The page's CPU time too, less swayed than the wall clock by a busy machine.
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const cpu = async () => Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+  await page.evaluate(() => document.querySelector('[data-action=class-overview]').click());
+  await page.waitForSelector('#class-overview-dialog[open]');
+  await page.fill('#co-address', address);
+  await page.fill('#co-account', 'teacher');
+  await page.fill('#co-password', 't-pw');
+  const before = await cpu();
+  const result = await page.evaluate(
+    () =>
+      new Promise((resolve) => {
+        const reading = document.getElementById('co-reading');
+        const bar = document.getElementById('co-progress');
+        const values = new Set();
+        let shown = false;
+        const start = performance.now();
+        document.getElementById('co-read').click();
+        const look = () => {
+          if (!reading.hidden) {
+            shown = true;
+            values.add(`${bar.value}/${bar.max}`);
+          }
+          if (reading.hidden && shown) {
+            // The table drawn: the frame after the read ended.
+            requestAnimationFrame(() => {
+              const end = performance.now();
+              const longest = Math.max(0, ...window.benchLongTasks.filter((t) => t.start + t.duration >= start).map((t) => t.duration));
+              resolve({
+                ms: end - start,
+                longest,
+                steps: values.size,
+                rows: document.querySelectorAll('#co-table tbody tr').length,
+                fault: document.getElementById('co-fault').hidden ? '' : document.getElementById('co-fault').textContent,
+              });
+            });
+          } else requestAnimationFrame(look);
+        };
+        look();
+      }),
+  );
+  const after = await cpu();
+  await cdp.detach();
+  result.cpuMs = (after.ProcessTime - before.ProcessTime) * 1000;
+  result.mainMs = (after.ThreadTime - before.ThreadTime) * 1000;
+  await page.click('#class-overview-dialog button[value=ok]');
+  return result;
+}
+
+async function measure(students) {
+  const dir = mkdtempSync(join(tmpdir(), 'sonorix-class-bench-'));
+  let apache;
+  let pageServer;
+  let chrome;
+  const met = [];
+  try {
+    const written = execFileSync(layout, [join(dir, 'dav', className), '--students', String(students),
+      ...(argv.includes('--add-errors') ? ['--add-errors'] : [])], { encoding: 'utf8' });
+    console.log(`\n${written.trim()}`);
+    pageServer = await serve({}, 0, dist);
+    const port = await freePort();
+    const accounts = Array.from({ length: students }, (_, i) => `s${String(i + 1).padStart(3, '0')}:pw`);
+    apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), pageServer.url.replace(/\/$/, ''),
+      className, 'teacher:t-pw', ...accounts], { stdio: ['ignore', 'inherit', 'inherit'] });
+    for (let i = 0; i < 300 && !(await reachable(port)); i++) await new Promise((r) => setTimeout(r, 100));
+    const address = `http://127.0.0.1:${port}/${encodeURIComponent(className)}/`;
+
+    chrome = await browser();
+    const requests = [];
+    chrome.context.on('request', (r) => {
+      if (r.url().startsWith(`http://127.0.0.1:${port}/`)) requests.push(r.method());
+    });
+    await chrome.context.addInitScript(watchLongTasks);
+    const page = await openPage(chrome.context, pageServer.url, 'nosw');
+    await login(page, 'Teacher');
+
+    const first = await readClass(page, address);
+    const firstGets = requests.filter((m) => m === 'GET').length;
+    if (first.fault) console.log(`  the page said: ${first.fault}`);
+    console.log(`  ${first.rows} rows, ${firstGets} files fetched, ${requests.length - firstGets} other requests; ` +
+      `the page's CPU time ${first.cpuMs.toFixed(0)} ms, of it the main thread ${first.mainMs.toFixed(0)} ms`);
+    if (first.rows !== students) console.log(`  ${students} rows expected`);
+    const ok = !first.fault && first.rows === students;
+    const goal = students > 30 ? 20000 : 3000;
+    met.push(line(`${students} students: first open`, `${first.ms.toFixed(0)} ms`, `<= ${goal} ms`, ok && first.ms <= goal));
+    if (students > 30) {
+      met.push(line(`${students} students: progress bar shown while reading`, `${first.steps} steps`, '>= 2 steps', first.steps >= 2));
+    }
+    met.push(line(`${students} students: the page's longest task while reading`, `${first.longest.toFixed(0)} ms`, '<= 50 ms',
+      first.longest <= 50));
+
+    requests.length = 0;
+    const again = await readClass(page, address);
+    const gets = requests.filter((m) => m === 'GET').length;
+    console.log(`  reopened: ${again.rows} rows, ${gets} files fetched, ${requests.length - gets} other requests; ` +
+      `the page's CPU time ${again.cpuMs.toFixed(0)} ms, of it the main thread ${again.mainMs.toFixed(0)} ms`);
+    met.push(line(`${students} students: reopen with nothing changed`, `${again.ms.toFixed(0)} ms`,
+      students > 30 ? 'as it is' : '<= 500 ms', !again.fault && again.rows === students && gets === 0 && (students > 30 || again.ms <= 500)));
+
+    // The desktop's reading of the same class, for comparison: the command
+    // shares the Class Overview's fetch and cache.
+    const command = join(build, 'bin', 'sonorix-class');
+    if (existsSync(command)) {
+      const cache = mkdtempSync(join(tmpdir(), 'sonorix-class-cache-'));
+      const env = { ...process.env, XDG_CACHE_HOME: cache, SONORIX_CLASS_PASSWORD: 't-pw' };
+      const timed = () => {
+        const start = performance.now();
+        execFileSync(command, ['--user', 'teacher', address], { env, stdio: ['ignore', 'ignore', 'inherit'] });
+        return performance.now() - start;
+      };
+      const [cold, warm] = [timed(), timed()];
+      rmSync(cache, { recursive: true, force: true });
+      console.log(`  the desktop's reading (sonorix-class): first ${cold.toFixed(0)} ms, from its cache ${warm.toFixed(0)} ms`);
+    }
+
+    // A later visit: the page's own storage keeps what was fetched.
+    await page.close();
+    requests.length = 0;
+    const later = await openPage(chrome.context, pageServer.url, 'nosw');
+    await login(later, 'Teacher');
+    const visit = await readClass(later, address);
+    const laterGets = requests.filter((m) => m === 'GET').length;
+    console.log(`  a later visit, nothing changed: ${visit.ms.toFixed(0)} ms, ${visit.rows} rows, ${laterGets} files fetched again`);
+  } finally {
+    await chrome?.close();
+    await pageServer?.close();
+    if (apache) {
+      apache.kill('SIGTERM');
+      await new Promise((r) => apache.once('exit', r));
+    }
+    rmSync(dir, { recursive: true, force: true });
+  }
+  return met.every(Boolean);
+}
+
+// --- a student's drills on their way: the page's own sending ------------------
+
+async function onServer(folder, count, timeoutMs) {
+  const start = Date.now();
+  const parts = () => (existsSync(folder) ? readdirSync(folder).filter((n) => n.startsWith('report.dat.')).length : 0);
+  while (parts() < count && Date.now() - start < timeoutMs) await new Promise((r) => setTimeout(r, 5));
+  return parts() >= count;
+}
+
+// One drill to END, answered at once; END itself is left to the caller.
+async function drillToEnd(page) {
+  await page.click('#begin');
+  await page.evaluate(() => window.sonorixTest.idle());
+  for (let i = 0; i < 40; i++) {
+    const v = await page.evaluate(() => window.sonorixTest.view());
+    if (v.begin === 'END' && v.beginEnabled) return;
+    const q = await page.evaluate(() => window.sonorixTest.question());
+    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
+    await page.evaluate(() => window.sonorixTest.advance(3000));
+    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
+    await page.press('#edit1', 'Enter');
+    await page.evaluate(() => window.sonorixTest.idle());
+  }
+  throw new Error('no END after 40 answers');
+}
+
+async function end(page) {
+  await page.click('#begin');
+  await page.waitForSelector('#score-dialog[open]');
+  await page.click('#s-ok');
+}
+
+async function sending(drills, queued) {
+  const dir = mkdtempSync(join(tmpdir(), 'sonorix-class-bench-'));
+  let apache;
+  let pageServer;
+  let chrome;
+  const met = [];
+  try {
+    pageServer = await serve({}, 0, dist);
+    const port = await freePort();
+    apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), pageServer.url.replace(/\/$/, ''),
+      className, 'teacher:t-pw', 'ann:a-pw'], { stdio: ['ignore', 'inherit', 'inherit'] });
+    for (let i = 0; i < 300 && !(await reachable(port)); i++) await new Promise((r) => setTimeout(r, 100));
+    const folder = join(dir, 'dav', className, 'ann');
+    chrome = await browser();
+    const page = await openPage(chrome.context, pageServer.url);
+    await login(page, 'Ann');
+    await page.waitForSelector('body[data-ready=yes]');
+    await page.click('summary:has-text("Class")');
+    await page.click('[data-action=join-class]');
+    await page.waitForSelector('#join-dialog[open]');
+    await page.fill('#join-address', `http://127.0.0.1:${port}/${encodeURIComponent(className)}/`);
+    await page.fill('#join-account', 'ann');
+    await page.fill('#join-password', 'a-pw');
+    await page.click('#join-ok');
+    await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
+    if (await page.evaluate(() => document.querySelector('#join-dialog').open)) {
+      throw new Error(`could not join: ${await page.textContent('#join-error')}`);
+    }
+    console.log('\nThe page sends a student\'s drills (Apache on localhost, another origin)');
+    const times = [];
+    for (let n = 1; n <= drills; n++) {
+      await drillToEnd(page);
+      const start = performance.now();
+      await end(page);
+      if (!(await onServer(folder, n, 10000))) throw new Error(`drill ${n} did not reach the server`);
+      times.push(performance.now() - start);
+    }
+    times.sort((a, b) => a - b);
+    met.push(line('a drill\'s records on the server after END, median', `${times[Math.floor(times.length / 2)].toFixed(0)} ms`, '<= 1000 ms',
+      times[Math.floor(times.length / 2)] <= 1000));
+    met.push(line(`... the slowest of ${drills}`, `${times.at(-1).toFixed(0)} ms`, '<= 1000 ms', times.at(-1) <= 1000));
+
+    // Drills done offline wait; back online, they go.
+    await chrome.context.setOffline(true);
+    for (let n = 0; n < queued; n++) {
+      await drillToEnd(page);
+      await end(page);
+    }
+    const status = await page.textContent('#class-status');
+    const start = performance.now();
+    await chrome.context.setOffline(false);
+    const arrived = await onServer(folder, drills + queued, 60000);
+    const ms = performance.now() - start;
+    console.log(`  offline, the header said: ${status}`);
+    met.push(line(`${queued} queued drills sent when back online`, `${ms.toFixed(0)} ms`, queued === 50 ? '<= 5000 ms' : 'as it is',
+      arrived && (queued !== 50 || ms <= 5000)));
+    // The device folds its parts as it goes: the folder stays a few files.
+    const failed = [];
+    chrome.context.on('requestfailed', (r) => failed.push(`${r.method()} ${r.failure()?.errorText}`));
+    await new Promise((r) => setTimeout(r, 10000));
+    if (failed.length) console.log(`  requests that failed meanwhile: ${[...new Set(failed)].join(', ')} (${failed.length})`);
+    const names = readdirSync(folder);
+    const folded = names.filter((n) => /\.\d+-\d+$/.test(n)).length;
+    console.log(`  the student's folder after ${drills + queued} drills: ${folded} folded parts, ${names.length - folded} single parts`);
+  } finally {
+    await chrome?.close();
+    await pageServer?.close();
+    if (apache) {
+      apache.kill('SIGTERM');
+      await new Promise((r) => apache.once('exit', r));
+    }
+    rmSync(dir, { recursive: true, force: true });
+  }
+  return met.every(Boolean);
+}
+
+if (argv.includes('--send')) {
+  process.exit((await sending(Number(option('--drills', 10)), Number(option('--queued', 50)))) ? 0 : 1);
+}
+
+if (!existsSync(layout)) {
+  console.error(`${layout} is missing: ninja -C ${build} class_layout`);
+  process.exit(2);
+}
+console.log(`The teacher's Class Overview in the browser (headless Chromium, Apache on localhost, ${new Date().toISOString().slice(0, 10)})`);
+const loadBefore = loadavg()[0];
+let all = true;
+for (const n of sizes) all = (await measure(n)) && all;
+console.log(`the machine's load (1-minute average) ${loadBefore.toFixed(1)} as the runs began, ${loadavg()[0].toFixed(1)} at their end`);
+process.exit(all ? 0 : 1);
