@@ -1,6 +1,7 @@
 // The Class Overview's reading of a class folder: on its WebDAV server
 // through the event loop (the core's fetch, a step at a time), or a local
 // copy of it off the GUI thread; one row per account folder either way.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -75,7 +76,7 @@ void TClassOverviewForm::LoadServerClass(const ClassConnection& connection, Tran
                 LoadProgress->hide();
                 CancelButton->hide();
                 FolderLabel->setText(result->cancelled ? T("%1 — reading the class folder was cancelled.").arg(folder_)
-                                                       : QStringLiteral("%1 — %2").arg(folder_, T(ClassFaultMessage(result->fault))));
+                                                       : QStringLiteral("%1 — %2").arg(folder_, QCoreApplication::translate("ClassLink", ClassFaultMessage(result->fault))));
                 emit Loaded();
                 return;
               }
@@ -148,7 +149,7 @@ void TClassOverviewForm::ServerButtonClick() {
     if (ask.exec() != QDialog::Accepted) return;
     const AddressCheck check = ParseClassAddress(address->text().toStdString());
     if (check.fault != AddressFault::None) {
-      QMessageBox::warning(this, T("Open Class on Server"), T(AddressFaultMessage(check.fault)));
+      QMessageBox::warning(this, T("Open Class on Server"), QCoreApplication::translate("ClassLink", AddressFaultMessage(check.fault)));
       continue;
     }
     if (!IsUsableAccount(account->text().toStdString())) {

@@ -16,6 +16,31 @@ ClassTableModel::Cell ClassTableModel::CellOf(const PersonFigures& p, int column
   return {QString::fromStdString(cell.text), cell.key};
 }
 
+namespace {
+// For the catalogues: the table's heads and the unknown row, which the core names.
+[[maybe_unused]] const char* const kHeadSources[] = {
+    QT_TRANSLATE_NOOP("TClassOverview", "Name"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Drills"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Time\nthis week"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Time\nin all"),
+    QT_TRANSLATE_NOOP("TClassOverview", "First\npractice"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Last\npractice"),
+    QT_TRANSLATE_NOOP("TClassOverview", "\n% right"),
+    QT_TRANSLATE_NOOP("TClassOverview", "\ns/right"),
+    QT_TRANSLATE_NOOP("TClassOverview", "\nbest score"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Ineligible\n% right"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Ineligible\ndrills"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Not ended\ndrills"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Practice\nquestions"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Practice\nfirst try %"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Practice\nthis week"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Practice\nin all"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Unverified"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Ambiguous"),
+    QT_TRANSLATE_NOOP("TClassOverview", "(unknown)"),
+};
+}  // namespace
+
 QString ClassTableModel::PersonName(const PersonFigures& p) {
   if (p.unknown) return T(kUnknownRowSource);
   return p.name.empty() ? T(kNoNameSource) : QString::fromStdString(p.name);

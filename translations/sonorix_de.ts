@@ -941,62 +941,6 @@ insgesamt</translation>
         <source>Open Class Copy</source>
         <translation>Kopie der Klasse öffnen</translation>
     </message>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Das ist keine Adresse eines Ordners auf einem Server, wie etwa https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>Die Adresse der Klasse muss mit https:// beginnen; einfaches http:// ist nur für diesen Computer (localhost) erlaubt.</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>Die Adresse darf weder Konto noch Passwort noch eine Abfrage enthalten; geben Sie Konto und Passwort in ihren eigenen Feldern ein.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Der Server der Klasse ist nicht erreichbar; die Arbeit wartet auf das Netz.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>Die Verbindung zum Server der Klasse brach beim Senden ab; es wird erneut gesendet.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Der Server der Klasse lässt dieses Konto dort nicht schreiben.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Der Server der Klasse ist voll; die Arbeit wartet, bis er Platz hat.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>Der Ordner der Klasse ist nicht auf dem Server; prüfen Sie die Adresse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Der Server der Klasse hat Sonorix an einen anderen Server verwiesen, was Sonorix ablehnt.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Der Server der Klasse antwortete mit einer Webseite (einer Anmeldeseite?) statt mit den Dateien der Klasse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Der Server der Klasse schickte eine Antwort, die Sonorix nicht lesen kann: keine WebDAV-Ordnerliste oder viel zu groß.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Andere Geräte änderten die Datei der Klasse immer wieder; es wird erneut versucht.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Der Server der Klasse hatte einen Fehler; die Arbeit wird erneut gesendet.</translation>
-    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

@@ -941,62 +941,6 @@ en total</translation>
         <source>Open Class Copy</source>
         <translation>Abrir una copia de la clase</translation>
     </message>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Esta no es la dirección de una carpeta en un servidor, como https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>La dirección de la clase debe empezar por https://; el http:// simple solo se permite para este ordenador (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>La dirección no puede contener una cuenta, una contraseña ni una consulta; escriba la cuenta y la contraseña en sus propios campos.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>No se puede contactar con el servidor de la clase; el trabajo espera a la red.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La conexión con el servidor de la clase se cortó durante un envío; se enviará de nuevo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>El servidor de la clase no aceptó la cuenta o la contraseña.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>El servidor de la clase no permite que esta cuenta escriba allí.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>El servidor de la clase está lleno; el trabajo espera hasta que tenga espacio.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>La carpeta de la clase no está en el servidor; compruebe la dirección.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>El servidor de la clase envió Sonorix a otro servidor, lo que Sonorix rechaza.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>El servidor de la clase respondió con una página web (¿una página de inicio de sesión?) en lugar de los archivos de la clase.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>El servidor de la clase envió una respuesta que Sonorix no puede leer: ninguna lista de carpeta WebDAV, o demasiado grande.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Otros dispositivos siguieron cambiando el archivo de la clase; se intentará de nuevo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>El servidor de la clase tuvo un fallo; el trabajo se enviará de nuevo.</translation>
-    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

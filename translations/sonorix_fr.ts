@@ -941,62 +941,6 @@ au total</translation>
         <source>Open Class Copy</source>
         <translation>Ouvrir une copie de la classe</translation>
     </message>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un dossier sur un serveur, comme https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>L&apos;adresse de la classe doit commencer par https:// ; le simple http:// n&apos;est permis que pour cet ordinateur (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>L&apos;adresse ne peut contenir ni compte, ni mot de passe, ni requête ; saisissez le compte et le mot de passe dans leurs propres champs.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Le serveur de la classe est injoignable ; le travail attend le réseau.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La connexion au serveur de la classe a été coupée pendant un envoi ; il sera renvoyé.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Le serveur de la classe n&apos;a pas accepté le compte ou le mot de passe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Le serveur de la classe ne permet pas à ce compte d&apos;y écrire.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Le serveur de la classe est plein ; le travail attend qu&apos;il ait de la place.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>Le dossier de la classe n&apos;est pas sur le serveur ; vérifiez l&apos;adresse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Le serveur de la classe a renvoyé Sonorix vers un autre serveur, ce qu&apos;il refuse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Le serveur de la classe a répondu par une page web (une page de connexion ?) au lieu des fichiers de la classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Le serveur de la classe a envoyé une réponse que Sonorix ne peut pas lire : pas de liste de dossier WebDAV, ou bien trop grande.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>D&apos;autres appareils ont sans cesse modifié le fichier de la classe ; il sera réessayé.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Le serveur de la classe a eu une erreur ; le travail sera renvoyé.</translation>
-    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

@@ -941,62 +941,6 @@ in totale</translation>
         <source>Open Class Copy</source>
         <translation>Apri una copia della classe</translation>
     </message>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Questo non è l&apos;indirizzo di una cartella su un server, come https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>L&apos;indirizzo della classe deve iniziare con https://; il semplice http:// è permesso solo per questo computer (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>L&apos;indirizzo non può contenere un account, una password o una query; digita account e password nei loro campi.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Il server della classe non è raggiungibile; il lavoro attende la rete.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La connessione al server della classe si è interrotta durante un invio; sarà inviato di nuovo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Il server della classe non ha accettato l&apos;account o la password.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Il server della classe non permette a questo account di scrivere lì.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Il server della classe è pieno; il lavoro attende che abbia spazio.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>La cartella della classe non è sul server; controlla l&apos;indirizzo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Il server della classe ha rimandato Sonorix a un altro server, cosa che Sonorix rifiuta.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Il server della classe ha risposto con una pagina web (una pagina di accesso?) invece dei file della classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Il server della classe ha inviato una risposta che Sonorix non sa leggere: nessun elenco di cartella WebDAV, o troppo grande.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Altri dispositivi hanno continuato a modificare il file della classe; si riproverà.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Il server della classe ha avuto un errore; il lavoro sarà inviato di nuovo.</translation>
-    </message>
 </context>
 <context>
     <name>TConfusionForm</name>
