@@ -35,7 +35,15 @@ async function freePort() {
 }
 
 const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
-const settle = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+// Drawn, and nothing runs off the side of the window: the wide table scrolls in its own frame.
+async function settle(page) {
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  const over = await page.evaluate(() =>
+    [document.documentElement, ...document.querySelectorAll('dialog[open]')]
+      .map((e) => Math.max(e.scrollWidth - e.clientWidth, e.getBoundingClientRect().right - innerWidth))
+      .filter((px) => px > 1));
+  if (over.length) throw new Error(`${page.viewportSize().width} px wide, ${over} px run off the side`);
+}
 
 async function waitForStatus(page, text) {
   await page.waitForFunction((t) => document.querySelector('#class-status')?.textContent === t, text, { timeout: 30000 });
