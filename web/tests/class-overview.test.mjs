@@ -313,6 +313,8 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   await page.waitForSelector('#leave-dialog[open]');
   await page.click('#leave-yes');
   await page.waitForFunction(() => !document.querySelector('#leave-dialog').open);
+  // The dialog closes before the page's files are changed.
+  await page.evaluate(() => window.sonorixTest.idle());
   assert.equal(await cached(), 0);
   await page.close();
 });
