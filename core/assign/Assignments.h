@@ -122,6 +122,13 @@ struct PersonAssignments {
   std::vector<AssignmentProgress> progress;  // one per assignment, in order
 };
 
+// The table of the rows: CSV (RFC 4180, UTF-8, CR LF) with the header
+// name, then "<title> status" and "<title> progress" per assignment; and the
+// same as a JSON array of {"name", "assignments": [{"title", "status",
+// "progress", "done", "goal", "due"}]}.
+std::string AssignmentsCsv(const std::vector<Assignment>& assignments, const std::vector<PersonAssignments>& rows);
+std::string AssignmentsJson(const std::vector<Assignment>& assignments, const std::vector<PersonAssignments>& rows);
+
 // Takes the logs record by record (as ReportLogReader hands drills over) and
 // gives each person's status in every assignment.
 class AssignmentJudge {
