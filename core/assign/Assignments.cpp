@@ -132,7 +132,7 @@ const char* Take(Draft& d, const std::string& key, std::string_view value) {
     return first;
   };
   if (key == "instructions") {
-    a.instructions.emplace_back(value);
+    a.instructions.push_back(OneLine(std::string(value)));
     return nullptr;
   }
   if (key == "classes") {
@@ -255,7 +255,8 @@ AssignmentFile ParseAssignments(std::string_view text) {
         continue;
       }
       draft.emplace();
-      draft->a.title = std::string(value);
+      // As the writer writes it: a tab or a stray CR is a blank.
+      draft->a.title = OneLine(std::string(value));
       draft->line = number;
       continue;
     }
