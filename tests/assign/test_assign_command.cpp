@@ -15,7 +15,7 @@ using namespace assign_fixture;
 
 namespace {
 
-std::string Run(const std::string& command, int& status) {
+std::string RunCommand(const std::string& command, int& status) {
   std::string out;
   std::FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return out;
@@ -29,7 +29,7 @@ std::string Run(const std::string& command, int& status) {
 
 // The fixture's texts as the command's CSV rows.
 std::string CsvRow(std::string expected) {
-  for (const std::string& [from, to] : std::vector<std::pair<std::string, std::string>>{{": ", ","}, {", ", ","}, {"/", ","}})
+  for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{{": ", ","}, {", ", ","}, {"/", ","}})
     for (size_t at; (at = expected.find(from)) != std::string::npos;) expected.replace(at, from.size(), to);
   return expected + "\r\n";
 }
@@ -52,7 +52,7 @@ TEST(AssignCommand, GivesTheClassStatuses) {
 
   int status = -1;
   const std::string exe = SONORIX_CLASS_EXE;
-  const std::string csv = Run(exe + " --assignments " + file + " " + dir.Path("") + " 2>" + dir.Path("err"), status);
+  const std::string csv = RunCommand(exe + " --assignments " + file + " " + dir.Path("") + " 2>" + dir.Path("err"), status);
   EXPECT_EQ(status, 0);
   std::string expected =
       "name,Pair drills status,Pair drills progress,Practice time status,Practice time progress,"
@@ -63,7 +63,7 @@ TEST(AssignCommand, GivesTheClassStatuses) {
   EXPECT_NE(err.find("assignments.txt:5: "), std::string::npos) << err;
   EXPECT_NE(err.find("assignments.txt:20: "), std::string::npos) << err;
 
-  const std::string json = Run(exe + " --json --assignments " + file + " " + dir.Path("") + " 2>/dev/null", status);
+  const std::string json = RunCommand(exe + " --json --assignments " + file + " " + dir.Path("") + " 2>/dev/null", status);
   EXPECT_EQ(status, 0);
   EXPECT_NE(json.find("{\"name\": \"Cleo\", \"assignments\": [{\"title\": \"Pair drills\", \"status\": \"late\", "
                       "\"progress\": \"1 of 2 drills\""),
@@ -71,8 +71,8 @@ TEST(AssignCommand, GivesTheClassStatuses) {
       << json;
 
   // A missing assignments file, or no file named: a failure, said so.
-  Run(exe + " --assignments " + dir.Path("none.txt") + " " + dir.Path("") + " 2>/dev/null", status);
+  RunCommand(exe + " --assignments " + dir.Path("none.txt") + " " + dir.Path("") + " 2>/dev/null", status);
   EXPECT_EQ(status, 1);
-  Run(exe + " --assignments 2>/dev/null", status);
+  RunCommand(exe + " --assignments 2>/dev/null", status);
   EXPECT_EQ(status, 2);
 }
