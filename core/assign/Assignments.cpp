@@ -486,7 +486,8 @@ void AssignmentJudge::AddDrill(const LoggedDrill& drill) {
     if (!same) continue;
     Tally& tally = tallies[n];
     ++tally.tried;
-    if (right >= a.right && right * 100 >= int64_t{a.percent} * (right + wrong)) ++tally.drills;
+    // A drill without a right answer is none, whatever R and P allow.
+    if (right > 0 && right >= a.right && right * 100 >= int64_t{a.percent} * (right + wrong)) ++tally.drills;
   }
 }
 
