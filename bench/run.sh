@@ -4,8 +4,8 @@
 #   bench/run.sh [build folder] [more benchmarks' names...]
 # The build folder (build-rel by default) needs the benchmark targets built
 # (ninja -C build-rel drill_bench keyboard_bench midiway_bench practice_bench
-# progress_bench class_bench smfplay_bench class_send_bench). class_send_bench needs
-# apache2, as the tests do. The PulseAudio figure runs too
+# progress_bench class_bench smfplay_bench class_send_bench assign_bench). class_send_bench
+# needs apache2, as the tests do. The PulseAudio figure runs too
 # when pulseaudio and parec are installed; set BENCH_SKIP_PULSE=1 to leave it out.
 # Exit status: 0 when every figure meets its goal.
 set -u
@@ -27,7 +27,7 @@ run() {  # name, command...
   fi
 }
 
-for bench in drill_bench keyboard_bench midiway_bench practice_bench progress_bench class_bench smfplay_bench class_send_bench; do
+for bench in drill_bench keyboard_bench midiway_bench practice_bench progress_bench class_bench smfplay_bench class_send_bench assign_bench; do
   if [ -x "$build/bin/$bench" ]; then
     (cd "$build" && run "$bench" "bin/$bench")
   else

@@ -273,6 +273,7 @@ void ClassFetch::FolderDone(const std::shared_ptr<Folder>& folder) {
   if (folder->changed || kept.size() != folder->known.size())
     cache_.Replace(CacheName(folder->account), FolderCacheText(folder->account, kept));
   result_.cached += folder->cached;
+  if (folderSink_) folderSink_(folder->account, files);
   reader_->AddFolder(folder->account, files);
   if (--foldersLeft_ == 0) Finish(ClassFault::None);
 }

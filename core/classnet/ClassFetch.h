@@ -50,6 +50,11 @@ class ClassFetch {
   void Start(std::function<void(FetchProgress)> progress, std::function<void(ClassFetchResult)> done);
   void Cancel();
   bool Running() const { return running_; }
+  // Hears each account folder's part files as it is read, for a reader
+  // that needs the records themselves and not only the figures.
+  void SetFolderSink(std::function<void(const std::string& account, const FolderFiles& files)> sink) {
+    folderSink_ = std::move(sink);
+  }
 
   // The cache file of one account folder of this class.
   std::string CacheName(const std::string& account) const;
@@ -80,6 +85,7 @@ class ClassFetch {
   ClassFetchResult result_;
   std::function<void(FetchProgress)> onProgress_;
   std::function<void(ClassFetchResult)> onDone_;
+  std::function<void(const std::string&, const FolderFiles&)> folderSink_;
   // Answers and steps of a read that ended are dropped.
   std::shared_ptr<bool> alive_;
 };

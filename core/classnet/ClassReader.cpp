@@ -99,9 +99,7 @@ std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view 
 }
 
 void ClassReader::AddFolder(const std::string& account, const FolderFiles& files) {
-  std::string report;
-  for (const std::string& name : PartsToRead(files, "report.dat")) AppendPart(report, files.at(name));
-  const ReportLog log = ParseReportLog(report);
+  const ReportLog log = ParseReportLog(JoinedParts(files, "report.dat"));
   // The folder's records are its account's: the names inside them choose no row.
   PersonFigures row;
   for (const PersonFigures& p : ClassRows(log, today_)) row.Merge(p);
@@ -110,9 +108,7 @@ void ClassReader::AddFolder(const std::string& account, const FolderFiles& files
   row.unverified = log.unverified;
   row.ambiguous = log.ambiguous;
 
-  std::string practiceText;
-  for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practiceText, files.at(name));
-  PracticeLog practice = ParsePracticeLines(practiceText);
+  PracticeLog practice = ParsePracticeLines(JoinedParts(files, "practice.dat"));
   std::vector<PersonFigures> practised;
   AddClassPractice(practised, practice, today_);
   for (const PersonFigures& p : practised) row.Merge(p);
@@ -149,6 +145,12 @@ ClassReading ClassReader::Finish() {
   ClassReading done = std::move(reading_);
   reading_ = ClassReading{};
   return done;
+}
+
+std::string JoinedParts(const FolderFiles& files, std::string_view stem) {
+  std::string log;
+  for (const std::string& name : PartsToRead(files, stem)) AppendPart(log, files.at(name));
+  return log;
 }
 
 ClassReading ReadClass(const ClassFiles& files, int32_t today) {

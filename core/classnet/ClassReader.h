@@ -74,6 +74,9 @@ class ClassReader {
 
 ClassReading ReadClass(const ClassFiles& files, int32_t today);
 
+// The parts of one of kClassStems joined as one log, in the order PartsToRead gives.
+std::string JoinedParts(const FolderFiles& files, std::string_view stem);
+
 // A local copy of the layout: each subfolder of `folder` is an account, its
 // part files read (other files are passed over). nullopt when `folder`
 // cannot be listed; an account folder that cannot be read is named in

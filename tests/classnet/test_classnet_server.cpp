@@ -105,6 +105,22 @@ TEST(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
     EXPECT_EQ(read.out, copy.out) << run;
     EXPECT_EQ(read.err, "");
   }
+  // Assignments judge the server's class as its copy, a row per account.
+  const std::string assignments = data.Write("assignments.txt",
+                                             "assignment Warm-up\r\nclasses all trichords\r\ngoal minutes 1\r\n"
+                                             "start 2025-12-01\r\ndue 2025-12-31\r\n");
+  ASSERT_TRUE(data.CopyShipped("ftclass.dat"));
+  const QString file = QString::fromStdString(assignments);
+  const Ran copyDue = RunClassCommand({"--assignments", file, QString::fromStdString(server.OnDiskPath(""))}, "", cache);
+  EXPECT_EQ(copyDue.status, 0) << copyDue.err;
+  EXPECT_EQ(copyDue.out, "name,Warm-up status,Warm-up progress\r\nann,late,0 of 1 minute\r\nbob,late,0 of 1 minute\r\n");
+  const Ran due = RunClassCommand({"--user", "teacher", "--assignments", file, url}, "t-pw", cache);
+  EXPECT_EQ(due.status, 0) << due.err;
+  EXPECT_EQ(due.out, copyDue.out);
+  const Ran refused = RunClassCommand({"--user", "teacher", "--assignments", file, url}, "guess", cache);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "name,Warm-up status,Warm-up progress\r\n");
+
   const Ran json = RunClassCommand({"--json", "--user=teacher", url}, "t-pw", cache);
   EXPECT_NE(json.out.find("{\"name\": \"bob\", \"drills\": 2, \"right\": 19"), std::string::npos) << json.out;
 
