@@ -98,23 +98,22 @@ std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view 
   return names;
 }
 
-void ClassReader::AddFolder(const std::string& account, const FolderFiles& files) {
+FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today) {
+  FolderReading folder;
   std::string report;
   for (const std::string& name : PartsToRead(files, "report.dat")) AppendPart(report, files.at(name));
   const ReportLog log = ParseReportLog(report);
   // The folder's records are its account's: the names inside them choose no row.
-  PersonFigures row;
-  for (const PersonFigures& p : ClassRows(log, today_)) row.Merge(p);
+  PersonFigures& row = folder.row;
+  for (const PersonFigures& p : ClassRows(log, today)) row.Merge(p);
   row.name = account;
   row.unknown = false;
-  row.unverified = log.unverified;
-  row.ambiguous = log.ambiguous;
 
   std::string practiceText;
   for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practiceText, files.at(name));
   PracticeLog practice = ParsePracticeLines(practiceText);
   std::vector<PersonFigures> practised;
-  AddClassPractice(practised, practice, today_);
+  AddClassPractice(practised, practice, today);
   for (const PersonFigures& p : practised) row.Merge(p);
   // Merge adds these again.
   row.unverified = log.unverified;
@@ -123,15 +122,27 @@ void ClassReader::AddFolder(const std::string& account, const FolderFiles& files
   if (!practice.records.empty()) {
     for (PracticeRecord& r : practice.records) r.person = account;
     auto figures = StudentClassFigures(practice, kStudentClassesShown);
-    if (!figures.empty()) reading_.students[account] = std::move(figures.begin()->second);
+    if (!figures.empty()) folder.student = std::move(figures.begin()->second);
   }
 
-  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(reading_.errors, files.at(name));
+  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(folder.errors, files.at(name));
 
-  reading_.records += log.records;
-  reading_.unverified += log.unverified;
-  reading_.ambiguous += log.ambiguous;
-  reading_.practiceDamaged += practice.damaged;
+  folder.records = log.records;
+  folder.unverified = log.unverified;
+  folder.ambiguous = log.ambiguous;
+  folder.practiceDamaged = practice.damaged;
+  return folder;
+}
+
+void ClassReader::Add(const std::string& account, FolderReading folder) {
+  if (folder.student) reading_.students[account] = std::move(*folder.student);
+  AddStats(reading_.errors, folder.errors);
+  reading_.records += folder.records;
+  reading_.unverified += folder.unverified;
+  reading_.ambiguous += folder.ambiguous;
+  reading_.practiceDamaged += folder.practiceDamaged;
+  PersonFigures& row = folder.row;
+  row.name = account;
   auto at = std::lower_bound(reading_.rows.begin(), reading_.rows.end(), account,
                              [](const PersonFigures& p, const std::string& name) { return p.name < name; });
   if (at != reading_.rows.end() && at->name == account) at->Merge(row);

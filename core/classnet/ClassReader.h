@@ -59,12 +59,28 @@ struct ClassReading {
   std::map<std::string, StudentClasses> students;
 };
 
+// What one account folder adds to the class: kept by a front end's cache, so
+// that a folder unchanged since the last look is not read again.
+struct FolderReading {
+  PersonFigures row;
+  std::optional<StudentClasses> student;
+  ErrorStats errors{};
+  int32_t records = 0;
+  int32_t unverified = 0;
+  int32_t ambiguous = 0;
+  int32_t practiceDamaged = 0;
+};
+// Every record of the folder is the account's, whatever name it holds.
+FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today);
+
 // Folder by folder, so that a front end can read a large class in steps.
 class ClassReader {
  public:
   explicit ClassReader(int32_t today) : today_(today) {}
-  // Every record of the folder is the account's, whatever name it holds.
-  void AddFolder(const std::string& account, const FolderFiles& files);
+  void AddFolder(const std::string& account, const FolderFiles& files) {
+    Add(account, ReadFolder(account, files, today_));
+  }
+  void Add(const std::string& account, FolderReading folder);
   ClassReading Finish();
 
  private:
