@@ -15,6 +15,8 @@ constexpr int kInFlight = 6;  // what a browser lets one origin have over HTTP/1
 // Listings of one folder when its files keep going while they are fetched
 // (a device folding its parts meanwhile).
 constexpr int kMaxListings = 3;
+// Of a drill log read in one step: a few milliseconds' work in a page.
+constexpr size_t kStepBytes = 64 * 1024;
 
 constexpr std::string_view kCacheMagic = "sonorix class files 1\r\n";
 constexpr std::string_view kFiguresMagic = "sonorix class figures 1\r\n";
@@ -284,6 +286,8 @@ struct ClassFetch::Folder {
   bool missing = false;  // a file of the listing was gone when it was fetched
   bool changed = false;
   std::optional<FolderReading> figures;  // as cached, for the folder as listed
+  std::unique_ptr<FolderReader> reader;
+  uint64_t key = 0;
 };
 
 ClassFetch::ClassFetch(ClassConnection connection, Transport& transport, Scheduler& scheduler, Storage& cache,
@@ -499,9 +503,20 @@ void ClassFetch::FolderDone(const std::shared_ptr<Folder>& folder) {
     cache_.Replace(CacheName(folder->account), FolderCacheText(folder->account, kept));
   folder->known.clear();
   result_.cached += folder->cached;
-  FolderReading figures = ReadFolder(folder->account, files, today_);
-  if (const uint64_t key = FolderKey(folder->account, std::move(tags)))
-    cache_.Replace(FiguresCacheName(folder->account), FolderFiguresText(figures, key, today_));
+  folder->key = FolderKey(folder->account, std::move(tags));
+  folder->reader = std::make_unique<FolderReader>(folder->account, files, today_);
+  ReadSome(folder);
+}
+
+void ClassFetch::ReadSome(const std::shared_ptr<Folder>& folder) {
+  if (!folder->reader->Step(kStepBytes)) {
+    Step([this, folder] { ReadSome(folder); });
+    return;
+  }
+  FolderReading figures = folder->reader->Finish();
+  folder->reader.reset();
+  if (folder->key != 0)
+    cache_.Replace(FiguresCacheName(folder->account), FolderFiguresText(figures, folder->key, today_));
   reader_->Add(folder->account, std::move(figures));
   if (--foldersLeft_ == 0) Finish(ClassFault::None);
 }

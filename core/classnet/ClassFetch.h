@@ -65,6 +65,7 @@ class ClassFetch {
   void ListFolder(const std::shared_ptr<Folder>& folder);
   void Listed(const std::shared_ptr<Folder>& folder, const DavListing& listing);
   void FolderDone(const std::shared_ptr<Folder>& folder);
+  void ReadSome(const std::shared_ptr<Folder>& folder);
   void Answered();
   void Finish(ClassFault fault);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <tuple>
 
 #include "ClassOverviewReport.h"
@@ -98,40 +99,61 @@ std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view 
   return names;
 }
 
-FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today) {
+FolderReader::FolderReader(std::string account, const FolderFiles& files, int32_t today)
+    : account_(std::move(account)),
+      today_(today),
+      rows_(today),
+      log_(std::make_unique<ReportLogReader>([this](LoggedDrill&& drill) { rows_.Add(drill); })) {
+  for (const std::string& name : PartsToRead(files, "report.dat")) AppendPart(report_, files.at(name));
+  for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practice_, files.at(name));
+  for (const std::string& name : PartsToRead(files, "errors.dat")) errors_.push_back(files.at(name));
+}
+
+FolderReader::~FolderReader() = default;
+
+bool FolderReader::Step(size_t bytes) {
+  const size_t n = std::min(bytes, report_.size() - read_);
+  log_->Feed(std::string_view(report_).substr(read_, n));
+  read_ += n;
+  return read_ == report_.size();
+}
+
+FolderReading FolderReader::Finish() {
+  while (!Step(SIZE_MAX)) {
+  }
   FolderReading folder;
-  std::string report;
-  for (const std::string& name : PartsToRead(files, "report.dat")) AppendPart(report, files.at(name));
-  const ReportLog log = ParseReportLog(report);
+  const ReportLog log = log_->Finish();
   // The folder's records are its account's: the names inside them choose no row.
   PersonFigures& row = folder.row;
-  for (const PersonFigures& p : ClassRows(log, today)) row.Merge(p);
-  row.name = account;
+  for (const PersonFigures& p : rows_.Rows(log)) row.Merge(p);
+  row.name = account_;
   row.unknown = false;
 
-  std::string practiceText;
-  for (const std::string& name : PartsToRead(files, "practice.dat")) AppendPart(practiceText, files.at(name));
-  PracticeLog practice = ParsePracticeLines(practiceText);
+  PracticeLog practice = ParsePracticeLines(practice_);
   std::vector<PersonFigures> practised;
-  AddClassPractice(practised, practice, today);
+  AddClassPractice(practised, practice, today_);
   for (const PersonFigures& p : practised) row.Merge(p);
   // Merge adds these again.
   row.unverified = log.unverified;
   row.ambiguous = log.ambiguous;
 
   if (!practice.records.empty()) {
-    for (PracticeRecord& r : practice.records) r.person = account;
+    for (PracticeRecord& r : practice.records) r.person = account_;
     auto figures = StudentClassFigures(practice, kStudentClassesShown);
     if (!figures.empty()) folder.student = std::move(figures.begin()->second);
   }
 
-  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(folder.errors, files.at(name));
+  for (const std::string& part : errors_) AddErrorParts(folder.errors, part);
 
   folder.records = log.records;
   folder.unverified = log.unverified;
   folder.ambiguous = log.ambiguous;
   folder.practiceDamaged = practice.damaged;
   return folder;
+}
+
+FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today) {
+  return FolderReader(account, files, today).Finish();
 }
 
 void ClassReader::Add(const std::string& account, FolderReading folder) {

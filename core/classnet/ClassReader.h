@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,29 @@ struct FolderReading {
 };
 // Every record of the folder is the account's, whatever name it holds.
 FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today);
+
+class ReportLogReader;
+// The same in steps: a term's drill log is read a piece at a time, so that a
+// page never waits long for one folder.
+class FolderReader {
+ public:
+  FolderReader(std::string account, const FolderFiles& files, int32_t today);
+  ~FolderReader();
+  FolderReader(const FolderReader&) = delete;
+  FolderReader& operator=(const FolderReader&) = delete;
+  // Reads up to `bytes` more of the drill log; true when all of it is read.
+  bool Step(size_t bytes);
+  FolderReading Finish();
+
+ private:
+  std::string account_;
+  int32_t today_;
+  std::string report_, practice_;
+  std::vector<std::string> errors_;
+  size_t read_ = 0;
+  ClassRowBuilder rows_;
+  std::unique_ptr<ReportLogReader> log_;
+};
 
 // Folder by folder, so that a front end can read a large class in steps.
 class ClassReader {

@@ -184,6 +184,17 @@ TEST(ClassReaderTest, EveryFolderIsOneAccountsRowFromItsPartsFoldedOrNot) {
   ASSERT_TRUE(local);
   ExpectSameFigures(ReadClass(*local, kToday), ReadClass(files, kToday));
   EXPECT_FALSE(ReadLocalClass(copy.Path("nowhere")));
+
+  // A drill log read a few bytes at a time, lines cut anywhere, reads as one read whole.
+  FolderReader pieces("ann", files.at("ann"), kToday);
+  int steps = 0;
+  while (!pieces.Step(7)) ++steps;
+  EXPECT_GT(steps, 20);
+  ClassReader stepped(kToday);
+  stepped.Add("ann", pieces.Finish());
+  ClassReader whole(kToday);
+  whole.AddFolder("ann", files.at("ann"));
+  ExpectSameFigures(stepped.Finish(), whole.Finish());
 }
 
 namespace {
