@@ -38,8 +38,17 @@ void AppendPart(std::string& log, std::string_view part) {
 // errors.dat's counts, so many tokens to one drill's statistics.
 constexpr size_t kErrorTokens = static_cast<size_t>(kStatClasses) * kStatCounts;
 
-// A folded part of errors.dat holds several drills' statistics one after the other.
-void AddErrorParts(ErrorStats& into, std::string_view text) {
+}  // namespace
+
+void AppendLogPart(std::string& log, std::string_view part) {
+  part = PracticeLogEnd(part);
+  if (part.empty()) return;
+  if (!log.empty() && log.back() != '\n' && part.front() != '\r' && part.front() != '\n') log += "\r\n";
+  log.append(part);
+}
+
+// Older folded parts hold several drills' statistics one after the other.
+void AddErrorPart(ErrorStats& into, std::string_view text) {
   text = PracticeLogEnd(text);
   size_t pos = 0;
   while (pos < text.size()) {
@@ -54,8 +63,6 @@ void AddErrorParts(ErrorStats& into, std::string_view text) {
     pos = end;
   }
 }
-
-}  // namespace
 
 std::optional<PartFileName> ParsePartName(std::string_view name) {
   for (const char* stem : kClassStems) {
@@ -126,7 +133,7 @@ void ClassReader::AddFolder(const std::string& account, const FolderFiles& files
     if (!figures.empty()) reading_.students[account] = std::move(figures.begin()->second);
   }
 
-  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(reading_.errors, files.at(name));
+  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorPart(reading_.errors, files.at(name));
 
   reading_.records += log.records;
   reading_.unverified += log.unverified;
