@@ -401,3 +401,139 @@ TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
     EXPECT_FALSE(ParseServerPart(bad)) << bad;
   EXPECT_TRUE(ParseServerPart("report.dat.dev.00000003")->last == 3);
 }
+
+// Folding straight through the sender, over rounds: older folds (statistics
+// joined block after block) are taken in, the statistics become one sum, a
+// fold cut short or answered late loses and doubles nothing, no range passes
+// a part still waiting, and none grows past the size a reader takes.
+TEST_F(ClassLinkTest, FoldsGrowSumTheStatisticsAndNeverHideOrDoubleAPart) {
+  server.folders.insert(kAnn);
+  Outbox outbox(DataStorage(), kOutboxFileName, [] { return std::string("desk"); });
+  ASSERT_TRUE(DataStorage().Replace(kOutboxFileName, "Q desk 41\r\n"));
+  ClassSync sync({ParseClassAddress(kClass).address, {"ann", "a-pw"}}, server, outbox, loop);
+  auto fold = [&](size_t atLeast) {
+    std::optional<std::pair<ClassFault, int>> got;
+    sync.Fold(atLeast, [&](ClassFault f, int n) { got = {f, n}; });
+    loop.Settle();
+    EXPECT_TRUE(got);
+    return got.value_or(std::pair{ClassFault::ServerFault, -1});
+  };
+  auto send = [&] {
+    std::optional<SyncReport> got;
+    sync.SendWaiting([&](SyncReport r) { got = r; });
+    loop.Settle();
+    EXPECT_TRUE(got && got->fault == ClassFault::None);
+  };
+  ErrorStats truth{};
+  std::string log;
+  auto stats = [](int n) {
+    ErrorStats s{};
+    for (int k = 0; k <= n % 5; ++k) AddCorrectAnswer(s, n % kStatClasses, k % 2, n % kRipRows);
+    AddWrongAnswer(s, (n * 7) % kStatClasses, 0, 3, n % kConfusions);
+    return s;
+  };
+  auto record = [](int n) { return "\r\nS 46000 0 Ann\r\nD " + std::to_string(n) + " 0 30 46000"; };
+  auto drill = [&](int n) {
+    log += record(n);
+    AddStats(truth, stats(n));
+    return record(n);
+  };
+  // What an older version left: 1..32 folded, statistics joined.
+  std::string oldLog, oldErrors;
+  for (int n = 1; n <= 32; ++n) {
+    oldLog += drill(n);
+    oldErrors += FormatErrorStats(stats(n));
+  }
+  server.Write(kAnn + FoldedPartName(kReportFileName, "desk", 1, 32), oldLog);
+  server.Write(kAnn + FoldedPartName(kErrorsFileName, "desk", 1, 32), oldErrors);
+  auto expectReadOnce = [&](const char* when) {
+    EXPECT_EQ(Read(kReportFileName), log) << when;
+    FolderFiles files;
+    for (const auto& [url, f] : server.files)
+      if (url.rfind(kAnn, 0) == 0) files[url.substr(kAnn.size())] = f.bytes;
+    EXPECT_TRUE(FormatErrorStats(ReadClass({{"ann", files}}, 46000).errors) == FormatErrorStats(truth)) << when;
+  };
+  auto files = [&](const std::string& stem) {
+    return std::count_if(server.files.begin(), server.files.end(),
+                         [&](const auto& f) { return f.first.rfind(kAnn + stem + ".", 0) == 0; });
+  };
+  int n = 33;
+  auto drills = [&](int count) {
+    for (int k = 0; k < count; ++k, ++n) {
+      ASSERT_TRUE(outbox.AddPart(kReportFileName, drill(n)));
+      ASSERT_TRUE(outbox.AddPart(kErrorsFileName, FormatErrorStats(stats(n))));
+    }
+    send();
+  };
+
+  // Round 1: the old fold and 7 singles make 8: one range from 1, one sum.
+  drills(7);
+  EXPECT_EQ(fold(8), std::pair(ClassFault::None, 16));
+  expectReadOnce("round 1");
+  const std::string errorsFold = kAnn + FoldedPartName(kErrorsFileName, "desk", 1, 54);
+  ASSERT_TRUE(server.files.count(errorsFold));
+  EXPECT_EQ(server.files[errorsFold].bytes, FormatErrorStats(truth)) << "one block, the sum";
+  EXPECT_EQ(files(kReportFileName), 1);
+  EXPECT_EQ(files(kErrorsFileName), 1);
+
+  // Round 2 is cut short: the folds are there, a DELETE fails; the reader
+  // still takes each drill once, and the next round clears what is left.
+  drills(8);
+  int deletes = 0;
+  server.instead = [&](const HttpRequest& q) -> std::optional<HttpResponse> {
+    if (q.method == "DELETE" && ++deletes == 3) return HttpResponse{HttpResponse::Link::Answered, 507, {}, {}, false};
+    return std::nullopt;
+  };
+  EXPECT_EQ(fold(8).first, ClassFault::Full);
+  server.instead = nullptr;
+  expectReadOnce("cut short");
+  // Round 3: the PUT's answer is lost; the fold there is found, with the same bytes, next time.
+  server.loseAnswers = 1;
+  server.beforePut = [&](const HttpRequest&) { server.beforePut = nullptr; };
+  EXPECT_EQ(fold(2).first, ClassFault::Lost);
+  expectReadOnce("answer lost");
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  expectReadOnce("round 3");
+  EXPECT_EQ(files(kReportFileName), 1);
+  EXPECT_EQ(files(kErrorsFileName), 1);
+
+  // A part renamed (another device holds its name) goes ahead of the next,
+  // which then waits: no range may pass the waiting one, or readers would
+  // skip it once it comes.
+  const uint64_t renamed = outbox.NextNumber();
+  char name[16];
+  std::snprintf(name, sizeof name, "%08llu", static_cast<unsigned long long>(renamed + 1));
+  const std::string next = kAnn + kReportFileName + ".desk." + name;
+  std::snprintf(name, sizeof name, "%08llu", static_cast<unsigned long long>(renamed));
+  server.Write(kAnn + kReportFileName + ".desk." + name, "another device's");
+  const std::string first = record(n++), second = record(n++);
+  ASSERT_TRUE(outbox.AddPart(kReportFileName, first));
+  ASSERT_TRUE(outbox.AddPart(kReportFileName, second));
+  log += second + first;  // in the order of their numbers now
+  server.instead = [&](const HttpRequest& q) -> std::optional<HttpResponse> {
+    if (q.url == next) return HttpResponse{HttpResponse::Link::Answered, 507, {}, {}, false};
+    return std::nullopt;
+  };
+  {
+    std::optional<SyncReport> got;
+    sync.SendWaiting([&](SyncReport r) { got = r; });
+    loop.Settle();
+    ASSERT_TRUE(got && got->fault == ClassFault::Full && got->sent == 1);
+  }
+  server.instead = nullptr;
+  server.files.erase(kAnn + kReportFileName + ".desk." + name);
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  send();
+  expectReadOnce("a part renamed");
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  expectReadOnce("a part renamed, folded");
+  EXPECT_EQ(files(kReportFileName), 1);
+
+  // Large logs: a range that would pass the cap begins anew.
+  const std::string big(kMaxFoldBytes / 2 + 1000, 'x');
+  for (int k = 0; k < 3; ++k) ASSERT_TRUE(outbox.AddPart(kReportFileName, "\r\n" + big));
+  send();
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  EXPECT_EQ(files(kReportFileName), 3);
+  for (const auto& [url, f] : server.files) EXPECT_LE(f.bytes.size(), kMaxFoldBytes) << url;
+}
