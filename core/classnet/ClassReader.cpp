@@ -39,8 +39,17 @@ void AppendPart(std::string& log, std::string_view part) {
 // errors.dat's counts, so many tokens to one drill's statistics.
 constexpr size_t kErrorTokens = static_cast<size_t>(kStatClasses) * kStatCounts;
 
-// A folded part of errors.dat holds several drills' statistics one after the other.
-void AddErrorParts(ErrorStats& into, std::string_view text) {
+}  // namespace
+
+void AppendLogPart(std::string& log, std::string_view part) {
+  part = PracticeLogEnd(part);
+  if (part.empty()) return;
+  if (!log.empty() && log.back() != '\n' && part.front() != '\r' && part.front() != '\n') log += "\r\n";
+  log.append(part);
+}
+
+// Older folded parts hold several drills' statistics one after the other.
+void AddErrorPart(ErrorStats& into, std::string_view text) {
   text = PracticeLogEnd(text);
   size_t pos = 0;
   while (pos < text.size()) {
@@ -55,8 +64,6 @@ void AddErrorParts(ErrorStats& into, std::string_view text) {
     pos = end;
   }
 }
-
-}  // namespace
 
 std::optional<PartFileName> ParsePartName(std::string_view name) {
   for (const char* stem : kClassStems) {
@@ -143,7 +150,7 @@ FolderReading FolderReader::Finish() {
     if (!figures.empty()) folder.student = std::move(figures.begin()->second);
   }
 
-  for (const std::string& part : errors_) AddErrorParts(folder.errors, part);
+  for (const std::string& part : errors_) AddErrorPart(folder.errors, part);
 
   folder.records = log.records;
   folder.unverified = log.unverified;

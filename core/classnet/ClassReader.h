@@ -42,6 +42,13 @@ std::optional<PartFileName> ParsePartName(std::string_view name);
 // The parts of one stem to read, in order: per device by number, covered ones left out.
 std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem);
 
+// A part's text appended to the parts before it, as a reader joins them: a
+// final Ctrl-Z dropped, a line break between lines that would run together.
+void AppendLogPart(std::string& log, std::string_view part);
+// Adds the counts of an errors.dat part (a drill's, or a folded part's one
+// sum or many blocks one after the other) to `into`.
+void AddErrorPart(ErrorStats& into, std::string_view part);
+
 struct ClassHighScore {
   std::string account;
   int32_t score = 0;
