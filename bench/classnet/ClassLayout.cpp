@@ -179,12 +179,12 @@ void WriteRange(const fs::path& folder, int stem, const Device& device, size_t f
   figures.bytes += static_cast<int64_t>(bytes.size());
 }
 
-// As the device leaves the stem: every 32 or so of its single parts folded
-// into one range, in order, the latest fewer than 32 still single; now and
-// then a range's singles still there (the device went offline before it
-// deleted them all).
-void WriteStem(std::mt19937& rng, const fs::path& folder, int stem, const Device& device, bool join,
-               ClassLayoutFigures& figures) {
+// The old shape: every 32 or so of the stem's single parts folded into one
+// range, in order, the latest fewer than 32 still single; now and then a
+// range's singles still there (the device went offline before it deleted
+// them all).
+void WriteStemInRanges(std::mt19937& rng, const fs::path& folder, int stem, const Device& device, bool join,
+                       ClassLayoutFigures& figures) {
   const auto& parts = device.parts[stem];
   size_t at = 0;
   while (parts.size() - at >= 32) {
@@ -199,6 +199,70 @@ void WriteStem(std::mt19937& rng, const fs::path& folder, int stem, const Device
     at = end;
   }
   for (size_t i = at; i < parts.size(); ++i) WriteRange(folder, stem, device, i, i, join, figures);
+}
+
+// As the device folds today: it looks at its files every 8 of its numbers,
+// and a stem with 8 files or more (its folds and singles) becomes one range,
+// a new range begun where one would pass 4 MiB; so a few ranges and the
+// latest singles are left. Now and then the last fold was cut short: files
+// it took in are still there.
+constexpr size_t kLookEvery = 8;
+constexpr size_t kFoldAt = 8;
+constexpr size_t kFoldCap = 4u << 20;
+
+void WriteDeviceFolded(std::mt19937& rng, const fs::path& folder, const Device& device, bool join,
+                       ClassLayoutFigures& figures) {
+  using Range = std::pair<size_t, size_t>;  // indices into the stem's parts
+  std::vector<Range> files[3];
+  std::vector<Range> replaced[3];  // what the stem's last fold took in
+  size_t sent[3] = {0, 0, 0};
+  auto bytesOf = [&](int stem, const Range& r) {
+    if (stem == kErrors && !join) return size_t{0};  // a sum stays one block
+    size_t n = 0;
+    for (size_t i = r.first; i <= r.second; ++i) n += device.parts[stem][i].bytes.size();
+    return n;
+  };
+  for (uint64_t number = 1; number < device.next; ++number) {
+    for (int stem = 0; stem < 3; ++stem) {
+      const auto& parts = device.parts[stem];
+      if (sent[stem] < parts.size() && parts[sent[stem]].number == number) {
+        files[stem].emplace_back(sent[stem], sent[stem]);
+        ++sent[stem];
+      }
+    }
+    if (number % kLookEvery != 0) continue;
+    for (int stem = 0; stem < 3; ++stem) {
+      if (files[stem].size() < kFoldAt) continue;
+      std::vector<Range> folded;
+      std::vector<Range> took;
+      std::vector<Range> group;
+      size_t groupBytes = 0;
+      auto close = [&] {
+        if (group.size() > 1) took.insert(took.end(), group.begin(), group.end());
+        if (!group.empty()) folded.emplace_back(group.front().first, group.back().second);
+        group.clear();
+        groupBytes = 0;
+      };
+      for (const Range& r : files[stem]) {
+        const size_t bytes = bytesOf(stem, r);
+        if (!group.empty() && groupBytes + bytes > kFoldCap) close();
+        group.push_back(r);
+        groupBytes += bytes;
+      }
+      close();
+      files[stem] = std::move(folded);
+      replaced[stem] = std::move(took);
+    }
+  }
+  for (int stem = 0; stem < 3; ++stem) {
+    for (const Range& r : files[stem]) WriteRange(folder, stem, device, r.first, r.second, join, figures);
+    if (replaced[stem].empty() || rng() % 20 != 0) continue;
+    const size_t left = std::min(replaced[stem].size(), size_t{1} + rng() % 3);
+    for (size_t i = replaced[stem].size() - left; i < replaced[stem].size(); ++i) {
+      WriteRange(folder, stem, device, replaced[stem][i].first, replaced[stem][i].second, join, figures);
+      ++figures.coveredFiles;
+    }
+  }
 }
 
 struct FileName {
@@ -280,8 +344,11 @@ ClassLayoutFigures WriteClassLayout(const std::string& folder, const ClassLayout
     }
     const fs::path home = fs::path(folder) / account;
     fs::create_directories(home);
-    for (const auto& d : devices)
-      for (int stem = 0; stem < 3; ++stem) WriteStem(rng, home, stem, d, options.joinErrors, figures);
+    for (const auto& d : devices) {
+      if (options.cumulative) WriteDeviceFolded(rng, home, d, options.joinErrors, figures);
+      else
+        for (int stem = 0; stem < 3; ++stem) WriteStemInRanges(rng, home, stem, d, options.joinErrors, figures);
+    }
     figures.accounts.push_back(std::move(truth));
   }
   return figures;

@@ -1,7 +1,8 @@
 // A class folder on disk as the students' devices leave it on the server:
 // <class>/<account>/ holding report.dat, practice.dat and errors.dat parts,
-// each device's older parts folded 32 or so to a range and its latest drills
-// still single parts. Records carry their real check values, written through the
+// each device's parts folded as it folds them (one range per stem grown
+// whenever there are 8 files, errors added up; or, the older shape, 32 or so
+// to a range with the statistics joined) and its latest drills still single. Records carry their real check values, written through the
 // core's record writers, so a reader verifies them as it would a class's.
 #pragma once
 
@@ -15,9 +16,11 @@ struct ClassLayoutOptions {
   int drillsPerDay = 20;    // on the days a student drills, on average
   int practicePerWeek = 4;  // practice drills of about 25 questions
   uint32_t seed = 17;
+  // One range per stem grown as the device folds today, or the older shape.
+  bool cumulative = true;
   // A folded errors.dat part: the drills' statistics one after the other, or
   // added up into one.
-  bool joinErrors = true;
+  bool joinErrors = false;
 };
 
 // What was written, to check a reader's figures against.

@@ -1,10 +1,13 @@
 // Writes a class folder as the students' devices leave it on the server, for
 // the benchmarks of the class's readers and for trying a server by hand:
-//   class_layout FOLDER [--students N] [--days N] [--drills N] [--seed N] [--add-errors] [--check]
+//   class_layout FOLDER [--students N] [--days N] [--drills N] [--seed N] [--old-folds] [--check]
 // FOLDER is the class folder (its last name is the class's). --check reads
 // it back through the core's readers and says where they differ from what
-// was written; the exit status is 1 then. A folded errors.dat part holds its
-// drills' statistics one after the other, or with --add-errors added up.
+// was written; the exit status is 1 then. Each device's parts are folded as
+// it folds them: one range per stem and a few singles, a folded errors.dat
+// part its drills' statistics added up. --old-folds writes what older
+// versions left: ranges of 32 or so, the statistics one after the other
+// (--add-errors adds those up too).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,24 +18,27 @@
 
 int main(int argc, char** argv) {
   if (argc < 2 || argv[1][0] == '-') {
-    std::fprintf(stderr, "usage: %s FOLDER [--students N] [--days N] [--drills N] [--seed N] [--add-errors] [--check]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FOLDER [--students N] [--days N] [--drills N] [--seed N] [--old-folds] [--add-errors] [--check]\n", argv[0]);
     return 2;
   }
   ClassLayoutOptions options;
   bool check = false;
+  bool addErrors = false;
   for (int i = 2; i < argc; ++i) {
     const bool more = i + 1 < argc;
     if (!std::strcmp(argv[i], "--check")) check = true;
     else if (!std::strcmp(argv[i], "--students") && more) options.students = std::atoi(argv[++i]);
     else if (!std::strcmp(argv[i], "--days") && more) options.schoolDays = std::atoi(argv[++i]);
     else if (!std::strcmp(argv[i], "--drills") && more) options.drillsPerDay = std::atoi(argv[++i]);
-    else if (!std::strcmp(argv[i], "--add-errors")) options.joinErrors = false;
+    else if (!std::strcmp(argv[i], "--add-errors")) addErrors = true;
+    else if (!std::strcmp(argv[i], "--old-folds")) options.cumulative = false;
     else if (!std::strcmp(argv[i], "--seed") && more) options.seed = static_cast<uint32_t>(std::atoll(argv[++i]));
     else {
       std::fprintf(stderr, "%s: not understood: %s\n", argv[0], argv[i]);
       return 2;
     }
   }
+  options.joinErrors = !options.cumulative && !addErrors;
   if (options.students < 1 || options.schoolDays < 1 || options.drillsPerDay < 1) {
     std::fprintf(stderr, "%s: students, days and drills must be at least 1\n", argv[0]);
     return 2;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,10 @@ class ClassFetch {
     folderSink_ = std::move(sink);
   }
 
-  // The cache file of one account folder of this class.
+  // The cache files of one account folder of this class: its part files, and
+  // the figures read from them.
   std::string CacheName(const std::string& account) const;
+  std::string FiguresCacheName(const std::string& account) const;
 
  private:
   struct Folder;
@@ -67,6 +70,7 @@ class ClassFetch {
   void ListFolder(const std::shared_ptr<Folder>& folder);
   void Listed(const std::shared_ptr<Folder>& folder, const DavListing& listing);
   void FolderDone(const std::shared_ptr<Folder>& folder);
+  void ReadSome(const std::shared_ptr<Folder>& folder);
   void Answered();
   void Finish(ClassFault fault);
 
@@ -98,3 +102,11 @@ struct CachedFile {
 std::string FolderCacheText(const std::string& account, const std::map<std::string, CachedFile>& files);
 // Empty when damaged or of another account: then everything is fetched again.
 std::map<std::string, CachedFile> ParseFolderCache(std::string_view text, const std::string& account);
+
+// The figures of one account folder, for the folder whose part files and
+// strong tags give `key` (FolderKey) on the day `today`.
+std::string FolderFiguresText(const FolderReading& folder, uint64_t key, int32_t today);
+// nullopt when damaged, or for another key or day: then the folder is read again.
+std::optional<FolderReading> ParseFolderFigures(std::string_view text, uint64_t key, int32_t today);
+// Of the account and its part files' names and tags; 0 (no key) when a tag is weak or missing.
+uint64_t FolderKey(const std::string& account, std::vector<std::pair<std::string, std::string>> namesAndTags);

@@ -102,9 +102,9 @@ class ClassLink : public DrillFiling {
   uint32_t RetryDelay() const { return retryMs_; }
   static constexpr uint32_t kFirstRetryMs = 5000;
   static constexpr uint32_t kLastRetryMs = 300000;
-  // The folder is looked at after this many more parts, and a stem's single
-  // parts are folded when there are at least as many.
-  static constexpr uint64_t kFoldEvery = 32;
+  // The folder is looked at after this many more parts, and a stem's files
+  // of this device are folded into one when there are at least as many.
+  static constexpr uint64_t kFoldEvery = 8;
 
  private:
   void Read();

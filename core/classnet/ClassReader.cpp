@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <tuple>
 
 #include "ClassOverviewReport.h"
@@ -26,20 +27,20 @@ std::optional<uint64_t> Number(std::string_view digits) {
   return n;
 }
 
-// A part's text as one piece of a longer log: a final Ctrl-Z (and the line
-// breaks after it) dropped, a line break after its last line.
-void AppendPart(std::string& log, std::string_view part) {
-  part = PracticeLogEnd(part);
-  if (part.empty()) return;
-  if (!log.empty() && log.back() != '\n') log += "\r\n";
-  log.append(part);
-}
-
 // errors.dat's counts, so many tokens to one drill's statistics.
 constexpr size_t kErrorTokens = static_cast<size_t>(kStatClasses) * kStatCounts;
 
-// A folded part of errors.dat holds several drills' statistics one after the other.
-void AddErrorParts(ErrorStats& into, std::string_view text) {
+}  // namespace
+
+void AppendLogPart(std::string& log, std::string_view part) {
+  part = PracticeLogEnd(part);
+  if (part.empty()) return;
+  if (!log.empty() && log.back() != '\n' && part.front() != '\r' && part.front() != '\n') log += "\r\n";
+  log.append(part);
+}
+
+// Older folded parts hold several drills' statistics one after the other.
+void AddErrorPart(ErrorStats& into, std::string_view text) {
   text = PracticeLogEnd(text);
   size_t pos = 0;
   while (pos < text.size()) {
@@ -54,8 +55,6 @@ void AddErrorParts(ErrorStats& into, std::string_view text) {
     pos = end;
   }
 }
-
-}  // namespace
 
 std::optional<PartFileName> ParsePartName(std::string_view name) {
   for (const char* stem : kClassStems) {
@@ -98,17 +97,37 @@ std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view 
   return names;
 }
 
-void ClassReader::AddFolder(const std::string& account, const FolderFiles& files) {
-  const ReportLog log = ParseReportLog(JoinedParts(files, "report.dat"));
-  // The folder's records are its account's: the names inside them choose no row.
-  PersonFigures row;
-  for (const PersonFigures& p : ClassRows(log, today_)) row.Merge(p);
-  row.name = account;
-  row.unknown = false;
-  row.unverified = log.unverified;
-  row.ambiguous = log.ambiguous;
+FolderReader::FolderReader(std::string account, const FolderFiles& files, int32_t today)
+    : account_(std::move(account)),
+      today_(today),
+      rows_(today),
+      log_(std::make_unique<ReportLogReader>([this](LoggedDrill&& drill) { rows_.Add(drill); })) {
+  for (const std::string& name : PartsToRead(files, "report.dat")) AppendLogPart(report_, files.at(name));
+  for (const std::string& name : PartsToRead(files, "practice.dat")) AppendLogPart(practice_, files.at(name));
+  for (const std::string& name : PartsToRead(files, "errors.dat")) errors_.push_back(files.at(name));
+}
 
-  PracticeLog practice = ParsePracticeLines(JoinedParts(files, "practice.dat"));
+FolderReader::~FolderReader() = default;
+
+bool FolderReader::Step(size_t bytes) {
+  const size_t n = std::min(bytes, report_.size() - read_);
+  log_->Feed(std::string_view(report_).substr(read_, n));
+  read_ += n;
+  return read_ == report_.size();
+}
+
+FolderReading FolderReader::Finish() {
+  while (!Step(SIZE_MAX)) {
+  }
+  FolderReading folder;
+  const ReportLog log = log_->Finish();
+  // The folder's records are its account's: the names inside them choose no row.
+  PersonFigures& row = folder.row;
+  for (const PersonFigures& p : rows_.Rows(log)) row.Merge(p);
+  row.name = account_;
+  row.unknown = false;
+
+  PracticeLog practice = ParsePracticeLines(practice_);
   std::vector<PersonFigures> practised;
   AddClassPractice(practised, practice, today_);
   for (const PersonFigures& p : practised) row.Merge(p);
@@ -117,17 +136,33 @@ void ClassReader::AddFolder(const std::string& account, const FolderFiles& files
   row.ambiguous = log.ambiguous;
 
   if (!practice.records.empty()) {
-    for (PracticeRecord& r : practice.records) r.person = account;
+    for (PracticeRecord& r : practice.records) r.person = account_;
     auto figures = StudentClassFigures(practice, kStudentClassesShown);
-    if (!figures.empty()) reading_.students[account] = std::move(figures.begin()->second);
+    if (!figures.empty()) folder.student = std::move(figures.begin()->second);
   }
 
-  for (const std::string& name : PartsToRead(files, "errors.dat")) AddErrorParts(reading_.errors, files.at(name));
+  for (const std::string& part : errors_) AddErrorPart(folder.errors, part);
 
-  reading_.records += log.records;
-  reading_.unverified += log.unverified;
-  reading_.ambiguous += log.ambiguous;
-  reading_.practiceDamaged += practice.damaged;
+  folder.records = log.records;
+  folder.unverified = log.unverified;
+  folder.ambiguous = log.ambiguous;
+  folder.practiceDamaged = practice.damaged;
+  return folder;
+}
+
+FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today) {
+  return FolderReader(account, files, today).Finish();
+}
+
+void ClassReader::Add(const std::string& account, FolderReading folder) {
+  if (folder.student) reading_.students[account] = std::move(*folder.student);
+  AddStats(reading_.errors, folder.errors);
+  reading_.records += folder.records;
+  reading_.unverified += folder.unverified;
+  reading_.ambiguous += folder.ambiguous;
+  reading_.practiceDamaged += folder.practiceDamaged;
+  PersonFigures& row = folder.row;
+  row.name = account;
   auto at = std::lower_bound(reading_.rows.begin(), reading_.rows.end(), account,
                              [](const PersonFigures& p, const std::string& name) { return p.name < name; });
   if (at != reading_.rows.end() && at->name == account) at->Merge(row);
@@ -149,7 +184,7 @@ ClassReading ClassReader::Finish() {
 
 std::string JoinedParts(const FolderFiles& files, std::string_view stem) {
   std::string log;
-  for (const std::string& name : PartsToRead(files, stem)) AppendPart(log, files.at(name));
+  for (const std::string& name : PartsToRead(files, stem)) AppendLogPart(log, files.at(name));
   return log;
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,13 @@ std::optional<PartFileName> ParsePartName(std::string_view name);
 // The parts of one stem to read, in order: per device by number, covered ones left out.
 std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem);
 
+// A part's text appended to the parts before it, as a reader joins them: a
+// final Ctrl-Z dropped, a line break between lines that would run together.
+void AppendLogPart(std::string& log, std::string_view part);
+// Adds the counts of an errors.dat part (a drill's, or a folded part's one
+// sum or many blocks one after the other) to `into`.
+void AddErrorPart(ErrorStats& into, std::string_view part);
+
 struct ClassHighScore {
   std::string account;
   int32_t score = 0;
@@ -59,12 +67,51 @@ struct ClassReading {
   std::map<std::string, StudentClasses> students;
 };
 
+// What one account folder adds to the class: kept by a front end's cache, so
+// that a folder unchanged since the last look is not read again.
+struct FolderReading {
+  PersonFigures row;
+  std::optional<StudentClasses> student;
+  ErrorStats errors{};
+  int32_t records = 0;
+  int32_t unverified = 0;
+  int32_t ambiguous = 0;
+  int32_t practiceDamaged = 0;
+};
+// Every record of the folder is the account's, whatever name it holds.
+FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today);
+
+class ReportLogReader;
+// The same in steps: a term's drill log is read a piece at a time, so that a
+// page never waits long for one folder.
+class FolderReader {
+ public:
+  FolderReader(std::string account, const FolderFiles& files, int32_t today);
+  ~FolderReader();
+  FolderReader(const FolderReader&) = delete;
+  FolderReader& operator=(const FolderReader&) = delete;
+  // Reads up to `bytes` more of the drill log; true when all of it is read.
+  bool Step(size_t bytes);
+  FolderReading Finish();
+
+ private:
+  std::string account_;
+  int32_t today_;
+  std::string report_, practice_;
+  std::vector<std::string> errors_;
+  size_t read_ = 0;
+  ClassRowBuilder rows_;
+  std::unique_ptr<ReportLogReader> log_;
+};
+
 // Folder by folder, so that a front end can read a large class in steps.
 class ClassReader {
  public:
   explicit ClassReader(int32_t today) : today_(today) {}
-  // Every record of the folder is the account's, whatever name it holds.
-  void AddFolder(const std::string& account, const FolderFiles& files);
+  void AddFolder(const std::string& account, const FolderFiles& files) {
+    Add(account, ReadFolder(account, files, today_));
+  }
+  void Add(const std::string& account, FolderReading folder);
   ClassReading Finish();
 
  private:

@@ -1,8 +1,10 @@
 #include "ClassSync.h"
 
+#include "ClassReader.h"
 #include "Clock.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 namespace {
@@ -188,17 +190,32 @@ std::string SyncStatusText(Outbox::Waiting waiting) {
 }
 
 struct ClassSync::FoldRun {
+  struct File {
+    std::string name;
+    uint64_t first = 0;
+    uint64_t last = 0;
+    int64_t size = -1;  // as listed; -1 when the server said none
+  };
   struct Plan {
-    std::string folded;               // the name it gets
-    std::vector<std::string> singles; // in order
-    std::vector<std::string> covered; // held by a folded part already
+    std::string stem;
+    std::vector<File> files;           // joined into one, in order
+    std::vector<std::string> covered;  // held by a folded part already
   };
   std::vector<Plan> plans;
   size_t plan = 0;
   std::string bytes;
+  ErrorStats errors{};
+  std::string device;
   int folded = 0;
   std::function<void(ClassFault, int)> done;
 };
+
+namespace {
+
+// A stem whose folded part is the sum of its parts, not their join.
+bool Summed(const std::string& stem) { return stem == kErrorsFileName; }
+
+}  // namespace
 
 void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) {
   const std::string folderPath = AccountFolderPath(connection_.address, connection_.credentials.account);
@@ -211,33 +228,50 @@ void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) 
       done(listing.fault, 0);
       return;
     }
-    std::vector<std::pair<ServerPart, std::string>> mine;
+    // A part still waiting here may be sent after one with a higher number
+    // (it was renamed); a range over its number would hide it from readers.
+    uint64_t below = UINT64_MAX;
+    for (const OutboxEntry& e : outbox_.Entries())
+      if (e.kind == OutboxEntry::Kind::Part) below = std::min(below, e.number);
+    std::vector<std::pair<ServerPart, const DavEntry*>> mine;
     for (const DavEntry& e : listing.entries) {
       if (e.folder) continue;
       const std::optional<ServerPart> part = ParseServerPart(e.name);
-      if (part && part->device == device) mine.emplace_back(*part, e.name);
+      if (part && part->device == device) mine.emplace_back(*part, &e);
     }
-    std::map<std::string, FoldRun::Plan> byStem;
-    std::map<std::string, std::vector<std::pair<uint64_t, std::string>>> singles;
+    std::map<std::string, std::vector<FoldRun::File>> open;
+    std::map<std::string, std::vector<std::string>> covered;
     // Named, not bound: the page's compiler (clang 14) captures no structured binding.
     for (const auto& entry : mine) {
       const ServerPart& part = entry.first;
-      const std::string& name = entry.second;
-      const bool covered = std::any_of(mine.begin(), mine.end(), [&](const auto& other) { return other.first.Covers(part); });
-      if (covered) byStem[part.stem].covered.push_back(name);
-      else if (!part.folded) singles[part.stem].emplace_back(part.first, name);
+      const bool isCovered =
+          std::any_of(mine.begin(), mine.end(), [&](const auto& other) { return other.first.Covers(part); });
+      if (isCovered) covered[part.stem].push_back(entry.second->name);
+      else if (part.last < below) open[part.stem].push_back({entry.second->name, part.first, part.last, entry.second->size});
     }
     auto run = std::make_shared<FoldRun>();
     run->done = done;
-    for (auto& [stem, list] : singles) {
-      FoldRun::Plan& plan = byStem[stem];
-      if (list.size() < atLeast) continue;
-      std::sort(list.begin(), list.end());
-      plan.folded = FoldedPartName(stem, device, list.front().first, list.back().first);
-      for (const auto& single : list) plan.singles.push_back(single.second);
+    run->device = device;
+    for (auto& [stem, names] : covered) run->plans.push_back({stem, {}, std::move(names)});
+    for (auto& [stem, files] : open) {
+      if (files.size() < atLeast) continue;
+      std::sort(files.begin(), files.end(), [](const FoldRun::File& a, const FoldRun::File& b) { return a.first < b.first; });
+      // Each folded part stays well under the largest answer a reader takes;
+      // one that is full is left as it is and a new range begins after it.
+      FoldRun::Plan plan{stem, {}, {}};
+      int64_t bytes = 0;
+      for (FoldRun::File& file : files) {
+        const int64_t size = Summed(stem) ? 0 : std::max<int64_t>(file.size, 0);
+        if (!plan.files.empty() && bytes + size > static_cast<int64_t>(kMaxFoldBytes)) {
+          if (plan.files.size() > 1) run->plans.push_back(std::move(plan));
+          plan = {stem, {}, {}};
+          bytes = 0;
+        }
+        plan.files.push_back(std::move(file));
+        bytes += size;
+      }
+      if (plan.files.size() > 1) run->plans.push_back(std::move(plan));
     }
-    for (auto& [stem, plan] : byStem)
-      if (!plan.singles.empty() || !plan.covered.empty()) run->plans.push_back(std::move(plan));
     FoldNext(run);
   });
 }
@@ -248,24 +282,53 @@ void ClassSync::FoldNext(std::shared_ptr<FoldRun> run) {
     return;
   }
   run->bytes.clear();
-  if (run->plans[run->plan].singles.empty()) FoldDelete(run, 0);
+  run->errors = ErrorStats{};
+  if (run->plans[run->plan].files.empty()) FoldDelete(run, 0);
   else FoldFetch(run, 0);
 }
 
 void ClassSync::FoldFetch(std::shared_ptr<FoldRun> run, size_t next) {
   FoldRun::Plan& plan = run->plans[run->plan];
-  if (next < plan.singles.size()) {
-    Request({"GET", FileAddress(plan.singles[next]), {}, {}}, [this, run, next](HttpResponse got) {
+  if (next < plan.files.size()) {
+    Request({"GET", FileAddress(plan.files[next].name), {}, {}}, [this, run, next](HttpResponse got) {
       if (FaultOfResponse(got) != ClassFault::None) {
         run->done(FaultOfResponse(got), run->folded);
         return;
       }
-      run->bytes += got.body;
+      FoldRun::Plan& plan = run->plans[run->plan];
+      if (Summed(plan.stem)) {
+        AddErrorPart(run->errors, got.body);
+      } else if (next > 0 && run->bytes.size() + got.body.size() > kMaxFoldBytes) {
+        // Larger than listed: the rest is a range of its own.
+        FoldRun::Plan rest{plan.stem, {plan.files.begin() + static_cast<std::ptrdiff_t>(next), plan.files.end()}, {}};
+        plan.files.resize(next);
+        run->plans.insert(run->plans.begin() + static_cast<std::ptrdiff_t>(run->plan) + 1, std::move(rest));
+        if (next == 1) {
+          ++run->plan;
+          FoldNext(run);
+        } else {
+          FoldPut(run);
+        }
+        return;
+      } else {
+        AppendLogPart(run->bytes, got.body);
+      }
       FoldFetch(run, next + 1);
     });
     return;
   }
-  const std::string url = FileAddress(plan.folded);
+  if (plan.files.size() < 2) {
+    ++run->plan;
+    FoldNext(run);
+    return;
+  }
+  if (Summed(plan.stem)) run->bytes = FormatErrorStats(run->errors);
+  FoldPut(run);
+}
+
+void ClassSync::FoldPut(std::shared_ptr<FoldRun> run) {
+  const FoldRun::Plan& plan = run->plans[run->plan];
+  const std::string url = FileAddress(FoldedPartName(plan.stem, run->device, plan.files.front().first, plan.files.back().last));
   HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, run->bytes};
   Request(put, [this, run, url](HttpResponse r) {
     if (FaultOfResponse(r) == ClassFault::None) {
@@ -286,14 +349,14 @@ void ClassSync::FoldFetch(std::shared_ptr<FoldRun> run, size_t next) {
 
 void ClassSync::FoldDelete(std::shared_ptr<FoldRun> run, size_t next) {
   const FoldRun::Plan& plan = run->plans[run->plan];
-  const size_t total = plan.singles.size() + plan.covered.size();
+  const size_t total = plan.files.size() + plan.covered.size();
   if (next >= total) {
-    run->folded += static_cast<int>(plan.singles.size());
+    run->folded += static_cast<int>(plan.files.size());
     ++run->plan;
     FoldNext(run);
     return;
   }
-  const std::string& name = next < plan.singles.size() ? plan.singles[next] : plan.covered[next - plan.singles.size()];
+  const std::string& name = next < plan.files.size() ? plan.files[next].name : plan.covered[next - plan.files.size()];
   Request({"DELETE", FileAddress(name), {}, {}}, [this, run, next](HttpResponse r) {
     // Gone already is as good.
     if (FaultOfResponse(r) != ClassFault::None && !(r.link == HttpResponse::Link::Answered && r.status == 404)) {

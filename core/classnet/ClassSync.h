@@ -30,6 +30,10 @@
 
 class Scheduler;
 
+// A folded part grows no larger than this, well under the largest answer a
+// reader takes (kMaxAnswerBytes).
+inline constexpr size_t kMaxFoldBytes = kMaxAnswerBytes / 2;
+
 struct SyncReport {
   ClassFault fault = ClassFault::None;  // what stopped the sending; None when all went
   int sent = 0;                         // changes that reached the server on this run
@@ -51,11 +55,13 @@ class ClassSync {
   void SendWaiting(std::function<void(SyncReport)> done);
 
   // Keeps the account's folder to a few files: when at least `atLeast`
-  // single parts of one stem of this device are there, they are joined into
-  // one folded part (If-None-Match: *), and only once it is there are the
-  // singles deleted; singles a folded part already holds (a fold cut short)
-  // go too. One PROPFIND of the folder, then a GET of each single. `done`
-  // tells the first fault and how many singles were folded.
+  // files of one stem of this device are there (singles and its folded
+  // parts), they are joined into one folded part (If-None-Match: *), the
+  // statistics of errors.dat added up; only once it is there are the files
+  // it holds deleted. Files a folded part already holds (a fold cut short)
+  // go too. A fold that would pass kMaxFoldBytes begins a new range. One
+  // PROPFIND of the folder, then a GET of each file folded. `done` tells the
+  // first fault and how many files were folded.
   void Fold(size_t atLeast, std::function<void(ClassFault, int)> done);
 
   bool Sending() const { return sending_; }
@@ -73,6 +79,7 @@ class ClassSync {
   struct FoldRun;
   void FoldNext(std::shared_ptr<FoldRun> run);
   void FoldFetch(std::shared_ptr<FoldRun> run, size_t next);
+  void FoldPut(std::shared_ptr<FoldRun> run);
   void FoldDelete(std::shared_ptr<FoldRun> run, size_t next);
   std::string FileAddress(const std::string& file) const;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ClassLink.h"
+#include "ClassReader.h"
 #include "DrillEnd.h"
 #include "DrillFiling.h"
 #include "DrillSession.h"
@@ -79,6 +80,15 @@ class ClassLinkTest : public ::testing::Test {
     std::snprintf(digits, sizeof digits, "%08d", n);
     const auto it = server.files.find(kAnn + stem + "." + Outbox(DataStorage()).Device() + "." + digits);
     return it == server.files.end() ? "(none)" : it->second.bytes;
+  }
+  // The stem's log as a reader joins Ann's folder: covered parts left out.
+  std::string Read(const std::string& stem) {
+    FolderFiles files;
+    for (const auto& [url, f] : server.files)
+      if (url.rfind(kAnn, 0) == 0) files[url.substr(kAnn.size())] = f.bytes;
+    std::string log;
+    for (const std::string& name : PartsToRead(files, stem)) log += files.at(name);
+    return log;
   }
   // A drill of five right answers and one wrong; `filterMidway` changes the
   // set classes asked after the second question.
@@ -346,8 +356,9 @@ TEST(ClassLinkFileTest, ADamagedFileIsNoClassAndIsLeftAlone) {
 }
 
 // Every so many parts the account's folder is looked at once, and a stem's
-// single parts become one folded part; nothing is lost or doubled, and a
-// single left over from a fold cut short goes at the next.
+// files (its fold and the singles after it) become one folded part that grows;
+// nothing is lost or doubled, and a single left over from a fold cut short
+// goes at the next.
 TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
   ClassLink link(DataStorage(), server, loop);
   ASSERT_EQ(Join(link), ClassFault::None);
@@ -357,6 +368,7 @@ TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
     all += bytes;
     link.Filed(kReportFileName, bytes);
     loop.Settle();
+    EXPECT_EQ(Read(kReportFileName), all) << "after drill " << n;
   };
   auto listings = [&] {
     return std::count_if(server.log.begin(), server.log.end(), [](const HttpRequest& q) { return q.method == "PROPFIND"; });
@@ -365,27 +377,163 @@ TEST_F(ClassLinkTest, ManyPartsAreFoldedIntoOneWithoutLossOrDoubling) {
   for (int n = 1; n <= 40; ++n) drill(n);
   link.Filed(kErrorsFileName, "errors of one drill\r\n");
   loop.Settle();
-  EXPECT_EQ(listings() - joinListings, 1) << "one look in 40 parts";
+  EXPECT_EQ(listings() - joinListings, 4) << "a look every 8 parts";
   const std::string device = Outbox(DataStorage()).Device();
-  const std::string folded = kAnn + FoldedPartName(kReportFileName, device, 1, 32);
+  const std::string folded = kAnn + FoldedPartName(kReportFileName, device, 1, 35);
   ASSERT_TRUE(server.files.count(folded));
   EXPECT_EQ(server.Joined(kAnn, "report.dat."), all);
   int singles = 0;
   for (const auto& [url, f] : server.files) singles += ParseServerPart(url.substr(kAnn.size()))->folded ? 0 : 1;
-  EXPECT_EQ(singles, 9) << "8 of the log and the statistics";
-  EXPECT_NE(dir.Read(kClassLinkFileName).find("\r\nlooked 33\r\n"), std::string::npos) << dir.Read(kClassLinkFileName);
+  EXPECT_EQ(singles, 6) << "5 of the log and the statistics";
+  EXPECT_NE(dir.Read(kClassLinkFileName).find("\r\nlooked 36\r\n"), std::string::npos) << dir.Read(kClassLinkFileName);
 
-  // A single the first fold holds is back (its DELETE was lost): the next
-  // fold takes it away, and the log still reads once.
+  // A single the fold holds is back (its DELETE was lost): the next fold
+  // takes it away, and the log still reads once.
   server.Write(kAnn + std::string(kReportFileName) + "." + device + ".00000005", "\r\nS 46000 0 Ann\r\nD 5 0 30 46000");
   for (int n = 41; n <= 72; ++n) drill(n);
-  EXPECT_EQ(listings() - joinListings, 2);
+  EXPECT_EQ(listings() - joinListings, 8);
   EXPECT_EQ(server.Joined(kAnn, "report.dat."), all);
   EXPECT_FALSE(server.files.count(kAnn + std::string(kReportFileName) + "." + device + ".00000005"));
-  EXPECT_TRUE(server.files.count(kAnn + FoldedPartName(kReportFileName, device, 33, 65)));
+  EXPECT_TRUE(server.files.count(kAnn + FoldedPartName(kReportFileName, device, 1, 71)));
   EXPECT_TRUE(server.files.count(kAnn + std::string(kErrorsFileName) + "." + device + ".00000041")) << "one is no fold";
 
   for (const char* bad : {"report.dat", "report.dat.dev", "report.dat.de-v.1", "report.dat.dev.9-1", "x.dev.1-"})
     EXPECT_FALSE(ParseServerPart(bad)) << bad;
   EXPECT_TRUE(ParseServerPart("report.dat.dev.00000003")->last == 3);
+}
+
+// Folding straight through the sender, over rounds: older folds (statistics
+// joined block after block) are taken in, the statistics become one sum, a
+// fold cut short or answered late loses and doubles nothing, no range passes
+// a part still waiting, and none grows past the size a reader takes.
+TEST_F(ClassLinkTest, FoldsGrowSumTheStatisticsAndNeverHideOrDoubleAPart) {
+  server.folders.insert(kAnn);
+  Outbox outbox(DataStorage(), kOutboxFileName, [] { return std::string("desk"); });
+  ASSERT_TRUE(DataStorage().Replace(kOutboxFileName, "Q desk 41\r\n"));
+  ClassSync sync({ParseClassAddress(kClass).address, {"ann", "a-pw"}}, server, outbox, loop);
+  auto fold = [&](size_t atLeast) {
+    std::optional<std::pair<ClassFault, int>> got;
+    sync.Fold(atLeast, [&](ClassFault f, int n) { got = {f, n}; });
+    loop.Settle();
+    EXPECT_TRUE(got);
+    return got.value_or(std::pair{ClassFault::ServerFault, -1});
+  };
+  auto send = [&] {
+    std::optional<SyncReport> got;
+    sync.SendWaiting([&](SyncReport r) { got = r; });
+    loop.Settle();
+    EXPECT_TRUE(got && got->fault == ClassFault::None);
+  };
+  ErrorStats truth{};
+  std::string log;
+  auto stats = [](int n) {
+    ErrorStats s{};
+    for (int k = 0; k <= n % 5; ++k) AddCorrectAnswer(s, n % kStatClasses, k % 2, n % kRipRows);
+    AddWrongAnswer(s, (n * 7) % kStatClasses, 0, 3, n % kConfusions);
+    return s;
+  };
+  auto record = [](int n) { return "\r\nS 46000 0 Ann\r\nD " + std::to_string(n) + " 0 30 46000"; };
+  auto drill = [&](int n) {
+    log += record(n);
+    AddStats(truth, stats(n));
+    return record(n);
+  };
+  // What an older version left: 1..32 folded, statistics joined.
+  std::string oldLog, oldErrors;
+  for (int n = 1; n <= 32; ++n) {
+    oldLog += drill(n);
+    oldErrors += FormatErrorStats(stats(n));
+  }
+  server.Write(kAnn + FoldedPartName(kReportFileName, "desk", 1, 32), oldLog);
+  server.Write(kAnn + FoldedPartName(kErrorsFileName, "desk", 1, 32), oldErrors);
+  auto expectReadOnce = [&](const char* when) {
+    EXPECT_EQ(Read(kReportFileName), log) << when;
+    FolderFiles files;
+    for (const auto& [url, f] : server.files)
+      if (url.rfind(kAnn, 0) == 0) files[url.substr(kAnn.size())] = f.bytes;
+    EXPECT_TRUE(FormatErrorStats(ReadClass({{"ann", files}}, 46000).errors) == FormatErrorStats(truth)) << when;
+  };
+  auto files = [&](const std::string& stem) {
+    return std::count_if(server.files.begin(), server.files.end(),
+                         [&](const auto& f) { return f.first.rfind(kAnn + stem + ".", 0) == 0; });
+  };
+  int n = 33;
+  auto drills = [&](int count) {
+    for (int k = 0; k < count; ++k, ++n) {
+      ASSERT_TRUE(outbox.AddPart(kReportFileName, drill(n)));
+      ASSERT_TRUE(outbox.AddPart(kErrorsFileName, FormatErrorStats(stats(n))));
+    }
+    send();
+  };
+
+  // Round 1: the old fold and 7 singles make 8: one range from 1, one sum.
+  drills(7);
+  EXPECT_EQ(fold(8), std::pair(ClassFault::None, 16));
+  expectReadOnce("round 1");
+  const std::string errorsFold = kAnn + FoldedPartName(kErrorsFileName, "desk", 1, 54);
+  ASSERT_TRUE(server.files.count(errorsFold));
+  EXPECT_EQ(server.files[errorsFold].bytes, FormatErrorStats(truth)) << "one block, the sum";
+  EXPECT_EQ(files(kReportFileName), 1);
+  EXPECT_EQ(files(kErrorsFileName), 1);
+
+  // Round 2 is cut short: the folds are there, a DELETE fails; the reader
+  // still takes each drill once, and the next round clears what is left.
+  drills(8);
+  int deletes = 0;
+  server.instead = [&](const HttpRequest& q) -> std::optional<HttpResponse> {
+    if (q.method == "DELETE" && ++deletes == 3) return HttpResponse{HttpResponse::Link::Answered, 507, {}, {}, false};
+    return std::nullopt;
+  };
+  EXPECT_EQ(fold(8).first, ClassFault::Full);
+  server.instead = nullptr;
+  expectReadOnce("cut short");
+  // Round 3: the PUT's answer is lost; the fold there is found, with the same bytes, next time.
+  server.loseAnswers = 1;
+  server.beforePut = [&](const HttpRequest&) { server.beforePut = nullptr; };
+  EXPECT_EQ(fold(2).first, ClassFault::Lost);
+  expectReadOnce("answer lost");
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  expectReadOnce("round 3");
+  EXPECT_EQ(files(kReportFileName), 1);
+  EXPECT_EQ(files(kErrorsFileName), 1);
+
+  // A part renamed (another device holds its name) goes ahead of the next,
+  // which then waits: no range may pass the waiting one, or readers would
+  // skip it once it comes.
+  const uint64_t renamed = outbox.NextNumber();
+  char name[16];
+  std::snprintf(name, sizeof name, "%08llu", static_cast<unsigned long long>(renamed + 1));
+  const std::string next = kAnn + kReportFileName + ".desk." + name;
+  std::snprintf(name, sizeof name, "%08llu", static_cast<unsigned long long>(renamed));
+  server.Write(kAnn + kReportFileName + ".desk." + name, "another device's");
+  const std::string first = record(n++), second = record(n++);
+  ASSERT_TRUE(outbox.AddPart(kReportFileName, first));
+  ASSERT_TRUE(outbox.AddPart(kReportFileName, second));
+  log += second + first;  // in the order of their numbers now
+  server.instead = [&](const HttpRequest& q) -> std::optional<HttpResponse> {
+    if (q.url == next) return HttpResponse{HttpResponse::Link::Answered, 507, {}, {}, false};
+    return std::nullopt;
+  };
+  {
+    std::optional<SyncReport> got;
+    sync.SendWaiting([&](SyncReport r) { got = r; });
+    loop.Settle();
+    ASSERT_TRUE(got && got->fault == ClassFault::Full && got->sent == 1);
+  }
+  server.instead = nullptr;
+  server.files.erase(kAnn + kReportFileName + ".desk." + name);
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  send();
+  expectReadOnce("a part renamed");
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  expectReadOnce("a part renamed, folded");
+  EXPECT_EQ(files(kReportFileName), 1);
+
+  // Large logs: a range that would pass the cap begins anew.
+  const std::string big(kMaxFoldBytes / 2 + 1000, 'x');
+  for (int k = 0; k < 3; ++k) ASSERT_TRUE(outbox.AddPart(kReportFileName, "\r\n" + big));
+  send();
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  EXPECT_EQ(files(kReportFileName), 3);
+  for (const auto& [url, f] : server.files) EXPECT_LE(f.bytes.size(), kMaxFoldBytes) << url;
 }
