@@ -68,13 +68,13 @@ void ClassSync::SendWaiting(std::function<void(SyncReport)> done) {
 }
 
 void ClassSync::SendNext() {
-  const std::vector<OutboxEntry> entries = outbox_.Entries();
-  if (entries.empty()) {
+  const std::optional<OutboxEntry> front = outbox_.Front();
+  if (!front) {
     Finish(ClassFault::None);
     return;
   }
-  if (entries.front().kind == OutboxEntry::Kind::Part) SendPart(entries.front(), 1);
-  else SendMerge(entries.front(), 1, 0);
+  if (front->kind == OutboxEntry::Kind::Part) SendPart(*front, 1);
+  else SendMerge(*front, 1, 0);
 }
 
 void ClassSync::Sent(const OutboxEntry& entry) {

@@ -1,5 +1,6 @@
 #include "Outbox.h"
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <random>
@@ -10,12 +11,20 @@
 
 namespace {
 
+// CRC-32 (the reflected 0xEDB88320 polynomial), a byte at a time from a table.
+constexpr std::array<uint32_t, 256> kCrcTable = [] {
+  std::array<uint32_t, 256> table{};
+  for (uint32_t n = 0; n < 256; ++n) {
+    uint32_t crc = n;
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    table[n] = crc;
+  }
+  return table;
+}();
+
 uint32_t Crc32(std::string_view bytes) {
   uint32_t crc = 0xFFFFFFFFu;
-  for (char c : bytes) {
-    crc ^= static_cast<unsigned char>(c);
-    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
+  for (char c : bytes) crc = (crc >> 8) ^ kCrcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFFu];
   return ~crc;
 }
 
@@ -108,11 +117,33 @@ struct Outbox::Content {
   std::string device;
   uint64_t next = 1;
   std::vector<OutboxEntry> entries;
+  // Each entry's line as read, kept so that a rewrite copies the lines it
+  // leaves alone instead of escaping and checking them again; empty for an
+  // entry added or changed since.
+  std::vector<std::string> lines;
   int damaged = 0;
+
+  void Add(OutboxEntry e) {
+    entries.push_back(std::move(e));
+    lines.emplace_back();
+  }
+  void Erase(size_t i) {
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+  }
 
   std::string Text() const {
     std::string out = "Q " + device + " " + std::to_string(next) + "\r\n";
-    for (const OutboxEntry& e : entries) {
+    size_t size = out.size();
+    for (const std::string& line : lines) size += line.size() + 2;
+    out.reserve(size);
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (!lines[i].empty()) {
+        out += lines[i];
+        out += "\r\n";
+        continue;
+      }
+      const OutboxEntry& e = entries[i];
       std::string line = "E " + std::to_string(e.number) + " " + (e.kind == OutboxEntry::Kind::Part ? "part" : "merge") +
                          " " + Escape(e.file) + " :" + Escape(e.bytes);
       char crc[12];
@@ -163,6 +194,7 @@ Outbox::Content Outbox::Parse(const std::string& text) {
     e.kind = words[2] == "part" ? OutboxEntry::Kind::Part : OutboxEntry::Kind::Merge;
     if (e.number > highest) highest = e.number;
     content.entries.push_back(std::move(e));
+    content.lines.emplace_back(line);
   }
   // A damaged first line must not let a number come round again.
   if (content.next <= highest) content.next = highest + 1;
@@ -191,7 +223,7 @@ bool Outbox::AddPart(const std::string& stem, std::string_view bytes) {
     e.kind = OutboxEntry::Kind::Part;
     e.file = PartName(stem, c.device, e.number);
     e.bytes = std::string(bytes);
-    c.entries.push_back(std::move(e));
+    c.Add(std::move(e));
     return true;
   });
 }
@@ -203,7 +235,7 @@ bool Outbox::AddMerge(const std::string& file, std::string_view records) {
     e.kind = OutboxEntry::Kind::Merge;
     e.file = file;
     e.bytes = std::string(records);
-    c.entries.push_back(std::move(e));
+    c.Add(std::move(e));
     return true;
   });
 }
@@ -216,25 +248,36 @@ std::vector<OutboxEntry> Outbox::Entries() {
   return std::move(content.entries);
 }
 
+std::optional<OutboxEntry> Outbox::Front() {
+  const auto text = storage_.Read(fileName_);
+  if (!text) return std::nullopt;
+  Content content = Parse(*text);
+  damaged_ = content.damaged;
+  if (content.entries.empty()) return std::nullopt;
+  return std::move(content.entries.front());
+}
+
 bool Outbox::Remove(uint64_t number) {
-  bool gone = true;
-  Edit([&](Content& c) {
-    for (auto it = c.entries.begin(); it != c.entries.end(); ++it) {
-      if (it->number == number) {
-        c.entries.erase(it);
+  bool read = false, found = false;
+  const bool written = Edit([&](Content& c) {
+    read = true;
+    for (size_t i = 0; i < c.entries.size(); ++i) {
+      if (c.entries[i].number == number) {
+        c.Erase(i);
+        found = true;
         return true;
       }
     }
     return false;  // already gone: another copy sent it
   });
-  for (const OutboxEntry& e : Entries()) gone = gone && e.number != number;
-  return gone;
+  return read && (written || !found);
 }
 
 bool Outbox::Rename(uint64_t number) {
   return Edit([&](Content& c) {
     for (OutboxEntry& e : c.entries) {
       if (e.number == number && e.kind == OutboxEntry::Kind::Part) {
+        c.lines[static_cast<size_t>(&e - c.entries.data())].clear();
         e.number = c.next++;
         e.file = PartName(StemOf(e.file), c.device, e.number);
         return true;
@@ -247,6 +290,7 @@ bool Outbox::Rename(uint64_t number) {
 bool Outbox::Clear() {
   return Edit([](Content& c) {
     c.entries.clear();
+    c.lines.clear();
     return true;
   });
 }

@@ -8,7 +8,8 @@
 // with blanks, control bytes and '%' of the file and the bytes %-escaped.
 // A line that does not read back whole (torn, changed by hand) is left out
 // and counted; the others stay. Each change is added and removed by one
-// locked rewrite of the whole file through the core's storage.
+// locked rewrite of the whole file through the core's storage; the lines a
+// rewrite leaves alone are copied as they were read.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +51,8 @@ class Outbox {
   bool AddMerge(const std::string& file, std::string_view records);
   // What waits, oldest first, read afresh (another copy may have added).
   std::vector<OutboxEntry> Entries();
+  // The oldest alone, as a run sends them one by one.
+  std::optional<OutboxEntry> Front();
   // Sent: it goes. True when it is gone.
   bool Remove(uint64_t number);
   // A part whose name another device holds on the server (a copied data

@@ -58,6 +58,8 @@ struct FakeDav : Transport {
 
   std::vector<HttpRequest> log;
   bool offline = false;
+  // Listings without sizes, as a server may give them.
+  bool listSizes = true;
   // Applies the request, then the answer is lost on the way back.
   int loseAnswers = 0;
   // The answer to give instead of handling the request (401, 507, ...).
@@ -137,8 +139,8 @@ struct FakeDav : Transport {
       for (const auto& [file, f] : files) {
         if (file.rfind(url, 0) != 0 || file.find('/', url.size()) != std::string::npos) continue;
         body += "<D:response><D:href>" + path + file.substr(url.size()) + "</D:href><D:propstat><D:prop>"
-                "<D:resourcetype/><D:getetag>" + Tag(f) + "</D:getetag><D:getcontentlength>" +
-                std::to_string(f.bytes.size()) + "</D:getcontentlength></D:prop><D:status>HTTP/1.1 200 OK"
+                "<D:resourcetype/><D:getetag>" + Tag(f) + "</D:getetag>" +
+                (listSizes ? "<D:getcontentlength>" + std::to_string(f.bytes.size()) + "</D:getcontentlength>" : "") + "</D:prop><D:status>HTTP/1.1 200 OK"
                 "</D:status></D:propstat></D:response>";
       }
     body += "</D:multistatus>";

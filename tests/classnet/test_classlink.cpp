@@ -531,9 +531,25 @@ TEST_F(ClassLinkTest, FoldsGrowSumTheStatisticsAndNeverHideOrDoubleAPart) {
 
   // Large logs: a range that would pass the cap begins anew.
   const std::string big(kMaxFoldBytes / 2 + 1000, 'x');
-  for (int k = 0; k < 3; ++k) ASSERT_TRUE(outbox.AddPart(kReportFileName, "\r\n" + big));
+  for (int k = 0; k < 3; ++k) {
+    ASSERT_TRUE(outbox.AddPart(kReportFileName, "\r\n" + big));
+    log += "\r\n" + big;
+  }
   send();
   EXPECT_EQ(fold(2).first, ClassFault::None);
   EXPECT_EQ(files(kReportFileName), 3);
+  expectReadOnce("large");
+  // Sizes not listed: the GETs tell.
+  server.listSizes = false;
+  ASSERT_TRUE(outbox.AddPart(kReportFileName, "\r\n" + big));
+  log += "\r\n" + big;
+  for (int k = 0; k < 2; ++k, ++n) {
+    ASSERT_TRUE(outbox.AddPart(kReportFileName, record(n)));
+    log += record(n);
+  }
+  send();
+  EXPECT_EQ(fold(2).first, ClassFault::None);
+  EXPECT_EQ(files(kReportFileName), 4) << "three full, one of the last three";
+  expectReadOnce("large, sizes not listed");
   for (const auto& [url, f] : server.files) EXPECT_LE(f.bytes.size(), kMaxFoldBytes) << url;
 }

@@ -293,6 +293,38 @@ TEST(OutboxTest, ADamagedFileKeepsWhatStillReads) {
   EXPECT_EQ(MergeRecords("a 1\r\nb 2", "b 2\nc 3\r\n\r\n"), "a 1\r\nb 2\r\nc 3\r\n");
 }
 
+// A file an earlier version wrote (its check values CRC-32 as before) reads
+// back, and a rewrite keeps the lines it leaves alone byte for byte.
+TEST(OutboxTest, AnEarlierFileReadsAndARewriteKeepsItsOtherLines) {
+  DataDir dir;
+  const std::string seven = "E 7 part report.dat.desk.00000007 :%0D%0AS%2046000%200%20Ann C29366E2";
+  const std::string eight = "E 8 merge scores.sxr :%41b%0D%0A 0AB87F00";
+  WriteBytes(kOutboxFileName, "Q desk 9\r\n" + seven + "\r\n" + eight + "\r\n");
+  Outbox box(DataStorage(), kOutboxFileName, [] { return std::string("other"); });
+  auto entries = box.Entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(box.Damaged(), 0);
+  EXPECT_EQ(entries[0].bytes, "\r\nS 46000 0 Ann");
+  EXPECT_EQ(entries[1].bytes, "Ab\r\n");
+  EXPECT_EQ(box.Front()->number, 7u);
+
+  ASSERT_TRUE(box.Remove(7));
+  EXPECT_EQ(ReadBytes(kOutboxFileName), "Q desk 9\r\n" + eight + "\r\n");
+  EXPECT_TRUE(box.Remove(7)) << "gone already is gone";
+  ASSERT_TRUE(box.AddPart(kClassLogName, "new"));
+  ASSERT_TRUE(box.Rename(9));
+  const std::string text = ReadBytes(kOutboxFileName);
+  EXPECT_EQ(text.substr(0, text.find("\r\n", 11) + 2), "Q desk 11\r\n" + eight + "\r\n");
+  entries = box.Entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(box.Damaged(), 0);
+  EXPECT_EQ(entries[1].file, "report.dat.desk.00000010");
+  EXPECT_EQ(entries[1].bytes, "new");
+  ASSERT_TRUE(box.Clear());
+  EXPECT_FALSE(box.Front());
+  EXPECT_EQ(ReadBytes(kOutboxFileName), "Q desk 11\r\n");
+}
+
 TEST(DavListingTest, ReadsApachesAnswerAndRefusesWhatIsNoListing) {
   const std::string apache =
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
