@@ -94,6 +94,9 @@ class ClassFetch {
   std::shared_ptr<bool> alive_;
 };
 
+// FNV-1a of the text: names the cache files and checks what they hold.
+uint64_t ClassCacheHash(std::string_view text);
+
 // The cache file's text of one account folder: its part files with their tags.
 struct CachedFile {
   std::string etag;

@@ -82,6 +82,8 @@ bool IsWebPage(const HttpResponse& response);
 // W/"…": Apache's tag for a file changed within the last second, which no
 // If-Match ever matches.
 bool IsWeakEtag(std::string_view etag);
+// A tag an If-Match can name, and a cache can trust.
+inline bool IsStrongEtag(std::string_view etag) { return !etag.empty() && !IsWeakEtag(etag); }
 
 struct DavEntry {
   std::string name;  // decoded, without the folder's path or a final '/'
