@@ -18,6 +18,7 @@
 #include "ClassFigures.h"
 #include "ClassOverviewReport.h"
 #include "Clock.h"
+#include "PageClass.h"
 #include "PageDrill.h"
 #include "PageValues.h"
 #include "ReportReader.h"
@@ -128,6 +129,8 @@ class WebClassOverview {
     const auto today = static_cast<int32_t>(CoreClock().Today());
     fetch_ = std::make_unique<ClassFetch>(ClassConnection{check.address, {account, password}}, PageTransport(),
                                           PageScheduler(), DataStorage(), std::string(), today);
+    // The assignments' statuses hear the folders as they are read.
+    if (PageFolderSink()) fetch_->SetFolderSink(PageFolderSink());
     fetch_->Start(
         [this](FetchProgress p) { listener_.call<void>("progress", p.done, p.total); },
         [this, today](ClassFetchResult result) {
