@@ -82,7 +82,9 @@ ServerAssignments::ServerAssignments(ClassConnection connection, Transport& tran
 ServerAssignments::~ServerAssignments() { *alive_ = false; }
 
 void ServerAssignments::Get(std::function<void(Got)> done) {
-  SendToClass(transport_, connection_, {"GET", address_, {{"Cache-Control", "no-cache"}}, {}},
+  // No header of our own: a browser asks a class server's leave (CORS) for
+  // each, and the class's other reads send none either; no front end caches.
+  SendToClass(transport_, connection_, {"GET", address_, {}, {}},
               [done = std::move(done)](HttpResponse r) {
                 Got got;
                 if (r.link == HttpResponse::Link::Answered && r.status == 404) {

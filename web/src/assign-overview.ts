@@ -67,8 +67,10 @@ function table(o: ClassOverview | null, visible: number[]): HTMLTableElement {
 export function drawAssignmentTable(o: ClassOverview | null, redraw: () => void) {
   wire(redraw);
   const section = $('co-assign');
-  section.hidden = !o || columns.length === 0;
-  $('co-assignments').hidden = false;
+  // Shown once the class was read: the teacher sets the first assignment from here.
+  section.hidden = !o;
+  $('co-assign-wrap').hidden = columns.length === 0;
+  $('co-week-line').hidden = columns.length === 0;
   const shown = table(o, shownColumns());
   shown.id = 'co-assign-table';
   $('co-assign-table').replaceWith(shown);

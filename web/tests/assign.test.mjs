@@ -76,7 +76,7 @@ async function edit(page, { name, classes, drills = 1, due }) {
   await page.fill('#ae-percent', '80');
   if (due) await page.fill('#ae-due', due);
   await page.click('#ae-ok');
-  await page.waitForSelector('#assign-edit-dialog:not([open])');
+  await page.waitForSelector('#assign-edit-dialog', { state: 'hidden' });
 }
 
 // A drill to END, every answer right.
@@ -104,6 +104,8 @@ const items = (page) =>
 
 test('the teacher sets an assignment, the student does it, and the overview and the command say "done"', { skip }, async () => {
   const teacher = await person('Teacher');
+  teacher.on('requestfailed', (r) => console.log('DEBUG failed', r.method(), r.url(), r.failure()?.errorText));
+  teacher.on('response', (r) => console.log('DEBUG resp', r.request().method(), r.url(), r.status()));
   // The overview read the whole class: this account sets the work.
   assert.deepEqual(await overview(teacher, 'teacher', 't-pw'), []);
   await teacher.click('#co-assignments');
@@ -111,6 +113,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await teacher.waitForSelector('#as-new:not([hidden])');
   await teacher.click('#as-new');
   await edit(teacher, { name: title, classes: ['3-1', '3-11'] });
+  console.log('DEBUG', await teacher.textContent('#as-status'), await teacher.textContent('#as-fault'), await teacher.textContent('#ae-error'), await teacher.isVisible('#assign-edit-dialog'));
   await teacher.waitForFunction((t) => document.querySelector('#as-list h3')?.textContent === t, title);
   const file = readFileSync(join(dav.folder, 'assignments.txt'), 'utf8');
   assert.match(file, /\r\nassignment Trichords, week 1\r\ninstructions Listen to each chord twice\.\r\ninstructions Sing the lowest note\.\r\nclasses 3-1 3-11\r\nrange close\r\nplay chord\r\ngoal drills 1 right 5 percent 80\r\n/);
@@ -125,11 +128,12 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await ann.fill('#join-password', 'a-pw');
   await ann.check('#join-remember');
   await ann.click('#join-ok');
-  await ann.waitForSelector('#join-dialog:not([open])');
+  await ann.waitForSelector('#join-dialog', { state: 'hidden' });
   const ownFilters = await ann.evaluate(() => window.sonorixTest.file('filters.dat'));
   await ann.reload();
   await login(ann, 'Ann');
   await ann.waitForFunction(() => !document.querySelector('#assign-due').hidden);
+  for (let i = 0; i < 5; i++) { console.log('DEBUG due', JSON.stringify(await ann.textContent('#assign-due')), await ann.isVisible('#assign-due')); await new Promise((r) => setTimeout(r, 300)); }
   assert.match(await ann.textContent('#assign-due'), /^1 assignment due this week: Trichords, week 1 by /);
   assert.equal(await ann.getAttribute('#assign-due', 'aria-live'), 'polite');
   await menu(ann, 'assignments', 'assign-dialog');
