@@ -47,11 +47,17 @@ for account in "$@"; do
 </LocationMatch>"
 done
 
-# The class's assignments, which the teacher alone writes.
+# The class's assignments: every account reads them, the teacher alone writes them.
 students+="
 <LocationMatch \"^/$(quote "$class")/assignments\\.txt\$\">
   AuthMerging Or
-  Require user ${teacher%%:*}
+  <RequireAny>
+    Require user ${teacher%%:*}
+    <RequireAll>
+      Require valid-user
+      Require method GET HEAD
+    </RequireAll>
+  </RequireAny>
 </LocationMatch>"
 
 class_list=""
