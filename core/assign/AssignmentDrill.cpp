@@ -5,6 +5,7 @@
 
 #include "PracticeLog.h"
 #include "ReportReader.h"
+#include "Storage.h"
 
 DrillSettings SettingsOf(const FilterModel& model) { return {model.State(), model.PlayMode()}; }
 
@@ -58,7 +59,13 @@ std::optional<std::vector<AssignmentProgress>> OwnProgress(const std::vector<Ass
   ReportLogReader reader([&judge, &key](LoggedDrill&& drill) {
     if (PersonKey(drill.person) == key) judge.AddDrill(drill);
   });
-  if (!ReadReportFile(reportFile, reader)) return std::nullopt;
+  // Through the data storage: the page keeps its files there, not on a disk.
+  Storage& storage = DataStorage();
+  if (storage.Exists(reportFile)) {
+    const auto text = storage.ReadAll(reportFile);
+    if (!text) return std::nullopt;
+    reader.Feed(*text);
+  }
   reader.Finish();
   const auto practice = LoadPracticeLog(practiceFile);
   if (!practice) return std::nullopt;

@@ -4,11 +4,20 @@
 // the texts both the dialog and the overview show.
 import { currentClass } from './class-connection';
 import type { AssignmentProgressValue, AssignmentsAnswer, AssignmentValue, WebAssignmentsNative } from './core';
-import { currentLanguage, tr, translateText } from './i18n';
+import { arg, currentLanguage, tr, translateText } from './i18n';
 import { files, page } from './page';
 
 export const assignContext = 'WebAssign';
-export const at = (source: string, n?: number) => tr(assignContext, source, n);
+// The page's own texts, else the desktop's windows' for the same words.
+const contexts = [assignContext, 'Assignments', 'TAssignmentsForm', 'TAssignmentEditor'];
+export function at(source: string, n?: number): string {
+  const untranslated = n === undefined ? source : source.replace(/%n/g, String(n));
+  for (const c of contexts) {
+    const text = tr(c, source, n);
+    if (text !== untranslated) return text;
+  }
+  return untranslated;
+}
 
 export interface Account {
   address: string;
@@ -38,7 +47,7 @@ export function account(): Account | null {
 }
 
 // The core's English in the student's language: ours, the page's, or the class's catalogue.
-export const coreText = (english: string) => (english ? (translateText(assignContext, english) ?? english) : '');
+export const coreText = (english: string) => (english ? (translateText(assignContext, english) ?? at(english)) : '');
 
 // Reads the file; the answer, or a refused address as a failed one.
 export function readAssignments(a: Account): Promise<AssignmentsAnswer> {
@@ -68,6 +77,7 @@ export const statusText = (p: AssignmentProgressValue) => at(p.status);
 
 // "2 of 3 drills" in the student's language; the core's English says the same.
 export function progressText(a: AssignmentValue, p: AssignmentProgressValue): string {
-  const unit = a.goal === 0 ? '%1 of %n drill(s)' : a.goal === 1 ? '%1 of %n minute(s)' : '%1 of %n class(es)';
-  return at(unit, p.goal).replace('%1', String(p.done));
+  const one = p.goal === 1;
+  const unit = a.goal === 0 ? (one ? '%1 of %2 drill' : '%1 of %2 drills') : a.goal === 1 ? (one ? '%1 of %2 minute' : '%1 of %2 minutes') : one ? '%1 of %2 class' : '%1 of %2 classes';
+  return arg(at(unit), p.done, p.goal);
 }

@@ -70,7 +70,7 @@ function typed(): AssignmentValue {
 
 // What is wrong, and the field to go to; null when it may be saved.
 function wrong(a: AssignmentValue): [string, string] | null {
-  if (!a.title) return [at('Type a title.'), 'ae-name'];
+  if (!a.title) return [at('The assignment needs a title.'), 'ae-name'];
   if (!a.allClasses && a.classes.length === 0) return [at('Choose at least one set class.'), 'ae-boxes'];
   if (!a.start || !a.due) return [at('Give the start and the due date.'), a.start ? 'ae-due' : 'ae-start'];
   if (a.due < a.start) return [at('The due date comes before the start.'), 'ae-due'];

@@ -4,6 +4,7 @@
 import type { AssignmentProgressValue, AssignmentValue, ClassOverview } from './core';
 import { assignments, at, progressText, readAssignments, statusText, useTeacher } from './assign-core';
 import { showAssignments } from './assign-view';
+import { tr } from './i18n';
 import { $, files } from './page';
 
 type Judged = AssignmentValue & { dueThisWeek: boolean };
@@ -47,7 +48,7 @@ function table(o: ClassOverview | null, visible: number[]): HTMLTableElement {
     e.textContent = text;
     return e;
   };
-  head.append(th(at('Name'), 'col'), ...visible.map((c) => th(columns[c].title, 'col')));
+  head.append(th(tr('TClassOverview', 'Name'), 'col'), ...visible.map((c) => th(columns[c].title, 'col')));
   const body = tbl.createTBody();
   (o?.rows ?? []).forEach((row, r) => {
     if (row.unknown) return;

@@ -54,7 +54,7 @@ function draw() {
   $('as-where').textContent = a ? `${a.address} (${a.account})` : '';
   $('as-status').textContent = !a
     ? at('Join a class to see its assignments (Class › Join a Class…).')
-    : at('%n assignment(s)', list.length);
+    : list.length ? at('%n assignment(s)', list.length) : at('No assignments are set.');
   const faultLine = $('as-fault');
   faultLine.hidden = !fault;
   faultLine.textContent = fault;
@@ -94,7 +94,7 @@ function draw() {
 
 async function start(x: AssignmentValue) {
   const ok = await act((d) => d.startAssignment(x));
-  fault = ok ? '' : at('The assignment names a set class this page does not know.');
+  fault = ok ? '' : at('The assignment names a set class the catalogue does not have.');
   drawStarted(ok ? x.title : '');
   draw();
   $<HTMLButtonElement>('as-stop').focus();
@@ -108,7 +108,7 @@ export async function stopAssignment() {
 
 async function confirmDelete(title: string) {
   $('confirm-title').textContent = at('Delete');
-  $('confirm-text').textContent = arg(at('Delete the assignment "%1" for the whole class?'), title);
+  $('confirm-text').textContent = arg(at('Delete "%1"? The students\' drills stay as they are.'), title);
   $('confirm-yes').textContent = at('Delete');
   const yes = (await showModal('confirm-dialog')) === 'yes';
   // The dialog is the import's again.
