@@ -5,7 +5,7 @@
 import type { AssignmentProgressValue, AssignmentsAnswer, AssignmentValue } from './core';
 import { account, assignments, at, coreText, dayText, progressText, readAssignments, statusText, writeAssignments } from './assign-core';
 import { editAssignment } from './assign-editor';
-import { arg } from './i18n';
+import { arg, tr } from './i18n';
 import { $, act, files, page, showModal } from './page';
 
 let list: AssignmentValue[] = [];
@@ -26,6 +26,14 @@ function button(text: string, label: string, click: () => void) {
   b.setAttribute('aria-label', `${text}: ${label}`);
   b.addEventListener('click', click);
   return b;
+}
+
+// What to drill: the classes, the range and the play mode, in the catalogues' words.
+function settingsText(x: AssignmentValue) {
+  const classes = x.allClasses ? tr('TClassOverview', x.cardinality === 4 ? 'tetrachords' : 'trichords') : x.classes.join(' ');
+  const range = tr('TClassOverview', ['close position', 'within 1 octave', 'within 2 octaves'][x.range] ?? '');
+  const play = tr('TForm1', ['chord', 'figure', 'mixed figure'][x.playMode] ?? '');
+  return `${classes}; ${range}; ${tr('TForm1', 'Play:')} ${play}`;
 }
 
 function took(answer: AssignmentsAnswer) {
@@ -68,6 +76,7 @@ function draw() {
     if (p) li.dataset.status = p.status;
     li.append(el('h3', x.title));
     li.append(el('p', arg(at('From %1, due %2'), dayText(x.start), dayText(x.due))));
+    li.append(el('p', settingsText(x)));
     if (p && !a?.teacher) {
       const line = el('p', '', `as-progress as-${p.status.replace(' ', '-')}`);
       line.append(el('strong', statusText(p)), `: ${progressText(x, p)}`);

@@ -100,6 +100,18 @@ async function drill(page) {
   await idle(page);
 }
 
+// On a phone's 360 px nothing runs off the side: the open dialogs wrap.
+async function fitsPhone(page, what) {
+  const before = page.viewportSize();
+  await page.setViewportSize({ width: 360, height: 780 });
+  const over = await page.evaluate(() =>
+    [document.documentElement, ...document.querySelectorAll('dialog[open]')]
+      .map((e) => Math.max(e.scrollWidth - e.clientWidth, e.getBoundingClientRect().right - innerWidth))
+      .filter((px) => px > 1));
+  await page.setViewportSize(before);
+  assert.deepEqual(over, [], `${what} runs off the side at 360 px`);
+}
+
 const items = (page) =>
   page.$$eval('#as-list li', (lis) => lis.map((li) => ({ title: li.querySelector('h3').textContent, status: li.dataset.status ?? '', text: li.querySelector('.as-progress')?.textContent ?? '' })));
 
@@ -115,7 +127,11 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await teacher.waitForFunction((t) => document.querySelector('#as-list h3')?.textContent === t, title);
   const file = readFileSync(join(dav.folder, 'assignments.txt'), 'utf8');
   assert.match(file, /\r\nassignment Trichords, week 1\r\ninstructions Listen to each chord twice\.\r\ninstructions Sing the lowest note\.\r\nclasses 3-1 3-11\r\nrange close\r\nplay chord\r\ngoal drills 1 right 5 percent 80\r\n/);
-  await shoot(teacher, 'web-assignments-teacher');
+  await fitsPhone(teacher, 'the teacher\'s list');
+  await teacher.click('#as-list button');
+  await teacher.waitForSelector('#assign-edit-dialog[open]');
+  await fitsPhone(teacher, 'the editor');
+  await teacher.click('#ae-cancel');
   await teacher.keyboard.press('Escape');
 
   // The student: what is due, said after the login, and the dialog's list.
@@ -144,6 +160,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await ann.waitForSelector('#as-stop:not([hidden])');
   assert.equal(await ann.evaluate(() => document.activeElement.id), 'as-stop');
   await shoot(ann, 'web-assignments-student');
+  await fitsPhone(ann, 'the student\'s list');
   await ann.keyboard.press('Escape');
   assert.deepEqual((await ann.evaluate(() => window.sonorixTest.view())).rows.map((r) => r.name), ['1', '11']);
   assert.equal(await ann.textContent('#assign-mark'), `Assignment: ${title}`);
@@ -166,6 +183,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   // The teacher's overview: a column per assignment, and the command's statuses of the same folder.
   const rows = await overview(teacher, 'teacher', 't-pw');
   assert.deepEqual(rows, [['ann', 'done, 1 of 1 drill']]);
+  await shoot(teacher, 'web-assignments-teacher', () => teacher.evaluate(() => document.querySelector('#co-assign').scrollIntoView()));
   const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
   const command = join(build, 'bin', 'sonorix-class');
   if (existsSync(command)) {
