@@ -139,6 +139,8 @@ class WebAssignments {
   // the assignments last read; ClassDone keeps them once the read ended well.
   void BeginClass() {
     pending_ = std::make_unique<AssignmentJudge>(file_.assignments, lists_);
+    // Without assignments the overview keeps its cache of each folder's figures.
+    if (file_.assignments.empty()) return;
     SetPageFolderSink([this](const std::string& account, const FolderFiles& folder) {
       if (pending_) JudgeFolder(*pending_, PersonKey(account), folder);
     });
