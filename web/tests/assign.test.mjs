@@ -11,7 +11,7 @@ import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'nod
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { DavClass, apacheMissing } from './dav.mjs';
-import { browser, dist, login, openPage, root, serve } from './harness.mjs';
+import { browser, dist, drillRight, login, openPage, root, serve } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
 const skip = apacheMissing;
@@ -46,7 +46,6 @@ async function person(name) {
   return page;
 }
 
-const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
 const menu = async (page, action, dialog) => {
   await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
   await page.waitForSelector(`#${dialog}[open]`);
@@ -78,26 +77,6 @@ async function edit(page, { name, classes, drills = 1, due }) {
   if (due) await page.fill('#ae-due', due);
   await page.click('#ae-ok');
   await page.waitForSelector('#assign-edit-dialog', { state: 'hidden' });
-}
-
-// A drill to END, every answer right.
-async function drill(page) {
-  await page.click('#begin');
-  await idle(page);
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) break;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await idle(page);
-  }
-  await page.click('#begin');
-  await page.waitForSelector('#score-dialog[open]');
-  await page.click('#s-ok');
-  await idle(page);
 }
 
 // On a phone's 360 px nothing runs off the side: the open dialogs wrap.
@@ -168,7 +147,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   // Changing the range meanwhile saves nothing as the student's own.
   await ann.check('input[name=range][value="1"]');
   await ann.check('input[name=range][value="0"]');
-  await drill(ann);
+  await drillRight(ann);
   assert.deepEqual(await ann.evaluate(() => window.sonorixTest.file('filters.dat')), ownFilters);
   await ann.waitForFunction(() => document.querySelector('#class-status').textContent === 'Saved to the class', null, { timeout: 20000 });
 
