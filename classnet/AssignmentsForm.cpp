@@ -30,6 +30,8 @@ TAssignmentsForm::TAssignmentsForm(TAssignmentsMenu& menu, QWidget* parent) : QD
   List->setRootIsDecorated(false);
   List->setHeaderLabels({tr("Title"), tr("Due"), tr("Progress"), tr("Status")});
   List->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int c = 1; c < 4; ++c) List->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+  List->header()->setStretchLastSection(false);
   List->setMinimumSize(560, 180);
   caption->setBuddy(List);
   layout->addWidget(List, 1);

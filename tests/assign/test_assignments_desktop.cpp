@@ -11,19 +11,35 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QScreen>
 #include <QTreeWidget>
+#include <cstdlib>
 
 #include "AssignFixture.h"
 #include "AssignmentEditor.h"
 #include "AssignmentsForm.h"
 #include "AssignmentsMenu.h"
 #include "ClassMenu.h"
+#include "DataFile.h"
 #include "DrillWindowTest.h"
 #include "Sxlogin.h"
 
 namespace {
 
 constexpr int32_t kToday = 45000;  // a Wednesday
+
+// With SONORIX_SCREENSHOTS naming a folder, under a real X server
+// (xvfb-run -s "-screen 0 1280x760x24"), the screen as the README shows it.
+bool Shooting() {
+  const char* dir = std::getenv("SONORIX_SCREENSHOTS");
+  return dir && *dir;
+}
+void SaveScreen(const QString& name) {
+  if (!Shooting()) return;
+  QTest::qWait(300);
+  QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(std::getenv("SONORIX_SCREENSHOTS")) +
+                                                       "/" + name);
+}
 
 class AssignmentsDesktopTest : public DrillWindowTest {
  protected:
@@ -83,6 +99,21 @@ TEST_F(AssignmentsDesktopTest, EachStudentSeesTheStatusesOfTheFixtureClass) {
   emit LoginForm->finished(QDialog::Accepted);
   QApplication::processEvents();
   EXPECT_EQ(menu->DueLabel->text(), "");
+
+  if (Shooting()) {
+    // The teacher's view: the list with its buttons, and the editor beside it.
+    Form1->hide();
+    TAssignmentsForm teacher(*menu);
+    teacher.List->setCurrentItem(teacher.List->topLevelItem(2));
+    teacher.move(10, 10);
+    teacher.resize(660, 420);
+    teacher.show();
+    TAssignmentEditor editor(teacher.Assignments()[2], lists_);
+    editor.setWindowTitle(TAssignmentsForm::tr("Edit Assignment"));
+    editor.move(690, 10);
+    editor.show();
+    SaveScreen("desktop-assignments-teacher.png");
+  }
 }
 
 TEST_F(AssignmentsDesktopTest, StartDrillsTheAssignmentAndStopGivesTheOwnSettingsBack) {
@@ -111,6 +142,21 @@ TEST_F(AssignmentsDesktopTest, StartDrillsTheAssignmentAndStopGivesTheOwnSetting
   EXPECT_TRUE(form.StopButton->isEnabled());
   // A drill of it counts for it: the filter record is exactly the assigned one.
   EXPECT_EQ(SettingsOf(model).filters.LowMask, assign_fixture::Filter(lists_, {"3-1", "3-11"}, 0).LowMask);
+  menu->TellWhatIsDue();
+  if (Shooting()) {
+    // A student of a lab's shared folder, who may not change the assignments.
+    SetSharedDataFolder(dir_.Path("config"), dir_.Path("kept"));
+    SetAccountIsTeacher(false);
+    TAssignmentsForm student(*menu, Form1);
+    SetSharedDataFolder("", "");
+    student.List->setCurrentItem(student.List->topLevelItem(0));
+    student.Message->setText(form.Message->text());
+    Form1->move(10, 10);
+    student.move(Form1->frameGeometry().right() + 20, 10);
+    student.resize(740, 380);
+    student.show();
+    SaveScreen("desktop-assignments-student.png");
+  }
   // The selectors changed meanwhile are not the student's own settings.
   Form1->RadioGroup2->SetItemIndex(1);
   EXPECT_EQ(ReadFile("filters.dat"), saved);
