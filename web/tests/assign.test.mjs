@@ -140,6 +140,14 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   assert.equal(await ann.evaluate(() => document.activeElement.id), 'as-stop');
   await shoot(ann, 'web-assignments-student');
   await fitsPhone(ann, 'the student\'s list');
+  // The window passes an accessibility scan in both themes.
+  await ann.addScriptTag({ path: join(root, 'web', 'node_modules', 'axe-core', 'axe.min.js') });
+  for (const colorScheme of ['light', 'dark']) {
+    await ann.emulateMedia({ colorScheme });
+    const { violations } = await ann.evaluate(() => window.axe.run('#assign-dialog', { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] }));
+    assert.deepEqual(violations.map((v) => `${colorScheme}: ${v.id} ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), []);
+  }
+  await ann.emulateMedia({ colorScheme: 'light' });
   await ann.keyboard.press('Escape');
   assert.deepEqual((await ann.evaluate(() => window.sonorixTest.view())).rows.map((r) => r.name), ['1', '11']);
   assert.equal(await ann.textContent('#assign-mark'), `Assignment: ${title}`);
@@ -175,6 +183,9 @@ test('the teacher sets an assignment, the student does it, and the overview and 
     const byName = Object.fromEntries(json.map((r) => [r.name, r.assignments.map((a) => `${a.status}, ${a.progress}`)]));
     assert.deepEqual(byName.ann, ['done, 1 of 1 drill']);
   }
+  // The printed page carries the same column.
+  await teacher.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  assert.deepEqual(await teacher.$$eval('#co-report table:last-of-type tbody tr', (rs) => rs.map((r) => [...r.cells].map((c) => c.textContent))), [['ann', 'done, 1 of 1 drill']]);
   // "Due this week" keeps it; the CSV carries the column.
   await teacher.check('#co-week');
   assert.deepEqual(await teacher.$$eval('#co-assign-table thead th', (t) => t.map((c) => c.textContent)), ['Name', title]);
