@@ -4,55 +4,14 @@
 // drills land once, in their own folder, whatever the network does.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer, connect } from 'node:net';
-import { tmpdir } from 'node:os';
+import { existsSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, login, openPage, root, serve } from './harness.mjs';
+import { browser, login, openPage, serve } from './harness.mjs';
+import { ClassServer, apacheMissing as skip } from './class-server.mjs';
 
-const skip = existsSync('/usr/sbin/apache2') ? false : 'apache2 is not installed';
-const className = 'Theory 1';
-
-async function freePort() {
-  const s = createServer();
-  await new Promise((r) => s.listen(0, '127.0.0.1', r));
-  const { port } = s.address();
-  await new Promise((r) => s.close(r));
-  return port;
-}
-
-const listening = (port) =>
-  new Promise((resolve) => {
-    const c = connect(port, '127.0.0.1', () => (c.destroy(), resolve(true)));
-    c.on('error', () => resolve(false));
-  });
-
-class ClassServer {
+class StudentsServer extends ClassServer {
   constructor(origin) {
-    this.dir = mkdtempSync(join(tmpdir(), 'sonorix-dav-'));
-    this.origin = origin;
-  }
-  async start() {
-    this.port ??= await freePort();
-    const accounts = ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'];
-    this.process = spawn('bash', [join(root, 'scripts', 'class-server.sh'), this.dir, String(this.port), this.origin, className, ...accounts], {
-      stdio: ['ignore', 'inherit', 'inherit'],
-    });
-    this.exited = new Promise((r) => this.process.once('exit', r));
-    for (let i = 0; i < 100 && !(await listening(this.port)); i++) await new Promise((r) => setTimeout(r, 100));
-    assert.ok(await listening(this.port), 'Apache did not start');
-  }
-  async stop() {
-    this.process?.kill('SIGTERM');
-    await this.exited;
-    this.process = null;
-  }
-  get address() {
-    return `http://127.0.0.1:${this.port}/${encodeURIComponent(className)}/`;
-  }
-  folder(account) {
-    return join(this.dir, 'dav', className, account);
+    super({ origin, accounts: ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'] });
   }
   // The names of the drill log's parts in the account's folder.
   reportParts(account) {
@@ -75,15 +34,14 @@ const browsers = [];
 before(async () => {
   if (skip) return;
   web = await serve();
-  dav = new ClassServer(web.url.replace(/\/$/, ''));
+  dav = new StudentsServer(web.url.replace(/\/$/, ''));
   await dav.start();
 });
 
 after(async () => {
   for (const b of browsers) await b.close();
-  await dav?.stop();
+  await dav?.close();
   await web?.close();
-  if (dav) rmSync(dav.dir, { recursive: true, force: true });
 });
 
 // A student's page of their own browser profile, logged in.
