@@ -6,11 +6,13 @@
 #pragma once
 
 #include <QProcess>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "EventLoop.h"
 #include "ScratchDir.h"
@@ -21,7 +23,9 @@ inline const char* DavServerName(DavServer kind) { return kind == DavServer::Apa
 
 class ClassServer {
  public:
-  explicit ClassServer(DavServer kind = DavServer::Apache) : kind_(kind) {
+  // `environment`: the script's options, such as CLASS_READERS=teacher or CLASS_TLS=1.
+  explicit ClassServer(DavServer kind = DavServer::Apache, QStringList environment = {})
+      : kind_(kind), environment_(std::move(environment)) {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     port_ = probe.serverPort();
@@ -35,6 +39,9 @@ class ClassServer {
     const QString script = QString(source && *source ? source : SONORIX_TEST_SOURCE_DIR) +
                            (kind_ == DavServer::Apache ? "/scripts/class-server.sh" : "/scripts/class-server-rclone.sh");
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& option : environment_) env.insert(option.section('=', 0, 0), option.section('=', 1));
+    process_.setProcessEnvironment(env);
     process_.start("bash", {script, QString::fromStdString(root_.Root().string()), QString::number(port_),
                             "http://127.0.0.1:" + QString::number(port_ + 1), "Theory 1", "teacher:t-pw", "ann:a-pw",
                             "bob:b-pw", "-carol:c-pw"});
@@ -53,7 +60,10 @@ class ClassServer {
   DavServer Kind() const { return kind_; }
   // Whether the server keeps each student's folder for that student alone.
   bool HasRights() const { return kind_ == DavServer::Apache; }
-  std::string Class() const { return "http://127.0.0.1:" + std::to_string(port_) + "/Theory%201/"; }
+  std::string Class() const {
+    return (environment_.contains("CLASS_TLS=1") ? "https" : "http") + std::string("://127.0.0.1:") + std::to_string(port_) +
+           "/Theory%201/";
+  }
   std::string OnDisk(const std::string& path) const { return root_.Read("dav/Theory 1/" + path); }
   std::string OnDiskPath(const std::string& path) const { return root_.Path("dav/Theory 1/" + path); }
   int Port() const { return port_; }
@@ -61,6 +71,7 @@ class ClassServer {
 
  private:
   DavServer kind_;
+  QStringList environment_;
   ScratchDir root_;
   QProcess process_;
   quint16 port_ = 0;

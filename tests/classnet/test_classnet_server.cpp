@@ -268,3 +268,25 @@ TEST_P(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   EXPECT_EQ(preflight.status, 200);
   EXPECT_EQ(preflight.Header("Access-Control-Allow-Origin"), "http://127.0.0.1:" + std::to_string(server.Port() + 1));
 }
+
+// What stopped a read is what the command says: a folder this account may
+// not read is no "write", a certificate nobody trusts no "cannot be reached".
+TEST(ClassServerReadTest, TheCommandSaysWhatStoppedItsRead) {
+  ScratchDir data;
+  ASSERT_TRUE(data.Enter());
+  const QString cache = QString::fromStdString(data.Path("cache"));
+  {
+    ClassServer apache(DavServer::Apache, {"CLASS_READERS=teacher"});
+    ASSERT_TRUE(apache.Ready()) << "Apache did not start";
+    const Ran read = RunClassCommand({"--user", "ann", QString::fromStdString(apache.Class() + "bob/")}, "a-pw", cache);
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find(ClassReadFaultMessage(ClassFault::Forbidden)), std::string::npos) << read.err;
+    EXPECT_EQ(read.err.find("write"), std::string::npos) << read.err;
+  }
+  ClassServer tls(DavServer::Rclone, {"CLASS_TLS=1"});
+  ASSERT_TRUE(tls.Ready()) << "rclone did not start";
+  const Ran read = RunClassCommand({"--user", "teacher", QString::fromStdString(tls.Class())}, "t-pw", cache);
+  EXPECT_EQ(read.status, 1);
+  EXPECT_NE(read.err.find("certificate this computer does not trust"), std::string::npos) << read.err;
+  EXPECT_EQ(read.err.find("t-pw"), std::string::npos);
+}
