@@ -18,6 +18,7 @@ import { loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, dist as defaultDist, login, openPage, root, serve } from '../../web/tests/harness.mjs';
 import { ClassServer } from '../../web/tests/class-server.mjs';
+import { drillToEnd } from '../../web/tests/class-page.mjs';
 
 const argv = process.argv.slice(2);
 const option = (name, fallback) => {
@@ -185,23 +186,6 @@ async function onServer(folder, count, timeoutMs) {
   const parts = () => (existsSync(folder) ? readdirSync(folder).filter((n) => n.startsWith('report.dat.')).length : 0);
   while (parts() < count && Date.now() - start < timeoutMs) await new Promise((r) => setTimeout(r, 5));
   return parts() >= count;
-}
-
-// One drill to END, answered at once; END itself is left to the caller.
-async function drillToEnd(page) {
-  await page.click('#begin');
-  await page.evaluate(() => window.sonorixTest.idle());
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) return;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await page.evaluate(() => window.sonorixTest.idle());
-  }
-  throw new Error('no END after 40 answers');
 }
 
 async function end(page) {

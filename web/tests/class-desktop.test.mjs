@@ -11,6 +11,7 @@ import { join } from 'node:path';
 import { promisify } from 'node:util';
 import { browser, login, openPage, root, serve } from './harness.mjs';
 import { ClassServer, apacheMissing } from './class-server.mjs';
+import { overviewTable } from './class-page.mjs';
 
 const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
 const desktop = join(build, 'bin', 'test_class_desktop');
@@ -47,15 +48,7 @@ test('a drill played on the desktop reaches the class, and the teacher\'s page s
   const page = await openPage(at.chrome.context, at.web.url);
   await login(page, 'Teacher');
   await page.waitForSelector('body[data-ready=yes]');
-  await page.evaluate(() => document.querySelector('[data-action=class-overview]').click());
-  await page.waitForSelector('#class-overview-dialog[open]');
-  await page.fill('#co-address', at.dav.address);
-  await page.fill('#co-account', 'teacher');
-  await page.fill('#co-password', 't-pw');
-  await page.click('#co-read');
-  await page.waitForFunction(() => document.querySelector('#co-reading').hidden);
-  assert.equal(await page.isVisible('#co-fault'), false, await page.textContent('#co-fault'));
-  const [heads, ...rows] = await page.$$eval('#co-table tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const [heads, ...rows] = await overviewTable(page, at.dav.address, 'teacher', 't-pw');
   assert.deepEqual(rows.map((r) => r[0]), ['ann']);
   const cell = (name) => rows[0][heads.indexOf(name)];
   const seconds = (t) => t.split(':').reduce((m, s) => m * 60 + Number(s), 0);

@@ -8,6 +8,7 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { browser, login, openPage, serve } from './harness.mjs';
 import { ClassServer, apacheMissing as skip } from './class-server.mjs';
+import { drill } from './class-page.mjs';
 
 const at = {};
 
@@ -23,25 +24,6 @@ after(async () => {
   await at.web?.close();
   await at.dav?.close();
 });
-
-async function drill(page) {
-  await page.click('#begin');
-  await page.evaluate(() => window.sonorixTest.idle());
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) break;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await page.evaluate(() => window.sonorixTest.idle());
-  }
-  await page.click('#begin');
-  await page.waitForSelector('#score-dialog[open]');
-  await page.click('#s-ok');
-  await page.evaluate(() => window.sonorixTest.idle());
-}
 
 test('a run of drills ends as one folded part per log, holding every drill once, and no single part', { skip, timeout: 240000 }, async () => {
   const page = await openPage(at.chrome.context, at.web.url);

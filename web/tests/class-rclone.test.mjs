@@ -10,6 +10,7 @@ import { cpSync, existsSync, readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { browser, dist, login, openPage, root } from './harness.mjs';
 import { ClassServer } from './class-server.mjs';
+import { drill, overviewTable } from './class-page.mjs';
 
 const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
 const command = join(build, 'bin', 'sonorix-class');
@@ -30,8 +31,6 @@ after(async () => {
   await at.dav?.close();
 });
 
-const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
-
 test('a student\'s drill reaches rclone once, and the teacher\'s overview reads it there', { skip }, async () => {
   const page = await openPage(at.chrome.context, `${at.dav.url}/sonorix/index.html`);
   await login(page, 'Ann');
@@ -44,21 +43,7 @@ test('a student\'s drill reaches rclone once, and the teacher\'s overview reads 
   await page.waitForFunction(() => !document.querySelector('#join-dialog').open || !document.querySelector('#join-error').hidden);
   assert.equal(await page.evaluate(() => document.querySelector('#join-dialog').open), false, await page.textContent('#join-error'));
 
-  await page.click('#begin');
-  await idle(page);
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) break;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await idle(page);
-  }
-  await page.click('#begin');
-  await page.waitForSelector('#score-dialog[open]');
-  await page.click('#s-ok');
+  await drill(page);
   await page.waitForFunction(() => document.querySelector('#class-status')?.textContent === 'Saved to the class', null, { timeout: 20000 });
 
   // Once, with the page's own bytes; the probe of the server is gone again.
@@ -70,15 +55,7 @@ test('a student\'s drill reaches rclone once, and the teacher\'s overview reads 
   assert.ok(!readdirSync(folder).includes('.sonorix-probe'));
 
   const figures = JSON.parse(execFileSync(command, ['--json', at.dav.folder()], { encoding: 'utf8' }));
-  await page.evaluate(() => document.querySelector('[data-action=class-overview]').click());
-  await page.waitForSelector('#class-overview-dialog[open]');
-  await page.fill('#co-address', at.dav.address);
-  await page.fill('#co-account', 'teacher');
-  await page.fill('#co-password', 't-pw');
-  await page.click('#co-read');
-  await page.waitForFunction(() => document.querySelector('#co-reading').hidden);
-  assert.equal(await page.isVisible('#co-fault'), false, await page.textContent('#co-fault'));
-  const [heads, ...rows] = await page.$$eval('#co-table tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const [heads, ...rows] = await overviewTable(page, at.dav.address, 'teacher', 't-pw');
   assert.deepEqual(rows.map((r) => [r[0], Number(r[heads.indexOf('Drills')])]), figures.map((f) => [f.name, f.drills]));
   assert.equal(figures[0].drills, 1);
 });

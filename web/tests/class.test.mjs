@@ -8,6 +8,7 @@ import { existsSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { browser, login, openPage, serve } from './harness.mjs';
 import { ClassServer, apacheMissing as skip } from './class-server.mjs';
+import { drill as playDrill } from './class-page.mjs';
 
 class StudentsServer extends ClassServer {
   constructor(origin) {
@@ -99,22 +100,7 @@ async function leave(page) {
 // One drill to its score; what it added to the page's report.dat.
 async function drill(page) {
   const before = await fileText(page, 'report.dat');
-  await page.click('#begin');
-  await idle(page);
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) break;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await idle(page);
-  }
-  await page.click('#begin');
-  await page.waitForSelector('#score-dialog[open]');
-  await page.click('#s-ok');
-  await idle(page);
+  await playDrill(page);
   const after = await fileText(page, 'report.dat');
   assert.ok(after.startsWith(before) && after.length > before.length);
   return after.slice(before.length);
