@@ -75,7 +75,8 @@ void ClassSync::Guarded(std::function<void()> then, std::function<void(ClassFaul
   const std::string probe = FileAddress(kPreconditionProbeName);
   HttpRequest put{"PUT", probe, {{"If-Match", "\"sonorix-matches-no-file\""}, {"Content-Type", "text/plain"}}, ""};
   Request(put, [this, probe, then = std::move(then), failed = std::move(failed)](HttpResponse r) {
-    if (r.link == HttpResponse::Link::Answered && r.status == 412) {
+    // Refused, as it should be; some servers say 404 (or 409) for a file that is not there.
+    if (r.link == HttpResponse::Link::Answered && (r.status == 412 || r.status == 404 || r.status == 409)) {
       preconditions_ = Preconditions::Kept;
       then();
     } else if (Is2xx(r)) {
