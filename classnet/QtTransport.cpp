@@ -2,6 +2,7 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslError>
 #include <QUrl>
 #include <memory>
 
@@ -39,13 +40,16 @@ void QtTransport::Send(const HttpRequest& request, std::function<void(HttpRespon
   QNetworkReply* reply =
       manager_.sendCustomRequest(q, QByteArray::fromStdString(request.method), QByteArray::fromStdString(request.body));
   auto tooLarge = std::make_shared<bool>(false);
+  // Qt then fails the handshake; the student is told why, not "cannot be reached".
+  auto untrusted = std::make_shared<bool>(false);
+  connect(reply, &QNetworkReply::sslErrors, reply, [untrusted](const QList<QSslError>&) { *untrusted = true; });
   connect(reply, &QNetworkReply::downloadProgress, reply, [reply, tooLarge](qint64 received, qint64) {
     if (received > static_cast<qint64>(kMaxAnswerBytes) && !*tooLarge) {
       *tooLarge = true;
       reply->abort();
     }
   });
-  connect(reply, &QNetworkReply::finished, this, [reply, tooLarge, done = std::move(done)] {
+  connect(reply, &QNetworkReply::finished, this, [reply, tooLarge, untrusted, done = std::move(done)] {
     reply->deleteLater();
     HttpResponse r;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -57,7 +61,9 @@ void QtTransport::Send(const HttpRequest& request, std::function<void(HttpRespon
       for (const auto& [name, value] : reply->rawHeaderPairs()) r.headers.emplace_back(name.toStdString(), value.toStdString());
       r.body = reply->readAll().toStdString();
     } else {
-      r.link = NothingSent(reply->error()) ? HttpResponse::Link::Unreachable : HttpResponse::Link::Lost;
+      r.link = *untrusted                    ? HttpResponse::Link::Untrusted
+               : NothingSent(reply->error()) ? HttpResponse::Link::Unreachable
+                                             : HttpResponse::Link::Lost;
     }
     done(std::move(r));
   });

@@ -76,7 +76,7 @@ void TClassOverviewForm::LoadServerClass(const ClassConnection& connection, Tran
                 LoadProgress->hide();
                 CancelButton->hide();
                 FolderLabel->setText(result->cancelled ? T("%1 — reading the class folder was cancelled.").arg(folder_)
-                                                       : QStringLiteral("%1 — %2").arg(folder_, QCoreApplication::translate("ClassLink", ClassFaultMessage(result->fault))));
+                                                       : QStringLiteral("%1 — %2").arg(folder_, QCoreApplication::translate("ClassLink", ClassReadFaultMessage(result->fault))));
                 emit Loaded();
                 return;
               }

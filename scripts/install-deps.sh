@@ -30,6 +30,8 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(emscripten nodejs googletest)
   # A class folder on a real WebDAV server, started by the tests on localhost.
   packages+=(apache2 apache2-utils)
+  # A second, different WebDAV server for the same tests; a certificate nobody trusts for it.
+  packages+=(rclone openssl)
 fi
 # The browser version (scripts/web.sh) and its page tests, which the test
 # command runs too: the core's compiler, Node for the page's build, the

@@ -497,6 +497,22 @@
         <translation>Sonorix konnte die Liste der Arbeit, die auf die Klasse wartet, nicht in den Datenordner schreiben.</translation>
     </message>
     <message>
+        <source>The class&apos;s server has a certificate this computer does not trust; nothing is sent to it.</source>
+        <translation>Der Server der Klasse hat ein Zertifikat, dem dieser Computer nicht vertraut; nichts wird an ihn gesendet.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Der Server der Klasse ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>Die Verbindung zum Server der Klasse brach ab, während die Klasse gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.</translation>
+    </message>
+    <message>
         <source>Saved to the class</source>
         <translation>In der Klasse gespeichert</translation>
     </message>

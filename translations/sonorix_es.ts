@@ -497,6 +497,22 @@
         <translation>Sonorix no pudo escribir en la carpeta de datos la lista del trabajo que espera a la clase.</translation>
     </message>
     <message>
+        <source>The class&apos;s server has a certificate this computer does not trust; nothing is sent to it.</source>
+        <translation>El servidor de la clase tiene un certificado en el que este ordenador no confía; no se le envía nada.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>No se puede conectar con el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La conexión con el servidor de la clase se cortó mientras se leía la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>El servidor de la clase no permite que esta cuenta lea toda la clase.</translation>
+    </message>
+    <message>
         <source>Saved to the class</source>
         <translation>Guardado en la clase</translation>
     </message>

@@ -497,6 +497,22 @@
         <translation>Sonorix n&apos;a pas pu écrire dans le dossier de données la liste du travail qui attend la classe.</translation>
     </message>
     <message>
+        <source>The class&apos;s server has a certificate this computer does not trust; nothing is sent to it.</source>
+        <translation>Le serveur de la classe a un certificat auquel cet ordinateur ne fait pas confiance ; rien ne lui est envoyé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Le serveur de la classe est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connexion au serveur de la classe a été coupée pendant la lecture de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte de lire toute la classe.</translation>
+    </message>
+    <message>
         <source>Saved to the class</source>
         <translation>Enregistré dans la classe</translation>
     </message>

@@ -497,6 +497,22 @@
         <translation>Sonorix non ha potuto scrivere nella cartella dei dati l&apos;elenco del lavoro che attende la classe.</translation>
     </message>
     <message>
+        <source>The class&apos;s server has a certificate this computer does not trust; nothing is sent to it.</source>
+        <translation>Il server della classe ha un certificato di cui questo computer non si fida; non gli viene inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Il server della classe non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connessione al server della classe si è interrotta durante la lettura della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Il server della classe non consente a questo account di leggere l&apos;intera classe.</translation>
+    </message>
+    <message>
         <source>Saved to the class</source>
         <translation>Salvato nella classe</translation>
     </message>

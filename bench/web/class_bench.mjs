@@ -12,12 +12,13 @@
 // With --send [--drills N] [--queued N] it times the page's own sending instead:
 // a drill from END to its part on the server, and 50 drills done offline sent
 // when the page is online again.
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
-import { connect, createServer } from 'node:net';
 import { loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, dist as defaultDist, login, openPage, root, serve } from '../../web/tests/harness.mjs';
+import { ClassServer } from '../../web/tests/class-server.mjs';
+import { drillToEnd } from '../../web/tests/class-page.mjs';
 
 const argv = process.argv.slice(2);
 const option = (name, fallback) => {
@@ -34,22 +35,6 @@ function line(name, figure, goal, ok) {
   console.log(`${name.padEnd(62)} ${figure.padStart(12)}   goal ${goal.padEnd(10)} ${ok ? 'met' : 'MISSED'}`);
   return ok;
 }
-
-const freePort = () =>
-  new Promise((resolve) => {
-    const s = createServer();
-    s.listen(0, '127.0.0.1', () => {
-      const { port } = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-
-const reachable = (port) =>
-  new Promise((resolve) => {
-    const socket = connect(port, '127.0.0.1');
-    socket.on('connect', () => (socket.end(), resolve(true)));
-    socket.on('error', () => resolve(false));
-  });
 
 // Every long task the page runs, from its start.
 function watchLongTasks() {
@@ -124,12 +109,10 @@ async function measure(students) {
       ...(argv.includes('--add-errors') ? ['--add-errors'] : [])], { encoding: 'utf8' });
     console.log(`\n${written.trim()}`);
     pageServer = await serve({}, 0, dist);
-    const port = await freePort();
     const accounts = Array.from({ length: students }, (_, i) => `s${String(i + 1).padStart(3, '0')}:pw`);
-    apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), pageServer.url.replace(/\/$/, ''),
-      className, 'teacher:t-pw', ...accounts], { stdio: ['ignore', 'inherit', 'inherit'] });
-    for (let i = 0; i < 300 && !(await reachable(port)); i++) await new Promise((r) => setTimeout(r, 100));
-    const address = `http://127.0.0.1:${port}/${encodeURIComponent(className)}/`;
+    apache = await new ClassServer({ origin: pageServer.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', ...accounts], className, dir,
+      waitMs: 30000 }).start();
+    const { port, address } = apache;
 
     chrome = await browser();
     const requests = [];
@@ -190,10 +173,7 @@ async function measure(students) {
   } finally {
     await chrome?.close();
     await pageServer?.close();
-    if (apache) {
-      apache.kill('SIGTERM');
-      await new Promise((r) => apache.once('exit', r));
-    }
+    await apache?.stop();
     rmSync(dir, { recursive: true, force: true });
   }
   return met.every(Boolean);
@@ -206,23 +186,6 @@ async function onServer(folder, count, timeoutMs) {
   const parts = () => (existsSync(folder) ? readdirSync(folder).filter((n) => n.startsWith('report.dat.')).length : 0);
   while (parts() < count && Date.now() - start < timeoutMs) await new Promise((r) => setTimeout(r, 5));
   return parts() >= count;
-}
-
-// One drill to END, answered at once; END itself is left to the caller.
-async function drillToEnd(page) {
-  await page.click('#begin');
-  await page.evaluate(() => window.sonorixTest.idle());
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) return;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await page.evaluate(() => window.sonorixTest.idle());
-  }
-  throw new Error('no END after 40 answers');
 }
 
 async function end(page) {
@@ -239,11 +202,9 @@ async function sending(drills, queued) {
   const met = [];
   try {
     pageServer = await serve({}, 0, dist);
-    const port = await freePort();
-    apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), pageServer.url.replace(/\/$/, ''),
-      className, 'teacher:t-pw', 'ann:a-pw'], { stdio: ['ignore', 'inherit', 'inherit'] });
-    for (let i = 0; i < 300 && !(await reachable(port)); i++) await new Promise((r) => setTimeout(r, 100));
-    const folder = join(dir, 'dav', className, 'ann');
+    apache = await new ClassServer({ origin: pageServer.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', 'ann:a-pw'], className, dir,
+      waitMs: 30000 }).start();
+    const folder = apache.folder('ann');
     chrome = await browser();
     const page = await openPage(chrome.context, pageServer.url);
     await login(page, 'Ann');
@@ -251,7 +212,7 @@ async function sending(drills, queued) {
     await page.click('summary:has-text("Class")');
     await page.click('[data-action=join-class]');
     await page.waitForSelector('#join-dialog[open]');
-    await page.fill('#join-address', `http://127.0.0.1:${port}/${encodeURIComponent(className)}/`);
+    await page.fill('#join-address', apache.address);
     await page.fill('#join-account', 'ann');
     await page.fill('#join-password', 'a-pw');
     await page.click('#join-ok');
@@ -298,10 +259,7 @@ async function sending(drills, queued) {
   } finally {
     await chrome?.close();
     await pageServer?.close();
-    if (apache) {
-      apache.kill('SIGTERM');
-      await new Promise((r) => apache.once('exit', r));
-    }
+    await apache?.stop();
     rmSync(dir, { recursive: true, force: true });
   }
   return met.every(Boolean);

@@ -16,17 +16,6 @@
 
 namespace {
 
-// Digits only, and no more than a 64-bit count holds.
-std::optional<uint64_t> Number(std::string_view digits) {
-  if (digits.empty() || digits.size() > 18) return std::nullopt;
-  uint64_t n = 0;
-  for (char c : digits) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    n = n * 10 + static_cast<uint64_t>(c - '0');
-  }
-  return n;
-}
-
 // errors.dat's counts, so many tokens to one drill's statistics.
 constexpr size_t kErrorTokens = static_cast<size_t>(kStatClasses) * kStatCounts;
 
@@ -56,28 +45,8 @@ void AddErrorPart(ErrorStats& into, std::string_view text) {
   }
 }
 
-std::optional<PartFileName> ParsePartName(std::string_view name) {
-  for (const char* stem : kClassStems) {
-    const std::string_view s(stem);
-    if (name.size() <= s.size() + 1 || name.compare(0, s.size(), s) != 0 || name[s.size()] != '.') continue;
-    const std::string_view rest = name.substr(s.size() + 1);
-    const size_t dot = rest.find('.');
-    if (dot == 0 || dot == std::string_view::npos) return std::nullopt;
-    const std::string_view device = rest.substr(0, dot);
-    for (char c : device)
-      if (!std::isalnum(static_cast<unsigned char>(c))) return std::nullopt;
-    const std::string_view range = rest.substr(dot + 1);
-    const size_t dash = range.find('-');
-    const auto first = Number(range.substr(0, dash));
-    const auto last = dash == std::string_view::npos ? first : Number(range.substr(dash + 1));
-    if (!first || !last || *last < *first) return std::nullopt;
-    return PartFileName{std::string(s), std::string(device), *first, *last};
-  }
-  return std::nullopt;
-}
-
 std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem) {
-  std::vector<std::pair<PartFileName, std::string>> parts;
+  std::vector<std::pair<ServerPart, std::string>> parts;
   for (const auto& [name, bytes] : files) {
     auto part = ParsePartName(name);
     if (part && part->stem == stem) parts.emplace_back(std::move(*part), name);
@@ -88,7 +57,7 @@ std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view 
            std::tuple(b.first.device, b.first.first, a.first.last, b.second);
   });
   std::vector<std::string> names;
-  const PartFileName* cover = nullptr;
+  const ServerPart* cover = nullptr;
   for (const auto& [part, name] : parts) {
     if (cover && cover->device == part.device && part.last <= cover->last) continue;
     cover = &part;

@@ -21,23 +21,13 @@
 
 #include "ClassFigures.h"
 #include "ErrorStats.h"
+#include "PartName.h"
 #include "PracticeFigures.h"
 
 // One account folder's files, name → bytes.
 using FolderFiles = std::map<std::string, std::string>;
 // Per account folder.
 using ClassFiles = std::map<std::string, FolderFiles>;
-
-inline constexpr const char* kClassStems[] = {"report.dat", "practice.dat", "errors.dat"};
-
-struct PartFileName {
-  std::string stem;
-  std::string device;
-  uint64_t first = 0;
-  uint64_t last = 0;  // == first for a single part
-};
-// nullopt for a name that is no part of one of kClassStems.
-std::optional<PartFileName> ParsePartName(std::string_view name);
 
 // The parts of one stem to read, in order: per device by number, covered ones left out.
 std::vector<std::string> PartsToRead(const FolderFiles& files, std::string_view stem);

@@ -67,14 +67,40 @@ void ClassSync::SendWaiting(std::function<void(SyncReport)> done) {
   SendNext();
 }
 
+void ClassSync::Guarded(std::function<void()> then, std::function<void(ClassFault)> failed) {
+  if (preconditions_ != Preconditions::Unknown) {
+    then();
+    return;
+  }
+  const std::string probe = FileAddress(kPreconditionProbeName);
+  HttpRequest put{"PUT", probe, {{"If-Match", "\"sonorix-matches-no-file\""}, {"Content-Type", "text/plain"}}, ""};
+  Request(put, [this, probe, then = std::move(then), failed = std::move(failed)](HttpResponse r) {
+    // Refused, as it should be; some servers say 404 (or 409) for a file that is not there.
+    if (r.link == HttpResponse::Link::Answered && (r.status == 412 || r.status == 404 || r.status == 409)) {
+      preconditions_ = Preconditions::Kept;
+      then();
+    } else if (Is2xx(r)) {
+      // Written though no file matched: this server writes whatever it is asked.
+      preconditions_ = Preconditions::Ignored;
+      Request({"DELETE", probe, {}, {}}, [then](HttpResponse) { then(); });
+    } else {
+      failed(FaultOfResponse(r));
+    }
+  });
+}
+
 void ClassSync::SendNext() {
   const std::optional<OutboxEntry> front = outbox_.Front();
   if (!front) {
     Finish(ClassFault::None);
     return;
   }
-  if (front->kind == OutboxEntry::Kind::Part) SendPart(*front, 1);
-  else SendMerge(*front, 1, 0);
+  Guarded(
+      [this, entry = *front] {
+        if (entry.kind == OutboxEntry::Kind::Part) SendPart(entry, 1);
+        else SendMerge(entry, 1, 0);
+      },
+      [this](ClassFault fault) { Finish(fault); });
 }
 
 void ClassSync::Sent(const OutboxEntry& entry) {
@@ -88,19 +114,10 @@ void ClassSync::Sent(const OutboxEntry& entry) {
   SendNext();
 }
 
-void ClassSync::SendPart(const OutboxEntry& entry, int attempt) {
+void ClassSync::SendPart(const OutboxEntry& entry, int attempt, bool looked) {
   const std::string url = FileAddress(entry.file);
-  HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, entry.bytes};
-  Request(put, [this, entry, url, attempt](HttpResponse r) {
-    if (Is2xx(r)) {
-      Sent(entry);
-      return;
-    }
-    if (r.link != HttpResponse::Link::Answered || r.status != 412) {
-      Finish(FaultOfResponse(r));
-      return;
-    }
-    // There already: sent before, its answer lost; or the name is another's.
+  // There already: sent before, its answer lost; or the name is another's.
+  auto look = [this, entry, url, attempt] {
     Request({"GET", url, {}, {}}, [this, entry, attempt](HttpResponse got) {
       if (Is2xx(got)) {
         if (got.body == entry.bytes) {
@@ -111,18 +128,34 @@ void ClassSync::SendPart(const OutboxEntry& entry, int attempt) {
           Finish(ClassFault::ServerFault);
         }
       } else if (got.link == HttpResponse::Link::Answered && got.status == 404 && attempt < kMaxAttempts) {
-        SendPart(entry, attempt + 1);
+        SendPart(entry, attempt + 1, true);
       } else {
         const ClassFault fault = FaultOfResponse(got);
         Finish(fault == ClassFault::NotFound ? ClassFault::Busy : fault);
       }
     });
+  };
+  // A server that would write over the name is asked first.
+  if (preconditions_ == Preconditions::Ignored && !looked) {
+    look();
+    return;
+  }
+  HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, entry.bytes};
+  Request(put, [this, entry, look](HttpResponse r) {
+    if (Is2xx(r)) Sent(entry);
+    else if (r.link != HttpResponse::Link::Answered || r.status != 412) Finish(FaultOfResponse(r));
+    else look();
   });
 }
 
 void ClassSync::SendMerge(const OutboxEntry& entry, int attempt, int weakReads) {
   if (attempt > kMaxAttempts) {
     Finish(ClassFault::Busy);
+    return;
+  }
+  // Its rewrite would name no version the server checks: it waits.
+  if (preconditions_ == Preconditions::Ignored) {
+    Finish(ClassFault::NoStrongVersion);
     return;
   }
   const std::string url = FileAddress(entry.file);
@@ -272,7 +305,11 @@ void ClassSync::Fold(size_t atLeast, std::function<void(ClassFault, int)> done) 
       }
       if (plan.files.size() > 1) run->plans.push_back(std::move(plan));
     }
-    FoldNext(run);
+    if (run->plans.empty()) {
+      FoldNext(run);
+      return;
+    }
+    Guarded([this, run] { FoldNext(run); }, [run](ClassFault fault) { run->done(fault, 0); });
   });
 }
 
@@ -326,24 +363,27 @@ void ClassSync::FoldFetch(std::shared_ptr<FoldRun> run, size_t next) {
   FoldPut(run);
 }
 
-void ClassSync::FoldPut(std::shared_ptr<FoldRun> run) {
+void ClassSync::FoldPut(std::shared_ptr<FoldRun> run, bool looked) {
   const FoldRun::Plan& plan = run->plans[run->plan];
   const std::string url = FileAddress(FoldedPartName(plan.stem, run->device, plan.files.front().first, plan.files.back().last));
-  HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, run->bytes};
-  Request(put, [this, run, url](HttpResponse r) {
-    if (FaultOfResponse(r) == ClassFault::None) {
-      FoldDelete(run, 0);
-      return;
-    }
-    if (r.link != HttpResponse::Link::Answered || r.status != 412) {
-      run->done(FaultOfResponse(r), run->folded);
-      return;
-    }
-    // There already: an earlier fold whose answer was lost, if it holds the same.
-    Request({"GET", url, {}, {}}, [this, run](HttpResponse got) {
+  // There already: an earlier fold whose answer was lost, if it holds the same.
+  auto look = [this, run, url, looked] {
+    Request({"GET", url, {}, {}}, [this, run, looked](HttpResponse got) {
       if (FaultOfResponse(got) == ClassFault::None && got.body == run->bytes) FoldDelete(run, 0);
+      else if (!looked && got.link == HttpResponse::Link::Answered && got.status == 404) FoldPut(run, true);
       else run->done(ClassFault::Busy, run->folded);
     });
+  };
+  // A server that would write over the name is asked first.
+  if (preconditions_ == Preconditions::Ignored && !looked) {
+    look();
+    return;
+  }
+  HttpRequest put{"PUT", url, {{"If-None-Match", "*"}, {"Content-Type", "text/plain; charset=utf-8"}}, run->bytes};
+  Request(put, [this, run, look](HttpResponse r) {
+    if (FaultOfResponse(r) == ClassFault::None) FoldDelete(run, 0);
+    else if (r.link != HttpResponse::Link::Answered || r.status != 412) run->done(FaultOfResponse(r), run->folded);
+    else look();
   });
 }
 

@@ -14,6 +14,11 @@
 //   ETag>; on 412 it is read again, merged and tried again. A weak tag is
 //   never sent: the file is read again a second later, when Apache gives a
 //   strong one.
+// - Some servers (rclone's) ignore If-None-Match and If-Match and would
+//   write over another's file. Before its first write each sync asks once
+//   with an If-Match no file matches: such a server writes the probe, which
+//   is taken away again. There a part's name is read before it is created,
+//   and a file is never rewritten: its change waits (NoStrongVersion).
 // Redirects within the class's server are followed; one to another origin is
 // refused, so the password never reaches another server.
 #pragma once
@@ -72,15 +77,18 @@ class ClassSync {
 
  private:
   void Request(HttpRequest request, std::function<void(HttpResponse)> done);
+  // Runs `then` once the server is known to keep or ignore preconditions,
+  // or calls `failed` with the fault of the probe.
+  void Guarded(std::function<void()> then, std::function<void(ClassFault)> failed);
   void SendNext();
-  void SendPart(const OutboxEntry& entry, int attempt);
+  void SendPart(const OutboxEntry& entry, int attempt, bool looked = false);
   void SendMerge(const OutboxEntry& entry, int attempt, int weakReads);
   void Sent(const OutboxEntry& entry);
   void Finish(ClassFault fault);
   struct FoldRun;
   void FoldNext(std::shared_ptr<FoldRun> run);
   void FoldFetch(std::shared_ptr<FoldRun> run, size_t next);
-  void FoldPut(std::shared_ptr<FoldRun> run);
+  void FoldPut(std::shared_ptr<FoldRun> run, bool looked = false);
   void FoldDelete(std::shared_ptr<FoldRun> run, size_t next);
   std::string FileAddress(const std::string& file) const;
 
@@ -88,6 +96,8 @@ class ClassSync {
   Transport& transport_;
   Outbox& outbox_;
   Scheduler& scheduler_;
+  enum class Preconditions { Unknown, Kept, Ignored };
+  Preconditions preconditions_ = Preconditions::Unknown;
   bool sending_ = false;
   int sent_ = 0;
   ClassFault lastFault_ = ClassFault::None;
@@ -99,4 +109,7 @@ class ClassSync {
 // English source text of the status line; "%n" is the number, as in each
 // front end's plural forms.
 const char* SyncStatusSource(Outbox::Waiting waiting);
+// The file a sync writes once to learn whether the server keeps If-Match;
+// no reader takes it for a part.
+inline constexpr const char* kPreconditionProbeName = ".sonorix-probe";
 std::string SyncStatusText(Outbox::Waiting waiting);

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "ClassAddress.h"
+#include "PartName.h"
 #include "Storage.h"
 
 namespace {
@@ -63,23 +64,6 @@ std::vector<std::string_view> Words(std::string_view line) {
     if (i > start) words.push_back(line.substr(start, i - start));
   }
   return words;
-}
-
-bool ReadNumber(std::string_view text, uint64_t& n) {
-  if (text.empty() || text.size() > 19) return false;
-  n = 0;
-  for (char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    n = n * 10 + static_cast<uint64_t>(c - '0');
-  }
-  return true;
-}
-
-bool IsDeviceName(std::string_view name) {
-  if (name.empty() || name.size() > 32) return false;
-  for (char c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-  return true;
 }
 
 std::string RandomDeviceName() {
@@ -172,13 +156,13 @@ Outbox::Content Outbox::Parse(const std::string& text) {
     if (line.empty()) continue;
     const auto words = Words(line);
     uint64_t n = 0;
-    if (words.size() == 3 && words[0] == "Q" && IsDeviceName(words[1]) && ReadNumber(words[2], n)) {
+    if (words.size() == 3 && words[0] == "Q" && IsDeviceName(words[1]) && ReadDecimal(words[2], n)) {
       content.device = std::string(words[1]);
       content.next = n;
       continue;
     }
     OutboxEntry e;
-    const bool whole = words.size() == 6 && words[0] == "E" && ReadNumber(words[1], e.number) &&
+    const bool whole = words.size() == 6 && words[0] == "E" && ReadDecimal(words[1], e.number) &&
                        (words[2] == "part" || words[2] == "merge") && Unescape(words[3], e.file) &&
                        words[4].front() == ':' && Unescape(words[4].substr(1), e.bytes) && !e.file.empty() &&
                        [&] {
@@ -343,29 +327,4 @@ std::string MergeRecords(std::string_view remote, std::string_view local) {
     }
   });
   return merged;
-}
-
-std::optional<ServerPart> ParseServerPart(std::string_view name) {
-  const size_t last = name.rfind('.');
-  if (last == std::string_view::npos || last == 0) return std::nullopt;
-  const size_t device = name.rfind('.', last - 1);
-  if (device == std::string_view::npos || device == 0) return std::nullopt;
-  ServerPart part;
-  part.stem = std::string(name.substr(0, device));
-  part.device = std::string(name.substr(device + 1, last - device - 1));
-  if (!IsDeviceName(part.device)) return std::nullopt;
-  const std::string_view numbers = name.substr(last + 1);
-  const size_t dash = numbers.find('-');
-  part.folded = dash != std::string_view::npos;
-  if (!ReadNumber(numbers.substr(0, dash), part.first)) return std::nullopt;
-  part.last = part.first;
-  if (part.folded && (!ReadNumber(numbers.substr(dash + 1), part.last) || part.last < part.first)) return std::nullopt;
-  return part;
-}
-
-std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last) {
-  char digits[48];
-  std::snprintf(digits, sizeof digits, "%08llu-%08llu", static_cast<unsigned long long>(first),
-                static_cast<unsigned long long>(last));
-  return stem + "." + device + "." + digits;
 }

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "PartName.h"
+
 class Storage;
 
 inline constexpr const char* kOutboxFileName = "classout.dat";
@@ -83,24 +85,6 @@ class Outbox {
   std::function<std::string()> newDeviceName_;
   int damaged_ = 0;
 };
-
-// The name of a part on the server: "<stem>.<device>.<number>", or, folded,
-// "<stem>.<device>.<first>-<last>": that device's single parts first..last
-// of the stem joined in order, which a reader takes instead of them.
-struct ServerPart {
-  std::string stem;
-  std::string device;
-  uint64_t first = 0;
-  uint64_t last = 0;  // first, for a single part
-  bool folded = false;
-  // This folded part holds that single or smaller folded part.
-  bool Covers(const ServerPart& other) const {
-    return folded && stem == other.stem && device == other.device && first <= other.first && other.last <= last &&
-           (other.first != first || other.last != last);
-  }
-};
-std::optional<ServerPart> ParseServerPart(std::string_view name);
-std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last);
 
 // Lines of `local` whose first word no line of `remote` starts with,
 // appended to `remote`: neither side loses a record, none comes twice.

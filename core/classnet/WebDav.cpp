@@ -125,8 +125,18 @@ const char* ClassFaultMessage(ClassFault fault) {
     case ClassFault::Busy: return "Other devices kept changing the class's file; it will be tried again.";
     case ClassFault::ServerFault: return "The class's server had a fault; the work will be sent again.";
     case ClassFault::OutboxUnwritable: return "Sonorix could not write the list of work waiting for the class in the data folder.";
+    case ClassFault::Untrusted: return "The class's server has a certificate this computer does not trust; nothing is sent to it.";
   }
   return "";
+}
+
+const char* ClassReadFaultMessage(ClassFault fault) {
+  switch (fault) {
+    case ClassFault::Offline: return "The class's server cannot be reached.";
+    case ClassFault::Lost: return "The connection to the class's server broke while the class was read.";
+    case ClassFault::Forbidden: return "The class's server does not let this account read the whole class.";
+    default: return ClassFaultMessage(fault);
+  }
 }
 
 bool IsWebPage(const HttpResponse& response) {
@@ -139,6 +149,7 @@ bool IsWebPage(const HttpResponse& response) {
 ClassFault FaultOfResponse(const HttpResponse& r) {
   if (r.link == HttpResponse::Link::Unreachable) return ClassFault::Offline;
   if (r.link == HttpResponse::Link::Lost) return ClassFault::Lost;
+  if (r.link == HttpResponse::Link::Untrusted) return ClassFault::Untrusted;
   if (r.tooLarge) return ClassFault::BadListing;
   if (r.status >= 200 && r.status < 300) {
     // Apache's 201 says "Created" in HTML; a 200 page is something in front of the files.

@@ -28,6 +28,7 @@ struct HttpResponse {
     Answered,     // a whole answer came back, whatever its status
     Unreachable,  // nothing was sent: no network, no such host, refused
     Lost,         // the connection broke after the request began
+    Untrusted,    // nothing was sent: the server's certificate is not trusted
   };
   Link link = Link::Answered;
   int status = 0;
@@ -69,9 +70,13 @@ enum class ClassFault {
   Busy,            // other devices kept changing a file under this one
   ServerFault,     // any other answer
   OutboxUnwritable,  // the data folder would not take the list of what waits
+  Untrusted,         // the server's certificate is not trusted
 };
 // English source text, which each front end's catalogue translates.
 const char* ClassFaultMessage(ClassFault fault);
+// The same for a reader of the class: it says what the reading met, not
+// that work waits.
+const char* ClassReadFaultMessage(ClassFault fault);
 
 // The fault an answer means, ClassFault::None for a 2xx. Redirects count as
 // faults here: the caller follows those of the same origin.

@@ -1,7 +1,7 @@
-// The drill window in a class on Debian's Apache: joined through the join
-// window's rules, a drill played to END reaches the server once, a refused
-// password keeps it waiting, and a remembered password is for this account's
-// eyes alone.
+// The drill window in a class on Debian's Apache and on rclone: joined
+// through the join window's rules, a drill played to END reaches the server
+// once, a refused password keeps it waiting, and a remembered password is for
+// this account's eyes alone.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <cstdlib>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -65,11 +66,17 @@ class ClassDesktopTest : public DrillWindowTest {
   std::string config_;
 };
 
+// On each server the tests start: Apache and rclone.
+class ClassDesktopServerTest : public ClassDesktopTest, public testing::WithParamInterface<DavServer> {};
+
 }  // namespace
 
-TEST_F(ClassDesktopTest, JoinedTheDrillReachesTheServerOnceAndARefusalKeepsItWaiting) {
-  ClassServer server;
-  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+INSTANTIATE_TEST_SUITE_P(Servers, ClassDesktopServerTest, testing::Values(DavServer::Apache, DavServer::Rclone),
+                         [](const auto& info) { return std::string(DavServerName(info.param)); });
+
+TEST_P(ClassDesktopServerTest, JoinedTheDrillReachesTheServerOnceAndARefusalKeepsItWaiting) {
+  ClassServer server(GetParam());
+  ASSERT_TRUE(server.Ready()) << DavServerName(GetParam()) << " did not start";
   CreateAndShowLoggedIn("Ann");
   TClassMenu* menu = TClassMenu::Of(Form1);
   ASSERT_NE(menu, nullptr);
@@ -181,4 +188,34 @@ TEST_F(ClassDesktopTest, JoinedTheDrillReachesTheServerOnceAndARefusalKeepsItWai
   EXPECT_FALSE(Form1->statusBar()->isVisible());
   EXPECT_NE(ReadFile(kReportFileName), "");
   EXPECT_EQ(ReadFile(kClassLinkFileName), "");
+}
+
+// The desktop's half of the page's test of one class for both
+// (web/tests/class-desktop.test.mjs): joins the class it started as the
+// account and password it names, plays one drill to END, and ends once the
+// drill is on the server. Skipped when no class is named.
+TEST_F(ClassDesktopTest, ADrillPlayedHereReachesTheClassThePageTestNames) {
+  const char* address = std::getenv("SONORIX_CLASS_ADDRESS");
+  const char* account = std::getenv("SONORIX_CLASS_ACCOUNT");
+  const char* password = std::getenv("SONORIX_CLASS_PASSWORD");
+  if (!address || !account || !password) GTEST_SKIP() << "run by web/tests/class-desktop.test.mjs";
+  CreateAndShowLoggedIn("Ann");
+  TClassMenu* menu = TClassMenu::Of(Form1);
+  ASSERT_NE(menu, nullptr);
+  ClassLink& link = menu->Link();
+  TJoinClassForm form(link, menu->Passwords(), Form1);
+  form.show();
+  form.AddressEdit->setText(QString::fromUtf8(address));
+  form.AccountEdit->setText(QString::fromUtf8(account));
+  form.PasswordEdit->setText(QString::fromUtf8(password));
+  form.Try();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !form.isVisible(); })) << form.MessageLabel->text().toStdString();
+  ASSERT_TRUE(link.Joined());
+  SetDrillFiling(&link);
+
+  Drill();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return link.Waiting().drills == 0 && link.Waiting().others == 0; }))
+      << menu->StatusLabel->text().toStdString();
+  EXPECT_EQ(link.LastFault(), ClassFault::None);
+  EXPECT_EQ(menu->StatusLabel->text(), "Saved to the class");
 }

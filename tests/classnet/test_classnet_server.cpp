@@ -1,6 +1,8 @@
-// The desktop in a class on a real WebDAV server: Debian's Apache 2.4 with
-// mod_dav_fs, started on a free port of this machine, Basic authentication
-// and each student's folder writable by that student alone.
+// The desktop in a class on real WebDAV servers, each started on a free port
+// of this machine with Basic authentication: Debian's Apache 2.4 with
+// mod_dav_fs, each student's folder writable by that student alone, and
+// rclone, which has no rights per account and ignores If-None-Match and
+// If-Match. What needs rights or CORS is tried on Apache alone.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -66,13 +68,18 @@ Ran RunClassCommand(const QStringList& args, const QString& password, const QStr
           command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1};
 }
 
+class ClassServerTest : public testing::TestWithParam<DavServer> {};
+
 }  // namespace
 
-TEST(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
+INSTANTIATE_TEST_SUITE_P(Servers, ClassServerTest, testing::Values(DavServer::Apache, DavServer::Rclone),
+                         [](const auto& info) { return std::string(DavServerName(info.param)); });
+
+TEST_P(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
   ScratchDir data;
   ASSERT_TRUE(data.Enter());
-  ClassServer server;
-  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  ClassServer server(GetParam());
+  ASSERT_TRUE(server.Ready()) << DavServerName(GetParam()) << " did not start";
   QtTransport http;
   QtScheduler scheduler;
   const ClassAddress address = ParseClassAddress(server.Class()).address;
@@ -133,11 +140,11 @@ TEST(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
   EXPECT_NE(noUser.err.find("--user"), std::string::npos);
 }
 
-TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
+TEST_P(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   ScratchDir data;
   ASSERT_TRUE(data.Enter());
-  ClassServer server;
-  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  ClassServer server(GetParam());
+  ASSERT_TRUE(server.Ready()) << DavServerName(GetParam()) << " did not start";
   QtTransport http;
   Meddler transport(http);
   QtScheduler scheduler;
@@ -155,9 +162,11 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   EXPECT_EQ(wrongBox.Count().drills, 1);
 
   // An account of the server that owns no folder of the class may not make one.
-  Outbox carolBox(DataStorage(), "carol.dat");
-  ClassSync carol({address, {"carol", "c-pw"}}, transport, carolBox, scheduler);
-  EXPECT_EQ(Await<ClassFault>([&](auto done) { carol.Join(done); }), ClassFault::Forbidden);
+  if (server.HasRights()) {
+    Outbox carolBox(DataStorage(), "carol.dat");
+    ClassSync carol({address, {"carol", "c-pw"}}, transport, carolBox, scheduler);
+    EXPECT_EQ(Await<ClassFault>([&](auto done) { carol.Join(done); }), ClassFault::Forbidden);
+  }
 
   // Ann joins (her folder is made) and her drill, queued offline, arrives.
   Outbox outbox(DataStorage());
@@ -172,24 +181,49 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   EXPECT_EQ(ann.StatusText(), "Saved to the class");
   const std::string part = std::string(kClassLogName) + "." + outbox.Device() + ".00000001";
   EXPECT_EQ(server.OnDisk("ann/" + part), drill);
+  EXPECT_FALSE(std::filesystem::exists(server.Folder("ann") / kPreconditionProbeName));
+
+  // A copy of this data folder on another device sent its own drill under
+  // the next name first: it stays, and this drill takes a new name.
+  const std::string auth = BasicAuthorization({"ann", "a-pw"});
+  const std::string taken = std::string(kClassLogName) + "." + outbox.Device() + ".00000002";
+  const std::string theirs = "\r\nS 46001 0 ann\r\nF 4095 0 0\r\nD 3 0 20 45998\r\n";
+  ASSERT_EQ(send({"PUT", AddressOf(address, AccountFolderPath(address, "ann") + taken), {{"Authorization", auth}}, theirs})
+                .status,
+            201);
+  outbox.AddPart(kClassLogName, drill);
+  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::None);
+  EXPECT_EQ(server.OnDisk("ann/" + taken), theirs);
+  const std::string renamed = std::string(kClassLogName) + "." + outbox.Device() + ".00000003";
+  EXPECT_EQ(server.OnDisk("ann/" + renamed), drill);
+  ASSERT_EQ(send({"DELETE", AddressOf(address, AccountFolderPath(address, "ann") + taken), {{"Authorization", auth}}, ""})
+                .status,
+            204);
 
   // Her laptop made the score file; it writes again between this device's read and write.
   const std::string scores = AccountFolderPath(address, "ann") + "hiscore.sxr";
-  const std::string auth = BasicAuthorization({"ann", "a-pw"});
   ASSERT_EQ(send({"PUT", AddressOf(address, scores), {{"Authorization", auth}}, "lap.1 200\r\n"}).status, 201);
   transport.meddle = [&](std::function<void()> then) {
     http.Send({"PUT", AddressOf(address, scores), {{"Authorization", auth}}, "lap.1 200\r\nlap.2 250\r\n"},
               [then](HttpResponse) { then(); });
   };
   outbox.AddMerge("hiscore.sxr", "desk.1 300\r\n");
-  EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::None);
-  EXPECT_GE(transport.preconditionFailed, 1);
-  EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
+  if (server.Kind() == DavServer::Rclone) {
+    // No If-Match it would check: the laptop's file is not written over; the change waits.
+    EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::NoStrongVersion);
+    EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\n");
+    EXPECT_EQ(outbox.Count().others, 1);
+    ASSERT_TRUE(outbox.Remove(outbox.Front()->number));
+  } else {
+    EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->fault, ClassFault::None);
+    EXPECT_GE(transport.preconditionFailed, 1);
+    EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
 
-  // Bob's password does not open Ann's folder.
-  const HttpResponse intruded = send({"PUT", AddressOf(address, scores), {{"Authorization", BasicAuthorization({"bob", "b-pw"})}}, "bob 999\r\n"});
-  EXPECT_EQ(FaultOfResponse(intruded), ClassFault::Forbidden);
-  EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
+    // Bob's password does not open Ann's folder.
+    const HttpResponse intruded = send({"PUT", AddressOf(address, scores), {{"Authorization", BasicAuthorization({"bob", "b-pw"})}}, "bob 999\r\n"});
+    EXPECT_EQ(FaultOfResponse(intruded), ClassFault::Forbidden);
+    EXPECT_EQ(server.OnDisk("ann/hiscore.sxr"), "lap.1 200\r\nlap.2 250\r\ndesk.1 300\r\n");
+  }
 
   // The teacher lists Ann's folder with the files' tags.
   const HttpResponse listed = send({"PROPFIND", AddressOf(address, AccountFolderPath(address, "ann")),
@@ -197,14 +231,14 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
                                     PropfindBody()});
   const DavListing listing = ParseListing(listed, AccountFolderPath(address, "ann"));
   ASSERT_EQ(listing.fault, ClassFault::None);
-  ASSERT_EQ(listing.entries.size(), 2u);
+  ASSERT_EQ(listing.entries.size(), 3u);
   std::vector<std::string> names;
   for (const DavEntry& e : listing.entries) {
     names.push_back(e.name);
     EXPECT_FALSE(e.etag.empty()) << e.name;
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"hiscore.sxr", part}));
+  EXPECT_EQ(names, (std::vector<std::string>{"hiscore.sxr", part, renamed}));
 
   // The server gone, the drill waits; back, it goes once.
   server.Stop();
@@ -214,17 +248,18 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
   server.Start();
   ASSERT_TRUE(server.Ready());
   EXPECT_EQ(Await<SyncReport>([&](auto done) { ann.SendWaiting(done); })->sent, 1);
-  EXPECT_EQ(server.OnDisk("ann/" + std::string(kClassLogName) + "." + outbox.Device() + ".00000003"), drill);
+  EXPECT_EQ(server.OnDisk("ann/" + std::string(kClassLogName) + "." + outbox.Device() + ".00000005"), drill);
 
-  // Her two parts of the log folded into one, on Apache's listing; the singles go.
+  // Her three parts of the log folded into one, on the server's listing; the singles go.
   std::optional<int> folded;
   ann.Fold(2, [&](ClassFault fault, int n) { folded = fault == ClassFault::None ? n : -1; });
   ASSERT_TRUE(ProcessEventsUntil([&] { return folded.has_value(); }));
-  EXPECT_EQ(folded, 2);
-  EXPECT_EQ(server.OnDisk("ann/" + FoldedPartName(kClassLogName, outbox.Device(), 1, 3)), drill + drill);
+  EXPECT_EQ(folded, 3);
+  EXPECT_EQ(server.OnDisk("ann/" + FoldedPartName(kClassLogName, outbox.Device(), 1, 5)), drill + drill + drill);
   EXPECT_FALSE(std::filesystem::exists(server.Folder("ann") / part));
 
-  // A page of another origin may ask, before it sends a password.
+  // A page of another origin may ask, before it sends a password (rclone has no CORS).
+  if (server.Kind() != DavServer::Apache) return;
   const HttpResponse preflight = send({"OPTIONS", AddressOf(address, scores),
                                        {{"Origin", "http://127.0.0.1:" + std::to_string(server.Port() + 1)},
                                         {"Access-Control-Request-Method", "PUT"},
@@ -232,4 +267,26 @@ TEST(ClassServerTest, AStudentJoinsSendsAndIsStoppedWhereTheServerSaysSo) {
                                        ""});
   EXPECT_EQ(preflight.status, 200);
   EXPECT_EQ(preflight.Header("Access-Control-Allow-Origin"), "http://127.0.0.1:" + std::to_string(server.Port() + 1));
+}
+
+// What stopped a read is what the command says: a folder this account may
+// not read is no "write", a certificate nobody trusts no "cannot be reached".
+TEST(ClassServerReadTest, TheCommandSaysWhatStoppedItsRead) {
+  ScratchDir data;
+  ASSERT_TRUE(data.Enter());
+  const QString cache = QString::fromStdString(data.Path("cache"));
+  {
+    ClassServer apache(DavServer::Apache, {"CLASS_READERS=teacher"});
+    ASSERT_TRUE(apache.Ready()) << "Apache did not start";
+    const Ran read = RunClassCommand({"--user", "ann", QString::fromStdString(apache.Class() + "bob/")}, "a-pw", cache);
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find(ClassReadFaultMessage(ClassFault::Forbidden)), std::string::npos) << read.err;
+    EXPECT_EQ(read.err.find("write"), std::string::npos) << read.err;
+  }
+  ClassServer tls(DavServer::Rclone, {"CLASS_TLS=1"});
+  ASSERT_TRUE(tls.Ready()) << "rclone did not start";
+  const Ran read = RunClassCommand({"--user", "teacher", QString::fromStdString(tls.Class())}, "t-pw", cache);
+  EXPECT_EQ(read.status, 1);
+  EXPECT_NE(read.err.find("certificate this computer does not trust"), std::string::npos) << read.err;
+  EXPECT_EQ(read.err.find("t-pw"), std::string::npos);
 }

@@ -136,7 +136,7 @@ class WebClassOverview {
         [this, today](ClassFetchResult result) {
           const bool cancelled = result.cancelled;
           const std::string fault = cancelled || result.fault == ClassFault::None ? std::string()
-                                                                                  : ReadFaultMessage(result.fault);
+                                                                                  : ClassReadFaultMessage(result.fault);
           // A cancelled or failed read keeps what was shown before it.
           if (!cancelled && result.fault == ClassFault::None) {
             result_ = std::move(result);
@@ -226,16 +226,6 @@ class WebClassOverview {
     const auto& names = names_[cardinalityIndex == 1 ? 1 : 0];
     return listIndex >= 0 && static_cast<size_t>(listIndex) < names.size() ? names[static_cast<size_t>(listIndex)]
                                                                             : std::to_string(listIndex + 1);
-  }
-
-  // The writer's texts speak of work waiting; a reader's faults say what the reading met.
-  static std::string ReadFaultMessage(ClassFault fault) {
-    switch (fault) {
-      case ClassFault::Offline: return "The class's server cannot be reached.";
-      case ClassFault::Lost: return "The connection to the class's server broke while the class was read.";
-      case ClassFault::Forbidden: return "The class's server does not let this account read the whole class.";
-      default: return ClassFaultMessage(fault);
-    }
   }
 
   std::vector<std::string> names_[2];

@@ -10,8 +10,9 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { DavClass, apacheMissing } from './dav.mjs';
-import { browser, dist, drillRight, login, openPage, root, serve } from './harness.mjs';
+import { ClassServer, apacheMissing } from './class-server.mjs';
+import { drill } from './class-page.mjs';
+import { browser, dist, login, openPage, root, serve } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
 const skip = apacheMissing;
@@ -26,15 +27,14 @@ const browsers = [];
 before(async () => {
   if (skip) return;
   web = await serve();
-  dav = new DavClass(web.url.replace(/\/$/, ''), 'Theory 1', ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw']);
+  dav = new ClassServer({ origin: web.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'] });
   await dav.start();
 });
 
 after(async () => {
   for (const b of browsers) await b.close();
-  await dav?.stop();
+  await dav?.close();
   await web?.close();
-  dav?.remove();
 });
 
 async function person(name) {
@@ -104,7 +104,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await teacher.click('#as-new');
   await edit(teacher, { name: title, classes: ['3-1', '3-11'] });
   await teacher.waitForFunction((t) => document.querySelector('#as-list h3')?.textContent === t, title);
-  const file = readFileSync(join(dav.folder, 'assignments.txt'), 'utf8');
+  const file = readFileSync(join(dav.folder(), 'assignments.txt'), 'utf8');
   assert.match(file, /\r\nassignment Trichords, week 1\r\ninstructions Listen to each chord twice\.\r\ninstructions Sing the lowest note\.\r\nclasses 3-1 3-11\r\nrange close\r\nplay chord\r\ngoal drills 1 right 5 percent 80\r\n/);
   await fitsPhone(teacher, 'the teacher\'s list');
   await teacher.click('#as-list button');
@@ -155,7 +155,7 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   // Changing the range meanwhile saves nothing as the student's own.
   await ann.check('input[name=range][value="1"]');
   await ann.check('input[name=range][value="0"]');
-  await drillRight(ann);
+  await drill(ann);
   assert.deepEqual(await ann.evaluate(() => window.sonorixTest.file('filters.dat')), ownFilters);
   await ann.waitForFunction(() => document.querySelector('#class-status').textContent === 'Saved to the class', null, { timeout: 20000 });
 
@@ -177,8 +177,8 @@ test('the teacher sets an assignment, the student does it, and the overview and 
     // The file beside the catalogue the page uses, as in a class folder of the lab.
     const copy = mkdtempSync(join(tmpdir(), 'sonorix-assign-'));
     copyFileSync(join(dist, 'ftclass.dat'), join(copy, 'ftclass.dat'));
-    copyFileSync(join(dav.folder, 'assignments.txt'), join(copy, 'assignments.txt'));
-    const json = JSON.parse(execFileSync(command, ['--json', '--assignments', join(copy, 'assignments.txt'), dav.folder], { encoding: 'utf8' }));
+    copyFileSync(join(dav.folder(), 'assignments.txt'), join(copy, 'assignments.txt'));
+    const json = JSON.parse(execFileSync(command, ['--json', '--assignments', join(copy, 'assignments.txt'), dav.folder()], { encoding: 'utf8' }));
     rmSync(copy, { recursive: true, force: true });
     const byName = Object.fromEntries(json.map((r) => [r.name, r.assignments.map((a) => `${a.status}, ${a.progress}`)]));
     assert.deepEqual(byName.ann, ['done, 1 of 1 drill']);
@@ -207,12 +207,12 @@ test('a second device\'s change is never written over, and a student may not cha
   await two.click('#as-new');
   await edit(two, { name: 'Tetrachords later', classes: ['3-2'] });
   await two.waitForFunction(() => document.querySelectorAll('#as-list li').length === 2);
-  const written = readFileSync(join(dav.folder, 'assignments.txt'), 'utf8');
+  const written = readFileSync(join(dav.folder(), 'assignments.txt'), 'utf8');
   await one.click('#as-list li button');
   await edit(one, { name: 'Renamed', classes: ['3-1'] });
   await one.waitForSelector('#as-fault:not([hidden])');
   assert.match(await one.textContent('#as-fault'), /^Another device changed the assignments meanwhile/);
-  assert.equal(readFileSync(join(dav.folder, 'assignments.txt'), 'utf8'), written);
+  assert.equal(readFileSync(join(dav.folder(), 'assignments.txt'), 'utf8'), written);
   // The first device now shows the file as it is.
   assert.equal(await one.$$eval('#as-list h3', (h) => h.map((x) => x.textContent).join('|')), `${title}|Tetrachords later`);
 
@@ -226,6 +226,6 @@ test('a second device\'s change is never written over, and a student may not cha
   await bob.click('#confirm-yes');
   await bob.waitForSelector('#as-fault:not([hidden])');
   assert.equal(await bob.textContent('#as-fault'), 'Only the teacher may change the assignments.');
-  assert.equal(readFileSync(join(dav.folder, 'assignments.txt'), 'utf8'), written);
+  assert.equal(readFileSync(join(dav.folder(), 'assignments.txt'), 'utf8'), written);
 });
 

@@ -4,52 +4,26 @@
 // Apache (scripts/class-server.sh) on a port of its own.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
-import { createServer, connect } from 'node:net';
-import { tmpdir } from 'node:os';
+import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, drillRight, login, openPage, root, serve } from './harness.mjs';
+import { browser, login, openPage, serve } from './harness.mjs';
+import { ClassServer, apacheMissing as skip } from './class-server.mjs';
+import { drill } from './class-page.mjs';
 
-const skip = existsSync('/usr/sbin/apache2') ? false : 'apache2 is not installed';
-const className = 'Theory 1';
 const at = {};
-
-async function freePort() {
-  const s = createServer();
-  await new Promise((r) => s.listen(0, '127.0.0.1', r));
-  const { port } = s.address();
-  await new Promise((r) => s.close(r));
-  return port;
-}
-
-const listening = (port) =>
-  new Promise((resolve) => {
-    const c = connect(port, '127.0.0.1', () => (c.destroy(), resolve(true)));
-    c.on('error', () => resolve(false));
-  });
 
 before(async () => {
   if (skip) return;
   at.web = await serve();
-  at.dir = mkdtempSync(join(tmpdir(), 'sonorix-dav-'));
-  at.port = await freePort();
-  at.apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), at.dir, String(at.port), at.web.url.replace(/\/$/, ''),
-    className, 'teacher:t-pw', 'ann:a-pw'], { stdio: ['ignore', 'inherit', 'inherit'] });
-  at.exited = new Promise((r) => at.apache.once('exit', r));
-  for (let i = 0; i < 100 && !(await listening(at.port)); i++) await new Promise((r) => setTimeout(r, 100));
+  at.dav = await new ClassServer({ origin: at.web.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', 'ann:a-pw'] }).start();
   at.chrome = await browser();
 });
 
 after(async () => {
   await at.chrome?.close();
   await at.web?.close();
-  at.apache?.kill('SIGTERM');
-  await at.exited;
-  if (at.dir) rmSync(at.dir, { recursive: true, force: true });
+  await at.dav?.close();
 });
-
-const drill = drillRight;
 
 test('a run of drills ends as one folded part per log, holding every drill once, and no single part', { skip, timeout: 240000 }, async () => {
   const page = await openPage(at.chrome.context, at.web.url);
@@ -57,7 +31,7 @@ test('a run of drills ends as one folded part per log, holding every drill once,
   await page.waitForSelector('body[data-ready=yes]');
   await page.click('summary:has-text("Class")');
   await page.click('[data-action=join-class]');
-  await page.fill('#join-address', `http://127.0.0.1:${at.port}/${encodeURIComponent(className)}/`);
+  await page.fill('#join-address', at.dav.address);
   await page.fill('#join-account', 'ann');
   await page.fill('#join-password', 'a-pw');
   await page.click('#join-ok');
@@ -69,7 +43,7 @@ test('a run of drills ends as one folded part per log, holding every drill once,
   for (let n = 0; n < 32; n++) await drill(page);
   await at.chrome.context.setOffline(false);
 
-  const folder = join(at.dir, 'dav', className, 'ann');
+  const folder = at.dav.folder('ann');
   const names = () => readdirSync(folder).sort();
   const settled = () => names().length === 2 && names().every((n) => /\.\d{8}-\d{8}$/.test(n));
   for (let i = 0; i < 300 && !settled(); i++) await new Promise((r) => setTimeout(r, 100));

@@ -6,33 +6,15 @@
 // sees its own row; a large class reads in steps and can be cancelled.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
-import { chownSync, existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, utimesSync, writeFileSync } from 'node:fs';
-import { createServer, connect } from 'node:net';
+import { execFileSync } from 'node:child_process';
+import { chownSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, utimesSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, login, openPage, root, serve } from './harness.mjs';
+import { ClassServer, apacheMissing as skip, freePort } from './class-server.mjs';
 import { shoot } from './shots.mjs';
 
-const apache = existsSync('/usr/sbin/apache2');
-const skip = apache ? false : 'apache2 is not installed';
 const className = 'Theory 1';
-
-const freePort = () =>
-  new Promise((resolve) => {
-    const s = createServer();
-    s.listen(0, '127.0.0.1', () => {
-      const { port } = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-
-const reachable = (port) =>
-  new Promise((resolve) => {
-    const socket = connect(port, '127.0.0.1');
-    socket.on('connect', () => (socket.end(), resolve(true)));
-    socket.on('error', () => resolve(false));
-  });
 
 // The recorded drill log's two drills (ann's login "Zoë Ann"), each a part as a device sends it.
 const recorded = (name) => readFileSync(join(root, 'tests', 'drill', 'window', 'files', name));
@@ -80,9 +62,8 @@ before(async () => {
   at.origin = `http://127.0.0.1:${at.port}`;
   at.address = `${at.origin}/${encodeURIComponent(className)}/`;
   // Only the teacher reads the whole class; each student their own folder.
-  at.apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), at.dir, String(at.port), at.page.url.replace(/\/$/, ''),
-    className, 'teacher:t-pw', 'ann:a-pw', 'bob:b-pw'], { stdio: 'inherit', env: { ...process.env, CLASS_READERS: 'teacher' } });
-  for (let i = 0; i < 100 && !(await reachable(at.port)); i++) await new Promise((r) => setTimeout(r, 100));
+  at.apache = await new ClassServer({ origin: at.page.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'],
+    className, dir: at.dir, port: at.port, env: { CLASS_READERS: 'teacher' } }).start();
   at.chrome = await browser();
   // Each student's page joins the class and drills once: its parts go to the student's folder.
   // bob's first answer is wrong, so that his score is below ann's.
@@ -141,10 +122,7 @@ const partCount = () => ['ann', 'bob'].reduce((n, a) => n + readdirSync(join(at.
 after(async () => {
   await at.chrome?.close();
   await at.page?.close();
-  if (at.apache) {
-    at.apache.kill('SIGTERM');
-    await new Promise((r) => at.apache.once('exit', r));
-  }
+  await at.apache?.stop();
   if (at.dir) rmSync(at.dir, { recursive: true, force: true });
 });
 

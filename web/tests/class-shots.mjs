@@ -4,12 +4,10 @@
 // Run by hand after `node build.mjs` (never among the tests):
 //
 //   SONORIX_SCREENSHOTS=../doc/screenshots node tests/class-shots.mjs
-import { spawn } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { createServer, connect } from 'node:net';
-import { tmpdir } from 'node:os';
+import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { browser, login, openPage, root, serve } from './harness.mjs';
+import { ClassServer, apacheMissing, freePort } from './class-server.mjs';
 import { shoot } from './shots.mjs';
 
 process.env.SONORIX_SCREENSHOTS ||= join(root, 'doc', 'screenshots');
@@ -18,21 +16,6 @@ mkdirSync(process.env.SONORIX_SCREENSHOTS, { recursive: true });
 const className = 'theory-1';
 // The same port each run, so that the address in the pictures stays put.
 const preferredPort = 8765;
-
-const listening = (port) =>
-  new Promise((resolve) => {
-    const c = connect(port, '127.0.0.1', () => (c.destroy(), resolve(true)));
-    c.on('error', () => resolve(false));
-  });
-
-async function freePort() {
-  if (!(await listening(preferredPort))) return preferredPort;
-  const s = createServer();
-  await new Promise((r) => s.listen(0, '127.0.0.1', r));
-  const { port } = s.address();
-  await new Promise((r) => s.close(r));
-  return port;
-}
 
 const idle = (page) => page.evaluate(() => window.sonorixTest.idle());
 // Drawn, and nothing runs off the side of the window: the wide table scrolls in its own frame.
@@ -89,21 +72,16 @@ async function joinClass(page, address, account, password) {
   if (refused) throw new Error(`${account} could not join: ${refused}`);
 }
 
-const dir = mkdtempSync(join(tmpdir(), 'sonorix-dav-'));
 const browsers = [];
 let web;
 let apache;
 try {
-  if (!existsSync('/usr/sbin/apache2')) throw new Error('apache2 is not installed');
+  if (apacheMissing) throw new Error(apacheMissing);
   web = await serve();
-  const port = await freePort();
+  const port = await freePort(preferredPort);
   const accounts = ['mayer:t-pw', 'ann:a-pw', 'bob:b-pw', 'carol:c-pw'];
-  apache = spawn('bash', [join(root, 'scripts', 'class-server.sh'), dir, String(port), web.url.replace(/\/$/, ''), className, ...accounts], {
-    stdio: ['ignore', 'inherit', 'inherit'],
-  });
-  for (let i = 0; i < 100 && !(await listening(port)); i++) await new Promise((r) => setTimeout(r, 100));
-  if (!(await listening(port))) throw new Error('Apache did not start');
-  const address = `http://127.0.0.1:${port}/${className}/`;
+  apache = await new ClassServer({ origin: web.url.replace(/\/$/, ''), accounts, className, port }).start();
+  const address = apache.address;
 
   // The page's own dates: the days of one school week.
   const day = (iso) => Math.round((Date.parse(iso) - Date.UTC(1899, 11, 30)) / 86400000);
@@ -190,11 +168,6 @@ try {
   console.log(`pictures in ${process.env.SONORIX_SCREENSHOTS}`);
 } finally {
   for (const b of browsers) await b.close();
-  if (apache && apache.exitCode === null && apache.signalCode === null) {
-    const exited = new Promise((r) => apache.once('exit', r));
-    apache.kill('SIGTERM');
-    await exited;
-  }
+  await apache?.close();
   await web?.close();
-  rmSync(dir, { recursive: true, force: true });
 }

@@ -4,25 +4,19 @@
 // drills land once, in their own folder, whatever the network does.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, drillRight, login, openPage, serve } from './harness.mjs';
-import { DavClass } from './dav.mjs';
+import { browser, login, openPage, serve } from './harness.mjs';
+import { ClassServer, apacheMissing as skip } from './class-server.mjs';
+import { drill as playDrill } from './class-page.mjs';
 
-const skip = existsSync('/usr/sbin/apache2') ? false : 'apache2 is not installed';
-const className = 'Theory 1';
-
-// The class's Apache, and what its drills left in each account's folder.
-class ClassServer extends DavClass {
+class StudentsServer extends ClassServer {
   constructor(origin) {
-    super(origin, className, ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw']);
-  }
-  accountFolder(account) {
-    return join(this.folder, account);
+    super({ origin, accounts: ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'] });
   }
   // The names of the drill log's parts in the account's folder.
   reportParts(account) {
-    const dir = this.accountFolder(account);
+    const dir = this.folder(account);
     return existsSync(dir) ? readdirSync(dir).filter((n) => n.startsWith('report.dat.')) : [];
   }
   // The parts not among `before`, in the order of their numbers (one device's).
@@ -30,7 +24,7 @@ class ClassServer extends DavClass {
     return this.reportParts(account)
       .filter((n) => !before.includes(n))
       .sort((a, b) => Number(a.split('.').pop()) - Number(b.split('.').pop()))
-      .map((n) => readFileSync(join(this.accountFolder(account), n), 'latin1'));
+      .map((n) => readFileSync(join(this.folder(account), n), 'latin1'));
   }
 }
 
@@ -41,15 +35,14 @@ const browsers = [];
 before(async () => {
   if (skip) return;
   web = await serve();
-  dav = new ClassServer(web.url.replace(/\/$/, ''));
+  dav = new StudentsServer(web.url.replace(/\/$/, ''));
   await dav.start();
 });
 
 after(async () => {
   for (const b of browsers) await b.close();
-  await dav?.stop();
+  await dav?.close();
   await web?.close();
-  if (dav) rmSync(dav.dir, { recursive: true, force: true });
 });
 
 // A student's page of their own browser profile, logged in.
@@ -107,7 +100,7 @@ async function leave(page) {
 // One drill to its score; what it added to the page's report.dat.
 async function drill(page) {
   const before = await fileText(page, 'report.dat');
-  await drillRight(page);
+  await playDrill(page);
   const after = await fileText(page, 'report.dat');
   assert.ok(after.startsWith(before) && after.length > before.length);
   return after.slice(before.length);
@@ -132,7 +125,7 @@ test('two students join and drill: each drill is on the server once, in its own 
   assert.deepEqual(dav.newParts('ann'), [annDrill]);
   assert.deepEqual(dav.newParts('bob'), [bobDrill]);
   // And each drill's error statistics, as its errors.dat took them.
-  for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.accountFolder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
+  for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.folder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
   // The password went only in the Authorization header, never in an address.
   assert.ok(asked.length > 0 && asked.every((u) => !u.includes('a-pw')));
 
@@ -252,7 +245,7 @@ test('a wrong password and a classmate\'s folder are said so, and what waits sta
   // A classmate's folder as the class: the server forbids it, and the class joined stays with what waits.
   const bobs = `${dav.address}bob/`;
   assert.match(await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: bobs }), /does not let this account write there/);
-  assert.equal(existsSync(join(dav.accountFolder('bob'), 'ann')), false);
+  assert.equal(existsSync(join(dav.folder('bob'), 'ann')), false);
   assert.deepEqual(dav.newParts('ann', before), []);
   assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw', remember: true }), '');
   await waitForStatus(ann.page, 'Saved to the class');
@@ -353,7 +346,7 @@ test('after 32 drills the page folds its parts into one, its singles deleted', {
   assert.equal(folded.length, 1, mine.join(' '));
   assert.equal(covered(mine), false, mine.join(' '));
   // The folded part holds the singles it replaced, in order; the rest stay single, once each.
-  const text = (n) => readFileSync(join(dav.accountFolder('bob'), n), 'latin1');
+  const text = (n) => readFileSync(join(dav.folder('bob'), n), 'latin1');
   const singles = mine.filter((n) => !n.includes('-')).sort((a, b) => number(a) - number(b));
   assert.equal(text(folded[0]) + singles.map(text).join(''), drills.join(''));
 });

@@ -318,18 +318,6 @@
         <source>The account name cannot name a folder of the class.</source>
         <translation>Dieser Kontoname kann keinen Ordner der Klasse benennen.</translation>
     </message>
-    <message>
-        <source>The class&apos;s server cannot be reached.</source>
-        <translation>Der Server der Klasse ist nicht erreichbar.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke while the class was read.</source>
-        <translation>Die Verbindung zum Server der Klasse brach ab, während die Klasse gelesen wurde.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account read the whole class.</source>
-        <translation>Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.</translation>
-    </message>
     <message numerus="yes">
         <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
         <translation>

@@ -318,18 +318,6 @@
         <source>The account name cannot name a folder of the class.</source>
         <translation>Ese nombre de cuenta no puede nombrar una carpeta de la clase.</translation>
     </message>
-    <message>
-        <source>The class&apos;s server cannot be reached.</source>
-        <translation>No se puede conectar con el servidor de la clase.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke while the class was read.</source>
-        <translation>La conexión con el servidor de la clase se cortó mientras se leía la clase.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account read the whole class.</source>
-        <translation>El servidor de la clase no permite que esta cuenta lea toda la clase.</translation>
-    </message>
     <message numerus="yes">
         <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
         <translation>

@@ -318,18 +318,6 @@
         <source>The account name cannot name a folder of the class.</source>
         <translation>Ce nom de compte ne peut pas nommer un dossier de la classe.</translation>
     </message>
-    <message>
-        <source>The class&apos;s server cannot be reached.</source>
-        <translation>Le serveur de la classe est injoignable.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke while the class was read.</source>
-        <translation>La connexion au serveur de la classe a été coupée pendant la lecture de la classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account read the whole class.</source>
-        <translation>Le serveur de la classe ne permet pas à ce compte de lire toute la classe.</translation>
-    </message>
     <message numerus="yes">
         <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
         <translation>

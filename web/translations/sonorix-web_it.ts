@@ -318,18 +318,6 @@
         <source>The account name cannot name a folder of the class.</source>
         <translation>Questo nome di account non può nominare una cartella della classe.</translation>
     </message>
-    <message>
-        <source>The class&apos;s server cannot be reached.</source>
-        <translation>Il server della classe non è raggiungibile.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke while the class was read.</source>
-        <translation>La connessione al server della classe si è interrotta durante la lettura della classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account read the whole class.</source>
-        <translation>Il server della classe non consente a questo account di leggere l&apos;intera classe.</translation>
-    </message>
     <message numerus="yes">
         <source>%n folder(s) of the class are closed to this account; their figures are not shown.</source>
         <translation>
