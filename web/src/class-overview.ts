@@ -6,6 +6,10 @@ import { currentClass } from './class-connection';
 import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
+import { nextTask } from './tasks';
+
+// Rows drawn in one task: a few milliseconds' work.
+const rowsAtOnce = 40;
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -45,9 +49,11 @@ function el<K extends keyof HTMLElementTagNameMap>(tag: K, text: string | Pieces
 class SortedTable {
   private column = nameColumn;
   private ascending = true;
+  private drawing = 0;  // the latest draw: an earlier one's steps stop
   constructor(private readonly table: HTMLTableElement) {}
 
-  draw(rows: ClassRow[]) {
+  // Done when every row is drawn.
+  draw(rows: ClassRow[]): Promise<void> {
     const heads = headers();
     const tr = el('tr');
     heads.forEach((head, c) => {
@@ -58,7 +64,7 @@ class SortedTable {
       button.addEventListener('click', () => {
         this.ascending = this.column === c ? !this.ascending : true;
         this.column = c;
-        this.draw(rows);
+        void this.draw(rows);
         (this.table.tHead!.rows[0].cells[c].firstElementChild as HTMLElement).focus();
       });
       th.append(button);
@@ -67,7 +73,18 @@ class SortedTable {
     });
     this.table.tHead!.replaceChildren(tr);
     const sorted = [...rows].sort((a, b) => this.compare(a, b));
-    this.table.tBodies[0].replaceChildren(...sorted.map((row) => bodyRow(row, heads.map((_, c) => c))));
+    const all = heads.map((_, c) => c);
+    const body = this.table.tBodies[0];
+    body.replaceChildren(...sorted.slice(0, rowsAtOnce).map((row) => bodyRow(row, all)));
+    // A class of hundreds in steps of its own: the page is never held up for long.
+    const drawing = ++this.drawing;
+    return (async () => {
+      for (let at = rowsAtOnce; at < sorted.length; at += rowsAtOnce) {
+        await nextTask();
+        if (drawing !== this.drawing) return;
+        body.append(...sorted.slice(at, at + rowsAtOnce).map((row) => bodyRow(row, all)));
+      }
+    })();
   }
 
   private compare(a: ClassRow, b: ClassRow) {
@@ -130,6 +147,7 @@ class OverviewDialog {
   private reading = false;
   private fault = '';
   private cancelled = false;
+  private draws = 0;
 
   constructor() {
     $('co-read').addEventListener('click', () => void this.read());
@@ -144,7 +162,7 @@ class OverviewDialog {
         }
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
-    document.addEventListener('sonorix-language', () => this.draw());
+    document.addEventListener('sonorix-language', () => void this.draw());
     // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
     window.addEventListener('beforeprint', () => {
       if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
@@ -165,7 +183,7 @@ class OverviewDialog {
       account.value = joined.account;
       $<HTMLInputElement>('co-password').value = joined.password;
     }
-    this.draw();
+    void this.draw();
     const closed = showModal('class-overview-dialog');
     (address.value && account.value ? $('co-read') : address).focus();
     await closed;
@@ -181,7 +199,7 @@ class OverviewDialog {
     this.fault = '';
     this.cancelled = false;
     this.progress(0, 0);
-    this.draw();
+    void this.draw();
     const [fault, cancelled] = await new Promise<[string, boolean]>((resolve) => {
       const listener = {
         progress: (done: number, total: number) => this.progress(done, total),
@@ -195,7 +213,7 @@ class OverviewDialog {
     this.cancelled = cancelled;
     this.fault = fault;
     this.shown = await act(() => native.overview());
-    this.draw();
+    await this.draw();
   }
 
   private progress(done: number, total: number) {
@@ -204,9 +222,10 @@ class OverviewDialog {
     bar.value = Math.min(done, bar.max);
   }
 
-  private draw() {
+  private async draw() {
     const o = this.shown;
-    $('co-reading').hidden = !this.reading;
+    // The bar goes once the table is drawn.
+    if (this.reading) $('co-reading').hidden = false;
     $('co-read').toggleAttribute('disabled', this.reading);
     const faultLine = $('co-fault');
     faultLine.hidden = !this.fault;
@@ -218,7 +237,7 @@ class OverviewDialog {
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
     $('co-table-caption').textContent = t('Class');
-    this.table.draw(o?.rows ?? []);
+    const drawn = this.table.draw(o?.rows ?? []);
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
       (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
@@ -227,6 +246,9 @@ class OverviewDialog {
     $('co-legend-text').textContent = this.legend();
     $('co-report').replaceChildren();
     $('co-students').replaceChildren();
+    const mine = ++this.draws;
+    await drawn;
+    if (mine === this.draws) $('co-reading').hidden = !this.reading;
   }
 
   private folder() {
