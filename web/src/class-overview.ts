@@ -76,14 +76,17 @@ class SortedTable {
     const all = heads.map((_, c) => c);
     const body = this.table.tBodies[0];
     body.replaceChildren(...sorted.slice(0, rowsAtOnce).map((row) => bodyRow(row, all)));
-    // A class of hundreds in steps of its own: the page is never held up for long.
+    // A class of hundreds: the rows made in steps of their own, put in at
+    // once, so that the browser lays the table out once and not at each step.
     const drawing = ++this.drawing;
     return (async () => {
+      const rest = document.createDocumentFragment();
       for (let at = rowsAtOnce; at < sorted.length; at += rowsAtOnce) {
         await nextTask();
         if (drawing !== this.drawing) return;
-        body.append(...sorted.slice(at, at + rowsAtOnce).map((row) => bodyRow(row, all)));
+        rest.append(...sorted.slice(at, at + rowsAtOnce).map((row) => bodyRow(row, all)));
       }
+      body.append(rest);
     })();
   }
 
