@@ -17,6 +17,7 @@
 #include "SxerrorformAccess.h"
 #include "Sxfilters.h"
 #include "SxfiltersAccess.h"
+#include "AssignmentsMenu.h"
 #include "Sxkeyboard.h"
 #include "SxkeyboardAccess.h"
 #include "Sxlogin.h"
@@ -45,6 +46,7 @@ void CreateStartWindows() {
     // Its creation sets the filters' cardinality and range, before the login applies the saved ones.
     FilterForm = new TFilterForm(Form1->Session().filters);
     LoginForm = new TLoginForm(&Form1->Session());
+    InstallAssignmentsMenu(Form1);  // follows each login
     // Names, tab orders and keys for screen readers and keyboard users.
     MakeDrillWindowAccessible(Form1);
     MakeFilterWindowAccessible(FilterForm);

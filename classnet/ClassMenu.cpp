@@ -39,6 +39,7 @@ TClassMenu::TClassMenu(QMainWindow* window, QMenuBar* bar, Transport* transport)
     http = qt.get();
     http_ = std::move(qt);
   }
+  transport_ = http;
   link_ = std::make_unique<ClassLink>(own_, *http, scheduler_);
   SetDrillFiling(link_.get());
 
@@ -113,7 +114,7 @@ void TClassMenu::ShowStatus() {
   StatusLabel->setText(line);
   StatusLabel->setAccessibleName(line);
   // In no class the window keeps the size it was designed with.
-  window_->statusBar()->setVisible(joined);
+  window_->statusBar()->setVisible(joined || (extraStatus_ && extraStatus_()));
 }
 
 void TClassMenu::Join1Click() {

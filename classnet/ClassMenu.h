@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "ClassLink.h"
@@ -40,6 +41,12 @@ class TClassMenu : public QObject {
   static TClassMenu* Of(const QObject* window);
 
   ClassLink& Link() { return *link_; }
+  const ClassLink& Link() const { return *link_; }
+  // What the class's requests go through.
+  Transport& Http() { return *transport_; }
+  // The status line also shows while `shown` says so (the assignments due).
+  void SetExtraStatus(std::function<bool()> shown) { extraStatus_ = std::move(shown); }
+  void RefreshStatus() { ShowStatus(); }
   PasswordStore& Passwords() { return passwords_; }
 
   // Each opens its window modally.
@@ -64,6 +71,8 @@ class TClassMenu : public QObject {
   QMainWindow* window_;
   OwnStorage own_;
   std::unique_ptr<Transport> http_;
+  Transport* transport_ = nullptr;
+  std::function<bool()> extraStatus_;
   QtScheduler scheduler_;
   std::unique_ptr<ClassLink> link_;
   PasswordStore passwords_;

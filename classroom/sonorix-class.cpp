@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "AssignmentFolders.h"
 #include "Assignments.h"
 #include "Catalogue.h"
 #include "ClassCache.h"
@@ -213,23 +214,8 @@ bool LoadCatalogue(const std::string& assignmentsFile, const std::vector<std::st
 
 std::string ErrorText() { return errno != 0 ? std::strerror(errno) : "cannot be read"; }
 
-// Every record in an account's folder is that account's, whatever name it holds.
 void JudgeClass(AssignmentJudge& judge, const ClassFiles& files) {
-  for (const auto& [account, folder] : files) {
-    const std::string person = PersonKey(account);
-    judge.AddPerson(person);
-    ReportLogReader reader([&judge, &person](LoggedDrill&& drill) {
-      drill.person = person;
-      judge.AddDrill(drill);
-    });
-    reader.Feed(JoinedParts(folder, "report.dat"));
-    reader.Finish();
-    PracticeLog practice = ParsePracticeLines(JoinedParts(folder, "practice.dat"));
-    for (PracticeRecord& r : practice.records) {
-      r.person = person;
-      judge.AddPractice(r);
-    }
-  }
+  for (const auto& [account, folder] : files) JudgeFolder(judge, PersonKey(account), folder);
 }
 
 int PrintAssignments(const std::string& assignmentsFile, const std::vector<std::string>& paths,

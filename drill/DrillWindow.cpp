@@ -201,6 +201,7 @@ void TForm1::RadioGroup2Click() {
 }
 
 void TForm1::SaveFilterSettings() const {
+  if (holdingOwn_) return;
   // A file that cannot be written is not reported; the settings stay in force.
   SaveFiltersFile(AccountFile(kFiltersFileName), session_->filters.State());
 }
@@ -218,6 +219,22 @@ void TForm1::FilterButtonClick() {
     throw;
   }
   followingFilters_ = false;
+}
+
+void TForm1::UseDrillSettings(const FilterState& filters, int playMode) {
+  // The filter window follows the model and hands the drill its answer list.
+  session_->filters.Apply(filters);
+  session_->filters.SetPlayMode(playMode);
+  followingFilters_ = true;
+  try {
+    SyncSelectorsFromFilters();
+    RadioGroup->SetItemIndex(session_->filters.PlayMode());
+  } catch (...) {
+    followingFilters_ = false;
+    throw;
+  }
+  followingFilters_ = false;
+  session_->ReplaceUndrilledQuestion();
 }
 
 void TForm1::Midisetup1Click() { MidiForm->ShowModal(); }

@@ -171,6 +171,11 @@ class TForm1 : public QMainWindow, public DrillView {
   void RadioGroup1Click();
   void RadioGroup2Click();
   void FilterButtonClick();
+  // Other settings in force (an assignment's, or the student's own again):
+  // the selectors follow, and nothing is saved by following them.
+  void UseDrillSettings(const FilterState& filters, int playMode);
+  // While held, the selectors' changes are not saved as the student's own.
+  void HoldOwnSettings(bool hold) { holdingOwn_ = hold; }
   void LoginNewPerson1Click();
   void Exit2Click();
   void Midisetup1Click();
@@ -207,6 +212,7 @@ class TForm1 : public QMainWindow, public DrillView {
   DrillResult endedDrill_;
   EndOfDrill endedFiles_;
   bool followingFilters_ = false;  // the selectors follow the filter window
+  bool holdingOwn_ = false;        // an assignment's settings are in force
   int announcedRow_ = -1;
 };
 

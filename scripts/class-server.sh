@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A class folder on Debian's Apache 2.4, for the tests: WebDAV (mod_dav_fs),
 # Basic authentication, each student's folder writable by that student alone,
-# everyone of the class reading it all, and CORS for the page's origin.
+# the class's assignments.txt by the teacher alone, everyone of the class
+# reading it all, and CORS for the page's origin.
 #
 #   class-server.sh DIR PORT ORIGIN CLASS TEACHER:PASSWORD STUDENT:PASSWORD...
 #
@@ -45,6 +46,19 @@ for account in "$@"; do
   Require user $name
 </LocationMatch>"
 done
+
+# The class's assignments: every account reads them, the teacher alone writes them.
+students+="
+<LocationMatch \"^/$(quote "$class")/assignments\\.txt\$\">
+  AuthMerging Or
+  <RequireAny>
+    Require user ${teacher%%:*}
+    <RequireAll>
+      Require valid-user
+      Require method GET HEAD
+    </RequireAll>
+  </RequireAny>
+</LocationMatch>"
 
 class_list=""
 [[ -n "${CLASS_READERS:-}" ]] && class_list="

@@ -361,6 +361,169 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>begonnen</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>verspätet</translation>
+    </message>
+    <message>
+        <source>Another device changed the assignments meanwhile; they are shown as they are now. Please make your change again.</source>
+        <translation>Ein anderes Gerät hat die Aufgaben inzwischen geändert; sie werden so gezeigt, wie sie jetzt sind. Bitte nehmen Sie Ihre Änderung noch einmal vor.</translation>
+    </message>
+    <message>
+        <source>Only the teacher may change the assignments.</source>
+        <translation>Nur die Lehrkraft darf die Aufgaben ändern.</translation>
+    </message>
+    <message>
+        <source>The assignments could not be saved.</source>
+        <translation>Die Aufgaben konnten nicht gespeichert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s) due this week: %1</source>
+        <translation>
+            <numerusform>%n Aufgabe ist diese Woche fällig: %1</numerusform>
+            <numerusform>%n Aufgaben sind diese Woche fällig: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drill</source>
+        <translation>%1 von %2 Übung</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drills</source>
+        <translation>%1 von %2 Übungen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minute</source>
+        <translation>%1 von %2 Minute</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minutes</source>
+        <translation>%1 von %2 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 class</source>
+        <translation>%1 von %2 Klasse</translation>
+    </message>
+    <message>
+        <source>%1 of %2 classes</source>
+        <translation>%1 von %2 Klassen</translation>
+    </message>
+</context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Das ist nicht die Adresse eines Ordners auf einem Server, etwa https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>Die Adresse der Klasse muss mit https:// beginnen; einfaches http:// ist nur für diesen Computer (localhost) erlaubt.</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>Die Adresse darf kein Konto, kein Passwort und keine Abfrage enthalten; geben Sie Konto und Passwort in ihren eigenen Feldern ein.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>In der Klasse gespeichert.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Der Server der Klasse ist nicht erreichbar; die Arbeit wartet auf das Netz.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>Die Verbindung zum Server der Klasse brach beim Senden ab; es wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Der Server der Klasse lässt dieses Konto dort nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Der Server der Klasse ist voll; die Arbeit wartet, bis er Platz hat.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>Der Ordner der Klasse ist nicht auf dem Server; prüfen Sie die Adresse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Der Server der Klasse hat Sonorix an einen anderen Server verwiesen, was Sonorix ablehnt.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Der Server der Klasse antwortete mit einer Webseite (einer Anmeldeseite?) statt mit den Dateien der Klasse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Der Server der Klasse schickte eine Antwort, die Sonorix nicht lesen kann: keine WebDAV-Ordnerliste oder viel zu groß.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Der Server der Klasse gibt einer Datei keine Version, die Sonorix sicher ersetzen kann; es wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Andere Geräte haben die Datei der Klasse immer wieder geändert; es wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Der Server der Klasse hatte einen Fehler; die Arbeit wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix konnte die Liste der Arbeit, die auf die Klasse wartet, nicht in den Datenordner schreiben.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>In der Klasse gespeichert</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Änderungen warten auf das Netz</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Zum Senden wird das Passwort der Klasse gebraucht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n Übung wartet auf das Netz</numerusform>
+            <numerusform>%n Übungen warten auf das Netz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n Übung wartet auf das Netz</numerusform>
+            <numerusform>%n Übungen warten auf das Netz</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HeardPicture</name>
     <message>
         <source>What I Heard</source>
@@ -591,6 +754,317 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>der Urheberrechtsvermerk von Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentEditor</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Hinweise:</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>Trichorde</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>Tetrachorde</translation>
+    </message>
+    <message>
+        <source>&amp;Cardinality:</source>
+        <translation>&amp;Kardinalität:</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Mengenklassen</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>enge Lage</translation>
+    </message>
+    <message>
+        <source>within one octave</source>
+        <translation>innerhalb einer Oktave</translation>
+    </message>
+    <message>
+        <source>within two octaves</source>
+        <translation>innerhalb zweier Oktaven</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Umfang:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>Mischfigur</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Spielen:</translation>
+    </message>
+    <message>
+        <source>drills with enough right answers</source>
+        <translation>Übungen mit genug richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>minutes of practice mode</source>
+        <translation>Minuten im Übungsmodus</translation>
+    </message>
+    <message>
+        <source>each class right at the first try in practice</source>
+        <translation>jede Klasse im Übungsmodus beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>&amp;Done when:</source>
+        <translation>&amp;Erledigt bei:</translation>
+    </message>
+    <message>
+        <source>&amp;How many:</source>
+        <translation>&amp;Wie viele:</translation>
+    </message>
+    <message>
+        <source>Each with at least this many &amp;right:</source>
+        <translation>Jede mit mindestens so vielen &amp;richtigen:</translation>
+    </message>
+    <message>
+        <source>And at least this &amp;share right:</source>
+        <translation>Und mindestens diesem &amp;Anteil richtig:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ab:</translation>
+    </message>
+    <message>
+        <source>D&amp;ue:</source>
+        <translation>&amp;Fällig:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Die Aufgabe braucht einen Titel.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Wählen Sie mindestens eine Mengenklasse.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>Der Fälligkeitstag liegt vor dem Beginn.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsForm</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>&amp;Open assignments:</source>
+        <translation>&amp;Offene Aufgaben:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>&amp;Kopieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sets the drill window to the assignment&apos;s classes, range and play mode; your own settings stay saved.</source>
+        <translation>Stellt das Übungsfenster auf Klassen, Umfang und Spielweise der Aufgabe; Ihre eigenen Einstellungen bleiben gespeichert.</translation>
+    </message>
+    <message>
+        <source>Gives you your own drill settings back.</source>
+        <translation>Gibt Ihnen Ihre eigenen Übungseinstellungen zurück.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>No assignments are set.</source>
+        <translation>Es sind keine Aufgaben gestellt.</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>ab %1</translation>
+    </message>
+    <message>
+        <source>%1, due %2, %3, %4</source>
+        <translation>%1, fällig %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>No instructions</source>
+        <translation>Keine Hinweise</translation>
+    </message>
+    <message>
+        <source>Instructions: %1</source>
+        <translation>Hinweise: %1</translation>
+    </message>
+    <message>
+        <source>The assignment names a set class the catalogue does not have.</source>
+        <translation>Die Aufgabe nennt eine Mengenklasse, die der Katalog nicht hat.</translation>
+    </message>
+    <message>
+        <source>as a chord</source>
+        <translation>als Akkord</translation>
+    </message>
+    <message>
+        <source>as a figure</source>
+        <translation>als Figur</translation>
+    </message>
+    <message>
+        <source>as a mixed figure</source>
+        <translation>als gemischte Figur</translation>
+    </message>
+    <message>
+        <source>Started: %1. Play %2.</source>
+        <translation>Gestartet: %1. Spielen Sie %2.</translation>
+    </message>
+    <message>
+        <source>Your own drill settings are back.</source>
+        <translation>Ihre eigenen Übungseinstellungen sind zurück.</translation>
+    </message>
+    <message>
+        <source>The assignments are saved.</source>
+        <translation>Die Aufgaben sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>New Assignment</source>
+        <translation>Neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Aufgabe bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (Kopie)</translation>
+    </message>
+    <message>
+        <source>Copy Assignment</source>
+        <translation>Aufgabe kopieren</translation>
+    </message>
+    <message>
+        <source>Delete Assignment</source>
+        <translation>Aufgabe löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
+        <translation>„%1“ löschen? Die Übungen der Lernenden bleiben, wie sie sind.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsMenu</name>
+    <message>
+        <source>&amp;Assignments…</source>
+        <translation>&amp;Aufgaben…</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The drill window&apos;s title while an assignment is started: &quot;Sonorix – Trichords, week 1&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>Einer Klasse &amp;beitreten…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Passwort der Klasse…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>Klasse &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Klasse verlassen</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Die Klasse verlassen? Ihre Übungen bleiben auf diesem Computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
+            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
+            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1768,41 @@ insgesamt</translation>
     </message>
 </context>
 <context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Passwort der Klasse</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Einer Klasse beitreten</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>&amp;WebDAV-Adresse des Klassenordners:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>App-&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>Auf diesem Gerät &amp;merken</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Geben Sie das Konto ein, das der Server der Klasse kennt.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Der Server der Klasse wird gefragt…</translation>
+    </message>
+</context>
+<context>
     <name>TKeyboardAnswer</name>
     <message>
         <source>1 note</source>
@@ -1937,179 +2446,6 @@ sonorix(1) zu MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER und MIDIWAY_AUDIO_FILE.
     <message>
         <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
         <translation>Die Klassenübersicht eines geteilten Ordners ist den in /etc/sonorix/sonorix.conf genannten Lehrkräften vorbehalten.</translation>
-    </message>
-</context>
-<context>
-    <name>ClassLink</name>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Das ist nicht die Adresse eines Ordners auf einem Server, etwa https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>Die Adresse der Klasse muss mit https:// beginnen; einfaches http:// ist nur für diesen Computer (localhost) erlaubt.</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>Die Adresse darf kein Konto, kein Passwort und keine Abfrage enthalten; geben Sie Konto und Passwort in ihren eigenen Feldern ein.</translation>
-    </message>
-    <message>
-        <source>Saved to the class.</source>
-        <translation>In der Klasse gespeichert.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Der Server der Klasse ist nicht erreichbar; die Arbeit wartet auf das Netz.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>Die Verbindung zum Server der Klasse brach beim Senden ab; es wird erneut gesendet.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Der Server der Klasse hat das Konto oder das Passwort nicht angenommen.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Der Server der Klasse lässt dieses Konto dort nicht schreiben.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Der Server der Klasse ist voll; die Arbeit wartet, bis er Platz hat.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>Der Ordner der Klasse ist nicht auf dem Server; prüfen Sie die Adresse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Der Server der Klasse hat Sonorix an einen anderen Server verwiesen, was Sonorix ablehnt.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Der Server der Klasse antwortete mit einer Webseite (einer Anmeldeseite?) statt mit den Dateien der Klasse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Der Server der Klasse schickte eine Antwort, die Sonorix nicht lesen kann: keine WebDAV-Ordnerliste oder viel zu groß.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
-        <translation>Der Server der Klasse gibt einer Datei keine Version, die Sonorix sicher ersetzen kann; es wird erneut versucht.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Andere Geräte haben die Datei der Klasse immer wieder geändert; es wird erneut versucht.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Der Server der Klasse hatte einen Fehler; die Arbeit wird erneut gesendet.</translation>
-    </message>
-    <message>
-        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
-        <translation>Sonorix konnte die Liste der Arbeit, die auf die Klasse wartet, nicht in den Datenordner schreiben.</translation>
-    </message>
-    <message>
-        <source>Saved to the class</source>
-        <translation>In der Klasse gespeichert</translation>
-    </message>
-    <message>
-        <source>Changes waiting for the network</source>
-        <translation>Änderungen warten auf das Netz</translation>
-    </message>
-    <message>
-        <source>The class&apos;s password is needed to send</source>
-        <translation>Zum Senden wird das Passwort der Klasse gebraucht</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill waiting for the network</source>
-        <translation>
-            <numerusform>%n Übung wartet auf das Netz</numerusform>
-            <numerusform>%n Übungen warten auf das Netz</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills waiting for the network</source>
-        <translation>
-            <numerusform>%n Übung wartet auf das Netz</numerusform>
-            <numerusform>%n Übungen warten auf das Netz</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TClassMenu</name>
-    <message>
-        <source>&amp;Class</source>
-        <translation>&amp;Klasse</translation>
-    </message>
-    <message>
-        <source>&amp;Join a Class…</source>
-        <translation>Einer Klasse &amp;beitreten…</translation>
-    </message>
-    <message>
-        <source>Class &amp;Password…</source>
-        <translation>&amp;Passwort der Klasse…</translation>
-    </message>
-    <message>
-        <source>&amp;Leave the Class</source>
-        <translation>Klasse &amp;verlassen</translation>
-    </message>
-    <message>
-        <source>Leave the Class</source>
-        <translation>Klasse verlassen</translation>
-    </message>
-    <message>
-        <source>Leave the class? Your drills stay on this computer.</source>
-        <translation>Die Klasse verlassen? Ihre Übungen bleiben auf diesem Computer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill still waits for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
-            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills still wait for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n Übung wartet noch auf das Netz und wird die Klasse nicht erreichen.</numerusform>
-            <numerusform>%n Übungen warten noch auf das Netz und werden die Klasse nicht erreichen.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TJoinClassForm</name>
-    <message>
-        <source>Class Password</source>
-        <translation>Passwort der Klasse</translation>
-    </message>
-    <message>
-        <source>Join a Class</source>
-        <translation>Einer Klasse beitreten</translation>
-    </message>
-    <message>
-        <source>Class folder&apos;s &amp;WebDAV address:</source>
-        <translation>&amp;WebDAV-Adresse des Klassenordners:</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Konto:</translation>
-    </message>
-    <message>
-        <source>App &amp;password:</source>
-        <translation>App-&amp;Passwort:</translation>
-    </message>
-    <message>
-        <source>&amp;Remember on this device</source>
-        <translation>Auf diesem Gerät &amp;merken</translation>
-    </message>
-    <message>
-        <source>Type the account that the class&apos;s server knows.</source>
-        <translation>Geben Sie das Konto ein, das der Server der Klasse kennt.</translation>
-    </message>
-    <message>
-        <source>Asking the class&apos;s server…</source>
-        <translation>Der Server der Klasse wird gefragt…</translation>
     </message>
 </context>
 </TS>

@@ -361,6 +361,169 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>sin empezar</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>con retraso</translation>
+    </message>
+    <message>
+        <source>Another device changed the assignments meanwhile; they are shown as they are now. Please make your change again.</source>
+        <translation>Otro dispositivo ha cambiado las tareas mientras tanto; se muestran tal como están ahora. Vuelva a hacer su cambio.</translation>
+    </message>
+    <message>
+        <source>Only the teacher may change the assignments.</source>
+        <translation>Solo el profesor puede cambiar las tareas.</translation>
+    </message>
+    <message>
+        <source>The assignments could not be saved.</source>
+        <translation>No se pudieron guardar las tareas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s) due this week: %1</source>
+        <translation>
+            <numerusform>%n tarea para esta semana: %1</numerusform>
+            <numerusform>%n tareas para esta semana: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 para el %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drill</source>
+        <translation>%1 de %2 ejercicio</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drills</source>
+        <translation>%1 de %2 ejercicios</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minute</source>
+        <translation>%1 de %2 minuto</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minutes</source>
+        <translation>%1 de %2 minutos</translation>
+    </message>
+    <message>
+        <source>%1 of %2 class</source>
+        <translation>%1 de %2 clase</translation>
+    </message>
+    <message>
+        <source>%1 of %2 classes</source>
+        <translation>%1 de %2 clases</translation>
+    </message>
+</context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Esta no es la dirección de una carpeta en un servidor, como https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>La dirección de la clase debe empezar por https://; el simple http:// solo se permite para este ordenador (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>La dirección no puede contener una cuenta, una contraseña ni una consulta; escriba la cuenta y la contraseña en sus propios campos.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Guardado en la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>No se puede llegar al servidor de la clase; el trabajo espera a la red.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La conexión con el servidor de la clase se cortó durante un envío; se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>El servidor de la clase no aceptó la cuenta o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>El servidor de la clase no deja escribir ahí a esta cuenta.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>El servidor de la clase está lleno; el trabajo espera hasta que tenga espacio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La carpeta de la clase no está en el servidor; compruebe la dirección.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>El servidor de la clase envió a Sonorix a otro servidor, lo que Sonorix rechaza.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>El servidor de la clase respondió con una página web (¿una página de inicio de sesión?) en lugar de los archivos de la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>El servidor de la clase envió una respuesta que Sonorix no puede leer: no es una lista de carpeta WebDAV, o es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>El servidor de la clase no da a un archivo ninguna versión que Sonorix pueda reemplazar con seguridad; lo intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Otros dispositivos siguieron cambiando el archivo de la clase; se intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>El servidor de la clase tuvo un fallo; el trabajo se enviará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix no pudo escribir en la carpeta de datos la lista del trabajo que espera a la clase.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Guardado en la clase</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Cambios esperando a la red</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Se necesita la contraseña de la clase para enviar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n ejercicio esperando a la red</numerusform>
+            <numerusform>%n ejercicios esperando a la red</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n ejercicio esperando a la red</numerusform>
+            <numerusform>%n ejercicios esperando a la red</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HeardPicture</name>
     <message>
         <source>What I Heard</source>
@@ -591,6 +754,317 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>el aviso de derechos de autor de Sonorix en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentEditor</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Instrucciones:</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordios</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordios</translation>
+    </message>
+    <message>
+        <source>&amp;Cardinality:</source>
+        <translation>&amp;Cardinalidad:</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Clases de conjuntos</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>posición cerrada</translation>
+    </message>
+    <message>
+        <source>within one octave</source>
+        <translation>dentro de una octava</translation>
+    </message>
+    <message>
+        <source>within two octaves</source>
+        <translation>dentro de dos octavas</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Ámbito:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>acorde</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mixta</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Tocar:</translation>
+    </message>
+    <message>
+        <source>drills with enough right answers</source>
+        <translation>ejercicios con suficientes respuestas correctas</translation>
+    </message>
+    <message>
+        <source>minutes of practice mode</source>
+        <translation>minutos en modo práctica</translation>
+    </message>
+    <message>
+        <source>each class right at the first try in practice</source>
+        <translation>cada clase acertada al primer intento en práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Done when:</source>
+        <translation>&amp;Hecho cuando:</translation>
+    </message>
+    <message>
+        <source>&amp;How many:</source>
+        <translation>&amp;Cuántos:</translation>
+    </message>
+    <message>
+        <source>Each with at least this many &amp;right:</source>
+        <translation>Cada uno con al menos tantas &amp;correctas:</translation>
+    </message>
+    <message>
+        <source>And at least this &amp;share right:</source>
+        <translation>Y al menos esta &amp;proporción correcta:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>D&amp;ue:</source>
+        <translation>&amp;Entrega:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>La tarea necesita un título.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Elija al menos una clase de conjuntos.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La fecha de entrega es anterior al inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsForm</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>&amp;Open assignments:</source>
+        <translation>Tareas &amp;abiertas:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Entrega</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nueva…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>&amp;Copiar…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Sets the drill window to the assignment&apos;s classes, range and play mode; your own settings stay saved.</source>
+        <translation>Pone la ventana de ejercicio en las clases, el ámbito y el modo de tocar de la tarea; sus propios ajustes siguen guardados.</translation>
+    </message>
+    <message>
+        <source>Gives you your own drill settings back.</source>
+        <translation>Le devuelve sus propios ajustes de ejercicio.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>No assignments are set.</source>
+        <translation>No hay tareas puestas.</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>desde el %1</translation>
+    </message>
+    <message>
+        <source>%1, due %2, %3, %4</source>
+        <translation>%1, entrega %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>No instructions</source>
+        <translation>Sin instrucciones</translation>
+    </message>
+    <message>
+        <source>Instructions: %1</source>
+        <translation>Instrucciones: %1</translation>
+    </message>
+    <message>
+        <source>The assignment names a set class the catalogue does not have.</source>
+        <translation>La tarea nombra una clase de conjuntos que el catálogo no tiene.</translation>
+    </message>
+    <message>
+        <source>as a chord</source>
+        <translation>como acorde</translation>
+    </message>
+    <message>
+        <source>as a figure</source>
+        <translation>como figura</translation>
+    </message>
+    <message>
+        <source>as a mixed figure</source>
+        <translation>como figura mixta</translation>
+    </message>
+    <message>
+        <source>Started: %1. Play %2.</source>
+        <translation>Empezada: %1. Toque %2.</translation>
+    </message>
+    <message>
+        <source>Your own drill settings are back.</source>
+        <translation>Sus propios ajustes de ejercicio han vuelto.</translation>
+    </message>
+    <message>
+        <source>The assignments are saved.</source>
+        <translation>Las tareas están guardadas.</translation>
+    </message>
+    <message>
+        <source>New Assignment</source>
+        <translation>Nueva tarea</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Editar la tarea</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copia)</translation>
+    </message>
+    <message>
+        <source>Copy Assignment</source>
+        <translation>Copiar la tarea</translation>
+    </message>
+    <message>
+        <source>Delete Assignment</source>
+        <translation>Borrar la tarea</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
+        <translation>¿Borrar «%1»? Los ejercicios de los alumnos quedan como están.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsMenu</name>
+    <message>
+        <source>&amp;Assignments…</source>
+        <translation>&amp;Tareas…</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The drill window&apos;s title while an assignment is started: &quot;Sonorix – Trichords, week 1&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Clase</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Unirse a una clase…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Contraseña de la clase…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Dejar la clase</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Dejar la clase</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>¿Dejar la clase? Sus ejercicios se quedan en este ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
+            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
+            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1768,41 @@ en total</translation>
     </message>
 </context>
 <context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Contraseña de la clase</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Unirse a una clase</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Dirección &amp;WebDAV de la carpeta de la clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>Contraseña de a&amp;plicación:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>&amp;Recordar en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Escriba la cuenta que conoce el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Preguntando al servidor de la clase…</translation>
+    </message>
+</context>
+<context>
     <name>TKeyboardAnswer</name>
     <message>
         <source>1 note</source>
@@ -1937,179 +2446,6 @@ MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER y MIDIWAY_AUDIO_FILE.
     <message>
         <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
         <translation>El resumen de la clase de una carpeta compartida es para los profesores nombrados en /etc/sonorix/sonorix.conf.</translation>
-    </message>
-</context>
-<context>
-    <name>ClassLink</name>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Esta no es la dirección de una carpeta en un servidor, como https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>La dirección de la clase debe empezar por https://; el simple http:// solo se permite para este ordenador (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>La dirección no puede contener una cuenta, una contraseña ni una consulta; escriba la cuenta y la contraseña en sus propios campos.</translation>
-    </message>
-    <message>
-        <source>Saved to the class.</source>
-        <translation>Guardado en la clase.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>No se puede llegar al servidor de la clase; el trabajo espera a la red.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La conexión con el servidor de la clase se cortó durante un envío; se enviará de nuevo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>El servidor de la clase no aceptó la cuenta o la contraseña.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>El servidor de la clase no deja escribir ahí a esta cuenta.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>El servidor de la clase está lleno; el trabajo espera hasta que tenga espacio.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>La carpeta de la clase no está en el servidor; compruebe la dirección.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>El servidor de la clase envió a Sonorix a otro servidor, lo que Sonorix rechaza.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>El servidor de la clase respondió con una página web (¿una página de inicio de sesión?) en lugar de los archivos de la clase.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>El servidor de la clase envió una respuesta que Sonorix no puede leer: no es una lista de carpeta WebDAV, o es demasiado grande.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
-        <translation>El servidor de la clase no da a un archivo ninguna versión que Sonorix pueda reemplazar con seguridad; lo intentará de nuevo.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Otros dispositivos siguieron cambiando el archivo de la clase; se intentará de nuevo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>El servidor de la clase tuvo un fallo; el trabajo se enviará de nuevo.</translation>
-    </message>
-    <message>
-        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
-        <translation>Sonorix no pudo escribir en la carpeta de datos la lista del trabajo que espera a la clase.</translation>
-    </message>
-    <message>
-        <source>Saved to the class</source>
-        <translation>Guardado en la clase</translation>
-    </message>
-    <message>
-        <source>Changes waiting for the network</source>
-        <translation>Cambios esperando a la red</translation>
-    </message>
-    <message>
-        <source>The class&apos;s password is needed to send</source>
-        <translation>Se necesita la contraseña de la clase para enviar</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill waiting for the network</source>
-        <translation>
-            <numerusform>%n ejercicio esperando a la red</numerusform>
-            <numerusform>%n ejercicios esperando a la red</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills waiting for the network</source>
-        <translation>
-            <numerusform>%n ejercicio esperando a la red</numerusform>
-            <numerusform>%n ejercicios esperando a la red</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TClassMenu</name>
-    <message>
-        <source>&amp;Class</source>
-        <translation>&amp;Clase</translation>
-    </message>
-    <message>
-        <source>&amp;Join a Class…</source>
-        <translation>&amp;Unirse a una clase…</translation>
-    </message>
-    <message>
-        <source>Class &amp;Password…</source>
-        <translation>&amp;Contraseña de la clase…</translation>
-    </message>
-    <message>
-        <source>&amp;Leave the Class</source>
-        <translation>&amp;Dejar la clase</translation>
-    </message>
-    <message>
-        <source>Leave the Class</source>
-        <translation>Dejar la clase</translation>
-    </message>
-    <message>
-        <source>Leave the class? Your drills stay on this computer.</source>
-        <translation>¿Dejar la clase? Sus ejercicios se quedan en este ordenador.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill still waits for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
-            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills still wait for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n ejercicio aún espera a la red y no llegará a la clase.</numerusform>
-            <numerusform>%n ejercicios aún esperan a la red y no llegarán a la clase.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TJoinClassForm</name>
-    <message>
-        <source>Class Password</source>
-        <translation>Contraseña de la clase</translation>
-    </message>
-    <message>
-        <source>Join a Class</source>
-        <translation>Unirse a una clase</translation>
-    </message>
-    <message>
-        <source>Class folder&apos;s &amp;WebDAV address:</source>
-        <translation>Dirección &amp;WebDAV de la carpeta de la clase:</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Cuenta:</translation>
-    </message>
-    <message>
-        <source>App &amp;password:</source>
-        <translation>Contraseña de a&amp;plicación:</translation>
-    </message>
-    <message>
-        <source>&amp;Remember on this device</source>
-        <translation>&amp;Recordar en este dispositivo</translation>
-    </message>
-    <message>
-        <source>Type the account that the class&apos;s server knows.</source>
-        <translation>Escriba la cuenta que conoce el servidor de la clase.</translation>
-    </message>
-    <message>
-        <source>Asking the class&apos;s server…</source>
-        <translation>Preguntando al servidor de la clase…</translation>
     </message>
 </context>
 </TS>

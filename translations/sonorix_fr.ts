@@ -361,6 +361,169 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>done</source>
+        <translation>fait</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>pas commencé</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <source>Another device changed the assignments meanwhile; they are shown as they are now. Please make your change again.</source>
+        <translation>Un autre appareil a modifié les devoirs entre-temps ; ils sont affichés tels qu&apos;ils sont maintenant. Veuillez refaire votre modification.</translation>
+    </message>
+    <message>
+        <source>Only the teacher may change the assignments.</source>
+        <translation>Seul l&apos;enseignant peut modifier les devoirs.</translation>
+    </message>
+    <message>
+        <source>The assignments could not be saved.</source>
+        <translation>Les devoirs n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s) due this week: %1</source>
+        <translation>
+            <numerusform>%n devoir à rendre cette semaine : %1</numerusform>
+            <numerusform>%n devoirs à rendre cette semaine : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 pour le %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drill</source>
+        <translation>%1 sur %2 exercice</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drills</source>
+        <translation>%1 sur %2 exercices</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minute</source>
+        <translation>%1 sur %2 minute</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minutes</source>
+        <translation>%1 sur %2 minutes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 class</source>
+        <translation>%1 sur %2 classe</translation>
+    </message>
+    <message>
+        <source>%1 of %2 classes</source>
+        <translation>%1 sur %2 classes</translation>
+    </message>
+</context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un dossier sur un serveur, comme https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;adresse de la classe doit commencer par https:// ; le simple http:// n&apos;est permis que pour cet ordinateur (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;adresse ne peut contenir ni compte, ni mot de passe, ni requête ; saisissez le compte et le mot de passe dans leurs propres champs.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Enregistré dans la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Le serveur de la classe est injoignable ; le travail attend le réseau.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connexion au serveur de la classe s&apos;est rompue pendant un envoi ; il sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Le serveur de la classe n&apos;a pas accepté le compte ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte d&apos;y écrire.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Le serveur de la classe est plein ; le travail attend qu&apos;il ait de la place.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>Le dossier de la classe n&apos;est pas sur le serveur ; vérifiez l&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Le serveur de la classe a renvoyé Sonorix vers un autre serveur, ce que Sonorix refuse.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Le serveur de la classe a répondu par une page web (une page de connexion ?) au lieu des fichiers de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Le serveur de la classe a envoyé une réponse que Sonorix ne sait pas lire : pas une liste de dossier WebDAV, ou bien trop grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Le serveur de la classe ne donne à un fichier aucune version que Sonorix puisse remplacer sans risque ; il réessaiera.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>D&apos;autres appareils ont sans cesse modifié le fichier de la classe ; il sera réessayé.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Le serveur de la classe a eu une panne ; le travail sera renvoyé.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix n&apos;a pas pu écrire dans le dossier de données la liste du travail qui attend la classe.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Enregistré dans la classe</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Des modifications attendent le réseau</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Le mot de passe de la classe est nécessaire pour envoyer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n exercice attend le réseau</numerusform>
+            <numerusform>%n exercices attendent le réseau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n exercice attend le réseau</numerusform>
+            <numerusform>%n exercices attendent le réseau</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HeardPicture</name>
     <message>
         <source>What I Heard</source>
@@ -591,6 +754,317 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>la notice de droit d&apos;auteur de Sonorix dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentEditor</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Consignes :</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordes</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tétracordes</translation>
+    </message>
+    <message>
+        <source>&amp;Cardinality:</source>
+        <translation>&amp;Cardinalité :</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Classes d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Toutes</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Aucune</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>position serrée</translation>
+    </message>
+    <message>
+        <source>within one octave</source>
+        <translation>dans une octave</translation>
+    </message>
+    <message>
+        <source>within two octaves</source>
+        <translation>dans deux octaves</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>É&amp;tendue :</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accord</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figure</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figure mixte</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Jouer :</translation>
+    </message>
+    <message>
+        <source>drills with enough right answers</source>
+        <translation>exercices avec assez de bonnes réponses</translation>
+    </message>
+    <message>
+        <source>minutes of practice mode</source>
+        <translation>minutes en mode entraînement</translation>
+    </message>
+    <message>
+        <source>each class right at the first try in practice</source>
+        <translation>chaque classe juste du premier coup en entraînement</translation>
+    </message>
+    <message>
+        <source>&amp;Done when:</source>
+        <translation>&amp;Fait quand :</translation>
+    </message>
+    <message>
+        <source>&amp;How many:</source>
+        <translation>&amp;Combien :</translation>
+    </message>
+    <message>
+        <source>Each with at least this many &amp;right:</source>
+        <translation>Chacun avec au moins autant de &amp;bonnes :</translation>
+    </message>
+    <message>
+        <source>And at least this &amp;share right:</source>
+        <translation>Et au moins cette &amp;part de bonnes :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>D&amp;ue:</source>
+        <translation>&amp;Pour le :</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Le devoir a besoin d&apos;un titre.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Choisissez au moins une classe d&apos;ensembles.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La date limite précède le début.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsForm</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Devoirs</translation>
+    </message>
+    <message>
+        <source>&amp;Open assignments:</source>
+        <translation>Devoirs &amp;ouverts :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Pour le</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>Co&amp;pier…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sets the drill window to the assignment&apos;s classes, range and play mode; your own settings stay saved.</source>
+        <translation>Règle la fenêtre d&apos;exercice sur les classes, l&apos;étendue et le mode de jeu du devoir ; vos propres réglages restent enregistrés.</translation>
+    </message>
+    <message>
+        <source>Gives you your own drill settings back.</source>
+        <translation>Vous rend vos propres réglages d&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>No assignments are set.</source>
+        <translation>Aucun devoir n&apos;est donné.</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>à partir du %1</translation>
+    </message>
+    <message>
+        <source>%1, due %2, %3, %4</source>
+        <translation>%1, pour le %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>No instructions</source>
+        <translation>Pas de consignes</translation>
+    </message>
+    <message>
+        <source>Instructions: %1</source>
+        <translation>Consignes : %1</translation>
+    </message>
+    <message>
+        <source>The assignment names a set class the catalogue does not have.</source>
+        <translation>Le devoir nomme une classe d&apos;ensembles absente du catalogue.</translation>
+    </message>
+    <message>
+        <source>as a chord</source>
+        <translation>en accord</translation>
+    </message>
+    <message>
+        <source>as a figure</source>
+        <translation>en figure</translation>
+    </message>
+    <message>
+        <source>as a mixed figure</source>
+        <translation>en figure mêlée</translation>
+    </message>
+    <message>
+        <source>Started: %1. Play %2.</source>
+        <translation>Commencé : %1. Jouez %2.</translation>
+    </message>
+    <message>
+        <source>Your own drill settings are back.</source>
+        <translation>Vos propres réglages d&apos;exercice sont revenus.</translation>
+    </message>
+    <message>
+        <source>The assignments are saved.</source>
+        <translation>Les devoirs sont enregistrés.</translation>
+    </message>
+    <message>
+        <source>New Assignment</source>
+        <translation>Nouveau devoir</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Modifier le devoir</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copie)</translation>
+    </message>
+    <message>
+        <source>Copy Assignment</source>
+        <translation>Copier le devoir</translation>
+    </message>
+    <message>
+        <source>Delete Assignment</source>
+        <translation>Supprimer le devoir</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
+        <translation>Supprimer « %1 » ? Les exercices des élèves restent tels quels.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsMenu</name>
+    <message>
+        <source>&amp;Assignments…</source>
+        <translation>&amp;Devoirs…</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The drill window&apos;s title while an assignment is started: &quot;Sonorix – Trichords, week 1&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Rejoindre une classe…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Mot de passe de la classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Quitter la classe</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Quitter la classe</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Quitter la classe ? Vos exercices restent sur cet ordinateur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
+            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
+            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1768,41 @@ au total</translation>
     </message>
 </context>
 <context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Mot de passe de la classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Rejoindre une classe</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Adresse &amp;WebDAV du dossier de la classe :</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>Mot de &amp;passe d&apos;application :</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>Se &amp;rappeler sur cet appareil</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Saisissez le compte que connaît le serveur de la classe.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Interrogation du serveur de la classe…</translation>
+    </message>
+</context>
+<context>
     <name>TKeyboardAnswer</name>
     <message>
         <source>1 note</source>
@@ -1937,179 +2446,6 @@ pour MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER et MIDIWAY_AUDIO_FILE.
     <message>
         <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
         <translation>La vue d&apos;ensemble de la classe d&apos;un dossier partagé est réservée aux enseignants nommés dans /etc/sonorix/sonorix.conf.</translation>
-    </message>
-</context>
-<context>
-    <name>ClassLink</name>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un dossier sur un serveur, comme https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>L&apos;adresse de la classe doit commencer par https:// ; le simple http:// n&apos;est permis que pour cet ordinateur (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>L&apos;adresse ne peut contenir ni compte, ni mot de passe, ni requête ; saisissez le compte et le mot de passe dans leurs propres champs.</translation>
-    </message>
-    <message>
-        <source>Saved to the class.</source>
-        <translation>Enregistré dans la classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Le serveur de la classe est injoignable ; le travail attend le réseau.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La connexion au serveur de la classe s&apos;est rompue pendant un envoi ; il sera renvoyé.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Le serveur de la classe n&apos;a pas accepté le compte ou le mot de passe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Le serveur de la classe ne permet pas à ce compte d&apos;y écrire.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Le serveur de la classe est plein ; le travail attend qu&apos;il ait de la place.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>Le dossier de la classe n&apos;est pas sur le serveur ; vérifiez l&apos;adresse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Le serveur de la classe a renvoyé Sonorix vers un autre serveur, ce que Sonorix refuse.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Le serveur de la classe a répondu par une page web (une page de connexion ?) au lieu des fichiers de la classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Le serveur de la classe a envoyé une réponse que Sonorix ne sait pas lire : pas une liste de dossier WebDAV, ou bien trop grande.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
-        <translation>Le serveur de la classe ne donne à un fichier aucune version que Sonorix puisse remplacer sans risque ; il réessaiera.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>D&apos;autres appareils ont sans cesse modifié le fichier de la classe ; il sera réessayé.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Le serveur de la classe a eu une panne ; le travail sera renvoyé.</translation>
-    </message>
-    <message>
-        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
-        <translation>Sonorix n&apos;a pas pu écrire dans le dossier de données la liste du travail qui attend la classe.</translation>
-    </message>
-    <message>
-        <source>Saved to the class</source>
-        <translation>Enregistré dans la classe</translation>
-    </message>
-    <message>
-        <source>Changes waiting for the network</source>
-        <translation>Des modifications attendent le réseau</translation>
-    </message>
-    <message>
-        <source>The class&apos;s password is needed to send</source>
-        <translation>Le mot de passe de la classe est nécessaire pour envoyer</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill waiting for the network</source>
-        <translation>
-            <numerusform>%n exercice attend le réseau</numerusform>
-            <numerusform>%n exercices attendent le réseau</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills waiting for the network</source>
-        <translation>
-            <numerusform>%n exercice attend le réseau</numerusform>
-            <numerusform>%n exercices attendent le réseau</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TClassMenu</name>
-    <message>
-        <source>&amp;Class</source>
-        <translation>&amp;Classe</translation>
-    </message>
-    <message>
-        <source>&amp;Join a Class…</source>
-        <translation>&amp;Rejoindre une classe…</translation>
-    </message>
-    <message>
-        <source>Class &amp;Password…</source>
-        <translation>&amp;Mot de passe de la classe…</translation>
-    </message>
-    <message>
-        <source>&amp;Leave the Class</source>
-        <translation>&amp;Quitter la classe</translation>
-    </message>
-    <message>
-        <source>Leave the Class</source>
-        <translation>Quitter la classe</translation>
-    </message>
-    <message>
-        <source>Leave the class? Your drills stay on this computer.</source>
-        <translation>Quitter la classe ? Vos exercices restent sur cet ordinateur.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill still waits for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
-            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills still wait for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n exercice attend encore le réseau et n&apos;atteindra pas la classe.</numerusform>
-            <numerusform>%n exercices attendent encore le réseau et n&apos;atteindront pas la classe.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TJoinClassForm</name>
-    <message>
-        <source>Class Password</source>
-        <translation>Mot de passe de la classe</translation>
-    </message>
-    <message>
-        <source>Join a Class</source>
-        <translation>Rejoindre une classe</translation>
-    </message>
-    <message>
-        <source>Class folder&apos;s &amp;WebDAV address:</source>
-        <translation>Adresse &amp;WebDAV du dossier de la classe :</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
-    </message>
-    <message>
-        <source>App &amp;password:</source>
-        <translation>Mot de &amp;passe d&apos;application :</translation>
-    </message>
-    <message>
-        <source>&amp;Remember on this device</source>
-        <translation>Se &amp;rappeler sur cet appareil</translation>
-    </message>
-    <message>
-        <source>Type the account that the class&apos;s server knows.</source>
-        <translation>Saisissez le compte que connaît le serveur de la classe.</translation>
-    </message>
-    <message>
-        <source>Asking the class&apos;s server…</source>
-        <translation>Interrogation du serveur de la classe…</translation>
     </message>
 </context>
 </TS>

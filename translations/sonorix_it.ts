@@ -361,6 +361,169 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>done</source>
+        <translation>fatto</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>non iniziato</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>in ritardo</translation>
+    </message>
+    <message>
+        <source>Another device changed the assignments meanwhile; they are shown as they are now. Please make your change again.</source>
+        <translation>Un altro dispositivo ha modificato i compiti nel frattempo; sono mostrati come sono ora. Ripetete la vostra modifica.</translation>
+    </message>
+    <message>
+        <source>Only the teacher may change the assignments.</source>
+        <translation>Solo l&apos;insegnante può modificare i compiti.</translation>
+    </message>
+    <message>
+        <source>The assignments could not be saved.</source>
+        <translation>Non è stato possibile salvare i compiti.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s) due this week: %1</source>
+        <translation>
+            <numerusform>%n compito da fare questa settimana: %1</numerusform>
+            <numerusform>%n compiti da fare questa settimana: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 entro %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drill</source>
+        <translation>%1 di %2 esercizio</translation>
+    </message>
+    <message>
+        <source>%1 of %2 drills</source>
+        <translation>%1 di %2 esercizi</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minute</source>
+        <translation>%1 di %2 minuto</translation>
+    </message>
+    <message>
+        <source>%1 of %2 minutes</source>
+        <translation>%1 di %2 minuti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 class</source>
+        <translation>%1 di %2 classe</translation>
+    </message>
+    <message>
+        <source>%1 of %2 classes</source>
+        <translation>%1 di %2 classi</translation>
+    </message>
+</context>
+<context>
+    <name>ClassLink</name>
+    <message>
+        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
+        <translation>Questo non è l&apos;indirizzo di una cartella su un server, come https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
+        <translation>L&apos;indirizzo della classe deve iniziare con https://; il semplice http:// è permesso solo per questo computer (localhost).</translation>
+    </message>
+    <message>
+        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
+        <translation>L&apos;indirizzo non può contenere un account, una password o una query; scrivete account e password nei loro campi.</translation>
+    </message>
+    <message>
+        <source>Saved to the class.</source>
+        <translation>Salvato nella classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
+        <translation>Il server della classe non è raggiungibile; il lavoro attende la rete.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
+        <translation>La connessione al server della classe si è interrotta durante un invio; sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server did not accept the account or the password.</source>
+        <translation>Il server della classe non ha accettato l&apos;account o la password.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account write there.</source>
+        <translation>Il server della classe non permette a questo account di scrivere lì.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server is full; the work waits until it has room.</source>
+        <translation>Il server della classe è pieno; il lavoro attende finché avrà spazio.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s folder is not on the server; check the address.</source>
+        <translation>La cartella della classe non è sul server; controllate l&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
+        <translation>Il server della classe ha mandato Sonorix a un altro server, cosa che Sonorix rifiuta.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
+        <translation>Il server della classe ha risposto con una pagina web (una pagina di accesso?) invece dei file della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
+        <translation>Il server della classe ha inviato una risposta che Sonorix non sa leggere: non è un elenco di cartella WebDAV, o è troppo grande.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
+        <translation>Il server della classe non dà a un file una versione che Sonorix possa sostituire senza rischi; si riproverà.</translation>
+    </message>
+    <message>
+        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
+        <translation>Altri dispositivi hanno continuato a cambiare il file della classe; si riproverà.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server had a fault; the work will be sent again.</source>
+        <translation>Il server della classe ha avuto un guasto; il lavoro sarà inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
+        <translation>Sonorix non ha potuto scrivere nella cartella dei dati l&apos;elenco del lavoro che attende la classe.</translation>
+    </message>
+    <message>
+        <source>Saved to the class</source>
+        <translation>Salvato nella classe</translation>
+    </message>
+    <message>
+        <source>Changes waiting for the network</source>
+        <translation>Modifiche in attesa della rete</translation>
+    </message>
+    <message>
+        <source>The class&apos;s password is needed to send</source>
+        <translation>Serve la password della classe per inviare</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill waiting for the network</source>
+        <translation>
+            <numerusform>%n esercizio in attesa della rete</numerusform>
+            <numerusform>%n esercizi in attesa della rete</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills waiting for the network</source>
+        <translation>
+            <numerusform>%n esercizio in attesa della rete</numerusform>
+            <numerusform>%n esercizi in attesa della rete</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HeardPicture</name>
     <message>
         <source>What I Heard</source>
@@ -591,6 +754,317 @@
     <message>
         <source>Sonorix&apos;s copyright notice in %1.</source>
         <translation>la nota di copyright di Sonorix in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentEditor</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Istruzioni:</translation>
+    </message>
+    <message>
+        <source>trichords</source>
+        <translation>tricordi</translation>
+    </message>
+    <message>
+        <source>tetrachords</source>
+        <translation>tetracordi</translation>
+    </message>
+    <message>
+        <source>&amp;Cardinality:</source>
+        <translation>&amp;Cardinalità:</translation>
+    </message>
+    <message>
+        <source>Set classes</source>
+        <translation>Classi di insiemi</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Nessuna</translation>
+    </message>
+    <message>
+        <source>close position</source>
+        <translation>posizione stretta</translation>
+    </message>
+    <message>
+        <source>within one octave</source>
+        <translation>entro un&apos;ottava</translation>
+    </message>
+    <message>
+        <source>within two octaves</source>
+        <translation>entro due ottave</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Estensione:</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>accordo</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>mixed figure</source>
+        <translation>figura mista</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Suonare:</translation>
+    </message>
+    <message>
+        <source>drills with enough right answers</source>
+        <translation>esercizi con abbastanza risposte giuste</translation>
+    </message>
+    <message>
+        <source>minutes of practice mode</source>
+        <translation>minuti in modalità pratica</translation>
+    </message>
+    <message>
+        <source>each class right at the first try in practice</source>
+        <translation>ogni classe giusta al primo tentativo in pratica</translation>
+    </message>
+    <message>
+        <source>&amp;Done when:</source>
+        <translation>&amp;Fatto quando:</translation>
+    </message>
+    <message>
+        <source>&amp;How many:</source>
+        <translation>&amp;Quanti:</translation>
+    </message>
+    <message>
+        <source>Each with at least this many &amp;right:</source>
+        <translation>Ognuno con almeno tante &amp;giuste:</translation>
+    </message>
+    <message>
+        <source>And at least this &amp;share right:</source>
+        <translation>E almeno questa &amp;quota giusta:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>D&amp;ue:</source>
+        <translation>&amp;Scadenza:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Il compito ha bisogno di un titolo.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Scegliete almeno una classe di insiemi.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La scadenza viene prima dell&apos;inizio.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsForm</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Compiti</translation>
+    </message>
+    <message>
+        <source>&amp;Open assignments:</source>
+        <translation>Compiti &amp;aperti:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nuovo…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifica…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>&amp;Copia…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sets the drill window to the assignment&apos;s classes, range and play mode; your own settings stay saved.</source>
+        <translation>Imposta la finestra di esercizio su classi, estensione e modo di suonare del compito; le vostre impostazioni restano salvate.</translation>
+    </message>
+    <message>
+        <source>Gives you your own drill settings back.</source>
+        <translation>Vi restituisce le vostre impostazioni di esercizio.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, riga %2: %3</translation>
+    </message>
+    <message>
+        <source>No assignments are set.</source>
+        <translation>Non ci sono compiti assegnati.</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>dal %1</translation>
+    </message>
+    <message>
+        <source>%1, due %2, %3, %4</source>
+        <translation>%1, scadenza %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>No instructions</source>
+        <translation>Nessuna istruzione</translation>
+    </message>
+    <message>
+        <source>Instructions: %1</source>
+        <translation>Istruzioni: %1</translation>
+    </message>
+    <message>
+        <source>The assignment names a set class the catalogue does not have.</source>
+        <translation>Il compito nomina una classe di insiemi che il catalogo non ha.</translation>
+    </message>
+    <message>
+        <source>as a chord</source>
+        <translation>come accordo</translation>
+    </message>
+    <message>
+        <source>as a figure</source>
+        <translation>come figura</translation>
+    </message>
+    <message>
+        <source>as a mixed figure</source>
+        <translation>come figura mista</translation>
+    </message>
+    <message>
+        <source>Started: %1. Play %2.</source>
+        <translation>Avviato: %1. Suonate %2.</translation>
+    </message>
+    <message>
+        <source>Your own drill settings are back.</source>
+        <translation>Le vostre impostazioni di esercizio sono tornate.</translation>
+    </message>
+    <message>
+        <source>The assignments are saved.</source>
+        <translation>I compiti sono salvati.</translation>
+    </message>
+    <message>
+        <source>New Assignment</source>
+        <translation>Nuovo compito</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Modifica il compito</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copia)</translation>
+    </message>
+    <message>
+        <source>Copy Assignment</source>
+        <translation>Copia il compito</translation>
+    </message>
+    <message>
+        <source>Delete Assignment</source>
+        <translation>Elimina il compito</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
+        <translation>Eliminare «%1»? Gli esercizi degli studenti restano come sono.</translation>
+    </message>
+</context>
+<context>
+    <name>TAssignmentsMenu</name>
+    <message>
+        <source>&amp;Assignments…</source>
+        <translation>&amp;Compiti…</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The drill window&apos;s title while an assignment is started: &quot;Sonorix – Trichords, week 1&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClassMenu</name>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Class…</source>
+        <translation>&amp;Entra in una classe…</translation>
+    </message>
+    <message>
+        <source>Class &amp;Password…</source>
+        <translation>&amp;Password della classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the Class</source>
+        <translation>&amp;Lascia la classe</translation>
+    </message>
+    <message>
+        <source>Leave the Class</source>
+        <translation>Lascia la classe</translation>
+    </message>
+    <message>
+        <source>Leave the class? Your drills stay on this computer.</source>
+        <translation>Lasciare la classe? I vostri esercizi restano su questo computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drill still waits for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
+            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills still wait for the network and will not reach the class.</source>
+        <translation>
+            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
+            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1768,41 @@ in totale</translation>
     </message>
 </context>
 <context>
+    <name>TJoinClassForm</name>
+    <message>
+        <source>Class Password</source>
+        <translation>Password della classe</translation>
+    </message>
+    <message>
+        <source>Join a Class</source>
+        <translation>Entrare in una classe</translation>
+    </message>
+    <message>
+        <source>Class folder&apos;s &amp;WebDAV address:</source>
+        <translation>Indirizzo &amp;WebDAV della cartella della classe:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Account:</translation>
+    </message>
+    <message>
+        <source>App &amp;password:</source>
+        <translation>&amp;Password per app:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember on this device</source>
+        <translation>&amp;Ricorda su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Type the account that the class&apos;s server knows.</source>
+        <translation>Scrivete l&apos;account che il server della classe conosce.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Interrogazione del server della classe…</translation>
+    </message>
+</context>
+<context>
     <name>TKeyboardAnswer</name>
     <message>
         <source>1 note</source>
@@ -1937,179 +2446,6 @@ MIDIWAY_SOUNDFONT, MIDIWAY_AUDIO_DRIVER e MIDIWAY_AUDIO_FILE.
     <message>
         <source>The Class Overview of a shared folder is for the teachers named in /etc/sonorix/sonorix.conf.</source>
         <translation>La panoramica della classe di una cartella condivisa è riservata agli insegnanti indicati in /etc/sonorix/sonorix.conf.</translation>
-    </message>
-</context>
-<context>
-    <name>ClassLink</name>
-    <message>
-        <source>This is not the address of a folder on a server, such as https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</source>
-        <translation>Questo non è l&apos;indirizzo di una cartella su un server, come https://cloud.school.example/remote.php/dav/files/ann/Theory 1/.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s address must begin with https://; plain http:// is only allowed for this computer (localhost).</source>
-        <translation>L&apos;indirizzo della classe deve iniziare con https://; il semplice http:// è permesso solo per questo computer (localhost).</translation>
-    </message>
-    <message>
-        <source>The address may not contain an account, a password or a query; type the account and password in their own fields.</source>
-        <translation>L&apos;indirizzo non può contenere un account, una password o una query; scrivete account e password nei loro campi.</translation>
-    </message>
-    <message>
-        <source>Saved to the class.</source>
-        <translation>Salvato nella classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server cannot be reached; the work waits for the network.</source>
-        <translation>Il server della classe non è raggiungibile; il lavoro attende la rete.</translation>
-    </message>
-    <message>
-        <source>The connection to the class&apos;s server broke during a send; it will be sent again.</source>
-        <translation>La connessione al server della classe si è interrotta durante un invio; sarà inviato di nuovo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server did not accept the account or the password.</source>
-        <translation>Il server della classe non ha accettato l&apos;account o la password.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server does not let this account write there.</source>
-        <translation>Il server della classe non permette a questo account di scrivere lì.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server is full; the work waits until it has room.</source>
-        <translation>Il server della classe è pieno; il lavoro attende finché avrà spazio.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s folder is not on the server; check the address.</source>
-        <translation>La cartella della classe non è sul server; controllate l&apos;indirizzo.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent Sonorix to another server, which it refuses.</source>
-        <translation>Il server della classe ha mandato Sonorix a un altro server, cosa che Sonorix rifiuta.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server answered with a web page (a login page?) instead of the class&apos;s files.</source>
-        <translation>Il server della classe ha risposto con una pagina web (una pagina di accesso?) invece dei file della classe.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server sent an answer Sonorix cannot read: no WebDAV folder listing, or far too large.</source>
-        <translation>Il server della classe ha inviato una risposta che Sonorix non sa leggere: non è un elenco di cartella WebDAV, o è troppo grande.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server gives a file no version Sonorix can safely replace; it will try again.</source>
-        <translation>Il server della classe non dà a un file una versione che Sonorix possa sostituire senza rischi; si riproverà.</translation>
-    </message>
-    <message>
-        <source>Other devices kept changing the class&apos;s file; it will be tried again.</source>
-        <translation>Altri dispositivi hanno continuato a cambiare il file della classe; si riproverà.</translation>
-    </message>
-    <message>
-        <source>The class&apos;s server had a fault; the work will be sent again.</source>
-        <translation>Il server della classe ha avuto un guasto; il lavoro sarà inviato di nuovo.</translation>
-    </message>
-    <message>
-        <source>Sonorix could not write the list of work waiting for the class in the data folder.</source>
-        <translation>Sonorix non ha potuto scrivere nella cartella dei dati l&apos;elenco del lavoro che attende la classe.</translation>
-    </message>
-    <message>
-        <source>Saved to the class</source>
-        <translation>Salvato nella classe</translation>
-    </message>
-    <message>
-        <source>Changes waiting for the network</source>
-        <translation>Modifiche in attesa della rete</translation>
-    </message>
-    <message>
-        <source>The class&apos;s password is needed to send</source>
-        <translation>Serve la password della classe per inviare</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill waiting for the network</source>
-        <translation>
-            <numerusform>%n esercizio in attesa della rete</numerusform>
-            <numerusform>%n esercizi in attesa della rete</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills waiting for the network</source>
-        <translation>
-            <numerusform>%n esercizio in attesa della rete</numerusform>
-            <numerusform>%n esercizi in attesa della rete</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TClassMenu</name>
-    <message>
-        <source>&amp;Class</source>
-        <translation>&amp;Classe</translation>
-    </message>
-    <message>
-        <source>&amp;Join a Class…</source>
-        <translation>&amp;Entra in una classe…</translation>
-    </message>
-    <message>
-        <source>Class &amp;Password…</source>
-        <translation>&amp;Password della classe…</translation>
-    </message>
-    <message>
-        <source>&amp;Leave the Class</source>
-        <translation>&amp;Lascia la classe</translation>
-    </message>
-    <message>
-        <source>Leave the Class</source>
-        <translation>Lascia la classe</translation>
-    </message>
-    <message>
-        <source>Leave the class? Your drills stay on this computer.</source>
-        <translation>Lasciare la classe? I vostri esercizi restano su questo computer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drill still waits for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
-            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n drills still wait for the network and will not reach the class.</source>
-        <translation>
-            <numerusform>%n esercizio attende ancora la rete e non raggiungerà la classe.</numerusform>
-            <numerusform>%n esercizi attendono ancora la rete e non raggiungeranno la classe.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TJoinClassForm</name>
-    <message>
-        <source>Class Password</source>
-        <translation>Password della classe</translation>
-    </message>
-    <message>
-        <source>Join a Class</source>
-        <translation>Entrare in una classe</translation>
-    </message>
-    <message>
-        <source>Class folder&apos;s &amp;WebDAV address:</source>
-        <translation>Indirizzo &amp;WebDAV della cartella della classe:</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Account:</translation>
-    </message>
-    <message>
-        <source>App &amp;password:</source>
-        <translation>&amp;Password per app:</translation>
-    </message>
-    <message>
-        <source>&amp;Remember on this device</source>
-        <translation>&amp;Ricorda su questo dispositivo</translation>
-    </message>
-    <message>
-        <source>Type the account that the class&apos;s server knows.</source>
-        <translation>Scrivete l&apos;account che il server della classe conosce.</translation>
-    </message>
-    <message>
-        <source>Asking the class&apos;s server…</source>
-        <translation>Interrogazione del server della classe…</translation>
     </message>
 </context>
 </TS>

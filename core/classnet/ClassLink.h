@@ -62,6 +62,11 @@ class ClassLink : public DrillFiling {
   // As classlink.dat says; a damaged file is no class (and is left alone).
   bool Joined() const { return state_.has_value(); }
   bool HasPassword() const { return sync_ != nullptr; }
+  // The class's address and the account with its password, for a request
+  // of another kind (the class's assignments); nullopt without a password.
+  std::optional<ClassConnection> Connection() const {
+    return sync_ ? std::optional<ClassConnection>(sync_->Connection()) : std::nullopt;
+  }
   std::string Account() const { return state_ ? state_->account : std::string(); }
   // The class folder's address, "" when in no class.
   std::string Address() const;

@@ -65,6 +65,7 @@ class ClassSync {
   void Fold(size_t atLeast, std::function<void(ClassFault, int)> done);
 
   bool Sending() const { return sending_; }
+  const ClassConnection& Connection() const { return connection_; }
   std::string AccountFolder() const;
   // The status line: "Saved to the class" or how many drills wait.
   std::string StatusText();

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "AssignValues.h"
+#include "AssignmentDrill.h"
 #include "Catalogue.h"
 #include "Clock.h"
 #include "CumulativeFile.h"
@@ -30,6 +32,7 @@
 #include "PageValues.h"
 #include "People.h"
 #include "Playback.h"
+#include "PracticeScheduler.h"
 #include "Storage.h"
 
 // --- the page's storage and clock -------------------------------------------------
@@ -206,7 +209,11 @@ class WebDrill : public DrillListener, private FilteredDrillSide {
     s_.ReplaceUndrilledQuestion();
   }
 
-  void LoginNewPerson() { s_.EndForNewPerson(); }
+  // Another person's drill starts from their own settings.
+  void LoginNewPerson() {
+    StopAssignment();
+    s_.EndForNewPerson();
+  }
 
   // --- the drill window ---
   DrillViewValue View() const {
@@ -301,6 +308,20 @@ class WebDrill : public DrillListener, private FilteredDrillSide {
     steps_.Close(save);
   }
 
+  // --- an assignment's settings over the student's own ---
+  // Its classes, range and play mode in force, saved as nobody's; false when
+  // the catalogue lacks one of its classes.
+  bool StartAssignment(const emscripten::val& value) {
+    const auto settings = run_.Start(AssignmentOf(value), ListsOf(s_.catalogue), SettingsOf(Filters()));
+    if (settings) ApplySettings(steps_, Filters(), *settings);
+    return settings.has_value();
+  }
+  // The student's own settings back, as they were at Start.
+  void StopAssignment() {
+    if (const auto own = run_.Stop()) ApplySettings(steps_, Filters(), *own);
+  }
+  std::string AssignmentTitle() const { return run_.Title(); }
+
   // --- the error report ---
   std::string ErrorReport(bool cumulative, bool forms, bool rips, bool confusions) {
     ReportOptions options;
@@ -358,9 +379,14 @@ class WebDrill : public DrillListener, private FilteredDrillSide {
   int ListLength() const override { return Filters().ListLength(); }
   void ShowRows(const std::vector<int32_t>& rows) override { s_.SetAnswerRows(rows.data(), static_cast<int>(rows.size())); }
   void UseNoteCount(int noteCount) override { s_.SetNoteCount(noteCount); }
-  void Save(const FilterState& state) override { SaveFiltersFile(kFiltersFileName, state); }
+  // While an assignment is started its settings are not the student's: nothing is saved.
+  void Save(const FilterState& state) override {
+    if (!run_.Started()) SaveFiltersFile(kFiltersFileName, state);
+  }
   void FiltersApplied() override { s_.ReplaceUndrilledQuestion(); }
-  void SaveFilters() const { SaveFiltersFile(kFiltersFileName, Filters().State()); }
+  void SaveFilters() const {
+    if (!run_.Started()) SaveFiltersFile(kFiltersFileName, Filters().State());
+  }
   std::vector<std::string> ClassNamesOfFile() const {
     // The catalogue's records in file order: entries 2 onwards.
     std::vector<std::string> names;
@@ -413,6 +439,7 @@ class WebDrill : public DrillListener, private FilteredDrillSide {
   std::optional<EndOfDrill> files_;
   ErrorStats cumulative_{};
   FilterState saved_;
+  AssignmentRun run_;
   bool saveBox_ = true;
   bool loggedIn_ = false;
   bool catalogueMissing_ = false;
@@ -446,5 +473,8 @@ EMSCRIPTEN_BINDINGS(sonorix) {
       .function("close", &WebDrill::Close)
       .function("takeNotes", &WebDrill::TakeNotes)
       .function("question", &WebDrill::Question)
-      .function("rowListIndices", &WebDrill::RowListIndices);
+      .function("rowListIndices", &WebDrill::RowListIndices)
+      .function("startAssignment", &WebDrill::StartAssignment)
+      .function("stopAssignment", &WebDrill::StopAssignment)
+      .function("assignment", &WebDrill::AssignmentTitle);
 }

@@ -18,6 +18,7 @@
 #include "ClassFigures.h"
 #include "ClassOverviewReport.h"
 #include "Clock.h"
+#include "PageClass.h"
 #include "PageDrill.h"
 #include "PageValues.h"
 #include "ReportReader.h"
@@ -131,6 +132,8 @@ class WebClassOverview {
     // The browser keeps six connections to the server busy from its own queue,
     // while the page works through the answers it already has.
     fetch_->SetRequestsInFlight(16);
+    // The assignments' statuses hear the folders as they are read.
+    if (PageFolderSink()) fetch_->SetFolderSink(PageFolderSink());
     fetch_->Start(
         [this](FetchProgress p) { listener_.call<void>("progress", p.done, p.total); },
         [this, today](ClassFetchResult result) {

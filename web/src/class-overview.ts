@@ -2,6 +2,7 @@
 // server, read by the core (only what changed since the last look), shown as
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
+import { afterClassRead, assignmentReport, beforeClassRead, csvWithAssignments, drawAssignmentTable } from './assign-overview';
 import { currentClass } from './class-connection';
 import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
@@ -203,6 +204,7 @@ class OverviewDialog {
     this.cancelled = false;
     this.progress(0, 0);
     void this.draw();
+    await beforeClassRead(address, account, password);
     const [fault, cancelled] = await new Promise<[string, boolean]>((resolve) => {
       const listener = {
         progress: (done: number, total: number) => this.progress(done, total),
@@ -216,6 +218,7 @@ class OverviewDialog {
     this.cancelled = cancelled;
     this.fault = fault;
     this.shown = await act(() => native.overview());
+    await afterClassRead(!fault && !cancelled, this.shown, address, account, password);
     await this.draw();
   }
 
@@ -241,6 +244,7 @@ class OverviewDialog {
     else summary.textContent = o ? this.summary(o) : '';
     $('co-table-caption').textContent = t('Class');
     const drawn = this.table.draw(o?.rows ?? []);
+    drawAssignmentTable(o, () => void this.draw());
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
       (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
@@ -297,7 +301,8 @@ class OverviewDialog {
   private exportCsv() {
     const native = this.native;
     if (!native || !this.shown) return;
-    void act(() => native.csv(csvSeparator())).then((csv) => download(new Blob([csv], { type: 'text/csv' }), 'class.csv'));
+    const separator = csvSeparator();
+    void act(() => native.csv(separator)).then((csv) => download(new Blob([csvWithAssignments(csv, separator) as BlobPart], { type: 'text/csv' }), 'class.csv'));
   }
 
   // The browser's print (to paper or PDF), also from the browser's own menu
@@ -318,7 +323,7 @@ class OverviewDialog {
     };
     const parts: HTMLElement[] = [el('h2', `Sonorix — ${t('Class Overview')}, ${o.today}`)];
     if (o.first) parts.push(el('p', arg(t('Drills and practice from %1 to %2.'), o.first, o.last)));
-    parts.push(el('p', this.summary(o)), table(columns.general), table(columns.modes));
+    parts.push(el('p', this.summary(o)), table(columns.general), table(columns.modes), ...assignmentReport(o));
     report.replaceChildren(...parts);
     // After the legend and the lists, as the desktop's report ends.
     const students = $('co-students');

@@ -3,7 +3,10 @@
 // plain values (embind's value objects): nothing here parses text.
 import type { HttpAnswer, HttpRequestValue } from './class-http';
 import { workerHttp } from './class-http';
+import type { AssignmentValue, WebAssignmentsNative } from './core-assign';
 import type { FileStore } from './storage';
+
+export type * from './core-assign';
 
 // A note of a plan, on a clock of the plan's own from 0.
 export interface CoreNote {
@@ -115,6 +118,12 @@ export interface WebDrillNative extends NativeObject {
   // The notes the last calls left to play, once.
   takeNotes(): CoreNote[];
   nameOfRow(row: number): string;
+  // An assignment's settings in force over the student's own, saved as nobody's; false when a class is unknown.
+  startAssignment(assignment: AssignmentValue): boolean;
+  // The student's own settings back.
+  stopAssignment(): void;
+  // The started assignment's title, '' when none.
+  assignment(): string;
 }
 
 // What one call into the drill gave: its own result, the notes it left to
@@ -429,6 +438,7 @@ export interface CoreModule {
   WebNotation: new (catalogue: string) => WebNotationNative;
   WebClass: new () => WebClassNative;
   WebClassOverview: { new (catalogue: string): WebClassOverviewNative; columns(): ClassColumns };
+  WebAssignments: new (catalogue: string) => WebAssignmentsNative;
   runTask(id: number): void;
   // The answer of the class's server to the core's request `id` (web/core/WebTransport.cpp).
   httpAnswered(id: number, answer: HttpAnswer): void;

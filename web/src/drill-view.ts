@@ -2,6 +2,7 @@
 // BEGIN/END and the play buttons, and the drill's keys, as on the desktop.
 import type { DrillView } from './core';
 import { judgedText, startedText, stateText } from './announce';
+import { drawStarted } from './assign-view';
 import { heardAfterAnswer } from './heard-view';
 import { $, act, check, files, onRender, page, pacing, say, tell, view } from './page';
 import { showFilters } from './filters-dialog';
@@ -34,6 +35,7 @@ export function render(next: DrillView = page.drill.view()) {
   check('range', v.range);
   check('manner', v.manner);
   page.practice?.refresh();
+  drawStarted();
 }
 onRender(render);
 

@@ -1,4 +1,5 @@
 // The menu bar: each item's window or action, and Escape to close a menu.
+import { sayDue, showAssignments } from './assign-view';
 import { exportData, importData } from './data-dialog';
 import { showJoin, showLeave } from './class-view';
 import { showFilters } from './filters-dialog';
@@ -14,6 +15,7 @@ import { showReadme } from './readme-dialog';
 export async function loginAgain() {
   await showLogin();
   await act((d) => d.shown());
+  void sayDue();
 }
 
 export function wireMenu() {
@@ -32,6 +34,7 @@ export function wireMenu() {
     confusions: () => void showConfusions(),
     'join-class': () => void showJoin(),
     'leave-class': () => void showLeave(),
+    assignments: () => void showAssignments(),
     // Loaded when first used: most pages are a student's.
     'class-overview': () => void import('./class-overview').then((m) => m.showClassOverview()),
   };

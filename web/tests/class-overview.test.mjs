@@ -266,16 +266,17 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   await page.emulateMedia({ media: 'screen' });
   assert.equal(await page.isVisible('#co-report'), false);
 
-  // The first read: the class, each folder, and every part once.
+  // The first read: the class's assignments, the class, each folder, and every part once.
   const first = [...requests];
   assert.equal(first.filter((r) => r.startsWith('PROPFIND')).length, 3, first.join('\n'));
-  assert.equal(first.filter((r) => r.startsWith('GET')).length, partCount(), first.join('\n'));
+  assert.equal(first.filter((r) => r.startsWith('GET')).length, partCount() + 1, first.join('\n'));
+  assert.equal(first.filter((r) => r === `GET /${className}/assignments.txt`).length, 1, first.join('\n'));
 
-  // Reopened with nothing changed: only the listings.
+  // Reopened with nothing changed: only the assignments and the listings.
   requests.length = 0;
   await page.keyboard.press('Escape');
   await openOverview(page, 'teacher', 't-pw');
-  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
+  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['GET', 'PROPFIND', 'PROPFIND', 'PROPFIND']);
   assert.deepEqual((await table(page, '#co-table tbody')).map((r) => r[col('Drills')]), rows.map((r) => r[col('Drills')]));
 
   // A new drill of ann's: that one file is fetched, and her row counts it.
@@ -283,7 +284,7 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   at.put('ann', 'report.dat.a1b2.3', drills()[0]);
   await page.keyboard.press('Escape');
   await openOverview(page, 'teacher', 't-pw');
-  assert.deepEqual(requests.filter((r) => r.startsWith('GET')), [`GET /${className}/ann/report.dat.a1b2.3`]);
+  assert.deepEqual(requests.filter((r) => r.startsWith('GET')), [`GET /${className}/assignments.txt`, `GET /${className}/ann/report.dat.a1b2.3`]);
   const [ann] = await table(page, '#co-table tbody');
   assert.equal(Number(ann[col('Drills')]), commandFigures().get('ann').drills);
   assert.equal(Number(ann[col('Drills')]), Number(rows[0][col('Drills')]) + 1);
@@ -295,7 +296,7 @@ test('the teacher sees the class as the desktop command reads it, and a reopen f
   await page.waitForSelector('body[data-ready=yes]');
   requests.length = 0;
   await openOverview(page, 'teacher', 't-pw');
-  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['PROPFIND', 'PROPFIND', 'PROPFIND']);
+  assert.deepEqual(requests.filter((r) => !r.startsWith('OPTIONS')).map((r) => r.split(' ')[0]), ['GET', 'PROPFIND', 'PROPFIND', 'PROPFIND']);
   assert.equal((await table(page, '#co-table tbody')).length, 2);
 
   // Leaving the class on this device takes the classmates' files with it.

@@ -4,59 +4,25 @@
 // drills land once, in their own folder, whatever the network does.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer, connect } from 'node:net';
-import { tmpdir } from 'node:os';
+import { existsSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, login, openPage, root, serve } from './harness.mjs';
+import { browser, drillRight, login, openPage, serve } from './harness.mjs';
+import { DavClass } from './dav.mjs';
 
 const skip = existsSync('/usr/sbin/apache2') ? false : 'apache2 is not installed';
 const className = 'Theory 1';
 
-async function freePort() {
-  const s = createServer();
-  await new Promise((r) => s.listen(0, '127.0.0.1', r));
-  const { port } = s.address();
-  await new Promise((r) => s.close(r));
-  return port;
-}
-
-const listening = (port) =>
-  new Promise((resolve) => {
-    const c = connect(port, '127.0.0.1', () => (c.destroy(), resolve(true)));
-    c.on('error', () => resolve(false));
-  });
-
-class ClassServer {
+// The class's Apache, and what its drills left in each account's folder.
+class ClassServer extends DavClass {
   constructor(origin) {
-    this.dir = mkdtempSync(join(tmpdir(), 'sonorix-dav-'));
-    this.origin = origin;
+    super(origin, className, ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw']);
   }
-  async start() {
-    this.port ??= await freePort();
-    const accounts = ['teacher:t-pw', 'ann:a-pw', 'bob:b-pw'];
-    this.process = spawn('bash', [join(root, 'scripts', 'class-server.sh'), this.dir, String(this.port), this.origin, className, ...accounts], {
-      stdio: ['ignore', 'inherit', 'inherit'],
-    });
-    this.exited = new Promise((r) => this.process.once('exit', r));
-    for (let i = 0; i < 100 && !(await listening(this.port)); i++) await new Promise((r) => setTimeout(r, 100));
-    assert.ok(await listening(this.port), 'Apache did not start');
-  }
-  async stop() {
-    this.process?.kill('SIGTERM');
-    await this.exited;
-    this.process = null;
-  }
-  get address() {
-    return `http://127.0.0.1:${this.port}/${encodeURIComponent(className)}/`;
-  }
-  folder(account) {
-    return join(this.dir, 'dav', className, account);
+  accountFolder(account) {
+    return join(this.folder, account);
   }
   // The names of the drill log's parts in the account's folder.
   reportParts(account) {
-    const dir = this.folder(account);
+    const dir = this.accountFolder(account);
     return existsSync(dir) ? readdirSync(dir).filter((n) => n.startsWith('report.dat.')) : [];
   }
   // The parts not among `before`, in the order of their numbers (one device's).
@@ -64,7 +30,7 @@ class ClassServer {
     return this.reportParts(account)
       .filter((n) => !before.includes(n))
       .sort((a, b) => Number(a.split('.').pop()) - Number(b.split('.').pop()))
-      .map((n) => readFileSync(join(this.folder(account), n), 'latin1'));
+      .map((n) => readFileSync(join(this.accountFolder(account), n), 'latin1'));
   }
 }
 
@@ -141,22 +107,7 @@ async function leave(page) {
 // One drill to its score; what it added to the page's report.dat.
 async function drill(page) {
   const before = await fileText(page, 'report.dat');
-  await page.click('#begin');
-  await idle(page);
-  for (let i = 0; i < 40; i++) {
-    const v = await page.evaluate(() => window.sonorixTest.view());
-    if (v.begin === 'END' && v.beginEnabled) break;
-    const q = await page.evaluate(() => window.sonorixTest.question());
-    const rows = await page.evaluate(() => window.sonorixTest.rowListIndices());
-    await page.evaluate(() => window.sonorixTest.advance(3000));
-    await page.fill('#edit1', v.rows[rows.indexOf(q.listIndex)].name);
-    await page.press('#edit1', 'Enter');
-    await idle(page);
-  }
-  await page.click('#begin');
-  await page.waitForSelector('#score-dialog[open]');
-  await page.click('#s-ok');
-  await idle(page);
+  await drillRight(page);
   const after = await fileText(page, 'report.dat');
   assert.ok(after.startsWith(before) && after.length > before.length);
   return after.slice(before.length);
@@ -181,7 +132,7 @@ test('two students join and drill: each drill is on the server once, in its own 
   assert.deepEqual(dav.newParts('ann'), [annDrill]);
   assert.deepEqual(dav.newParts('bob'), [bobDrill]);
   // And each drill's error statistics, as its errors.dat took them.
-  for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.folder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
+  for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.accountFolder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
   // The password went only in the Authorization header, never in an address.
   assert.ok(asked.length > 0 && asked.every((u) => !u.includes('a-pw')));
 
@@ -301,7 +252,7 @@ test('a wrong password and a classmate\'s folder are said so, and what waits sta
   // A classmate's folder as the class: the server forbids it, and the class joined stays with what waits.
   const bobs = `${dav.address}bob/`;
   assert.match(await joinClass(ann.page, { account: 'ann', password: 'a-pw', address: bobs }), /does not let this account write there/);
-  assert.equal(existsSync(join(dav.folder('bob'), 'ann')), false);
+  assert.equal(existsSync(join(dav.accountFolder('bob'), 'ann')), false);
   assert.deepEqual(dav.newParts('ann', before), []);
   assert.equal(await joinClass(ann.page, { account: 'ann', password: 'a-pw', remember: true }), '');
   await waitForStatus(ann.page, 'Saved to the class');
@@ -402,7 +353,7 @@ test('after 32 drills the page folds its parts into one, its singles deleted', {
   assert.equal(folded.length, 1, mine.join(' '));
   assert.equal(covered(mine), false, mine.join(' '));
   // The folded part holds the singles it replaced, in order; the rest stay single, once each.
-  const text = (n) => readFileSync(join(dav.folder('bob'), n), 'latin1');
+  const text = (n) => readFileSync(join(dav.accountFolder('bob'), n), 'latin1');
   const singles = mine.filter((n) => !n.includes('-')).sort((a, b) => number(a) - number(b));
   assert.equal(text(folded[0]) + singles.map(text).join(''), drills.join(''));
 });

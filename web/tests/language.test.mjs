@@ -89,7 +89,7 @@ test('every view under de shows only the catalogue\'s German, and the choice is 
     await summary.click();
   }
   await look('drill', 'main');
-  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog'], ['join-class', 'join-dialog'], ['class-overview', 'class-overview-dialog']]) {
+  for (const [action, dialog] of [['filters', 'filters-dialog'], ['midi', 'midi-dialog'], ['about', 'about-dialog'], ['keys', 'keys-dialog'], ['pacing', 'pacing-dialog'], ['keyboard', 'keyboard-dialog'], ['progress', 'progress-dialog'], ['confusions', 'confusions-dialog'], ['join-class', 'join-dialog'], ['assignments', 'assign-dialog'], ['class-overview', 'class-overview-dialog']]) {
     await page.evaluate((a) => document.querySelector(`[data-action=${a}]`).click(), action);
     await page.waitForSelector(`#${dialog}[open]`);
     await look(action, `#${dialog}`);

@@ -408,4 +408,122 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebAssign</name>
+    <message>
+        <source>Assignments…</source>
+        <translation>Aufgaben…</translation>
+    </message>
+    <message>
+        <source>Due this week</source>
+        <translation>Diese Woche fällig</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Instructions (a few lines)</source>
+        <translation>Anleitung (einige Zeilen)</translation>
+    </message>
+    <message>
+        <source>Done when</source>
+        <translation>Erledigt, wenn</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Wie viele</translation>
+    </message>
+    <message>
+        <source>Each with at least this many right</source>
+        <translation>Jede mit mindestens so vielen richtigen</translation>
+    </message>
+    <message>
+        <source>And at least this share right (%)</source>
+        <translation>Und mindestens so viel richtig (%)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Times per class</source>
+        <translation>Mal je Klasse</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Join a class to see its assignments (Class › Join a Class…).</source>
+        <translation>Treten Sie einer Klasse bei, um ihre Aufgaben zu sehen (Klasse › Einer Klasse beitreten…).</translation>
+    </message>
+    <message>
+        <source>Stop &quot;%1&quot;</source>
+        <translation>„%1“ beenden</translation>
+    </message>
+    <message>
+        <source>From %1, due %2</source>
+        <translation>Ab %1, fällig %2</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Kopieren…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Assignment: %1</source>
+        <translation>Aufgabe: %1</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Reading the assignments…</source>
+        <translation>Die Aufgaben werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Geben Sie Beginn und Fälligkeit an.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Die Zahlen des Ziels sind ganze Zahlen: mindestens 1 Übung, Minute oder Mal, 0 bis 100 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s)</source>
+        <translation>
+            <numerusform>%n Aufgabe</numerusform>
+            <numerusform>%n Aufgaben</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

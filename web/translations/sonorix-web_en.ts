@@ -56,4 +56,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebAssign</name>
+    <message numerus="yes">
+        <source>%n assignment(s)</source>
+        <translation>
+            <numerusform>%n assignment</numerusform>
+            <numerusform>%n assignments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s) due this week: %1</source>
+        <translation>
+            <numerusform>%n assignment due this week: %1</numerusform>
+            <numerusform>%n assignments due this week: %1</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

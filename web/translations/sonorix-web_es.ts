@@ -408,4 +408,122 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebAssign</name>
+    <message>
+        <source>Assignments…</source>
+        <translation>Tareas…</translation>
+    </message>
+    <message>
+        <source>Due this week</source>
+        <translation>Entrega esta semana</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Nueva…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Instructions (a few lines)</source>
+        <translation>Instrucciones (unas líneas)</translation>
+    </message>
+    <message>
+        <source>Done when</source>
+        <translation>Hecho cuando</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Cuántos</translation>
+    </message>
+    <message>
+        <source>Each with at least this many right</source>
+        <translation>Cada uno con al menos tantas respuestas correctas</translation>
+    </message>
+    <message>
+        <source>And at least this share right (%)</source>
+        <translation>Y al menos esta proporción correcta (%)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Times per class</source>
+        <translation>Veces por clase</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Join a class to see its assignments (Class › Join a Class…).</source>
+        <translation>Únase a una clase para ver sus tareas (Clase › Unirse a una clase…).</translation>
+    </message>
+    <message>
+        <source>Stop &quot;%1&quot;</source>
+        <translation>Detener «%1»</translation>
+    </message>
+    <message>
+        <source>From %1, due %2</source>
+        <translation>Desde %1, entrega %2</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Editar…</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Copiar…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Eliminar…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Assignment: %1</source>
+        <translation>Tarea: %1</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>Reading the assignments…</source>
+        <translation>Leyendo las tareas…</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indique la fecha de inicio y la de entrega.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Los números del objetivo son enteros: al menos 1 ejercicio, minuto o vez, de 0 a 100 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s)</source>
+        <translation>
+            <numerusform>%n tarea</numerusform>
+            <numerusform>%n tareas</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -408,4 +408,122 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebAssign</name>
+    <message>
+        <source>Assignments…</source>
+        <translation>Devoirs…</translation>
+    </message>
+    <message>
+        <source>Due this week</source>
+        <translation>À rendre cette semaine</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Nouveau…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Devoir</translation>
+    </message>
+    <message>
+        <source>Instructions (a few lines)</source>
+        <translation>Consignes (quelques lignes)</translation>
+    </message>
+    <message>
+        <source>Done when</source>
+        <translation>Fait quand</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Combien</translation>
+    </message>
+    <message>
+        <source>Each with at least this many right</source>
+        <translation>Chacun avec au moins autant de bonnes réponses</translation>
+    </message>
+    <message>
+        <source>And at least this share right (%)</source>
+        <translation>Et au moins cette part de bonnes réponses (%)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Times per class</source>
+        <translation>Fois par classe</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Join a class to see its assignments (Class › Join a Class…).</source>
+        <translation>Rejoignez une classe pour voir ses devoirs (Classe › Rejoindre une classe…).</translation>
+    </message>
+    <message>
+        <source>Stop &quot;%1&quot;</source>
+        <translation>Arrêter « %1 »</translation>
+    </message>
+    <message>
+        <source>From %1, due %2</source>
+        <translation>Du %1, à rendre le %2</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Copier…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Assignment: %1</source>
+        <translation>Devoir : %1</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>Reading the assignments…</source>
+        <translation>Lecture des devoirs…</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indiquez la date de début et la date de remise.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Les nombres de l’objectif sont entiers : au moins 1 exercice, minute ou fois, de 0 à 100 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s)</source>
+        <translation>
+            <numerusform>%n devoir</numerusform>
+            <numerusform>%n devoirs</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -408,4 +408,122 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WebAssign</name>
+    <message>
+        <source>Assignments…</source>
+        <translation>Compiti…</translation>
+    </message>
+    <message>
+        <source>Due this week</source>
+        <translation>In scadenza questa settimana</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Nuovo…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Compito</translation>
+    </message>
+    <message>
+        <source>Instructions (a few lines)</source>
+        <translation>Istruzioni (alcune righe)</translation>
+    </message>
+    <message>
+        <source>Done when</source>
+        <translation>Fatto quando</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Quanti</translation>
+    </message>
+    <message>
+        <source>Each with at least this many right</source>
+        <translation>Ognuno con almeno tante risposte giuste</translation>
+    </message>
+    <message>
+        <source>And at least this share right (%)</source>
+        <translation>E almeno questa quota giusta (%)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>Times per class</source>
+        <translation>Volte per classe</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Join a class to see its assignments (Class › Join a Class…).</source>
+        <translation>Unisciti a una classe per vederne i compiti (Classe › Unisciti a una classe…).</translation>
+    </message>
+    <message>
+        <source>Stop &quot;%1&quot;</source>
+        <translation>Ferma «%1»</translation>
+    </message>
+    <message>
+        <source>From %1, due %2</source>
+        <translation>Dal %1, scadenza %2</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Copia…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Elimina…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Assignment: %1</source>
+        <translation>Compito: %1</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Salvataggio…</translation>
+    </message>
+    <message>
+        <source>Reading the assignments…</source>
+        <translation>Lettura dei compiti…</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indica la data di inizio e la scadenza.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>I numeri dell’obiettivo sono interi: almeno 1 esercizio, minuto o volta, da 0 a 100 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assignment(s)</source>
+        <translation>
+            <numerusform>%n compito</numerusform>
+            <numerusform>%n compiti</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,204 @@
+// Class > "Assignments" in the drill window: each student of the fixture
+// class sees the statuses worked out by hand, through the core's judge;
+// "Start" drills the assignment without touching the student's saved
+// filters and "Stop" gives them back; the teacher's editor writes what it shows.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QScreen>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "AssignFixture.h"
+#include "AssignmentEditor.h"
+#include "AssignmentsForm.h"
+#include "AssignmentsMenu.h"
+#include "ClassMenu.h"
+#include "DataFile.h"
+#include "DrillWindowTest.h"
+#include "Sxlogin.h"
+
+namespace {
+
+constexpr int32_t kToday = 45000;  // a Wednesday
+
+// With SONORIX_SCREENSHOTS naming a folder, under a real X server
+// (xvfb-run -s "-screen 0 1280x760x24"), the screen as the README shows it.
+bool Shooting() {
+  const char* dir = std::getenv("SONORIX_SCREENSHOTS");
+  return dir && *dir;
+}
+void SaveScreen(const QString& name) {
+  if (!Shooting()) return;
+  QTest::qWait(300);
+  QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(std::getenv("SONORIX_SCREENSHOTS")) +
+                                                       "/" + name);
+}
+
+class AssignmentsDesktopTest : public DrillWindowTest {
+ protected:
+  void SetUp() override {
+    clock_.today = kToday;
+    DrillWindowTest::SetUp();
+    if (HasFatalFailure()) return;
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Load("ftclass.dat"));
+    lists_ = ListsOf(catalogue);
+    const assign_fixture::ClassFiles c = assign_fixture::MakeClass(lists_, kToday);
+    dir_.Write("report.dat", c.report);
+    dir_.Write("practice.dat", c.practice);
+    dir_.Write("people.dat", c.people);
+    dir_.Write("assignments.txt", c.assignments);
+  }
+  // "Bob: late/0 of 2 drills, ..." as the window's rows show it.
+  static std::string Seen(const std::string& name, const TAssignmentsForm& form) {
+    std::string text = name + ":";
+    for (int r = 0; r < form.List->topLevelItemCount(); ++r) {
+      const QStringList cells = form.RowTexts(r);
+      text += (r ? ", " : " ") + (cells[3] + "/" + cells[2]).toStdString();
+    }
+    return text;
+  }
+  PracticeLists lists_;
+};
+
+TEST_F(AssignmentsDesktopTest, EachStudentSeesTheStatusesOfTheFixtureClass) {
+  CreateAndShowLoggedIn("Ann");
+  TAssignmentsMenu* menu = TAssignmentsMenu::Of(Form1);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(TClassMenu::Of(Form1)->Class1->actions().contains(menu->Assignments1));
+  const std::vector<std::string> names = {"Ann", "Bob", "Cleo", "Dan"};
+  for (size_t i = 0; i < names.size(); ++i) {
+    Form1->CurrentPersonName = names[i];
+    TAssignmentsForm form(*menu, Form1);
+    ASSERT_EQ(form.List->topLevelItemCount(), 3);
+    EXPECT_EQ(Seen(names[i], form), assign_fixture::Expected()[i]);
+  }
+  // The damaged line is named; the first assignment's instructions are shown.
+  TAssignmentsForm form(*menu, Form1);
+  EXPECT_TRUE(form.Message->text().contains("line 5")) << form.Message->text().toStdString();
+  EXPECT_EQ(form.Instructions->text(), "Two chords only.");
+  EXPECT_EQ(form.RowTexts(0)[0], "Pair drills");
+  EXPECT_EQ(form.RowTexts(0)[1], DayText(kToday - 1));
+
+  // After a login, the status line says what is still due this week, for a screen reader too.
+  Form1->CurrentPersonName = "Bob";
+  emit LoginForm->finished(QDialog::Accepted);
+  QApplication::processEvents();
+  const QString due = "1 assignment due this week: Practice time by " + DayText(kToday + 4);
+  EXPECT_EQ(menu->DueLabel->text(), due);
+  EXPECT_EQ(menu->DueLabel->accessibleName(), due);
+  EXPECT_TRUE(Form1->statusBar()->isVisible());
+  Form1->CurrentPersonName = "Ann";
+  emit LoginForm->finished(QDialog::Accepted);
+  QApplication::processEvents();
+  EXPECT_EQ(menu->DueLabel->text(), "");
+
+  if (Shooting()) {
+    // The teacher's view: the list with its buttons, and the editor beside it.
+    Form1->hide();
+    TAssignmentsForm teacher(*menu);
+    teacher.List->setCurrentItem(teacher.List->topLevelItem(2));
+    teacher.move(10, 10);
+    teacher.resize(660, 420);
+    teacher.show();
+    TAssignmentEditor editor(teacher.Assignments()[2], lists_);
+    editor.setWindowTitle(TAssignmentsForm::tr("Edit Assignment"));
+    editor.move(690, 10);
+    editor.show();
+    SaveScreen("desktop-assignments-teacher.png");
+  }
+}
+
+TEST_F(AssignmentsDesktopTest, StartDrillsTheAssignmentAndStopGivesTheOwnSettingsBack) {
+  // Bob's own: all tetrachords within two octaves, as a mixed figure.
+  dir_.Write("filters.dat", FormatFiltersFile({kAllTetrachordsLow, kAllTetrachordsHigh, 5}));
+  CreateAndShowLoggedIn("Bob", 1);
+  Form1->RadioGroup->SetItemIndex(2);
+  const std::string saved = ReadFile("filters.dat");
+  const QString title = Form1->windowTitle();
+  const FilterModel& model = Form1->Session().filters;
+  const DrillSettings own = SettingsOf(model);
+  ASSERT_EQ(own.filters.ModeCode, 5);
+
+  TAssignmentsMenu* menu = TAssignmentsMenu::Of(Form1);
+  TAssignmentsForm form(*menu, Form1);
+  form.List->setCurrentItem(form.List->topLevelItem(0));
+  ASSERT_TRUE(form.StartButton->isEnabled());
+  form.StartButton->click();
+  EXPECT_TRUE(Form1->windowTitle().contains("Pair drills")) << Form1->windowTitle().toStdString();
+  ASSERT_EQ(Form1->ListBox->count(), 2);
+  EXPECT_EQ(RowClass(0).name, "1");  // 3-1 and 3-11, after the "3 -" prefix
+  EXPECT_EQ(RowClass(1).name, "11");
+  EXPECT_EQ(Form1->RadioGroup1->ItemIndex(), 0);
+  EXPECT_EQ(Form1->RadioGroup2->ItemIndex(), 0);
+  EXPECT_EQ(Form1->RadioGroup->ItemIndex(), 0);
+  EXPECT_TRUE(form.StopButton->isEnabled());
+  // A drill of it counts for it: the filter record is exactly the assigned one.
+  EXPECT_EQ(SettingsOf(model).filters.LowMask, assign_fixture::Filter(lists_, {"3-1", "3-11"}, 0).LowMask);
+  menu->TellWhatIsDue();
+  if (Shooting()) {
+    // A student of a lab's shared folder, who may not change the assignments.
+    SetSharedDataFolder(dir_.Path("config"), dir_.Path("kept"));
+    SetAccountIsTeacher(false);
+    TAssignmentsForm student(*menu, Form1);
+    SetSharedDataFolder("", "");
+    student.List->setCurrentItem(student.List->topLevelItem(0));
+    student.Message->setText(form.Message->text());
+    Form1->move(10, 10);
+    student.move(Form1->frameGeometry().right() + 20, 10);
+    student.resize(740, 380);
+    student.show();
+    SaveScreen("desktop-assignments-student.png");
+  }
+  // The selectors changed meanwhile are not the student's own settings.
+  Form1->RadioGroup2->SetItemIndex(1);
+  EXPECT_EQ(ReadFile("filters.dat"), saved);
+
+  form.StopButton->click();
+  EXPECT_EQ(SettingsOf(model), own);
+  EXPECT_EQ(Form1->RadioGroup->ItemIndex(), 2);
+  EXPECT_EQ(Form1->RadioGroup2->ItemIndex(), 2);
+  EXPECT_EQ(Form1->ListBox->count(), kTetrachordCount);
+  EXPECT_EQ(Form1->windowTitle(), title);
+  EXPECT_EQ(ReadFile("filters.dat"), saved);
+  EXPECT_FALSE(form.StopButton->isEnabled());
+}
+
+// What the editor shows is what it gives back, for every kind of goal.
+TEST_F(AssignmentsDesktopTest, TheTeachersEditorGivesBackWhatItShows) {
+  const AssignmentFile file = ParseAssignments(ReadFile("assignments.txt"));
+  for (const Assignment& a : file.assignments) {
+    TAssignmentEditor editor(a, lists_);
+    EXPECT_EQ(editor.Result(), a) << a.title;
+  }
+  TAssignmentEditor editor(file.assignments[0], lists_);
+  // Tetrachords: the boxes of that list, in catalogue order, all on at first.
+  editor.CardinalityBox->setCurrentIndex(1);
+  ASSERT_EQ(editor.ClassBoxes.size(), static_cast<size_t>(kTetrachordCount));
+  EXPECT_EQ(editor.ClassBoxes[0]->text(), "4-1");
+  EXPECT_TRUE(editor.Result().allClasses);
+  for (QCheckBox* box : editor.ClassBoxes) box->setChecked(box->text() == "4-Z15");
+  editor.GoalBox->setCurrentIndex(1);
+  EXPECT_FALSE(editor.RightBox->isVisibleTo(&editor));
+  editor.CountBox->setValue(25);
+  editor.DueEdit->setDate(editor.StartEdit->date().addDays(-1));
+  editor.accept();
+  EXPECT_FALSE(editor.Problem->text().isEmpty());  // due before the start: not taken
+  editor.DueEdit->setDate(editor.StartEdit->date().addDays(3));
+  const Assignment got = editor.Result();
+  EXPECT_EQ(got.cardinality, 4);
+  EXPECT_EQ(got.classes, std::vector<std::string>{"4-Z15"});
+  EXPECT_EQ(got.goal, AssignmentGoal::Minutes);
+  EXPECT_EQ(got.count, 25);
+  EXPECT_EQ(got.due, got.start + 3);
+  EXPECT_EQ(ParseAssignments(FormatAssignments({got})).assignments, std::vector<Assignment>{got});
+}
+
+}  // namespace
