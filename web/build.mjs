@@ -116,6 +116,8 @@ async function main() {
   const html = join(dist, 'index.html');
   writeFileSync(html, readFileSync(html, 'utf8').replace('<link rel="modulepreload" href="sonorix-core.js">', (core) => [...eager, core].join('\n')));
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
+  // The class's requests, sent off the page's thread.
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'http-worker.ts')], outfile: join(dist, 'http-worker.js'), format: 'iife' });
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'worklet-base64.ts')], outfile: join(dist, 'worklet-base64.js'), format: 'iife' });
   // The notation library, loaded when the page first draws a staff.
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'staff-lib.ts')], outfile: join(dist, 'staff-lib.js'), format: 'esm' });

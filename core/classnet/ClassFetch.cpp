@@ -9,9 +9,6 @@
 
 namespace {
 
-// Requests on their way at once: enough to hide the round trips, few enough
-// for a school's server.
-constexpr int kInFlight = 6;  // what a browser lets one origin have over HTTP/1.1
 // Listings of one folder when its files keep going while they are fetched
 // (a device folding its parts meanwhile).
 constexpr int kMaxListings = 3;
@@ -124,7 +121,7 @@ void ClassFetch::Request(HttpRequest request, std::function<void(HttpResponse)> 
 }
 
 void ClassFetch::Pump() {
-  while (running_ && inFlight_ < kInFlight && !queue_.empty()) {
+  while (running_ && inFlight_ < inFlightLimit_ && !queue_.empty()) {
     auto send = std::move(queue_.front());
     queue_.pop_front();
     send();

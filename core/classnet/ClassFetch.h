@@ -51,6 +51,11 @@ class ClassFetch {
   void Start(std::function<void(FetchProgress)> progress, std::function<void(ClassFetchResult)> done);
   void Cancel();
   bool Running() const { return running_; }
+  // Requests on their way at once: 6 by default, what one origin gets over
+  // HTTP/1.1, enough to hide the round trips and few enough for a school's
+  // server. A front end whose own stack queues what goes beyond its
+  // connections may hand over more, so that a connection never waits for it.
+  void SetRequestsInFlight(int n) { inFlightLimit_ = n < 1 ? 1 : n; }
   // Hears each account folder's part files as it is read, for a reader
   // that needs the records themselves and not only the figures.
   void SetFolderSink(std::function<void(const std::string& account, const FolderFiles& files)> sink) {
@@ -82,6 +87,7 @@ class ClassFetch {
   int32_t today_;
   bool running_ = false;
   int inFlight_ = 0;
+  int inFlightLimit_ = 6;
   int foldersLeft_ = 0;
   FetchProgress progress_;
   std::deque<std::function<void()>> queue_;  // requests waiting for a free slot

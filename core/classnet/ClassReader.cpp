@@ -79,10 +79,14 @@ FolderReader::FolderReader(std::string account, const FolderFiles& files, int32_
 FolderReader::~FolderReader() = default;
 
 bool FolderReader::Step(size_t bytes) {
-  const size_t n = std::min(bytes, report_.size() - read_);
-  log_->Feed(std::string_view(report_).substr(read_, n));
-  read_ += n;
-  return read_ == report_.size();
+  if (read_ < report_.size()) {
+    const size_t n = std::min(bytes, report_.size() - read_);
+    log_->Feed(std::string_view(report_).substr(read_, n));
+    read_ += n;
+    return false;
+  }
+  if (!practiceLog_) practiceLog_ = std::make_unique<PracticeLog>(ParsePracticeLines(practice_));
+  return true;
 }
 
 FolderReading FolderReader::Finish() {
@@ -96,7 +100,7 @@ FolderReading FolderReader::Finish() {
   row.name = account_;
   row.unknown = false;
 
-  PracticeLog practice = ParsePracticeLines(practice_);
+  PracticeLog& practice = *practiceLog_;
   std::vector<PersonFigures> practised;
   AddClassPractice(practised, practice, today_);
   for (const PersonFigures& p : practised) row.Merge(p);

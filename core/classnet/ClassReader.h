@@ -72,6 +72,7 @@ struct FolderReading {
 FolderReading ReadFolder(const std::string& account, const FolderFiles& files, int32_t today);
 
 class ReportLogReader;
+struct PracticeLog;
 // The same in steps: a term's drill log is read a piece at a time, so that a
 // page never waits long for one folder.
 class FolderReader {
@@ -80,7 +81,8 @@ class FolderReader {
   ~FolderReader();
   FolderReader(const FolderReader&) = delete;
   FolderReader& operator=(const FolderReader&) = delete;
-  // Reads up to `bytes` more of the drill log; true when all of it is read.
+  // Reads up to `bytes` more of the drill log, or, once it is read, the
+  // practice log in a step of its own; true when both are read.
   bool Step(size_t bytes);
   FolderReading Finish();
 
@@ -92,6 +94,7 @@ class FolderReader {
   size_t read_ = 0;
   ClassRowBuilder rows_;
   std::unique_ptr<ReportLogReader> log_;
+  std::unique_ptr<PracticeLog> practiceLog_;
 };
 
 // Folder by folder, so that a front end can read a large class in steps.

@@ -129,6 +129,9 @@ class WebClassOverview {
     const auto today = static_cast<int32_t>(CoreClock().Today());
     fetch_ = std::make_unique<ClassFetch>(ClassConnection{check.address, {account, password}}, PageTransport(),
                                           PageScheduler(), DataStorage(), std::string(), today);
+    // The browser keeps six connections to the server busy from its own queue,
+    // while the page works through the answers it already has.
+    fetch_->SetRequestsInFlight(16);
     // The assignments' statuses hear the folders as they are read.
     if (PageFolderSink()) fetch_->SetFolderSink(PageFolderSink());
     fetch_->Start(

@@ -98,3 +98,46 @@ async function readCapped(response: Response): Promise<Uint8Array | 'lost' | 'to
   }
   return body;
 }
+
+// The same through a worker of its own (http-worker.ts), where the browser has
+// workers: the page's thread then only hands the request over and takes the
+// answer back. A worker that cannot start has sent nothing: what it was
+// handed goes from the page itself, as everything after it.
+export function workerHttp(workerUrl: string): (request: HttpRequestValue) => Promise<HttpAnswer> {
+  if (typeof Worker === 'undefined') return sendHttp;
+  let worker: Worker | null = null;
+  let failed = false;
+  let next = 0;
+  const waiting = new Map<number, { request: HttpRequestValue; done: (answer: HttpAnswer) => void }>();
+  const start = () => {
+    const w = new Worker(workerUrl);
+    w.onmessage = (e: MessageEvent<{ id: number; answer: HttpAnswer }>) => {
+      const held = waiting.get(e.data.id);
+      waiting.delete(e.data.id);
+      held?.done(e.data.answer);
+    };
+    w.onerror = (e) => {
+      e.preventDefault();
+      failed = true;
+      w.terminate();
+      for (const { request, done } of waiting.values()) void sendHttp(request).then(done);
+      waiting.clear();
+    };
+    return w;
+  };
+  return (request) => {
+    if (failed) return sendHttp(request);
+    try {
+      worker ??= start();
+    } catch {
+      failed = true;
+      return sendHttp(request);
+    }
+    const id = ++next;
+    return new Promise<HttpAnswer>((done) => {
+      waiting.set(id, { request, done });
+      // The body is kept until the answer: the page may need to send it itself.
+      worker!.postMessage({ id, request });
+    });
+  };
+}

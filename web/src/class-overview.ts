@@ -7,6 +7,10 @@ import { currentClass } from './class-connection';
 import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
+import { nextTask } from './tasks';
+
+// Rows drawn in one task: a few milliseconds' work.
+const rowsAtOnce = 40;
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -46,9 +50,11 @@ function el<K extends keyof HTMLElementTagNameMap>(tag: K, text: string | Pieces
 class SortedTable {
   private column = nameColumn;
   private ascending = true;
+  private drawing = 0;  // the latest draw: an earlier one's steps stop
   constructor(private readonly table: HTMLTableElement) {}
 
-  draw(rows: ClassRow[]) {
+  // Done when every row is drawn.
+  draw(rows: ClassRow[]): Promise<void> {
     const heads = headers();
     const tr = el('tr');
     heads.forEach((head, c) => {
@@ -59,7 +65,7 @@ class SortedTable {
       button.addEventListener('click', () => {
         this.ascending = this.column === c ? !this.ascending : true;
         this.column = c;
-        this.draw(rows);
+        void this.draw(rows);
         (this.table.tHead!.rows[0].cells[c].firstElementChild as HTMLElement).focus();
       });
       th.append(button);
@@ -68,7 +74,21 @@ class SortedTable {
     });
     this.table.tHead!.replaceChildren(tr);
     const sorted = [...rows].sort((a, b) => this.compare(a, b));
-    this.table.tBodies[0].replaceChildren(...sorted.map((row) => bodyRow(row, heads.map((_, c) => c))));
+    const all = heads.map((_, c) => c);
+    const body = this.table.tBodies[0];
+    body.replaceChildren(...sorted.slice(0, rowsAtOnce).map((row) => bodyRow(row, all)));
+    // A class of hundreds: the rows made in steps of their own, put in at
+    // once, so that the browser lays the table out once and not at each step.
+    const drawing = ++this.drawing;
+    return (async () => {
+      const rest = document.createDocumentFragment();
+      for (let at = rowsAtOnce; at < sorted.length; at += rowsAtOnce) {
+        await nextTask();
+        if (drawing !== this.drawing) return;
+        rest.append(...sorted.slice(at, at + rowsAtOnce).map((row) => bodyRow(row, all)));
+      }
+      body.append(rest);
+    })();
   }
 
   private compare(a: ClassRow, b: ClassRow) {
@@ -131,6 +151,7 @@ class OverviewDialog {
   private reading = false;
   private fault = '';
   private cancelled = false;
+  private draws = 0;
 
   constructor() {
     $('co-read').addEventListener('click', () => void this.read());
@@ -145,7 +166,7 @@ class OverviewDialog {
         }
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
-    document.addEventListener('sonorix-language', () => this.draw());
+    document.addEventListener('sonorix-language', () => void this.draw());
     // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
     window.addEventListener('beforeprint', () => {
       if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
@@ -166,7 +187,7 @@ class OverviewDialog {
       account.value = joined.account;
       $<HTMLInputElement>('co-password').value = joined.password;
     }
-    this.draw();
+    void this.draw();
     const closed = showModal('class-overview-dialog');
     (address.value && account.value ? $('co-read') : address).focus();
     await closed;
@@ -182,7 +203,7 @@ class OverviewDialog {
     this.fault = '';
     this.cancelled = false;
     this.progress(0, 0);
-    this.draw();
+    void this.draw();
     await beforeClassRead(address, account, password);
     const [fault, cancelled] = await new Promise<[string, boolean]>((resolve) => {
       const listener = {
@@ -198,7 +219,7 @@ class OverviewDialog {
     this.fault = fault;
     this.shown = await act(() => native.overview());
     await afterClassRead(!fault && !cancelled, this.shown, address, account, password);
-    this.draw();
+    await this.draw();
   }
 
   private progress(done: number, total: number) {
@@ -207,9 +228,10 @@ class OverviewDialog {
     bar.value = Math.min(done, bar.max);
   }
 
-  private draw() {
+  private async draw() {
     const o = this.shown;
-    $('co-reading').hidden = !this.reading;
+    // The bar goes once the table is drawn.
+    if (this.reading) $('co-reading').hidden = false;
     $('co-read').toggleAttribute('disabled', this.reading);
     const faultLine = $('co-fault');
     faultLine.hidden = !this.fault;
@@ -221,8 +243,8 @@ class OverviewDialog {
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
     $('co-table-caption').textContent = t('Class');
-    this.table.draw(o?.rows ?? []);
-    drawAssignmentTable(o, () => this.draw());
+    const drawn = this.table.draw(o?.rows ?? []);
+    drawAssignmentTable(o, () => void this.draw());
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
       (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
@@ -231,6 +253,9 @@ class OverviewDialog {
     $('co-legend-text').textContent = this.legend();
     $('co-report').replaceChildren();
     $('co-students').replaceChildren();
+    const mine = ++this.draws;
+    await drawn;
+    if (mine === this.draws) $('co-reading').hidden = !this.reading;
   }
 
   private folder() {

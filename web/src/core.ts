@@ -2,7 +2,7 @@
 // page, and how the core reaches the page's storage and sound. The core hands
 // plain values (embind's value objects): nothing here parses text.
 import type { HttpAnswer, HttpRequestValue } from './class-http';
-import { sendHttp } from './class-http';
+import { workerHttp } from './class-http';
 import type { AssignmentValue, WebAssignmentsNative } from './core-assign';
 import type { FileStore } from './storage';
 
@@ -472,9 +472,10 @@ export async function loadCore(
   const host: PageHost = { webFiles: files, webClock: clock, webToday: today, webSecondOfDay: secondOfDay, webClassChanged: classChanged };
   let core: CoreModule | null = null;
   host.webSchedule = (id, ms) => schedule(() => core?.runTask(id), ms);
+  const send = workerHttp(new URL('./http-worker.js', document.baseURI).href);
   // Every request is answered, or the core's sending would wait for it for good.
   host.webHttp = (id, request) =>
-    void sendHttp(request)
+    void send(request)
       .catch((): HttpAnswer => ({ link: 2 }))
       .then((answer) => answered(() => core?.httpAnswered(id, answer)));
   core = await factory(host);

@@ -14,6 +14,7 @@ import { loginAgain, wireMenu } from './menu';
 import { $, act, files, page, params, pacing, play, say, showModal, startDrill, tell, view } from './page';
 import { Practice } from './practice';
 import { startSound } from './sound-start';
+import { soon } from './tasks';
 
 files.onRefused = () =>
   notice(
@@ -30,7 +31,7 @@ async function start() {
   const { clock } = page;
   const mark = <T>(name: string) => (v: T) => (performance.mark(name), v);
   const loaded = Promise.all([
-    loadCore(files, clock.now, clock.today, (run, ms) => setTimeout(() => void act(run), ms), clock.secondOfDay, undefined, classChanged).then(
+    loadCore(files, clock.now, clock.today, (run, ms) => (ms > 0 ? setTimeout(() => void act(run), ms) : soon(() => void act(run))), clock.secondOfDay, undefined, classChanged).then(
       mark('sonorix-core'),
     ),
     fetch('ftclass.dat').then((r) => (r.ok ? r.text() : '')),

@@ -3,6 +3,8 @@
 // it works and lends it to another tab that asks: while it holds it no other
 // tab writes, so its files in memory are the latest and an action waits for no
 // read. Each action's changes go to the database at once, behind it.
+import { nextTask, soon } from './tasks';
+
 const DB_NAME = 'sonorix';
 const DB_VERSION = 1;  // index.html asks for the same database early
 const STORE = 'files';
@@ -28,6 +30,10 @@ function done(tx: IDBTransaction): Promise<void> {
   });
 }
 
+// Actions queued behind one another run in one task for so long at most; the
+// next waits for a task of its own, so that the page draws and answers meanwhile.
+const sliceMs = 8;
+
 const asError = (e: unknown) => (e instanceof Error ? e : new Error(String(e)));
 
 export class FileStore {
@@ -39,6 +45,7 @@ export class FileStore {
   private queue: Promise<unknown> = Promise.resolve();
   private pending = 0;  // actions asked for and not yet done
   private writes = new Set<Promise<void>>();
+  private sliceStart: number | null = null;  // when this task's first action ran
   // Ends our hold of the lock; null while we do not hold it.
   private release: (() => void) | null = null;
   private asked = false;  // another tab waits for the lock
@@ -242,6 +249,11 @@ export class FileStore {
       try {
         await this.take();
         if (this.slowForTests > 0) await new Promise((r) => setTimeout(r, this.slowForTests));
+        if (this.sliceStart !== null && performance.now() - this.sliceStart > sliceMs) await nextTask();
+        if (this.sliceStart === null) {
+          this.sliceStart = performance.now();
+          soon(() => (this.sliceStart = null));
+        }
         const result = fn();
         this.write();
         return result;
