@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Assignments.h"
+#include "ClassAssignments.h"
 #include "Catalogue.h"
 #include "ClassCache.h"
 #include "ClassFetch.h"
@@ -213,25 +214,6 @@ bool LoadCatalogue(const std::string& assignmentsFile, const std::vector<std::st
 
 std::string ErrorText() { return errno != 0 ? std::strerror(errno) : "cannot be read"; }
 
-// Every record in an account's folder is that account's, whatever name it holds.
-void JudgeClass(AssignmentJudge& judge, const ClassFiles& files) {
-  for (const auto& [account, folder] : files) {
-    const std::string person = PersonKey(account);
-    judge.AddPerson(person);
-    ReportLogReader reader([&judge, &person](LoggedDrill&& drill) {
-      drill.person = person;
-      judge.AddDrill(drill);
-    });
-    reader.Feed(JoinedParts(folder, "report.dat"));
-    reader.Finish();
-    PracticeLog practice = ParsePracticeLines(JoinedParts(folder, "practice.dat"));
-    for (PracticeRecord& r : practice.records) {
-      r.person = person;
-      judge.AddPractice(r);
-    }
-  }
-}
-
 int PrintAssignments(const std::string& assignmentsFile, const std::vector<std::string>& paths,
                      const std::optional<Credentials>& credentials, bool json) {
   errno = 0;
@@ -259,13 +241,13 @@ int PrintAssignments(const std::string& assignmentsFile, const std::vector<std::
       ClassFiles files;
       const auto got = FetchServerClass(path, *credentials, today, &files);
       if (!got || !got->unreadable.empty()) status = 1;
-      JudgeClass(judge, files);
+      JudgeClassFiles(judge, files);
       continue;
     }
     const bool folder = IsFolder(path);
     if (folder && IsClassCopy(path)) {
       bool complete = true;
-      if (const auto files = LocalClassFiles(path, complete)) JudgeClass(judge, *files);
+      if (const auto files = LocalClassFiles(path, complete)) JudgeClassFiles(judge, *files);
       if (!complete) status = 1;
       continue;
     }
