@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QTableView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
