@@ -99,8 +99,7 @@ QString TClassOverviewForm::ReportHtml() const {
   const ClassAssignmentColumns& assigned = AssignmentColumns();
   if (!assigned.assignments.empty()) {
     const int width = 90 / static_cast<int>(assigned.assignments.size());
-    html += QStringLiteral("<h3>%1</h3>").arg(DueThisWeekBox->isChecked() ? t("Assignments due this week")
-                                                                           : t("Assignments"));
+    html += QStringLiteral("<h3>%1</h3>").arg(Html(DueThisWeekBox->isChecked() ? T("Assignments due this week") : T("Assignments")));
     html += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>") +
             head(headers[kName], 10);
     for (const Assignment& a : assigned.assignments) {
