@@ -126,6 +126,10 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
   ambiguous_ = log.ambiguous;
   ShowLists(stats, catalogue);
   ShowRows(ClassRows(log, today));
+  // Columns of an earlier folder's assignments would be another class's.
+  assignments_.clear();
+  assignmentRows_.clear();
+  FillAssignments();
   FillSummary();
 }
 
