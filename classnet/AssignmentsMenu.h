@@ -11,6 +11,7 @@
 
 #include "AssignmentDrill.h"
 #include "AssignmentStore.h"
+#include "AssignmentTexts.h"
 #include "QtScheduler.h"
 
 class QAction;
@@ -67,8 +68,5 @@ class TAssignmentsMenu : public QObject {
 TAssignmentsMenu* InstallAssignmentsMenu(TForm1* drill);
 
 // The texts of the assignments in the student's language.
-QString AssignmentText(const char* source);
-QString StatusName(AssignmentStatus status);
-QString ProgressName(const Assignment& assignment, const AssignmentProgress& progress);
 QString DueNoticeLine(const DueNotice& notice);
 QString DayText(int32_t day);

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "AssignmentFolders.h"
 #include "Assignments.h"
+#include "ClassAssignments.h"
 #include "Catalogue.h"
 #include "ClassCache.h"
 #include "ClassFetch.h"
@@ -147,7 +147,7 @@ std::optional<ClassFetchResult> FetchServerClass(const std::string& url, const C
   });
   if (!got) loop.exec();
   if (got->fault != ClassFault::None) {
-    std::fprintf(stderr, "sonorix-class: %s: %s\n", url.c_str(), ClassReadFaultMessage(got->fault));
+    std::fprintf(stderr, "sonorix-class: %s: %s\n", url.c_str(), ClassFaultMessage(got->fault));
     return std::nullopt;
   }
   for (const std::string& account : got->unreadable)
@@ -214,10 +214,6 @@ bool LoadCatalogue(const std::string& assignmentsFile, const std::vector<std::st
 
 std::string ErrorText() { return errno != 0 ? std::strerror(errno) : "cannot be read"; }
 
-void JudgeClass(AssignmentJudge& judge, const ClassFiles& files) {
-  for (const auto& [account, folder] : files) JudgeFolder(judge, PersonKey(account), folder);
-}
-
 int PrintAssignments(const std::string& assignmentsFile, const std::vector<std::string>& paths,
                      const std::optional<Credentials>& credentials, bool json) {
   errno = 0;
@@ -245,13 +241,13 @@ int PrintAssignments(const std::string& assignmentsFile, const std::vector<std::
       ClassFiles files;
       const auto got = FetchServerClass(path, *credentials, today, &files);
       if (!got || !got->unreadable.empty()) status = 1;
-      JudgeClass(judge, files);
+      JudgeClassFiles(judge, files);
       continue;
     }
     const bool folder = IsFolder(path);
     if (folder && IsClassCopy(path)) {
       bool complete = true;
-      if (const auto files = LocalClassFiles(path, complete)) JudgeClass(judge, *files);
+      if (const auto files = LocalClassFiles(path, complete)) JudgeClassFiles(judge, *files);
       if (!complete) status = 1;
       continue;
     }

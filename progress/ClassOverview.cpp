@@ -1,5 +1,6 @@
 #include "ClassOverview.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -71,11 +72,14 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
   ExportButton = new QPushButton(T("Export CSV…"));
   PdfButton = new QPushButton(T("Save PDF…"));
   CloseButton = new QPushButton(T("Close"));
+  DueThisWeekBox = new QCheckBox(T("Due this week"));
+  DueThisWeekBox->setAccessibleName(T("Show only the assignments due this week"));
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(ServerButton);
   buttons->addWidget(CopyButton);
   buttons->addWidget(ExportButton);
   buttons->addWidget(PdfButton);
+  buttons->addWidget(DueThisWeekBox);
   buttons->addWidget(LoadProgress, 1);
   buttons->addWidget(CancelButton);
   buttons->addStretch(1);
@@ -97,6 +101,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent) {
     if (fetch_) fetch_->Cancel();
   });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(DueThisWeekBox, &QCheckBox::toggled, this, [this] { FillAssignments(); });
 }
 
 TClassOverviewForm::~TClassOverviewForm() { StopLoading(); }
@@ -121,7 +126,17 @@ void TClassOverviewForm::ShowClass(const ReportLog& log, const ErrorStats& stats
   ambiguous_ = log.ambiguous;
   ShowLists(stats, catalogue);
   ShowRows(ClassRows(log, today));
+  // Columns of an earlier folder's assignments would be another class's.
+  assignments_.clear();
+  assignmentRows_.clear();
+  FillAssignments();
   FillSummary();
+}
+
+void TClassOverviewForm::FillAssignments() {
+  model_->SetAssignments(
+      MakeClassAssignmentColumns(assignments_, assignmentRows_, DueThisWeekBox->isChecked(), today_));
+  ClassTable->resizeColumnsToContents();
 }
 
 void TClassOverviewForm::ShowLists(const ErrorStats& stats, const Catalogue& catalogue) {

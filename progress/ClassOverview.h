@@ -5,7 +5,8 @@
 // thread, with a progress bar for long reads and Cancel; an unchanged folder
 // is shown from the account's cache. It opens as well a class folder on a
 // WebDAV server, through the event loop, or a local copy of one: a row per
-// account folder.
+// account folder. With the class's assignments.txt (the data folder's, or the
+// class copy's), a column per assignment gives each student's status in it.
 #pragma once
 
 #include <QDialog>
@@ -28,6 +29,7 @@
 #include "ReportReader.h"
 #include "Texts.h"
 
+class QCheckBox;
 class QLabel;
 class QtScheduler;
 class QtTransport;
@@ -56,6 +58,8 @@ class TClassOverviewForm : public QDialog {
   QPushButton* ExportButton = nullptr;
   QPushButton* PdfButton = nullptr;
   QPushButton* CloseButton = nullptr;
+  // Only the assignment columns due this week.
+  QCheckBox* DueThisWeekBox = nullptr;
 
   // Starts reading report.dat, practice.dat, errors.dat and ftclass.dat of
   // the working directory; Loaded() follows, also after Cancel.
@@ -79,18 +83,29 @@ class TClassOverviewForm : public QDialog {
   // The class table alone, from figures already made.
   void ShowRows(std::vector<PersonFigures> rows);
   const std::vector<PersonFigures>& Rows() const { return model_->Rows(); }
+  // The assignment columns as shown.
+  const ClassAssignmentColumns& AssignmentColumns() const { return model_->Assignments(); }
 
  signals:
   void Loaded();
 
  private:
   struct Result;
+  // The class's assignments and each person's status in them.
+  struct Judged {
+    std::vector<Assignment> assignments;
+    std::vector<PersonAssignments> rows;
+  };
+  // Of assignments.txt in `folder` ("" the data folder); the logs from `files`, or the data folder's.
+  static Judged JudgeAssignments(const std::string& folder, const ClassFiles* files, int32_t today);
   void Show(Result& result);
   // The hardest classes and confusions, from the error statistics.
   void ShowLists(const ErrorStats& stats, const Catalogue& catalogue);
   void FillLists();
   // The folder's line and the class table.
   void FillSummary();
+  // The assignment columns from what was judged, all or those due this week.
+  void FillAssignments();
   QString ClassName(int cardinalityIndex, int listIndex) const {
     const QStringList& names = names_[cardinalityIndex == 1 ? 1 : 0];
     return listIndex >= 0 && listIndex < names.size() ? names[listIndex] : QString::number(listIndex + 1);
@@ -99,7 +114,7 @@ class TClassOverviewForm : public QDialog {
   void CopyButtonClick();
   void Begin(const QString& folder, const QString& reading);
   // The class folder's reading, on the GUI thread.
-  void ShowReading(ClassReading& reading, int generation, const QString& note);
+  void ShowReading(ClassReading& reading, int generation, const QString& note, Judged judged = {});
   void ExportButtonClick();
   void PdfButtonClick();
   void StopLoading();
@@ -109,6 +124,8 @@ class TClassOverviewForm : public QDialog {
   ErrorStats stats_{};
   // The students' practice figures of a class folder; none for the data folder, whose practice.dat is read.
   std::optional<std::map<std::string, StudentClasses>> students_;
+  std::vector<Assignment> assignments_;
+  std::vector<PersonAssignments> assignmentRows_;
   std::vector<HardClass> hardest_;
   std::vector<Confusion> confusions_;
   QStringList names_[2];  // "3-1" …, "4-1" …, by list index

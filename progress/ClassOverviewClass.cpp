@@ -103,14 +103,18 @@ void TClassOverviewForm::LoadClassCopy(const QString& folder) {
     std::vector<std::string> unreadable;
     auto files = ReadLocalClass(path, &unreadable);
     auto reading = std::make_shared<ClassReading>();
+    auto judged = std::make_shared<Judged>();
     QString note;
     if (!files) note = T("The folder cannot be read.");
-    else if (!cancel->load()) *reading = ReadClass(*files, today);
+    else if (!cancel->load()) {
+      *reading = ReadClass(*files, today);
+      *judged = JudgeAssignments(path, &*files, today);
+    }
     if (!unreadable.empty()) note = T("Some files of the folder cannot be read.");
     const bool cancelled = cancel->load();
     QMetaObject::invokeMethod(
         this,
-        [this, reading, note, generation, cancelled] {
+        [this, reading, judged, note, generation, cancelled] {
           if (generation != generation_) return;
           if (cancelled) {
             loading_ = false;
@@ -120,7 +124,7 @@ void TClassOverviewForm::LoadClassCopy(const QString& folder) {
             emit Loaded();
             return;
           }
-          ShowReading(*reading, generation, note);
+          ShowReading(*reading, generation, note, std::move(*judged));
         },
         Qt::QueuedConnection);
   });

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ClassAssignments.h"
 #include "ClassCache.h"
 #include "DataFile.h"
 #include "People.h"
@@ -28,7 +29,30 @@ struct TClassOverviewForm::Result {
   bool cancelled = false;
   QString note;
   int generation = 0;
+  Judged judged;
 };
+
+TClassOverviewForm::Judged TClassOverviewForm::JudgeAssignments(const std::string& folder, const ClassFiles* files,
+                                                                int32_t today) {
+  const std::string in = folder.empty() ? std::string() : folder + "/";
+  const auto file = LoadAssignmentsFile(in + kAssignmentsFileName);
+  if (!file || file->assignments.empty()) return {};
+  Catalogue catalogue;
+  if (!catalogue.Load(in + kCatalogueFileName)) catalogue.Load(kCatalogueFileName);
+  AssignmentJudge judge(file->assignments, ListsOf(catalogue));
+  if (files) {
+    JudgeClassFiles(judge, *files);
+  } else {
+    ReportLogReader reader([&judge](LoggedDrill&& drill) { judge.AddDrill(drill); });
+    if (ReadReportFile(kReportFileName, reader)) reader.Finish();
+    if (const auto practice = LoadPracticeLog(kPracticeFileName))
+      for (const PracticeRecord& r : practice->records) judge.AddPractice(r);
+    // Who has not begun is as late as anybody.
+    for (const std::string& name : LoadPeopleFile(kPeopleFileName).names)
+      if (!name.empty()) judge.AddPerson(PersonKey(name));
+  }
+  return {file->assignments, judge.Rows(today)};
+}
 
 void TClassOverviewForm::LoadFolder() {
   StopLoading();
@@ -57,7 +81,7 @@ void TClassOverviewForm::LoadFolder() {
     // An unchanged folder shows at once, without a thread and painted once.
     showLists();
     Result result{std::move(cached->rows), cached->records, cached->unverified, cached->ambiguous, true, false, {},
-                  generation};
+                  generation, JudgeAssignments({}, nullptr, today)};
     Show(result);
     return;
   }
@@ -90,6 +114,7 @@ void TClassOverviewForm::LoadFolder() {
       result->records = counts.records;
       result->unverified = counts.unverified;
       result->ambiguous = counts.ambiguous;
+      result->judged = JudgeAssignments({}, nullptr, today);
       if (const auto practice = LoadPracticeLog(kPracticeFileName)) {
         AddClassPractice(result->rows, *practice, today);
       } else {
@@ -124,14 +149,19 @@ void TClassOverviewForm::Show(Result& result) {
   ambiguous_ = result.ambiguous;
   fromCache_ = result.fromCache;
   note_ = result.note;
+  // A person with assignments but no work yet has a row too.
+  for (const PersonAssignments& judged : result.judged.rows) RowOf(result.rows, judged.name);
+  assignments_ = std::move(result.judged.assignments);
+  assignmentRows_ = std::move(result.judged.rows);
   ShowRows(std::move(result.rows));
+  FillAssignments();
   FillSummary();
   ExportButton->setEnabled(true);
   PdfButton->setEnabled(true);
   emit Loaded();
 }
 
-void TClassOverviewForm::ShowReading(ClassReading& reading, int generation, const QString& note) {
+void TClassOverviewForm::ShowReading(ClassReading& reading, int generation, const QString& note, Judged judged) {
   if (generation != generation_) return;
   Catalogue catalogue;
   catalogue.Load(kCatalogueFileName);
@@ -144,6 +174,7 @@ void TClassOverviewForm::ShowReading(ClassReading& reading, int generation, cons
   result.ambiguous = reading.ambiguous;
   result.note = note;
   result.generation = generation;
+  result.judged = std::move(judged);
   Show(result);
 }
 

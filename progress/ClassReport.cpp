@@ -4,6 +4,7 @@
 #include "ClassOverview.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -40,7 +41,7 @@ std::string Bytes(const QString& fileName) {
 
 bool TClassOverviewForm::ExportCsv(const QString& fileName) const {
   // The mark tells a spreadsheet the text is UTF-8; the separator follows the locale's decimal mark.
-  return WriteFileAtomic(Bytes(fileName), ClassCsv(Rows(), CsvSeparator(), true));
+  return WriteFileAtomic(Bytes(fileName), ClassCsvWithAssignments(Rows(), AssignmentColumns(), CsvSeparator(), true));
 }
 
 QString TClassOverviewForm::ReportHtml() const {
@@ -94,6 +95,26 @@ QString TClassOverviewForm::ReportHtml() const {
   const std::vector<int> general = ClassReportGeneralColumns();
   const std::vector<int> modes = ClassReportModeColumns();
   html += table(general) + QStringLiteral("<p></p>") + table(modes);
+  // The assignments as the window shows them: all, or those due this week.
+  const ClassAssignmentColumns& assigned = AssignmentColumns();
+  if (!assigned.assignments.empty()) {
+    const int width = 90 / static_cast<int>(assigned.assignments.size());
+    html += QStringLiteral("<h3>%1</h3>").arg(Html(DueThisWeekBox->isChecked() ? T("Assignments due this week") : T("Assignments")));
+    html += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>") +
+            head(headers[kName], 10);
+    for (const Assignment& a : assigned.assignments) {
+      const QString due = T("due %1").arg(QString::fromStdString(IsoDate(a.due)));
+      html += head(QString::fromStdString(a.title) + QLatin1Char('\n') + due, width);
+    }
+    html += QStringLiteral("</tr>");
+    for (const PersonFigures& p : Rows()) {
+      html += QStringLiteral("<tr>") + cell(ClassTableModel::CellOf(p, kName).text, false);
+      for (size_t a = 0; a < assigned.assignments.size(); ++a)
+        html += QStringLiteral("<td>%1</td>").arg(Html(model_->AssignmentCell(p, a)));
+      html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+  }
 
   html += QStringLiteral("<h3>%1</h3><p>").arg(Html(T("Legend")));
   static const char* const kRanges[] = {QT_TRANSLATE_NOOP("TClassOverview", "close position"),

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "AssignmentTexts.h"
 #include "ProgressFigures.h"
 #include "ReportReader.h"
 #include "ScreenLocale.h"
@@ -74,15 +75,42 @@ void ClassTableModel::SetRows(std::vector<PersonFigures> rows) {
   endResetModel();
 }
 
+void ClassTableModel::SetAssignments(ClassAssignmentColumns columns) {
+  beginResetModel();
+  assignments_ = std::move(columns);
+  headers_.clear();
+  endResetModel();
+}
+
+QString ClassTableModel::AssignmentCell(const PersonFigures& p, size_t assignment) const {
+  const AssignmentProgress* progress = assignments_.Of(p, assignment);
+  if (!progress) return {};
+  return StatusName(progress->status) + QStringLiteral(", ") +
+         ProgressName(assignments_.assignments[assignment], *progress);
+}
+
 int ClassTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int ClassTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+int ClassTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns + static_cast<int>(assignments_.assignments.size());
+}
 
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= kColumns) return {};
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()) || index.column() >= columnCount()) return {};
   const PersonFigures& p = rows_[static_cast<size_t>(index.row())];
+  if (index.column() >= kColumns) {
+    const auto assignment = static_cast<size_t>(index.column() - kColumns);
+    if (role == Qt::DisplayRole) return AssignmentCell(p, assignment);
+    if (role == Qt::UserRole) return ClassAssignmentCellOf(assignments_, p, assignment).key;
+    if (role == Qt::ForegroundRole) {
+      // Late shows at a glance.
+      const AssignmentProgress* progress = assignments_.Of(p, assignment);
+      if (progress && progress->status == AssignmentStatus::Late) return QColor(Qt::red);
+    }
+    return {};
+  }
   switch (role) {
     case Qt::DisplayRole: return texts_[static_cast<size_t>(index.row()) * kColumns + static_cast<size_t>(index.column())];
     case Qt::UserRole: {
@@ -105,6 +133,9 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
     return QAbstractTableModel::headerData(section, orientation, role);
   // Asked for again and again while the header is laid out and painted.
-  if (headers_.isEmpty()) headers_ = Headers();
+  if (headers_.isEmpty()) {
+    headers_ = Headers();
+    for (const Assignment& a : assignments_.assignments) headers_ << QString::fromStdString(a.title);
+  }
   return section >= 0 && section < headers_.size() ? headers_[section] : QString();
 }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "ClassAssignments.h"
 #include "ClassFigures.h"
 #include "ClassOverviewReport.h"
 #include "Texts.h"
@@ -42,6 +43,11 @@ class ClassTableModel : public QAbstractTableModel, public ClassColumns {
 
   void SetRows(std::vector<PersonFigures> rows);
   const std::vector<PersonFigures>& Rows() const { return rows_; }
+  // A column per assignment after the figures' columns.
+  void SetAssignments(ClassAssignmentColumns columns);
+  const ClassAssignmentColumns& Assignments() const { return assignments_; }
+  // An assignment column's cell: "in progress, 2 of 3 drills" in the window's language.
+  QString AssignmentCell(const PersonFigures& p, size_t assignment) const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,6 +56,7 @@ class ClassTableModel : public QAbstractTableModel, public ClassColumns {
 
  private:
   std::vector<PersonFigures> rows_;
+  ClassAssignmentColumns assignments_;
   std::vector<QString> texts_;  // row by row, as shown
   mutable QStringList headers_;
 };

@@ -1431,6 +1431,26 @@ insgesamt</translation>
         <source>Open Class Copy</source>
         <translation>Kopie der Klasse öffnen</translation>
     </message>
+    <message>
+        <source>Due this week</source>
+        <translation>Diese Woche fällig</translation>
+    </message>
+    <message>
+        <source>Show only the assignments due this week</source>
+        <translation>Nur die diese Woche fälligen Aufgaben zeigen</translation>
+    </message>
+    <message>
+        <source>due %1</source>
+        <translation>fällig %1</translation>
+    </message>
+    <message>
+        <source>Assignments due this week</source>
+        <translation>Diese Woche fällige Aufgaben</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Aufgaben</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

@@ -1431,6 +1431,26 @@ en total</translation>
         <source>Open Class Copy</source>
         <translation>Abrir una copia de la clase</translation>
     </message>
+    <message>
+        <source>Due this week</source>
+        <translation>Para esta semana</translation>
+    </message>
+    <message>
+        <source>Show only the assignments due this week</source>
+        <translation>Mostrar solo las tareas para esta semana</translation>
+    </message>
+    <message>
+        <source>due %1</source>
+        <translation>para el %1</translation>
+    </message>
+    <message>
+        <source>Assignments due this week</source>
+        <translation>Tareas para esta semana</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

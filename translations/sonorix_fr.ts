@@ -1431,6 +1431,26 @@ au total</translation>
         <source>Open Class Copy</source>
         <translation>Ouvrir une copie de la classe</translation>
     </message>
+    <message>
+        <source>Due this week</source>
+        <translation>À rendre cette semaine</translation>
+    </message>
+    <message>
+        <source>Show only the assignments due this week</source>
+        <translation>Ne montrer que les devoirs à rendre cette semaine</translation>
+    </message>
+    <message>
+        <source>due %1</source>
+        <translation>pour le %1</translation>
+    </message>
+    <message>
+        <source>Assignments due this week</source>
+        <translation>Devoirs à rendre cette semaine</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Devoirs</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

@@ -1431,6 +1431,26 @@ in totale</translation>
         <source>Open Class Copy</source>
         <translation>Apri una copia della classe</translation>
     </message>
+    <message>
+        <source>Due this week</source>
+        <translation>In scadenza questa settimana</translation>
+    </message>
+    <message>
+        <source>Show only the assignments due this week</source>
+        <translation>Mostra solo i compiti in scadenza questa settimana</translation>
+    </message>
+    <message>
+        <source>due %1</source>
+        <translation>scadenza %1</translation>
+    </message>
+    <message>
+        <source>Assignments due this week</source>
+        <translation>Compiti in scadenza questa settimana</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Compiti</translation>
+    </message>
 </context>
 <context>
     <name>TConfusionForm</name>

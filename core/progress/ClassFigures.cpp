@@ -231,7 +231,8 @@ std::string RowName(const PersonFigures& p) { return p.unknown ? "(unknown)" : p
 }  // namespace
 
 // Fields joined one by one: g++ 12 warns wrongly about "," + std::string.
-std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, bool byteOrderMark) {
+std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, bool byteOrderMark,
+                     const ClassCsvExtra* extra) {
   std::string csv = byteOrderMark ? "\xEF\xBB\xBF" : "";
   bool first = true;
   const auto field = [&csv, &first, separator](const std::string& text) {
@@ -272,6 +273,8 @@ std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, boo
                            "unverified", "ambiguous", "practice questions", "practice first try %", "practice time",
                            "practice time this week"})
     field(head);
+  if (extra)
+    for (const std::string& head : extra->heads) field(head);
   endRow();
   for (const PersonFigures& p : rows) {
     field(RowName(p));
@@ -295,6 +298,11 @@ std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, boo
     field(decimal(PracticeFirstTryPercent(p)));
     field(MinutesSeconds(p.practiceSeconds));
     field(MinutesSeconds(p.practiceSecondsThisWeek));
+    if (extra && extra->fields) {
+      std::vector<std::string> fields = extra->fields(p);
+      fields.resize(extra->heads.size());  // every row as wide as the header
+      for (const std::string& text : fields) field(text);
+    }
     endRow();
   }
   return csv;

@@ -112,7 +112,13 @@ std::vector<Confusion> FrequentConfusions(const ErrorStats& stats, int count);
 // row. `separator` is ',' or the ';' that spreadsheets use where the decimal
 // mark is a comma; with `byteOrderMark` the text starts with one, so that
 // spreadsheets take it as UTF-8.
-std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator = ',', bool byteOrderMark = false);
+// `extra` adds columns after those.
+struct ClassCsvExtra {
+  std::vector<std::string> heads;
+  std::function<std::vector<std::string>(const PersonFigures&)> fields;  // one per head
+};
+std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator = ',', bool byteOrderMark = false,
+                     const ClassCsvExtra* extra = nullptr);
 // The command's short CSV: name,right,wrong,seconds,unverified,last, then
 // drills,ambiguous,practice questions,practice first try,practice seconds.
 // The first columns stay where scripts expect them.

@@ -3,6 +3,9 @@
 // "Start" drills the assignment without touching the student's saved
 // filters and "Stop" gives them back; the teacher's editor writes what it shows.
 #include <QAction>
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QTableView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -19,6 +22,8 @@
 #include "AssignmentEditor.h"
 #include "AssignmentsForm.h"
 #include "AssignmentsMenu.h"
+#include "ClassOverview.h"
+#include "EventLoop.h"
 #include "ClassMenu.h"
 #include "DataFile.h"
 #include "DrillWindowTest.h"
@@ -202,3 +207,48 @@ TEST_F(AssignmentsDesktopTest, TheTeachersEditorGivesBackWhatItShows) {
 }
 
 }  // namespace
+
+// The Class Overview of the fixture's data folder: a column per assignment
+// with the statuses worked out by hand (Dan, who never drilled, has a row);
+// "Due this week" keeps the assignments due Monday to Sunday; the CSV and
+// the printed report carry what the window shows.
+TEST_F(AssignmentsDesktopTest, ClassOverviewShowsEachAssignmentAndWhatIsDueThisWeek) {
+  TClassOverviewForm window;
+  window.LoadFolder();
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  const QAbstractItemModel* model = window.ClassTable->model();
+  const int first = ClassTableModel::kColumns;
+  const auto seen = [&](int row) {
+    std::string text = model->index(row, ClassTableModel::kName).data().toString().toStdString() + ":";
+    for (int c = first; c < model->columnCount(); ++c)
+      text += (c > first ? ", " : " ") +
+              model->index(row, c).data().toString().replace(QStringLiteral(", "), QStringLiteral("/")).toStdString();
+    return text;
+  };
+  ASSERT_EQ(model->columnCount(), first + 3);
+  EXPECT_EQ(model->headerData(first + 2, Qt::Horizontal).toString(), "First try");
+  std::vector<std::string> rows;
+  for (int r = 0; r < model->rowCount(); ++r) rows.push_back(seen(r));
+  EXPECT_EQ(rows, assign_fixture::Expected());
+
+  // Sorting by an assignment puts the late first and the done last.
+  window.ClassTable->sortByColumn(first, Qt::AscendingOrder);
+  EXPECT_EQ(seen(model->rowCount() - 1).substr(0, 4), "Ann:");
+
+  // Wednesday: Pair drills was due yesterday, Practice time on Sunday; First try next Wednesday.
+  window.DueThisWeekBox->setChecked(true);
+  ASSERT_EQ(model->columnCount(), first + 2);
+  EXPECT_EQ(model->headerData(first, Qt::Horizontal).toString(), "Pair drills");
+  EXPECT_EQ(model->headerData(first + 1, Qt::Horizontal).toString(), "Practice time");
+
+  const QString csvFile = QDir::current().filePath("class.csv");
+  ASSERT_TRUE(window.ExportCsv(csvFile));
+  const std::string csv = dir_.Read("class.csv");
+  EXPECT_NE(csv.find(",Pair drills status,Pair drills progress,Practice time status,Practice time progress\r\n"),
+            std::string::npos);
+  EXPECT_EQ(csv.find("First try"), std::string::npos);
+  EXPECT_NE(csv.find(",late,0 of 2 drills,not started,0 of 10 minutes\r\n"), std::string::npos);  // Dan
+  const QString html = window.ReportHtml();
+  EXPECT_TRUE(html.contains("Pair drills") && html.contains("in progress, 3 of 10 minutes"));
+  EXPECT_FALSE(html.contains("First try"));
+}
