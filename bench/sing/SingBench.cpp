@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   std::mt19937 rng(46);
   std::uniform_real_distribution<double> uniform(0, 1);
   Tally byKind[4], byRange[3], all;
-  std::vector<double> latencies;
+  std::vector<double> latencies, kindLatencies[4];
   double cpu = 0, audio = 0;
   int wrongMeant = 0, slurs = 0, noisy = 0, octaveOff = 0;
 
@@ -155,7 +155,10 @@ int main(int argc, char** argv) {
       std::printf("  figure %d (%s, %s): meant %s, judged %s: %s\n", i, KindName(kinds[k]), rangeNames[range],
                   meantRight ? "right" : "wrong", session.Verdict().right ? "right" : "wrong",
                   session.Verdict().why.c_str());
-    if (session.Notes().size() == sung.size() && doneAt > 0) latencies.push_back(doneAt - times.back().second);
+    if (session.Notes().size() == sung.size() && doneAt > 0) {
+      latencies.push_back(doneAt - times.back().second);
+      kindLatencies[k].push_back(latencies.back());
+    }
     for (Tally* into : {&byKind[k], &byRange[range], &all}) {
       into->notes += t.notes;
       into->notesRight += t.notesRight;
@@ -175,6 +178,12 @@ int main(int argc, char** argv) {
   for (int k = 0; k < 4; ++k) row(KindName(kinds[k]), byKind[k]);
   for (int r = 0; r < 3; ++r) row(rangeNames[r], byRange[r]);
   row("all", all);
+  for (int k = 0; k < 4; ++k) {
+    std::sort(kindLatencies[k].begin(), kindLatencies[k].end());
+    if (!kindLatencies[k].empty())
+      std::printf("  %-16s verdict after the last note: median %.0f ms, worst %.0f ms\n", KindName(kinds[k]),
+                  1000 * kindLatencies[k][kindLatencies[k].size() / 2], 1000 * kindLatencies[k].back());
+  }
   std::sort(latencies.begin(), latencies.end());
   const double median = latencies.empty() ? 0 : latencies[latencies.size() / 2];
   const double worst = latencies.empty() ? 0 : latencies.back();
