@@ -19,19 +19,9 @@ PitchClassSet SetOf(std::vector<int> pcs) {
 
 }  // namespace
 
-std::vector<int> RightNotes(const SingExercise& exercise, VoiceRange range) {
-  if (exercise.kind == SingKind::Back) return exercise.played;
-  std::vector<int> notes;
-  if (!exercise.played.empty()) notes.push_back(exercise.played.front());
-  for (int pc : exercise.expected) {
-    if (notes.empty()) {
-      notes.push_back(60 + PitchClass(pc));
-      continue;
-    }
-    const int step = PitchClass(pc - notes.back());
-    notes.push_back(notes.back() + (step == 0 ? 12 : step));
-  }
-  return PlaceInRange(notes, range);
+std::vector<int> RightNotesIn(const SingExercise& exercise, VoiceRange range) {
+  const std::vector<int> notes = RightNotes(exercise);
+  return exercise.kind == SingKind::Back ? notes : PlaceInRange(notes, range);
 }
 
 std::vector<int> NearestNotes(const std::vector<SungNote>& sung) {

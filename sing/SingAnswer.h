@@ -10,10 +10,9 @@
 #include "SungNotes.h"
 #include "VoiceRange.h"
 
-// Sing it back: the notes played. Sing the class: the starting note, then
-// the rest of the named form upwards from it (close position), moved into
-// the range as a whole.
-std::vector<int> RightNotes(const SingExercise& exercise, VoiceRange range);
+// The right notes of the exercise (the core's), moved into the range as a
+// whole when Sonorix chose them (Sing the class).
+std::vector<int> RightNotesIn(const SingExercise& exercise, VoiceRange range);
 // Each sung note as its nearest MIDI note.
 std::vector<int> NearestNotes(const std::vector<SungNote>& sung);
 // The catalogue's set class of the sung pitch classes (3 or 4 distinct ones,

@@ -54,7 +54,7 @@ bool TSingForm::MakeExercise() {
     if (drill.filters.Asks(i) && drill.EntryAt(i) && CanVoice(*drill.EntryAt(i))) enabled.push_back(i);
   if (enabled.empty()) return false;
   RandomSource& rng = SingRandom();
-  const int listIndex = enabled[static_cast<size_t>(rng.Random(static_cast<int32_t>(enabled.size())))];
+  const int listIndex = enabled[static_cast<size_t>(rng.random(static_cast<int32_t>(enabled.size())))];
   const SetClassEntry& entry = *drill.EntryAt(listIndex);
   const VoiceRange range = Range();
   if (BackRadio->isChecked()) {
@@ -70,8 +70,8 @@ bool TSingForm::MakeExercise() {
     std::copy(sorted.begin(), sorted.end(), q.sortedNotes);
     exercise_ = BackExercise(q, entry, entry.cardinality);
   } else {
-    const bool inverted = entry.hasDistinctInversion && rng.Random(2) == 1;
-    const int start = PlaceInRange({60 + rng.Random(12)}, range).front();
+    const bool inverted = entry.hasDistinctInversion && rng.random(2) == 1;
+    const int start = PlaceInRange(std::vector<int>{60 + rng.random(12)}, range).front();
     exercise_ = ClassExercise(entry, entry.cardinality, listIndex, inverted, start, AnyFormCheck->isChecked());
   }
   attempt_ = 1;
@@ -247,7 +247,7 @@ void TSingForm::Finished() {
   heard_ = session_->Notes();
   verdict_ = session_->Verdict();
   session_.reset();
-  right_ = RightNotes(*exercise_, Range());
+  right_ = RightNotesIn(*exercise_, Range());
   const DrillSession& drill = view_->Session();
   const bool written =
       AppendSingRecord(kSingFileName, MakeSingRecord(*exercise_, heard_, *verdict_, attempt_, drill.CurrentPersonName));

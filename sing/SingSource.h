@@ -2,7 +2,8 @@
 // PulseAudio source, opened only for that long (so the desktop's microphone
 // indicator shows it), or WAV files in its place for tests and screenshots
 // (SONORIX_SING_WAV=first.wav:second.wav, each opening taking the next, the
-// last one again after the others). The samples read are handed on at once
+// last one again after the others; SONORIX_SING_WAV_SPEED=4 reads them four
+// times as fast as they would sound). The samples read are handed on at once
 // and kept nowhere.
 #pragma once
 
