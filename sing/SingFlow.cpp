@@ -23,7 +23,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TSingForm", text); }
 
 RandomSource& SingRandom() {
   // Its own, so that the drill's questions stay as they would have been.
@@ -81,7 +80,7 @@ bool TSingForm::MakeExercise() {
 void TSingForm::SingButtonClick() {
   if (step_ != Step::Idle && step_ != Step::Failed) return;
   if (!MakeExercise()) {
-    Failed(Tr("No set class is enabled: choose some in the filters, then press Sing again."));
+    Failed(QCoreApplication::translate("TSingForm", "No set class is enabled: choose some in the filters, then press Sing again."));
     return;
   }
   Start();
@@ -113,9 +112,9 @@ bool TSingForm::OpenListener(std::function<void(const std::vector<float>&, bool)
   std::unique_ptr<SoundSource> source = OpenSoundSource(failure);
   if (!source) {
     Failed(failure == SourceFailure::Refused
-               ? Tr("Sonorix may not use the microphone. Allow it in the system's sound or privacy settings, then "
+               ? QCoreApplication::translate("TSingForm", "Sonorix may not use the microphone. Allow it in the system's sound or privacy settings, then "
                     "press Sing again; or go back to the drill.")
-               : Tr("No microphone was found. Plug one in or choose it in the system's sound settings, then press "
+               : QCoreApplication::translate("TSingForm", "No microphone was found. Plug one in or choose it in the system's sound settings, then press "
                     "Sing again; or go back to the drill."));
     return false;
   }
@@ -140,7 +139,7 @@ void TSingForm::Failed(const QString& message) {
 
 void TSingForm::Calibrate(std::function<void()> then) {
   calibration_ = NoiseCalibration();
-  ShowStep(Step::Calibrating, Tr("Please keep quiet for three seconds: Sonorix listens to the room's noise."));
+  ShowStep(Step::Calibrating, QCoreApplication::translate("TSingForm", "Please keep quiet for three seconds: Sonorix listens to the room's noise."));
   auto after = std::make_shared<std::function<void()>>(std::move(then));
   const bool opened = OpenListener([this, after](const std::vector<float>& samples, bool ended) {
     if (!tracker_) return;
@@ -153,7 +152,7 @@ void TSingForm::Calibrate(std::function<void()> then) {
     StopListening();
     tracker_.reset();
     if (!calibration_.Ready()) {
-      Failed(Tr("The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; "
+      Failed(QCoreApplication::translate("TSingForm", "The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; "
                 "or go back to the drill."));
       return;
     }
@@ -192,7 +191,7 @@ void TSingForm::Silence() {
 }
 
 void TSingForm::PlayThenListen() {
-  ShowStep(Step::Playing, exercise_->kind == SingKind::Back ? Tr("Listen…") : Tr("Listen to the starting note…"));
+  ShowStep(Step::Playing, exercise_->kind == SingKind::Back ? QCoreApplication::translate("TSingForm", "Listen…") : QCoreApplication::translate("TSingForm", "Listen to the starting note…"));
   PlayNotes(exercise_->played, 0);
   delete timers_;
   timers_ = new QObject(this);
@@ -211,7 +210,7 @@ void TSingForm::Listen() {
         case SingEventKind::Level: Meter->SetLevel(event.levelDb); break;
         case SingEventKind::Note: Heard(event.note); break;
         case SingEventKind::Silent:
-          Failed(Tr("The microphone has gone silent. Check that it is plugged in and not muted, then press Sing "
+          Failed(QCoreApplication::translate("TSingForm", "The microphone has gone silent. Check that it is plugged in and not muted, then press Sing "
                     "again; or go back to the drill."));
           return;
         case SingEventKind::Done: Finished(); return;
@@ -220,8 +219,8 @@ void TSingForm::Listen() {
   });
   if (!opened) return;
   session_ = std::make_unique<SingSession>(*exercise_, Settings(), listener_->SampleRate());
-  ShowStep(Step::Listening, exercise_->kind == SingKind::Back ? Tr("Sing the notes back now.")
-                                                              : Tr("Sing now: the starting note was played."));
+  ShowStep(Step::Listening, exercise_->kind == SingKind::Back ? QCoreApplication::translate("TSingForm", "Sing the notes back now.")
+                                                              : QCoreApplication::translate("TSingForm", "Sing now: the starting note was played."));
 }
 
 void TSingForm::Heard(const SungNote& note) {
@@ -237,7 +236,7 @@ void TSingForm::StopButtonClick() {
     StopListening();
     tracker_.reset();
     finder_.reset();
-    ShowStep(Step::Idle, Tr("Stopped. Press Sing to begin."));
+    ShowStep(Step::Idle, QCoreApplication::translate("TSingForm", "Stopped. Press Sing to begin."));
   }
 }
 
@@ -251,8 +250,8 @@ void TSingForm::Finished() {
   const DrillSession& drill = view_->Session();
   const bool written =
       AppendSingRecord(kSingFileName, MakeSingRecord(*exercise_, heard_, *verdict_, attempt_, drill.CurrentPersonName));
-  ShowStep(Step::Idle, written ? Tr("Sing again, try again, or hear the right notes.")
-                               : Tr("This answer could not be written to sing.dat."));
+  ShowStep(Step::Idle, written ? QCoreApplication::translate("TSingForm", "Sing again, try again, or hear the right notes.")
+                               : QCoreApplication::translate("TSingForm", "This answer could not be written to sing.dat."));
   ShowVerdict();
   PlayNotes(right_, kBeforeRightNotesMs);
 }
@@ -272,8 +271,8 @@ void TSingForm::RangeButtonClick() {
 }
 
 void TSingForm::SingRange(int first) {
-  ShowStep(Step::Range, first < 0 ? Tr("Sing your lowest comfortable note and hold it.")
-                                  : Tr("Now sing your highest comfortable note and hold it."));
+  ShowStep(Step::Range, first < 0 ? QCoreApplication::translate("TSingForm", "Sing your lowest comfortable note and hold it.")
+                                  : QCoreApplication::translate("TSingForm", "Now sing your highest comfortable note and hold it."));
   auto since = std::make_shared<double>(0);
   const bool opened = OpenListener([this, first, since](const std::vector<float>& samples, bool ended) {
     if (!tracker_ || !finder_) return;
@@ -290,7 +289,7 @@ void TSingForm::SingRange(int first) {
     tracker_.reset();
     finder_.reset();
     if (!note) {
-      ShowStep(Step::Idle, Tr("No note was heard. Press Sing My Range to try again."));
+      ShowStep(Step::Idle, QCoreApplication::translate("TSingForm", "No note was heard. Press Sing My Range to try again."));
       return;
     }
     const int midi = static_cast<int>(std::lround(note->midi));
@@ -303,7 +302,7 @@ void TSingForm::SingRange(int first) {
       s.setValue(QStringLiteral("Sing/RangeLow"), range.low);
       s.setValue(QStringLiteral("Sing/RangeHigh"), range.high);
     });
-    const QString news = Tr("Your range is kept: the notes played now lie where you sang.");
+    const QString news = QCoreApplication::translate("TSingForm", "Your range is kept: the notes played now lie where you sang.");
     ShowStep(Step::Idle, news);
     Announce(this, news);
   });

@@ -30,7 +30,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TSingForm", text); }
 
 constexpr const char* kKindKey = "Sing/Exercise";
 constexpr const char* kAnyFormKey = "Sing/AnyForm";
@@ -60,7 +59,7 @@ QString SignedCents(int cents) {
 }  // namespace
 
 TLevelMeter::TLevelMeter(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(Tr("Level of your voice"));
+  setAccessibleName(QCoreApplication::translate("TSingForm", "Level of your voice"));
   setMinimumHeight(12);
 }
 
@@ -83,13 +82,13 @@ void TLevelMeter::paintEvent(QPaintEvent*) {
 
 TSingForm::TSingForm(DrillView* view) : QDialog(view->ViewWindow(), Qt::Window), view_(view) {
   setObjectName(QStringLiteral("SingForm"));
-  setWindowTitle(Tr("Sing the Answer"));
+  setWindowTitle(QCoreApplication::translate("TSingForm", "Sing the Answer"));
   QSettings stored = Stored();
 
-  auto* exercise = new QGroupBox(Tr("Exercise"), this);
-  BackRadio = new QRadioButton(Tr("Sing it back"), exercise);
-  ClassRadio = new QRadioButton(Tr("Sing the class"), exercise);
-  AnyFormCheck = new QCheckBox(Tr("Accept any transposition or inversion"), exercise);
+  auto* exercise = new QGroupBox(QCoreApplication::translate("TSingForm", "Exercise"), this);
+  BackRadio = new QRadioButton(QCoreApplication::translate("TSingForm", "Sing it back"), exercise);
+  ClassRadio = new QRadioButton(QCoreApplication::translate("TSingForm", "Sing the class"), exercise);
+  AnyFormCheck = new QCheckBox(QCoreApplication::translate("TSingForm", "Accept any transposition or inversion"), exercise);
   auto* kinds = new QButtonGroup(this);
   kinds->addButton(BackRadio);
   kinds->addButton(ClassRadio);
@@ -100,19 +99,19 @@ TSingForm::TSingForm(DrillView* view) : QDialog(view->ViewWindow(), Qt::Window),
   exerciseLayout->addWidget(ClassRadio);
   exerciseLayout->addWidget(AnyFormCheck);
 
-  auto* toleranceLabel = new QLabel(Tr("&Tolerance:"), this);
+  auto* toleranceLabel = new QLabel(QCoreApplication::translate("TSingForm", "&Tolerance:"), this);
   ToleranceSpin = new QSpinBox(this);
   ToleranceSpin->setRange(25, 50);
-  ToleranceSpin->setSuffix(Tr(" cents"));
+  ToleranceSpin->setSuffix(QCoreApplication::translate("TSingForm", " cents"));
   ToleranceSpin->setValue(std::clamp(stored.value(Key(kToleranceKey), 40).toInt(), 25, 50));
   toleranceLabel->setBuddy(ToleranceSpin);
-  auto* voiceLabel = new QLabel(Tr("&Voice:"), this);
+  auto* voiceLabel = new QLabel(QCoreApplication::translate("TSingForm", "&Voice:"), this);
   VoiceCombo = new QComboBox(this);
-  VoiceCombo->addItems({Tr("Soprano"), Tr("Alto"), Tr("Tenor"), Tr("Bass"), Tr("Mine")});
+  VoiceCombo->addItems({QCoreApplication::translate("TSingForm", "Soprano"), QCoreApplication::translate("TSingForm", "Alto"), QCoreApplication::translate("TSingForm", "Tenor"), QCoreApplication::translate("TSingForm", "Bass"), QCoreApplication::translate("TSingForm", "Mine")});
   VoiceCombo->setCurrentIndex(std::clamp(stored.value(Key(kVoiceKey), 2).toInt(), 0, 4));
   voiceLabel->setBuddy(VoiceCombo);
-  RangeButton = new QPushButton(Tr("Sing My &Range"), this);
-  RangeButton->setAccessibleDescription(Tr("Sing your lowest comfortable note, then your highest"));
+  RangeButton = new QPushButton(QCoreApplication::translate("TSingForm", "Sing My &Range"), this);
+  RangeButton->setAccessibleDescription(QCoreApplication::translate("TSingForm", "Sing your lowest comfortable note, then your highest"));
   auto* choices = new QHBoxLayout;
   choices->addWidget(toleranceLabel);
   choices->addWidget(ToleranceSpin);
@@ -138,12 +137,12 @@ TSingForm::TSingForm(DrillView* view) : QDialog(view->ViewWindow(), Qt::Window),
   VerdictLabel->setFont(big);
   VerdictLabel->setWordWrap(true);
 
-  SingButton = new QPushButton(Tr("&Sing"), this);
+  SingButton = new QPushButton(QCoreApplication::translate("TSingForm", "&Sing"), this);
   SingButton->setDefault(true);
-  AgainButton = new QPushButton(Tr("Try &Again"), this);
-  HearButton = new QPushButton(Tr("&Hear the Right Notes"), this);
-  StopButton = new QPushButton(Tr("S&top"), this);
-  BackButton = new QPushButton(Tr("&Back to the Drill"), this);
+  AgainButton = new QPushButton(QCoreApplication::translate("TSingForm", "Try &Again"), this);
+  HearButton = new QPushButton(QCoreApplication::translate("TSingForm", "&Hear the Right Notes"), this);
+  StopButton = new QPushButton(QCoreApplication::translate("TSingForm", "S&top"), this);
+  BackButton = new QPushButton(QCoreApplication::translate("TSingForm", "&Back to the Drill"), this);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {SingButton, AgainButton, HearButton, StopButton}) buttons->addWidget(b);
   buttons->addStretch();
@@ -179,7 +178,7 @@ TSingForm::TSingForm(DrillView* view) : QDialog(view->ViewWindow(), Qt::Window),
     UpdateControls();
   });
   SetSpokenState(this, [this] { return StatusLabel->text() + QLatin1Char(' ') + VerdictLabel->text(); });
-  ShowStep(Step::Idle, Tr("Press Sing. Before the first exercise, Sonorix listens to three seconds of silence."));
+  ShowStep(Step::Idle, QCoreApplication::translate("TSingForm", "Press Sing. Before the first exercise, Sonorix listens to three seconds of silence."));
 }
 
 TSingForm::~TSingForm() {
@@ -192,7 +191,7 @@ void TSingForm::closeEvent(QCloseEvent* event) {
   timers_ = nullptr;
   StopListening();
   Silence();
-  ShowStep(Step::Idle, Tr("Press Sing to begin."));
+  ShowStep(Step::Idle, QCoreApplication::translate("TSingForm", "Press Sing to begin."));
   event->accept();
 }
 
@@ -247,37 +246,36 @@ QString TSingForm::PromptText() const {
   const SingExercise& e = *exercise_;
   const QString name = FromUtf8(e.className);
   if (e.kind == SingKind::Back)
-    return QCoreApplication::translate("TSingForm", "Listen, then sing the %n notes back, in any octave.", nullptr,
-                                       static_cast<int>(e.played.size()));
-  if (e.anyForm) return Tr("%1, in any transposition or inversion").arg(name);
-  return (e.inverted ? Tr("%1, inverted form, from %2") : Tr("%1, prime form, from %2"))
+    return QCoreApplication::translate("TSingForm", "Listen, then sing the notes back one after another, in any octave.");
+  if (e.anyForm) return QCoreApplication::translate("TSingForm", "%1, in any transposition or inversion").arg(name);
+  return (e.inverted ? QCoreApplication::translate("TSingForm", "%1, inverted form, from %2") : QCoreApplication::translate("TSingForm", "%1, prime form, from %2"))
       .arg(name, PitchClassText(e.startPitchClass));
 }
 
 QString TSingForm::NoteText(const SungNote& note) const {
   const auto spelled = notation::SpellInTurn({static_cast<int>(std::lround(note.midi))});
-  return Tr("%1 %2 cents").arg(FromUtf8(notation::NoteName(spelled.front(), TNotationView::NameLanguage())),
+  return QCoreApplication::translate("TSingForm", "%1 %2 cents").arg(FromUtf8(notation::NoteName(spelled.front(), TNotationView::NameLanguage())),
                                SignedCents(note.cents));
 }
 
 void TSingForm::ShowHeard(bool final) {
   QStringList notes;
   for (const SungNote& note : heard_) notes << NoteText(note);
-  const QString text = notes.isEmpty() ? QString() : Tr("Heard: %1").arg(notes.join(QStringLiteral(", ")));
+  const QString text = notes.isEmpty() ? QString() : QCoreApplication::translate("TSingForm", "Heard: %1").arg(notes.join(QStringLiteral(", ")));
   // While the student sings a reader hears nothing of it: the name stays put.
-  HeardLabel->setAccessibleName(final ? text : Tr("Notes heard"));
+  HeardLabel->setAccessibleName(final ? text : QCoreApplication::translate("TSingForm", "Notes heard"));
   HeardLabel->setText(text);
   std::vector<PictureSet> sets;
   const std::vector<int> sung = NearestNotes(heard_);
   std::vector<std::vector<int>> columns;
   for (int n : sung) columns.push_back({n});
   if (!columns.empty() || final)
-    sets.push_back({Tr("You sang"), columns, final ? ClassOfNotes(view_->Session().catalogue, sung) : nullptr});
+    sets.push_back({QCoreApplication::translate("TSingForm", "You sang"), columns, final ? ClassOfNotes(view_->Session().catalogue, sung) : nullptr});
   if (final && !right_.empty()) {
     std::vector<std::vector<int>> right;
     for (int n : right_) right.push_back({n});
     const SetClassEntry* entry = exercise_ ? view_->Session().EntryAt(exercise_->listIndex) : nullptr;
-    sets.push_back({Tr("Right notes"), right, entry});
+    sets.push_back({QCoreApplication::translate("TSingForm", "Right notes"), right, entry});
   }
   View->SetPicture(std::move(sets));
 }
@@ -291,11 +289,11 @@ void TSingForm::ShowVerdict() {
   }
   QString text;
   if (verdict_->right)
-    text = Tr("Right! %1").arg(FromUtf8(exercise_->className));
+    text = QCoreApplication::translate("TSingForm", "Right! %1").arg(FromUtf8(exercise_->className));
   else if (heard_.empty())
-    text = Tr("No note was heard. Sing a little louder or closer to the microphone.");
+    text = QCoreApplication::translate("TSingForm", "No note was heard. Sing a little louder or closer to the microphone.");
   else
-    text = Tr("Not yet: %1 of %2 notes right (%3).").arg(right).arg(expected).arg(FromUtf8(exercise_->className));
+    text = QCoreApplication::translate("TSingForm", "Not yet: %1 of %2 notes right (%3).").arg(right).arg(expected).arg(FromUtf8(exercise_->className));
   VerdictLabel->setText(text);
   VerdictLabel->setAccessibleName(text);
   ShowHeard(true);
@@ -305,7 +303,7 @@ void TSingForm::ShowVerdict() {
   // Said once, after the singing: the verdict, then the notes heard and the right ones.
   QString said = text;
   if (!HeardLabel->text().isEmpty()) said += QLatin1Char(' ') + HeardLabel->text() + QLatin1Char('.');
-  if (!rightNames.isEmpty()) said += QLatin1Char(' ') + Tr("Right notes: %1.").arg(rightNames.join(QStringLiteral(", ")));
+  if (!rightNames.isEmpty()) said += QLatin1Char(' ') + QCoreApplication::translate("TSingForm", "Right notes: %1.").arg(rightNames.join(QStringLiteral(", ")));
   Announce(this, said);
 }
 
@@ -320,7 +318,7 @@ void InstallSingMode(DrillView* view) {
   if (drillWindow->findChild<QAction*>(QStringLiteral("SingTheAnswer1"))) return;
   TPracticeMode* practice = TPracticeMode::Of(drillWindow);
   QMenu* menu = practice ? practice->Practice1 : nullptr;
-  auto* item = new QAction(Tr("Sing the Answer…"), menu ? static_cast<QObject*>(menu) : drillWindow);
+  auto* item = new QAction(QCoreApplication::translate("TSingForm", "Sing the Answer…"), menu ? static_cast<QObject*>(menu) : drillWindow);
   item->setObjectName(QStringLiteral("SingTheAnswer1"));
   // Right after Practice Mode: the student's other way to practise.
   if (menu) {
