@@ -126,7 +126,8 @@ void TSingForm::StopListening() {
   if (!listener_) return;
   listener_->Stop();
   // Not destroyed here: this may run inside its own delivery.
-  QTimer::singleShot(0, this, [gone = listener_.release()] { delete gone; });
+  retired_ = std::move(listener_);
+  QTimer::singleShot(0, this, [this] { retired_.reset(); });
 }
 
 void TSingForm::Failed(const QString& message) {

@@ -134,6 +134,7 @@ class TSingForm : public QDialog {
   std::optional<SingVerdict> verdict_;
   std::vector<int> right_;
   std::unique_ptr<SoundListener> listener_;
+  std::unique_ptr<SoundListener> retired_;  // stopped, destroyed once its delivery is over
   std::unique_ptr<SingSession> session_;
   std::unique_ptr<PitchTracker> tracker_;   // the gate's and the range's
   std::unique_ptr<NoteFinder> finder_;

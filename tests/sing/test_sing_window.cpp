@@ -1,5 +1,3 @@
-#include <fluidsynth.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,7 +8,6 @@
 #include <QSpinBox>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -19,45 +16,32 @@
 #include "DrillWindowTest.h"
 #include "SingLog.h"
 #include "SingWindow.h"
+#include "SungVoices.h"
 
 namespace {
 
 constexpr int kRate = 44100;
-constexpr char kSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 struct Sung {
   int midi;
   int cents = 0;  // sung this far off the note
 };
 
-// TimGM6mb's "Choir Aahs" singing the notes, each held 0.6 s.
+// TimGM6mb's "Choir Aahs" singing the notes.
 std::vector<float> Choir(const std::vector<Sung>& notes) {
-  fluid_settings_t* settings = new_fluid_settings();
-  fluid_settings_setnum(settings, "synth.sample-rate", kRate);
-  fluid_settings_setint(settings, "synth.reverb.active", 0);
-  fluid_settings_setint(settings, "synth.chorus.active", 0);
-  fluid_synth_t* synth = new_fluid_synth(settings);
-  std::vector<float> mono;
-  if (fluid_synth_sfload(synth, kSoundFont, 1) >= 0) {
-    fluid_synth_program_change(synth, 0, 52);
-    auto render = [&](double seconds) {
-      std::vector<float> left(static_cast<size_t>(seconds * kRate)), right(left.size());
-      fluid_synth_write_float(synth, static_cast<int>(left.size()), left.data(), 0, 1, right.data(), 0, 1);
-      mono.insert(mono.end(), left.begin(), left.end());
-    };
-    render(0.3);
-    for (const Sung& note : notes) {
-      fluid_synth_pitch_bend(synth, 0, 8192 + note.cents * 8192 / 200);  // the bend spans two semitones
-      fluid_synth_noteon(synth, 0, note.midi, 100);
-      render(0.6);
-      fluid_synth_noteoff(synth, 0, note.midi);
-      render(0.15);
-    }
-    render(0.4);
+  std::vector<VoiceNote> voice;
+  for (const Sung& n : notes) {
+    VoiceNote note;
+    note.midi = n.midi;
+    note.detuneCents = n.cents;
+    note.seconds = 0.6;
+    voice.push_back(note);
   }
-  delete_fluid_synth(synth);
-  delete_fluid_settings(settings);
-  return mono;
+  VoiceOptions options;
+  options.kind = VoiceKind::ChoirAahs;
+  options.sampleRate = kRate;
+  options.tailSeconds = 0.5;
+  return RenderVoice(voice, options);
 }
 
 // A quiet room: faint noise, never digital silence.
@@ -69,20 +53,7 @@ std::vector<float> Room(double seconds) {
   return mono;
 }
 
-void WriteWav(const std::string& path, const std::vector<float>& mono) {
-  std::ofstream out(path, std::ios::binary);
-  auto put = [&out](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(v >> (8 * i) & 0xff));
-  };
-  const auto data = static_cast<uint32_t>(mono.size() * 2);
-  out.write("RIFF", 4);
-  put(36 + data, 4);
-  out.write("WAVEfmt ", 8);
-  put(16, 4), put(1, 2), put(1, 2), put(kRate, 4), put(kRate * 2, 4), put(2, 2), put(16, 2);
-  out.write("data", 4);
-  put(data, 4);
-  for (float s : mono) put(static_cast<uint16_t>(static_cast<int16_t>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767))), 2);
-}
+void WriteWav(const std::string& path, const std::vector<float>& mono) { ASSERT_TRUE(::WriteWav(path, mono, kRate)); }
 
 class SingWindowTest : public DrillWindowTest {
  protected:
