@@ -252,15 +252,16 @@ QString TSingForm::PromptText() const {
       .arg(name, PitchClassText(e.startPitchClass));
 }
 
-QString TSingForm::NoteText(const SungNote& note) const {
-  const auto spelled = notation::SpellInTurn({static_cast<int>(std::lround(note.midi))});
-  return QCoreApplication::translate("TSingForm", "%1 %2 cents").arg(FromUtf8(notation::NoteName(spelled.front(), TNotationView::NameLanguage())),
-                               SignedCents(note.cents));
+QString TSingForm::NoteText(const notation::SpelledNote& spelled, const SungNote& note) const {
+  return QCoreApplication::translate("TSingForm", "%1 %2 cents")
+      .arg(FromUtf8(notation::NoteName(spelled, TNotationView::NameLanguage())), SignedCents(note.cents));
 }
 
 void TSingForm::ShowHeard(bool final) {
+  // Spelled as the staff spells them, one after another.
+  const std::vector<notation::SpelledNote> spelled = notation::SpellInTurn(NearestNotes(heard_));
   QStringList notes;
-  for (const SungNote& note : heard_) notes << NoteText(note);
+  for (size_t i = 0; i < heard_.size() && i < spelled.size(); ++i) notes << NoteText(spelled[i], heard_[i]);
   const QString text = notes.isEmpty() ? QString() : QCoreApplication::translate("TSingForm", "Heard: %1").arg(notes.join(QStringLiteral(", ")));
   // While the student sings a reader hears nothing of it: the name stays put.
   HeardLabel->setAccessibleName(final ? text : QCoreApplication::translate("TSingForm", "Notes heard"));

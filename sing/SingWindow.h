@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Calibration.h"
+#include "Notation.h"
 #include "PitchTracker.h"
 #include "SingExercise.h"
 #include "SingJudge.h"
@@ -118,7 +119,7 @@ class TSingForm : public QDialog {
   void ShowHeard(bool final);
   void ShowVerdict();
   QString PromptText() const;
-  QString NoteText(const SungNote& note) const;
+  QString NoteText(const notation::SpelledNote& spelled, const SungNote& note) const;
   VoiceRange Range() const;
   SingSettings Settings() const;
   void SaveChoices();
