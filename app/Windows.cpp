@@ -12,6 +12,7 @@
 #include "PacingDialog.h"
 #include "PracticeMode.h"
 #include "ProgressMenu.h"
+#include "SingWindow.h"
 #include "Readme.h"
 #include "Sxerrorform.h"
 #include "SxerrorformAccess.h"
@@ -39,6 +40,7 @@ void CreateStartWindows() {
     InstallProgressMenu(Form1);
     InstallKeyboardAnswer(Form1);
     InstallPracticeMode(Form1);  // after the sound notice: its title mark follows the notice
+    InstallSingMode(Form1);      // beside Practice Mode
     InstallZoomMenu(Form1->MainMenu1);  // after the other menus
     InstallHeardPicture(Form1);  // its item in the View menu
     InstallPacingMenu(Form1);    // between Help and View

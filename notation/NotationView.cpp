@@ -141,8 +141,10 @@ QString TNotationView::TextEquivalent() const {
     for (const notation::SpelledNote& note : laid.group.spelled) names << FromUtf8(notation::NoteName(note, NameLanguage()));
     QStringList prime;
     for (int pc : PrimeForm(laid.set.entry)) prime << QString::number(pc);
-    QString part = QCoreApplication::translate("HeardPicture", "%1: %2, prime form %3").arg(names.join(QStringLiteral(", ")), ClassName(laid.set.entry),
-                                                    prime.join(QLatin1Char(' ')));
+    // Notes that make no class of the catalogue (sung ones) are just their names.
+    QString part = laid.set.entry ? QCoreApplication::translate("HeardPicture", "%1: %2, prime form %3").arg(names.join(QStringLiteral(", ")), ClassName(laid.set.entry),
+                                                    prime.join(QLatin1Char(' ')))
+                                  : names.join(QStringLiteral(", "));
     if (sets_.size() > 1) part = laid.set.label + QStringLiteral(": ") + part;
     parts << part;
   }
@@ -157,7 +159,7 @@ QString TNotationView::TextEquivalent() const {
 
 std::vector<int> TNotationView::DifferingIntervalClasses() const {
   std::vector<int> differing;
-  if (sets_.size() < 2) return differing;
+  if (sets_.size() < 2 || !sets_[0].set.entry || !sets_[1].set.entry) return differing;
   const auto a = notation::IntervalClassVector(PrimeForm(sets_[0].set.entry));
   const auto b = notation::IntervalClassVector(PrimeForm(sets_[1].set.entry));
   for (size_t i = 0; i < a.size(); ++i)
@@ -302,6 +304,7 @@ void TNotationView::paintEvent(QPaintEvent*) {
   double y = YOf(Clef::Bass, 0) + 4.5 * s;
   for (size_t g = 0; g < sets_.size(); ++g) {
     const Laid& laid = sets_[g];
+    if (!laid.set.entry) continue;
     const std::vector<int> prime = PrimeForm(laid.set.entry);
     QStringList pcs;
     for (int pc : prime) pcs << QString::number(pc);

@@ -2408,6 +2408,221 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     </message>
 </context>
 <context>
+    <name>TSingForm</name>
+    <message>
+        <source>Level of your voice</source>
+        <translation>Lautstärke Ihrer Stimme</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Die Antwort singen</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Nachsingen</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Die Set-Klasse singen</translation>
+    </message>
+    <message>
+        <source>Accept any transposition or inversion</source>
+        <translation>Jede Transposition oder Umkehrung gilt</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Toleranz:</translation>
+    </message>
+    <message>
+        <source> cents</source>
+        <translation> Cent</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Stimme:</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Sopran</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>Meine</translation>
+    </message>
+    <message>
+        <source>Sing My &amp;Range</source>
+        <translation>Meinen &amp;Umfang singen</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note, then your highest</source>
+        <translation>Singen Sie Ihren tiefsten bequemen Ton, dann Ihren höchsten</translation>
+    </message>
+    <message>
+        <source>&amp;Sing</source>
+        <translation>&amp;Singen</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Noch einmal</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the Right Notes</source>
+        <translation>Richtige Töne &amp;hören</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Drill</source>
+        <translation>&amp;Zurück zur Übung</translation>
+    </message>
+    <message>
+        <source>Press Sing. Before the first exercise, Sonorix listens to three seconds of silence.</source>
+        <translation>Drücken Sie „Singen“. Vor der ersten Aufgabe hört Sonorix drei Sekunden Stille.</translation>
+    </message>
+    <message>
+        <source>Press Sing to begin.</source>
+        <translation>Drücken Sie „Singen“, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>%1, in any transposition or inversion</source>
+        <translation>%1, in jeder Transposition oder Umkehrung</translation>
+    </message>
+    <message>
+        <source>%1, inverted form, from %2</source>
+        <translation>%1, Umkehrung, ab %2</translation>
+    </message>
+    <message>
+        <source>%1, prime form, from %2</source>
+        <translation>%1, Primform, ab %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 cents</source>
+        <translation>%1 %2 Cent</translation>
+    </message>
+    <message>
+        <source>Heard: %1</source>
+        <translation>Gehört: %1</translation>
+    </message>
+    <message>
+        <source>Notes heard</source>
+        <translation>Gehörte Töne</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Gesungen</translation>
+    </message>
+    <message>
+        <source>Right notes</source>
+        <translation>Richtige Töne</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>Richtig! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Es wurde kein Ton gehört. Singen Sie etwas lauter oder näher am Mikrofon.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Noch nicht: %1 von %2 Tönen richtig (%3).</translation>
+    </message>
+    <message>
+        <source>Right notes: %1.</source>
+        <translation>Richtige Töne: %1.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Die Antwort singen …</translation>
+    </message>
+    <message>
+        <source>No set class is enabled: choose some in the filters, then press Sing again.</source>
+        <translation>Keine Set-Klasse ist gewählt: Wählen Sie welche in den Filtern und drücken Sie dann wieder „Singen“.</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the system&apos;s sound or privacy settings, then press Sing again; or go back to the drill.</source>
+        <translation>Sonorix darf das Mikrofon nicht benutzen. Erlauben Sie es in den Ton- oder Datenschutzeinstellungen des Systems und drücken Sie dann wieder „Singen“; oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in or choose it in the system&apos;s sound settings, then press Sing again; or go back to the drill.</source>
+        <translation>Es wurde kein Mikrofon gefunden. Schließen Sie eines an oder wählen Sie es in den Toneinstellungen des Systems und drücken Sie dann wieder „Singen“; oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Please keep quiet for three seconds: Sonorix listens to the room&apos;s noise.</source>
+        <translation>Bitte drei Sekunden lang still sein: Sonorix hört das Geräusch des Raums.</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; or go back to the drill.</source>
+        <translation>Das Mikrofon ist verstummt. Prüfen Sie, ob es angeschlossen und nicht stummgeschaltet ist, und drücken Sie dann wieder „Singen“; oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Hören Sie zu …</translation>
+    </message>
+    <message>
+        <source>Listen to the starting note…</source>
+        <translation>Hören Sie den Anfangston …</translation>
+    </message>
+    <message>
+        <source>Sing the notes back now.</source>
+        <translation>Singen Sie die Töne jetzt nach.</translation>
+    </message>
+    <message>
+        <source>Sing now: the starting note was played.</source>
+        <translation>Singen Sie jetzt: Der Anfangston wurde gespielt.</translation>
+    </message>
+    <message>
+        <source>Stopped. Press Sing to begin.</source>
+        <translation>Angehalten. Drücken Sie „Singen“, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Sing again, try again, or hear the right notes.</source>
+        <translation>Singen Sie weiter, versuchen Sie es noch einmal oder hören Sie die richtigen Töne.</translation>
+    </message>
+    <message>
+        <source>This answer could not be written to sing.dat.</source>
+        <translation>Diese Antwort konnte nicht in sing.dat geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note and hold it.</source>
+        <translation>Singen Sie Ihren tiefsten bequemen Ton und halten Sie ihn.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note and hold it.</source>
+        <translation>Singen Sie jetzt Ihren höchsten bequemen Ton und halten Sie ihn.</translation>
+    </message>
+    <message>
+        <source>No note was heard. Press Sing My Range to try again.</source>
+        <translation>Es wurde kein Ton gehört. Drücken Sie „Meinen Umfang singen“, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Your range is kept: the notes played now lie where you sang.</source>
+        <translation>Ihr Umfang ist gespeichert: Die gespielten Töne liegen jetzt dort, wo Sie gesungen haben.</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Hören Sie zu und singen Sie die Töne dann nacheinander nach, in beliebiger Oktave.</translation>
+    </message>
+</context>
+<context>
     <name>TSonorixApplication</name>
     <message>
         <source>Unknown exception</source>

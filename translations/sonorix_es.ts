@@ -2408,6 +2408,221 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     </message>
 </context>
 <context>
+    <name>TSingForm</name>
+    <message>
+        <source>Level of your voice</source>
+        <translation>Nivel de su voz</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Cantar la respuesta</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Repetir cantando</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Cantar la clase</translation>
+    </message>
+    <message>
+        <source>Accept any transposition or inversion</source>
+        <translation>Aceptar cualquier transporte o inversión</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Tolerancia:</translation>
+    </message>
+    <message>
+        <source> cents</source>
+        <translation> cents</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voz:</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Contralto</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>La mía</translation>
+    </message>
+    <message>
+        <source>Sing My &amp;Range</source>
+        <translation>Cantar mi &amp;tesitura</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note, then your highest</source>
+        <translation>Cante su nota más grave cómoda y luego la más aguda</translation>
+    </message>
+    <message>
+        <source>&amp;Sing</source>
+        <translation>&amp;Cantar</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Otra vez</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the Right Notes</source>
+        <translation>&amp;Oír las notas correctas</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Drill</source>
+        <translation>&amp;Volver al ejercicio</translation>
+    </message>
+    <message>
+        <source>Press Sing. Before the first exercise, Sonorix listens to three seconds of silence.</source>
+        <translation>Pulse Cantar. Antes de la primera tarea, Sonorix escucha tres segundos de silencio.</translation>
+    </message>
+    <message>
+        <source>Press Sing to begin.</source>
+        <translation>Pulse Cantar para empezar.</translation>
+    </message>
+    <message>
+        <source>%1, in any transposition or inversion</source>
+        <translation>%1, en cualquier transporte o inversión</translation>
+    </message>
+    <message>
+        <source>%1, inverted form, from %2</source>
+        <translation>%1, inversión, desde %2</translation>
+    </message>
+    <message>
+        <source>%1, prime form, from %2</source>
+        <translation>%1, forma prima, desde %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 cents</source>
+        <translation>%1 %2 cents</translation>
+    </message>
+    <message>
+        <source>Heard: %1</source>
+        <translation>Oído: %1</translation>
+    </message>
+    <message>
+        <source>Notes heard</source>
+        <translation>Notas oídas</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Ha cantado</translation>
+    </message>
+    <message>
+        <source>Right notes</source>
+        <translation>Notas correctas</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>¡Correcto! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>No se oyó ninguna nota. Cante un poco más fuerte o más cerca del micrófono.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Todavía no: %1 de %2 notas correctas (%3).</translation>
+    </message>
+    <message>
+        <source>Right notes: %1.</source>
+        <translation>Notas correctas: %1.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Cantar la respuesta…</translation>
+    </message>
+    <message>
+        <source>No set class is enabled: choose some in the filters, then press Sing again.</source>
+        <translation>No hay ninguna clase de conjuntos activada: elija algunas en los filtros y pulse Cantar de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the system&apos;s sound or privacy settings, then press Sing again; or go back to the drill.</source>
+        <translation>Sonorix no puede usar el micrófono. Permítalo en los ajustes de sonido o de privacidad del sistema y pulse Cantar de nuevo; o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in or choose it in the system&apos;s sound settings, then press Sing again; or go back to the drill.</source>
+        <translation>No se encontró ningún micrófono. Conecte uno o elíjalo en los ajustes de sonido del sistema y pulse Cantar de nuevo; o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Please keep quiet for three seconds: Sonorix listens to the room&apos;s noise.</source>
+        <translation>Guarde silencio tres segundos, por favor: Sonorix escucha el ruido de la sala.</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; or go back to the drill.</source>
+        <translation>El micrófono ha enmudecido. Compruebe que está conectado y no silenciado y pulse Cantar de nuevo; o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Escuche…</translation>
+    </message>
+    <message>
+        <source>Listen to the starting note…</source>
+        <translation>Escuche la nota inicial…</translation>
+    </message>
+    <message>
+        <source>Sing the notes back now.</source>
+        <translation>Cante ahora las notas.</translation>
+    </message>
+    <message>
+        <source>Sing now: the starting note was played.</source>
+        <translation>Cante ahora: ya sonó la nota inicial.</translation>
+    </message>
+    <message>
+        <source>Stopped. Press Sing to begin.</source>
+        <translation>Detenido. Pulse Cantar para empezar.</translation>
+    </message>
+    <message>
+        <source>Sing again, try again, or hear the right notes.</source>
+        <translation>Cante otra vez, inténtelo de nuevo u oiga las notas correctas.</translation>
+    </message>
+    <message>
+        <source>This answer could not be written to sing.dat.</source>
+        <translation>No se pudo escribir esta respuesta en sing.dat.</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note and hold it.</source>
+        <translation>Cante su nota cómoda más grave y manténgala.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note and hold it.</source>
+        <translation>Cante ahora su nota cómoda más aguda y manténgala.</translation>
+    </message>
+    <message>
+        <source>No note was heard. Press Sing My Range to try again.</source>
+        <translation>No se oyó ninguna nota. Pulse Cantar mi tesitura para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your range is kept: the notes played now lie where you sang.</source>
+        <translation>Su tesitura queda guardada: las notas tocadas están ahora donde usted cantó.</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Escuche y luego cante las notas una tras otra, en cualquier octava.</translation>
+    </message>
+</context>
+<context>
     <name>TSonorixApplication</name>
     <message>
         <source>Unknown exception</source>

@@ -2408,6 +2408,221 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
 </context>
 <context>
+    <name>TSingForm</name>
+    <message>
+        <source>Level of your voice</source>
+        <translation>Niveau de votre voix</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Chanter la réponse</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Rechanter</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Chanter la classe</translation>
+    </message>
+    <message>
+        <source>Accept any transposition or inversion</source>
+        <translation>Accepter toute transposition ou tout renversement</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Tolérance :</translation>
+    </message>
+    <message>
+        <source> cents</source>
+        <translation> cents</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voix :</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Ténor</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>La mienne</translation>
+    </message>
+    <message>
+        <source>Sing My &amp;Range</source>
+        <translation>Chanter ma &amp;tessiture</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note, then your highest</source>
+        <translation>Chantez votre note la plus grave qui soit confortable, puis la plus aiguë</translation>
+    </message>
+    <message>
+        <source>&amp;Sing</source>
+        <translation>&amp;Chanter</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the Right Notes</source>
+        <translation>&amp;Entendre les bonnes notes</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Drill</source>
+        <translation>&amp;Retour à l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Press Sing. Before the first exercise, Sonorix listens to three seconds of silence.</source>
+        <translation>Appuyez sur Chanter. Avant la première tâche, Sonorix écoute trois secondes de silence.</translation>
+    </message>
+    <message>
+        <source>Press Sing to begin.</source>
+        <translation>Appuyez sur Chanter pour commencer.</translation>
+    </message>
+    <message>
+        <source>%1, in any transposition or inversion</source>
+        <translation>%1, dans toute transposition ou tout renversement</translation>
+    </message>
+    <message>
+        <source>%1, inverted form, from %2</source>
+        <translation>%1, renversement, à partir de %2</translation>
+    </message>
+    <message>
+        <source>%1, prime form, from %2</source>
+        <translation>%1, forme primaire, à partir de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 cents</source>
+        <translation>%1 %2 cents</translation>
+    </message>
+    <message>
+        <source>Heard: %1</source>
+        <translation>Entendu : %1</translation>
+    </message>
+    <message>
+        <source>Notes heard</source>
+        <translation>Notes entendues</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Vous avez chanté</translation>
+    </message>
+    <message>
+        <source>Right notes</source>
+        <translation>Bonnes notes</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>Juste ! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Aucune note n&apos;a été entendue. Chantez un peu plus fort ou plus près du micro.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Pas encore : %1 notes justes sur %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Right notes: %1.</source>
+        <translation>Bonnes notes : %1.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Chanter la réponse…</translation>
+    </message>
+    <message>
+        <source>No set class is enabled: choose some in the filters, then press Sing again.</source>
+        <translation>Aucune classe d&apos;ensembles n&apos;est activée : choisissez-en dans les filtres, puis appuyez de nouveau sur Chanter.</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the system&apos;s sound or privacy settings, then press Sing again; or go back to the drill.</source>
+        <translation>Sonorix n&apos;a pas le droit d&apos;utiliser le micro. Autorisez-le dans les réglages de son ou de confidentialité du système, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in or choose it in the system&apos;s sound settings, then press Sing again; or go back to the drill.</source>
+        <translation>Aucun micro n&apos;a été trouvé. Branchez-en un ou choisissez-le dans les réglages de son du système, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>Please keep quiet for three seconds: Sonorix listens to the room&apos;s noise.</source>
+        <translation>Restez silencieux trois secondes, s&apos;il vous plaît : Sonorix écoute le bruit de la pièce.</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; or go back to the drill.</source>
+        <translation>Le micro s&apos;est tu. Vérifiez qu&apos;il est branché et non coupé, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Écoutez…</translation>
+    </message>
+    <message>
+        <source>Listen to the starting note…</source>
+        <translation>Écoutez la note de départ…</translation>
+    </message>
+    <message>
+        <source>Sing the notes back now.</source>
+        <translation>Rechantez les notes maintenant.</translation>
+    </message>
+    <message>
+        <source>Sing now: the starting note was played.</source>
+        <translation>Chantez maintenant : la note de départ a été jouée.</translation>
+    </message>
+    <message>
+        <source>Stopped. Press Sing to begin.</source>
+        <translation>Arrêté. Appuyez sur Chanter pour commencer.</translation>
+    </message>
+    <message>
+        <source>Sing again, try again, or hear the right notes.</source>
+        <translation>Chantez encore, réessayez ou écoutez les bonnes notes.</translation>
+    </message>
+    <message>
+        <source>This answer could not be written to sing.dat.</source>
+        <translation>Cette réponse n&apos;a pas pu être écrite dans sing.dat.</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note and hold it.</source>
+        <translation>Chantez votre note grave confortable la plus basse et tenez-la.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note and hold it.</source>
+        <translation>Chantez maintenant votre note confortable la plus aiguë et tenez-la.</translation>
+    </message>
+    <message>
+        <source>No note was heard. Press Sing My Range to try again.</source>
+        <translation>Aucune note n&apos;a été entendue. Appuyez sur Chanter ma tessiture pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Your range is kept: the notes played now lie where you sang.</source>
+        <translation>Votre tessiture est gardée : les notes jouées se trouvent maintenant là où vous avez chanté.</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Écoutez, puis rechantez les notes l&apos;une après l&apos;autre, dans n&apos;importe quelle octave.</translation>
+    </message>
+</context>
+<context>
     <name>TSonorixApplication</name>
     <message>
         <source>Unknown exception</source>

@@ -2408,6 +2408,221 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     </message>
 </context>
 <context>
+    <name>TSingForm</name>
+    <message>
+        <source>Level of your voice</source>
+        <translation>Livello della tua voce</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Canta la risposta</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Compito</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Ricanta</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Canta la classe</translation>
+    </message>
+    <message>
+        <source>Accept any transposition or inversion</source>
+        <translation>Accetta qualsiasi trasposizione o inversione</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Tolleranza:</translation>
+    </message>
+    <message>
+        <source> cents</source>
+        <translation> cent</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voce:</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Contralto</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenore</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>La mia</translation>
+    </message>
+    <message>
+        <source>Sing My &amp;Range</source>
+        <translation>Canta la mia &amp;estensione</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note, then your highest</source>
+        <translation>Canta la tua nota più grave comoda, poi la più acuta</translation>
+    </message>
+    <message>
+        <source>&amp;Sing</source>
+        <translation>&amp;Canta</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Riprova</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the Right Notes</source>
+        <translation>&amp;Ascolta le note giuste</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Drill</source>
+        <translation>&amp;Torna all&apos;esercizio</translation>
+    </message>
+    <message>
+        <source>Press Sing. Before the first exercise, Sonorix listens to three seconds of silence.</source>
+        <translation>Premi Canta. Prima del primo compito Sonorix ascolta tre secondi di silenzio.</translation>
+    </message>
+    <message>
+        <source>Press Sing to begin.</source>
+        <translation>Premi Canta per cominciare.</translation>
+    </message>
+    <message>
+        <source>%1, in any transposition or inversion</source>
+        <translation>%1, in qualsiasi trasposizione o inversione</translation>
+    </message>
+    <message>
+        <source>%1, inverted form, from %2</source>
+        <translation>%1, inversione, da %2</translation>
+    </message>
+    <message>
+        <source>%1, prime form, from %2</source>
+        <translation>%1, forma primaria, da %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 cents</source>
+        <translation>%1 %2 cent</translation>
+    </message>
+    <message>
+        <source>Heard: %1</source>
+        <translation>Sentito: %1</translation>
+    </message>
+    <message>
+        <source>Notes heard</source>
+        <translation>Note sentite</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Hai cantato</translation>
+    </message>
+    <message>
+        <source>Right notes</source>
+        <translation>Note giuste</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>Giusto! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Non è stata sentita nessuna nota. Canta un po&apos; più forte o più vicino al microfono.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Non ancora: %1 note giuste su %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Right notes: %1.</source>
+        <translation>Note giuste: %1.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Canta la risposta…</translation>
+    </message>
+    <message>
+        <source>No set class is enabled: choose some in the filters, then press Sing again.</source>
+        <translation>Nessuna classe di insiemi è attiva: scegline qualcuna nei filtri, poi premi di nuovo Canta.</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the system&apos;s sound or privacy settings, then press Sing again; or go back to the drill.</source>
+        <translation>Sonorix non può usare il microfono. Consentilo nelle impostazioni audio o di privacy del sistema, poi premi di nuovo Canta; oppure torna all&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Plug one in or choose it in the system&apos;s sound settings, then press Sing again; or go back to the drill.</source>
+        <translation>Non è stato trovato nessun microfono. Collegane uno o sceglilo nelle impostazioni audio del sistema, poi premi di nuovo Canta; oppure torna all&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>Please keep quiet for three seconds: Sonorix listens to the room&apos;s noise.</source>
+        <translation>Resta in silenzio per tre secondi, per favore: Sonorix ascolta il rumore della stanza.</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; or go back to the drill.</source>
+        <translation>Il microfono è diventato muto. Controlla che sia collegato e non silenziato, poi premi di nuovo Canta; oppure torna all&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Ascolta…</translation>
+    </message>
+    <message>
+        <source>Listen to the starting note…</source>
+        <translation>Ascolta la nota iniziale…</translation>
+    </message>
+    <message>
+        <source>Sing the notes back now.</source>
+        <translation>Ricanta le note adesso.</translation>
+    </message>
+    <message>
+        <source>Sing now: the starting note was played.</source>
+        <translation>Canta adesso: la nota iniziale è stata suonata.</translation>
+    </message>
+    <message>
+        <source>Stopped. Press Sing to begin.</source>
+        <translation>Fermato. Premi Canta per cominciare.</translation>
+    </message>
+    <message>
+        <source>Sing again, try again, or hear the right notes.</source>
+        <translation>Canta ancora, riprova o ascolta le note giuste.</translation>
+    </message>
+    <message>
+        <source>This answer could not be written to sing.dat.</source>
+        <translation>Non è stato possibile scrivere questa risposta in sing.dat.</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note and hold it.</source>
+        <translation>Canta la tua nota comoda più grave e tienila.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note and hold it.</source>
+        <translation>Ora canta la tua nota comoda più acuta e tienila.</translation>
+    </message>
+    <message>
+        <source>No note was heard. Press Sing My Range to try again.</source>
+        <translation>Non è stata sentita nessuna nota. Premi Canta la mia estensione per riprovare.</translation>
+    </message>
+    <message>
+        <source>Your range is kept: the notes played now lie where you sang.</source>
+        <translation>La tua estensione è salvata: le note suonate ora stanno dove hai cantato.</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Ascolta, poi ricanta le note una dopo l&apos;altra, in qualsiasi ottava.</translation>
+    </message>
+</context>
+<context>
     <name>TSonorixApplication</name>
     <message>
         <source>Unknown exception</source>
