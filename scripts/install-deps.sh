@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev librtmidi-dev libpulse-dev timgm6mb-soundfont
+  # The singing pitch tracker (yinfft).
+  libaubio-dev
   fonts-dejavu-core
   # Clefs and accidentals of "What I Heard" (FreeSerif).
   fonts-freefont-ttf

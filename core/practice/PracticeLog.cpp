@@ -70,8 +70,6 @@ std::optional<std::string> UnescapePracticeName(std::string_view text) {
   return out;
 }
 
-namespace {
-
 // "3-11", "4-Z15": a cardinality, a hyphen, then letters and digits.
 bool ValidClassName(std::string_view name) {
   if (name.size() < 3 || name.size() > 8 || name[1] != '-') return false;
@@ -82,6 +80,8 @@ bool ValidClassName(std::string_view name) {
   }
   return true;
 }
+
+namespace {
 
 std::optional<int64_t> Digits(std::string_view text, int64_t high) {
   if (text.empty() || text.size() > 10) return std::nullopt;
@@ -94,7 +94,9 @@ std::optional<int64_t> Digits(std::string_view text, int64_t high) {
   return value;
 }
 
-bool ParseTime(std::string_view text, int32_t& day, int32_t& secondOfDay) {
+}  // namespace
+
+bool ParsePracticeTime(std::string_view text, int32_t& day, int32_t& secondOfDay) {
   // yyyy-mm-ddThh:mm:ss
   if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':')
     return false;
@@ -107,6 +109,8 @@ bool ParseTime(std::string_view text, int32_t& day, int32_t& secondOfDay) {
   secondOfDay = static_cast<int32_t>(*h * 3600 + *mi * 60 + *s);
   return true;
 }
+
+namespace {
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
@@ -193,7 +197,7 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   if (f[7].size() != 8 || Hex8(Fnv1a(CheckedText(head, escapedName))) != f[7]) return std::nullopt;
 
   PracticeRecord r;
-  if (!ParseTime(f[0], r.day, r.secondOfDay)) return std::nullopt;
+  if (!ParsePracticeTime(f[0], r.day, r.secondOfDay)) return std::nullopt;
   if (!ValidClassName(f[1])) return std::nullopt;
   r.asked = std::string(f[1]);
   if (f[2] != "A" && f[2] != "B") return std::nullopt;
@@ -244,9 +248,7 @@ std::string_view PracticeLogEnd(std::string_view text) {
   return end > 0 && text[end - 1] == '\x1a' ? text.substr(0, end - 1) : text;
 }
 
-PracticeLog ParsePracticeLines(std::string_view text, const std::string* person) {
-  const std::string wanted = person ? EscapePracticeName(*person) : std::string();
-  PracticeLog log;
+void ForEachLogLine(std::string_view text, const std::function<void(std::string_view)>& take) {
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
@@ -254,21 +256,28 @@ PracticeLog ParsePracticeLines(std::string_view text, const std::string* person)
     std::string_view line = text.substr(pos, end - pos);
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty()) continue;
+    if (!line.empty()) take(line);
+  }
+}
+
+PracticeLog ParsePracticeLines(std::string_view text, const std::string* person) {
+  const std::string wanted = person ? EscapePracticeName(*person) : std::string();
+  PracticeLog log;
+  ForEachLogLine(text, [&](std::string_view line) {
     ++log.lines;
     // Other people's lines are passed over unread: a drill reads one person.
     if (person) {
       const auto name = NameField(line);
-      if (name && *name != wanted) continue;
+      if (name && *name != wanted) return;
     }
     auto record = ParsePracticeLine(line);
     if (!record) {
       ++log.damaged;
-      continue;
+      return;
     }
-    if (person && record->person != *person) continue;
+    if (person && record->person != *person) return;
     log.records.push_back(std::move(*record));
-  }
+  });
   return log;
 }
 

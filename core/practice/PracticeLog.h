@@ -21,6 +21,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,6 +77,14 @@ std::optional<PracticeLog> LoadPracticeLog(const std::string& fileName, const st
 // when the file does not end with a line break (a line cut short by a crash
 // stays alone and is skipped). False when it could not be written.
 bool AppendPracticeRecord(const std::string& fileName, const PracticeRecord& record);
+
+// The text's lines without their CR LF or LF, empty ones passed over: every
+// log of ours in this style is read line by line so.
+void ForEachLogLine(std::string_view text, const std::function<void(std::string_view)>& take);
+// "yyyy-mm-ddThh:mm:ss" back to the day and second; false for any other text.
+bool ParsePracticeTime(std::string_view text, int32_t& day, int32_t& secondOfDay);
+// "3-11", "4-Z15": a cardinality, a hyphen, then letters and digits.
+bool ValidClassName(std::string_view name);
 
 // FNV-1a 32-bit, the line check.
 uint32_t PracticeHash(std::string_view bytes, uint32_t hash = 2166136261u);
