@@ -33,6 +33,8 @@ export function wireMenu() {
     'join-class': () => void showJoin(),
     'leave-class': () => void showLeave(),
     // Loaded when first used: most pages are a student's.
+    // The singing and its tracker load when first opened.
+    sing: () => void import('./sing-view').then((m) => m.showSing()),
     'class-overview': () => void import('./class-overview').then((m) => m.showClassOverview()),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {
