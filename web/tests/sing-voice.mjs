@@ -4,7 +4,8 @@
 // Made at test time; nothing binary is kept in the repository.
 import { writeFileSync } from 'node:fs';
 
-export const rate = 48000;
+// The rate of Chromium's fake capture device: its samples are then the file's own.
+export const rate = 44100;
 
 // A repeatable chance, so that a figure is the same file on every run.
 function chance(seed) {
