@@ -344,9 +344,21 @@ function judged(ex: SingExercise, heard: SungNote[], verdict: SingVerdict) {
   (window as { sonorixSingJudged?: (v: object) => void }).sonorixSingJudged?.({ verdict, heard, exercise: ex });
 }
 
+const voices = ['Soprano', 'Alto', 'Tenor', 'Bass', 'Mine'];
+
+// The voices' names are the page's data to the translator of the static page.
+function nameVoices() {
+  $<HTMLSelectElement>('sing-voice').querySelectorAll('option').forEach((o, i) => (o.textContent = t(voices[i])));
+}
+
 function wire() {
   if (wired) return;
   wired = true;
+  nameVoices();
+  document.addEventListener('sonorix-language', () => {
+    nameVoices();
+    showRange();
+  });
   const s = stored();
   for (const r of document.querySelectorAll<HTMLInputElement>('input[name="sing-kind"]')) r.checked = Number(r.value) === s.kind;
   $<HTMLInputElement>('sing-any').checked = s.any;
