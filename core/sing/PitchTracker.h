@@ -11,7 +11,7 @@ struct PitchFrame {
   double seconds = 0;      // the frame's middle, from the first sample fed
   double hz = 0;           // 0 = no pitch heard
   double confidence = 0;   // 0..1, the tracker's own
-  double levelDb = -120;   // RMS of the hop, dB below full scale
+  double levelDb = -120;   // RMS about the frame's time, dB below full scale
 };
 
 class PitchTracker {

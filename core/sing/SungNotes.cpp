@@ -27,6 +27,20 @@ double Median(std::vector<double> values) {
 // tracker's octave slips on a bass's strong second harmonic stay in the note.
 double NearestOctave(double midi, double to) { return midi - 12.0 * std::round((midi - to) / 12.0); }
 
+// The pitch a note was held at: its frames after the onset (a scoop from
+// below, the tracker settling) and before its last moment, the highest and
+// lowest tenth left out, averaged, so that vibrato's swing cancels out.
+double HeldPitch(const std::vector<double>& midi, double hop) {
+  size_t from = std::min(size_t(0.07 / std::max(hop, 1e-4)), midi.size() / 4);
+  size_t to = midi.size() - std::min(size_t(0.02 / std::max(hop, 1e-4)), midi.size() / 10);
+  std::vector<double> held(midi.begin() + long(from), midi.begin() + long(std::max(to, from + 1)));
+  std::sort(held.begin(), held.end());
+  const size_t cut = held.size() / 10;
+  double sum = 0;
+  for (size_t i = cut; i < held.size() - cut; ++i) sum += held[i];
+  return sum / double(held.size() - 2 * cut);
+}
+
 }  // namespace
 
 SingSettings Sanitized(SingSettings s) {
@@ -87,7 +101,7 @@ std::optional<SungNote> NoteFinder::Close() {
   // one hop past its last.
   const double hop = (run.last - run.start) / double(run.midi.size() - 1);
   if (run.last - run.start + hop < settings_.minNoteSeconds) return std::nullopt;
-  SungNote note = NoteOfMidi(Median(run.midi));
+  SungNote note = NoteOfMidi(HeldPitch(run.midi, hop));
   note.start = run.start;
   note.end = run.last + hop;
   return note;
