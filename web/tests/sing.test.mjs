@@ -13,6 +13,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, chromiumArgs, login, openPage, serve } from './harness.mjs';
 import { asStored, voice, writeWav, rate } from './sing-voice.mjs';
+import { shoot } from './shots.mjs';
 
 const figure = (midis, extra = {}) => midis.map((midi) => ({ midi, seconds: 0.6, ...extra }));
 // 3-11 from D in prime form, sung back: D F A in any octave.
@@ -99,10 +100,10 @@ test('the page\'s core judges each rendered voice as written, and as the native 
 });
 
 // The browser's fake microphone plays the file from its start each time it is opened.
-async function throughMicrophone(c, extraArgs = []) {
+async function throughMicrophone(c, shots = false) {
   const server = await serve();
   const chrome = await browser({
-    args: [...chromiumArgs, '--use-fake-device-for-media-stream', '--use-fake-ui-for-media-stream', `--use-file-for-fake-audio-capture=${c.wav}`, ...extraArgs],
+    args: [...chromiumArgs, '--use-fake-device-for-media-stream', '--use-fake-ui-for-media-stream', `--use-file-for-fake-audio-capture=${c.wav}`],
   });
   try {
     await chrome.context.grantPermissions(['microphone']);
@@ -123,7 +124,20 @@ async function throughMicrophone(c, extraArgs = []) {
     await page.waitForSelector('#sing-dialog[open]');
     assert.equal(await page.evaluate(() => window.sonorixStreams.length), 0, 'no microphone before Start');
     await page.click('#sing-start');
+    if (shots) {
+      await page.waitForSelector('#sing-heard li');
+      await shoot(page, 'web-sing-progress', () => page.evaluate(() => document.getElementById('sing-prompt').scrollIntoView()));
+    }
     await page.waitForFunction(() => window.sung, null, { timeout: 30000 });
+    // At 360 px nothing of the window needs scrolling sideways.
+    await page.setViewportSize({ width: 360, height: 780 });
+    const sideways = await page.evaluate(() => {
+      const d = document.getElementById('sing-dialog');
+      return d.scrollWidth - d.clientWidth;
+    });
+    assert.ok(sideways <= 0, `the window at 360 px is ${sideways} px too wide`);
+    await page.setViewportSize({ width: 1280, height: 900 });
+    if (shots) await shoot(page, 'web-sing-verdict', () => page.evaluate(() => document.getElementById('sing-verdict').scrollIntoView()));
     const result = await page.evaluate(() => ({
       verdict: window.sung.verdict,
       notes: window.sung.heard.map((n) => ({ pitchClass: n.pitchClass, cents: n.cents })),
@@ -145,7 +159,7 @@ async function throughMicrophone(c, extraArgs = []) {
 
 test('through the fake microphone the window shows the same notes and verdict, logs them and closes the microphone', async () => {
   for (const c of [cases[0], cases[2]]) {
-    const r = await throughMicrophone(c);
+    const r = await throughMicrophone(c, c === cases[2]);
     const direct = c.page ?? (await (async () => ({}))());
     assert.equal(r.verdict.right, c.right, `${c.name}: ${JSON.stringify(r)}`);
     if (direct.notes) {
