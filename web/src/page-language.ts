@@ -18,7 +18,7 @@ const contexts: [string, string][] = [
   ['#confusions-dialog', 'TConfusionForm'],
   ['#class-overview-dialog', 'TClassOverview'],
   ['#heard', 'HeardPicture'],
-  ['#sing-dialog', 'WebSing'],
+  ['#sing-dialog, #sing-progress', 'WebSing'],
   ['#pa-summary-dialog, #pa-progress', 'PracticeWindows'],
   ['#pa-auto-dialog, #pa-reveal, #pa-mark', 'TPracticeMode'],
   ['#join-dialog, #leave-dialog, #class-status, #class-menu', 'WebClass'],

@@ -150,6 +150,11 @@ async function throughMicrophone(c, shots = false) {
     result.log = await page.evaluate(() => String.fromCharCode(...window.sonorixTest.file('sing.dat')));
     await page.click('#sing-close');
     result.closed = await page.evaluate(() => !document.getElementById('sing-dialog').open);
+    // My Progress counts the sung question.
+    await page.click('summary:has-text("Progress")');
+    await page.click('[data-action=progress]');
+    await page.waitForFunction(() => document.getElementById('sing-counts').textContent);
+    result.counts = await page.textContent('#sing-counts');
     return result;
   } finally {
     await chrome.close();
@@ -175,6 +180,7 @@ test('through the fake microphone the window shows the same notes and verdict, l
     const line = r.log.trim().split(/\r\n/).pop();
     assert.match(line, new RegExp(`^\\d{4}-\\d\\d-\\d\\dT[\\d:]{8} 3-11 B A 2 62,65,69 \\S+ ${c.right ? 'R' : 'W'} 1 [0-9a-f]{8} Ann$`));
     assert.ok(r.closed, 'Back to the Drill closes the window');
+    assert.equal(r.counts, `Sung questions: 1; right at the first try: ${c.right ? 1 : 0}`);
   }
 });
 

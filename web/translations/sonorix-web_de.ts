@@ -411,6 +411,14 @@
 <context>
     <name>WebSing</name>
     <message>
+        <source>Singing</source>
+        <translation>Singen</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Gesungene Fragen: %1; beim ersten Versuch richtig: %2</translation>
+    </message>
+    <message>
         <source>%1, %2 cents</source>
         <translation>%1, %2 Cent</translation>
     </message>

@@ -411,6 +411,14 @@
 <context>
     <name>WebSing</name>
     <message>
+        <source>Singing</source>
+        <translation>Chant</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Questions chantées : %1 ; justes du premier coup : %2</translation>
+    </message>
+    <message>
         <source>%1, %2 cents</source>
         <translation>%1, %2 cents</translation>
     </message>

@@ -411,6 +411,14 @@
 <context>
     <name>WebSing</name>
     <message>
+        <source>Singing</source>
+        <translation>Canto</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Domande cantate: %1; giuste al primo tentativo: %2</translation>
+    </message>
+    <message>
         <source>%1, %2 cents</source>
         <translation>%1, %2 cent</translation>
     </message>
