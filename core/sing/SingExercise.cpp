@@ -24,37 +24,48 @@ std::vector<int> FormFromZero(const std::vector<int>& prime, bool inverted) {
   return form;
 }
 
-SingExercise BackExercise(const QuestionState& question, const SetClassEntry& entry, int setClassList) {
+SingExercise BackExercise(const std::string& className, const std::vector<int>& played) {
   SingExercise e;
   e.kind = SingKind::Back;
-  e.setClassList = setClassList;
-  e.listIndex = question.listIndex;
-  e.className = ClassName(entry);
-  e.primeForm = PrimeOf(entry);
-  e.inverted = question.isFormB != 0;
-  const int n = std::clamp(int(question.noteCount), 0, 4);
-  for (int j = 0; j < n; ++j) {
-    e.played.push_back(question.playedNotes[j]);
-    e.expected.push_back(PitchClassOf(question.playedNotes[j]));
+  e.className = className;
+  for (int note : played) {
+    e.played.push_back(std::clamp(note, 0, 127));
+    e.expected.push_back(PitchClassOf(e.played.back()));
   }
   e.startPitchClass = e.expected.empty() ? 0 : e.expected.front();
   return e;
 }
 
-SingExercise ClassExercise(const SetClassEntry& entry, int setClassList, int listIndex, bool inverted, int startMidi,
-                           bool anyForm) {
+SingExercise BackExercise(const QuestionState& question, const SetClassEntry& entry, int setClassList) {
+  const int n = std::clamp(int(question.noteCount), 0, 4);
+  SingExercise e = BackExercise(ClassName(entry), std::vector<int>(question.playedNotes, question.playedNotes + n));
+  e.setClassList = setClassList;
+  e.listIndex = question.listIndex;
+  e.primeForm = PrimeOf(entry);
+  e.inverted = question.isFormB != 0;
+  return e;
+}
+
+SingExercise ClassExercise(const std::string& className, const std::vector<int>& primeForm, bool inverted,
+                           int startMidi, bool anyForm) {
   SingExercise e;
   e.kind = SingKind::Class;
-  e.setClassList = setClassList;
-  e.listIndex = listIndex;
-  e.className = ClassName(entry);
-  e.primeForm = PrimeOf(entry);
+  e.className = className;
+  e.primeForm = primeForm;
   e.inverted = inverted;
   e.anyForm = anyForm;
   e.startPitchClass = PitchClassOf(startMidi);
   e.played = {std::clamp(startMidi, 0, 127)};
   const std::vector<int> form = FormFromZero(e.primeForm, inverted);
   for (size_t j = 1; j < form.size(); ++j) e.expected.push_back(PitchClassOf(e.startPitchClass + form[j]));
+  return e;
+}
+
+SingExercise ClassExercise(const SetClassEntry& entry, int setClassList, int listIndex, bool inverted, int startMidi,
+                           bool anyForm) {
+  SingExercise e = ClassExercise(ClassName(entry), PrimeOf(entry), inverted, startMidi, anyForm);
+  e.setClassList = setClassList;
+  e.listIndex = listIndex;
   return e;
 }
 

@@ -36,6 +36,11 @@ std::vector<int> FormFromZero(const std::vector<int>& prime, bool inverted);
 // beside the sung ones: the figure itself, or the form from the start.
 std::vector<int> RightNotes(const SingExercise& exercise);
 
+// The same from a class's name and prime form alone (a tool, a test, the page).
+SingExercise BackExercise(const std::string& className, const std::vector<int>& played);
+SingExercise ClassExercise(const std::string& className, const std::vector<int>& primeForm, bool inverted,
+                           int startMidi, bool anyForm);
+
 // How many notes the student sings: every played note, the rest after the
 // start, or with anyForm the whole class.
 size_t NotesToSing(const SingExercise& exercise);

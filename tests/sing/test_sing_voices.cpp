@@ -35,15 +35,7 @@ Heard Listen(const SingExercise& exercise, const std::vector<float>& sound, Sing
   return heard;
 }
 
-SingExercise Back(const std::vector<int>& played) {
-  SingExercise e;
-  e.className = "4-Z15";
-  for (int n : played) {
-    e.played.push_back(n);
-    e.expected.push_back(n % 12);
-  }
-  return e;
-}
+SingExercise Back(const std::vector<int>& played) { return BackExercise("4-Z15", played); }
 
 std::vector<VoiceNote> Figure(const std::vector<int>& midi, double detune = 0) {
   std::vector<VoiceNote> notes;

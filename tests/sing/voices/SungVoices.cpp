@@ -132,6 +132,9 @@ std::vector<float> RenderFluid(const std::vector<VoiceNote>& notes, const VoiceO
   std::vector<float> out;
   if (synth && fluid_synth_sfload(synth, font.c_str(), 1) != FLUID_FAILED) {
     fluid_synth_program_change(synth, 0, o.kind == VoiceKind::ChoirAahs ? 52 : 53);
+    // A singer stops within a few tens of milliseconds; the patches ring on
+    // for a third of a second, an echo no voice makes.
+    fluid_synth_set_gen(synth, 0, GEN_VOLENVRELEASE, -3600);
     struct Event {
       size_t at;
       int key;
