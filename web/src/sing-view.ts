@@ -114,9 +114,15 @@ function faultText(e: unknown): string {
 }
 
 function busy(on: boolean) {
+  // The keyboard's place moves with the button it was on.
+  const had = document.activeElement?.id ?? '';
   for (const id of ['sing-start', 'sing-calibrate', 'sing-range']) $<HTMLButtonElement>(id).disabled = on;
   $('sing-stop').hidden = !on;
-  if (!on) $<HTMLMeterElement>('sing-level').value = -80;
+  if (on && ['sing-start', 'sing-calibrate', 'sing-range', 'sing-new'].includes(had)) $('sing-stop').focus();
+  if (!on) {
+    $<HTMLMeterElement>('sing-level').value = -80;
+    if (had === 'sing-stop' || document.activeElement === document.body) $('sing-start').focus();
+  }
 }
 
 type Native = WebSingSessionNative | WebListenerNative;
