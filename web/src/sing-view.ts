@@ -254,7 +254,21 @@ async function ready() {
   }
 }
 
-async function start(fresh = !tryAgain) {
+// One exercise at a time: Start again while one plays or listens does nothing.
+let running = false;
+async function alone(run: () => Promise<unknown>) {
+  if (running) return;
+  running = true;
+  try {
+    await run();
+  } finally {
+    running = false;
+  }
+}
+
+const start = (fresh = !tryAgain) => alone(() => exerciseOnce(fresh));
+
+async function exerciseOnce(fresh: boolean) {
   fault('');
   $('sing-verdict').hidden = true;
   $('sing-staff').hidden = true;
@@ -280,6 +294,8 @@ async function start(fresh = !tryAgain) {
     play(planOf(ex.kind === 0 ? ex.played : [ex.played[0]]));
     const played = ex.kind === 0 ? ex.played.length : 1;
     await new Promise((r) => setTimeout(r, played * noteMs + afterPlayMs));
+    // Closed meanwhile: the microphone stays shut.
+    if (!$<HTMLDialogElement>('sing-dialog').open) return void step('');
     step(t('Sing now.'));
     const heard: SungNote[] = [];
     let verdict: SingVerdict | null = null;
@@ -303,7 +319,8 @@ async function start(fresh = !tryAgain) {
       },
     );
     if (how === 'silent') throw new Silent();
-    if (how === 'stopped' && heard.length === 0) return void step('');
+    // Closed while listening: the try is dropped, nothing is judged or played.
+    if (!$<HTMLDialogElement>('sing-dialog').open || (how === 'stopped' && heard.length === 0)) return void step('');
     judged(ex, heard, verdict!);
   } catch (e) {
     step('');
@@ -386,11 +403,13 @@ function wire() {
   $('sing-stop').addEventListener('click', () => void stopListening());
   $('sing-calibrate').addEventListener('click', () => {
     fault('');
-    void ready()
-      .then(calibrate)
-      .catch((e) => fault(faultText(e)));
+    void alone(() =>
+      ready()
+        .then(calibrate)
+        .catch((e) => fault(faultText(e))),
+    );
   });
-  $('sing-range').addEventListener('click', () => void findRange());
+  $('sing-range').addEventListener('click', () => void alone(findRange));
   $('sing-replay').addEventListener('click', () => play(planOf(rightNotes)));
   // Every way out closes the microphone.
   $('sing-dialog').addEventListener('close', () => void stopListening());
