@@ -29,6 +29,7 @@
 #include "PracticeLog.h"
 #include "People.h"
 #include "PracticeScheduler.h"
+#include "SingLog.h"
 #include "QtScheduler.h"
 #include "QtTransport.h"
 #include "ReportReader.h"
@@ -50,7 +51,8 @@ void PrintUsage(std::FILE* to) {
                "unverified counts the records that are damaged or fail their check, ambiguous\n"
                "those that verify for more than one person alike; the row \"(unknown)\" holds\n"
                "unverified records that belong to no single person. A folder's practice.dat\n"
-               "adds the practice-mode questions, those right at the first try and their time.\n"
+               "adds the practice-mode questions, those right at the first try and their time;\n"
+               "its sing.dat the questions sung and those sung right at the first try.\n"
                "\n"
                "A URL (https://, or http:// on this machine) is a class folder on a WebDAV\n"
                "server, read as the account NAME; a PATH holding no report.dat but folders\n"
@@ -411,6 +413,15 @@ int main(int argc, char** argv) {
         AddClassPractice(folderRows, *practice, today);
       } else {
         std::fprintf(stderr, "sonorix-class: %s: %s\n", practiceFile.c_str(),
+                     errno != 0 ? std::strerror(errno) : "cannot be read");
+        status = 1;
+      }
+      const std::string singFile = path + "/" + kSingFileName;
+      errno = 0;
+      if (const auto sing = LoadSingLog(singFile)) {
+        AddClassSinging(folderRows, *sing);
+      } else {
+        std::fprintf(stderr, "sonorix-class: %s: %s\n", singFile.c_str(),
                      errno != 0 ? std::strerror(errno) : "cannot be read");
         status = 1;
       }

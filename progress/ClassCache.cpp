@@ -17,7 +17,7 @@ namespace {
 
 // Changes whenever the figures or this layout change: an old cache is then
 // simply read again from the logs.
-constexpr const char* kMagic = "sonorix class figures 2";
+constexpr const char* kMagic = "sonorix class figures 3";
 constexpr int64_t kNone = std::numeric_limits<int64_t>::min();
 
 // Every number of a row, in one order for writing and reading.
@@ -48,6 +48,8 @@ void EachNumber(PersonFigures& p, Visit visit) {
   visit(p.practiceQuestionsThisWeek);
   visit(p.practiceSecondsThisWeek);
   visit(p.lastPracticeDay);
+  visit(p.singQuestions);
+  visit(p.singFirstTry);
 }
 
 std::string Hex(const std::string& bytes) {
@@ -82,7 +84,7 @@ void AppendField(std::string& text, const std::string& field) {
 std::string KeyLine(const ClassCacheKey& key) {
   std::string line = Hex(key.folder);
   AppendField(line, std::to_string(key.today));
-  for (const FileStamp& s : {key.report, key.practice}) {
+  for (const FileStamp& s : {key.report, key.practice, key.sing}) {
     for (uint64_t n : {uint64_t{s.exists}, s.device, s.inode, s.size}) AppendField(line, std::to_string(n));
     AppendField(line, std::to_string(s.modifiedNs));
   }

@@ -27,6 +27,7 @@ struct ClassCacheKey {
   int32_t today = 0;   // the week's figures depend on it
   FileStamp report;
   FileStamp practice;
+  FileStamp sing{};  // sing.dat, where there is one
   bool operator==(const ClassCacheKey&) const = default;
 };
 

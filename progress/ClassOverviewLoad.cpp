@@ -16,6 +16,7 @@
 #include "Platform.h"
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
+#include "SingLog.h"
 #include "SessionLog.h"
 
 // What the reading thread hands over.
@@ -51,7 +52,8 @@ void TClassOverviewForm::LoadFolder() {
     catalogue.Load(kCatalogueFileName);
     ShowLists(stats, catalogue);
   };
-  const ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName)};
+  const ClassCacheKey key{folder, today, StampOf(kReportFileName), StampOf(kPracticeFileName),
+                          StampOf(kSingFileName)};
   const std::string cacheFile = ClassCachePath(folder);
   if (auto cached = LoadClassCache(cacheFile, key)) {
     // An unchanged folder shows at once, without a thread and painted once.
@@ -95,6 +97,8 @@ void TClassOverviewForm::LoadFolder() {
       } else {
         result->note += (result->note.isEmpty() ? QString() : QStringLiteral(" ")) + T("practice.dat cannot be read.");
       }
+      // Singing's counts; a damaged sing.dat leaves them out and nothing else.
+      if (const auto sing = LoadSingLog(kSingFileName)) AddClassSinging(result->rows, *sing);
     }
     // Shown first, cached after: the window need not wait for the disk.
     const bool keep = rows && !result->cancelled && result->note.isEmpty();
@@ -102,7 +106,8 @@ void TClassOverviewForm::LoadFolder() {
     if (keep) figures = {result->rows, result->records, result->unverified, result->ambiguous};
     QMetaObject::invokeMethod(this, [this, result] { Show(*result); }, Qt::QueuedConnection);
     // Kept only when the logs did not change while they were read.
-    if (keep && StampOf(kReportFileName) == key.report && StampOf(kPracticeFileName) == key.practice)
+    if (keep && StampOf(kReportFileName) == key.report && StampOf(kPracticeFileName) == key.practice &&
+        StampOf(kSingFileName) == key.sing)
       SaveClassCache(cacheFile, key, figures);
   });
   // While the logs are read.

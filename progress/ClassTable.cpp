@@ -35,6 +35,8 @@ namespace {
     QT_TRANSLATE_NOOP("TClassOverview", "Practice\nfirst try %"),
     QT_TRANSLATE_NOOP("TClassOverview", "Practice\nthis week"),
     QT_TRANSLATE_NOOP("TClassOverview", "Practice\nin all"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Sung\nquestions"),
+    QT_TRANSLATE_NOOP("TClassOverview", "Sung\nfirst try %"),
     QT_TRANSLATE_NOOP("TClassOverview", "Unverified"),
     QT_TRANSLATE_NOOP("TClassOverview", "Ambiguous"),
     QT_TRANSLATE_NOOP("TClassOverview", "(unknown)"),

@@ -2,6 +2,7 @@
 #include "ScreenLocale.h"
 
 #include "PracticeLog.h"
+#include "SingLog.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -275,6 +276,9 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
   top->addWidget(PersonBox);
   top->addSpacing(16);
   top->addWidget(NoteLabel, 1);
+  SingLabel = new QLabel();
+  SingLabel->hide();
+  top->addWidget(SingLabel);
 
   auto* charts = new QHBoxLayout();
   AccuracyChart = MakeChartView(tr("Accuracy per day"));
@@ -390,6 +394,12 @@ void TProgressForm::FillCharts() {
   SpeedChart->setAccessibleDescription(
       SeriesSummary(series, &AnswerTotals::SecondsPerRight, tr("seconds per right answer"), false, perDrill_));
   PracticeChart->setAccessibleDescription(WeeklySummary(weeks));
+  // Singing's own count, beside the drills'.
+  SingCounts sung;
+  if (const auto sing = LoadSingLog(kSingFileName)) sung = CountSing(*sing, &person_);
+  SingLabel->setText(tr("Sung: %n question(s), %1 right at the first try.", "", sung.sung)
+                         .arg(QLocale().toString(sung.firstTryRight)));
+  SingLabel->setVisible(sung.sung > 0);
 }
 
 void TProgressForm::FillTable() {

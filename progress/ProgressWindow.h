@@ -23,6 +23,7 @@ class TProgressForm : public QDialog {
 
   QComboBox* PersonBox = nullptr;  // every name in the log
   QLabel* NoteLabel = nullptr;     // an empty log, or records left out
+  QLabel* SingLabel = nullptr;     // questions sung and right at once; hidden before any
   QChartView* AccuracyChart = nullptr;
   QChartView* SpeedChart = nullptr;
   QChartView* PracticeChart = nullptr;

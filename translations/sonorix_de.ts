@@ -772,6 +772,18 @@ in all</source>
 insgesamt</translation>
     </message>
     <message>
+        <source>Sung
+questions</source>
+        <translation>Gesungene
+Fragen</translation>
+    </message>
+    <message>
+        <source>Sung
+first try %</source>
+        <translation>Gesungen
+% beim 1. Versuch</translation>
+    </message>
+    <message>
         <source>Ambiguous</source>
         <translation>Mehrdeutig</translation>
     </message>
@@ -1546,6 +1558,13 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
 </context>
 <context>
     <name>TProgressForm</name>
+    <message numerus="yes">
+        <source>Sung: %n question(s), %1 right at the first try.</source>
+        <translation>
+            <numerusform>Gesungen: %n Frage, %1 beim ersten Versuch richtig.</numerusform>
+            <numerusform>Gesungen: %n Fragen, %1 beim ersten Versuch richtig.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>close</source>
         <translation>eng</translation>

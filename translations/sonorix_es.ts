@@ -772,6 +772,18 @@ in all</source>
 en total</translation>
     </message>
     <message>
+        <source>Sung
+questions</source>
+        <translation>Preguntas
+cantadas</translation>
+    </message>
+    <message>
+        <source>Sung
+first try %</source>
+        <translation>Cantado
+% al primer intento</translation>
+    </message>
+    <message>
         <source>Ambiguous</source>
         <translation>Ambiguos</translation>
     </message>
@@ -1546,6 +1558,13 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
 </context>
 <context>
     <name>TProgressForm</name>
+    <message numerus="yes">
+        <source>Sung: %n question(s), %1 right at the first try.</source>
+        <translation>
+            <numerusform>Cantado: %n pregunta, %1 acertada(s) al primer intento.</numerusform>
+            <numerusform>Cantado: %n preguntas, %1 acertadas al primer intento.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>close</source>
         <translation>cerrada</translation>

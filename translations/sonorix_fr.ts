@@ -772,6 +772,18 @@ in all</source>
 au total</translation>
     </message>
     <message>
+        <source>Sung
+questions</source>
+        <translation>Questions
+chantées</translation>
+    </message>
+    <message>
+        <source>Sung
+first try %</source>
+        <translation>Chanté
+% du 1er coup</translation>
+    </message>
+    <message>
         <source>Ambiguous</source>
         <translation>Ambigus</translation>
     </message>
@@ -1546,6 +1558,13 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
 </context>
 <context>
     <name>TProgressForm</name>
+    <message numerus="yes">
+        <source>Sung: %n question(s), %1 right at the first try.</source>
+        <translation>
+            <numerusform>Chanté : %n question, %1 juste(s) du premier coup.</numerusform>
+            <numerusform>Chanté : %n questions, %1 justes du premier coup.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>close</source>
         <translation>serrée</translation>

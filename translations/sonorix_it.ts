@@ -772,6 +772,18 @@ in all</source>
 in totale</translation>
     </message>
     <message>
+        <source>Sung
+questions</source>
+        <translation>Domande
+cantate</translation>
+    </message>
+    <message>
+        <source>Sung
+first try %</source>
+        <translation>Cantato
+% al primo tentativo</translation>
+    </message>
+    <message>
         <source>Ambiguous</source>
         <translation>Ambigui</translation>
     </message>
@@ -1546,6 +1558,13 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
 </context>
 <context>
     <name>TProgressForm</name>
+    <message numerus="yes">
+        <source>Sung: %n question(s), %1 right at the first try.</source>
+        <translation>
+            <numerusform>Cantato: %n domanda, %1 giusta/e al primo tentativo.</numerusform>
+            <numerusform>Cantato: %n domande, %1 giuste al primo tentativo.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>close</source>
         <translation>stretta</translation>

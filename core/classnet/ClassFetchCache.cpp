@@ -9,7 +9,7 @@
 namespace {
 
 constexpr std::string_view kCacheMagic = "sonorix class files 1\r\n";
-constexpr std::string_view kFiguresMagic = "sonorix class figures 1\r\n";
+constexpr std::string_view kFiguresMagic = "sonorix class figures 2\r\n";
 
 }  // namespace
 
@@ -124,6 +124,8 @@ void Figures(Io& io, Folder& f) {
   io.Get(p.practiceQuestionsThisWeek);
   io.Get(p.practiceSecondsThisWeek);
   io.Get(p.lastPracticeDay);
+  io.Get(p.singQuestions);
+  io.Get(p.singFirstTry);
   io.Get(f.records);
   io.Get(f.unverified);
   io.Get(f.ambiguous);

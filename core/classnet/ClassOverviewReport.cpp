@@ -44,6 +44,8 @@ ClassCell ClassCellOf(const PersonFigures& p, int column) {
     case Col::kPracticeFirstTry: return Optional(PracticeFirstTryPercent(p));
     case Col::kPracticeWeekTime: return Duration(p.practiceSecondsThisWeek);
     case Col::kPracticeTime: return Duration(p.practiceSeconds);
+    case Col::kSingQuestions: return Number(p.singQuestions);
+    case Col::kSingFirstTry: return Optional(SingFirstTryPercent(p));
     case Col::kUnverified: return Number(p.unverified);
     case Col::kAmbiguous: return Number(p.ambiguous);
     default: return {};
@@ -68,6 +70,8 @@ ClassHead ClassHeadOf(int column) {
     case Col::kPracticeFirstTry: return {-1, "Practice\nfirst try %"};
     case Col::kPracticeWeekTime: return {-1, "Practice\nthis week"};
     case Col::kPracticeTime: return {-1, "Practice\nin all"};
+    case Col::kSingQuestions: return {-1, "Sung\nquestions"};
+    case Col::kSingFirstTry: return {-1, "Sung\nfirst try %"};
     case Col::kUnverified: return {-1, "Unverified"};
     case Col::kAmbiguous: return {-1, "Ambiguous"};
     default: return {};

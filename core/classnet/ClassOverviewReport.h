@@ -37,6 +37,8 @@ struct ClassColumns {
     kPracticeFirstTry,
     kPracticeWeekTime,
     kPracticeTime,
+    kSingQuestions,
+    kSingFirstTry,
     kUnverified,
     kAmbiguous,
     kColumns

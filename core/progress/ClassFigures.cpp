@@ -63,6 +63,8 @@ void PersonFigures::Merge(const PersonFigures& other) {
   ambiguous += other.ambiguous;
   practiceQuestions += other.practiceQuestions;
   practiceFirstTry += other.practiceFirstTry;
+  singQuestions += other.singQuestions;
+  singFirstTry += other.singFirstTry;
   practiceSeconds += other.practiceSeconds;
   practiceQuestionsThisWeek += other.practiceQuestionsThisWeek;
   practiceSecondsThisWeek += other.practiceSecondsThisWeek;
@@ -270,7 +272,7 @@ std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, boo
   for (int m = 0; m < kModes; ++m) field("best score " + ModeShortName(m));
   for (const char* head : {"ineligible drills", "ineligible accuracy", "not ended drills", "not ended accuracy",
                            "unverified", "ambiguous", "practice questions", "practice first try %", "practice time",
-                           "practice time this week"})
+                           "practice time this week", "sung questions", "sung first try"})
     field(head);
   endRow();
   for (const PersonFigures& p : rows) {
@@ -295,20 +297,30 @@ std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator, boo
     field(decimal(PracticeFirstTryPercent(p)));
     field(MinutesSeconds(p.practiceSeconds));
     field(MinutesSeconds(p.practiceSecondsThisWeek));
+    field(std::to_string(p.singQuestions));
+    field(std::to_string(p.singFirstTry));
     endRow();
   }
   return csv;
 }
 
-std::optional<double> PracticeFirstTryPercent(const PersonFigures& p) {
-  if (p.practiceQuestions <= 0) return std::nullopt;
-  return 100.0 * p.practiceFirstTry / p.practiceQuestions;
+namespace {
+std::optional<double> Percent(int32_t part, int32_t whole) {
+  if (whole <= 0) return std::nullopt;
+  return 100.0 * part / whole;
 }
+}  // namespace
+
+std::optional<double> PracticeFirstTryPercent(const PersonFigures& p) {
+  return Percent(p.practiceFirstTry, p.practiceQuestions);
+}
+
+std::optional<double> SingFirstTryPercent(const PersonFigures& p) { return Percent(p.singFirstTry, p.singQuestions); }
 
 std::string ClassSummaryCsv(const std::vector<PersonFigures>& rows) {
   std::string csv =
       "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-      "practice seconds\r\n";
+      "practice seconds,sung questions,sung first try\r\n";
   for (const PersonFigures& p : rows) {
     csv += CsvField(RowName(p));
     for (int64_t n : {p.all.right, p.all.wrong, p.all.seconds, int64_t{p.unverified}}) {
@@ -318,7 +330,8 @@ std::string ClassSummaryCsv(const std::vector<PersonFigures>& rows) {
     csv += ',';
     csv += LastText(p);
     for (int64_t n : {int64_t{p.verifiedDrills}, int64_t{p.ambiguous}, int64_t{p.practiceQuestions},
-                      int64_t{p.practiceFirstTry}, p.practiceSeconds}) {
+                      int64_t{p.practiceFirstTry}, p.practiceSeconds, int64_t{p.singQuestions},
+                      int64_t{p.singFirstTry}}) {
       csv += ',';
       csv += std::to_string(n);
     }
@@ -353,7 +366,9 @@ std::string ClassSummaryJson(const std::vector<PersonFigures>& rows) {
     const std::pair<const char*, int64_t> more[] = {{"ambiguous", p.ambiguous},
                                                     {"practice questions", p.practiceQuestions},
                                                     {"practice first try", p.practiceFirstTry},
-                                                    {"practice seconds", p.practiceSeconds}};
+                                                    {"practice seconds", p.practiceSeconds},
+                                                    {"sung questions", p.singQuestions},
+                                                    {"sung first try", p.singFirstTry}};
     for (const auto& [key, value] : more) {
       json += ", \"";
       json += key;

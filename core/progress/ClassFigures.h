@@ -48,6 +48,9 @@ struct PersonFigures {
   int32_t practiceQuestionsThisWeek = 0;
   int64_t practiceSecondsThisWeek = 0;
   std::optional<int32_t> lastPracticeDay;
+  // Singing, from sing.dat: questions sung (first tries) and those right at once.
+  int32_t singQuestions = 0;
+  int32_t singFirstTry = 0;
 
   // Adds another log's figures of the same name.
   void Merge(const PersonFigures& other);
@@ -114,14 +117,16 @@ std::vector<Confusion> FrequentConfusions(const ErrorStats& stats, int count);
 // spreadsheets take it as UTF-8.
 std::string ClassCsv(const std::vector<PersonFigures>& rows, char separator = ',', bool byteOrderMark = false);
 // The command's short CSV: name,right,wrong,seconds,unverified,last, then
-// drills,ambiguous,practice questions,practice first try,practice seconds.
-// The first columns stay where scripts expect them.
+// drills,ambiguous,practice questions,practice first try,practice seconds,
+// sung questions,sung first try. The first columns stay where scripts expect them.
 std::string ClassSummaryCsv(const std::vector<PersonFigures>& rows);
 // The same as a JSON array of objects with those keys; the unknown row has a null name.
 std::string ClassSummaryJson(const std::vector<PersonFigures>& rows);
 
 // Percent of the practice questions right at the first try; none without questions.
 std::optional<double> PracticeFirstTryPercent(const PersonFigures& p);
+// The same of the questions sung.
+std::optional<double> SingFirstTryPercent(const PersonFigures& p);
 
 // Short names of the modes for column heads: "close 3", "1 oct 4".
 std::string ModeShortName(int32_t modeCode);

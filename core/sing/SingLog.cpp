@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "ReportReader.h"
 #include "PracticeLog.h"
 #include "Storage.h"
 
@@ -154,10 +155,20 @@ bool AppendSingRecord(const std::string& fileName, const SingRecord& record) {
 
 SingCounts CountSing(const SingLog& log, const std::string* person) {
   SingCounts counts;
+  const std::string key = person ? PersonKey(*person) : std::string();
   for (const SingRecord& r : log.records) {
-    if (r.attempt != 1 || (person && r.person != *person)) continue;
+    if (r.attempt != 1 || (person && PersonKey(r.person) != key)) continue;
     ++counts.sung;
     if (r.right) ++counts.firstTryRight;
   }
   return counts;
+}
+
+void AddClassSinging(std::vector<PersonFigures>& rows, const SingLog& log) {
+  for (const SingRecord& r : log.records) {
+    if (r.attempt != 1) continue;
+    PersonFigures& row = RowOf(rows, PersonKey(r.person));
+    ++row.singQuestions;
+    if (r.right) ++row.singFirstTry;
+  }
 }

@@ -28,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ClassFigures.h"
 #include "SingExercise.h"
 #include "SingJudge.h"
 
@@ -81,3 +82,5 @@ struct SingCounts {
   int32_t firstTryRight = 0;  // of them right at the first try
 };
 SingCounts CountSing(const SingLog& log, const std::string* person = nullptr);
+// Adds each person's counts to the class's rows, a row made for a new name.
+void AddClassSinging(std::vector<PersonFigures>& rows, const SingLog& log);

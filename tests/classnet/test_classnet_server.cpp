@@ -98,7 +98,7 @@ TEST(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
   EXPECT_EQ(copy.status, 0) << copy.err;
   EXPECT_EQ(copy.out,
             "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-            "practice seconds\r\nann,24,2,190,0,2025-12-09,2,0,0,0,0\r\nbob,19,3,155,1,2025-12-09,2,0,0,0,0\r\n");
+            "practice seconds,sung questions,sung first try\r\nann,24,2,190,0,2025-12-09,2,0,0,0,0,0,0\r\nbob,19,3,155,1,2025-12-09,2,0,0,0,0,0,0\r\n");
   for (int run = 0; run < 2; ++run) {  // the second from the cache
     const Ran read = RunClassCommand({"--user", "teacher", url}, "t-pw", cache);
     EXPECT_EQ(read.status, 0) << read.err;

@@ -23,6 +23,7 @@
 #include "FileLock.h"
 #include "ReportReader.h"
 #include "ScratchDir.h"
+#include "SingLog.h"
 #include "SessionLog.h"
 
 namespace {
@@ -106,11 +107,11 @@ TEST(ClassFigures, ALogOfAClassWithTamperedRecords) {
 
   EXPECT_EQ(ClassSummaryCsv(rows),
             "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-            "practice seconds\r\n"
-            "Ann,22,5,365,0,2023-03-14,2,0,0,0,0\r\n"
-            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0\r\n"
-            "Cleo,0,0,0,1,,0,0,0,0,0\r\n"
-            "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
+            "practice seconds,sung questions,sung first try\r\n"
+            "Ann,22,5,365,0,2023-03-14,2,0,0,0,0,0,0\r\n"
+            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0,0,0\r\n"
+            "Cleo,0,0,0,1,,0,0,0,0,0,0,0\r\n"
+            "(unknown),0,0,0,1,,0,0,0,0,0,0,0\r\n");
 }
 
 // Two copies append to one report.dat at once, as machines sharing a class
@@ -205,16 +206,28 @@ TEST(ClassFigures, TheCommandOnTwoFolders) {
   dir.Write("pc01/report.dat", SharedLog());
   dir.Write("pc02/report.dat", S(45001, 0, "Ann") + F(0, 4095, 0) + D("Ann", 45001, 8, 2, 80) + S(45001, 1, "Dana, M.") +
                                    F(0, 4095, 0) + D("Dana, M.", 45001, 5, 0, 50));
+  // Ann sang two questions there, the second right at once, the first at its second try.
+  SingRecord sung;
+  sung.setClass = "3-11";
+  sung.person = "Ann";
+  sung.day = 45001;
+  std::string singing = SingLine(sung) + "\r\n";
+  sung.attempt = 2;
+  sung.right = true;
+  singing += SingLine(sung) + "\r\n";
+  sung.attempt = 1;
+  singing += SingLine(sung) + "\r\n";
+  dir.Write("pc02/sing.dat", singing);
   const std::string command = std::string(SONORIX_CLASS_EXE) + " " + dir.Path("pc01") + " " + dir.Path("pc02") + " ";
   int status = -1;
   EXPECT_EQ(RunCommand(command + "2>" + dir.Path("err.txt"), status),
             "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-            "practice seconds\r\n"
-            "Ann,30,7,445,0,2023-03-16,3,0,0,0,0\r\n"
-            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0\r\n"
-            "Cleo,0,0,0,1,,0,0,0,0,0\r\n"
-            "\"Dana, M.\",5,0,50,0,2023-03-16,1,0,0,0,0\r\n"
-            "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
+            "practice seconds,sung questions,sung first try\r\n"
+            "Ann,30,7,445,0,2023-03-16,3,0,0,0,0,2,1\r\n"
+            "Bob,25,5,130,0,2023-03-14,2,0,0,0,0,0,0\r\n"
+            "Cleo,0,0,0,1,,0,0,0,0,0,0,0\r\n"
+            "\"Dana, M.\",5,0,50,0,2023-03-16,1,0,0,0,0,0,0\r\n"
+            "(unknown),0,0,0,1,,0,0,0,0,0,0,0\r\n");
   EXPECT_EQ(status, 0);
   EXPECT_EQ(dir.Read("err.txt"), "");
 
@@ -223,12 +236,12 @@ TEST(ClassFigures, TheCommandOnTwoFolders) {
   EXPECT_EQ(dir.Read("err.txt"), "sonorix-class: " + dir.Path("pc03") + ": No such file or directory\n");
   EXPECT_NE(json.find("{\"name\": \"Ann\", \"drills\": 3, \"right\": 30, \"wrong\": 7, \"seconds\": 445, "
                       "\"unverified\": 0, \"last\": \"2023-03-16\", \"ambiguous\": 0, \"practice questions\": 0, "
-                      "\"practice first try\": 0, \"practice seconds\": 0}"),
+                      "\"practice first try\": 0, \"practice seconds\": 0, \"sung questions\": 2, \"sung first try\": 1}"),
             std::string::npos)
       << json;
   EXPECT_NE(json.find("{\"name\": \"Cleo\", \"drills\": 0, \"right\": 0, \"wrong\": 0, \"seconds\": 0, "
                       "\"unverified\": 1, \"last\": null, \"ambiguous\": 0, \"practice questions\": 0, "
-                      "\"practice first try\": 0, \"practice seconds\": 0}"),
+                      "\"practice first try\": 0, \"practice seconds\": 0, \"sung questions\": 0, \"sung first try\": 0}"),
             std::string::npos)
       << json;
   EXPECT_EQ(json.front(), '[');
@@ -244,7 +257,7 @@ std::string CommandOn(const ScratchDir& dir, const std::string& log, int& status
 
 const std::string kHeader =
     "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-    "practice seconds\r\n";
+    "practice seconds,sung questions,sung first try\r\n";
 
 }  // namespace
 
@@ -258,7 +271,7 @@ TEST(ClassFigures, TheCommandReadsTheLabsLogsExactly) {
                       S(ann, 0, "Ann") + F(0, 4095, 0) + D("Ann", ann, 20, 5, 100) + S(bob, 1, "Bob") + F(0, 4095, 0) +
                           "\r\n" + SegmentRecordText(14, 3, 200, SegmentCheckValue("Bob", bob, 12, 3)),
                       status),
-            kHeader + "Ann,20,5,100,0,2026-11-26,1,0,0,0,0\r\nBob,0,0,0,1,,0,0,0,0,0\r\n");
+            kHeader + "Ann,20,5,100,0,2026-11-26,1,0,0,0,0,0,0\r\nBob,0,0,0,1,,0,0,0,0,0,0,0\r\n");
   EXPECT_EQ(status, 0);
 
   // Two drills open: a record that verifies for neither is nobody's.
@@ -266,14 +279,14 @@ TEST(ClassFigures, TheCommandReadsTheLabsLogsExactly) {
                       S(45000, 0, "Ann") + S(45000, 1, "Bob") + F(0, 4095, 0) + F(0, 4095, 0) +
                           D("Ann", 45000, 10, 2, 100) + D("Bob", 45000, 8, 1, 90, 3) + D("Bob", 45000, 9, 0, 80),
                       status),
-            kHeader + "Ann,10,2,100,0,2023-03-15,1,0,0,0,0\r\nBob,9,0,80,0,2023-03-15,1,0,0,0,0\r\n"
-                      "(unknown),0,0,0,1,,0,0,0,0,0\r\n");
+            kHeader + "Ann,10,2,100,0,2023-03-15,1,0,0,0,0,0,0\r\nBob,9,0,80,0,2023-03-15,1,0,0,0,0,0,0\r\n"
+                      "(unknown),0,0,0,1,,0,0,0,0,0,0,0\r\n");
 
   // Two students pressing BEGIN at once: each F goes to the drill whose D shows it.
   const std::string together = "\r\nS 45003 0 Ann\r\nS 45003 0 Bob Li\r\nF 1 4095 0\r\nD 1 11 423 45468\r\nF 0 4095 0"
                                "\r\nD 11 7 535 45263";
   EXPECT_EQ(CommandOn(dir, together, status),
-            kHeader + "Ann,11,7,535,0,2023-03-18,1,0,0,0,0\r\nBob Li,1,11,423,0,2023-03-18,1,0,0,0,0\r\n");
+            kHeader + "Ann,11,7,535,0,2023-03-18,1,0,0,0,0,0,0\r\nBob Li,1,11,423,0,2023-03-18,1,0,0,0,0,0,0\r\n");
   const std::vector<PersonFigures> rows = ClassRows(ParseReportLog(together), 45003);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].eligibleByMode[0].right, 11);
@@ -286,7 +299,7 @@ TEST(ClassFigures, TheCommandReadsTheLabsLogsExactly) {
                       S(45000, 0, "Amy") + S(45000, 1, "Jon") + F(0, 4095, 0) + F(0, 4095, 0) +
                           D("Amy", 45000, 10, 0, 60),
                       status),
-            kHeader + "Amy,0,0,0,0,,0,1,0,0,0\r\nJon,0,0,0,0,,0,1,0,0,0\r\n");
+            kHeader + "Amy,0,0,0,0,,0,1,0,0,0,0,0\r\nJon,0,0,0,0,,0,1,0,0,0,0,0\r\n");
   EXPECT_EQ(ParseReportLog(S(45000, 0, "Ann") + S(45000, 1, "Nan") + F(0, 4095, 0) + D("Nan", 45000, 5, 0, 9)).ambiguous, 1);
 }
 
@@ -339,7 +352,7 @@ TEST(ClassFigures, DamageHidesNothingElse) {
   ScratchDir dir;
   int status = -1;
   EXPECT_EQ(CommandOn(dir, cem, status),
-            kHeader + "Ann,19,0,190,0,2026-12-04,1,0,0,0,0\r\nCem,0,0,0,3,,0,0,0,0,0\r\n");
+            kHeader + "Ann,19,0,190,0,2026-12-04,1,0,0,0,0,0,0\r\nCem,0,0,0,3,,0,0,0,0,0,0,0\r\n");
 
   // Renée written by a UTF-8 and by a Latin-1 machine is one person.
   log = ParseReportLog(S(45000, 0, "Ren\xc3\xa9" "e") + F(0, 4095, 0) + D("Ren\xc3\xa9" "e", 45000, 5, 1, 50) +
