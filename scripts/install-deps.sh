@@ -43,6 +43,8 @@ if [[ "${1:-}" == "--web" || "${1:-}" == "--test" ]]; then
   # WebKit's leg: its driver and MiniBrowser, an X server for it (it has no
   # headless mode), and Mesa's software GL, without which it does not start there.
   packages+=(webkit2gtk-driver xvfb libgl1-mesa-dri)
+  # Unpacking aubio's source, which the page compiles (scripts/fetch-aubio.sh).
+  packages+=(bzip2 dpkg-dev debian-archive-keyring)
 fi
 # Building the Debian package (scripts/package.sh).
 if [[ "${1:-}" == "--package" ]]; then
@@ -59,11 +61,17 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -gt 0 ]]; then
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  # Through env, as sudo would drop the variable.
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-# Through env, as sudo would drop the variable.
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The pitch tracker's source, for the page's WebAssembly; fetched once, as
+# the user who builds (into their cache), never through the system's apt.
+if [[ "${1:-}" == "--web" || "${1:-}" == "--test" ]]; then
+  "$(dirname "${BASH_SOURCE[0]}")/fetch-aubio.sh" >/dev/null
+fi

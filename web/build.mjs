@@ -45,8 +45,8 @@ function buildCore() {
     const launcher = hasCcache() ? ['-DCMAKE_CXX_COMPILER_LAUNCHER=ccache', '-DCMAKE_C_COMPILER_LAUNCHER=ccache'] : [];
     execFileSync('emcmake', ['cmake', '-S', web, '-B', build, '-G', 'Ninja', ...launcher], { stdio: ['ignore', 'ignore', 'inherit'], env: emEnv });
   }
-  execFileSync('cmake', ['--build', build, '--target', 'sonorix-core', '-j', String(availableParallelism())], { stdio: 'inherit', env: emEnv });
-  for (const f of ['sonorix-core.js', 'sonorix-core.wasm']) {
+  execFileSync('cmake', ['--build', build, '--target', 'sonorix-core', 'sonorix-sing', '-j', String(availableParallelism())], { stdio: 'inherit', env: emEnv });
+  for (const f of ['sonorix-core.js', 'sonorix-core.wasm', 'sonorix-sing.js', 'sonorix-sing.wasm']) {
     const from = join(build, 'out', f);
     if (newer(join(dist, f), [from])) copy(from, join(dist, f));
   }
@@ -118,6 +118,8 @@ async function main() {
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'synth-worklet.ts')], outfile: join(dist, 'synth-worklet.js'), format: 'iife' });
   // The class's requests, sent off the page's thread.
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'http-worker.ts')], outfile: join(dist, 'http-worker.js'), format: 'iife' });
+  // The microphone's worklet, added when the sing mode listens.
+  await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'sing-worklet.ts')], outfile: join(dist, 'sing-worklet.js'), format: 'iife' });
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'worklet-base64.ts')], outfile: join(dist, 'worklet-base64.js'), format: 'iife' });
   // The notation library, loaded when the page first draws a staff.
   await esbuild.build({ ...common, entryPoints: [join(web, 'src', 'staff-lib.ts')], outfile: join(dist, 'staff-lib.js'), format: 'esm' });

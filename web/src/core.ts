@@ -439,6 +439,10 @@ export interface CoreModule {
   WebClass: new () => WebClassNative;
   WebClassOverview: { new (catalogue: string): WebClassOverviewNative; columns(): ClassColumns };
   WebAssignments: new (catalogue: string) => WebAssignmentsNative;
+  // A judged sung try into sing.dat (web/core/SingLogBinding.cpp); false when not written.
+  recordSung(exercise: object, sung: object[], right: boolean, attempt: number, person: string): boolean;
+  // A person's sung questions and those right at the first try.
+  singCounts(person: string): { sung: number; firstTryRight: number; readable: boolean };
   runTask(id: number): void;
   // The answer of the class's server to the core's request `id` (web/core/WebTransport.cpp).
   httpAnswered(id: number, answer: HttpAnswer): void;

@@ -63,8 +63,13 @@ export function questionColumns(q: { sorted: number[]; played: number[]; joined:
 const columnsText = (columns: number[][]) => columns.map((c) => c.join(' ')).join(';');
 const languageIndex = () => Math.max(0, ['en', 'de', 'fr', 'es', 'it'].indexOf(currentLanguage()));
 
+// Each MIDI note's name as the page's language writes it: "C♯4".
+export function noteNames(midi: number[]): string[] {
+  return native ? native.layOut(midi.join(';'), languageIndex()).names : midi.map(String);
+}
+
 function differing(sets: HeardSet[]): number[] {
-  if (sets.length < 2) return [];
+  if (sets.length < 2 || !sets[0].info.line || !sets[1].info.line) return [];
   return sets[0].info.vector.flatMap((n, i) => (n !== sets[1].info.vector[i] ? [i + 1] : []));
 }
 
@@ -72,7 +77,8 @@ function differing(sets: HeardSet[]): number[] {
 export function textEquivalent(sets: HeardSet[]): string {
   const parts = sets.map((set) => {
     const bar = native!.layOut(columnsText(set.columns), languageIndex());
-    const part = arg(h('%1: %2, prime form %3'), bar.names.join(', '), set.info.name, set.info.prime.join(' '));
+    // Notes that name no class (a sung figure) are named alone.
+    const part = set.info.line ? arg(h('%1: %2, prime form %3'), bar.names.join(', '), set.info.name, set.info.prime.join(' ')) : bar.names.join(', ');
     return sets.length > 1 ? `${labelOf(set)}: ${part}` : part;
   });
   const odd = differing(sets);
@@ -198,13 +204,15 @@ export function drawSets(into: HTMLElement, sets: HeardSet[]): string {
     const staff = el('div', 'heard-staff');
     figure.append(staff, el('p', 'heard-names', bar.names.join('  ')));
     // The set class line, its differing interval classes bold and underlined.
-    const line = el('p', 'heard-line', set.info.line.slice(0, set.info.line.indexOf('⟨') + 1));
-    set.info.vector.forEach((n, ic) => {
-      const marked = odd.includes(ic + 1);
-      line.append(marked ? el('strong', 'heard-differs', String(n)) : String(n));
-    });
-    line.append('⟩');
-    figure.append(line);
+    if (set.info.line) {
+      const line = el('p', 'heard-line', set.info.line.slice(0, set.info.line.indexOf('⟨') + 1));
+      set.info.vector.forEach((n, ic) => {
+        const marked = odd.includes(ic + 1);
+        line.append(marked ? el('strong', 'heard-differs', String(n)) : String(n));
+      });
+      line.append('⟩');
+      figure.append(line);
+    }
     wrap.append(figure);
     staves.push([staff, bar, setColours[i]]);
   });

@@ -36,6 +36,8 @@ export function wireMenu() {
     'leave-class': () => void showLeave(),
     assignments: () => void showAssignments(),
     // Loaded when first used: most pages are a student's.
+    // The singing and its tracker load when first opened.
+    sing: () => void import('./sing-view').then((m) => m.showSing()),
     'class-overview': () => void import('./class-overview').then((m) => m.showClassOverview()),
   };
   for (const b of document.querySelectorAll<HTMLButtonElement>('[data-action]')) {

@@ -18,6 +18,7 @@ const contexts: [string, string][] = [
   ['#confusions-dialog', 'TConfusionForm'],
   ['#class-overview-dialog', 'TClassOverview'],
   ['#heard', 'HeardPicture'],
+  ['#sing-dialog, #sing-progress', 'WebSing'],
   ['#pa-summary-dialog, #pa-progress', 'PracticeWindows'],
   ['#pa-auto-dialog, #pa-reveal, #pa-mark', 'TPracticeMode'],
   ['#join-dialog, #leave-dialog, #class-status, #class-menu', 'WebClass'],
@@ -25,7 +26,7 @@ const contexts: [string, string][] = [
   ['#keys-dialog, #confirm-dialog, #pacing-dialog, #notice', pageContext],
 ];
 // Data, names and the instructions' own file are shown as they are.
-const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-header, #s-rows, #midi-list, #kbd-list, #pr-person, #pr-table tbody, #pa-days tbody, #pa-focus, #pa-summary, #pa-answer, #pa-part, .chart, #cf-table, .co-data, .co-table, .heard-picture, #login-listed, #time, output, #class-status, #join-error, #leave-text, .as-data, #assign-due, #assign-mark, #ae-error';
+const untouched = 'script, style, option, datalist, #readme-text, #listbox, #s-header, #s-rows, #midi-list, #kbd-list, #pr-person, #pr-table tbody, #pa-days tbody, #pa-focus, #pa-summary, #pa-answer, #pa-part, .chart, #cf-table, .co-data, .co-table, .heard-picture, #login-listed, #time, output, #class-status, #join-error, #leave-text, .as-data, #assign-due, #assign-mark, #ae-error, .sing-data';
 const attributes = ['aria-label', 'title', 'placeholder'];
 
 // What each text or attribute was in English, and what we last showed.

@@ -2,7 +2,7 @@
 // and its focus, the table as CSV; and the confusion map.
 import { drawConfusions, pairPlan } from './confusions-view';
 import { showPair } from './heard-view';
-import { tr } from './i18n';
+import { arg, tr } from './i18n';
 import { $, check, download, files, page, play, showModal, view } from './page';
 import { showPracticeProgress } from './practice';
 
@@ -24,7 +24,10 @@ export async function showProgress() {
     const draw = () => {
       showProgressFigures(progress, select.selectedIndex);
       // The practice of the person chosen; of the one logged in when the drill log has nobody yet.
-      showPracticeProgress(core.practiceProgress(people[select.selectedIndex] ?? view().person, page.drill.rowListIndices()));
+      const person = people[select.selectedIndex] ?? view().person;
+      showPracticeProgress(core.practiceProgress(person, page.drill.rowListIndices()));
+      const sung = core.singCounts(person);
+      $('sing-counts').textContent = arg(tr('WebSing', 'Sung questions: %1; right at the first try: %2'), sung.sung, sung.firstTryRight);
     };
     select.onchange = draw;
     $('pr-csv').onclick = () => {

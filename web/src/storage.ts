@@ -11,7 +11,7 @@ const STORE = 'files';
 const LOCK = 'sonorix-files';
 const GENERATION = '\u0000generation';  // changed by every write, so a tab sees another's
 
-export const dataFileNames = ['people.dat', 'filters.dat', 'report.dat', 'hiscore.dat', 'errors.dat', 'practice.dat'];
+export const dataFileNames = ['people.dat', 'filters.dat', 'report.dat', 'hiscore.dat', 'errors.dat', 'practice.dat', 'sing.dat'];
 
 export class StorageRefused extends Error {}
 

@@ -256,3 +256,13 @@ test('WebKit: after a reload one Enter logs in, the name offered, typed again or
   const files = unzipSync(new Uint8Array(exported.bytes));
   assert.ok(Buffer.from(files['sonorix/report.dat']).equals(report));
 });
+
+test('WebKit: the sing mode without a microphone says so and leads back to the drill', async () => {
+  await js("window.sonorixSingNext = { gateDb: -50 }; document.getElementById('sing-menu').click();");
+  await waitFor("return document.getElementById('sing-dialog').open", 'the sing window');
+  await (await driver.findElement(By.id('sing-start'))).click();
+  await waitFor("return !document.getElementById('sing-fault').hidden", 'the microphone\'s message');
+  assert.match(await js("return document.getElementById('sing-fault-text').textContent"), /microphone.*go back to the drill\.$/);
+  await (await driver.findElement(By.id('sing-close'))).click();
+  await waitFor("return !document.getElementById('sing-dialog').open", 'the way back');
+});

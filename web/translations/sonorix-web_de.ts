@@ -325,6 +325,18 @@
             <numerusform>%n Ordner der Klasse sind diesem Konto verschlossen; ihre Zahlen werden nicht gezeigt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Der Server der Klasse ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>Die Verbindung zum Server der Klasse brach ab, während die Klasse gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Der Server der Klasse lässt dieses Konto nicht die ganze Klasse lesen.</translation>
+    </message>
 </context>
 <context>
     <name>WebClass</name>
@@ -512,6 +524,213 @@
             <numerusform>%n Aufgabe</numerusform>
             <numerusform>%n Aufgaben</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WebSing</name>
+    <message>
+        <source>Singing</source>
+        <translation>Singen</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Gesungene Fragen: %1; beim ersten Versuch richtig: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cents</source>
+        <translation>%1, %2 Cent</translation>
+    </message>
+    <message>
+        <source>%1, %2, from %3</source>
+        <translation>%1, %2, ab %3</translation>
+    </message>
+    <message>
+        <source>(any transposition or inversion)</source>
+        <translation>(jede Transposition oder Umkehrung)</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Any transposition or inversion</source>
+        <translation>Jede Transposition oder Umkehrung</translation>
+    </message>
+    <message>
+        <source>Back to the Drill</source>
+        <translation>Zurück zur Übung</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibrieren</translation>
+    </message>
+    <message>
+        <source>Calibrated: sounds below %1 dB are not heard.</source>
+        <translation>Kalibriert: Klänge unter %1 dB werden überhört.</translation>
+    </message>
+    <message>
+        <source>Calibrating: please stay quiet for three seconds…</source>
+        <translation>Kalibrierung: bitte drei Sekunden lang still sein…</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Find My Range</source>
+        <translation>Meinen Umfang finden</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Heard notes</source>
+        <translation>Gehörte Töne</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Hören Sie zu und singen Sie die Töne dann nacheinander nach, in beliebiger Oktave.</translation>
+    </message>
+    <message>
+        <source>Listening failed (%1). Choose Start again, or go back to the drill.</source>
+        <translation>Das Zuhören ist fehlgeschlagen (%1). Wählen Sie erneut Start oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Hören Sie zu…</translation>
+    </message>
+    <message>
+        <source>Loading the pitch tracker…</source>
+        <translation>Die Tonhöhenerkennung wird geladen…</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>Meiner</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <translation>Neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Connect one and choose Start again, or go back to the drill.</source>
+        <translation>Es wurde kein Mikrofon gefunden. Schließen Sie eines an und wählen Sie erneut Start, oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Not right: %1 of %2 notes were right.</source>
+        <translation>Nicht richtig: %1 von %2 Tönen waren richtig.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note…</source>
+        <translation>Singen Sie jetzt Ihren höchsten bequemen Ton…</translation>
+    </message>
+    <message>
+        <source>Play the Right Notes</source>
+        <translation>Richtige Töne spielen</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Nachsingen</translation>
+    </message>
+    <message>
+        <source>Sing now.</source>
+        <translation>Singen Sie jetzt.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Die Antwort singen</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Die Antwort singen…</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Die Klasse singen</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note…</source>
+        <translation>Singen Sie Ihren tiefsten bequemen Ton…</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the browser&apos;s site settings, then choose Start again; or go back to the drill.</source>
+        <translation>Sonorix darf das Mikrofon nicht benutzen. Erlauben Sie es in den Website-Einstellungen des Browsers und wählen Sie dann erneut Start, oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Sopran</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop Listening</source>
+        <translation>Zuhören beenden</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check it, then choose Start again; or go back to the drill.</source>
+        <translation>Das Mikrofon ist verstummt. Prüfen Sie es und wählen Sie dann erneut Start, oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>The microphone is open only while Sonorix listens. Nothing you sing is kept or sent.</source>
+        <translation>Das Mikrofon ist nur offen, während Sonorix zuhört. Nichts von Ihrem Gesang wird gespeichert oder gesendet.</translation>
+    </message>
+    <message>
+        <source>The right notes</source>
+        <translation>Die richtigen Töne</translation>
+    </message>
+    <message>
+        <source>This browser cannot listen to a microphone here. Use a current browser over HTTPS, or go back to the drill.</source>
+        <translation>Dieser Browser kann hier kein Mikrofon hören. Verwenden Sie einen aktuellen Browser über HTTPS, oder kehren Sie zur Übung zurück.</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Voice range</source>
+        <translation>Stimmumfang</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Gesungen</translation>
+    </message>
+    <message>
+        <source>inverted form</source>
+        <translation>umgekehrte Form</translation>
+    </message>
+    <message>
+        <source>prime form</source>
+        <translation>Primform</translation>
+    </message>
+    <message>
+        <source>±%1 cents</source>
+        <translation>±%1 Cent</translation>
     </message>
 </context>
 </TS>

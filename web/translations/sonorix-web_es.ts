@@ -325,6 +325,18 @@
             <numerusform>%n carpetas de la clase están cerradas para esta cuenta; sus cifras no se muestran.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>No se puede conectar con el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La conexión con el servidor de la clase se cortó mientras se leía la clase.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>El servidor de la clase no permite que esta cuenta lea toda la clase.</translation>
+    </message>
 </context>
 <context>
     <name>WebClass</name>
@@ -512,6 +524,213 @@
             <numerusform>%n tarea</numerusform>
             <numerusform>%n tareas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WebSing</name>
+    <message>
+        <source>Singing</source>
+        <translation>Canto</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Preguntas cantadas: %1; correctas al primer intento: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cents</source>
+        <translation>%1, %2 cents</translation>
+    </message>
+    <message>
+        <source>%1, %2, from %3</source>
+        <translation>%1, %2, desde %3</translation>
+    </message>
+    <message>
+        <source>(any transposition or inversion)</source>
+        <translation>(cualquier transposición o inversión)</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Contralto</translation>
+    </message>
+    <message>
+        <source>Any transposition or inversion</source>
+        <translation>Cualquier transposición o inversión</translation>
+    </message>
+    <message>
+        <source>Back to the Drill</source>
+        <translation>Volver al ejercicio</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibrar</translation>
+    </message>
+    <message>
+        <source>Calibrated: sounds below %1 dB are not heard.</source>
+        <translation>Calibrado: los sonidos por debajo de %1 dB no se oyen.</translation>
+    </message>
+    <message>
+        <source>Calibrating: please stay quiet for three seconds…</source>
+        <translation>Calibrando: guarde silencio durante tres segundos…</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Find My Range</source>
+        <translation>Buscar mi registro</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>Heard notes</source>
+        <translation>Notas oídas</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Escuche y cante luego las notas una tras otra, en cualquier octava.</translation>
+    </message>
+    <message>
+        <source>Listening failed (%1). Choose Start again, or go back to the drill.</source>
+        <translation>No se pudo escuchar (%1). Elija Empezar de nuevo o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Escuche…</translation>
+    </message>
+    <message>
+        <source>Loading the pitch tracker…</source>
+        <translation>Cargando el detector de altura…</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>El mío</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <translation>Nuevo ejercicio</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Connect one and choose Start again, or go back to the drill.</source>
+        <translation>No se encontró ningún micrófono. Conecte uno y elija Empezar de nuevo, o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Not right: %1 of %2 notes were right.</source>
+        <translation>No es correcto: %1 de %2 notas eran correctas.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note…</source>
+        <translation>Cante ahora su nota más aguda cómoda…</translation>
+    </message>
+    <message>
+        <source>Play the Right Notes</source>
+        <translation>Tocar las notas correctas</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Cantarlo de vuelta</translation>
+    </message>
+    <message>
+        <source>Sing now.</source>
+        <translation>Cante ahora.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Cantar la respuesta</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Cantar la respuesta…</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Cantar la clase</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note…</source>
+        <translation>Cante su nota más grave cómoda…</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the browser&apos;s site settings, then choose Start again; or go back to the drill.</source>
+        <translation>Sonorix no puede usar el micrófono. Permítalo en la configuración del sitio del navegador y elija Empezar de nuevo, o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Stop Listening</source>
+        <translation>Dejar de escuchar</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check it, then choose Start again; or go back to the drill.</source>
+        <translation>El micrófono ha enmudecido. Compruébelo y elija Empezar de nuevo, o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>The microphone is open only while Sonorix listens. Nothing you sing is kept or sent.</source>
+        <translation>El micrófono solo está abierto mientras Sonorix escucha. Nada de lo que canta se guarda ni se envía.</translation>
+    </message>
+    <message>
+        <source>The right notes</source>
+        <translation>Las notas correctas</translation>
+    </message>
+    <message>
+        <source>This browser cannot listen to a microphone here. Use a current browser over HTTPS, or go back to the drill.</source>
+        <translation>Este navegador no puede escuchar un micrófono aquí. Use un navegador actual por HTTPS, o vuelva al ejercicio.</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Intentar de nuevo</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Voice range</source>
+        <translation>Registro de la voz</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Cantó</translation>
+    </message>
+    <message>
+        <source>inverted form</source>
+        <translation>forma invertida</translation>
+    </message>
+    <message>
+        <source>prime form</source>
+        <translation>forma prima</translation>
+    </message>
+    <message>
+        <source>±%1 cents</source>
+        <translation>±%1 cents</translation>
     </message>
 </context>
 </TS>

@@ -325,6 +325,18 @@
             <numerusform>%n dossiers de la classe sont fermés à ce compte ; leurs chiffres ne sont pas affichés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Le serveur de la classe est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connexion au serveur de la classe a été coupée pendant la lecture de la classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Le serveur de la classe ne permet pas à ce compte de lire toute la classe.</translation>
+    </message>
 </context>
 <context>
     <name>WebClass</name>
@@ -512,6 +524,213 @@
             <numerusform>%n devoir</numerusform>
             <numerusform>%n devoirs</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WebSing</name>
+    <message>
+        <source>Singing</source>
+        <translation>Chant</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Questions chantées : %1 ; justes du premier coup : %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cents</source>
+        <translation>%1, %2 cents</translation>
+    </message>
+    <message>
+        <source>%1, %2, from %3</source>
+        <translation>%1, %2, à partir de %3</translation>
+    </message>
+    <message>
+        <source>(any transposition or inversion)</source>
+        <translation>(toute transposition ou inversion)</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Any transposition or inversion</source>
+        <translation>Toute transposition ou inversion</translation>
+    </message>
+    <message>
+        <source>Back to the Drill</source>
+        <translation>Retour à l’exercice</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibrer</translation>
+    </message>
+    <message>
+        <source>Calibrated: sounds below %1 dB are not heard.</source>
+        <translation>Calibré : les sons sous %1 dB ne sont pas entendus.</translation>
+    </message>
+    <message>
+        <source>Calibrating: please stay quiet for three seconds…</source>
+        <translation>Calibration : restez silencieux trois secondes…</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Find My Range</source>
+        <translation>Trouver ma tessiture</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>De %1 à %2</translation>
+    </message>
+    <message>
+        <source>Heard notes</source>
+        <translation>Notes entendues</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Écoutez, puis chantez les notes l’une après l’autre, à n’importe quelle octave.</translation>
+    </message>
+    <message>
+        <source>Listening failed (%1). Choose Start again, or go back to the drill.</source>
+        <translation>L’écoute a échoué (%1). Choisissez à nouveau Commencer, ou revenez à l’exercice.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Écoutez…</translation>
+    </message>
+    <message>
+        <source>Loading the pitch tracker…</source>
+        <translation>Chargement du détecteur de hauteur…</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>La mienne</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <translation>Nouvel exercice</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Connect one and choose Start again, or go back to the drill.</source>
+        <translation>Aucun micro n’a été trouvé. Branchez-en un et choisissez à nouveau Commencer, ou revenez à l’exercice.</translation>
+    </message>
+    <message>
+        <source>Not right: %1 of %2 notes were right.</source>
+        <translation>Pas juste : %1 notes sur %2 étaient justes.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note…</source>
+        <translation>Chantez maintenant votre note aiguë la plus confortable…</translation>
+    </message>
+    <message>
+        <source>Play the Right Notes</source>
+        <translation>Jouer les bonnes notes</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Juste !</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Le rechanter</translation>
+    </message>
+    <message>
+        <source>Sing now.</source>
+        <translation>Chantez maintenant.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Chanter la réponse</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Chanter la réponse…</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Chanter la classe</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note…</source>
+        <translation>Chantez votre note grave la plus confortable…</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the browser&apos;s site settings, then choose Start again; or go back to the drill.</source>
+        <translation>Sonorix n’a pas le droit d’utiliser le micro. Autorisez-le dans les réglages du site du navigateur, puis choisissez à nouveau Commencer ; ou revenez à l’exercice.</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Stop Listening</source>
+        <translation>Arrêter l’écoute</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Ténor</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check it, then choose Start again; or go back to the drill.</source>
+        <translation>Le micro est devenu muet. Vérifiez-le, puis choisissez à nouveau Commencer ; ou revenez à l’exercice.</translation>
+    </message>
+    <message>
+        <source>The microphone is open only while Sonorix listens. Nothing you sing is kept or sent.</source>
+        <translation>Le micro n’est ouvert que pendant que Sonorix écoute. Rien de ce que vous chantez n’est gardé ni envoyé.</translation>
+    </message>
+    <message>
+        <source>The right notes</source>
+        <translation>Les bonnes notes</translation>
+    </message>
+    <message>
+        <source>This browser cannot listen to a microphone here. Use a current browser over HTTPS, or go back to the drill.</source>
+        <translation>Ce navigateur ne peut pas écouter de micro ici. Utilisez un navigateur récent en HTTPS, ou revenez à l’exercice.</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Voice range</source>
+        <translation>Tessiture</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Vous avez chanté</translation>
+    </message>
+    <message>
+        <source>inverted form</source>
+        <translation>forme renversée</translation>
+    </message>
+    <message>
+        <source>prime form</source>
+        <translation>forme première</translation>
+    </message>
+    <message>
+        <source>±%1 cents</source>
+        <translation>±%1 cents</translation>
     </message>
 </context>
 </TS>

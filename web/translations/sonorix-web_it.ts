@@ -325,6 +325,18 @@
             <numerusform>%n cartelle della classe sono chiuse a questo account; i loro dati non sono mostrati.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached.</source>
+        <translation>Il server della classe non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The connection to the class&apos;s server broke while the class was read.</source>
+        <translation>La connessione al server della classe si è interrotta durante la lettura della classe.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s server does not let this account read the whole class.</source>
+        <translation>Il server della classe non consente a questo account di leggere l&apos;intera classe.</translation>
+    </message>
 </context>
 <context>
     <name>WebClass</name>
@@ -512,6 +524,213 @@
             <numerusform>%n compito</numerusform>
             <numerusform>%n compiti</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WebSing</name>
+    <message>
+        <source>Singing</source>
+        <translation>Canto</translation>
+    </message>
+    <message>
+        <source>Sung questions: %1; right at the first try: %2</source>
+        <translation>Domande cantate: %1; giuste al primo tentativo: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cents</source>
+        <translation>%1, %2 cent</translation>
+    </message>
+    <message>
+        <source>%1, %2, from %3</source>
+        <translation>%1, %2, da %3</translation>
+    </message>
+    <message>
+        <source>(any transposition or inversion)</source>
+        <translation>(qualsiasi trasposizione o inversione)</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Contralto</translation>
+    </message>
+    <message>
+        <source>Any transposition or inversion</source>
+        <translation>Qualsiasi trasposizione o inversione</translation>
+    </message>
+    <message>
+        <source>Back to the Drill</source>
+        <translation>Torna all’esercizio</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibra</translation>
+    </message>
+    <message>
+        <source>Calibrated: sounds below %1 dB are not heard.</source>
+        <translation>Calibrato: i suoni sotto %1 dB non vengono ascoltati.</translation>
+    </message>
+    <message>
+        <source>Calibrating: please stay quiet for three seconds…</source>
+        <translation>Calibrazione: resta in silenzio per tre secondi…</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Find My Range</source>
+        <translation>Trova la mia estensione</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Heard notes</source>
+        <translation>Note sentite</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Listen, then sing the notes back one after another, in any octave.</source>
+        <translation>Ascolta, poi canta le note una dopo l’altra, in qualsiasi ottava.</translation>
+    </message>
+    <message>
+        <source>Listening failed (%1). Choose Start again, or go back to the drill.</source>
+        <translation>L’ascolto non è riuscito (%1). Scegli di nuovo Inizia, oppure torna all’esercizio.</translation>
+    </message>
+    <message>
+        <source>Listen…</source>
+        <translation>Ascolta…</translation>
+    </message>
+    <message>
+        <source>Loading the pitch tracker…</source>
+        <translation>Caricamento del rilevatore di altezza…</translation>
+    </message>
+    <message>
+        <source>Mine</source>
+        <translation>La mia</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <translation>Nuovo esercizio</translation>
+    </message>
+    <message>
+        <source>No microphone was found. Connect one and choose Start again, or go back to the drill.</source>
+        <translation>Nessun microfono trovato. Collegane uno e scegli di nuovo Inizia, oppure torna all’esercizio.</translation>
+    </message>
+    <message>
+        <source>Not right: %1 of %2 notes were right.</source>
+        <translation>Non corretto: %1 note su %2 erano giuste.</translation>
+    </message>
+    <message>
+        <source>Now sing your highest comfortable note…</source>
+        <translation>Ora canta la tua nota più acuta comoda…</translation>
+    </message>
+    <message>
+        <source>Play the Right Notes</source>
+        <translation>Suona le note giuste</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Giusto!</translation>
+    </message>
+    <message>
+        <source>Sing it back</source>
+        <translation>Ricantarlo</translation>
+    </message>
+    <message>
+        <source>Sing now.</source>
+        <translation>Canta ora.</translation>
+    </message>
+    <message>
+        <source>Sing the Answer</source>
+        <translation>Cantare la risposta</translation>
+    </message>
+    <message>
+        <source>Sing the Answer…</source>
+        <translation>Cantare la risposta…</translation>
+    </message>
+    <message>
+        <source>Sing the class</source>
+        <translation>Cantare la classe</translation>
+    </message>
+    <message>
+        <source>Sing your lowest comfortable note…</source>
+        <translation>Canta la tua nota più grave comoda…</translation>
+    </message>
+    <message>
+        <source>Sonorix may not use the microphone. Allow it in the browser&apos;s site settings, then choose Start again; or go back to the drill.</source>
+        <translation>Sonorix non può usare il microfono. Consentilo nelle impostazioni del sito del browser, poi scegli di nuovo Inizia; oppure torna all’esercizio.</translation>
+    </message>
+    <message>
+        <source>Soprano</source>
+        <translation>Soprano</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Stop Listening</source>
+        <translation>Smetti di ascoltare</translation>
+    </message>
+    <message>
+        <source>Tenor</source>
+        <translation>Tenore</translation>
+    </message>
+    <message>
+        <source>The microphone has gone silent. Check it, then choose Start again; or go back to the drill.</source>
+        <translation>Il microfono è diventato muto. Controllalo, poi scegli di nuovo Inizia; oppure torna all’esercizio.</translation>
+    </message>
+    <message>
+        <source>The microphone is open only while Sonorix listens. Nothing you sing is kept or sent.</source>
+        <translation>Il microfono è aperto solo mentre Sonorix ascolta. Nulla di ciò che canti viene conservato o inviato.</translation>
+    </message>
+    <message>
+        <source>The right notes</source>
+        <translation>Le note giuste</translation>
+    </message>
+    <message>
+        <source>This browser cannot listen to a microphone here. Use a current browser over HTTPS, or go back to the drill.</source>
+        <translation>Questo browser non può ascoltare un microfono qui. Usa un browser aggiornato via HTTPS, oppure torna all’esercizio.</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Voice range</source>
+        <translation>Estensione della voce</translation>
+    </message>
+    <message>
+        <source>You sang</source>
+        <translation>Hai cantato</translation>
+    </message>
+    <message>
+        <source>inverted form</source>
+        <translation>forma invertita</translation>
+    </message>
+    <message>
+        <source>prime form</source>
+        <translation>forma primaria</translation>
+    </message>
+    <message>
+        <source>±%1 cents</source>
+        <translation>±%1 cent</translation>
     </message>
 </context>
 </TS>
