@@ -149,7 +149,7 @@ std::optional<ClassFetchResult> FetchServerClass(const std::string& url, const C
   });
   if (!got) loop.exec();
   if (got->fault != ClassFault::None) {
-    std::fprintf(stderr, "sonorix-class: %s: %s\n", url.c_str(), ClassFaultMessage(got->fault));
+    std::fprintf(stderr, "sonorix-class: %s: %s\n", url.c_str(), ClassReadFaultMessage(got->fault));
     return std::nullopt;
   }
   for (const std::string& account : got->unreadable)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -14,8 +15,11 @@ inline std::string_view FileText(const uint8_t* data, size_t size) {
   return text.substr(0, text.find('\x1a'));
 }
 
-inline void Require(bool condition) {
-  if (!condition) std::abort();
+// Says which check failed, as the inlined abort alone does not.
+inline void Require(bool condition, const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+  if (condition) return;
+  std::fprintf(stderr, "%s:%d: check failed\n", file, line);
+  std::abort();
 }
 
 // The input as a file read in pieces: sizes from 1 to 256 bytes, drawn from

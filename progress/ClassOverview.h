@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "AssignmentStore.h"
 #include "ClassFetch.h"
 #include "ClassFigures.h"
 #include "ClassOverviewReport.h"
@@ -97,6 +98,10 @@ class TClassOverviewForm : public QDialog {
     std::vector<PersonAssignments> rows;
   };
   // Of assignments.txt in `folder` ("" the data folder); the logs from `files`, or the data folder's.
+  // A class on its server, once its assignments were read.
+  void FetchServerClass(const ClassConnection& connection, Transport& transport, int generation,
+                        std::vector<Assignment> assignments);
+  void ShowCancelled();
   static Judged JudgeAssignments(const std::string& folder, const ClassFiles* files, int32_t today);
   void Show(Result& result);
   // The hardest classes and confusions, from the error statistics.
@@ -142,6 +147,7 @@ class TClassOverviewForm : public QDialog {
   std::unique_ptr<QtTransport> transport_;
   std::unique_ptr<QtScheduler> scheduler_;
   std::unique_ptr<ClassFetch> fetch_;
+  std::unique_ptr<ServerAssignments> assignmentsRead_;
   std::shared_ptr<std::atomic<bool>> cancel_;
 };
 

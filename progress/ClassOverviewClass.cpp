@@ -15,10 +15,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "AssignmentFolders.h"
+#include "AssignmentStore.h"
 #include "ClassCache.h"
 #include "ClassLink.h"
 #include "ClassOverview.h"
 #include "DataFile.h"
+#include "People.h"
 #include "Platform.h"
 #include "QtScheduler.h"
 #include "QtTransport.h"
@@ -61,22 +64,60 @@ void TClassOverviewForm::LoadServerClass(const ClassConnection& connection, Tran
     transport = transport_.get();
   }
   if (!scheduler_) scheduler_ = std::make_unique<QtScheduler>();
-  fetch_ = std::make_unique<ClassFetch>(connection, *transport, *scheduler_, DataStorage(), ClassCacheFolder(), today_);
+  fetch_.reset();
+  cancel_ = std::make_shared<std::atomic<bool>>(false);
+  // The assignments first, so that each folder is judged as it is read.
+  // Without them (none set, or the file not readable) the class is shown as ever.
+  assignmentsRead_ = std::make_unique<ServerAssignments>(connection, *transport, *scheduler_);
+  assignmentsRead_->Read([this, generation, connection, transport](AssignmentsAnswer answer) {
+    if (generation != generation_) return;
+    if (cancel_ && cancel_->load()) {
+      ShowCancelled();
+      return;
+    }
+    FetchServerClass(connection, *transport, generation,
+                     answer.outcome == AssignmentsOutcome::Failed ? std::vector<Assignment>{} : answer.file.assignments);
+  });
+}
+
+void TClassOverviewForm::ShowCancelled() {
+  loading_ = false;
+  LoadProgress->hide();
+  CancelButton->hide();
+  FolderLabel->setText(T("%1 — reading the class folder was cancelled.").arg(folder_));
+  emit Loaded();
+}
+
+void TClassOverviewForm::FetchServerClass(const ClassConnection& connection, Transport& transport, int generation,
+                                          std::vector<Assignment> assignments) {
+  fetch_ = std::make_unique<ClassFetch>(connection, transport, *scheduler_, DataStorage(), ClassCacheFolder(), today_);
+  std::shared_ptr<AssignmentJudge> judge;
+  if (!assignments.empty()) {
+    Catalogue catalogue;
+    catalogue.Load(kCatalogueFileName);
+    judge = std::make_shared<AssignmentJudge>(assignments, ListsOf(catalogue));
+    fetch_->SetFolderSink([judge](const std::string& account, const FolderFiles& files) {
+      JudgeFolder(*judge, PersonKey(account), files);
+    });
+  }
   fetch_->Start(
       [this](FetchProgress p) { LoadProgress->setValue(p.total > 0 ? p.done * 100 / p.total : 0); },
-      [this, generation](ClassFetchResult r) {
+      [this, generation, judge, assignments = std::move(assignments)](ClassFetchResult r) {
         // After the fetch has let go of this call: the window may drop the fetch then.
         auto result = std::make_shared<ClassFetchResult>(std::move(r));
         QMetaObject::invokeMethod(
             this,
-            [this, generation, result] {
+            [this, generation, result, judge, assignments] {
               if (generation != generation_) return;
-              if (result->cancelled || result->fault != ClassFault::None) {
+              if (result->cancelled) {
+                ShowCancelled();
+                return;
+              }
+              if (result->fault != ClassFault::None) {
                 loading_ = false;
                 LoadProgress->hide();
                 CancelButton->hide();
-                FolderLabel->setText(result->cancelled ? T("%1 — reading the class folder was cancelled.").arg(folder_)
-                                                       : QStringLiteral("%1 — %2").arg(folder_, QCoreApplication::translate("ClassLink", ClassReadFaultMessage(result->fault))));
+                FolderLabel->setText(QStringLiteral("%1 — %2").arg(folder_, QCoreApplication::translate("ClassLink", ClassReadFaultMessage(result->fault))));
                 emit Loaded();
                 return;
               }
@@ -86,7 +127,9 @@ void TClassOverviewForm::LoadServerClass(const ClassConnection& connection, Tran
                 for (const std::string& account : result->unreadable) names << QString::fromStdString(account);
                 note = T("Folders this account may not read: %1.").arg(names.join(QStringLiteral(", ")));
               }
-              ShowReading(result->reading, generation, note);
+              Judged judged;
+              if (judge) judged = {assignments, judge->Rows(today_)};
+              ShowReading(result->reading, generation, note, std::move(judged));
             },
             Qt::QueuedConnection);
       });
@@ -117,11 +160,7 @@ void TClassOverviewForm::LoadClassCopy(const QString& folder) {
         [this, reading, judged, note, generation, cancelled] {
           if (generation != generation_) return;
           if (cancelled) {
-            loading_ = false;
-            LoadProgress->hide();
-            CancelButton->hide();
-            FolderLabel->setText(T("%1 — reading the class folder was cancelled.").arg(folder_));
-            emit Loaded();
+            ShowCancelled();
             return;
           }
           ShowReading(*reading, generation, note, std::move(*judged));

@@ -94,6 +94,12 @@ std::optional<int64_t> Digits(std::string_view text, int64_t high) {
   return value;
 }
 
+// A number as the log writes it: no leading zero, so that the line is the record's own.
+std::optional<int64_t> Number(std::string_view text, int64_t high) {
+  if (text.size() > 1 && text[0] == '0') return std::nullopt;
+  return Digits(text, high);
+}
+
 }  // namespace
 
 bool ParsePracticeTime(std::string_view text, int32_t& day, int32_t& secondOfDay) {
@@ -204,7 +210,7 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   r.form = f[2] == "B" ? 1 : 0;
   if (f[3] != "-") {
     for (std::string_view part : Split(f[3], ',')) {
-      const auto value = Digits(part, 127);
+      const auto value = Number(part, 127);
       if (!value) return std::nullopt;
       r.voicing.push_back(static_cast<int32_t>(*value));
     }
@@ -217,7 +223,7 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   }
   if (f[5].size() != 1 || (f[5][0] != 'N' && f[5][0] != 'S' && f[5][0] != 'A')) return std::nullopt;
   r.reveal = static_cast<Reveal>(f[5][0]);
-  const auto seconds = Digits(f[6], 0xffffffffLL);
+  const auto seconds = Number(f[6], 0xffffffffLL);
   if (!seconds) return std::nullopt;
   r.seconds = static_cast<uint32_t>(*seconds);
   auto name = UnescapePracticeName(escapedName);

@@ -16,13 +16,18 @@
 #include <QStatusBar>
 #include <QScreen>
 #include <QTreeWidget>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "AssignFixture.h"
 #include "AssignmentEditor.h"
 #include "AssignmentsForm.h"
 #include "AssignmentsMenu.h"
 #include "ClassOverview.h"
+#include "ClassServer.h"
 #include "EventLoop.h"
 #include "ClassMenu.h"
 #include "DataFile.h"
@@ -251,4 +256,65 @@ TEST_F(AssignmentsDesktopTest, ClassOverviewShowsEachAssignmentAndWhatIsDueThisW
   const QString html = window.ReportHtml();
   EXPECT_TRUE(html.contains("Pair drills") && html.contains("in progress, 3 of 10 minutes"));
   EXPECT_FALSE(html.contains("First try"));
+}
+
+// A class on its server: the teacher's overview judges each account folder
+// against the class's assignments.txt, every record in it the account's.
+TEST_F(AssignmentsDesktopTest, ClassOverviewOnTheServerJudgesEachAccountsFolder) {
+  // The reader's cache in the scratch folder, not the account's.
+  struct CacheHere {
+    QByteArray old = qgetenv("XDG_CACHE_HOME");
+    explicit CacheHere(const std::string& folder) { qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(folder)); }
+    ~CacheHere() { old.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", old); }
+  } cache(dir_.Path("cache"));
+  ClassServer server;
+  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  const assign_fixture::ClassFiles c = assign_fixture::MakeClass(lists_, kToday);
+  std::map<std::string, std::string> report, practice;
+  std::string person;
+  for (size_t at = 0; at < c.report.size();) {
+    const size_t next = std::min(c.report.find("\r\n", at + 2), c.report.size());
+    const std::string line = c.report.substr(at, next - at);
+    if (line.rfind("\r\nS ", 0) == 0) person = line.substr(line.rfind(' ') + 1);
+    report[person] += line;
+    at = next;
+  }
+  for (size_t at = 0; at < c.practice.size();) {
+    const size_t next = c.practice.find("\r\n", at) + 2;
+    const std::string line = c.practice.substr(at, next - at);
+    for (const char* name : {"Ann", "Bob", "Cleo"})
+      if (line.find(name) != std::string::npos) practice[name] += line;
+    at = next;
+  }
+  const auto put = [&server](const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(server.OnDiskPath(path)).parent_path());
+    std::ofstream(server.OnDiskPath(path), std::ios::binary) << bytes;
+  };
+  put("assignments.txt", c.assignments);
+  for (const char* name : {"Ann", "Bob", "Cleo"}) {
+    std::string account = name;
+    account[0] = static_cast<char>(std::tolower(account[0]));
+    // Under another name in the log: still the account's.
+    put(account + "/report.dat.d1.00000001", report[name]);
+    put(account + "/practice.dat.d1.00000001", practice[name]);
+  }
+
+  TClassOverviewForm window;
+  window.LoadServerClass({ParseClassAddress(server.Class()).address, {"teacher", "t-pw"}});
+  ASSERT_TRUE(ProcessEventsUntil([&window] { return !window.Loading(); }));
+  const QAbstractItemModel* model = window.ClassTable->model();
+  const int first = ClassTableModel::kColumns;
+  ASSERT_EQ(model->columnCount(), first + 3) << window.FolderLabel->text().toStdString();
+  std::map<std::string, std::string> seen;
+  for (int r = 0; r < model->rowCount(); ++r) {
+    std::string text;
+    for (int col = first; col < model->columnCount(); ++col)
+      text += (col > first ? ", " : " ") +
+              model->index(r, col).data().toString().replace(QStringLiteral(", "), QStringLiteral("/")).toStdString();
+    seen[model->index(r, ClassTableModel::kName).data().toString().toStdString()] = text;
+  }
+  const std::vector<std::string> expected = assign_fixture::Expected();
+  EXPECT_EQ("Ann:" + seen["ann"], expected[0]);
+  EXPECT_EQ("Bob:" + seen["bob"], expected[1]);
+  EXPECT_EQ("Cleo:" + seen["cleo"], expected[2]);
 }

@@ -131,6 +131,8 @@ TEST(PracticeLog, DamagedLinesAreSkipped) {
       good.substr(0, 20),
       std::string(5000, '\xff'),
       "D 12 3 245 39228",
+      // Its check matches, but no record writes "04": it would not write back as this line.
+      "2006-09-01T10:00:00 3-24 A 04,8 3-1,3-2 A 6 e7d6546d Mary Ann Lee",
   };
   std::string text;
   for (const std::string& line : bad) text += line + "\r\n" + good + "\r\n";
