@@ -1,5 +1,5 @@
 // The page's side of the core's assignments: the values web/core/AssignBinding.cpp hands over.
-import type { NativeObject } from './core';
+import type { NativeObject } from './core-native';
 
 // As assignments.txt holds one: dates yyyy-mm-dd; goal 0 drills, 1 minutes, 2 first-try.
 export interface AssignmentValue {

@@ -4,9 +4,11 @@
 import type { HttpAnswer, HttpRequestValue } from './class-http';
 import { workerHttp } from './class-http';
 import type { AssignmentValue, WebAssignmentsNative } from './core-assign';
+import type { NativeObject } from './core-native';
 import type { FileStore } from './storage';
 
 export type * from './core-assign';
+export type { NativeObject } from './core-native';
 
 // A note of a plan, on a clock of the plan's own from 0.
 export interface CoreNote {
@@ -14,11 +16,6 @@ export interface CoreNote {
   key: number;
   velocity: number;
   lengthMs: number;
-}
-
-// An embind class's object lives in the core's memory until delete().
-export interface NativeObject {
-  delete(): void;
 }
 
 // --- the drill (web/core/Binding.cpp) ---------------------------------------------
