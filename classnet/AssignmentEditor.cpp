@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "AssignmentTexts.h"
+
 namespace {
 
 const QDate kDayZero(1899, 12, 30);
@@ -181,14 +183,17 @@ Assignment TAssignmentEditor::Result() const {
 
 void TAssignmentEditor::done(int result) {
   if (result == QDialog::Accepted) {
-    const Assignment a = Result();
-    QString problem;
-    if (a.title.empty()) problem = tr("The assignment needs a title.");
-    else if (a.classes.empty() && !a.allClasses) problem = tr("Choose at least one set class.");
-    else if (a.due < a.start) problem = tr("The due date comes before the start.");
-    if (!problem.isEmpty()) {
-      Problem->setText(problem);
-      Problem->setAccessibleName(problem);
+    const AssignmentProblem problem = CheckEditedAssignment(Result(), lists_);
+    if (problem.field != AssignmentField::None) {
+      const QString text = AssignmentText(problem.why.c_str());
+      Problem->setText(text);
+      Problem->setAccessibleName(text);
+      QWidget* field = problem.field == AssignmentField::Title     ? static_cast<QWidget*>(TitleEdit)
+                       : problem.field == AssignmentField::Classes ? (ClassBoxes.empty() ? nullptr : ClassBoxes.front())
+                       : problem.field == AssignmentField::Start   ? static_cast<QWidget*>(StartEdit)
+                       : problem.field == AssignmentField::Due     ? static_cast<QWidget*>(DueEdit)
+                                                                   : static_cast<QWidget*>(CountBox);
+      if (field) field->setFocus();
       return;
     }
   }

@@ -121,7 +121,7 @@ void TAssignmentsForm::Show(const AssignmentsAnswer& answer) {
     Say(tr("%1, line %2: %3")
             .arg(QString::fromStdString(kAssignmentsFileName))
             .arg(answer.file.warnings.front().line)
-            .arg(QString::fromStdString(answer.file.warnings.front().why)));
+            .arg(AssignmentText(answer.file.warnings.front().why.c_str())));
   else if (assignments_.empty())
     Say(tr("No assignments are set."));
 }

@@ -425,6 +425,110 @@
         <source>%1 of %2 classes</source>
         <translation>%1 von %2 Klassen</translation>
     </message>
+    <message>
+        <source>The line comes before the first assignment; it is skipped.</source>
+        <translation>Die Zeile steht vor der ersten Aufgabe; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>An assignment needs a title; it is skipped with its lines.</source>
+        <translation>Eine Aufgabe braucht einen Titel; sie wird mit ihren Zeilen übersprungen.</translation>
+    </message>
+    <message>
+        <source>The line is not understood; it is skipped.</source>
+        <translation>Die Zeile ist nicht verständlich; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The classes are given twice; this line is skipped.</source>
+        <translation>Die Klassen sind doppelt angegeben; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>A class is written like 3-11 or 4-Z15; this line is skipped.</source>
+        <translation>Eine Klasse schreibt man wie 3-11 oder 4-Z15; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The classes of an assignment are all trichords or all tetrachords; this line is skipped.</source>
+        <translation>Die Klassen einer Aufgabe sind alle Trichorde oder alle Tetrachorde; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The line names no classes; it is skipped.</source>
+        <translation>Die Zeile nennt keine Klassen; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The range is close, one octave or two octaves; this line is skipped.</source>
+        <translation>Der Umfang ist „close“, „one octave“ oder „two octaves“; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The range is given twice; this line is skipped.</source>
+        <translation>Der Umfang ist doppelt angegeben; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Play is chord, figure or mixed; this line is skipped.</source>
+        <translation>„play“ ist „chord“, „figure“ oder „mixed“; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Play is given twice; this line is skipped.</source>
+        <translation>„play“ ist doppelt angegeben; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>A date is written yyyy-mm-dd, like 2026-12-07; this line is skipped.</source>
+        <translation>Ein Datum schreibt man JJJJ-MM-TT, etwa 2026-12-07; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The date is given twice; this line is skipped.</source>
+        <translation>Das Datum ist doppelt angegeben; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The goal is given twice; this line is skipped.</source>
+        <translation>Das Ziel ist doppelt angegeben; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The goal is: drills N right R percent P, minutes M, or first-try K; this line is skipped.</source>
+        <translation>Das Ziel lautet: drills N right R percent P, minutes M oder first-try K; diese Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment names no classes; it is skipped.</source>
+        <translation>Die Aufgabe nennt keine Klassen; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment has no goal; it is skipped.</source>
+        <translation>Die Aufgabe hat kein Ziel; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment has no start date; it is skipped.</source>
+        <translation>Die Aufgabe hat keinen Beginn; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment has no due date; it is skipped.</source>
+        <translation>Die Aufgabe hat keinen Fälligkeitstag; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment is due before it starts; it is skipped.</source>
+        <translation>Die Aufgabe ist fällig, bevor sie beginnt; sie wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>The assignment names a class the catalogue does not have.</source>
+        <translation>Die Aufgabe nennt eine Klasse, die der Katalog nicht hat.</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Die Aufgabe braucht einen Titel.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Wählen Sie mindestens eine Mengenklasse.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>Der Fälligkeitstag liegt vor dem Beginn.</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Geben Sie Beginn und Fälligkeit an.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Die Zahlen des Ziels sind ganze Zahlen: mindestens 1 Übung, Minute oder Mal, 0 bis 100 %.</translation>
+    </message>
 </context>
 <context>
     <name>ClassLink</name>
@@ -877,18 +981,6 @@
     <message>
         <source> min</source>
         <translation> Min.</translation>
-    </message>
-    <message>
-        <source>The assignment needs a title.</source>
-        <translation>Die Aufgabe braucht einen Titel.</translation>
-    </message>
-    <message>
-        <source>Choose at least one set class.</source>
-        <translation>Wählen Sie mindestens eine Mengenklasse.</translation>
-    </message>
-    <message>
-        <source>The due date comes before the start.</source>
-        <translation>Der Fälligkeitstag liegt vor dem Beginn.</translation>
     </message>
 </context>
 <context>

@@ -425,6 +425,110 @@
         <source>%1 of %2 classes</source>
         <translation>%1 de %2 clases</translation>
     </message>
+    <message>
+        <source>The line comes before the first assignment; it is skipped.</source>
+        <translation>La línea está antes de la primera tarea; se omite.</translation>
+    </message>
+    <message>
+        <source>An assignment needs a title; it is skipped with its lines.</source>
+        <translation>Una tarea necesita un título; se omite con sus líneas.</translation>
+    </message>
+    <message>
+        <source>The line is not understood; it is skipped.</source>
+        <translation>La línea no se entiende; se omite.</translation>
+    </message>
+    <message>
+        <source>The classes are given twice; this line is skipped.</source>
+        <translation>Las clases se indican dos veces; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>A class is written like 3-11 or 4-Z15; this line is skipped.</source>
+        <translation>Una clase se escribe como 3-11 o 4-Z15; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The classes of an assignment are all trichords or all tetrachords; this line is skipped.</source>
+        <translation>Las clases de una tarea son todas tricordios o todas tetracordios; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The line names no classes; it is skipped.</source>
+        <translation>La línea no nombra ninguna clase; se omite.</translation>
+    </message>
+    <message>
+        <source>The range is close, one octave or two octaves; this line is skipped.</source>
+        <translation>El ámbito es «close», «one octave» o «two octaves»; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The range is given twice; this line is skipped.</source>
+        <translation>El ámbito se indica dos veces; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>Play is chord, figure or mixed; this line is skipped.</source>
+        <translation>«play» es «chord», «figure» o «mixed»; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>Play is given twice; this line is skipped.</source>
+        <translation>«play» se indica dos veces; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>A date is written yyyy-mm-dd, like 2026-12-07; this line is skipped.</source>
+        <translation>Una fecha se escribe aaaa-mm-dd, como 2026-12-07; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The date is given twice; this line is skipped.</source>
+        <translation>La fecha se indica dos veces; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The goal is given twice; this line is skipped.</source>
+        <translation>El objetivo se indica dos veces; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The goal is: drills N right R percent P, minutes M, or first-try K; this line is skipped.</source>
+        <translation>El objetivo es: drills N right R percent P, minutes M o first-try K; se omite esta línea.</translation>
+    </message>
+    <message>
+        <source>The assignment names no classes; it is skipped.</source>
+        <translation>La tarea no nombra ninguna clase; se omite.</translation>
+    </message>
+    <message>
+        <source>The assignment has no goal; it is skipped.</source>
+        <translation>La tarea no tiene objetivo; se omite.</translation>
+    </message>
+    <message>
+        <source>The assignment has no start date; it is skipped.</source>
+        <translation>La tarea no tiene fecha de inicio; se omite.</translation>
+    </message>
+    <message>
+        <source>The assignment has no due date; it is skipped.</source>
+        <translation>La tarea no tiene fecha de entrega; se omite.</translation>
+    </message>
+    <message>
+        <source>The assignment is due before it starts; it is skipped.</source>
+        <translation>La tarea vence antes de empezar; se omite.</translation>
+    </message>
+    <message>
+        <source>The assignment names a class the catalogue does not have.</source>
+        <translation>La tarea nombra una clase que el catálogo no tiene.</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>La tarea necesita un título.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Elija al menos una clase de conjuntos.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La fecha de entrega es anterior al inicio.</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indique la fecha de inicio y la de entrega.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Los números del objetivo son enteros: al menos 1 ejercicio, minuto o vez, de 0 a 100 %.</translation>
+    </message>
 </context>
 <context>
     <name>ClassLink</name>
@@ -877,18 +981,6 @@
     <message>
         <source> min</source>
         <translation> min</translation>
-    </message>
-    <message>
-        <source>The assignment needs a title.</source>
-        <translation>La tarea necesita un título.</translation>
-    </message>
-    <message>
-        <source>Choose at least one set class.</source>
-        <translation>Elija al menos una clase de conjuntos.</translation>
-    </message>
-    <message>
-        <source>The due date comes before the start.</source>
-        <translation>La fecha de entrega es anterior al inicio.</translation>
     </message>
 </context>
 <context>

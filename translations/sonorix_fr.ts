@@ -425,6 +425,110 @@
         <source>%1 of %2 classes</source>
         <translation>%1 sur %2 classes</translation>
     </message>
+    <message>
+        <source>The line comes before the first assignment; it is skipped.</source>
+        <translation>La ligne précède le premier devoir ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>An assignment needs a title; it is skipped with its lines.</source>
+        <translation>Un devoir a besoin d&apos;un titre ; il est ignoré avec ses lignes.</translation>
+    </message>
+    <message>
+        <source>The line is not understood; it is skipped.</source>
+        <translation>La ligne n&apos;est pas comprise ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>The classes are given twice; this line is skipped.</source>
+        <translation>Les classes sont données deux fois ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>A class is written like 3-11 or 4-Z15; this line is skipped.</source>
+        <translation>Une classe s&apos;écrit comme 3-11 ou 4-Z15 ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The classes of an assignment are all trichords or all tetrachords; this line is skipped.</source>
+        <translation>Les classes d&apos;un devoir sont toutes des tricordes ou toutes des tétracordes ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The line names no classes; it is skipped.</source>
+        <translation>La ligne ne nomme aucune classe ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>The range is close, one octave or two octaves; this line is skipped.</source>
+        <translation>L&apos;étendue est « close », « one octave » ou « two octaves » ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The range is given twice; this line is skipped.</source>
+        <translation>L&apos;étendue est donnée deux fois ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>Play is chord, figure or mixed; this line is skipped.</source>
+        <translation>« play » vaut « chord », « figure » ou « mixed » ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>Play is given twice; this line is skipped.</source>
+        <translation>« play » est donné deux fois ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>A date is written yyyy-mm-dd, like 2026-12-07; this line is skipped.</source>
+        <translation>Une date s&apos;écrit aaaa-mm-jj, comme 2026-12-07 ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The date is given twice; this line is skipped.</source>
+        <translation>La date est donnée deux fois ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The goal is given twice; this line is skipped.</source>
+        <translation>L&apos;objectif est donné deux fois ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The goal is: drills N right R percent P, minutes M, or first-try K; this line is skipped.</source>
+        <translation>L&apos;objectif s&apos;écrit : drills N right R percent P, minutes M ou first-try K ; cette ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>The assignment names no classes; it is skipped.</source>
+        <translation>Le devoir ne nomme aucune classe ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The assignment has no goal; it is skipped.</source>
+        <translation>Le devoir n&apos;a pas d&apos;objectif ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The assignment has no start date; it is skipped.</source>
+        <translation>Le devoir n&apos;a pas de date de début ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The assignment has no due date; it is skipped.</source>
+        <translation>Le devoir n&apos;a pas de date limite ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The assignment is due before it starts; it is skipped.</source>
+        <translation>Le devoir est à rendre avant d&apos;avoir commencé ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The assignment names a class the catalogue does not have.</source>
+        <translation>Le devoir nomme une classe absente du catalogue.</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Le devoir a besoin d&apos;un titre.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Choisissez au moins une classe d&apos;ensembles.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La date limite précède le début.</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indiquez la date de début et la date de remise.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>Les nombres de l’objectif sont entiers : au moins 1 exercice, minute ou fois, de 0 à 100 %.</translation>
+    </message>
 </context>
 <context>
     <name>ClassLink</name>
@@ -877,18 +981,6 @@
     <message>
         <source> min</source>
         <translation> min</translation>
-    </message>
-    <message>
-        <source>The assignment needs a title.</source>
-        <translation>Le devoir a besoin d&apos;un titre.</translation>
-    </message>
-    <message>
-        <source>Choose at least one set class.</source>
-        <translation>Choisissez au moins une classe d&apos;ensembles.</translation>
-    </message>
-    <message>
-        <source>The due date comes before the start.</source>
-        <translation>La date limite précède le début.</translation>
     </message>
 </context>
 <context>

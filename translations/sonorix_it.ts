@@ -425,6 +425,110 @@
         <source>%1 of %2 classes</source>
         <translation>%1 di %2 classi</translation>
     </message>
+    <message>
+        <source>The line comes before the first assignment; it is skipped.</source>
+        <translation>La riga viene prima del primo compito; viene saltata.</translation>
+    </message>
+    <message>
+        <source>An assignment needs a title; it is skipped with its lines.</source>
+        <translation>Un compito ha bisogno di un titolo; viene saltato con le sue righe.</translation>
+    </message>
+    <message>
+        <source>The line is not understood; it is skipped.</source>
+        <translation>La riga non è comprensibile; viene saltata.</translation>
+    </message>
+    <message>
+        <source>The classes are given twice; this line is skipped.</source>
+        <translation>Le classi sono indicate due volte; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>A class is written like 3-11 or 4-Z15; this line is skipped.</source>
+        <translation>Una classe si scrive come 3-11 o 4-Z15; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The classes of an assignment are all trichords or all tetrachords; this line is skipped.</source>
+        <translation>Le classi di un compito sono tutte tricordi o tutte tetracordi; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The line names no classes; it is skipped.</source>
+        <translation>La riga non nomina alcuna classe; viene saltata.</translation>
+    </message>
+    <message>
+        <source>The range is close, one octave or two octaves; this line is skipped.</source>
+        <translation>L&apos;estensione è «close», «one octave» o «two octaves»; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The range is given twice; this line is skipped.</source>
+        <translation>L&apos;estensione è indicata due volte; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>Play is chord, figure or mixed; this line is skipped.</source>
+        <translation>«play» è «chord», «figure» o «mixed»; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>Play is given twice; this line is skipped.</source>
+        <translation>«play» è indicato due volte; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>A date is written yyyy-mm-dd, like 2026-12-07; this line is skipped.</source>
+        <translation>Una data si scrive aaaa-mm-gg, come 2026-12-07; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The date is given twice; this line is skipped.</source>
+        <translation>La data è indicata due volte; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The goal is given twice; this line is skipped.</source>
+        <translation>L&apos;obiettivo è indicato due volte; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The goal is: drills N right R percent P, minutes M, or first-try K; this line is skipped.</source>
+        <translation>L&apos;obiettivo è: drills N right R percent P, minutes M o first-try K; questa riga viene saltata.</translation>
+    </message>
+    <message>
+        <source>The assignment names no classes; it is skipped.</source>
+        <translation>Il compito non nomina alcuna classe; viene saltato.</translation>
+    </message>
+    <message>
+        <source>The assignment has no goal; it is skipped.</source>
+        <translation>Il compito non ha un obiettivo; viene saltato.</translation>
+    </message>
+    <message>
+        <source>The assignment has no start date; it is skipped.</source>
+        <translation>Il compito non ha una data di inizio; viene saltato.</translation>
+    </message>
+    <message>
+        <source>The assignment has no due date; it is skipped.</source>
+        <translation>Il compito non ha una scadenza; viene saltato.</translation>
+    </message>
+    <message>
+        <source>The assignment is due before it starts; it is skipped.</source>
+        <translation>Il compito scade prima di iniziare; viene saltato.</translation>
+    </message>
+    <message>
+        <source>The assignment names a class the catalogue does not have.</source>
+        <translation>Il compito nomina una classe che il catalogo non ha.</translation>
+    </message>
+    <message>
+        <source>The assignment needs a title.</source>
+        <translation>Il compito ha bisogno di un titolo.</translation>
+    </message>
+    <message>
+        <source>Choose at least one set class.</source>
+        <translation>Scegliete almeno una classe di insiemi.</translation>
+    </message>
+    <message>
+        <source>The due date comes before the start.</source>
+        <translation>La scadenza viene prima dell&apos;inizio.</translation>
+    </message>
+    <message>
+        <source>Give the start and the due date.</source>
+        <translation>Indica la data di inizio e la scadenza.</translation>
+    </message>
+    <message>
+        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
+        <translation>I numeri dell’obiettivo sono interi: almeno 1 esercizio, minuto o volta, da 0 a 100 %.</translation>
+    </message>
 </context>
 <context>
     <name>ClassLink</name>
@@ -877,18 +981,6 @@
     <message>
         <source> min</source>
         <translation> min</translation>
-    </message>
-    <message>
-        <source>The assignment needs a title.</source>
-        <translation>Il compito ha bisogno di un titolo.</translation>
-    </message>
-    <message>
-        <source>Choose at least one set class.</source>
-        <translation>Scegliete almeno una classe di insiemi.</translation>
-    </message>
-    <message>
-        <source>The due date comes before the start.</source>
-        <translation>La scadenza viene prima dell&apos;inizio.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,24 @@ bool SaveAssignmentsFile(const std::string& fileName, const std::vector<Assignme
   return DataStorage().Replace(fileName, FormatAssignments(assignments));
 }
 
+AssignmentProblem CheckEditedAssignment(const Assignment& a, const PracticeLists& lists) {
+  using F = AssignmentField;
+  if (OneLine(a.title).empty()) return {F::Title, "The assignment needs a title."};
+  if (!a.allClasses && a.classes.empty()) return {F::Classes, "Choose at least one set class."};
+  if (a.start <= 0 || a.due <= 0) return {a.start <= 0 ? F::Start : F::Due, "Give the start and the due date."};
+  if (a.due < a.start) return {F::Due, "The due date comes before the start."};
+  const bool drills = a.goal == AssignmentGoal::Drills;
+  if (a.count < 1 || a.count > kMaxCount ||
+      (drills && (a.right < 0 || a.right > kMaxCount || a.percent < 0 || a.percent > 100)))
+    return {F::Goal, "The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %."};
+  // What the file's reader would say of it, written and read back.
+  const AssignmentFile back = ParseAssignments(FormatAssignments({a}));
+  if (!back.warnings.empty()) return {F::Title, back.warnings.front().why};
+  const AssignmentJudge judge(back.assignments, lists);
+  if (!judge.Warnings().empty()) return {F::Classes, judge.Warnings().front().why};
+  return {};
+}
+
 bool DueThisWeek(const Assignment& assignment, int32_t today) {
   const int32_t monday = WeekStartOf(today);
   return assignment.due >= monday && assignment.due <= monday + 6;

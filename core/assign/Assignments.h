@@ -101,6 +101,19 @@ std::optional<AssignmentFile> LoadAssignmentsFile(const std::string& fileName);
 // Replaces the file atomically; false when it could not be written.
 bool SaveAssignmentsFile(const std::string& fileName, const std::vector<Assignment>& assignments);
 
+// Why an assignment made in an editor may not be saved, and the field to go
+// to: the editors' own words for what they can get wrong, then whatever the
+// file's reader would say of it written and read back, then a class the
+// catalogue does not have. Every why is an English source text, translated
+// by the front ends under "Assignments". A day of 0 or before is a date not
+// given (the page's empty date field).
+enum class AssignmentField { None, Title, Classes, Start, Due, Goal };
+struct AssignmentProblem {
+  AssignmentField field = AssignmentField::None;  // None: it may be saved
+  std::string why;
+};
+AssignmentProblem CheckEditedAssignment(const Assignment& assignment, const PracticeLists& lists);
+
 // Due from the Monday on or before today to the Sunday after it.
 bool DueThisWeek(const Assignment& assignment, int32_t today);
 

@@ -30,6 +30,8 @@
 #include <vector>
 
 #include "About.h"
+#include "AssignmentTexts.h"
+#include "Assignments.h"
 #include "ClassOverview.h"
 #include "ConfusionWindow.h"
 #include "CutTexts.h"
@@ -94,6 +96,68 @@ TEST(Language, TheFourCataloguesAreBuiltIn) {
   }
   EXPECT_EQ(LoadCatalogue(QStringLiteral("ja")), nullptr);
   EXPECT_EQ(LoadCatalogue(QString()), nullptr);
+}
+
+// Every reason the core gives for a skipped line of assignments.txt, a
+// skipped assignment, or an edited one that may not be saved, made to come
+// out by a file with each fault, and then said in each language.
+TEST(Language, EveryReasonTheAssignmentsGiveIsTranslated) {
+  const std::string damaged =
+      "classes 3-1\n"                                 // before the first assignment
+      "assignment\nclasses 3-1\n"                     // no title: skipped with its lines
+      "assignment A\nfrobnicate\nclasses 3-1\nclasses 3-2\n"
+      "assignment B\nclasses 3-x!\nclasses 3-1 4-1\nclasses\n"
+      "range wide\nrange close\nrange close\nplay loud\nplay chord\nplay chord\n"
+      "start 2026-02-31\nstart 2026-12-01\nstart 2026-12-02\n"
+      "goal drills 2 percent 101\ngoal minutes 5\ngoal minutes 6\n"  // B has no classes left
+      "assignment D\nclasses 3-1\n"
+      "assignment E\nclasses 3-1\ngoal minutes 5\n"
+      "assignment F\nclasses 3-1\ngoal minutes 5\nstart 2026-12-01\n"
+      "assignment G\nclasses 3-1\ngoal minutes 5\nstart 2026-12-02\ndue 2026-12-01\n"
+      "assignment H\nclasses 3-99\ngoal minutes 5\nstart 2026-12-01\ndue 2026-12-07\n";
+  const AssignmentFile file = ParseAssignments(damaged);
+  std::set<std::string> reasons;
+  for (const AssignmentWarning& w : file.warnings) reasons.insert(w.why);
+  EXPECT_EQ(reasons.size(), 20u);
+  const PracticeLists lists{{"3-1", "3-2"}, {"4-1"}};
+  ASSERT_EQ(file.assignments.size(), 1u);
+  const AssignmentJudge judge(file.assignments, lists);
+  for (const AssignmentWarning& w : judge.Warnings()) reasons.insert(w.why);
+  // The editors' own, and the catalogue's missing class once more through their check.
+  Assignment edited = file.assignments[0];
+  EXPECT_EQ(CheckEditedAssignment(edited, lists).field, AssignmentField::Classes);
+  reasons.insert(CheckEditedAssignment(edited, lists).why);
+  edited.classes = {"3-1"};
+  EXPECT_EQ(CheckEditedAssignment(edited, lists).field, AssignmentField::None);
+  const auto change = [&edited](auto how) {
+    Assignment a = edited;
+    how(a);
+    return a;
+  };
+  for (const Assignment& a : {change([](Assignment& x) { x.title = " \t"; }),
+                              change([](Assignment& x) { x.classes.clear(); }),
+                              change([](Assignment& x) { x.start = 0; }),
+                              change([](Assignment& x) { x.due = x.start - 1; }),
+                              change([](Assignment& x) { x.count = 100001; })}) {
+    const AssignmentProblem problem = CheckEditedAssignment(a, lists);
+    EXPECT_NE(problem.field, AssignmentField::None) << problem.why;
+    reasons.insert(problem.why);
+  }
+  EXPECT_EQ(reasons.size(), 26u);
+
+  for (const QString& language : ShippedLanguages()) {
+    const auto catalogue = LoadCatalogue(language);
+    ASSERT_NE(catalogue, nullptr);
+    for (const std::string& why : reasons) {
+      const QString text = catalogue->translate("Assignments", why.c_str());
+      EXPECT_FALSE(text.isEmpty() || text == QString::fromStdString(why)) << language.toStdString() << ": " << why;
+    }
+  }
+  // As the desktop's windows say them.
+  ASSERT_TRUE(InstallLanguage(*qApp, QStringLiteral("fr")));
+  EXPECT_EQ(AssignmentText("The line is not understood; it is skipped."),
+            QStringLiteral("La ligne n'est pas comprise ; elle est ignorée."));
+  RemoveLanguage(*qApp);
 }
 
 class LanguageWindowsTest : public WindowsTest {

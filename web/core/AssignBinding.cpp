@@ -99,15 +99,16 @@ class WebAssignments {
     place_->Write(assignments, [this, done](AssignmentsAnswer answer) { Answered(std::move(answer), done); });
   }
 
-  // Why the teacher's assignment would not read back as typed, as the file's
-  // reader says it (English); '' when it is whole.
-  std::string Check(emscripten::val value) const {
-    const Assignment a = AssignmentOf(value);
-    const AssignmentFile back = ParseAssignments(FormatAssignments({a}));
-    if (!back.warnings.empty()) return back.warnings.front().why;
-    if (back.assignments.size() != 1) return "An assignment needs a title; it is skipped with its lines.";
-    const AssignmentJudge judge(back.assignments, lists_);
-    return judge.Warnings().empty() ? std::string() : judge.Warnings().front().why;
+  // Why the teacher's assignment may not be saved, as both editors say it
+  // (English), and the field to go to: {field: '' when it may, 'title',
+  // 'classes', 'start', 'due' or 'goal', why}.
+  emscripten::val Check(emscripten::val value) const {
+    const AssignmentProblem problem = CheckEditedAssignment(AssignmentOf(value), lists_);
+    const char* fields[] = {"", "title", "classes", "start", "due", "goal"};
+    emscripten::val out = emscripten::val::object();
+    out.set("field", std::string(fields[static_cast<int>(problem.field)]));
+    out.set("why", problem.why);
+    return out;
   }
 
   // The person's own progress in the assignments last read, from the page's

@@ -1,5 +1,7 @@
 #include "AssignValues.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -9,8 +11,11 @@
 namespace {
 
 std::string Text(const emscripten::val& v) { return v.isString() ? v.as<std::string>() : std::string(); }
+// NaN, or a number past int32_t, would be undefined to convert; a huge one
+// stays too large for the editors' check to take.
 int32_t Number(const emscripten::val& v, int32_t otherwise) {
-  return v.isNumber() ? static_cast<int32_t>(v.as<double>()) : otherwise;
+  const double d = v.isNumber() ? v.as<double>() : otherwise;
+  return std::isnan(d) ? otherwise : static_cast<int32_t>(std::clamp(d, -1e9, 1e9));
 }
 
 std::vector<std::string> Texts(const emscripten::val& list) {

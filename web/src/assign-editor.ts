@@ -1,8 +1,9 @@
 // The teacher's editor of one assignment: the set classes chosen by check
 // boxes as in the filter window, the cardinality, range, play mode, what
-// counts as done and the dates. The core says whether it reads back as typed.
+// counts as done and the dates. The core says whether it may be saved, in
+// the desktop's editor's words.
 import type { AssignmentValue } from './core';
-import { assignments, at, coreText } from './assign-core';
+import { assignments, coreText } from './assign-core';
 import { $, check, page, showModal } from './page';
 
 const iso = (day: Date) => day.toISOString().slice(0, 10);
@@ -68,15 +69,13 @@ function typed(): AssignmentValue {
   };
 }
 
-// What is wrong, and the field to go to; null when it may be saved.
+// The field to go to for each of the core's reasons.
+const fields = { title: 'ae-name', classes: 'ae-boxes', start: 'ae-start', due: 'ae-due', goal: 'ae-goal' } as const;
+
+// What is wrong, as the desktop's editor says it, and the field to go to; null when it may be saved.
 function wrong(a: AssignmentValue): [string, string] | null {
-  if (!a.title) return [at('The assignment needs a title.'), 'ae-name'];
-  if (!a.allClasses && a.classes.length === 0) return [at('Choose at least one set class.'), 'ae-boxes'];
-  if (!a.start || !a.due) return [at('Give the start and the due date.'), a.start ? 'ae-due' : 'ae-start'];
-  if (a.due < a.start) return [at('The due date comes before the start.'), 'ae-due'];
-  if (!(a.count >= 1) || !(a.right >= 0) || !(a.percent >= 0 && a.percent <= 100)) return [at('The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.'), 'ae-goal'];
-  const core = assignments()!.check(a);
-  return core ? [coreText(core), 'ae-name'] : null;
+  const { field, why } = assignments()!.check(a);
+  return field ? [coreText(why), fields[field]] : null;
 }
 
 // The assignment as the teacher left it, null when cancelled.

@@ -38,7 +38,9 @@ function settingsText(x: AssignmentValue) {
 
 function took(answer: AssignmentsAnswer) {
   list = answer.assignments;
-  fault = coreText(answer.message);
+  // As the desktop's window: the file's first skipped line when nothing else is to be said.
+  const skipped = answer.warnings[0];
+  fault = answer.message || !skipped ? coreText(answer.message) : arg(at('%1, line %2: %3'), 'assignments.txt', skipped.line, coreText(skipped.why));
 }
 
 async function ownProgress() {

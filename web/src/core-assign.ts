@@ -27,6 +27,12 @@ export interface AssignmentProgressValue {
   open: boolean;  // started, not due yet, not done
 }
 
+// Why an edited assignment may not be saved (English) and the field to go to; field '' when it may.
+export interface AssignmentCheck {
+  field: '' | 'title' | 'classes' | 'start' | 'due' | 'goal';
+  why: string;
+}
+
 export interface AssignmentsAnswer {
   outcome: 'done' | 'changed' | 'notTeacher' | 'notWritten' | 'failed';
   message: string;  // English, '' when nothing is to be said
@@ -45,8 +51,8 @@ export interface WebAssignmentsNative extends NativeObject {
   // The address's fault at once (English), '' when it reads.
   read(address: string, account: string, password: string, done: (answer: AssignmentsAnswer) => void): string;
   write(assignments: AssignmentValue[], done: (answer: AssignmentsAnswer) => void): void;
-  // Why it would not read back as typed (English), '' when whole.
-  check(assignment: AssignmentValue): string;
+  // Why it may not be saved, as both editors say it.
+  check(assignment: AssignmentValue): AssignmentCheck;
   own(person: string): OwnAssignments;
   // The overview's next read judges each folder; classDone keeps it when the read ended well.
   beginClass(): void;

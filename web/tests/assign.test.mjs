@@ -7,11 +7,12 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { appendFileSync, copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { ClassServer, apacheMissing } from './class-server.mjs';
 import { drill } from './class-page.mjs';
+import { convertCatalogues } from '../i18n-build.mjs';
 import { browser, dist, login, openPage, root, serve } from './harness.mjs';
 import { shoot } from './shots.mjs';
 
@@ -37,10 +38,10 @@ after(async () => {
   await web?.close();
 });
 
-async function person(name) {
+async function person(name, language = 'en') {
   const chrome = await browser();
   browsers.push(chrome);
-  const page = await openPage(chrome.context, web.url, query);
+  const page = await openPage(chrome.context, web.url, `${query}&lang=${language}`);
   await login(page, name);
   await page.waitForSelector('body[data-ready=yes]');
   return page;
@@ -229,3 +230,17 @@ test('a second device\'s change is never written over, and a student may not cha
   assert.equal(readFileSync(join(dav.folder(), 'assignments.txt'), 'utf8'), written);
 });
 
+
+test('a line of the file that is skipped is named in the teacher\'s language', { skip }, async () => {
+  const file = join(dav.folder(), 'assignments.txt');
+  const line = readFileSync(file, 'utf8').split('\r\n').length;
+  appendFileSync(file, 'range wide\r\n');
+  const de = convertCatalogues([join(root, 'translations', 'sonorix_de.ts'), join(root, 'web', 'translations', 'sonorix-web_de.ts')]).messages;
+  const why = de['Assignments\u0004The range is close, one octave or two octaves; this line is skipped.'];
+  assert.ok(why);
+  const teacher = await person('Teacher', 'de');
+  await overview(teacher, 'teacher', 't-pw');
+  await teacher.click('#co-assignments');
+  await teacher.waitForSelector('#as-fault:not([hidden])');
+  assert.equal(await teacher.textContent('#as-fault'), de['TAssignmentsForm\u0004%1, line %2: %3'].replace('%1', 'assignments.txt').replace('%2', line).replace('%3', why));
+});

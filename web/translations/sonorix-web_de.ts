@@ -510,14 +510,6 @@
         <source>Reading the assignments…</source>
         <translation>Die Aufgaben werden gelesen…</translation>
     </message>
-    <message>
-        <source>Give the start and the due date.</source>
-        <translation>Geben Sie Beginn und Fälligkeit an.</translation>
-    </message>
-    <message>
-        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
-        <translation>Die Zahlen des Ziels sind ganze Zahlen: mindestens 1 Übung, Minute oder Mal, 0 bis 100 %.</translation>
-    </message>
     <message numerus="yes">
         <source>%n assignment(s)</source>
         <translation>

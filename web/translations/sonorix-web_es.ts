@@ -510,14 +510,6 @@
         <source>Reading the assignments…</source>
         <translation>Leyendo las tareas…</translation>
     </message>
-    <message>
-        <source>Give the start and the due date.</source>
-        <translation>Indique la fecha de inicio y la de entrega.</translation>
-    </message>
-    <message>
-        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
-        <translation>Los números del objetivo son enteros: al menos 1 ejercicio, minuto o vez, de 0 a 100 %.</translation>
-    </message>
     <message numerus="yes">
         <source>%n assignment(s)</source>
         <translation>

@@ -510,14 +510,6 @@
         <source>Reading the assignments…</source>
         <translation>Lecture des devoirs…</translation>
     </message>
-    <message>
-        <source>Give the start and the due date.</source>
-        <translation>Indiquez la date de début et la date de remise.</translation>
-    </message>
-    <message>
-        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
-        <translation>Les nombres de l’objectif sont entiers : au moins 1 exercice, minute ou fois, de 0 à 100 %.</translation>
-    </message>
     <message numerus="yes">
         <source>%n assignment(s)</source>
         <translation>

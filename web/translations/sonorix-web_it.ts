@@ -510,14 +510,6 @@
         <source>Reading the assignments…</source>
         <translation>Lettura dei compiti…</translation>
     </message>
-    <message>
-        <source>Give the start and the due date.</source>
-        <translation>Indica la data di inizio e la scadenza.</translation>
-    </message>
-    <message>
-        <source>The numbers of the goal are whole numbers: at least 1 drill, minute or time, 0 to 100 %.</source>
-        <translation>I numeri dell’obiettivo sono interi: almeno 1 esercizio, minuto o volta, da 0 a 100 %.</translation>
-    </message>
     <message numerus="yes">
         <source>%n assignment(s)</source>
         <translation>
