@@ -15,6 +15,7 @@
 #include "AssignmentFolders.h"
 #include "AssignmentDrill.h"
 #include "AssignmentStore.h"
+#include "ClassAssignments.h"
 #include "Catalogue.h"
 #include "ClassAddress.h"
 #include "Clock.h"
@@ -52,9 +53,11 @@ class WebAssignments {
   explicit WebAssignments(const std::string& catalogueText) {
     catalogue_.LoadFromText(catalogueText);
     lists_ = ListsOf(catalogue_);
+    SetPageAssignmentColumns([this](bool dueThisWeekOnly) { return Columns(dueThisWeekOnly); });
   }
   ~WebAssignments() {
     if (PageFolderSink()) SetPageFolderSink(nullptr);
+    SetPageAssignmentColumns(nullptr);
   }
   WebAssignments(const WebAssignments&) = delete;
   WebAssignments& operator=(const WebAssignments&) = delete;
@@ -154,32 +157,11 @@ class WebAssignments {
     }
     pending_.reset();
   }
-  // The assignments the class was judged against, each with whether it is due this week.
-  emscripten::val ClassAssignments() const {
-    emscripten::val out = emscripten::val::array();
-    if (!judged_) return out;
-    const std::vector<Assignment>& as = judged_->Assignments();
-    for (size_t n = 0; n < as.size(); ++n) {
-      emscripten::val v = AssignmentValue(as[n]);
-      v.set("dueThisWeek", DueThisWeek(as[n], judgedToday_));
-      out.set(n, v);
-    }
-    return out;
-  }
-  // Each overview row's statuses, by its account, in the order given; [] for a name not judged.
-  emscripten::val ClassRows(emscripten::val names) const {
-    emscripten::val out = emscripten::val::array();
-    if (!judged_ || !names.isArray()) return out;
-    const std::vector<PersonAssignments> rows = judged_->Rows(judgedToday_);
-    const int n = names["length"].as<int>();
-    for (int i = 0; i < n; ++i) {
-      const std::string key = PersonKey(names[i].isString() ? names[i].as<std::string>() : std::string());
-      emscripten::val list = emscripten::val::array();
-      for (const PersonAssignments& row : rows)
-        if (row.name == key) list = ProgressList(judged_->Assignments(), row.progress, judgedToday_);
-      out.set(i, list);
-    }
-    return out;
+  // The overview's columns of the assignments last judged: all of them, or those due this week.
+  ClassAssignmentColumns Columns(bool dueThisWeekOnly) const {
+    if (!judged_) return {};
+    return MakeClassAssignmentColumns(judged_->Assignments(), judged_->Rows(judgedToday_), dueThisWeekOnly,
+                                      judgedToday_);
   }
 
  private:
@@ -227,9 +209,7 @@ EMSCRIPTEN_BINDINGS(sonorix_assign) {
       .function("check", &WebAssignments::Check)
       .function("own", &WebAssignments::Own)
       .function("beginClass", &WebAssignments::BeginClass)
-      .function("classDone", &WebAssignments::ClassDone)
-      .function("classAssignments", &WebAssignments::ClassAssignments)
-      .function("classRows", &WebAssignments::ClassRows);
+      .function("classDone", &WebAssignments::ClassDone);
 }
 
 namespace {
@@ -241,3 +221,15 @@ PageFolderSinkFn& Sink() {
 
 const PageFolderSinkFn& PageFolderSink() { return Sink(); }
 void SetPageFolderSink(PageFolderSinkFn sink) { Sink() = std::move(sink); }
+
+namespace {
+PageAssignmentColumnsFn& Columns() {
+  static PageAssignmentColumnsFn columns;
+  return columns;
+}
+}  // namespace
+
+ClassAssignmentColumns PageAssignmentColumns(bool dueThisWeekOnly) {
+  return Columns() ? Columns()(dueThisWeekOnly) : ClassAssignmentColumns{};
+}
+void SetPageAssignmentColumns(PageAssignmentColumnsFn columns) { Columns() = std::move(columns); }

@@ -12,7 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "AssignValues.h"
 #include "Catalogue.h"
+#include "ClassAssignments.h"
 #include "ClassAddress.h"
 #include "ClassFetch.h"
 #include "ClassFigures.h"
@@ -217,11 +219,44 @@ class WebClassOverview {
 
   // The desktop's export of the same rows, byte for byte: UTF-8 with its mark,
   // the separator the page's language wants (';' where the decimal mark is a
-  // comma). Bytes, as a text would lose the mark on its way into JavaScript.
-  emscripten::val Csv(const std::string& separator) const {
-    const std::string csv = ClassCsv(result_.reading.rows, separator == ";" ? ';' : ',', true);
+  // comma), the assignments' columns shown after the rest. Bytes, as a text
+  // would lose the mark on its way into JavaScript.
+  emscripten::val Csv(const std::string& separator, bool dueThisWeekOnly) const {
+    const std::string csv = ClassCsvWithAssignments(result_.reading.rows, PageAssignmentColumns(dueThisWeekOnly),
+                                                    separator == ";" ? ';' : ',', true);
     return emscripten::val::global("Uint8Array")
         .new_(emscripten::typed_memory_view(csv.size(), reinterpret_cast<const unsigned char*>(csv.data())));
+  }
+
+  // The assignments' columns as the desktop's window has them, for the rows
+  // overview() gave: {assignments: [...], cells: per row, per column
+  // {status (English), done, goal, key} or null for an empty cell}.
+  emscripten::val AssignmentColumns(bool dueThisWeekOnly) const {
+    const ClassAssignmentColumns columns = PageAssignmentColumns(dueThisWeekOnly);
+    emscripten::val list = emscripten::val::array();
+    for (size_t c = 0; c < columns.assignments.size(); ++c) list.set(c, AssignmentValue(columns.assignments[c]));
+    emscripten::val rows = emscripten::val::array();
+    const std::vector<PersonFigures>& people = shown_ ? result_.reading.rows : std::vector<PersonFigures>{};
+    for (size_t r = 0; r < people.size(); ++r) {
+      emscripten::val cells = emscripten::val::array();
+      for (size_t c = 0; c < columns.assignments.size(); ++c) {
+        const AssignmentProgress* p = columns.Of(people[r], c);
+        emscripten::val cell = emscripten::val::null();
+        if (p) {
+          cell = emscripten::val::object();
+          cell.set("status", std::string(StatusText(p->status)));
+          cell.set("done", static_cast<double>(p->done));
+          cell.set("goal", static_cast<double>(p->goal));
+          cell.set("key", ClassAssignmentCellOf(columns, people[r], c).key);
+        }
+        cells.set(c, cell);
+      }
+      rows.set(r, cells);
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("assignments", list);
+    out.set("cells", rows);
+    return out;
   }
 
  private:
@@ -292,5 +327,6 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .function("cancel", &WebClassOverview::Cancel)
       .function("overview", &WebClassOverview::Overview)
       .function("csv", &WebClassOverview::Csv)
+      .function("assignmentColumns", &WebClassOverview::AssignmentColumns)
       .class_function("columns", &WebClassOverview::Columns);
 }

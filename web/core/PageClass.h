@@ -1,12 +1,19 @@
-// Who hears each account folder the teacher's overview reads (the
-// assignments' statuses), none when empty.
+// Between the teacher's overview and the assignments, which the page binds
+// apart: who hears each account folder the overview reads (the assignments'
+// statuses), none when empty; and the assignments' columns of the overview.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "ClassAssignments.h"
 #include "ClassReader.h"
 
 using PageFolderSinkFn = std::function<void(const std::string& account, const FolderFiles& files)>;
 const PageFolderSinkFn& PageFolderSink();
 void SetPageFolderSink(PageFolderSinkFn sink);
+
+// All of the assignments last judged, or those due this week; none before a judged read.
+using PageAssignmentColumnsFn = std::function<ClassAssignmentColumns(bool dueThisWeekOnly)>;
+ClassAssignmentColumns PageAssignmentColumns(bool dueThisWeekOnly);
+void SetPageAssignmentColumns(PageAssignmentColumnsFn columns);

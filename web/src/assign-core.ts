@@ -3,7 +3,7 @@
 // student's, or the teacher's once the overview read the whole class), and
 // the texts both the dialog and the overview show.
 import { currentClass } from './class-connection';
-import type { AssignmentProgressValue, AssignmentsAnswer, AssignmentValue, WebAssignmentsNative } from './core';
+import type { AssignmentsAnswer, AssignmentValue, WebAssignmentsNative } from './core';
 import { arg, currentLanguage, tr, translateText } from './i18n';
 import { files, page } from './page';
 
@@ -73,10 +73,10 @@ export function dayText(iso: string): string {
 // Texts made at run time, for the catalogues' checks.
 export const statusSources = ['done', 'in progress', 'not started', 'late'];
 
-export const statusText = (p: AssignmentProgressValue) => at(p.status);
+export const statusText = (p: { status: string }) => at(p.status);
 
 // "2 of 3 drills" in the student's language; the core's English says the same.
-export function progressText(a: AssignmentValue, p: AssignmentProgressValue): string {
+export function progressText(a: AssignmentValue, p: { done: number; goal: number }): string {
   const one = p.goal === 1;
   const unit = a.goal === 0 ? (one ? '%1 of %2 drill' : '%1 of %2 drills') : a.goal === 1 ? (one ? '%1 of %2 minute' : '%1 of %2 minutes') : one ? '%1 of %2 class' : '%1 of %2 classes';
   return arg(at(unit), p.done, p.goal);

@@ -1,19 +1,20 @@
 // The assignments in the teacher's Class Overview: read with the class, a
 // column per assignment (status and progress) for every account, a "Due
 // this week" filter, and the same columns in the CSV and the printed page.
-import type { AssignmentProgressValue, AssignmentValue, ClassOverview } from './core';
+// The core lays the columns out as the desktop's window; the page words them.
+import type { AssignmentColumnsValue, ClassOverview, WebClassOverviewNative } from './core';
 import { assignments, at, progressText, readAssignments, statusText, useTeacher } from './assign-core';
 import { showAssignments } from './assign-view';
 import { tr } from './i18n';
 import { $, files } from './page';
 
-type Judged = AssignmentValue & { dueThisWeek: boolean };
-let columns: Judged[] = [];
-let cells: AssignmentProgressValue[][] = [];
-let names: string[] = [];
+const none: AssignmentColumnsValue = { assignments: [], cells: [] };
+// All of them, and those due this week, for the rows last read.
+let all = none;
+let week = none;
 
-const shownColumns = () => columns.map((_, i) => i).filter((i) => !$<HTMLInputElement>('co-week').checked || columns[i].dueThisWeek);
-const cellText = (c: number, p: AssignmentProgressValue | undefined) => (p ? `${statusText(p)}, ${progressText(columns[c], p)}` : '');
+export const dueThisWeekOnly = () => $<HTMLInputElement>('co-week').checked;
+const shown = () => (dueThisWeekOnly() ? week : all);
 
 let wired = false;
 function wire(redraw: () => void) {
@@ -30,15 +31,14 @@ export async function beforeClassRead(address: string, account: string, password
 }
 
 // After it: the statuses kept when it read well; the teacher's account, when it read the whole class.
-export async function afterClassRead(read: boolean, o: ClassOverview | null, address: string, account: string, password: string) {
+export async function afterClassRead(read: boolean, o: ClassOverview | null, overview: WebClassOverviewNative, address: string, account: string, password: string) {
   await files.act(() => assignments()!.classDone(read));
   if (read && o && o.unreadable === 0) useTeacher(address, account, password);
   if (!o) return;
-  names = o.rows.map((r) => r.name);
-  [columns, cells] = await files.act(() => [assignments()!.classAssignments(), assignments()!.classRows(names)] as const);
+  [all, week] = await files.act(() => [overview.assignmentColumns(false), overview.assignmentColumns(true)] as const);
 }
 
-function table(o: ClassOverview | null, visible: number[]): HTMLTableElement {
+function table(o: ClassOverview | null, view: AssignmentColumnsValue): HTMLTableElement {
   const tbl = document.createElement('table');
   tbl.className = 'co-table';
   const head = tbl.createTHead().insertRow();
@@ -48,18 +48,19 @@ function table(o: ClassOverview | null, visible: number[]): HTMLTableElement {
     e.textContent = text;
     return e;
   };
-  head.append(th(tr('TClassOverview', 'Name'), 'col'), ...visible.map((c) => th(columns[c].title, 'col')));
+  head.append(th(tr('TClassOverview', 'Name'), 'col'), ...view.assignments.map((a) => th(a.title, 'col')));
   const body = tbl.createTBody();
   (o?.rows ?? []).forEach((row, r) => {
     if (row.unknown) return;
     const tr = body.insertRow();
     tr.append(th(row.name, 'row'));
-    for (const c of visible) {
-      const p = cells[r]?.[c];
+    view.assignments.forEach((a, c) => {
+      const cell = view.cells[r]?.[c];
       const td = tr.insertCell();
-      td.textContent = cellText(c, p);
-      if (p) td.dataset.status = p.status;
-    }
+      if (!cell) return;
+      td.textContent = `${statusText(cell)}, ${progressText(a, cell)}`;
+      td.dataset.status = cell.status;
+    });
   });
   return tbl;
 }
@@ -70,41 +71,17 @@ export function drawAssignmentTable(o: ClassOverview | null, redraw: () => void)
   const section = $('co-assign');
   // Shown once the class was read: the teacher sets the first assignment from here.
   section.hidden = !o;
-  $('co-assign-wrap').hidden = columns.length === 0;
-  $('co-week-line').hidden = columns.length === 0;
-  const shown = table(o, shownColumns());
-  shown.id = 'co-assign-table';
-  $('co-assign-table').replaceWith(shown);
+  $('co-assign-wrap').hidden = all.assignments.length === 0;
+  $('co-week-line').hidden = all.assignments.length === 0;
+  const drawn = table(o, shown());
+  drawn.id = 'co-assign-table';
+  $('co-assign-table').replaceWith(drawn);
 }
 
 // The printed page's copy of it.
 export function assignmentReport(o: ClassOverview): HTMLElement[] {
-  if (columns.length === 0) return [];
+  if (all.assignments.length === 0) return [];
   const title = document.createElement('h3');
   title.textContent = at('Assignments');
-  return [title, table(o, shownColumns())];
-}
-
-// The overview's CSV with a status and a progress column per assignment shown: its rows are the overview's, in order.
-export function csvWithAssignments(csv: Uint8Array, separator: string): Uint8Array {
-  if (columns.length === 0) return csv;
-  const field = (text: string) => (/[",;\r\n]/.test(text) ? `"${text.replace(/"/g, '""')}"` : text);
-  const visible = shownColumns();
-  const lines = new TextDecoder().decode(csv).split('\r\n');
-  const out = lines.map((line, i) => {
-    if (!line) return line;
-    if (i === 0) return line + visible.map((c) => `${separator}${field(`${columns[c].title} status`)}${separator}${field(`${columns[c].title} progress`)}`).join('');
-    return line + visible.map((c) => {
-      const p = cells[i - 1]?.[c];
-      return `${separator}${p ? p.status : ''}${separator}${p ? p.progress : ''}`;
-    }).join('');
-  });
-  // The byte order mark stays: TextDecoder took it off.
-  const text = out.join('\r\n');
-  const bytes = new TextEncoder().encode(text);
-  if (csv[0] !== 0xef) return bytes;
-  const marked = new Uint8Array(bytes.length + 3);
-  marked.set([0xef, 0xbb, 0xbf]);
-  marked.set(bytes, 3);
-  return marked;
+  return [title, table(o, shown())];
 }

@@ -2,7 +2,7 @@
 // server, read by the core (only what changed since the last look), shown as
 // the desktop's Class Overview shows it, exported as its CSV and printed as
 // its report.
-import { afterClassRead, assignmentReport, beforeClassRead, csvWithAssignments, drawAssignmentTable } from './assign-overview';
+import { afterClassRead, assignmentReport, beforeClassRead, drawAssignmentTable, dueThisWeekOnly } from './assign-overview';
 import { currentClass } from './class-connection';
 import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
@@ -218,7 +218,7 @@ class OverviewDialog {
     this.cancelled = cancelled;
     this.fault = fault;
     this.shown = await act(() => native.overview());
-    await afterClassRead(!fault && !cancelled, this.shown, address, account, password);
+    await afterClassRead(!fault && !cancelled, this.shown, native, address, account, password);
     await this.draw();
   }
 
@@ -302,7 +302,8 @@ class OverviewDialog {
     const native = this.native;
     if (!native || !this.shown) return;
     const separator = csvSeparator();
-    void act(() => native.csv(separator)).then((csv) => download(new Blob([csvWithAssignments(csv, separator) as BlobPart], { type: 'text/csv' }), 'class.csv'));
+    const weekOnly = dueThisWeekOnly();
+    void act(() => native.csv(separator, weekOnly)).then((csv) => download(new Blob([csv as BlobPart], { type: 'text/csv' }), 'class.csv'));
   }
 
   // The browser's print (to paper or PDF), also from the browser's own menu

@@ -27,6 +27,20 @@ export interface AssignmentProgressValue {
   open: boolean;  // started, not due yet, not done
 }
 
+// A cell of the overview's assignments: the status in English, the numbers, and the key the desktop's table sorts it by.
+export interface AssignmentCellValue {
+  status: string;
+  done: number;
+  goal: number;
+  key: number;
+}
+
+// The overview's assignments, as the desktop's window has them: a cell per row of overview() and column, null when empty.
+export interface AssignmentColumnsValue {
+  assignments: AssignmentValue[];
+  cells: (AssignmentCellValue | null)[][];
+}
+
 // Why an edited assignment may not be saved (English) and the field to go to; field '' when it may.
 export interface AssignmentCheck {
   field: '' | 'title' | 'classes' | 'start' | 'due' | 'goal';
@@ -57,6 +71,4 @@ export interface WebAssignmentsNative extends NativeObject {
   // The overview's next read judges each folder; classDone keeps it when the read ended well.
   beginClass(): void;
   classDone(read: boolean): void;
-  classAssignments(): (AssignmentValue & { dueThisWeek: boolean })[];
-  classRows(names: string[]): AssignmentProgressValue[][];
 }

@@ -3,7 +3,7 @@
 // plain values (embind's value objects): nothing here parses text.
 import type { HttpAnswer, HttpRequestValue } from './class-http';
 import { workerHttp } from './class-http';
-import type { AssignmentValue, WebAssignmentsNative } from './core-assign';
+import type { AssignmentColumnsValue, AssignmentValue, WebAssignmentsNative } from './core-assign';
 import type { NativeObject } from './core-native';
 import type { FileStore } from './storage';
 
@@ -419,8 +419,10 @@ export interface WebClassOverviewNative extends NativeObject {
   read(address: string, account: string, password: string, listener: ClassReadListener): string;
   cancel(): void;
   overview(): ClassOverview | null;
-  // The desktop's CSV export, its bytes.
-  csv(separator: string): Uint8Array<ArrayBuffer>;
+  // The desktop's CSV export, its bytes: the assignments' columns, all or those due this week, after the rest.
+  csv(separator: string, dueThisWeekOnly: boolean): Uint8Array<ArrayBuffer>;
+  // The assignments' columns of the overview's rows, as the window shows them.
+  assignmentColumns(dueThisWeekOnly: boolean): AssignmentColumnsValue;
 }
 
 // --- the module -----------------------------------------------------------------

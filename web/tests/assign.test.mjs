@@ -174,12 +174,14 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await shoot(teacher, 'web-assignments-teacher', () => teacher.evaluate(() => document.querySelector('#co-assign').scrollIntoView()));
   const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
   const command = join(build, 'bin', 'sonorix-class');
+  let commandCsv = '';
   if (existsSync(command)) {
     // The file beside the catalogue the page uses, as in a class folder of the lab.
     const copy = mkdtempSync(join(tmpdir(), 'sonorix-assign-'));
     copyFileSync(join(dist, 'ftclass.dat'), join(copy, 'ftclass.dat'));
     copyFileSync(join(dav.folder(), 'assignments.txt'), join(copy, 'assignments.txt'));
     const json = JSON.parse(execFileSync(command, ['--json', '--assignments', join(copy, 'assignments.txt'), dav.folder()], { encoding: 'utf8' }));
+    commandCsv = execFileSync(command, ['--assignments', join(copy, 'assignments.txt'), dav.folder()], { encoding: 'utf8' });
     rmSync(copy, { recursive: true, force: true });
     const byName = Object.fromEntries(json.map((r) => [r.name, r.assignments.map((a) => `${a.status}, ${a.progress}`)]));
     assert.deepEqual(byName.ann, ['done, 1 of 1 drill']);
@@ -191,9 +193,22 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   await teacher.check('#co-week');
   assert.deepEqual(await teacher.$$eval('#co-assign-table thead th', (t) => t.map((c) => c.textContent)), ['Name', title]);
   const [download] = await Promise.all([teacher.waitForEvent('download'), teacher.click('#co-csv')]);
-  const csv = readFileSync(await download.path(), 'utf8');
+  const bytes = readFileSync(await download.path());
+  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf], 'the byte order mark');
+  const csv = bytes.subarray(3).toString('utf8');
   assert.match(csv.split('\r\n')[0], /,"Trichords, week 1 status","Trichords, week 1 progress"$/);
   assert.match(csv.split('\r\n').find((l) => l.startsWith('ann')), /,done,1 of 1 drill$/);
+  if (commandCsv) {
+    // Line by line the command's bytes: its name, then after the overview's own fields the same assignment fields.
+    const theirs = commandCsv.split('\r\n');
+    const ours = csv.split('\r\n');
+    assert.equal(ours.length, theirs.length, csv);
+    theirs.forEach((line, i) => {
+      if (!line) return assert.equal(ours[i], '', 'both end their last line');
+      const name = line.slice(0, line.indexOf(','));
+      assert.ok(ours[i].startsWith(`${name},`) && ours[i].endsWith(line.slice(name.length)), `${ours[i]}\n${line}`);
+    });
+  }
 });
 
 test('a second device\'s change is never written over, and a student may not change them', { skip }, async () => {
