@@ -2,8 +2,7 @@
 // (PulseAudio's default source, opened as the window opens it) hears a
 // rendered voice that paplay plays into it, first three seconds of the room
 // for the gate, then each figure. Prints what was heard, the verdict, and how
-// long after the last note's end the verdict was ready, measured from when
-// paplay was started (so the output's start-up counts against us).
+// long after the last note's end the verdict was ready.
 //
 //   sing_pulse [figures]   run by bench/sing/pulse_sing.sh, which sets up a
 //                          private server whose default source is a null
@@ -38,8 +37,10 @@ struct Figure {
 
 pid_t Play(const std::string& wav) {
   pid_t pid = 0;
-  std::string program = "paplay";
-  char* argv[] = {program.data(), const_cast<char*>(wav.c_str()), nullptr};
+  // A short output buffer: the null sink runs at its players' latency, and
+  // its monitor (our microphone) delivers at that pace too.
+  std::string program = "paplay", latency = "--latency-msec=20";
+  char* argv[] = {program.data(), latency.data(), const_cast<char*>(wav.c_str()), nullptr};
   if (posix_spawnp(&pid, "paplay", nullptr, nullptr, argv, environ) != 0) return -1;
   return pid;
 }
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   room.leadSeconds = 3.2;
   room.tailSeconds = 0;
   const std::string roomWav = dir + "/sing-pulse-room.wav";
-  WriteWav(roomWav, RenderVoice({}, room));
+  WriteWav(roomWav, RenderVoice({}, room), rate);
   NoiseCalibration calibration;
   {
     PitchTracker tracker(sourceRate);
@@ -109,8 +110,8 @@ int main(int argc, char** argv) {
     options.seed = static_cast<uint32_t>(i + 1);
     options.tailSeconds = 2.6;
     const std::string wav = dir + "/sing-pulse-" + std::to_string(i) + ".wav";
-    WriteWav(wav, RenderVoice(voice, options));
-    const double lastEnd = NoteTimes(voice, options).back().second;
+    WriteWav(wav, RenderVoice(voice, options), rate);
+    const auto times = NoteTimes(voice, options);
 
     SingSettings settings;
     settings.noiseGateDb = calibration.GateDb();
@@ -125,11 +126,13 @@ int main(int argc, char** argv) {
     const auto started = Clock::now();
     const pid_t player = Play(wav);
     Clock::time_point done{};
+    double doneAt = 0;
     while (mic->Read(chunk.data(), chunk.size())) {
       session.Feed(chunk.data(), chunk.size());
       session.TakeEvents();
       if (session.Done()) {
         done = Clock::now();
+        doneAt = session.Seconds();
         break;
       }
       if (Seconds(started, Clock::now()) > 30) break;
@@ -137,15 +140,23 @@ int main(int argc, char** argv) {
     mic.reset();
     Wait(player);
     const SingVerdict verdict = session.Verdict();
-    // Done as the last note asked for is heard: its end to the verdict.
-    const double latency = done == Clock::time_point{} ? 99 : Seconds(started, done) - lastEnd;
+    // Where the voice began in what the microphone delivered (paplay's own
+    // start-up and buffering), from the first note heard against the first
+    // note rendered; then the last note's end in that stream to the verdict,
+    // in the stream's seconds, which the samples reach at the microphone's pace.
+    const double offset = session.Notes().empty() ? 0 : session.Notes().front().start - times.front().first;
+    const double latency = done == Clock::time_point{} ? 99 : doneAt - (times.back().second + offset);
     worst = std::max(worst, latency);
     std::printf("%-6s %-10s heard", fig.name, fig.kind == VoiceKind::Synthetic       ? "synthetic"
                                               : fig.kind == VoiceKind::SyntheticBass ? "bass"
                                               : fig.kind == VoiceKind::ChoirAahs     ? "choir"
                                                                                      : "oohs");
     for (const SungNote& n : session.Notes()) std::printf(" %s%+d", PitchClassName(n.pitchClass).c_str(), n.cents);
-    std::printf("  -> %s, verdict %.0f ms after its end\n", verdict.right ? "right" : "WRONG", latency * 1000);
+    // The same by the wall clock, from starting the player: the sound server's
+    // own buffering counts too.
+    const double wall = done == Clock::time_point{} ? 99 : Seconds(started, done) - times.back().second;
+    std::printf("  -> %s; the voice began %.0f ms into the stream, the verdict %.0f ms after its end (%.0f ms by the clock)\n",
+                verdict.right ? "right" : "WRONG", offset * 1000, latency * 1000, wall * 1000);
     right += verdict.right;
     for (size_t n = 0; n < fig.played.size(); ++n, ++notes)
       if (n < session.Notes().size() && session.Notes()[n].pitchClass == fig.played[n] % 12) ++notesRight;

@@ -14,7 +14,9 @@ command -v pulseaudio >/dev/null && command -v paplay >/dev/null ||
 
 dir=$(mktemp -d /tmp/pulse-sing.XXXXXX)
 server=""
+hum=""
 cleanup() {
+  [ -n "$hum" ] && kill "$hum" 2>/dev/null || true
   [ -n "$server" ] && kill "$server" 2>/dev/null || true
   rm -rf "$dir"
 }
@@ -35,4 +37,9 @@ until pactl info >/dev/null 2>&1; do
   i=$((i + 1)); [ $i -lt 50 ] || { echo "PulseAudio did not start:" >&2; cat "$dir/server.log" >&2; exit 1; }
   sleep 0.1
 done
+# A player that never stops (zeros), at a short latency: an idle null sink
+# renders in blocks of seconds, and its monitor would deliver its first
+# samples that late, where a real microphone starts at once.
+pacat --latency-msec=20 --format=s16le --channels=1 --rate=48000 < /dev/zero &
+hum=$!
 "$bin" "$figures"
