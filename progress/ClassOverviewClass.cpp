@@ -69,6 +69,7 @@ void TClassOverviewForm::LoadServerClass(const ClassConnection& connection, Tran
   // The assignments first, so that each folder is judged as it is read.
   // Without them (none set, or the file not readable) the class is shown as ever.
   assignmentsRead_ = std::make_unique<ServerAssignments>(connection, *transport, *scheduler_);
+  assignmentsRead_->KeepCopy(DataStorage(), ClassCacheFolder() + AssignmentsCopyName(connection.address));
   assignmentsRead_->Read([this, generation, connection, transport](AssignmentsAnswer answer) {
     if (generation != generation_) return;
     if (cancel_ && cancel_->load()) {

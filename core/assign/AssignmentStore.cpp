@@ -1,5 +1,8 @@
 #include "AssignmentStore.h"
 
+#include <cstdio>
+
+#include "ClassFetch.h"
 #include "Clock.h"
 #include "Storage.h"
 
@@ -81,13 +84,34 @@ ServerAssignments::ServerAssignments(ClassConnection connection, Transport& tran
 
 ServerAssignments::~ServerAssignments() { *alive_ = false; }
 
+void ServerAssignments::KeepCopy(Storage& storage, std::string name) {
+  copyStorage_ = &storage;
+  copyName_ = std::move(name);
+}
+
 void ServerAssignments::Get(std::function<void(Got)> done) {
-  // No header of our own: a browser asks a class server's leave (CORS) for
-  // each, and the class's other reads send none either; no front end caches.
-  SendToClass(transport_, connection_, {"GET", address_, {}, {}},
-              [done = std::move(done)](HttpResponse r) {
+  // The kept copy's tag asks for the file only when it changed (a server
+  // that ignores it sends the file); the class server's leave (CORS) names
+  // If-None-Match already, as the first write needs it.
+  std::optional<AssignmentsCopy> copy;
+  if (copyStorage_)
+    if (const auto text = copyStorage_->ReadAll(copyName_)) copy = ParseAssignmentsCopy(*text);
+  HttpRequest get{"GET", address_, {}, {}};
+  if (copy && IsStrongEtag(copy->etag)) get.headers.emplace_back("If-None-Match", copy->etag);
+  else copy.reset();
+  SendToClass(transport_, connection_, std::move(get),
+              [this, copy = std::move(copy), done = std::move(done)](HttpResponse r) {
                 Got got;
+                if (r.link == HttpResponse::Link::Answered && r.status == 304 && copy) {
+                  got.exists = true;
+                  got.text = copy->bytes;
+                  got.etag = copy->etag;
+                  done(std::move(got));
+                  return;
+                }
                 if (r.link == HttpResponse::Link::Answered && r.status == 404) {
+                  // A copy of a file that is gone is never asked with again.
+                  if (copy) copyStorage_->Replace(copyName_, std::string_view());
                   done(got);
                   return;
                 }
@@ -97,6 +121,11 @@ void ServerAssignments::Get(std::function<void(Got)> done) {
                   got.exists = true;
                   got.text = std::move(r.body);
                   got.etag = r.Header("ETag");
+                  // Only a strong tag names these bytes; a weak one keeps no copy.
+                  if (copyStorage_ && (IsStrongEtag(got.etag) || copy))
+                    copyStorage_->Replace(copyName_, IsStrongEtag(got.etag)
+                                                         ? AssignmentsCopyText({got.etag, got.text})
+                                                         : std::string());
                 }
                 done(std::move(got));
               },
@@ -216,4 +245,41 @@ void ServerAssignments::Put(std::string bytes, std::function<void(AssignmentsAns
                 done(std::move(answer));
               },
               alive_);
+}
+
+// --- the kept copy --------------------------------------------------------------
+
+namespace {
+constexpr std::string_view kCopyMagic = "sonorix assignments copy 1\r\n";
+}
+
+std::string AssignmentsCopyName(const ClassAddress& address) {
+  char name[48];
+  std::snprintf(name, sizeof name, "classfiles-%016llx-assignments.dat",
+                static_cast<unsigned long long>(ClassCacheHash(FolderAddress(address))));
+  return name;
+}
+
+std::string AssignmentsCopyText(const AssignmentsCopy& copy) {
+  return std::string(kCopyMagic) + EncodePathSegment(copy.etag) + "\r\n" + std::to_string(copy.bytes.size()) +
+         "\r\n" + copy.bytes + "\r\nend\r\n";
+}
+
+std::optional<AssignmentsCopy> ParseAssignmentsCopy(std::string_view text) {
+  if (text.substr(0, kCopyMagic.size()) != kCopyMagic) return std::nullopt;
+  text.remove_prefix(kCopyMagic.size());
+  const size_t tagEnd = text.find("\r\n");
+  if (tagEnd == std::string_view::npos) return std::nullopt;
+  AssignmentsCopy copy{DecodePercent(text.substr(0, tagEnd)), {}};
+  text.remove_prefix(tagEnd + 2);
+  const size_t sizeEnd = text.find("\r\n");
+  const std::string_view digits = text.substr(0, sizeEnd);
+  if (sizeEnd == std::string_view::npos || digits.empty() || digits.size() > 9 ||
+      digits.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
+  const size_t size = std::stoul(std::string(digits));
+  text.remove_prefix(sizeEnd + 2);
+  if (text.size() != size + 7 || text.substr(size) != "\r\nend\r\n") return std::nullopt;
+  copy.bytes = std::string(text.substr(0, size));
+  return copy;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Assignments.h"
@@ -17,6 +18,7 @@
 #include "WebDav.h"
 
 class Scheduler;
+class Storage;
 
 enum class AssignmentsOutcome {
   Done,             // read, or written
@@ -72,7 +74,9 @@ class FolderAssignments : public AssignmentsPlace {
 // If-None-Match: *, replaced with If-Match: <its strong ETag>. A weak tag
 // (Apache's for a file changed within the last second) is never sent: the
 // file is read again, and when it holds what was read, a second later, until
-// the tag is strong.
+// the tag is strong. With a copy kept (KeepCopy), a read asks with the
+// copy's tag (If-None-Match) and a 304 takes the copy: a reopen fetches
+// nothing that did not change.
 class ServerAssignments : public AssignmentsPlace {
  public:
   ServerAssignments(ClassConnection connection, Transport& transport, Scheduler& scheduler);
@@ -83,6 +87,8 @@ class ServerAssignments : public AssignmentsPlace {
   void Read(std::function<void(AssignmentsAnswer)> done) override;
   void Write(const std::vector<Assignment>& assignments, std::function<void(AssignmentsAnswer)> done) override;
   std::string Where() const override { return address_; }
+  // The file as last read, with its strong tag, kept in `storage` as `name`.
+  void KeepCopy(Storage& storage, std::string name);
 
   static constexpr int kMaxWeakReads = 4;
   static constexpr uint32_t kWeakWaitMs = 1100;
@@ -106,5 +112,17 @@ class ServerAssignments : public AssignmentsPlace {
   bool exists_ = false;  // the file was there
   std::string text_;     // its bytes then, or as written last
   std::string etag_;     // the strong tag of those bytes; "" when unknown
+  Storage* copyStorage_ = nullptr;
+  std::string copyName_;
   std::shared_ptr<bool> alive_;
 };
+
+// The name of the kept copy of a class's assignments.txt, one per class address: named as
+// the class's files' cache, so that what forgets those forgets it too.
+std::string AssignmentsCopyName(const ClassAddress& address);
+// The copy's text, and back; nullopt when damaged.
+struct AssignmentsCopy {
+  std::string etag, bytes;
+};
+std::string AssignmentsCopyText(const AssignmentsCopy& copy);
+std::optional<AssignmentsCopy> ParseAssignmentsCopy(std::string_view text);

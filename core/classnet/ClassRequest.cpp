@@ -12,7 +12,9 @@ void Send(Transport& transport, const ClassConnection& connection, HttpRequest r
                         hops](HttpResponse r) mutable {
     const auto live = alive.lock();
     if (!live || !*live) return;
-    if (r.link == HttpResponse::Link::Answered && r.status >= 300 && r.status < 400 && hops < kMaxRedirects) {
+    // 304 answers a conditional GET: the copy asked with is current, no redirect.
+    if (r.link == HttpResponse::Link::Answered && r.status >= 300 && r.status < 400 && r.status != 304 &&
+        hops < kMaxRedirects) {
       const AddressCheck from = ParseAddress(request.url);
       const AddressCheck to = ResolveLocation(from.address, r.Header("Location"));
       const bool keepsMethod = r.status == 307 || r.status == 308 || request.method == "GET" ||

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cstdio>
 #include <optional>
 
 #include "AssignmentStore.h"
@@ -11,6 +12,7 @@
 #include "EventLoop.h"
 #include "QtScheduler.h"
 #include "QtTransport.h"
+#include "Storage.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ struct Recorder : Transport {
   Transport& inner;
   std::vector<std::string> sent;
   int preconditionFailed = 0;
+  std::vector<int> statuses;
   void Send(const HttpRequest& request, std::function<void(HttpResponse)> done) override {
     std::string line = request.method;
     for (const auto& [name, value] : request.headers)
@@ -27,6 +30,7 @@ struct Recorder : Transport {
     sent.push_back(line);
     inner.Send(request, [this, done = std::move(done)](HttpResponse r) {
       if (r.status == 412) ++preconditionFailed;
+      statuses.push_back(r.status);
       done(std::move(r));
     });
   }
@@ -116,4 +120,69 @@ TEST(AssignmentsOnServer, TheTeachersWritesNeverGoOverAnotherDevicesChange) {
   EXPECT_EQ(server.OnDisk("assignments.txt"), FormatAssignments({one, three, two}));
   for (const auto* device : {&recorded, &other})
     for (const std::string& line : device->sent) EXPECT_EQ(line.find("W/"), std::string::npos) << line;
+}
+
+// A reopen with the copy kept asks with its tag: 304 and the copy, nothing
+// fetched; a change, a damaged copy or a removed file are read as they are.
+TEST(AssignmentsOnServer, AReadWithTheKeptCopyFetchesOnlyAChange) {
+  ScratchDir data;
+  ASSERT_TRUE(data.Enter());
+  ClassServer server;
+  ASSERT_TRUE(server.Ready()) << "Apache did not start";
+  QtTransport http;
+  Recorder recorded(http);
+  QtScheduler scheduler;
+  const ClassAddress address = ParseClassAddress(server.Class()).address;
+  const std::string copyName = AssignmentsCopyName(address);
+  ServerAssignments teacher({address, {"teacher", "t-pw"}}, http, scheduler);
+  ServerAssignments overview({address, {"teacher", "t-pw"}}, recorded, scheduler);
+  overview.KeepCopy(DataStorage(), copyName);
+  const auto read = [](ServerAssignments& at) { return Await([&at](auto done) { at.Read(done); }); };
+  const Assignment one = Titled("Week 1"), two = Titled("Week 2");
+
+  ASSERT_EQ(Await([&](auto done) { teacher.Write({one}, done); }).outcome, AssignmentsOutcome::Done);
+  // A tag Apache gives within the file's second is weak: no copy is kept of it.
+  AssignmentsAnswer got = read(overview);
+  ASSERT_EQ(got.outcome, AssignmentsOutcome::Done) << ClassFaultMessage(got.fault);
+  QTest::qWait(1200);
+  got = read(overview);
+  EXPECT_EQ(got.file.assignments, std::vector<Assignment>{one});
+  EXPECT_EQ(recorded.sent.back(), "GET");
+  EXPECT_EQ(recorded.statuses.back(), 200);
+  const auto kept = ParseAssignmentsCopy(DataStorage().ReadAll(copyName).value_or(""));
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(kept->bytes, FormatAssignments({one}));
+
+  got = read(overview);
+  ASSERT_EQ(got.outcome, AssignmentsOutcome::Done) << ClassFaultMessage(got.fault);
+  EXPECT_EQ(got.file.assignments, std::vector<Assignment>{one});
+  EXPECT_EQ(recorded.sent.back(), "GET If-None-Match: " + kept->etag);
+  EXPECT_EQ(recorded.statuses.back(), 304);
+  // Read through its copy, the overview's next write still names the version.
+  ASSERT_EQ(Await([&](auto done) { overview.Write({one, two}, done); }).outcome, AssignmentsOutcome::Done);
+  EXPECT_EQ(server.OnDisk("assignments.txt"), FormatAssignments({one, two}));
+
+  // Changed by another device: read whole.
+  QTest::qWait(1200);
+  ASSERT_EQ(read(teacher).outcome, AssignmentsOutcome::Done);
+  ASSERT_EQ(Await([&](auto done) { teacher.Write({two}, done); }).outcome, AssignmentsOutcome::Done);
+  QTest::qWait(1200);
+  got = read(overview);
+  EXPECT_EQ(got.file.assignments, std::vector<Assignment>{two});
+  EXPECT_EQ(recorded.statuses.back(), 200);
+
+  // A damaged copy is not asked with.
+  DataStorage().Replace(copyName, "sonorix assignments copy 1\r\n\"x\"\r\n99\r\nshort");
+  got = read(overview);
+  EXPECT_EQ(got.file.assignments, std::vector<Assignment>{two});
+  EXPECT_EQ(recorded.sent.back(), "GET");
+
+  // Gone from the server: none, and the copy with it.
+  ASSERT_EQ(std::remove(server.OnDiskPath("assignments.txt").c_str()), 0);
+  got = read(overview);
+  EXPECT_TRUE(got.file.assignments.empty());
+  EXPECT_EQ(recorded.statuses.back(), 404);
+  got = read(overview);
+  EXPECT_EQ(recorded.sent.back(), "GET");
+  EXPECT_TRUE(got.file.assignments.empty());
 }

@@ -24,6 +24,7 @@
 #include "PracticeLog.h"
 #include "ReportReader.h"
 #include "SessionLog.h"
+#include "Storage.h"
 #include "WebTransport.h"
 
 namespace {
@@ -86,6 +87,8 @@ class WebAssignments {
     if (!IsUsableAccount(account)) return "The account name cannot name a folder of the class.";
     place_ = std::make_unique<ServerAssignments>(ClassConnection{check.address, {account, password}}, PageTransport(),
                                                  PageScheduler());
+    // Kept beside the page's files: a reopen asks only whether it changed.
+    place_->KeepCopy(DataStorage(), AssignmentsCopyName(check.address));
     place_->Read([this, done](AssignmentsAnswer answer) { Answered(std::move(answer), done); });
     return {};
   }
