@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "DrillFiling.h"
 #include "ReportReader.h"
 #include "PracticeLog.h"
 #include "Storage.h"
@@ -150,7 +151,11 @@ std::optional<SingLog> LoadSingLog(const std::string& fileName, const std::strin
 }
 
 bool AppendSingRecord(const std::string& fileName, const SingRecord& record) {
-  return DataStorage().Append(fileName, SingLine(record) + "\r\n", true);
+  const std::string line = SingLine(record) + "\r\n";
+  if (!DataStorage().Append(fileName, line, true)) return false;
+  // Only what the file took goes to the class, as a part of its own.
+  FileDrillPart(kSingFileName, line);
+  return true;
 }
 
 SingCounts CountSing(const SingLog& log, const std::string* person) {
