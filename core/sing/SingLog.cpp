@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "DrillFiling.h"
 #include "ReportReader.h"
@@ -10,12 +9,6 @@
 #include "Storage.h"
 
 namespace {
-
-std::string Hex8(uint32_t value) {
-  char buffer[9];
-  std::snprintf(buffer, sizeof buffer, "%08x", value);
-  return buffer;
-}
 
 // A whole decimal number within low..high, an optional sign first when signed.
 std::optional<int32_t> Number(std::string_view text, int32_t low, int32_t high) {
@@ -73,8 +66,7 @@ std::string SingLine(const SingRecord& r) {
   if (r.sung.empty()) head += '-';
   head += r.right ? " R " : " W ";
   head += std::to_string(r.attempt);
-  const std::string name = EscapePracticeName(r.person);
-  return head + ' ' + Hex8(PracticeHash(head + ' ' + name)) + ' ' + name;
+  return CheckedLogLine(head, r.person);
 }
 
 std::optional<SingRecord> ParseSingLine(std::string_view line) {
@@ -88,8 +80,7 @@ std::optional<SingRecord> ParseSingLine(std::string_view line) {
   }
   const std::string_view head = line.substr(0, size_t(f[9].data() - line.data()) - 1);
   const std::string_view escapedName = line.substr(pos);
-  if (f[9].size() != 8 || Hex8(PracticeHash(std::string(head) + ' ' + std::string(escapedName))) != f[9])
-    return std::nullopt;
+  if (!LogCheckMatches(head, f[9], escapedName)) return std::nullopt;
 
   SingRecord r;
   if (!ParsePracticeTime(f[0], r.day, r.secondOfDay) || !ValidClassName(f[1])) return std::nullopt;
