@@ -39,6 +39,13 @@ constexpr const char* kLowKey = "Sing/RangeLow";
 constexpr const char* kHighKey = "Sing/RangeHigh";
 
 QSettings Stored() { return QSettings(SettingsFilePath(), QSettings::IniFormat); }
+// For the catalogues: the verdicts the core words.
+[[maybe_unused]] const char* const kVerdictSources[] = {
+    QT_TRANSLATE_NOOP("SingVerdict", "Right! %1"),
+    QT_TRANSLATE_NOOP("SingVerdict", "No note was heard. Sing a little louder or closer to the microphone."),
+    QT_TRANSLATE_NOOP("SingVerdict", "Not yet: %1 of %2 notes right (%3)."),
+};
+
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -283,18 +290,9 @@ void TSingForm::ShowHeard(bool final) {
 
 void TSingForm::ShowVerdict() {
   if (!verdict_) return;
-  int right = 0, expected = 0;
-  for (const NoteVerdict& n : verdict_->notes) {
-    if (n.expected >= 0) ++expected;
-    if (n.expected >= 0 && n.right) ++right;
-  }
-  QString text;
-  if (verdict_->right)
-    text = QCoreApplication::translate("TSingForm", "Right! %1").arg(FromUtf8(exercise_->className));
-  else if (heard_.empty())
-    text = QCoreApplication::translate("TSingForm", "No note was heard. Sing a little louder or closer to the microphone.");
-  else
-    text = QCoreApplication::translate("TSingForm", "Not yet: %1 of %2 notes right (%3).").arg(right).arg(expected).arg(FromUtf8(exercise_->className));
+  const VerdictWords words = WordsOf(*exercise_, *verdict_, heard_.size());
+  QString text = QCoreApplication::translate(kVerdictContext, words.source);
+  for (const std::string& a : words.args) text = text.arg(FromUtf8(a));
   VerdictLabel->setText(text);
   VerdictLabel->setAccessibleName(text);
   ShowHeard(true);

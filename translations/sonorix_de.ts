@@ -819,6 +819,21 @@
     </message>
 </context>
 <context>
+    <name>SingVerdict</name>
+    <message>
+        <source>Right! %1</source>
+        <translation>Richtig! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Es wurde kein Ton gehört. Singen Sie etwas lauter oder näher am Mikrofon.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Noch nicht: %1 von %2 Tönen richtig (%3).</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>no audio output</source>
@@ -2624,18 +2639,6 @@ Eine Tastatur erscheint hier, sobald sie über den ALSA-Sequencer verbunden ist,
     <message>
         <source>Right notes</source>
         <translation>Richtige Töne</translation>
-    </message>
-    <message>
-        <source>Right! %1</source>
-        <translation>Richtig! %1</translation>
-    </message>
-    <message>
-        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
-        <translation>Es wurde kein Ton gehört. Singen Sie etwas lauter oder näher am Mikrofon.</translation>
-    </message>
-    <message>
-        <source>Not yet: %1 of %2 notes right (%3).</source>
-        <translation>Noch nicht: %1 von %2 Tönen richtig (%3).</translation>
     </message>
     <message>
         <source>Right notes: %1.</source>

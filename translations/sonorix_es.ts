@@ -819,6 +819,21 @@
     </message>
 </context>
 <context>
+    <name>SingVerdict</name>
+    <message>
+        <source>Right! %1</source>
+        <translation>¡Correcto! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>No se oyó ninguna nota. Cante un poco más fuerte o más cerca del micrófono.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Todavía no: %1 de %2 notas correctas (%3).</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>no audio output</source>
@@ -2624,18 +2639,6 @@ Un teclado aparece aquí en cuanto se conecta a través del secuenciador ALSA, a
     <message>
         <source>Right notes</source>
         <translation>Notas correctas</translation>
-    </message>
-    <message>
-        <source>Right! %1</source>
-        <translation>¡Correcto! %1</translation>
-    </message>
-    <message>
-        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
-        <translation>No se oyó ninguna nota. Cante un poco más fuerte o más cerca del micrófono.</translation>
-    </message>
-    <message>
-        <source>Not yet: %1 of %2 notes right (%3).</source>
-        <translation>Todavía no: %1 de %2 notas correctas (%3).</translation>
     </message>
     <message>
         <source>Right notes: %1.</source>

@@ -819,6 +819,21 @@
     </message>
 </context>
 <context>
+    <name>SingVerdict</name>
+    <message>
+        <source>Right! %1</source>
+        <translation>Juste&#xa0;! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Aucune note n&apos;a été entendue. Chantez un peu plus fort ou plus près du micro.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Pas encore&#xa0;: %1 notes justes sur %2 (%3).</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>no audio output</source>
@@ -2527,7 +2542,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>&amp;Tolerance:</source>
-        <translation>&amp;Tolérance :</translation>
+        <translation>&amp;Tolérance&#xa0;:</translation>
     </message>
     <message>
         <source> cents</source>
@@ -2535,7 +2550,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation>&amp;Voix :</translation>
+        <translation>&amp;Voix&#xa0;:</translation>
     </message>
     <message>
         <source>Soprano</source>
@@ -2611,7 +2626,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>Heard: %1</source>
-        <translation>Entendu : %1</translation>
+        <translation>Entendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Notes heard</source>
@@ -2626,20 +2641,8 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
         <translation>Bonnes notes</translation>
     </message>
     <message>
-        <source>Right! %1</source>
-        <translation>Juste ! %1</translation>
-    </message>
-    <message>
-        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
-        <translation>Aucune note n&apos;a été entendue. Chantez un peu plus fort ou plus près du micro.</translation>
-    </message>
-    <message>
-        <source>Not yet: %1 of %2 notes right (%3).</source>
-        <translation>Pas encore : %1 notes justes sur %2 (%3).</translation>
-    </message>
-    <message>
         <source>Right notes: %1.</source>
-        <translation>Bonnes notes : %1.</translation>
+        <translation>Bonnes notes&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Sing the Answer…</source>
@@ -2647,23 +2650,23 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>No set class is enabled: choose some in the filters, then press Sing again.</source>
-        <translation>Aucune classe d&apos;ensembles n&apos;est activée : choisissez-en dans les filtres, puis appuyez de nouveau sur Chanter.</translation>
+        <translation>Aucune classe d&apos;ensembles n&apos;est activée&#xa0;: choisissez-en dans les filtres, puis appuyez de nouveau sur Chanter.</translation>
     </message>
     <message>
         <source>Sonorix may not use the microphone. Allow it in the system&apos;s sound or privacy settings, then press Sing again; or go back to the drill.</source>
-        <translation>Sonorix n&apos;a pas le droit d&apos;utiliser le micro. Autorisez-le dans les réglages de son ou de confidentialité du système, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+        <translation>Sonorix n&apos;a pas le droit d&apos;utiliser le micro. Autorisez-le dans les réglages de son ou de confidentialité du système, puis appuyez de nouveau sur Chanter&#xa0;; ou revenez à l&apos;exercice.</translation>
     </message>
     <message>
         <source>No microphone was found. Plug one in or choose it in the system&apos;s sound settings, then press Sing again; or go back to the drill.</source>
-        <translation>Aucun micro n&apos;a été trouvé. Branchez-en un ou choisissez-le dans les réglages de son du système, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+        <translation>Aucun micro n&apos;a été trouvé. Branchez-en un ou choisissez-le dans les réglages de son du système, puis appuyez de nouveau sur Chanter&#xa0;; ou revenez à l&apos;exercice.</translation>
     </message>
     <message>
         <source>Please keep quiet for three seconds: Sonorix listens to the room&apos;s noise.</source>
-        <translation>Restez silencieux trois secondes, s&apos;il vous plaît : Sonorix écoute le bruit de la pièce.</translation>
+        <translation>Restez silencieux trois secondes, s&apos;il vous plaît&#xa0;: Sonorix écoute le bruit de la pièce.</translation>
     </message>
     <message>
         <source>The microphone has gone silent. Check that it is plugged in and not muted, then press Sing again; or go back to the drill.</source>
-        <translation>Le micro s&apos;est tu. Vérifiez qu&apos;il est branché et non coupé, puis appuyez de nouveau sur Chanter ; ou revenez à l&apos;exercice.</translation>
+        <translation>Le micro s&apos;est tu. Vérifiez qu&apos;il est branché et non coupé, puis appuyez de nouveau sur Chanter&#xa0;; ou revenez à l&apos;exercice.</translation>
     </message>
     <message>
         <source>Listen…</source>
@@ -2679,7 +2682,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>Sing now: the starting note was played.</source>
-        <translation>Chantez maintenant : la note de départ a été jouée.</translation>
+        <translation>Chantez maintenant&#xa0;: la note de départ a été jouée.</translation>
     </message>
     <message>
         <source>Stopped. Press Sing to begin.</source>
@@ -2707,7 +2710,7 @@ Un clavier apparaît ici dès qu&apos;il est connecté par le séquenceur ALSA, 
     </message>
     <message>
         <source>Your range is kept: the notes played now lie where you sang.</source>
-        <translation>Votre tessiture est gardée : les notes jouées se trouvent maintenant là où vous avez chanté.</translation>
+        <translation>Votre tessiture est gardée&#xa0;: les notes jouées se trouvent maintenant là où vous avez chanté.</translation>
     </message>
     <message>
         <source>Listen, then sing the notes back one after another, in any octave.</source>

@@ -819,6 +819,21 @@
     </message>
 </context>
 <context>
+    <name>SingVerdict</name>
+    <message>
+        <source>Right! %1</source>
+        <translation>Giusto! %1</translation>
+    </message>
+    <message>
+        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
+        <translation>Non è stata sentita nessuna nota. Canta un po&apos; più forte o più vicino al microfono.</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2 notes right (%3).</source>
+        <translation>Non ancora: %1 note giuste su %2 (%3).</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>no audio output</source>
@@ -2624,18 +2639,6 @@ Una tastiera compare qui appena viene collegata tramite il sequencer ALSA, prima
     <message>
         <source>Right notes</source>
         <translation>Note giuste</translation>
-    </message>
-    <message>
-        <source>Right! %1</source>
-        <translation>Giusto! %1</translation>
-    </message>
-    <message>
-        <source>No note was heard. Sing a little louder or closer to the microphone.</source>
-        <translation>Non è stata sentita nessuna nota. Canta un po&apos; più forte o più vicino al microfono.</translation>
-    </message>
-    <message>
-        <source>Not yet: %1 of %2 notes right (%3).</source>
-        <translation>Non ancora: %1 note giuste su %2 (%3).</translation>
     </message>
     <message>
         <source>Right notes: %1.</source>

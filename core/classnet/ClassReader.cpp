@@ -12,6 +12,7 @@
 #include "PracticeFigures.h"
 #include "PracticeLog.h"
 #include "ReportReader.h"
+#include "SingLog.h"
 #include "Storage.h"
 
 namespace {
@@ -74,6 +75,7 @@ FolderReader::FolderReader(std::string account, const FolderFiles& files, int32_
   for (const std::string& name : PartsToRead(files, "report.dat")) AppendLogPart(report_, files.at(name));
   for (const std::string& name : PartsToRead(files, "practice.dat")) AppendLogPart(practice_, files.at(name));
   for (const std::string& name : PartsToRead(files, "errors.dat")) errors_.push_back(files.at(name));
+  for (const std::string& name : PartsToRead(files, kSingFileName)) AppendLogPart(sing_, files.at(name));
 }
 
 FolderReader::~FolderReader() = default;
@@ -116,8 +118,16 @@ FolderReading FolderReader::Finish() {
 
   for (const std::string& part : errors_) AddErrorPart(folder.errors, part);
 
-  folder.records = log.records;
-  folder.unverified = log.unverified;
+  // Every sung try in the folder is its account's, as its drills are; a line
+  // that fails its check is the account's unverified record.
+  const SingLog sing = ParseSingLog(sing_);
+  const SingCounts sung = CountSing(sing);
+  row.singQuestions += sung.sung;
+  row.singFirstTry += sung.firstTryRight;
+  row.unverified += sing.damaged;
+
+  folder.records = log.records + sing.lines;
+  folder.unverified = log.unverified + sing.damaged;
   folder.ambiguous = log.ambiguous;
   folder.practiceDamaged = practice.damaged;
   return folder;

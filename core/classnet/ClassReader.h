@@ -82,14 +82,14 @@ class FolderReader {
   FolderReader(const FolderReader&) = delete;
   FolderReader& operator=(const FolderReader&) = delete;
   // Reads up to `bytes` more of the drill log, or, once it is read, the
-  // practice log in a step of its own; true when both are read.
+  // practice and sing logs in a step of their own; true when all are read.
   bool Step(size_t bytes);
   FolderReading Finish();
 
  private:
   std::string account_;
   int32_t today_;
-  std::string report_, practice_;
+  std::string report_, practice_, sing_;
   std::vector<std::string> errors_;
   size_t read_ = 0;
   ClassRowBuilder rows_;

@@ -27,7 +27,7 @@ std::optional<ServerPart> ParseServerPart(std::string_view name);
 std::string FoldedPartName(const std::string& stem, const std::string& device, uint64_t first, uint64_t last);
 
 // The stems a reader of the class takes parts of.
-inline constexpr const char* kClassStems[] = {"report.dat", "practice.dat", "errors.dat"};
+inline constexpr const char* kClassStems[] = {"report.dat", "practice.dat", "errors.dat", "sing.dat"};
 // A part of one of kClassStems; nullopt for any other name.
 std::optional<ServerPart> ParsePartName(std::string_view name);
 

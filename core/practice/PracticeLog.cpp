@@ -12,12 +12,18 @@
 
 namespace {
 
-uint32_t Fnv1a(std::string_view bytes, uint32_t hash = 2166136261u) { return PracticeHash(bytes, hash); }
-
 std::string Hex8(uint32_t value) {
   char buffer[9];
   std::snprintf(buffer, sizeof buffer, "%08x", value);
   return buffer;
+}
+
+// Everything but the check, in line order: the part the check covers.
+std::string CheckedText(std::string_view head, std::string_view escapedName) {
+  std::string text(head);
+  text += ' ';
+  text += escapedName;
+  return text;
 }
 
 }  // namespace
@@ -129,14 +135,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// Everything but the check, in line order: the part the check covers.
-std::string CheckedText(std::string_view head, std::string_view escapedName) {
-  std::string text(head);
-  text += ' ';
-  text += escapedName;
-  return text;
-}
-
 }  // namespace
 
 int32_t DayOfCivil(int64_t year, int month, int day) {
@@ -164,6 +162,15 @@ void PracticeNow(int32_t& day, int32_t& secondOfDay) {
   if (secondOfDay < 0 || secondOfDay > 86399) secondOfDay = 0;
 }
 
+std::string CheckedLogLine(const std::string& head, const std::string& person) {
+  const std::string name = EscapePracticeName(person);
+  return head + ' ' + Hex8(PracticeHash(CheckedText(head, name))) + ' ' + name;
+}
+
+bool LogCheckMatches(std::string_view head, std::string_view check, std::string_view escapedName) {
+  return check.size() == 8 && Hex8(PracticeHash(CheckedText(head, escapedName))) == check;
+}
+
 std::string PracticeLine(const PracticeRecord& r) {
   std::string head = PracticeTimeText(r.day, r.secondOfDay);
   head += ' ';
@@ -184,8 +191,7 @@ std::string PracticeLine(const PracticeRecord& r) {
   head += static_cast<char>(r.reveal);
   head += ' ';
   head += std::to_string(r.seconds);
-  const std::string name = EscapePracticeName(r.person);
-  return head + ' ' + Hex8(Fnv1a(CheckedText(head, name))) + ' ' + name;
+  return CheckedLogLine(head, r.person);
 }
 
 std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
@@ -200,7 +206,7 @@ std::optional<PracticeRecord> ParsePracticeLine(std::string_view line) {
   }
   const std::string_view head = line.substr(0, static_cast<size_t>(f[7].data() - line.data()) - 1);
   const std::string_view escapedName = line.substr(pos);
-  if (f[7].size() != 8 || Hex8(Fnv1a(CheckedText(head, escapedName))) != f[7]) return std::nullopt;
+  if (!LogCheckMatches(head, f[7], escapedName)) return std::nullopt;
 
   PracticeRecord r;
   if (!ParsePracticeTime(f[0], r.day, r.secondOfDay)) return std::nullopt;

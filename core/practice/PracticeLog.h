@@ -88,6 +88,12 @@ bool ValidClassName(std::string_view name);
 
 // FNV-1a 32-bit, the line check.
 uint32_t PracticeHash(std::string_view bytes, uint32_t hash = 2166136261u);
+// A line of a log in this style from its fields before the check: the
+// head, a blank, the check of the head and the escaped name, a blank, the
+// name. Every such log writes its lines through this.
+std::string CheckedLogLine(const std::string& head, const std::string& person);
+// The check field is the one CheckedLogLine writes for this head and name as written.
+bool LogCheckMatches(std::string_view head, std::string_view check, std::string_view escapedName);
 // The name as the log writes it, and back; nullopt for text no writer makes.
 std::string EscapePracticeName(const std::string& name);
 std::optional<std::string> UnescapePracticeName(std::string_view text);

@@ -109,3 +109,16 @@ SingVerdict Judge(const SingExercise& e, const std::vector<SungNote>& heard, con
   if (v.right) v.why.clear();
   return v;
 }
+
+VerdictWords WordsOf(const SingExercise& exercise, const SingVerdict& verdict, size_t heard) {
+  if (verdict.right) return {"Right! %1", {exercise.className}};
+  if (heard == 0) return {"No note was heard. Sing a little louder or closer to the microphone.", {}};
+  // Of the notes asked: an extra note sung is wrong, never one more to sing.
+  int right = 0, asked = 0;
+  for (const NoteVerdict& n : verdict.notes) {
+    if (n.expected < 0) continue;
+    ++asked;
+    if (n.right) ++right;
+  }
+  return {"Not yet: %1 of %2 notes right (%3).", {std::to_string(right), std::to_string(asked), exercise.className}};
+}

@@ -28,3 +28,14 @@ struct SingVerdict {
 // The notes that answer: Class drops a first note on the played start.
 std::vector<SungNote> NotesJudged(const SingExercise& exercise, const std::vector<SungNote>& sung);
 SingVerdict Judge(const SingExercise& exercise, const std::vector<SungNote>& sung, const SingSettings& settings);
+
+// The verdict in words, the same on every front end: an English source text
+// of the context kVerdictContext, translated by each front end, and what
+// goes in for %1, %2, ... in order.
+inline constexpr const char* kVerdictContext = "SingVerdict";
+struct VerdictWords {
+  const char* source = "";
+  std::vector<std::string> args;
+};
+// `heard`: the notes heard, those the verdict passed over included.
+VerdictWords WordsOf(const SingExercise& exercise, const SingVerdict& verdict, size_t heard);

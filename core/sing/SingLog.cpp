@@ -2,19 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
+#include "DrillFiling.h"
 #include "ReportReader.h"
 #include "PracticeLog.h"
 #include "Storage.h"
 
 namespace {
-
-std::string Hex8(uint32_t value) {
-  char buffer[9];
-  std::snprintf(buffer, sizeof buffer, "%08x", value);
-  return buffer;
-}
 
 // A whole decimal number within low..high, an optional sign first when signed.
 std::optional<int32_t> Number(std::string_view text, int32_t low, int32_t high) {
@@ -72,8 +66,7 @@ std::string SingLine(const SingRecord& r) {
   if (r.sung.empty()) head += '-';
   head += r.right ? " R " : " W ";
   head += std::to_string(r.attempt);
-  const std::string name = EscapePracticeName(r.person);
-  return head + ' ' + Hex8(PracticeHash(head + ' ' + name)) + ' ' + name;
+  return CheckedLogLine(head, r.person);
 }
 
 std::optional<SingRecord> ParseSingLine(std::string_view line) {
@@ -87,8 +80,7 @@ std::optional<SingRecord> ParseSingLine(std::string_view line) {
   }
   const std::string_view head = line.substr(0, size_t(f[9].data() - line.data()) - 1);
   const std::string_view escapedName = line.substr(pos);
-  if (f[9].size() != 8 || Hex8(PracticeHash(std::string(head) + ' ' + std::string(escapedName))) != f[9])
-    return std::nullopt;
+  if (!LogCheckMatches(head, f[9], escapedName)) return std::nullopt;
 
   SingRecord r;
   if (!ParsePracticeTime(f[0], r.day, r.secondOfDay) || !ValidClassName(f[1])) return std::nullopt;
@@ -150,7 +142,11 @@ std::optional<SingLog> LoadSingLog(const std::string& fileName, const std::strin
 }
 
 bool AppendSingRecord(const std::string& fileName, const SingRecord& record) {
-  return DataStorage().Append(fileName, SingLine(record) + "\r\n", true);
+  const std::string line = SingLine(record) + "\r\n";
+  if (!DataStorage().Append(fileName, line, true)) return false;
+  // Only what the file took goes to the class, as a part of its own.
+  FileDrillPart(kSingFileName, line);
+  return true;
 }
 
 SingCounts CountSing(const SingLog& log, const std::string* person) {

@@ -73,7 +73,8 @@ struct SingLog {
 SingLog ParseSingLog(std::string_view text, const std::string* person = nullptr);
 // A missing file is an empty log; nullopt when it exists but cannot be read.
 std::optional<SingLog> LoadSingLog(const std::string& fileName, const std::string* person = nullptr);
-// Appends under the file's lock, on a fresh line. False when not written.
+// Appends under the file's lock, on a fresh line, and hands the line to the
+// class (FileDrillPart, as sing.dat) once written. False when not written.
 bool AppendSingRecord(const std::string& fileName, const SingRecord& record);
 
 // What My Progress, the Class Overview and sonorix-class show.

@@ -15,6 +15,7 @@
 #include "PracticeLog.h"
 #include "ScratchDir.h"
 #include "SessionLog.h"
+#include "SingLog.h"
 #include "Storage.h"
 
 namespace {
@@ -43,6 +44,16 @@ std::string Practice(const std::string& name, const std::string& asked, const st
   r.seconds = 5;
   r.person = name;
   return PracticeLine(r) + "\r\n";
+}
+std::string Sung(const std::string& name, int attempt, bool right) {
+  SingRecord r;
+  r.day = kToday;
+  r.setClass = "3-11";
+  r.sung = {{63, 5}};
+  r.right = right;
+  r.attempt = attempt;
+  r.person = name;
+  return SingLine(r) + "\r\n";
 }
 std::string Errors(int statIndex, int right, int wrong) {
   ErrorStats stats{};
@@ -74,6 +85,10 @@ ClassFiles SampleClass() {
   ann["report.dat.desk.00000004"] = Drill("Ann", kToday, 6, 0, 40, 3);
   ann["report.dat.lap.00000001"] = Drill("Ann", kToday, 5, 5, 60);
   ann["practice.dat.lap.00000001"] = Practice("Ann", "3-11", "3-11") + Practice("Ann", "3-2", "3-5");
+  // Sung tries: a fold and its singles, a second try, one more question.
+  ann["sing.dat.desk.00000001-00000002"] = Sung("Ann", 1, false) + Sung("Ann", 2, true);
+  ann["sing.dat.desk.00000002"] = Sung("Ann", 2, true);
+  ann["sing.dat.lap.00000001"] = Sung("Ann", 1, true);
   ann["errors.dat.desk.00000001-00000002"] = Errors(0, 3, 1) + Errors(0, 2, 0);
   ann["errors.dat.desk.00000001"] = Errors(0, 100, 100);  // covered by the fold
   ann["errors.dat.lap.00000001"] = Errors(5, 1, 4);
@@ -83,6 +98,9 @@ ClassFiles SampleClass() {
   FolderFiles& bob = c["bob"];
   bob["report.dat.b1.00000001"] = Drill("Ann", kToday, 8, 0, 80) + Drill("Bob", kToday, 9, 1, 90, 0, 1);
   bob["report.dat.b1.00000002"] = "\x1a";
+  std::string tampered = Sung("Bob", 1, false);
+  tampered.replace(tampered.find(" W "), 3, " R ");
+  bob["sing.dat.b1.00000001"] = Sung("Ann", 1, true) + tampered;
   c["cleo"];  // joined, nothing sent yet
   return c;
 }
@@ -118,16 +136,22 @@ TEST(ClassReaderTest, EveryFolderIsOneAccountsRowFromItsPartsFoldedOrNot) {
   EXPECT_EQ(ann.unverified, 0);
   EXPECT_EQ(ann.practiceQuestions, 2);
   EXPECT_EQ(ann.practiceFirstTry, 1);
+  // As a lab folder's sing.dat of the same lines counts them.
+  std::vector<PersonFigures> lab;
+  AddClassSinging(lab, ParseSingLog(Sung("Ann", 1, false) + Sung("Ann", 2, true) + Sung("Ann", 1, true)));
+  EXPECT_EQ(std::pair(ann.singQuestions, ann.singFirstTry), std::pair(lab.at(0).singQuestions, lab.at(0).singFirstTry));
+  EXPECT_EQ(ann.singQuestions, 2);
   EXPECT_TRUE(ann.bestScore[0]);
   EXPECT_TRUE(ann.bestScore[3]);
 
-  // Bob's folder is Bob's: the drill logged under Ann's name is his, the
-  // tampered record his unverified one, never Ann's.
+  // Bob's folder is Bob's: the drill and the sung try logged under Ann's
+  // name are his, the tampered record and sung try his unverified ones, never Ann's.
   const PersonFigures& bob = Row(r, "bob");
   EXPECT_EQ(bob.verifiedDrills, 1);
   EXPECT_EQ(bob.all.right, 8);
-  EXPECT_EQ(bob.unverified, 1);
-  EXPECT_EQ(r.unverified, 1);
+  EXPECT_EQ(bob.singFirstTry, 1);
+  EXPECT_EQ(bob.unverified, 2);
+  EXPECT_EQ(r.unverified, 2);
   EXPECT_EQ(Row(r, "cleo").verifiedDrills, 0);
 
   // Statistics: the fold's two drills and the laptop's, the covered single left out.
@@ -339,7 +363,7 @@ TEST_F(ClassFetchTest, FetchesOnlyWhatChangedAndReadsAsTheFolderOnDisk) {
   EXPECT_EQ(server.Count("PROPFIND"), 4);
   const int parts = server.Count("GET");
   EXPECT_EQ(parts, first.fetched);
-  EXPECT_EQ(parts, 13);
+  EXPECT_EQ(parts, 17);  // the sung parts too
   for (const HttpRequest& q : server.log) {
     EXPECT_EQ(q.url.find("notes.txt"), std::string::npos);
     EXPECT_EQ(q.url.find("readme"), std::string::npos);
@@ -473,7 +497,7 @@ TEST_F(ClassFetchTest, CancelEndsAtOnceAndAManyStudentClassGoesInSmallSteps) {
   const ClassFetchResult all = Fetch();
   ASSERT_EQ(all.fault, ClassFault::None);
   EXPECT_EQ(all.reading.rows.size(), 303u);
-  EXPECT_EQ(all.fetched, 900 + 13);
+  EXPECT_EQ(all.fetched, 900 + 17);
   EXPECT_GT(loop.steps, 1800);
 }
 

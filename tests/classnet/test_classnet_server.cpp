@@ -14,10 +14,12 @@
 
 #include "ClassServer.h"
 #include "ClassSync.h"
+#include "DrillFiling.h"
 #include "EventLoop.h"
 #include "QtScheduler.h"
 #include "QtTransport.h"
 #include "SessionLog.h"
+#include "SingLog.h"
 #include "ScratchDir.h"
 #include "Storage.h"
 
@@ -68,6 +70,23 @@ Ran RunClassCommand(const QStringList& args, const QString& password, const QStr
           command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1};
 }
 
+// What a drill or a sung try files goes to this outbox, as a joined ClassLink takes it.
+struct BoxFiling : DrillFiling {
+  explicit BoxFiling(Outbox& box) : box(box) { SetDrillFiling(this); }
+  ~BoxFiling() override { SetDrillFiling(nullptr); }
+  void Filed(const std::string& file, const std::string& bytes) override { box.AddPart(file, bytes); }
+  Outbox& box;
+};
+
+SingRecord SungTry(const std::string& name, int attempt, bool right) {
+  SingRecord r;
+  r.setClass = "3-11";
+  r.right = right;
+  r.attempt = attempt;
+  r.person = name;
+  return r;
+}
+
 class ClassServerTest : public testing::TestWithParam<DavServer> {};
 
 }  // namespace
@@ -83,7 +102,8 @@ TEST_P(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
   QtTransport http;
   QtScheduler scheduler;
   const ClassAddress address = ParseClassAddress(server.Class()).address;
-  // Ann's and Bob's drills and practice; Bob's folder also holds a drill logged under Ann's name.
+  // Ann's and Bob's drills and sung tries; Bob's folder also holds a drill and
+  // a try logged under Ann's name, and a tampered try.
   const auto drill = [](const std::string& name, int right, int wrong, unsigned seconds) {
     return "\r\n" + StartRecordText(46000, 0, name) + "\r\n" + FilterRecordText(FilterState{}) + "\r\n" +
            SegmentRecordText(right, wrong, seconds, SegmentCheckValue(name, 46000, right, wrong)) + "\r\n";
@@ -96,6 +116,15 @@ TEST_P(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
     ClassSync sync({address, {account, password}}, http, box, scheduler);
     ASSERT_EQ(Await<ClassFault>([&](auto done) { sync.Join(done); }), ClassFault::None) << account;
     for (const std::string& part : parts) box.AddPart(kClassLogName, part);
+    {
+      BoxFiling filing(box);
+      const bool isAnn = std::string(account) == "ann";
+      for (const SingRecord& r : {SungTry("Ann", 1, !isAnn), SungTry("Ann", 2, true)})
+        ASSERT_TRUE(AppendSingRecord(kSingFileName, r));
+      std::string tampered = SingLine(SungTry("Bob", 1, false)) + "\r\n";
+      tampered.replace(tampered.find(" W "), 3, " R ");
+      if (!isAnn) box.AddPart(kSingFileName, tampered);
+    }
     ASSERT_EQ(Await<SyncReport>([&](auto done) { sync.SendWaiting(done); })->fault, ClassFault::None) << account;
   }
 
@@ -105,7 +134,7 @@ TEST_P(ClassServerTest, TheCommandReadsTheClassOnTheServerAsItsCopyOnDisk) {
   EXPECT_EQ(copy.status, 0) << copy.err;
   EXPECT_EQ(copy.out,
             "name,right,wrong,seconds,unverified,last,drills,ambiguous,practice questions,practice first try,"
-            "practice seconds,sung questions,sung first try\r\nann,24,2,190,0,2025-12-09,2,0,0,0,0,0,0\r\nbob,19,3,155,1,2025-12-09,2,0,0,0,0,0,0\r\n");
+            "practice seconds,sung questions,sung first try\r\nann,24,2,190,0,2025-12-09,2,0,0,0,0,1,0\r\nbob,19,3,155,2,2025-12-09,2,0,0,0,0,1,1\r\n");
   for (int run = 0; run < 2; ++run) {  // the second from the cache
     const Ran read = RunClassCommand({"--user", "teacher", url}, "t-pw", cache);
     EXPECT_EQ(read.status, 0) << read.err;

@@ -31,6 +31,8 @@ TEST(SingLog, WritesReadsAndCounts) {
   const std::string name = "Mary \\Ann\r\nLee";
   ASSERT_TRUE(AppendSingRecord(kSingFileName, Record(name, 1, false)));
   EXPECT_EQ(SingLine(Record("Mary", 1, false)).substr(0, 50), "2026-12-09T17:01:01 4-Z15 C B 2 62 64+12,67-8,68+0");
+  // The whole line, check value too: written by the writer practice.dat shares.
+  EXPECT_EQ(SingLine(Record("Mary", 1, false)), "2026-12-09T17:01:01 4-Z15 C B 2 62 64+12,67-8,68+0 W 1 c4dba4a3 Mary");
   // A torn line from a crash, a foreign one, then more tries.
   std::string bytes = ReadBytes(kSingFileName) + "2026-12-09T17:02:00 4-Z15 C B 2 62 64+1";
   WriteBytes(kSingFileName, bytes);

@@ -111,6 +111,24 @@ TEST(SingJudge, ToleranceAndCounts) {
   EXPECT_FALSE(Judge(SingExercise{}, {}, {}).right) << "an empty exercise is never right";
 }
 
+// One wording of the verdict for both front ends: of the notes asked, those
+// right; an extra note is wrong but never one more to sing.
+TEST(SingJudge, TheVerdictIsWordedOnceWithItsNumbers) {
+  SingExercise e;
+  e.className = "3-11";
+  e.expected = {0, 3, 7};
+  for (const auto& [midi, words] : std::vector<std::pair<std::vector<double>, std::string>>{
+           {{60, 63, 67}, "Right! %1|3-11"},
+           {{}, "No note was heard. Sing a little louder or closer to the microphone."},
+           {{60, 63}, "Not yet: %1 of %2 notes right (%3).|2|3|3-11"},
+           {{60, 63, 67, 70}, "Not yet: %1 of %2 notes right (%3).|3|3|3-11"}}) {
+    const VerdictWords w = WordsOf(e, Judge(e, Sung(midi), {}), midi.size());
+    std::string text = w.source;
+    for (const std::string& a : w.args) text += "|" + a;
+    EXPECT_EQ(text, words);
+  }
+}
+
 // Played notes moved by octaves into each voice, order and pitch classes kept.
 TEST(SingVoiceRange, PlacesEveryNoteWhereTheVoiceSings) {
   const std::vector<int> wide = {43, 61, 50, 66};  // two octaves wide

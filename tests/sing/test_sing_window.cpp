@@ -168,6 +168,11 @@ TEST_F(SingWindowTest, RenderedVoicesAreJudgedShownPlayedAndLogged) {
   EXPECT_EQ(window->Heard().back().pitchClass, (expectedPcs[1].back() + 1) % 12);
   EXPECT_NEAR(window->Heard().back().cents, -40, 12);
   EXPECT_FALSE(window->Right().empty());
+  // Worded as the page words it: the core's text with its numbers.
+  const std::string shown = window->VerdictLabel->text().toStdString();
+  EXPECT_EQ(shown.rfind("Not yet: ", 0), 0u) << shown;
+  EXPECT_NE(shown.find(" of " + std::to_string(expectedPcs[1].size()) + " notes right (" + window->Exercise()->className + ")."),
+            std::string::npos) << shown;
 
   window->AgainButton->click();
   ASSERT_TRUE(WaitForIdle(window));

@@ -110,7 +110,16 @@ class WebSingSession {
     return EventsValue(session_.TakeEvents());
   }
   bool Done() const { return session_.Done(); }
-  val Verdict() const { return VerdictValue(session_.Verdict()); }
+  val Verdict() const {
+    val v = VerdictValue(session_.Verdict());
+    // Worded by the core, as the desktop words it; the page translates it.
+    const VerdictWords words = WordsOf(session_.Exercise(), session_.Verdict(), session_.Notes().size());
+    val args = val::array();
+    for (size_t i = 0; i < words.args.size(); ++i) args.set(i, words.args[i]);
+    v.set("source", std::string(words.source));
+    v.set("args", args);
+    return v;
+  }
 
  private:
   SingSession session_;

@@ -29,6 +29,10 @@ export interface SingVerdict {
   right: boolean;
   notes: NoteVerdict[];
   why: string;  // English, the core's
+  // The verdict in words, the core's: a source text of the context
+  // 'SingVerdict' and what goes in for %1, %2, ...
+  source: string;
+  args: string[];
 }
 
 export interface SingSettings {

@@ -349,10 +349,7 @@ function showTry(wrong: boolean) {
 
 function judged(ex: SingExercise, heard: SungNote[], verdict: SingVerdict) {
   step('');
-  const rightCount = verdict.notes.filter((n) => n.right).length;
-  const text = verdict.right
-    ? t('Right!')
-    : arg(t('Not right: %1 of %2 notes were right.'), rightCount, Math.max(verdict.notes.length, ex.expected.length));
+  const text = arg(tr('SingVerdict', verdict.source), ...verdict.args);
   const v = $('sing-verdict');
   v.textContent = text;
   v.dataset.right = String(verdict.right);

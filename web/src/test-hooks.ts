@@ -6,6 +6,8 @@ import { replaceMidiAccess } from './keyboard';
 import { addressClock } from './clock';
 import { files, page, params, watch } from './page';
 import type { PracticeShown } from './practice';
+import type { SingExercise, SungNote } from './sing-core';
+import { recordSung } from './sing-record';
 import { createSynthNode, loadWorklet, planFrames } from './sound';
 import type { PlannedNote } from './sound';
 
@@ -54,4 +56,7 @@ w.sonorixTest = {
   file: (name: string) => Array.from(files.read(name) ?? []),
   fileNames: () => [...files.files.keys()],
   rowListIndices: () => page.drill.rowListIndices(),
+  // A judged sung try as the sing view records it, without a microphone.
+  sung: (exercise: SingExercise, heard: SungNote[], right: boolean, attempt: number) =>
+    recordSung(exercise, heard, { right, notes: [], why: '', source: '', args: [] }, attempt),
 };

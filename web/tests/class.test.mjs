@@ -126,6 +126,18 @@ test('two students join and drill: each drill is on the server once, in its own 
   assert.deepEqual(dav.newParts('bob'), [bobDrill]);
   // And each drill's error statistics, as its errors.dat took them.
   for (const account of ['ann', 'bob']) assert.equal(readdirSync(dav.folder(account)).filter((n) => n.startsWith('errors.dat.')).length, 1);
+  // A sung try goes as a part of its own: the line sing.dat took, once.
+  const exercise = { kind: 1, setClassList: 3, listIndex: 10, className: '3-11', primeForm: [0, 3, 7], inverted: false,
+    startPitchClass: 0, anyForm: false, played: [60], expected: [3, 7] };
+  const heard = [63.1, 67].map((midi, i) => ({ start: i, end: i + 0.5, midi, pitchClass: Math.round(midi) % 12, cents: Math.round((midi - Math.round(midi)) * 100) }));
+  await ann.page.evaluate(([e, h]) => window.sonorixTest.sung(e, h, true, 1), [exercise, heard]);
+  await idle(ann.page);
+  await waitForStatus(ann.page, 'Saved to the class');
+  const sung = await fileText(ann.page, 'sing.dat');
+  assert.match(sung, /^\S+ 3-11 C A 0 60 63\+10,67\+0 R 1 [0-9a-f]{8} Ann\r\n$/);
+  const singParts = readdirSync(dav.folder('ann')).filter((n) => n.startsWith('sing.dat.'));
+  assert.deepEqual(singParts.map((n) => readFileSync(join(dav.folder('ann'), n), 'latin1')), [sung]);
+  assert.deepEqual(readdirSync(dav.folder('bob')).filter((n) => n.startsWith('sing.dat.')), []);
   // The password went only in the Authorization header, never in an address.
   assert.ok(asked.length > 0 && asked.every((u) => !u.includes('a-pw')));
 

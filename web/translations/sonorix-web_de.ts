@@ -617,20 +617,12 @@
         <translation>Es wurde kein Mikrofon gefunden. Schließen Sie eines an und wählen Sie erneut Start, oder kehren Sie zur Übung zurück.</translation>
     </message>
     <message>
-        <source>Not right: %1 of %2 notes were right.</source>
-        <translation>Nicht richtig: %1 von %2 Tönen waren richtig.</translation>
-    </message>
-    <message>
         <source>Now sing your highest comfortable note…</source>
         <translation>Singen Sie jetzt Ihren höchsten bequemen Ton…</translation>
     </message>
     <message>
         <source>Play the Right Notes</source>
         <translation>Richtige Töne spielen</translation>
-    </message>
-    <message>
-        <source>Right!</source>
-        <translation>Richtig!</translation>
     </message>
     <message>
         <source>Sing it back</source>

@@ -617,20 +617,12 @@
         <translation>No se encontró ningún micrófono. Conecte uno y elija Empezar de nuevo, o vuelva al ejercicio.</translation>
     </message>
     <message>
-        <source>Not right: %1 of %2 notes were right.</source>
-        <translation>No es correcto: %1 de %2 notas eran correctas.</translation>
-    </message>
-    <message>
         <source>Now sing your highest comfortable note…</source>
         <translation>Cante ahora su nota más aguda cómoda…</translation>
     </message>
     <message>
         <source>Play the Right Notes</source>
         <translation>Tocar las notas correctas</translation>
-    </message>
-    <message>
-        <source>Right!</source>
-        <translation>¡Correcto!</translation>
     </message>
     <message>
         <source>Sing it back</source>

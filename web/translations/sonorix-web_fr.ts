@@ -617,20 +617,12 @@
         <translation>Aucun micro n’a été trouvé. Branchez-en un et choisissez à nouveau Commencer, ou revenez à l’exercice.</translation>
     </message>
     <message>
-        <source>Not right: %1 of %2 notes were right.</source>
-        <translation>Pas juste : %1 notes sur %2 étaient justes.</translation>
-    </message>
-    <message>
         <source>Now sing your highest comfortable note…</source>
         <translation>Chantez maintenant votre note aiguë la plus confortable…</translation>
     </message>
     <message>
         <source>Play the Right Notes</source>
         <translation>Jouer les bonnes notes</translation>
-    </message>
-    <message>
-        <source>Right!</source>
-        <translation>Juste !</translation>
     </message>
     <message>
         <source>Sing it back</source>

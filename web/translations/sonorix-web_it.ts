@@ -617,20 +617,12 @@
         <translation>Nessun microfono trovato. Collegane uno e scegli di nuovo Inizia, oppure torna all’esercizio.</translation>
     </message>
     <message>
-        <source>Not right: %1 of %2 notes were right.</source>
-        <translation>Non corretto: %1 note su %2 erano giuste.</translation>
-    </message>
-    <message>
         <source>Now sing your highest comfortable note…</source>
         <translation>Ora canta la tua nota più acuta comoda…</translation>
     </message>
     <message>
         <source>Play the Right Notes</source>
         <translation>Suona le note giuste</translation>
-    </message>
-    <message>
-        <source>Right!</source>
-        <translation>Giusto!</translation>
     </message>
     <message>
         <source>Sing it back</source>
