@@ -113,7 +113,10 @@ void TAssignmentsForm::Show(const AssignmentsAnswer& answer) {
   progress_ = OwnProgress(assignments_, menu_.Lists(), menu_.Person(), today, kReportFileName, kPracticeFileName)
                   .value_or(std::vector<AssignmentProgress>(assignments_.size()));
   Fill();
-  if (answer.outcome == AssignmentsOutcome::Failed)
+  if (answer.outcome == AssignmentsOutcome::Failed && menu_.PasswordNeeded())
+    Say(tr("The class's assignments are on its server: type the class's password (Class › Class Password…) to "
+           "see them."));
+  else if (answer.outcome == AssignmentsOutcome::Failed)
     Say(ClassText(ClassFaultMessage(answer.fault)));
   else if (answer.outcome != AssignmentsOutcome::Done)
     Say(AssignmentText(AssignmentsOutcomeMessage(answer.outcome)));

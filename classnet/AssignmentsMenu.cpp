@@ -21,6 +21,20 @@
 
 namespace {
 
+// A class joined without its password: nothing is read or written (the
+// answer is that the server did not take the account) until it is typed.
+class WithoutPassword final : public AssignmentsPlace {
+ public:
+  explicit WithoutPassword(std::string where) : where_(std::move(where)) {}
+  void Read(std::function<void(AssignmentsAnswer)> done) override { done(Refused()); }
+  void Write(const std::vector<Assignment>&, std::function<void(AssignmentsAnswer)> done) override { done(Refused()); }
+  std::string Where() const override { return where_; }
+
+ private:
+  static AssignmentsAnswer Refused() { return {AssignmentsOutcome::Failed, ClassFault::Unauthorized, {}}; }
+  std::string where_;
+};
+
 // For the catalogues: the core's texts about assignments.
 [[maybe_unused]] const char* const kSources[] = {
     QT_TRANSLATE_NOOP("Assignments", "done"),
@@ -114,6 +128,11 @@ TAssignmentsMenu* TAssignmentsMenu::Of(const QObject* window) {
 AssignmentsPlace& TAssignmentsMenu::Place() {
   const ClassLink& link = classMenu_.Link();
   const auto connection = link.Joined() ? link.Connection() : std::nullopt;
+  if (link.Joined() && !connection) {
+    if (!withoutPassword_ || withoutPassword_->Where() != link.Address())
+      withoutPassword_ = std::make_unique<WithoutPassword>(link.Address());
+    return *withoutPassword_;
+  }
   if (!connection) return folder_;
   const std::string key = link.Address() + "\n" + link.Account();
   if (!server_ || serverKey_ != key) {
@@ -121,6 +140,11 @@ AssignmentsPlace& TAssignmentsMenu::Place() {
     serverKey_ = key;
   }
   return *server_;
+}
+
+bool TAssignmentsMenu::PasswordNeeded() const {
+  const ClassLink& link = classMenu_.Link();
+  return link.Joined() && !link.HasPassword();
 }
 
 bool TAssignmentsMenu::MayEdit() const {

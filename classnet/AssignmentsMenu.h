@@ -28,6 +28,9 @@ class TAssignmentsMenu : public QObject {
 
   // The place as the device is now: a class joined, or the data folder.
   AssignmentsPlace& Place();
+  // A class is joined but its password is not known this time: its
+  // assignments cannot be read, and the data folder's are not the class's.
+  bool PasswordNeeded() const;
   // The teacher writes the data folder's file; on a class server only the
   // server decides, and a student's account is told so.
   bool MayEdit() const;
@@ -58,6 +61,7 @@ class TAssignmentsMenu : public QObject {
   QtScheduler scheduler_;
   FolderAssignments folder_;
   std::unique_ptr<ServerAssignments> server_;
+  std::unique_ptr<AssignmentsPlace> withoutPassword_;
   std::string serverKey_;
   AssignmentRun run_;
   QString title_;  // the drill window's own title

@@ -1136,6 +1136,10 @@
         <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
         <translation>„%1“ löschen? Die Übungen der Lernenden bleiben, wie sie sind.</translation>
     </message>
+    <message>
+        <source>The class&apos;s assignments are on its server: type the class&apos;s password (Class › Class Password…) to see them.</source>
+        <translation>Die Aufgaben der Klasse liegen auf ihrem Server: Geben Sie das Passwort der Klasse ein (Klasse › Passwort der Klasse…), um sie zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>TAssignmentsMenu</name>

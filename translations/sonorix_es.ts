@@ -1136,6 +1136,10 @@
         <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
         <translation>¿Borrar «%1»? Los ejercicios de los alumnos quedan como están.</translation>
     </message>
+    <message>
+        <source>The class&apos;s assignments are on its server: type the class&apos;s password (Class › Class Password…) to see them.</source>
+        <translation>Las tareas de la clase están en su servidor: escriba la contraseña de la clase (Clase › Contraseña de la clase…) para verlas.</translation>
+    </message>
 </context>
 <context>
     <name>TAssignmentsMenu</name>

@@ -1136,6 +1136,10 @@
         <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
         <translation>Supprimer « %1 » ? Les exercices des élèves restent tels quels.</translation>
     </message>
+    <message>
+        <source>The class&apos;s assignments are on its server: type the class&apos;s password (Class › Class Password…) to see them.</source>
+        <translation>Les devoirs de la classe sont sur son serveur&#xa0;: saisissez le mot de passe de la classe (Classe › Mot de passe de la classe…) pour les voir.</translation>
+    </message>
 </context>
 <context>
     <name>TAssignmentsMenu</name>

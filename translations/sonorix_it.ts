@@ -1136,6 +1136,10 @@
         <source>Delete &quot;%1&quot;? The students&apos; drills stay as they are.</source>
         <translation>Eliminare «%1»? Gli esercizi degli studenti restano come sono.</translation>
     </message>
+    <message>
+        <source>The class&apos;s assignments are on its server: type the class&apos;s password (Class › Class Password…) to see them.</source>
+        <translation>I compiti della classe sono sul suo server: digita la password della classe (Classe › Password della classe…) per vederli.</translation>
+    </message>
 </context>
 <context>
     <name>TAssignmentsMenu</name>

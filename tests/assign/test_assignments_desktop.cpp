@@ -32,6 +32,7 @@
 #include "ClassMenu.h"
 #include "DataFile.h"
 #include "DrillWindowTest.h"
+#include "Storage.h"
 #include "Sxlogin.h"
 
 namespace {
@@ -124,6 +125,26 @@ TEST_F(AssignmentsDesktopTest, EachStudentSeesTheStatusesOfTheFixtureClass) {
     editor.show();
     SaveScreen("desktop-assignments-teacher.png");
   }
+}
+
+// Joined to a class on a server, its password not remembered: the data
+// folder's assignments.txt is not the class's, so neither the window nor the
+// notice after the login shows it; the window says how to read the class's.
+TEST_F(AssignmentsDesktopTest, AClassJoinedWithoutItsPasswordShowsNoOtherAssignments) {
+  ASSERT_TRUE(DataStorage().Replace(AccountFile("classlink.dat"),
+                                    "address https://class.example/Theory%201/\r\naccount bob\r\n"));
+  CreateAndShowLoggedIn("Bob");
+  TAssignmentsMenu* menu = TAssignmentsMenu::Of(Form1);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(TClassMenu::Of(Form1)->Link().Joined());
+  EXPECT_TRUE(menu->PasswordNeeded());
+  emit LoginForm->finished(QDialog::Accepted);
+  QApplication::processEvents();
+  EXPECT_EQ(menu->DueLabel->text(), "");  // Bob has one due this week in the data folder's file
+  TAssignmentsForm form(*menu, Form1);
+  EXPECT_EQ(form.List->topLevelItemCount(), 0);
+  EXPECT_TRUE(form.Message->text().contains("Class Password")) << form.Message->text().toStdString();
+  EXPECT_EQ(form.Message->accessibleName(), form.Message->text());
 }
 
 TEST_F(AssignmentsDesktopTest, StartDrillsTheAssignmentAndStopGivesTheOwnSettingsBack) {
