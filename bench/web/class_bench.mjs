@@ -83,7 +83,8 @@ async function readClass(page, address) {
                 ms: end - start,
                 longest,
                 steps: values.size,
-                rows: document.querySelectorAll('#co-table tbody tr').length,
+                // Only the rows in view are drawn: the table says how many there are.
+                rows: Number(document.getElementById('co-table').getAttribute('aria-rowcount')) - 1,
                 assignments: document.querySelectorAll('#co-assign-table thead th').length - 1,
                 assignCells: document.querySelector('#co-assign-table tbody')?.textContent ?? '',
                 foldersRead: Number(document.getElementById('class-overview-dialog').dataset.foldersRead),
