@@ -12,6 +12,10 @@ import { $, act, download, page, showModal } from './page';
 // and a row's height until one is drawn to measure.
 const rowsBeyond = 10;
 const rowGuessPx = 24;
+// High-score tables longer than this wait a frame before the next is drawn.
+const rowsAtOnce = 40;
+// After the browser has drawn what was put in.
+const nextFrame = () => new Promise<void>((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -211,6 +215,9 @@ class OverviewDialog {
   private reading = false;
   private fault = '';
   private cancelled = false;
+  private draws = 0;
+  private scoreDraws = 0;
+  private drawnFor: ClassOverview | null | undefined = undefined;
 
   constructor() {
     $('co-read').addEventListener('click', () => void this.read());
@@ -225,7 +232,10 @@ class OverviewDialog {
         }
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
-    document.addEventListener('sonorix-language', () => void this.draw());
+    document.addEventListener('sonorix-language', () => {
+      this.drawnFor = undefined;
+      void this.draw();
+    });
     // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
     window.addEventListener('beforeprint', () => {
       if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
@@ -305,18 +315,26 @@ class OverviewDialog {
     if (this.reading) summary.textContent = arg(t('%1 — reading the logs…'), this.folder());
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
+    drawAssignmentTable(o, () => void this.draw());
+    // The figures shown are drawn again only when they changed: a reread starts without laying the page out anew.
+    if (o === this.drawnFor) {
+      if (!this.reading) $('co-reading').hidden = true;
+      return;
+    }
+    this.drawnFor = o;
     $('co-table-caption').textContent = t('Class');
     this.table.draw(o?.rows ?? []);
-    drawAssignmentTable(o, () => void this.draw());
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
       (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
-    this.drawScores(o);
+    const scores = this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
     $('co-report').replaceChildren();
     $('co-students').replaceChildren();
-    $('co-reading').hidden = !this.reading;
+    const mine = ++this.draws;
+    await scores;
+    if (mine === this.draws) $('co-reading').hidden = !this.reading;
   }
 
   private folder() {
@@ -336,18 +354,21 @@ class OverviewDialog {
     return text;
   }
 
-  private drawScores(o: ClassOverview | null) {
+  // One table a frame: the six of a class of hundreds laid out at once take longer than one.
+  private async drawScores(o: ClassOverview | null) {
     const host = $('co-scores');
-    host.replaceChildren(
-      ...Array.from({ length: 6 }, (_, mode) => {
-        const table = el('table', '', 'co-table co-score');
-        const caption = el('caption', modeLong(mode));
-        table.append(caption, el('thead'), el('tbody'));
-        fillList(table, [own('Place'), t('Name'), own('Score')],
-          (o?.highScores[mode] ?? []).map((e, i) => [`${i + 1}.`, e.name || t('(no name)'), e.score]), [true, false, true]);
-        return table;
-      }),
-    );
+    const mine = ++this.scoreDraws;
+    host.replaceChildren();
+    for (let mode = 0; mode < 6; ++mode) {
+      if (mode > 0 && (o?.highScores[mode - 1].length ?? 0) > rowsAtOnce) await nextFrame();
+      if (mine !== this.scoreDraws) return;
+      const table = el('table', '', 'co-table co-score');
+      const caption = el('caption', modeLong(mode));
+      table.append(caption, el('thead'), el('tbody'));
+      fillList(table, [own('Place'), t('Name'), own('Score')],
+        (o?.highScores[mode] ?? []).map((e, i) => [`${i + 1}.`, e.name || t('(no name)'), e.score]), [true, false, true]);
+      host.append(table);
+    }
   }
 
   private legend() {
