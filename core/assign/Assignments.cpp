@@ -365,7 +365,7 @@ std::string ProgressText(const Assignment& assignment, const AssignmentProgress&
 }
 
 AssignmentJudge::AssignmentJudge(std::vector<Assignment> assignments, const PracticeLists& lists)
-    : assignments_(std::move(assignments)) {
+    : assignments_(std::move(assignments)), lists_(lists) {
   const std::vector<std::string>* byCardinality[2] = {&lists.trichords, &lists.tetrachords};
   for (int32_t c = 0; c < 2; ++c)
     for (size_t i = 0; i < byCardinality[c]->size(); ++i)
@@ -403,26 +403,15 @@ AssignmentJudge::AssignmentJudge(std::vector<Assignment> assignments, const Prac
     t.state = NormaliseFilterState(t.state);
     targets_.push_back(std::move(t));
   }
-  // Every setting the tallies depend on; the title, instructions and play mode do not count.
-  for (const Assignment& a : assignments_) {
-    key_ += std::to_string(a.cardinality) + ' ' + (a.allClasses ? "all" : "some");
-    for (const std::string& c : a.classes) key_ += ' ' + c;
-    key_ += ' ' + std::to_string(a.range) + ' ' + std::to_string(static_cast<int>(a.goal)) + ' ' +
-            std::to_string(a.count) + ' ' + std::to_string(a.right) + ' ' + std::to_string(a.percent) + ' ' +
-            std::to_string(a.start) + ' ' + std::to_string(a.due) + '\n';
-  }
+  // The assignments as the file has them: every setting the tallies depend on.
+  key_ = FormatAssignments(assignments_);
   for (const std::vector<std::string>* list : byCardinality) {
     for (const std::string& name : *list) key_ += name + ' ';
     key_ += '\n';
   }
 }
 
-AssignmentJudge AssignmentJudge::Blank() const {
-  AssignmentJudge blank = *this;
-  blank.people_.clear();
-  blank.byName_.clear();
-  return blank;
-}
+AssignmentJudge AssignmentJudge::Blank() const { return AssignmentJudge(assignments_, lists_); }
 
 // Per person: its name's length, ':' and the name, then per assignment the
 // tally's drills, tried, seconds and its first-try counts (how many, then each).
@@ -457,7 +446,7 @@ bool AssignmentJudge::AddTalliesText(std::string_view text) {
     n = static_cast<int32_t>(v);
     return true;
   };
-  std::vector<std::pair<std::string, Tallies>> read;
+  std::map<std::string, Tallies> read;
   int64_t people = 0;
   if (!number(people)) return false;
   for (int64_t p = 0; p < people; ++p) {
@@ -475,7 +464,8 @@ bool AssignmentJudge::AddTalliesText(std::string_view text) {
       for (int32_t& f : t.firstTry)
         if (!small(f)) return false;
     }
-    read.emplace_back(std::move(name), std::move(tallies));
+    // Each person once in a text.
+    if (!read.emplace(std::move(name), std::move(tallies)).second) return false;
   }
   if (!text.empty()) return false;
   for (auto& [name, tallies] : read) {

