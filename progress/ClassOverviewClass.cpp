@@ -97,9 +97,8 @@ void TClassOverviewForm::FetchServerClass(const ClassConnection& connection, Tra
     Catalogue catalogue;
     catalogue.Load(kCatalogueFileName);
     judge = std::make_shared<AssignmentJudge>(assignments, ListsOf(catalogue));
-    fetch_->SetFolderSink([judge](const std::string& account, const FolderFiles& files) {
-      JudgeFolder(*judge, PersonKey(account), files);
-    });
+    // An unchanged folder is judged from what was kept of it, as its figures are.
+    fetch_->SetFolderJudge(KeptFolderJudge([judge] { return judge.get(); }));
   }
   fetch_->Start(
       [this](FetchProgress p) { LoadProgress->setValue(p.total > 0 ? p.done * 100 / p.total : 0); },

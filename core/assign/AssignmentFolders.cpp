@@ -17,3 +17,25 @@ void JudgeFolder(AssignmentJudge& judge, const std::string& person, const Folder
     judge.AddPractice(r);
   }
 }
+
+FolderJudge KeptFolderJudge(std::function<AssignmentJudge*()> judge) {
+  AssignmentJudge* now = judge();
+  FolderJudge out;
+  if (!now) return out;
+  out.key = now->Key();
+  out.judge = [judge](const std::string& account, const FolderFiles& files) {
+    AssignmentJudge* into = judge();
+    if (!into) return std::string();
+    // Judged alone, so that what is kept is this folder's work only.
+    AssignmentJudge one = into->Blank();
+    JudgeFolder(one, PersonKey(account), files);
+    std::string kept = one.TalliesText();
+    into->AddTalliesText(kept);
+    return kept;
+  };
+  out.again = [judge](const std::string&, std::string_view kept) {
+    AssignmentJudge* into = judge();
+    return into && into->AddTalliesText(kept);
+  };
+  return out;
+}

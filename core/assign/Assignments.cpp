@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "ProgressFigures.h"
@@ -364,7 +365,7 @@ std::string ProgressText(const Assignment& assignment, const AssignmentProgress&
 }
 
 AssignmentJudge::AssignmentJudge(std::vector<Assignment> assignments, const PracticeLists& lists)
-    : assignments_(std::move(assignments)) {
+    : assignments_(std::move(assignments)), lists_(lists) {
   const std::vector<std::string>* byCardinality[2] = {&lists.trichords, &lists.tetrachords};
   for (int32_t c = 0; c < 2; ++c)
     for (size_t i = 0; i < byCardinality[c]->size(); ++i)
@@ -402,6 +403,90 @@ AssignmentJudge::AssignmentJudge(std::vector<Assignment> assignments, const Prac
     t.state = NormaliseFilterState(t.state);
     targets_.push_back(std::move(t));
   }
+  // The assignments as the file has them: every setting the tallies depend on.
+  key_ = FormatAssignments(assignments_);
+  for (const std::vector<std::string>* list : byCardinality) {
+    for (const std::string& name : *list) key_ += name + ' ';
+    key_ += '\n';
+  }
+}
+
+AssignmentJudge AssignmentJudge::Blank() const { return AssignmentJudge(assignments_, lists_); }
+
+// Per person: its name's length, ':' and the name, then per assignment the
+// tally's drills, tried, seconds and its first-try counts (how many, then each).
+std::string AssignmentJudge::TalliesText() const {
+  std::string text = std::to_string(people_.size());
+  for (const auto& [name, tallies] : people_) {
+    text += ' ' + std::to_string(name.size()) + ':' + name;
+    for (const Tally& t : tallies) {
+      text += ' ' + std::to_string(t.drills) + ' ' + std::to_string(t.tried) + ' ' + std::to_string(t.seconds) + ' ' +
+              std::to_string(t.firstTry.size());
+      for (int32_t n : t.firstTry) text += ' ' + std::to_string(n);
+    }
+  }
+  return text;
+}
+
+bool AssignmentJudge::AddTalliesText(std::string_view text) {
+  const auto number = [&text](int64_t& n) {
+    const auto [at, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || n < 0 || n > INT32_MAX * int64_t{1000}) return false;
+    text.remove_prefix(static_cast<size_t>(at - text.data()));
+    return true;
+  };
+  const auto then = [&text](char c) {
+    if (text.empty() || text.front() != c) return false;
+    text.remove_prefix(1);
+    return true;
+  };
+  const auto small = [&](int32_t& n) {
+    int64_t v = 0;
+    if (!then(' ') || !number(v) || v > INT32_MAX) return false;
+    n = static_cast<int32_t>(v);
+    return true;
+  };
+  std::map<std::string, Tallies> read;
+  int64_t people = 0;
+  if (!number(people)) return false;
+  for (int64_t p = 0; p < people; ++p) {
+    int64_t size = 0;
+    if (!then(' ') || !number(size) || !then(':') || static_cast<uint64_t>(size) > text.size()) return false;
+    std::string name(text.substr(0, static_cast<size_t>(size)));
+    text.remove_prefix(static_cast<size_t>(size));
+    Tallies tallies(assignments_.size());
+    for (size_t n = 0; n < tallies.size(); ++n) {
+      Tally& t = tallies[n];
+      int32_t slots = 0;
+      if (!small(t.drills) || !small(t.tried) || !then(' ') || !number(t.seconds) || !small(slots)) return false;
+      if (slots != 0 && slots != targets_[n].slotCount) return false;
+      t.firstTry.resize(static_cast<size_t>(slots));
+      for (int32_t& f : t.firstTry)
+        if (!small(f)) return false;
+    }
+    // Each person once in a text.
+    if (!read.emplace(std::move(name), std::move(tallies)).second) return false;
+  }
+  if (!text.empty()) return false;
+  for (auto& [name, tallies] : read) {
+    Tallies& here = people_[name];
+    if (here.empty()) here.resize(assignments_.size());
+    for (size_t n = 0; n < here.size(); ++n) {
+      Tally& h = here[n];
+      const Tally& t = tallies[n];
+      h.drills += t.drills;
+      h.tried += t.tried;
+      h.seconds += t.seconds;
+      if (!t.firstTry.empty()) {
+        if (h.firstTry.empty()) h.firstTry.assign(t.firstTry.size(), 0);
+        for (size_t s = 0; s < t.firstTry.size(); ++s) h.firstTry[s] += t.firstTry[s];
+      }
+      // As AddPractice counts it: a class that reached K once.
+      const int32_t k = assignments_[n].count;
+      h.reached = k < 1 ? 0 : static_cast<int32_t>(std::count_if(h.firstTry.begin(), h.firstTry.end(), [k](int32_t f) { return f >= k; }));
+    }
+  }
+  return true;
 }
 
 AssignmentJudge::Tallies& AssignmentJudge::TalliesOf(const std::string& name) {

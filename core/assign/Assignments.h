@@ -162,6 +162,18 @@ class AssignmentJudge {
   std::vector<PersonAssignments> Rows(int32_t today) const;
   const std::vector<Assignment>& Assignments() const { return assignments_; }
 
+  // A judge of the same assignments with no one in it: for judging one
+  // account folder alone and keeping what it gave.
+  AssignmentJudge Blank() const;
+  // What the judging depends on besides the records: the assignments' settings
+  // and the catalogue's classes. Text kept of one judge is for another of the same key.
+  const std::string& Key() const { return key_; }
+  // Everyone's work so far, without today: Rows(today) of a judge that took
+  // this text is what this judge's would be.
+  std::string TalliesText() const;
+  // Adds the text's people to those here; false (nothing added) when it is damaged.
+  bool AddTalliesText(std::string_view text);
+
  private:
   struct Target {
     bool usable = true;  // every class known
@@ -180,6 +192,7 @@ class AssignmentJudge {
   Tallies& TalliesOf(const std::string& name);
 
   std::vector<Assignment> assignments_;
+  PracticeLists lists_;
   std::vector<Target> targets_;
   std::vector<AssignmentWarning> warnings_;
   // "3-11" -> cardinality index and list index.
@@ -187,4 +200,5 @@ class AssignmentJudge {
   std::map<std::string, Tallies> people_;
   // Each name as logged to its row, so that a name is decoded once.
   std::unordered_map<std::string, Tallies*> byName_;
+  std::string key_;
 };

@@ -61,6 +61,12 @@ std::string ClassFetch::FiguresCacheName(const std::string& account) const {
   return name;
 }
 
+std::string ClassFetch::JudgedCacheName(const std::string& account) const {
+  std::string name = CacheName(account);
+  name.insert(name.size() - 4, "-judged");
+  return name;
+}
+
 void ClassFetch::Start(std::function<void(FetchProgress)> progress, std::function<void(ClassFetchResult)> done) {
   Cancel();
   *alive_ = false;
@@ -176,6 +182,12 @@ void ClassFetch::Listed(const std::shared_ptr<Folder>& folder, const DavListing&
     if (key != 0 && !folderSink_)
       if (auto text = cache_.ReadAll(FiguresCacheName(folder->account)))
         folder->figures = ParseFolderFigures(*text, key, today_);
+    // The judge takes what it kept of these very files, or the folder is read for it too.
+    if (folder->figures && judge_.judge) {
+      const auto text = cache_.ReadAll(JudgedCacheName(folder->account));
+      const auto kept = text ? ParseFolderJudged(*text, key, judge_.key) : std::nullopt;
+      if (!kept || !judge_.again(folder->account, *kept)) folder->figures.reset();
+    }
     if (folder->figures) {
       folder->cached = static_cast<int>(tags.size());
       FolderDone(folder);
@@ -248,8 +260,14 @@ void ClassFetch::FolderDone(const std::shared_ptr<Folder>& folder) {
     cache_.Replace(CacheName(folder->account), FolderCacheText(folder->account, kept));
   folder->known.clear();
   result_.cached += folder->cached;
+  ++result_.read;
   if (folderSink_) folderSink_(folder->account, files);
   folder->key = FolderKey(folder->account, std::move(tags));
+  if (judge_.judge) {
+    const std::string kept = judge_.judge(folder->account, files);
+    // Written before the figures: figures without it are read again for the judge.
+    if (folder->key != 0) cache_.Replace(JudgedCacheName(folder->account), FolderJudgedText(kept, folder->key, judge_.key));
+  }
   folder->reader = std::make_unique<FolderReader>(folder->account, files, today_);
   ReadSome(folder);
 }

@@ -36,6 +36,18 @@ struct ClassFetchResult {
   std::vector<std::string> unreadable;
   int fetched = 0;  // files got over the network
   int cached = 0;   // files unchanged, taken from the cache
+  int read = 0;     // account folders read afresh; the others' figures were kept
+};
+
+// Judges each account folder as it is read, and keeps what it made of it
+// with the folder's figures, so that an unchanged folder is judged again
+// from that alone.
+struct FolderJudge {
+  std::string key;  // what the kept text depends on besides the folder's files
+  // The folder's part files judged; gives what to keep.
+  std::function<std::string(const std::string& account, const FolderFiles& files)> judge;
+  // What was kept of the same files, judged again; false when it was of no use (then the files are read).
+  std::function<bool(const std::string& account, std::string_view kept)> again;
 };
 
 class ClassFetch {
@@ -62,10 +74,13 @@ class ClassFetch {
     folderSink_ = std::move(sink);
   }
 
+  void SetFolderJudge(FolderJudge judge) { judge_ = std::move(judge); }
+
   // The cache files of one account folder of this class: its part files, and
   // the figures read from them.
   std::string CacheName(const std::string& account) const;
   std::string FiguresCacheName(const std::string& account) const;
+  std::string JudgedCacheName(const std::string& account) const;
 
  private:
   struct Folder;
@@ -96,6 +111,7 @@ class ClassFetch {
   std::function<void(FetchProgress)> onProgress_;
   std::function<void(ClassFetchResult)> onDone_;
   std::function<void(const std::string&, const FolderFiles&)> folderSink_;
+  FolderJudge judge_;
   // Answers and steps of a read that ended are dropped.
   std::shared_ptr<bool> alive_;
 };
@@ -117,5 +133,9 @@ std::map<std::string, CachedFile> ParseFolderCache(std::string_view text, const 
 std::string FolderFiguresText(const FolderReading& folder, uint64_t key, int32_t today);
 // nullopt when damaged, or for another key or day: then the folder is read again.
 std::optional<FolderReading> ParseFolderFigures(std::string_view text, uint64_t key, int32_t today);
+// What a FolderJudge kept of the folder whose files give `key` (FolderKey),
+// for the judge of `judgeKey`; nullopt when damaged or for another folder or judge.
+std::string FolderJudgedText(std::string_view kept, uint64_t key, const std::string& judgeKey);
+std::optional<std::string> ParseFolderJudged(std::string_view text, uint64_t key, const std::string& judgeKey);
 // Of the account and its part files' names and tags; 0 (no key) when a tag is weak or missing.
 uint64_t FolderKey(const std::string& account, std::vector<std::pair<std::string, std::string>> namesAndTags);

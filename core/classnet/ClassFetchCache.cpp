@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kCacheMagic = "sonorix class files 1\r\n";
 constexpr std::string_view kFiguresMagic = "sonorix class figures 2\r\n";
+constexpr std::string_view kJudgedMagic = "sonorix class judged 1\r\n";
 
 }  // namespace
 
@@ -215,6 +216,31 @@ std::optional<FolderReading> ParseFolderFigures(std::string_view text, uint64_t 
   }
   if (!in.ok || in.text.find_first_not_of(' ') != std::string_view::npos) return std::nullopt;
   return folder;
+}
+
+namespace {
+std::string JudgedHead(uint64_t key, const std::string& judgeKey, std::string_view kept) {
+  char head[96];
+  std::snprintf(head, sizeof head, "%016llx %016llx %016llx %zu", static_cast<unsigned long long>(key),
+                static_cast<unsigned long long>(ClassCacheHash(judgeKey)),
+                static_cast<unsigned long long>(ClassCacheHash(kept)), kept.size());
+  return head;
+}
+}  // namespace
+
+std::string FolderJudgedText(std::string_view kept, uint64_t key, const std::string& judgeKey) {
+  return std::string(kJudgedMagic) + JudgedHead(key, judgeKey, kept) + "\r\n" + std::string(kept) + "\r\nend\r\n";
+}
+
+std::optional<std::string> ParseFolderJudged(std::string_view text, uint64_t key, const std::string& judgeKey) {
+  if (key == 0 || text.substr(0, kJudgedMagic.size()) != kJudgedMagic) return std::nullopt;
+  text.remove_prefix(kJudgedMagic.size());
+  const std::string_view head = Line(text);
+  constexpr std::string_view kEnd = "\r\nend\r\n";
+  if (text.size() < kEnd.size() || text.substr(text.size() - kEnd.size()) != kEnd) return std::nullopt;
+  const std::string_view kept = text.substr(0, text.size() - kEnd.size());
+  if (head != JudgedHead(key, judgeKey, kept)) return std::nullopt;
+  return std::string(kept);
 }
 
 uint64_t FolderKey(const std::string& account, std::vector<std::pair<std::string, std::string>> namesAndTags) {

@@ -188,3 +188,44 @@ TEST(AssignmentStatus, TableAndFile) {
                       "\"done\": 2, \"goal\": 2, \"due\": \"" + IsoDate(kToday - 1) + "\"}"),
             std::string::npos);
 }
+
+// What a folder's work was kept as, judged again on another day, is what its
+// records give then: split by person and kind, in any order, and merged per person.
+TEST(AssignmentStatus, KeptTalliesJudgeAsTheRecordsDo) {
+  const PracticeLists lists = ShippedLists();
+  const ClassFiles c = MakeClass(lists, kToday);
+  const AssignmentFile file = ParseAssignments(c.assignments);
+  const AssignmentJudge whole = Judge(c, file.assignments, lists);
+  // Each person's drills and practice kept apart, as if in folders of their own.
+  std::vector<std::string> kept;
+  for (const std::string name : {"Ann", "Bob", "Cleo"}) {
+    AssignmentJudge drills = whole.Blank(), practice = whole.Blank();
+    for (const LoggedDrill& d : ParseReportLog(c.report).drills)
+      if (d.person == name) drills.AddDrill(d);
+    for (const PracticeRecord& r : ParsePracticeLog(c.practice).records)
+      if (r.person == name) practice.AddPractice(r);
+    kept.push_back(practice.TalliesText());
+    kept.push_back(drills.TalliesText());
+  }
+  AssignmentJudge people = whole.Blank();
+  for (const std::string& name : ParsePeople(c.people).names) people.AddPerson(name);
+  kept.push_back(people.TalliesText());
+  AssignmentJudge again = whole.Blank();
+  for (const std::string& text : kept) ASSERT_TRUE(again.AddTalliesText(text)) << text;
+  for (int32_t today : {kToday - 2, kToday, kToday + 8}) EXPECT_EQ(Texts(again, today), Texts(whole, today)) << today;
+
+  // Damaged or cut short: refused, and nothing of it added.
+  const std::string ann = kept[0];
+  AssignmentJudge none = whole.Blank();
+  for (const std::string& bad : std::vector<std::string>{ann.substr(0, ann.size() - 2), ann + " 1", "1 9:Ann", "",
+                                                         "x" + ann, "1 3:Ann 1 1 -1 0 0 0 0 0 0 0 0 0"})
+    EXPECT_FALSE(none.AddTalliesText(bad)) << bad;
+  EXPECT_TRUE(none.Rows(kToday).empty());
+  // Kept for other assignments it is refused too, and another due date is another key.
+  AssignmentJudge fewer({file.assignments[0]}, lists);
+  EXPECT_FALSE(fewer.AddTalliesText(ann));
+  std::vector<Assignment> later = file.assignments;
+  later[0].due += 1;
+  EXPECT_EQ(AssignmentJudge(file.assignments, lists).Key(), whole.Key());
+  EXPECT_NE(AssignmentJudge(later, lists).Key(), whole.Key());
+}

@@ -551,3 +551,77 @@ TEST_F(ClassFetchTest, AnUnchangedFolderIsNotReadAgainAndAChangedOneNeverShowsOl
     }
   ExpectSameFigures(Fetch().reading, ReadClass(now, kToday));
 }
+
+// A judge of the folders (the assignments') gets back what it kept of an
+// unchanged folder instead of its files: nothing fetched, nothing read again;
+// a changed folder, another judge, or a kept text it refuses has the files read.
+TEST_F(ClassFetchTest, AJudgeOfTheFoldersHearsWhatItKeptOfAnUnchangedFolder) {
+  std::map<std::string, std::string> judged, heard;
+  bool refuse = false;
+  const auto judge = [&](const std::string& key) {
+    FolderJudge j;
+    j.key = key;
+    j.judge = [&judged, key](const std::string& account, const FolderFiles& files) {
+      std::string kept = key + ":";
+      for (const auto& [name, bytes] : files) kept += name + "=" + std::to_string(bytes.size()) + "\r\n";
+      judged[account] = kept;
+      return kept;
+    };
+    j.again = [&heard, &refuse](const std::string& account, std::string_view kept) {
+      if (refuse && account == "bob") return false;
+      heard[account] = std::string(kept);
+      return true;
+    };
+    return j;
+  };
+  const auto fetchWith = [&](const std::string& key) {
+    judged.clear();
+    heard.clear();
+    server.log.clear();
+    ClassFetch f(teacher, server, loop, cache, "cache/", kToday);
+    f.SetFolderJudge(judge(key));
+    return Fetch(f);
+  };
+  const ClassFetchResult first = fetchWith("one");
+  ASSERT_EQ(first.fault, ClassFault::None);
+  EXPECT_EQ(first.read, 3);
+  ASSERT_EQ(judged.size(), 3u);
+  EXPECT_TRUE(heard.empty());
+  const std::map<std::string, std::string> kept = judged;
+
+  const ClassFetchResult again = fetchWith("one");
+  EXPECT_EQ(server.Count("GET"), 0);
+  EXPECT_EQ(again.read, 0);
+  EXPECT_TRUE(judged.empty());
+  EXPECT_EQ(heard, kept);
+  ExpectSameFigures(again.reading, first.reading);
+
+  // Other assignments: every folder judged afresh, from the files' copies.
+  EXPECT_EQ(fetchWith("two").read, 3);
+  EXPECT_EQ(server.Count("GET"), 0);
+  EXPECT_EQ(judged.size(), 3u);
+  EXPECT_EQ(judged["ann"].substr(0, 4), "two:");
+
+  // A kept text refused, or damaged: that folder is read and judged again.
+  refuse = true;
+  ClassFetchResult some = fetchWith("two");
+  EXPECT_EQ(some.read, 1);
+  EXPECT_EQ(judged.count("bob"), 1u);
+  refuse = false;
+  std::string& annKept = cache.files[fetch.JudgedCacheName("ann")];
+  annKept[annKept.size() - 12] ^= 1;
+  some = fetchWith("two");
+  EXPECT_EQ(some.read, 1);
+  EXPECT_EQ(judged.count("ann"), 1u);
+  ExpectSameFigures(some.reading, first.reading);
+
+  // A file changed: that folder is judged with it, the others are heard from what was kept.
+  server.Put("/class/Theory 1/bob/report.dat.b1.00000001", Drill("Bob", kToday, 40, 0, 90));
+  const ClassFetchResult changed = fetchWith("two");
+  EXPECT_EQ(changed.read, 1);
+  EXPECT_EQ(server.Count("GET"), 1);
+  ASSERT_EQ(judged.count("bob"), 1u);
+  EXPECT_NE(judged["bob"].find("report.dat.b1.00000001="), std::string::npos);
+  EXPECT_EQ(heard.size(), 2u);
+  EXPECT_EQ(heard.count("bob"), 0u);
+}

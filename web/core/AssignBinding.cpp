@@ -57,7 +57,7 @@ class WebAssignments {
     SetPageAssignmentColumns([this](bool dueThisWeekOnly) { return Columns(dueThisWeekOnly); });
   }
   ~WebAssignments() {
-    if (PageFolderSink()) SetPageFolderSink(nullptr);
+    SetPageFolderJudge({});
     SetPageAssignmentColumns(nullptr);
   }
   WebAssignments(const WebAssignments&) = delete;
@@ -148,12 +148,10 @@ class WebAssignments {
     pending_ = std::make_unique<AssignmentJudge>(file_.assignments, lists_);
     // Without assignments the overview keeps its cache of each folder's figures.
     if (file_.assignments.empty()) return;
-    SetPageFolderSink([this](const std::string& account, const FolderFiles& folder) {
-      if (pending_) JudgeFolder(*pending_, PersonKey(account), folder);
-    });
+    SetPageFolderJudge(KeptFolderJudge([this]() { return pending_.get(); }));
   }
   void ClassDone(bool read) {
-    SetPageFolderSink(nullptr);
+    SetPageFolderJudge({});
     if (read && pending_) {
       judged_ = std::move(pending_);
       judgedToday_ = Today();
@@ -216,14 +214,14 @@ EMSCRIPTEN_BINDINGS(sonorix_assign) {
 }
 
 namespace {
-PageFolderSinkFn& Sink() {
-  static PageFolderSinkFn sink;
-  return sink;
+FolderJudge& PageJudge() {
+  static FolderJudge judge;
+  return judge;
 }
 }  // namespace
 
-const PageFolderSinkFn& PageFolderSink() { return Sink(); }
-void SetPageFolderSink(PageFolderSinkFn sink) { Sink() = std::move(sink); }
+const FolderJudge& PageFolderJudge() { return PageJudge(); }
+void SetPageFolderJudge(FolderJudge judge) { PageJudge() = std::move(judge); }
 
 namespace {
 PageAssignmentColumnsFn& Columns() {

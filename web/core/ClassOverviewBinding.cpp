@@ -80,6 +80,7 @@ struct OverviewValue {
   emscripten::val confusions = emscripten::val::array();
   emscripten::val highScores = emscripten::val::array();
   int fetched = 0;
+  int read = 0;        // account folders read afresh, not from their kept figures
   int unreadable = 0;  // account folders closed to this account
   emscripten::val students = emscripten::val::array();
 };
@@ -135,7 +136,7 @@ class WebClassOverview {
     // while the page works through the answers it already has.
     fetch_->SetRequestsInFlight(16);
     // The assignments' statuses hear the folders as they are read.
-    if (PageFolderSink()) fetch_->SetFolderSink(PageFolderSink());
+    if (PageFolderJudge().judge) fetch_->SetFolderJudge(PageFolderJudge());
     fetch_->Start(
         [this](FetchProgress p) { listener_.call<void>("progress", p.done, p.total); },
         [this, today](ClassFetchResult result) {
@@ -213,6 +214,7 @@ class WebClassOverview {
     }
     o.students = JsArray(students);
     o.fetched = result_.fetched;
+    o.read = result_.read;
     o.unreadable = static_cast<int>(result_.unreadable.size());
     return emscripten::val(o);
   }
@@ -319,6 +321,7 @@ EMSCRIPTEN_BINDINGS(sonorix_class_overview) {
       .field("confusions", &OverviewValue::confusions)
       .field("highScores", &OverviewValue::highScores)
       .field("fetched", &OverviewValue::fetched)
+      .field("read", &OverviewValue::read)
       .field("unreadable", &OverviewValue::unreadable)
       .field("students", &OverviewValue::students);
   emscripten::class_<WebClassOverview>("WebClassOverview")

@@ -7,10 +7,15 @@ import { currentClass } from './class-connection';
 import type { ClassColumns, ClassOverview, ClassRow, WebClassOverviewNative } from './core';
 import { arg, currentLanguage, pageContext, tr, translateText } from './i18n';
 import { $, act, download, page, showModal } from './page';
-import { nextTask } from './tasks';
 
-// Rows drawn in one task: a few milliseconds' work.
+// Rows drawn beyond the scroll box's edges, so that a short scroll shows drawn rows at once;
+// and a row's height until one is drawn to measure.
+const rowsBeyond = 10;
+const rowGuessPx = 24;
+// High-score tables longer than this wait a frame before the next is drawn.
 const rowsAtOnce = 40;
+// After the browser has drawn what was put in.
+const nextFrame = () => new Promise<void>((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
 
 const t = (source: string) => tr('TClassOverview', source);
 const own = (source: string) => tr(pageContext, source);
@@ -47,16 +52,29 @@ function el<K extends keyof HTMLElementTagNameMap>(tag: K, text: string | Pieces
 
 // A table sorted by the head's button: Enter or Space on it, as a click. Numbers
 // as numbers, empty cells below every number; a second press turns the order.
+// Only the rows in view of its scroll box are drawn (a class of hundreds
+// would take the browser longer to lay out than a frame), between two empty
+// rows as tall as the rows left out; aria-rowcount and aria-rowindex tell a
+// screen reader where it is. The printed report has every row.
 class SortedTable {
   private column = nameColumn;
   private ascending = true;
-  private drawing = 0;  // the latest draw: an earlier one's steps stop
-  constructor(private readonly table: HTMLTableElement) {}
+  private sorted: ClassRow[] = [];
+  private drawnFrom = 0;
+  private drawnTo = 0;
+  private rowPx = 0;
+  private looking = false;
+  // Each row made once, whatever the order.
+  private made = new WeakMap<ClassRow, HTMLTableRowElement>();
+  constructor(private readonly table: HTMLTableElement, private readonly box: HTMLElement) {
+    box.addEventListener('scroll', () => this.follow(), { passive: true });
+    new ResizeObserver(() => this.follow()).observe(box);
+  }
 
-  // Done when every row is drawn.
-  draw(rows: ClassRow[]): Promise<void> {
+  draw(rows: ClassRow[]) {
     const heads = headers();
     const tr = el('tr');
+    tr.setAttribute('aria-rowindex', '1');
     heads.forEach((head, c) => {
       const th = el('th');
       th.scope = 'col';
@@ -65,7 +83,7 @@ class SortedTable {
       button.addEventListener('click', () => {
         this.ascending = this.column === c ? !this.ascending : true;
         this.column = c;
-        void this.draw(rows);
+        this.draw(rows);
         (this.table.tHead!.rows[0].cells[c].firstElementChild as HTMLElement).focus();
       });
       th.append(button);
@@ -73,22 +91,68 @@ class SortedTable {
       tr.append(th);
     });
     this.table.tHead!.replaceChildren(tr);
-    const sorted = [...rows].sort((a, b) => this.compare(a, b));
-    const all = heads.map((_, c) => c);
-    const body = this.table.tBodies[0];
-    body.replaceChildren(...sorted.slice(0, rowsAtOnce).map((row) => bodyRow(row, all)));
-    // A class of hundreds: the rows made in steps of their own, put in at
-    // once, so that the browser lays the table out once and not at each step.
-    const drawing = ++this.drawing;
-    return (async () => {
-      const rest = document.createDocumentFragment();
-      for (let at = rowsAtOnce; at < sorted.length; at += rowsAtOnce) {
-        await nextTask();
-        if (drawing !== this.drawing) return;
-        rest.append(...sorted.slice(at, at + rowsAtOnce).map((row) => bodyRow(row, all)));
+    this.sorted = [...rows].sort((a, b) => this.compare(a, b));
+    this.made = new WeakMap();
+    this.table.setAttribute('aria-rowcount', String(this.sorted.length + 1));
+    this.drawnFrom = this.drawnTo = 0;
+    this.drawRows();
+  }
+
+  // After a scroll or a new size, once a frame: the rows now in view, when they are not drawn yet.
+  private follow() {
+    if (this.looking) return;
+    this.looking = true;
+    requestAnimationFrame(() => {
+      this.looking = false;
+      const [from, to] = this.inView();
+      if (from < this.drawnFrom || to > this.drawnTo) this.drawRows();
+    });
+  }
+
+  private inView(): [number, number] {
+    const px = this.rowPx || rowGuessPx;
+    const top = Math.max(0, this.box.scrollTop - (this.table.tHead?.offsetHeight ?? 0));
+    // A box not laid out yet (the dialog opening) shows as many as a screen holds.
+    const height = this.box.clientHeight || window.innerHeight;
+    const from = Math.min(this.sorted.length, Math.floor(top / px));
+    return [from, Math.min(this.sorted.length, from + Math.ceil(height / px) + 1)];
+  }
+
+  private drawRows() {
+    const [from, to] = this.inView();
+    this.drawnFrom = Math.max(0, from - rowsBeyond);
+    this.drawnTo = Math.min(this.sorted.length, to + rowsBeyond);
+    const all = headers().map((_, c) => c);
+    const drawn = this.sorted.slice(this.drawnFrom, this.drawnTo).map((row, i) => {
+      let tr = this.made.get(row);
+      if (!tr) {
+        tr = bodyRow(row, all);
+        this.made.set(row, tr);
       }
-      body.append(rest);
-    })();
+      tr.setAttribute('aria-rowindex', String(this.drawnFrom + i + 2));
+      return tr;
+    });
+    const px = this.rowPx || rowGuessPx;
+    const gap = (rows: number) => {
+      const tr = el('tr', '', 'co-gap');
+      tr.setAttribute('aria-hidden', 'true');
+      tr.style.height = `${rows * px}px`;
+      const td = el('td');
+      td.colSpan = all.length;
+      tr.append(td);
+      return tr;
+    };
+    const body = this.table.tBodies[0];
+    body.replaceChildren(
+      ...(this.drawnFrom > 0 ? [gap(this.drawnFrom)] : []),
+      ...drawn,
+      ...(this.drawnTo < this.sorted.length ? [gap(this.sorted.length - this.drawnTo)] : []),
+    );
+    // Measured once the first rows are in: the gaps then match the rows they stand for.
+    if (!this.rowPx && drawn.length > 0 && drawn[0].offsetHeight > 0) {
+      this.rowPx = drawn[0].offsetHeight;
+      if (this.rowPx !== px) this.drawRows();
+    }
   }
 
   private compare(a: ClassRow, b: ClassRow) {
@@ -147,11 +211,13 @@ const csvSeparator = () => (new Intl.NumberFormat(currentLanguage()).format(1.5)
 class OverviewDialog {
   private native: WebClassOverviewNative | null = null;
   private shown: ClassOverview | null = null;
-  private table = new SortedTable($<HTMLTableElement>('co-table'));
+  private table = new SortedTable($<HTMLTableElement>('co-table'), $('co-table-wrap'));
   private reading = false;
   private fault = '';
   private cancelled = false;
   private draws = 0;
+  private scoreDraws = 0;
+  private drawnFor: ClassOverview | null | undefined = undefined;
 
   constructor() {
     $('co-read').addEventListener('click', () => void this.read());
@@ -166,7 +232,10 @@ class OverviewDialog {
         }
       });
     $('class-overview-dialog').addEventListener('close', () => void act(() => this.native?.cancel()));
-    document.addEventListener('sonorix-language', () => void this.draw());
+    document.addEventListener('sonorix-language', () => {
+      this.drawnFor = undefined;
+      void this.draw();
+    });
     // Made as the browser prints (its own menu too): the window need not hold it twice meanwhile.
     window.addEventListener('beforeprint', () => {
       if ((document.getElementById('class-overview-dialog') as HTMLDialogElement).open) this.drawReport(this.reading ? null : this.shown);
@@ -218,6 +287,10 @@ class OverviewDialog {
     this.cancelled = cancelled;
     this.fault = fault;
     this.shown = await act(() => native.overview());
+    // What the read cost, for the tests and the bench: files fetched, folders read afresh.
+    const dialog = document.getElementById('class-overview-dialog')!;
+    dialog.dataset.fetched = String(this.shown?.fetched ?? 0);
+    dialog.dataset.foldersRead = String(this.shown?.read ?? 0);
     await afterClassRead(!fault && !cancelled, this.shown, native, address, account, password);
     await this.draw();
   }
@@ -242,19 +315,25 @@ class OverviewDialog {
     if (this.reading) summary.textContent = arg(t('%1 — reading the logs…'), this.folder());
     else if (this.cancelled) summary.textContent = arg(t('%1 — reading the logs was cancelled.'), this.folder());
     else summary.textContent = o ? this.summary(o) : '';
-    $('co-table-caption').textContent = t('Class');
-    const drawn = this.table.draw(o?.rows ?? []);
     drawAssignmentTable(o, () => void this.draw());
+    // The figures shown are drawn again only when they changed: a reread starts without laying the page out anew.
+    if (o === this.drawnFor) {
+      if (!this.reading) $('co-reading').hidden = true;
+      return;
+    }
+    this.drawnFor = o;
+    $('co-table-caption').textContent = t('Class');
+    this.table.draw(o?.rows ?? []);
     fillList($<HTMLTableElement>('co-hardest'), [t('Set class'), t('% right'), t('Answers')],
       (o?.hardest ?? []).map((h) => [h.name, h.accuracy, h.answers]), [false, true, true]);
     fillList($<HTMLTableElement>('co-confusions'), [t('Played'), t('Taken for'), t('Times')],
       (o?.confusions ?? []).map((c) => [c.played, c.takenFor, c.times]), [false, false, true]);
-    this.drawScores(o);
+    const scores = this.drawScores(o);
     $('co-legend-text').textContent = this.legend();
     $('co-report').replaceChildren();
     $('co-students').replaceChildren();
     const mine = ++this.draws;
-    await drawn;
+    await scores;
     if (mine === this.draws) $('co-reading').hidden = !this.reading;
   }
 
@@ -275,18 +354,21 @@ class OverviewDialog {
     return text;
   }
 
-  private drawScores(o: ClassOverview | null) {
+  // One table a frame: the six of a class of hundreds laid out at once take longer than one.
+  private async drawScores(o: ClassOverview | null) {
     const host = $('co-scores');
-    host.replaceChildren(
-      ...Array.from({ length: 6 }, (_, mode) => {
-        const table = el('table', '', 'co-table co-score');
-        const caption = el('caption', modeLong(mode));
-        table.append(caption, el('thead'), el('tbody'));
-        fillList(table, [own('Place'), t('Name'), own('Score')],
-          (o?.highScores[mode] ?? []).map((e, i) => [`${i + 1}.`, e.name || t('(no name)'), e.score]), [true, false, true]);
-        return table;
-      }),
-    );
+    const mine = ++this.scoreDraws;
+    host.replaceChildren();
+    for (let mode = 0; mode < 6; ++mode) {
+      if (mode > 0 && (o?.highScores[mode - 1].length ?? 0) > rowsAtOnce) await nextFrame();
+      if (mine !== this.scoreDraws) return;
+      const table = el('table', '', 'co-table co-score');
+      const caption = el('caption', modeLong(mode));
+      table.append(caption, el('thead'), el('tbody'));
+      fillList(table, [own('Place'), t('Name'), own('Score')],
+        (o?.highScores[mode] ?? []).map((e, i) => [`${i + 1}.`, e.name || t('(no name)'), e.score]), [true, false, true]);
+      host.append(table);
+    }
   }
 
   private legend() {

@@ -388,6 +388,7 @@ export interface ClassOverview {
   // The six high-score tables, by mode (range, then cardinality): one entry per account, best first.
   highScores: { name: string; score: number }[][];
   fetched: number;  // files read from the server this time; the rest came from the cache
+  read: number;  // account folders read afresh; the others' figures (and judged work) were kept
   unreadable: number;  // account folders closed to this account, in no figure
   // Per account, its hardest set classes and confusions in practice mode.
   students: ClassStudent[];

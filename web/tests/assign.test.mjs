@@ -183,6 +183,8 @@ test('the teacher sets an assignment, the student does it, and the overview and 
   assert.deepEqual(await overview(teacher, 'teacher', 't-pw'), rows);
   teacher.off('response', heard);
   assert.deepEqual(answers, ['304 assignments.txt']);
+  // Nor was any folder read again: the statuses came from what was kept of each, judged for today.
+  assert.deepEqual(await teacher.$eval('#class-overview-dialog', (d) => [d.dataset.fetched, d.dataset.foldersRead]), ['0', '0']);
   await shoot(teacher, 'web-assignments-teacher', () => teacher.evaluate(() => document.querySelector('#co-assign').scrollIntoView()));
   const build = process.env.SONORIX_BUILD_DIR || join(root, 'build-test');
   const command = join(build, 'bin', 'sonorix-class');
