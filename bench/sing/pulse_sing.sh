@@ -40,6 +40,6 @@ done
 # A player that never stops (zeros), at a short latency: an idle null sink
 # renders in blocks of seconds, and its monitor would deliver its first
 # samples that late, where a real microphone starts at once.
-pacat --latency-msec=20 --format=s16le --channels=1 --rate=48000 < /dev/zero &
+pacat --latency-msec=20 --format=s16le --channels=1 --rate=48000 < /dev/zero 2>/dev/null &
 hum=$!
 "$bin" "$figures"
