@@ -264,9 +264,10 @@ void ClassFetch::FolderDone(const std::shared_ptr<Folder>& folder) {
   if (folderSink_) folderSink_(folder->account, files);
   folder->key = FolderKey(folder->account, std::move(tags));
   if (judge_.judge) {
-    const std::string kept = judge_.judge(folder->account, files);
+    const std::string judged = judge_.judge(folder->account, files);
     // Written before the figures: figures without it are read again for the judge.
-    if (folder->key != 0) cache_.Replace(JudgedCacheName(folder->account), FolderJudgedText(kept, folder->key, judge_.key));
+    if (folder->key != 0)
+      cache_.Replace(JudgedCacheName(folder->account), FolderJudgedText(judged, folder->key, judge_.key));
   }
   folder->reader = std::make_unique<FolderReader>(folder->account, files, today_);
   ReadSome(folder);
