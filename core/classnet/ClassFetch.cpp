@@ -75,6 +75,7 @@ void ClassFetch::Start(std::function<void(FetchProgress)> progress, std::functio
   inFlight_ = 0;
   foldersLeft_ = 0;
   queue_.clear();
+  fileQueue_.clear();
   progress_ = {0, 1};
   result_ = ClassFetchResult{};
   reader_ = std::make_unique<ClassReader>(today_);
@@ -110,7 +111,8 @@ void ClassFetch::Cancel() {
 
 void ClassFetch::Request(HttpRequest request, std::function<void(HttpResponse)> done) {
   const std::weak_ptr<bool> alive = alive_;
-  queue_.push_back([this, alive, request = std::move(request), done = std::move(done)]() mutable {
+  auto& queue = request.method == "GET" ? fileQueue_ : queue_;
+  queue.push_back([this, alive, request = std::move(request), done = std::move(done)]() mutable {
     ++inFlight_;
     SendToClass(
         transport_, connection_, std::move(request),
@@ -127,9 +129,10 @@ void ClassFetch::Request(HttpRequest request, std::function<void(HttpResponse)> 
 }
 
 void ClassFetch::Pump() {
-  while (running_ && inFlight_ < inFlightLimit_ && !queue_.empty()) {
-    auto send = std::move(queue_.front());
-    queue_.pop_front();
+  while (running_ && inFlight_ < inFlightLimit_ && (!fileQueue_.empty() || !queue_.empty())) {
+    auto& queue = fileQueue_.empty() ? queue_ : fileQueue_;
+    auto send = std::move(queue.front());
+    queue.pop_front();
     send();
   }
 }
@@ -291,6 +294,7 @@ void ClassFetch::Finish(ClassFault fault) {
   running_ = false;
   *alive_ = false;
   queue_.clear();
+  fileQueue_.clear();
   result_.fault = fault;
   if (fault == ClassFault::None && !result_.cancelled) result_.reading = reader_->Finish();
   reader_.reset();

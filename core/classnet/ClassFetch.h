@@ -105,7 +105,10 @@ class ClassFetch {
   int inFlightLimit_ = 6;
   int foldersLeft_ = 0;
   FetchProgress progress_;
-  std::deque<std::function<void()>> queue_;  // requests waiting for a free slot
+  // Requests waiting for a free slot. A listed folder's files go before the
+  // listings still to come, so that folders are read while the rest is fetched.
+  std::deque<std::function<void()>> queue_;
+  std::deque<std::function<void()>> fileQueue_;
   std::unique_ptr<ClassReader> reader_;
   ClassFetchResult result_;
   std::function<void(FetchProgress)> onProgress_;
