@@ -8,21 +8,29 @@
 // The class folder is written by bench/classnet's class_layout as the
 // students' devices leave it. Build that and the page first, then:
 //   node bench/web/class_bench.mjs [--build DIR] [--dist DIR] [--students N,N] [--add-errors] [--assignments]
+//                                  [--bare] [--keep DIR] [--profile FILE]
+// --bare: first the page in a Chromium that Playwright does not drive, as a
+// teacher's browser runs it (below, bareBrowser).
 // --build is the CMake build holding bin/class_layout (build-rel by default).
 // --assignments: the teacher puts five assignments on the server first (some
 // past their due date, some running), so that every folder is judged too.
 // With --send [--drills N] [--queued N] it times the page's own sending instead:
 // a drill from END to its part on the server, and 50 drills done offline sent
 // when the page is online again.
-import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
+import { execFileSync, spawn, spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { browser, dist as defaultDist, login, openPage, root, serve } from '../../web/tests/harness.mjs';
+import { browser, chromiumArgs, dist as defaultDist, login, openPage, root, serve } from '../../web/tests/harness.mjs';
 import { ClassServer } from '../../web/tests/class-server.mjs';
 import { drillToEnd } from '../../web/tests/class-page.mjs';
 
 const argv = process.argv.slice(2);
+// Node 20 has its WebSocket behind a flag; the bare browser is driven through it.
+if (argv.includes('--bare') && typeof WebSocket === 'undefined') {
+  const again = spawnSync(process.execPath, ['--experimental-websocket', '--no-warnings', ...process.argv.slice(1)], { stdio: 'inherit' });
+  process.exit(again.status ?? 1);
+}
 const option = (name, fallback) => {
   const i = argv.indexOf(name);
   return i >= 0 ? argv[i + 1] : fallback;
@@ -32,6 +40,22 @@ const dist = option('--dist', defaultDist);
 const sizes = option('--students', '30,300').split(',').map(Number);
 const layout = join(build, 'bin', 'class_layout');
 const className = 'Theory 1';
+// --profile FILE: the first open's main thread sampled, kept as a .cpuprofile
+// (DevTools opens it) and its heaviest functions printed.
+let profile = option('--profile', null);
+
+function summarise(taken) {
+  const self = new Map();
+  const byId = new Map(taken.nodes.map((n) => [n.id, n]));
+  const dt = taken.timeDeltas;
+  taken.samples.forEach((id, i) => {
+    const f = byId.get(id).callFrame;
+    const name = `${f.functionName || '(anonymous)'} ${f.url.split('/').pop()}:${f.lineNumber}`;
+    self.set(name, (self.get(name) ?? 0) + (dt[i] ?? 0) / 1000);
+  });
+  const top = [...self].sort((a, b) => b[1] - a[1]).slice(0, 25);
+  for (const [name, ms] of top) console.log(`  ${ms.toFixed(0).padStart(7)} ms  ${name}`);
+}
 
 function line(name, figure, goal, ok) {
   console.log(`${name.padEnd(62)} ${figure.padStart(12)}   goal ${goal.padEnd(10)} ${ok ? 'met' : 'MISSED'}`);
@@ -46,62 +70,173 @@ function watchLongTasks() {
   }).observe({ type: 'longtask', buffered: true });
 }
 
-// Opens Class › Class Overview…, fills in the class and reads it; the time from
-// the click to the table drawn, what the progress bar showed meanwhile and the
-// longest task in between.
-async function readClass(page, address) {
-  // The page's CPU time too, less swayed than the wall clock by a busy machine.
-  const cdp = await page.context().newCDPSession(page);
-  await cdp.send('Performance.enable');
-  const cpu = async () => Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
-  await page.evaluate(() => document.querySelector('[data-action=class-overview]').click());
-  await page.waitForSelector('#class-overview-dialog[open]');
-  await page.fill('#co-address', address);
-  await page.fill('#co-account', 'teacher');
-  await page.fill('#co-password', 't-pw');
+// In the page: opens Class › Class Overview…, fills in the class and reads
+// it; the time from the click to the table drawn, what the progress bar
+// showed meanwhile and the longest task in between. Self-contained: it is
+// handed to the page as its text by both drivers below.
+async function readInPage(address) {
+  document.querySelector('[data-action=class-overview]').click();
+  const dialog = document.getElementById('class-overview-dialog');
+  while (!dialog.open) await new Promise((r) => setTimeout(r, 10));
+  for (const [id, value] of [['co-address', address], ['co-account', 'teacher'], ['co-password', 't-pw']]) {
+    const input = document.getElementById(id);
+    input.value = value;
+    input.dispatchEvent(new Event('input', { bubbles: true }));
+  }
+  const result = await new Promise((resolve) => {
+    const reading = document.getElementById('co-reading');
+    const bar = document.getElementById('co-progress');
+    const values = new Set();
+    let shown = false;
+    const start = performance.now();
+    document.getElementById('co-read').click();
+    const look = () => {
+      if (!reading.hidden) {
+        shown = true;
+        values.add(`${bar.value}/${bar.max}`);
+      }
+      if (reading.hidden && shown) {
+        // The table drawn: the frame after the read ended.
+        requestAnimationFrame(() => {
+          const end = performance.now();
+          const tasks = window.benchLongTasks.filter((t) => t.start + t.duration >= start);
+          const longest = Math.max(0, ...tasks.map((t) => t.duration));
+          // Where the long ones fell: ms after the click, and their length.
+          const long = tasks.filter((t) => t.duration > 50).map((t) => `${(t.start - start).toFixed(0)}+${t.duration.toFixed(0)}`);
+          resolve({
+            ms: end - start,
+            longest,
+            long,
+            steps: values.size,
+            // Only the rows in view are drawn: the table says how many there are.
+            rows: Number(document.getElementById('co-table').getAttribute('aria-rowcount')) - 1,
+            assignments: document.querySelectorAll('#co-assign-table thead th').length - 1,
+            assignCells: document.querySelector('#co-assign-table tbody')?.textContent ?? '',
+            foldersRead: Number(dialog.dataset.foldersRead),
+            fault: document.getElementById('co-fault').hidden ? '' : document.getElementById('co-fault').textContent,
+          });
+        });
+      } else requestAnimationFrame(look);
+    };
+    look();
+  });
+  dialog.querySelector('button[value=ok]').click();
+  return result;
+}
+
+// The page's CPU time too, less swayed than the wall clock by a busy machine.
+async function timed(send, read) {
+  await send('Performance.enable');
+  const cpu = async () => Object.fromEntries((await send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
   const before = await cpu();
-  const result = await page.evaluate(
-    () =>
-      new Promise((resolve) => {
-        const reading = document.getElementById('co-reading');
-        const bar = document.getElementById('co-progress');
-        const values = new Set();
-        let shown = false;
-        const start = performance.now();
-        document.getElementById('co-read').click();
-        const look = () => {
-          if (!reading.hidden) {
-            shown = true;
-            values.add(`${bar.value}/${bar.max}`);
-          }
-          if (reading.hidden && shown) {
-            // The table drawn: the frame after the read ended.
-            requestAnimationFrame(() => {
-              const end = performance.now();
-              const longest = Math.max(0, ...window.benchLongTasks.filter((t) => t.start + t.duration >= start).map((t) => t.duration));
-              resolve({
-                ms: end - start,
-                longest,
-                steps: values.size,
-                // Only the rows in view are drawn: the table says how many there are.
-                rows: Number(document.getElementById('co-table').getAttribute('aria-rowcount')) - 1,
-                assignments: document.querySelectorAll('#co-assign-table thead th').length - 1,
-                assignCells: document.querySelector('#co-assign-table tbody')?.textContent ?? '',
-                foldersRead: Number(document.getElementById('class-overview-dialog').dataset.foldersRead),
-                fault: document.getElementById('co-fault').hidden ? '' : document.getElementById('co-fault').textContent,
-              });
-            });
-          } else requestAnimationFrame(look);
-        };
-        look();
-      }),
-  );
+  if (profile) {
+    await send('Profiler.enable');
+    await send('Profiler.setSamplingInterval', { interval: 500 });
+    await send('Profiler.start');
+  }
+  const result = await read();
   const after = await cpu();
-  await cdp.detach();
+  if (profile) {
+    const { profile: taken } = await send('Profiler.stop');
+    writeFileSync(profile, JSON.stringify(taken));
+    summarise(taken);
+    profile = null;
+  }
   result.cpuMs = (after.ProcessTime - before.ProcessTime) * 1000;
   result.mainMs = (after.ThreadTime - before.ThreadTime) * 1000;
-  await page.click('#class-overview-dialog button[value=ok]');
   return result;
+}
+
+async function readClass(page, address) {
+  const cdp = await page.context().newCDPSession(page);
+  try {
+    return await timed((method, params) => cdp.send(method, params), () => page.evaluate(readInPage, address));
+  } finally {
+    await cdp.detach();
+  }
+}
+
+// The same page in a Chromium that Playwright does not drive: Playwright follows
+// every request of the page and its workers over the DevTools pipe, which costs
+// the browser about as much as the requests themselves; a teacher's browser
+// has none of it. Driven over plain CDP, with no network events asked for.
+async function bareBrowser() {
+  const profileDir = mkdtempSync(join(tmpdir(), 'sonorix-chromium-'));
+  const child = spawn(process.env.SONORIX_CHROMIUM || '/usr/bin/chromium',
+    [...chromiumArgs, '--remote-debugging-port=0', `--user-data-dir=${profileDir}`, 'about:blank'], { stdio: 'ignore', detached: true });
+  const portFile = join(profileDir, 'DevToolsActivePort');
+  for (let i = 0; i < 300 && !existsSync(portFile); i++) await new Promise((r) => setTimeout(r, 50));
+  const [port, path] = readFileSync(portFile, 'utf8').trim().split('\n');
+  const socket = new WebSocket(`ws://127.0.0.1:${port}${path}`);
+  await new Promise((ok, fail) => { socket.onopen = ok; socket.onerror = fail; });
+  let next = 0;
+  const waiting = new Map();
+  socket.onmessage = (m) => {
+    const message = JSON.parse(m.data);
+    const held = waiting.get(message.id);
+    if (!held) return;
+    waiting.delete(message.id);
+    if (message.error) held.fail(new Error(`${held.method}: ${message.error.message}`));
+    else held.done(message.result);
+  };
+  const send = (method, params = {}, sessionId) => new Promise((done, fail) => {
+    const id = ++next;
+    waiting.set(id, { done, fail, method });
+    socket.send(JSON.stringify({ id, method, params, sessionId }));
+  });
+  // The tab it opened with: a tab opened later stays in the background, where no frame is drawn.
+  const { targetInfos } = await send('Target.getTargets');
+  const { targetId } = targetInfos.find((t) => t.type === 'page');
+  const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
+  const page = (method, params) => send(method, params, sessionId);
+  const evaluate = async (fn, ...args) => {
+    const r = await page('Runtime.evaluate', { expression: `(${fn})(...${JSON.stringify(args)})`, awaitPromise: true, returnByValue: true });
+    if (r.exceptionDetails) throw new Error(r.exceptionDetails.exception?.description ?? r.exceptionDetails.text);
+    return r.result.value;
+  };
+  return {
+    page,
+    evaluate,
+    async open(url) {
+      await page('Page.enable');
+      await page('Page.addScriptToEvaluateOnNewDocument', { source: `(${watchLongTasks})()` });
+      await page('Page.navigate', { url });
+      // Asked again and again: a promise awaited across the navigation would be lost with its document.
+      for (let i = 0; !(await evaluate(() => !!document.querySelector('#login-dialog[open]') && !!window.benchLongTasks)); i++) {
+        if (i > 600) throw new Error('the page shows no login');
+        await new Promise((r) => setTimeout(r, 50));
+      }
+    },
+    async close() {
+      socket.close();
+      // Its helpers too: they write to the profile as they go.
+      const gone = new Promise((r) => child.once('exit', r));
+      process.kill(-child.pid);
+      await gone;
+      rmSync(profileDir, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    },
+  };
+}
+
+// The login as a student does it: the name, then Enter.
+async function loginInPage(name) {
+  const input = document.getElementById('login-name');
+  input.value = name;
+  input.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+  input.dispatchEvent(new KeyboardEvent('keyup', { key: 'Enter', bubbles: true }));
+  while (document.getElementById('login-dialog').open) await new Promise((r) => setTimeout(r, 20));
+}
+
+async function bareReads(url, address) {
+  const bare = await bareBrowser();
+  try {
+    await bare.open(`${url}?nosw`);
+    await bare.evaluate(loginInPage, 'Teacher');
+    const read = () => timed(bare.page, () => bare.evaluate(readInPage, address));
+    return [await read(), await read()];
+  } finally {
+    await bare.close();
+  }
 }
 
 // Five assignments over the term's last weeks, as a teacher sets them: two past
@@ -132,15 +267,21 @@ async function putAssignments(address) {
 }
 
 async function measure(students) {
-  const dir = mkdtempSync(join(tmpdir(), 'sonorix-class-bench-'));
+  // --keep DIR: the class written there once and read again by later runs.
+  const kept = option('--keep', null);
+  const dir = kept ? join(kept, String(students)) : mkdtempSync(join(tmpdir(), 'sonorix-class-bench-'));
   let apache;
   let pageServer;
   let chrome;
   const met = [];
   try {
-    const written = execFileSync(layout, [join(dir, 'dav', className), '--students', String(students),
-      ...(argv.includes('--add-errors') ? ['--add-errors'] : [])], { encoding: 'utf8' });
-    console.log(`\n${written.trim()}`);
+    if (kept && existsSync(join(dir, 'dav', className, 's001'))) {
+      console.log(`\n${join(dir, 'dav', className)}: written by an earlier run`);
+    } else {
+      const written = execFileSync(layout, [join(dir, 'dav', className), '--students', String(students),
+        ...(argv.includes('--add-errors') ? ['--add-errors'] : [])], { encoding: 'utf8' });
+      console.log(`\n${written.trim()}`);
+    }
     pageServer = await serve({}, 0, dist);
     const accounts = Array.from({ length: students }, (_, i) => `s${String(i + 1).padStart(3, '0')}:pw`);
     apache = await new ClassServer({ origin: pageServer.url.replace(/\/$/, ''), accounts: ['teacher:t-pw', ...accounts], className, dir,
@@ -148,6 +289,19 @@ async function measure(students) {
     const { port, address } = apache;
     const withAssignments = argv.includes('--assignments');
     if (withAssignments) await putAssignments(address);
+    const goal = students > 30 ? 20000 : 3000;
+
+    if (argv.includes('--bare')) {
+      const [bare, bareAgain] = await bareReads(pageServer.url, address);
+      if (bare.fault) console.log(`  the page said: ${bare.fault}`);
+      console.log(`  the page alone (no Playwright): the page's CPU time ${bare.cpuMs.toFixed(0)} ms, of it the main thread ${bare.mainMs.toFixed(0)} ms`);
+      met.push(line(`${students} students: first open, the page alone`, `${bare.ms.toFixed(0)} ms`, `<= ${goal} ms`,
+        !bare.fault && bare.rows === students && bare.ms <= goal));
+      met.push(line(`${students} students: ... its longest task`, `${bare.longest.toFixed(0)} ms`, '<= 50 ms', bare.longest <= 50));
+      if (bare.long.length) console.log(`  tasks over 50 ms (ms after the click + length): ${bare.long.join(', ')} of ${bare.ms.toFixed(0)} ms`);
+      met.push(line(`${students} students: ... reopened with nothing changed`, `${bareAgain.ms.toFixed(0)} ms`,
+        students > 30 ? 'as it is' : '<= 500 ms', !bareAgain.fault && bareAgain.rows === students && (students > 30 || bareAgain.ms <= 500)));
+    }
 
     chrome = await browser();
     // A GET answered 304 (the copy kept is current) or 404 fetches no file: counted as asked, not fetched.
@@ -170,7 +324,6 @@ async function measure(students) {
     if (first.rows !== students) console.log(`  ${students} rows expected`);
     if (withAssignments) console.log(`  ${first.assignments} assignments' columns, ${first.foldersRead} folders read and judged`);
     const ok = !first.fault && first.rows === students;
-    const goal = students > 30 ? 20000 : 3000;
     met.push(line(`${students} students: first open`, `${first.ms.toFixed(0)} ms`, `<= ${goal} ms`, ok && first.ms <= goal));
     if (students > 30) {
       met.push(line(`${students} students: progress bar shown while reading`, `${first.steps} steps`, '>= 2 steps', first.steps >= 2));
@@ -218,7 +371,7 @@ async function measure(students) {
     await chrome?.close();
     await pageServer?.close();
     await apache?.stop();
-    rmSync(dir, { recursive: true, force: true });
+    if (!kept) rmSync(dir, { recursive: true, force: true });
   }
   return met.every(Boolean);
 }
