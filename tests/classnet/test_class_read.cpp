@@ -494,7 +494,15 @@ TEST_F(ClassFetchTest, CancelEndsAtOnceAndAManyStudentClassGoesInSmallSteps) {
   EXPECT_EQ(calls, 1);
 
   // Never more than a few requests at once, and each step small: one answer or one folder.
+  const size_t asked = server.log.size();
   const ClassFetchResult all = Fetch();
+  // A listed folder's files go ahead of the listings still waiting: folders are read as the class comes in.
+  const auto from = server.log.begin() + static_cast<std::ptrdiff_t>(asked);
+  const auto isGet = [](const HttpRequest& q) { return q.method == "GET"; };
+  const auto firstGet = std::find_if(from, server.log.end(), isGet);
+  const auto lastListing = std::find_if(server.log.rbegin(), server.log.rend(), [](const HttpRequest& q) { return q.method == "PROPFIND"; });
+  ASSERT_NE(firstGet, server.log.end());
+  EXPECT_LT(firstGet - from, server.log.rend() - lastListing - 1 - static_cast<std::ptrdiff_t>(asked));
   ASSERT_EQ(all.fault, ClassFault::None);
   EXPECT_EQ(all.reading.rows.size(), 303u);
   // What the cancelled read had fetched of whole folders is kept, never fetched twice.
