@@ -42,12 +42,9 @@ void HttpAnswered(int id, const emscripten::val& answer) {
     const int count = headers.isUndefined() || headers.isNull() ? 0 : headers["length"].as<int>();
     for (int i = 0; i < count; ++i) r.headers.emplace_back(headers[i][0].as<std::string>(), headers[i][1].as<std::string>());
     const emscripten::val body = answer["body"];
-    const bool hasBody = !r.tooLarge && !body.isUndefined() && !body.isNull();
-    if (hasBody && body.isString()) {
-      r.body = body.as<std::string>();
-    } else if (hasBody) {
-      // One copy into the heap: embind's own conversion goes byte by byte, and
-      // a teacher's overview takes in tens of megabytes.
+    if (!r.tooLarge && !body.isUndefined() && !body.isNull()) {
+      // A Uint8Array, in one copy: embind's own conversion goes byte by byte,
+      // and a teacher's overview takes in tens of megabytes.
       r.body.resize(body["length"].as<size_t>());
       if (!r.body.empty())
         emscripten::val(emscripten::typed_memory_view(r.body.size(), reinterpret_cast<unsigned char*>(r.body.data())))
